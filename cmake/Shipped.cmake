@@ -1,0 +1,1 @@
+# Shipped data: generated at build time from the readable sources in data/.

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, skipping those already present.
+set -euo pipefail
+pakketten=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libzip-dev
+           libgtest-dev libgmock-dev libbenchmark-dev xvfb)
+ontbrekend=()
+for p in "${pakketten[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        ontbrekend+=("$p")
+    fi
+done
+if [ ${#ontbrekend[@]} -gt 0 ]; then
+    echo "Installeren: ${ontbrekend[*]}"
+    sudo_cmd=""
+    if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
+    $sudo_cmd apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${ontbrekend[@]}"
+fi

@@ -1,0 +1,1 @@
+#include "Algemeen.h"

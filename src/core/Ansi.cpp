@@ -1,0 +1,208 @@
+#include "core/Ansi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <array>
+
+namespace core {
+
+namespace {
+
+// Bytes 0x80-0x9F; the rest of the code page equals Latin-1. The undefined bytes keep their own number.
+constexpr std::array<char16_t, 32> hogeHelft = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+constexpr char onbekend = '?';
+
+char naarByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    // The control characters U+0080-U+009F only exist where the code page leaves the byte undefined.
+    const auto gevonden = std::find(hogeHelft.begin(), hogeHelft.end(), c);
+    if (gevonden == hogeHelft.end())
+        return onbekend;
+    return static_cast<char>(0x80 + (gevonden - hogeHelft.begin()));
+}
+
+QString vanBytes(const char* bytes, qsizetype n)
+{
+    QString tekst(n, Qt::Uninitialized);
+    QChar* uit = tekst.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        uit[i] = QChar(b >= 0x80 && b < 0xA0 ? hogeHelft[b - 0x80] : char16_t(b));
+    }
+    return tekst;
+}
+
+QString bestandsnaam(const QString& pad)
+{
+    return QDir::toNativeSeparators(pad);
+}
+
+} // namespace
+
+QByteArray naarAnsi(const QString& tekst)
+{
+    QByteArray bytes;
+    bytes.reserve(tekst.size());
+    const qsizetype n = tekst.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = tekst[i];
+        // A character outside the BMP is one character, so one "?".
+        if (c.isHighSurrogate() && i + 1 < n && tekst[i + 1].isLowSurrogate())
+            ++i;
+        bytes += naarByte(c.unicode());
+    }
+    return bytes;
+}
+
+QString vanAnsi(const QByteArray& bytes)
+{
+    return vanBytes(bytes.constData(), bytes.size());
+}
+
+AnsiLezer::AnsiLezer(QIODevice* apparaat, qsizetype blokgrootte)
+    : m_apparaat(apparaat)
+    , m_blokgrootte(std::max<qsizetype>(blokgrootte, 1))
+{
+}
+
+bool AnsiLezer::bijvullen()
+{
+    m_buffer = m_apparaat ? m_apparaat->read(m_blokgrootte) : QByteArray();
+    m_positie = 0;
+    return !m_buffer.isEmpty();
+}
+
+bool AnsiLezer::eof()
+{
+    return m_positie >= m_buffer.size() && !bijvullen();
+}
+
+bool AnsiLezer::regelLezen(QString& regel)
+{
+    regel.clear();
+    if (eof())
+        return false;
+    // Only a line that spans blocks is gathered; otherwise the line is converted straight from the buffer.
+    QByteArray verzameld;
+    for (;;) {
+        const char* begin = m_buffer.constData() + m_positie;
+        const char* einde = m_buffer.constData() + m_buffer.size();
+        const char* lijnEinde = std::find_if(begin, einde, [](char b) { return b == '\r' || b == '\n'; });
+        if (lijnEinde == einde) {
+            verzameld.append(begin, einde - begin);
+            m_positie = m_buffer.size();
+            if (!bijvullen()) {
+                regel = vanAnsi(verzameld);
+                return true;
+            }
+            continue;
+        }
+        if (verzameld.isEmpty()) {
+            regel = vanBytes(begin, lijnEinde - begin);
+        } else {
+            verzameld.append(begin, lijnEinde - begin);
+            regel = vanAnsi(verzameld);
+        }
+        m_positie += lijnEinde - begin + 1;
+        if (*lijnEinde == '\r' && (m_positie < m_buffer.size() || bijvullen()) && m_buffer.at(m_positie) == '\n')
+            ++m_positie;
+        return true;
+    }
+}
+
+AnsiSchrijver::AnsiSchrijver(QIODevice* apparaat)
+    : m_apparaat(apparaat)
+{
+}
+
+void AnsiSchrijver::regelSchrijven(const QString& regel)
+{
+    QByteArray bytes = naarAnsi(regel);
+    bytes += "\r\n";
+    wegschrijven(bytes);
+}
+
+void AnsiSchrijver::schrijven(const QString& tekst)
+{
+    wegschrijven(naarAnsi(tekst));
+}
+
+bool AnsiSchrijver::afronden()
+{
+    if (auto* bestand = qobject_cast<QFileDevice*>(m_apparaat); bestand && ok() && !bestand->flush())
+        mislukt(bestand->errorString());
+    return ok();
+}
+
+void AnsiSchrijver::wegschrijven(const QByteArray& bytes)
+{
+    if (!ok() || bytes.isEmpty())
+        return;
+    if (!m_apparaat || !m_apparaat->isWritable()) {
+        mislukt(QStringLiteral("Het bestand is niet geopend om te schrijven."));
+        return;
+    }
+    if (m_apparaat->write(bytes) != bytes.size())
+        mislukt(m_apparaat->errorString());
+}
+
+void AnsiSchrijver::mislukt(const QString& reden)
+{
+    m_fout = reden.isEmpty() ? QStringLiteral("Schrijven mislukt.") : reden;
+}
+
+bool ansiBestandLezen(const QString& pad, QStringList& regels, QString* fout)
+{
+    regels.clear();
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly)) {
+        if (fout)
+            *fout = QStringLiteral("Kan %1 niet openen: %2").arg(bestandsnaam(pad), bestand.errorString());
+        return false;
+    }
+    AnsiLezer lezer(&bestand);
+    QString regel;
+    while (lezer.regelLezen(regel))
+        regels.append(regel);
+    if (bestand.error() != QFileDevice::NoError) {
+        if (fout)
+            *fout = QStringLiteral("Kan %1 niet lezen: %2").arg(bestandsnaam(pad), bestand.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool ansiBestandSchrijven(const QString& pad, const QStringList& regels, QString* fout)
+{
+    QSaveFile bestand(pad);
+    if (!bestand.open(QIODevice::WriteOnly)) {
+        if (fout)
+            *fout = QStringLiteral("Kan %1 niet aanmaken: %2").arg(bestandsnaam(pad), bestand.errorString());
+        return false;
+    }
+    AnsiSchrijver schrijver(&bestand);
+    for (const QString& regel : regels)
+        schrijver.regelSchrijven(regel);
+    if (!schrijver.ok() || !bestand.commit()) {
+        const QString reden = schrijver.ok() ? bestand.errorString() : schrijver.fout();
+        bestand.cancelWriting();
+        if (fout)
+            *fout = QStringLiteral("Kan %1 niet schrijven: %2").arg(bestandsnaam(pad), reden);
+        return false;
+    }
+    return true;
+}
+
+} // namespace core

@@ -1,0 +1,394 @@
+#include "Database.h"
+
+#include "Verbinding.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace db {
+
+using detail::StmtGebruik;
+using detail::Verbinding;
+
+DbFout::DbFout(Soort soort, const QString& tekst)
+    : std::runtime_error(tekst.toStdString())
+    , m_soort(soort)
+    , m_tekst(tekst)
+{
+}
+
+QString sqlNaam(const QString& naam)
+{
+    QString n = naam;
+    n.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + n + u'"';
+}
+
+namespace {
+
+// Jet's date conversion in SQL text: a date text (or serial number) to a sortable ISO text.
+// A value that is no date gives Null rather than failing the whole statement.
+void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
+{
+    QDateTime d;
+    switch (sqlite3_value_type(arg[0])) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: {
+        const double serieel = sqlite3_value_double(arg[0]);
+        const double dagen = std::floor(serieel);
+        d = QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(dagen)),
+                      QTime(0, 0).addMSecs(static_cast<int>(std::llround((serieel - dagen) * 86400000.0))));
+        break;
+    }
+    case SQLITE_TEXT: {
+        const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(arg[0]));
+        d = leesDatum(QString::fromUtf8(t, sqlite3_value_bytes(arg[0])));
+        break;
+    }
+    default:
+        break;
+    }
+    if (!d.isValid()) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const QByteArray iso = d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate).toUtf8()
+                                                    : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+    sqlite3_result_text(ctx, iso.constData(), iso.size(), SQLITE_TRANSIENT);
+}
+
+std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
+{
+    auto v = std::make_shared<Verbinding>();
+    v->pad = pad;
+    const int rc = sqlite3_open_v2(QFile::encodeName(pad).constData(), &v->db, vlaggen, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString tekst = v->db ? QString::fromUtf8(sqlite3_errmsg(v->db)) : QStringLiteral("geen geheugen");
+        sqlite3_close(v->db);
+        v->db = nullptr;
+        throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 kan niet geopend worden: %2").arg(pad, tekst));
+    }
+    sqlite3_extended_result_codes(v->db, 1);
+    sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
+                            nullptr);
+    // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
+    char* fout = nullptr;
+    if (sqlite3_exec(v->db, "PRAGMA journal_mode=DELETE; PRAGMA foreign_keys=OFF;", nullptr, nullptr, &fout)
+        != SQLITE_OK) {
+        const QString tekst = QString::fromUtf8(fout ? fout : "");
+        sqlite3_free(fout);
+        throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 is onbruikbaar: %2").arg(pad, tekst));
+    }
+    return v;
+}
+
+QString kolomDefinitie(const VeldDef& veld)
+{
+    if (veld.autoNummer)
+        return sqlNaam(veld.naam) + QStringLiteral(" INTEGER PRIMARY KEY");
+    const QString type = gedeclareerdType(veld.typeWoord);
+    QString def = sqlNaam(veld.naam) + u' ' + type;
+    if (type.contains(u"TEXT"))
+        def += QStringLiteral(" COLLATE NOCASE");
+    return def;
+}
+
+} // namespace
+
+Database::Database() = default;
+
+Database::Database(std::shared_ptr<Verbinding> v)
+    : m_v(std::move(v))
+{
+}
+
+Database Database::openen(const QString& pad)
+{
+    if (!QFileInfo(pad).isFile())
+        throw DbFout(DbFout::Soort::BestandOntbreekt, QStringLiteral("Het databasebestand %1 bestaat niet.").arg(pad));
+    Database db(verbind(pad, SQLITE_OPEN_READWRITE));
+    // Make sure it is a database at all, before anyone relies on it.
+    char* fout = nullptr;
+    if (sqlite3_exec(db.v().db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &fout) != SQLITE_OK) {
+        const QString tekst = QString::fromUtf8(fout ? fout : "");
+        sqlite3_free(fout);
+        throw DbFout(DbFout::Soort::Engine,
+                     QStringLiteral("Het bestand %1 is geen bruikbare database: %2").arg(pad, tekst));
+    }
+    return db;
+}
+
+Database Database::maken(const QString& pad)
+{
+    if (QFileInfo::exists(pad))
+        throw DbFout(DbFout::Soort::Engine, QStringLiteral("Het bestand %1 bestaat al.").arg(pad));
+    return Database(verbind(pad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE));
+}
+
+bool Database::isOpen() const
+{
+    return m_v && m_v->db;
+}
+
+QString Database::pad() const
+{
+    return m_v ? m_v->pad : QString();
+}
+
+void Database::sluiten()
+{
+    if (m_v)
+        m_v->sluiten();
+}
+
+Verbinding& Database::v() const
+{
+    if (!m_v)
+        throw DbFout(DbFout::Soort::Gesloten, QStringLiteral("Er is geen database geopend."));
+    m_v->controleerOpen();
+    return *m_v;
+}
+
+int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
+{
+    Verbinding& c = v();
+    const QByteArray tekst = sql.toUtf8();
+    const char* begin = tekst.constData();
+    const char* einde = begin + tekst.size();
+    int gewijzigdeRijen = 0;
+    bool eerste = true;
+    while (begin < einde) {
+        sqlite3_stmt* s = nullptr;
+        const char* rest = nullptr;
+        if (sqlite3_prepare_v2(c.db, begin, static_cast<int>(einde - begin), &s, &rest) != SQLITE_OK)
+            c.fout(QString::fromUtf8(begin, static_cast<int>(einde - begin)));
+        begin = rest;
+        if (!s)
+            continue; // only blanks or a comment left
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> bezit(s, sqlite3_finalize);
+        if (eerste)
+            detail::allesBinden(c, s, parameters);
+        eerste = false;
+        if (!sqlite3_stmt_readonly(s))
+            c.cursorsStoppen();
+        int rc;
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            c.fout(QString::fromUtf8(sqlite3_sql(s)));
+        if (!sqlite3_stmt_readonly(s))
+            c.gewijzigd();
+        gewijzigdeRijen = sqlite3_changes(c.db);
+    }
+    return gewijzigdeRijen;
+}
+
+Recordset Database::openRecordset(const QString& sql, const QList<Waarde>& parameters)
+{
+    v();
+    return Recordset(detail::maakSqlRecordset(m_v, sql, parameters));
+}
+
+Recordset Database::openTabel(const QString& naam)
+{
+    v();
+    return Recordset(detail::maakTabelRecordset(m_v, naam));
+}
+
+QStringList Database::tabellen() const
+{
+    Verbinding& c = v();
+    StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                            "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name COLLATE NOCASE")));
+    QStringList namen;
+    while (sqlite3_step(s.get()) == SQLITE_ROW)
+        namen << detail::tekstKolom(s.get(), 0);
+    return namen;
+}
+
+bool Database::bestaatTabel(const QString& naam) const
+{
+    return tabellen().contains(naam, Qt::CaseInsensitive);
+}
+
+TabelDef Database::tabelDef(const QString& naam) const
+{
+    Verbinding& c = v();
+    TabelDef def;
+    {
+        StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                                "AND name = ? COLLATE NOCASE")));
+        detail::binden(s.get(), 1, naam);
+        if (sqlite3_step(s.get()) != SQLITE_ROW)
+            throw DbFout(DbFout::Soort::OnbekendeTabel, QStringLiteral("De tabel '%1' bestaat niet.").arg(naam));
+        def.naam = detail::tekstKolom(s.get(), 0);
+    }
+    {
+        sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA table_info(%1)").arg(sqlNaam(def.naam)));
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> bezit(s, sqlite3_finalize);
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            VeldDef veld;
+            veld.naam = detail::tekstKolom(s, 1);
+            const QString type = detail::tekstKolom(s, 2);
+            veld.autoNummer = sqlite3_column_int(s, 5) == 1 && type.compare(u"INTEGER", Qt::CaseInsensitive) == 0;
+            veld.typeWoord = typeWoordVan(type);
+            def.velden << veld;
+        }
+    }
+    QStringList fysiek;
+    {
+        StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
+                                                "AND tbl_name = ? COLLATE NOCASE AND sql IS NOT NULL ORDER BY rowid")));
+        detail::binden(s.get(), 1, def.naam);
+        while (sqlite3_step(s.get()) == SQLITE_ROW)
+            fysiek << detail::tekstKolom(s.get(), 0);
+    }
+    const QString voorvoegsel = def.naam + QStringLiteral("__");
+    for (const QString& f : fysiek) {
+        IndexDef index;
+        index.naam = f.startsWith(voorvoegsel, Qt::CaseInsensitive) ? f.mid(voorvoegsel.size()) : f;
+        sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA index_xinfo(%1)").arg(sqlNaam(f)));
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> bezit(s, sqlite3_finalize);
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            if (sqlite3_column_int(s, 5) != 1)
+                continue; // the row key that every index carries
+            index.velden << IndexVeldDef{detail::tekstKolom(s, 2), sqlite3_column_int(s, 3) == 1};
+        }
+        def.indexen << index;
+    }
+    return def;
+}
+
+void Database::tabelMaken(const TabelDef& tabel)
+{
+    if (tabel.velden.isEmpty())
+        throw DbFout(DbFout::Soort::NietToegestaan,
+                     QStringLiteral("De tabel '%1' heeft geen velden en kan niet gemaakt worden.").arg(tabel.naam));
+    QStringList kolommen;
+    for (const VeldDef& veld : tabel.velden)
+        kolommen << kolomDefinitie(veld);
+    Transactie t(*this);
+    uitvoeren(QStringLiteral("CREATE TABLE %1 (%2)").arg(sqlNaam(tabel.naam), kolommen.join(QStringLiteral(", "))));
+    for (const IndexDef& index : tabel.indexen)
+        indexMaken(tabel.naam, index);
+    t.vastleggen();
+}
+
+void Database::tabelVerwijderen(const QString& naam)
+{
+    const QString echt = tabelDef(naam).naam;
+    uitvoeren(QStringLiteral("DROP TABLE %1").arg(sqlNaam(echt)));
+}
+
+void Database::indexMaken(const QString& tabel, const IndexDef& index)
+{
+    if (index.velden.isEmpty())
+        throw DbFout(DbFout::Soort::NietToegestaan,
+                     QStringLiteral("De index '%1' heeft geen velden.").arg(index.naam));
+    const TabelDef def = tabelDef(tabel);
+    for (const IndexDef& bestaand : def.indexen) {
+        if (bestaand.naam.compare(index.naam, Qt::CaseInsensitive) == 0)
+            throw DbFout(DbFout::Soort::NietToegestaan,
+                         QStringLiteral("De tabel '%1' heeft al een index '%2'.").arg(def.naam, index.naam));
+    }
+    QStringList velden;
+    for (const IndexVeldDef& veld : index.velden)
+        velden << sqlNaam(veld.naam) + (veld.aflopend ? QStringLiteral(" DESC") : QString());
+    // Index names are per table here, but global in the engine: the table name goes in front.
+    uitvoeren(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                  .arg(sqlNaam(def.naam + QStringLiteral("__") + index.naam), sqlNaam(def.naam),
+                       velden.join(QStringLiteral(", "))));
+}
+
+void Database::indexVerwijderen(const QString& tabel, const QString& index)
+{
+    const QString echt = tabelDef(tabel).naam;
+    Verbinding& c = v();
+    QString fysiek;
+    {
+        StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
+                                                "AND tbl_name = ? COLLATE NOCASE AND (name = ? COLLATE NOCASE "
+                                                "OR name = ? COLLATE NOCASE)")));
+        detail::binden(s.get(), 1, echt);
+        detail::binden(s.get(), 2, echt + QStringLiteral("__") + index);
+        detail::binden(s.get(), 3, index);
+        if (sqlite3_step(s.get()) == SQLITE_ROW)
+            fysiek = detail::tekstKolom(s.get(), 0);
+    }
+    if (fysiek.isEmpty())
+        throw DbFout(DbFout::Soort::OnbekendeIndex,
+                     QStringLiteral("'%1' is geen index van de tabel '%2'.").arg(index, echt));
+    uitvoeren(QStringLiteral("DROP INDEX %1").arg(sqlNaam(fysiek)));
+}
+
+void Database::beginTransactie()
+{
+    Verbinding& c = v();
+    if (c.diepte == 0)
+        uitvoeren(QStringLiteral("BEGIN"));
+    else
+        uitvoeren(QStringLiteral("SAVEPOINT niveau%1").arg(c.diepte));
+    ++c.diepte;
+}
+
+void Database::vastleggen()
+{
+    Verbinding& c = v();
+    if (c.diepte == 0)
+        throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
+    --c.diepte;
+    if (c.diepte == 0)
+        uitvoeren(QStringLiteral("COMMIT"));
+    else
+        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
+}
+
+void Database::terugdraaien()
+{
+    Verbinding& c = v();
+    if (c.diepte == 0)
+        throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
+    --c.diepte;
+    if (c.diepte == 0) {
+        uitvoeren(QStringLiteral("ROLLBACK"));
+    } else {
+        uitvoeren(QStringLiteral("ROLLBACK TO niveau%1").arg(c.diepte));
+        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
+    }
+    c.gewijzigd();
+}
+
+int Database::transactieDiepte() const
+{
+    return m_v ? m_v->diepte : 0;
+}
+
+quint64 Database::generatie() const
+{
+    return m_v ? m_v->generatie : 0;
+}
+
+Transactie::Transactie(Database& db)
+    : m_db(db)
+{
+    m_db.beginTransactie();
+}
+
+Transactie::~Transactie()
+{
+    if (!m_klaar && m_db.isOpen()) {
+        try {
+            m_db.terugdraaien();
+        } catch (const DbFout&) {
+            // Nothing more can be done while unwinding.
+        }
+    }
+}
+
+void Transactie::vastleggen()
+{
+    m_klaar = true;
+    m_db.vastleggen();
+}
+
+} // namespace db

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "db/Recordset.h"
+#include "db/Schema.h"
+#include "db/Waarde.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <stdexcept>
+
+namespace db {
+
+namespace detail {
+struct Verbinding;
+}
+
+/**
+ * A database error. The text is Dutch where the layer itself refuses something, and the engine's
+ * own message otherwise; the window that started the action decides how to show it.
+ */
+class DbFout : public std::runtime_error
+{
+public:
+    enum class Soort
+    {
+        Engine,          ///< the database engine refused the statement
+        BestandOntbreekt,///< the database file does not exist
+        GeenHuidigRecord,///< no current row (before the first, after the last, after a failed seek)
+        RecordVerwijderd,///< the current row was deleted
+        Conversie,       ///< a value the field cannot hold
+        OnbekendVeld,    ///< no field of that name
+        OnbekendeIndex,  ///< no index of that name on the table
+        OnbekendeTabel,  ///< no table of that name
+        NietToegestaan,  ///< the operation does not apply to this kind of recordset or state
+        Gesloten         ///< the database or recordset has been closed
+    };
+
+    DbFout(Soort soort, const QString& tekst);
+
+    Soort soort() const { return m_soort; }
+    QString tekst() const { return m_tekst; }
+
+private:
+    Soort m_soort;
+    QString m_tekst;
+};
+
+/**
+ * One open database file. Copies share the same connection; the connection closes when the last
+ * copy (and every recordset on it) is gone, or at once through sluiten().
+ */
+class Database
+{
+public:
+    Database();
+
+    /**
+     * Opens an existing database file for reading and writing. A missing file is an error: it is
+     * never created by accident.
+     * @throw DbFout (BestandOntbreekt) when the file does not exist, (Engine) when it cannot be opened.
+     */
+    static Database openen(const QString& pad);
+
+    /**
+     * Creates a new, empty database file.
+     * @throw DbFout when a file of that name exists already or cannot be created.
+     */
+    static Database maken(const QString& pad);
+
+    bool isOpen() const;
+    QString pad() const;
+
+    /** Closes the connection and every recordset opened on it; afterwards the file may be copied or renamed. */
+    void sluiten();
+
+    /**
+     * Executes one or more SQL statements (no result rows).
+     * @param parameters values bound to the "?" placeholders, in order
+     * @return the number of rows changed by the last statement
+     */
+    int uitvoeren(const QString& sql, const QList<Waarde>& parameters = {});
+
+    /** Opens SQL text as a read-only recordset on its result rows. */
+    Recordset openRecordset(const QString& sql, const QList<Waarde>& parameters = {});
+
+    /**
+     * Opens a table as a table-type recordset (index selection, seek, edit, add, delete).
+     * @throw DbFout (OnbekendeTabel) when the table does not exist.
+     */
+    Recordset openTabel(const QString& naam);
+
+    /** @name Schema */
+    ///@{
+    /** The tables of the database, in alphabetical order, without the engine's own. */
+    QStringList tabellen() const;
+    bool bestaatTabel(const QString& naam) const;
+    /** The table's fields in their order with their type words, and its indexes with their fields. */
+    TabelDef tabelDef(const QString& naam) const;
+    /** Creates the table with its fields and the indexes listed in the definition. */
+    void tabelMaken(const TabelDef& tabel);
+    void tabelVerwijderen(const QString& naam);
+    void indexMaken(const QString& tabel, const IndexDef& index);
+    void indexVerwijderen(const QString& tabel, const QString& index);
+    ///@}
+
+    /** @name Transactions (nest; only the outermost commits) */
+    ///@{
+    void beginTransactie();
+    void vastleggen();
+    void terugdraaien();
+    int transactieDiepte() const;
+    ///@}
+
+    /** Raised by every change; recordsets use it to notice that their rows may have moved. */
+    quint64 generatie() const;
+
+    /** A handle on a connection that is open already (for the layer's own use). */
+    static Database vanVerbinding(std::shared_ptr<detail::Verbinding> v) { return Database(std::move(v)); }
+
+private:
+    explicit Database(std::shared_ptr<detail::Verbinding> v);
+    detail::Verbinding& v() const;
+
+    std::shared_ptr<detail::Verbinding> m_v;
+};
+
+/**
+ * Runs a long action as one transaction: commit with vastleggen(); leaving the scope without it
+ * rolls everything back, so a failed action leaves the database as it was.
+ */
+class Transactie
+{
+public:
+    explicit Transactie(Database& db);
+    ~Transactie();
+    Transactie(const Transactie&) = delete;
+    Transactie& operator=(const Transactie&) = delete;
+
+    void vastleggen();
+
+private:
+    Database& m_db;
+    bool m_klaar = false;
+};
+
+/** A name between double quotes, for SQL text built by the program. */
+QString sqlNaam(const QString& naam);
+
+} // namespace db

@@ -1,0 +1,322 @@
+#include "Verbinding.h"
+
+#include <cmath>
+#include <limits>
+
+namespace db::detail {
+
+Verbinding::~Verbinding()
+{
+    sluiten();
+}
+
+void Verbinding::sluiten()
+{
+    // Recordsets remove themselves from the set while they let go.
+    while (!recordsets.empty())
+        (*recordsets.begin())->sluiten();
+    for (sqlite3_stmt* s : std::as_const(cache))
+        sqlite3_finalize(s);
+    cache.clear();
+    if (db) {
+        sqlite3_close_v2(db);
+        db = nullptr;
+    }
+    diepte = 0;
+    ++generatie;
+}
+
+void Verbinding::cursorsStoppen()
+{
+    for (RecordsetImpl* rs : recordsets)
+        rs->cursorStoppen();
+}
+
+void Verbinding::controleerOpen() const
+{
+    if (!db)
+        throw DbFout(DbFout::Soort::Gesloten, QStringLiteral("De database %1 is gesloten.").arg(pad));
+}
+
+sqlite3_stmt* Verbinding::voorbereiden(const QString& sql, const char** rest)
+{
+    controleerOpen();
+    const QByteArray tekst = sql.toUtf8();
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(db, tekst.constData(), tekst.size(), &s, rest) != SQLITE_OK)
+        fout(sql);
+    if (!s)
+        throw DbFout(DbFout::Soort::Engine, QStringLiteral("Lege SQL-opdracht."));
+    return s;
+}
+
+sqlite3_stmt* Verbinding::uitCache(const QString& sql)
+{
+    controleerOpen();
+    if (sqlite3_stmt* s = cache.value(sql))
+        return s;
+    // SQL text with inlined values makes many one-off statements; keep the cache bounded.
+    if (cache.size() >= 256) {
+        for (sqlite3_stmt* s : std::as_const(cache))
+            sqlite3_finalize(s);
+        cache.clear();
+    }
+    sqlite3_stmt* s = voorbereiden(sql);
+    cache.insert(sql, s);
+    return s;
+}
+
+void Verbinding::fout(const QString& wat) const
+{
+    const QString melding = QString::fromUtf8(sqlite3_errmsg(db));
+    throw DbFout(DbFout::Soort::Engine, QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)));
+}
+
+void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
+{
+    switch (w.soort()) {
+    case Waarde::Soort::Leeg:
+    case Waarde::Soort::Null:
+        sqlite3_bind_null(s, plaats);
+        break;
+    case Waarde::Soort::Tekst: {
+        const QString t = w.tekst();
+        sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+        break;
+    }
+    case Waarde::Soort::Geheel:
+    case Waarde::Soort::JaNee:
+        sqlite3_bind_int64(s, plaats, w.geheel());
+        break;
+    case Waarde::Soort::Getal:
+        sqlite3_bind_double(s, plaats, w.getal());
+        break;
+    case Waarde::Soort::Datum: {
+        const QDateTime d = w.datum();
+        const QString t = d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate)
+                                                  : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+}
+
+void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters)
+{
+    const int verwacht = sqlite3_bind_parameter_count(s);
+    if (verwacht != parameters.size())
+        throw DbFout(DbFout::Soort::NietToegestaan,
+                     QStringLiteral("De opdracht verwacht %1 waarden maar kreeg er %2: %3")
+                         .arg(verwacht)
+                         .arg(parameters.size())
+                         .arg(QString::fromUtf8(sqlite3_sql(s))));
+    for (int i = 0; i < parameters.size(); ++i)
+        binden(s, i + 1, parameters[i]);
+    Q_UNUSED(v);
+}
+
+QString tekstKolom(sqlite3_stmt* s, int kolom)
+{
+    const auto* p = static_cast<const char16_t*>(sqlite3_column_text16(s, kolom));
+    if (!p)
+        return QString();
+    return QString::fromUtf16(p, sqlite3_column_bytes16(s, kolom) / static_cast<int>(sizeof(char16_t)));
+}
+
+Waarde lezen(sqlite3_stmt* s, int kolom, const QString& typeWoord)
+{
+    switch (sqlite3_column_type(s, kolom)) {
+    case SQLITE_NULL:
+        return Waarde::null();
+    case SQLITE_INTEGER: {
+        const qint64 i = sqlite3_column_int64(s, kolom);
+        if (typeWoord == TypeWoord::Boolean)
+            return Waarde(i != 0);
+        if (isTekstType(typeWoord) && !typeWoord.isEmpty())
+            return Waarde(QString::number(i));
+        return Waarde(i);
+    }
+    case SQLITE_FLOAT: {
+        const double d = sqlite3_column_double(s, kolom);
+        if (isTekstType(typeWoord) && !typeWoord.isEmpty())
+            return Waarde(Waarde(d).tekst());
+        return Waarde(d);
+    }
+    default: {
+        const QString t = tekstKolom(s, kolom);
+        if (typeWoord == TypeWoord::Datum) {
+            const QDateTime d = leesDatum(t);
+            if (d.isValid())
+                return Waarde(d);
+        }
+        return Waarde(t);
+    }
+    }
+}
+
+namespace {
+
+[[noreturn]] void conversieFout(const QString& veld, const Waarde& w)
+{
+    throw DbFout(DbFout::Soort::Conversie,
+                 QStringLiteral("De waarde '%1' past niet in het veld '%2'.").arg(w.tekst(), veld));
+}
+
+// A text that reads as a number as a whole, with "." or "," as the decimal separator.
+bool tekstAlsGetal(const QString& tekst, double& uit)
+{
+    QString t = tekst.trimmed();
+    if (t.isEmpty())
+        return false;
+    bool ok = false;
+    uit = t.toDouble(&ok);
+    if (!ok && t.count(u',') == 1 && !t.contains(u'.')) {
+        t.replace(u',', u'.');
+        uit = t.toDouble(&ok);
+    }
+    return ok && std::isfinite(uit);
+}
+
+} // namespace
+
+Waarde voorOpslag(const QString& veld, const QString& typeWoord, const Waarde& w)
+{
+    if (w.isNull() || w.isLeeg())
+        return Waarde::null();
+    const QString type = typeWoord;
+    if (isTekstType(type))
+        return Waarde(w.tekst());
+
+    if (type == TypeWoord::Integer || type == TypeWoord::Long || type == TypeWoord::Double) {
+        double getal = 0;
+        if (w.isTekst()) {
+            if (!tekstAlsGetal(w.tekst(), getal))
+                conversieFout(veld, w);
+        } else if (w.isDatum()) {
+            conversieFout(veld, w);
+        } else {
+            getal = w.getal();
+        }
+        if (type == TypeWoord::Double)
+            return Waarde(getal);
+        const double afgerond = std::nearbyint(getal);
+        const double grens = type == TypeWoord::Integer ? 32767.0 : 2147483647.0;
+        if (afgerond > grens || afgerond < -grens - 1)
+            throw DbFout(DbFout::Soort::Conversie,
+                         QStringLiteral("De waarde '%1' is te groot voor het veld '%2'.").arg(w.tekst(), veld));
+        return Waarde(static_cast<qint64>(afgerond));
+    }
+    if (type == TypeWoord::Datum) {
+        const QDateTime d = w.datum();
+        if (!d.isValid())
+            conversieFout(veld, w);
+        return Waarde(d);
+    }
+    if (type == TypeWoord::Boolean) {
+        if (w.isTekst()) {
+            const QString t = w.tekst().trimmed().toLower();
+            if (t == u"waar" || t == u"true" || t == u"ja" || t == u"yes" || t == u"j")
+                return Waarde(true);
+            if (t == u"onwaar" || t == u"false" || t == u"nee" || t == u"no" || t == u"n")
+                return Waarde(false);
+            double getal = 0;
+            if (!tekstAlsGetal(t, getal))
+                conversieFout(veld, w);
+            return Waarde(getal != 0);
+        }
+        return Waarde(w.jaNee());
+    }
+    return Waarde(w.tekst());
+}
+
+RecordsetImpl::RecordsetImpl(std::shared_ptr<Verbinding> v)
+    : m_v(std::move(v))
+{
+    m_v->recordsets.insert(this);
+}
+
+RecordsetImpl::~RecordsetImpl()
+{
+    if (m_v)
+        m_v->recordsets.erase(this);
+}
+
+void RecordsetImpl::sluiten()
+{
+    if (!m_v)
+        return;
+    loslaten();
+    m_v->recordsets.erase(this);
+    m_v.reset();
+}
+
+Verbinding& RecordsetImpl::v() const
+{
+    if (!m_v)
+        throw DbFout(DbFout::Soort::Gesloten, QStringLiteral("Het recordset is gesloten."));
+    m_v->controleerOpen();
+    return *m_v;
+}
+
+void RecordsetImpl::nietToegestaan() const
+{
+    throw DbFout(DbFout::Soort::NietToegestaan,
+                 QStringLiteral("Deze bewerking is niet mogelijk op dit soort recordset."));
+}
+
+QString RecordsetImpl::tabelNaam() const
+{
+    return QString();
+}
+
+QString RecordsetImpl::index() const
+{
+    return QString();
+}
+
+void RecordsetImpl::setIndex(const QString&)
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::seek(const QString&, const QList<Waarde>&)
+{
+    nietToegestaan();
+}
+
+bool RecordsetImpl::noMatch() const
+{
+    return false;
+}
+
+void RecordsetImpl::edit()
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::addNew()
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::update()
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::cancelUpdate()
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::remove()
+{
+    nietToegestaan();
+}
+
+void RecordsetImpl::zet(int, const Waarde&)
+{
+    nietToegestaan();
+}
+
+} // namespace db::detail

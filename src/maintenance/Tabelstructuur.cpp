@@ -1,0 +1,1 @@
+#include "Tabelstructuur.h"

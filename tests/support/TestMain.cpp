@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+// One main for every test program: the offscreen platform, a fixed locale and time zone.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("TZ", "Europe/Brussels");
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
