@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QKeyEvent;
+class QWidget;
+
+namespace ui {
+
+/** Bits of the shift state passed to KeyUp, combined with |. */
+enum ShiftToestand
+{
+    ShiftToets = 1,
+    CtrlToets = 2,
+    AltToets = 4
+};
+
+/**
+ * The Windows virtual-key code of a key: Return and keypad Enter 13, Tab (also Shift+Tab) 9, Escape 27,
+ * Page Up 33, Page Down 34, End 35, Home 36, the arrows 37-40, Insert 45, Delete 46, letters and digits their
+ * upper-case ASCII code, keypad digits 96-105, F1-F12 112-123.
+ * @param event the key event
+ * @return the code, or 0 for a key without a fixed code (punctuation depends on the keyboard layout)
+ */
+int vbToetsCode(const QKeyEvent* event);
+
+/**
+ * Turns focus and key events of registered widgets into GotFocus, LostFocus and KeyUp calls, each with the
+ * index the widget was registered under.
+ *
+ * The calls follow the widgets' focus as the user sees it inside the window:
+ * - GotFocus and LostFocus alternate per widget: no second GotFocus without a LostFocus in between.
+ * - Losing focus because the window is deactivated or a popup opens (a message box, a menu, another program)
+ *   is no LostFocus; when focus comes back to the same widget there is no new GotFocus either. When it comes
+ *   back to a different registered widget, the old one gets its LostFocus first.
+ * - While a LostFocus handler runs, focus that returns after a message box it showed is no GotFocus: Qt has
+ *   already moved focus to the next widget at that point, but that widget only counts once the handler is done
+ *   and has not put focus elsewhere.
+ * - Auto-repeated key releases are ignored; KeyUp gets the key's vbToetsCode() and the ShiftToestand bits.
+ *
+ * Events are only observed, never swallowed. A callback must not delete the widget whose event it handles
+ * (use deleteLater()).
+ */
+class Gebeurtenissen : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Gebeurtenissen(QObject* parent = nullptr);
+
+    /**
+     * Starts watching a widget. Registering it again only changes its index.
+     * @param widget the widget; it is forgotten when destroyed
+     * @param index the number passed to the callbacks for this widget
+     */
+    void registreer(QWidget* widget, int index);
+
+    /** @param terug called with the index of a widget that got focus */
+    void zetGotFocus(std::function<void(int index)> terug) { m_gotFocus = std::move(terug); }
+    /** @param terug called with the index of a widget that lost focus */
+    void zetLostFocus(std::function<void(int index)> terug) { m_lostFocus = std::move(terug); }
+    /** @param terug called with the index, vbToetsCode() and ShiftToestand bits of a released key */
+    void zetKeyUp(std::function<void(int index, int keyCode, int shift)> terug) { m_keyUp = std::move(terug); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    void focusIn(QObject* object, int index, Qt::FocusReason reden);
+    void focusOut(QObject* object, int index, Qt::FocusReason reden);
+    void meldLostFocus(int index);
+
+    QHash<const QObject*, int> m_indexen;
+    // The widget that last got a GotFocus and has not had its LostFocus yet.
+    QPointer<QObject> m_actief;
+    // How many LostFocus handlers are running (nested when one moves focus).
+    int m_inLostFocus = 0;
+    std::function<void(int)> m_gotFocus;
+    std::function<void(int)> m_lostFocus;
+    std::function<void(int, int, int)> m_keyUp;
+};
+
+} // namespace ui

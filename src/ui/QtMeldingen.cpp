@@ -1,0 +1,92 @@
+#include "ui/QtMeldingen.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ui {
+
+namespace {
+
+// A box with the given icon, title and text; plain text, so a "<" in a name is never read as markup.
+void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
+{
+    box.setIcon(icoon);
+    box.setWindowTitle(titel);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(tekst);
+}
+
+void toonMetOk(QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
+{
+    QMessageBox box(QApplication::activeWindow());
+    vulBox(box, icoon, titel, tekst);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+// The labels of Qt's own file dialog; a native dialog speaks the language of the system.
+void zetNederlandseLabels(QFileDialog& dialoog, const QString& kiesTekst)
+{
+    dialoog.setLabelText(QFileDialog::Accept, kiesTekst);
+    dialoog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuleren"));
+    dialoog.setLabelText(QFileDialog::LookIn, QStringLiteral("Zoeken in:"));
+    dialoog.setLabelText(QFileDialog::FileName, QStringLiteral("Naam:"));
+    dialoog.setLabelText(QFileDialog::FileType, QStringLiteral("Bestandstype:"));
+}
+
+} // namespace
+
+void QtMeldingen::kritiek(const QString& titel, const QString& tekst)
+{
+    toonMetOk(QMessageBox::Critical, titel, tekst);
+}
+
+void QtMeldingen::waarschuwing(const QString& titel, const QString& tekst)
+{
+    toonMetOk(QMessageBox::Warning, titel, tekst);
+}
+
+void QtMeldingen::informatie(const QString& titel, const QString& tekst)
+{
+    toonMetOk(QMessageBox::Information, titel, tekst);
+}
+
+bool QtMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
+{
+    QMessageBox box(QApplication::activeWindow());
+    vulBox(box, QMessageBox::Question, titel, tekst);
+    QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(nee);
+    box.exec();
+    return box.clickedButton() == ja;
+}
+
+QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)
+{
+    QFileDialog dialoog(QApplication::activeWindow(), titel, standaard);
+    dialoog.setFileMode(QFileDialog::Directory);
+    dialoog.setOption(QFileDialog::ShowDirsOnly);
+    zetNederlandseLabels(dialoog, QStringLiteral("Kiezen"));
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return standaard;
+    return dialoog.selectedFiles().constFirst();
+}
+
+QString QtMeldingen::kiesBestand(const QString& titel, const QString& map, const QString& filter)
+{
+    QFileDialog dialoog(QApplication::activeWindow(), titel, map, filter);
+    dialoog.setFileMode(QFileDialog::ExistingFile);
+    dialoog.setAcceptMode(QFileDialog::AcceptOpen);
+    zetNederlandseLabels(dialoog, QStringLiteral("Openen"));
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().constFirst();
+}
+
+} // namespace ui

@@ -1,0 +1,162 @@
+#include "ui/Gebeurtenissen.h"
+#include "ui/HerintredeSlot.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two registered line edits (index 3 and 7) and one that is not registered; every callback is logged.
+class GebeurtenissenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_filter.registreer(&m_a, 3);
+        m_filter.registreer(&m_b, 7);
+        m_filter.zetGotFocus([this](int i) { m_log.append(QStringLiteral("got %1").arg(i)); });
+        m_filter.zetLostFocus([this](int i) { m_log.append(QStringLiteral("lost %1").arg(i)); });
+        m_filter.zetKeyUp([this](int i, int code, int shift) {
+            m_log.append(QStringLiteral("key %1 %2 %3").arg(i).arg(code).arg(shift));
+        });
+    }
+
+    static void focus(QWidget* w, QEvent::Type soort, Qt::FocusReason reden = Qt::OtherFocusReason)
+    {
+        QFocusEvent event(soort, reden);
+        QCoreApplication::sendEvent(w, &event);
+    }
+
+    static void loslaten(QWidget* w, int toets, Qt::KeyboardModifiers mods = Qt::NoModifier, bool herhaal = false)
+    {
+        QKeyEvent event(QEvent::KeyRelease, toets, mods, QString(), herhaal);
+        QCoreApplication::sendEvent(w, &event);
+    }
+
+    ui::Gebeurtenissen m_filter;
+    QLineEdit m_a;
+    QLineEdit m_b;
+    QLineEdit m_vrij;
+    QStringList m_log;
+};
+
+int code(int toets, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    const QKeyEvent event(QEvent::KeyRelease, toets, mods);
+    return ui::vbToetsCode(&event);
+}
+
+} // namespace
+
+TEST(VbToetsCode, GeeftWindowsCodes)
+{
+    EXPECT_EQ(code(Qt::Key_Return), 13);
+    EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier), 13);
+    EXPECT_EQ(code(Qt::Key_PageUp), 33);
+    EXPECT_EQ(code(Qt::Key_PageDown), 34);
+    EXPECT_EQ(code(Qt::Key_Left), 37);
+    EXPECT_EQ(code(Qt::Key_Up), 38);
+    EXPECT_EQ(code(Qt::Key_Right), 39);
+    EXPECT_EQ(code(Qt::Key_Down), 40);
+    EXPECT_EQ(code(Qt::Key_Tab), 9);
+    EXPECT_EQ(code(Qt::Key_Backtab, Qt::ShiftModifier), 9);
+    EXPECT_EQ(code(Qt::Key_Escape), 27);
+    EXPECT_EQ(code(Qt::Key_Delete), 46);
+    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier), 65);
+    EXPECT_EQ(code(Qt::Key_Z), 90);
+    EXPECT_EQ(code(Qt::Key_7), 55);
+    EXPECT_EQ(code(Qt::Key_7, Qt::KeypadModifier), 103);
+    EXPECT_EQ(code(Qt::Key_F2), 113);
+    // Qt's codes for punctuation coincide with other keys' Windows codes ('.' is 46 = Delete).
+    EXPECT_EQ(code(Qt::Key_Period), 0);
+    EXPECT_EQ(code(Qt::Key_Minus), 0);
+}
+
+TEST_F(GebeurtenissenTest, KeyUpMetIndexEnShiftZonderHerhaling)
+{
+    loslaten(&m_a, Qt::Key_Enter, Qt::KeypadModifier);
+    loslaten(&m_b, Qt::Key_Return, Qt::ShiftModifier | Qt::ControlModifier);
+    loslaten(&m_a, Qt::Key_Down, Qt::NoModifier, true);
+    loslaten(&m_vrij, Qt::Key_Return);
+    QKeyEvent indrukken(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(&m_a, &indrukken);
+
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("key 3 13 0"), QStringLiteral("key 7 13 3")}));
+}
+
+TEST_F(GebeurtenissenTest, FocusWisseltTussenWidgets)
+{
+    focus(&m_a, QEvent::FocusIn, Qt::MouseFocusReason);
+    focus(&m_a, QEvent::FocusOut, Qt::TabFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::TabFocusReason);
+    focus(&m_vrij, QEvent::FocusIn);
+
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("got 3"), QStringLiteral("lost 3"), QStringLiteral("got 7")}));
+}
+
+TEST_F(GebeurtenissenTest, VensterwisselEnPopupZijnGeenFocusverlies)
+{
+    focus(&m_a, QEvent::FocusIn);
+    focus(&m_a, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    focus(&m_a, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    focus(&m_a, QEvent::FocusOut, Qt::PopupFocusReason);
+    focus(&m_a, QEvent::FocusIn, Qt::PopupFocusReason);
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("got 3")}));
+
+    // Away to another program, then straight back into the other field: the first one loses focus after all.
+    focus(&m_a, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::MouseFocusReason);
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("got 3"), QStringLiteral("lost 3"), QStringLiteral("got 7")}));
+}
+
+TEST_F(GebeurtenissenTest, MeldingUitLostFocusGeeftGeenValseFocus)
+{
+    // The events as Qt sends them when a check in LostFocus shows a message box: Qt has already made the next
+    // field the focus widget, so the box takes focus from it and gives it back on closing.
+    bool terugzetten = true;
+    m_filter.zetLostFocus([&](int i) {
+        m_log.append(QStringLiteral("lost %1").arg(i));
+        if (i != 3)
+            return;
+        focus(&m_b, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        focus(&m_b, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        if (terugzetten) {
+            focus(&m_b, QEvent::FocusOut, Qt::OtherFocusReason);
+            focus(&m_a, QEvent::FocusIn, Qt::OtherFocusReason);
+        }
+    });
+
+    // Value refused: focus goes back to the first field; Qt then sends the second field no FocusIn at all.
+    focus(&m_a, QEvent::FocusIn);
+    focus(&m_a, QEvent::FocusOut, Qt::TabFocusReason);
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("got 3"), QStringLiteral("lost 3"), QStringLiteral("got 3")}));
+
+    // Only a warning: the second field gets focus once, after the handler.
+    terugzetten = false;
+    m_log.clear();
+    focus(&m_a, QEvent::FocusOut, Qt::TabFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(m_log, QStringList({QStringLiteral("lost 3"), QStringLiteral("got 7")}));
+}
+
+TEST(HerintredeSlot, AlleenBuitensteBewakerKomtBinnen)
+{
+    ui::HerintredeSlot slot;
+    {
+        ui::HerintredeSlot::Bewaker buiten(slot);
+        EXPECT_TRUE(buiten);
+        {
+            ui::HerintredeSlot::Bewaker binnen(slot);
+            EXPECT_FALSE(binnen);
+        }
+        EXPECT_TRUE(slot.bezig());
+    }
+    EXPECT_FALSE(slot.bezig());
+    ui::HerintredeSlot::Bewaker later(slot);
+    EXPECT_TRUE(later);
+}
