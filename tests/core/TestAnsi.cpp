@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "core/Ansi.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "core/Tekst.h"
 
 #include <gtest/gtest.h>

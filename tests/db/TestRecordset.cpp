@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "db/Database.h"
 
 #include <QDir>

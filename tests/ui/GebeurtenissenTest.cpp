@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "ui/Gebeurtenissen.h"
 #include "ui/HerintredeSlot.h"
 

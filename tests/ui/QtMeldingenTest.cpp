@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "ui/QtMeldingen.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "ui/Twips.h"
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+#include "QtAfdruk.h"
 #include "ui/Zandloper.h"
 
 #include <QCursor>

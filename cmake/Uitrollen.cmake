@@ -1,0 +1,33 @@
+# Copies the shipped files from VAN into the application folder NAAR.
+# A database already there (QJ-Deel7.mdb, Tabellen.mdb, or Temp.mdb awaiting its new name) belongs
+# to the user and is never overwritten; the other shipped files are brought up to date.
+file(MAKE_DIRECTORY ${NAAR})
+file(GLOB bestaand LIST_DIRECTORIES false ${NAAR}/*)
+set(aanwezig "")
+foreach(b ${bestaand})
+    get_filename_component(naam ${b} NAME)
+    string(TOLOWER ${naam} naam)
+    list(APPEND aanwezig ${naam})
+endforeach()
+
+foreach(db QJ-Deel7.mdb Tabellen.mdb)
+    string(TOLOWER ${db} klein)
+    list(FIND aanwezig ${klein} i)
+    if(db STREQUAL "QJ-Deel7.mdb")
+        list(FIND aanwezig "temp.mdb" j)
+        if(j GREATER -1)
+            set(i ${j})
+        endif()
+    endif()
+    if(i EQUAL -1)
+        file(COPY ${VAN}/${db} DESTINATION ${NAAR})
+    endif()
+endforeach()
+
+file(GLOB overige LIST_DIRECTORIES false ${VAN}/*)
+foreach(b ${overige})
+    get_filename_component(naam ${b} NAME)
+    if(NOT naam MATCHES "\\.mdb$")
+        file(COPY ${b} DESTINATION ${NAAR})
+    endif()
+endforeach()
