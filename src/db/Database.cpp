@@ -71,6 +71,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     sqlite3_extended_result_codes(v->db, 1);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
+    // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
     char* fout = nullptr;
     if (sqlite3_exec(v->db, "PRAGMA journal_mode=DELETE; PRAGMA foreign_keys=OFF;", nullptr, nullptr, &fout)
@@ -106,7 +107,7 @@ Database Database::openen(const QString& pad)
 {
     if (!QFileInfo(pad).isFile())
         throw DbFout(DbFout::Soort::BestandOntbreekt, QStringLiteral("Het databasebestand %1 bestaat niet.").arg(pad));
-    Database db(verbind(pad, SQLITE_OPEN_READWRITE));
+    Database db(verbind(pad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX));
     // Make sure it is a database at all, before anyone relies on it.
     char* fout = nullptr;
     if (sqlite3_exec(db.v().db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &fout) != SQLITE_OK) {
@@ -122,7 +123,7 @@ Database Database::maken(const QString& pad)
 {
     if (QFileInfo::exists(pad))
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("Het bestand %1 bestaat al.").arg(pad));
-    return Database(verbind(pad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE));
+    return Database(verbind(pad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX));
 }
 
 bool Database::isOpen() const

@@ -44,8 +44,8 @@ QString typeWoordVan(const QString& gedeclareerdType)
 
 bool isTekstType(const QString& typeWoord)
 {
-    const QString w = typeWoord.toLower();
-    return w.isEmpty() || w == u"tekst" || w == u"memo";
+    return typeWoord.isEmpty() || typeWoord.compare(u"tekst", Qt::CaseInsensitive) == 0
+        || typeWoord.compare(u"memo", Qt::CaseInsensitive) == 0;
 }
 
 } // namespace db

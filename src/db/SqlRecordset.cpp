@@ -22,6 +22,7 @@ public:
             m_namen << QString::fromUtf8(sqlite3_column_name(s.get(), i));
             const char* decl = sqlite3_column_decltype(s.get(), i);
             m_types << (decl ? typeWoordVan(QString::fromUtf8(decl)) : QString());
+            m_soorten.push_back(veldSoortVan(m_types.last()));
             m_opNaam.insert(m_namen.last().toLower(), i);
         }
         int rc;
@@ -29,7 +30,7 @@ public:
             std::vector<Waarde> rij;
             rij.reserve(n);
             for (int i = 0; i < n; ++i)
-                rij.push_back(lezen(s.get(), i, m_types[i]));
+                rij.push_back(lezen(s.get(), i, m_soorten[static_cast<size_t>(i)]));
             m_rijen.push_back(std::move(rij));
         }
         if (rc != SQLITE_DONE)
@@ -92,6 +93,7 @@ private:
 
     QStringList m_namen;
     QStringList m_types;
+    std::vector<VeldSoort> m_soorten;
     QHash<QString, int> m_opNaam;
     std::vector<std::vector<Waarde>> m_rijen;
     qint64 m_pos = 0;

@@ -7,7 +7,7 @@
 
 #include "Verbinding.h"
 
-#include <QMap>
+#include <algorithm>
 #include <vector>
 
 namespace db::detail {
@@ -25,9 +25,12 @@ public:
         m_tabel = def.naam;
         m_tabelSql = sqlNaam(m_tabel);
         for (const VeldDef& veld : def.velden) {
+            // Both spellings: the one the table gives finds its field without folding the name.
             m_opNaam.insert(veld.naam.toLower(), static_cast<int>(m_kolommen.size()));
-            m_kolommen.push_back({veld.naam, veld.typeWoord, sqlNaam(veld.naam)});
+            m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
+            m_kolommen.push_back({veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord)});
         }
+        m_nieuw.grootte(m_kolommen.size());
         for (const IndexDef& index : def.indexen) {
             IndexInfo info;
             info.naam = index.naam;
@@ -172,9 +175,8 @@ public:
     {
         eersteZoeken();
         if (m_bewerk != Bewerk::Geen) {
-            auto it = m_nieuw.constFind(i);
-            if (it != m_nieuw.constEnd())
-                return it.value();
+            if (const Waarde* w = m_nieuw.zoek(i))
+                return *w;
             if (m_bewerk == Bewerk::AddNew)
                 return Waarde::null();
         }
@@ -186,7 +188,7 @@ public:
         if (m_rijGeneratie == v().generatie)
             return m_rij.at(static_cast<size_t>(i));
         if (cursorGeldig())
-            return lezen(m_cursor, i + 1, k.typeWoord);
+            return lezen(m_cursor, i + 1, k.soort);
         rijLaden();
         return m_rij.at(static_cast<size_t>(i));
     }
@@ -197,7 +199,7 @@ public:
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("Een veld kan alleen gewijzigd worden na Edit of AddNew."));
         const Kolom& k = m_kolommen.at(static_cast<size_t>(i));
-        m_nieuw.insert(i, voorOpslag(k.naam, k.typeWoord, w));
+        m_nieuw.zet(i, voorOpslag(k.naam, k.soort, w));
     }
 
     // --- table operations ---------------------------------------------------------------------
@@ -248,9 +250,9 @@ public:
                 nullMasker |= (quint64(1) << j);
                 continue;
             }
-            if (k.typeWoord == TypeWoord::Datum) {
+            if (k.soort == VeldSoort::Datum) {
                 try {
-                    w = voorOpslag(k.naam, k.typeWoord, w);
+                    w = voorOpslag(k.naam, k.soort, w);
                 } catch (const DbFout&) {
                     kanNietBestaan = true; // no date can equal a text that is no date
                 }
@@ -319,15 +321,16 @@ public:
         if (m_bewerk == Bewerk::Geen)
             throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Update zonder Edit of AddNew."));
         Verbinding& c = v();
-        QByteArray sleutel;
+        QByteArray& sleutel = m_sleutelBuffer;
+        sleutel.resize(0);
         sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
-        for (auto it = m_nieuw.constBegin(); it != m_nieuw.constEnd(); ++it)
-            sleutel.append(QByteArray::number(it.key())).append(',');
+        for (int k : m_nieuw.volgorde())
+            sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
         sqlite3_stmt* s = m_schrijfStmts.value(sleutel);
         if (!s) {
             QStringList kolommen;
-            for (auto it = m_nieuw.constBegin(); it != m_nieuw.constEnd(); ++it)
-                kolommen << m_kolommen.at(static_cast<size_t>(it.key())).sql;
+            for (int k : m_nieuw.volgorde())
+                kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
             QString sql;
             if (m_bewerk == Bewerk::Edit) {
                 sql = QStringLiteral("UPDATE ") + m_tabelSql + QStringLiteral(" SET ")
@@ -349,8 +352,8 @@ public:
             sqlite3_reset(s);
         }
         int plaats = 1;
-        for (auto it = m_nieuw.constBegin(); it != m_nieuw.constEnd(); ++it)
-            binden(s, plaats++, it.value());
+        for (int k : m_nieuw.volgorde())
+            binden(s, plaats++, *m_nieuw.zoek(k));
         if (m_bewerk == Bewerk::Edit)
             sqlite3_bind_int64(s, plaats, m_rowid);
         const int rc = sqlite3_step(s);
@@ -403,6 +406,7 @@ private:
         QString naam;
         QString typeWoord;
         QString sql;
+        VeldSoort soort;
     };
     struct IndexInfo
     {
@@ -492,7 +496,7 @@ private:
             m_sleutel.clear();
             if (m_index >= 0) {
                 for (int k : std::as_const(m_indexen[m_index].kolommen))
-                    m_sleutel << lezen(m_cursor, k + 1, m_kolommen.at(static_cast<size_t>(k)).typeWoord);
+                    m_sleutel << lezen(m_cursor, k + 1, m_kolommen.at(static_cast<size_t>(k)).soort);
             }
             m_pos = Pos::OpRij;
             m_rijGeneratie = 0;
@@ -516,7 +520,7 @@ private:
         m_rij.clear();
         m_rij.reserve(m_kolommen.size());
         for (size_t k = 0; k < m_kolommen.size(); ++k)
-            m_rij.push_back(lezen(s, static_cast<int>(k) + 1, m_kolommen[k].typeWoord));
+            m_rij.push_back(lezen(s, static_cast<int>(k) + 1, m_kolommen[k].soort));
         sqlite3_reset(s);
         m_rijGeneratie = v().generatie;
     }
@@ -536,7 +540,7 @@ private:
             m_sleutel.clear();
             int i = 0;
             for (int k : std::as_const(m_indexen[m_index].kolommen))
-                m_sleutel << lezen(s, i++, m_kolommen.at(static_cast<size_t>(k)).typeWoord);
+                m_sleutel << lezen(s, i++, m_kolommen.at(static_cast<size_t>(k)).soort);
         }
         sqlite3_reset(s);
         return m_sleutel;
@@ -622,7 +626,44 @@ private:
     quint64 m_rijGeneratie = 0;
 
     Bewerk m_bewerk = Bewerk::Geen;
-    QMap<int, Waarde> m_nieuw;
+    // The values assigned since Edit or AddNew, by field number; the numbers kept sorted.
+    class Wijzigingen
+    {
+    public:
+        void grootte(size_t n)
+        {
+            m_waarden.assign(n, Waarde());
+            m_gezet.assign(n, 0);
+        }
+        void zet(int i, Waarde w)
+        {
+            if (!m_gezet[static_cast<size_t>(i)]) {
+                m_gezet[static_cast<size_t>(i)] = 1;
+                m_volgorde.insert(std::lower_bound(m_volgorde.begin(), m_volgorde.end(), i), i);
+            }
+            m_waarden[static_cast<size_t>(i)] = std::move(w);
+        }
+        const Waarde* zoek(int i) const
+        {
+            return m_gezet[static_cast<size_t>(i)] ? &m_waarden[static_cast<size_t>(i)] : nullptr;
+        }
+        const std::vector<int>& volgorde() const { return m_volgorde; }
+        void clear()
+        {
+            for (int i : m_volgorde) {
+                m_gezet[static_cast<size_t>(i)] = 0;
+                m_waarden[static_cast<size_t>(i)] = Waarde();
+            }
+            m_volgorde.clear();
+        }
+
+    private:
+        std::vector<Waarde> m_waarden;
+        std::vector<char> m_gezet;
+        std::vector<int> m_volgorde;
+    };
+    Wijzigingen m_nieuw;
+    QByteArray m_sleutelBuffer;
 
     QHash<QString, sqlite3_stmt*> m_stmts;
     QHash<quint64, sqlite3_stmt*> m_seekStmts;

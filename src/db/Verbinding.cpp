@@ -123,28 +123,47 @@ QString tekstKolom(sqlite3_stmt* s, int kolom)
     return QString::fromUtf16(p, sqlite3_column_bytes16(s, kolom) / static_cast<int>(sizeof(char16_t)));
 }
 
-Waarde lezen(sqlite3_stmt* s, int kolom, const QString& typeWoord)
+VeldSoort veldSoortVan(const QString& typeWoord)
+{
+    if (typeWoord.isEmpty())
+        return VeldSoort::Onbekend;
+    if (isTekstType(typeWoord))
+        return VeldSoort::Tekst;
+    if (typeWoord == TypeWoord::Integer)
+        return VeldSoort::Integer;
+    if (typeWoord == TypeWoord::Long)
+        return VeldSoort::Long;
+    if (typeWoord == TypeWoord::Double)
+        return VeldSoort::Double;
+    if (typeWoord == TypeWoord::Datum)
+        return VeldSoort::Datum;
+    if (typeWoord == TypeWoord::Boolean)
+        return VeldSoort::Boolean;
+    return VeldSoort::Onbekend;
+}
+
+Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort)
 {
     switch (sqlite3_column_type(s, kolom)) {
     case SQLITE_NULL:
         return Waarde::null();
     case SQLITE_INTEGER: {
         const qint64 i = sqlite3_column_int64(s, kolom);
-        if (typeWoord == TypeWoord::Boolean)
+        if (soort == VeldSoort::Boolean)
             return Waarde(i != 0);
-        if (isTekstType(typeWoord) && !typeWoord.isEmpty())
+        if (soort == VeldSoort::Tekst)
             return Waarde(QString::number(i));
         return Waarde(i);
     }
     case SQLITE_FLOAT: {
         const double d = sqlite3_column_double(s, kolom);
-        if (isTekstType(typeWoord) && !typeWoord.isEmpty())
+        if (soort == VeldSoort::Tekst)
             return Waarde(Waarde(d).tekst());
         return Waarde(d);
     }
     default: {
         const QString t = tekstKolom(s, kolom);
-        if (typeWoord == TypeWoord::Datum) {
+        if (soort == VeldSoort::Datum) {
             const QDateTime d = leesDatum(t);
             if (d.isValid())
                 return Waarde(d);
@@ -179,15 +198,14 @@ bool tekstAlsGetal(const QString& tekst, double& uit)
 
 } // namespace
 
-Waarde voorOpslag(const QString& veld, const QString& typeWoord, const Waarde& w)
+Waarde voorOpslag(const QString& veld, VeldSoort soort, const Waarde& w)
 {
     if (w.isNull() || w.isLeeg())
         return Waarde::null();
-    const QString type = typeWoord;
-    if (isTekstType(type))
-        return Waarde(w.tekst());
+    if (soort == VeldSoort::Tekst || soort == VeldSoort::Onbekend)
+        return w.isTekst() ? w : Waarde(w.tekst());
 
-    if (type == TypeWoord::Integer || type == TypeWoord::Long || type == TypeWoord::Double) {
+    if (soort == VeldSoort::Integer || soort == VeldSoort::Long || soort == VeldSoort::Double) {
         double getal = 0;
         if (w.isTekst()) {
             if (!tekstAlsGetal(w.tekst(), getal))
@@ -197,22 +215,22 @@ Waarde voorOpslag(const QString& veld, const QString& typeWoord, const Waarde& w
         } else {
             getal = w.getal();
         }
-        if (type == TypeWoord::Double)
+        if (soort == VeldSoort::Double)
             return Waarde(getal);
         const double afgerond = std::nearbyint(getal);
-        const double grens = type == TypeWoord::Integer ? 32767.0 : 2147483647.0;
+        const double grens = soort == VeldSoort::Integer ? 32767.0 : 2147483647.0;
         if (afgerond > grens || afgerond < -grens - 1)
             throw DbFout(DbFout::Soort::Conversie,
                          QStringLiteral("De waarde '%1' is te groot voor het veld '%2'.").arg(w.tekst(), veld));
         return Waarde(static_cast<qint64>(afgerond));
     }
-    if (type == TypeWoord::Datum) {
+    if (soort == VeldSoort::Datum) {
         const QDateTime d = w.datum();
         if (!d.isValid())
             conversieFout(veld, w);
         return Waarde(d);
     }
-    if (type == TypeWoord::Boolean) {
+    if (soort == VeldSoort::Boolean) {
         if (w.isTekst()) {
             const QString t = w.tekst().trimmed().toLower();
             if (t == u"waar" || t == u"true" || t == u"ja" || t == u"yes" || t == u"j")

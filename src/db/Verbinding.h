@@ -55,11 +55,24 @@ private:
 
 void binden(sqlite3_stmt* s, int plaats, const Waarde& w);
 void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters);
-Waarde lezen(sqlite3_stmt* s, int kolom, const QString& typeWoord);
+/** A field's kind, worked out once from its type word. */
+enum class VeldSoort
+{
+    Onbekend, ///< no type word (an expression, or a type made by other means): values as stored
+    Tekst,
+    Integer,
+    Long,
+    Double,
+    Datum,
+    Boolean
+};
+VeldSoort veldSoortVan(const QString& typeWoord);
+
+Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort);
 QString tekstKolom(sqlite3_stmt* s, int kolom);
 
 /** A value made fit for a field of the given type word, or DbFout (Conversie). */
-Waarde voorOpslag(const QString& veld, const QString& typeWoord, const Waarde& w);
+Waarde voorOpslag(const QString& veld, VeldSoort soort, const Waarde& w);
 
 class RecordsetImpl
 {

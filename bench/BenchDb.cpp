@@ -1,0 +1,190 @@
+// The recordset layer beside the same work done directly on SQLite:
+//  - seek and read on a Leden of 20,000 members,
+//  - a full walk of Matchen in the order of its index,
+//  - 50,000 rows added in one transaction.
+// Run: build/bin/bench_db   (the figures are printed; nothing is asserted)
+
+#include "db/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+
+constexpr int AantalLeden = 20000;
+constexpr int AantalMatchen = 3000;
+
+QString compNr(int i)
+{
+    return QString::number(100000 + i);
+}
+
+// One database with the shipped tables and the test rows, made once per run.
+struct Gegevens
+{
+    QTemporaryDir map;
+    QString pad;
+
+    Gegevens()
+    {
+        pad = map.filePath("bench.mdb");
+        QFile::copy(QDir(INTERCLUB_SHIPPED_DIR).filePath("QJ-Deel7.mdb"), pad);
+        QFile::setPermissions(pad, QFile::ReadOwner | QFile::WriteOwner);
+        db::Database db = db::Database::openen(pad);
+        db::Transactie t(db);
+        for (int i = 0; i < AantalLeden; ++i)
+            db.uitvoeren("INSERT INTO Leden (CompNr, Naam, Clubnummer) VALUES (?, ?, '045')",
+                         {compNr(i), QStringLiteral("Speler %1").arg(i)});
+        for (int i = 0; i < AantalMatchen; ++i)
+            db.uitvoeren("INSERT INTO Matchen (Seizoen, WedstrNr, WeekNr, SoortComp, nmthuis) VALUES (?, ?, ?, 'P', ?)",
+                         {i % 2 ? "2010-2011" : "2011-2012", QStringLiteral("PW.Vl.H%1").arg(AantalMatchen - i, 5, 10, QChar('0')),
+                          QString::number(i % 22), QStringLiteral("Ploeg %1").arg(i)});
+        t.vastleggen();
+    }
+};
+
+Gegevens& gegevens()
+{
+    static Gegevens g;
+    return g;
+}
+
+void SeekLaag(benchmark::State& state)
+{
+    db::Database db = db::Database::openen(gegevens().pad);
+    db::Recordset rs = db.openTabel("Leden");
+    rs.setIndex("CompNr");
+    int i = 0;
+    for (auto _ : state) {
+        rs.seek("=", {compNr((i * 7919) % AantalLeden)});
+        benchmark::DoNotOptimize(rs.veld("Naam"));
+        ++i;
+    }
+}
+
+void SeekDirect(benchmark::State& state)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(gegevens().pad).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM Leden WHERE CompNr = ?", -1, &s, nullptr);
+    int i = 0;
+    for (auto _ : state) {
+        const QString nr = compNr((i * 7919) % AantalLeden);
+        sqlite3_bind_text16(s, 1, nr.utf16(), static_cast<int>(nr.size() * 2), SQLITE_TRANSIENT);
+        if (sqlite3_step(s) == SQLITE_ROW) {
+            const auto* t = static_cast<const char16_t*>(sqlite3_column_text16(s, 3));
+            benchmark::DoNotOptimize(QString::fromUtf16(t, sqlite3_column_bytes16(s, 3) / 2));
+        }
+        sqlite3_reset(s);
+        ++i;
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+void WandelingLaag(benchmark::State& state)
+{
+    db::Database db = db::Database::openen(gegevens().pad);
+    db::Recordset rs = db.openTabel("Matchen");
+    rs.setIndex("WedstrNr");
+    for (auto _ : state) {
+        int n = 0;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            benchmark::DoNotOptimize(rs.veld("nmthuis"));
+            ++n;
+        }
+        if (n != AantalMatchen)
+            state.SkipWithError("wrong row count");
+    }
+}
+
+void WandelingDirect(benchmark::State& state)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(QFile::encodeName(gegevens().pad).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db, "SELECT * FROM Matchen ORDER BY Seizoen, WedstrNr", -1, &s, nullptr);
+    for (auto _ : state) {
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            const auto* t = static_cast<const char16_t*>(sqlite3_column_text16(s, 12));
+            benchmark::DoNotOptimize(QString::fromUtf16(t, sqlite3_column_bytes16(s, 12) / 2));
+        }
+        sqlite3_reset(s);
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+
+constexpr int AantalToevoegen = 50000;
+
+void ToevoegenLaag(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        db::Database db = db::Database::maken(map.filePath("t.mdb"));
+        db.tabelMaken({"Leden",
+                       {{"CompNr", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}, {"Provincie", db::TypeWoord::Integer}},
+                       {{"CompNr", {{"CompNr"}}}}});
+        db::Recordset rs = db.openTabel("Leden");
+        state.ResumeTiming();
+        db::Transactie t(db);
+        for (int i = 0; i < AantalToevoegen; ++i) {
+            rs.addNew();
+            rs["CompNr"] = compNr(i);
+            rs["Naam"] = QStringLiteral("Speler");
+            rs["Provincie"] = 10;
+            rs.update();
+        }
+        t.vastleggen();
+    }
+}
+
+void ToevoegenDirect(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        {
+            db::Database db = db::Database::maken(map.filePath("t.mdb"));
+            db.tabelMaken({"Leden",
+                           {{"CompNr", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}, {"Provincie", db::TypeWoord::Integer}},
+                           {{"CompNr", {{"CompNr"}}}}});
+        }
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(map.filePath("t.mdb")).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        state.ResumeTiming();
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO Leden (CompNr, Naam, Provincie) VALUES (?, ?, ?)", -1, &s, nullptr);
+        const QString naam = QStringLiteral("Speler");
+        for (int i = 0; i < AantalToevoegen; ++i) {
+            const QString nr = compNr(i);
+            sqlite3_bind_text16(s, 1, nr.utf16(), static_cast<int>(nr.size() * 2), SQLITE_TRANSIENT);
+            sqlite3_bind_text16(s, 2, naam.utf16(), static_cast<int>(naam.size() * 2), SQLITE_TRANSIENT);
+            sqlite3_bind_int(s, 3, 10);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_finalize(s);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        state.PauseTiming();
+        sqlite3_close(db);
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(SeekLaag);
+BENCHMARK(SeekDirect);
+BENCHMARK(WandelingLaag)->Unit(benchmark::kMillisecond);
+BENCHMARK(WandelingDirect)->Unit(benchmark::kMillisecond);
+BENCHMARK(ToevoegenLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ToevoegenDirect)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,17 @@
+#pragma once
+
+// The folder dialog.
+
+#include <QString>
+
+namespace core {
+
+/**
+ * Lets the user choose a folder.
+ * @param titel the instruction shown in the dialog
+ * @param standaard the folder the dialog starts in
+ * @return the chosen folder with a trailing separator, or standaard unchanged when the user cancels
+ */
+QString MapKiezen(const QString& titel, const QString& standaard);
+
+} // namespace core
