@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -euo pipefail
-pakketten=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsqlite3-dev libzip-dev
-           libgtest-dev libgmock-dev libbenchmark-dev xvfb)
+pakketten=(cmake ninja-build g++ qt6-base-dev libgl-dev libsqlite3-dev libzip-dev
+           libgtest-dev libbenchmark-dev)
 ontbrekend=()
 for p in "${pakketten[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
