@@ -1,0 +1,277 @@
+#include "Opstart.h"
+
+#include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/Ansi.h"
+#include "core/FunctiesQJ.h"
+#include "core/Provinciebestand.h"
+#include "core/Tekst.h"
+#include "ui/Meldingen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace core {
+
+namespace {
+
+QString& applicatiemapInstelling()
+{
+    static QString map;
+    return map;
+}
+
+// The tables that start-up and the update read; a database without one of them cannot be used.
+const QStringList BenodigdeTabellen{QStringLiteral("Leden"),      QStringLiteral("Clubs"),
+                                    QStringLiteral("Opties"),     QStringLiteral("Datums"),
+                                    QStringLiteral("Matchen"),    QStringLiteral("Reeksen"),
+                                    QStringLiteral("Ploegen"),    QStringLiteral("Provincies"),
+                                    QStringLiteral("Sterktelijst"), QStringLiteral("Volgorde Wedstrijden"),
+                                    QStringLiteral("Alternatief"), QStringLiteral("Klassering"),
+                                    QStringLiteral("Vertalingen")};
+
+const QStringList BenodigdeOpties{QStringLiteral("Aantal Karakters CompNr"), QStringLiteral("Provincie"),
+                                  QStringLiteral("ClubNr"), QStringLiteral("ClubProv"),
+                                  QStringLiteral("PaswoordBeheer")};
+
+db::Waarde optieItem(const QString& soort)
+{
+    Algemeen& a = algemeen();
+    a.strSQL = QStringLiteral("SELECT Item From Opties WHERE Soort = '%1';").arg(SqlTekst(soort));
+    db::Recordset rs = a.dbGegevens.openRecordset(a.strSQL);
+    if (rs.eof())
+        return db::Waarde::null();
+    rs.moveFirst();
+    return rs.veld(QStringLiteral("Item"));
+}
+
+// Checked before anything is written, so that a database that cannot be used is left as it was.
+void databaseControleren(db::Database& db, const QString& pad)
+{
+    QStringList ontbreekt;
+    const QStringList tabellen = db.tabellen();
+    for (const QString& t : BenodigdeTabellen) {
+        if (!tabellen.contains(t, Qt::CaseInsensitive))
+            ontbreekt << QStringLiteral("de tabel '%1' ontbreekt").arg(t);
+    }
+    if (tabellen.contains(QStringLiteral("Opties"), Qt::CaseInsensitive)) {
+        for (const QString& soort : BenodigdeOpties) {
+            db::Recordset rs = db.openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = ?"), {soort});
+            if (rs.eof()) {
+                ontbreekt << QStringLiteral("de optie '%1' ontbreekt in de tabel Opties").arg(soort);
+            } else if (soort == BenodigdeOpties.first() && !IsNumeric(rs.veld(0))) {
+                ontbreekt << QStringLiteral("de optie '%1' is geen getal").arg(soort);
+            }
+        }
+    }
+    if (!ontbreekt.isEmpty())
+        throw OpstartFout(QStringLiteral("De database %1 kan niet gebruikt worden:\n- %2.\n\nHet programma wordt afgesloten.")
+                              .arg(QDir::toNativeSeparators(pad), ontbreekt.join(QStringLiteral(";\n- "))));
+}
+
+} // namespace
+
+QString applicatiemap()
+{
+    const QString& ingesteld = applicatiemapInstelling();
+    if (!ingesteld.isEmpty())
+        return ingesteld;
+    return QCoreApplication::applicationDirPath();
+}
+
+void zetApplicatiemap(const QString& map)
+{
+    applicatiemapInstelling() = map;
+}
+
+QString bestandZoeken(const QString& map, const QString& naam)
+{
+    const QDir dir(map);
+    for (const QString& bestand : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (bestand.compare(naam, Qt::CaseInsensitive) == 0)
+            return dir.filePath(bestand);
+    }
+    return QString();
+}
+
+void DatabaseOpenen()
+{
+    Algemeen& a = algemeen();
+    a.strSysteemmap = metScheidingsteken(applicatiemap());
+
+    const QString temp = bestandZoeken(a.strSysteemmap, TempDatabaseNaam);
+    if (!temp.isEmpty() && bestandZoeken(a.strSysteemmap, DatabaseNaam).isEmpty()) {
+        // The end of a renewal that was interrupted after the old file was gone.
+        if (!QFile::rename(temp, a.strSysteemmap + DatabaseNaam))
+            throw OpstartFout(QStringLiteral("%1 kan niet hernoemd worden tot %2 in de map %3.\n\nHet programma wordt afgesloten.")
+                                  .arg(TempDatabaseNaam, DatabaseNaam, QDir::toNativeSeparators(a.strSysteemmap)));
+        a.blnTempHernoemd = true;
+    }
+
+    const QString pad = bestandZoeken(a.strSysteemmap, DatabaseNaam);
+    if (pad.isEmpty())
+        throw OpstartFout(QStringLiteral("De database %1 staat niet in de map %2.\n\nHet programma wordt afgesloten.")
+                              .arg(DatabaseNaam, QDir::toNativeSeparators(a.strSysteemmap)));
+    try {
+        a.dbGegevens = db::Database::openen(pad);
+        databaseControleren(a.dbGegevens, pad);
+    } catch (const db::DbFout& fout) {
+        a.dbGegevens.sluiten();
+        throw OpstartFout(QStringLiteral("De database %1 kan niet geopend worden:\n%2\n\nHet programma wordt afgesloten.")
+                              .arg(QDir::toNativeSeparators(pad), fout.tekst()));
+    } catch (const OpstartFout&) {
+        a.dbGegevens.sluiten();
+        throw;
+    }
+    DatabaseBijwerken();
+}
+
+void TabellenOpenen()
+{
+    Algemeen& a = algemeen();
+    db::Database& d = a.dbGegevens;
+    a.rsLeden = d.openTabel(QStringLiteral("Leden"));
+    a.rsClubs = d.openTabel(QStringLiteral("Clubs"));
+    a.rsOpties = d.openTabel(QStringLiteral("Opties"));
+    a.rsDatums = d.openTabel(QStringLiteral("Datums"));
+    a.rsMatchen = d.openTabel(QStringLiteral("Matchen"));
+    a.rsReeksen = d.openTabel(QStringLiteral("Reeksen"));
+    a.rsPloegen = d.openTabel(QStringLiteral("Ploegen"));
+    a.rsProvincies = d.openTabel(QStringLiteral("Provincies"));
+    a.rsSterktelijst = d.openTabel(QStringLiteral("Sterktelijst"));
+    a.rsVolgordeWedstrijden = d.openTabel(QStringLiteral("Volgorde Wedstrijden"));
+    a.rsAlternatief = d.openTabel(QStringLiteral("Alternatief"));
+    a.rsKlassering = d.openTabel(QStringLiteral("Klassering"));
+}
+
+void DatabaseBijwerken()
+{
+    Algemeen& a = algemeen();
+    db::Database& d = a.dbGegevens;
+    // All or nothing: a start that fails half-way leaves the database as it was.
+    db::Transactie transactie(d);
+
+    a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Opties WHERE Soort = 'update20100807' and item = '1';");
+    if (d.openRecordset(a.strSQL).veld(QStringLiteral("atl")).geheel() == 0) {
+        static const char* const oudeTeksten[] = {"vrij", "A.", "H.", "LK.", "L.", "LX.",
+                                                  "N.",   "O.", "VB.", "B.", "W.Vl.", "Ext."};
+        for (int i = 0; i <= 11; ++i) {
+            const QString t = QString::fromLatin1(oudeTeksten[i]);
+            a.strSQL = QStringLiteral("UPDATE matchen SET PROVTHUIS = '%1' where PROVTHUIS = '%2'").arg(i).arg(t);
+            d.uitvoeren(a.strSQL);
+            a.strSQL = QStringLiteral("UPDATE matchen SET PROVUIT = '%1' where PROVUIT = '%2'").arg(i).arg(t);
+            d.uitvoeren(a.strSQL);
+        }
+
+        const QString bestand = bestandZoeken(a.strSysteemmap, ProvinciebestandNaam);
+        QStringList regels;
+        QString fout;
+        if (bestand.isEmpty() || !ansiBestandLezen(bestand, regels, &fout)) {
+            ui::meldingen().kritiek(QStringLiteral("Update 20100807"),
+                                    QStringLiteral("Update 20100807 cannot be executed !\n"
+                                                   "File update20100807.txt is missing.\n\n"
+                                                   "Copy this file to the system directory and restart the program."));
+        } else {
+            for (const QString& regel : std::as_const(regels)) {
+                // A short or malformed line (an empty last line, say) is passed over.
+                const std::optional<ProvincieRegel> p = provincieRegelLezen(regel);
+                if (!p)
+                    continue;
+                a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Provincies WHERE Nr = %1;").arg(p->nr);
+                if (d.openRecordset(a.strSQL).veld(QStringLiteral("atl")).geheel() == 0) {
+                    a.strSQL = QStringLiteral("INSERT INTO Provincies (Nr, Provincie, Province, Afkorting, TabT) "
+                                              "VALUES (%1,'%2','%3','%4','%5')")
+                                   .arg(p->nr)
+                                   .arg(SqlTekst(p->provincie), SqlTekst(p->province), SqlTekst(p->afkorting),
+                                        SqlTekst(p->tabT));
+                } else {
+                    a.strSQL = QStringLiteral("UPDATE Provincies SET Provincie = '%1', Province = '%2', "
+                                              "Afkorting = '%3', TabT = '%4' where Nr = %5")
+                                   .arg(SqlTekst(p->provincie), SqlTekst(p->province), SqlTekst(p->afkorting),
+                                        SqlTekst(p->tabT))
+                                   .arg(p->nr);
+                }
+                d.uitvoeren(a.strSQL);
+            }
+            a.strSQL = QStringLiteral("INSERT INTO Opties (Soort, Item) VALUES ('update20100807', '1');");
+            d.uitvoeren(a.strSQL);
+        }
+    }
+
+    a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Opties WHERE Soort = 'statussen'");
+    if (d.openRecordset(a.strSQL).veld(QStringLiteral("atl")).geheel() == 0)
+        a.strSQL = QStringLiteral("INSERT INTO Opties (Soort, Item) VALUES ('statussen', 'A,S,V,D,T');");
+    else
+        a.strSQL = QStringLiteral("UPDATE Opties SET Item = 'A,S,V,D,T' where Soort = 'statussen'");
+    d.uitvoeren(a.strSQL);
+
+    a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Opties WHERE Soort = 'SuperDubbelSpelen'");
+    if (d.openRecordset(a.strSQL).veld(QStringLiteral("atl")).geheel() == 0) {
+        a.strSQL = QStringLiteral("INSERT INTO Opties (Soort, Item) VALUES ('SuperDubbelSpelen', 'N');");
+        d.uitvoeren(a.strSQL);
+    }
+    transactie.vastleggen();
+}
+
+OptieStand OptiesLezen()
+{
+    Algemeen& a = algemeen();
+    const AlgemeneFuncties& f = objAlgemeneFuncties();
+    OptieStand stand;
+
+    a.intAantalKaraktersCompNr = CInt(optieItem(QStringLiteral("Aantal Karakters CompNr")));
+
+    const double provincie = Val(f.Inhoud(optieItem(QStringLiteral("Provincie"))));
+    a.strProvincie = ProvincieNaam(db::Waarde(provincie));
+    a.strProvincieAfkorting = ProvincieAfkorting(db::Waarde(provincie));
+
+    const db::Waarde clubNr = optieItem(QStringLiteral("ClubNr"));
+    a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
+
+    const double clubProv = Val(f.Inhoud(optieItem(QStringLiteral("ClubProv"))));
+    a.strClubProv = clubProv == 0 ? QString::number(ProvincieNr(a.strProvincie, 0)) : db::Waarde(clubProv).tekst();
+    a.strClubProvAfkorting = ProvincieAfkorting(a.strClubProv);
+
+    // Whatever goes wrong with the folder (no row, an empty or odd path, a folder gone since),
+    // the outcome is the same: the folder is asked for when the main window first shows.
+    try {
+        const QString pad = optieItem(QStringLiteral("Pad Opslaan")).tekst();
+        if (!pad.isEmpty() && QFileInfo(pad).isDir())
+            a.strPadOpslaan = metScheidingsteken(pad);
+        else
+            stand.padNietIngesteld = true;
+    } catch (const std::exception&) {
+        stand.padNietIngesteld = true;
+    }
+
+    stand.paswoordBeheer = !f.Inhoud(optieItem(QStringLiteral("PaswoordBeheer"))).tekst().isEmpty();
+    return stand;
+}
+
+QString HuidigSeizoen()
+{
+    const int jaar = objFunctiesQJ().BeginDitSeizoen().year();
+    return QStringLiteral("%1-%2").arg(jaar).arg(objFunctiesQJ().BeginDitSeizoen().year() + 1);
+}
+
+QStringList SeizoenenLijst(const QString& huidig)
+{
+    Algemeen& a = algemeen();
+    QStringList lijst{huidig};
+    a.strSQL = QStringLiteral("SELECT DISTINCT Seizoen From Matchen ORDER BY Seizoen DESC;");
+    db::Recordset rs = a.dbGegevens.openRecordset(a.strSQL);
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString seizoen = rs.veld(QStringLiteral("Seizoen")).tekst();
+        // A calendar row without a season gives no entry.
+        if (objAlgemeneFuncties().Inhoud(seizoen).tekst().isEmpty())
+            continue;
+        if (seizoen != huidig)
+            lijst << seizoen;
+    }
+    return lijst;
+}
+
+} // namespace core
