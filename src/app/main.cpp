@@ -1,7 +1,22 @@
+#include "core/MDIFrm.h"
+#include "core/Opstart.h"
+#include "ui/Meldingen.h"
+
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Interclub"));
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    try {
+        MDIFrm::standaard().Form_Load();
+    } catch (const core::OpstartFout& fout) {
+        ui::meldingen().kritiek(QStringLiteral("Interclub"), fout.tekst());
+        return 1;
+    }
+    const int uitkomst = app.exec();
+    MDIFrm::opruimen();
+    return uitkomst;
 }

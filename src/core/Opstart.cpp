@@ -246,6 +246,8 @@ OptieStand OptiesLezen()
     } catch (const std::exception&) {
         stand.padNietIngesteld = true;
     }
+    if (stand.padNietIngesteld)
+        a.strPadOpslaan.clear();
 
     stand.paswoordBeheer = !f.Inhoud(optieItem(QStringLiteral("PaswoordBeheer"))).tekst().isEmpty();
     return stand;

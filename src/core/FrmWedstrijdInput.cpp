@@ -1,0 +1,410 @@
+#include "FrmWedstrijdInput.h"
+
+#include "core/Algemeen.h"
+#include "core/Opstart.h"
+#include "masterdata/Opties.h"
+#include "ui/Meldingen.h"
+#include "ui/Menus.h"
+#include "ui/Twips.h"
+#include "ui/Zandloper.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using core::algemeen;
+
+namespace {
+
+FrmWedstrijdInput*& instantie()
+{
+    static FrmWedstrijdInput* venster = nullptr;
+    return venster;
+}
+
+std::function<void()>& beeindigen()
+{
+    static std::function<void()> f = [] { QCoreApplication::exit(0); };
+    return f;
+}
+
+// The menu bar as it is designed: name, caption, shortcut, hidden, disabled. The level is the
+// number of leading dots of the name's entry.
+struct MenuRegel
+{
+    int niveau;
+    const char* naam;
+    const char* opschrift;
+    const char* sneltoets;
+    bool verborgen;
+    bool uitgeschakeld;
+};
+
+const MenuRegel MenuBoom[] = {
+    {0, "MnuBestand", "&Bestand", nullptr, false, false},
+    {1, "MnuBestandSluiten", "&Afsluiten", "Ctrl+F4", false, false},
+    {0, "MnuVoorbehoud", "&Voorbehoud", nullptr, false, false},
+    {1, "MnuVoorbThuisploeg", "&Thuisploeg", "Ctrl+T", false, false},
+    {1, "MnuVoorbBezoekers", "&Bezoekers", "Ctrl+U", false, false},
+    {1, "MnuVoorbOffScheids", "&Officiële Scheidsrechter", "Ctrl+S", false, false},
+    {0, "MnuAfdrukken", "&Afdrukken", nullptr, false, false},
+    {1, "MnuAfdrScheidsrechtersblaadjes", "&Voor aanvang wedstrijd", nullptr, false, false},
+    {2, "MnuAfdrScheidsrechtersblaadjes2",
+     "Overzicht wedstrijd + scheidsrechtersblaadjes Paar en Onpaar (2 bladzijden)", "Ctrl+W", false, false},
+    {2, "MnuAfdrScheidsrechtersblaadjes1", "Overzicht wedstrijd + scheidsrechtersblaadjes (Te knippen)", "Ctrl+K",
+     false, false},
+    {2, "MnuAfdrScheidsrechtersblaadjesApart", "Scheidsrechtersblaadjes", nullptr, false, false},
+    {3, "MnuAfdrScheidsblaadjesApart2blz", "Scheidsrechtersblaadjes Paar en Onpaar (2 bladzijden)", nullptr, false,
+     false},
+    {4, "MnuAfdrScheidsblaadjesApart2blzOpenen", "Openen", nullptr, false, false},
+    {4, "MnuAfdrScheidsblaadjesApart2blzAfdrukken", "Afdrukken", nullptr, false, false},
+    {3, "MnuAfdrScheidsblaadjesApart2blzTeKnippen", "Scheidsrechtersblaadjes (Te knippen)", nullptr, false, false},
+    {4, "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen", "Openen", nullptr, false, false},
+    {4, "MnuAfdrScheidsblaadjesApart2blzTeKnippenAfdrukken", "Afdrukken", nullptr, false, false},
+    {2, "MnuAfdrWedstrijdbladVoorAanvang", "Wedstrijdblad", nullptr, false, false},
+    {3, "MnuAfdrWedstrijdbladVoorAanvangOpenen", "Openen", nullptr, false, false},
+    {3, "MnuAfdrWedstrijdbladVoorAanvangAfdrukken", "Afdrukken", nullptr, false, false},
+    {1, "MnuAfdrWedstrijdblad", "&Na afloop wedstrijd", nullptr, false, false},
+    {2, "MnuAfdrWedstrijdbladNaOff", "op wit blad met sponsors (officieel)", "Ctrl+P", false, false},
+    {2, "MnuAfdrWedstrijdbladNaWit", "op computerwedstrijdblad (oude stock opgebruiken)", "Ctrl+L", true, false},
+    {1, "MnuLijn21", "-", nullptr, true, false},
+    {1, "MnuAfdrSterktelijst", "&Sterktelijst", nullptr, true, false},
+    {1, "MnuAfdrPloegopstelling", "&Ploegopstelling", nullptr, true, false},
+    {0, "MnuWedstrijd", "&Wedstrijd", nullptr, false, false},
+    {1, "MnuWedstrijdHoofdscheidsrechter", "&HoofdScheidsrechter", "Ctrl+H", false, false},
+    {1, "MnuWedstrijdZaalcommissaris", "&Zaalcommissaris", "Ctrl+Z", false, false},
+    {1, "MnuWedstrijdKapitein", "Kapitein", nullptr, false, false},
+    {2, "MnuWedstrijdKapiteinThuisploeg", "Thuisploeg", nullptr, false, false},
+    {2, "MnuWedstrijdKapiteinBezoekers", "Bezoekers", nullptr, false, false},
+    {0, "MnuBeheer", "&Beheer", nullptr, false, false},
+    {1, "MnuBeheerInloggen", "&Inloggen Beheerder", nullptr, false, false},
+    {1, "MnuBeheerUitloggen", "&Uitloggen Beheerder", nullptr, false, false},
+    {1, "MnuBeheerPaswoordWijzigen", "&Paswoord Beheerder Wijzigen", nullptr, false, false},
+    {1, "MnuLijn41", "-", nullptr, false, false},
+    {1, "MnuBeheerSterktelijst", "Sterktelijsten &Aanpassen", nullptr, true, true},
+    {1, "MnuBeheerSterktelijstenWissen", "Alle &Sterktelijsten Wissen", nullptr, true, true},
+    {1, "MnuLijn42", "-", nullptr, true, false},
+    {1, "MnuBeheerPloegopstelling", "Ploegopstelling &Maken", nullptr, true, false},
+    {1, "MnuLijn43", "-", nullptr, true, false},
+    {1, "MnuBeheerGegevens", "&Gegevens", nullptr, false, false},
+    {2, "MnuGegevensImportKorvat", "Importeren uit 'Competitie ZELM'", "Ctrl+I", false, false},
+    {2, "MnuBeheerGegevensImport", "Importeren van de interclubgegevens uit 'Export.ttr'", nullptr, false, false},
+    {2, "MnuBeheerGegevensLijn1", "-", nullptr, false, false},
+    {2, "MnuBeheerGegevensExport", "&Exporteren van de resultaten", "Ctrl+R", false, false},
+    {2, "MnuBeheerGegevensExportTTR", "Exporteren van de interclubgegevens naar 'Export.ttr'", "Ctrl+E", false, false},
+    {1, "MnuBeheerClubs", "Clubs en Lokalen Beheren", "Ctrl+C", false, false},
+    {1, "MnuLijn44", "-", nullptr, false, false},
+    {1, "MnuBeheerKalenders", "&Kalenders Inputten/Wijzigen", nullptr, true, true},
+    {1, "MnuLijn45", "-", nullptr, true, false},
+    {1, "MnuBeheerDatabase", "&Database", nullptr, true, true},
+    {2, "MnuBeheerInitialiseren", "&Initialiseren (Nieuw Seizoen)", nullptr, false, false},
+    {2, "MnuLijn46", "-", nullptr, false, false},
+    {2, "MnuBeheerDBHerindexeren", "&Herindexeren", nullptr, false, false},
+    {2, "MnuBeheerDBVernieuwen", "&Vernieuwen", nullptr, false, false},
+    {1, "MnuBeheerProvincies", "&Lijst Provincies Aanpassen", nullptr, true, false},
+    {1, "MnuLijn47", "-", nullptr, true, false},
+    {1, "MnuBeheerWedstrijdToevoegen", "Wedstrijd &Toevoegen", nullptr, false, false},
+    {1, "MnuLijn48", "-", nullptr, false, false},
+    {1, "MnuBeheerOpties", "&Opties", "Ctrl+O", false, false},
+};
+
+QGroupBox* kader(QWidget* ouder, const char* naam, const QString& opschrift, int l, int t, int b, int h)
+{
+    auto* k = new QGroupBox(opschrift, ouder);
+    k->setObjectName(QString::fromLatin1(naam));
+    ui::zetGeometrie(k, l, t, b, h);
+    return k;
+}
+
+} // namespace
+
+FrmWedstrijdInput& FrmWedstrijdInput::standaard()
+{
+    if (!instantie())
+        instantie() = new FrmWedstrijdInput;
+    return *instantie();
+}
+
+bool FrmWedstrijdInput::bestaat()
+{
+    return instantie() != nullptr;
+}
+
+void FrmWedstrijdInput::opruimen()
+{
+    delete instantie();
+    instantie() = nullptr;
+}
+
+void FrmWedstrijdInput::zetProgrammaBeeindigen(std::function<void()> f)
+{
+    beeindigen() = f ? std::move(f) : [] { QCoreApplication::exit(0); };
+}
+
+FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FrmWedstrijdInput"));
+    setWindowTitle(QStringLiteral("Wedstrijdblad"));
+    auto* indeling = new QVBoxLayout(this);
+    indeling->setContentsMargins(0, 0, 0, 0);
+    indeling->setSpacing(0);
+    Menubalk = new QMenuBar(this);
+    Menubalk->setObjectName(QStringLiteral("Menubalk"));
+    Menubalk->setNativeMenuBar(false);
+    indeling->addWidget(Menubalk);
+    m_werkvlak = new QWidget(this);
+    indeling->addWidget(m_werkvlak, 1);
+    menusMaken();
+
+    FraSeizoen = kader(m_werkvlak, "FraSeizoen", QStringLiteral("Keuze Seizoen"), 120, 60, 2055, 1800);
+    LstSeizoen = new QListWidget(FraSeizoen);
+    LstSeizoen->setObjectName(QStringLiteral("LstSeizoen"));
+    ui::zetGeometrie(LstSeizoen, 120, 240, 1815, 1440);
+
+    FraSpeelweek = kader(m_werkvlak, "FraSpeelweek", QStringLiteral("Keuze Datum"), 2280, 60, 2055, 1800);
+    LstSpeelweek = new QListWidget(FraSpeelweek);
+    LstSpeelweek->setObjectName(QStringLiteral("LstSpeelweek"));
+    ui::zetGeometrie(LstSpeelweek, 120, 240, 1815, 1440);
+
+    FraWedstrijden = kader(m_werkvlak, "FraWedstrijden", QStringLiteral("Overzicht Wedstrijden"), 4440, 60, 5700, 1800);
+    LstWedstrijden = new QListWidget(FraWedstrijden);
+    LstWedstrijden->setObjectName(QStringLiteral("LstWedstrijden"));
+    ui::zetGeometrie(LstWedstrijden, 120, 240, 5460, 1200);
+    // Page Up and Page Down choose the previous or next match (on release, below), not a page.
+    LstWedstrijden->installEventFilter(this);
+    ChkUitwedstrijden = new QCheckBox(QStringLiteral("Uitwedstrijden weergeven"), FraWedstrijden);
+    ChkUitwedstrijden->setObjectName(QStringLiteral("ChkUitwedstrijden"));
+    ui::zetGeometrie(ChkUitwedstrijden, 120, 1480, 3000, 255);
+
+    lblVersion = new QLabel(m_werkvlak);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    ui::zetGeometrie(lblVersion, 10320, 180, 1680, 255);
+
+    CmdEinde = new QPushButton(QStringLiteral("Programma Sluiten"), m_werkvlak);
+    CmdEinde->setObjectName(QStringLiteral("CmdEinde"));
+    ui::zetGeometrie(CmdEinde, 10320, 1200, 1680, 495);
+
+    LabX = new QLabel(m_werkvlak);
+    LabX->setObjectName(QStringLiteral("LabX"));
+    LabX->hide();
+    LabX1 = new QLabel(m_werkvlak);
+    LabX1->setObjectName(QStringLiteral("LabX1"));
+    LabX1->hide();
+
+    connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
+    connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
+    connect(MnuBeheerOpties, &QAction::triggered, this, &FrmWedstrijdInput::MnuBeheerOpties_Click);
+    // Choosing a season from code runs the same handling as a click.
+    connect(LstSeizoen, &QListWidget::currentRowChanged, this, [this](int rij) {
+        if (rij >= 0)
+            LstSeizoen_Click();
+    });
+}
+
+void FrmWedstrijdInput::menusMaken()
+{
+    QList<QMenu*> ouders;
+    for (const MenuRegel& r : MenuBoom) {
+        const QString naam = QString::fromLatin1(r.naam);
+        const QString opschrift = QString::fromUtf8(r.opschrift);
+        ouders.resize(r.niveau);
+        // An entry is a submenu when the next entry is one level deeper.
+        const qsizetype i = &r - MenuBoom;
+        const bool heeftKinderen = i + 1 < qsizetype(std::size(MenuBoom)) && MenuBoom[i + 1].niveau > r.niveau;
+        QAction* actie = nullptr;
+        if (heeftKinderen) {
+            QMenu* m = r.niveau == 0 ? Menubalk->addMenu(opschrift) : ouders.last()->addMenu(opschrift);
+            m->setObjectName(naam);
+            actie = m->menuAction();
+            ouders << m;
+        } else if (opschrift == u"-") {
+            actie = ouders.last()->addSeparator();
+        } else {
+            actie = ouders.last()->addAction(opschrift);
+            if (r.sneltoets)
+                actie->setShortcut(QKeySequence(QString::fromLatin1(r.sneltoets)));
+        }
+        actie->setObjectName(naam);
+        ui::menuInschakelen(actie, !r.uitgeschakeld);
+        actie->setVisible(!r.verborgen);
+        m_menu.insert(naam, actie);
+    }
+    MnuBestandSluiten = m_menu.value(QStringLiteral("MnuBestandSluiten"));
+    MnuBeheerInloggen = m_menu.value(QStringLiteral("MnuBeheerInloggen"));
+    MnuBeheerUitloggen = m_menu.value(QStringLiteral("MnuBeheerUitloggen"));
+    MnuBeheerPaswoordWijzigen = m_menu.value(QStringLiteral("MnuBeheerPaswoordWijzigen"));
+    MnuBeheerGegevens = m_menu.value(QStringLiteral("MnuBeheerGegevens"));
+    MnuBeheerClubs = m_menu.value(QStringLiteral("MnuBeheerClubs"));
+    MnuBeheerOpties = m_menu.value(QStringLiteral("MnuBeheerOpties"));
+}
+
+QAction* FrmWedstrijdInput::menu(const QString& naam) const
+{
+    return m_menu.value(naam);
+}
+
+void FrmWedstrijdInput::Form_Load()
+{
+    core::Algemeen& a = algemeen();
+    ui::zandloperAan();
+    try {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            ui::zetGeometrie(sub, 0, 0, 12150, 8640);
+        else
+            resize(ui::twips(12150), ui::twips(8640));
+        a.strTaal = QStringLiteral("N");
+        lblVersion->setText(QStringLiteral("Versie %1.%2 - revisie %3")
+                                .arg(INTERCLUB_VERSIE_MAJOR)
+                                .arg(INTERCLUB_VERSIE_MINOR)
+                                .arg(INTERCLUB_VERSIE_REVISIE));
+        core::DatabaseOpenen();
+        core::TabellenOpenen();
+        a.blnEventsActief = true;
+
+        const core::OptieStand stand = core::OptiesLezen();
+        m_blnPadNietIngesteld = stand.padNietIngesteld;
+        MnuBeheerInloggen->setVisible(stand.paswoordBeheer);
+        MnuBeheerUitloggen->setVisible(stand.paswoordBeheer);
+        ui::menuInschakelen(MnuBeheerInloggen, stand.paswoordBeheer);
+        for (QAction* m : {MnuBeheerUitloggen, MnuBeheerPaswoordWijzigen, MnuBeheerGegevens, MnuBeheerClubs,
+                           MnuBeheerOpties})
+            ui::menuInschakelen(m, !stand.paswoordBeheer);
+
+        a.strHuidigSeizoen = core::HuidigSeizoen();
+        {
+            const QSignalBlocker stil(LstSeizoen);
+            LstSeizoen->clear();
+            LstSeizoen->addItems(core::SeizoenenLijst(a.strHuidigSeizoen));
+        }
+        // Choosing the first season lists its play dates and, through them, its matches.
+        LstSeizoen->setCurrentRow(0);
+    } catch (...) {
+        ui::zandloperUit();
+        throw;
+    }
+    ui::zandloperUit();
+}
+
+void FrmWedstrijdInput::Form_Activate()
+{
+    core::Algemeen& a = algemeen();
+    for (int i = 0; i <= a.intLaatsteWedstrijd && i < TxtSet1T.size(); ++i) {
+        QLineEdit* vak = TxtSet1T[i];
+        if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
+            vak->setFocus();
+            break;
+        }
+    }
+    if (m_blnPadNietIngesteld && !m_inActivatie) {
+        // The box below takes the activation away and gives it back: ask only once.
+        m_inActivatie = true;
+        uitschakelen();
+        LabX->setText(QStringLiteral("Opties-PadOpslaan"));
+        Opties::standaard().toon();
+        ui::meldingen().waarschuwing(QStringLiteral("Pad Import/Export"),
+                                     QStringLiteral("U moet eerst het pad instellen voor het opslaan van import- en "
+                                                    "exportbestanden !"));
+        m_blnPadNietIngesteld = false;
+        m_inActivatie = false;
+    }
+}
+
+void FrmWedstrijdInput::uitschakelen()
+{
+    setEnabled(false);
+}
+
+void FrmWedstrijdInput::teruggeven()
+{
+    setEnabled(true);
+    show();
+    activateWindow();
+}
+
+void FrmWedstrijdInput::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+bool FrmWedstrijdInput::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == LstWedstrijden && event->type() == QEvent::KeyPress) {
+        const int toets = static_cast<QKeyEvent*>(event)->key();
+        if (toets == Qt::Key_PageUp || toets == Qt::Key_PageDown)
+            return true;
+    }
+    return QWidget::eventFilter(object, event);
+}
+
+void FrmWedstrijdInput::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    if (event->key() == Qt::Key_PageUp)
+        Form_KeyUp(33, 0);
+    else if (event->key() == Qt::Key_PageDown)
+        Form_KeyUp(34, 0);
+    else
+        QWidget::keyReleaseEvent(event);
+}
+
+void FrmWedstrijdInput::Form_KeyUp(int KeyCode, int Shift)
+{
+    Q_UNUSED(Shift);
+    const int index = LstWedstrijden->currentRow();
+    if (KeyCode == 33 && index > 0)
+        LstWedstrijden->setCurrentRow(index - 1);
+    else if (KeyCode == 34 && index < LstWedstrijden->count() - 1)
+        LstWedstrijden->setCurrentRow(index + 1);
+}
+
+void FrmWedstrijdInput::closeEvent(QCloseEvent* event)
+{
+    Form_QueryUnload();
+    event->accept();
+}
+
+void FrmWedstrijdInput::Form_QueryUnload()
+{
+    // Every change is in the database already: nothing to ask.
+    if (!algemeen().blnHerladen)
+        beeindigen()();
+}
+
+void FrmWedstrijdInput::CmdEinde_Click()
+{
+    close();
+}
+
+void FrmWedstrijdInput::MnuBestandSluiten_Click()
+{
+    CmdEinde->click();
+}
+
+void FrmWedstrijdInput::MnuBeheerOpties_Click()
+{
+    uitschakelen();
+    LabX->setText(QStringLiteral("Opties"));
+    Opties::standaard().toon();
+}
+
+void FrmWedstrijdInput::LstSeizoen_Click()
+{
+    core::Algemeen& a = algemeen();
+    a.strGekozenSeizoen = LstSeizoen->currentItem() ? LstSeizoen->currentItem()->text() : QString();
+    LstSpeelweek->clear();
+    LstWedstrijden->clear();
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+// The main window: the season, play-date and match lists, the match sheet and the menu bar.
+
+#include <QHash>
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+class FrmWedstrijdInput : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /** The one instance of the window, made on first use. */
+    static FrmWedstrijdInput& standaard();
+    static bool bestaat();
+    /** Removes the instance (tests, and the end of the program). */
+    static void opruimen();
+
+    /** What ends the program; tests put a recorder in its place. */
+    static void zetProgrammaBeeindigen(std::function<void()> beeindigen);
+
+    /**
+     * The load of the window: opens the database, reads the options and fills the season list.
+     * @throw core::OpstartFout when the database cannot be used
+     */
+    void Form_Load();
+    /** Runs whenever the window becomes the active window, also when a child window gives it back. */
+    void Form_Activate();
+
+    /** Disables the window (with its menu bar) while a child window has it. */
+    void uitschakelen();
+    /** A child window gives the window back: enabled and shown. */
+    void teruggeven();
+
+    // Controls that other windows and the procedures of the sheet read and write.
+    QLabel* lblVersion = nullptr;
+    QGroupBox* FraSeizoen = nullptr;
+    QListWidget* LstSeizoen = nullptr;
+    QGroupBox* FraSpeelweek = nullptr;
+    QListWidget* LstSpeelweek = nullptr;
+    QGroupBox* FraWedstrijden = nullptr;
+    QListWidget* LstWedstrijden = nullptr;
+    QCheckBox* ChkUitwedstrijden = nullptr;
+    QLabel* LabX = nullptr;
+    QLabel* LabX1 = nullptr;
+    QPushButton* CmdEinde = nullptr;
+    /** The home side's set-1 box of each game row. */
+    QList<QLineEdit*> TxtSet1T;
+
+    QMenuBar* Menubalk = nullptr;
+    QAction* MnuBestandSluiten = nullptr;
+    QAction* MnuBeheerInloggen = nullptr;
+    QAction* MnuBeheerUitloggen = nullptr;
+    QAction* MnuBeheerPaswoordWijzigen = nullptr;
+    QAction* MnuBeheerGegevens = nullptr;
+    QAction* MnuBeheerClubs = nullptr;
+    QAction* MnuBeheerOpties = nullptr;
+    /** Any item of the menu bar by its name (also separators and submenus). */
+    QAction* menu(const QString& naam) const;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void CmdEinde_Click();
+    void MnuBestandSluiten_Click();
+    void MnuBeheerOpties_Click();
+    void LstSeizoen_Click();
+
+private:
+    explicit FrmWedstrijdInput(QWidget* parent = nullptr);
+    void menusMaken();
+    void Form_KeyUp(int KeyCode, int Shift);
+    void Form_QueryUnload();
+
+    QWidget* m_werkvlak = nullptr;
+    QHash<QString, QAction*> m_menu;
+    bool m_blnPadNietIngesteld = false;
+    bool m_inActivatie = false;
+};

@@ -1,0 +1,75 @@
+#include "MDIFrm.h"
+
+#include "core/FrmWedstrijdInput.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace {
+MDIFrm*& instantie()
+{
+    static MDIFrm* venster = nullptr;
+    return venster;
+}
+} // namespace
+
+MDIFrm& MDIFrm::standaard()
+{
+    if (!instantie())
+        instantie() = new MDIFrm;
+    return *instantie();
+}
+
+bool MDIFrm::bestaat()
+{
+    return instantie() != nullptr;
+}
+
+void MDIFrm::opruimen()
+{
+    if (FrmWedstrijdInput::bestaat() && instantie()) {
+        // The main window lives in this window's work area: let it go first.
+        FrmWedstrijdInput::standaard().setParent(nullptr);
+    }
+    delete instantie();
+    instantie() = nullptr;
+}
+
+MDIFrm::MDIFrm()
+{
+    setObjectName(QStringLiteral("MDIFrm"));
+    setWindowTitle(QStringLiteral("Interclub"));
+    m_werkvlak = new QMdiArea(this);
+    m_werkvlak->setObjectName(QStringLiteral("Werkvlak"));
+    setCentralWidget(m_werkvlak);
+}
+
+void MDIFrm::Form_Load()
+{
+    resize(ui::twips(15615), ui::twips(11850));
+    setWindowState(Qt::WindowMaximized);
+    FrmWedstrijdInput& hoofd = FrmWedstrijdInput::standaard();
+    QMdiSubWindow* sub = m_werkvlak->addSubWindow(&hoofd, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                                              | Qt::WindowMinimizeButtonHint);
+    sub->setObjectName(QStringLiteral("FrmWedstrijdInputVenster"));
+    hoofd.Form_Load();
+    show();
+    sub->show();
+    m_werkvlak->setActiveSubWindow(sub);
+}
+
+void MDIFrm::FormulierSluiten(QWidget* venster)
+{
+    if (venster)
+        venster->close();
+}
+
+void MDIFrm::closeEvent(QCloseEvent* event)
+{
+    // Closing the parent closes the main window, which ends the program.
+    if (FrmWedstrijdInput::bestaat())
+        FrmWedstrijdInput::standaard().close();
+    event->accept();
+}

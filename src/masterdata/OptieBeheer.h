@@ -1,0 +1,51 @@
+#pragma once
+
+// The options as the options window shows and stores them.
+
+#include <QList>
+#include <QString>
+
+namespace masterdata {
+
+enum class Invoer
+{
+    Map,       ///< a folder, chosen with the folder dialog or typed
+    Provincie, ///< a province, stored as its number
+    Clubnummer,
+    Breedte,   ///< the width of a member number
+    Weergave,  ///< own club's matches ("0") or the whole province's ("1")
+    JaNee
+};
+
+struct OptieRegel
+{
+    QString omschrijving; ///< the entry in the options list
+    QString soort;        ///< the option key in Opties
+    Invoer invoer;
+};
+
+inline const QString PadOmschrijving = QStringLiteral("Pad voor import- en exportbestanden");
+
+/** The entries of the options list, in their order. */
+const QList<OptieRegel>& optieRegels();
+const OptieRegel* optieRegel(const QString& soort);
+
+/** The stored value of an option as the program reads it; empty when there is no row. */
+QString optieWaarde(const QString& soort);
+
+/** A typed value checked for its option: the value to store, or a Dutch message why not. */
+struct Controle
+{
+    bool ok = false;
+    QString waarde;
+    QString melding;
+};
+Controle optieControleren(const OptieRegel& regel, const QString& invoer);
+
+/** Stores an option (an empty value as one blank); a missing row is added. */
+void optieOpslaan(const QString& soort, const QString& waarde);
+
+/** The provinces to choose from, in the order of their names: number and name. */
+QList<std::pair<int, QString>> provinciesVoorKeuze();
+
+} // namespace masterdata

@@ -1,0 +1,261 @@
+#include "Opties.h"
+
+#include "core/Algemeen.h"
+#include "core/FolderOpenen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/MDIFrm.h"
+#include "core/Opstart.h"
+#include "ui/Meldingen.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+using masterdata::Invoer;
+using masterdata::OptieRegel;
+
+namespace {
+Opties*& instantie()
+{
+    static Opties* venster = nullptr;
+    return venster;
+}
+} // namespace
+
+Opties& Opties::standaard()
+{
+    if (!instantie())
+        instantie() = new Opties;
+    return *instantie();
+}
+
+bool Opties::bestaat()
+{
+    return instantie() != nullptr;
+}
+
+void Opties::opruimen()
+{
+    delete instantie();
+    instantie() = nullptr;
+}
+
+Opties::Opties()
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("Opties"));
+    setWindowTitle(QStringLiteral("Opties"));
+    ui::zetGeometrie(this, 0, 0, 8400, 3900);
+
+    LstOpties = new QListWidget(this);
+    LstOpties->setObjectName(QStringLiteral("LstOpties"));
+    ui::zetGeometrie(LstOpties, 120, 120, 3600, 3000);
+    for (const OptieRegel& r : masterdata::optieRegels())
+        LstOpties->addItem(r.omschrijving);
+
+    LabOmschrijving = new QLabel(this);
+    LabOmschrijving->setObjectName(QStringLiteral("LabOmschrijving"));
+    ui::zetGeometrie(LabOmschrijving, 3840, 120, 4400, 495);
+    LabOmschrijving->setWordWrap(true);
+
+    TxtWaarde = new QLineEdit(this);
+    TxtWaarde->setObjectName(QStringLiteral("TxtWaarde"));
+    ui::zetGeometrie(TxtWaarde, 3840, 720, 3480, 315);
+
+    CboWaarde = new QComboBox(this);
+    CboWaarde->setObjectName(QStringLiteral("CboWaarde"));
+    ui::zetGeometrie(CboWaarde, 3840, 720, 4400, 315);
+
+    CmdBladeren = new QPushButton(QStringLiteral("&Bladeren..."), this);
+    CmdBladeren->setObjectName(QStringLiteral("CmdBladeren"));
+    ui::zetGeometrie(CmdBladeren, 7400, 705, 840, 345);
+
+    CmdSluiten = new QPushButton(QStringLiteral("&Sluiten"), this);
+    CmdSluiten->setObjectName(QStringLiteral("CmdSluiten"));
+    ui::zetGeometrie(CmdSluiten, 6840, 3240, 1400, 435);
+
+    connect(LstOpties, &QListWidget::currentRowChanged, this, [this](int rij) {
+        if (rij >= 0)
+            LstOpties_Click();
+    });
+    connect(TxtWaarde, &QLineEdit::editingFinished, this, &Opties::TxtWaarde_LostFocus);
+    connect(CboWaarde, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0 && !m_vullen)
+            CboWaarde_Click();
+    });
+    connect(CmdBladeren, &QPushButton::clicked, this, &Opties::CmdBladeren_Click);
+    connect(CmdSluiten, &QPushButton::clicked, this, &Opties::CmdSluiten_Click);
+}
+
+void Opties::toon()
+{
+    if (!m_geladen)
+        Form_Load();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Opties::Form_Load()
+{
+    m_waarden.clear();
+    for (const OptieRegel& r : masterdata::optieRegels())
+        m_waarden.insert(r.soort, masterdata::optieWaarde(r.soort));
+    m_geladen = true;
+
+    const QString woord = FrmWedstrijdInput::bestaat() ? FrmWedstrijdInput::standaard().LabX->text() : QString();
+    int rij = 0;
+    if (woord == u"Opties-PadOpslaan") {
+        const auto& regels = masterdata::optieRegels();
+        for (int i = 0; i < regels.size(); ++i) {
+            if (regels[i].omschrijving == masterdata::PadOmschrijving)
+                rij = i;
+        }
+    }
+    {
+        const QSignalBlocker stil(LstOpties);
+        LstOpties->setCurrentRow(-1);
+    }
+    LstOpties->setCurrentRow(rij);
+    if (woord == u"Opties-PadOpslaan")
+        TxtWaarde->setFocus();
+}
+
+const OptieRegel* Opties::gekozenRegel() const
+{
+    const int rij = LstOpties->currentRow();
+    if (rij < 0 || rij >= masterdata::optieRegels().size())
+        return nullptr;
+    return &masterdata::optieRegels()[rij];
+}
+
+void Opties::invoerTonen()
+{
+    const OptieRegel* r = gekozenRegel();
+    if (!r)
+        return;
+    m_vullen = true;
+    const QString w = m_waarden.value(r->soort);
+    const bool keuze = r->invoer == Invoer::Provincie || r->invoer == Invoer::Weergave || r->invoer == Invoer::JaNee;
+    TxtWaarde->setVisible(!keuze);
+    CboWaarde->setVisible(keuze);
+    CmdBladeren->setVisible(r->invoer == Invoer::Map);
+    CboWaarde->clear();
+    switch (r->invoer) {
+    case Invoer::Map:
+        LabOmschrijving->setText(QStringLiteral("De map waarin de import- en exportbestanden staan."));
+        TxtWaarde->setText(QDir::toNativeSeparators(w));
+        break;
+    case Invoer::Clubnummer:
+        LabOmschrijving->setText(QStringLiteral("Het nummer van de eigen club (3 cijfers)."));
+        TxtWaarde->setText(w);
+        break;
+    case Invoer::Breedte:
+        LabOmschrijving->setText(QStringLiteral("Het aantal karakters van een computernummer."));
+        TxtWaarde->setText(w);
+        break;
+    case Invoer::Provincie:
+        LabOmschrijving->setText(r->soort == u"ClubProv" ? QStringLiteral("De provincie van de eigen club.")
+                                                         : QStringLiteral("De provincie van de gebruiker."));
+        for (const auto& [nr, naam] : masterdata::provinciesVoorKeuze())
+            CboWaarde->addItem(naam, QString::number(nr));
+        break;
+    case Invoer::Weergave:
+        LabOmschrijving->setText(QStringLiteral("Welke wedstrijden de lijst toont."));
+        CboWaarde->addItem(QStringLiteral("Alleen de wedstrijden van de eigen club"), QStringLiteral("0"));
+        CboWaarde->addItem(QStringLiteral("Alle wedstrijden van de provincie"), QStringLiteral("1"));
+        break;
+    case Invoer::JaNee:
+        LabOmschrijving->setText(QStringLiteral("Een ploegopstelling die de regels niet volgt, weigeren."));
+        CboWaarde->addItem(QStringLiteral("Ja"), QStringLiteral("J"));
+        CboWaarde->addItem(QStringLiteral("Nee"), QStringLiteral("N"));
+        break;
+    }
+    if (keuze) {
+        int i = CboWaarde->findData(w);
+        if (i < 0 && r->invoer == Invoer::Weergave)
+            i = CboWaarde->findData(QStringLiteral("1"));
+        CboWaarde->setCurrentIndex(i);
+    }
+    m_vullen = false;
+}
+
+void Opties::LstOpties_Click()
+{
+    invoerTonen();
+}
+
+void Opties::TxtWaarde_LostFocus()
+{
+    const OptieRegel* r = gekozenRegel();
+    if (!r || m_vullen || !TxtWaarde->isVisibleTo(this))
+        return;
+    const masterdata::Controle c = masterdata::optieControleren(*r, TxtWaarde->text());
+    if (!c.ok) {
+        m_vullen = true;
+        TxtWaarde->setText(r->invoer == Invoer::Map ? QDir::toNativeSeparators(m_waarden.value(r->soort))
+                                                    : m_waarden.value(r->soort));
+        m_vullen = false;
+        ui::meldingen().kritiek(QStringLiteral("Opties"), c.melding);
+        return;
+    }
+    m_waarden.insert(r->soort, c.waarde);
+}
+
+void Opties::CboWaarde_Click()
+{
+    const OptieRegel* r = gekozenRegel();
+    if (r)
+        m_waarden.insert(r->soort, CboWaarde->currentData().toString());
+}
+
+void Opties::CmdBladeren_Click()
+{
+    const QString huidig = m_waarden.value(QStringLiteral("Pad Opslaan"));
+    const QString gekozen = core::MapKiezen(masterdata::PadOmschrijving, huidig.isEmpty() ? QDir::homePath() : huidig);
+    const masterdata::Controle c = masterdata::optieControleren(*masterdata::optieRegel(QStringLiteral("Pad Opslaan")), gekozen);
+    if (c.ok) {
+        m_waarden.insert(QStringLiteral("Pad Opslaan"), c.waarde);
+        invoerTonen();
+    }
+}
+
+void Opties::CmdSluiten_Click()
+{
+    close();
+}
+
+void Opties::closeEvent(QCloseEvent* event)
+{
+    // A value typed but not yet left counts too.
+    if (TxtWaarde->hasFocus())
+        TxtWaarde_LostFocus();
+    Form_Unload();
+    event->accept();
+}
+
+void Opties::Form_Unload()
+{
+    if (!m_geladen)
+        return;
+    core::Algemeen& a = core::algemeen();
+    {
+        db::Transactie t(a.dbGegevens);
+        for (auto it = m_waarden.constBegin(); it != m_waarden.constEnd(); ++it)
+            masterdata::optieOpslaan(it.key(), it.value());
+        t.vastleggen();
+    }
+    // The shared state follows what was stored.
+    core::OptiesLezen();
+    m_geladen = false;
+    if (FrmWedstrijdInput::bestaat()) {
+        FrmWedstrijdInput& hoofd = FrmWedstrijdInput::standaard();
+        hoofd.LabX->setText(QString());
+        hoofd.teruggeven();
+    }
+}
