@@ -189,11 +189,11 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
 
     lblVersion = new QLabel(m_werkvlak);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    ui::zetGeometrie(lblVersion, 10320, 180, 1680, 255);
+    ui::zetGeometrie(lblVersion, 10260, 180, 1800, 255);
 
     CmdEinde = new QPushButton(QStringLiteral("Programma Sluiten"), m_werkvlak);
     CmdEinde->setObjectName(QStringLiteral("CmdEinde"));
-    ui::zetGeometrie(CmdEinde, 10320, 1200, 1680, 495);
+    ui::zetGeometrie(CmdEinde, 10260, 1200, 1800, 495);
 
     LabX = new QLabel(m_werkvlak);
     LabX->setObjectName(QStringLiteral("LabX"));
@@ -293,7 +293,18 @@ void FrmWedstrijdInput::Form_Load()
         ui::zandloperUit();
         throw;
     }
+    m_geladen = true;
     ui::zandloperUit();
+}
+
+void FrmWedstrijdInput::toon()
+{
+    if (!m_geladen)
+        Form_Load();
+    show();
+    if (parentWidget())
+        parentWidget()->show();
+    Form_Activate();
 }
 
 void FrmWedstrijdInput::Form_Activate()
@@ -380,8 +391,12 @@ void FrmWedstrijdInput::closeEvent(QCloseEvent* event)
 void FrmWedstrijdInput::Form_QueryUnload()
 {
     // Every change is in the database already: nothing to ask.
-    if (!algemeen().blnHerladen)
+    if (!algemeen().blnHerladen) {
         beeindigen()();
+        return;
+    }
+    // Unloaded only: the next showing loads the window again, from the database on.
+    m_geladen = false;
 }
 
 void FrmWedstrijdInput::CmdEinde_Click()

@@ -35,6 +35,9 @@ public:
      * @throw core::OpstartFout when the database cannot be used
      */
     void Form_Load();
+    /** Shows the window, loading it first when it was unloaded (the reload after re-indexing). */
+    void toon();
+    bool isGeladen() const { return m_geladen; }
     /** Runs whenever the window becomes the active window, also when a child window gives it back. */
     void Form_Activate();
 
@@ -91,4 +94,5 @@ private:
     QHash<QString, QAction*> m_menu;
     bool m_blnPadNietIngesteld = false;
     bool m_inActivatie = false;
+    bool m_geladen = false;
 };

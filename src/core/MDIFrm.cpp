@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace {
 MDIFrm*& instantie()
@@ -58,6 +59,8 @@ void MDIFrm::Form_Load()
     show();
     sub->show();
     m_werkvlak->setActiveSubWindow(sub);
+    // The first activation follows the first showing, also where no window manager activates it.
+    QTimer::singleShot(0, &hoofd, [&hoofd] { hoofd.Form_Activate(); });
 }
 
 void MDIFrm::FormulierSluiten(QWidget* venster)

@@ -50,34 +50,34 @@ Opties::Opties()
 {
     setObjectName(QStringLiteral("Opties"));
     setWindowTitle(QStringLiteral("Opties"));
-    ui::zetGeometrie(this, 0, 0, 8400, 3900);
+    ui::zetGeometrie(this, 0, 0, 9600, 3900);
 
     LstOpties = new QListWidget(this);
     LstOpties->setObjectName(QStringLiteral("LstOpties"));
-    ui::zetGeometrie(LstOpties, 120, 120, 3600, 3000);
+    ui::zetGeometrie(LstOpties, 120, 120, 4440, 3000);
     for (const OptieRegel& r : masterdata::optieRegels())
         LstOpties->addItem(r.omschrijving);
 
     LabOmschrijving = new QLabel(this);
     LabOmschrijving->setObjectName(QStringLiteral("LabOmschrijving"));
-    ui::zetGeometrie(LabOmschrijving, 3840, 120, 4400, 495);
+    ui::zetGeometrie(LabOmschrijving, 4680, 120, 4800, 495);
     LabOmschrijving->setWordWrap(true);
 
     TxtWaarde = new QLineEdit(this);
     TxtWaarde->setObjectName(QStringLiteral("TxtWaarde"));
-    ui::zetGeometrie(TxtWaarde, 3840, 720, 3480, 315);
+    ui::zetGeometrie(TxtWaarde, 4680, 720, 3540, 315);
 
     CboWaarde = new QComboBox(this);
     CboWaarde->setObjectName(QStringLiteral("CboWaarde"));
-    ui::zetGeometrie(CboWaarde, 3840, 720, 4400, 315);
+    ui::zetGeometrie(CboWaarde, 4680, 720, 4800, 315);
 
     CmdBladeren = new QPushButton(QStringLiteral("&Bladeren..."), this);
     CmdBladeren->setObjectName(QStringLiteral("CmdBladeren"));
-    ui::zetGeometrie(CmdBladeren, 7400, 705, 840, 345);
+    ui::zetGeometrie(CmdBladeren, 8280, 705, 1200, 345);
 
     CmdSluiten = new QPushButton(QStringLiteral("&Sluiten"), this);
     CmdSluiten->setObjectName(QStringLiteral("CmdSluiten"));
-    ui::zetGeometrie(CmdSluiten, 6840, 3240, 1400, 435);
+    ui::zetGeometrie(CmdSluiten, 8080, 3240, 1400, 435);
 
     connect(LstOpties, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)

@@ -129,9 +129,10 @@ TEST_F(Hoofdvenster, AMissingFolderIsAskedForOnceAndStoredWhenTheOptionsClose)
 {
     sql(QStringLiteral("UPDATE Opties SET Item = '%1' WHERE Soort = 'Pad Opslaan'").arg(m_map.filePath("weg")));
     FrmWedstrijdInput& f = starten();
-    f.Form_Activate();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << "not during the load";
+    QCoreApplication::processEvents();
 
-    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    ASSERT_EQ(m_meldingen->getoond().size(), 1) << "the first activation asks for the folder";
     const auto melding = m_meldingen->getoond().first();
     EXPECT_EQ(melding.soort, ui::TestMeldingen::Soort::Waarschuwing);
     EXPECT_EQ(melding.titel, "Pad Import/Export");
@@ -231,6 +232,15 @@ TEST_F(Hoofdvenster, ClosingEndsTheProgramUnlessItReloads)
     algemeen().blnHerladen = true;
     f.CmdEinde->click();
     EXPECT_EQ(m_beeindigd, 2);
+    EXPECT_FALSE(f.isGeladen());
+
+    // Shown again, it loads again: a season added meanwhile is in the list.
+    algemeen().dbGegevens.uitvoeren("INSERT INTO Matchen (Seizoen, WedstrNr) VALUES ('2008-2009', 'x')");
+    algemeen().blnHerladen = false;
+    f.toon();
+    EXPECT_TRUE(f.isGeladen());
+    EXPECT_EQ(f.LstSeizoen->count(), 2);
+    EXPECT_EQ(f.LstSeizoen->item(1)->text(), "2008-2009");
 }
 
 TEST_F(Hoofdvenster, ADatabaseThatCannotBeUsedStopsTheLoad)
