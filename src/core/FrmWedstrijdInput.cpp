@@ -26,12 +26,6 @@ using core::algemeen;
 
 namespace {
 
-FrmWedstrijdInput*& instantie()
-{
-    static FrmWedstrijdInput* venster = nullptr;
-    return venster;
-}
-
 std::function<void()>& beeindigen()
 {
     static std::function<void()> f = [] { QCoreApplication::exit(0); };
@@ -127,24 +121,6 @@ QGroupBox* kader(QWidget* ouder, const char* naam, const QString& opschrift, int
 }
 
 } // namespace
-
-FrmWedstrijdInput& FrmWedstrijdInput::standaard()
-{
-    if (!instantie())
-        instantie() = new FrmWedstrijdInput;
-    return *instantie();
-}
-
-bool FrmWedstrijdInput::bestaat()
-{
-    return instantie() != nullptr;
-}
-
-void FrmWedstrijdInput::opruimen()
-{
-    delete instantie();
-    instantie() = nullptr;
-}
 
 void FrmWedstrijdInput::zetProgrammaBeeindigen(std::function<void()> f)
 {

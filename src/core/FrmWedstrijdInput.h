@@ -2,6 +2,8 @@
 
 // The main window: the season, play-date and match lists, the match sheet and the menu bar.
 
+#include "ui/StandaardInstantie.h"
+
 #include <QHash>
 #include <QWidget>
 #include <functional>
@@ -16,17 +18,12 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
-class FrmWedstrijdInput : public QWidget
+class FrmWedstrijdInput : public QWidget, public ui::StandaardInstantie<FrmWedstrijdInput>
 {
     Q_OBJECT
+    friend class ui::StandaardInstantie<FrmWedstrijdInput>;
 
 public:
-    /** The one instance of the window, made on first use. */
-    static FrmWedstrijdInput& standaard();
-    static bool bestaat();
-    /** Removes the instance (tests, and the end of the program). */
-    static void opruimen();
-
     /** What ends the program; tests put a recorder in its place. */
     static void zetProgrammaBeeindigen(std::function<void()> beeindigen);
 

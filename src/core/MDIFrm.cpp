@@ -8,34 +8,11 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-namespace {
-MDIFrm*& instantie()
-{
-    static MDIFrm* venster = nullptr;
-    return venster;
-}
-} // namespace
-
-MDIFrm& MDIFrm::standaard()
-{
-    if (!instantie())
-        instantie() = new MDIFrm;
-    return *instantie();
-}
-
-bool MDIFrm::bestaat()
-{
-    return instantie() != nullptr;
-}
-
 void MDIFrm::opruimen()
 {
-    if (FrmWedstrijdInput::bestaat() && instantie()) {
-        // The main window lives in this window's work area: let it go first.
+    if (FrmWedstrijdInput::bestaat() && bestaat())
         FrmWedstrijdInput::standaard().setParent(nullptr);
-    }
-    delete instantie();
-    instantie() = nullptr;
+    ui::StandaardInstantie<MDIFrm>::opruimen();
 }
 
 MDIFrm::MDIFrm()

@@ -2,17 +2,19 @@
 
 // The parent window of the program: maximised, it holds the main window.
 
+#include "ui/StandaardInstantie.h"
+
 #include <QMainWindow>
 
 class QMdiArea;
 
-class MDIFrm : public QMainWindow
+class MDIFrm : public QMainWindow, public ui::StandaardInstantie<MDIFrm>
 {
     Q_OBJECT
+    friend class ui::StandaardInstantie<MDIFrm>;
 
 public:
-    static MDIFrm& standaard();
-    static bool bestaat();
+    /** Removes the instance; the main window in its work area is let go first and kept. */
     static void opruimen();
 
     /**

@@ -19,32 +19,6 @@
 using masterdata::Invoer;
 using masterdata::OptieRegel;
 
-namespace {
-Opties*& instantie()
-{
-    static Opties* venster = nullptr;
-    return venster;
-}
-} // namespace
-
-Opties& Opties::standaard()
-{
-    if (!instantie())
-        instantie() = new Opties;
-    return *instantie();
-}
-
-bool Opties::bestaat()
-{
-    return instantie() != nullptr;
-}
-
-void Opties::opruimen()
-{
-    delete instantie();
-    instantie() = nullptr;
-}
-
 Opties::Opties()
     : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
 {

@@ -4,6 +4,7 @@
 // list, strict line-up checks and the width of a member number.
 
 #include "masterdata/OptieBeheer.h"
+#include "ui/StandaardInstantie.h"
 
 #include <QHash>
 #include <QWidget>
@@ -14,15 +15,12 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class Opties : public QWidget
+class Opties : public QWidget, public ui::StandaardInstantie<Opties>
 {
     Q_OBJECT
+    friend class ui::StandaardInstantie<Opties>;
 
 public:
-    static Opties& standaard();
-    static bool bestaat();
-    static void opruimen();
-
     /** Loads the window when needed (reading the command word of the main window) and shows it. */
     void toon();
     bool isGeladen() const { return m_geladen; }
