@@ -23,19 +23,40 @@ QString soortNaam(TestMeldingen::Soort soort)
     return QStringLiteral("?");
 }
 
+void TestMeldingen::meldingGetoond(const Melding& melding)
+{
+    m_getoond.append(melding);
+    if (!m_meldingen.isEmpty() && m_meldingen.head() == melding) {
+        m_meldingen.dequeue();
+        return;
+    }
+    QString beschrijving = QStringLiteral("%1 \"%2\": \"%3\"").arg(soortNaam(melding.soort), melding.titel, melding.tekst);
+    if (!m_meldingen.isEmpty()) {
+        const Melding& verwacht = m_meldingen.head();
+        beschrijving += QStringLiteral(" terwijl %1 \"%2\": \"%3\" verwacht werd")
+                            .arg(soortNaam(verwacht.soort), verwacht.titel, verwacht.tekst);
+    }
+    m_onverwacht.append(beschrijving);
+}
+
 void TestMeldingen::kritiek(const QString& titel, const QString& tekst)
 {
-    m_getoond.append({Soort::Kritiek, titel, tekst});
+    meldingGetoond({Soort::Kritiek, titel, tekst});
 }
 
 void TestMeldingen::waarschuwing(const QString& titel, const QString& tekst)
 {
-    m_getoond.append({Soort::Waarschuwing, titel, tekst});
+    meldingGetoond({Soort::Waarschuwing, titel, tekst});
 }
 
 void TestMeldingen::informatie(const QString& titel, const QString& tekst)
 {
-    m_getoond.append({Soort::Informatie, titel, tekst});
+    meldingGetoond({Soort::Informatie, titel, tekst});
+}
+
+void TestMeldingen::verwachtMelding(Soort soort, const QString& titel, const QString& tekst)
+{
+    m_meldingen.enqueue({soort, titel, tekst});
 }
 
 bool TestMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
@@ -98,7 +119,7 @@ QList<TestMeldingen::Melding> TestMeldingen::getoond(Soort soort) const
 
 qsizetype TestMeldingen::openstaand() const
 {
-    return m_jaNee.size() + m_mappen.size() + m_bestanden.size();
+    return m_meldingen.size() + m_jaNee.size() + m_mappen.size() + m_bestanden.size();
 }
 
 bool TestMeldingen::inOrde() const
@@ -111,6 +132,8 @@ QString TestMeldingen::verslag() const
     QStringList regels;
     for (const QString& fout : m_onverwacht)
         regels.append(QStringLiteral("Onverwacht getoond: ") + fout);
+    for (const Melding& m : m_meldingen)
+        regels.append(QStringLiteral("Niet getoond: %1 \"%2\": \"%3\"").arg(soortNaam(m.soort), m.titel, m.tekst));
     if (!m_jaNee.isEmpty())
         regels.append(QStringLiteral("Niet gevraagd: %1 Ja/Nee-antwoord(en)").arg(m_jaNee.size()));
     if (!m_mappen.isEmpty())
@@ -124,6 +147,7 @@ void TestMeldingen::wis()
 {
     m_getoond.clear();
     m_onverwacht.clear();
+    m_meldingen.clear();
     m_jaNee.clear();
     m_mappen.clear();
     m_bestanden.clear();

@@ -19,6 +19,10 @@ namespace ui {
  *
  * A question or dialog without a queued answer is a test fault: it is written down in onverwacht() and a
  * std::logic_error is thrown, so the code under test stops there instead of going on with a made-up answer.
+ * An OK-only box (kritiek, waarschuwing, informatie) is expected with verwachtMelding, with its exact title
+ * and text; one shown without that expectation, or with another title or text, is written down in
+ * onverwacht() too (without an exception: the code goes on as after OK).
+ *
  * Because an exception may be swallowed on its way out (a catch-all in the code under test, a Qt event
  * handler), tests should also check inOrde() at the end; that also catches answers that were queued but
  * never asked for.
@@ -65,6 +69,12 @@ public:
      */
     void verwachtMap(const QString& map);
 
+    /**
+     * Expects the next OK-only box: it must be of this kind, with exactly this title and text.
+     * @param soort Kritiek, Waarschuwing or Informatie
+     */
+    void verwachtMelding(Soort soort, const QString& titel, const QString& tekst);
+
     /** Queues a cancelled folder dialog: it returns its default folder. */
     void verwachtMapAnnuleren();
 
@@ -100,9 +110,11 @@ public:
 
 private:
     [[noreturn]] void onverwachtGetoond(const Melding& melding);
+    void meldingGetoond(const Melding& melding);
 
     QList<Melding> m_getoond;
     QStringList m_onverwacht;
+    QQueue<Melding> m_meldingen;
     QQueue<bool> m_jaNee;
     QQueue<std::optional<QString>> m_mappen;
     QQueue<QString> m_bestanden;

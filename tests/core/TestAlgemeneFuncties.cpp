@@ -228,13 +228,9 @@ TEST_F(AlgemeneFunctiesMetDatabase, DatumVorm)
     };
     for (const auto& g : gevallen) {
         ui::TestMeldingenScope meldingen;
+        if (g.melding)
+            meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Datum", "Foute datum");
         EXPECT_EQ(af().DatumVorm(g.waarde), g.verwacht) << beschrijf(g.waarde);
-        if (g.melding) {
-            const ui::TestMeldingen::Melding verwacht{ui::TestMeldingen::Soort::Waarschuwing, "Datum", "Foute datum"};
-            EXPECT_EQ(meldingen->getoond(), QList<ui::TestMeldingen::Melding>{verwacht}) << beschrijf(g.waarde);
-        } else {
-            EXPECT_TRUE(meldingen->getoond().isEmpty()) << beschrijf(g.waarde);
-        }
         EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
     }
 }

@@ -15,6 +15,10 @@ TEST(TestMeldingen, SlaatElkeMeldingOngewijzigdEnInVolgordeOp)
     meldingen.verwachtJaNee(false);
     meldingen.verwachtMap(QStringLiteral("D:\\Club"));
     meldingen.verwachtBestand(QStringLiteral("D:\\Club\\leden.mdb"));
+    meldingen.verwachtMelding(Soort::Kritiek, QStringLiteral("Interclub"),
+                              QStringLiteral("Speler bestaat al.\nKies een ander nummer."));
+    meldingen.verwachtMelding(Soort::Waarschuwing, QStringLiteral("Let op"), QStringLiteral(" <b>vet</b> "));
+    meldingen.verwachtMelding(Soort::Informatie, QString(), QStringLiteral("Klaar"));
 
     meldingen.kritiek(QStringLiteral("Interclub"), QStringLiteral("Speler bestaat al.\nKies een ander nummer."));
     meldingen.waarschuwing(QStringLiteral("Let op"), QStringLiteral(" <b>vet</b> "));
@@ -34,6 +38,23 @@ TEST(TestMeldingen, SlaatElkeMeldingOngewijzigdEnInVolgordeOp)
     EXPECT_EQ(meldingen.getoond(), verwacht);
     EXPECT_EQ(meldingen.getoond(Soort::Vraag).size(), 1);
     EXPECT_TRUE(meldingen.inOrde()) << meldingen.verslag().toStdString();
+}
+
+TEST(TestMeldingen, EenOnverwachteOfAndereMeldingIsEenFout)
+{
+    TestMeldingen meldingen;
+    meldingen.informatie(QStringLiteral("Klaar"), QStringLiteral("Export klaar."));
+    EXPECT_FALSE(meldingen.inOrde()) << "a box nobody expected";
+    meldingen.wis();
+
+    meldingen.verwachtMelding(Soort::Kritiek, QStringLiteral("Opties"), QStringLiteral("Fout !"));
+    meldingen.kritiek(QStringLiteral("Opties"), QStringLiteral("Fout!"));
+    EXPECT_FALSE(meldingen.inOrde()) << "another text than expected";
+    EXPECT_TRUE(meldingen.verslag().contains(QStringLiteral("verwacht werd")));
+    meldingen.wis();
+
+    meldingen.verwachtMelding(Soort::Informatie, QStringLiteral("a"), QStringLiteral("b"));
+    EXPECT_FALSE(meldingen.inOrde()) << "an expected box that never came";
 }
 
 TEST(TestMeldingen, GeeftAntwoordenPerSoortInVolgorde)
