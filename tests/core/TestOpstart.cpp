@@ -67,6 +67,15 @@ TEST_F(Opstart, TempDatabaseRuleInItsFourCombinations)
     }
     EXPECT_TRUE(QDir(m_map.path()).entryList(QDir::Files).isEmpty());
 
+    // Only a Temp.mdb that cannot be used: it keeps its name.
+    testhulp::applicatiemapVullen(m_map.path());
+    voorbereiden({"DROP TABLE Leden"});
+    ASSERT_TRUE(QFile::rename(pad("QJ-Deel7.mdb"), pad("Temp.mdb")));
+    EXPECT_THROW(DatabaseOpenen(), OpstartFout);
+    EXPECT_TRUE(QFile::exists(pad("Temp.mdb")));
+    EXPECT_FALSE(QFile::exists(pad("QJ-Deel7.mdb")));
+    QFile::remove(pad("Temp.mdb"));
+
     // Only Temp.mdb (any letter case): it takes the main database's name.
     testhulp::applicatiemapVullen(m_map.path());
     voorbereiden({"UPDATE Opties SET Item = 'uit temp' WHERE Soort = 'Munteenheid'"});
