@@ -121,15 +121,22 @@ void WandelingDirect(benchmark::State& state)
 
 constexpr int AantalToevoegen = 50000;
 
+// An empty members table in a new database in the folder.
+db::Database legeLedenTabel(const QTemporaryDir& map)
+{
+    db::Database db = db::Database::maken(map.filePath("t.mdb"));
+    db.tabelMaken({"Leden",
+                   {{"CompNr", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}, {"Provincie", db::TypeWoord::Integer}},
+                   {{"CompNr", {{"CompNr"}}}}});
+    return db;
+}
+
 void ToevoegenLaag(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir map;
-        db::Database db = db::Database::maken(map.filePath("t.mdb"));
-        db.tabelMaken({"Leden",
-                       {{"CompNr", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}, {"Provincie", db::TypeWoord::Integer}},
-                       {{"CompNr", {{"CompNr"}}}}});
+        db::Database db = legeLedenTabel(map);
         db::Recordset rs = db.openTabel("Leden");
         state.ResumeTiming();
         db::Transactie t(db);
@@ -149,12 +156,7 @@ void ToevoegenDirect(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir map;
-        {
-            db::Database db = db::Database::maken(map.filePath("t.mdb"));
-            db.tabelMaken({"Leden",
-                           {{"CompNr", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}, {"Provincie", db::TypeWoord::Integer}},
-                           {{"CompNr", {{"CompNr"}}}}});
-        }
+        legeLedenTabel(map).sluiten();
         sqlite3* db = nullptr;
         sqlite3_open_v2(QFile::encodeName(map.filePath("t.mdb")).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
         state.ResumeTiming();
