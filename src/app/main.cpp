@@ -1,3 +1,4 @@
+#include "app/Bedrading.h"
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Interclub"));
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    app::dienstenBedraden();
     try {
         MDIFrm::standaard().Form_Load();
     } catch (const core::OpstartFout& fout) {
@@ -17,6 +19,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const int uitkomst = app.exec();
+    app::venstersOpruimen();
     MDIFrm::opruimen();
     return uitkomst;
 }

@@ -2,7 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/Opstart.h"
-#include "masterdata/Opties.h"
+#include "core/Diensten.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
 #include "ui/Twips.h"
@@ -178,6 +178,9 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     LabX1->setObjectName(QStringLiteral("LabX1"));
     LabX1->hide();
 
+    if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+        b->bouwen(*this);
+
     connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
     connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
     connect(MnuBeheerOpties, &QAction::triggered, this, &FrmWedstrijdInput::MnuBeheerOpties_Click);
@@ -286,8 +289,8 @@ void FrmWedstrijdInput::toon()
 void FrmWedstrijdInput::Form_Activate()
 {
     core::Algemeen& a = algemeen();
-    for (int i = 0; i <= a.intLaatsteWedstrijd && i < TxtSet1T.size(); ++i) {
-        QLineEdit* vak = TxtSet1T[i];
+    for (int i = 0; i <= a.intLaatsteWedstrijd && i < blad.TxtSet1T.size(); ++i) {
+        QLineEdit* vak = blad.TxtSet1T[i];
         if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
             vak->setFocus();
             break;
@@ -298,7 +301,8 @@ void FrmWedstrijdInput::Form_Activate()
         m_inActivatie = true;
         uitschakelen();
         LabX->setText(QStringLiteral("Opties-PadOpslaan"));
-        Opties::standaard().toon();
+        if (core::IStamgegevens* s = core::diensten().stamgegevens)
+            s->OptiesTonen();
         ui::meldingen().waarschuwing(QStringLiteral("Pad Import/Export"),
                                      QStringLiteral("U moet eerst het pad instellen voor het opslaan van import- en "
                                                     "exportbestanden !"));
@@ -389,7 +393,8 @@ void FrmWedstrijdInput::MnuBeheerOpties_Click()
 {
     uitschakelen();
     LabX->setText(QStringLiteral("Opties"));
-    Opties::standaard().toon();
+    if (core::IStamgegevens* s = core::diensten().stamgegevens)
+        s->OptiesTonen();
 }
 
 void FrmWedstrijdInput::LstSeizoen_Click()

@@ -2,6 +2,7 @@
 
 // The main window: the season, play-date and match lists, the match sheet and the menu bar.
 
+#include "core/Wedstrijdblad.h"
 #include "ui/StandaardInstantie.h"
 
 #include <QHash>
@@ -55,8 +56,10 @@ public:
     QLabel* LabX = nullptr;
     QLabel* LabX1 = nullptr;
     QPushButton* CmdEinde = nullptr;
-    /** The home side's set-1 box of each game row. */
-    QList<QLineEdit*> TxtSet1T;
+    /** The match sheet's controls, built by the sheet itself. */
+    core::Wedstrijdblad blad;
+    /** The area below the menu bar that holds the lists and the sheet. */
+    QWidget* werkvlak() const { return m_werkvlak; }
 
     QMenuBar* Menubalk = nullptr;
     QAction* MnuBestandSluiten = nullptr;

@@ -1,4 +1,5 @@
 #include "QtAfdruk.h"
+#include "app/Bedrading.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
 #include "core/FrmWedstrijdInput.h"
@@ -34,6 +35,7 @@ protected:
     {
         ASSERT_TRUE(m_map.isValid());
         testhulp::applicatiemapVullen(m_map.path());
+        app::dienstenBedraden();
         core::zetApplicatiemap(m_map.path());
         core::zetKlok(&m_klok);
         FrmWedstrijdInput::zetProgrammaBeeindigen([this] { ++m_beeindigd; });
@@ -41,7 +43,7 @@ protected:
 
     void TearDown() override
     {
-        Opties::opruimen();
+        app::venstersOpruimen();
         MDIFrm::opruimen();
         FrmWedstrijdInput::opruimen();
         FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);

@@ -1,0 +1,24 @@
+#include "Bedrading.h"
+
+#include "core/Diensten.h"
+#include "masterdata/Opties.h"
+#include "masterdata/Stamgegevens.h"
+#include "sheet/Blad.h"
+
+namespace app {
+
+void dienstenBedraden()
+{
+    static sheet::Blad wedstrijdblad;
+    static masterdata::Stamgegevens stamgegevens;
+    core::Diensten& d = core::diensten();
+    d.wedstrijdblad = &wedstrijdblad;
+    d.stamgegevens = &stamgegevens;
+}
+
+void venstersOpruimen()
+{
+    Opties::opruimen();
+}
+
+} // namespace app

@@ -1,0 +1,11 @@
+#include "Diensten.h"
+
+namespace core {
+
+Diensten& diensten()
+{
+    static Diensten d;
+    return d;
+}
+
+} // namespace core

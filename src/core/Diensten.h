@@ -1,0 +1,109 @@
+#pragma once
+
+// What each subsystem offers the others. The core declares the services; each subsystem implements
+// its own and the executable wires them at start-up (app/Bedrading). A caller reaches another
+// subsystem only through these, so tests can put a fake in place of any of them.
+//
+// A service that is not wired is nullptr: the menu item that needs it does nothing.
+
+#include <QString>
+
+class FrmWedstrijdInput;
+
+namespace core {
+
+/** The match sheet on the main window: loading a match, emptying, and the result engine. */
+class IWedstrijdblad
+{
+public:
+    virtual ~IWedstrijdblad() = default;
+
+    /** Builds the sheet's controls on the main window (once, while the window is made). */
+    virtual void bouwen(FrmWedstrijdInput& venster) = 0;
+    /** The click of the match list: loads the selected match onto the sheet. */
+    virtual void LstWedstrijden_Click() = 0;
+    /** Empties the sheet without changing its layout. */
+    virtual void Blanco() = 0;
+    /** Recomputes every game and match result from the sheet; stores the markers when asked. */
+    virtual void UitslagBerekenen(bool opslaan) = 0;
+    /** Shows the stored set scores of the match in the set boxes. */
+    virtual void ResultatenInvullen() = 0;
+};
+
+/** Line-up selection: the player picker and the strength-list window. */
+class IOpstelling
+{
+public:
+    virtual ~IOpstelling() = default;
+    /** Shows the player picker for the command word and value in the main window's LabX and LabX1. */
+    virtual void SpelersKiezenTonen() = 0;
+    /** Shows the strength-list window for the command word in LabX. */
+    virtual void SterktelijstTonen() = 0;
+};
+
+/** Match-sheet printing. Each flag is 1 for yes and 0 for no. */
+class IAfdrukken
+{
+public:
+    virtual ~IAfdrukken() = default;
+    virtual void AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen) = 0;
+    virtual void AfdrukkenWedstrijdbladVoorAanvang(int afdrukken, int sluiten) = 0;
+    /** 0: the official sheet with sponsors; 1: the pre-lined sheet stock. */
+    virtual void AfdrukkenWedstrijdbladNaAfloop(int variant) = 0;
+};
+
+/** Master data and options: the windows of the options, the login, the clubs and adding a match. */
+class IStamgegevens
+{
+public:
+    virtual ~IStamgegevens() = default;
+    /** The options window, opening on what the main window's LabX asks ("Opties", "Opties-PadOpslaan", "Paswoord"). */
+    virtual void OptiesTonen() = 0;
+    virtual void PaswoordTonen() = 0;
+    virtual void ClubsTonen() = 0;
+    virtual void WedstrijdToevoegenTonen() = 0;
+};
+
+/** Competition file exchange: the preparation window's actions and the results file. */
+class IUitwisseling
+{
+public:
+    virtual ~IUitwisseling() = default;
+    /** Shows the preparation window, runs the action named in LabX to its end, and unloads it. */
+    virtual void VoorbereidenUitvoeren() = 0;
+    /** Writes the results file of the chosen play date. */
+    virtual void UitslagenExporteren(const QString& clubcode, int bestandsnummer) = 0;
+};
+
+/** Web service import. */
+class IWebImport
+{
+public:
+    virtual ~IWebImport() = default;
+    virtual void ImportKorvatTonen() = 0;
+};
+
+/** Database maintenance. */
+class IOnderhoud
+{
+public:
+    virtual ~IOnderhoud() = default;
+    /** Writes the structure of the open database as the named table of Tabellen.mdb. */
+    virtual void StructuurOpslaan(const QString& tabel) = 0;
+};
+
+struct Diensten
+{
+    IWedstrijdblad* wedstrijdblad = nullptr;
+    IOpstelling* opstelling = nullptr;
+    IAfdrukken* afdrukken = nullptr;
+    IStamgegevens* stamgegevens = nullptr;
+    IUitwisseling* uitwisseling = nullptr;
+    IWebImport* webImport = nullptr;
+    IOnderhoud* onderhoud = nullptr;
+};
+
+/** The services wired at start-up. */
+Diensten& diensten();
+
+} // namespace core
