@@ -3,6 +3,7 @@
 #include "core/Algemeen.h"
 #include "core/Opstart.h"
 #include "core/Diensten.h"
+#include "core/Lijsten.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
 #include "ui/Twips.h"
@@ -184,11 +185,21 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
     connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
     connect(MnuBeheerOpties, &QAction::triggered, this, &FrmWedstrijdInput::MnuBeheerOpties_Click);
-    // Choosing a season from code runs the same handling as a click.
+    // Choosing an entry from code runs the same handling as a click.
     connect(LstSeizoen, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
             LstSeizoen_Click();
     });
+    connect(LstSpeelweek, &QListWidget::currentRowChanged, this, [this](int rij) {
+        if (rij >= 0)
+            LstSpeelweek_Click();
+    });
+    connect(LstWedstrijden, &QListWidget::currentRowChanged, this, [this](int rij) {
+        if (rij >= 0)
+            LstWedstrijden_Click();
+    });
+    // A check box runs its click handling when its value changes, from code too.
+    connect(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
 }
 
 void FrmWedstrijdInput::menusMaken()
@@ -397,10 +408,146 @@ void FrmWedstrijdInput::MnuBeheerOpties_Click()
         s->OptiesTonen();
 }
 
+void FrmWedstrijdInput::lijstKiezen(QListWidget* lijst, int rij)
+{
+    if (rij < 0 || rij >= lijst->count())
+        return;
+    if (lijst->currentRow() != rij) {
+        lijst->setCurrentRow(rij);
+        return;
+    }
+    if (lijst == LstSeizoen)
+        LstSeizoen_Click();
+    else if (lijst == LstSpeelweek)
+        LstSpeelweek_Click();
+    else if (lijst == LstWedstrijden)
+        LstWedstrijden_Click();
+}
+
+bool FrmWedstrijdInput::lijstTekstKiezen(QListWidget* lijst, const QString& tekst)
+{
+    for (int i = 0; i < lijst->count(); ++i) {
+        if (lijst->item(i)->text() == tekst) {
+            lijstKiezen(lijst, i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FrmWedstrijdInput::LijstHerselecteren(QListWidget* lijst)
+{
+    const QString tekst = lijst->currentItem() ? lijst->currentItem()->text() : QString();
+    {
+        core::EventsUit uit;
+        const QSignalBlocker stil(lijst);
+        lijst->setCurrentRow(-1);
+    }
+    algemeen().blnEventsActief = true;
+    lijstTekstKiezen(lijst, tekst);
+}
+
+void FrmWedstrijdInput::bladVergrendelen(bool ookExport)
+{
+    if (blad.gebouwd()) {
+        blad.FraWedstrijdblad->setEnabled(false);
+        blad.CmdVoorbehoudO->setEnabled(false);
+    }
+    for (const char* naam : {"MnuVoorbehoud", "MnuAfdrukken", "MnuWedstrijd"})
+        ui::menuInschakelen(menu(QString::fromLatin1(naam)), false);
+    if (ookExport)
+        ui::menuInschakelen(menu(QStringLiteral("MnuBeheerGegevensExport")), false);
+}
+
+void FrmWedstrijdInput::bladOntgrendelen()
+{
+    if (blad.gebouwd()) {
+        blad.FraWedstrijdblad->setEnabled(true);
+        blad.CmdVoorbehoudO->setEnabled(true);
+    }
+    for (const char* naam : {"MnuVoorbehoud", "MnuAfdrukken", "MnuWedstrijd"})
+        ui::menuInschakelen(menu(QString::fromLatin1(naam)), true);
+}
+
 void FrmWedstrijdInput::LstSeizoen_Click()
 {
     core::Algemeen& a = algemeen();
     a.strGekozenSeizoen = LstSeizoen->currentItem() ? LstSeizoen->currentItem()->text() : QString();
-    LstSpeelweek->clear();
-    LstWedstrijden->clear();
+    {
+        const QSignalBlocker stil1(LstSpeelweek);
+        const QSignalBlocker stil2(LstWedstrijden);
+        LstSpeelweek->clear();
+        LstWedstrijden->clear();
+    }
+    const core::Weergave weergave = core::WeergaveBepalen();
+    const QStringList datums = core::SpeeldatumsLijst(a.strGekozenSeizoen, ChkUitwedstrijden->isChecked(), weergave);
+    if (datums.isEmpty()) {
+        a.blnEventsActief = false;
+        if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+            b->Blanco();
+        bladVergrendelen(true);
+        a.blnEventsActief = true;
+        return;
+    }
+    {
+        const QSignalBlocker stil(LstSpeelweek);
+        LstSpeelweek->addItems(datums);
+    }
+    const bool huidig = a.strGekozenSeizoen == a.strHuidigSeizoen;
+    if (huidig)
+        a.dtmVandaag = core::vandaag();
+    lijstKiezen(LstSpeelweek, core::SpeeldatumKiezen(datums, huidig, a.dtmVandaag));
+}
+
+void FrmWedstrijdInput::LstSpeelweek_Click()
+{
+    core::Algemeen& a = algemeen();
+    const QString datum = LstSpeelweek->currentItem() ? LstSpeelweek->currentItem()->text() : QString();
+    if (datum.isEmpty() || !a.blnEventsActief)
+        return;
+    QAction* export_ = menu(QStringLiteral("MnuBeheerGegevensExport"));
+    export_->setText(QStringLiteral("&Exporteren van de resultaten van ") + datum + QStringLiteral(" naar ttr-bestand"));
+    ui::menuInschakelen(export_, true);
+
+    const core::Weergave weergave = core::WeergaveBepalen();
+    if (weergave.clubGevonden)
+        setWindowTitle(a.strClubProvAfkorting + u' ' + weergave.clubNr + QStringLiteral(" - ") + weergave.clubNaam
+                       + QStringLiteral(" - Week ") + datum);
+    {
+        const QSignalBlocker stil(LstWedstrijden);
+        LstWedstrijden->clear();
+    }
+    const QStringList regels = core::WedstrijdenLijst(datum, ChkUitwedstrijden->isChecked(), weergave);
+    if (regels.isEmpty())
+        return;
+    {
+        const QSignalBlocker stil(LstWedstrijden);
+        LstWedstrijden->addItems(regels);
+    }
+    lijstKiezen(LstWedstrijden, 0);
+}
+
+void FrmWedstrijdInput::LstWedstrijden_Click()
+{
+    if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+        b->LstWedstrijden_Click();
+}
+
+void FrmWedstrijdInput::ChkUitwedstrijden_Click()
+{
+    core::Algemeen& a = algemeen();
+    QString datum;
+    {
+        core::EventsUit uit;
+        datum = LstSpeelweek->currentItem() ? LstSpeelweek->currentItem()->text() : QString();
+        const QSignalBlocker stil(LstSpeelweek);
+        LstSpeelweek->setCurrentRow(-1);
+    }
+    a.blnEventsActief = true;
+    if (!datum.isEmpty() && lijstTekstKiezen(LstSpeelweek, datum))
+        return;
+    QStringList datums;
+    for (int i = 0; i < LstSpeelweek->count(); ++i)
+        datums << LstSpeelweek->item(i)->text();
+    lijstKiezen(LstSpeelweek, core::EersteSpeeldatumVanaf(datums, core::vandaag()));
 }

@@ -72,6 +72,26 @@ public:
     /** Any item of the menu bar by its name (also separators and submenus). */
     QAction* menu(const QString& naam) const;
 
+    /**
+     * Chooses an entry of one of the three lists from code; the list's click handling runs, also when
+     * the entry was chosen already. -1 chooses nothing and runs nothing.
+     */
+    void lijstKiezen(QListWidget* lijst, int rij);
+    /** Chooses the first entry with exactly this text, as writing a list's text does; false when none has it. */
+    bool lijstTekstKiezen(QListWidget* lijst, const QString& tekst);
+    /**
+     * A window that changed data refreshes a list: nothing is chosen for a moment, then the same
+     * entry again, so that the list's click handling reloads what depends on it.
+     */
+    void LijstHerselecteren(QListWidget* lijst);
+    /**
+     * No match on the sheet: the sheet frame, the official's remark button and the menus that act
+     * on a match are disabled (with the results export when asked).
+     */
+    void bladVergrendelen(bool ookExport);
+    /** A match is on the sheet: the sheet frame, the remark button and the match menus are enabled. */
+    void bladOntgrendelen();
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -83,6 +103,9 @@ private slots:
     void MnuBestandSluiten_Click();
     void MnuBeheerOpties_Click();
     void LstSeizoen_Click();
+    void LstSpeelweek_Click();
+    void LstWedstrijden_Click();
+    void ChkUitwedstrijden_Click();
 
 private:
     explicit FrmWedstrijdInput(QWidget* parent = nullptr);
