@@ -6,6 +6,7 @@
 #include "core/Diensten.h"
 
 #include <QObject>
+#include <QPointer>
 
 namespace core {
 struct Wedstrijdblad;
@@ -25,7 +26,7 @@ public:
     void ResultatenInvullen() override;
 
 private:
-    FrmWedstrijdInput* m_venster = nullptr;
+    QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
 };
 
 } // namespace sheet
