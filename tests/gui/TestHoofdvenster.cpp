@@ -2,6 +2,7 @@
 #include "app/Bedrading.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
+#include "core/Diensten.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
@@ -195,6 +196,7 @@ TEST_F(Hoofdvenster, OptionsWindowRefusesAWrongValueAndKeepsTheStoredOne)
 TEST_F(Hoofdvenster, PageUpAndPageDownWalkTheMatchList)
 {
     padInstellen();
+    core::diensten().wedstrijdblad = nullptr; // the lines below are no matches to load
     FrmWedstrijdInput& f = starten();
     auto loslaten = [&](Qt::Key toets) {
         QKeyEvent los(QEvent::KeyRelease, toets, Qt::NoModifier);

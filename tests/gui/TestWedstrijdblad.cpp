@@ -1,0 +1,375 @@
+#include "Proefgegevens.h"
+#include "QtAfdruk.h"
+#include "TestDatabase.h"
+#include "app/Bedrading.h"
+#include "core/Algemeen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/MDIFrm.h"
+#include "core/Opstart.h"
+#include "ui/Menus.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+using testhulp::Wedstrijd;
+
+namespace {
+
+// A small province of invented clubs: the own club 001 (Antwerpen) plays at home against 002 in a
+// division of four, a division of three and a division of two.
+class Wedstrijdblad : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_map.isValid());
+        testhulp::applicatiemapVullen(m_map.path());
+        app::dienstenBedraden();
+        core::zetApplicatiemap(m_map.path());
+        core::zetKlok(&m_klok);
+        FrmWedstrijdInput::zetProgrammaBeeindigen([] {});
+        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        QDir(m_map.path()).mkdir("wissel");
+        testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
+        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
+        testhulp::optieZetten(m_db, "ClubNr", "001");
+        testhulp::optieZetten(m_db, "ClubProv", "1");
+        testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
+        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
+        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
+        testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 2);
+        testhulp::lokaalToevoegen(m_db, 8, "Zaal Net", "Dorpsplein 3", "", "Berchem", 1, 1, 1);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4, 10);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "G", "Afdeling 4G", "Afd.4G", 3);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "D", "K", "Afdeling 2K", "Afd.2K", 2);
+        for (int i = 1; i <= 8; ++i) {
+            const QString nr = QString::number(500000 + i);
+            testhulp::lidToevoegen(m_db, nr, QStringLiteral("Speler %1").arg(i), i <= 4 ? "001" : "002", 1);
+            testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, i <= 4 ? "001" : "002", "Heren", i, nr,
+                                            QStringLiteral("Speler %1").arg(i), QString::number(i), "C2");
+        }
+    }
+
+    void TearDown() override
+    {
+        m_db.sluiten();
+        app::venstersOpruimen();
+        MDIFrm::opruimen();
+        FrmWedstrijdInput::opruimen();
+        FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);
+        core::algemeenHerstellen();
+        core::zetApplicatiemap(QString());
+        core::zetKlok(nullptr);
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
+
+    static Wedstrijd wedstrijd(const QString& nr, const QString& reeks, const QString& datum = "12-09-2010")
+    {
+        Wedstrijd w;
+        w.wedstrNr = nr;
+        w.reeksNr = reeks;
+        w.datum = datum;
+        w.lkThuis = "001";
+        w.nmthuis = "Eerste " + reeks;
+        w.lkUit = "002";
+        w.nmuit = "Tweede " + reeks;
+        return w;
+    }
+
+    FrmWedstrijdInput& starten()
+    {
+        m_db.sluiten();
+        MDIFrm::standaard().Form_Load();
+        FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
+        QCoreApplication::processEvents();
+        return f;
+    }
+
+    // Chooses the match whose line starts with the number.
+    void kiezen(FrmWedstrijdInput& f, const QString& nr)
+    {
+        for (int i = 0; i < f.LstWedstrijden->count(); ++i) {
+            if (f.LstWedstrijden->item(i)->text().startsWith(nr + ":")) {
+                f.lijstKiezen(f.LstWedstrijden, i);
+                return;
+            }
+        }
+        FAIL() << "no line for " << nr.toStdString();
+    }
+
+    static QStringList regels(const QListWidget* lijst)
+    {
+        QStringList r;
+        for (int i = 0; i < lijst->count(); ++i)
+            r << lijst->item(i)->text();
+        return r;
+    }
+
+    QTemporaryDir m_map;
+    db::Database m_db;
+    core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
+    ui::TestMeldingenScope m_meldingen;
+};
+
+TEST_F(Wedstrijdblad, ListsChooseThePlayDateAfterTodayAndLoadItsFirstMatch)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A", "12-09-2010"));
+    Wedstrijd tweede = wedstrijd("PAH02001", "A", "19-09-2010");
+    tweede.nmthuis = "Zeta";
+    testhulp::wedstrijdToevoegen(m_db, tweede);
+    Wedstrijd dames = wedstrijd("PAD02002", "K", "19-09-2010");
+    dames.herDam = "D";
+    testhulp::wedstrijdToevoegen(m_db, dames);
+    Wedstrijd onleesbaar = wedstrijd("PAH03001", "A", "31-02-2011");
+    testhulp::wedstrijdToevoegen(m_db, onleesbaar);
+    Wedstrijd uit = wedstrijd("PAH02009", "A", "26-09-2010");
+    uit.lkThuis = "002";
+    uit.provThuis = "2";
+    uit.lkUit = "001";
+    testhulp::wedstrijdToevoegen(m_db, uit);
+
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(regels(f.LstSpeelweek), QStringList({"12-09-2010", "19-09-2010"}))
+        << "a date that is no date is left out; the away match is not listed at home";
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    EXPECT_EQ(regels(f.LstWedstrijden),
+              QStringList({"PAH02001: Zeta - Tweede A", "PAD02002: Eerste K - Tweede K (Dames)"}));
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "Zeta");
+    EXPECT_EQ(f.menu("MnuBeheerGegevensExport")->text(),
+              "&Exporteren van de resultaten van 19-09-2010 naar ttr-bestand");
+    EXPECT_EQ(f.windowTitle(), "A. 001 - TTC Eerste - Week 19-09-2010");
+
+    // Away: the chosen date is kept and the dates stay those of the home matches until a season click.
+    f.ChkUitwedstrijden->setChecked(true);
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    EXPECT_EQ(f.LstSpeelweek->count(), 2);
+    EXPECT_EQ(f.LstWedstrijden->count(), 2) << "the visitors of both are of the province too";
+    f.lijstKiezen(f.LstSeizoen, 0);
+    EXPECT_EQ(regels(f.LstSpeelweek), QStringList({"12-09-2010", "19-09-2010", "26-09-2010"}));
+}
+
+TEST_F(Wedstrijdblad, OwnClubViewFallsBackToTheProvinceWhenTheClubIsUnknown)
+{
+    testhulp::optieZetten(m_db, "Weergave Wedstrijden", "0");
+    testhulp::optieZetten(m_db, "ClubNr", "009");
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(f.LstWedstrijden->count(), 1) << "the whole province, as the club 009 does not exist";
+    EXPECT_EQ(f.windowTitle(), "Wedstrijdblad") << "the caption is left as it was";
+}
+
+TEST_F(Wedstrijdblad, ASeasonWithoutPlayDatesLocksTheSheet)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    Wedstrijd oud = wedstrijd("PAH01001", "A");
+    oud.seizoen = "2009-2010";
+    oud.datum = "";
+    testhulp::wedstrijdToevoegen(m_db, oud);
+    FrmWedstrijdInput& f = starten();
+    EXPECT_TRUE(f.blad.FraWedstrijdblad->isEnabled());
+    f.lijstKiezen(f.LstSeizoen, 1);
+    EXPECT_EQ(f.LstSpeelweek->count(), 0);
+    EXPECT_TRUE(f.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled));
+    EXPECT_TRUE(f.blad.CmdVoorbehoudO->testAttribute(Qt::WA_Disabled));
+    for (const char* m : {"MnuVoorbehoud", "MnuAfdrukken", "MnuWedstrijd", "MnuBeheerGegevensExport"})
+        EXPECT_FALSE(ui::menuIngeschakeld(f.menu(m))) << m;
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "");
+    EXPECT_TRUE(algemeen().blnEventsActief);
+}
+
+TEST_F(Wedstrijdblad, LoadsATeamOfFourWithItsLineUpsOfficialsAndSets)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.soort = "4";
+    w.extra = {{"THUISSP1", "500001"}, {"THUISSP2", "500002"}, {"THUISSP3", "500003"}, {"THUISSP4", "999999"},
+               {"UITSP1", "500005"},   {"KapiteinT", "500002"}, {"KapiteinU", "1"},      {"Zaal", 7},
+               {"HoofdschCompnr", "42"}, {"Einduur", "22.30"},   {"Akkoord2aan2", "J"},  {"W01Set1T", "11"},
+               {"W01Set1U", "9"},        {"W01Set2T", " "},     {"W02", "+"},           {"W03", "="}};
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+
+    EXPECT_EQ(b.FraWedstrijdblad->title(), "Wedstrijdblad \"Eerste A - Tweede A\"");
+    EXPECT_EQ(b.TxtTAanw->text(), "A. 001");
+    EXPECT_EQ(b.TxtUAanw->text(), "A. 002");
+    EXPECT_EQ(b.Titel[0]->text(), "Heren");
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_EQ(algemeen().intAantalPloegen, 10);
+    EXPECT_EQ(algemeen().strSoortSterktelijst, "Heren");
+    EXPECT_EQ(algemeen().strPloegGegevens[2][0], "A.");
+    EXPECT_EQ(b.TxtMatchNr->text(), "PAH01/001");
+    EXPECT_EQ(b.TxtDatum->text(), "12-09-2010");
+    EXPECT_EQ(b.TxtBeginuur->text(), "19.45");
+    EXPECT_EQ(b.TxtAfdeling->text(), "1e Prov.");
+    EXPECT_EQ(b.TxtReeks->text(), "A");
+    EXPECT_EQ(b.TxtEinduur->text(), "22.30");
+    EXPECT_TRUE(b.OptSuper->isChecked());
+    EXPECT_FALSE(b.OptHeren->isChecked());
+
+    // The stored venue among the club's two, with its street and town.
+    EXPECT_EQ(b.LstNaamLokaal->count(), 2);
+    EXPECT_EQ(b.LstNaamLokaal->itemText(0), "Zaal Net") << "in the club's order";
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Sporthal De Bal");
+    EXPECT_EQ(b.TxtStraat->text(), "Kerkstraat 1");
+    EXPECT_EQ(b.TxtPlaats->text(), "2000 Antwerpen");
+
+    // Line-ups from the strength list; a member the lists do not know keeps empty labels.
+    EXPECT_EQ(b.CmdCompNrT[1]->text(), "500002");
+    EXPECT_EQ(b.LabTNaamSpeler[1]->text(), "Speler 2");
+    EXPECT_EQ(b.LabTVolgnr[1]->text(), "2");
+    EXPECT_EQ(b.LabTKlas[1]->text(), "C2");
+    EXPECT_EQ(b.CmdCompNrT[3]->text(), "999999");
+    EXPECT_EQ(b.LabTNaamSpeler[3]->text(), "");
+    EXPECT_EQ(b.LabUNaamSpeler[0]->text(), "Speler 5");
+    EXPECT_EQ(b.CmdCompNrU[1]->text(), "");
+
+    // The home captain plays; the visitors' captain is a place number, which no button shows.
+    EXPECT_TRUE(b.OptTKapitein[1]->isChecked());
+    EXPECT_TRUE(b.CmdTKapitein->isHidden());
+    EXPECT_FALSE(b.CmdUKapitein->isHidden());
+    for (QRadioButton* o : b.OptUKapitein)
+        EXPECT_TRUE(o->isHidden());
+
+    EXPECT_EQ(b.CmdCompNrHoofdscheidsrechter->text(), "000042");
+    EXPECT_EQ(b.CmdCompNrZaalcommissaris->text(), "000000");
+    EXPECT_TRUE(b.ChkAkkoord->isChecked());
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "9");
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "") << "a blank shows as an empty box";
+    EXPECT_TRUE(ui::menuIngeschakeld(f.menu("MnuWedstrijd")));
+    EXPECT_TRUE(algemeen().blnEventsActief);
+}
+
+TEST_F(Wedstrijdblad, ATeamOfThreeShowsTheDoublesPairAndHidesTheFourthPlace)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    Wedstrijd drie = wedstrijd("PAH01002", "G");
+    drie.nmthuis = "Eerste G2";
+    drie.extra = {{"THUISSP1", "500001"}, {"THUISSP2", "500002"}, {"THUISSP3", "500003"},
+                  {"Opmerk1", "500001500003"}, {"UITSP1", "500005"}, {"Opmerk2", "500005500006"}};
+    testhulp::wedstrijdToevoegen(m_db, drie);
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    kiezen(f, "PAH01002");
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 9);
+    EXPECT_EQ(b.LabTNaamSpeler[4]->text(), "Speler 1 - Speler 3");
+    EXPECT_EQ(b.LabUNaamSpeler[4]->text(), "") << "a place of the visitors is empty";
+    EXPECT_TRUE(b.CmdCompNrT[3]->isHidden());
+    EXPECT_FALSE(b.CmdCompNrT[4]->isHidden());
+    EXPECT_FALSE(b.TxtSet1T[9]->isHidden());
+    EXPECT_TRUE(b.TxtSet1T[10]->isHidden());
+
+    // Back to the team of four: its fourth places again, the doubles rows hidden.
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_FALSE(b.CmdCompNrT[3]->isHidden());
+    EXPECT_TRUE(b.CmdCompNrT[4]->isHidden());
+    EXPECT_FALSE(b.TxtSet1T[15]->isHidden());
+}
+
+TEST_F(Wedstrijdblad, ATeamOfTwoFillsThreeOrFourPlacesByTheSuperDoublesOption)
+{
+    Wedstrijd twee = wedstrijd("PAD01003", "K");
+    twee.herDam = "D";
+    twee.extra = {{"THUISSP1", "a"}, {"THUISSP2", "b"}, {"THUISSP3", "c"}, {"THUISSP4", "d"}};
+    testhulp::wedstrijdToevoegen(m_db, twee);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "j");
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    EXPECT_EQ(algemeen().strSoortSterktelijst, "Dames");
+    EXPECT_EQ(b.Titel[0]->text(), "Dames");
+    EXPECT_EQ(b.TxtAfdeling->text(), "2e Prov. (D)");
+    EXPECT_EQ(b.CmdCompNrT[2]->text(), "c");
+    EXPECT_TRUE(b.CmdCompNrT[3]->isHidden());
+    EXPECT_EQ(b.CmdCompNrT[3]->text(), "") << "no place 4 with super doubles";
+}
+
+TEST_F(Wedstrijdblad, AMatchStoredUnderQIsFoundAndShownWithQ)
+{
+    Wedstrijd q = wedstrijd("QAH01004", "A");
+    testhulp::wedstrijdToevoegen(m_db, q);
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(f.LstWedstrijden->item(0)->text(), "PAH01004: Eerste A - Tweede A");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "QAH01/004");
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "Eerste A");
+}
+
+TEST_F(Wedstrijdblad, AMissingOrUnusableDivisionFallsBackToFourPlayers)
+{
+    Wedstrijd geen = wedstrijd("PAH01005", "Z");
+    testhulp::wedstrijdToevoegen(m_db, geen);
+    testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "Y", "Afdeling 5Y", "P5", 5);
+    Wedstrijd vijf = wedstrijd("PAH01006", "Y");
+    vijf.nmthuis = "Z";
+    testhulp::wedstrijdToevoegen(m_db, vijf);
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_EQ(algemeen().intAantalPloegen, 12);
+    EXPECT_EQ(f.blad.TxtAfdeling->text(), "");
+    kiezen(f, "PAH01006");
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_EQ(algemeen().intAantalPloegen, 12);
+    EXPECT_EQ(f.blad.TxtReeks->text(), "") << "a short name of five characters or fewer leaves no series";
+}
+
+TEST_F(Wedstrijdblad, AMatchThatIsGoneIsReportedAndTheSheetLocked)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = starten();
+    algemeen().dbGegevens.uitvoeren("DELETE FROM Matchen");
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Wedstrijdblad",
+                                 "De wedstrijd PAH01001 werd niet gevonden in het seizoen 2010-2011 !");
+    f.LijstHerselecteren(f.LstWedstrijden);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_TRUE(f.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "");
+    EXPECT_TRUE(algemeen().blnEventsActief);
+}
+
+TEST_F(Wedstrijdblad, VenueMessagesAndByes)
+{
+    Wedstrijd zonder = wedstrijd("PAH01007", "A");
+    zonder.lkThuis = "003";
+    testhulp::wedstrijdToevoegen(m_db, zonder);
+    Wedstrijd bewaard = wedstrijd("PAH01008", "A");
+    bewaard.lkThuis = "004";
+    bewaard.nmthuis = "Later";
+    bewaard.extra = {{"Zaal", 8}};
+    testhulp::wedstrijdToevoegen(m_db, bewaard);
+    Wedstrijd vrij = wedstrijd("PAH01009", "A");
+    vrij.lkThuis = "vrij";
+    vrij.nmthuis = "VRIJ";
+    testhulp::wedstrijdToevoegen(m_db, vrij);
+
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Informatie, "Clublokaal",
+                                 "Er is geen lokaal ingesteld voor de thuisclub. Voeg een lokaal toe via Beheer - "
+                                 "clubs en Lokalen !");
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "Eerste A") << "loaded all the same";
+    EXPECT_EQ(f.blad.LstNaamLokaal->count(), 0);
+
+    kiezen(f, "PAH01008");
+    EXPECT_EQ(f.blad.LstNaamLokaal->count(), 1) << "the stored venue of a club without venues";
+    EXPECT_EQ(f.blad.TxtPlaats->text(), "Berchem");
+
+    kiezen(f, "PAH01009");
+    EXPECT_EQ(f.blad.TxtTAanw->text(), "");
+    EXPECT_EQ(f.blad.LstNaamLokaal->count(), 0);
+}
+
+} // namespace
