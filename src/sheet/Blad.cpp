@@ -2,6 +2,7 @@
 
 #include "BladIndeling.h"
 #include "BladOpbouw.h"
+#include "Uitslag.h"
 #include "WedstrijdLaden.h"
 
 #include "core/AlgemeneFuncties.h"
@@ -44,6 +45,30 @@ void Blad::ResultatenInvullen()
 {
     if (m_venster)
         sheet::ResultatenInvullen(m_venster->blad);
+}
+
+void Blad::VolgendeWedstrijd(int rij)
+{
+    if (!m_venster)
+        return;
+    core::Wedstrijdblad& b = m_venster->blad;
+    const int laatste = std::min(algemeen().intLaatsteWedstrijd, core::Wedstrijdblad::AantalWedstrijden - 1);
+    if (rij < 0 || rij >= laatste)
+        return;
+    SetTeksten sets;
+    for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+        sets[2 * (s - 1)] = b.set(rij, s, true)->text();
+        sets[2 * (s - 1) + 1] = b.set(rij, s, false)->text();
+    }
+    if (!SetsGewonnen(sets))
+        return;
+    for (int j = rij + 1; j <= laatste; ++j) {
+        QLineEdit* vak = b.TxtSet1T[j];
+        if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
+            vak->setFocus();
+            return;
+        }
+    }
 }
 
 void Blad::LstNaamLokaal_Click()

@@ -25,6 +25,12 @@ public:
     void UitslagBerekenen(bool opslaan) override;
     void ResultatenInvullen() override;
 
+    /**
+     * Once the game of a row is decided, the focus goes to set 1 home of the first later row that
+     * is enabled and still empty; otherwise nothing happens.
+     */
+    void VolgendeWedstrijd(int rij);
+
     /** The scheme of the match that was on the sheet before the current one (0 before the first). */
     int vorigeLaatsteWedstrijd() const { return m_vorigeLaatsteWedstrijd; }
 

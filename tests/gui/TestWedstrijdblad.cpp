@@ -3,6 +3,8 @@
 #include "TestDatabase.h"
 #include "app/Bedrading.h"
 #include "core/Algemeen.h"
+#include "core/Diensten.h"
+#include "sheet/Blad.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
@@ -370,6 +372,109 @@ TEST_F(Wedstrijdblad, VenueMessagesAndByes)
     kiezen(f, "PAH01009");
     EXPECT_EQ(f.blad.TxtTAanw->text(), "");
     EXPECT_EQ(f.blad.LstNaamLokaal->count(), 0);
+}
+
+// Sets of a game as fields of its row: "11-9" pairs for sets 1 to 5 (empty for a set not given).
+testhulp::Velden sets(int spel, const QStringList& standen)
+{
+    testhulp::Velden v;
+    const QString nn = QStringLiteral("%1").arg(spel, 2, 10, QLatin1Char('0'));
+    for (int s = 0; s < standen.size(); ++s) {
+        if (standen[s].isEmpty())
+            continue;
+        const QStringList p = standen[s].split('-');
+        v << qMakePair(QStringLiteral("W%1Set%2T").arg(nn).arg(s + 1), db::Waarde(p[0]));
+        v << qMakePair(QStringLiteral("W%1Set%2U").arg(nn).arg(s + 1), db::Waarde(p[1]));
+    }
+    return v;
+}
+
+QString veld(const QString& naam)
+{
+    return algemeen().rsMatchen.veld(naam).tekst();
+}
+
+TEST_F(Wedstrijdblad, ResultsAreShownOnLoadingAndStoredOnlyWhenAsked)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"11-9", "11-8", "11-5"}) << sets(2, {"11-9", "9-11", "11-3"})
+            << sets(3, {"11-5", "11-5", "", "11-5"}) << sets(5, {"w-o", "w-o", "w-o"});
+    w.extra << qMakePair(QString("W01"), db::Waarde("/")) << qMakePair(QString("W02"), db::Waarde("="))
+            << qMakePair(QString("W04"), db::Waarde("*")) << qMakePair(QString("AFWUIT1"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "3");
+    EXPECT_EQ(b.TxtSetsUit[0]->text(), "0");
+    EXPECT_EQ(b.TxtSetsThuis[1]->text(), "2");
+    EXPECT_EQ(b.TxtSetsUit[1]->text(), "1");
+    EXPECT_EQ(b.TxtWedstrThuis[1]->text(), "1") << "the running score beside a game in progress";
+    EXPECT_EQ(b.TxtSetsThuis[3]->text(), "");
+    EXPECT_EQ(b.TxtWedstrThuis[3]->text(), "");
+    EXPECT_EQ(b.TxtResU->text(), "0");
+    EXPECT_EQ(veld("W01"), "/") << "not stored while loading";
+    EXPECT_EQ(veld("W02"), "=") << "never blanked";
+    EXPECT_EQ(veld("W04"), " ") << "an undecided game is blanked even when not storing";
+
+    // Game 5 (home 4 against away 1) is a walk-over: away player 1 is absent, so home wins it 3-0,
+    // for the team but not for the player; its set boxes are locked.
+    EXPECT_EQ(b.TxtSetsThuis[4]->text(), "3");
+    EXPECT_EQ(b.TxtResT->text(), "3");
+    EXPECT_FALSE(b.TxtSet3U[4]->isEnabled());
+    EXPECT_TRUE(b.TxtSet3U[5]->isEnabled());
+    EXPECT_EQ(b.LabUIndOverw[0]->text(), "FF");
+    EXPECT_EQ(b.LabTIndOverw[3]->text(), "1") << "place 4 won game 1 at the table, and game 5 by walk-over";
+    EXPECT_EQ(b.LabTIndOverw[1]->text(), "1") << "place 2 won game 3";
+
+    core::diensten().wedstrijdblad->UitslagBerekenen(true);
+    EXPECT_EQ(veld("W01"), "+");
+    EXPECT_EQ(veld("W03"), "+");
+    EXPECT_EQ(veld("W05"), "+");
+    EXPECT_EQ(veld("W02"), "=");
+    EXPECT_EQ(b.TxtSet3T[2]->text(), "11") << "set 4 closed up into the empty set 3";
+    EXPECT_EQ(b.TxtSet4T[2]->text(), "");
+    EXPECT_EQ(veld("W03Set3T"), "11");
+    EXPECT_EQ(veld("W03Set3U"), "5");
+    EXPECT_EQ(veld("W03Set4T"), " ");
+}
+
+TEST_F(Wedstrijdblad, MoreThanThreeWinningSetsAreReportedOncePerRun)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"11-1", "11-2", "11-3", "11-4"}) << sets(2, {"1-11", "2-11", "3-11", "4-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Uitslag Wedstrijd",
+                                 "Verbeter de uitslag ! De wedstrijd heeft meer dan drie winnende sets !");
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_TRUE(algemeen().blnUitslagFout);
+    EXPECT_EQ(f.blad.TxtSetsThuis[0]->text(), "4");
+    EXPECT_EQ(f.blad.TxtResT->text(), "1");
+    EXPECT_EQ(f.blad.TxtResU->text(), "1");
+}
+
+TEST_F(Wedstrijdblad, TheNextGameGetsTheFocusOnceAGameIsDecided)
+{
+    Wedstrijd w = wedstrijd("PAH01002", "G");
+    w.extra << sets(3, {"11-1", "11-2", "11-3"}) << sets(4, {"11-5"}) << sets(5, {"3-11"}) << sets(10, {"11-1", "11-1", "11-1"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    MDIFrm::standaard().show();
+    f.show();
+    f.activateWindow();
+    QCoreApplication::processEvents();
+    auto* blad = static_cast<sheet::Blad*>(core::diensten().wedstrijdblad);
+    const core::Wedstrijdblad& b = f.blad;
+
+    EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "the first game still to be entered";
+    blad->VolgendeWedstrijd(2);
+    EXPECT_TRUE(b.TxtSet1T[5]->hasFocus()) << "rows 3 and 4 have set 1 already";
+    b.TxtSet1T[0]->setFocus();
+    blad->VolgendeWedstrijd(3);
+    EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "a game at 1-0 is not decided";
+    blad->VolgendeWedstrijd(9);
+    EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "nothing after the last game";
 }
 
 } // namespace
