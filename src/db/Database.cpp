@@ -42,6 +42,25 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     }
     case SQLITE_TEXT: {
         const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(arg[0]));
+        // The stored form "dd-mm-yyyy" straight to "yyyy-mm-dd": a date query converts every row it reads.
+        if (sqlite3_value_bytes(arg[0]) == 10 && t[2] == '-' && t[5] == '-') {
+            const auto cijfer = [](char c) { return c >= '0' && c <= '9'; };
+            bool ok = true;
+            for (int i : {0, 1, 3, 4, 6, 7, 8, 9})
+                ok = ok && cijfer(t[i]);
+            if (ok) {
+                const int dag = (t[0] - '0') * 10 + (t[1] - '0');
+                const int maand = (t[3] - '0') * 10 + (t[4] - '0');
+                const int jaar = (t[6] - '0') * 1000 + (t[7] - '0') * 100 + (t[8] - '0') * 10 + (t[9] - '0');
+                if (!QDate::isValid(jaar, maand, dag)) {
+                    sqlite3_result_null(ctx);
+                    return;
+                }
+                const char iso[10] = {t[6], t[7], t[8], t[9], '-', t[3], t[4], '-', t[0], t[1]};
+                sqlite3_result_text(ctx, iso, 10, SQLITE_TRANSIENT);
+                return;
+            }
+        }
         d = leesDatum(QString::fromUtf8(t, sqlite3_value_bytes(arg[0])));
         break;
     }

@@ -214,8 +214,48 @@ bool Waarde::operator==(const Waarde& ander) const
     return false;
 }
 
+namespace {
+
+// The two forms every stored date has, "dd-mm-yyyy" and "yyyy-mm-dd", read without the patterns:
+// date queries read one for every row they look at.
+bool cijfers(const QString& t, int van, int aantal, int& uit)
+{
+    uit = 0;
+    for (int i = van; i < van + aantal; ++i) {
+        const char16_t c = t[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        uit = uit * 10 + (c - u'0');
+    }
+    return true;
+}
+
+bool snelDatum(const QString& t, QDateTime& uit)
+{
+    if (t.size() != 10)
+        return false;
+    int dag = 0, maand = 0, jaar = 0;
+    if (t[2] == u'-' && t[5] == u'-') {
+        if (!cijfers(t, 0, 2, dag) || !cijfers(t, 3, 2, maand) || !cijfers(t, 6, 4, jaar))
+            return false;
+    } else if (t[4] == u'-' && t[7] == u'-') {
+        if (!cijfers(t, 0, 4, jaar) || !cijfers(t, 5, 2, maand) || !cijfers(t, 8, 2, dag))
+            return false;
+    } else {
+        return false;
+    }
+    const QDate datum(jaar, maand, dag);
+    uit = datum.isValid() ? QDateTime(datum, QTime(0, 0)) : QDateTime();
+    return true;
+}
+
+} // namespace
+
 QDateTime leesDatum(const QString& invoer)
 {
+    QDateTime snel;
+    if (snelDatum(invoer, snel))
+        return snel;
     static const QRegularExpression dagEerst(
         QStringLiteral(R"(^\s*(\d{1,2})[-/.](\d{1,2})[-/.](\d{2}|\d{4})(?:[ T]+(\d{1,2})[:.](\d{2})(?:[:.](\d{2}))?)?\s*$)"));
     static const QRegularExpression jaarEerst(
