@@ -154,17 +154,6 @@ TEST_F(BladOpbouw, LaidOutForATeamOfFour)
     EXPECT_EQ(b.Titel[2]->text(), "VOLGORDE DER WEDSTRIJDEN");
 }
 
-TEST_F(BladOpbouw, ScoresAreTypedOnlyInTheSetBoxes)
-{
-    EXPECT_FALSE(b.TxtSet1T[0]->isReadOnly());
-    EXPECT_FALSE(b.TxtSet5U[15]->isReadOnly());
-    for (QLineEdit* w : {b.TxtSetsThuis[3], b.TxtSetsUit[3], b.TxtWedstrThuis[3], b.TxtWedstrUit[3], b.TxtResT,
-                         b.TxtResU})
-        EXPECT_TRUE(w->isReadOnly()) << w->objectName().toStdString();
-    EXPECT_FALSE(b.LstNaamLokaal->isEditable());
-    EXPECT_FALSE(b.TxtEinduur->isReadOnly());
-}
-
 TEST_F(BladOpbouw, OptionsKeepOneOfTheirGroupYetCodeCanClearThemAll)
 {
     b.OptHeren->setChecked(true);
@@ -186,16 +175,6 @@ TEST_F(BladOpbouw, OptionsKeepOneOfTheirGroupYetCodeCanClearThemAll)
     EXPECT_TRUE(b.OptUKapitein[3]->isChecked());
     b.OptTKapitein[2]->setChecked(false);
     EXPECT_FALSE(b.OptTKapitein[2]->isChecked());
-}
-
-TEST_F(BladOpbouw, MovingInTwipsKeepsTheOtherEdges)
-{
-    QLabel* l = b.LabThuisspeler[6];
-    sheet::zetBreedte(l, 511);
-    EXPECT_EQ(l->geometry(), pixels(270, 520 + 6 * 240, 511, 195));
-    EXPECT_EQ(l->width(), ui::twips(511));
-    sheet::zetBoven(b.CmdCompNrU[3], 2000);
-    EXPECT_EQ(b.CmdCompNrU[3]->geometry(), pixels(2720, 2000, 615, 210));
 }
 
 // The service as the main window uses it.
