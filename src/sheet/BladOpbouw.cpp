@@ -47,13 +47,25 @@ protected:
     bool hitButton(const QPoint& punt) const override { return rect().contains(punt); }
 };
 
-QFont lettertype(const QStringList& families, int punten, QFont::Weight gewicht = QFont::Normal)
+// Sizes in pixels: the sheet is laid out in twips at 15 a pixel, so its text must not grow with
+// the screen's font settings either.
+constexpr int GewoneGrootte = 11; // 8 points at 96 dpi
+constexpr int KleineGrootte = 9;
+
+QFont lettertype(const QStringList& families, int pixels, QFont::Weight gewicht = QFont::Normal)
 {
     QFont f;
     f.setFamilies(families);
-    f.setPointSize(punten);
+    f.setPixelSize(pixels);
     f.setWeight(gewicht);
     return f;
+}
+
+// The sheet's own text: the narrow system fonts of the sheet's design first.
+QStringList gewoonSchrift()
+{
+    return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("sans-serif")};
 }
 
 QStringList arial()
@@ -155,11 +167,11 @@ void algemeneGegevens(QGroupBox* ouder, core::Wedstrijdblad& b)
 
     b.FraLokaal = kader(ouder, QStringLiteral("FraLokaal"), QString(), 120, 120, 3855, 1095);
     QWidget* lokaal = b.FraLokaal;
-    QLabel* labLokaal = label(lokaal, QStringLiteral("LabLokaal"), QStringLiteral("LOKAAL"), 120, 150, 615, 195);
+    QLabel* labLokaal = label(lokaal, QStringLiteral("LabLokaal"), QStringLiteral("LOKAAL"), 60, 150, 735, 195);
     QFont vet = labLokaal->font();
     vet.setBold(true);
     labLokaal->setFont(vet);
-    label(lokaal, QStringLiteral("LabNaam"), QStringLiteral("Naam:"), 780, 150, 495, 195);
+    label(lokaal, QStringLiteral("LabNaam"), QStringLiteral("Naam:"), 810, 150, 495, 195);
     label(lokaal, QStringLiteral("LabStraat"), QStringLiteral("Str., Nr.:"), 120, 480, 1155, 195);
     label(lokaal, QStringLiteral("LabPlaats"), QStringLiteral("Plaats:"), 120, 780, 1155, 195);
     b.LstNaamLokaal = benoemen(new QComboBox(lokaal), QStringLiteral("LstNaamLokaal"));
@@ -178,18 +190,22 @@ void algemeneGegevens(QGroupBox* ouder, core::Wedstrijdblad& b)
 
     b.Frame1 = kader(ouder, QStringLiteral("Frame1"), QString(), 7320, 120, 3975, 1095);
     QWidget* f = b.Frame1;
-    label(f, QStringLiteral("LabDatum"), QStringLiteral("Datum"), 120, 195, 900, 195);
-    b.TxtDatum = label(f, QStringLiteral("TxtDatum"), QString(), 1080, 165, 1095, 255);
-    label(f, QStringLiteral("LabMatchNr"), QStringLiteral("Match Nr"), 2220, 195, 540, 195);
+    QFont kopjes = f->font();
+    kopjes.setPixelSize(KleineGrootte + 1);
+    label(f, QStringLiteral("LabDatum"), QStringLiteral("Datum"), 60, 195, 900, 195);
+    b.TxtDatum = label(f, QStringLiteral("TxtDatum"), QString(), 1080, 165, 975, 255);
+    label(f, QStringLiteral("LabMatchNr"), QStringLiteral("Match Nr"), 2085, 195, 675, 195);
     b.TxtMatchNr = label(f, QStringLiteral("TxtMatchNr"), QString(), 2775, 165, 1095, 255);
-    label(f, QStringLiteral("LabAfdeling"), QStringLiteral("Afdeling"), 60, 510, 525, 195);
+    label(f, QStringLiteral("LabAfdeling"), QStringLiteral("Afdeling"), 30, 510, 555, 195);
     b.TxtAfdeling = label(f, QStringLiteral("TxtAfdeling"), QString(), 600, 480, 1335, 255);
-    label(f, QStringLiteral("LabReeks"), QStringLiteral("Reeks"), 2100, 510, 540, 195);
+    label(f, QStringLiteral("LabReeks"), QStringLiteral("Reeks"), 2085, 510, 555, 195);
     b.TxtReeks = label(f, QStringLiteral("TxtReeks"), QString(), 2655, 480, 1215, 255);
-    label(f, QStringLiteral("LabBeginuur"), QStringLiteral("Aanvangsuur"), 60, 810, 1365, 195);
+    label(f, QStringLiteral("LabBeginuur"), QStringLiteral("Aanvangsuur"), 30, 810, 1395, 195);
     b.TxtBeginuur = label(f, QStringLiteral("TxtBeginuur"), QString(), 1440, 780, 555, 255);
     label(f, QStringLiteral("LabEindUur"), QStringLiteral("Einde Match"), 2010, 780, 975, 255);
     b.TxtEinduur = tekstvak(f, QStringLiteral("TxtEinduur"), 3000, 720, 855, 285);
+    for (const char* kopje : {"LabDatum", "LabMatchNr", "LabAfdeling", "LabReeks", "LabBeginuur", "LabEindUur"})
+        f->findChild<QLabel*>(QLatin1StringView(kopje))->setFont(kopjes);
     for (QLabel* waarde : {b.TxtDatum, b.TxtMatchNr, b.TxtAfdeling, b.TxtReeks, b.TxtBeginuur}) {
         QFont v = waarde->font();
         v.setBold(true);
@@ -217,9 +233,9 @@ void ploeg(QGroupBox* k, core::Wedstrijdblad& b, bool thuis)
     label(k, naam("Lab", "Ploegtitel"), QStringLiteral("Ploeg:"), 90, 240, 495, 195);
     QLabel*& txtPloeg = thuis ? b.TxtTPloeg : b.TxtUPloeg;
     txtPloeg = label(k, naam("Txt", "Ploeg"), QString(), 600, 240, 2055, 195);
-    label(k, naam("Lab", "Aanwtitel"), QStringLiteral("Aanwijzingsnr:"), 90, 480, 1095, 195);
+    label(k, naam("Lab", "Aanwtitel"), QStringLiteral("Aanwijzingsnr:"), 90, 480, 1110, 195);
     QLabel*& txtAanw = thuis ? b.TxtTAanw : b.TxtUAanw;
-    txtAanw = label(k, naam("Txt", "Aanw"), QString(), 1200, 480, 900, 195);
+    txtAanw = label(k, naam("Txt", "Aanw"), QString(), 1215, 480, 900, 195);
     QCheckBox*& forfait = thuis ? b.ChkForfaitT : b.ChkForfaitUit;
     forfait = vakje(k, thuis ? QStringLiteral("ChkForfaitT") : QStringLiteral("ChkForfaitUit"), QStringLiteral("FF"),
                     2160, 450, 540, 255);
@@ -241,7 +257,7 @@ void ploeg(QGroupBox* k, core::Wedstrijdblad& b, bool thuis)
                           {"TitelIndex", "in- dex", 3685, 345},  {"TitelKlas", "klas sem", 4035, 345},
                           {"TitelIndOverw", "ind over", 4395, 390}, {"TitelKapitein", "kapi tein", 4800, 345}};
     QFont klein = k->font();
-    klein.setPointSize(qMax(6, klein.pointSize() - 2));
+    klein.setPixelSize(KleineGrootte);
     for (const Kop& kop : koppen) {
         QLabel* w = label(k, naam("Lab", kop.naam), QString::fromLatin1(kop.opschrift), kop.links, 240, kop.breedte, 435);
         w->setWordWrap(true);
@@ -292,9 +308,9 @@ void uitslagen(QGroupBox* k, core::Wedstrijdblad& b)
         const char* opschrift;
         int links, boven, breedte;
     };
-    const Kop koppen[] = {{"", 120, 120, 3000},
-                          {"Behaalde Punten", 3315, 120, 1360},
-                          {"VOLGORDE DER WEDSTRIJDEN", 30, 300, 3270},
+    const Kop koppen[] = {{"", 120, 90, 3000},
+                          {"Behaalde Punten", 3315, 90, 1395},
+                          {"VOLGORDE DER WEDSTRIJDEN", 30, 285, 3270},
                           {"Sets", 3315, 300, 680},
                           {"Wedstr.", 3995, 300, 680}};
     for (int i = 0; i < 5; ++i) {
@@ -305,8 +321,8 @@ void uitslagen(QGroupBox* k, core::Wedstrijdblad& b)
         b.Titel.append(w);
     }
 
-    const QFont smal = lettertype(arialNarrow(), 8);
-    const QFont gewoon = lettertype(arial(), 8);
+    const QFont smal = lettertype(arialNarrow(), GewoneGrootte);
+    const QFont gewoon = lettertype(arial(), GewoneGrootte);
     const int thuisVolgorde[] = {4, 3, 2, 1};
     const int uitVolgorde[] = {2, 1, 4, 3, 1, 2, 3, 4, 3, 4, 1, 2, 4, 3, 2, 1};
     QList<QLineEdit*>* sets[] = {&b.TxtSet1T, &b.TxtSet1U, &b.TxtSet2T, &b.TxtSet2U, &b.TxtSet3T,
@@ -390,6 +406,7 @@ void bladBouwen(QWidget* werkvlak, core::Wedstrijdblad& b)
     auto* blad = kader(werkvlak, QStringLiteral("FraWedstrijdblad"), QStringLiteral("Wedstrijdblad"), 120, 1920, 11655,
                        6045);
     b.FraWedstrijdblad = blad;
+    blad->setFont(lettertype(gewoonSchrift(), GewoneGrootte));
 
     algemeneGegevens(kader(blad, QStringLiteral("FraAlgGegevens"), QString(), 120, 180, 11415, 1335), b);
 
@@ -405,6 +422,9 @@ void bladBouwen(QWidget* werkvlak, core::Wedstrijdblad& b)
         new OmloopVakje(QStringLiteral("Akkoord om de wedstrijden twee aan twee te spelen (Art.6.32)"), blad),
         QStringLiteral("ChkAkkoord"));
     plaatsen(b.ChkAkkoord, 10200, 1605, 1420, 855);
+    QFont klein = b.ChkAkkoord->font();
+    klein.setPixelSize(KleineGrootte + 1);
+    b.ChkAkkoord->setFont(klein);
 
     b.FraHoofdscheidsrechter =
         kader(blad, QStringLiteral("FraHoofdscheidsrechter"), QStringLiteral("Hoofdscheidsr."), 10200, 2925, 1335, 735);
@@ -415,7 +435,7 @@ void bladBouwen(QWidget* werkvlak, core::Wedstrijdblad& b)
     b.CmdCompNrZaalcommissaris =
         knop(b.FraZaalcommissaris, QStringLiteral("CmdCompNrZaalcommissaris"), QString(), 120, 280, 1095, 330);
 
-    const QFont uitslag = lettertype(arialBlack(), 20, QFont::Black);
+    const QFont uitslag = lettertype(arialBlack(), 27, QFont::Black);
     b.TxtResT = tekstvak(blad, QStringLiteral("TxtResT"), 10150, 4545, 700, 690);
     b.TxtResU = tekstvak(blad, QStringLiteral("TxtResU"), 10870, 4545, 700, 690);
     for (QLineEdit* res : {b.TxtResT, b.TxtResU}) {
