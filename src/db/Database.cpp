@@ -57,6 +57,11 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     sqlite3_result_text(ctx, iso.constData(), iso.size(), SQLITE_TRANSIENT);
 }
 
+void rijGeschreven(void* verbinding, int, const char*, const char* tabel, sqlite3_int64)
+{
+    static_cast<Verbinding*>(verbinding)->tabelGewijzigd(tabel);
+}
+
 std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
 {
     auto v = std::make_shared<Verbinding>();
@@ -71,6 +76,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     sqlite3_extended_result_codes(v->db, 1);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
+    sqlite3_update_hook(v->db, rijGeschreven, v.get());
     // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
     char* fout = nullptr;
@@ -80,6 +86,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
         sqlite3_free(fout);
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 is onbruikbaar: %2").arg(pad, tekst));
     }
+    v->schemaNagaan();
     return v;
 }
 
@@ -170,15 +177,11 @@ int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
         if (eerste)
             detail::allesBinden(c, s, parameters);
         eerste = false;
-        if (!sqlite3_stmt_readonly(s))
-            c.cursorsStoppen();
-        int rc;
-        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        }
+        int rc = sqlite3_stmt_readonly(s) ? sqlite3_step(s) : c.schrijvendStappen(s);
+        while (rc == SQLITE_ROW)
+            rc = sqlite3_step(s);
         if (rc != SQLITE_DONE)
             c.fout(QString::fromUtf8(sqlite3_sql(s)));
-        if (!sqlite3_stmt_readonly(s))
-            c.gewijzigd();
         gewijzigdeRijen = sqlite3_changes(c.db);
     }
     return gewijzigdeRijen;
@@ -337,11 +340,13 @@ void Database::vastleggen()
     Verbinding& c = v();
     if (c.diepte == 0)
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
-    --c.diepte;
-    if (c.diepte == 0)
+    // A commit the engine refuses (the file is locked by another program) leaves the transaction
+    // open at the same depth, so that the caller's Transactie can still roll it back.
+    if (c.diepte == 1)
         uitvoeren(QStringLiteral("COMMIT"));
     else
-        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
+        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte - 1));
+    --c.diepte;
 }
 
 void Database::terugdraaien()
@@ -350,13 +355,18 @@ void Database::terugdraaien()
     if (c.diepte == 0)
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
     --c.diepte;
+    c.voorSchrijven();
+    c.gewijzigd();
     if (c.diepte == 0) {
-        uitvoeren(QStringLiteral("ROLLBACK"));
+        // The engine may have ended the transaction itself already (after a full disk, for one).
+        if (!sqlite3_get_autocommit(c.db))
+            uitvoeren(QStringLiteral("ROLLBACK"));
     } else {
         uitvoeren(QStringLiteral("ROLLBACK TO niveau%1").arg(c.diepte));
         uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
     }
     c.gewijzigd();
+    c.schemaNagaan();
 }
 
 int Database::transactieDiepte() const
@@ -388,8 +398,10 @@ Transactie::~Transactie()
 
 void Transactie::vastleggen()
 {
-    m_klaar = true;
+    if (m_klaar)
+        throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("De transactie is al vastgelegd."));
     m_db.vastleggen();
+    m_klaar = true;
 }
 
 } // namespace db
