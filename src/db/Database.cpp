@@ -1,8 +1,11 @@
 #include "Database.h"
 
+#include "Hoofdletters.h"
+#include "JetSql.h"
 #include "Verbinding.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace db {
@@ -160,7 +163,7 @@ Verbinding& Database::v() const
 int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
 {
     Verbinding& c = v();
-    const QByteArray tekst = sql.toUtf8();
+    const QByteArray tekst = jetNaarSqlite(sql).toUtf8();
     const char* begin = tekst.constData();
     const char* einde = begin + tekst.size();
     int gewijzigdeRijen = 0;
@@ -190,7 +193,7 @@ int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
 Recordset Database::openRecordset(const QString& sql, const QList<Waarde>& parameters)
 {
     v();
-    return Recordset(detail::maakSqlRecordset(m_v, sql, parameters));
+    return Recordset(detail::maakSqlRecordset(m_v, jetNaarSqlite(sql), parameters));
 }
 
 Recordset Database::openTabel(const QString& naam)
@@ -212,7 +215,8 @@ QStringList Database::tabellen() const
 
 bool Database::bestaatTabel(const QString& naam) const
 {
-    return tabellen().contains(naam, Qt::CaseInsensitive);
+    const QStringList namen = tabellen();
+    return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
 }
 
 TabelDef Database::tabelDef(const QString& naam) const
@@ -223,9 +227,17 @@ TabelDef Database::tabelDef(const QString& naam) const
         StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
                                                 "AND name = ? COLLATE NOCASE")));
         detail::binden(s.get(), 1, naam);
-        if (sqlite3_step(s.get()) != SQLITE_ROW)
+        if (sqlite3_step(s.get()) == SQLITE_ROW)
+            def.naam = detail::tekstKolom(s.get(), 0);
+    }
+    if (def.naam.isEmpty()) {
+        // The engine folds A-Z only; the name may differ in the case of an accented letter.
+        for (const QString& t : tabellen()) {
+            if (gelijkZonderHoofdletters(t, naam))
+                def.naam = t;
+        }
+        if (def.naam.isEmpty())
             throw DbFout(DbFout::Soort::OnbekendeTabel, QStringLiteral("De tabel '%1' bestaat niet.").arg(naam));
-        def.naam = detail::tekstKolom(s.get(), 0);
     }
     {
         sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA table_info(%1)").arg(sqlNaam(def.naam)));
@@ -291,7 +303,7 @@ void Database::indexMaken(const QString& tabel, const IndexDef& index)
                      QStringLiteral("De index '%1' heeft geen velden.").arg(index.naam));
     const TabelDef def = tabelDef(tabel);
     for (const IndexDef& bestaand : def.indexen) {
-        if (bestaand.naam.compare(index.naam, Qt::CaseInsensitive) == 0)
+        if (gelijkZonderHoofdletters(bestaand.naam, index.naam))
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("De tabel '%1' heeft al een index '%2'.").arg(def.naam, index.naam));
     }

@@ -175,9 +175,7 @@ void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
         sqlite3_bind_double(s, plaats, w.getal());
         break;
     case Waarde::Soort::Datum: {
-        const QDateTime d = w.datum();
-        const QString t = d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate)
-                                                  : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString t = datumOpslag(w.datum());
         sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
         break;
     }
@@ -241,35 +239,49 @@ VeldSoort veldSoortVan(const QString& typeWoord)
     return VeldSoort::Onbekend;
 }
 
+Waarde alsGeheel(qint64 i, VeldSoort soort)
+{
+    if (soort == VeldSoort::Boolean)
+        return Waarde(i != 0);
+    if (soort == VeldSoort::Tekst)
+        return Waarde(QString::number(i));
+    return Waarde(i);
+}
+
+Waarde alsGetal(double d, VeldSoort soort)
+{
+    if (soort == VeldSoort::Tekst)
+        return Waarde(Waarde(d).tekst());
+    return Waarde(d);
+}
+
+Waarde alsTekst(const QString& t, VeldSoort soort)
+{
+    if (soort == VeldSoort::Datum) {
+        const QDateTime d = leesDatum(t);
+        if (d.isValid())
+            return Waarde(d);
+    }
+    return Waarde(t);
+}
+
 Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort)
 {
     switch (sqlite3_column_type(s, kolom)) {
     case SQLITE_NULL:
         return Waarde::null();
-    case SQLITE_INTEGER: {
-        const qint64 i = sqlite3_column_int64(s, kolom);
-        if (soort == VeldSoort::Boolean)
-            return Waarde(i != 0);
-        if (soort == VeldSoort::Tekst)
-            return Waarde(QString::number(i));
-        return Waarde(i);
+    case SQLITE_INTEGER:
+        return alsGeheel(sqlite3_column_int64(s, kolom), soort);
+    case SQLITE_FLOAT:
+        return alsGetal(sqlite3_column_double(s, kolom), soort);
+    default:
+        return alsTekst(tekstKolom(s, kolom), soort);
     }
-    case SQLITE_FLOAT: {
-        const double d = sqlite3_column_double(s, kolom);
-        if (soort == VeldSoort::Tekst)
-            return Waarde(Waarde(d).tekst());
-        return Waarde(d);
-    }
-    default: {
-        const QString t = tekstKolom(s, kolom);
-        if (soort == VeldSoort::Datum) {
-            const QDateTime d = leesDatum(t);
-            if (d.isValid())
-                return Waarde(d);
-        }
-        return Waarde(t);
-    }
-    }
+}
+
+QString datumOpslag(const QDateTime& d)
+{
+    return d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate) : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 namespace {

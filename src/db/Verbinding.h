@@ -115,6 +115,14 @@ enum class VeldSoort
 VeldSoort veldSoortVan(const QString& typeWoord);
 
 Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort);
+/** @name What lezen() makes of a whole number, a number and a text read for a field of the given kind. */
+///@{
+Waarde alsGeheel(qint64 i, VeldSoort soort);
+Waarde alsGetal(double d, VeldSoort soort);
+Waarde alsTekst(const QString& t, VeldSoort soort);
+///@}
+/** A date as a Datum field stores it: "yyyy-mm-dd", with " hh:mm:ss" when it has a time of day. */
+QString datumOpslag(const QDateTime& d);
 QString tekstKolom(sqlite3_stmt* s, int kolom);
 
 /** A value made fit for a field of the given type word, or DbFout (Conversie). */
