@@ -178,7 +178,7 @@ public:
         const Kolom& k = m_kolommen.at(static_cast<size_t>(i));
         if (m_rijGeneratie == tabelGeneratie())
             return m_rij.at(static_cast<size_t>(i));
-        if (cursorGeldig())
+        if (cursorGeldig() && !m_cursorRijOud)
             return lezen(m_cursor, i + 1, k.soort);
         rijLaden();
         return m_rij.at(static_cast<size_t>(i));
@@ -351,6 +351,15 @@ public:
         // Where the current row stands before the write, and whether anything else moved since.
         if (m_pos == Pos::OpRij && m_index >= 0)
             huidigeSleutel();
+        // An edit that leaves the current order as it is (no key field, not the row key) need not
+        // end the walk: the engine's cursor keeps its place in the index, and the rows still to
+        // come are the same. Only the current row is read anew.
+        bool cursorBlijft = m_bewerk == Bewerk::Edit && m_pos == Pos::OpRij && m_cursorVooruit && cursorGeldig();
+        for (int k : m_nieuw.volgorde()) {
+            if (m_kolommen.at(static_cast<size_t>(k)).rijSleutel
+                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(k)))
+                cursorBlijft = false;
+        }
         c.voorSchrijven();
         const int rc = sqlite3_step(s);
         sqlite3_reset(s);
@@ -366,6 +375,10 @@ public:
             }
         }
         m_sleutelGeneratie = tabelGeneratie();
+        if (cursorBlijft && gevonden) {
+            m_cursorGeneratie = tabelGeneratie();
+            m_cursorRijOud = true;
+        }
         m_bewerk = Bewerk::Geen;
         m_nieuw.clear();
         if (!gevonden) {
@@ -421,6 +434,7 @@ private:
         QString typeWoord;
         QString sql;
         VeldSoort soort;
+        bool rijSleutel; ///< the row key itself (an autonumber field)
     };
     struct IndexInfo
     {
@@ -446,7 +460,8 @@ private:
             // Both spellings: the one the table gives finds its field without folding the name.
             m_opNaam.insert(kleineLetters(veld.naam), static_cast<int>(m_kolommen.size()));
             m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
-            m_kolommen.push_back({veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord)});
+            m_kolommen.push_back(
+                {veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord), veld.autoNummer});
         }
         for (const IndexDef& index : def.indexen) {
             IndexInfo info;
@@ -559,6 +574,7 @@ private:
         m_cursorGeneratie = tabelGeneratie();
         m_cursorVooruit = vooruit;
         m_cursorVolledig = volledig;
+        m_cursorRijOud = false;
     }
 
     // The open walk; the one it replaces is reset, so that no statement stays busy unseen.
@@ -578,6 +594,7 @@ private:
             // Only the row key: the index fields are read when they are needed (before a write).
             m_rowid = sqlite3_column_int64(m_cursor, 0);
             m_sleutelGeneratie = 0;
+            m_cursorRijOud = false;
             m_pos = Pos::OpRij;
             m_rijGeneratie = 0;
             return true;
@@ -766,6 +783,7 @@ private:
     quint64 m_cursorGeneratie = 0;
     bool m_cursorVooruit = false;
     bool m_cursorVolledig = false;
+    bool m_cursorRijOud = false; ///< the current row was written since the cursor read it
 
     std::vector<Waarde> m_rij;
     quint64 m_rijGeneratie = 0;

@@ -62,6 +62,24 @@ TEST_F(WandelingTest, EditingEveryRowOnTheWayStaysLinear)
     // Quadratic finding of the place again took seconds here; linear takes a few hundredths.
     EXPECT_LT(klok.elapsed(), 2000);
     EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden WHERE Naam = 'x'").veld(0).geheel(), 0);
+
+    // The same with the key itself changed on the way (it keeps its place among the others), and
+    // with SQL text writing to the table: the walk must find its place again after every row.
+    klok.restart();
+    Transactie t2(m_db);
+    n = 0;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+        rs.edit();
+        rs["CompNr"] = rs.veld("CompNr").tekst() + "x";
+        rs.update();
+        if (n % 2)
+            m_db.uitvoeren("UPDATE Leden SET Punten = ? WHERE rowid = 1", {n});
+        ++n;
+    }
+    t2.vastleggen();
+    EXPECT_EQ(n, Aantal);
+    EXPECT_LT(klok.elapsed(), 4000);
+    EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden WHERE CompNr LIKE '*x'").veld(0).geheel(), Aantal);
 }
 
 TEST_F(WandelingTest, MixedDirectionsAndNullKeysAfterEveryWrite)
