@@ -309,7 +309,8 @@ qsizetype InStr(const QString& s, const QString& zoek)
 
 QString UCase(const QString& s)
 {
-    return perTeken(s, [](char32_t c) { return QChar::toUpper(c); });
+    // Micro (µ) has no capital in Windows-1252: it stays, rather than become a Greek Mu no file can hold.
+    return perTeken(s, [](char32_t c) { return c == 0xB5 ? c : QChar::toUpper(c); });
 }
 
 QString LCase(const QString& s)

@@ -1,8 +1,11 @@
 #include "Database.h"
 
+#include "Hoofdletters.h"
+#include "JetSql.h"
 #include "Verbinding.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace db {
@@ -76,6 +79,11 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     sqlite3_result_text(ctx, iso.constData(), iso.size(), SQLITE_TRANSIENT);
 }
 
+void rijGeschreven(void* verbinding, int, const char*, const char* tabel, sqlite3_int64)
+{
+    static_cast<Verbinding*>(verbinding)->tabelGewijzigd(tabel);
+}
+
 std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
 {
     auto v = std::make_shared<Verbinding>();
@@ -90,6 +98,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     sqlite3_extended_result_codes(v->db, 1);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
+    sqlite3_update_hook(v->db, rijGeschreven, v.get());
     // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
     char* fout = nullptr;
@@ -99,6 +108,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
         sqlite3_free(fout);
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 is onbruikbaar: %2").arg(pad, tekst));
     }
+    v->schemaNagaan();
     return v;
 }
 
@@ -172,7 +182,7 @@ Verbinding& Database::v() const
 int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
 {
     Verbinding& c = v();
-    const QByteArray tekst = sql.toUtf8();
+    const QByteArray tekst = jetNaarSqlite(sql).toUtf8();
     const char* begin = tekst.constData();
     const char* einde = begin + tekst.size();
     int gewijzigdeRijen = 0;
@@ -189,15 +199,11 @@ int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
         if (eerste)
             detail::allesBinden(c, s, parameters);
         eerste = false;
-        if (!sqlite3_stmt_readonly(s))
-            c.cursorsStoppen();
-        int rc;
-        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        }
+        int rc = sqlite3_stmt_readonly(s) ? sqlite3_step(s) : c.schrijvendStappen(s);
+        while (rc == SQLITE_ROW)
+            rc = sqlite3_step(s);
         if (rc != SQLITE_DONE)
             c.fout(QString::fromUtf8(sqlite3_sql(s)));
-        if (!sqlite3_stmt_readonly(s))
-            c.gewijzigd();
         gewijzigdeRijen = sqlite3_changes(c.db);
     }
     return gewijzigdeRijen;
@@ -206,7 +212,7 @@ int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
 Recordset Database::openRecordset(const QString& sql, const QList<Waarde>& parameters)
 {
     v();
-    return Recordset(detail::maakSqlRecordset(m_v, sql, parameters));
+    return Recordset(detail::maakSqlRecordset(m_v, jetNaarSqlite(sql), parameters));
 }
 
 Recordset Database::openTabel(const QString& naam)
@@ -228,7 +234,8 @@ QStringList Database::tabellen() const
 
 bool Database::bestaatTabel(const QString& naam) const
 {
-    return tabellen().contains(naam, Qt::CaseInsensitive);
+    const QStringList namen = tabellen();
+    return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
 }
 
 TabelDef Database::tabelDef(const QString& naam) const
@@ -239,9 +246,17 @@ TabelDef Database::tabelDef(const QString& naam) const
         StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
                                                 "AND name = ? COLLATE NOCASE")));
         detail::binden(s.get(), 1, naam);
-        if (sqlite3_step(s.get()) != SQLITE_ROW)
+        if (sqlite3_step(s.get()) == SQLITE_ROW)
+            def.naam = detail::tekstKolom(s.get(), 0);
+    }
+    if (def.naam.isEmpty()) {
+        // The engine folds A-Z only; the name may differ in the case of an accented letter.
+        for (const QString& t : tabellen()) {
+            if (gelijkZonderHoofdletters(t, naam))
+                def.naam = t;
+        }
+        if (def.naam.isEmpty())
             throw DbFout(DbFout::Soort::OnbekendeTabel, QStringLiteral("De tabel '%1' bestaat niet.").arg(naam));
-        def.naam = detail::tekstKolom(s.get(), 0);
     }
     {
         sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA table_info(%1)").arg(sqlNaam(def.naam)));
@@ -307,7 +322,7 @@ void Database::indexMaken(const QString& tabel, const IndexDef& index)
                      QStringLiteral("De index '%1' heeft geen velden.").arg(index.naam));
     const TabelDef def = tabelDef(tabel);
     for (const IndexDef& bestaand : def.indexen) {
-        if (bestaand.naam.compare(index.naam, Qt::CaseInsensitive) == 0)
+        if (gelijkZonderHoofdletters(bestaand.naam, index.naam))
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("De tabel '%1' heeft al een index '%2'.").arg(def.naam, index.naam));
     }
@@ -356,11 +371,13 @@ void Database::vastleggen()
     Verbinding& c = v();
     if (c.diepte == 0)
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
-    --c.diepte;
-    if (c.diepte == 0)
+    // A commit the engine refuses (the file is locked by another program) leaves the transaction
+    // open at the same depth, so that the caller's Transactie can still roll it back.
+    if (c.diepte == 1)
         uitvoeren(QStringLiteral("COMMIT"));
     else
-        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
+        uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte - 1));
+    --c.diepte;
 }
 
 void Database::terugdraaien()
@@ -369,13 +386,18 @@ void Database::terugdraaien()
     if (c.diepte == 0)
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
     --c.diepte;
+    c.voorSchrijven();
+    c.gewijzigd();
     if (c.diepte == 0) {
-        uitvoeren(QStringLiteral("ROLLBACK"));
+        // The engine may have ended the transaction itself already (after a full disk, for one).
+        if (!sqlite3_get_autocommit(c.db))
+            uitvoeren(QStringLiteral("ROLLBACK"));
     } else {
         uitvoeren(QStringLiteral("ROLLBACK TO niveau%1").arg(c.diepte));
         uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte));
     }
     c.gewijzigd();
+    c.schemaNagaan();
 }
 
 int Database::transactieDiepte() const
@@ -407,8 +429,10 @@ Transactie::~Transactie()
 
 void Transactie::vastleggen()
 {
-    m_klaar = true;
+    if (m_klaar)
+        throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("De transactie is al vastgelegd."));
     m_db.vastleggen();
+    m_klaar = true;
 }
 
 } // namespace db

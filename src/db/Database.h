@@ -1,5 +1,30 @@
 #pragma once
 
+// The database layer: SQLite files used the way the program used its Jet databases through DAO.
+//
+// Case. Text fields are declared COLLATE NOCASE, SQLite's own collation, so that the files stay
+// usable in the sqlite3 shell and other tools. NOCASE folds A-Z only: where the file itself compares
+// or sorts (seek, WHERE, ORDER BY, the order of a walk), "é" and "É" differ, and accented letters
+// sort by code point, after "z" and apart from their unaccented letters. The program's own
+// comparisons, and the layer's look-up of table, field and index names, fold the Windows-1252
+// letters as well (db/Hoofdletters.h).
+//
+// Writes and transactions. Outside a transaction every write is a transaction of its own, with the
+// engine's wait for the disk (most of a millisecond). A long action - an import, an export, a walk
+// that edits many rows - runs inside one db::Transactie: its writes then cost microseconds, and a
+// failure (an exception leaving the scope) leaves the database as it was. Transactions nest (an inner
+// one is a savepoint; only the outermost commits). Recordsets may stay open across a commit or a
+// rollback: after a rollback they find their rows again as the file now has them.
+//
+// Values in SQL. Values assigned to fields and seek keys are converted for the field, as Jet did
+// (see Recordset::zet). Parameters ("?") have no field; they bind in the forms the fields store: a
+// number that is whole as a whole number (so 12345.0 equals the text "12345" in a text field), a
+// date as a Datum field stores it ("yyyy-mm-dd", with " hh:mm:ss" when it has a time; a date kept in
+// a text field must be passed as its text), yes/no as -1 or 0.
+//
+// Jet's SQL. Statements given to uitvoeren() and openRecordset() may be written as for Jet: see
+// jetNaarSqlite() in db/JetSql.h for the forms that are translated.
+
 #include "db/Recordset.h"
 #include "db/Schema.h"
 #include "db/Waarde.h"
@@ -82,7 +107,11 @@ public:
      */
     int uitvoeren(const QString& sql, const QList<Waarde>& parameters = {});
 
-    /** Opens SQL text as a read-only recordset on its result rows. */
+    /**
+     * Opens SQL text as a recordset on its result rows, read at once. The rows of a plain SELECT on
+     * one table whose fields are all the table's own can be edited and deleted (edit, update,
+     * remove; not addNew); any other result is read-only (NietToegestaan).
+     */
     Recordset openRecordset(const QString& sql, const QList<Waarde>& parameters = {});
 
     /**

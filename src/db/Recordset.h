@@ -31,7 +31,8 @@ private:
 /**
  * A recordset: either a table opened as a table (walks in the order of its current index, seeks,
  * edits the current row, adds and deletes rows, every change written at once), or the result rows
- * of SQL text (read-only). Copies share the same recordset; a default-constructed one is closed.
+ * of SQL text (read-only, except those of a plain SELECT on one table: see Database::openRecordset).
+ * Copies share the same recordset; a default-constructed one is closed.
  *
  * Field names are matched without regard to case. Values come back as stored: Null, "" and " "
  * are three different values.

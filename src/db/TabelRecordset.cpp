@@ -1,10 +1,12 @@
 // A table opened as a table: it walks in the order of its current index and keeps a current row.
 //
 // The walk is an open SELECT ordered by the index fields and the row key. As long as nothing has
-// changed in the database since it was opened, moving on is one step of that statement. After any
-// change (by this recordset, another one or SQL text), the next move starts a new SELECT from the
-// current row's key values, so the walk always sees the rows as they are now.
+// changed in the table since it was opened, moving on is one step of that statement. After a change
+// to the table (by this recordset, another one or SQL text), the next move starts a new SELECT from
+// the current row's key values, so the walk always sees the rows as they are now. That SELECT is a
+// range the index answers (see stadia()), so a walk that writes every row stays linear.
 
+#include "Hoofdletters.h"
 #include "Verbinding.h"
 
 #include <algorithm>
@@ -20,29 +22,9 @@ public:
     TabelRecordset(std::shared_ptr<Verbinding> v, const QString& naam)
         : RecordsetImpl(std::move(v))
     {
-        const Database db = databaseVan();
-        const TabelDef def = db.tabelDef(naam);
-        m_tabel = def.naam;
-        m_tabelSql = sqlNaam(m_tabel);
-        for (const VeldDef& veld : def.velden) {
-            // Both spellings: the one the table gives finds its field without folding the name.
-            m_opNaam.insert(veld.naam.toLower(), static_cast<int>(m_kolommen.size()));
-            m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
-            m_kolommen.push_back({veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord)});
-        }
+        schemaLezen(naam);
         m_nieuw.grootte(m_kolommen.size());
-        for (const IndexDef& index : def.indexen) {
-            IndexInfo info;
-            info.naam = index.naam;
-            for (const IndexVeldDef& veld : index.velden) {
-                const int k = m_opNaam.value(veld.naam.toLower(), -1);
-                if (k < 0)
-                    continue;
-                info.kolommen << k;
-                info.aflopend << veld.aflopend;
-            }
-            m_indexen.push_back(info);
-        }
+        m_slot = this->v().tabelSlot(m_tabel);
     }
 
     ~TabelRecordset() override { loslaten(); }
@@ -63,9 +45,14 @@ public:
 
     void cursorStoppen() override
     {
-        if (m_cursor)
-            sqlite3_reset(m_cursor);
-        m_cursor = nullptr;
+        plaatsVastleggen();
+        cursorZetten(nullptr);
+    }
+
+    void plaatsVastleggen() override
+    {
+        if (m_pos == Pos::OpRij && m_sleutelGeneratie != tabelGeneratie() && cursorGeldig())
+            sleutelUitCursor();
     }
 
     // --- position ---------------------------------------------------------------------------
@@ -84,6 +71,7 @@ public:
 
     void moveFirst() override
     {
+        schemaBijwerken();
         bewerkingStoppen();
         openCursor(selectDeel() + QStringLiteral(" ORDER BY ") + volgorde(false), {}, true, true);
         if (!stap())
@@ -92,6 +80,7 @@ public:
 
     void moveLast() override
     {
+        schemaBijwerken();
         bewerkingStoppen();
         openCursor(selectDeel() + QStringLiteral(" ORDER BY ") + volgorde(true) + QStringLiteral(" LIMIT 1"), {},
                    false, false);
@@ -114,6 +103,8 @@ public:
             geenHuidig();
         case Pos::OpRij:
             if (cursorGeldig() && m_cursorVooruit) {
+                if (!m_cursorVolledig)
+                    huidigeSleutel(); // the place to look again from, should this range end here
                 if (stap())
                     return;
                 if (m_cursorVolledig) {
@@ -168,7 +159,7 @@ public:
         auto it = m_opNaam.constFind(naam);
         if (it != m_opNaam.constEnd())
             return it.value();
-        return m_opNaam.value(naam.toLower(), -1);
+        return m_opNaam.value(kleineLetters(naam), -1);
     }
 
     Waarde veld(int i) override
@@ -185,9 +176,9 @@ public:
         if (m_pos != Pos::OpRij)
             geenHuidig();
         const Kolom& k = m_kolommen.at(static_cast<size_t>(i));
-        if (m_rijGeneratie == v().generatie)
+        if (m_rijGeneratie == tabelGeneratie())
             return m_rij.at(static_cast<size_t>(i));
-        if (cursorGeldig())
+        if (cursorGeldig() && !m_cursorRijOud)
             return lezen(m_cursor, i + 1, k.soort);
         rijLaden();
         return m_rij.at(static_cast<size_t>(i));
@@ -209,9 +200,10 @@ public:
 
     void setIndex(const QString& naam) override
     {
+        schemaBijwerken();
         int gevonden = -1;
         for (int i = 0; i < static_cast<int>(m_indexen.size()); ++i) {
-            if (m_indexen[i].naam.compare(naam, Qt::CaseInsensitive) == 0)
+            if (gelijkZonderHoofdletters(m_indexen[i].naam, naam))
                 gevonden = i;
         }
         if (gevonden < 0)
@@ -219,7 +211,7 @@ public:
                          QStringLiteral("'%1' is geen index van de tabel '%2'.").arg(naam, m_tabel));
         bewerkingStoppen();
         m_index = gevonden;
-        m_cursor = nullptr;
+        cursorZetten(nullptr);
         m_pos = Pos::NogZoeken;
     }
 
@@ -228,6 +220,7 @@ public:
         if (vergelijking.trimmed() != u"=")
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("Zoeken met '%1' wordt niet ondersteund.").arg(vergelijking));
+        schemaBijwerken();
         if (m_index < 0)
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("Zoeken in '%1' kan pas nadat een index gekozen is.").arg(m_tabel));
@@ -240,27 +233,26 @@ public:
                              .arg(sleutels.size()));
         bewerkingStoppen();
 
+        // The keys are compared in the form the fields store: a date in a text field as its text,
+        // a whole number as "12345", a text in a number field as its number.
         QList<Waarde> waarden;
         quint64 nullMasker = 0;
         bool kanNietBestaan = false;
         for (int j = 0; j < sleutels.size(); ++j) {
             const Kolom& k = m_kolommen.at(static_cast<size_t>(ix.kolommen[j]));
-            Waarde w = sleutels[j];
+            const Waarde& w = sleutels[j];
             if (w.isNull() || w.isLeeg()) {
                 nullMasker |= (quint64(1) << j);
                 continue;
             }
-            if (k.soort == VeldSoort::Datum) {
-                try {
-                    w = voorOpslag(k.naam, k.soort, w);
-                } catch (const DbFout&) {
-                    kanNietBestaan = true; // no date can equal a text that is no date
-                }
+            try {
+                waarden << voorOpslag(k.naam, k.soort, w);
+            } catch (const DbFout&) {
+                kanNietBestaan = true; // no stored value can equal one the field cannot hold
             }
-            waarden << w;
         }
         if (kanNietBestaan) {
-            m_cursor = nullptr;
+            cursorZetten(nullptr);
             m_noMatch = true;
             zetPositie(Pos::Geen);
             return;
@@ -281,8 +273,8 @@ public:
         }
         for (int j = 0; j < waarden.size(); ++j)
             binden(s, j + 1, waarden[j]);
-        m_cursor = s;
-        m_cursorGeneratie = v().generatie;
+        cursorZetten(s);
+        m_cursorGeneratie = tabelGeneratie();
         m_cursorVooruit = true;
         m_cursorVolledig = false;
         m_noMatch = !stap();
@@ -356,13 +348,44 @@ public:
             binden(s, plaats++, *m_nieuw.zoek(k));
         if (m_bewerk == Bewerk::Edit)
             sqlite3_bind_int64(s, plaats, m_rowid);
+        // Where the current row stands before the write, and whether anything else moved since.
+        if (m_pos == Pos::OpRij && m_index >= 0)
+            huidigeSleutel();
+        // An edit that leaves the current order as it is (no key field, not the row key) need not
+        // end the walk: the engine's cursor keeps its place in the index, and the rows still to
+        // come are the same. Only the current row is read anew.
+        bool cursorBlijft = m_bewerk == Bewerk::Edit && m_pos == Pos::OpRij && m_cursorVooruit && cursorGeldig();
+        for (int k : m_nieuw.volgorde()) {
+            if (m_kolommen.at(static_cast<size_t>(k)).rijSleutel
+                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(k)))
+                cursorBlijft = false;
+        }
+        c.voorSchrijven();
         const int rc = sqlite3_step(s);
         sqlite3_reset(s);
         if (rc != SQLITE_DONE)
             c.fout(QString::fromUtf8(sqlite3_sql(s)));
-        c.gewijzigd();
+        const bool gevonden = m_bewerk == Bewerk::AddNew || sqlite3_changes(c.db) > 0;
+        if (m_bewerk == Bewerk::Edit && gevonden && m_index >= 0) {
+            // The row keeps its new key values, so that the walk goes on from its new place.
+            const IndexInfo& ix = m_indexen[m_index];
+            for (int j = 0; j < ix.kolommen.size() && j < m_sleutel.size(); ++j) {
+                if (const Waarde* w = m_nieuw.zoek(ix.kolommen[j]))
+                    m_sleutel[j] = *w;
+            }
+        }
+        m_sleutelGeneratie = tabelGeneratie();
+        if (cursorBlijft && gevonden) {
+            m_cursorGeneratie = tabelGeneratie();
+            m_cursorRijOud = true;
+        }
         m_bewerk = Bewerk::Geen;
         m_nieuw.clear();
+        if (!gevonden) {
+            m_pos = Pos::Verwijderd;
+            cursorZetten(nullptr);
+            verwijderdFout();
+        }
     }
 
     void remove() override
@@ -374,14 +397,18 @@ public:
             geenHuidig();
         bewerkingStoppen();
         Verbinding& c = v();
+        huidigeSleutel(); // the walk goes on from here
+        c.voorSchrijven();
         sqlite3_stmt* s = stmt(QStringLiteral("DELETE FROM ") + m_tabelSql + QStringLiteral(" WHERE rowid = ?"));
         sqlite3_bind_int64(s, 1, m_rowid);
         const int rc = sqlite3_step(s);
         sqlite3_reset(s);
         if (rc != SQLITE_DONE)
             c.fout(QStringLiteral("DELETE"));
-        c.gewijzigd();
         m_pos = Pos::Verwijderd;
+        cursorZetten(nullptr);
+        if (sqlite3_changes(c.db) == 0)
+            verwijderdFout();
     }
 
 private:
@@ -407,6 +434,7 @@ private:
         QString typeWoord;
         QString sql;
         VeldSoort soort;
+        bool rijSleutel; ///< the row key itself (an autonumber field)
     };
     struct IndexInfo
     {
@@ -416,6 +444,68 @@ private:
     };
 
     Database databaseVan() const { return Database::vanVerbinding(m_v); }
+
+    quint64 tabelGeneratie() const { return m_v->tabelGeneratie(m_slot); }
+
+    // The fields and indexes as the table has them now.
+    void schemaLezen(const QString& naam)
+    {
+        const TabelDef def = databaseVan().tabelDef(naam);
+        m_tabel = def.naam;
+        m_tabelSql = sqlNaam(m_tabel);
+        m_kolommen.clear();
+        m_opNaam.clear();
+        m_indexen.clear();
+        for (const VeldDef& veld : def.velden) {
+            // Both spellings: the one the table gives finds its field without folding the name.
+            m_opNaam.insert(kleineLetters(veld.naam), static_cast<int>(m_kolommen.size()));
+            m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
+            m_kolommen.push_back(
+                {veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord), veld.autoNummer});
+        }
+        for (const IndexDef& index : def.indexen) {
+            IndexInfo info;
+            info.naam = index.naam;
+            for (const IndexVeldDef& veld : index.velden) {
+                const int k = m_opNaam.value(kleineLetters(veld.naam), -1);
+                if (k < 0)
+                    continue;
+                info.kolommen << k;
+                info.aflopend << veld.aflopend;
+            }
+            m_indexen.push_back(info);
+        }
+        m_schemaGeneratie = v().schemaGeneratie;
+    }
+
+    // After a schema change anywhere in the database: read the table again, keep the current
+    // index when it still exists, and prepare every statement anew.
+    void schemaBijwerken()
+    {
+        if (m_schemaGeneratie == v().schemaGeneratie)
+            return;
+        plaatsVastleggen();
+        const QString index = m_index >= 0 ? m_indexen[m_index].naam : QString();
+        const QList<int> indexKolommen = m_index >= 0 ? m_indexen[m_index].kolommen : QList<int>();
+        const size_t aantalKolommen = m_kolommen.size();
+        loslaten();
+        schemaLezen(m_tabel);
+        m_index = -1;
+        for (int i = 0; i < static_cast<int>(m_indexen.size()); ++i) {
+            if (!index.isEmpty() && gelijkZonderHoofdletters(m_indexen[i].naam, index))
+                m_index = i;
+        }
+        if (m_index < 0 || m_indexen[m_index].kolommen != indexKolommen) {
+            // Another order: the place is the row itself, its key is read again.
+            m_sleutel.clear();
+            m_sleutelGeneratie = 0;
+        }
+        if (aantalKolommen != m_kolommen.size()) {
+            bewerkingStoppen();
+            m_nieuw.grootte(m_kolommen.size());
+            m_rijGeneratie = 0;
+        }
+    }
 
     [[noreturn]] void geenHuidig() const
     {
@@ -442,7 +532,7 @@ private:
     {
         m_pos = pos;
         if (pos != Pos::OpRij)
-            m_cursor = nullptr;
+            cursorZetten(nullptr);
     }
 
     sqlite3_stmt* stmt(const QString& sql)
@@ -480,33 +570,50 @@ private:
         sqlite3_stmt* s = stmt(sql);
         for (int i = 0; i < parameters.size(); ++i)
             binden(s, i + 1, parameters[i]);
-        m_cursor = s;
-        m_cursorGeneratie = v().generatie;
+        cursorZetten(s);
+        m_cursorGeneratie = tabelGeneratie();
         m_cursorVooruit = vooruit;
         m_cursorVolledig = volledig;
+        m_cursorRijOud = false;
     }
 
-    bool cursorGeldig() const { return m_cursor && m_cursorGeneratie == m_v->generatie && m_v->db; }
+    // The open walk; the one it replaces is reset, so that no statement stays busy unseen.
+    void cursorZetten(sqlite3_stmt* s)
+    {
+        if (m_cursor && m_cursor != s)
+            sqlite3_reset(m_cursor);
+        m_cursor = s;
+    }
+
+    bool cursorGeldig() const { return m_cursor && m_v->db && m_cursorGeneratie == tabelGeneratie(); }
 
     bool stap()
     {
         const int rc = sqlite3_step(m_cursor);
         if (rc == SQLITE_ROW) {
+            // Only the row key: the index fields are read when they are needed (before a write).
             m_rowid = sqlite3_column_int64(m_cursor, 0);
-            m_sleutel.clear();
-            if (m_index >= 0) {
-                for (int k : std::as_const(m_indexen[m_index].kolommen))
-                    m_sleutel << lezen(m_cursor, k + 1, m_kolommen.at(static_cast<size_t>(k)).soort);
-            }
+            m_sleutelGeneratie = 0;
+            m_cursorRijOud = false;
             m_pos = Pos::OpRij;
             m_rijGeneratie = 0;
             return true;
         }
         if (rc != SQLITE_DONE) {
-            m_cursor = nullptr;
+            m_cursor = nullptr; // its message is still to be read
             v().fout(m_tabel);
         }
         return false;
+    }
+
+    void sleutelUitCursor()
+    {
+        m_sleutel.clear();
+        if (m_index >= 0) {
+            for (int k : std::as_const(m_indexen[m_index].kolommen))
+                m_sleutel << lezen(m_cursor, k + 1, m_kolommen.at(static_cast<size_t>(k)).soort);
+        }
+        m_sleutelGeneratie = tabelGeneratie();
     }
 
     void rijLaden()
@@ -522,14 +629,22 @@ private:
         for (size_t k = 0; k < m_kolommen.size(); ++k)
             m_rij.push_back(lezen(s, static_cast<int>(k) + 1, m_kolommen[k].soort));
         sqlite3_reset(s);
-        m_rijGeneratie = v().generatie;
+        m_rijGeneratie = tabelGeneratie();
     }
 
     // The current row's key values as they are now, or as they were when the row was left or deleted.
-    QList<Waarde> huidigeSleutel()
+    const QList<Waarde>& huidigeSleutel()
     {
-        if (m_pos != Pos::OpRij || m_index < 0)
+        if (m_pos != Pos::OpRij || m_sleutelGeneratie == tabelGeneratie())
             return m_sleutel;
+        if (cursorGeldig()) {
+            sleutelUitCursor();
+            return m_sleutel;
+        }
+        if (m_index < 0) {
+            m_sleutelGeneratie = tabelGeneratie();
+            return m_sleutel;
+        }
         QStringList kolommen;
         for (int k : std::as_const(m_indexen[m_index].kolommen))
             kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
@@ -541,72 +656,118 @@ private:
             int i = 0;
             for (int k : std::as_const(m_indexen[m_index].kolommen))
                 m_sleutel << lezen(s, i++, m_kolommen.at(static_cast<size_t>(k)).soort);
+            m_sleutelGeneratie = tabelGeneratie();
         }
         sqlite3_reset(s);
         return m_sleutel;
     }
 
-    // Rows after (or before) the given key in the current order, as an OR of "equal so far, then
-    // further" terms. Nulls sort first, as the engine sorts them.
-    void voorwaarde(const QList<Waarde>& sleutel, bool achteruit, QString& sql, QList<Waarde>& parameters) const
+    struct Stadium
     {
-        QStringList termen;
-        const int n = m_index >= 0 ? static_cast<int>(m_indexen[m_index].kolommen.size()) : 0;
-        for (int i = 0; i <= n; ++i) {
-            QStringList delen;
-            QList<Waarde> p;
-            for (int j = 0; j < i; ++j) {
-                const QString& kolom = m_kolommen.at(static_cast<size_t>(m_indexen[m_index].kolommen[j])).sql;
-                if (sleutel.value(j).isNull()) {
-                    delen << kolom + QStringLiteral(" IS NULL");
-                } else {
-                    delen << kolom + QStringLiteral(" = ?");
-                    p << sleutel[j];
-                }
-            }
-            if (i < n) {
-                const QString& kolom = m_kolommen.at(static_cast<size_t>(m_indexen[m_index].kolommen[i])).sql;
-                const bool kleiner = m_indexen[m_index].aflopend[i] != achteruit;
-                const Waarde w = sleutel.value(i, Waarde::null());
-                if (!kleiner) {
-                    if (w.isNull()) {
-                        delen << kolom + QStringLiteral(" IS NOT NULL");
-                    } else {
-                        delen << kolom + QStringLiteral(" > ?");
-                        p << w;
-                    }
-                } else {
-                    if (w.isNull())
-                        continue; // nothing sorts below Null
-                    delen << u'(' + kolom + QStringLiteral(" < ? OR ") + kolom + QStringLiteral(" IS NULL)");
-                    p << w;
-                }
-            } else {
-                delen << (achteruit ? QStringLiteral("rowid < ?") : QStringLiteral("rowid > ?"));
-                p << Waarde(m_rowid);
-            }
-            termen << u'(' + delen.join(QStringLiteral(" AND ")) + u')';
-            parameters << p;
+        QString waar;
+        QList<Waarde> parameters;
+    };
+
+    // The rows after (or before) the given place in the current order, as a list of ranges that
+    // follow each other in that order and that the index answers each by itself. Position p of the
+    // order (the index fields, then the row key) gives the rows equal in the fields before p and
+    // further in field p. Fields in ascending order with a known value are taken together into one
+    // row-value comparison, "(k1, k2, rowid) > (?, ?, ?)", which compares each field with its own
+    // collation. Nulls sort first, so "further" than Null ascending is "not Null", and descending
+    // it is nothing; further than a value descending is smaller, then Null (a separate range: a
+    // row value holding Null compares as Null).
+    std::vector<Stadium> stadia(const QList<Waarde>& sleutel, bool achteruit) const
+    {
+        struct Positie
+        {
+            QString kolom;
+            bool oplopend;
+            Waarde waarde;
+        };
+        std::vector<Positie> posities;
+        if (m_index >= 0) {
+            const IndexInfo& ix = m_indexen[m_index];
+            for (int j = 0; j < ix.kolommen.size(); ++j)
+                posities.push_back({m_kolommen.at(static_cast<size_t>(ix.kolommen[j])).sql,
+                                    ix.aflopend[j] == achteruit, sleutel.value(j, Waarde::null())});
         }
-        sql = termen.join(QStringLiteral(" OR "));
+        posities.push_back({QStringLiteral("rowid"), !achteruit, Waarde(m_rowid)});
+        auto rijwaarde = [&](int i) { return posities[i].oplopend && !posities[i].waarde.isNull(); };
+        auto gelijk = [&](int tot, QStringList& delen, QList<Waarde>& p) {
+            for (int j = 0; j < tot; ++j) {
+                if (posities[j].waarde.isNull()) {
+                    delen << posities[j].kolom + QStringLiteral(" IS NULL");
+                } else {
+                    delen << posities[j].kolom + QStringLiteral(" = ?");
+                    p << posities[j].waarde;
+                }
+            }
+        };
+        std::vector<Stadium> uit;
+        for (int p = static_cast<int>(posities.size()) - 1; p >= 0; --p) {
+            QStringList delen;
+            QList<Waarde> waarden;
+            const Positie& pos = posities[p];
+            if (rijwaarde(p)) {
+                int begin = p;
+                while (begin > 0 && rijwaarde(begin - 1))
+                    --begin;
+                gelijk(begin, delen, waarden);
+                if (begin == p) {
+                    delen << pos.kolom + QStringLiteral(" > ?");
+                    waarden << pos.waarde;
+                } else {
+                    QStringList links, rechts;
+                    for (int j = begin; j <= p; ++j) {
+                        links << posities[j].kolom;
+                        rechts << QStringLiteral("?");
+                        waarden << posities[j].waarde;
+                    }
+                    delen << u'(' + links.join(u',') + QStringLiteral(") > (") + rechts.join(u',') + u')';
+                }
+                uit.push_back({delen.join(QStringLiteral(" AND ")), waarden});
+                p = begin;
+            } else if (pos.oplopend) {
+                gelijk(p, delen, waarden);
+                delen << pos.kolom + QStringLiteral(" IS NOT NULL");
+                uit.push_back({delen.join(QStringLiteral(" AND ")), waarden});
+            } else if (!pos.waarde.isNull()) {
+                gelijk(p, delen, waarden);
+                QStringList nullDelen = delen;
+                const QList<Waarde> nullWaarden = waarden;
+                delen << pos.kolom + QStringLiteral(" < ?");
+                waarden << pos.waarde;
+                uit.push_back({delen.join(QStringLiteral(" AND ")), waarden});
+                if (pos.kolom != u"rowid") {
+                    nullDelen << pos.kolom + QStringLiteral(" IS NULL");
+                    uit.push_back({nullDelen.join(QStringLiteral(" AND ")), nullWaarden});
+                }
+            }
+        }
+        return uit;
     }
 
     void herpositioneren(bool achteruit)
     {
-        const QList<Waarde> sleutel = huidigeSleutel();
-        QString waar;
-        QList<Waarde> parameters;
-        voorwaarde(sleutel, achteruit, waar, parameters);
-        QString sql = selectDeel() + QStringLiteral(" WHERE ") + waar + QStringLiteral(" ORDER BY ") + volgorde(achteruit);
-        if (achteruit)
-            sql += QStringLiteral(" LIMIT 1");
-        openCursor(sql, parameters, !achteruit, !achteruit);
-        if (!stap())
-            zetPositie(achteruit ? Pos::Bof : Pos::Eof);
+        schemaBijwerken();
+        const std::vector<Stadium> delen = stadia(huidigeSleutel(), achteruit);
+        for (size_t i = 0; i < delen.size(); ++i) {
+            QString sql = selectDeel() + QStringLiteral(" WHERE ") + delen[i].waar + QStringLiteral(" ORDER BY ")
+                + volgorde(achteruit);
+            if (achteruit)
+                sql += QStringLiteral(" LIMIT 1");
+            // Only the last range runs to the end; when an earlier one ends, the next move looks again.
+            openCursor(sql, delen[i].parameters, !achteruit, !achteruit && i + 1 == delen.size());
+            if (stap())
+                return;
+        }
+        zetPositie(achteruit ? Pos::Bof : Pos::Eof);
     }
 
     QString m_tabel;
     QString m_tabelSql;
+    const quint64* m_slot = nullptr;
+    quint64 m_schemaGeneratie = 0;
     std::vector<Kolom> m_kolommen;
     QHash<QString, int> m_opNaam;
     std::vector<IndexInfo> m_indexen;
@@ -615,12 +776,14 @@ private:
     Pos m_pos = Pos::NogZoeken;
     qint64 m_rowid = 0;
     QList<Waarde> m_sleutel;
+    quint64 m_sleutelGeneratie = 0;
     bool m_noMatch = false;
 
     sqlite3_stmt* m_cursor = nullptr;
     quint64 m_cursorGeneratie = 0;
     bool m_cursorVooruit = false;
     bool m_cursorVolledig = false;
+    bool m_cursorRijOud = false; ///< the current row was written since the cursor read it
 
     std::vector<Waarde> m_rij;
     quint64 m_rijGeneratie = 0;

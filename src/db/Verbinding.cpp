@@ -18,12 +18,95 @@ void Verbinding::sluiten()
     for (sqlite3_stmt* s : std::as_const(cache))
         sqlite3_finalize(s);
     cache.clear();
+    if (schemaStmt) {
+        sqlite3_finalize(schemaStmt);
+        schemaStmt = nullptr;
+    }
     if (db) {
         sqlite3_close_v2(db);
         db = nullptr;
     }
     diepte = 0;
     ++generatie;
+}
+
+std::string tabelSleutel(const QString& naam)
+{
+    std::string sleutel = naam.toStdString();
+    for (char& c : sleutel) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return sleutel;
+}
+
+void Verbinding::tabelGewijzigd(const char* naam)
+{
+    ++hookTeller;
+    ++generatie;
+    // A walk that writes reports the same table row after row: keep its entry at hand.
+    if (!laatsteSlot || laatsteTabel != naam) {
+        std::string sleutel = naam;
+        for (char& c : sleutel) {
+            if (c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+        }
+        laatsteSlot = &tabelGeneraties[sleutel];
+        laatsteTabel = naam;
+    }
+    *laatsteSlot = generatie;
+}
+
+const quint64* Verbinding::tabelSlot(const QString& naam)
+{
+    return &tabelGeneraties[tabelSleutel(naam)];
+}
+
+void Verbinding::schemaNagaan()
+{
+    if (!db)
+        return;
+    if (!schemaStmt)
+        schemaStmt = voorbereiden(QStringLiteral("PRAGMA schema_version"));
+    int versie = -1;
+    if (sqlite3_step(schemaStmt) == SQLITE_ROW)
+        versie = sqlite3_column_int(schemaStmt, 0);
+    sqlite3_reset(schemaStmt);
+    if (versie != schemaVersie) {
+        if (schemaVersie != -1) {
+            ++schemaGeneratie;
+            gewijzigd();
+        }
+        schemaVersie = versie;
+    }
+}
+
+int Verbinding::schrijvendStappen(sqlite3_stmt* s)
+{
+    voorSchrijven();
+    const sqlite3_int64 veranderdVoor = sqlite3_total_changes64(db);
+    const quint64 gemeldVoor = hookTeller;
+    int rc = sqlite3_step(s);
+    if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_LOCKED && rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        // Dropping a table or index is refused while a walk reads: stop the walks (they find
+        // their place again on their next move) and try once more.
+        sqlite3_reset(s);
+        cursorsStoppen();
+        rc = sqlite3_step(s);
+    }
+    if (static_cast<quint64>(sqlite3_total_changes64(db) - veranderdVoor) > hookTeller - gemeldVoor)
+        gewijzigd();
+    if (rc == SQLITE_ROW || rc == SQLITE_DONE)
+        schemaNagaan(); // not after a failure: its message is still to be read
+    else
+        ++schemaGeneratie; // a failed change may have done part of its work
+    return rc;
+}
+
+void Verbinding::voorSchrijven()
+{
+    for (RecordsetImpl* rs : recordsets)
+        rs->plaatsVastleggen();
 }
 
 void Verbinding::cursorsStoppen()
@@ -92,14 +175,28 @@ void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
         sqlite3_bind_double(s, plaats, w.getal());
         break;
     case Waarde::Soort::Datum: {
-        const QDateTime d = w.datum();
-        const QString t = d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate)
-                                                  : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const QString t = datumOpslag(w.datum());
         sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
         break;
     }
     }
 }
+
+namespace {
+
+void parameterBinden(sqlite3_stmt* s, int plaats, const Waarde& w)
+{
+    if (w.soort() == Waarde::Soort::Getal) {
+        const double d = w.getal();
+        if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 9007199254740992.0) {
+            sqlite3_bind_int64(s, plaats, static_cast<qint64>(d));
+            return;
+        }
+    }
+    binden(s, plaats, w);
+}
+
+} // namespace
 
 void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters)
 {
@@ -111,7 +208,7 @@ void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters
                          .arg(parameters.size())
                          .arg(QString::fromUtf8(sqlite3_sql(s))));
     for (int i = 0; i < parameters.size(); ++i)
-        binden(s, i + 1, parameters[i]);
+        parameterBinden(s, i + 1, parameters[i]);
     Q_UNUSED(v);
 }
 
@@ -142,35 +239,49 @@ VeldSoort veldSoortVan(const QString& typeWoord)
     return VeldSoort::Onbekend;
 }
 
+Waarde alsGeheel(qint64 i, VeldSoort soort)
+{
+    if (soort == VeldSoort::Boolean)
+        return Waarde(i != 0);
+    if (soort == VeldSoort::Tekst)
+        return Waarde(QString::number(i));
+    return Waarde(i);
+}
+
+Waarde alsGetal(double d, VeldSoort soort)
+{
+    if (soort == VeldSoort::Tekst)
+        return Waarde(Waarde(d).tekst());
+    return Waarde(d);
+}
+
+Waarde alsTekst(const QString& t, VeldSoort soort)
+{
+    if (soort == VeldSoort::Datum) {
+        const QDateTime d = leesDatum(t);
+        if (d.isValid())
+            return Waarde(d);
+    }
+    return Waarde(t);
+}
+
 Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort)
 {
     switch (sqlite3_column_type(s, kolom)) {
     case SQLITE_NULL:
         return Waarde::null();
-    case SQLITE_INTEGER: {
-        const qint64 i = sqlite3_column_int64(s, kolom);
-        if (soort == VeldSoort::Boolean)
-            return Waarde(i != 0);
-        if (soort == VeldSoort::Tekst)
-            return Waarde(QString::number(i));
-        return Waarde(i);
+    case SQLITE_INTEGER:
+        return alsGeheel(sqlite3_column_int64(s, kolom), soort);
+    case SQLITE_FLOAT:
+        return alsGetal(sqlite3_column_double(s, kolom), soort);
+    default:
+        return alsTekst(tekstKolom(s, kolom), soort);
     }
-    case SQLITE_FLOAT: {
-        const double d = sqlite3_column_double(s, kolom);
-        if (soort == VeldSoort::Tekst)
-            return Waarde(Waarde(d).tekst());
-        return Waarde(d);
-    }
-    default: {
-        const QString t = tekstKolom(s, kolom);
-        if (soort == VeldSoort::Datum) {
-            const QDateTime d = leesDatum(t);
-            if (d.isValid())
-                return Waarde(d);
-        }
-        return Waarde(t);
-    }
-    }
+}
+
+QString datumOpslag(const QDateTime& d)
+{
+    return d.time() == QTime(0, 0) ? d.date().toString(Qt::ISODate) : d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 namespace {

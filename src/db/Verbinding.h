@@ -5,21 +5,38 @@
 #include "db/Database.h"
 
 #include <QHash>
+#include <algorithm>
 #include <set>
 #include <sqlite3.h>
+#include <string>
+#include <unordered_map>
 
 namespace db::detail {
 
 class RecordsetImpl;
 
+// Which rows may have changed since a recordset last looked. One clock counts every change; each
+// table keeps the clock reading of its own last change (the engine's update hook tells which table
+// a row was written in), and some events count for every table at once: a rollback, a schema
+// change, or rows removed without the hook (a DELETE without WHERE empties a table in one go).
 struct Verbinding
 {
     sqlite3* db = nullptr;
     QString pad;
-    quint64 generatie = 1;
+    quint64 generatie = 1;       ///< the clock: raised by every change
+    quint64 allesGeneratie = 1;  ///< the clock reading of the last change that counts for every table
+    quint64 schemaGeneratie = 1; ///< raised whenever tables, fields or indexes may have changed
+    quint64 hookTeller = 0;      ///< rows reported by the update hook
+    int schemaVersie = -1;       ///< the engine's schema cookie when last looked at
     int diepte = 0;
     QHash<QString, sqlite3_stmt*> cache;
     std::set<RecordsetImpl*> recordsets;
+    // Per table (name in ASCII lower case, as the engine matches names): the clock at its last change.
+    // The map's nodes stay put, so recordsets keep a pointer to their table's entry.
+    std::unordered_map<std::string, quint64> tabelGeneraties;
+    std::string laatsteTabel;
+    quint64* laatsteSlot = nullptr;
+    sqlite3_stmt* schemaStmt = nullptr;
 
     ~Verbinding();
     void sluiten();
@@ -29,10 +46,34 @@ struct Verbinding
     /** A statement from the shared cache; the caller resets it when done (StmtGebruik does). */
     sqlite3_stmt* uitCache(const QString& sql);
     [[noreturn]] void fout(const QString& wat) const;
-    void gewijzigd() { ++generatie; }
+    /** Every table may have changed (rollback, schema change, a write the hook did not see). */
+    void gewijzigd()
+    {
+        ++generatie;
+        allesGeneratie = generatie;
+    }
+    /** Called by the update hook for every row written. */
+    void tabelGewijzigd(const char* naam);
+    /** The entry that holds a table's generation; it stays valid while the connection lives. */
+    const quint64* tabelSlot(const QString& naam);
+    quint64 tabelGeneratie(const quint64* slot) const { return std::max(*slot, allesGeneratie); }
+    /** Compares the engine's schema cookie with the last one seen; a difference raises schemaGeneratie. */
+    void schemaNagaan();
+    /**
+     * Steps a statement that may write to its end or its first row, and keeps the generations right:
+     * rows the hook did not report count as a change of every table, a schema change raises
+     * schemaGeneratie. A schema change refused because walks are open stops them and tries again.
+     * @return the step's result code (SQLITE_ROW, SQLITE_DONE or an error)
+     */
+    int schrijvendStappen(sqlite3_stmt* s);
     /** Resets every open walk, so that a schema change is not refused for a statement in progress. */
     void cursorsStoppen();
+    /** Before any write: every walk notes where it is, while its statement can still tell. */
+    void voorSchrijven();
 };
+
+/** The table name as the engine matches it: ASCII letters in lower case. */
+std::string tabelSleutel(const QString& naam);
 
 /** Resets a cached statement when the scope ends. */
 class StmtGebruik
@@ -53,7 +94,12 @@ private:
     sqlite3_stmt* m_s;
 };
 
+/** Binds a value in the form it is stored in (see voorOpslag). */
 void binden(sqlite3_stmt* s, int plaats, const Waarde& w);
+/**
+ * Binds SQL parameters, which have no field to convert them for: a number that is whole binds as
+ * a whole number, a date as the text a Datum field stores ("yyyy-mm-dd", with " hh:mm:ss").
+ */
 void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters);
 /** A field's kind, worked out once from its type word. */
 enum class VeldSoort
@@ -69,6 +115,14 @@ enum class VeldSoort
 VeldSoort veldSoortVan(const QString& typeWoord);
 
 Waarde lezen(sqlite3_stmt* s, int kolom, VeldSoort soort);
+/** @name What lezen() makes of a whole number, a number and a text read for a field of the given kind. */
+///@{
+Waarde alsGeheel(qint64 i, VeldSoort soort);
+Waarde alsGetal(double d, VeldSoort soort);
+Waarde alsTekst(const QString& t, VeldSoort soort);
+///@}
+/** A date as a Datum field stores it: "yyyy-mm-dd", with " hh:mm:ss" when it has a time of day. */
+QString datumOpslag(const QDateTime& d);
 QString tekstKolom(sqlite3_stmt* s, int kolom);
 
 /** A value made fit for a field of the given type word, or DbFout (Conversie). */
@@ -107,6 +161,8 @@ public:
 
     /** Ends an open walk; the next move starts again from the current row. */
     virtual void cursorStoppen() {}
+    /** A write is about to happen: note the current row's place while the walk can still read it. */
+    virtual void plaatsVastleggen() {}
     /** Called when the connection closes: release every statement. */
     virtual void loslaten() = 0;
     void sluiten();

@@ -130,6 +130,8 @@ TEST(Tekst, HoofdlettersEnSpaties)
     controleer({
         {UCase("café Straße 1"), "CAFÉ STRAßE 1", __LINE__},
         {LCase("ÉÀ ÇA"), "éà ça", __LINE__},
+        {UCase("µ ÿ šœž þ"), "µ Ÿ ŠŒŽ Þ", __LINE__},
+        {LCase("Ÿ ŠŒŽ Þ ×"), "ÿ šœž þ ×", __LINE__},
         {UCase(QString::fromUtf8("\U00010428")), QString::fromUtf8("\U00010400"), __LINE__},
         {Trim("  a b  "), "a b", __LINE__},
         {Trim(" \ta\t "), "\ta\t", __LINE__},
