@@ -3,7 +3,6 @@
 #include "QtAfdruk.h"
 #include "db/Database.h"
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -32,7 +31,7 @@ protected:
     Database m_db;
 };
 
-TEST_F(WandelingTest, EditingEveryRowOnTheWayStaysLinear)
+TEST_F(WandelingTest, EditingEveryRowOnTheWayVisitsEachRowOnceInOrder)
 {
     constexpr int Aantal = 20000;
     {
@@ -43,8 +42,6 @@ TEST_F(WandelingTest, EditingEveryRowOnTheWayStaysLinear)
     }
     Recordset rs = m_db.openTabel("Leden");
     rs.setIndex("CompNr");
-    QElapsedTimer klok;
-    klok.start();
     Transactie t(m_db);
     int n = 0;
     QString vorige;
@@ -59,13 +56,11 @@ TEST_F(WandelingTest, EditingEveryRowOnTheWayStaysLinear)
     }
     t.vastleggen();
     EXPECT_EQ(n, Aantal);
-    // Quadratic finding of the place again took seconds here; linear takes a few hundredths.
-    EXPECT_LT(klok.elapsed(), 2000);
+    // How long such a walk takes is measured by bench_db (the editing walk), not here.
     EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden WHERE Naam = 'x'").veld(0).geheel(), 0);
 
     // The same with the key itself changed on the way (it keeps its place among the others), and
     // with SQL text writing to the table: the walk must find its place again after every row.
-    klok.restart();
     Transactie t2(m_db);
     n = 0;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
@@ -78,7 +73,6 @@ TEST_F(WandelingTest, EditingEveryRowOnTheWayStaysLinear)
     }
     t2.vastleggen();
     EXPECT_EQ(n, Aantal);
-    EXPECT_LT(klok.elapsed(), 4000);
     EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden WHERE CompNr LIKE '*x'").veld(0).geheel(), Aantal);
 }
 
