@@ -2,6 +2,7 @@
 
 #include "BladIndeling.h"
 #include "BladOpbouw.h"
+#include "Setinvoer.h"
 #include "Uitslag.h"
 #include "WedstrijdLaden.h"
 
@@ -26,6 +27,7 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     if (b.gebouwd())
         return;
     bladBouwen(venster.werkvlak(), b);
+    new Setinvoer(venster, *this);
     connect(b.LstNaamLokaal, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0)
             LstNaamLokaal_Click();

@@ -1,0 +1,207 @@
+#include "Setinvoer.h"
+
+#include "Blad.h"
+#include "Setcontrole.h"
+
+#include "core/AlgemeneFuncties.h"
+#include "core/Algemeen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/FunctiesQJ.h"
+#include "ui/Gebeurtenissen.h"
+#include "ui/Meldingen.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+using core::algemeen;
+
+namespace sheet {
+
+namespace {
+
+// The key codes the boxes act on.
+constexpr int Enter = 13;
+constexpr int Einde = 35;
+constexpr int Begin = 36;
+constexpr int Links = 37;
+constexpr int Boven = 38;
+constexpr int Rechts = 39;
+constexpr int Onder = 40;
+
+bool ingeschakeld(const QWidget* w)
+{
+    return !w->testAttribute(Qt::WA_Disabled);
+}
+
+} // namespace
+
+Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
+    : QObject(&venster)
+    , m_venster(&venster)
+    , m_blad(blad)
+{
+    core::Wedstrijdblad& b = venster.blad;
+    // One watcher for all set boxes, so that a box reached while another box's check runs (and shows
+    // its message) is never taken for a box the user reached. Index: row * 10 + column, the columns
+    // in the order set 1 home, set 1 away, ..., set 5 away.
+    auto* gebeurtenissen = new ui::Gebeurtenissen(this);
+    for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+        for (const bool thuis : {true, false}) {
+            const QList<QLineEdit*>& kolom = b.setKolom(s, thuis);
+            for (int rij = 0; rij < kolom.size(); ++rij) {
+                QLineEdit* vak = kolom[rij];
+                vak->setMaxLength(2);
+                gebeurtenissen->registreer(vak, rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1));
+                connect(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
+            }
+        }
+    }
+    const auto vakVan = [](int index, int& rij, int& setNr, bool& thuis) {
+        rij = index / 10;
+        setNr = index % 10 / 2 + 1;
+        thuis = index % 2 == 0;
+    };
+    gebeurtenissen->zetGotFocus([this, vakVan](int index) {
+        int rij, setNr;
+        bool thuis;
+        vakVan(index, rij, setNr, thuis);
+        TxtSet_GotFocus(m_venster->blad.set(rij, setNr, thuis));
+    });
+    gebeurtenissen->zetKeyUp([this, vakVan](int index, int toets, int) {
+        int rij, setNr;
+        bool thuis;
+        vakVan(index, rij, setNr, thuis);
+        TxtSet_KeyUp(setNr, thuis, rij, toets);
+    });
+    gebeurtenissen->zetLostFocus([this, vakVan](int index) {
+        int rij, setNr;
+        bool thuis;
+        vakVan(index, rij, setNr, thuis);
+        if (!thuis) // leaving a home box checks nothing
+            SetUit_LostFocus(setNr, rij);
+    });
+}
+
+void Setinvoer::TxtSet_Change(QLineEdit* vak)
+{
+    // Trailing characters that are no digit go one by one (each removal is a change again).
+    if (!algemeen().blnEventsActief)
+        return;
+    const QString tekst = vak->text();
+    if (tekst.isEmpty())
+        return;
+    const QChar laatste = tekst.back();
+    if (laatste < u'0' || laatste > u'9')
+        vak->setText(tekst.chopped(1));
+}
+
+void Setinvoer::TxtSet_GotFocus(QLineEdit* vak)
+{
+    vak->setSelection(0, static_cast<int>(vak->text().size()));
+}
+
+bool Setinvoer::naar(QLineEdit* vak)
+{
+    if (!ingeschakeld(vak))
+        return false;
+    vak->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+bool Setinvoer::eersteIngeschakeld(int setNr, bool thuis, int van, int stap)
+{
+    const int laatste = algemeen().intLaatsteWedstrijd;
+    for (int rij = van; rij >= 0 && rij <= laatste; rij += stap) {
+        if (naar(m_venster->blad.set(rij, setNr, thuis)))
+            return true;
+    }
+    return false;
+}
+
+void Setinvoer::TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets)
+{
+    if (!m_venster)
+        return;
+    core::Algemeen& a = algemeen();
+    const core::Wedstrijdblad& b = m_venster->blad;
+    switch (toets) {
+    case Links:
+        if (!thuis)
+            naar(b.set(rij, setNr, true));
+        else if (setNr > 1)
+            naar(b.set(rij, setNr - 1, false));
+        break;
+    case Enter:
+    case Rechts:
+        if (thuis) {
+            if (a.blnUitslagFout)
+                a.blnUitslagFout = false;
+            else
+                naar(b.set(rij, setNr, false));
+        } else if (setNr < core::Wedstrijdblad::AantalSets) {
+            naar(b.set(rij, setNr + 1, true));
+        } else {
+            m_blad.VolgendeWedstrijd(rij);
+        }
+        break;
+    case Onder:
+        if (rij < a.intLaatsteWedstrijd)
+            eersteIngeschakeld(setNr, thuis, rij + 1, 1);
+        break;
+    case Boven:
+        if (rij > 0)
+            eersteIngeschakeld(setNr, thuis, rij - 1, -1);
+        break;
+    case Begin:
+        eersteIngeschakeld(1, true, 0, 1);
+        break;
+    case Einde:
+        eersteIngeschakeld(core::Wedstrijdblad::AantalSets, false, a.intLaatsteWedstrijd, -1);
+        break;
+    default:
+        break;
+    }
+}
+
+void Setinvoer::SetUit_LostFocus(int setNr, int rij)
+{
+    if (!m_venster)
+        return;
+    core::Algemeen& a = algemeen();
+    const core::Wedstrijdblad& b = m_venster->blad;
+    if (!a.blnEventsActief || b.ChkForfaitT->isChecked() || b.ChkForfaitUit->isChecked())
+        return;
+    QLineEdit* vakThuis = b.set(rij, setNr, true);
+    QLineEdit* vakUit = b.set(rij, setNr, false);
+    if (!ingeschakeld(vakThuis) || !ingeschakeld(vakUit))
+        return;
+
+    QString thuis = vakThuis->text();
+    QString uit = vakUit->text();
+    const Setuitkomst uitkomst = SetControleren(thuis, uit);
+    // What the check filled in or completed stays in the boxes, also for a wrong score.
+    if (vakThuis->text() != thuis)
+        vakThuis->setText(thuis);
+    if (vakUit->text() != uit)
+        vakUit->setText(uit);
+    if (uitkomst == Setuitkomst::Fout) {
+        ui::meldingen().kritiek(QStringLiteral("Setstand"), QStringLiteral("Dit is een verkeerde setstand !"));
+        a.blnUitslagFout = true;
+        vakThuis->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    const QString veld = u'W' + core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(rij + 1), 2) + QStringLiteral("Set")
+                         + QString::number(setNr);
+    a.rsMatchen.edit();
+    a.rsMatchen.zet(veld + u'T', f.GeenLegeInhoud(thuis));
+    a.rsMatchen.zet(veld + u'U', f.GeenLegeInhoud(uit));
+    a.rsMatchen.update();
+
+    m_blad.UitslagBerekenen(a.blnEventsActief);
+    if (setNr >= 3 && uitkomst == Setuitkomst::Goed)
+        m_blad.VolgendeWedstrijd(rij);
+}
+
+} // namespace sheet

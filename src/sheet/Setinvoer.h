@@ -1,0 +1,44 @@
+#pragma once
+
+// Typing set scores into the sheet: the boxes keep digits only, select their text when they get
+// the focus, move the focus on the release of Enter, the arrows, Home and End, and check, complete
+// and store a set when its away box is left.
+
+#include <QObject>
+#include <QPointer>
+
+class FrmWedstrijdInput;
+class QLineEdit;
+
+namespace ui {
+class Gebeurtenissen;
+}
+
+namespace sheet {
+
+class Blad;
+
+class Setinvoer : public QObject
+{
+    Q_OBJECT
+
+public:
+    Setinvoer(FrmWedstrijdInput& venster, Blad& blad);
+
+    /** The check of the set of the away box in row rij, set setNr (1-5), as when that box is left. */
+    void SetUit_LostFocus(int setNr, int rij);
+
+private:
+    void TxtSet_Change(QLineEdit* vak);
+    void TxtSet_GotFocus(QLineEdit* vak);
+    void TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets);
+    /** Gives the focus to the box when it is enabled; false when it is not. */
+    bool naar(QLineEdit* vak);
+    /** The first row from van on, in steps of stap, whose box of the column is enabled. */
+    bool eersteIngeschakeld(int setNr, bool thuis, int van, int stap);
+
+    QPointer<FrmWedstrijdInput> m_venster;
+    Blad& m_blad;
+};
+
+} // namespace sheet

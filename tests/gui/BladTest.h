@@ -1,0 +1,142 @@
+#pragma once
+
+// The window tests' fixture: an application folder with a small province of invented clubs, the
+// program started on it, and ways to choose a match.
+
+#include "Proefgegevens.h"
+#include "QtAfdruk.h"
+#include "TestDatabase.h"
+#include "app/Bedrading.h"
+#include "core/Algemeen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/MDIFrm.h"
+#include "core/Opstart.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace testhulp {
+
+// A small province of invented clubs: the own club 001 (Antwerpen) plays at home against 002 in a
+// division of four, a division of three and a division of two.
+class BladTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_map.isValid());
+        testhulp::applicatiemapVullen(m_map.path());
+        app::dienstenBedraden();
+        core::zetApplicatiemap(m_map.path());
+        core::zetKlok(&m_klok);
+        FrmWedstrijdInput::zetProgrammaBeeindigen([] {});
+        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        QDir(m_map.path()).mkdir("wissel");
+        testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
+        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
+        testhulp::optieZetten(m_db, "ClubNr", "001");
+        testhulp::optieZetten(m_db, "ClubProv", "1");
+        testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
+        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
+        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
+        testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 2);
+        testhulp::lokaalToevoegen(m_db, 8, "Zaal Net", "Dorpsplein 3", "", "Berchem", 1, 1, 1);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4, 10);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "G", "Afdeling 4G", "Afd.4G", 3);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "D", "K", "Afdeling 2K", "Afd.2K", 2);
+        for (int i = 1; i <= 8; ++i) {
+            const QString nr = QString::number(500000 + i);
+            testhulp::lidToevoegen(m_db, nr, QStringLiteral("Speler %1").arg(i), i <= 4 ? "001" : "002", 1);
+            testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, i <= 4 ? "001" : "002", "Heren", i, nr,
+                                            QStringLiteral("Speler %1").arg(i), QString::number(i), "C2");
+        }
+    }
+
+    void TearDown() override
+    {
+        m_db.sluiten();
+        app::venstersOpruimen();
+        MDIFrm::opruimen();
+        FrmWedstrijdInput::opruimen();
+        FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);
+        core::algemeenHerstellen();
+        core::zetApplicatiemap(QString());
+        core::zetKlok(nullptr);
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
+
+    static Wedstrijd wedstrijd(const QString& nr, const QString& reeks, const QString& datum = "12-09-2010")
+    {
+        Wedstrijd w;
+        w.wedstrNr = nr;
+        w.reeksNr = reeks;
+        w.datum = datum;
+        w.lkThuis = "001";
+        w.nmthuis = "Eerste " + reeks;
+        w.lkUit = "002";
+        w.nmuit = "Tweede " + reeks;
+        return w;
+    }
+
+    FrmWedstrijdInput& starten()
+    {
+        m_db.sluiten();
+        MDIFrm::standaard().Form_Load();
+        FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
+        QCoreApplication::processEvents();
+        return f;
+    }
+
+    // Chooses the match whose line starts with the number.
+    void kiezen(FrmWedstrijdInput& f, const QString& nr)
+    {
+        for (int i = 0; i < f.LstWedstrijden->count(); ++i) {
+            if (f.LstWedstrijden->item(i)->text().startsWith(nr + ":")) {
+                f.lijstKiezen(f.LstWedstrijden, i);
+                return;
+            }
+        }
+        FAIL() << "no line for " << nr.toStdString();
+    }
+
+    static QStringList regels(const QListWidget* lijst)
+    {
+        QStringList r;
+        for (int i = 0; i < lijst->count(); ++i)
+            r << lijst->item(i)->text();
+        return r;
+    }
+
+    QTemporaryDir m_map;
+    db::Database m_db;
+    core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
+    ui::TestMeldingenScope m_meldingen;
+};
+
+// Sets of a game as fields of its row: "11-9" pairs for sets 1 to 5 (empty for a set not given).
+inline testhulp::Velden sets(int spel, const QStringList& standen)
+{
+    testhulp::Velden v;
+    const QString nn = QStringLiteral("%1").arg(spel, 2, 10, QLatin1Char('0'));
+    for (int s = 0; s < standen.size(); ++s) {
+        if (standen[s].isEmpty())
+            continue;
+        const QStringList p = standen[s].split('-');
+        v << qMakePair(QStringLiteral("W%1Set%2T").arg(nn).arg(s + 1), db::Waarde(p[0]));
+        v << qMakePair(QStringLiteral("W%1Set%2U").arg(nn).arg(s + 1), db::Waarde(p[1]));
+    }
+    return v;
+}
+
+/** A field of the match on the sheet, as text. */
+inline QString matchVeld(const QString& naam)
+{
+    return core::algemeen().rsMatchen.veld(naam).tekst();
+}
+
+} // namespace testhulp

@@ -1,0 +1,200 @@
+// Typing set scores into the sheet as a user does: keys on release, focus from box to box, the
+// check when an away box is left, storing at once.
+
+#include "BladTest.h"
+#include "core/Diensten.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+using core::algemeen;
+using testhulp::matchVeld;
+using testhulp::sets;
+using testhulp::Wedstrijd;
+
+namespace {
+
+class Setinvoer : public testhulp::BladTest
+{
+protected:
+    FrmWedstrijdInput& tonen()
+    {
+        FrmWedstrijdInput& f = starten();
+        MDIFrm::standaard().show();
+        f.show();
+        f.activateWindow();
+        QApplication::setActiveWindow(&MDIFrm::standaard());
+        QCoreApplication::processEvents();
+        return f;
+    }
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+
+    // Types into the box that has the focus, as keys pressed and released.
+    static void typ(const QString& tekst)
+    {
+        QTest::keyClicks(focus(), tekst);
+    }
+    static void toets(Qt::Key k)
+    {
+        QTest::keyClick(focus(), k);
+    }
+};
+
+TEST_F(Setinvoer, AGameTypedThroughIsStoredSetBySetAndMovesOnWhenDecided)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+
+    typ("11");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
+    typ("9");
+    toets(Qt::Key_Right);
+    EXPECT_EQ(focus(), b.TxtSet2T[0]);
+    EXPECT_EQ(matchVeld("W01Set1T"), "11") << "stored the moment the away box is left";
+    EXPECT_EQ(matchVeld("W01Set1U"), "9");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "1");
+
+    // A winner above 11 is brought back to 11; in set 3 the decided game moves on.
+    typ("15");
+    toets(Qt::Key_Return);
+    typ("5");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet3T[0]);
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "11");
+    EXPECT_EQ(matchVeld("W01Set2T"), "11");
+    EXPECT_EQ(matchVeld("W01Set2U"), "5");
+    typ("13");
+    toets(Qt::Key_Return);
+    typ("9");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(b.TxtSet3T[0]->text(), "11") << "13-9 is completed to 11-9";
+    EXPECT_EQ(focus(), b.TxtSet1T[1]) << "3-0: on to the next game";
+    EXPECT_EQ(matchVeld("W01"), "+");
+    EXPECT_EQ(b.TxtResT->text(), "1");
+    EXPECT_EQ(b.TxtWedstrThuis[0]->text(), "1");
+}
+
+TEST_F(Setinvoer, AWrongScoreIsRefusedAndTheFocusGoesBackToTheHomeBox)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+
+    typ("7");
+    toets(Qt::Key_Return);
+    typ("5");
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Setstand", "Dit is een verkeerde setstand !");
+    toets(Qt::Key_Right);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    EXPECT_EQ(b.TxtSet1T[0]->selectedText(), "7") << "selected, so that typing replaces it";
+    EXPECT_TRUE(algemeen().blnUitslagFout);
+    EXPECT_EQ(matchVeld("W01Set1T"), "") << "nothing stored";
+
+    // The Enter that closes the message reaches the home box: it only clears the flag.
+    toets(Qt::Key_Return);
+    EXPECT_FALSE(algemeen().blnUitslagFout);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
+
+    // A pasted text that is not all digits is a wrong score too; the check runs once.
+    b.TxtSet1U[0]->setText("-5");
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Setstand", "Dit is een verkeerde setstand !");
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(matchVeld("W01Set1U"), "");
+}
+
+TEST_F(Setinvoer, BoxesKeepDigitsOnlyAndClearingASetStoresBlanks)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"11-3"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    b.TxtSet1T[0]->setFocus();
+    b.TxtSet1T[0]->clear();
+    typ("7x");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "7");
+    typ("12");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "71") << "two characters at most";
+
+    b.TxtSet1T[0]->clear();
+    b.TxtSet1U[0]->setFocus();
+    b.TxtSet1U[0]->clear();
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(matchVeld("W01Set1T"), " ");
+    EXPECT_EQ(matchVeld("W01Set1U"), " ");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "");
+}
+
+TEST_F(Setinvoer, ArrowsHomeAndEndSkipDisabledRowsAndNeverWrap)
+{
+    Wedstrijd w = wedstrijd("PAH01002", "G"); // ten games
+    w.extra << sets(2, {"w-o", "w-o", "w-o"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_FALSE(b.TxtSet3T[1]->isEnabled()) << "the walk-over row is locked";
+
+    b.TxtSet3T[0]->setFocus();
+    toets(Qt::Key_Down);
+    EXPECT_EQ(focus(), b.TxtSet3T[2]) << "row 1 is skipped";
+    toets(Qt::Key_Up);
+    EXPECT_EQ(focus(), b.TxtSet3T[0]);
+    toets(Qt::Key_Up);
+    EXPECT_EQ(focus(), b.TxtSet3T[0]) << "nothing above row 0";
+    toets(Qt::Key_End);
+    EXPECT_EQ(focus(), b.TxtSet5U[9]);
+    toets(Qt::Key_Down);
+    EXPECT_EQ(focus(), b.TxtSet5U[9]) << "nothing below the last game of ten";
+    toets(Qt::Key_Home);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    toets(Qt::Key_Left);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]) << "nothing left of set 1";
+    b.TxtSet2T[0]->setFocus();
+    toets(Qt::Key_Left);
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
+    toets(Qt::Key_Left);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    EXPECT_EQ(m_meldingen->getoond().size(), 0u) << "leaving an empty set asks nothing";
+}
+
+TEST_F(Setinvoer, EnterInTheFifthAwayBoxMovesOnlyWhenTheGameIsDecided)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"11-9", "9-11", "11-9", "9-11", "11-2"}) << sets(2, {"11-9", "9-11", "11-9", "9-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    b.TxtSet5U[1]->setFocus();
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet5U[1]) << "2-2: the game goes on";
+    b.TxtSet5U[0]->setFocus();
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1T[2]) << "3-2: on to the first game still empty";
+}
+
+TEST_F(Setinvoer, NothingIsCheckedWhileAForfeitBoxIsTicked)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    EXPECT_TRUE(f.blad.ChkForfaitUit->isChecked());
+    f.blad.TxtSet1U[3]->setEnabled(true);
+    f.blad.TxtSet1T[3]->setEnabled(true);
+    f.blad.TxtSet1U[3]->setFocus();
+    f.blad.TxtSet1U[3]->setText("3");
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(matchVeld("W04Set1U"), "") << "not stored, no message";
+}
+
+} // namespace
