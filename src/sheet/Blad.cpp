@@ -2,6 +2,7 @@
 
 #include "BladIndeling.h"
 #include "BladOpbouw.h"
+#include "Forfait.h"
 #include "Setinvoer.h"
 #include "Uitslag.h"
 #include "WedstrijdLaden.h"
@@ -11,6 +12,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
+#include "ui/Meldingen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,22 +106,56 @@ void Blad::ChkAkkoord_Click()
 
 void Blad::ChkForfaitT_Click()
 {
-    forfaitInschakelen(m_venster->blad.ChkForfaitT->isChecked(), true);
+    forfaitKlik(true);
 }
 
 void Blad::ChkForfaitUit_Click()
 {
-    forfaitInschakelen(m_venster->blad.ChkForfaitUit->isChecked(), false);
+    forfaitKlik(false);
 }
 
-void Blad::forfaitInschakelen(bool aangevinkt, bool thuis)
+void Blad::forfaitKlik(bool thuis)
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    QCheckBox* vak = thuis ? b.ChkForfaitT : b.ChkForfaitUit;
+    bool doorgaan = true;
+    // With the events off (loading, emptying the sheet, taking back a tick) only the enabling runs.
+    if (a.blnEventsActief) {
+        if (vak->isChecked() && ForfaitResultatenIngevuld())
+            doorgaan = ui::meldingen().vraagJaNee(
+                QStringLiteral("Forfait"),
+                QStringLiteral("Er zijn al resultaten ingevuld. Deze zullen gewist worden. Doorgaan ?"));
+        if (doorgaan) {
+            GegevensForfaitAanpassen(*vak, thuis ? QStringLiteral("T") : QStringLiteral("U"));
+            core::EventsUit uit;
+            ResultatenInvullen();
+            UitslagBerekenen(false);
+        } else {
+            // Untick without storing; the handler this runs only enables again.
+            core::EventsUit uit;
+            vak->setChecked(false);
+        }
+    }
+    if (doorgaan)
+        forfaitInschakelen();
+}
+
+void Blad::forfaitInschakelen()
 {
     core::Wedstrijdblad& b = m_venster->blad;
-    (thuis ? b.ChkForfaitUit : b.ChkForfaitT)->setEnabled(!aangevinkt);
+    const bool thuis = b.ChkForfaitT->isChecked();
+    const bool bezoekers = b.ChkForfaitUit->isChecked();
+    // Only one team can be declared forfeit from the sheet, so a ticked box locks the other one.
+    // Imported data can hold a forfeit of both teams: then neither box is locked, so that either
+    // can be withdrawn; once one is, the one still ticked locks it as usual.
+    b.ChkForfaitT->setEnabled(thuis || !bezoekers);
+    b.ChkForfaitUit->setEnabled(bezoekers || !thuis);
+    const bool open = !thuis && !bezoekers;
     for (int r = 0; r <= algemeen().intLaatsteWedstrijd && r < core::Wedstrijdblad::AantalWedstrijden; ++r) {
         for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
-            b.set(r, s, true)->setEnabled(!aangevinkt);
-            b.set(r, s, false)->setEnabled(!aangevinkt);
+            b.set(r, s, true)->setEnabled(open);
+            b.set(r, s, false)->setEnabled(open);
         }
     }
 }

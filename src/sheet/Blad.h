@@ -45,8 +45,14 @@ private:
     /** No match on the sheet: emptied and locked. */
     void bladLeegmaken();
     void lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal);
-    /** A ticked forfeit box disables the other one and the set boxes of the rows in use; unticked enables them. */
-    void forfaitInschakelen(bool aangevinkt, bool thuis);
+    /** What a change of a forfeit box does; thuis: the home team's box, else the visitors'. */
+    void forfaitKlik(bool thuis);
+    /**
+     * Enables the forfeit boxes and the set boxes of the rows in use by what the two boxes show.
+     * A ticked box disables the other box, unless that one is ticked too; the set boxes are locked
+     * while either is ticked and unlocked (walk-over rows too) when neither is.
+     */
+    void forfaitInschakelen();
 
     QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
     int m_vorigeLaatsteWedstrijd = 0;
