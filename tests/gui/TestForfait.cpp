@@ -1,15 +1,6 @@
 // The whole-match forfeit boxes of the sheet: what they ask, store and lock.
 
-#include "Proefgegevens.h"
-#include "QtAfdruk.h"
-#include "TestDatabase.h"
-#include "app/Bedrading.h"
-#include "core/Algemeen.h"
-#include "core/FrmWedstrijdInput.h"
-#include "core/MDIFrm.h"
-#include "core/Opstart.h"
-#include "ui/TestMeldingen.h"
-#include "ui/TestMeldingenScope.h"
+#include "BladTest.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -42,73 +33,19 @@ QString setVeld(int g, int s, char kant)
 }
 
 // The own club 001 plays at home against 002: PAH01001 in a division of four, PAH01002 of three.
-class Forfait : public ::testing::Test
+class Forfait : public testhulp::BladTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_map.isValid());
-        testhulp::applicatiemapVullen(m_map.path());
-        app::dienstenBedraden();
-        core::zetApplicatiemap(m_map.path());
-        core::zetKlok(&m_klok);
-        FrmWedstrijdInput::zetProgrammaBeeindigen([] {});
-        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
-        QDir(m_map.path()).mkdir("wissel");
-        testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
-        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
-        testhulp::optieZetten(m_db, "ClubNr", "001");
-        testhulp::optieZetten(m_db, "ClubProv", "1");
-        testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
-        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
-        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
-        testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 1);
-        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4);
-        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "G", "Afdeling 4G", "Afd.4G", 3);
-    }
-
-    void TearDown() override
-    {
-        m_db.sluiten();
-        app::venstersOpruimen();
-        MDIFrm::opruimen();
-        FrmWedstrijdInput::opruimen();
-        FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);
-        core::algemeenHerstellen();
-        core::zetApplicatiemap(QString());
-        core::zetKlok(nullptr);
-        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
-    }
-
     // PAH01001 (four players) and PAH01002 (three), with the given fields; the first is on the sheet.
     FrmWedstrijdInput& starten(const Velden& vier, const Velden& drie = {})
     {
         for (const auto& [nr, reeks, velden] :
             {std::tuple {"PAH01001", "A", vier}, std::tuple {"PAH01002", "G", drie}}) {
-            Wedstrijd w;
-            w.wedstrNr = nr;
-            w.reeksNr = reeks;
-            w.lkThuis = "001";
-            w.nmthuis = QStringLiteral("Eerste ") + reeks;
-            w.lkUit = "002";
-            w.nmuit = QStringLiteral("Tweede ") + reeks;
+            Wedstrijd w = wedstrijd(nr, reeks);
             w.extra = velden;
             testhulp::wedstrijdToevoegen(m_db, w);
         }
-        m_db.sluiten();
-        MDIFrm::standaard().Form_Load();
-        FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
-        QCoreApplication::processEvents();
-        return f;
-    }
-
-    void kiezen(FrmWedstrijdInput& f, const QString& nr)
-    {
-        for (int i = 0; i < f.LstWedstrijden->count(); ++i) {
-            if (f.LstWedstrijden->item(i)->text().startsWith(nr + ":"))
-                return f.lijstKiezen(f.LstWedstrijden, i);
-        }
-        FAIL() << "no line for " << nr.toStdString();
+        return BladTest::starten();
     }
 
     // The match's row as stored, by field name in capitals; Null as "<Null>".
@@ -132,11 +69,6 @@ protected:
     }
 
     static bool aan(const QCheckBox* vak) { return !vak->testAttribute(Qt::WA_Disabled); }
-
-    QTemporaryDir m_map;
-    db::Database m_db;
-    core::VasteKlok m_klok {QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
-    ui::TestMeldingenScope m_meldingen;
 };
 
 // A stored walk-over and a blank set 1 are no results: the tick asks nothing.
