@@ -188,6 +188,7 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij)
         ui::meldingen().kritiek(QStringLiteral("Setstand"), QStringLiteral("Dit is een verkeerde setstand !"));
         a.blnUitslagFout = true;
         vakThuis->setFocus(Qt::OtherFocusReason);
+        TxtSet_GotFocus(vakThuis); // selected also while the window waits for its activation
         return;
     }
 

@@ -9,6 +9,16 @@ namespace ui {
 
 namespace {
 
+// Shows a box modally over the active window and gives that window the activation back when the
+// box closes: where no window manager does so (a bare X server), the program would otherwise keep
+// receiving keys without its focus events, and no check that runs on leaving a box would run.
+void tonen(QDialog& box, QWidget* actief)
+{
+    box.exec();
+    if (actief && actief->isVisible())
+        actief->activateWindow();
+}
+
 // A box with the given icon, title and text; plain text, so a "<" in a name is never read as markup.
 void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
 {
@@ -20,12 +30,13 @@ void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, con
 
 void toonMetOk(QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QWidget* actief = QApplication::activeWindow();
+    QMessageBox box(actief);
     vulBox(box, icoon, titel, tekst);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    tonen(box, actief);
 }
 
 // The labels of Qt's own file dialog; a native dialog speaks the language of the system.
@@ -57,13 +68,14 @@ void QtMeldingen::informatie(const QString& titel, const QString& tekst)
 
 bool QtMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
 {
-    QMessageBox box(QApplication::activeWindow());
+    QWidget* actief = QApplication::activeWindow();
+    QMessageBox box(actief);
     vulBox(box, QMessageBox::Question, titel, tekst);
     QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
     box.setDefaultButton(ja);
     box.setEscapeButton(nee);
-    box.exec();
+    tonen(box, actief);
     return box.clickedButton() == ja;
 }
 
