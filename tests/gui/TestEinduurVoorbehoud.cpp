@@ -7,6 +7,7 @@
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
 #include "sheet/Einduur.h"
+#include "sheet/FrmVoorbehoud.h"
 #include "ui/TestMeldingen.h"
 #include "ui/TestMeldingenScope.h"
 #include "ui/Twips.h"
@@ -87,6 +88,7 @@ protected:
         FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
         QCoreApplication::processEvents();
         sheet::EinduurVerbinden(f);
+        sheet::VoorbehoudVerbinden(f);
         return f;
     }
 
@@ -231,6 +233,7 @@ TEST_F(KopEnVoorbehoud, LeavingTheEndTimeBoxChecksItAndARefusalKeepsTheFocus)
     EXPECT_EQ(m_meldingen->openstaand(), 0);
     EXPECT_TRUE(vak->hasFocus());
     EXPECT_EQ(klikken.count(), 0);
+    EXPECT_FALSE(FrmVoorbehoud::bestaat() && FrmVoorbehoud::standaard().isVisible());
 
     // Another window taking the activation is no leaving of the box.
     QWidget ander;
@@ -254,6 +257,109 @@ TEST_F(KopEnVoorbehoud, LeavingTheEndTimeBoxChecksItAndARefusalKeepsTheFocus)
     EXPECT_EQ(vak->cursorPosition(), 0);
     f.blad.CmdVoorbehoudU->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(opgeslagen("Einduur"), " ");
+}
+
+TEST_F(KopEnVoorbehoud, TheMenuOpensTheVisitorsRemarkAndSluitenStoresIt)
+{
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuVoorbBezoekers")->trigger();
+    ASSERT_TRUE(FrmVoorbehoud::bestaat());
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_EQ(v.windowTitle(), "Voorbehoud Bezoekers");
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Net te laag\nBallen te zacht");
+    EXPECT_EQ(f.LabX->text(), "Bezoekers");
+    EXPECT_TRUE(f.testAttribute(Qt::WA_Disabled)) << "the main window waits for the remark";
+    EXPECT_EQ(v.frameGeometry().size(), QSize(ui::twips(6855), ui::twips(3885)));
+
+    v.TxtCommentaar->setPlainText("Eerste regel\nTweede regel");
+    v.CmdSluiten->click();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Eerste regel\r\nTweede regel") << "line breaks kept";
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
+
+    // Emptied: one blank, and the next opening shows an empty box at the designed size again.
+    f.blad.CmdVoorbehoudU->click();
+    v.resize(200, 100);
+    v.TxtCommentaar->clear();
+    v.CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), " ");
+    f.menu("MnuVoorbBezoekers")->trigger();
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "");
+    EXPECT_EQ(v.frameGeometry().size(), QSize(ui::twips(6855), ui::twips(3885)));
+    v.CmdSluiten->click();
+}
+
+TEST_F(KopEnVoorbehoud, EachButtonOpensItsOwnRemark)
+{
+    FrmWedstrijdInput& f = starten();
+    FrmVoorbehoud* v = nullptr;
+
+    f.blad.CmdVoorbehoudT->click();
+    v = &FrmVoorbehoud::standaard();
+    EXPECT_EQ(v->windowTitle(), "Voorbehoud Thuisploeg");
+    EXPECT_EQ(v->TxtCommentaar->toPlainText(), "Zaal te koud");
+    EXPECT_EQ(v->intVoorbehoudSoort, 0);
+    v->CmdSluiten->click();
+
+    f.menu("MnuVoorbOffScheids")->trigger();
+    EXPECT_EQ(f.LabX->text(), "OfficieleScheids");
+    EXPECT_EQ(v->windowTitle(), "Voorbehoud Officiële Scheidsrechter");
+    EXPECT_EQ(v->TxtCommentaar->toPlainText(), "") << "a blank shows as an empty box";
+    v->TxtCommentaar->setPlainText("Scheidsrechter ter plaatse");
+    v->CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("OpmOffScheids"), "Scheidsrechter ter plaatse");
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Net te laag\r\nBallen te zacht");
+}
+
+TEST_F(KopEnVoorbehoud, AnnulerenStoresNothingAndIsRememberedForTheCloseBox)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdVoorbehoudT->click();
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    EXPECT_FALSE(v.blnGeannuleerd);
+
+    // The close box stores like Sluiten.
+    v.TxtCommentaar->setPlainText("Via het kruisje");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Niet bewaren");
+    v.CmdAnnuleren->click();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled)) << "the main window is given back";
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+
+    // Until Sluiten is pressed, the close box does not store either.
+    f.blad.CmdVoorbehoudT->click();
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Via het kruisje");
+    v.TxtCommentaar->setPlainText("Weer niet");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Nu wel");
+    v.CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Nu wel");
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Ook via het kruisje");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Ook via het kruisje");
+}
+
+TEST_F(KopEnVoorbehoud, AnUnknownCommandWordShowsNothing)
+{
+    FrmWedstrijdInput& f = starten();
+    f.LabX->setText("Thuis");
+    f.uitschakelen();
+    FrmVoorbehoud::standaard().toon();
+    EXPECT_FALSE(FrmVoorbehoud::standaard().isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
 }
 
 } // namespace
