@@ -4,6 +4,7 @@
 #include "masterdata/Opties.h"
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
+#include "sheet/FrmVoorbehoud.h"
 
 namespace app {
 
@@ -19,6 +20,7 @@ void dienstenBedraden()
 void venstersOpruimen()
 {
     Opties::opruimen();
+    FrmVoorbehoud::opruimen();
 }
 
 } // namespace app

@@ -1,0 +1,181 @@
+#include "Einduur.h"
+
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/Algemeen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "ui/Meldingen.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QTime>
+#include <QTimer>
+
+using core::algemeen;
+
+namespace sheet {
+
+namespace {
+
+const QString Titel = QStringLiteral("Einduur Wedstrijd");
+
+/** A time of day as the sheet writes it ("19.45", also "9.45" or "19:45"); invalid when it is none. */
+QTime uurLezen(const QString& tekst)
+{
+    return QTime::fromString(QString(tekst).replace(u':', u'.').trimmed(), QStringLiteral("h.mm"));
+}
+
+/** A focus change that belongs to the window as a whole, not to the user moving between controls. */
+bool vanHetVenster(Qt::FocusReason reden)
+{
+    return reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason;
+}
+
+} // namespace
+
+Einduur::Einduur(FrmWedstrijdInput& venster)
+    : QObject(venster.blad.TxtEinduur)
+    , m_venster(&venster)
+    , m_vak(venster.blad.TxtEinduur)
+{
+    setObjectName(QStringLiteral("Einduur"));
+    m_vak->installEventFilter(this);
+}
+
+Einduur& Einduur::verbinden(FrmWedstrijdInput& venster)
+{
+    QLineEdit* vak = venster.blad.TxtEinduur;
+    Q_ASSERT(vak);
+    if (auto* bestaand = vak->findChild<Einduur*>(QString(), Qt::FindDirectChildrenOnly))
+        return *bestaand;
+    return *new Einduur(venster);
+}
+
+void EinduurVerbinden(FrmWedstrijdInput& venster)
+{
+    Einduur::verbinden(venster);
+}
+
+bool Einduur::wedstrijdOpBlad() const
+{
+    return m_venster && m_vak && m_venster->blad.FraWedstrijdblad
+           && !m_venster->blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled);
+}
+
+void Einduur::TxtEinduur_GotFocus()
+{
+    if (!m_vak->text().isEmpty())
+        m_vak->selectAll();
+    else
+        m_vak->setCursorPosition(0);
+}
+
+void Einduur::TxtEinduur_Validate(bool& Cancel)
+{
+    if (!wedstrijdOpBlad())
+        return;
+    core::Algemeen& a = algemeen();
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    const core::Wedstrijdblad& b = m_venster->blad;
+    const QString veld = QStringLiteral("Einduur");
+
+    QString s = m_vak->text().replace(u':', u'.').trimmed();
+
+    if (s.isEmpty()) {
+        a.rsMatchen.edit();
+        a.rsMatchen.zet(veld, f.GeenLegeInhoud(QString()));
+        a.rsMatchen.update();
+        m_vak->clear();
+        m_vak->selectAll();
+        return;
+    }
+
+    if (s.endsWith(u'.'))
+        s.chop(1);
+    bool geldig = core::IsUur(s);
+    if (geldig) {
+        s = core::UurTekst(s);
+        // IsUur lets hour 24 through; as an end time it is no time of day.
+        geldig = s.isEmpty() || QTime::fromString(s, QStringLiteral("hh.mm")).isValid();
+    }
+    if (!geldig) {
+        ui::meldingen().kritiek(Titel, QStringLiteral("Dit is geen geldig uur !"));
+        Cancel = true;
+        return;
+    }
+
+    bool vroeger = false;
+    if (!s.isEmpty()) {
+        // A date or begin time the sheet cannot read leaves nothing to compare with.
+        const QDateTime datum = db::Waarde(b.TxtDatum->text()).datum();
+        const QTime begin = uurLezen(b.TxtBeginuur->text());
+        vroeger = datum.isValid() && datum.date() == core::vandaag() && begin.isValid()
+                  && begin >= QTime::fromString(s, QStringLiteral("hh.mm"));
+    }
+    if (vroeger) {
+        ui::meldingen().kritiek(Titel, QStringLiteral("Het einduur moet later zijn dan het beginuur van de wedstrijd !"));
+        Cancel = true;
+    } else {
+        a.rsMatchen.edit();
+        a.rsMatchen.zet(veld, f.GeenLegeInhoud(s));
+        a.rsMatchen.update();
+    }
+    m_vak->setText(s);
+    m_vak->selectAll();
+}
+
+bool Einduur::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == m_vak) {
+        if (event->type() == QEvent::FocusIn) {
+            if (!m_bezig && !vanHetVenster(static_cast<QFocusEvent*>(event)->reason()))
+                TxtEinduur_GotFocus();
+        } else if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+            // The message box of a refusal takes the focus too: that must not check again.
+            if (m_bezig || vanHetVenster(reden) || !wedstrijdOpBlad())
+                return false;
+            m_bezig = true;
+            const auto klaar = qScopeGuard([this] { m_bezig = false; });
+            bool Cancel = false;
+            TxtEinduur_Validate(Cancel);
+            if (Cancel && m_vak) {
+                if (reden == Qt::MouseFocusReason)
+                    klikTegenhouden();
+                m_vak->setFocus(Qt::OtherFocusReason);
+            }
+        }
+        return false;
+    }
+    if (m_klikTegenhouden) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(object, event);
+}
+
+void Einduur::klikTegenhouden()
+{
+    // The press that moved the focus is delivered to the clicked control after the focus change:
+    // it is swallowed, with the rest of the click, until the event loop turns again.
+    if (m_klikTegenhouden)
+        return;
+    m_klikTegenhouden = true;
+    qApp->installEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+        m_klikTegenhouden = false;
+        qApp->removeEventFilter(this);
+    });
+}
+
+} // namespace sheet

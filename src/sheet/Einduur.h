@@ -1,0 +1,55 @@
+#pragma once
+
+// The end-time box of the sheet: selects its text when it gets the focus, and checks and stores
+// the end time when the focus is about to leave it for another control of the window.
+
+#include <QObject>
+#include <QPointer>
+
+class FrmWedstrijdInput;
+class QLineEdit;
+
+namespace sheet {
+
+class Einduur : public QObject
+{
+    Q_OBJECT
+
+public:
+    /**
+     * The handling of the end-time box of this window, made on first use (as a child of the box)
+     * and then found again, so that connecting twice changes nothing.
+     */
+    static Einduur& verbinden(FrmWedstrijdInput& venster);
+
+    /** Text in the box is selected as a whole; an empty box gets the caret at its start. */
+    void TxtEinduur_GotFocus();
+
+    /**
+     * Checks the typed end time and stores it in the match on the sheet ("hh.mm", or one blank
+     * when the box is emptied). A text that is no time of day, or an end time that is not later
+     * than the begin time on the day of the match itself, is refused with a message.
+     * @param Cancel set to true when the box refuses to let the focus go
+     */
+    void TxtEinduur_Validate(bool& Cancel);
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    explicit Einduur(FrmWedstrijdInput& venster);
+    /** Only while a match is on the sheet (its frame is enabled then). */
+    bool wedstrijdOpBlad() const;
+    /** Swallows the rest of the mouse click that tried to take the focus from a refused box. */
+    void klikTegenhouden();
+
+    QPointer<FrmWedstrijdInput> m_venster;
+    QPointer<QLineEdit> m_vak;
+    bool m_bezig = false;
+    bool m_klikTegenhouden = false;
+};
+
+/** Connects the end-time box of the window's sheet (once). */
+void EinduurVerbinden(FrmWedstrijdInput& venster);
+
+} // namespace sheet

@@ -1,0 +1,365 @@
+#include "Proefgegevens.h"
+#include "QtAfdruk.h"
+#include "TestDatabase.h"
+#include "app/Bedrading.h"
+#include "core/Algemeen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/MDIFrm.h"
+#include "core/Opstart.h"
+#include "sheet/Einduur.h"
+#include "sheet/FrmVoorbehoud.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+using Soort = ui::TestMeldingen::Soort;
+
+namespace {
+
+// One home match of the own club on Sunday 12-09-2010 at 20.00, with an end time and remarks stored.
+class KopEnVoorbehoud : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_map.isValid());
+        testhulp::applicatiemapVullen(m_map.path());
+        app::dienstenBedraden();
+        core::zetApplicatiemap(m_map.path());
+        core::zetKlok(&m_klok);
+        FrmWedstrijdInput::zetProgrammaBeeindigen([] {});
+        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        QDir(m_map.path()).mkdir("wissel");
+        testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
+        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
+        testhulp::optieZetten(m_db, "ClubNr", "001");
+        testhulp::optieZetten(m_db, "ClubProv", "1");
+        testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
+        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
+        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
+        testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 1);
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4, 10);
+    }
+
+    void TearDown() override
+    {
+        m_db.sluiten();
+        app::venstersOpruimen();
+        MDIFrm::opruimen();
+        FrmWedstrijdInput::opruimen();
+        FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);
+        core::algemeenHerstellen();
+        core::zetApplicatiemap(QString());
+        core::zetKlok(nullptr);
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
+
+    FrmWedstrijdInput& starten(const QString& beginuur = "20.00")
+    {
+        testhulp::Wedstrijd w;
+        w.wedstrNr = "PAH01001";
+        w.lkThuis = "001";
+        w.nmthuis = "Eerste A";
+        w.lkUit = "002";
+        w.nmuit = "Tweede A";
+        w.uur = beginuur;
+        w.extra = {{"Einduur", "22.30"},
+                   {"VoorbehoudT", "Zaal te koud"},
+                   {"Voorbehoudu", "Net te laag\r\nBallen te zacht"},
+                   {"OpmOffScheids", " "}};
+        testhulp::wedstrijdToevoegen(m_db, w);
+        m_db.sluiten();
+        MDIFrm::standaard().Form_Load();
+        FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
+        QCoreApplication::processEvents();
+        sheet::EinduurVerbinden(f);
+        sheet::VoorbehoudVerbinden(f);
+        return f;
+    }
+
+    /** The window shown and active, as the user has it. */
+    static void tonen(FrmWedstrijdInput& f)
+    {
+        MDIFrm::standaard().show();
+        f.show();
+        f.activateWindow();
+        QCoreApplication::processEvents();
+    }
+
+    /** A column of the match as it is in the database. */
+    static QString opgeslagen(const QString& kolom)
+    {
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
+        return rs.veld(0).tekst();
+    }
+
+    /** Runs the check of the end-time box on a typed text; true when it refused. */
+    static bool valideren(FrmWedstrijdInput& f, const QString& tekst)
+    {
+        f.blad.TxtEinduur->setText(tekst);
+        bool cancel = false;
+        sheet::Einduur::verbinden(f).TxtEinduur_Validate(cancel);
+        return cancel;
+    }
+
+    void geenGeldigUur() { m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd", "Dit is geen geldig uur !"); }
+    void nietLater()
+    {
+        m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd",
+                                     "Het einduur moet later zijn dan het beginuur van de wedstrijd !");
+    }
+
+    QTemporaryDir m_map;
+    db::Database m_db;
+    core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
+    ui::TestMeldingenScope m_meldingen;
+};
+
+TEST_F(KopEnVoorbehoud, EndTimesAreWrittenAsHoursAndMinutes)
+{
+    FrmWedstrijdInput& f = starten();
+    QLineEdit* vak = f.blad.TxtEinduur;
+    const QList<std::pair<QString, QString>> gevallen = {
+        {"20:30", "20.30"}, {" 8 ", "08.00"}, {"20.", "20.00"}, {"23.59", "23.59"}, {"0", "00.00"}};
+    for (const auto& [getypt, uur] : gevallen) {
+        EXPECT_FALSE(valideren(f, getypt)) << getypt.toStdString();
+        EXPECT_EQ(opgeslagen("Einduur"), uur) << getypt.toStdString();
+        EXPECT_EQ(vak->text(), uur) << getypt.toStdString();
+        EXPECT_EQ(vak->selectedText(), uur) << getypt.toStdString();
+    }
+
+    EXPECT_FALSE(valideren(f, "   "));
+    EXPECT_EQ(opgeslagen("Einduur"), " ") << "an emptied box is stored as one blank";
+    EXPECT_EQ(vak->text(), "");
+
+    valideren(f, "21.00");
+    EXPECT_FALSE(valideren(f, "."));
+    EXPECT_EQ(opgeslagen("Einduur"), " ") << "a point alone empties the end time too";
+    EXPECT_EQ(vak->text(), "");
+}
+
+TEST_F(KopEnVoorbehoud, TextsThatAreNoTimeOfDayAreRefusedAndKept)
+{
+    FrmWedstrijdInput& f = starten();
+    for (const QString getypt : {"25", "9.75", "20.3.0", ".30", "24", "24.00", "24.30", "x", "12.5x0"}) {
+        geenGeldigUur();
+        EXPECT_TRUE(valideren(f, getypt)) << getypt.toStdString();
+        EXPECT_EQ(opgeslagen("Einduur"), "22.30") << getypt.toStdString();
+        EXPECT_EQ(f.blad.TxtEinduur->text(), getypt) << "the typed text stays for correcting";
+    }
+}
+
+TEST_F(KopEnVoorbehoud, OnTheMatchDayTheEndMustBeLaterThanTheBeginning)
+{
+    m_klok.zet(QDateTime(QDate(2010, 9, 12), QTime(23, 0)));
+    FrmWedstrijdInput& f = starten();
+    for (const QString getypt : {"19.30", "20:00"}) {
+        nietLater();
+        EXPECT_TRUE(valideren(f, getypt)) << getypt.toStdString();
+        EXPECT_EQ(opgeslagen("Einduur"), "22.30") << getypt.toStdString();
+    }
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "20.00") << "shown as the sheet writes it";
+    EXPECT_FALSE(valideren(f, "22.15"));
+    EXPECT_EQ(opgeslagen("Einduur"), "22.15");
+    EXPECT_FALSE(valideren(f, "")) << "emptying is always allowed";
+    EXPECT_EQ(opgeslagen("Einduur"), " ");
+
+    // Another day: an end before the beginning is taken (an entry made afterwards).
+    m_klok.zet(QDateTime(QDate(2010, 9, 13), QTime(9, 0)));
+    EXPECT_FALSE(valideren(f, "19.30"));
+    EXPECT_EQ(opgeslagen("Einduur"), "19.30");
+}
+
+TEST_F(KopEnVoorbehoud, AnUnreadableBeginTimeOrDateLeavesNothingToCompare)
+{
+    m_klok.zet(QDateTime(QDate(2010, 9, 12), QTime(23, 0)));
+    FrmWedstrijdInput& f = starten("");
+    EXPECT_FALSE(valideren(f, "19.30"));
+    EXPECT_EQ(opgeslagen("Einduur"), "19.30");
+
+    f.blad.TxtBeginuur->setText("20.00");
+    f.blad.TxtDatum->setText("");
+    EXPECT_FALSE(valideren(f, "19.45"));
+    EXPECT_EQ(opgeslagen("Einduur"), "19.45");
+}
+
+TEST_F(KopEnVoorbehoud, ALockedSheetChecksNothing)
+{
+    FrmWedstrijdInput& f = starten();
+    f.bladVergrendelen(false);
+    EXPECT_FALSE(valideren(f, "25"));
+    EXPECT_EQ(opgeslagen("Einduur"), "22.30");
+}
+
+TEST_F(KopEnVoorbehoud, LeavingTheEndTimeBoxChecksItAndARefusalKeepsTheFocus)
+{
+    FrmWedstrijdInput& f = starten();
+    tonen(f);
+    QLineEdit* vak = f.blad.TxtEinduur;
+
+    vak->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(vak->hasFocus());
+    EXPECT_EQ(vak->selectedText(), "22.30") << "the whole text is selected on entering";
+
+    QTest::keyClicks(vak, "25");
+    EXPECT_EQ(vak->text(), "25");
+    geenGeldigUur();
+    QTest::keyClick(vak, Qt::Key_Tab);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_TRUE(vak->hasFocus()) << "a refused end time keeps the focus";
+    EXPECT_EQ(vak->text(), "25");
+    EXPECT_EQ(opgeslagen("Einduur"), "22.30");
+
+    // A click on another control does not reach it either.
+    QSignalSpy klikken(f.blad.CmdVoorbehoudT, &QPushButton::clicked);
+    geenGeldigUur();
+    QTest::mouseClick(f.blad.CmdVoorbehoudT, Qt::LeftButton);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_TRUE(vak->hasFocus());
+    EXPECT_EQ(klikken.count(), 0);
+    EXPECT_FALSE(FrmVoorbehoud::bestaat() && FrmVoorbehoud::standaard().isVisible());
+
+    // Another window taking the activation is no leaving of the box.
+    QWidget ander;
+    ander.show();
+    ander.activateWindow();
+    QCoreApplication::processEvents();
+    f.activateWindow();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(m_meldingen->getoond().size() == 2) << "no check on deactivation";
+
+    vak->selectAll();
+    QTest::keyClicks(vak, "21:15");
+    f.blad.CmdVoorbehoudU->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(f.blad.CmdVoorbehoudU->hasFocus());
+    EXPECT_EQ(vak->text(), "21.15");
+    EXPECT_EQ(opgeslagen("Einduur"), "21.15");
+
+    // Coming back into an empty box puts the caret at its start.
+    vak->clear();
+    vak->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(vak->cursorPosition(), 0);
+    f.blad.CmdVoorbehoudU->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(opgeslagen("Einduur"), " ");
+}
+
+TEST_F(KopEnVoorbehoud, TheMenuOpensTheVisitorsRemarkAndSluitenStoresIt)
+{
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuVoorbBezoekers")->trigger();
+    ASSERT_TRUE(FrmVoorbehoud::bestaat());
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    EXPECT_TRUE(v.isVisible());
+    EXPECT_EQ(v.windowTitle(), "Voorbehoud Bezoekers");
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Net te laag\nBallen te zacht");
+    EXPECT_EQ(f.LabX->text(), "Bezoekers");
+    EXPECT_TRUE(f.testAttribute(Qt::WA_Disabled)) << "the main window waits for the remark";
+    EXPECT_EQ(v.frameGeometry().size(), QSize(ui::twips(6855), ui::twips(3885)));
+
+    v.TxtCommentaar->setPlainText("Eerste regel\nTweede regel");
+    v.CmdSluiten->click();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Eerste regel\r\nTweede regel") << "line breaks kept";
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
+
+    // Emptied: one blank, and the next opening shows an empty box at the designed size again.
+    f.blad.CmdVoorbehoudU->click();
+    v.resize(200, 100);
+    v.TxtCommentaar->clear();
+    v.CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), " ");
+    f.menu("MnuVoorbBezoekers")->trigger();
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "");
+    EXPECT_EQ(v.frameGeometry().size(), QSize(ui::twips(6855), ui::twips(3885)));
+    v.CmdSluiten->click();
+}
+
+TEST_F(KopEnVoorbehoud, EachButtonOpensItsOwnRemark)
+{
+    FrmWedstrijdInput& f = starten();
+    FrmVoorbehoud* v = nullptr;
+
+    f.blad.CmdVoorbehoudT->click();
+    v = &FrmVoorbehoud::standaard();
+    EXPECT_EQ(v->windowTitle(), "Voorbehoud Thuisploeg");
+    EXPECT_EQ(v->TxtCommentaar->toPlainText(), "Zaal te koud");
+    EXPECT_EQ(v->intVoorbehoudSoort, 0);
+    v->CmdSluiten->click();
+
+    f.menu("MnuVoorbOffScheids")->trigger();
+    EXPECT_EQ(f.LabX->text(), "OfficieleScheids");
+    EXPECT_EQ(v->windowTitle(), "Voorbehoud Officiële Scheidsrechter");
+    EXPECT_EQ(v->TxtCommentaar->toPlainText(), "") << "a blank shows as an empty box";
+    v->TxtCommentaar->setPlainText("Scheidsrechter ter plaatse");
+    v->CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("OpmOffScheids"), "Scheidsrechter ter plaatse");
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Net te laag\r\nBallen te zacht");
+}
+
+TEST_F(KopEnVoorbehoud, AnnulerenStoresNothingAndIsRememberedForTheCloseBox)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdVoorbehoudT->click();
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    EXPECT_FALSE(v.blnGeannuleerd);
+
+    // The close box stores like Sluiten.
+    v.TxtCommentaar->setPlainText("Via het kruisje");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Niet bewaren");
+    v.CmdAnnuleren->click();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled)) << "the main window is given back";
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+
+    // Until Sluiten is pressed, the close box does not store either.
+    f.blad.CmdVoorbehoudT->click();
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Via het kruisje");
+    v.TxtCommentaar->setPlainText("Weer niet");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Nu wel");
+    v.CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Nu wel");
+    f.blad.CmdVoorbehoudT->click();
+    v.TxtCommentaar->setPlainText("Ook via het kruisje");
+    v.close();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Ook via het kruisje");
+}
+
+TEST_F(KopEnVoorbehoud, AnUnknownCommandWordShowsNothing)
+{
+    FrmWedstrijdInput& f = starten();
+    f.LabX->setText("Thuis");
+    f.uitschakelen();
+    FrmVoorbehoud::standaard().toon();
+    EXPECT_FALSE(FrmVoorbehoud::standaard().isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Zaal te koud");
+}
+
+} // namespace
