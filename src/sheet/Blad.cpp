@@ -2,6 +2,8 @@
 
 #include "BladIndeling.h"
 #include "BladOpbouw.h"
+#include "Einduur.h"
+#include "FrmVoorbehoud.h"
 #include "Forfait.h"
 #include "Setinvoer.h"
 #include "Uitslag.h"
@@ -30,6 +32,8 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
         return;
     bladBouwen(venster.werkvlak(), b);
     new Setinvoer(venster, *this);
+    EinduurVerbinden(venster);
+    VoorbehoudVerbinden(venster);
     connect(b.LstNaamLokaal, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0)
             LstNaamLokaal_Click();

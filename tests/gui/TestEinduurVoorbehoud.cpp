@@ -1,11 +1,4 @@
-#include "Proefgegevens.h"
-#include "QtAfdruk.h"
-#include "TestDatabase.h"
-#include "app/Bedrading.h"
-#include "core/Algemeen.h"
-#include "core/FrmWedstrijdInput.h"
-#include "core/MDIFrm.h"
-#include "core/Opstart.h"
+#include "BladTest.h"
 #include "sheet/Einduur.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/TestMeldingen.h"
@@ -32,64 +25,19 @@ using Soort = ui::TestMeldingen::Soort;
 namespace {
 
 // One home match of the own club on Sunday 12-09-2010 at 20.00, with an end time and remarks stored.
-class KopEnVoorbehoud : public ::testing::Test
+class KopEnVoorbehoud : public testhulp::BladTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_map.isValid());
-        testhulp::applicatiemapVullen(m_map.path());
-        app::dienstenBedraden();
-        core::zetApplicatiemap(m_map.path());
-        core::zetKlok(&m_klok);
-        FrmWedstrijdInput::zetProgrammaBeeindigen([] {});
-        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
-        QDir(m_map.path()).mkdir("wissel");
-        testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
-        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
-        testhulp::optieZetten(m_db, "ClubNr", "001");
-        testhulp::optieZetten(m_db, "ClubProv", "1");
-        testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
-        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
-        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
-        testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 1);
-        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4, 10);
-    }
-
-    void TearDown() override
-    {
-        m_db.sluiten();
-        app::venstersOpruimen();
-        MDIFrm::opruimen();
-        FrmWedstrijdInput::opruimen();
-        FrmWedstrijdInput::zetProgrammaBeeindigen(nullptr);
-        core::algemeenHerstellen();
-        core::zetApplicatiemap(QString());
-        core::zetKlok(nullptr);
-        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
-    }
-
     FrmWedstrijdInput& starten(const QString& beginuur = "20.00")
     {
-        testhulp::Wedstrijd w;
-        w.wedstrNr = "PAH01001";
-        w.lkThuis = "001";
-        w.nmthuis = "Eerste A";
-        w.lkUit = "002";
-        w.nmuit = "Tweede A";
+        testhulp::Wedstrijd w = wedstrijd("PAH01001", "A");
         w.uur = beginuur;
         w.extra = {{"Einduur", "22.30"},
                    {"VoorbehoudT", "Zaal te koud"},
                    {"Voorbehoudu", "Net te laag\r\nBallen te zacht"},
                    {"OpmOffScheids", " "}};
         testhulp::wedstrijdToevoegen(m_db, w);
-        m_db.sluiten();
-        MDIFrm::standaard().Form_Load();
-        FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
-        QCoreApplication::processEvents();
-        sheet::EinduurVerbinden(f);
-        sheet::VoorbehoudVerbinden(f);
-        return f;
+        return BladTest::starten();
     }
 
     /** The window shown and active, as the user has it. */
@@ -124,11 +72,6 @@ protected:
         m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd",
                                      "Het einduur moet later zijn dan het beginuur van de wedstrijd !");
     }
-
-    QTemporaryDir m_map;
-    db::Database m_db;
-    core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
-    ui::TestMeldingenScope m_meldingen;
 };
 
 TEST_F(KopEnVoorbehoud, EndTimesAreWrittenAsHoursAndMinutes)
