@@ -184,7 +184,7 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
 
     connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
     connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
-    connect(MnuBeheerOpties, &QAction::triggered, this, &FrmWedstrijdInput::MnuBeheerOpties_Click);
+    menuHandlersVerbinden();
     // Choosing an entry from code runs the same handling as a click.
     connect(LstSeizoen, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
@@ -398,14 +398,6 @@ void FrmWedstrijdInput::CmdEinde_Click()
 void FrmWedstrijdInput::MnuBestandSluiten_Click()
 {
     CmdEinde->click();
-}
-
-void FrmWedstrijdInput::MnuBeheerOpties_Click()
-{
-    uitschakelen();
-    LabX->setText(QStringLiteral("Opties"));
-    if (core::IStamgegevens* s = core::diensten().stamgegevens)
-        s->OptiesTonen();
 }
 
 void FrmWedstrijdInput::lijstKiezen(QListWidget* lijst, int rij)

@@ -92,6 +92,18 @@ public:
     /** A match is on the sheet: the sheet frame, the remark button and the match menus are enabled. */
     void bladOntgrendelen();
 
+    /** @name Printing (1 for yes, 0 for no), through the printing service */
+    ///@{
+    void AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen);
+    void AfdrukkenWedstrijdbladVoorAanvang(int afdrukken, int sluiten);
+    void AfdrukkenWedstrijdbladNaAfloop(int variant);
+    ///@}
+
+    /** The administrator's menus by the log-in state: logged in, or not (then only Inloggen is on). */
+    void beheerderAangemeld(bool aangemeld);
+    /** The code of the own club in the results file: its province abbreviation without dots and its number. */
+    static QString clubcode();
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -102,6 +114,28 @@ private slots:
     void CmdEinde_Click();
     void MnuBestandSluiten_Click();
     void MnuBeheerOpties_Click();
+    void MnuAfdrScheidsrechtersblaadjes2_Click();
+    void MnuAfdrScheidsrechtersblaadjes1_Click();
+    void MnuAfdrScheidsblaadjesApart2blzOpenen_Click();
+    void MnuAfdrScheidsblaadjesApart2blzAfdrukken_Click();
+    void MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen_Click();
+    void MnuAfdrScheidsblaadjesApart2blzTeKnippenAfdrukken_Click();
+    void MnuAfdrWedstrijdbladVoorAanvangOpenen_Click();
+    void MnuAfdrWedstrijdbladVoorAanvangAfdrukken_Click();
+    void MnuAfdrWedstrijdbladNaOff_Click();
+    void MnuAfdrWedstrijdbladNaWit_Click();
+    void MnuAfdrSterktelijst_Click();
+    void MnuBeheerSterktelijst_Click();
+    void MnuBeheerClubs_Click();
+    void MnuBeheerWedstrijdToevoegen_Click();
+    void MnuGegevensImportKorvat_Click();
+    void MnuBeheerGegevensExport_Click();
+    void MnuBeheerGegevensExportTTR_Click();
+    void MnuBeheerInloggen_Click();
+    void MnuBeheerUitloggen_Click();
+    void MnuBeheerPaswoordWijzigen_Click();
+    /** The items of what is not there yet. */
+    void nietBeschikbaar();
     void LstSeizoen_Click();
     void LstSpeelweek_Click();
     void LstWedstrijden_Click();
@@ -110,6 +144,8 @@ private slots:
 private:
     explicit FrmWedstrijdInput(QWidget* parent = nullptr);
     void menusMaken();
+    void menuHandlersVerbinden();
+    void sterktelijstTonen(const QString& woord);
     void Form_KeyUp(int KeyCode, int Shift);
     void Form_QueryUnload();
 

@@ -46,6 +46,12 @@ public:
     virtual bool vraagJaNee(const QString& titel, const QString& tekst) = 0;
 
     /**
+     * As vraagJaNee, but with "Nee" as the default button: Enter alone answers Nee. For questions
+     * whose Ja cannot be undone.
+     */
+    virtual bool vraagNeeJa(const QString& titel, const QString& tekst) = 0;
+
+    /**
      * Lets the user choose a folder.
      * @param titel dialog title
      * @param standaard folder the dialog starts in, and the answer when the user cancels

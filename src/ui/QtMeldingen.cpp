@@ -66,17 +66,31 @@ void QtMeldingen::informatie(const QString& titel, const QString& tekst)
     toonMetOk(QMessageBox::Information, titel, tekst);
 }
 
-bool QtMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
+namespace {
+
+bool vraag(const QString& titel, const QString& tekst, bool jaStandaard)
 {
     QWidget* actief = QApplication::activeWindow();
     QMessageBox box(actief);
     vulBox(box, QMessageBox::Question, titel, tekst);
     QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
-    box.setDefaultButton(ja);
+    box.setDefaultButton(jaStandaard ? ja : nee);
     box.setEscapeButton(nee);
     tonen(box, actief);
     return box.clickedButton() == ja;
+}
+
+} // namespace
+
+bool QtMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
+{
+    return vraag(titel, tekst, true);
+}
+
+bool QtMeldingen::vraagNeeJa(const QString& titel, const QString& tekst)
+{
+    return vraag(titel, tekst, false);
 }
 
 QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)

@@ -15,6 +15,7 @@ public:
     void waarschuwing(const QString& titel, const QString& tekst) override;
     void informatie(const QString& titel, const QString& tekst) override;
     bool vraagJaNee(const QString& titel, const QString& tekst) override;
+    bool vraagNeeJa(const QString& titel, const QString& tekst) override;
     QString kiesMap(const QString& titel, const QString& standaard) override;
     QString kiesBestand(const QString& titel, const QString& map, const QString& filter) override;
 };

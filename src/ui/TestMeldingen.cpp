@@ -15,6 +15,8 @@ QString soortNaam(TestMeldingen::Soort soort)
         return QStringLiteral("Informatie");
     case TestMeldingen::Soort::Vraag:
         return QStringLiteral("Vraag");
+    case TestMeldingen::Soort::VraagNee:
+        return QStringLiteral("Vraag (Nee standaard)");
     case TestMeldingen::Soort::Map:
         return QStringLiteral("Map");
     case TestMeldingen::Soort::Bestand:
@@ -61,7 +63,16 @@ void TestMeldingen::verwachtMelding(Soort soort, const QString& titel, const QSt
 
 bool TestMeldingen::vraagJaNee(const QString& titel, const QString& tekst)
 {
-    const Melding melding{Soort::Vraag, titel, tekst};
+    return vraag({Soort::Vraag, titel, tekst});
+}
+
+bool TestMeldingen::vraagNeeJa(const QString& titel, const QString& tekst)
+{
+    return vraag({Soort::VraagNee, titel, tekst});
+}
+
+bool TestMeldingen::vraag(const Melding& melding)
+{
     m_getoond.append(melding);
     if (m_jaNee.isEmpty())
         onverwachtGetoond(melding);

@@ -36,6 +36,7 @@ public:
         Waarschuwing,
         Informatie,
         Vraag,
+        VraagNee, ///< a question with Nee as its default button
         Map,
         Bestand
     };
@@ -54,6 +55,7 @@ public:
     void waarschuwing(const QString& titel, const QString& tekst) override;
     void informatie(const QString& titel, const QString& tekst) override;
     bool vraagJaNee(const QString& titel, const QString& tekst) override;
+    bool vraagNeeJa(const QString& titel, const QString& tekst) override;
     QString kiesMap(const QString& titel, const QString& standaard) override;
     QString kiesBestand(const QString& titel, const QString& map, const QString& filter) override;
 
@@ -109,6 +111,7 @@ public:
     void wis();
 
 private:
+    bool vraag(const Melding& melding);
     [[noreturn]] void onverwachtGetoond(const Melding& melding);
     void meldingGetoond(const Melding& melding);
 
