@@ -167,9 +167,9 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
         }
     }
 
-    const QString kapitein = (thuis ? a.rsMatchen.veld(QStringLiteral("KapiteinT"))
-                                    : a.rsMatchen.veld(QStringLiteral("KapiteinU")))
-                                 .tekst();
+    // A captain chosen empty is stored as one blank: that is no captain either.
+    const QString kapitein = inhoud(thuis ? a.rsMatchen.veld(QStringLiteral("KapiteinT"))
+                                          : a.rsMatchen.veld(QStringLiteral("KapiteinU")));
     if (kapitein.isEmpty())
         return;
     const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;

@@ -160,7 +160,8 @@ TEST_F(Wedstrijdblad, ATeamOfThreeShowsTheDoublesPairAndHidesTheFourthPlace)
     Wedstrijd drie = wedstrijd("PAH01002", "G");
     drie.nmthuis = "Eerste G2";
     drie.extra = {{"THUISSP1", "500001"}, {"THUISSP2", "500002"}, {"THUISSP3", "500003"},
-                  {"Opmerk1", "500001500003"}, {"UITSP1", "500005"}, {"Opmerk2", "500005500006"}};
+                  {"Opmerk1", "500001500003"}, {"UITSP1", "500005"}, {"Opmerk2", "500005500006"},
+                  {"KapiteinT", " "}};
     testhulp::wedstrijdToevoegen(m_db, drie);
     FrmWedstrijdInput& f = starten();
     const core::Wedstrijdblad& b = f.blad;
@@ -168,6 +169,9 @@ TEST_F(Wedstrijdblad, ATeamOfThreeShowsTheDoublesPairAndHidesTheFourthPlace)
     EXPECT_EQ(algemeen().intLaatsteWedstrijd, 9);
     EXPECT_EQ(b.LabTNaamSpeler[4]->text(), "Speler 1 - Speler 3");
     EXPECT_EQ(b.LabUNaamSpeler[4]->text(), "") << "a place of the visitors is empty";
+    EXPECT_TRUE(b.CmdTKapitein->isHidden()) << "a captain stored as a blank is no captain";
+    EXPECT_FALSE(b.OptTKapitein[0]->isHidden());
+    EXPECT_FALSE(b.OptTKapitein[0]->isChecked());
     EXPECT_TRUE(b.CmdCompNrT[3]->isHidden());
     EXPECT_FALSE(b.CmdCompNrT[4]->isHidden());
     EXPECT_FALSE(b.TxtSet1T[9]->isHidden());
