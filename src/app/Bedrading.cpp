@@ -1,7 +1,10 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "masterdata/FrmClubs.h"
+#include "masterdata/FrmWedstrijdToevoegen.h"
 #include "masterdata/Opties.h"
+#include "masterdata/Paswoord.h"
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
 #include "sheet/FrmVoorbehoud.h"
@@ -20,6 +23,9 @@ void dienstenBedraden()
 void venstersOpruimen()
 {
     Opties::opruimen();
+    Paswoord::opruimen();
+    FrmClubs::opruimen();
+    FrmWedstrijdToevoegen::opruimen();
     FrmVoorbehoud::opruimen();
 }
 

@@ -3,6 +3,7 @@
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
+#include "core/Ansi.h"
 #include "core/Vertalingen.h"
 #include "core/Tekst.h"
 
@@ -15,14 +16,28 @@ namespace masterdata {
 const QList<OptieRegel>& optieRegels()
 {
     static const QList<OptieRegel> regels{
-        {PadOmschrijving, QStringLiteral("Pad Opslaan"), Invoer::Map},
-        {QStringLiteral("Provincie"), QStringLiteral("Provincie"), Invoer::Provincie},
-        {QStringLiteral("Clubnummer"), QStringLiteral("ClubNr"), Invoer::Clubnummer},
-        {QStringLiteral("Provincie van de club"), QStringLiteral("ClubProv"), Invoer::Provincie},
-        {QStringLiteral("Weergave van de wedstrijden"), QStringLiteral("Weergave Wedstrijden"), Invoer::Weergave},
-        {QStringLiteral("Strenge controle van de ploegopstelling"), QStringLiteral("Streng"), Invoer::JaNee},
+        {PadOmschrijving, QStringLiteral("Pad Opslaan"), Invoer::Map,
+         QStringLiteral("De map waarin de import- en exportbestanden staan.")},
+        {QStringLiteral("Provincie"), QStringLiteral("Provincie"), Invoer::Provincie,
+         QStringLiteral("De provincie van de gebruiker.")},
+        {QStringLiteral("Clubnummer"), QStringLiteral("ClubNr"), Invoer::Clubnummer,
+         QStringLiteral("Het nummer van de eigen club (3 cijfers).")},
+        {QStringLiteral("Provincie van de club"), QStringLiteral("ClubProv"), Invoer::Provincie,
+         QStringLiteral("De provincie van de eigen club.")},
+        {QStringLiteral("Weergave van de wedstrijden"), QStringLiteral("Weergave Wedstrijden"), Invoer::Weergave,
+         QStringLiteral("Welke wedstrijden de lijst toont.")},
+        {QStringLiteral("Strenge controle van de ploegopstelling"), QStringLiteral("Streng"), Invoer::JaNee,
+         QStringLiteral("Een ploegopstelling die de regels niet volgt, weigeren.")},
+        {QStringLiteral("Dubbelspel bij ploegen van twee"), QStringLiteral("SuperDubbelSpelen"), Invoer::JaNee,
+         QStringLiteral("Ploegen van twee spelers spelen ook het dubbelspel.")},
         {QStringLiteral("Aantal karakters van het computernummer"), QStringLiteral("Aantal Karakters CompNr"),
-         Invoer::Breedte},
+         Invoer::Breedte, QStringLiteral("Het aantal karakters van een computernummer.")},
+        {QStringLiteral("Comiténummer"), QStringLiteral("Comité Nummer"), Invoer::Getal,
+         QStringLiteral("Het nummer van het bevoegde comité.")},
+        {QStringLiteral("Munteenheid"), QStringLiteral("Munteenheid"), Invoer::Tekst,
+         QStringLiteral("De munteenheid (bijvoorbeeld EUR).")},
+        {PaswoordOmschrijving, QStringLiteral("PaswoordBeheer"), Invoer::Paswoord,
+         QStringLiteral("Het paswoord waarmee de beheerder inlogt; leeg: geen paswoord.")},
     };
     return regels;
 }
@@ -81,6 +96,28 @@ Controle optieControleren(const OptieRegel& regel, const QString& invoer)
         if (t.compare(u"J", Qt::CaseInsensitive) != 0 && t.compare(u"N", Qt::CaseInsensitive) != 0)
             return {false, QString(), QStringLiteral("Kies J of N !")};
         return {true, t.toUpper(), QString()};
+    case Invoer::Getal:
+        if (!t.isEmpty() && (!cijfers.match(t).hasMatch() || t.size() > 9))
+            return {false, QString(), QStringLiteral("Vul een getal in (alleen cijfers) !")};
+        return {true, t, QString()};
+    case Invoer::Tekst:
+        if (t.size() > 50)
+            return {false, QString(), QStringLiteral("De tekst mag hoogstens 50 tekens lang zijn !")};
+        return {true, t, QString()};
+    case Invoer::Paswoord: {
+        // The password is kept as typed, blanks included; it is stored in its coded form, which works
+        // on the codes of the Windows code page only.
+        for (const QChar c : invoer) {
+            if (c.unicode() < 32 || core::vanAnsi(core::naarAnsi(QString(c))) != QString(c))
+                return {false, QString(),
+                        QStringLiteral("Het paswoord mag alleen letters, cijfers en gewone leestekens bevatten !")};
+        }
+        const QString gecodeerd = core::PaswoordCoderen(invoer);
+        // One blank is how an empty option is stored: this password would read back as none.
+        if (gecodeerd == u" ")
+            return {false, QString(), QStringLiteral("Dit paswoord kan niet gebruikt worden !")};
+        return {true, gecodeerd, QString()};
+    }
     }
     return {false, QString(), QString()};
 }
@@ -91,6 +128,24 @@ void optieOpslaan(const QString& soort, const QString& waarde)
     const db::Waarde opgeslagen = core::objAlgemeneFuncties().GeenLegeInhoud(waarde);
     if (d.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = ?"), {opgeslagen, soort}) == 0)
         d.uitvoeren(QStringLiteral("INSERT INTO Opties (Soort, Item) VALUES (?, ?)"), {soort, opgeslagen});
+}
+
+QStringList optiesOpslaan(const QHash<QString, QString>& waarden)
+{
+    QStringList gewijzigd;
+    db::Transactie t(core::algemeen().dbGegevens);
+    for (auto it = waarden.constBegin(); it != waarden.constEnd(); ++it) {
+        if (optieWaarde(it.key()) != core::objAlgemeneFuncties().Inhoud(it.value()).tekst())
+            gewijzigd << it.key();
+        optieOpslaan(it.key(), it.value());
+    }
+    t.vastleggen();
+    return gewijzigd;
+}
+
+bool paswoordJuist(const QString& getypt)
+{
+    return core::PaswoordDecoderen(optieWaarde(QStringLiteral("PaswoordBeheer"))) == getypt;
 }
 
 QList<std::pair<int, QString>> provinciesVoorKeuze()

@@ -2,7 +2,9 @@
 
 // The options as the options window shows and stores them.
 
+#include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 namespace masterdata {
@@ -14,7 +16,10 @@ enum class Invoer
     Clubnummer,
     Breedte,   ///< the width of a member number
     Weergave,  ///< own club's matches ("0") or the whole province's ("1")
-    JaNee
+    JaNee,
+    Getal,     ///< a whole number, or nothing
+    Tekst,     ///< free text
+    Paswoord   ///< the administrator password, stored in its coded form
 };
 
 struct OptieRegel
@@ -22,9 +27,11 @@ struct OptieRegel
     QString omschrijving; ///< the entry in the options list
     QString soort;        ///< the option key in Opties
     Invoer invoer;
+    QString uitleg;       ///< what the option does, shown above its value
 };
 
 inline const QString PadOmschrijving = QStringLiteral("Pad voor import- en exportbestanden");
+inline const QString PaswoordOmschrijving = QStringLiteral("Paswoord van de beheerder");
 
 /** The entries of the options list, in their order. */
 const QList<OptieRegel>& optieRegels();
@@ -44,6 +51,15 @@ Controle optieControleren(const OptieRegel& regel, const QString& invoer);
 
 /** Stores an option (an empty value as one blank); a missing row is added. */
 void optieOpslaan(const QString& soort, const QString& waarde);
+
+/**
+ * Stores every option of the table in one transaction.
+ * @return the keys whose stored value changed
+ */
+QStringList optiesOpslaan(const QHash<QString, QString>& waarden);
+
+/** True when the typed text is the administrator password that option 'PaswoordBeheer' holds. */
+bool paswoordJuist(const QString& getypt);
 
 /** The provinces to choose from, in the order of their names: number and name. */
 QList<std::pair<int, QString>> provinciesVoorKeuze();

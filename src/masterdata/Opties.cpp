@@ -1,6 +1,8 @@
 #include "Opties.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/FolderOpenen.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
@@ -83,20 +85,23 @@ void Opties::Form_Load()
     m_geladen = true;
 
     const QString woord = FrmWedstrijdInput::bestaat() ? FrmWedstrijdInput::standaard().LabX->text() : QString();
+    QString pagina;
+    if (woord == u"Opties-PadOpslaan")
+        pagina = masterdata::PadOmschrijving;
+    else if (woord == u"Paswoord")
+        pagina = masterdata::PaswoordOmschrijving;
     int rij = 0;
-    if (woord == u"Opties-PadOpslaan") {
-        const auto& regels = masterdata::optieRegels();
-        for (int i = 0; i < regels.size(); ++i) {
-            if (regels[i].omschrijving == masterdata::PadOmschrijving)
-                rij = i;
-        }
+    const auto& regels = masterdata::optieRegels();
+    for (int i = 0; i < regels.size(); ++i) {
+        if (regels[i].omschrijving == pagina)
+            rij = i;
     }
     {
         const QSignalBlocker stil(LstOpties);
         LstOpties->setCurrentRow(-1);
     }
     LstOpties->setCurrentRow(rij);
-    if (woord == u"Opties-PadOpslaan")
+    if (!pagina.isEmpty())
         TxtWaarde->setFocus();
 }
 
@@ -120,32 +125,26 @@ void Opties::invoerTonen()
     CboWaarde->setVisible(keuze);
     CmdBladeren->setVisible(r->invoer == Invoer::Map);
     CboWaarde->clear();
+    LabOmschrijving->setText(r->uitleg);
+    TxtWaarde->setEchoMode(r->invoer == Invoer::Paswoord ? QLineEdit::Password : QLineEdit::Normal);
     switch (r->invoer) {
     case Invoer::Map:
-        LabOmschrijving->setText(QStringLiteral("De map waarin de import- en exportbestanden staan."));
-        TxtWaarde->setText(QDir::toNativeSeparators(w));
-        break;
     case Invoer::Clubnummer:
-        LabOmschrijving->setText(QStringLiteral("Het nummer van de eigen club (3 cijfers)."));
-        TxtWaarde->setText(w);
-        break;
     case Invoer::Breedte:
-        LabOmschrijving->setText(QStringLiteral("Het aantal karakters van een computernummer."));
-        TxtWaarde->setText(w);
+    case Invoer::Getal:
+    case Invoer::Tekst:
+    case Invoer::Paswoord:
+        TxtWaarde->setText(getoondeTekst(*r));
         break;
     case Invoer::Provincie:
-        LabOmschrijving->setText(r->soort == u"ClubProv" ? QStringLiteral("De provincie van de eigen club.")
-                                                         : QStringLiteral("De provincie van de gebruiker."));
         for (const auto& [nr, naam] : masterdata::provinciesVoorKeuze())
             CboWaarde->addItem(naam, QString::number(nr));
         break;
     case Invoer::Weergave:
-        LabOmschrijving->setText(QStringLiteral("Welke wedstrijden de lijst toont."));
         CboWaarde->addItem(QStringLiteral("Alleen de wedstrijden van de eigen club"), QStringLiteral("0"));
         CboWaarde->addItem(QStringLiteral("Alle wedstrijden van de provincie"), QStringLiteral("1"));
         break;
     case Invoer::JaNee:
-        LabOmschrijving->setText(QStringLiteral("Een ploegopstelling die de regels niet volgt, weigeren."));
         CboWaarde->addItem(QStringLiteral("Ja"), QStringLiteral("J"));
         CboWaarde->addItem(QStringLiteral("Nee"), QStringLiteral("N"));
         break;
@@ -159,6 +158,16 @@ void Opties::invoerTonen()
     m_vullen = false;
 }
 
+QString Opties::getoondeTekst(const OptieRegel& regel) const
+{
+    const QString w = m_waarden.value(regel.soort);
+    if (regel.invoer == Invoer::Map)
+        return QDir::toNativeSeparators(w);
+    if (regel.invoer == Invoer::Paswoord)
+        return core::PaswoordDecoderen(w);
+    return w;
+}
+
 void Opties::LstOpties_Click()
 {
     invoerTonen();
@@ -167,13 +176,13 @@ void Opties::LstOpties_Click()
 void Opties::TxtWaarde_LostFocus()
 {
     const OptieRegel* r = gekozenRegel();
-    if (!r || m_vullen || !TxtWaarde->isVisibleTo(this))
+    if (!m_geladen || !r || m_vullen || !TxtWaarde->isVisibleTo(this))
         return;
+    TxtWaarde->setModified(false);
     const masterdata::Controle c = masterdata::optieControleren(*r, TxtWaarde->text());
     if (!c.ok) {
         m_vullen = true;
-        TxtWaarde->setText(r->invoer == Invoer::Map ? QDir::toNativeSeparators(m_waarden.value(r->soort))
-                                                    : m_waarden.value(r->soort));
+        TxtWaarde->setText(getoondeTekst(*r));
         m_vullen = false;
         ui::meldingen().kritiek(QStringLiteral("Opties"), c.melding);
         return;
@@ -207,7 +216,7 @@ void Opties::CmdSluiten_Click()
 void Opties::closeEvent(QCloseEvent* event)
 {
     // A value typed but not yet left counts too.
-    if (TxtWaarde->hasFocus())
+    if (TxtWaarde->hasFocus() || TxtWaarde->isModified())
         TxtWaarde_LostFocus();
     Form_Unload();
     event->accept();
@@ -217,19 +226,32 @@ void Opties::Form_Unload()
 {
     if (!m_geladen)
         return;
-    core::Algemeen& a = core::algemeen();
-    {
-        db::Transactie t(a.dbGegevens);
-        for (auto it = m_waarden.constBegin(); it != m_waarden.constEnd(); ++it)
-            masterdata::optieOpslaan(it.key(), it.value());
-        t.vastleggen();
-    }
+    const QStringList gewijzigd = masterdata::optiesOpslaan(m_waarden);
     // The shared state follows what was stored.
     core::OptiesLezen();
     m_geladen = false;
-    if (FrmWedstrijdInput::bestaat()) {
-        FrmWedstrijdInput& hoofd = FrmWedstrijdInput::standaard();
-        hoofd.LabX->setText(QString());
-        hoofd.teruggeven();
+    if (!FrmWedstrijdInput::bestaat())
+        return;
+    FrmWedstrijdInput& hoofd = FrmWedstrijdInput::standaard();
+    if (!core::objAlgemeneFuncties().Inhoud(m_waarden.value(QStringLiteral("PaswoordBeheer"))).tekst().isEmpty()) {
+        hoofd.MnuBeheerInloggen->setVisible(true);
+        hoofd.MnuBeheerUitloggen->setVisible(true);
     }
+    hoofd.LabX->setText(QString());
+    hoofd.teruggeven();
+    if (!hoofd.isGeladen())
+        return;
+    const auto veranderd = [&](std::initializer_list<const char*> sleutels) {
+        for (const char* s : sleutels) {
+            if (gewijzigd.contains(QString::fromUtf8(s), Qt::CaseInsensitive))
+                return true;
+        }
+        return false;
+    };
+    // The play dates and matches depend on the view and the own club; the sheet on the member-number
+    // width and the doubles of teams of two.
+    if (veranderd({"Weergave Wedstrijden", "ClubNr", "ClubProv", "Provincie"}))
+        hoofd.LijstHerselecteren(hoofd.LstSeizoen);
+    else if (veranderd({"Aantal Karakters CompNr", "SuperDubbelSpelen"}))
+        hoofd.LijstHerselecteren(hoofd.LstWedstrijden);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The options window: the import/export folder, the own province and club, the view of the match
-// list, strict line-up checks and the width of a member number.
+// list, strict line-up checks, the doubles of teams of two, the width of a member number, the
+// committee, the currency and the administrator password.
 
 #include "masterdata/OptieBeheer.h"
 #include "ui/StandaardInstantie.h"
@@ -51,6 +52,8 @@ private:
     void Form_Unload();
     const masterdata::OptieRegel* gekozenRegel() const;
     void invoerTonen();
+    /** The text the value box shows for the option's held value. */
+    QString getoondeTekst(const masterdata::OptieRegel& regel) const;
 
     QHash<QString, QString> m_waarden;
     bool m_geladen = false;

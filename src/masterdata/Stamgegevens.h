@@ -10,9 +10,9 @@ class Stamgegevens : public core::IStamgegevens
 {
 public:
     void OptiesTonen() override;
-    void PaswoordTonen() override {}
-    void ClubsTonen() override {}
-    void WedstrijdToevoegenTonen() override {}
+    void PaswoordTonen() override;
+    void ClubsTonen() override;
+    void WedstrijdToevoegenTonen() override;
 };
 
 } // namespace masterdata

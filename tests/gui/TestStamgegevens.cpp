@@ -1,0 +1,233 @@
+#include "BladTest.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/Wedstrijdblad.h"
+#include "masterdata/FrmClubs.h"
+#include "masterdata/FrmWedstrijdToevoegen.h"
+#include "masterdata/Opties.h"
+#include "masterdata/Paswoord.h"
+#include "ui/Menus.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using core::algemeen;
+using ui::TestMeldingen;
+
+namespace {
+
+class Stamgegevens : public testhulp::BladTest
+{
+protected:
+    QString optie(const QString& soort)
+    {
+        return algemeen().dbGegevens.openRecordset("SELECT Item FROM Opties WHERE Soort = ?", {soort}).veld(0).tekst();
+    }
+    qint64 aantal(const QString& tabel)
+    {
+        return algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM " + tabel).veld(0).geheel();
+    }
+    static bool aan(QAction* m) { return ui::menuIngeschakeld(m); }
+};
+
+TEST_F(Stamgegevens, LogInRefusedThenAcceptedOpensTheAdministratorMenus)
+{
+    testhulp::optieZetten(m_db, "PaswoordBeheer", core::PaswoordCoderen("abc"));
+    FrmWedstrijdInput& f = starten();
+    const QList<QAction*> beheer{f.MnuBeheerUitloggen, f.MnuBeheerPaswoordWijzigen, f.MnuBeheerGegevens,
+                                 f.MnuBeheerClubs, f.MnuBeheerOpties};
+    EXPECT_TRUE(f.MnuBeheerInloggen->isVisible());
+    EXPECT_TRUE(aan(f.MnuBeheerInloggen));
+    for (QAction* m : beheer)
+        EXPECT_FALSE(aan(m)) << m->objectName().toStdString();
+
+    f.MnuBeheerInloggen->trigger();
+    Paswoord& p = Paswoord::standaard();
+    EXPECT_TRUE(p.isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled)) << "the main window stays enabled";
+    QTest::keyClicks(p.TxtPaswoord, "abd");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Inloggen Beheerder", "Verkeerd paswoord !");
+    p.CmdOK->click();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_TRUE(aan(f.MnuBeheerInloggen));
+    for (QAction* m : beheer)
+        EXPECT_FALSE(aan(m)) << m->objectName().toStdString();
+
+    f.MnuBeheerInloggen->trigger();
+    EXPECT_EQ(p.TxtPaswoord->text(), "") << "a new attempt starts empty";
+    QTest::keyClicks(p.TxtPaswoord, "abc");
+    QTest::keyClick(p.TxtPaswoord, Qt::Key_Return);
+    EXPECT_FALSE(p.isVisible());
+    EXPECT_FALSE(aan(f.MnuBeheerInloggen));
+    for (QAction* m : beheer)
+        EXPECT_TRUE(aan(m)) << m->objectName().toStdString();
+}
+
+TEST_F(Stamgegevens, APasswordTypedAndNotLeftIsStoredCodedWhenTheWindowCloses)
+{
+    FrmWedstrijdInput& f = starten();
+    EXPECT_FALSE(f.MnuBeheerInloggen->isVisible());
+    f.MnuBeheerPaswoordWijzigen->trigger();
+    Opties& o = Opties::standaard();
+    EXPECT_EQ(f.LabX->text(), "Paswoord");
+    EXPECT_TRUE(f.testAttribute(Qt::WA_Disabled));
+    ASSERT_EQ(o.LstOpties->currentItem()->text(), "Paswoord van de beheerder");
+    EXPECT_EQ(o.TxtWaarde->echoMode(), QLineEdit::Password);
+
+    QTest::keyClicks(o.TxtWaarde, "geheim");
+    o.CmdSluiten->click();
+    EXPECT_EQ(optie("PaswoordBeheer"), core::PaswoordCoderen("geheim"));
+    EXPECT_TRUE(f.MnuBeheerInloggen->isVisible());
+    EXPECT_TRUE(f.MnuBeheerUitloggen->isVisible());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(f.LabX->text(), "");
+
+    // Opened again, the page shows the password as typed.
+    f.MnuBeheerPaswoordWijzigen->trigger();
+    EXPECT_EQ(o.TxtWaarde->text(), "geheim");
+    o.close();
+}
+
+TEST_F(Stamgegevens, TheViewAndClubOptionsReachTheSharedStateAndTheLists)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PA.H01001", "A"));
+    testhulp::Wedstrijd ander = wedstrijd("PA.H01002", "A");
+    ander.lkThuis = "002";
+    ander.nmthuis = "Tweede thuis";
+    ander.lkUit = "001";
+    testhulp::wedstrijdToevoegen(m_db, ander);
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(f.LstWedstrijden->count(), 2);
+
+    f.MnuBeheerOpties->trigger();
+    Opties& o = Opties::standaard();
+    o.LstOpties->setCurrentRow(4);
+    ASSERT_EQ(o.LstOpties->currentItem()->text(), "Weergave van de wedstrijden");
+    o.CboWaarde->setCurrentIndex(o.CboWaarde->findData("0"));
+    o.LstOpties->setCurrentRow(2);
+    ASSERT_EQ(o.LstOpties->currentItem()->text(), "Clubnummer");
+    o.TxtWaarde->selectAll();
+    QTest::keyClicks(o.TxtWaarde, "2");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Clublokaal",
+                                 "Er is geen lokaal ingesteld voor de thuisclub. Voeg een lokaal toe via Beheer - "
+                                 "clubs en Lokalen !");
+    o.close();
+
+    EXPECT_EQ(optie("Weergave Wedstrijden"), "0");
+    EXPECT_EQ(optie("ClubNr"), "002");
+    EXPECT_EQ(algemeen().strClubNr, "002");
+    EXPECT_EQ(regels(f.LstWedstrijden), QStringList{"PA.H01002: Tweede thuis - Tweede A"});
+    EXPECT_EQ(f.blad.TxtTPloeg->text(), "Tweede thuis");
+    EXPECT_TRUE(f.windowTitle().contains("002 - TTC Tweede")) << f.windowTitle().toStdString();
+}
+
+TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClubNumber)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PA.H01001", "A"));
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(f.blad.LstNaamLokaal->count(), 2);
+
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    EXPECT_EQ(regels(c.LstLokalen), QStringList({"Zaal Net", "Sporthal De Bal"}));
+
+    c.CmdLokaalNieuw->click();
+    QTest::keyClicks(c.TxtLokaalNaam, "Nieuwe Hal");
+    QTest::keyClicks(c.TxtGemeente, "Mortsel");
+    c.CmdLokaalOpslaan->click();
+    EXPECT_EQ(regels(c.LstLokalen), QStringList({"Zaal Net", "Sporthal De Bal", "Nieuwe Hal"}));
+    EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT id, id_zelm FROM Lokalen WHERE Naam = 'Nieuwe Hal'").veld(0).geheel(),
+              9);
+    ASSERT_EQ(f.blad.LstNaamLokaal->count(), 3) << "the sheet lists the home club's venues again";
+    EXPECT_EQ(f.blad.LstNaamLokaal->itemText(2), "Nieuwe Hal");
+
+    c.CmdLokaalLager->click(); // already last
+    c.CmdLokaalHoger->click();
+    EXPECT_EQ(regels(c.LstLokalen), QStringList({"Zaal Net", "Nieuwe Hal", "Sporthal De Bal"}));
+
+    const qint64 clubs = aantal("Clubs");
+    c.CmdClubNieuw->click();
+    EXPECT_TRUE(c.TxtClubNr->isEnabled());
+    QTest::keyClicks(c.TxtClubNr, "12a");
+    QTest::keyClicks(c.TxtClubNaam, "TTC Fout");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Clubs en Lokalen",
+                                 "Het clubnummer bestaat uit 1 tot 3 cijfers en is niet 000 !");
+    c.CmdClubOpslaan->click();
+    EXPECT_EQ(aantal("Clubs"), clubs);
+    c.TxtClubNr->setText("5");
+    c.CmdClubOpslaan->click();
+    EXPECT_EQ(aantal("Clubs"), clubs + 1);
+    EXPECT_EQ(c.LstClubs->currentItem()->text(), "A. 005 - TTC Fout");
+    EXPECT_FALSE(c.TxtClubNr->isEnabled()) << "a stored club keeps its number";
+    c.close();
+}
+
+TEST_F(Stamgegevens, MatchesAddedByHandOfEachTeamSizeLoadOntoTheSheet)
+{
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    FrmWedstrijdToevoegen& t = FrmWedstrijdToevoegen::standaard();
+    EXPECT_TRUE(t.isVisible());
+    EXPECT_TRUE(t.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(t.CboSeizoen->currentText(), "2010-2011");
+    EXPECT_EQ(t.CboThuisclub->currentText(), "A. 001 - TTC Eerste");
+    EXPECT_EQ(t.CboLokaal->currentText(), "Zaal Net");
+
+    struct Geval
+    {
+        int spelers;
+        const char* categorie;
+        const char* nr;
+        int laatste;
+        const char* afdeling;
+    };
+    const Geval gevallen[] = {{4, "Heren", "PA.H02001", 15, "3e Prov."},
+                              {3, "Veteranen", "PA.V02002", 9, "3e Prov. (V)"},
+                              {2, "Dames", "PA.D02003", 6, "3e Prov. (D)"}};
+    int n = 0;
+    for (const Geval& g : gevallen) {
+        ++n;
+        t.CboCategorie->setCurrentText(g.categorie);
+        t.TxtReeks->setText("3a");
+        t.CboSpelers->setCurrentIndex(t.CboSpelers->findData(g.spelers));
+        t.TxtWeekNr->setText("2");
+        t.TxtNummer->setText(QString::number(n));
+        t.TxtDatum->setText("18-09-2010");
+        t.TxtUur->setText("20");
+        t.TxtThuisploeg->setText(QStringLiteral("Eerste %1").arg(g.categorie));
+        t.CboUitclub->setCurrentIndex(t.CboUitclub->findData("1|002"));
+        t.TxtUitploeg->setText("Tweede B");
+        t.CmdToevoegen->click();
+        ASSERT_EQ(f.LstSpeelweek->currentItem()->text(), "18-09-2010") << g.categorie;
+        EXPECT_EQ(f.LstSeizoen->currentItem()->text(), "2010-2011");
+
+        kiezen(f, g.nr);
+        EXPECT_EQ(algemeen().intLaatsteWedstrijd, g.laatste) << g.categorie;
+        EXPECT_EQ(f.blad.TxtTPloeg->text(), QStringLiteral("Eerste %1").arg(g.categorie));
+        EXPECT_EQ(f.blad.TxtUPloeg->text(), "Tweede B");
+        EXPECT_EQ(f.blad.TxtAfdeling->text(), g.afdeling);
+        EXPECT_EQ(f.blad.TxtReeks->text(), "A");
+        EXPECT_EQ(f.blad.TxtBeginuur->text(), "20.00");
+        EXPECT_EQ(f.blad.TxtMatchNr->text(), QString(g.nr).chopped(3) + "/" + QString(g.nr).right(3));
+        EXPECT_EQ(f.blad.LstNaamLokaal->currentText(), "Zaal Net");
+    }
+
+    // A wrong date: the message, and nothing is written.
+    const qint64 matchen = aantal("Matchen");
+    t.TxtNummer->setText("9");
+    t.TxtDatum->setText("31-02-2011");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Wedstrijd Toevoegen",
+                                 "De datum moet de vorm dd-mm-jjjj hebben (bijvoorbeeld 12-09-2010) !");
+    t.CmdToevoegen->click();
+    EXPECT_EQ(aantal("Matchen"), matchen);
+    t.close();
+}
+
+} // namespace
