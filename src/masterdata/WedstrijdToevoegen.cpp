@@ -53,7 +53,10 @@ Toevoeging fout(const QString& melding)
 QString wedstrijdNummer(const QString& niveau, const QString& provincieAfkorting, const QString& categorie,
                         const QString& week, const QString& nummer)
 {
-    return niveau + (niveau == u"P" ? provincieAfkorting : QString()) + categorie.left(1).toUpper() + week + nummer;
+    // The abbreviation without its dots, as in the competition's numbers (VB. gives PVBH05012).
+    QString afkorting = provincieAfkorting;
+    afkorting.remove(u'.');
+    return niveau + (niveau == u"P" ? afkorting : QString()) + categorie.left(1).toUpper() + week + nummer;
 }
 
 QString reeksNaam(const QString& niveau, const QString& reeks, const QString& categorie, const QString& provincieNaam)

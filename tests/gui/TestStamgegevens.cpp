@@ -95,8 +95,8 @@ TEST_F(Stamgegevens, APasswordTypedAndNotLeftIsStoredCodedWhenTheWindowCloses)
 
 TEST_F(Stamgegevens, TheViewAndClubOptionsReachTheSharedStateAndTheLists)
 {
-    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PA.H01001", "A"));
-    testhulp::Wedstrijd ander = wedstrijd("PA.H01002", "A");
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::Wedstrijd ander = wedstrijd("PAH01002", "A");
     ander.lkThuis = "002";
     ander.nmthuis = "Tweede thuis";
     ander.lkUit = "001";
@@ -121,14 +121,14 @@ TEST_F(Stamgegevens, TheViewAndClubOptionsReachTheSharedStateAndTheLists)
     EXPECT_EQ(optie("Weergave Wedstrijden"), "0");
     EXPECT_EQ(optie("ClubNr"), "002");
     EXPECT_EQ(algemeen().strClubNr, "002");
-    EXPECT_EQ(regels(f.LstWedstrijden), QStringList{"PA.H01002: Tweede thuis - Tweede A"});
+    EXPECT_EQ(regels(f.LstWedstrijden), QStringList{"PAH01002: Tweede thuis - Tweede A"});
     EXPECT_EQ(f.blad.TxtTPloeg->text(), "Tweede thuis");
     EXPECT_TRUE(f.windowTitle().contains("002 - TTC Tweede")) << f.windowTitle().toStdString();
 }
 
 TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClubNumber)
 {
-    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PA.H01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
     FrmWedstrijdInput& f = starten();
     ASSERT_EQ(f.blad.LstNaamLokaal->count(), 2);
 
@@ -188,9 +188,9 @@ TEST_F(Stamgegevens, MatchesAddedByHandOfEachTeamSizeLoadOntoTheSheet)
         int laatste;
         const char* afdeling;
     };
-    const Geval gevallen[] = {{4, "Heren", "PA.H02001", 15, "3e Prov."},
-                              {3, "Veteranen", "PA.V02002", 9, "3e Prov. (V)"},
-                              {2, "Dames", "PA.D02003", 6, "3e Prov. (D)"}};
+    const Geval gevallen[] = {{4, "Heren", "PAH02001", 15, "3e Prov."},
+                              {3, "Veteranen", "PAV02002", 9, "3e Prov. (V)"},
+                              {2, "Dames", "PAD02003", 6, "3e Prov. (D)"}};
     int n = 0;
     for (const Geval& g : gevallen) {
         ++n;

@@ -105,7 +105,7 @@ TEST_F(Clubs, ANewVenueTakesTheHighestIdPlusOneAndComesLast)
 
     // A venue a match still uses keeps its row; an unused one goes with its last link.
     testhulp::Wedstrijd w;
-    w.wedstrNr = "PA.H01001";
+    w.wedstrNr = "PAH01001";
     w.extra = {{"Zaal", 13}};
     testhulp::wedstrijdToevoegen(d(), w);
     lokaalLosmaken(1, "001", 13);

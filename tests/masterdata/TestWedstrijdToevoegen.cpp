@@ -29,7 +29,7 @@ protected:
         w.zaal = 7;
         return w;
     }
-    QString matchVeld(const QString& veld, const QString& nr = "PA.H05012")
+    QString matchVeld(const QString& veld, const QString& nr = "PAH05012")
     {
         return tekst("SELECT " + veld + " FROM Matchen WHERE Seizoen = '2010-2011' AND WedstrNr = ?", {nr});
     }
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(WedstrijdToevoegen, MatchNumbersAndDivisionNamesTakeTheCompetitionsForm)
 {
-    EXPECT_EQ(wedstrijdNummer("P", "W.Vl.", "Dames", "05", "012"), "PW.Vl.D05012");
+    EXPECT_EQ(wedstrijdNummer("P", "W.Vl.", "Dames", "05", "012"), "PWVlD05012");
     EXPECT_EQ(wedstrijdNummer("N", "A.", "Heren", "11", "003"), "NH11003");
     EXPECT_EQ(reeksNaam("P", "3A", "Heren", "Antwerpen"), "Afdeling 3A - Prov. Antwerpen - Heren");
     EXPECT_EQ(reeksNaam("L", "1B", "Dames", "Antwerpen"), "Afdeling 1B - Landelijk - Dames");
@@ -48,7 +48,7 @@ TEST_F(WedstrijdToevoegen, WritesTheMatchItsNewDivisionAndItsPlayDate)
 {
     const Toevoeging t = wedstrijdToevoegen(geldig());
     ASSERT_TRUE(t.ok) << t.melding.toStdString();
-    EXPECT_EQ(t.wedstrNr, "PA.H05012");
+    EXPECT_EQ(t.wedstrNr, "PAH05012");
     EXPECT_EQ(t.datum, "18-09-2010");
 
     EXPECT_EQ(tekst("SELECT id_zelm FROM Reeksen"), "50000");
@@ -79,14 +79,14 @@ TEST_F(WedstrijdToevoegen, WritesTheMatchItsNewDivisionAndItsPlayDate)
     ASSERT_TRUE(wedstrijdToevoegen(tweede).ok);
     EXPECT_EQ(aantal("Reeksen"), 1);
     EXPECT_EQ(aantal("Datums"), 1);
-    EXPECT_EQ(matchVeld("Uur", "PA.H05013"), "20.00");
+    EXPECT_EQ(matchVeld("Uur", "PAH05013"), "20.00");
 
     // A division made by hand after the first takes the next number.
     NieuweWedstrijd dames = geldig();
     dames.categorie = "Dames";
     ASSERT_TRUE(wedstrijdToevoegen(dames).ok);
-    EXPECT_EQ(matchVeld("ReeksNr", "PA.D05012"), "50001");
-    EXPECT_EQ(matchVeld("Soort", "PA.D05012"), "2");
+    EXPECT_EQ(matchVeld("ReeksNr", "PAD05012"), "50001");
+    EXPECT_EQ(matchVeld("Soort", "PAD05012"), "2");
 }
 
 TEST_F(WedstrijdToevoegen, ASuperMensMatchWithoutDoublesHasItsFourthGameAsAWalkOver)
@@ -146,7 +146,7 @@ TEST_F(WedstrijdToevoegen, AWrongValueIsRefusedWithAMessageAndNothingIsWritten)
         {"two byes", [](NieuweWedstrijd& w) { w.lkThuis = w.lkUit = ""; },
          "Kies de thuisclub en de bezoekende club !"},
         {"home team", [](NieuweWedstrijd& w) { w.nmThuis = " "; }, "Vul de naam van de thuisploeg in !"},
-        {"existing match", [](NieuweWedstrijd&) {}, "De wedstrijd PA.H05/012 bestaat al in het seizoen 2010-2011 !"},
+        {"existing match", [](NieuweWedstrijd&) {}, "De wedstrijd PAH05/012 bestaat al in het seizoen 2010-2011 !"},
         {"other team size", [](NieuweWedstrijd& w) { w.nummer = "14"; w.spelers = 4; },
          "De reeks Afdeling 3A - Prov. Antwerpen - Heren bestaat al, met ploegen van 3 spelers !"},
     };
