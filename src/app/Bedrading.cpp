@@ -1,6 +1,9 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "lineup/FrmSpelersKiezen.h"
+#include "lineup/FrmSterktelijst.h"
+#include "lineup/Opstelling.h"
 #include "masterdata/Opties.h"
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
@@ -12,15 +15,19 @@ void dienstenBedraden()
 {
     static sheet::Blad wedstrijdblad;
     static masterdata::Stamgegevens stamgegevens;
+    static lineup::Opstelling opstelling;
     core::Diensten& d = core::diensten();
     d.wedstrijdblad = &wedstrijdblad;
     d.stamgegevens = &stamgegevens;
+    d.opstelling = &opstelling;
 }
 
 void venstersOpruimen()
 {
     Opties::opruimen();
     FrmVoorbehoud::opruimen();
+    FrmSpelersKiezen::opruimen();
+    FrmSterktelijst::opruimen();
 }
 
 } // namespace app
