@@ -1,6 +1,9 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "lineup/FrmSpelersKiezen.h"
+#include "lineup/FrmSterktelijst.h"
+#include "lineup/Opstelling.h"
 #include "masterdata/FrmClubs.h"
 #include "masterdata/FrmWedstrijdToevoegen.h"
 #include "masterdata/Opties.h"
@@ -15,9 +18,11 @@ void dienstenBedraden()
 {
     static sheet::Blad wedstrijdblad;
     static masterdata::Stamgegevens stamgegevens;
+    static lineup::Opstelling opstelling;
     core::Diensten& d = core::diensten();
     d.wedstrijdblad = &wedstrijdblad;
     d.stamgegevens = &stamgegevens;
+    d.opstelling = &opstelling;
 }
 
 void venstersOpruimen()
@@ -27,6 +32,8 @@ void venstersOpruimen()
     FrmClubs::opruimen();
     FrmWedstrijdToevoegen::opruimen();
     FrmVoorbehoud::opruimen();
+    FrmSpelersKiezen::opruimen();
+    FrmSterktelijst::opruimen();
 }
 
 } // namespace app

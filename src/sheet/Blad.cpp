@@ -5,6 +5,7 @@
 #include "Einduur.h"
 #include "FrmVoorbehoud.h"
 #include "Forfait.h"
+#include "Opstellingknoppen.h"
 #include "Setinvoer.h"
 #include "Uitslag.h"
 #include "WedstrijdLaden.h"
@@ -34,6 +35,7 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);
+    OpstellingknoppenVerbinden(venster);
     connect(b.LstNaamLokaal, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0)
             LstNaamLokaal_Click();

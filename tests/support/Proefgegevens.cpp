@@ -69,7 +69,7 @@ void sterktelijstToevoegen(db::Database& d, const QString& seizoen, int provinci
     invoegen(d, QStringLiteral("Sterktelijst"),
              {{"Seizoen", seizoen}, {"Provincie", provincie}, {"Clubnummer", club}, {"Soort", soort},
               {"Volgorde", volgorde}, {"Volgnummer", QString::number(volgorde)}, {"Index", index},
-              {"Computernummer", compNr}, {"Naam", naam}, {"Klassering", klassering}});
+              {"Computernummer", compNr}, {"Naam", naam}, {"Klassering", klassering}, {"OpSterktelijst", "J"}});
 }
 
 void optieZetten(db::Database& d, const QString& soort, const QString& item)

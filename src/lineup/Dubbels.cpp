@@ -1,0 +1,87 @@
+#include "Dubbels.h"
+
+#include "core/FunctiesQJ.h"
+#include "core/Tekst.h"
+
+#include <QPair>
+
+namespace lineup {
+
+namespace {
+
+QString aangevuld(qint64 nr, int breedte)
+{
+    return core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(nr), breedte);
+}
+
+// The chosen players in the order of the boxes.
+QList<qint64> gekozen(const Dubbelkeuze& k)
+{
+    QList<qint64> spelers;
+    for (int i = 0; i < 3; ++i) {
+        if (k.naam[i])
+            spelers << k.ploeg[i];
+    }
+    if (k.naam[3] && k.comboGekozen)
+        spelers << k.combo;
+    return spelers;
+}
+
+} // namespace
+
+QPair<QString, QString> PaarSplitsen(const QString& paar, int breedte)
+{
+    if (paar.isEmpty())
+        return {};
+    return {core::Left(paar, breedte), core::Right(paar, breedte)};
+}
+
+int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breedte)
+{
+    if (paar.isEmpty())
+        return 0;
+    const auto [eerste, tweede] = PaarSplitsen(paar, breedte);
+    if (eerste != compNrs.value(0))
+        return 2;
+    return tweede == compNrs.value(1) ? 0 : 1;
+}
+
+QString PaarVanCombinatie(int combinatie, const QStringList& compNrs)
+{
+    static const int plaatsen[3][2] = {{0, 1}, {0, 2}, {1, 2}};
+    if (combinatie < 0 || combinatie > 2)
+        return QString();
+    return compNrs.value(plaatsen[combinatie][0]) + compNrs.value(plaatsen[combinatie][1]);
+}
+
+int TelDubbelspelers(const Dubbelkeuze& keuze)
+{
+    const QList<qint64> spelers = gekozen(keuze);
+    if (spelers.size() == 2 && spelers[0] == spelers[1])
+        return -1;
+    return int(spelers.size());
+}
+
+QString CmpNrDubbelspelers(const Dubbelkeuze& keuze, int breedte)
+{
+    const QList<qint64> spelers = gekozen(keuze);
+    if (spelers.size() != 2 || spelers[0] == spelers[1])
+        return QString();
+    return aangevuld(spelers[0], breedte) + aangevuld(spelers[1], breedte);
+}
+
+QString DubbelMelding(int aantal)
+{
+    switch (aantal) {
+    case 0:
+        return QStringLiteral("U heeft geen dubbelspelers geselecteerd. Selecteer twee spelers.");
+    case -1:
+        return QStringLiteral("U heeft twee maal dezelfde speler geselecteerd. Selecteer twee verschillende spelers.");
+    case 1:
+        return QStringLiteral("U heeft slechts 1 dubbelspeler geselecteerd. Selecteer twee spelers.");
+    default:
+        return QStringLiteral("U heeft te veel dubbelspelers geselecteerd. Selecteer slechts twee spelers.");
+    }
+}
+
+} // namespace lineup

@@ -1,0 +1,40 @@
+#pragma once
+
+// The doubles pair of a side: which combination of the first three places a stored pair is, and the
+// two players ticked in a Super match. A pair is stored as two member numbers side by side.
+
+#include <QString>
+#include <QStringList>
+
+namespace lineup {
+
+/**
+ * The combination to preselect for a stored pair in an ordinary match: 0 (places 1 and 2), 1 (1
+ * and 3) or 2 (2 and 3).
+ * @param compNrs the member numbers on places 1 to 3 of the side
+ */
+int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breedte);
+
+/** The pair text of a combination 0..2 of places 1 to 3. */
+QString PaarVanCombinatie(int combinatie, const QStringList& compNrs);
+
+/** The two halves of a pair text (both empty for the empty text). */
+QPair<QString, QString> PaarSplitsen(const QString& paar, int breedte);
+
+/** What the check boxes of a Super match's doubles chooser say. */
+struct Dubbelkeuze
+{
+    bool naam[4] = {false, false, false, false}; ///< ChkNaam1..ChkNaam4
+    qint64 ploeg[3] = {0, 0, 0};                 ///< member numbers on places 1 to 3
+    bool comboGekozen = false;                   ///< an entry of the strength-list combo is chosen
+    qint64 combo = 0;                            ///< its member number
+};
+
+/** The number of chosen players, or -1 when two are chosen and they are the same member. */
+int TelDubbelspelers(const Dubbelkeuze& keuze);
+/** The pair text of exactly two different chosen players, else the empty text. */
+QString CmpNrDubbelspelers(const Dubbelkeuze& keuze, int breedte);
+/** The message for a count other than 2 (title "Dubbelteam"). */
+QString DubbelMelding(int aantal);
+
+} // namespace lineup

@@ -1,0 +1,125 @@
+#pragma once
+
+// The player picker: chooses the member of one slot of the match on the sheet (a line-up place, the
+// doubles pair, a captain, the head referee or the hall commissioner), checks him against the
+// line-up rules, marks games not played and absence, and writes the choice when it closes.
+
+#include "lineup/Opstellingsregels.h"
+#include "ui/StandaardInstantie.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+class FrmSpelersKiezen : public QWidget, public ui::StandaardInstantie<FrmSpelersKiezen>
+{
+    Q_OBJECT
+    friend class ui::StandaardInstantie<FrmSpelersKiezen>;
+
+public:
+    /** Loads the window for the command word and value of the main window, shows and activates it. */
+    void toon();
+
+    /** Looks up the member in TxtCompNr and applies the line-up rules (also what leaving the box does). */
+    void SpelerInvullen();
+    /** Selects the strength-list entry of the member, or nothing. */
+    void SpelerinLijstSelecteren(const QString& compNr);
+    /** Fills the strength list (doel 1) or the doubles combo (doel 2) with one club's list. */
+    void SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort, int doel);
+    /** The search in the strength list: from the top (0) or on from the last hit (1). */
+    void SpelerZoekenInSterktelijst(int volgende);
+    /** The province abbreviation chosen in LstProv (the empty text for none). */
+    QString provincieTekst() const;
+    /** Chooses the province with this abbreviation in LstProv (none when it is not there). */
+    void provincieZetten(const QString& afkorting);
+
+    bool blnSuperMatch = false;
+
+    QGroupBox* FraSpeler = nullptr;
+    QList<QLabel*> LabTitels; ///< 0..6
+    QLineEdit* TxtCompNr = nullptr;
+    QLineEdit* TxtNaam = nullptr;
+    QLineEdit* TxtKlas = nullptr;
+    QLineEdit* TxtIndex = nullptr;
+    QLineEdit* TxtVolgNr = nullptr;
+    QLineEdit* TxtClubNr = nullptr;
+    QLineEdit* TxtClubnaam = nullptr;
+    QListWidget* LstProv = nullptr;
+    QListWidget* LstSterktelijst = nullptr;
+    QLabel* LabSpelerZoeken = nullptr;
+    QLineEdit* TxtFilter = nullptr;
+    QPushButton* CmdZoekenEerste = nullptr;
+    QPushButton* CmdZoekenVolgende = nullptr;
+    QPushButton* CmdSpelerWissen = nullptr;
+    QPushButton* CmdSluiten = nullptr;
+    QPushButton* CmdAnnuleren = nullptr;
+    QGroupBox* FraWO = nullptr;
+    QList<QCheckBox*> ChkWedstrijd; ///< 0..3
+    QCheckBox* ChkWO = nullptr;
+    QGroupBox* FraDubbel = nullptr;
+    QLabel* LabKeuzeDubbel = nullptr;
+    QCheckBox* ChkNaam1 = nullptr;
+    QCheckBox* ChkNaam2 = nullptr;
+    QCheckBox* ChkNaam3 = nullptr;
+    QCheckBox* ChkNaam4 = nullptr;
+    QComboBox* CboSterktelijst = nullptr;
+    QList<QRadioButton*> OptCombinatie; ///< 0..2
+    QLabel* Image1 = nullptr;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void TxtFilter_Change();
+    void CmdZoekenEerste_Click();
+    void CmdZoekenVolgende_Click();
+    void LstSterktelijst_Click();
+    void LstSterktelijst_DblClick();
+    void CboSterktelijst_Click();
+    void CmdSpelerWissen_Click();
+    void CmdSluiten_Click();
+    void CmdAnnuleren_Click();
+    void ChkWedstrijd_Click(int Index);
+    void ChkWO_Click();
+
+private:
+    FrmSpelersKiezen();
+    void Form_Load();
+    void Form_Activate();
+    /** The save when the window closes; cancel keeps it open. */
+    void Form_QueryUnload(bool& cancel);
+    /** Controls shown, hidden and enabled as designed, before a mode lays the window out. */
+    void ontwerpHerstellen();
+    void LijstProvincies();
+    void woVooraf();
+    void DubbelteamTonen(const QString& kant, const QString& ploegNaam);
+    int TelDubbelspelers() const;
+    QString CmpNrDubbelspelers() const;
+    void centreren();
+    void UitslagBerekenen();
+    /** The main window's command word. */
+    QString opdrachtwoord() const;
+    void regelsToepassen(const lineup::Opstellingsuitvoer& uit);
+
+    lineup::Slot m_slot;
+    QString m_strOpdrachtwaarde;
+    QString m_strVeldnaam;
+    QPushButton* m_objOpstellingsknop = nullptr;
+    qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};
+    bool m_blnAnnuleren = false;
+    bool m_blnOpSterktelijst = false;
+    bool m_blnSpelersOntbreken = false;
+    int m_intZoekPositie = 0;
+    bool m_open = false;
+};

@@ -1,0 +1,80 @@
+#include "Opstelling.h"
+
+#include "lineup/FrmSpelersKiezen.h"
+#include "lineup/FrmSterktelijst.h"
+
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/Algemeen.h"
+#include "core/FunctiesQJ.h"
+#include "core/Wedstrijdblad.h"
+#include "db/Database.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+using core::algemeen;
+
+namespace lineup {
+
+void Opstelling::SpelersKiezenTonen()
+{
+    FrmSpelersKiezen::standaard().toon();
+}
+
+void Opstelling::SterktelijstTonen()
+{
+    FrmSterktelijst::standaard().toon();
+}
+
+void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)
+{
+    core::Algemeen& a = algemeen();
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& alt = a.rsAlternatief;
+    const QString nr = core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(rij.computernummer), a.intAantalKaraktersCompNr);
+    alt.setIndex(QStringLiteral("SpelerZoeken"));
+    alt.seek(QStringLiteral("="), {ploegProvNr, rij.clubnummer, nr, rij.soort});
+    if (alt.noMatch())
+        alt.addNew();
+    else
+        alt.edit();
+    try {
+        alt.zet(QStringLiteral("Clubnummer"), f.GeenLegeInhoud(rij.clubnummer));
+        alt.zet(QStringLiteral("Ploegnaam"), f.GeenLegeInhoud(rij.ploegnaam));
+        alt.zet(QStringLiteral("Soort"), f.GeenLegeInhoud(rij.soort));
+        alt.zet(QStringLiteral("Volgnummer"), f.GeenLegeInhoud(rij.volgnummer));
+        alt.zet(QStringLiteral("Index"), f.GeenLegeInhoud(rij.index));
+        alt.zet(QStringLiteral("Computernummer"), f.GeenLegeInhoud(rij.computernummer));
+        alt.zet(QStringLiteral("Naam"), f.GeenLegeInhoud(rij.naam));
+        alt.zet(QStringLiteral("Klassering"), f.GeenLegeInhoud(rij.klassering));
+        alt.zet(QStringLiteral("Provincie"), QString::number(core::ProvincieNr(rij.provincieAfkorting, 1)));
+        alt.update();
+    } catch (...) {
+        alt.cancelUpdate();
+        throw;
+    }
+}
+
+void KapiteinTonen(core::Wedstrijdblad& b, bool thuis, const QString& compNr)
+{
+    const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
+    const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
+    QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
+    int gevonden = -1;
+    for (int i = 0; i < 4 && i < knoppen.size(); ++i) {
+        if (knoppen[i]->text() == compNr) {
+            gevonden = i;
+            break;
+        }
+    }
+    // The options of a side do not exclude one another by themselves.
+    core::EventsUit uit;
+    for (int i = 0; i < opties.size(); ++i) {
+        opties[i]->setChecked(i == gevonden);
+        opties[i]->setVisible(gevonden >= 0);
+    }
+    kKnop->setVisible(gevonden < 0);
+}
+
+} // namespace lineup

@@ -1,0 +1,265 @@
+// Games not played and absent players, marked in the player picker: what they write into the match,
+// what the set boxes show, and the results the engine makes of them.
+
+#include "BladTest.h"
+#include "lineup/FrmSpelersKiezen.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+using testhulp::Velden;
+using Soort = ui::TestMeldingen::Soort;
+
+namespace {
+
+const QString Vraag = QStringLiteral("Er zijn al resultaten ingevuld. Deze zullen gewist worden. Doorgaan ?");
+
+class NietGespeeld : public testhulp::BladTest
+{
+protected:
+    // PAH01001 (four players, reeks A) or PAH01002 (three, reeks G) with full line-ups, nobody absent.
+    FrmWedstrijdInput& starten(const Velden& extra = {}, const QString& reeks = "A")
+    {
+        const QString nr = reeks == "A" ? "PAH01001" : "PAH01002";
+        testhulp::Wedstrijd w = wedstrijd(nr, reeks);
+        for (int i = 1; i <= 4; ++i) {
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
+            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
+            w.extra << qMakePair(QStringLiteral("AFWTH%1").arg(i), db::Waarde("N"));
+            w.extra << qMakePair(QStringLiteral("AFWUIT%1").arg(i), db::Waarde("N"));
+        }
+        // Later fields win: the test's own values replace the defaults above.
+        for (const auto& v : extra) {
+            for (auto& e : w.extra)
+                if (e.first == v.first)
+                    e.second = v.second;
+            if (std::none_of(w.extra.begin(), w.extra.end(), [&](const auto& e) { return e.first == v.first; }))
+                w.extra << v;
+        }
+        testhulp::wedstrijdToevoegen(m_db, w);
+        FrmWedstrijdInput& f = BladTest::starten();
+        kiezen(f, nr);
+        m_nr = nr;
+        return f;
+    }
+
+    FrmSpelersKiezen& openen(FrmWedstrijdInput& f, bool thuis, int plaats)
+    {
+        (thuis ? f.blad.CmdCompNrT : f.blad.CmdCompNrU)[plaats - 1]->click();
+        return FrmSpelersKiezen::standaard();
+    }
+
+    QString opgeslagen(const QString& kolom) const
+    {
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = ?;").arg(kolom), {m_nr});
+        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+    }
+
+    // The stored set fields of a game, sets 1 to 5, home then away: "w w w     |o o o    ".
+    QString setsOpgeslagen(int spel) const
+    {
+        QStringList t, u;
+        for (int s = 1; s <= 5; ++s) {
+            t << opgeslagen(QStringLiteral("W%1Set%2T").arg(spel, 2, 10, QLatin1Char('0')).arg(s));
+            u << opgeslagen(QStringLiteral("W%1Set%2U").arg(spel, 2, 10, QLatin1Char('0')).arg(s));
+        }
+        return t.join(',') + '|' + u.join(',');
+    }
+
+    // The set boxes of a game row as shown, and whether they are locked.
+    static QString setsGetoond(const core::Wedstrijdblad& b, int rij)
+    {
+        QStringList t, u;
+        for (int s = 1; s <= 5; ++s) {
+            t << b.set(rij, s, true)->text();
+            u << b.set(rij, s, false)->text();
+        }
+        return t.join(',') + '|' + u.join(',');
+    }
+    static bool vergrendeld(const core::Wedstrijdblad& b, int rij)
+    {
+        for (int s = 1; s <= 5; ++s)
+            for (const bool t : {true, false})
+                if (!b.set(rij, s, t)->testAttribute(Qt::WA_ForceDisabled)) // disabled by itself, not by the window
+                    return false;
+        return true;
+    }
+
+    QString m_nr;
+};
+
+const QString WalkOver = "w,w,w, , |o,o,o, , ";
+const QString WalkOverGetoond = "w,w,w,,|o,o,o,,";
+
+// Home place 2 plays its third game in row 10 (game 11) against away place 1.
+TEST_F(NietGespeeld, AGameNotPlayedBecomesAWalkOverAndBackAgain)
+{
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    FrmSpelersKiezen& k = openen(f, true, 2);
+    EXPECT_FALSE(k.ChkWedstrijd[3]->isHidden());
+    k.ChkWedstrijd[2]->click();
+    EXPECT_EQ(opgeslagen("WOT2"), "32");
+    EXPECT_EQ(opgeslagen("W11"), "-"); // the engine: won by the away player
+    EXPECT_EQ(setsOpgeslagen(11), WalkOver);
+    EXPECT_EQ(setsGetoond(b, 10), WalkOverGetoond);
+    EXPECT_TRUE(vergrendeld(b, 10));
+    // The result engine ran: the away player won the game.
+    EXPECT_EQ(b.TxtWedstrThuis[10]->text(), "0");
+    EXPECT_EQ(b.TxtWedstrUit[10]->text(), "1");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+
+    // The opponent does not play that game either: neither side wins it.
+    openen(f, false, 1);
+    k.ChkWedstrijd[2]->click();
+    EXPECT_EQ(opgeslagen("WOU1"), "32");
+    EXPECT_EQ(opgeslagen("W11"), "=");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+
+    // The home player plays it again: his opponent still does not, so the home side wins it.
+    openen(f, true, 2);
+    EXPECT_TRUE(k.ChkWedstrijd[2]->isChecked());
+    k.ChkWedstrijd[2]->click();
+    EXPECT_EQ(opgeslagen("WOT2"), "0");
+    EXPECT_EQ(opgeslagen("W11"), "+");
+    EXPECT_EQ(setsOpgeslagen(11), WalkOver);
+    EXPECT_TRUE(vergrendeld(b, 10));
+    EXPECT_EQ(b.TxtWedstrThuis[10]->text(), "1");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+
+    // And the opponent too: the game is to be played.
+    openen(f, false, 1);
+    k.ChkWedstrijd[2]->click();
+    EXPECT_EQ(opgeslagen("WOU1"), "0");
+    EXPECT_EQ(opgeslagen("W11"), " ");
+    EXPECT_EQ(setsOpgeslagen(11), " , , , , | , , , , ");
+    EXPECT_EQ(setsGetoond(b, 10), ",,,,|,,,,");
+    EXPECT_FALSE(vergrendeld(b, 10));
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(NietGespeeld, ExistingResultsAreOnlyWipedAfterTheQuestion)
+{
+    Velden v = testhulp::sets(4, {"11-5", "11-6", "11-7"});
+    FrmWedstrijdInput& f = starten(v);
+    FrmSpelersKiezen& k = openen(f, true, 1); // home place 1 plays game 4 (row 3) in box 1
+    m_meldingen->verwachtJaNee(false);
+    k.ChkWedstrijd[0]->click();
+    EXPECT_FALSE(k.ChkWedstrijd[0]->isChecked());
+    EXPECT_EQ(opgeslagen("W04Set1T"), "11");
+    EXPECT_EQ(opgeslagen("WOT1"), "<Null>");
+    EXPECT_EQ(m_meldingen->getoond().last(),
+              (ui::TestMeldingen::Melding{Soort::Vraag, "Wedstrijd Ongespeeld (W.O.)", Vraag}));
+
+    m_meldingen->verwachtJaNee(true);
+    k.ChkWO->click();
+    EXPECT_EQ(m_meldingen->getoond().last().titel, "Speler Afwezig (W.O.)");
+    EXPECT_EQ(opgeslagen("W04Set1T"), "w");
+    EXPECT_EQ(opgeslagen("AFWTH1"), "J");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+}
+
+// Away place 2 is absent; home place 1 meets him in game 12 (row 11).
+TEST_F(NietGespeeld, AnAbsenceWithdrawnKeepsTheWalkOverOfAGameAgainstAnAbsentOpponent)
+{
+    FrmWedstrijdInput& f = starten({{"AFWUIT2", "J"}, {"WOU2", " "}});
+    const core::Wedstrijdblad& b = f.blad;
+    FrmSpelersKiezen& k = openen(f, true, 1);
+    k.ChkWO->click();
+    EXPECT_EQ(opgeslagen("AFWTH1"), "J");
+    EXPECT_EQ(opgeslagen("WOT1"), " ");
+    EXPECT_FALSE(k.FraWO->isEnabled());
+    for (QCheckBox* c : k.ChkWedstrijd)
+        EXPECT_TRUE(c->isChecked());
+    for (int spel : {4, 8, 12, 16})
+        EXPECT_EQ(setsOpgeslagen(spel), WalkOver) << spel;
+    EXPECT_EQ(opgeslagen("W04"), "-");
+    EXPECT_EQ(opgeslagen("W12"), "=");
+    EXPECT_EQ(b.TxtWedstrUit[3]->text(), "1");
+
+    k.ChkWO->click();
+    EXPECT_EQ(opgeslagen("AFWTH1"), "N");
+    EXPECT_EQ(opgeslagen("WOT1"), "0");
+    EXPECT_TRUE(k.FraWO->isEnabled());
+    for (QCheckBox* c : k.ChkWedstrijd)
+        EXPECT_FALSE(c->isChecked());
+    EXPECT_EQ(opgeslagen("W04"), " ");
+    EXPECT_EQ(setsOpgeslagen(4).left(5), " , , ");
+    EXPECT_FALSE(vergrendeld(b, 3));
+    EXPECT_EQ(opgeslagen("W12"), "+");
+    EXPECT_EQ(setsOpgeslagen(12), WalkOver);
+    EXPECT_EQ(setsGetoond(b, 11), WalkOverGetoond);
+    EXPECT_TRUE(vergrendeld(b, 11));
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+}
+
+TEST_F(NietGespeeld, TheFourthGameNotPlayedMakesThePlayerAbsent)
+{
+    FrmWedstrijdInput& f = starten();
+    FrmSpelersKiezen& k = openen(f, false, 3);
+    for (int i = 0; i < 3; ++i)
+        k.ChkWedstrijd[i]->click();
+    EXPECT_EQ(opgeslagen("WOU3"), "49");
+    k.ChkWedstrijd[3]->click();
+    EXPECT_TRUE(k.ChkWO->isChecked());
+    EXPECT_EQ(opgeslagen("AFWUIT3"), "J");
+    EXPECT_EQ(opgeslagen("WOU3"), " ");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+
+    // Opened again for the absent player: absent ticked, the games locked and unticked.
+    openen(f, false, 3);
+    EXPECT_TRUE(k.ChkWO->isChecked());
+    EXPECT_FALSE(k.FraWO->isEnabled());
+    EXPECT_FALSE(k.ChkWedstrijd[0]->isChecked());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+}
+
+// In a team of three the hidden fourth box never counts towards the stored mask.
+TEST_F(NietGespeeld, ATeamOfThreeStoresOnlyItsOwnGameBoxes)
+{
+    FrmWedstrijdInput& f = starten({}, "G");
+    m_meldingen->verwachtJaNee(true); // index 1 is too low for team G, and the preset player is looked up
+    FrmSpelersKiezen& k = openen(f, true, 1);
+    EXPECT_TRUE(k.ChkWedstrijd[3]->isHidden());
+    k.ChkWedstrijd[1]->click();
+    EXPECT_EQ(opgeslagen("WOT1"), "16");
+    k.ChkWO->click();
+    EXPECT_EQ(opgeslagen("WOT1"), " ");
+    k.ChkWO->click();
+    EXPECT_EQ(opgeslagen("AFWTH1"), "N");
+    EXPECT_EQ(opgeslagen("WOT1"), "0");
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+}
+
+TEST_F(NietGespeeld, AForfeitedMatchLocksTheAbsenceOfEveryPlace)
+{
+    FrmWedstrijdInput& f = starten({{"forfaituit", "J"}});
+    FrmSpelersKiezen& k = openen(f, true, 4);
+    EXPECT_TRUE(k.ChkWO->isChecked());
+    EXPECT_FALSE(k.ChkWO->isEnabled());
+    EXPECT_FALSE(k.ChkWedstrijd[0]->isEnabled());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+}
+
+TEST_F(NietGespeeld, AStoredMaskTicksItsBoxesOnly)
+{
+    FrmWedstrijdInput& f = starten({{"WOT1", "33"}, {"WOT2", "114"}});
+    FrmSpelersKiezen& k = openen(f, true, 1);
+    EXPECT_TRUE(k.ChkWedstrijd[0]->isChecked());
+    EXPECT_FALSE(k.ChkWedstrijd[1]->isChecked());
+    EXPECT_TRUE(k.ChkWedstrijd[2]->isChecked());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    openen(f, true, 2);
+    for (QCheckBox* c : k.ChkWedstrijd)
+        EXPECT_FALSE(c->isChecked());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+}
+
+} // namespace

@@ -1,0 +1,378 @@
+// The player picker opened from the sheet: choosing, refusing and saving each kind of slot, the
+// doubles pair, games not played and absence, and the main window given back.
+
+#include "BladTest.h"
+#include "lineup/FrmSpelersKiezen.h"
+#include "lineup/FrmSterktelijst.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+using testhulp::Velden;
+using Soort = ui::TestMeldingen::Soort;
+
+namespace {
+
+const QString Titel = QStringLiteral("Speler Kiezen");
+
+// PAH01001: the own club's team "Eerste A" (001) at home against "Tweede A" (002), four players.
+class SpelersKiezen : public testhulp::BladTest
+{
+protected:
+    FrmWedstrijdInput& starten(const Velden& velden = {}, const QString& soort = "1", const QString& reeks = "A")
+    {
+        testhulp::Wedstrijd w = wedstrijd("PAH01001", reeks);
+        w.soort = soort;
+        w.extra = velden;
+        testhulp::wedstrijdToevoegen(m_db, w);
+        FrmWedstrijdInput& f = BladTest::starten();
+        kiezen(f, "PAH01001");
+        return f;
+    }
+
+    static FrmSpelersKiezen& kiezer() { return FrmSpelersKiezen::standaard(); }
+
+    // Types a member number into the picker and leaves the box.
+    static void typen(const QString& nr)
+    {
+        kiezer().TxtCompNr->setText(nr);
+        kiezer().SpelerInvullen();
+    }
+
+    static QString opgeslagen(const QString& kolom)
+    {
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
+        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+    }
+
+    static qint64 alternatieven(const QString& nr)
+    {
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            QStringLiteral("SELECT * FROM Alternatief WHERE Computernummer = ?;"), {nr});
+        return rs.recordCount();
+    }
+
+    static bool open(const QWidget* w) { return !w->testAttribute(Qt::WA_Disabled); }
+
+    // The home line-up 500001..500004 on places 1 to 4, the visitors 500005..500008.
+    static Velden opstelling()
+    {
+        Velden v;
+        for (int i = 1; i <= 4; ++i) {
+            v << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
+            v << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
+            v << qMakePair(QStringLiteral("AFWTH%1").arg(i), db::Waarde("N"));
+            v << qMakePair(QStringLiteral("AFWUIT%1").arg(i), db::Waarde("N"));
+        }
+        return v;
+    }
+};
+
+TEST_F(SpelersKiezen, APlayerFromTheStrengthListIsSavedIntoTheMatchAndOntoTheSheet)
+{
+    FrmWedstrijdInput& f = starten();
+    QTest::mouseClick(f.blad.CmdCompNrT[1], Qt::LeftButton);
+    EXPECT_EQ(f.LabX->text(), "T2");
+    EXPECT_EQ(f.LabX1->text(), "");
+    EXPECT_FALSE(f.isEnabled());
+    ASSERT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().windowTitle(), "Eerste A - Speler 2");
+    EXPECT_EQ(kiezer().LstSterktelijst->count(), 4);
+    EXPECT_EQ(kiezer().LstSterktelijst->item(1)->text(), "2._2_C2_Speler 2 (500002)");
+
+    typen("500002");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 2");
+    EXPECT_EQ(kiezer().TxtIndex->text(), "2");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 1);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("THUISSP2"), "500002");
+    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "500002");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[1]->text(), "Speler 2");
+    EXPECT_EQ(f.blad.LabTVolgnr[1]->text(), "2");
+    EXPECT_EQ(f.blad.LabTIndex[1]->text(), "2");
+    EXPECT_EQ(f.blad.LabTKlas[1]->text(), "C2");
+    EXPECT_EQ(alternatieven("500002"), 0);
+}
+
+TEST_F(SpelersKiezen, CancelAndTheCloseBoxGiveTheMainWindowBack)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrU[0]->click();
+    typen("500005");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("UITSP1"), "<Null>");
+    EXPECT_EQ(f.blad.CmdCompNrU[0]->text(), "");
+
+    // The close box saves as "&Opslaan" does.
+    f.blad.CmdCompNrU[0]->click();
+    EXPECT_FALSE(f.isEnabled());
+    typen("500005");
+    kiezer().close();
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("UITSP1"), "500005");
+
+    // An emptied box stores one blank and empties the place on the sheet.
+    f.blad.CmdCompNrU[0]->click();
+    EXPECT_EQ(f.LabX1->text(), "500005");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 5"); // the preset member is looked up when the window shows
+    QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+    kiezer().SpelerInvullen();
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("UITSP1"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrU[0]->text(), "");
+    EXPECT_EQ(f.blad.LabUNaamSpeler[0]->text(), "");
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(SpelersKiezen, AMissingIndexKeepsThePickerOpen)
+{
+    testhulp::lidToevoegen(m_db, "500099", "Nieuw Lid", "001", 1);
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    typen("500099");
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, "U dient de index voor deze speler in te vullen !");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_TRUE(kiezer().isVisible());
+    EXPECT_FALSE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "<Null>");
+    kiezer().TxtIndex->setText("1");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500099");
+}
+
+// Strict control refuses a player who is not on the list at home; on the visitors' side it asks, and
+// the accepted player goes into Alternatief once, however often he is saved.
+TEST_F(SpelersKiezen, APlayerNotOnTheStrengthListGoesIntoAlternatiefOnce)
+{
+    testhulp::optieZetten(m_db, "Streng", "J");
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "002", 1);
+    FrmWedstrijdInput& f = starten();
+
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler staat niet op de sterktelijst en kan dus niet toegevoegd worden !");
+    typen("500077");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+
+    // The second opening looks the preset member up again and finds his index in Alternatief.
+    for (int keer = 0; keer < 2; ++keer) {
+        m_meldingen->verwachtJaNee(true);
+        f.blad.CmdCompNrU[3]->click();
+        if (keer == 0) {
+            EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+            typen("500077");
+            EXPECT_EQ(kiezer().TxtIndex->text(), "");
+            kiezer().TxtIndex->setText("9");
+        } else {
+            EXPECT_EQ(kiezer().TxtIndex->text(), "9");
+        }
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        EXPECT_TRUE(f.isEnabled());
+    }
+    EXPECT_EQ(opgeslagen("UITSP4"), "500077");
+    EXPECT_EQ(alternatieven("500077"), 1);
+    db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Alternatief;");
+    EXPECT_EQ(rs.veld("Clubnummer").tekst(), "002");
+    EXPECT_EQ(rs.veld("Ploegnaam").tekst(), "Tweede A");
+    EXPECT_EQ(rs.veld("Soort").tekst(), "Heren");
+    EXPECT_EQ(rs.veld("Provincie").tekst(), "1");
+    EXPECT_EQ(rs.veld("Volgnummer").tekst(), " ");
+}
+
+// A player on the list who was looked up first does not keep the flag for the next member typed.
+TEST_F(SpelersKiezen, TheStrengthListFlagIsResetForEveryMemberLookedUp)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[3]->click();
+    typen("500004");
+    m_meldingen->verwachtJaNee(true);
+    typen("500077");
+    kiezer().TxtIndex->setText("4");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP4"), "500077");
+    EXPECT_EQ(alternatieven("500077"), 1);
+}
+
+TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
+{
+    testhulp::optieZetten(m_db, "Streng", "J");
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[2]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+    typen("500001");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP3"), " ");
+}
+
+TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[0]->click();
+    QTest::keyClicks(kiezer().TxtFilter, "spe");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 0);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+    QTest::mouseClick(kiezer().CmdZoekenVolgende, Qt::LeftButton);
+    // Speler 2 on place 1 of team A: index 2 is fine there
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500002");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+}
+
+TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
+{
+    FrmWedstrijdInput& f = starten(opstelling());
+    f.blad.CmdTKapitein->click();
+    EXPECT_EQ(f.LabX->text(), "Kap-T");
+    EXPECT_EQ(kiezer().windowTitle(), "Kapitein");
+    typen("500003");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("KapiteinT"), "500003");
+    EXPECT_TRUE(f.blad.OptTKapitein[2]->isChecked());
+    EXPECT_FALSE(f.blad.OptTKapitein[0]->isChecked());
+    EXPECT_FALSE(f.blad.OptTKapitein[2]->isHidden());
+    EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+
+    // A captain who does not play: the options hidden, the "K" button shown; the menu reaches the picker.
+    f.menu("MnuWedstrijdKapiteinBezoekers")->trigger();
+    EXPECT_EQ(f.LabX->text(), "Kap-U");
+    typen("500001");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("KapiteinU"), "500001");
+    for (QRadioButton* o : f.blad.OptUKapitein) {
+        EXPECT_TRUE(o->isHidden());
+        EXPECT_FALSE(o->isChecked());
+    }
+    EXPECT_FALSE(f.blad.CmdUKapitein->isHidden());
+
+    // A captain option of a filled place stores that player at once.
+    QTest::mouseClick(f.blad.OptTKapitein[1], Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("KapiteinT"), "500002");
+    EXPECT_TRUE(f.blad.OptTKapitein[1]->isChecked());
+    EXPECT_FALSE(f.blad.OptTKapitein[2]->isChecked());
+
+    // The head referee from the menu; an emptied hall commissioner shows "0000" and stores a blank.
+    f.menu("MnuWedstrijdHoofdscheidsrechter")->trigger();
+    EXPECT_EQ(f.LabX->text(), "HS");
+    typen("500004");
+    EXPECT_EQ(kiezer().TxtClubNr->text(), "001");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Eerste");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("HoofdschCompnr"), "500004");
+    EXPECT_EQ(opgeslagen("HoofdSchNaam"), "Speler 4");
+    EXPECT_EQ(opgeslagen("HoofdschProv"), "A.");
+    EXPECT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "500004");
+
+    f.blad.CmdCompNrZaalcommissaris->click();
+    EXPECT_EQ(kiezer().windowTitle(), "Zaalcommissaris");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(f.blad.CmdCompNrZaalcommissaris->text(), "0000");
+    EXPECT_EQ(opgeslagen("ZaalcommCompnr"), " ");
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)
+{
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500003"));
+    FrmWedstrijdInput& f = starten(v, "1", "G");
+    ASSERT_FALSE(f.blad.LabTNrSpeler[4]->isHidden());
+    f.blad.CmdCompNrT[4]->click();
+    EXPECT_EQ(f.LabX->text(), "TDubb.");
+    EXPECT_EQ(kiezer().windowTitle(), "Eerste G - Dubbelteam");
+    EXPECT_TRUE(kiezer().OptCombinatie[1]->isChecked());
+    EXPECT_EQ(kiezer().OptCombinatie[2]->text(), "Speler 2 - Speler 3");
+    kiezer().OptCombinatie[2]->click();
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("Opmerk1"), "500002500003");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), "Speler 2 - Speler 3");
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}}, "1", "G");
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Keuze Dubbelteam", "U dient eerst de drie spelers te kiezen !");
+    f.blad.CmdCompNrT[4]->click();
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("Opmerk1"), "<Null>");
+}
+
+// In a Super match two players are ticked, one of them possibly from the strength list.
+TEST_F(SpelersKiezen, TheSuperDoublesPairCountsTheTickedPlayers)
+{
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500005500008"));
+    FrmWedstrijdInput& f = starten(v, "4", "G");
+    f.blad.CmdCompNrU[4]->click();
+    ASSERT_EQ(f.LabX->text(), "UDubb.");
+    EXPECT_TRUE(kiezer().blnSuperMatch);
+    EXPECT_TRUE(kiezer().ChkNaam1->isChecked());
+    EXPECT_EQ(kiezer().ChkNaam1->text(), "Speler 5");
+    EXPECT_EQ(kiezer().CboSterktelijst->currentText(), "8._8_C2_Speler 8 (500008)");
+    EXPECT_FALSE(kiezer().ChkNaam4->isChecked());
+
+    kiezer().ChkNaam4->setChecked(false);
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Dubbelteam",
+                                 "U heeft slechts 1 dubbelspeler geselecteerd. Selecteer twee spelers.");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_TRUE(kiezer().isVisible());
+
+    kiezer().CboSterktelijst->setCurrentIndex(0); // Speler 5 again
+    m_meldingen->verwachtMelding(
+        Soort::Kritiek, "Dubbelteam",
+        "U heeft twee maal dezelfde speler geselecteerd. Selecteer twee verschillende spelers.");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_TRUE(kiezer().isVisible());
+
+    kiezer().ChkNaam2->setChecked(true);
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Dubbelteam",
+                                 "U heeft te veel dubbelspelers geselecteerd. Selecteer slechts twee spelers.");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+
+    kiezer().ChkNaam4->setChecked(false);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("Opmerk2"), "500005500006");
+    EXPECT_EQ(f.blad.LabUNaamSpeler[4]->text(), "Speler 5 - Speler 6");
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(SpelersKiezen, TheStrengthListWindowGivesTheMainWindowBack)
+{
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuAfdrSterktelijst")->trigger();
+    EXPECT_FALSE(f.isEnabled());
+    FrmSterktelijst& s = FrmSterktelijst::standaard();
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_EQ(s.windowTitle(), "Sterktelijst Samenstellen");
+    EXPECT_EQ(s.CmdWissen->text(), "  &Sterktelijst Volledig &Leegmaken");
+    s.close();
+    EXPECT_TRUE(f.isEnabled());
+}
+
+} // namespace

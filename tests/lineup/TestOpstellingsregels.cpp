@@ -1,0 +1,276 @@
+// The line-up rules: the five checks on plain values, and SpelerInvullen on a small database with
+// strict and advisory control and their exact messages.
+
+#include "Proefgegevens.h"
+#include "TestDatabase.h"
+#include "core/Algemeen.h"
+#include "core/Opstart.h"
+#include "lineup/Opstelling.h"
+#include "lineup/Opstellingsregels.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+using namespace lineup;
+using Soort = ui::TestMeldingen::Soort;
+
+namespace {
+
+const QString Titel = QStringLiteral("Speler Kiezen");
+
+TEST(Opstellingsregels, ChecksOneToFourOnPlainValues)
+{
+    const QStringList knoppen{"500001", "", "500003", "500004"};
+    EXPECT_TRUE(ControleDubbeleOpstellingPloeg(knoppen, 1, "500003", 4));
+    EXPECT_FALSE(ControleDubbeleOpstellingPloeg(knoppen, 2, "500003", 4)); // his own place
+    EXPECT_FALSE(ControleDubbeleOpstellingPloeg(knoppen, 1, "500004", 3)); // place 4 is not scanned in a team of 3
+
+    // Team A needs index 1.. per place; team B of four at least 5 on place 1 and 8 on place 4; team C of three 7.
+    EXPECT_FALSE(ControleTeLageIndex("Eerste A", 4, 0, "1"));
+    EXPECT_TRUE(ControleTeLageIndex("Eerste A", 4, 1, "1"));
+    EXPECT_TRUE(ControleTeLageIndex("Eerste b", 4, 0, "4"));
+    EXPECT_FALSE(ControleTeLageIndex("Eerste B", 4, 0, "5"));
+    EXPECT_TRUE(ControleTeLageIndex("Eerste B", 4, 3, "7"));
+    EXPECT_FALSE(ControleTeLageIndex("Eerste C", 3, 0, "7"));
+    EXPECT_TRUE(ControleTeLageIndex("Eerste C", 3, 0, "6"));
+
+    const QStringList indexen{"3", "", "8", "SUP"};
+    EXPECT_TRUE(ControleIndexHogereSpelersInPloeg(indexen, 1, "2"));
+    EXPECT_FALSE(ControleIndexHogereSpelersInPloeg(indexen, 1, "3"));
+    EXPECT_FALSE(ControleIndexHogereSpelersInPloeg(indexen, 1, "SUP"));
+    EXPECT_TRUE(ControleIndexLagereSpelersInPloeg(indexen, 1, "9", 3));
+    EXPECT_FALSE(ControleIndexLagereSpelersInPloeg(indexen, 1, "8", 3));
+    // A "SUP" label on a later place counts as 0, so any index before it is higher.
+    EXPECT_TRUE(ControleIndexLagereSpelersInPloeg(indexen, 2, "8", 4));
+    EXPECT_FALSE(ControleIndexLagereSpelersInPloeg(indexen, 2, "8", 3));
+}
+
+// The own club 001 (province 1) with players 500001..500006 on its men's list, index 1..6; member
+// 500050 of club 002; matches PAH01001 (team A) and PAH01003 (team B) of the own club in week 01.
+class Regels : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString pad = testhulp::applicatiemapVullen(m_map.path());
+        db::Database d = db::Database::openen(pad);
+        testhulp::clubToevoegen(d, 1, "001", "TTC Eerste");
+        testhulp::clubToevoegen(d, 1, "002", "TTC Tweede");
+        for (int i = 1; i <= 6; ++i) {
+            const QString nr = QString::number(500000 + i);
+            testhulp::lidToevoegen(d, nr, QStringLiteral("Speler %1").arg(i), "001", 1);
+            testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "001", "Heren", i, nr,
+                                            QStringLiteral("Speler %1").arg(i), i == 6 ? "SUP" : QString::number(i),
+                                            "C2");
+        }
+        testhulp::lidToevoegen(d, "500050", "Ander Lid", "002", 1);
+        testhulp::invoegen(d, "Alternatief", {{"Provincie", "1"}, {"Clubnummer", "001"}, {"Computernummer", "000777"},
+                                              {"Soort", "Heren"}, {"Naam", "Geen Lid"}, {"Index", "7"},
+                                              {"Volgnummer", "7"}, {"Klassering", "E6"}});
+        for (const auto& [nr, ploeg, sp1] : {std::tuple{"PAH01001", "Eerste A", ""},
+                                             std::tuple{"PAH01003", "Eerste B", "500005"},
+                                             std::tuple{"PAH01004", "Eerste C", "500004"}}) {
+            testhulp::Wedstrijd w;
+            w.wedstrNr = nr;
+            w.lkThuis = "001";
+            w.nmthuis = ploeg;
+            w.lkUit = "002";
+            w.nmuit = "Tweede";
+            w.extra = {{"THUISSP1", sp1}};
+            if (QString(nr) == "PAH01004")
+                w.herDam = "D"; // another category
+            testhulp::wedstrijdToevoegen(d, w);
+        }
+        d.sluiten();
+
+        core::Algemeen& a = algemeen();
+        a.dbGegevens = db::Database::openen(pad);
+        core::TabellenOpenen();
+        a.intAantalKaraktersCompNr = 6;
+        a.strGekozenSeizoen = "2010-2011";
+        a.strSoortSterktelijst = "Heren";
+        a.strClubNr = "001";
+        a.strClubProv = "1";
+        a.intLaatsteWedstrijd = 15;
+        a.rsMatchen.setIndex("WedstrNr");
+        a.rsMatchen.seek("=", {"2010-2011", "PAH01001"});
+        ASSERT_FALSE(a.rsMatchen.noMatch());
+    }
+
+    void TearDown() override
+    {
+        core::algemeenHerstellen();
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
+
+    static Opstellingsinvoer invoer(const QString& nr, int plaats, const QString& kant = "T", bool streng = false)
+    {
+        Opstellingsinvoer in;
+        in.slot.woord = kant + QString::number(plaats + 1);
+        in.slot.kant = kant;
+        in.slot.plaats = plaats;
+        in.slot.ploegNaam = "Eerste A";
+        in.slot.ploegClubNr = "001";
+        in.slot.ploegProvAfk = "A.";
+        in.slot.ploegProvNr = "1";
+        in.compNr = nr;
+        in.knoppen = QStringList{"", "", "", ""};
+        in.indexen = QStringList{"", "", "", ""};
+        in.streng = streng;
+        return in;
+    }
+
+    void kritiek(const QString& tekst) { m_meldingen->verwachtMelding(Soort::Kritiek, Titel, tekst); }
+
+    QTemporaryDir m_map;
+    ui::TestMeldingenScope m_meldingen;
+};
+
+TEST_F(Regels, APlayerOnTheListIsFilledInAndPadded)
+{
+    const Opstellingsuitvoer uit = SpelerInvullen(invoer("500002", 1));
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_TRUE(uit.opSterktelijst);
+    EXPECT_EQ(uit.naam, "Speler 2");
+    EXPECT_EQ(uit.index, "2");
+    EXPECT_EQ(uit.volgNr, "2");
+    EXPECT_EQ(uit.klas, "C2");
+
+    // Not a member and not in Alternatief: nothing filled, no message; padded to the width first.
+    const Opstellingsuitvoer kort = SpelerInvullen(invoer("42", 0));
+    EXPECT_EQ(kort.compNr, "000042");
+    EXPECT_TRUE(kort.naam.isEmpty());
+    EXPECT_FALSE(kort.geweigerd);
+
+    // Found in Alternatief only: its data, and no rule.
+    const Opstellingsuitvoer alt = SpelerInvullen(invoer("777", 0));
+    EXPECT_EQ(alt.naam, "Geen Lid");
+    EXPECT_EQ(alt.index, "7");
+    EXPECT_FALSE(alt.opSterktelijst);
+
+    const Opstellingsuitvoer leeg = SpelerInvullen(invoer("", 2));
+    EXPECT_TRUE(leeg.provincieZetten);
+    EXPECT_EQ(leeg.provincie, "A.");
+}
+
+TEST_F(Regels, StrictControlRefusesAtHomeAndAsksTheVisitors)
+{
+    const QString teLaag = "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index !";
+    kritiek(teLaag);
+    EXPECT_TRUE(SpelerInvullen(invoer("500001", 2, "T", true)).geweigerd);
+
+    // Advisory, or the visitors' side: a question; No refuses, Yes accepts.
+    m_meldingen->verwachtJaNee(false);
+    m_meldingen->verwachtJaNee(true);
+    const Opstellingsuitvoer nee = SpelerInvullen(invoer("500001", 2, "T", false));
+    const Opstellingsuitvoer ja = SpelerInvullen(invoer("500001", 2, "U", true));
+    EXPECT_TRUE(nee.geweigerd);
+    EXPECT_TRUE(nee.compNr.isEmpty());
+    EXPECT_TRUE(nee.opSterktelijst);
+    EXPECT_FALSE(ja.geweigerd);
+    EXPECT_EQ(m_meldingen->getoond().last(),
+              (ui::TestMeldingen::Melding{Soort::Vraag, Titel, teLaag + " Wenst u deze toch op deze plaats op te stellen ?"}));
+
+    // "SUP" passes the index checks.
+    EXPECT_FALSE(SpelerInvullen(invoer("500006", 0, "T", true)).geweigerd);
+}
+
+TEST_F(Regels, ChecksOneThreeAndFourRefuseWhateverTheOption)
+{
+    Opstellingsinvoer in = invoer("500002", 1);
+    in.knoppen = QStringList{"", "", "500002", ""};
+    kritiek("Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+    EXPECT_TRUE(SpelerInvullen(in).geweigerd);
+
+    in = invoer("500002", 1, "U");
+    in.indexen = QStringList{"3", "", "", ""};
+    kritiek("Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer spelers op een hogere "
+            "plaats hebben een hogere index !");
+    EXPECT_TRUE(SpelerInvullen(in).geweigerd);
+    in.superMatch = true; // a Super match does not enforce check 3
+    EXPECT_FALSE(SpelerInvullen(in).geweigerd);
+
+    in = invoer("500003", 1, "U");
+    in.indexen = QStringList{"", "", "2", ""};
+    kritiek("Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer spelers op een lagere "
+            "plaats hebben een lagere index !");
+    EXPECT_TRUE(SpelerInvullen(in).geweigerd);
+}
+
+// 500005 stands on place 1 of PAH01003, the own club's team B in the same week and category.
+TEST_F(Regels, CheckFiveLooksAtTheOwnClubsOtherHomeMatchesOfTheWeek)
+{
+    const QString tekst = "Deze speler mag in deze ploeg niet opgesteld worden omdat hij al opgesteld is in een andere ploeg.";
+    kritiek(tekst);
+    EXPECT_TRUE(SpelerInvullen(invoer("500005", 3, "T", true)).geweigerd);
+    m_meldingen->verwachtJaNee(true);
+    EXPECT_FALSE(SpelerInvullen(invoer("500005", 3, "T", false)).geweigerd);
+    EXPECT_EQ(m_meldingen->getoond().last().tekst, tekst + " Wenst u deze toch op deze plaats op te stellen ?");
+    // The match on the sheet is still the current row.
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01001");
+
+    // Another category's match and another club's team do not count.
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500004", 4));
+    Slot ander = invoer("", 3).slot;
+    ander.ploegClubNr = "002";
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(ander, "500005", 4));
+    EXPECT_TRUE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500005", 4));
+    // A quote in the member number is a value, not SQL.
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "5' OR '1'='1", 4));
+}
+
+TEST_F(Regels, APlayerNotOnTheListOrOfAnotherClub)
+{
+    kritiek("Deze speler staat niet op de sterktelijst en kan dus niet toegevoegd worden !");
+    EXPECT_TRUE(SpelerInvullen(invoer("500050", 0, "T", true)).geweigerd);
+
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(false);
+    EXPECT_TRUE(SpelerInvullen(invoer("500050", 0, "T", false)).geweigerd);
+    EXPECT_EQ(m_meldingen->getoond().last().tekst, "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?");
+
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(true);
+    const Opstellingsuitvoer uit = SpelerInvullen(invoer("500050", 0, "U", true));
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_FALSE(uit.opSterktelijst);
+    EXPECT_EQ(uit.naam, "Ander Lid");
+    EXPECT_EQ(uit.clubNr, "002");
+    EXPECT_EQ(uit.provincie, "A.");
+    EXPECT_EQ(uit.clubnaam, "TTC Tweede");
+
+    // Officials and captains: no question, no club test, no checks.
+    Opstellingsinvoer kapitein = invoer("500050", 0, "T", true);
+    kapitein.slot.woord = "Kap-T";
+    EXPECT_EQ(SpelerInvullen(kapitein).naam, "Ander Lid");
+    Opstellingsinvoer hs = invoer("500003", 0, "T", true);
+    hs.slot.woord = "HS";
+    const Opstellingsuitvoer scheids = SpelerInvullen(hs);
+    EXPECT_EQ(scheids.clubNr, "001");
+    EXPECT_EQ(scheids.clubnaam, "TTC Eerste");
+}
+
+// Saved twice for the same team, a player not on the list has one Alternatief row.
+TEST_F(Regels, AlternatiefGetsOneRowPerPlayerAndTeam)
+{
+    Alternatiefrij rij{"002", "Tweede A", "Heren", "", "9", "500050", "Ander Lid", "D0", "A."};
+    AlternatiefOpslaan(rij, "1");
+    rij.index = "10";
+    AlternatiefOpslaan(rij, "1");
+    db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Alternatief WHERE Computernummer = '500050';");
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.veld("Index").tekst(), "10");
+    EXPECT_EQ(rs.veld("Volgnummer").tekst(), " ");
+    EXPECT_EQ(rs.veld("Provincie").tekst(), "1");
+    // An abbreviation that names no province is stored as -1.
+    rij.computernummer = "500051";
+    rij.provincieAfkorting = "XX";
+    AlternatiefOpslaan(rij, "1");
+    rs = algemeen().dbGegevens.openRecordset("SELECT Provincie FROM Alternatief WHERE Computernummer = '500051';");
+    EXPECT_EQ(rs.veld(0).tekst(), "-1");
+}
+
+} // namespace
