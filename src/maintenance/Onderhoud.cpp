@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
+#include <limits>
+#include <memory>
 
 using core::algemeen;
 using core::Val;
@@ -85,6 +87,83 @@ QString waardeTekst(const Waarde& w)
     return t;
 }
 
+// Copies the rows of a table of the attached database "bron" in blocks, from one progress mark to
+// the next. Only when every stored value is what the row by row copy would write: a text (or Null)
+// for a text field, a whole number within range for Integer and Long, a number for Double, -1 or 0
+// for Boolean, and Null for Datum. Otherwise nothing is written and the caller copies row by row.
+bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel, const QList<QString>& bronVelden,
+               qint64 totaal, int stap, core::IVoortgang& voortgang, KopieVerslag& verslag)
+{
+    QStringList voorwaarden;
+    QStringList doelKolommen;
+    QStringList uitdrukkingen;
+    for (int i = 0; i < def.velden.size(); ++i) {
+        doelKolommen << db::sqlNaam(def.velden[i].naam);
+        if (bronVelden[i].isEmpty()) {
+            uitdrukkingen << QStringLiteral("NULL");
+            continue;
+        }
+        const QString k = db::sqlNaam(bronVelden[i]);
+        const QString type = db::gedeclareerdType(def.velden[i].typeWoord);
+        if (type.contains(u"TEXT") && type != u"DATETEXT") {
+            voorwaarden << QStringLiteral("typeof(%1) IN ('text', 'null')").arg(k);
+            uitdrukkingen << QStringLiteral("NULLIF(%1, '')").arg(k);
+            continue;
+        }
+        uitdrukkingen << k;
+        if (type == u"SMALLINT")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 BETWEEN -32768 AND 32767))").arg(k);
+        else if (type == u"INTEGER")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 BETWEEN -2147483648 AND 2147483647))")
+                               .arg(k);
+        else if (type == u"DOUBLE")
+            voorwaarden << QStringLiteral("typeof(%1) IN ('real', 'integer', 'null')").arg(k);
+        else if (type == u"BOOLEAN")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 IN (-1, 0)))").arg(k);
+        else
+            voorwaarden << QStringLiteral("%1 IS NULL").arg(k);
+    }
+    const QString bron = QStringLiteral("bron.") + db::sqlNaam(bronTabel);
+    if (!voorwaarden.isEmpty()) {
+        const qint64 anders = doel.openRecordset(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NOT (%2)")
+                                                     .arg(bron, voorwaarden.join(QStringLiteral(" AND "))))
+                                  .veld(0)
+                                  .geheel();
+        if (anders > 0)
+            return false;
+    }
+    const QString grensSql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid > ? ORDER BY rowid LIMIT 1 OFFSET ?").arg(bron);
+    const QString kopieSql = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4 WHERE rowid > ? AND rowid <= ? "
+                                            "ORDER BY rowid")
+                                 .arg(db::sqlNaam(def.naam), doelKolommen.join(QStringLiteral(", ")),
+                                      uitdrukkingen.join(QStringLiteral(", ")), bron);
+    // The marks as the row by row copy draws them; the rows go over in at most ten blocks (a
+    // statement over hundreds of fields costs more to prepare than a block to copy), each block
+    // followed by the marks that fall in it.
+    QList<QPair<qint64, int>> tekens;
+    core::Voortgangsmarkering markering(static_cast<double>(totaal), stap, stap);
+    for (qint64 teller = 1; teller <= totaal; ++teller) {
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            tekens << qMakePair(teller, teken);
+    }
+    constexpr int Blokken = 10;
+    qint64 gekopieerd = 0;
+    qint64 vanaf = std::numeric_limits<qint64>::min();
+    int volgendTeken = 0;
+    for (int blok = 1; blok <= Blokken && gekopieerd < totaal; ++blok) {
+        qint64 tot = blok == Blokken ? totaal : std::max(gekopieerd + 1, totaal * blok / Blokken);
+        const qint64 grens = doel.openRecordset(grensSql, {vanaf, tot - gekopieerd - 1}).veld(0).geheel();
+        verslag.opgeslagen += doel.uitvoeren(kopieSql, {vanaf, grens});
+        vanaf = grens;
+        gekopieerd = tot;
+        for (; volgendTeken < tekens.size() && tekens[volgendTeken].first <= gekopieerd; ++volgendTeken)
+            voortgang.UpdateProgress(tekens[volgendTeken].second);
+    }
+    verslag.gekozen = totaal;
+    return true;
+}
+
 } // namespace
 
 Database tabellenOpenen()
@@ -105,7 +184,7 @@ void StructuurOpslaan(const QString& tabel)
 
 KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString& tabel, const QString& opschrift,
                         Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
-                        core::IVoortgang& voortgang)
+                        core::IVoortgang& voortgang, bool bronGekoppeld)
 {
     KopieVerslag verslag;
     verslag.tabel = tabel;
@@ -157,6 +236,15 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
                 plaats = i;
         }
         bronPlaats << plaats;
+    }
+    if (bronGekoppeld && verslag.gemaakt && filterMinimum.isEmpty()) {
+        QList<QString> bronVelden;
+        for (int plaats : std::as_const(bronPlaats))
+            bronVelden << (plaats >= 0 ? bron.veldNaam(plaats) : QString());
+        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, verslag.bronRijen, stap, voortgang, verslag)) {
+            transactie.vastleggen();
+            return verslag;
+        }
     }
     const double minimum = filterMinimum.isEmpty() ? 0 : Val(filterMinimum);
     core::Voortgangsmarkering markering(static_cast<double>(verslag.bronRijen), stap, stap);
@@ -327,7 +415,9 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
         const QStringList namen = tabelNamen(tabellen, StructuurTabel);
         if (namen.isEmpty())
             fouten << QStringLiteral("de tabelstructuur beschrijft geen enkele tabel");
-        db::Transactie transactie(doel);
+        // The old file is read by the target's own connection, so that whole blocks of rows go over.
+        doel.uitvoeren(QStringLiteral("ATTACH DATABASE ? AS bron"), {a.dbGegevens.pad()});
+        auto transactie = std::make_unique<db::Transactie>(doel);
         QList<KopieVerslag> verslagen;
         for (const QString& naam : namen) {
             if (!a.dbGegevens.bestaatTabel(naam)) {
@@ -336,7 +426,7 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
             }
             Recordset bron = a.dbGegevens.openTabel(naam);
             verslagen << Exporteren(doel, StructuurTabel, naam, QStringLiteral("de tabel \"%1\"").arg(naam), bron, 1,
-                                    QString(), QString(), voortgang);
+                                    QString(), QString(), voortgang, true);
         }
         if (fouten.isEmpty()) {
             // Indexed while it is still Temp.mdb: a renewal interrupted after the swap leaves a
@@ -344,7 +434,9 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
             voortgang.opschriftZetten(QStringLiteral("Bezig met herindexeren - Even Geduld....."));
             indexenHermaken(doel, tabellen, StructuurTabel, voortgang);
         }
-        transactie.vastleggen();
+        transactie->vastleggen();
+        transactie.reset();
+        doel.uitvoeren(QStringLiteral("DETACH DATABASE bron"));
         tabellen.sluiten();
 
         // Checked before anything of the old file is touched.

@@ -37,10 +37,12 @@ struct KopieVerslag
  * of the source into it. A value the target cannot hold is left out of its row and counted; a row
  * the target refuses is counted as not saved. The progress is drawn per row as a mark of the step.
  * @param filterMinimum with a field name: only rows whose field is at least this number are copied
+ * @param bronGekoppeld the source's database is attached to the target as "bron": when every value
+ *        fits its target field as it is stored, the rows go over in blocks instead of one by one
  */
 KopieVerslag Exporteren(db::Database& doel, const QString& structuur, const QString& tabel, const QString& opschrift,
                         db::Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
-                        core::IVoortgang& voortgang);
+                        core::IVoortgang& voortgang, bool bronGekoppeld = false);
 
 /** Deletes every row of a table of the main database in one transaction, drawing its progress. */
 void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang);
