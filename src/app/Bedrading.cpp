@@ -6,6 +6,9 @@
 #include "lineup/Opstelling.h"
 #include "masterdata/FrmClubs.h"
 #include "masterdata/FrmWedstrijdToevoegen.h"
+#include "exchange/FrmVoorbereiden.h"
+#include "exchange/Uitwisseling.h"
+#include "maintenance/Onderhoud.h"
 #include "masterdata/Opties.h"
 #include "masterdata/Paswoord.h"
 #include "masterdata/Stamgegevens.h"
@@ -19,10 +22,14 @@ void dienstenBedraden()
     static sheet::Blad wedstrijdblad;
     static masterdata::Stamgegevens stamgegevens;
     static lineup::Opstelling opstelling;
+    static exchange::Uitwisseling uitwisseling;
+    static maintenance::Onderhoud onderhoud;
     core::Diensten& d = core::diensten();
     d.wedstrijdblad = &wedstrijdblad;
     d.stamgegevens = &stamgegevens;
     d.opstelling = &opstelling;
+    d.uitwisseling = &uitwisseling;
+    d.onderhoud = &onderhoud;
 }
 
 void venstersOpruimen()
@@ -34,6 +41,7 @@ void venstersOpruimen()
     FrmVoorbehoud::opruimen();
     FrmSpelersKiezen::opruimen();
     FrmSterktelijst::opruimen();
+    FrmVoorbereiden::opruimen();
 }
 
 } // namespace app

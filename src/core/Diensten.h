@@ -12,6 +12,8 @@ class FrmWedstrijdInput;
 
 namespace core {
 
+class IVoortgang;
+
 /** The match sheet on the main window: loading a match, emptying, and the result engine. */
 class IWedstrijdblad
 {
@@ -90,6 +92,23 @@ public:
     virtual ~IOnderhoud() = default;
     /** Writes the structure of the open database as the named table of Tabellen.mdb. */
     virtual void StructuurOpslaan(const QString& tabel) = 0;
+    /**
+     * Drops and re-creates every index that the table structure names. With sluiten 0 the shared
+     * recordsets are closed first (the main window's reload opens them again).
+     * @throw on failure, with every index as it was
+     */
+    virtual void Herindexeren(int sluiten, IVoortgang& voortgang) = 0;
+    /**
+     * Rebuilds the main database through Temp.mdb and opens the shared recordsets on the new file.
+     * @throw core::ActieFout when the copy is incomplete; the old database is then untouched
+     */
+    virtual void DatabaseVernieuwen(IVoortgang& voortgang) = 0;
+    /** Deletes every row of a table of the main database; all or nothing. */
+    virtual void TabelLeegmaken(const QString& tabel, IVoortgang& voortgang) = 0;
+    /** Copies a table of Tabellen.mdb (fields, indexes, rows); an existing target is replaced. */
+    virtual void TabelKopieren(const QString& bron, const QString& doel) = 0;
+    /** Drops a table of Tabellen.mdb; a table that is not there is left alone. */
+    virtual void TabelVerwijderen(const QString& tabel) = 0;
 };
 
 struct Diensten

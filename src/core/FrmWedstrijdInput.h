@@ -134,6 +134,10 @@ private slots:
     void MnuBeheerInloggen_Click();
     void MnuBeheerUitloggen_Click();
     void MnuBeheerPaswoordWijzigen_Click();
+    void MnuBeheerInitialiseren_Click();
+    void MnuBeheerDBHerindexeren_Click();
+    void MnuBeheerDBVernieuwen_Click();
+    void MnuBeheerSterktelijstenWissen_Click();
     /** The items of what is not there yet. */
     void nietBeschikbaar();
     void LstSeizoen_Click();

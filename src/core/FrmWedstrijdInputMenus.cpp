@@ -46,6 +46,10 @@ void FrmWedstrijdInput::menuHandlersVerbinden()
     bij("MnuBeheerInloggen", &FrmWedstrijdInput::MnuBeheerInloggen_Click);
     bij("MnuBeheerUitloggen", &FrmWedstrijdInput::MnuBeheerUitloggen_Click);
     bij("MnuBeheerPaswoordWijzigen", &FrmWedstrijdInput::MnuBeheerPaswoordWijzigen_Click);
+    bij("MnuBeheerInitialiseren", &FrmWedstrijdInput::MnuBeheerInitialiseren_Click);
+    bij("MnuBeheerDBHerindexeren", &FrmWedstrijdInput::MnuBeheerDBHerindexeren_Click);
+    bij("MnuBeheerDBVernieuwen", &FrmWedstrijdInput::MnuBeheerDBVernieuwen_Click);
+    bij("MnuBeheerSterktelijstenWissen", &FrmWedstrijdInput::MnuBeheerSterktelijstenWissen_Click);
 }
 
 void FrmWedstrijdInput::AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen)

@@ -327,6 +327,14 @@ void Database::indexMaken(const QString& tabel, const IndexDef& index)
                          QStringLiteral("De tabel '%1' heeft al een index '%2'.").arg(def.naam, index.naam));
     }
     QStringList velden;
+    for (const IndexVeldDef& veld : index.velden) {
+        // The engine would take an unknown name in double quotes for a text and index that.
+        if (std::none_of(def.velden.cbegin(), def.velden.cend(),
+                         [&](const VeldDef& v) { return gelijkZonderHoofdletters(v.naam, veld.naam); }))
+            throw DbFout(DbFout::Soort::OnbekendVeld,
+                         QStringLiteral("De index '%1' gebruikt het veld '%2', dat de tabel '%3' niet heeft.")
+                             .arg(index.naam, veld.naam, def.naam));
+    }
     for (const IndexVeldDef& veld : index.velden)
         velden << sqlNaam(veld.naam) + (veld.aflopend ? QStringLiteral(" DESC") : QString());
     // Index names are per table here, but global in the engine: the table name goes in front.

@@ -25,10 +25,10 @@ QString exportOpschrift(const QString& omschrijving)
     return QStringLiteral("Bezig met het exporteren van ") + omschrijving + QStringLiteral(" - Even Geduld.....");
 }
 
-void opschrift(core::Voortgang* voortgang, const QString& tekst)
+void opschrift(core::IVoortgang* voortgang, const QString& tekst)
 {
     if (voortgang)
-        voortgang->opschrift(tekst);
+        voortgang->opschriftZetten(tekst);
 }
 
 // A source value that is copied: neither missing nor the empty text.
@@ -69,7 +69,7 @@ bool tabelBestaatAl(db::Database& ander, const QString& tabel)
 // Copies the source rows that pass the filter into a new table of text columns.
 template <typename Filter>
 void exporteren(db::Database& ander, const QString& tabel, const QString& omschrijving, db::Recordset& bron, int stap,
-                core::Voortgang* voortgang, const QList<StructuurVeld>& velden, const QList<db::IndexDef>& indexen,
+                core::IVoortgang* voortgang, const QList<StructuurVeld>& velden, const QList<db::IndexDef>& indexen,
                 Filter filter)
 {
     db::TabelDef def;
@@ -117,7 +117,7 @@ QList<StructuurVeld> VeldenVolgensStructuur(const QString& structuurTabel, const
 }
 
 void Importeren(db::Database& ander, const QString& structuurTabel, const QString& tabel, const QString& omschrijving,
-                db::Recordset& doel, int stap, core::Voortgang* voortgang)
+                db::Recordset& doel, int stap, core::IVoortgang* voortgang)
 {
     const QList<StructuurVeld> velden = VeldenVolgensStructuur(structuurTabel, tabel);
     db::Recordset bron = ander.openTabel(tabel);
@@ -137,7 +137,7 @@ void Importeren(db::Database& ander, const QString& structuurTabel, const QStrin
 }
 
 void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
-                      db::Recordset& doel, int stap, const QString& niveau, core::Voortgang* voortgang)
+                      db::Recordset& doel, int stap, const QString& niveau, core::IVoortgang* voortgang)
 {
     static const QStringList weken{QStringLiteral("WeekNrJeugd"), QStringLiteral("WeekNrProv"),
                                    QStringLiteral("WeekNrLand"), QStringLiteral("WeekNrNat"),
@@ -189,7 +189,7 @@ void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QStri
 }
 
 void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
-                       db::Recordset& doel, int stap, core::Voortgang* voortgang)
+                       db::Recordset& doel, int stap, core::IVoortgang* voortgang)
 {
     core::Algemeen& a = algemeen();
     db::Recordset bron = ander.openTabel(bronTabel);
@@ -266,7 +266,7 @@ void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QStr
 }
 
 void ImporterenOpties(db::Database& ander, const QString& optiesTabel, const QString& omschrijving,
-                      db::Recordset& doel, core::Voortgang* voortgang)
+                      db::Recordset& doel, core::IVoortgang* voortgang)
 {
     db::Recordset bron = ander.openTabel(optiesTabel);
     opschrift(voortgang, importOpschrift(omschrijving));
@@ -307,7 +307,7 @@ void UpdateTabelReeksen()
 }
 
 void ImporterenReeksen(db::Database& ander, const QString& structuurTabel, const QString& tabel,
-                       const QString& omschrijving, db::Recordset& doel, int stap, core::Voortgang* voortgang)
+                       const QString& omschrijving, db::Recordset& doel, int stap, core::IVoortgang* voortgang)
 {
     const QList<StructuurVeld> velden = VeldenVolgensStructuur(structuurTabel, tabel);
     db::Recordset bron = ander.openTabel(tabel);
@@ -362,7 +362,7 @@ void HuidigeSterktelijstKopieren()
 }
 
 void ExporterenOpties(db::Database& ander, const QString& structuurTabel, const QString& tabel,
-                      const QString& omschrijving, db::Recordset& bron, int stap, core::Voortgang* voortgang)
+                      const QString& omschrijving, db::Recordset& bron, int stap, core::IVoortgang* voortgang)
 {
     const QList<StructuurVeld> velden = VeldenVolgensStructuur(structuurTabel, tabel);
     if (tabelBestaatAl(ander, tabel))
@@ -377,7 +377,7 @@ void ExporterenOpties(db::Database& ander, const QString& structuurTabel, const 
 
 void ExporterenNaarClubProgrammaInterclub(db::Database& ander, const QString& structuurTabel, const QString& tabel,
                                           const QString& omschrijving, db::Recordset& bron, int stap,
-                                          core::Voortgang* voortgang)
+                                          core::IVoortgang* voortgang)
 {
     static const QStringList zeven{"CompNr", "Naam", "Geboortedatum", "Geslacht", "KlasDames", "KlasHeren", "Clubnummer"};
     QList<StructuurVeld> velden;

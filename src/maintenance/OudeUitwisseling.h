@@ -32,7 +32,7 @@ QList<StructuurVeld> VeldenVolgensStructuur(const QString& structuurTabel, const
 
 /** Adds every row of the other database's table to the target, field by field as the table structure lists them. */
 void Importeren(db::Database& ander, const QString& structuurTabel, const QString& tabel, const QString& omschrijving,
-                db::Recordset& doel, int stap, core::Voortgang* voortgang);
+                db::Recordset& doel, int stap, core::IVoortgang* voortgang);
 
 /**
  * Loads the play dates of one level ("J", "P", "L", "N" or "S") from an older calendar table with
@@ -41,25 +41,25 @@ void Importeren(db::Database& ander, const QString& structuurTabel, const QStrin
  * @throw std::invalid_argument for another level letter
  */
 void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
-                      db::Recordset& doel, int stap, const QString& niveau, core::Voortgang* voortgang);
+                      db::Recordset& doel, int stap, const QString& niveau, core::IVoortgang* voortgang);
 
 /**
  * Loads the own club's provincial matches of the current season from an older match table. An
  * own club that is not in Clubs is reported and nothing is loaded.
  */
 void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
-                       db::Recordset& doel, int stap, core::Voortgang* voortgang);
+                       db::Recordset& doel, int stap, core::IVoortgang* voortgang);
 
 /** Copies five options (Provincie, Munteenheid, Aantal Ploegen, Aantal reeksen, Laagste Reeks) into existing rows. */
 void ImporterenOpties(db::Database& ander, const QString& optiesTabel, const QString& omschrijving,
-                      db::Recordset& doel, core::Voortgang* voortgang);
+                      db::Recordset& doel, core::IVoortgang* voortgang);
 
 /** Deletes the provincial divisions of the season chosen in the main window. */
 void UpdateTabelReeksen();
 
 /** Adds every division of the other database's table as a provincial division with its category number. */
 void ImporterenReeksen(db::Database& ander, const QString& structuurTabel, const QString& tabel,
-                       const QString& omschrijving, db::Recordset& doel, int stap, core::Voortgang* voortgang);
+                       const QString& omschrijving, db::Recordset& doel, int stap, core::IVoortgang* voortgang);
 
 /** Appends the own club's strength-list rows (of every season) to SterktelijstHuidig. */
 void HuidigeSterktelijstKopieren();
@@ -69,7 +69,7 @@ void HuidigeSterktelijstKopieren();
  * of six options. A table of that name that exists already is reported and nothing is written.
  */
 void ExporterenOpties(db::Database& ander, const QString& structuurTabel, const QString& tabel,
-                      const QString& omschrijving, db::Recordset& bron, int stap, core::Voortgang* voortgang);
+                      const QString& omschrijving, db::Recordset& bron, int stap, core::IVoortgang* voortgang);
 
 /**
  * Creates a members table of seven text columns in the other database and adds the members whose
@@ -77,6 +77,6 @@ void ExporterenOpties(db::Database& ander, const QString& structuurTabel, const 
  */
 void ExporterenNaarClubProgrammaInterclub(db::Database& ander, const QString& structuurTabel, const QString& tabel,
                                           const QString& omschrijving, db::Recordset& bron, int stap,
-                                          core::Voortgang* voortgang);
+                                          core::IVoortgang* voortgang);
 
 } // namespace maintenance

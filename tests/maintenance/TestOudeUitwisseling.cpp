@@ -18,11 +18,11 @@ using namespace maintenance;
 
 namespace {
 
-struct Opnemer : core::Voortgang
+struct Opnemer : core::IVoortgang
 {
     QStringList opschriften;
     QList<int> standen;
-    void opschrift(const QString& t) override { opschriften << t; }
+    void opschriftZetten(const QString& t) override { opschriften << t; }
     void UpdateProgress(int p) override { standen << p; }
 };
 

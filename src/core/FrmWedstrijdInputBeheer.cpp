@@ -1,0 +1,192 @@
+// The main window's season data actions that run in the preparation window: initialising the
+// database for a new season (with its archive copy), re-indexing, renewing, and wiping every
+// strength list.
+
+#include "FrmWedstrijdInput.h"
+
+#include "core/Algemeen.h"
+#include "core/Diensten.h"
+#include "core/Opstart.h"
+#include "ui/Meldingen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLabel>
+#include <QListWidget>
+
+using core::algemeen;
+
+namespace {
+
+const QString TitelInitialiseren = QStringLiteral("Database Initialiseren");
+
+QHash<QString, qint64> rijenPerTabel(db::Database& d)
+{
+    QHash<QString, qint64> aantallen;
+    for (const QString& tabel : d.tabellen())
+        aantallen.insert(tabel, d.openRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + db::sqlNaam(tabel)).veld(0).geheel());
+    return aantallen;
+}
+
+/**
+ * Copies the closed database to the archive. The copy is made beside the archive, checked (it opens
+ * and holds the same rows) and only then takes the archive's name, replacing an older archive.
+ * @return empty when the archive is in place, else what went wrong
+ */
+QString archiefMaken(const QString& bron, const QString& archief, const QHash<QString, qint64>& aantallen)
+{
+    const QString nieuw = archief + QStringLiteral(".nieuw");
+    if (QFileInfo::exists(nieuw) && !QFile::remove(nieuw))
+        return QStringLiteral("het bestand %1 staat in de weg").arg(QDir::toNativeSeparators(nieuw));
+    QFile kopie(bron);
+    if (!kopie.copy(nieuw)) {
+        QFile::remove(nieuw);
+        return kopie.errorString();
+    }
+    QString fout;
+    try {
+        db::Database d = db::Database::openen(nieuw);
+        const QHash<QString, qint64> gekopieerd = rijenPerTabel(d);
+        d.sluiten();
+        if (gekopieerd != aantallen)
+            fout = QStringLiteral("de kopie bevat niet dezelfde gegevens als de database");
+    } catch (const db::DbFout& f) {
+        fout = f.tekst();
+    }
+    if (fout.isEmpty() && QFileInfo::exists(archief) && !QFile::remove(archief))
+        fout = QStringLiteral("het bestaande archiefbestand kan niet vervangen worden");
+    if (fout.isEmpty() && !QFile::rename(nieuw, archief))
+        fout = QStringLiteral("de kopie kan de naam van het archiefbestand niet krijgen");
+    if (!fout.isEmpty())
+        QFile::remove(nieuw);
+    return fout;
+}
+
+} // namespace
+
+void FrmWedstrijdInput::MnuBeheerInitialiseren_Click()
+{
+    core::Algemeen& a = algemeen();
+    core::IUitwisseling* u = core::diensten().uitwisseling;
+    if (!u)
+        return;
+    a.rsOpties.setIndex(QStringLiteral("Soort"));
+    a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("ClubNr")});
+    // The club number as stored; without the option row, the one read at start-up.
+    const QString clubNr = a.rsOpties.noMatch() ? a.strClubNr : a.rsOpties.veld(QStringLiteral("Item")).tekst();
+    const QString archief = a.strPadOpslaan + QStringLiteral("archief") + clubNr + QStringLiteral(".mdb");
+    if (!ui::meldingen().vraagJaNee(
+            TitelInitialiseren,
+            QStringLiteral("De database wordt nu leeggemaakt en voorbereid voor een volgend seizoen. De gegevens worden "
+                           "opgeslagen in volgend archiefbestand:\n\n\"")
+                + archief + QStringLiteral("\"\n\nDeze handeling kan niet ongedaan gemaakt worden. Doorgaan ?")))
+        return;
+
+    // The file is copied while no connection has it open.
+    const QHash<QString, qint64> aantallen = rijenPerTabel(a.dbGegevens);
+    const QString bron = core::bestandZoeken(a.strSysteemmap, core::DatabaseNaam);
+    a.dbGegevens.sluiten();
+    const QString fout = archiefMaken(bron, archief, aantallen);
+    try {
+        core::DatabaseOpenen();
+        core::TabellenOpenen();
+    } catch (const core::OpstartFout& f) {
+        ui::meldingen().kritiek(TitelInitialiseren, f.tekst());
+        a.blnHerladen = false;
+        close();
+        return;
+    }
+    if (!fout.isEmpty()) {
+        ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het archiefbestand \"") + archief
+                                                        + QStringLiteral("\" kon niet gemaakt worden:\n") + fout
+                                                        + QStringLiteral("\n\nDe database werd niet leeggemaakt."));
+        return;
+    }
+
+    a.blnEventsActief = false;
+    if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+        b->Blanco();
+    bladVergrendelen(false);
+    {
+        const QSignalBlocker stil1(LstSpeelweek);
+        const QSignalBlocker stil2(LstWedstrijden);
+        LstSpeelweek->clear();
+        LstWedstrijden->clear();
+    }
+    a.blnEventsActief = true;
+
+    LabX->setText(QStringLiteral("Initialiseren"));
+    uitschakelen();
+    u->VoorbereidenUitvoeren();
+    setEnabled(true);
+}
+
+void FrmWedstrijdInput::MnuBeheerDBHerindexeren_Click()
+{
+    core::Algemeen& a = algemeen();
+    core::IUitwisseling* u = core::diensten().uitwisseling;
+    if (!u)
+        return;
+    LabX->setText(QStringLiteral("Herindexeren"));
+    u->VoorbereidenUitvoeren();
+    setEnabled(true);
+    // Unloaded and shown again: the whole load runs once more and opens the recordsets that
+    // re-indexing closed. Only the reload keeps the program going; closing the window afterwards
+    // ends it as before.
+    a.blnHerladen = true;
+    close();
+    try {
+        toon();
+    } catch (const core::OpstartFout& f) {
+        ui::meldingen().kritiek(QStringLiteral("Herindexeren"), f.tekst());
+        a.blnHerladen = false;
+        close();
+        return;
+    }
+    a.blnHerladen = false;
+}
+
+void FrmWedstrijdInput::MnuBeheerDBVernieuwen_Click()
+{
+    core::Algemeen& a = algemeen();
+    core::IUitwisseling* u = core::diensten().uitwisseling;
+    core::IOnderhoud* o = core::diensten().onderhoud;
+    if (!u || !o)
+        return;
+    const QString titel = QStringLiteral("Database Vernieuwen");
+    if (!ui::meldingen().vraagJaNee(titel, QStringLiteral("Database nu vernieuwen ?")))
+        return;
+    try {
+        o->StructuurOpslaan(QStringLiteral("QJ-Deel7"));
+    } catch (const db::DbFout& f) {
+        ui::meldingen().kritiek(titel, QStringLiteral("De structuur van de database kon niet opgeslagen worden:\n\n")
+                                           + f.tekst() + QStringLiteral("\n\nDe database werd niet vernieuwd."));
+        return;
+    }
+    LabX->setText(QStringLiteral("DatabaseVernieuwen"));
+    u->VoorbereidenUitvoeren();
+    // The recordsets are new: the match on the sheet is sought again, so that what is typed on the
+    // sheet goes to its own row.
+    if (a.dbGegevens.isOpen() && LstWedstrijden->currentRow() >= 0)
+        lijstKiezen(LstWedstrijden, LstWedstrijden->currentRow());
+}
+
+void FrmWedstrijdInput::MnuBeheerSterktelijstenWissen_Click()
+{
+    core::IUitwisseling* u = core::diensten().uitwisseling;
+    if (!u)
+        return;
+    const QString tekst = QStringLiteral(
+        "Alle sterktelijsten zullen nu gewist worden.\r\n\r\nOPGELET !!\r\n\r\nAlle voorgaande sterktelijsten worden "
+        "gewist, ook deze die geïmporteerd werden van de interclubleider of deze die door u aangepast werden.\r\n\r\n"
+        "Wanneer u alle sterktelijsten wist, zal u geen spelers meer kunnen opstellen in de ploegen zonder melding dat "
+        "ze niet op de sterktelijst staan.\r\n\r\nAlle sterktelijsten worden automatisch opnieuw gemaakt wanneer u "
+        "kiest voor \"Beheer - Sterktelijsten Bekijken\".\r\nZij worden samengesteld met alle spelers die een geldige "
+        "spelerslicentie hebben (medische keuring !).\r\n\r\nBent u zeker dat u alle sterktelijsten wilt wissen ?");
+    if (!ui::meldingen().vraagNeeJa(QStringLiteral("Alle Sterktelijsten Wissen"), tekst))
+        return;
+    LabX->setText(QStringLiteral("Alle Sterktelijsten Wissen"));
+    u->VoorbereidenUitvoeren();
+}

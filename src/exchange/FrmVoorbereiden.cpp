@@ -1,0 +1,185 @@
+#include "FrmVoorbereiden.h"
+
+#include "core/Algemeen.h"
+#include "core/Diensten.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/MDIFrm.h"
+#include "db/Database.h"
+#include "ui/Meldingen.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// The designed size: the client area, and the window with its borders and caption.
+constexpr int Breedte = 8520;
+constexpr int Hoogte = 520;
+constexpr int BuitenBreedte = 8760;
+constexpr int BuitenHoogte = 1000;
+
+// The season tables that a new season starts without, in the order they are emptied.
+const char* const SeizoenTabellen[] = {"Leden", "Alternatief", "Datums", "Matchen", "Omwisselen", "Reeksen",
+                                       "Sterktelijst"};
+
+} // namespace
+
+Voortgangsvak::Voortgangsvak(QWidget* ouder)
+    : QWidget(ouder)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setAutoFillBackground(false);
+}
+
+void Voortgangsvak::leegmaken()
+{
+    m_beeld = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_beeld.fill(palette().color(QPalette::Window));
+    m_tekst.clear();
+    update();
+}
+
+void Voortgangsvak::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    leegmaken();
+}
+
+void Voortgangsvak::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawImage(0, 0, m_beeld);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+FrmVoorbereiden::FrmVoorbereiden()
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("FrmVoorbereiden"));
+    Picture1 = new Voortgangsvak(this);
+    ui::zetGeometrie(Picture1, 0, 0, 8535, 510);
+    Command1 = new QPushButton(this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    ui::zetGeometrie(Command1, 120, 1200, 1215, 495);
+    connect(Command1, &QPushButton::clicked, this, &FrmVoorbereiden::Command1_Click);
+}
+
+void FrmVoorbereiden::toon()
+{
+    Form_Load();
+    show();
+}
+
+void FrmVoorbereiden::Form_Load()
+{
+    m_open = true;
+    setWindowTitle(QString());
+    QSize rand = frameGeometry().size() - geometry().size();
+    if (rand.isNull())
+        rand = QSize(ui::twips(BuitenBreedte) - ui::twips(Breedte), ui::twips(BuitenHoogte) - ui::twips(Hoogte));
+    resize(QSize(ui::twips(BuitenBreedte), ui::twips(BuitenHoogte)) - rand);
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (QScreen* scherm = screen()) {
+        const QRect s = scherm->geometry();
+        const QSize buiten = size() + rand;
+        move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
+    }
+}
+
+void FrmVoorbereiden::closeEvent(QCloseEvent* event)
+{
+    if (m_open)
+        Form_QueryUnload();
+    event->accept();
+}
+
+void FrmVoorbereiden::Form_QueryUnload()
+{
+    m_open = false;
+    if (FrmWedstrijdInput::bestaat())
+        FrmWedstrijdInput::standaard().teruggeven();
+}
+
+void FrmVoorbereiden::opschriftZetten(const QString& tekst)
+{
+    setWindowTitle(tekst);
+}
+
+void FrmVoorbereiden::UpdateProgress(int procent)
+{
+    UpdateProgress(Picture1, procent);
+}
+
+void FrmVoorbereiden::UpdateProgress(Voortgangsvak* vak, int procent)
+{
+    QImage& beeld = vak->m_beeld;
+    if (beeld.size() != vak->size().expandedTo(QSize(1, 1)))
+        beeld = QImage(vak->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    beeld.fill(vak->palette().color(QPalette::Window));
+    // "###": a whole number without leading zeros, nothing at all for 0.
+    vak->m_tekst = (procent == 0 ? QString() : QString::number(procent)) + u'%';
+
+    QPainter p(&beeld);
+    // The not-xor pen: the part of the text under the bar shows inverted against it.
+    p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+    QFont letter = vak->font();
+    letter.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(letter);
+    const QFontMetrics maat(letter);
+    // The horizontal scale runs from 0 to 100 over the box's width.
+    const double schaal = beeld.width() / 100.0;
+    const double breedteTekst = maat.horizontalAdvance(vak->m_tekst) / schaal;
+    const double x = (50 - breedteTekst / 2) * schaal;
+    const double y = (beeld.height() - maat.height()) / 2.0;
+    p.setPen(vak->kleur);
+    p.drawText(QPointF(x, y + maat.ascent()), vak->m_tekst);
+    p.fillRect(QRectF(0, 0, procent * schaal, beeld.height()), vak->kleur);
+    p.end();
+    vak->repaint();
+}
+
+void FrmVoorbereiden::Command1_Click()
+{
+    Picture1->kleur = QColor(0, 0, 255);
+    const QString woord = FrmWedstrijdInput::standaard().LabX->text();
+    core::IOnderhoud* onderhoud = core::diensten().onderhoud;
+    QString titel;
+    try {
+        if (woord == u"Herindexeren") {
+            titel = QStringLiteral("Herindexeren");
+            if (onderhoud)
+                onderhoud->Herindexeren(0, *this);
+        } else if (woord == u"DatabaseVernieuwen") {
+            titel = QStringLiteral("Database Vernieuwen");
+            if (onderhoud)
+                onderhoud->DatabaseVernieuwen(*this);
+        } else if (woord == u"Import") {
+            // Reading Export.ttr comes with the file exchange.
+        } else if (woord == u"Initialiseren") {
+            titel = QStringLiteral("Database Initialiseren");
+            if (onderhoud) {
+                // All seven tables or none.
+                db::Transactie transactie(core::algemeen().dbGegevens);
+                for (const char* tabel : SeizoenTabellen)
+                    onderhoud->TabelLeegmaken(QString::fromLatin1(tabel), *this);
+                transactie.vastleggen();
+            }
+        } else if (woord == u"Alle Sterktelijsten Wissen") {
+            titel = QStringLiteral("Alle Sterktelijsten Wissen");
+            if (onderhoud)
+                onderhoud->TabelLeegmaken(QStringLiteral("Sterktelijst"), *this);
+        } else if (woord == u"ClubProgrammaInterclub") {
+            // Writing Export.ttr comes with the file exchange.
+        }
+    } catch (const core::ActieFout& fout) {
+        ui::meldingen().kritiek(titel, fout.tekst());
+    } catch (const db::DbFout& fout) {
+        ui::meldingen().kritiek(titel, QStringLiteral("De actie werd afgebroken:\n\n") + fout.tekst());
+    }
+    Picture1->leegmaken();
+}

@@ -1,0 +1,570 @@
+#include "Onderhoud.h"
+
+#include "Tabelstructuur.h"
+#include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/Opstart.h"
+#include "core/Tekst.h"
+#include "db/Hoofdletters.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+#include <limits>
+#include <memory>
+
+using core::algemeen;
+using core::Val;
+using db::Database;
+using db::Recordset;
+using db::Waarde;
+
+namespace maintenance {
+
+namespace {
+
+const QString TabellenNaam = QStringLiteral("Tabellen.mdb");
+// How long a deleted file may take to disappear before the renewal gives up.
+constexpr int WachttijdVerwijderenMs = 5000;
+
+std::function<void(VernieuwStap)>& onderbreking()
+{
+    static std::function<void(VernieuwStap)> f;
+    return f;
+}
+
+void onderbreken(VernieuwStap stap)
+{
+    if (onderbreking())
+        onderbreking()(stap);
+}
+
+QString inhoud(const Waarde& w)
+{
+    return core::objAlgemeneFuncties().Inhoud(w).tekst();
+}
+
+qint64 aantalRijen(Database& d, const QString& tabel)
+{
+    return d.openRecordset(QStringLiteral("SELECT COUNT(*) FROM ") + db::sqlNaam(tabel)).veld(0).geheel();
+}
+
+// The distinct table names of the dictionary in the order of its index VeldZoeken (by name).
+QStringList tabelNamen(Database& tabellen, const QString& structuur)
+{
+    QStringList namen;
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT NaamTabel FROM ") + db::sqlNaam(structuur)
+                                          + QStringLiteral(" ORDER BY NaamTabel, Aard, Volgorde"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString naam = rs.veld(0).tekst();
+        if (namen.isEmpty() || !db::gelijkZonderHoofdletters(namen.last(), naam))
+            namen << naam;
+    }
+    return namen;
+}
+
+// Removes a file and waits, for a bounded time, until it is really gone.
+bool verwijderenEnWachten(const QString& pad)
+{
+    QFile::remove(pad);
+    QDeadlineTimer grens(WachttijdVerwijderenMs);
+    while (QFileInfo::exists(pad)) {
+        if (grens.hasExpired())
+            return false;
+        QThread::msleep(50);
+        QFile::remove(pad);
+    }
+    return true;
+}
+
+QString waardeTekst(const Waarde& w)
+{
+    QString t = w.tekst();
+    if (t.size() > 40)
+        t = t.left(40) + QStringLiteral("...");
+    return t;
+}
+
+// Copies the rows of a table of the attached database "bron" in blocks, from one progress mark to
+// the next. Only when every stored value is what the row by row copy would write: a text (or Null)
+// for a text field, a whole number within range for Integer and Long, a number for Double, -1 or 0
+// for Boolean, and Null for Datum. Otherwise nothing is written and the caller copies row by row.
+bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel, const QList<QString>& bronVelden,
+               qint64 totaal, int stap, core::IVoortgang& voortgang, KopieVerslag& verslag)
+{
+    QStringList voorwaarden;
+    QStringList doelKolommen;
+    QStringList uitdrukkingen;
+    for (int i = 0; i < def.velden.size(); ++i) {
+        doelKolommen << db::sqlNaam(def.velden[i].naam);
+        if (bronVelden[i].isEmpty()) {
+            uitdrukkingen << QStringLiteral("NULL");
+            continue;
+        }
+        const QString k = db::sqlNaam(bronVelden[i]);
+        const QString type = db::gedeclareerdType(def.velden[i].typeWoord);
+        if (type.contains(u"TEXT") && type != u"DATETEXT") {
+            voorwaarden << QStringLiteral("typeof(%1) IN ('text', 'null')").arg(k);
+            uitdrukkingen << QStringLiteral("NULLIF(%1, '')").arg(k);
+            continue;
+        }
+        uitdrukkingen << k;
+        if (type == u"SMALLINT")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 BETWEEN -32768 AND 32767))").arg(k);
+        else if (type == u"INTEGER")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 BETWEEN -2147483648 AND 2147483647))")
+                               .arg(k);
+        else if (type == u"DOUBLE")
+            voorwaarden << QStringLiteral("typeof(%1) IN ('real', 'integer', 'null')").arg(k);
+        else if (type == u"BOOLEAN")
+            voorwaarden << QStringLiteral("(%1 IS NULL OR (typeof(%1) = 'integer' AND %1 IN (-1, 0)))").arg(k);
+        else
+            voorwaarden << QStringLiteral("%1 IS NULL").arg(k);
+    }
+    const QString bron = QStringLiteral("bron.") + db::sqlNaam(bronTabel);
+    if (!voorwaarden.isEmpty()) {
+        const qint64 anders = doel.openRecordset(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NOT (%2)")
+                                                     .arg(bron, voorwaarden.join(QStringLiteral(" AND "))))
+                                  .veld(0)
+                                  .geheel();
+        if (anders > 0)
+            return false;
+    }
+    const QString grensSql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid > ? ORDER BY rowid LIMIT 1 OFFSET ?").arg(bron);
+    const QString kopieSql = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4 WHERE rowid > ? AND rowid <= ? "
+                                            "ORDER BY rowid")
+                                 .arg(db::sqlNaam(def.naam), doelKolommen.join(QStringLiteral(", ")),
+                                      uitdrukkingen.join(QStringLiteral(", ")), bron);
+    // The marks as the row by row copy draws them; the rows go over in at most ten blocks (a
+    // statement over hundreds of fields costs more to prepare than a block to copy), each block
+    // followed by the marks that fall in it.
+    QList<QPair<qint64, int>> tekens;
+    core::Voortgangsmarkering markering(static_cast<double>(totaal), stap, stap);
+    for (qint64 teller = 1; teller <= totaal; ++teller) {
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            tekens << qMakePair(teller, teken);
+    }
+    constexpr int Blokken = 10;
+    qint64 gekopieerd = 0;
+    qint64 vanaf = std::numeric_limits<qint64>::min();
+    int volgendTeken = 0;
+    for (int blok = 1; blok <= Blokken && gekopieerd < totaal; ++blok) {
+        qint64 tot = blok == Blokken ? totaal : std::max(gekopieerd + 1, totaal * blok / Blokken);
+        const qint64 grens = doel.openRecordset(grensSql, {vanaf, tot - gekopieerd - 1}).veld(0).geheel();
+        verslag.opgeslagen += doel.uitvoeren(kopieSql, {vanaf, grens});
+        vanaf = grens;
+        gekopieerd = tot;
+        for (; volgendTeken < tekens.size() && tekens[volgendTeken].first <= gekopieerd; ++volgendTeken)
+            voortgang.UpdateProgress(tekens[volgendTeken].second);
+    }
+    verslag.gekozen = totaal;
+    return true;
+}
+
+} // namespace
+
+Database tabellenOpenen()
+{
+    const QString map = algemeen().strSysteemmap;
+    QString pad = core::bestandZoeken(map, TabellenNaam);
+    if (pad.isEmpty())
+        pad = map + TabellenNaam;
+    return Database::openen(pad);
+}
+
+void StructuurOpslaan(const QString& tabel)
+{
+    Database tabellen = tabellenOpenen();
+    structuurRijenSchrijven(tabellen, tabel, structuurVan(algemeen().dbGegevens));
+    tabellen.sluiten();
+}
+
+KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString& tabel, const QString& opschrift,
+                        Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
+                        core::IVoortgang& voortgang, bool bronGekoppeld)
+{
+    KopieVerslag verslag;
+    verslag.tabel = tabel;
+
+    // The fields come from the dictionary and from nothing else: AtlV gives their number, the
+    // table's Veld rows in their order give names and type words.
+    db::TabelDef def;
+    def.naam = tabel;
+    {
+        Database tabellen = tabellenOpenen();
+        Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
+                                                  + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'AtlV'"),
+                                              {tabel});
+        const int aantal = rs.eof() ? 0 : static_cast<qint16>(Val(rs.veld(0)));
+        rs = tabellen.openRecordset(QStringLiteral("SELECT Naam, Type FROM ") + db::sqlNaam(structuur)
+                                        + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
+                                    {tabel});
+        for (int i = 0; i < aantal && !rs.eof(); ++i, rs.moveNext())
+            def.velden << db::VeldDef{rs.veld(0).tekst(), inhoud(rs.veld(1))};
+        tabellen.sluiten();
+    }
+    if (tabel == u"Opties")
+        def.indexen << db::IndexDef{QStringLiteral("Soort"), {{QStringLiteral("Soort")}}};
+
+    db::Transactie transactie(doel);
+    try {
+        doel.tabelMaken(def);
+    } catch (const db::DbFout& fout) {
+        verslag.meldingen << QStringLiteral("de tabel \"%1\" kon niet gemaakt worden: %2").arg(tabel, fout.tekst());
+    }
+    Recordset rsDoel;
+    try {
+        rsDoel = doel.openTabel(tabel);
+        verslag.gemaakt = true;
+    } catch (const db::DbFout&) {
+    }
+
+    voortgang.opschriftZetten(QStringLiteral("Bezig met het exporteren van ") + opschrift
+                              + QStringLiteral(" - Even Geduld....."));
+    verslag.bronRijen = bron.recordCount();
+    if (verslag.bronRijen > 0)
+        bron.moveFirst();
+    // Each target field with the place of the source field of that name (-1: the source lacks it).
+    QList<int> bronPlaats;
+    for (const db::VeldDef& veld : std::as_const(def.velden)) {
+        int plaats = -1;
+        for (int i = 0; i < bron.aantalVelden(); ++i) {
+            if (db::gelijkZonderHoofdletters(bron.veldNaam(i), veld.naam))
+                plaats = i;
+        }
+        bronPlaats << plaats;
+    }
+    if (bronGekoppeld && verslag.gemaakt && filterMinimum.isEmpty()) {
+        QList<QString> bronVelden;
+        for (int plaats : std::as_const(bronPlaats))
+            bronVelden << (plaats >= 0 ? bron.veldNaam(plaats) : QString());
+        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, verslag.bronRijen, stap, voortgang, verslag)) {
+            transactie.vastleggen();
+            return verslag;
+        }
+    }
+    const double minimum = filterMinimum.isEmpty() ? 0 : Val(filterMinimum);
+    core::Voortgangsmarkering markering(static_cast<double>(verslag.bronRijen), stap, stap);
+    qint64 teller = 0;
+    while (!bron.eof()) {
+        ++teller;
+        const bool kopieren = filterMinimum.isEmpty() || minimum <= Val(bron.veld(filterVeld).tekst());
+        if (kopieren && verslag.gemaakt) {
+            ++verslag.gekozen;
+            rsDoel.addNew();
+            for (int i = 0; i < def.velden.size(); ++i) {
+                const QString& naam = def.velden[i].naam;
+                Waarde w = bronPlaats[i] >= 0 ? bron.veld(bronPlaats[i]) : Waarde::null();
+                // Null and the empty text are not written: the field keeps its default (Null).
+                if (w.isTekst() && w.tekst().isEmpty())
+                    w = Waarde::null();
+                try {
+                    rsDoel.zet(naam, w);
+                } catch (const db::DbFout&) {
+                    ++verslag.geweigerd;
+                    if (verslag.meldingen.size() < 20)
+                        verslag.meldingen << QStringLiteral("tabel \"%1\", veld \"%2\": de waarde '%3' werd geweigerd")
+                                                 .arg(tabel, naam, waardeTekst(w));
+                    rsDoel.zet(naam, Waarde::null());
+                }
+            }
+            try {
+                rsDoel.update();
+                ++verslag.opgeslagen;
+            } catch (const db::DbFout& fout) {
+                rsDoel.cancelUpdate();
+                if (verslag.meldingen.size() < 20)
+                    verslag.meldingen << QStringLiteral("tabel \"%1\": rij %2 werd geweigerd: %3")
+                                             .arg(tabel)
+                                             .arg(teller)
+                                             .arg(fout.tekst());
+            }
+        } else if (kopieren) {
+            ++verslag.gekozen;
+        }
+        bron.moveNext();
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            voortgang.UpdateProgress(teken);
+    }
+    transactie.vastleggen();
+    return verslag;
+}
+
+void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang)
+{
+    Database& d = algemeen().dbGegevens;
+    const QString naam = d.tabelDef(tabel).naam;
+    const qint64 totaal = aantalRijen(d, naam);
+    if (totaal > 0) {
+        voortgang.opschriftZetten(QStringLiteral("Tabel ") + tabel
+                                  + QStringLiteral(" - Oude gegevens wissen - Even Geduld....."));
+        db::Transactie transactie(d);
+        // The rows go in blocks from one mark to the next, so that the bar moves as it would
+        // row by row, without a statement per row.
+        core::Voortgangsmarkering markering(static_cast<double>(totaal), 5, 5);
+        const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid IN (SELECT rowid FROM %1 ORDER BY rowid LIMIT ?)")
+                                .arg(db::sqlNaam(naam));
+        qint64 gewist = 0;
+        while (gewist < totaal) {
+            const qint64 volgende = markering.volgendeTeller();
+            const qint64 tot = volgende > gewist && volgende <= totaal ? volgende : totaal;
+            d.uitvoeren(sql, {tot - gewist});
+            gewist = tot;
+            const int teken = markering.bij(gewist);
+            if (teken >= 0)
+                voortgang.UpdateProgress(teken);
+        }
+        transactie.vastleggen();
+    }
+    voortgang.UpdateProgress(100);
+}
+
+void indexenHermaken(Database& database, Database& tabellen, const QString& structuur, core::IVoortgang& voortgang)
+{
+    struct Tabel
+    {
+        QString naam;
+        bool heeftAtlI = false;
+        int atlI = 0;
+        QList<db::IndexDef> indexen;
+    };
+    // The dictionary's rows grouped by table and, within a table, by index name: every index that
+    // its rows name is found, whatever rows stand between them.
+    QList<Tabel> lijst;
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT NaamTabel, Aard, Naam, Indexveld, Sorteervolgorde FROM ")
+                                          + db::sqlNaam(structuur)
+                                          + QStringLiteral(" ORDER BY NaamTabel, Aard, Naam, Volgorde"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString naam = rs.veld(0).tekst();
+        if (lijst.isEmpty() || !db::gelijkZonderHoofdletters(lijst.last().naam, naam))
+            lijst << Tabel{naam, false, 0, {}};
+        Tabel& t = lijst.last();
+        const QString aard = rs.veld(1).tekst();
+        if (aard.compare(u"AtlI", Qt::CaseInsensitive) == 0) {
+            t.heeftAtlI = true;
+            t.atlI = static_cast<int>(Val(rs.veld(2)));
+        } else if (aard.compare(u"Index", Qt::CaseInsensitive) == 0) {
+            const QString index = rs.veld(2).tekst();
+            if (index.isEmpty())
+                continue;
+            if (t.indexen.isEmpty() || !db::gelijkZonderHoofdletters(t.indexen.last().naam, index))
+                t.indexen << db::IndexDef{index, {}};
+            t.indexen.last().velden << db::IndexVeldDef{rs.veld(3).tekst(), inhoud(rs.veld(4)) == u"D"};
+        }
+    }
+    rs.sluiten();
+
+    db::Transactie transactie(database);
+    for (const Tabel& t : std::as_const(lijst)) {
+        if (!database.bestaatTabel(t.naam))
+            throw core::ActieFout(QStringLiteral("De tabel \"%1\" van de tabelstructuur staat niet in de database.").arg(t.naam));
+        if (!t.heeftAtlI)
+            throw core::ActieFout(QStringLiteral("De tabelstructuur geeft voor de tabel \"%1\" geen aantal indexen (AtlI).").arg(t.naam));
+        for (const db::IndexDef& index : database.tabelDef(t.naam).indexen)
+            database.indexVerwijderen(t.naam, index.naam);
+    }
+    core::Voortgangsmarkering markering(static_cast<double>(lijst.size()), 10, 10);
+    for (int i = 0; i < lijst.size(); ++i) {
+        const Tabel& t = lijst[i];
+        if (t.atlI > 0) {
+            for (const db::IndexDef& index : t.indexen)
+                database.indexMaken(t.naam, index);
+        }
+        const int teken = markering.bij(i);
+        if (teken >= 0)
+            voortgang.UpdateProgress(teken);
+    }
+    transactie.vastleggen();
+}
+
+void Herindexeren(int sluiten, core::IVoortgang& voortgang)
+{
+    core::Algemeen& a = algemeen();
+    voortgang.opschriftZetten(QStringLiteral("Bezig met herindexeren - Even Geduld....."));
+    if (sluiten == 0) {
+        for (Recordset* rs : {&a.rsClubs, &a.rsLeden, &a.rsMatchen, &a.rsOpties, &a.rsReeksen, &a.rsSterktelijst,
+                              &a.rsVolgordeWedstrijden, &a.rsDatums, &a.rsProvincies, &a.rsAlternatief, &a.rsPloegen})
+            rs->sluiten();
+    }
+    Database tabellen = tabellenOpenen();
+    indexenHermaken(a.dbGegevens, tabellen, StructuurTabel, voortgang);
+    tabellen.sluiten();
+}
+
+void DatabaseVernieuwen(core::IVoortgang& voortgang)
+{
+    core::Algemeen& a = algemeen();
+    const QString map = a.strSysteemmap;
+    const QString tempPad = map + core::TempDatabaseNaam;
+
+    // A Temp.mdb left by an earlier renewal goes first, in whatever case its name is written.
+    const QString oudeTemp = core::bestandZoeken(map, core::TempDatabaseNaam);
+    if (!oudeTemp.isEmpty() && !verwijderenEnWachten(oudeTemp))
+        throw core::ActieFout(QStringLiteral("Het bestand %1 kan niet verwijderd worden: de database werd niet vernieuwd.")
+                                  .arg(QDir::toNativeSeparators(oudeTemp)));
+    DatabaseMaken(core::TempDatabaseNaam, map);
+
+    QStringList fouten;
+    try {
+        Database doel = Database::openen(tempPad);
+        Database tabellen = tabellenOpenen();
+        const QStringList namen = tabelNamen(tabellen, StructuurTabel);
+        if (namen.isEmpty())
+            fouten << QStringLiteral("de tabelstructuur beschrijft geen enkele tabel");
+        // The old file is read by the target's own connection, so that whole blocks of rows go over.
+        doel.uitvoeren(QStringLiteral("ATTACH DATABASE ? AS bron"), {a.dbGegevens.pad()});
+        auto transactie = std::make_unique<db::Transactie>(doel);
+        QList<KopieVerslag> verslagen;
+        for (const QString& naam : namen) {
+            if (!a.dbGegevens.bestaatTabel(naam)) {
+                fouten << QStringLiteral("de tabel \"%1\" staat niet in de database").arg(naam);
+                continue;
+            }
+            Recordset bron = a.dbGegevens.openTabel(naam);
+            verslagen << Exporteren(doel, StructuurTabel, naam, QStringLiteral("de tabel \"%1\"").arg(naam), bron, 1,
+                                    QString(), QString(), voortgang, true);
+        }
+        if (fouten.isEmpty()) {
+            // Indexed while it is still Temp.mdb: a renewal interrupted after the swap leaves a
+            // database that the program can use as it is.
+            voortgang.opschriftZetten(QStringLiteral("Bezig met herindexeren - Even Geduld....."));
+            indexenHermaken(doel, tabellen, StructuurTabel, voortgang);
+        }
+        transactie->vastleggen();
+        transactie.reset();
+        doel.uitvoeren(QStringLiteral("DETACH DATABASE bron"));
+        tabellen.sluiten();
+
+        // Checked before anything of the old file is touched.
+        for (const KopieVerslag& v : std::as_const(verslagen)) {
+            if (!v.gemaakt || !doel.bestaatTabel(v.tabel)) {
+                fouten << QStringLiteral("de tabel \"%1\" ontbreekt in %2").arg(v.tabel, core::TempDatabaseNaam);
+                fouten << v.meldingen;
+                continue;
+            }
+            const qint64 rijen = aantalRijen(doel, v.tabel);
+            if (rijen != v.bronRijen)
+                fouten << QStringLiteral("de tabel \"%1\" heeft %2 van de %3 rijen").arg(v.tabel).arg(rijen).arg(v.bronRijen);
+            if (v.geweigerd > 0)
+                fouten << QStringLiteral("de tabel \"%1\": %2 waarde(n) geweigerd").arg(v.tabel).arg(v.geweigerd);
+            if (rijen != v.bronRijen || v.geweigerd > 0)
+                fouten << v.meldingen;
+        }
+        doel.sluiten();
+    } catch (const db::DbFout& fout) {
+        fouten << fout.tekst();
+    } catch (const core::ActieFout& fout) {
+        fouten << fout.tekst();
+    }
+    if (!fouten.isEmpty()) {
+        QFile::remove(tempPad);
+        throw core::ActieFout(QStringLiteral("De database werd niet vernieuwd: de kopie in %1 is niet volledig.\n\n- %2\n\n"
+                                             "%3 bleef ongewijzigd.")
+                                  .arg(core::TempDatabaseNaam, fouten.join(QStringLiteral("\n- ")), core::DatabaseNaam));
+    }
+    onderbreken(VernieuwStap::Gekopieerd);
+
+    // No connection may have either file open while they change places.
+    a.dbGegevens.sluiten();
+    const QString oud = core::bestandZoeken(map, core::DatabaseNaam);
+    if (!oud.isEmpty() && !verwijderenEnWachten(oud)) {
+        QFile::remove(tempPad);
+        a.dbGegevens = Database::openen(oud);
+        core::TabellenOpenen();
+        throw core::ActieFout(QStringLiteral("Het bestand %1 kan niet verwijderd worden: de database werd niet vernieuwd.")
+                                  .arg(QDir::toNativeSeparators(oud)));
+    }
+    onderbreken(VernieuwStap::Verwijderd);
+    const QString nieuw = map + core::DatabaseNaam;
+    if (!QFile::rename(tempPad, nieuw))
+        throw core::ActieFout(QStringLiteral("%1 kan niet hernoemd worden tot %2 in de map %3. Het programma doet dit bij "
+                                             "de volgende start; sluit het nu af.")
+                                  .arg(core::TempDatabaseNaam, core::DatabaseNaam, QDir::toNativeSeparators(map)));
+    onderbreken(VernieuwStap::Hernoemd);
+    a.dbGegevens = Database::openen(nieuw);
+    core::TabellenOpenen();
+}
+
+void TabelKopieren(const QString& bron, const QString& doel)
+{
+    Database tabellen = tabellenOpenen();
+    db::Transactie transactie(tabellen);
+    bool gevonden = false;
+    QString bronNaam;
+    for (const QString& naam : tabellen.tabellen()) {
+        if (db::gelijkZonderHoofdletters(naam, bron)) {
+            gevonden = true;
+            bronNaam = naam;
+        } else if (db::gelijkZonderHoofdletters(naam, doel)) {
+            tabellen.tabelVerwijderen(naam);
+        }
+    }
+    if (gevonden) {
+        db::TabelDef def = tabellen.tabelDef(bronNaam);
+        def.naam = doel;
+        QStringList kolommen;
+        for (db::VeldDef& veld : def.velden) {
+            veld.autoNummer = false;
+            kolommen << db::sqlNaam(veld.naam);
+        }
+        for (db::IndexDef& index : def.indexen) {
+            for (db::IndexVeldDef& veld : index.velden)
+                veld.aflopend = false;
+        }
+        tabellen.tabelMaken(def);
+        const QString lijst = kolommen.join(QStringLiteral(", "));
+        tabellen.uitvoeren(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY rowid")
+                               .arg(db::sqlNaam(doel), lijst, db::sqlNaam(bronNaam)));
+    }
+    transactie.vastleggen();
+    tabellen.sluiten();
+}
+
+void TabelVerwijderen(const QString& tabel)
+{
+    Database tabellen = tabellenOpenen();
+    if (tabellen.bestaatTabel(tabel))
+        tabellen.tabelVerwijderen(tabel);
+    tabellen.sluiten();
+}
+
+void zetVernieuwOnderbreking(std::function<void(VernieuwStap)> f)
+{
+    onderbreking() = std::move(f);
+}
+
+void Onderhoud::StructuurOpslaan(const QString& tabel)
+{
+    maintenance::StructuurOpslaan(tabel);
+}
+
+void Onderhoud::Herindexeren(int sluiten, core::IVoortgang& voortgang)
+{
+    maintenance::Herindexeren(sluiten, voortgang);
+}
+
+void Onderhoud::DatabaseVernieuwen(core::IVoortgang& voortgang)
+{
+    maintenance::DatabaseVernieuwen(voortgang);
+}
+
+void Onderhoud::TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang)
+{
+    maintenance::TabelLeegmaken(tabel, voortgang);
+}
+
+void Onderhoud::TabelKopieren(const QString& bron, const QString& doel)
+{
+    maintenance::TabelKopieren(bron, doel);
+}
+
+void Onderhoud::TabelVerwijderen(const QString& tabel)
+{
+    maintenance::TabelVerwijderen(tabel);
+}
+
+} // namespace maintenance

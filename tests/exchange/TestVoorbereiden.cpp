@@ -1,0 +1,67 @@
+#include "exchange/FrmVoorbereiden.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+class VoorbereidenTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { FrmVoorbereiden::opruimen(); }
+};
+
+TEST_F(VoorbereidenTest, TheBarCoversItsPercentageAndTheTextStandsInTheMiddle)
+{
+    FrmVoorbereiden& f = FrmVoorbereiden::standaard();
+    f.toon();
+    Voortgangsvak* vak = f.Picture1;
+    vak->kleur = QColor(0, 0, 255);
+    const QRgb achtergrond = vak->palette().color(QPalette::Window).rgb();
+    const int b = vak->width();
+    const int midden = vak->height() / 2;
+    // Below the text line, where only the bar draws.
+    const int onder = vak->height() - 2;
+
+    f.UpdateProgress(vak, 0);
+    EXPECT_EQ(vak->tekst(), "%");
+    EXPECT_EQ(vak->beeld().pixel(1, onder), achtergrond);
+    // The text is drawn about the middle.
+    bool tekstLinks = false, tekstRechts = false;
+    for (int x = 0; x < b; ++x) {
+        for (int y = 0; y < vak->height(); ++y) {
+            if (vak->beeld().pixel(x, y) != achtergrond) {
+                tekstLinks |= x < b / 2;
+                tekstRechts |= x >= b / 2;
+            }
+        }
+    }
+    EXPECT_TRUE(tekstLinks && tekstRechts);
+
+    f.UpdateProgress(vak, 50);
+    EXPECT_EQ(vak->tekst(), "50%");
+    // The not-xor pen on the background: the inverse of (blue xor background).
+    const QRgb balk = qRgb(255 - (0 ^ qRed(achtergrond)), 255 - (0 ^ qGreen(achtergrond)), 255 - (255 ^ qBlue(achtergrond)));
+    EXPECT_EQ(vak->beeld().pixel(1, onder), balk);
+    EXPECT_EQ(vak->beeld().pixel(b / 2 - 2, onder), balk);
+    EXPECT_EQ(vak->beeld().pixel(b / 2 + 2, onder), achtergrond);
+    // The text under the bar shows inverted: in the background's colour against the bar.
+    bool omgekeerd = false;
+    for (int x = b / 2 - 30; x < b / 2; ++x) {
+        for (int y = 0; y < vak->height(); ++y)
+            omgekeerd |= vak->beeld().pixel(x, y) == achtergrond;
+    }
+    EXPECT_TRUE(omgekeerd);
+    Q_UNUSED(midden);
+
+    f.UpdateProgress(vak, 100);
+    EXPECT_EQ(vak->tekst(), "100%");
+    EXPECT_EQ(vak->beeld().pixel(b - 1, onder), balk);
+
+    vak->leegmaken();
+    EXPECT_EQ(vak->tekst(), "");
+    EXPECT_EQ(vak->beeld().pixel(1, onder), achtergrond);
+    EXPECT_EQ(vak->beeld().pixel(b - 1, onder), achtergrond);
+}
+
+} // namespace

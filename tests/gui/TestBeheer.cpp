@@ -1,0 +1,192 @@
+// The season data actions of the administrator's menu, run through the preparation window.
+
+#include "BladTest.h"
+#include "exchange/FrmVoorbereiden.h"
+#include "ui/Menus.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <unistd.h>
+
+using core::algemeen;
+using testhulp::Wedstrijd;
+using ui::TestMeldingen;
+
+namespace {
+
+qint64 aantal(const QString& tabel)
+{
+    return algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM " + db::sqlNaam(tabel)).veld(0).geheel();
+}
+
+class Beheer : public testhulp::BladTest
+{
+protected:
+    QString archief() const { return m_map.filePath("wissel/archief001.mdb"); }
+
+    QString initialiserenVraag() const
+    {
+        return "De database wordt nu leeggemaakt en voorbereid voor een volgend seizoen. De gegevens worden opgeslagen "
+               "in volgend archiefbestand:\n\n\""
+            + archief() + "\"\n\nDeze handeling kan niet ongedaan gemaakt worden. Doorgaan ?";
+    }
+};
+
+TEST_F(Beheer, WipingTheStrengthListsAsksWithNoAsTheDefault)
+{
+    FrmWedstrijdInput& f = starten();
+    ui::menuInschakelen(f.menu("MnuBeheerSterktelijstenWissen"), true);
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuBeheerSterktelijstenWissen")->trigger();
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    const TestMeldingen::Melding vraag = m_meldingen->getoond()[0];
+    EXPECT_EQ(vraag.soort, TestMeldingen::Soort::VraagNee);
+    EXPECT_EQ(vraag.titel, "Alle Sterktelijsten Wissen");
+    EXPECT_TRUE(vraag.tekst.startsWith("Alle sterktelijsten zullen nu gewist worden.\r\n\r\nOPGELET !!\r\n\r\n"));
+    EXPECT_TRUE(vraag.tekst.contains("kiest voor \"Beheer - Sterktelijsten Bekijken\".\r\nZij worden"));
+    EXPECT_TRUE(vraag.tekst.endsWith("\r\n\r\nBent u zeker dat u alle sterktelijsten wilt wissen ?"));
+    EXPECT_EQ(aantal("Sterktelijst"), 8);
+
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerSterktelijstenWissen")->trigger();
+    EXPECT_EQ(aantal("Sterktelijst"), 0);
+    EXPECT_EQ(aantal("Leden"), 8);
+    EXPECT_EQ(f.LabX->text(), "Alle Sterktelijsten Wissen");
+    // The window was unloaded and gave the main window back.
+    EXPECT_FALSE(FrmVoorbereiden::bestaat());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+}
+
+TEST_F(Beheer, InitialisingArchivesTheDatabaseThenEmptiesTheSeasonTables)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    // An archive of an earlier initialisation is replaced, not kept.
+    {
+        QFile oud(archief());
+        ASSERT_TRUE(oud.open(QIODevice::WriteOnly));
+        oud.write("vorig seizoen");
+    }
+    FrmWedstrijdInput& f = starten();
+    ASSERT_GT(f.LstSpeelweek->count(), 0);
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerInitialiseren")->trigger();
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond()[0].titel, "Database Initialiseren");
+    EXPECT_EQ(m_meldingen->getoond()[0].tekst, initialiserenVraag());
+
+    for (const char* t : {"Leden", "Alternatief", "Datums", "Matchen", "Omwisselen", "Reeksen", "Sterktelijst"})
+        EXPECT_EQ(aantal(t), 0) << t;
+    EXPECT_EQ(aantal("Clubs"), 2);
+    EXPECT_EQ(aantal("Lokalen"), 2);
+    EXPECT_GT(aantal("Opties"), 0);
+    EXPECT_EQ(f.LstSpeelweek->count(), 0);
+    EXPECT_EQ(f.LstWedstrijden->count(), 0);
+    EXPECT_GT(f.LstSeizoen->count(), 0);
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_FALSE(FrmVoorbereiden::bestaat());
+
+    db::Database kopie = db::Database::openen(archief());
+    EXPECT_EQ(kopie.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 8);
+    EXPECT_EQ(kopie.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 1);
+    kopie.sluiten();
+    EXPECT_FALSE(QFile::exists(archief() + ".nieuw"));
+}
+
+TEST_F(Beheer, AFailedArchiveCopyEmptiesNothing)
+{
+    // An archive name that cannot be replaced: a folder with a file in it.
+    ASSERT_TRUE(QDir().mkpath(archief()));
+    QFile inhoud(archief() + "/iets");
+    ASSERT_TRUE(inhoud.open(QIODevice::WriteOnly));
+    inhoud.close();
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Database Initialiseren",
+                                 "Het archiefbestand \"" + archief()
+                                     + "\" kon niet gemaakt worden:\nhet bestaande archiefbestand kan niet vervangen "
+                                       "worden\n\nDe database werd niet leeggemaakt.");
+    f.menu("MnuBeheerInitialiseren")->trigger();
+    EXPECT_EQ(aantal("Leden"), 8);
+    EXPECT_EQ(aantal("Sterktelijst"), 8);
+    EXPECT_GT(f.LstSeizoen->count(), 0);
+    EXPECT_FALSE(QFile::exists(archief() + ".nieuw"));
+    // The database is open again with its recordsets.
+    algemeen().rsLeden.moveFirst();
+    EXPECT_FALSE(algemeen().rsLeden.eof());
+}
+
+TEST_F(Beheer, AnArchiveFolderThatCannotBeWrittenEmptiesNothing)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the administrator writes in any folder";
+    const QString map = m_map.filePath("wissel");
+    QFile::setPermissions(map, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerInitialiseren")->trigger();
+    QFile::setPermissions(map, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(m_meldingen->getoond(TestMeldingen::Soort::Kritiek).size(), 1);
+    m_meldingen->wis();
+    EXPECT_EQ(aantal("Leden"), 8);
+    EXPECT_FALSE(QFile::exists(archief()));
+}
+
+TEST_F(Beheer, ReindexingReloadsTheMainWindowAndClosingItEndsTheProgramAgain)
+{
+    m_db.indexVerwijderen("Matchen", "WedstrNr");
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    int beeindigd = 0;
+    FrmWedstrijdInput::zetProgrammaBeeindigen([&] { ++beeindigd; });
+    // Without its index the match cannot be shown at start-up; after re-indexing it can.
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Wedstrijdblad",
+                                 "De wedstrijd kan niet getoond worden.\n'WedstrNr' is geen index van de tabel 'Matchen'.");
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuBeheerDBHerindexeren")->trigger();
+    EXPECT_EQ(beeindigd, 0);
+    EXPECT_TRUE(f.isGeladen());
+    EXPECT_FALSE(f.isHidden());
+    EXPECT_FALSE(algemeen().blnHerladen);
+    EXPECT_EQ(f.LstWedstrijden->count(), 1);
+    // The recordsets are open again, and the index is back.
+    core::Algemeen& a = algemeen();
+    a.rsMatchen.setIndex("WedstrNr");
+    a.rsMatchen.seek("=", {"2010-2011", "PAH01001"});
+    EXPECT_FALSE(a.rsMatchen.noMatch());
+
+    f.close();
+    EXPECT_EQ(beeindigd, 1);
+}
+
+TEST_F(Beheer, RenewingTakesTheStructureOfTheDatabaseAndKeepsEveryRow)
+{
+    m_db.tabelMaken({"Eigen", {{"x", db::TypeWoord::Tekst}}, {{"Sleutel", {{"x", true}}}}});
+    m_db.uitvoeren("INSERT INTO Eigen (x) VALUES ('a'), ('b')");
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01002");
+    QHash<QString, qint64> voor;
+    for (const QString& t : algemeen().dbGegevens.tabellen())
+        voor.insert(t, aantal(t));
+
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuBeheerDBVernieuwen")->trigger();
+    EXPECT_EQ(m_meldingen->getoond()[0].titel, "Database Vernieuwen");
+    EXPECT_EQ(m_meldingen->getoond()[0].tekst, "Database nu vernieuwen ?");
+
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerDBVernieuwen")->trigger();
+    QHash<QString, qint64> na;
+    for (const QString& t : algemeen().dbGegevens.tabellen())
+        na.insert(t, aantal(t));
+    EXPECT_EQ(na, voor);
+    const db::TabelDef eigen = algemeen().dbGegevens.tabelDef("Eigen");
+    ASSERT_EQ(eigen.indexen.size(), 1);
+    EXPECT_TRUE(eigen.indexen[0].velden[0].aflopend);
+    // The match on the sheet is the row the shared recordset stands on.
+    EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+}
+
+} // namespace
