@@ -2,8 +2,10 @@
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
+#include "ui/Twips.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLocale>
 
 int main(int argc, char** argv)
@@ -11,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Interclub"));
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    QApplication::setFont(ui::ontwerpLettertype());
     app::dienstenBedraden();
     try {
         MDIFrm::standaard().Form_Load();

@@ -1,5 +1,8 @@
 #include "ui/Twips.h"
 
+#include <QFont>
+#include <QStringList>
+
 #include <QWidget>
 
 namespace ui {
@@ -29,6 +32,15 @@ void zetGeometrie(QWidget* widget, int left, int top, int width, int height)
     const int x = twips(left);
     const int y = twips(top);
     widget->setGeometry(x, y, twips(left + width) - x, twips(top + height) - y);
+}
+
+QFont ontwerpLettertype()
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("sans-serif")});
+    f.setPixelSize(11);
+    return f;
 }
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QWidget;
 
 namespace ui {
@@ -21,5 +22,12 @@ int twips(int t);
  * @param height height, in twips
  */
 void zetGeometrie(QWidget* widget, int left, int top, int width, int height);
+
+/**
+ * The program's text: the windows are laid out in twips for 8-point text of the narrow system font
+ * they were designed with, so the text is a fixed 11 pixels of the narrowest family at hand and does
+ * not grow with the desktop's font settings. Set as the application's font at start-up.
+ */
+QFont ontwerpLettertype();
 
 } // namespace ui

@@ -1,4 +1,7 @@
+#include "ui/Twips.h"
+
 #include <QApplication>
+#include <QFont>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -9,6 +12,7 @@ int main(int argc, char** argv)
     qputenv("TZ", "Europe/Brussels");
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
     QApplication app(argc, argv);
+    QApplication::setFont(ui::ontwerpLettertype()); // as the program sets it
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
