@@ -23,6 +23,7 @@ const QList<OptieRegel>& optieRegels()
         {QStringLiteral("Strenge controle van de ploegopstelling"), QStringLiteral("Streng"), Invoer::JaNee},
         {QStringLiteral("Aantal karakters van het computernummer"), QStringLiteral("Aantal Karakters CompNr"),
          Invoer::Breedte},
+        {QStringLiteral("Adres van de webdienst"), QStringLiteral("Adres Webdienst"), Invoer::Adres},
     };
     return regels;
 }
@@ -81,6 +82,10 @@ Controle optieControleren(const OptieRegel& regel, const QString& invoer)
         if (t.compare(u"J", Qt::CaseInsensitive) != 0 && t.compare(u"N", Qt::CaseInsensitive) != 0)
             return {false, QString(), QStringLiteral("Kies J of N !")};
         return {true, t.toUpper(), QString()};
+    case Invoer::Adres:
+        if (!t.isEmpty() && !t.startsWith(u"https://", Qt::CaseInsensitive) && !t.startsWith(u"http://", Qt::CaseInsensitive))
+            return {false, QString(), QStringLiteral("Het adres van de webdienst begint met https:// !")};
+        return {true, t, QString()};
     }
     return {false, QString(), QString()};
 }

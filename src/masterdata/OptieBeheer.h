@@ -14,7 +14,8 @@ enum class Invoer
     Clubnummer,
     Breedte,   ///< the width of a member number
     Weergave,  ///< own club's matches ("0") or the whole province's ("1")
-    JaNee
+    JaNee,
+    Adres      ///< an http or https address, or empty
 };
 
 struct OptieRegel

@@ -133,6 +133,10 @@ void Opties::invoerTonen()
         LabOmschrijving->setText(QStringLiteral("Het aantal karakters van een computernummer."));
         TxtWaarde->setText(w);
         break;
+    case Invoer::Adres:
+        LabOmschrijving->setText(QStringLiteral("Het adres van de webdienst van de competitie."));
+        TxtWaarde->setText(w);
+        break;
     case Invoer::Provincie:
         LabOmschrijving->setText(r->soort == u"ClubProv" ? QStringLiteral("De provincie van de eigen club.")
                                                          : QStringLiteral("De provincie van de gebruiker."));

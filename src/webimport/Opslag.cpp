@@ -120,14 +120,14 @@ QDate datumVan(const QString& tekst)
     return db::leesDatum(tekst.trimmed()).date();
 }
 
-QString lidnummer(const QString& uniqueIndex)
+} // namespace
+
+QString compNrVan(const QString& uniqueIndex)
 {
     QString nr = uniqueIndex.trimmed();
     const int breedte = core::algemeen().intAantalKaraktersCompNr;
     return breedte > 0 ? core::objFunctiesQJ().BeginNulToevoegen(nr, breedte) : nr;
 }
-
-} // namespace
 
 QString categorieWoord(int categorie)
 {
@@ -221,7 +221,7 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
             status = QStringLiteral("I");
         else if (status == u"T")
             status = QStringLiteral("D");
-        const QString compNr = lidnummer(l.uniqueIndex);
+        const QString compNr = compNrVan(l.uniqueIndex);
 
         m_bron.voortgang(3, QStringLiteral("%1: %2 %3 %4 %5: %6 %7 (%8)")
                                 .arg(woord, core::Vertaling(96, 1))

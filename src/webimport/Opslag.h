@@ -107,6 +107,8 @@ public:
 QString categorieWoord(int categorie);
 /** The service's club category of a province number (1 to 11); 0 for any other. */
 int NrProvOmzettenNaarNrKorvat(int provincie);
+/** A member number at the width of option 'Aantal Karakters CompNr'. */
+QString compNrVan(const QString& lidnummer);
 /** The province number of a club code ("VL-B123", "A003"); -1 when its letters name no province. */
 int provincieVanClubcode(const QString& clubcode);
 
