@@ -209,7 +209,10 @@ FrmImportKorvat::FrmImportKorvat()
         ui::zetGeometrie(TxtTeZoeken[i], 120, 1020, 3000, 315);
         connect(TxtTeZoeken[i], &QLineEdit::textChanged, this, [this, i] { TxtTeZoeken_Change(i); });
     }
-    OptSpelerZoeken[0]->setChecked(true);
+    {
+        const QSignalBlocker stil(OptSpelerZoeken[0]);
+        OptSpelerZoeken[0]->setChecked(true);
+    }
     TxtTeZoeken[1]->hide();
     LabWildcard = new QLabel(QStringLiteral("Wildcard symbool: %"), FraSpelerZoeken);
     LabWildcard->setObjectName(QStringLiteral("LabWildcard"));
