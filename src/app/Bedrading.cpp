@@ -1,19 +1,20 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "exchange/FrmVoorbereiden.h"
+#include "exchange/Uitwisseling.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "lineup/FrmSterktelijst.h"
 #include "lineup/Opstelling.h"
+#include "maintenance/Onderhoud.h"
 #include "masterdata/FrmClubs.h"
 #include "masterdata/FrmWedstrijdToevoegen.h"
-#include "exchange/FrmVoorbereiden.h"
-#include "exchange/Uitwisseling.h"
-#include "maintenance/Onderhoud.h"
 #include "masterdata/Opties.h"
 #include "masterdata/Paswoord.h"
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "webimport/WebImport.h"
 
 namespace app {
 
@@ -24,12 +25,14 @@ void dienstenBedraden()
     static lineup::Opstelling opstelling;
     static exchange::Uitwisseling uitwisseling;
     static maintenance::Onderhoud onderhoud;
+    static webimport::WebImport webImport;
     core::Diensten& d = core::diensten();
     d.wedstrijdblad = &wedstrijdblad;
     d.stamgegevens = &stamgegevens;
     d.opstelling = &opstelling;
     d.uitwisseling = &uitwisseling;
     d.onderhoud = &onderhoud;
+    d.webImport = &webImport;
 }
 
 void venstersOpruimen()
@@ -42,6 +45,7 @@ void venstersOpruimen()
     FrmSpelersKiezen::opruimen();
     FrmSterktelijst::opruimen();
     FrmVoorbereiden::opruimen();
+    webimport::venstersOpruimen();
 }
 
 } // namespace app

@@ -38,6 +38,8 @@ const QList<OptieRegel>& optieRegels()
          QStringLiteral("De munteenheid (bijvoorbeeld EUR).")},
         {PaswoordOmschrijving, QStringLiteral("PaswoordBeheer"), Invoer::Paswoord,
          QStringLiteral("Het paswoord waarmee de beheerder inlogt; leeg: geen paswoord.")},
+        {QStringLiteral("Adres van de webdienst"), QStringLiteral("Adres Webdienst"), Invoer::Adres,
+         QStringLiteral("Het adres van de webdienst van de competitie (https://...); leeg: niet ingesteld.")},
     };
     return regels;
 }
@@ -118,6 +120,10 @@ Controle optieControleren(const OptieRegel& regel, const QString& invoer)
             return {false, QString(), QStringLiteral("Dit paswoord kan niet gebruikt worden !")};
         return {true, gecodeerd, QString()};
     }
+    case Invoer::Adres:
+        if (!t.isEmpty() && !t.startsWith(u"https://", Qt::CaseInsensitive) && !t.startsWith(u"http://", Qt::CaseInsensitive))
+            return {false, QString(), QStringLiteral("Het adres van de webdienst begint met https:// !")};
+        return {true, t, QString()};
     }
     return {false, QString(), QString()};
 }

@@ -19,7 +19,8 @@ enum class Invoer
     JaNee,
     Getal,     ///< a whole number, or nothing
     Tekst,     ///< free text
-    Paswoord   ///< the administrator password, stored in its coded form
+    Paswoord,  ///< the administrator password, stored in its coded form
+    Adres      ///< an http or https address, or empty
 };
 
 struct OptieRegel

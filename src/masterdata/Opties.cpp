@@ -134,6 +134,7 @@ void Opties::invoerTonen()
     case Invoer::Getal:
     case Invoer::Tekst:
     case Invoer::Paswoord:
+    case Invoer::Adres:
         TxtWaarde->setText(getoondeTekst(*r));
         break;
     case Invoer::Provincie:

@@ -1,0 +1,173 @@
+// The import and login windows against the fake web service, with the whole program started.
+
+#include "BladTest.h"
+#include "NepDienst.h"
+#include "webimport/FrmImportKorvat.h"
+#include "webimport/frmLogin.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using testhulp::NepDienst;
+using ui::TestMeldingen;
+
+namespace {
+
+const QString Titel = QStringLiteral("Import uit Competitie ZELM (Systeem Korvat)");
+
+QString testAntwoord(bool geldig)
+{
+    return QStringLiteral("<ns1:Timestamp>2010-09-15T10:00:00+02:00</ns1:Timestamp><ns1:ApiVersion>0.7.16</ns1:ApiVersion>"
+                          "<ns1:IsValidAccount>%1</ns1:IsValidAccount><ns1:Language>nl</ns1:Language>"
+                          "<ns1:Database>test</ns1:Database>")
+        .arg(geldig ? "true" : "false");
+}
+
+class WebImportVensterTest : public testhulp::BladTest
+{
+protected:
+    void SetUp() override
+    {
+        BladTest::SetUp();
+        FrmImportKorvat::verbindingsinstellingen().tijdslimietMs = 5000;
+        m_dienst.zetAntwoord("GetClubs",
+                             "<ns1:ClubCount>2</ns1:ClubCount>"
+                             "<ns1:ClubEntries><ns1:UniqueIndex>A001</ns1:UniqueIndex><ns1:Name>TTC Eerste</ns1:Name>"
+                             "<ns1:LongName>TTC Eerste</ns1:LongName><ns1:Category>4</ns1:Category>"
+                             "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>1</ns1:VenueCount>"
+                             "<ns1:VenueEntries><ns1:Id>801</ns1:Id><ns1:ClubVenue>1</ns1:ClubVenue><ns1:Name>Hal Een</ns1:Name>"
+                             "<ns1:Street>Straat 1</ns1:Street><ns1:Town>2000 Antwerpen</ns1:Town><ns1:Phone></ns1:Phone>"
+                             "<ns1:Comment></ns1:Comment></ns1:VenueEntries></ns1:ClubEntries>"
+                             "<ns1:ClubEntries><ns1:UniqueIndex>A002</ns1:UniqueIndex><ns1:Name>TTC Tweede</ns1:Name>"
+                             "<ns1:LongName>TTC Tweede</ns1:LongName><ns1:Category>4</ns1:Category>"
+                             "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>0</ns1:VenueCount>"
+                             "</ns1:ClubEntries>");
+        m_dienst.zetAntwoord("GetMembersRequest",
+                             "<ns1:MemberCount>1</ns1:MemberCount><ns1:MemberEntries><ns1:Position>1</ns1:Position>"
+                             "<ns1:UniqueIndex>654321</ns1:UniqueIndex><ns1:RankingIndex>1</ns1:RankingIndex>"
+                             "<ns1:FirstName>Jan</ns1:FirstName><ns1:LastName>Nieuw</ns1:LastName><ns1:Ranking>C0</ns1:Ranking>"
+                             "<ns1:Status>A</ns1:Status><ns1:Gender>M</ns1:Gender><ns1:Category>SEN</ns1:Category>"
+                             "</ns1:MemberEntries>");
+        m_dienst.zetAntwoord("GetClubTeamsRequest",
+                             "<ns1:ClubName>TTC Eerste</ns1:ClubName><ns1:TeamCount>1</ns1:TeamCount><ns1:TeamEntries>"
+                             "<ns1:TeamId>9</ns1:TeamId><ns1:Team>A</ns1:Team><ns1:DivisionId>4711</ns1:DivisionId>"
+                             "<ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
+                             "<ns1:DivisionCategory>1</ns1:DivisionCategory></ns1:TeamEntries>");
+        m_dienst.zetAntwoord("GetMatchesRequest",
+                             "<ns1:MatchCount>1</ns1:MatchCount><ns1:TeamMatchesEntries>"
+                             "<ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
+                             "<ns1:MatchId>PAH03/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
+                             "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
+                             "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste A</ns1:HomeTeam>"
+                             "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede A</ns1:AwayTeam>"
+                             "<ns1:MatchUniqueId>77</ns1:MatchUniqueId></ns1:TeamMatchesEntries>");
+    }
+
+    void TearDown() override
+    {
+        FrmImportKorvat::verbindingsinstellingen() = {};
+        BladTest::TearDown();
+    }
+
+    FrmImportKorvat& openen(FrmWedstrijdInput& f)
+    {
+        f.menu("MnuGegevensImportKorvat")->trigger();
+        QCoreApplication::processEvents();
+        return FrmImportKorvat::standaard();
+    }
+
+    NepDienst m_dienst;
+};
+
+} // namespace
+
+TEST_F(WebImportVensterTest, WithoutAnAddressTheWindowSaysSoAndContactsNothing)
+{
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "Het adres van de webdienst is niet ingesteld.\r\n"
+                                 "Vul het in bij Opties, onder \"Adres van de webdienst\".");
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    EXPECT_TRUE(imp.isVisible());
+    EXPECT_FALSE(imp.LstProvincies->isHidden());
+    EXPECT_EQ(imp.LstClubs->count(), 0);
+    EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
+    // The main window stays enabled.
+    EXPECT_TRUE(f.isEnabled());
+}
+
+TEST_F(WebImportVensterTest, TheLoginChecksTheAccountAndKeepsItInMemory)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    EXPECT_EQ(imp.LstClubs->count(), 2);
+    EXPECT_EQ(imp.LstClubs->currentItem()->text(), "A001 | TTC Eerste"); // the own club
+    EXPECT_EQ(imp.LstReeksen->count(), 1);
+
+    imp.MnuInloggenLogin->trigger();
+    frmLogin& login = frmLogin::standaard();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Login", "Gelieve het paswoord in te vullen.");
+    login.txtUserName->setText("club001");
+    login.CmdOK->click();
+    EXPECT_TRUE(login.isVisible());
+
+    // Refused: the labels say so, the typed account stays.
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Login", "De gebruikersnaam of het paswoord is verkeerd.");
+    login.txtPassword->setText("fout");
+    login.CmdOK->click();
+    EXPECT_EQ(imp.LabLogin[2]->text(), "Login geweigerd");
+    EXPECT_EQ(imp.strAccount, "club001");
+    const auto test = m_dienst.verzoeken("TestRequest").last();
+    EXPECT_TRUE(test.inhoud.contains("<ns1:Account>club001</ns1:Account>"));
+    EXPECT_EQ(testhulp::verzoekControleren(test.inhoud), QString());
+
+    // Accepted from the menu: only the labels change.
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    imp.MnuInloggenLogin->trigger();
+    EXPECT_EQ(frmLogin::standaard().txtUserName->selectedText(), "club001");
+    EXPECT_EQ(frmLogin::standaard().txtPassword->text(), "");
+    frmLogin::standaard().txtPassword->setText("goed");
+    frmLogin::standaard().CmdOK->click();
+    EXPECT_EQ(imp.LabLogin[2]->text(), "Login: OK");
+    EXPECT_EQ(imp.strPaswoord, "goed");
+    EXPECT_TRUE(m_dienst.verzoeken("GetMatchesRequest").isEmpty());
+}
+
+TEST_F(WebImportVensterTest, ADivisionImportedAfterTheLoginLoadsOntoTheSheet)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.LstReeksen->setCurrentRow(0);
+    EXPECT_TRUE(imp.OptSelectie[4]->isChecked());
+
+    // No login yet: the button asks for one, and the import runs once it is accepted.
+    imp.CmdReeksen[0]->click();
+    frmLogin& login = frmLogin::standaard();
+    ASSERT_TRUE(login.isVisible());
+    login.txtUserName->setText("club001");
+    login.txtPassword->setText("goed");
+    login.CmdOK->click();
+
+    EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 1);
+    for (const auto& v : m_dienst.verzoeken())
+        EXPECT_EQ(testhulp::verzoekControleren(v.inhoud), QString()) << v.inhoud.toStdString();
+    EXPECT_TRUE(imp.isEnabled());
+    EXPECT_TRUE(imp.LabINfo[0]->isHidden());
+
+    // Closing the window refreshes the main window's lists; the imported match is on them.
+    imp.CmdSluiten->click();
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010")) << regels(f.LstSpeelweek).join(", ").toStdString();
+    ASSERT_EQ(regels(f.LstWedstrijden).filter("Eerste A").size(), 1) << regels(f.LstWedstrijden).join(", ").toStdString();
+    kiezen(f, "PAH03001");
+    EXPECT_EQ(testhulp::matchVeld("nmthuis"), "Eerste A");
+    EXPECT_EQ(testhulp::matchVeld("nmuit"), "Tweede A");
+    EXPECT_EQ(f.blad.TxtDatum->text(), "18-09-2010");
+    EXPECT_EQ(f.blad.LstNaamLokaal->currentText(), "Hal Een");
+}

@@ -1,0 +1,240 @@
+// Storing what the web service returns, on a database the test makes; no network.
+
+#include "Proefgegevens.h"
+#include "QtAfdruk.h"
+#include "TestDatabase.h"
+#include "core/Algemeen.h"
+#include "ui/TestMeldingenScope.h"
+#include "webimport/Opslag.h"
+
+#include <QHash>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace webimport;
+
+namespace {
+
+class NepBron : public Bron
+{
+public:
+    bool verbinding() override { return true; }
+    std::optional<QList<Club>> club(const QString& code) override
+    {
+        opgehaald << "club " + code;
+        if (!clubs_.contains(code))
+            return std::nullopt;
+        return QList<Club>{clubs_.value(code)};
+    }
+    std::optional<QList<Club>> clubs(int categorie) override
+    {
+        opgehaald << QStringLiteral("clubs %1").arg(categorie);
+        return clubs_.values();
+    }
+    std::optional<QList<Lid>> leden(const QString& code, int categorie) override
+    {
+        opgehaald << QStringLiteral("leden %1 %2").arg(code).arg(categorie);
+        if (faaltBij == categorie)
+            return std::nullopt;
+        return leden_.value(code + QString::number(categorie));
+    }
+    QString fout() const override { return QStringLiteral("Geen verbinding."); }
+    void voortgang(int, const QString&) override {}
+
+    QHash<QString, Club> clubs_;
+    QHash<QString, QList<Lid>> leden_;
+    int faaltBij = -1;
+    QStringList opgehaald;
+};
+
+Lid lid(const QString& pos, const QString& nr, const QString& index, const QString& voornaam, const QString& achternaam,
+        const QString& klas, const QString& status, const QString& geslacht = "M")
+{
+    return Lid{pos, nr, index, voornaam, achternaam, klas, status, QString(), geslacht, "SEN"};
+}
+
+class OpslagTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_map.isValid());
+        const QString pad = testhulp::applicatiemapVullen(m_map.path());
+        core::Algemeen& a = core::algemeen();
+        a.dbGegevens = db::Database::openen(pad);
+        a.strHuidigSeizoen = "2010-2011";
+        a.intAantalKaraktersCompNr = 6;
+        a.strTaal = "N";
+        core::zetKlok(&m_klok);
+    }
+    void TearDown() override
+    {
+        core::algemeenHerstellen();
+        core::zetKlok(nullptr);
+    }
+    db::Database& d() { return core::algemeen().dbGegevens; }
+    QString waarde(const QString& sql, const QList<db::Waarde>& p = {})
+    {
+        db::Recordset rs = d().openRecordset(sql, p);
+        return rs.eof() ? QStringLiteral("<geen>") : rs.veld(0).tekst();
+    }
+    QStringList rijen(const QString& sql, const QList<db::Waarde>& p = {})
+    {
+        QStringList uit;
+        db::Recordset rs = d().openRecordset(sql, p);
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList velden;
+            for (int i = 0; i < rs.aantalVelden(); ++i)
+                velden << rs.veld(i).tekst();
+            uit << velden.join('|');
+        }
+        return uit;
+    }
+
+    QTemporaryDir m_map;
+    core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
+    ui::TestMeldingenScope m_meldingen;
+    NepBron m_bron;
+    Opslag m_opslag{m_bron};
+};
+
+} // namespace
+
+TEST_F(OpslagTest, ClubsKeepTheirVenuesInTheServicesOrderAndEarlierOnesAfter)
+{
+    testhulp::lokaalToevoegen(d(), 1, "Zaal A", "Straat 1", "1500", "Halle", 123, 8, 1);
+    testhulp::lokaalToevoegen(d(), 2, "Zaal B", "Straat 2", "1500", "Halle", 123, 8, 2);
+    d().uitvoeren("UPDATE Lokalen SET id_zelm = 502 WHERE id = 2");
+    // A venue made by hand with the name and town of the service's venue C takes its id.
+    testhulp::lokaalToevoegen(d(), 5, "Zaal C", "", "", "Vilvoorde");
+
+    Club c{"VL-B123", "TTC D'Hondt", 3, {}};
+    c.lokalen << Lokaal{502, 1, "Zaal B", "Straat, 2", "1500 Halle"} << Lokaal{503, 2, "Zaal C", "Laan 3", "1800 Vilvoorde"}
+              << Lokaal{504, 3, "Zaal D", "Weg 4", "Asse"};
+    m_opslag.APIGegevensClubOpslaan({c}, "vlb123");
+
+    EXPECT_EQ(rijen("SELECT id_lokaal, volgorde FROM rel_club_lokaal WHERE clubnummer = 123 AND provincie = 8 ORDER BY volgorde"),
+              QStringList({"2|1", "5|2", "6|3", "1|4"}));
+    EXPECT_EQ(rijen("SELECT id, Naam, Straat, Postnummer, Gemeente, id_zelm FROM Lokalen ORDER BY id"),
+              QStringList({"1|Zaal A|Straat 1|1500|Halle|0", "2|Zaal B|Straat 2|1500|Halle|502",
+                            "5|Zaal C|Laan 3|1800|Vilvoorde|503", "6|Zaal D|Weg 4|Asse|Asse|504"}));
+    EXPECT_EQ(rijen("SELECT Provincie, ClubNr, ClubNaam, Ploegnaam, Geschrapt, Importeren FROM Clubs"),
+              QStringList({"8|123|TTC D'Hondt|TTC D'Hondt|N|J"}));
+
+    // Another club of the answer is not the one asked for.
+    m_opslag.APIGegevensClubOpslaan({Club{"A001", "Ander", 0, {}}}, "VLB123");
+    EXPECT_EQ(waarde("SELECT count(*) FROM Clubs"), "1");
+}
+
+TEST_F(OpslagTest, MembersAndTheirStrengthListFollowStatusAndCategory)
+{
+    testhulp::sterktelijstToevoegen(d(), "2010-2011", 1, "003", "Heren", 1, "999999", "Weg Oud", "1", "E0");
+    testhulp::sterktelijstToevoegen(d(), "2010-2011", 1, "003", "Dames", 1, "888888", "Blijft Staan", "1", "C0");
+    const QList<Lid> leden{lid("1", "123456", "0", " Jan ", "Peeters", "B2", "A"),
+                           lid("2", "23456", "12", "Piet", "D'Hondt", "C0", "V"),
+                           lid("3", "345678", "13", "An", "Smet", "C2", "T", "F"),
+                           lid("4", "456789", "14", "Tom", "Weg", "E6", "L")};
+    m_opslag.APIGegevensLedenOpslaan(leden, "A003", 1);
+
+    EXPECT_EQ(rijen("SELECT Volgorde, \"Index\", Computernummer, Naam, Klassering, Recreant FROM Sterktelijst "
+                    "WHERE Soort = 'Heren' ORDER BY Volgorde"),
+              QStringList({"1|SUP|123456|Peeters Jan|B2|I", "2|12-R|023456|D'Hondt Piet|C0|R", "3|13-D|345678|Smet An|C2|I"}));
+    EXPECT_EQ(waarde("SELECT count(*) FROM Sterktelijst WHERE Soort = 'Dames'"), "1");
+    EXPECT_EQ(rijen("SELECT CompNr, Naam, KlasHeren, RecInt, Provincie, Clubnummer, Geslacht, MedischeKeuring, Geschrapt "
+                    "FROM Leden ORDER BY CompNr"),
+              QStringList({"023456|D'Hondt Piet|C0|V|1|003|M|30-06-2011|N", "123456|Peeters Jan|B2|I|1|003|M|30-06-2011|N",
+                           "345678|Smet An|C2|D|1|003|V|30-06-2011|N"}));
+
+    // Another category leaves the men's ranking alone.
+    m_opslag.APIGegevensLedenOpslaan({lid("1", "345678", "2", "An", "Smet", "B0", "A", "F")}, "A003", 2);
+    EXPECT_EQ(waarde("SELECT KlasHeren FROM Leden WHERE CompNr = '345678'"), "C2");
+
+    // One chosen member changes only its own rows of the list.
+    m_opslag.APIGegevensLedenOpslaan({lid("2", "123456", "5", "Jan", "Peeters", "B0", "A")}, "A003", 1, true);
+    EXPECT_EQ(rijen("SELECT Computernummer, \"Index\" FROM Sterktelijst WHERE Soort = 'Heren' ORDER BY Volgorde"),
+              QStringList({"023456|12-R", "123456|5", "345678|13-D"}));
+
+    // An empty answer empties the list of that category.
+    m_opslag.APIGegevensLedenOpslaan({}, "A003", 1);
+    EXPECT_EQ(waarde("SELECT count(*) FROM Sterktelijst WHERE Soort = 'Heren'"), "0");
+}
+
+TEST_F(OpslagTest, AFailedFetchOfAClubsMembersChangesNothing)
+{
+    testhulp::lidToevoegen(d(), "111111", "Oud Lid", "003", 1);
+    d().uitvoeren("UPDATE Leden SET Geschrapt = 'N'");
+    testhulp::sterktelijstToevoegen(d(), "2010-2011", 1, "003", "Heren", 1, "111111", "Oud Lid", "1", "E0");
+    m_bron.clubs_.insert("A003", Club{"A003", "TTC Drie", 0, {}});
+    m_bron.leden_.insert("A0031", {lid("1", "222222", "1", "Nieuw", "Lid", "D0", "A")});
+    m_bron.faaltBij = 27;
+
+    try {
+        m_opslag.SpelersVanClubImporteren("003", 1, "A003");
+        FAIL() << "no failure reported";
+    } catch (const ImportFout& f) {
+        EXPECT_TRUE(f.tekst().contains("Er werd niets gewijzigd")) << f.tekst().toStdString();
+    }
+    EXPECT_EQ(rijen("SELECT CompNr, Geschrapt FROM Leden"), QStringList({"111111|N"}));
+    EXPECT_EQ(rijen("SELECT Computernummer FROM Sterktelijst"), QStringList({"111111"}));
+    EXPECT_EQ(waarde("SELECT count(*) FROM Clubs"), "0");
+
+    // With every answer complete: the old member struck off, the new one stored, in one go.
+    m_bron.faaltBij = -1;
+    m_opslag.SpelersVanClubImporteren("003", 1, "A003");
+    EXPECT_EQ(rijen("SELECT CompNr, Geschrapt FROM Leden ORDER BY CompNr"), QStringList({"111111|J", "222222|N"}));
+    EXPECT_EQ(rijen("SELECT Computernummer FROM Sterktelijst"), QStringList({"222222"}));
+    EXPECT_EQ(m_bron.opgehaald, QStringList({"club A003", "leden A003 1", "leden A003 2", "leden A003 3",
+                                             "leden A003 27", "club A003", "leden A003 1", "leden A003 2",
+                                             "leden A003 3", "leden A003 27"}));
+}
+
+TEST_F(OpslagTest, ADivisionStoresItsPlayDatesMatchesAndTeamsClubsOnce)
+{
+    Club thuis{"A001", "TTC Eerste", 2, {Lokaal{701, 1, "Hal Een", "Straat 1", "2000 Antwerpen"},
+                                         Lokaal{702, 2, "Hal Twee", "Straat 2", "2000 Antwerpen"}}};
+    m_bron.clubs_.insert("A001", thuis);
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString reeks = "Afdeling 3A - Prov. Antwerpen - Heren";
+    QList<Wedstrijd> w;
+    // Week 1: Friday and Saturday; week 2: a Wednesday; week 3: no date; week 4: a bye.
+    w << Wedstrijd{reeks, "AH03/001", "01", "2010-09-17", "20:00:00", 2, "A001", "Eerste A", "VL-B002", "Twee A"}
+      << Wedstrijd{reeks, "AH03/002", "01", "2010-09-18", "14:00:00", 1, "VL-B002", "Twee B", "A001", "Eerste B"}
+      << Wedstrijd{reeks, "AH03/003", "02", "2010-09-22", "19:45:00", 0, "A001", "Eerste A", "VL-B002", "Twee B"}
+      << Wedstrijd{reeks, "AH03/004", "03", "", "", 0, "VL-B002", "Twee A", "A001", "Eerste A"}
+      << Wedstrijd{reeks, "AH03/005", "04", "", "", 0, "-", "Vrij", "A001", "Eerste B"};
+    m_opslag.APIMatchenOpslaan(w, 4711);
+
+    EXPECT_EQ(rijen("SELECT WeekNrP, Datum, HerDam, id_zelm_reeks FROM Datums ORDER BY WeekNrP"),
+              QStringList({"01|18-09-2010|H|4711", "02|25-09-2010|H|4711", "03|25-09-2010|H|4711", "04|25-09-2010|H|4711"}));
+    EXPECT_EQ(rijen("SELECT Seizoen, ReeksNr, Soort, HerDam, Naam, AantPloeg, AtlIndividueleMatchen, AtlWinSets FROM Reeksen"),
+              QStringList({"2010-2011|4711|P|H|" + reeks + "|3|4|3"}));
+    EXPECT_EQ(rijen("SELECT WedstrNr, SoortComp, WeekNr, HeenTerug, Dag, Datum, Uur, ProvThuis, LKThuis, nmthuis, ProvUIT, "
+                    "LKUIT, Zaal, Soort, Akkoord2aan2 FROM Matchen ORDER BY WedstrNr"),
+              QStringList({"PAH03001|P|01|H|VR|17-09-2010|20.00|1|001|Eerste A|8|002|2|1|J",
+                           "PAH03002|P|01|H|ZA|18-09-2010|14.00|8|002|Twee B|1|001|0|1|J",
+                           "PAH03003|P|02|H|WO|22-09-2010|19.45|1|001|Eerste A|8|002|0|1|J",
+                           "PAH03004|P|03|T|ZA|25-09-2010||8|002|Twee A|1|001|0|1|J",
+                           "PAH03005|P|04|T|ZA|25-09-2010||0|Vrij|Vrij|1|001|0|1|J"}));
+    // Each club's members were fetched once, the home club's first.
+    EXPECT_EQ(m_bron.opgehaald.filter("club "), QStringList({"club A001", "club VLB002"}));
+    EXPECT_EQ(waarde("SELECT count(*) FROM Clubs WHERE Importeren = 'J'"), "2");
+    EXPECT_EQ(core::algemeen().strCategorieImport, "Heren");
+
+    // Importing again updates the same rows; a typed set score of game 4 stays.
+    d().uitvoeren("UPDATE Matchen SET W04Set1T = '11', THUISSP1 = '123456' WHERE WedstrNr = 'PAH03001'");
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(waarde("SELECT count(*) FROM Matchen"), "5");
+    EXPECT_EQ(waarde("SELECT W04Set1T || THUISSP1 FROM Matchen WHERE WedstrNr = 'PAH03001'"), "11123456");
+}
+
+TEST_F(OpslagTest, AFailedClubFetchLeavesTheDivisionAsItWas)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    const QString reeks = "Afdeling 1 - Prov. Antwerpen - Dames";
+    QList<Wedstrijd> w{Wedstrijd{reeks, "PAD01/001", "01", "2010-09-18", "14:00:00", 0, "A001", "Eerste", "A009", "Negen"}};
+    EXPECT_THROW(m_opslag.APIMatchenOpslaan(w, 12), ImportFout);
+    EXPECT_EQ(waarde("SELECT count(*) FROM Matchen"), "0");
+    EXPECT_EQ(waarde("SELECT count(*) FROM Reeksen"), "0");
+    EXPECT_EQ(waarde("SELECT count(*) FROM Datums"), "0");
+    EXPECT_EQ(waarde("SELECT count(*) FROM Clubs"), "0");
+}
