@@ -92,7 +92,8 @@ QString waardeTekst(const Waarde& w)
 // for a text field, a whole number within range for Integer and Long, a number for Double, -1 or 0
 // for Boolean, and Null for Datum. Otherwise nothing is written and the caller copies row by row.
 bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel, const QList<QString>& bronVelden,
-               qint64 totaal, int stap, core::IVoortgang& voortgang, KopieVerslag& verslag)
+               const QList<QString>& bronTypes, qint64 totaal, int stap, core::IVoortgang& voortgang,
+               KopieVerslag& verslag)
 {
     QStringList voorwaarden;
     QStringList doelKolommen;
@@ -106,7 +107,9 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
         const QString k = db::sqlNaam(bronVelden[i]);
         const QString type = db::gedeclareerdType(def.velden[i].typeWoord);
         if (type.contains(u"TEXT") && type != u"DATETEXT") {
-            voorwaarden << QStringLiteral("typeof(%1) IN ('text', 'null')").arg(k);
+            // A text column of the old file holds only texts and Nulls already: nothing to check.
+            if (bronTypes[i] != db::TypeWoord::Tekst && bronTypes[i] != db::TypeWoord::Memo)
+                voorwaarden << QStringLiteral("typeof(%1) IN ('text', 'null')").arg(k);
             uitdrukkingen << QStringLiteral("NULLIF(%1, '')").arg(k);
             continue;
         }
@@ -239,9 +242,13 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
     }
     if (bronGekoppeld && verslag.gemaakt && filterMinimum.isEmpty()) {
         QList<QString> bronVelden;
-        for (int plaats : std::as_const(bronPlaats))
+        QList<QString> bronTypes;
+        for (int plaats : std::as_const(bronPlaats)) {
             bronVelden << (plaats >= 0 ? bron.veldNaam(plaats) : QString());
-        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, verslag.bronRijen, stap, voortgang, verslag)) {
+            bronTypes << (plaats >= 0 ? bron.veldType(plaats) : QString());
+        }
+        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, bronTypes, verslag.bronRijen, stap, voortgang,
+                      verslag)) {
             transactie.vastleggen();
             return verslag;
         }
