@@ -19,6 +19,10 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
+namespace core {
+class IUitwisseling;
+}
+
 class FrmWedstrijdInput : public QWidget, public ui::StandaardInstantie<FrmWedstrijdInput>
 {
     Q_OBJECT
@@ -131,6 +135,7 @@ private slots:
     void MnuGegevensImportKorvat_Click();
     void MnuBeheerGegevensExport_Click();
     void MnuBeheerGegevensExportTTR_Click();
+    void MnuBeheerGegevensImport_Click();
     void MnuBeheerInloggen_Click();
     void MnuBeheerUitloggen_Click();
     void MnuBeheerPaswoordWijzigen_Click();
@@ -150,6 +155,7 @@ private:
     void menusMaken();
     void menuHandlersVerbinden();
     void sterktelijstTonen(const QString& woord);
+    core::IUitwisseling* uitwisselingVoor(const QString& opdrachtwoord);
     void Form_KeyUp(int KeyCode, int Shift);
     void Form_QueryUnload();
 

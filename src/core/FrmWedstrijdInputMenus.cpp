@@ -43,6 +43,7 @@ void FrmWedstrijdInput::menuHandlersVerbinden()
     bij("MnuBeheerOpties", &FrmWedstrijdInput::MnuBeheerOpties_Click);
     bij("MnuBeheerGegevensExport", &FrmWedstrijdInput::MnuBeheerGegevensExport_Click);
     bij("MnuBeheerGegevensExportTTR", &FrmWedstrijdInput::MnuBeheerGegevensExportTTR_Click);
+    bij("MnuBeheerGegevensImport", &FrmWedstrijdInput::MnuBeheerGegevensImport_Click);
     bij("MnuBeheerInloggen", &FrmWedstrijdInput::MnuBeheerInloggen_Click);
     bij("MnuBeheerUitloggen", &FrmWedstrijdInput::MnuBeheerUitloggen_Click);
     bij("MnuBeheerPaswoordWijzigen", &FrmWedstrijdInput::MnuBeheerPaswoordWijzigen_Click);
@@ -52,32 +53,43 @@ void FrmWedstrijdInput::menuHandlersVerbinden()
     bij("MnuBeheerSterktelijstenWissen", &FrmWedstrijdInput::MnuBeheerSterktelijstenWissen_Click);
 }
 
+// Printing is not in the program yet: every print item says so.
 void FrmWedstrijdInput::AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen)
 {
     if (core::IAfdrukken* p = core::diensten().afdrukken)
         p->AfdrukkenScheidsrechtersblaadjes(afdrukken, sluiten, teKnippen);
+    else
+        nietBeschikbaar();
 }
 
 void FrmWedstrijdInput::AfdrukkenWedstrijdbladVoorAanvang(int afdrukken, int sluiten)
 {
     if (core::IAfdrukken* p = core::diensten().afdrukken)
         p->AfdrukkenWedstrijdbladVoorAanvang(afdrukken, sluiten);
+    else
+        nietBeschikbaar();
 }
 
 void FrmWedstrijdInput::AfdrukkenWedstrijdbladNaAfloop(int variant)
 {
     if (core::IAfdrukken* p = core::diensten().afdrukken)
         p->AfdrukkenWedstrijdbladNaAfloop(variant);
+    else
+        nietBeschikbaar();
 }
 
 void FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes2_Click()
 {
+    if (!core::diensten().afdrukken)
+        return nietBeschikbaar();
     AfdrukkenScheidsrechtersblaadjes(1, 1, 0);
     AfdrukkenWedstrijdbladVoorAanvang(1, 1);
 }
 
 void FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes1_Click()
 {
+    if (!core::diensten().afdrukken)
+        return nietBeschikbaar();
     AfdrukkenScheidsrechtersblaadjes(1, 1, 1);
     AfdrukkenWedstrijdbladVoorAanvang(1, 1);
 }
@@ -184,15 +196,31 @@ QString FrmWedstrijdInput::clubcode()
     return afkorting + a.strClubNr;
 }
 
+// The exchange service, when it can run the action; otherwise the user is told it is not there yet.
+core::IUitwisseling* FrmWedstrijdInput::uitwisselingVoor(const QString& opdrachtwoord)
+{
+    core::IUitwisseling* u = core::diensten().uitwisseling;
+    if (u && u->beschikbaar(opdrachtwoord))
+        return u;
+    nietBeschikbaar();
+    return nullptr;
+}
+
 void FrmWedstrijdInput::MnuBeheerGegevensExport_Click()
 {
-    if (core::IUitwisseling* u = core::diensten().uitwisseling)
+    if (core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("UitslagenExporteren")))
         u->UitslagenExporteren(clubcode(), 1);
+}
+
+void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
+{
+    // Reading Export.ttr is not in the program yet.
+    uitwisselingVoor(QStringLiteral("Import"));
 }
 
 void FrmWedstrijdInput::MnuBeheerGegevensExportTTR_Click()
 {
-    core::IUitwisseling* u = core::diensten().uitwisseling;
+    core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("ClubProgrammaInterclub"));
     if (!u)
         return;
     if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),

@@ -23,4 +23,10 @@ void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnumm
     Q_UNUSED(bestandsnummer);
 }
 
+bool Uitwisseling::beschikbaar(const QString& opdrachtwoord) const
+{
+    return opdrachtwoord != u"Import" && opdrachtwoord != u"ClubProgrammaInterclub"
+           && opdrachtwoord != u"UitslagenExporteren";
+}
+
 } // namespace exchange

@@ -13,6 +13,8 @@ public:
     void VoorbereidenUitvoeren() override;
     /** The results file comes with the file exchange; nothing is written yet. */
     void UitslagenExporteren(const QString& clubcode, int bestandsnummer) override;
+    /** Export.ttr and the results file come with the file exchange; the season's data actions are here. */
+    bool beschikbaar(const QString& opdrachtwoord) const override;
 };
 
 } // namespace exchange

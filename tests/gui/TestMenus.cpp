@@ -32,6 +32,7 @@ struct Opnemer : core::IAfdrukken, core::IUitwisseling
     {
         oproepen << QStringLiteral("uitslagen %1 %2").arg(code).arg(nr);
     }
+    bool beschikbaar(const QString&) const override { return true; }
 };
 
 class Menus : public testhulp::BladTest
@@ -109,6 +110,23 @@ TEST_F(Menus, LoggingOutLocksTheAdministratorMenusAndWhatIsNotThereSaysSo)
                                  "Dit onderdeel is voorlopig nog niet beschikbaar.");
     f.menu("MnuBeheerProvincies")->trigger();
     EXPECT_EQ(m_meldingen->openstaand(), 0);
+}
+
+TEST_F(Menus, WhatIsNotInTheProgramYetSaysSoBeforeAskingAnything)
+{
+    core::diensten().afdrukken = nullptr;
+    core::diensten().uitwisseling = nullptr;
+    app::dienstenBedraden(); // the real exchange service, without Export.ttr and the results file
+    core::diensten().afdrukken = nullptr;
+    FrmWedstrijdInput& f = starten();
+    for (const char* item : {"MnuAfdrScheidsrechtersblaadjes2", "MnuAfdrWedstrijdbladVoorAanvangOpenen",
+                             "MnuAfdrWedstrijdbladNaOff", "MnuBeheerGegevensExportTTR", "MnuBeheerGegevensImport"}) {
+        m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Programma Wedstrijden",
+                                     "Dit onderdeel is voorlopig nog niet beschikbaar.");
+        f.menu(item)->trigger();
+        EXPECT_EQ(m_meldingen->openstaand(), 0) << item;
+    }
+    EXPECT_EQ(m_meldingen->getoond().size(), 5) << "one message per item, no question";
 }
 
 } // namespace
