@@ -701,7 +701,7 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
     }
 }
 
-int FrmSpelersKiezen::TelDubbelspelers() const
+lineup::Dubbelkeuze FrmSpelersKiezen::dubbelkeuze() const
 {
     lineup::Dubbelkeuze k;
     k.naam[0] = ChkNaam1->isChecked();
@@ -712,21 +712,17 @@ int FrmSpelersKiezen::TelDubbelspelers() const
         k.ploeg[i] = m_lngCompNrPloeg[i];
     k.comboGekozen = CboSterktelijst->currentIndex() >= 0;
     k.combo = CboSterktelijst->currentData().toLongLong();
-    return lineup::TelDubbelspelers(k);
+    return k;
+}
+
+int FrmSpelersKiezen::TelDubbelspelers() const
+{
+    return lineup::TelDubbelspelers(dubbelkeuze());
 }
 
 QString FrmSpelersKiezen::CmpNrDubbelspelers() const
 {
-    lineup::Dubbelkeuze k;
-    k.naam[0] = ChkNaam1->isChecked();
-    k.naam[1] = ChkNaam2->isChecked();
-    k.naam[2] = ChkNaam3->isChecked();
-    k.naam[3] = ChkNaam4->isChecked();
-    for (int i = 0; i < 3; ++i)
-        k.ploeg[i] = m_lngCompNrPloeg[i];
-    k.comboGekozen = CboSterktelijst->currentIndex() >= 0;
-    k.combo = CboSterktelijst->currentData().toLongLong();
-    return lineup::CmpNrDubbelspelers(k, algemeen().intAantalKaraktersCompNr);
+    return lineup::CmpNrDubbelspelers(dubbelkeuze(), algemeen().intAantalKaraktersCompNr);
 }
 
 // Games not played and absence ---------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // doubles pair, a captain, the head referee or the hall commissioner), checks him against the
 // line-up rules, marks games not played and absence, and writes the choice when it closes.
 
+#include "lineup/Dubbels.h"
 #include "lineup/Opstellingsregels.h"
 #include "ui/StandaardInstantie.h"
 
@@ -104,6 +105,8 @@ private:
     void LijstProvincies();
     void woVooraf();
     void DubbelteamTonen(const QString& kant, const QString& ploegNaam);
+    /** The doubles choice as the window shows it. */
+    lineup::Dubbelkeuze dubbelkeuze() const;
     int TelDubbelspelers() const;
     QString CmpNrDubbelspelers() const;
     void centreren();

@@ -55,6 +55,20 @@ QString inhoud(const db::Waarde& w)
     return core::objAlgemeneFuncties().Inhoud(w).tekst();
 }
 
+// Walks the source from its first row, taking each row up for the progress marks, and hands every
+// row to the step.
+template <typename Stap>
+void bronWandelen(db::Recordset& bron, int stap, core::IVoortgang* voortgang, Stap rijVerwerken)
+{
+    core::Voortgangsteller teller(voortgang, stap);
+    for (bron.moveFirst(); !bron.eof();) {
+        teller.rij();
+        rijVerwerken();
+        bron.moveNext();
+        teller.verder(bron.recordCount());
+    }
+}
+
 // The other database must not have the table yet: appending to a table that was there is no export.
 bool tabelBestaatAl(db::Database& ander, const QString& tabel)
 {
@@ -81,17 +95,13 @@ void exporteren(db::Database& ander, const QString& tabel, const QString& omschr
     ander.tabelMaken(def);
     db::Recordset doel = ander.openTabel(tabel);
     opschrift(voortgang, exportOpschrift(omschrijving));
-    core::Voortgangsteller teller(voortgang, stap);
-    for (bron.moveFirst(); !bron.eof();) {
-        teller.rij();
-        if (filter(bron)) {
-            doel.addNew();
-            veldenKopieren(bron, doel, velden);
-            doel.update();
-        }
-        bron.moveNext();
-        teller.verder(bron.recordCount());
-    }
+    bronWandelen(bron, stap, voortgang, [&] {
+        if (!filter(bron))
+            return;
+        doel.addNew();
+        veldenKopieren(bron, doel, velden);
+        doel.update();
+    });
     t.vastleggen();
 }
 
@@ -123,17 +133,14 @@ void Importeren(db::Database& ander, const QString& structuurTabel, const QStrin
     db::Recordset bron = ander.openTabel(tabel);
     opschrift(voortgang, importOpschrift(omschrijving));
     db::Transactie t(algemeen().dbGegevens);
-    core::Voortgangsteller teller(voortgang, stap);
-    for (bron.moveFirst(); !bron.eof();) {
-        teller.rij();
+    bronWandelen(bron, stap, voortgang, [&] {
         doel.addNew();
         veldenKopieren(bron, doel, velden);
         doel.update();
-        bron.moveNext();
-        teller.verder(bron.recordCount());
-    }
+    });
     t.vastleggen();
-    teller.klaar();
+    if (voortgang)
+        voortgang->UpdateProgress(100);
 }
 
 void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
@@ -167,9 +174,7 @@ void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QStri
         }
     }
 
-    core::Voortgangsteller teller(voortgang, stap);
-    for (bron.moveFirst(); !bron.eof();) {
-        teller.rij();
+    bronWandelen(bron, stap, voortgang, [&] {
         const db::Waarde datum = bron.veld(QStringLiteral("Datum"));
         doel.setIndex(QStringLiteral("Datum"));
         doel.seek(QStringLiteral("="), {datum.datum().isValid() ? db::Waarde(datum.datum().date()) : datum});
@@ -181,11 +186,10 @@ void ImporterenDatums(db::Database& ander, const QString& bronTabel, const QStri
         doel.zet(eigenWeek, bron.veld(QStringLiteral("WeekNr")));
         doel.zet(QStringLiteral("Datum"), core::objAlgemeneFuncties().DatumVorm(datum));
         doel.update();
-        bron.moveNext();
-        teller.verder(bron.recordCount());
-    }
+    });
     t.vastleggen();
-    teller.klaar();
+    if (voortgang)
+        voortgang->UpdateProgress(100);
 }
 
 void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QString& omschrijving,
@@ -212,14 +216,14 @@ void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QStr
     const QString zaalPlaats = a.rsClubs.veld(QStringLiteral("Gemeente")).tekst();
 
     db::Transactie t(a.dbGegevens);
-    core::Voortgangsteller teller(voortgang, stap);
     const QStringList overgenomen{"HeenTerug", "ReeksNr", "HerDam", "Dag", "Datum", "Uur",
                                   "LKThuis",   "nmthuis", "LKUIT",  "nmuit"};
-    for (bron.moveFirst(); !bron.eof();) {
-        teller.rij();
+    bronWandelen(bron, stap, voortgang, [&] {
         const QString lkThuis = bron.veld(QStringLiteral("LKThuis")).tekst();
         const QString lkUit = bron.veld(QStringLiteral("LKUIT")).tekst();
-        if (lkThuis == a.strClubNr || lkUit == a.strClubNr) {
+        if (lkThuis != a.strClubNr && lkUit != a.strClubNr)
+            return; // a match between two other clubs, counted all the same
+        {
             const db::Waarde wedstrNr = bron.veld(QStringLiteral("wedstrnr"));
             doel.setIndex(QStringLiteral("WedstrNr"));
             doel.seek(QStringLiteral("="), {a.strHuidigSeizoen, QStringLiteral("P") + wedstrNr.tekst()});
@@ -258,11 +262,10 @@ void ImporterenMatchen(db::Database& ander, const QString& bronTabel, const QStr
             }
             doel.update();
         }
-        bron.moveNext();
-        teller.verder(bron.recordCount());
-    }
+    });
     t.vastleggen();
-    teller.klaar();
+    if (voortgang)
+        voortgang->UpdateProgress(100);
 }
 
 void ImporterenOpties(db::Database& ander, const QString& optiesTabel, const QString& omschrijving,
@@ -313,20 +316,17 @@ void ImporterenReeksen(db::Database& ander, const QString& structuurTabel, const
     db::Recordset bron = ander.openTabel(tabel);
     opschrift(voortgang, importOpschrift(omschrijving));
     db::Transactie t(algemeen().dbGegevens);
-    core::Voortgangsteller teller(voortgang, stap);
-    for (bron.moveFirst(); !bron.eof();) {
-        teller.rij();
+    bronWandelen(bron, stap, voortgang, [&] {
         doel.addNew();
         veldenKopieren(bron, doel, velden);
         doel.zet(QStringLiteral("Soort"), QStringLiteral("P"));
         const bool dames = bron.heeftVeld(QStringLiteral("HerDam")) && bron.veld(QStringLiteral("HerDam")).tekst() == u"D";
         doel.zet(QStringLiteral("Soort1"), dames ? QStringLiteral("2") : QStringLiteral("1"));
         doel.update();
-        bron.moveNext();
-        teller.verder(bron.recordCount());
-    }
+    });
     t.vastleggen();
-    teller.klaar();
+    if (voortgang)
+        voortgang->UpdateProgress(100);
 }
 
 void HuidigeSterktelijstKopieren()
