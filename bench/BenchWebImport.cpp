@@ -35,8 +35,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
 using testhulp::NepDienst;
