@@ -88,6 +88,11 @@ void NepDienst::zetAntwoord(const QString& verzoekElement, const QString& kinder
     m_antwoorden.insert(verzoekElement, kinderen);
 }
 
+void NepDienst::zetAntwoord(const QString& verzoekElement, std::function<QString(const Velden&)> maker)
+{
+    m_makers.insert(verzoekElement, std::move(maker));
+}
+
 void NepDienst::zetStoring(Storing storing, const QString& code, const QString& tekst)
 {
     m_storing = storing;
@@ -216,7 +221,14 @@ void NepDienst::lezen(QTcpSocket* socket)
     }
     for (const Operatie& o : operaties) {
         if (v.operatie == QLatin1String(o.verzoek)) {
-            antwoorden(socket, 200, envelop(QLatin1String(o.antwoord), m_antwoorden.value(v.operatie)));
+            QString kinderen = m_antwoorden.value(v.operatie);
+            if (const auto maker = m_makers.constFind(v.operatie); maker != m_makers.constEnd()) {
+                Velden velden;
+                for (QDomElement k = lichaam.firstChildElement().firstChildElement(); !k.isNull(); k = k.nextSiblingElement())
+                    velden.insert(k.localName(), k.text());
+                kinderen = (*maker)(velden);
+            }
+            antwoorden(socket, 200, envelop(QLatin1String(o.antwoord), kinderen));
             return;
         }
     }

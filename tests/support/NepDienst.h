@@ -12,6 +12,8 @@
 #include <QSslCertificate>
 #include <QString>
 
+#include <functional>
+
 class QTcpServer;
 class QTcpSocket;
 
@@ -47,6 +49,10 @@ public:
 
     /** The answer to an operation, by its request element: the children of the response element. */
     void zetAntwoord(const QString& verzoekElement, const QString& kinderen);
+    /** The texts of a request's children, by local name. */
+    using Velden = QHash<QString, QString>;
+    /** An answer made from the request (the members of the club asked for, ...); it wins over a fixed answer. */
+    void zetAntwoord(const QString& verzoekElement, std::function<QString(const Velden&)> maker);
     /** A failure for the next operations (not for the service description). */
     void zetStoring(Storing storing, const QString& code = QString(), const QString& tekst = QString());
     /** Stops listening: connections are refused from now on. */
@@ -70,6 +76,7 @@ private:
     bool m_beveiligd = false;
     quint16 m_poort = 0;
     QHash<QString, QString> m_antwoorden;
+    QHash<QString, std::function<QString(const Velden&)>> m_makers;
     Storing m_storing = Storing::Geen;
     QString m_faultCode;
     QString m_faultString;
