@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,8 +79,13 @@ public:
     void voortgang(int label, const QString& tekst) override
     {
         m_v.LabINfo[label]->setText(tekst);
-        m_v.repaint();
+        // Shown twenty times a second at most: painting the window for every member stored took
+        // most of an import's time, and the eye cannot follow it anyway.
+        if (m_getekend.isValid() && m_getekend.elapsed() < 50)
+            return;
+        m_v.LabINfo[label]->repaint();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        m_getekend.start();
     }
 
     template <typename T>
@@ -99,6 +105,7 @@ public:
 private:
     FrmImportKorvat& m_v;
     QString m_fout;
+    QElapsedTimer m_getekend;
 };
 
 } // namespace
