@@ -1,6 +1,7 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "core/FrmEvenGeduld.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Uitwisseling.h"
 #include "lineup/FrmSpelersKiezen.h"
@@ -37,6 +38,7 @@ void dienstenBedraden()
 
 void venstersOpruimen()
 {
+    FrmEvenGeduld::opruimen();
     Opties::opruimen();
     Paswoord::opruimen();
     FrmClubs::opruimen();

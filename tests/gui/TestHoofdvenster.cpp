@@ -256,3 +256,17 @@ TEST_F(Hoofdvenster, ADatabaseThatCannotBeUsedStopsTheLoad)
 }
 
 } // namespace
+
+#include "core/FrmEvenGeduld.h"
+
+TEST(EvenGeduld, StandsAtTheTopLeftWithItsText)
+{
+    FrmEvenGeduld& w = FrmEvenGeduld::standaard();
+    w.showMaximized();
+    w.toon();
+    EXPECT_EQ(w.windowTitle(), "Bezig...");
+    EXPECT_EQ(w.Label1->text(), "Even Geduld...");
+    EXPECT_FALSE(w.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(w.geometry().size(), QSize(329, 165));
+    FrmEvenGeduld::opruimen();
+}
