@@ -67,17 +67,23 @@ std::optional<Knooplijst> clsws_TabTAPIService::test(const std::optional<Knoopli
 
 std::optional<Knooplijst> clsws_TabTAPIService::GetDivisionRanking(const QString& club, const QString& ploeg, int seizoen)
 {
-    const auto ploegen = wsm_GetClubTeams({waarde(QStringLiteral("Club"), club), getal(QStringLiteral("Season"), seizoen)});
-    if (!ploegen)
-        return std::nullopt;
-    qint64 reeks = -1;
-    for (const Element* p : alleVan(*ploegen, u"TeamEntries")) {
-        if (p->kindTekst(u"Team").toUpper() == ploeg.toUpper()) {
-            reeks = p->kindTekst(u"DivisionId").toLongLong();
-            break;
+    // A failure of either call is raised again under this operation's name.
+    try {
+        const auto ploegen =
+            wsm_GetClubTeams({waarde(QStringLiteral("Club"), club), getal(QStringLiteral("Season"), seizoen)});
+        if (!ploegen)
+            return std::nullopt;
+        qint64 reeks = -1;
+        for (const Element* p : alleVan(*ploegen, u"TeamEntries")) {
+            if (p->kindTekst(u"Team").toUpper() == ploeg.toUpper()) {
+                reeks = p->kindTekst(u"DivisionId").toLongLong();
+                break;
+            }
         }
+        return wsm_GetDivisionRanking({getal(QStringLiteral("DivisionId"), reeks)});
+    } catch (const SoapFout& f) {
+        throw SoapFout(f.nummer(), QStringLiteral("GetDivisionRanking"), f.beschrijving());
     }
-    return wsm_GetDivisionRanking({getal(QStringLiteral("DivisionId"), reeks)});
 }
 
 std::optional<Knooplijst> clsws_TabTAPIService::wsm_GetDivisionRanking(const Knooplijst& verzoek)

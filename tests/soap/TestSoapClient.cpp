@@ -155,6 +155,14 @@ TEST_F(SoapClientTest, FaultsComeBackAsTheServiceSentThem)
     } catch (const soap::SoapFout& f) {
         EXPECT_EQ(f.bron(), "GetMembers");
     }
+    // The ranking of a team reports under its own name, whichever of its two calls failed.
+    try {
+        c.GetDivisionRanking("X", "A", 11);
+        FAIL() << "no error raised";
+    } catch (const soap::SoapFout& f) {
+        EXPECT_EQ(f.nummer(), -2147221504);
+        EXPECT_EQ(f.bron(), "GetDivisionRanking");
+    }
     // The others give nothing and keep the fault for the caller.
     EXPECT_FALSE(c.GetMembers("acc", "pw", "X", 1, 11, true).has_value());
     EXPECT_EQ(c.client().FaultCode(), "9");
