@@ -552,7 +552,7 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
     }
 
     m_bron.voortgang(1, reeks);
-    m_bron.voortgang(2, QStringLiteral("Speelweek: %1 (%2) Wedstrijd : %3")
+    m_bron.voortgang(2, QStringLiteral("Speelweek: %1 (%2) Wedstrijd  : %3")
                             .arg(week, datum.isValid() ? datum.toString(QStringLiteral("dd-MM-yyyy")) : QString(), matchId));
 
     const QString waar = QStringLiteral("Seizoen = ? AND WedstrNr = ? AND ReeksNr = ?");

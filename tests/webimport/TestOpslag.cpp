@@ -39,12 +39,13 @@ public:
         return leden_.value(code + QString::number(categorie));
     }
     QString fout() const override { return QStringLiteral("Geen verbinding."); }
-    void voortgang(int, const QString&) override {}
+    void voortgang(int label, const QString& tekst) override { getoond << QStringLiteral("%1 %2").arg(label).arg(tekst); }
 
     QHash<QString, Club> clubs_;
     QHash<QString, QList<Lid>> leden_;
     int faaltBij = -1;
     QStringList opgehaald;
+    QStringList getoond;
 };
 
 Lid lid(const QString& pos, const QString& nr, const QString& index, const QString& voornaam, const QString& achternaam,
@@ -219,6 +220,8 @@ TEST_F(OpslagTest, ADivisionStoresItsPlayDatesMatchesAndTeamsClubsOnce)
     EXPECT_EQ(m_bron.opgehaald.filter("club "), QStringList({"club A001", "club VLB002"}));
     EXPECT_EQ(waarde("SELECT count(*) FROM Clubs WHERE Importeren = 'J'"), "2");
     EXPECT_EQ(core::algemeen().strCategorieImport, "Heren");
+    EXPECT_TRUE(m_bron.getoond.contains("2 Speelweek: 01 (17-09-2010) Wedstrijd  : PAH03/001"))
+        << m_bron.getoond.join("\n").toStdString();
 
     // Importing again updates the same rows; a typed set score of game 4 stays.
     d().uitvoeren("UPDATE Matchen SET W04Set1T = '11', THUISSP1 = '123456' WHERE WedstrNr = 'PAH03001'");
