@@ -6,6 +6,7 @@
 #include "webimport/frmLogin.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,4 +171,140 @@ TEST_F(WebImportVensterTest, ADivisionImportedAfterTheLoginLoadsOntoTheSheet)
     EXPECT_EQ(testhulp::matchVeld("nmuit"), "Tweede A");
     EXPECT_EQ(f.blad.TxtDatum->text(), "18-09-2010");
     EXPECT_EQ(f.blad.LstNaamLokaal->currentText(), "Hal Een");
+}
+
+namespace {
+
+// The rows of a query on the program's database, each as its fields joined by "|".
+QStringList rijen(const QString& sql)
+{
+    QStringList uit;
+    db::Recordset rs = core::algemeen().dbGegevens.openRecordset(sql);
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList velden;
+        for (int i = 0; i < rs.aantalVelden(); ++i)
+            velden << rs.veld(i).tekst();
+        uit << velden.join('|');
+    }
+    return uit;
+}
+
+// Member 654321 of club A002: with a club asked for, only among the men and with its ranking
+// index; asked for by number, with its club.
+QString ledenVan(const NepDienst::Velden& v)
+{
+    const QString lid = QStringLiteral("<ns1:MemberCount>1</ns1:MemberCount><ns1:MemberEntries><ns1:Position>1</ns1:Position>"
+                                       "<ns1:UniqueIndex>654321</ns1:UniqueIndex>%1<ns1:FirstName>Jan</ns1:FirstName>"
+                                       "<ns1:LastName>Nieuw</ns1:LastName><ns1:Ranking>C0</ns1:Ranking>"
+                                       "<ns1:Status>A</ns1:Status>%2<ns1:Gender>M</ns1:Gender>"
+                                       "<ns1:Category>SEN</ns1:Category></ns1:MemberEntries>");
+    if (v.contains("UniqueIndex"))
+        return lid.arg(QString(), QStringLiteral("<ns1:Club>A002</ns1:Club>"));
+    if (v.value("PlayerCategory", "1") != "1")
+        return QStringLiteral("<ns1:MemberCount>0</ns1:MemberCount>");
+    return lid.arg(QStringLiteral("<ns1:RankingIndex>7</ns1:RankingIndex>"), QString());
+}
+
+} // namespace
+
+TEST_F(WebImportVensterTest, AClubImportStoresTheClubItsVenueAndItsMembersOfEveryCategory)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    m_dienst.zetAntwoord("GetClubs", [](const NepDienst::Velden&) {
+        return QStringLiteral("<ns1:ClubCount>1</ns1:ClubCount>"
+                              "<ns1:ClubEntries><ns1:UniqueIndex>A002</ns1:UniqueIndex><ns1:Name>TTC Twee</ns1:Name>"
+                              "<ns1:LongName>TTC Twee</ns1:LongName><ns1:Category>4</ns1:Category>"
+                              "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>1</ns1:VenueCount>"
+                              "<ns1:VenueEntries><ns1:Id>802</ns1:Id><ns1:ClubVenue>1</ns1:ClubVenue>"
+                              "<ns1:Name>Hal Twee</ns1:Name><ns1:Street>Laan, 2</ns1:Street><ns1:Town>2600 Berchem</ns1:Town>"
+                              "</ns1:VenueEntries></ns1:ClubEntries>");
+    });
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->count(), 1);
+    imp.LstClubs->setCurrentRow(0);
+    EXPECT_TRUE(imp.OptSelectie[2]->isChecked());
+    EXPECT_TRUE(imp.ChkEnkelSterktelijsten->isHidden()); // not the own club
+    EXPECT_EQ(regels(imp.LstLeden), QStringList({"654321 | C0 | Nieuw Jan"}));
+    m_dienst.wis();
+
+    imp.CmdReeksen[0]->click();
+
+    // The club once, then its members category by category, each request in the schema's form.
+    QStringList gevraagd;
+    for (const auto& v : m_dienst.verzoeken()) {
+        EXPECT_EQ(testhulp::verzoekControleren(v.inhoud), QString()) << v.inhoud.toStdString();
+        if (v.operatie == "GetMembersRequest") {
+            const QByteArray cat = v.inhoud.mid(v.inhoud.indexOf("PlayerCategory>") + 15);
+            gevraagd << "leden " + QString::fromUtf8(cat.left(cat.indexOf('<')));
+        } else if (v.operatie != "TestRequest") {
+            gevraagd << v.operatie;
+        }
+    }
+    EXPECT_EQ(gevraagd, QStringList({"GetClubs", "leden 1", "leden 2", "leden 3", "leden 27"}));
+    EXPECT_EQ(rijen("SELECT Provincie, ClubNr, ClubNaam, Ploegnaam, Geschrapt, Importeren FROM Clubs WHERE ClubNr = '002'"),
+              QStringList({"1|002|TTC Twee|TTC Twee|N|J"}));
+    EXPECT_EQ(rijen("SELECT Naam, Straat, Postnummer, Gemeente, id_zelm FROM Lokalen WHERE id_zelm = 802"),
+              QStringList({"Hal Twee|Laan 2|2600|Berchem|802"}));
+    EXPECT_EQ(rijen("SELECT r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id AND l.id_zelm = 802 "
+                    "AND r.clubnummer = 2 AND r.provincie = 1"),
+              QStringList({"1"}));
+    // The club's earlier members are struck off; the one returned is stored on the men's list only.
+    EXPECT_EQ(rijen("SELECT DISTINCT Geschrapt FROM Leden WHERE Clubnummer = '002' AND CompNr <> '654321'"),
+              QStringList({"J"}));
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, RecInt, Provincie, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '654321'"),
+              QStringList({"Nieuw Jan|C0|I|1|002|N"}));
+    EXPECT_EQ(rijen("SELECT Seizoen, Provincie, Clubnummer, Soort, Volgorde, \"Index\", Computernummer FROM Sterktelijst "
+                    "WHERE Clubnummer = '002'"),
+              QStringList({"2010-2011|1|002|Heren|1|7|654321"}));
+    // The own club's list is untouched.
+    EXPECT_EQ(rijen("SELECT count(*) FROM Sterktelijst WHERE Clubnummer = '001'"), QStringList({"4"}));
+    EXPECT_TRUE(imp.isEnabled());
+    EXPECT_TRUE(imp.LabINfo[0]->isHidden());
+}
+
+TEST_F(WebImportVensterTest, AMemberFoundByNumberIsImportedWithItsClubAndNoStrengthList)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+
+    // Five digits search nothing; the sixth does, with the account's extended information.
+    m_dienst.wis();
+    imp.TxtTeZoeken[0]->setText("65432");
+    EXPECT_TRUE(m_dienst.verzoeken("GetMembersRequest").isEmpty());
+    imp.TxtTeZoeken[0]->setText("654321");
+    EXPECT_EQ(regels(imp.LstZoekresultaten), QStringList({"654321 | A002 | C0 | Nieuw Jan"}));
+    EXPECT_FALSE(imp.CmdReeksen[1]->isEnabled());
+    imp.LstZoekresultaten->setCurrentRow(0);
+    ASSERT_TRUE(imp.CmdReeksen[1]->isEnabled());
+    m_dienst.wis();
+
+    imp.CmdReeksen[1]->click();
+
+    // One fetch of the member (no category: the men's), then its province's clubs.
+    const auto leden = m_dienst.verzoeken("GetMembersRequest");
+    ASSERT_EQ(leden.size(), 1);
+    EXPECT_TRUE(leden[0].inhoud.contains("<ns1:UniqueIndex>654321</ns1:UniqueIndex>"));
+    EXPECT_FALSE(leden[0].inhoud.contains("PlayerCategory"));
+    const auto clubs = m_dienst.verzoeken("GetClubs");
+    ASSERT_EQ(clubs.size(), 1);
+    EXPECT_TRUE(clubs[0].inhoud.contains("<ns1:ClubCategory>4</ns1:ClubCategory>"));
+    for (const auto& v : m_dienst.verzoeken())
+        EXPECT_EQ(testhulp::verzoekControleren(v.inhoud), QString()) << v.inhoud.toStdString();
+
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, Provincie, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '654321'"),
+              QStringList({"Nieuw Jan|C0|1|002|N"}));
+    EXPECT_EQ(rijen("SELECT count(*) FROM Sterktelijst WHERE Computernummer = '654321'"), QStringList({"0"}));
+    // The Heren lists of both clubs stay as they were.
+    EXPECT_EQ(rijen("SELECT count(*) FROM Sterktelijst"), QStringList({"8"}));
+    EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
+              QStringList({"TTC Tweede|J"}));
+    EXPECT_TRUE(imp.isEnabled());
 }
