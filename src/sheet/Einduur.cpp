@@ -105,6 +105,8 @@ void Einduur::TxtEinduur_Validate(bool& Cancel)
     if (!geldig) {
         ui::meldingen().kritiek(Titel, QStringLiteral("Dit is geen geldig uur !"));
         Cancel = true;
+        // The text stays as typed, selected for typing over.
+        m_vak->selectAll();
         return;
     }
 
@@ -147,6 +149,8 @@ bool Einduur::eventFilter(QObject* object, QEvent* event)
                 if (reden == Qt::MouseFocusReason)
                     klikTegenhouden();
                 m_vak->setFocus(Qt::OtherFocusReason);
+                // The box keeps the focus: its own leaving (which would drop the selection) is not run.
+                return true;
             }
         }
         return false;

@@ -105,6 +105,7 @@ TEST_F(KopEnVoorbehoud, TextsThatAreNoTimeOfDayAreRefusedAndKept)
         EXPECT_TRUE(valideren(f, getypt)) << getypt.toStdString();
         EXPECT_EQ(opgeslagen("Einduur"), "22.30") << getypt.toStdString();
         EXPECT_EQ(f.blad.TxtEinduur->text(), getypt) << "the typed text stays for correcting";
+        EXPECT_EQ(f.blad.TxtEinduur->selectedText(), getypt) << "and is selected for typing over";
     }
 }
 
@@ -167,6 +168,7 @@ TEST_F(KopEnVoorbehoud, LeavingTheEndTimeBoxChecksItAndARefusalKeepsTheFocus)
     EXPECT_EQ(m_meldingen->openstaand(), 0);
     EXPECT_TRUE(vak->hasFocus()) << "a refused end time keeps the focus";
     EXPECT_EQ(vak->text(), "25");
+    EXPECT_EQ(vak->selectedText(), "25");
     EXPECT_EQ(opgeslagen("Einduur"), "22.30");
 
     // A click on another control does not reach it either.
