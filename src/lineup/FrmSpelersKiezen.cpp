@@ -192,7 +192,8 @@ void FrmSpelersKiezen::toon()
 void FrmSpelersKiezen::ontwerpHerstellen()
 {
     for (QWidget* w : QList<QWidget*>{FraSpeler, LstSterktelijst, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende, FraWO, ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
+                                      CmdZoekenVolgende, FraWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2],
+                                      ChkWedstrijd[3], ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
                                       TxtKlas, TxtIndex, TxtVolgNr, ChkNaam1, ChkNaam2, ChkNaam3, ChkNaam4,
                                       CboSterktelijst, OptCombinatie[0], OptCombinatie[1], OptCombinatie[2]})
         w->setVisible(true);
