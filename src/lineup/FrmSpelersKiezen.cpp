@@ -625,9 +625,10 @@ void FrmSpelersKiezen::SpelerInvullen()
 void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
 {
     m_blnOpSterktelijst = uit.opSterktelijst;
-    if (uit.selecteren && !uit.geweigerd) {
+    // A known member is selected before the rules judge him; a refusal leaves that selection.
+    if (uit.selecteren) {
         core::EventsUit geenGebeurtenissen;
-        SpelerinLijstSelecteren(uit.compNr);
+        SpelerinLijstSelecteren(TxtCompNr->text());
     }
     if (uit.geweigerd) {
         TxtCompNr->clear();
