@@ -192,7 +192,8 @@ void FrmSpelersKiezen::toon()
 void FrmSpelersKiezen::ontwerpHerstellen()
 {
     for (QWidget* w : QList<QWidget*>{FraSpeler, LstSterktelijst, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende, FraWO, ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
+                                      CmdZoekenVolgende, FraWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2],
+                                      ChkWedstrijd[3], ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
                                       TxtKlas, TxtIndex, TxtVolgNr, ChkNaam1, ChkNaam2, ChkNaam3, ChkNaam4,
                                       CboSterktelijst, OptCombinatie[0], OptCombinatie[1], OptCombinatie[2]})
         w->setVisible(true);
@@ -624,9 +625,10 @@ void FrmSpelersKiezen::SpelerInvullen()
 void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
 {
     m_blnOpSterktelijst = uit.opSterktelijst;
-    if (uit.selecteren && !uit.geweigerd) {
+    // A known member is selected before the rules judge him; a refusal leaves that selection.
+    if (uit.selecteren) {
         core::EventsUit geenGebeurtenissen;
-        SpelerinLijstSelecteren(uit.compNr);
+        SpelerinLijstSelecteren(TxtCompNr->text());
     }
     if (uit.geweigerd) {
         TxtCompNr->clear();

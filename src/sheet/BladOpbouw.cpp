@@ -266,7 +266,7 @@ void ploeg(QGroupBox* k, core::Wedstrijdblad& b, bool thuis)
     }
 
     QPushButton*& cmdKapitein = thuis ? b.CmdTKapitein : b.CmdUKapitein;
-    cmdKapitein = knop(k, naam("Cmd", "Kapitein"), QStringLiteral("K"), 4800, 240, 315, 435);
+    cmdKapitein = knop(k, naam("Cmd", "Kapitein"), QStringLiteral("K"), 4820, 720, 255, 795);
     cmdKapitein->hide();
 
     const char* const nummersT[] = {"1-A", "2-B", "3-C", "4", "Dubbel"};

@@ -238,6 +238,24 @@ TEST_F(NietGespeeld, ATeamOfThreeStoresOnlyItsOwnGameBoxes)
     QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
 }
 
+// Every opening shows the four game boxes again before the scheme hides those it lacks.
+TEST_F(NietGespeeld, AFourPlayerMatchAfterATeamOfThreeShowsAllFourGameBoxes)
+{
+    testhulp::Wedstrijd vier = wedstrijd("PAH01001", "A");
+    testhulp::wedstrijdToevoegen(m_db, vier);
+    FrmWedstrijdInput& f = starten({}, "G");
+    m_meldingen->verwachtJaNee(true); // index 1 is too low for team G
+    FrmSpelersKiezen& k = openen(f, true, 1);
+    EXPECT_TRUE(k.ChkWedstrijd[3]->isHidden());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+
+    kiezen(f, "PAH01001");
+    openen(f, true, 1);
+    for (QCheckBox* c : k.ChkWedstrijd)
+        EXPECT_FALSE(c->isHidden()) << c->objectName().toStdString();
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+}
+
 TEST_F(NietGespeeld, AForfeitedMatchLocksTheAbsenceOfEveryPlace)
 {
     FrmWedstrijdInput& f = starten({{"forfaituit", "J"}});

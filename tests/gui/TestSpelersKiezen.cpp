@@ -228,6 +228,28 @@ TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
     EXPECT_EQ(opgeslagen("THUISSP3"), " ");
 }
 
+// The member typed is selected in the list before the rules look at him, so a refused member's
+// entry stays selected, and a member who is not on the list leaves no entry selected.
+TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
+{
+    testhulp::optieZetten(m_db, "Streng", "J");
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[2]->click();
+    typen("500003");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 2);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+    typen("500001");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 0);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler staat niet op de sterktelijst en kan dus niet toegevoegd worden !");
+    typen("500077");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), -1);
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+}
+
 TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
 {
     FrmWedstrijdInput& f = starten();

@@ -115,6 +115,10 @@ TEST_F(BladOpbouw, ControlsSitInTheirFramesAtTheirPlaceInTwips)
     EXPECT_EQ(b.LabTNaamSpeler[0]->geometry(), pixels(390, 720, 2355, 195));
     EXPECT_EQ(b.LabTNaamSpeler[4]->geometry(), pixels(730, 1500, 3860, 195));
     EXPECT_EQ(sheet::twipsGeometrie(b.OptTKapitein[3]), QRect(4820, 1500, 255, 195));
+    // The "K" button is a narrow one over the place rows of the captain column.
+    EXPECT_EQ(sheet::twipsGeometrie(b.CmdUKapitein).size(), QSize(255, 795));
+    EXPECT_EQ(sheet::twipsGeometrie(b.CmdTKapitein).left(), 4820);
+    EXPECT_EQ(sheet::twipsGeometrie(b.CmdTKapitein).top(), 720);
 
     EXPECT_EQ(b.CmdCompNrHoofdscheidsrechter->parentWidget(), b.FraHoofdscheidsrechter);
     EXPECT_EQ(b.CmdCompNrHoofdscheidsrechter->geometry(), pixels(120, 280, 1095, 330));
