@@ -91,11 +91,15 @@ QString waardeTekst(const Waarde& w)
 // the next. Only when every stored value is what the row by row copy would write: a text (or Null)
 // for a text field, a whole number within range for Integer and Long, a number for Double, -1 or 0
 // for Boolean, and Null for Datum. Otherwise nothing is written and the caller copies row by row.
+// When the source has exactly the target's columns in their order and no text field holds the
+// empty text, the table goes over in one statement that SQLite copies record by record, as it does
+// for VACUUM; the marks then follow the whole table.
 bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel, const QList<QString>& bronVelden,
-               const QList<QString>& bronTypes, qint64 totaal, int stap, core::IVoortgang& voortgang,
-               KopieVerslag& verslag)
+               const QList<QString>& bronTypes, bool zelfdeKolommen, qint64 totaal, int stap,
+               core::IVoortgang& voortgang, KopieVerslag& verslag)
 {
     QStringList voorwaarden;
+    QStringList leeg;
     QStringList doelKolommen;
     QStringList uitdrukkingen;
     for (int i = 0; i < def.velden.size(); ++i) {
@@ -111,6 +115,7 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
             if (bronTypes[i] != db::TypeWoord::Tekst && bronTypes[i] != db::TypeWoord::Memo)
                 voorwaarden << QStringLiteral("typeof(%1) IN ('text', 'null')").arg(k);
             uitdrukkingen << QStringLiteral("NULLIF(%1, '')").arg(k);
+            leeg << k;
             continue;
         }
         uitdrukkingen << k;
@@ -127,13 +132,23 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
             voorwaarden << QStringLiteral("%1 IS NULL").arg(k);
     }
     const QString bron = QStringLiteral("bron.") + db::sqlNaam(bronTabel);
-    if (!voorwaarden.isEmpty()) {
-        const qint64 anders = doel.openRecordset(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE NOT (%2)")
-                                                     .arg(bron, voorwaarden.join(QStringLiteral(" AND "))))
-                                  .veld(0)
-                                  .geheel();
-        if (anders > 0)
+    // One walk over the source counts the rows that cannot go over as they are stored and, when the
+    // columns are the same, the rows with an empty text (which the copy must turn into Null).
+    bool heeftLeeg = !leeg.isEmpty();
+    if (!zelfdeKolommen)
+        leeg.clear();
+    if (!voorwaarden.isEmpty() || !leeg.isEmpty()) {
+        const QString anders = voorwaarden.isEmpty()
+                                   ? QStringLiteral("0")
+                                   : QStringLiteral("COUNT(*) FILTER (WHERE NOT (%1))").arg(voorwaarden.join(QStringLiteral(" AND ")));
+        // One IN list over the text fields rather than a chain of ORs.
+        const QString legen = leeg.isEmpty()
+                                  ? QStringLiteral("0")
+                                  : QStringLiteral("COUNT(*) FILTER (WHERE '' IN (%1))").arg(leeg.join(QStringLiteral(", ")));
+        Recordset telling = doel.openRecordset(QStringLiteral("SELECT %1, %2 FROM %3").arg(anders, legen, bron));
+        if (telling.veld(0).geheel() > 0)
             return false;
+        heeftLeeg = !leeg.isEmpty() && telling.veld(1).geheel() > 0;
     }
     const QString grensSql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid > ? ORDER BY rowid LIMIT 1 OFFSET ?").arg(bron);
     const QString kopieSql = QStringLiteral("INSERT INTO main.%1 (%2) SELECT %3 FROM %4 WHERE rowid > ? AND rowid <= ? "
@@ -149,6 +164,13 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
         const int teken = markering.bij(teller);
         if (teken >= 0)
             tekens << qMakePair(teller, teken);
+    }
+    if (zelfdeKolommen && !heeftLeeg) {
+        verslag.opgeslagen += doel.uitvoeren(QStringLiteral("INSERT INTO main.%1 SELECT * FROM %2").arg(db::sqlNaam(def.naam), bron));
+        for (const auto& teken : std::as_const(tekens))
+            voortgang.UpdateProgress(teken.second);
+        verslag.gekozen = totaal;
+        return true;
     }
     constexpr int Blokken = 10;
     qint64 gekopieerd = 0;
@@ -247,8 +269,11 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
             bronVelden << (plaats >= 0 ? bron.veldNaam(plaats) : QString());
             bronTypes << (plaats >= 0 ? bron.veldType(plaats) : QString());
         }
-        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, bronTypes, verslag.bronRijen, stap, voortgang,
-                      verslag)) {
+        bool zelfdeKolommen = bron.aantalVelden() == def.velden.size();
+        for (int i = 0; i < bronPlaats.size(); ++i)
+            zelfdeKolommen = zelfdeKolommen && bronPlaats[i] == i;
+        if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, bronTypes, zelfdeKolommen, verslag.bronRijen, stap,
+                      voortgang, verslag)) {
             transactie.vastleggen();
             return verslag;
         }

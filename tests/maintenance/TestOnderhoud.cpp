@@ -355,6 +355,52 @@ TEST_F(OnderhoudTest, RenewalRebuildsTheDatabaseFromTheStructure)
     EXPECT_EQ(a.rsMatchen.veld("LKThuis").tekst(), "001");
 }
 
+// Every value of a table as SQLite holds it (its type shows in the quoting), row by row in order.
+QStringList waardenVan(Database& d, const QString& tabel, bool leegAlsNull)
+{
+    QStringList kolommen;
+    for (const VeldDef& v : d.tabelDef(tabel).velden)
+        kolommen << QStringLiteral("'%1=' || quote(%2)").arg(v.naam, sqlNaam(v.naam));
+    QStringList uit;
+    Recordset rs = d.openRecordset(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                                       .arg(kolommen.join(QStringLiteral(" || '|' || ")), sqlNaam(tabel)));
+    for (; !rs.eof(); rs.moveNext()) {
+        QStringList rij = rs.veld(0).tekst().split(u'|');
+        rij.sort(Qt::CaseInsensitive); // the columns by name: their order may differ
+        QString tekst = rij.join(u'|');
+        if (leegAlsNull)
+            tekst.replace(QStringLiteral("=''"), QStringLiteral("=NULL"));
+        uit << tekst;
+    }
+    return uit;
+}
+
+TEST_F(OnderhoudTest, RenewalKeepsEveryValueAndTurnsEmptyTextsIntoNull)
+{
+    core::Algemeen& a = core::algemeen();
+    // A table whose columns stand in another order than the structure gives them.
+    a.dbGegevens.tabelVerwijderen("Verantwoordelijken");
+    a.dbGegevens.tabelMaken({"Verantwoordelijken",
+                             {{"Scheidsrechter", TypeWoord::Tekst}, {"CompNr", TypeWoord::Tekst}, {"Naam", TypeWoord::Tekst}},
+                             {{"CompNr", {{"CompNr"}}}}});
+    a.dbGegevens.uitvoeren("INSERT INTO Verantwoordelijken (Naam, CompNr, Scheidsrechter) VALUES "
+                           "('D''Hondt Gérard', '012345', 'J'), ('Peeters', '012346', NULL)");
+    // A table in the order of the structure, with an empty text in one row.
+    a.dbGegevens.uitvoeren("INSERT INTO Omwisselen (Seizoen, CompNrOud, CompNrNieuw) VALUES "
+                           "('2010-2011', '500001', ''), ('2010-2011', '500002', '600002')");
+    QHash<QString, QStringList> voor;
+    for (const QString& t : a.dbGegevens.tabellen())
+        voor.insert(t, waardenVan(a.dbGegevens, t, true));
+
+    Opname opname;
+    DatabaseVernieuwen(opname);
+    for (const QString& t : a.dbGegevens.tabellen())
+        EXPECT_EQ(waardenVan(a.dbGegevens, t, false), voor.value(t)) << t.toStdString();
+    EXPECT_EQ(voor.value("Verantwoordelijken").size(), 2);
+    EXPECT_EQ(voor.value("Omwisselen").size(), 2);
+    EXPECT_EQ(a.dbGegevens.tabelDef("Verantwoordelijken").velden[0].naam, "Naam") << "the fields as the structure gives them";
+}
+
 TEST_F(OnderhoudTest, AnIncompleteCopyLeavesTheOldDatabaseUntouched)
 {
     core::Algemeen& a = core::algemeen();
