@@ -281,33 +281,32 @@ void FrmSpelersKiezen::Form_Load()
                                           ChkWO, FraWO})
             w->hide();
     };
-    if (woord == u"ZC") {
-        setWindowTitle(QStringLiteral("Zaalcommissaris"));
-        officieleIndeling();
-        const QString naam = matchVeld(QStringLiteral("ZaalCommNaam"));
-        const QString prov = matchVeld(QStringLiteral("ZaalCommProv"));
-        const QString nr = matchVeld(QStringLiteral("ZaalcommCompnr"));
+    // The official stored for the match: name, province and member number put in their boxes.
+    const auto officieleVooraf = [&](const QString& naamVeld, const QString& provVeld, const QString& nrVeld) {
+        const QString naam = matchVeld(naamVeld);
+        const QString prov = matchVeld(provVeld);
+        const QString nr = matchVeld(nrVeld);
         if (!naam.isEmpty())
             TxtNaam->setText(naam);
         if (!prov.isEmpty())
             provincieZetten(prov);
         if (!nr.isEmpty())
             TxtCompNr->setText(nr);
+        return std::tuple{naam, prov, nr};
+    };
+    if (woord == u"ZC") {
+        setWindowTitle(QStringLiteral("Zaalcommissaris"));
+        officieleIndeling();
+        const auto [naam, prov, nr] = officieleVooraf(QStringLiteral("ZaalCommNaam"), QStringLiteral("ZaalCommProv"),
+                                                      QStringLiteral("ZaalcommCompnr"));
         officieleLijst(naam, prov, nr);
     } else if (woord == u"HS") {
         setWindowTitle(QStringLiteral("Hoofdscheidsrechter"));
         officieleIndeling();
         for (QWidget* w : QList<QWidget*>{LabTitels[5], LabTitels[6], TxtClubNr, TxtClubnaam})
             w->show();
-        const QString naam = matchVeld(QStringLiteral("HoofdSchNaam"));
-        const QString prov = matchVeld(QStringLiteral("HoofdschProv"));
-        const QString nr = matchVeld(QStringLiteral("HoofdschCompnr"));
-        if (!naam.isEmpty())
-            TxtNaam->setText(naam);
-        if (!prov.isEmpty())
-            provincieZetten(prov);
-        if (!nr.isEmpty())
-            TxtCompNr->setText(nr);
+        const auto [naam, prov, nr] = officieleVooraf(QStringLiteral("HoofdSchNaam"), QStringLiteral("HoofdschProv"),
+                                                      QStringLiteral("HoofdschCompnr"));
         const QString clubNr = matchVeld(QStringLiteral("HoofdschClubNr"));
         const QString clubNaam = matchVeld(QStringLiteral("HoofdschClubNaam"));
         if (clubNr.isEmpty() && clubNaam.isEmpty() && core::LCase(matchVeld(QStringLiteral("LKThuis"))) != u"vrij") {
