@@ -249,10 +249,14 @@ void FrmWedstrijdInput::Form_Load()
     core::Algemeen& a = algemeen();
     ui::zandloperAan();
     try {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
             ui::zetGeometrie(sub, 0, 0, 12150, 8640);
-        else
+            // Where this platform's caption, borders and menu bar take more room than the designed
+            // ones, the window grows until the sheet fits in it.
+            sub->resize(sub->size().expandedTo(sub->minimumSizeHint()));
+        } else {
             resize(ui::twips(12150), ui::twips(8640));
+        }
         a.strTaal = QStringLiteral("N");
         lblVersion->setText(QStringLiteral("Versie %1.%2 - revisie %3")
                                 .arg(INTERCLUB_VERSIE_MAJOR)

@@ -32,6 +32,11 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     if (b.gebouwd())
         return;
     bladBouwen(venster.werkvlak(), b);
+    // The window's own borders, caption and menu bar take what they take: its work area holds at
+    // least the sheet and the controls above it, so that none of them is cut off at its edges.
+    QWidget* vlak = venster.werkvlak();
+    const QRect inhoud = vlak->childrenRect();
+    vlak->setMinimumSize(inhoud.x() + inhoud.width(), inhoud.y() + inhoud.height());
     new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);
