@@ -5,6 +5,7 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 
@@ -76,7 +77,7 @@ FrmClubs::FrmClubs()
 
     FraClubs = maak<QGroupBox>(this, "FraClubs", 120, 60, 11160, 3300);
     FraClubs->setTitle(QStringLiteral("Clubs"));
-    LstClubs = maak<QListWidget>(FraClubs, "LstClubs", 120, 300, 4680, 2880);
+    LstClubs = maak<ui::Keuzelijst>(FraClubs, "LstClubs", 120, 300, 4680, 2880);
     label(FraClubs, QStringLiteral("Provincie"), 300);
     CboProvincie = maak<QComboBox>(FraClubs, "CboProvincie", 6480, 300, 3000, 315);
     for (const auto& [nr, naam] : masterdata::provinciesVoorKeuze()) {
@@ -98,7 +99,7 @@ FrmClubs::FrmClubs()
 
     FraLokalen = maak<QGroupBox>(this, "FraLokalen", 120, 3420, 11160, 3300);
     FraLokalen->setTitle(QStringLiteral("Lokalen van de club, in hun volgorde"));
-    LstLokalen = maak<QListWidget>(FraLokalen, "LstLokalen", 120, 300, 4680, 2400);
+    LstLokalen = maak<ui::Keuzelijst>(FraLokalen, "LstLokalen", 120, 300, 4680, 2400);
     CmdLokaalHoger = maak<QPushButton>(FraLokalen, "CmdLokaalHoger", 120, 2760, 1500, 375);
     CmdLokaalHoger->setText(QStringLiteral("Hoger"));
     CmdLokaalLager = maak<QPushButton>(FraLokalen, "CmdLokaalLager", 1740, 2760, 1500, 375);
@@ -117,7 +118,7 @@ FrmClubs::FrmClubs()
 
     FraVerantwoordelijken = maak<QGroupBox>(this, "FraVerantwoordelijken", 120, 6780, 11160, 2460);
     FraVerantwoordelijken->setTitle(QStringLiteral("Verantwoordelijken en scheidsrechters"));
-    LstVerantwoordelijken = maak<QListWidget>(FraVerantwoordelijken, "LstVerantwoordelijken", 120, 300, 4680, 2040);
+    LstVerantwoordelijken = maak<ui::Keuzelijst>(FraVerantwoordelijken, "LstVerantwoordelijken", 120, 300, 4680, 2040);
     label(FraVerantwoordelijken, QStringLiteral("Naam"), 300);
     TxtVerantwNaam = maak<QLineEdit>(FraVerantwoordelijken, "TxtVerantwNaam", 6480, 300, 3000, 315);
     label(FraVerantwoordelijken, QStringLiteral("Computernummer"), 720);

@@ -15,6 +15,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 
 #include <QCheckBox>
@@ -41,10 +42,8 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);
     OpstellingknoppenVerbinden(venster);
-    connect(b.LstNaamLokaal, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0)
-            LstNaamLokaal_Click();
-    });
+    // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
+    ui::keuzeVolgen(b.LstNaamLokaal, [this] { LstNaamLokaal_Click(); });
     connect(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
     connect(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
     connect(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);

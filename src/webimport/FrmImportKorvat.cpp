@@ -11,6 +11,7 @@
 #include "core/MDIFrm.h"
 #include "core/Vertalingen.h"
 #include "db/Database.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Zandloper.h"
@@ -151,7 +152,7 @@ FrmImportKorvat::FrmImportKorvat()
         return lab;
     };
     auto lijst = [this](const QString& naam, int l, int t, int w, int h) {
-        auto* lst = new QListWidget(this);
+        auto* lst = new ui::Keuzelijst(this);
         lst->setObjectName(naam);
         ui::zetGeometrie(lst, l, t, w, h);
         return lst;
@@ -225,7 +226,7 @@ FrmImportKorvat::FrmImportKorvat()
     LabWildcard->setObjectName(QStringLiteral("LabWildcard"));
     ui::zetGeometrie(LabWildcard, 120, 1400, 3000, 255);
     LabWildcard->hide();
-    LstZoekresultaten = new QListWidget(FraSpelerZoeken);
+    LstZoekresultaten = new ui::Keuzelijst(FraSpelerZoeken);
     LstZoekresultaten->setObjectName(QStringLiteral("LstZoekresultaten"));
     ui::zetGeometrie(LstZoekresultaten, 3240, 300, 6000, 1860);
     CmdReeksen[1] = new QPushButton(QStringLiteral("Spelers &Importeren"), FraSpelerZoeken);

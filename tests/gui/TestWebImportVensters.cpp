@@ -6,12 +6,14 @@
 #include "webimport/frmLogin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using testhulp::NepDienst;
 using ui::TestMeldingen;
@@ -307,4 +309,41 @@ TEST_F(WebImportVensterTest, AMemberFoundByNumberIsImportedWithItsClubAndNoStren
     EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
               QStringList({"TTC Tweede|J"}));
     EXPECT_TRUE(imp.isEnabled());
+}
+
+TEST_F(WebImportVensterTest, TabbingThroughTheListsChoosesNothingAndTheClickedClubIsImported)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->currentRow(), 0); // the own club, chosen at load
+    ASSERT_TRUE(imp.OptSelectie[2]->isChecked());
+    QApplication::setActiveWindow(&imp);
+    imp.LstClubs->setFocus(Qt::TabFocusReason);
+    m_dienst.wis();
+
+    // Through the members and the divisions: nothing chosen, nothing fetched, the club still selected.
+    QTest::keyClick(imp.LstClubs, Qt::Key_Tab);
+    ASSERT_TRUE(imp.LstLeden->hasFocus());
+    QTest::keyClick(imp.LstLeden, Qt::Key_Tab);
+    ASSERT_TRUE(imp.LstReeksen->hasFocus());
+    EXPECT_EQ(imp.LstLeden->currentRow(), -1);
+    EXPECT_EQ(imp.LstReeksen->currentRow(), -1);
+    EXPECT_TRUE(imp.OptSelectie[2]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[3]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[4]->isChecked());
+    EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
+
+    // The import button imports the club, not a division.
+    imp.CmdReeksen[0]->click();
+    ASSERT_FALSE(m_dienst.verzoeken("GetClubs").isEmpty());
+    EXPECT_TRUE(m_dienst.verzoeken("GetClubs").first().inhoud.contains("A001"));
+
+    // The user's own choice in a list still chooses.
+    imp.LstLeden->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(imp.LstLeden, Qt::Key_Down);
+    EXPECT_TRUE(imp.OptSelectie[3]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[2]->isChecked());
 }
