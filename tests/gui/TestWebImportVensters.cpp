@@ -347,3 +347,38 @@ TEST_F(WebImportVensterTest, TabbingThroughTheListsChoosesNothingAndTheClickedCl
     EXPECT_TRUE(imp.OptSelectie[3]->isChecked());
     EXPECT_FALSE(imp.OptSelectie[2]->isChecked());
 }
+
+TEST_F(WebImportVensterTest, TheLoginOpensInTheUserNameAndEnterConfirmsFromEitherField)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.MnuInloggenLogin->trigger();
+    frmLogin& login = frmLogin::standaard();
+    ASSERT_TRUE(login.isVisible());
+    EXPECT_EQ(login.focusWidget(), login.txtUserName);
+
+    // Enter in the user name with no password asks for it, as OK does.
+    QTest::keyClicks(login.txtUserName, "club001");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Login", "Gelieve het paswoord in te vullen.");
+    QTest::keyClick(login.txtUserName, Qt::Key_Return);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(login.focusWidget(), login.txtPassword);
+
+    // Enter in the password confirms: the account is checked and kept.
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    QTest::keyClicks(login.txtPassword, "goed");
+    QTest::keyClick(login.txtPassword, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(login.isVisible());
+    EXPECT_EQ(imp.strAccount, "club001");
+    EXPECT_EQ(imp.strPaswoord, "goed");
+    EXPECT_EQ(imp.LabLogin[2]->text(), "Login: OK");
+
+    // Every opening starts in the user name, wherever the focus was when it closed.
+    imp.MnuInloggenLogin->trigger();
+    login.CmdOK->setFocus();
+    login.cmdCancel->click();
+    imp.MnuInloggenLogin->trigger();
+    EXPECT_EQ(login.focusWidget(), login.txtUserName);
+    EXPECT_EQ(login.txtUserName->selectedText(), "club001");
+}
