@@ -10,12 +10,15 @@
 #include "ui/Twips.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <utility>
 
 using masterdata::Club;
 using masterdata::Lokaal;
@@ -54,6 +57,12 @@ QString clubRegel(const Club& c)
     if (c.geschrapt)
         r += QStringLiteral(" (geschrapt)");
     return r;
+}
+
+// A field differs from the stored value as it would be stored: without blanks around it.
+bool anders(const QLineEdit* vak, const QString& opgeslagen)
+{
+    return vak->text().trimmed() != opgeslagen.trimmed();
 }
 
 QString verantwoordelijkeRegel(const Verantwoordelijke& v)
@@ -448,6 +457,61 @@ void FrmClubs::CmdVerantwVerwijderen_Click()
 void FrmClubs::CmdSluiten_Click()
 {
     close();
+}
+
+bool FrmClubs::clubGewijzigd() const
+{
+    if (m_nieuweClub)
+        return anders(TxtClubNr, QString()) || anders(TxtClubNaam, QString()) || anders(TxtPloegnaam, QString())
+               || ChkGeschrapt->isChecked();
+    Club c;
+    if (!gekozenClub(c))
+        return false;
+    return anders(TxtClubNaam, c.clubNaam) || anders(TxtPloegnaam, c.ploegnaam) || ChkGeschrapt->isChecked() != c.geschrapt;
+}
+
+bool FrmClubs::lokaalGewijzigd() const
+{
+    Club c;
+    if (!gekozenClub(c))
+        return false; // venues are kept for a stored club only
+    const int rij = LstLokalen->currentRow();
+    const Lokaal l = rij >= 0 && rij < m_lokalen.size() ? m_lokalen[rij] : Lokaal();
+    return anders(TxtLokaalNaam, l.naam) || anders(TxtStraat, l.straat) || anders(TxtPostnummer, l.postnummer)
+           || anders(TxtGemeente, l.gemeente);
+}
+
+bool FrmClubs::verantwoordelijkeGewijzigd() const
+{
+    const int rij = LstVerantwoordelijken->currentRow();
+    const Verantwoordelijke v = rij >= 0 && rij < m_verantwoordelijken.size() ? m_verantwoordelijken[rij]
+                                                                              : Verantwoordelijke();
+    return anders(TxtVerantwNaam, v.naam) || anders(TxtVerantwCompNr, v.compNr)
+           || ChkScheidsrechter->isChecked() != v.scheidsrechter;
+}
+
+void FrmClubs::closeEvent(QCloseEvent* event)
+{
+    if ((clubGewijzigd() || lokaalGewijzigd() || verantwoordelijkeGewijzigd())
+        && ui::meldingen().vraagJaNee(Titel, QStringLiteral("Er zijn wijzigingen die nog niet opgeslagen zijn.\r\n"
+                                                             "Wilt u ze opslaan ?"))) {
+        // Each part is stored as its own Opslaan does, the club last: storing it fills the venues
+        // again. A part that cannot be stored was told why; the window stays open with it.
+        const std::pair<bool (FrmClubs::*)() const, void (FrmClubs::*)()> delen[] = {
+            {&FrmClubs::lokaalGewijzigd, &FrmClubs::CmdLokaalOpslaan_Click},
+            {&FrmClubs::verantwoordelijkeGewijzigd, &FrmClubs::CmdVerantwOpslaan_Click},
+            {&FrmClubs::clubGewijzigd, &FrmClubs::CmdClubOpslaan_Click}};
+        for (const auto& [gewijzigd, opslaan] : delen) {
+            if (!(this->*gewijzigd)())
+                continue;
+            (this->*opslaan)();
+            if ((this->*gewijzigd)()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    QWidget::closeEvent(event);
 }
 
 void FrmClubs::hoofdvensterVernieuwen(bool club, int provincie, const QString& clubNr)
