@@ -133,6 +133,11 @@ FrmImportKorvat::FrmImportKorvat()
     : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("FrmImportKorvat"));
+    ontwerpBouwen();
+}
+
+void FrmImportKorvat::ontwerpBouwen()
+{
     setWindowTitle(QStringLiteral("Import uit Competitie ZELM (Systeem Korvat)"));
 
     Menubalk = new QMenuBar(this);
@@ -316,10 +321,23 @@ void FrmImportKorvat::lijstTekstKiezen(QListWidget* lijst, int rij)
     m_vullen = false;
 }
 
+void FrmImportKorvat::ontwerpHerstellen()
+{
+    // The controls of the last opening go, with their contents and states; the window's own state
+    // (account, password, client) stays.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        delete w;
+    ontwerpBouwen();
+}
+
 void FrmImportKorvat::Form_Load()
 {
     ui::Zandloper zandloper;
     core::Algemeen& a = core::algemeen();
+    // Every opening starts from the design: no choice, search or login result of an earlier one.
+    if (m_ooitGeladen)
+        ontwerpHerstellen();
+    m_ooitGeladen = true;
     ui::zetGeometrie(this, 0, 0, 16110, 9585);
     setWindowTitle(vertaald(380));
     LabUitleg[0]->setText(vertaald(382) + u':');

@@ -382,3 +382,48 @@ TEST_F(WebImportVensterTest, TheLoginOpensInTheUserNameAndEnterConfirmsFromEithe
     EXPECT_EQ(login.focusWidget(), login.txtUserName);
     EXPECT_EQ(login.txtUserName->selectedText(), "club001");
 }
+
+TEST_F(WebImportVensterTest, EveryOpeningStartsFromTheDesignButKeepsTheLogin)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+
+    // An opening's work: a login, the own club's strength lists only, a member found and chosen.
+    imp.MnuInloggenLogin->trigger();
+    frmLogin::standaard().txtUserName->setText("club001");
+    frmLogin::standaard().txtPassword->setText("goed");
+    frmLogin::standaard().CmdOK->click();
+    ASSERT_EQ(imp.LabLogin[2]->text(), "Login: OK");
+    ASSERT_FALSE(imp.ChkEnkelSterktelijsten->isHidden());
+    imp.ChkEnkelSterktelijsten->setChecked(true);
+    imp.OptSpelerZoeken[1]->setChecked(true);
+    imp.OptSpelerZoeken[0]->setChecked(true);
+    imp.TxtTeZoeken[0]->setText("654321");
+    ASSERT_EQ(imp.LstZoekresultaten->count(), 1);
+    imp.LstZoekresultaten->setCurrentRow(0);
+    ASSERT_TRUE(imp.CmdReeksen[1]->isEnabled());
+    imp.CmdSluiten->click();
+
+    FrmImportKorvat& weer = openen(f);
+    EXPECT_FALSE(weer.ChkEnkelSterktelijsten->isChecked()) << "the next own-club import takes everything again";
+    EXPECT_FALSE(weer.ChkEnkelSterktelijsten->isHidden()) << "the own club is chosen at load";
+    EXPECT_EQ(weer.TxtTeZoeken[0]->text(), "");
+    EXPECT_EQ(weer.LstZoekresultaten->count(), 0);
+    EXPECT_FALSE(weer.CmdReeksen[1]->isEnabled());
+    EXPECT_TRUE(weer.OptSpelerZoeken[0]->isChecked());
+    EXPECT_TRUE(weer.LabWildcard->isHidden());
+    EXPECT_TRUE(weer.LabLogin[2]->isHidden());
+    EXPECT_EQ(weer.LabLogin[2]->text(), "");
+    for (QLabel* info : weer.LabINfo)
+        EXPECT_TRUE(info->isHidden());
+    // The login itself is kept, and shown.
+    EXPECT_EQ(weer.strAccount, "club001");
+    EXPECT_EQ(weer.strPaswoord, "goed");
+    EXPECT_FALSE(weer.LabLogin[1]->isHidden());
+    EXPECT_EQ(weer.LabLogin[1]->text(), "club001");
+    EXPECT_EQ(weer.LstClubs->currentItem()->text(), "A001 | TTC Eerste");
+    EXPECT_TRUE(weer.OptSelectie[2]->isChecked());
+}
