@@ -2,10 +2,9 @@
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
-#include "ui/Twips.h"
+#include "ui/Opschriften.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
 
 int main(int argc, char** argv)
@@ -13,7 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Interclub"));
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
-    QApplication::setFont(ui::ontwerpLettertype());
+    ui::vormgevingInstellen();
     app::dienstenBedraden();
     try {
         MDIFrm::standaard().Form_Load();

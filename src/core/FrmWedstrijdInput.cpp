@@ -4,6 +4,7 @@
 #include "core/Opstart.h"
 #include "core/Diensten.h"
 #include "core/Lijsten.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
 #include "ui/Twips.h"
@@ -145,17 +146,17 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     menusMaken();
 
     FraSeizoen = kader(m_werkvlak, "FraSeizoen", QStringLiteral("Keuze Seizoen"), 120, 60, 2055, 1800);
-    LstSeizoen = new QListWidget(FraSeizoen);
+    LstSeizoen = new ui::Keuzelijst(FraSeizoen);
     LstSeizoen->setObjectName(QStringLiteral("LstSeizoen"));
     ui::zetGeometrie(LstSeizoen, 120, 240, 1815, 1440);
 
     FraSpeelweek = kader(m_werkvlak, "FraSpeelweek", QStringLiteral("Keuze Datum"), 2280, 60, 2055, 1800);
-    LstSpeelweek = new QListWidget(FraSpeelweek);
+    LstSpeelweek = new ui::Keuzelijst(FraSpeelweek);
     LstSpeelweek->setObjectName(QStringLiteral("LstSpeelweek"));
     ui::zetGeometrie(LstSpeelweek, 120, 240, 1815, 1440);
 
     FraWedstrijden = kader(m_werkvlak, "FraWedstrijden", QStringLiteral("Overzicht Wedstrijden"), 4440, 60, 5700, 1800);
-    LstWedstrijden = new QListWidget(FraWedstrijden);
+    LstWedstrijden = new ui::Keuzelijst(FraWedstrijden);
     LstWedstrijden->setObjectName(QStringLiteral("LstWedstrijden"));
     ui::zetGeometrie(LstWedstrijden, 120, 240, 5460, 1200);
     // Page Up and Page Down choose the previous or next match (on release, below), not a page.
@@ -249,10 +250,14 @@ void FrmWedstrijdInput::Form_Load()
     core::Algemeen& a = algemeen();
     ui::zandloperAan();
     try {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
             ui::zetGeometrie(sub, 0, 0, 12150, 8640);
-        else
+            // Where this platform's caption, borders and menu bar take more room than the designed
+            // ones, the window grows until the sheet fits in it.
+            sub->resize(sub->size().expandedTo(sub->minimumSizeHint()));
+        } else {
             resize(ui::twips(12150), ui::twips(8640));
+        }
         a.strTaal = QStringLiteral("N");
         lblVersion->setText(QStringLiteral("Versie %1.%2 - revisie %3")
                                 .arg(INTERCLUB_VERSIE_MAJOR)

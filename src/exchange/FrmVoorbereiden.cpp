@@ -16,9 +16,10 @@
 
 namespace {
 
-// The designed size: the client area, and the window with its borders and caption.
-constexpr int Breedte = 8520;
-constexpr int Hoogte = 520;
+// The designed size: the client area, which the progress bar fills, and the window with its borders
+// and caption.
+constexpr int Breedte = 8535;
+constexpr int Hoogte = 510;
 constexpr int BuitenBreedte = 8760;
 constexpr int BuitenHoogte = 1000;
 

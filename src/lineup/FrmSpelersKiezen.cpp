@@ -14,6 +14,7 @@
 #include "core/Tekst.h"
 #include "db/Database.h"
 #include "ui/Gebeurtenissen.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 
@@ -102,7 +103,7 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     TxtClubNr->hide();
     TxtClubnaam->hide();
 
-    LstProv = maak<QListWidget>(this, QStringLiteral("LstProv"), 4680, 120, 1335, 3255);
+    LstProv = maak<ui::Keuzelijst>(this, QStringLiteral("LstProv"), 4680, 120, 1335, 3255);
     Image1 = maak<QLabel>(this, QStringLiteral("Image1"), 6120, 120, 2535, 855);
     LabSpelerZoeken =
         maak<QLabel>(this, QStringLiteral("LabSpelerZoeken"), QStringLiteral("Speler Zoeken:"), 6120, 1080, 2535, 255);
@@ -125,7 +126,7 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     ChkWO = maak<QCheckBox>(this, QStringLiteral("ChkWO"), QStringLiteral("Speler Afwezig (W.O.)"), 4680, 3720, 2415,
                             315);
 
-    LstSterktelijst = maak<QListWidget>(this, QStringLiteral("LstSterktelijst"), 120, 4320, 8535, 2175);
+    LstSterktelijst = maak<ui::Keuzelijst>(this, QStringLiteral("LstSterktelijst"), 120, 4320, 8535, 2175);
 
     FraDubbel = maak<QGroupBox>(this, QStringLiteral("FraDubbel"), QString(), 120, 120, 8535, 4095);
     LabKeuzeDubbel = maak<QLabel>(FraDubbel, QStringLiteral("LabKeuzeDubbel"),

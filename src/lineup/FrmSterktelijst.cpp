@@ -2,6 +2,7 @@
 
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -23,7 +24,7 @@ W* maak(QWidget* ouder, const char* naam, const QString& tekst, int l, int t, in
     widget->setObjectName(QString::fromLatin1(naam));
     if constexpr (std::is_same_v<W, QGroupBox>)
         widget->setTitle(tekst);
-    else if constexpr (!std::is_same_v<W, QListWidget>)
+    else if constexpr (!std::is_base_of_v<QListWidget, W>)
         widget->setText(tekst);
     ui::zetGeometrie(widget, l, t, w, h);
     return widget;
@@ -57,9 +58,9 @@ FrmSterktelijst::FrmSterktelijst()
     const int menu = 330;
 
     Label1 = maak<QLabel>(this, "Label1", QStringLiteral("Seizoen"), 120, menu + 120, 1815, 255);
-    LstSeizoen = maak<QListWidget>(this, "LstSeizoen", QString(), 120, menu + 420, 1815, 1035);
+    LstSeizoen = maak<ui::Keuzelijst>(this, "LstSeizoen", QString(), 120, menu + 420, 1815, 1035);
     LabKeuzeClub = maak<QLabel>(this, "LabKeuzeClub", QStringLiteral("Keuze Club:"), 2100, menu + 120, 4000, 255);
-    LstKeuzeClub = maak<QListWidget>(this, "LstKeuzeClub", QString(), 2100, menu + 420, 6135, 1035);
+    LstKeuzeClub = maak<ui::Keuzelijst>(this, "LstKeuzeClub", QString(), 2100, menu + 420, 6135, 1035);
     FraSoort = maak<QGroupBox>(this, "FraSoort", QStringLiteral("Soort"), 8400, menu + 120, 3255, 1335);
     OptHeren = maak<QRadioButton>(FraSoort, "OptHeren", QStringLiteral("Heren"), 120, 300, 1400, 285);
     OptDames = maak<QRadioButton>(FraSoort, "OptDames", QStringLiteral("Dames"), 1680, 300, 1400, 285);
@@ -68,10 +69,10 @@ FrmSterktelijst::FrmSterktelijst()
 
     FraGegevens = maak<QGroupBox>(this, "FraGegevens", QStringLiteral("Gegevens "), 120, menu + 1560, 11535, 5655);
     LabHuidig = maak<QLabel>(FraGegevens, "LabHuidig", QStringLiteral("Huidige sterktelijst:"), 120, 240, 4500, 255);
-    LstSterktelijst = maak<QListWidget>(FraGegevens, "LstSterktelijst", QString(), 120, 540, 4695, 4455);
+    LstSterktelijst = maak<ui::Keuzelijst>(FraGegevens, "LstSterktelijst", QString(), 120, 540, 4695, 4455);
     LstSterktelijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
     LabOverige = maak<QLabel>(FraGegevens, "LabOverige", QStringLiteral("Overige Spelers:"), 6720, 240, 4500, 255);
-    LstOverigeSpelers = maak<QListWidget>(FraGegevens, "LstOverigeSpelers", QString(), 6720, 540, 4695, 4455);
+    LstOverigeSpelers = maak<ui::Keuzelijst>(FraGegevens, "LstOverigeSpelers", QString(), 6720, 540, 4695, 4455);
     LstOverigeSpelers->setSelectionMode(QAbstractItemView::ExtendedSelection);
     CmdToevoegen = maak<QPushButton>(FraGegevens, "CmdToevoegen", QStringLiteral("Speler(s) &Toevoegen <<<<<<<<<<"),
                                      4920, 540, 1695, 495);

@@ -5,16 +5,20 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <utility>
 
 using masterdata::Club;
 using masterdata::Lokaal;
@@ -55,6 +59,12 @@ QString clubRegel(const Club& c)
     return r;
 }
 
+// A field differs from the stored value as it would be stored: without blanks around it.
+bool anders(const QLineEdit* vak, const QString& opgeslagen)
+{
+    return vak->text().trimmed() != opgeslagen.trimmed();
+}
+
 QString verantwoordelijkeRegel(const Verantwoordelijke& v)
 {
     QString r = v.naam;
@@ -76,7 +86,7 @@ FrmClubs::FrmClubs()
 
     FraClubs = maak<QGroupBox>(this, "FraClubs", 120, 60, 11160, 3300);
     FraClubs->setTitle(QStringLiteral("Clubs"));
-    LstClubs = maak<QListWidget>(FraClubs, "LstClubs", 120, 300, 4680, 2880);
+    LstClubs = maak<ui::Keuzelijst>(FraClubs, "LstClubs", 120, 300, 4680, 2880);
     label(FraClubs, QStringLiteral("Provincie"), 300);
     CboProvincie = maak<QComboBox>(FraClubs, "CboProvincie", 6480, 300, 3000, 315);
     for (const auto& [nr, naam] : masterdata::provinciesVoorKeuze()) {
@@ -98,7 +108,7 @@ FrmClubs::FrmClubs()
 
     FraLokalen = maak<QGroupBox>(this, "FraLokalen", 120, 3420, 11160, 3300);
     FraLokalen->setTitle(QStringLiteral("Lokalen van de club, in hun volgorde"));
-    LstLokalen = maak<QListWidget>(FraLokalen, "LstLokalen", 120, 300, 4680, 2400);
+    LstLokalen = maak<ui::Keuzelijst>(FraLokalen, "LstLokalen", 120, 300, 4680, 2400);
     CmdLokaalHoger = maak<QPushButton>(FraLokalen, "CmdLokaalHoger", 120, 2760, 1500, 375);
     CmdLokaalHoger->setText(QStringLiteral("Hoger"));
     CmdLokaalLager = maak<QPushButton>(FraLokalen, "CmdLokaalLager", 1740, 2760, 1500, 375);
@@ -117,7 +127,7 @@ FrmClubs::FrmClubs()
 
     FraVerantwoordelijken = maak<QGroupBox>(this, "FraVerantwoordelijken", 120, 6780, 11160, 2460);
     FraVerantwoordelijken->setTitle(QStringLiteral("Verantwoordelijken en scheidsrechters"));
-    LstVerantwoordelijken = maak<QListWidget>(FraVerantwoordelijken, "LstVerantwoordelijken", 120, 300, 4680, 2040);
+    LstVerantwoordelijken = maak<ui::Keuzelijst>(FraVerantwoordelijken, "LstVerantwoordelijken", 120, 300, 4680, 2040);
     label(FraVerantwoordelijken, QStringLiteral("Naam"), 300);
     TxtVerantwNaam = maak<QLineEdit>(FraVerantwoordelijken, "TxtVerantwNaam", 6480, 300, 3000, 315);
     label(FraVerantwoordelijken, QStringLiteral("Computernummer"), 720);
@@ -447,6 +457,61 @@ void FrmClubs::CmdVerantwVerwijderen_Click()
 void FrmClubs::CmdSluiten_Click()
 {
     close();
+}
+
+bool FrmClubs::clubGewijzigd() const
+{
+    if (m_nieuweClub)
+        return anders(TxtClubNr, QString()) || anders(TxtClubNaam, QString()) || anders(TxtPloegnaam, QString())
+               || ChkGeschrapt->isChecked();
+    Club c;
+    if (!gekozenClub(c))
+        return false;
+    return anders(TxtClubNaam, c.clubNaam) || anders(TxtPloegnaam, c.ploegnaam) || ChkGeschrapt->isChecked() != c.geschrapt;
+}
+
+bool FrmClubs::lokaalGewijzigd() const
+{
+    Club c;
+    if (!gekozenClub(c))
+        return false; // venues are kept for a stored club only
+    const int rij = LstLokalen->currentRow();
+    const Lokaal l = rij >= 0 && rij < m_lokalen.size() ? m_lokalen[rij] : Lokaal();
+    return anders(TxtLokaalNaam, l.naam) || anders(TxtStraat, l.straat) || anders(TxtPostnummer, l.postnummer)
+           || anders(TxtGemeente, l.gemeente);
+}
+
+bool FrmClubs::verantwoordelijkeGewijzigd() const
+{
+    const int rij = LstVerantwoordelijken->currentRow();
+    const Verantwoordelijke v = rij >= 0 && rij < m_verantwoordelijken.size() ? m_verantwoordelijken[rij]
+                                                                              : Verantwoordelijke();
+    return anders(TxtVerantwNaam, v.naam) || anders(TxtVerantwCompNr, v.compNr)
+           || ChkScheidsrechter->isChecked() != v.scheidsrechter;
+}
+
+void FrmClubs::closeEvent(QCloseEvent* event)
+{
+    if ((clubGewijzigd() || lokaalGewijzigd() || verantwoordelijkeGewijzigd())
+        && ui::meldingen().vraagJaNee(Titel, QStringLiteral("Er zijn wijzigingen die nog niet opgeslagen zijn.\r\n"
+                                                             "Wilt u ze opslaan ?"))) {
+        // Each part is stored as its own Opslaan does, the club last: storing it fills the venues
+        // again. A part that cannot be stored was told why; the window stays open with it.
+        const std::pair<bool (FrmClubs::*)() const, void (FrmClubs::*)()> delen[] = {
+            {&FrmClubs::lokaalGewijzigd, &FrmClubs::CmdLokaalOpslaan_Click},
+            {&FrmClubs::verantwoordelijkeGewijzigd, &FrmClubs::CmdVerantwOpslaan_Click},
+            {&FrmClubs::clubGewijzigd, &FrmClubs::CmdClubOpslaan_Click}};
+        for (const auto& [gewijzigd, opslaan] : delen) {
+            if (!(this->*gewijzigd)())
+                continue;
+            (this->*opslaan)();
+            if ((this->*gewijzigd)()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
+    QWidget::closeEvent(event);
 }
 
 void FrmClubs::hoofdvensterVernieuwen(bool club, int provincie, const QString& clubNr)

@@ -58,6 +58,10 @@ public:
 
     QPushButton* CmdSluiten = nullptr;
 
+protected:
+    /** Closing with changes not stored asks whether to store them first. */
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void LstClubs_Click();
     void CmdClubOpslaan_Click();
@@ -85,6 +89,10 @@ private:
     void verplaatsen(int richting);
     /** The main window shows what changed: the own club's name, or the venues of the match on the sheet. */
     void hoofdvensterVernieuwen(bool club, int provincie, const QString& clubNr);
+    /** Whether the fields of a part show something else than what is stored (or, for a new entry, anything). */
+    bool clubGewijzigd() const;
+    bool lokaalGewijzigd() const;
+    bool verantwoordelijkeGewijzigd() const;
 
     QList<masterdata::Club> m_clubs;
     QList<masterdata::Lokaal> m_lokalen;

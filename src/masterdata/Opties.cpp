@@ -7,6 +7,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 
@@ -28,7 +29,7 @@ Opties::Opties()
     setWindowTitle(QStringLiteral("Opties"));
     ui::zetGeometrie(this, 0, 0, 9600, 3900);
 
-    LstOpties = new QListWidget(this);
+    LstOpties = new ui::Keuzelijst(this);
     LstOpties->setObjectName(QStringLiteral("LstOpties"));
     ui::zetGeometrie(LstOpties, 120, 120, 4440, 3000);
     for (const OptieRegel& r : masterdata::optieRegels())

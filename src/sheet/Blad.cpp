@@ -15,6 +15,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 
 #include <QCheckBox>
@@ -32,14 +33,17 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     if (b.gebouwd())
         return;
     bladBouwen(venster.werkvlak(), b);
+    // The window's own borders, caption and menu bar take what they take: its work area holds at
+    // least the sheet and the controls above it, so that none of them is cut off at its edges.
+    QWidget* vlak = venster.werkvlak();
+    const QRect inhoud = vlak->childrenRect();
+    vlak->setMinimumSize(inhoud.x() + inhoud.width(), inhoud.y() + inhoud.height());
     new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);
     OpstellingknoppenVerbinden(venster);
-    connect(b.LstNaamLokaal, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0)
-            LstNaamLokaal_Click();
-    });
+    // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
+    ui::keuzeVolgen(b.LstNaamLokaal, [this] { LstNaamLokaal_Click(); });
     connect(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
     connect(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
     connect(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);

@@ -415,7 +415,9 @@ void bladBouwen(QWidget* werkvlak, core::Wedstrijdblad& b)
     b.FraBezoekers = kader(blad, QStringLiteral("FraBezoekers"), QStringLiteral("BEZOEKERS"), 120, 3440, 5175, 1850);
     ploeg(b.FraBezoekers, b, false);
 
-    b.FraUitslagen = kader(blad, QStringLiteral("FraUitslagen"), QString(), 5400, 1510, 4730, 4380);
+    // Two pixels taller than designed: the boxes of the last game row reach 15 twips below the designed
+    // frame, which would cut off their bottom edge and the frame's own.
+    b.FraUitslagen = kader(blad, QStringLiteral("FraUitslagen"), QString(), 5400, 1510, 4730, 4410);
     uitslagen(b.FraUitslagen, b);
 
     b.ChkAkkoord = benoemen(

@@ -11,6 +11,7 @@
 #include "core/MDIFrm.h"
 #include "core/Vertalingen.h"
 #include "db/Database.h"
+#include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Zandloper.h"
@@ -132,6 +133,11 @@ FrmImportKorvat::FrmImportKorvat()
     : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("FrmImportKorvat"));
+    ontwerpBouwen();
+}
+
+void FrmImportKorvat::ontwerpBouwen()
+{
     setWindowTitle(QStringLiteral("Import uit Competitie ZELM (Systeem Korvat)"));
 
     Menubalk = new QMenuBar(this);
@@ -151,7 +157,7 @@ FrmImportKorvat::FrmImportKorvat()
         return lab;
     };
     auto lijst = [this](const QString& naam, int l, int t, int w, int h) {
-        auto* lst = new QListWidget(this);
+        auto* lst = new ui::Keuzelijst(this);
         lst->setObjectName(naam);
         ui::zetGeometrie(lst, l, t, w, h);
         return lst;
@@ -225,7 +231,7 @@ FrmImportKorvat::FrmImportKorvat()
     LabWildcard->setObjectName(QStringLiteral("LabWildcard"));
     ui::zetGeometrie(LabWildcard, 120, 1400, 3000, 255);
     LabWildcard->hide();
-    LstZoekresultaten = new QListWidget(FraSpelerZoeken);
+    LstZoekresultaten = new ui::Keuzelijst(FraSpelerZoeken);
     LstZoekresultaten->setObjectName(QStringLiteral("LstZoekresultaten"));
     ui::zetGeometrie(LstZoekresultaten, 3240, 300, 6000, 1860);
     CmdReeksen[1] = new QPushButton(QStringLiteral("Spelers &Importeren"), FraSpelerZoeken);
@@ -315,10 +321,23 @@ void FrmImportKorvat::lijstTekstKiezen(QListWidget* lijst, int rij)
     m_vullen = false;
 }
 
+void FrmImportKorvat::ontwerpHerstellen()
+{
+    // The controls of the last opening go, with their contents and states; the window's own state
+    // (account, password, client) stays.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        delete w;
+    ontwerpBouwen();
+}
+
 void FrmImportKorvat::Form_Load()
 {
     ui::Zandloper zandloper;
     core::Algemeen& a = core::algemeen();
+    // Every opening starts from the design: no choice, search or login result of an earlier one.
+    if (m_ooitGeladen)
+        ontwerpHerstellen();
+    m_ooitGeladen = true;
     ui::zetGeometrie(this, 0, 0, 16110, 9585);
     setWindowTitle(vertaald(380));
     LabUitleg[0]->setText(vertaald(382) + u':');

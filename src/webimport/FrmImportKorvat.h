@@ -98,6 +98,10 @@ private slots:
 
 private:
     FrmImportKorvat();
+    /** Makes the controls as designed, with their connections. */
+    void ontwerpBouwen();
+    /** Replaces the controls by new ones as designed. */
+    void ontwerpHerstellen();
     void Form_Load();
     void Form_QueryUnload();
     void clubBranch(webimport::Opslag& opslag);
@@ -114,6 +118,7 @@ private:
     int m_seizoen = 0;
     int m_knop = 0;
     bool m_geladen = false;
+    bool m_ooitGeladen = false;
     bool m_bezig = false;
     bool m_vullen = false;
 };

@@ -48,6 +48,9 @@ frmLogin::frmLogin()
     ui::zetGeometrie(cmdCancel, 3720, 1860, 1440, 390);
     connect(CmdOK, &QPushButton::clicked, this, &frmLogin::CmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
+    // OK is the window's default button: Enter in either field confirms as OK does.
+    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
+    connect(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
 }
 
 void frmLogin::toon()
@@ -57,6 +60,8 @@ void frmLogin::toon()
     show();
     raise();
     activateWindow();
+    // The user types the name first, also when the focus was elsewhere when the window closed.
+    txtUserName->setFocus();
 }
 
 void frmLogin::Form_Load()

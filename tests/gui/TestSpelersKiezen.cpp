@@ -6,6 +6,7 @@
 #include "lineup/FrmSterktelijst.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -106,6 +107,37 @@ TEST_F(SpelersKiezen, APlayerFromTheStrengthListIsSavedIntoTheMatchAndOntoTheShe
     EXPECT_EQ(f.blad.LabTIndex[1]->text(), "2");
     EXPECT_EQ(f.blad.LabTKlas[1]->text(), "C2");
     EXPECT_EQ(alternatieven("500002"), 0);
+}
+
+TEST_F(SpelersKiezen, TabbingIntoItsListsChoosesNoMemberAndNoProvince)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[0]->click();
+    QApplication::setActiveWindow(&kiezer());
+    ASSERT_EQ(kiezer().LstSterktelijst->currentRow(), -1);
+
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(kiezer().LstSterktelijst->hasFocus());
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), -1);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "") << "nobody was put into the place";
+    // The arrow key inside the list is the user's choice.
+    QTest::keyClick(kiezer().LstSterktelijst, Qt::Key_Down);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "<Null>");
+
+    // An official whose province is not chosen: passing through the province list chooses none.
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().LstProv->setCurrentRow(-1);
+    kiezer().LstProv->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(kiezer().LstProv->hasFocus());
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(kiezer().LstProv->currentRow(), -1);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("HoofdschProv"), " ");
+    EXPECT_EQ(opgeslagen("HoofdschCompnr"), " ");
 }
 
 TEST_F(SpelersKiezen, CancelAndTheCloseBoxGiveTheMainWindowBack)

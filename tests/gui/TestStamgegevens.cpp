@@ -169,6 +169,59 @@ TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClub
     c.close();
 }
 
+TEST_F(Stamgegevens, TheClubsWindowAsksToStoreWhatWasNotStoredWhenItCloses)
+{
+    FrmWedstrijdInput& f = starten();
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    const QString vraag = QStringLiteral("Er zijn wijzigingen die nog niet opgeslagen zijn.\r\nWilt u ze opslaan ?");
+
+    // Nothing changed: it closes without a question.
+    c.CmdSluiten->click();
+    EXPECT_FALSE(c.isVisible());
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+
+    // A club's name and a venue's street changed: Ja stores both and closes.
+    f.MnuBeheerClubs->trigger();
+    c.TxtClubNaam->setText("TTC Eerste Nieuw");
+    c.LstLokalen->setCurrentRow(1);
+    c.TxtStraat->setText("Kerkstraat 10");
+    m_meldingen->verwachtJaNee(true);
+    c.CmdSluiten->click();
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond()[0].soort, TestMeldingen::Soort::Vraag);
+    EXPECT_EQ(m_meldingen->getoond()[0].titel, "Clubs en Lokalen");
+    EXPECT_EQ(m_meldingen->getoond()[0].tekst, vraag);
+    EXPECT_FALSE(c.isVisible());
+    EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT ClubNaam FROM Clubs WHERE ClubNr = '001'").veld(0).tekst(),
+              "TTC Eerste Nieuw");
+    EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT Straat FROM Lokalen WHERE id = 7").veld(0).tekst(),
+              "Kerkstraat 10");
+
+    // A new responsible person typed, then Nee: nothing stored, the window closes.
+    f.MnuBeheerClubs->trigger();
+    c.CmdVerantwNieuw->click();
+    QTest::keyClicks(c.TxtVerantwNaam, "Jan Scheids");
+    m_meldingen->verwachtJaNee(false);
+    c.close();
+    EXPECT_FALSE(c.isVisible());
+    EXPECT_EQ(aantal("Verantwoordelijken"), 0);
+
+    // Ja with a venue that cannot be stored: the reason is told and the window stays open.
+    f.MnuBeheerClubs->trigger();
+    EXPECT_EQ(c.TxtVerantwNaam->text(), "") << "the dropped edit is gone";
+    c.CmdLokaalNieuw->click();
+    QTest::keyClicks(c.TxtStraat, "Zonder Naam 1");
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Clubs en Lokalen", "Vul de naam van het lokaal in !");
+    c.CmdSluiten->click();
+    EXPECT_TRUE(c.isVisible());
+    EXPECT_EQ(c.TxtStraat->text(), "Zonder Naam 1");
+    c.TxtStraat->clear();
+    c.CmdSluiten->click();
+    EXPECT_FALSE(c.isVisible());
+}
+
 TEST_F(Stamgegevens, MatchesAddedByHandOfEachTeamSizeLoadOntoTheSheet)
 {
     FrmWedstrijdInput& f = starten();

@@ -6,12 +6,14 @@
 #include "webimport/frmLogin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using testhulp::NepDienst;
 using ui::TestMeldingen;
@@ -307,4 +309,121 @@ TEST_F(WebImportVensterTest, AMemberFoundByNumberIsImportedWithItsClubAndNoStren
     EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
               QStringList({"TTC Tweede|J"}));
     EXPECT_TRUE(imp.isEnabled());
+}
+
+TEST_F(WebImportVensterTest, TabbingThroughTheListsChoosesNothingAndTheClickedClubIsImported)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->currentRow(), 0); // the own club, chosen at load
+    ASSERT_TRUE(imp.OptSelectie[2]->isChecked());
+    QApplication::setActiveWindow(&imp);
+    imp.LstClubs->setFocus(Qt::TabFocusReason);
+    m_dienst.wis();
+
+    // Through the members and the divisions: nothing chosen, nothing fetched, the club still selected.
+    QTest::keyClick(imp.LstClubs, Qt::Key_Tab);
+    ASSERT_TRUE(imp.LstLeden->hasFocus());
+    QTest::keyClick(imp.LstLeden, Qt::Key_Tab);
+    ASSERT_TRUE(imp.LstReeksen->hasFocus());
+    EXPECT_EQ(imp.LstLeden->currentRow(), -1);
+    EXPECT_EQ(imp.LstReeksen->currentRow(), -1);
+    EXPECT_TRUE(imp.OptSelectie[2]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[3]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[4]->isChecked());
+    EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
+
+    // The import button imports the club, not a division.
+    imp.CmdReeksen[0]->click();
+    ASSERT_FALSE(m_dienst.verzoeken("GetClubs").isEmpty());
+    EXPECT_TRUE(m_dienst.verzoeken("GetClubs").first().inhoud.contains("A001"));
+
+    // The user's own choice in a list still chooses.
+    imp.LstLeden->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(imp.LstLeden, Qt::Key_Down);
+    EXPECT_TRUE(imp.OptSelectie[3]->isChecked());
+    EXPECT_FALSE(imp.OptSelectie[2]->isChecked());
+}
+
+TEST_F(WebImportVensterTest, TheLoginOpensInTheUserNameAndEnterConfirmsFromEitherField)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.MnuInloggenLogin->trigger();
+    frmLogin& login = frmLogin::standaard();
+    ASSERT_TRUE(login.isVisible());
+    EXPECT_EQ(login.focusWidget(), login.txtUserName);
+
+    // Enter in the user name with no password asks for it, as OK does.
+    QTest::keyClicks(login.txtUserName, "club001");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Login", "Gelieve het paswoord in te vullen.");
+    QTest::keyClick(login.txtUserName, Qt::Key_Return);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(login.focusWidget(), login.txtPassword);
+
+    // Enter in the password confirms: the account is checked and kept.
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    QTest::keyClicks(login.txtPassword, "goed");
+    QTest::keyClick(login.txtPassword, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(login.isVisible());
+    EXPECT_EQ(imp.strAccount, "club001");
+    EXPECT_EQ(imp.strPaswoord, "goed");
+    EXPECT_EQ(imp.LabLogin[2]->text(), "Login: OK");
+
+    // Every opening starts in the user name, wherever the focus was when it closed.
+    imp.MnuInloggenLogin->trigger();
+    login.CmdOK->setFocus();
+    login.cmdCancel->click();
+    imp.MnuInloggenLogin->trigger();
+    EXPECT_EQ(login.focusWidget(), login.txtUserName);
+    EXPECT_EQ(login.txtUserName->selectedText(), "club001");
+}
+
+TEST_F(WebImportVensterTest, EveryOpeningStartsFromTheDesignButKeepsTheLogin)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+
+    // An opening's work: a login, the own club's strength lists only, a member found and chosen.
+    imp.MnuInloggenLogin->trigger();
+    frmLogin::standaard().txtUserName->setText("club001");
+    frmLogin::standaard().txtPassword->setText("goed");
+    frmLogin::standaard().CmdOK->click();
+    ASSERT_EQ(imp.LabLogin[2]->text(), "Login: OK");
+    ASSERT_FALSE(imp.ChkEnkelSterktelijsten->isHidden());
+    imp.ChkEnkelSterktelijsten->setChecked(true);
+    imp.OptSpelerZoeken[1]->setChecked(true);
+    imp.OptSpelerZoeken[0]->setChecked(true);
+    imp.TxtTeZoeken[0]->setText("654321");
+    ASSERT_EQ(imp.LstZoekresultaten->count(), 1);
+    imp.LstZoekresultaten->setCurrentRow(0);
+    ASSERT_TRUE(imp.CmdReeksen[1]->isEnabled());
+    imp.CmdSluiten->click();
+
+    FrmImportKorvat& weer = openen(f);
+    EXPECT_FALSE(weer.ChkEnkelSterktelijsten->isChecked()) << "the next own-club import takes everything again";
+    EXPECT_FALSE(weer.ChkEnkelSterktelijsten->isHidden()) << "the own club is chosen at load";
+    EXPECT_EQ(weer.TxtTeZoeken[0]->text(), "");
+    EXPECT_EQ(weer.LstZoekresultaten->count(), 0);
+    EXPECT_FALSE(weer.CmdReeksen[1]->isEnabled());
+    EXPECT_TRUE(weer.OptSpelerZoeken[0]->isChecked());
+    EXPECT_TRUE(weer.LabWildcard->isHidden());
+    EXPECT_TRUE(weer.LabLogin[2]->isHidden());
+    EXPECT_EQ(weer.LabLogin[2]->text(), "");
+    for (QLabel* info : weer.LabINfo)
+        EXPECT_TRUE(info->isHidden());
+    // The login itself is kept, and shown.
+    EXPECT_EQ(weer.strAccount, "club001");
+    EXPECT_EQ(weer.strPaswoord, "goed");
+    EXPECT_FALSE(weer.LabLogin[1]->isHidden());
+    EXPECT_EQ(weer.LabLogin[1]->text(), "club001");
+    EXPECT_EQ(weer.LstClubs->currentItem()->text(), "A001 | TTC Eerste");
+    EXPECT_TRUE(weer.OptSelectie[2]->isChecked());
 }

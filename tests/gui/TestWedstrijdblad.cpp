@@ -3,6 +3,7 @@
 #include "sheet/Blad.h"
 #include "ui/Menus.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using core::algemeen;
@@ -274,6 +276,32 @@ TEST_F(Wedstrijdblad, VenueMessagesAndByes)
     kiezen(f, "PAH01009");
     EXPECT_EQ(f.blad.TxtTAanw->text(), "");
     EXPECT_EQ(f.blad.LstNaamLokaal->count(), 0);
+}
+
+TEST_F(Wedstrijdblad, ChoosingTheVenueTheListShowsStoresIt)
+{
+    // No venue stored: the list shows the club's first venue, and loading stores nothing.
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01001");
+    QComboBox* lijst = f.blad.LstNaamLokaal;
+    ASSERT_EQ(lijst->currentText(), "Zaal Net");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "");
+
+    // The secretary confirms that venue from the drop-down list.
+    lijst->showPopup();
+    QTest::keyClick(lijst->view(), Qt::Key_Return);
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "8");
+
+    // Another venue is stored once it is chosen, and the first one again after it.
+    lijst->showPopup();
+    lijst->view()->setCurrentIndex(lijst->model()->index(1, 0));
+    QTest::keyClick(lijst->view(), Qt::Key_Return);
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "7");
+    EXPECT_EQ(f.blad.TxtStraat->text(), "Kerkstraat 1");
+    QTest::keyClick(lijst, Qt::Key_Up);
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "8");
+    EXPECT_EQ(f.blad.TxtPlaats->text(), "Berchem");
 }
 
 TEST_F(Wedstrijdblad, ResultsAreShownOnLoadingAndStoredOnlyWhenAsked)

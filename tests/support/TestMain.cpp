@@ -1,7 +1,6 @@
-#include "ui/Twips.h"
+#include "ui/Opschriften.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -12,7 +11,7 @@ int main(int argc, char** argv)
     qputenv("TZ", "Europe/Brussels");
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
     QApplication app(argc, argv);
-    QApplication::setFont(ui::ontwerpLettertype()); // as the program sets it
+    ui::vormgevingInstellen(); // as the program sets them
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

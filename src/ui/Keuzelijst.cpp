@@ -1,0 +1,87 @@
+#include "ui/Keuzelijst.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QSignalBlocker>
+
+namespace ui {
+
+Keuzelijst::Keuzelijst(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void Keuzelijst::focusInEvent(QFocusEvent* event)
+{
+    if (currentIndex().isValid()) {
+        QListWidget::focusInEvent(event);
+        return;
+    }
+    // Qt puts the current row on the first row here; take it back before anyone hears of it.
+    const QSignalBlocker stil(this);
+    QListWidget::focusInEvent(event);
+    if (currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+namespace {
+
+// A user's action on the combo box or its drop-down list starts a new choice; a change of the entry
+// during it is followed by Qt's "activated", which must not run the handling a second time.
+class KeuzeVolger : public QObject
+{
+public:
+    KeuzeVolger(QComboBox* lijst, std::function<void()> klik)
+        : QObject(lijst)
+        , m_klik(std::move(klik))
+    {
+        lijst->installEventFilter(this);
+        lijst->view()->installEventFilter(this);
+        lijst->view()->viewport()->installEventFilter(this);
+        connect(lijst, &QComboBox::currentIndexChanged, this, [this](int i) {
+            if (i < 0)
+                return;
+            m_gewijzigd = true;
+            m_klik();
+        });
+        connect(lijst, &QComboBox::activated, this, [this](int i) {
+            const bool alGemeld = m_gewijzigd;
+            m_gewijzigd = false;
+            if (i >= 0 && !alGemeld)
+                m_klik();
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::ShortcutOverride: // the drop-down list takes Enter at this stage already
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+            m_gewijzigd = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_klik;
+    bool m_gewijzigd = false;
+};
+
+} // namespace
+
+void keuzeVolgen(QComboBox* lijst, std::function<void()> klik)
+{
+    if (lijst && klik)
+        new KeuzeVolger(lijst, std::move(klik));
+}
+
+} // namespace ui

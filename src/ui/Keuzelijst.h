@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+
+class QComboBox;
+
+namespace ui {
+
+/**
+ * The program's list box: a QListWidget in which only a choice chooses.
+ *
+ * Qt makes the first row of a list current when the focus enters a list without a current row (by Tab,
+ * by code, or when its window is activated), and the list then reports that row as chosen: the windows'
+ * click handling would run for a row nobody chose. Here focus entering the list leaves it without a
+ * current row; a click, the arrow keys or typing inside the list choose as before, and so does code
+ * that sets the current row.
+ */
+class Keuzelijst : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Keuzelijst(QWidget* parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+/**
+ * Runs a combo box's click handling on every choice of an entry: every change of the current entry (by
+ * the user or by code) and the user choosing again the entry it already shows, which Qt does not
+ * report as a change. Each choice runs the handling once.
+ * @param lijst the combo box
+ * @param klik the handling, run with the combo box's current entry chosen
+ */
+void keuzeVolgen(QComboBox* lijst, std::function<void()> klik);
+
+} // namespace ui
