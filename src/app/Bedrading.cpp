@@ -1,6 +1,7 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "core/Herstel.h"
 #include "core/FrmEvenGeduld.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Uitwisseling.h"
@@ -15,6 +16,7 @@
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Toepassing.h"
 #include "webimport/WebImport.h"
 
 namespace app {
@@ -34,6 +36,7 @@ void dienstenBedraden()
     d.uitwisseling = &uitwisseling;
     d.onderhoud = &onderhoud;
     d.webImport = &webImport;
+    ui::zetHerstel(core::NaMislukteActie);
 }
 
 void venstersOpruimen()

@@ -20,6 +20,34 @@ DbFout::DbFout(Soort soort, const QString& tekst)
 {
 }
 
+namespace {
+int s_wachttijdBijSlot = StandaardWachttijdBijSlot;
+} // namespace
+
+int zetWachttijdBijSlot(int milliseconden)
+{
+    const int vorige = s_wachttijdBijSlot;
+    s_wachttijdBijSlot = std::max(0, milliseconden);
+    for (Verbinding* v : Verbinding::alle()) {
+        if (v->db)
+            sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
+    }
+    return vorige;
+}
+
+void bewerkingenAfbreken()
+{
+    for (Verbinding* v : Verbinding::alle()) {
+        for (detail::RecordsetImpl* rs : v->recordsets) {
+            try {
+                rs->cancelUpdate();
+            } catch (const DbFout&) {
+                // A read-only recordset has nothing pending.
+            }
+        }
+    }
+}
+
 QString sqlNaam(const QString& naam)
 {
     QString n = naam;
@@ -96,6 +124,8 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 kan niet geopend worden: %2").arg(pad, tekst));
     }
     sqlite3_extended_result_codes(v->db, 1);
+    // Another program (or a second copy of this one) may be writing: wait for its lock a while.
+    sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
     sqlite3_update_hook(v->db, rijGeschreven, v.get());

@@ -38,7 +38,12 @@ struct Verbinding
     quint64* laatsteSlot = nullptr;
     sqlite3_stmt* schemaStmt = nullptr;
 
+    Verbinding();
     ~Verbinding();
+    Verbinding(const Verbinding&) = delete;
+    Verbinding& operator=(const Verbinding&) = delete;
+    /** Every connection that exists, open or closed. */
+    static std::set<Verbinding*>& alle();
     void sluiten();
     void controleerOpen() const;
     /** A statement owned by the caller (finalize it). */

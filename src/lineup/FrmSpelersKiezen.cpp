@@ -387,6 +387,19 @@ void FrmSpelersKiezen::woVooraf()
     }
 }
 
+void FrmSpelersKiezen::woOpgeslagenTonen()
+{
+    if (!m_open || m_strVeldnaam.isEmpty())
+        return;
+    core::EventsUit uit;
+    for (QWidget* w : QList<QWidget*>{FraWO, ChkWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3]})
+        w->setEnabled(true);
+    for (QCheckBox* c : ChkWedstrijd)
+        c->setChecked(false);
+    ChkWO->setChecked(false);
+    woVooraf();
+}
+
 void FrmSpelersKiezen::Form_Activate()
 {
     centreren();
@@ -807,7 +820,16 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         return;
     }
     bool cancel = false;
-    Form_QueryUnload(cancel);
+    try {
+        // The choice is saved whole or not at all.
+        db::Transactie transactie(algemeen().dbGegevens);
+        Form_QueryUnload(cancel);
+        transactie.vastleggen();
+    } catch (...) {
+        // Nothing was saved: the window stays open with the choice, to save again or to cancel.
+        event->ignore();
+        throw;
+    }
     if (cancel) {
         event->ignore();
         return;

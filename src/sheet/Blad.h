@@ -24,6 +24,7 @@ public:
     void Blanco() override;
     void UitslagBerekenen(bool opslaan) override;
     void ResultatenInvullen() override;
+    void OpgeslagenTonen() override;
 
     /**
      * Once the game of a row is decided, the focus goes to set 1 home of the first later row that
@@ -45,6 +46,14 @@ private:
     /** No match on the sheet: emptied and locked. */
     void bladLeegmaken();
     void lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal);
+    /** Selects the stored venue in the filled venue list and shows its street and town. */
+    void lokaalKiezen(const db::Waarde& zaal);
+    /**
+     * The stored values of the match on rsMatchen that the sheet's handlers write: end time,
+     * line-ups and captains, doubles, forfeits, set scores and results, the agreement box and the
+     * officials. Loading stores the agreement box as it shows it; showing again stores nothing.
+     */
+    void gegevensTonen(bool laden);
     /** What a change of a forfeit box does; thuis: the home team's box, else the visitors'. */
     void forfaitKlik(bool thuis);
     /**

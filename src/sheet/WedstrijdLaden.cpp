@@ -2,6 +2,7 @@
 
 #include "Blad.h"
 #include "BladIndeling.h"
+#include "Setinvoer.h"
 
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
@@ -20,6 +21,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <optional>
 
 using core::algemeen;
 
@@ -202,7 +206,7 @@ void ResultatenInvullen(core::Wedstrijdblad& b)
         for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
             for (const bool thuis : {true, false}) {
                 const QString naam = u'W' + nn + QStringLiteral("Set") + QString::number(s) + (thuis ? u'T' : u'U');
-                b.set(i, s, thuis)->setText(inhoud(a.rsMatchen.veld(naam)));
+                SetvakTonen(b.set(i, s, thuis), inhoud(a.rsMatchen.veld(naam)));
             }
         }
     }
@@ -235,7 +239,6 @@ void Blad::wedstrijdLaden()
     core::Algemeen& a = algemeen();
     FrmWedstrijdInput& venster = *m_venster;
     core::Wedstrijdblad& b = venster.blad;
-    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
 
     // 1. An empty list (or no line chosen): no match on the sheet.
     QListWidgetItem* gekozen = venster.LstWedstrijden->currentItem();
@@ -365,6 +368,30 @@ void Blad::wedstrijdLaden()
         }
     }
 
+    // 17-25. What the sheet's handlers write.
+    gegevensTonen(true);
+
+    // 26. The focus to the first set still to be entered.
+    a.blnEventsActief = true;
+    if (venster.isVisible()) {
+        for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
+            QLineEdit* vak = b.TxtSet1T[i];
+            if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
+                vak->setFocus();
+                break;
+            }
+        }
+    }
+}
+
+void Blad::gegevensTonen(bool laden)
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& m = a.rsMatchen;
+    const int spelers = a.intLaatsteWedstrijd == 15 ? 4 : a.intLaatsteWedstrijd == 9 ? 3 : 2;
+
     // 17. End time.
     b.TxtEinduur->setText(inhoud(m.veld(QStringLiteral("Einduur"))));
 
@@ -415,25 +442,36 @@ void Blad::wedstrijdLaden()
         }
     }
 
-    // 24. The agreement box; its click stores what it shows.
-    b.ChkAkkoord->setChecked(veld(m, QStringLiteral("Akkoord2aan2")) == u"J");
+    // 24. The agreement box; on loading its click stores what it shows.
+    {
+        std::optional<QSignalBlocker> stil;
+        if (!laden)
+            stil.emplace(b.ChkAkkoord);
+        b.ChkAkkoord->setChecked(veld(m, QStringLiteral("Akkoord2aan2")) == u"J");
+    }
 
     // 25. Officials, padded to the width of a member number.
     b.CmdCompNrHoofdscheidsrechter->setText(core::objFunctiesQJ().BeginNulToevoegen(
         f.Inhoud(m.veld(QStringLiteral("HoofdschCompnr"))), a.intAantalKaraktersCompNr));
     b.CmdCompNrZaalcommissaris->setText(core::objFunctiesQJ().BeginNulToevoegen(
         f.Inhoud(m.veld(QStringLiteral("ZaalcommCompnr"))), a.intAantalKaraktersCompNr));
+}
 
-    // 26. The focus to the first set still to be entered.
-    a.blnEventsActief = true;
-    if (venster.isVisible()) {
-        for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
-            QLineEdit* vak = b.TxtSet1T[i];
-            if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
-                vak->setFocus();
-                break;
-            }
-        }
+void Blad::OpgeslagenTonen()
+{
+    if (!m_venster || !m_venster->blad.gebouwd())
+        return;
+    core::Wedstrijdblad& b = m_venster->blad;
+    if (!b.FraWedstrijdblad || b.FraWedstrijdblad->testAttribute(Qt::WA_Disabled))
+        return; // no match on the sheet
+    core::EventsUit uit;
+    try {
+        lokaalKiezen(algemeen().rsMatchen.veld(QStringLiteral("Zaal")));
+        gegevensTonen(false);
+    } catch (const std::exception&) {
+        // What is stored cannot be read either: rather no match on the sheet than one that
+        // shows values that were never stored.
+        bladLeegmaken();
     }
 }
 
@@ -474,8 +512,15 @@ void Blad::lokalenVullen(const QString& lkThuis, const QString& provThuis, const
                                          lokaal.veld(QStringLiteral("id")).geheel());
         }
     }
+    lokaalKiezen(zaal);
+}
+
+void Blad::lokaalKiezen(const db::Waarde& zaal)
+{
+    core::Wedstrijdblad& b = m_venster->blad;
     if (b.LstNaamLokaal->count() == 0)
         return;
+    const qint64 zaalId = zaal.isNull() ? 0 : static_cast<qint64>(core::Val(zaal));
     int keuze = 0;
     if (zaalId > 0) {
         const int i = b.LstNaamLokaal->findData(zaalId);
@@ -483,7 +528,10 @@ void Blad::lokalenVullen(const QString& lkThuis, const QString& provThuis, const
             keuze = i;
     }
     // Showing the entry runs the venue list's click handling: street and town.
-    b.LstNaamLokaal->setCurrentIndex(keuze);
+    {
+        const QSignalBlocker stil(b.LstNaamLokaal);
+        b.LstNaamLokaal->setCurrentIndex(keuze);
+    }
     LstNaamLokaal_Click();
 }
 

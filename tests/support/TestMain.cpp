@@ -1,6 +1,6 @@
+#include "ui/Toepassing.h"
 #include "ui/Twips.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TZ", "Europe/Brussels");
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
-    QApplication app(argc, argv);
+    ui::Toepassing app(argc, argv); // as the program delivers events
     QApplication::setFont(ui::ontwerpLettertype()); // as the program sets it
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
