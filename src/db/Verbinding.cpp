@@ -161,9 +161,6 @@ sqlite3_stmt* Verbinding::uitCache(const QString& sql)
     return s;
 }
 
-namespace {
-
-// What the engine's most common failures mean for the user; empty for the others.
 QString oorzaakVan(int code)
 {
     switch (code & 0xff) {
@@ -185,8 +182,6 @@ QString oorzaakVan(int code)
         return QString();
     }
 }
-
-} // namespace
 
 void Verbinding::fout(const QString& wat) const
 {

@@ -77,6 +77,9 @@ struct Verbinding
     void voorSchrijven();
 };
 
+/** What one of the engine's common failures means for the user, in Dutch; empty for the others. */
+QString oorzaakVan(int code);
+
 /** The table name as the engine matches it: ASCII letters in lower case. */
 std::string tabelSleutel(const QString& naam);
 

@@ -32,6 +32,9 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     if (b.gebouwd())
         return;
     bladBouwen(venster.werkvlak(), b);
+    // How a report of a failed action names the controls that have no caption.
+    b.LstNaamLokaal->setAccessibleName(QStringLiteral("zaal"));
+    b.TxtEinduur->setAccessibleName(QStringLiteral("einduur"));
     new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);

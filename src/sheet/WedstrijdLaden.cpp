@@ -462,8 +462,10 @@ void Blad::OpgeslagenTonen()
     if (!m_venster || !m_venster->blad.gebouwd())
         return;
     core::Wedstrijdblad& b = m_venster->blad;
-    if (!b.FraWedstrijdblad || b.FraWedstrijdblad->testAttribute(Qt::WA_Disabled))
-        return; // no match on the sheet
+    // Locked by its own flag: no match on the sheet (the whole window is disabled while a window
+    // such as the player picker is open, with a match on the sheet).
+    if (!b.FraWedstrijdblad || b.FraWedstrijdblad->testAttribute(Qt::WA_ForceDisabled))
+        return;
     core::EventsUit uit;
     try {
         lokaalKiezen(algemeen().rsMatchen.veld(QStringLiteral("Zaal")));

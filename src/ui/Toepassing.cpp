@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -85,9 +86,21 @@ QString besturingNaam(QWidget* w)
     return naam.isEmpty() ? soort.onbepaald : soort.bepaald + QStringLiteral(" \"") + naam + u'"';
 }
 
+// The title of the window the control is on; a window in the main frame's work area counts as one.
+QString vensterTitel(const QWidget* w)
+{
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        if (p->isWindow() || qobject_cast<const QMdiSubWindow*>(p->parentWidget())) {
+            if (!p->windowTitle().isEmpty())
+                return p->windowTitle();
+        }
+    }
+    return QString();
+}
+
 QString vensterNaam(const QWidget* w)
 {
-    const QString titel = w && w->window() ? w->window()->windowTitle() : QString();
+    const QString titel = vensterTitel(w);
     return titel.isEmpty() ? QString() : QStringLiteral(" in het venster \"") + titel + u'"';
 }
 
@@ -143,7 +156,7 @@ QString actieOmschrijving(QObject* ontvanger, const QEvent* event)
     const QEvent::Type soort = event ? event->type() : QEvent::None;
     if (soort == QEvent::Close)
         return venster.isEmpty() ? QStringLiteral("Het sluiten van een venster")
-                                 : QStringLiteral("Het sluiten van het venster \"") + w->window()->windowTitle() + u'"';
+                                 : QStringLiteral("Het sluiten van het venster \"") + vensterTitel(w) + u'"';
     if (naam.isEmpty())
         return QStringLiteral("Een actie") + venster;
     switch (soort) {
