@@ -2,6 +2,7 @@
 
 #include "core/Diensten.h"
 #include "core/Herstel.h"
+#include "db/Database.h"
 #include "core/FrmEvenGeduld.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Uitwisseling.h"
@@ -18,6 +19,8 @@
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/Toepassing.h"
 #include "webimport/WebImport.h"
+
+#include <QAbstractEventDispatcher>
 
 namespace app {
 
@@ -37,6 +40,13 @@ void dienstenBedraden()
     d.onderhoud = &onderhoud;
     d.webImport = &webImport;
     ui::zetHerstel(core::NaMislukteActie);
+    // While the program waits for the user it holds no read lock on its database files.
+    static bool wachtVerbonden = false;
+    if (!wachtVerbonden && QAbstractEventDispatcher::instance()) {
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                         [] { db::wandelingenOnderbreken(); });
+        wachtVerbonden = true;
+    }
 }
 
 void venstersOpruimen()

@@ -35,6 +35,14 @@ int zetWachttijdBijSlot(int milliseconden)
     return vorige;
 }
 
+void wandelingenOnderbreken()
+{
+    for (Verbinding* v : Verbinding::alle()) {
+        if (v->db)
+            v->cursorsStoppen();
+    }
+}
+
 void bewerkingenAfbreken()
 {
     for (Verbinding* v : Verbinding::alle()) {

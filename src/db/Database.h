@@ -192,6 +192,13 @@ int zetWachttijdBijSlot(int milliseconden);
  */
 void bewerkingenAfbreken();
 
+/**
+ * Interrupts the open walks of every connection, so that the program holds no read lock on a file
+ * while it waits for the user: another program (or a second copy of this one) can then write to it.
+ * Each walk finds its place again on its next move; values already read stay readable.
+ */
+void wandelingenOnderbreken();
+
 /** A name between double quotes, for SQL text built by the program. */
 QString sqlNaam(const QString& naam);
 

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
 #include <optional>
@@ -218,6 +219,8 @@ void Blad::LstWedstrijden_Click()
     if (!a.blnEventsActief || !m_venster)
         return;
     a.blnEventsActief = false;
+    // Whatever stops the loading, the handlers act again afterwards.
+    const auto aan = qScopeGuard([&a] { a.blnEventsActief = true; });
     try {
         wedstrijdLaden();
     } catch (const db::DbFout& fout) {
@@ -225,7 +228,6 @@ void Blad::LstWedstrijden_Click()
                                 QStringLiteral("De wedstrijd kan niet getoond worden.\n") + fout.tekst());
         bladLeegmaken();
     }
-    a.blnEventsActief = true;
 }
 
 void Blad::bladLeegmaken()

@@ -127,4 +127,26 @@ TEST_F(SlotTest, GivingUpPendingValuesClearsEveryEditAndAddOfEveryConnection)
     EXPECT_EQ(punten("3"), 0);
 }
 
+TEST_F(SlotTest, AnInterruptedWalkLetsAnotherProgramWriteAndGoesOnWhereItWas)
+{
+    zetWachttijdBijSlot(50);
+    Recordset rs = m_db.openTabel("Leden");
+    rs.setIndex("CompNr");
+    rs.moveFirst();
+    rs.moveNext();
+    ASSERT_EQ(rs.veld("CompNr").tekst(), "2");
+    Database ander = Database::openen(pad());
+    EXPECT_THROW(ander.uitvoeren("BEGIN EXCLUSIVE"), DbFout) << "the walk reads the file";
+
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    ander.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES ('2a', 'ander', 1)");
+    ander.uitvoeren("COMMIT");
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2");
+    rs.moveNext();
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2a") << "the walk goes on from its place and sees the new row";
+    rs.moveNext();
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "3");
+}
+
 } // namespace

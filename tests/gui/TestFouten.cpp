@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEventLoop>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using core::algemeen;
@@ -269,6 +271,31 @@ TEST_F(Fouten, AGameNotPlayedOrAnAbsenceThatCannotBeStoredIsTakenBack)
         EXPECT_EQ(b.TxtSet1T[r]->text(), "") << "row " << r;
     QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
     EXPECT_TRUE(open(&f));
+}
+
+// A second copy of the program, or another program, can write while this one waits for the user.
+TEST_F(Fouten, WhileTheProgramWaitsForTheUserAnotherProgramCanWrite)
+{
+    FrmWedstrijdInput& f = tonen();
+    typ("11");
+    toets(Qt::Key_Return);
+    QEventLoop lus;
+    QTimer::singleShot(20, &lus, &QEventLoop::quit);
+    lus.exec();
+
+    db::zetWachttijdBijSlot(50);
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    EXPECT_NO_THROW({
+        ander.uitvoeren("BEGIN EXCLUSIVE");
+        ander.uitvoeren("UPDATE Matchen SET VoorbehoudU = 'van elders' WHERE WedstrNr = 'PAH01001'");
+        ander.uitvoeren("COMMIT");
+    });
+    ander.sluiten();
+    typ("3");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(opgeslagen("W01Set1T"), "11");
+    EXPECT_EQ(opgeslagen("W01Set1U"), "3");
+    EXPECT_EQ(f.blad.TxtSetsThuis[0]->text(), "1");
 }
 
 // Whatever fails in a handler: the action stops, the main window and the pointer come back.
