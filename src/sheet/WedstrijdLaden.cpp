@@ -172,11 +172,19 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
         }
     }
 
+    KapiteinTonen(b, thuis);
+}
+
+void KapiteinTonen(core::Wedstrijdblad& b, bool thuis)
+{
+    const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
     // A captain chosen empty is stored as one blank: that is no captain either.
-    const QString kapitein = inhoud(thuis ? a.rsMatchen.veld(QStringLiteral("KapiteinT"))
-                                          : a.rsMatchen.veld(QStringLiteral("KapiteinU")));
-    if (kapitein.isEmpty())
+    const QString kapitein = inhoud(thuis ? algemeen().rsMatchen.veld(QStringLiteral("KapiteinT"))
+                                          : algemeen().rsMatchen.veld(QStringLiteral("KapiteinU")));
+    if (kapitein.isEmpty()) {
+        KapiteinAanduiden(b, thuis, -1);
         return;
+    }
     const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
     QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
     int gevonden = -1;
@@ -389,33 +397,42 @@ void Blad::wedstrijdLaden()
 void Blad::gegevensTonen(bool laden)
 {
     core::Algemeen& a = algemeen();
-    core::Wedstrijdblad& b = m_venster->blad;
-    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
-    db::Recordset& m = a.rsMatchen;
     const int spelers = a.intLaatsteWedstrijd == 15 ? 4 : a.intLaatsteWedstrijd == 9 ? 3 : 2;
 
-    // 17. End time.
-    b.TxtEinduur->setText(inhoud(m.veld(QStringLiteral("Einduur"))));
-
     // 18. Line-up buttons: a team of two has three places with super doubles, four without.
-    int laatstePlaats = spelers - 1;
+    m_laatstePlaats = spelers - 1;
     if (spelers == 2) {
         a.rsOpties.setIndex(QStringLiteral("Soort"));
         a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
         const bool superDubbel
             = !a.rsOpties.noMatch() && core::UCase(veld(a.rsOpties, QStringLiteral("Item"))) == u"J";
-        laatstePlaats = superDubbel ? 2 : 3;
+        m_laatstePlaats = superDubbel ? 2 : 3;
     }
-    for (int i = 0; i <= laatstePlaats; ++i) {
+    // 18-20.
+    opstellingTonen();
+    // 17, 21-25.
+    rijTonen(laden);
+}
+
+void Blad::opstellingTonen()
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& m = a.rsMatchen;
+
+    // 18. The members on the line-up buttons.
+    for (int i = 0; i <= m_laatstePlaats; ++i) {
         b.CmdCompNrT[i]->setText(inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1))));
         b.CmdCompNrU[i]->setText(inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))));
     }
 
     // 19. Names and strength-list data of both line-ups, and the captains.
-    GegevensSpelers(b, QStringLiteral("T"), a.strPloegGegevens[1][0], a.strPloegGegevens[2][0], laatstePlaats + 1);
-    GegevensSpelers(b, QStringLiteral("U"), a.strPloegGegevens[1][1], a.strPloegGegevens[2][1], laatstePlaats + 1);
+    GegevensSpelers(b, QStringLiteral("T"), a.strPloegGegevens[1][0], a.strPloegGegevens[2][0], m_laatstePlaats + 1);
+    GegevensSpelers(b, QStringLiteral("U"), a.strPloegGegevens[1][1], a.strPloegGegevens[2][1], m_laatstePlaats + 1);
 
     // 20. Doubles pairs of teams of three and two.
+    m_dubbels = {f.Inhoud(m.veld(QStringLiteral("Opmerk1"))).tekst(), f.Inhoud(m.veld(QStringLiteral("Opmerk2"))).tekst()};
     if (a.intLaatsteWedstrijd == 9 || a.intLaatsteWedstrijd == 6) {
         const auto dubbel = [&](const QList<QPushButton*>& knoppen, QLabel* label, const QString& kolom) {
             if (knoppen[0]->text().isEmpty() || knoppen[1]->text().isEmpty() || knoppen[2]->text().isEmpty())
@@ -426,6 +443,32 @@ void Blad::gegevensTonen(bool laden)
         dubbel(b.CmdCompNrT, b.LabTNaamSpeler[4], QStringLiteral("Opmerk1"));
         dubbel(b.CmdCompNrU, b.LabUNaamSpeler[4], QStringLiteral("Opmerk2"));
     }
+}
+
+bool Blad::opstellingGewijzigd() const
+{
+    core::Algemeen& a = algemeen();
+    const core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    const db::Recordset& m = a.rsMatchen;
+    for (int i = 0; i <= m_laatstePlaats && i < 4; ++i) {
+        if (b.CmdCompNrT[i]->text() != inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1)))
+            || b.CmdCompNrU[i]->text() != inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))))
+            return true;
+    }
+    return m_dubbels
+           != QStringList{f.Inhoud(m.veld(QStringLiteral("Opmerk1"))).tekst(), f.Inhoud(m.veld(QStringLiteral("Opmerk2"))).tekst()};
+}
+
+void Blad::rijTonen(bool laden)
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& m = a.rsMatchen;
+
+    // 17. End time.
+    b.TxtEinduur->setText(inhoud(m.veld(QStringLiteral("Einduur"))));
 
     // 21. Forfeits: with the events off only the boxes' enabling rule runs.
     b.ChkForfaitT->setChecked(core::UCase(veld(m, QStringLiteral("forfaitth"))) == u"J");
@@ -470,11 +513,21 @@ void Blad::OpgeslagenTonen()
         return;
     core::EventsUit uit;
     try {
-        lokaalKiezen(algemeen().rsMatchen.veld(QStringLiteral("Zaal")));
-        gegevensTonen(false);
+        // Other tables are looked up only where the sheet shows something else than the match
+        // row holds: while another program keeps even readers out, the row read before still is.
+        const db::Waarde zaal = algemeen().rsMatchen.veld(QStringLiteral("Zaal"));
+        if (b.LstNaamLokaal->count() > 0 && b.LstNaamLokaal->currentIndex() != lokaalKeuze(zaal))
+            lokaalKiezen(zaal);
+        if (opstellingGewijzigd()) {
+            opstellingTonen();
+        } else {
+            KapiteinTonen(b, true);
+            KapiteinTonen(b, false);
+        }
+        rijTonen(false);
     } catch (const std::exception&) {
-        // What is stored cannot be read either: rather no match on the sheet than one that
-        // shows values that were never stored.
+        // What is stored cannot be read: rather no match on the sheet than one that shows values
+        // that were never stored.
         bladLeegmaken();
     }
 }
@@ -519,22 +572,22 @@ void Blad::lokalenVullen(const QString& lkThuis, const QString& provThuis, const
     lokaalKiezen(zaal);
 }
 
+int Blad::lokaalKeuze(const db::Waarde& zaal) const
+{
+    const qint64 zaalId = zaal.isNull() ? 0 : static_cast<qint64>(core::Val(zaal));
+    const int i = zaalId > 0 ? m_venster->blad.LstNaamLokaal->findData(zaalId) : -1;
+    return i >= 0 ? i : 0;
+}
+
 void Blad::lokaalKiezen(const db::Waarde& zaal)
 {
     core::Wedstrijdblad& b = m_venster->blad;
     if (b.LstNaamLokaal->count() == 0)
         return;
-    const qint64 zaalId = zaal.isNull() ? 0 : static_cast<qint64>(core::Val(zaal));
-    int keuze = 0;
-    if (zaalId > 0) {
-        const int i = b.LstNaamLokaal->findData(zaalId);
-        if (i >= 0)
-            keuze = i;
-    }
     // Showing the entry runs the venue list's click handling: street and town.
     {
         const QSignalBlocker stil(b.LstNaamLokaal);
-        b.LstNaamLokaal->setCurrentIndex(keuze);
+        b.LstNaamLokaal->setCurrentIndex(lokaalKeuze(zaal));
     }
     LstNaamLokaal_Click();
 }

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,42 +101,55 @@ protected:
     static bool open(const QWidget* w) { return !w->testAttribute(Qt::WA_Disabled); }
 };
 
+// Another program writing (BEGIN IMMEDIATE), or keeping even readers out (BEGIN EXCLUSIVE).
 TEST_F(Fouten, ASetTypedWhileAnotherProgramHoldsTheDatabaseIsReportedAndCanBeTypedAgain)
 {
     FrmWedstrijdInput& f = tonen();
     const core::Wedstrijdblad& b = f.blad;
-    ASSERT_EQ(focus(), b.TxtSet1T[0]);
     db::zetWachttijdBijSlot(50);
-    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
-    ander.uitvoeren("BEGIN IMMEDIATE");
+    int spel = 0;
+    for (const char* slot : {"BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"}) {
+        SCOPED_TRACE(slot);
+        ASSERT_EQ(focus(), b.TxtSet1T[spel]);
+        // The program waits for the user a moment: the other program gets its lock.
+        QEventLoop lus;
+        QTimer::singleShot(20, &lus, &QEventLoop::quit);
+        lus.exec();
+        db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        ander.uitvoeren(QString::fromLatin1(slot));
 
-    typ("11");
-    toets(Qt::Key_Return);
-    typ("9");
-    toets(Qt::Key_Return);
-    verwachtFout("Het verlaten van het vak \"set 1 uit, wedstrijd 1\" in het venster \"",
-                 "De database is in gebruik door een ander programma.");
-    EXPECT_EQ(b.TxtSet1T[0]->text(), "") << "the sheet shows what is stored";
-    EXPECT_EQ(b.TxtSet1U[0]->text(), "");
-    EXPECT_EQ(matchVeld("W01Set1T"), "") << "no unsaved value reads as stored";
-    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "");
-    EXPECT_TRUE(open(&f));
-    EXPECT_EQ(focus(), b.TxtSet2T[0]) << "the program goes on where the user sent the focus";
+        typ("11");
+        toets(Qt::Key_Return);
+        typ("9");
+        toets(Qt::Key_Return);
+        verwachtFout(QStringLiteral("Het verlaten van het vak \"set 1 uit, wedstrijd %1\" in het venster \"").arg(spel + 1),
+                     "De database is in gebruik door een ander programma.");
+        EXPECT_FALSE(b.FraWedstrijdblad->testAttribute(Qt::WA_ForceDisabled)) << "the match stays on the sheet";
+        EXPECT_EQ(b.TxtTPloeg->text(), "Eerste A");
+        EXPECT_EQ(b.TxtSet1T[spel]->text(), "") << "the sheet shows what is stored";
+        EXPECT_EQ(b.TxtSet1U[spel]->text(), "");
+        EXPECT_EQ(matchVeld(QStringLiteral("W0%1Set1T").arg(spel + 1)), "") << "no unsaved value reads as stored";
+        EXPECT_EQ(b.TxtSetsThuis[spel]->text(), "");
+        EXPECT_TRUE(open(&f));
+        EXPECT_EQ(focus(), b.TxtSet2T[spel]) << "the program goes on where the user sent the focus";
 
-    // The other program lets go: the same set is stored.
-    ander.uitvoeren("ROLLBACK");
-    ander.sluiten();
-    toets(Qt::Key_Left);
-    toets(Qt::Key_Left);
-    ASSERT_EQ(focus(), b.TxtSet1T[0]);
-    typ("11");
-    toets(Qt::Key_Return);
-    typ("9");
-    toets(Qt::Key_Return);
-    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
-    EXPECT_EQ(opgeslagen("W01Set1T"), "11");
-    EXPECT_EQ(opgeslagen("W01Set1U"), "9");
-    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "1");
+        // The other program lets go: the same set is stored.
+        ander.uitvoeren("ROLLBACK");
+        ander.sluiten();
+        toets(Qt::Key_Left);
+        toets(Qt::Key_Left);
+        ASSERT_EQ(focus(), b.TxtSet1T[spel]);
+        typ("11");
+        toets(Qt::Key_Return);
+        typ("9");
+        toets(Qt::Key_Return);
+        EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+        EXPECT_EQ(opgeslagen(QStringLiteral("W0%1Set1T").arg(spel + 1)), "11");
+        EXPECT_EQ(opgeslagen(QStringLiteral("W0%1Set1U").arg(spel + 1)), "9");
+        EXPECT_EQ(b.TxtSetsThuis[spel]->text(), "1");
+        ++spel;
+        b.TxtSet1T[spel]->setFocus(Qt::TabFocusReason);
+    }
 }
 
 TEST_F(Fouten, EveryWriteOfTheSheetThatFailsLeavesTheSheetShowingWhatIsStored)
