@@ -134,12 +134,13 @@ TEST_F(SlotTest, AnInterruptedWalkLetsAnotherProgramWriteAndGoesOnWhereItWas)
     rs.setIndex("CompNr");
     rs.moveFirst();
     rs.moveNext();
-    ASSERT_EQ(rs.veld("CompNr").tekst(), "2");
     Database ander = Database::openen(pad());
     EXPECT_THROW(ander.uitvoeren("BEGIN EXCLUSIVE"), DbFout) << "the walk reads the file";
 
     wandelingenOnderbreken();
     ander.uitvoeren("BEGIN EXCLUSIVE");
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2") << "the current row stays readable while the file is locked";
+    EXPECT_EQ(rs.veld("Naam").tekst(), "lid");
     ander.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES ('2a', 'ander', 1)");
     ander.uitvoeren("COMMIT");
     EXPECT_EQ(rs.veld("CompNr").tekst(), "2");
@@ -147,6 +148,22 @@ TEST_F(SlotTest, AnInterruptedWalkLetsAnotherProgramWriteAndGoesOnWhereItWas)
     EXPECT_EQ(rs.veld("CompNr").tekst(), "2a") << "the walk goes on from its place and sees the new row";
     rs.moveNext();
     EXPECT_EQ(rs.veld("CompNr").tekst(), "3");
+
+    // A row that must be read again while the file is locked is not taken for a deleted one.
+    m_db.uitvoeren("UPDATE Leden SET Punten = 2 WHERE CompNr = '3'");
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    try {
+        rs.veld("Punten");
+        ADD_FAILURE() << "read through another program's lock";
+    } catch (const DbFout& fout) {
+        EXPECT_NE(fout.soort(), DbFout::Soort::RecordVerwijderd) << fout.what();
+        EXPECT_TRUE(fout.tekst().startsWith("De database is in gebruik door een ander programma.")) << fout.what();
+    }
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(rs.veld("Punten").geheel(), 2);
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
 }
 
 } // namespace
