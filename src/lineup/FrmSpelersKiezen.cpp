@@ -821,12 +821,9 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
     }
     bool cancel = false;
     try {
-        // The choice is saved whole or not at all.
-        db::Transactie transactie(algemeen().dbGegevens);
         Form_QueryUnload(cancel);
-        transactie.vastleggen();
     } catch (...) {
-        // Nothing was saved: the window stays open with the choice, to save again or to cancel.
+        // The choice was not saved: the window stays open with it, to save again or to cancel.
         event->ignore();
         throw;
     }

@@ -253,6 +253,22 @@ TEST_F(Fouten, ARemarkOrAChoiceThatCannotBeStoredKeepsItsWindowOpenUntilStoredOr
     EXPECT_FALSE(k.isVisible());
     EXPECT_TRUE(open(&f));
     EXPECT_EQ(b.CmdCompNrHoofdscheidsrechter->text(), scheidsrechter);
+
+    // Cancelling needs no database: it closes while another program keeps everyone out.
+    toestaan();
+    QTest::mouseClick(b.CmdCompNrHoofdscheidsrechter, Qt::LeftButton);
+    ASSERT_TRUE(k.isVisible());
+    QEventLoop lus;
+    QTimer::singleShot(20, &lus, &QEventLoop::quit);
+    lus.exec();
+    db::zetWachttijdBijSlot(50);
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    EXPECT_FALSE(k.isVisible());
+    EXPECT_TRUE(open(&f));
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    ander.uitvoeren("ROLLBACK");
 }
 
 TEST_F(Fouten, AGameNotPlayedOrAnAbsenceThatCannotBeStoredIsTakenBack)
