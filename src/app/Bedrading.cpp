@@ -1,6 +1,8 @@
 #include "Bedrading.h"
 
 #include "core/Diensten.h"
+#include "core/Herstel.h"
+#include "db/Database.h"
 #include "core/FrmEvenGeduld.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Uitwisseling.h"
@@ -15,7 +17,10 @@
 #include "masterdata/Stamgegevens.h"
 #include "sheet/Blad.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Toepassing.h"
 #include "webimport/WebImport.h"
+
+#include <QAbstractEventDispatcher>
 
 namespace app {
 
@@ -34,6 +39,14 @@ void dienstenBedraden()
     d.uitwisseling = &uitwisseling;
     d.onderhoud = &onderhoud;
     d.webImport = &webImport;
+    ui::zetHerstel(core::NaMislukteActie);
+    // While the program waits for the user it holds no read lock on its database files.
+    static bool wachtVerbonden = false;
+    if (!wachtVerbonden && QAbstractEventDispatcher::instance()) {
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                         [] { db::wandelingenOnderbreken(); });
+        wachtVerbonden = true;
+    }
 }
 
 void venstersOpruimen()

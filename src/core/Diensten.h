@@ -30,6 +30,13 @@ public:
     virtual void UitslagBerekenen(bool opslaan) = 0;
     /** Shows the stored set scores of the match in the set boxes. */
     virtual void ResultatenInvullen() = 0;
+    /**
+     * Shows again what is stored of the match on the sheet (scores, results, forfeits, header
+     * fields, line-ups, captains and officials), writing nothing: after a write that failed, the
+     * sheet shows no value that was not stored. When the match cannot be read either, the sheet is
+     * emptied and locked.
+     */
+    virtual void OpgeslagenTonen() = 0;
 };
 
 /** Line-up selection: the player picker and the strength-list window. */
@@ -41,6 +48,11 @@ public:
     virtual void SpelersKiezenTonen() = 0;
     /** Shows the strength-list window for the command word in LabX. */
     virtual void SterktelijstTonen() = 0;
+    /**
+     * When the player picker is open for a line-up place: its games-not-played and absence boxes
+     * show again what is stored, writing nothing (after a write that failed).
+     */
+    virtual void OpgeslagenTonen() = 0;
 };
 
 /** Match-sheet printing. Each flag is 1 for yes and 0 for no. */

@@ -135,7 +135,14 @@ void DatabaseOpenen()
         a.dbGegevens.sluiten();
         throw;
     }
-    DatabaseBijwerken();
+    try {
+        DatabaseBijwerken();
+    } catch (const db::DbFout& fout) {
+        // Another program holding the file, for one: the update is rolled back whole.
+        a.dbGegevens.sluiten();
+        throw OpstartFout(QStringLiteral("De database %1 kan niet bijgewerkt worden:\n%2\n\nHet programma wordt afgesloten.")
+                              .arg(QDir::toNativeSeparators(pad), fout.tekst()));
+    }
 }
 
 void TabellenOpenen()

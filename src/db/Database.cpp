@@ -20,6 +20,42 @@ DbFout::DbFout(Soort soort, const QString& tekst)
 {
 }
 
+namespace {
+int s_wachttijdBijSlot = StandaardWachttijdBijSlot;
+} // namespace
+
+int zetWachttijdBijSlot(int milliseconden)
+{
+    const int vorige = s_wachttijdBijSlot;
+    s_wachttijdBijSlot = std::max(0, milliseconden);
+    for (Verbinding* v : Verbinding::alle()) {
+        if (v->db)
+            sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
+    }
+    return vorige;
+}
+
+void wandelingenOnderbreken()
+{
+    for (Verbinding* v : Verbinding::alle()) {
+        if (v->db)
+            v->cursorsStoppen();
+    }
+}
+
+void bewerkingenAfbreken()
+{
+    for (Verbinding* v : Verbinding::alle()) {
+        for (detail::RecordsetImpl* rs : v->recordsets) {
+            try {
+                rs->cancelUpdate();
+            } catch (const DbFout&) {
+                // A read-only recordset has nothing pending.
+            }
+        }
+    }
+}
+
 QString sqlNaam(const QString& naam)
 {
     QString n = naam;
@@ -96,16 +132,21 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 kan niet geopend worden: %2").arg(pad, tekst));
     }
     sqlite3_extended_result_codes(v->db, 1);
+    // Another program (or a second copy of this one) may be writing: wait for its lock a while.
+    sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
     sqlite3_update_hook(v->db, rijGeschreven, v.get());
     // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
     char* fout = nullptr;
-    if (sqlite3_exec(v->db, "PRAGMA journal_mode=DELETE; PRAGMA foreign_keys=OFF;", nullptr, nullptr, &fout)
-        != SQLITE_OK) {
+    if (const int rc = sqlite3_exec(v->db, "PRAGMA journal_mode=DELETE; PRAGMA foreign_keys=OFF;", nullptr, nullptr, &fout);
+        rc != SQLITE_OK) {
         const QString tekst = QString::fromUtf8(fout ? fout : "");
         sqlite3_free(fout);
+        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+            throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 kan niet gelezen worden. %2 (%3)")
+                                                    .arg(pad, detail::oorzaakVan(rc), tekst));
         throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 is onbruikbaar: %2").arg(pad, tekst));
     }
     v->schemaNagaan();
@@ -139,9 +180,13 @@ Database Database::openen(const QString& pad)
     Database db(verbind(pad, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX));
     // Make sure it is a database at all, before anyone relies on it.
     char* fout = nullptr;
-    if (sqlite3_exec(db.v().db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &fout) != SQLITE_OK) {
+    if (const int rc = sqlite3_exec(db.v().db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &fout);
+        rc != SQLITE_OK) {
         const QString tekst = QString::fromUtf8(fout ? fout : "");
         sqlite3_free(fout);
+        if ((rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED)
+            throw DbFout(DbFout::Soort::Engine, QStringLiteral("De database %1 kan niet gelezen worden. %2 (%3)")
+                                                    .arg(pad, detail::oorzaakVan(rc), tekst));
         throw DbFout(DbFout::Soort::Engine,
                      QStringLiteral("Het bestand %1 is geen bruikbare database: %2").arg(pad, tekst));
     }
@@ -367,8 +412,11 @@ void Database::indexVerwijderen(const QString& tabel, const QString& index)
 void Database::beginTransactie()
 {
     Verbinding& c = v();
+    // The write lock is taken at once, so that a lock that another program holds is waited for
+    // (the engine gives up at once on a transaction that has read and then wants to write). Not
+    // with another file attached: that file would be locked too, while the program reads it.
     if (c.diepte == 0)
-        uitvoeren(QStringLiteral("BEGIN"));
+        uitvoeren(sqlite3_db_name(c.db, 2) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     else
         uitvoeren(QStringLiteral("SAVEPOINT niveau%1").arg(c.diepte));
     ++c.diepte;

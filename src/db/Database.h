@@ -174,6 +174,31 @@ private:
     bool m_klaar = false;
 };
 
+/** How long a statement waits, by default, for a lock that another program holds on the file. */
+inline constexpr int StandaardWachttijdBijSlot = 3000;
+
+/**
+ * Sets how long a statement waits for a lock that another program (or another connection) holds
+ * on the file before it fails; for the connections open now and those opened later.
+ * @param milliseconden the wait; 0 fails at once
+ * @return the wait set before
+ */
+int zetWachttijdBijSlot(int milliseconden);
+
+/**
+ * Gives up the pending values of every recordset that is editing or adding, on every open
+ * connection, so that no field reads as a value that was never stored. For the clean-up after an
+ * action stopped on an unexpected error.
+ */
+void bewerkingenAfbreken();
+
+/**
+ * Interrupts the open walks of every connection, so that the program holds no read lock on a file
+ * while it waits for the user: another program (or a second copy of this one) can then write to it.
+ * Each walk finds its place again on its next move; values already read stay readable.
+ */
+void wandelingenOnderbreken();
+
 /** A name between double quotes, for SQL text built by the program. */
 QString sqlNaam(const QString& naam);
 

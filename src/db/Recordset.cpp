@@ -177,7 +177,19 @@ void Recordset::addNew()
 
 void Recordset::update()
 {
-    impl().update();
+    detail::RecordsetImpl& rs = impl();
+    try {
+        rs.update();
+    } catch (...) {
+        // A write that failed leaves nothing pending: the fields read as stored again, and the
+        // next writer starts from a clean edit.
+        try {
+            rs.cancelUpdate();
+        } catch (const DbFout&) {
+            // Not an updatable recordset at all: there was nothing pending.
+        }
+        throw;
+    }
 }
 
 void Recordset::cancelUpdate()

@@ -46,6 +46,15 @@ public:
     void cursorStoppen() override
     {
         plaatsVastleggen();
+        // The current row stays readable without going back to the file (which another program
+        // may have locked by then): its values are kept.
+        if (m_pos == Pos::OpRij && m_rijGeneratie != tabelGeneratie() && cursorGeldig() && !m_cursorRijOud) {
+            m_rij.clear();
+            m_rij.reserve(m_kolommen.size());
+            for (size_t k = 0; k < m_kolommen.size(); ++k)
+                m_rij.push_back(lezen(m_cursor, static_cast<int>(k) + 1, m_kolommen[k].soort));
+            m_rijGeneratie = tabelGeneratie();
+        }
         cursorZetten(nullptr);
     }
 
@@ -620,9 +629,19 @@ private:
     {
         sqlite3_stmt* s = stmt(selectDeel() + QStringLiteral(" WHERE rowid = ?"));
         sqlite3_bind_int64(s, 1, m_rowid);
-        if (sqlite3_step(s) != SQLITE_ROW) {
-            sqlite3_reset(s);
-            verwijderdFout();
+        if (const int rc = sqlite3_step(s); rc != SQLITE_ROW) {
+            // No row: it was deleted. Any other outcome (a file locked by another program) is
+            // the engine's error; the row is still there.
+            if (rc == SQLITE_DONE) {
+                sqlite3_reset(s);
+                verwijderdFout();
+            }
+            try {
+                v().fout(m_tabel);
+            } catch (...) {
+                sqlite3_reset(s);
+                throw;
+            }
         }
         m_rij.clear();
         m_rij.reserve(m_kolommen.size());

@@ -5,9 +5,21 @@
 
 namespace db::detail {
 
+Verbinding::Verbinding()
+{
+    alle().insert(this);
+}
+
 Verbinding::~Verbinding()
 {
     sluiten();
+    alle().erase(this);
+}
+
+std::set<Verbinding*>& Verbinding::alle()
+{
+    static std::set<Verbinding*> verbindingen;
+    return verbindingen;
 }
 
 void Verbinding::sluiten()
@@ -149,10 +161,34 @@ sqlite3_stmt* Verbinding::uitCache(const QString& sql)
     return s;
 }
 
+QString oorzaakVan(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("De database is in gebruik door een ander programma.");
+    case SQLITE_READONLY:
+        return QStringLiteral("De database kan niet beschreven worden.");
+    case SQLITE_FULL:
+        return QStringLiteral("De schijf is vol.");
+    case SQLITE_IOERR:
+        return QStringLiteral("Het databasebestand kan niet gelezen of geschreven worden.");
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return QStringLiteral("Het databasebestand is beschadigd.");
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("Het databasebestand kan niet geopend worden.");
+    default:
+        return QString();
+    }
+}
+
 void Verbinding::fout(const QString& wat) const
 {
     const QString melding = QString::fromUtf8(sqlite3_errmsg(db));
-    throw DbFout(DbFout::Soort::Engine, QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)));
+    const QString oorzaak = oorzaakVan(sqlite3_extended_errcode(db));
+    throw DbFout(DbFout::Soort::Engine, (oorzaak.isEmpty() ? QString() : oorzaak + u' ')
+                                            + QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)));
 }
 
 void binden(sqlite3_stmt* s, int plaats, const Waarde& w)

@@ -38,7 +38,12 @@ struct Verbinding
     quint64* laatsteSlot = nullptr;
     sqlite3_stmt* schemaStmt = nullptr;
 
+    Verbinding();
     ~Verbinding();
+    Verbinding(const Verbinding&) = delete;
+    Verbinding& operator=(const Verbinding&) = delete;
+    /** Every connection that exists, open or closed. */
+    static std::set<Verbinding*>& alle();
     void sluiten();
     void controleerOpen() const;
     /** A statement owned by the caller (finalize it). */
@@ -71,6 +76,9 @@ struct Verbinding
     /** Before any write: every walk notes where it is, while its statement can still tell. */
     void voorSchrijven();
 };
+
+/** What one of the engine's common failures means for the user, in Dutch; empty for the others. */
+QString oorzaakVan(int code);
 
 /** The table name as the engine matches it: ASCII letters in lower case. */
 std::string tabelSleutel(const QString& naam);

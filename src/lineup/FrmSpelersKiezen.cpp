@@ -388,6 +388,19 @@ void FrmSpelersKiezen::woVooraf()
     }
 }
 
+void FrmSpelersKiezen::woOpgeslagenTonen()
+{
+    if (!m_open || m_strVeldnaam.isEmpty())
+        return;
+    core::EventsUit uit;
+    for (QWidget* w : QList<QWidget*>{FraWO, ChkWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3]})
+        w->setEnabled(true);
+    for (QCheckBox* c : ChkWedstrijd)
+        c->setChecked(false);
+    ChkWO->setChecked(false);
+    woVooraf();
+}
+
 void FrmSpelersKiezen::Form_Activate()
 {
     centreren();
@@ -808,7 +821,13 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         return;
     }
     bool cancel = false;
-    Form_QueryUnload(cancel);
+    try {
+        Form_QueryUnload(cancel);
+    } catch (...) {
+        // The choice was not saved: the window stays open with it, to save again or to cancel.
+        event->ignore();
+        throw;
+    }
     if (cancel) {
         event->ignore();
         return;

@@ -42,6 +42,11 @@ public:
     QString provincieTekst() const;
     /** Chooses the province with this abbreviation in LstProv (none when it is not there). */
     void provincieZetten(const QString& afkorting);
+    /**
+     * While the window is open for a line-up place: the games-not-played and absence boxes show
+     * what is stored of the place, as when the window was loaded (nothing is written).
+     */
+    void woOpgeslagenTonen();
 
     bool blnSuperMatch = false;
 

@@ -27,6 +27,12 @@ void Opstelling::SterktelijstTonen()
     FrmSterktelijst::standaard().toon();
 }
 
+void Opstelling::OpgeslagenTonen()
+{
+    if (FrmSpelersKiezen::bestaat())
+        FrmSpelersKiezen::standaard().woOpgeslagenTonen();
+}
+
 void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)
 {
     core::Algemeen& a = algemeen();

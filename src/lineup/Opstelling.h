@@ -18,6 +18,7 @@ class Opstelling : public core::IOpstelling
 public:
     void SpelersKiezenTonen() override;
     void SterktelijstTonen() override;
+    void OpgeslagenTonen() override;
 };
 
 /** A player accepted on a line-up place although not on the strength list. */

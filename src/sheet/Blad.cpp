@@ -38,6 +38,9 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     QWidget* vlak = venster.werkvlak();
     const QRect inhoud = vlak->childrenRect();
     vlak->setMinimumSize(inhoud.x() + inhoud.width(), inhoud.y() + inhoud.height());
+    // How a report of a failed action names the controls that have no caption.
+    b.LstNaamLokaal->setAccessibleName(QStringLiteral("zaal"));
+    b.TxtEinduur->setAccessibleName(QStringLiteral("einduur"));
     new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);

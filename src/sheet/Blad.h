@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 namespace db {
 class Waarde;
@@ -24,6 +25,7 @@ public:
     void Blanco() override;
     void UitslagBerekenen(bool opslaan) override;
     void ResultatenInvullen() override;
+    void OpgeslagenTonen() override;
 
     /**
      * Once the game of a row is decided, the focus goes to set 1 home of the first later row that
@@ -45,6 +47,22 @@ private:
     /** No match on the sheet: emptied and locked. */
     void bladLeegmaken();
     void lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal);
+    /** The entry of the venue list that stands for the stored venue (the first when it is not listed). */
+    int lokaalKeuze(const db::Waarde& zaal) const;
+    /** Selects the stored venue in the filled venue list and shows its street and town. */
+    void lokaalKiezen(const db::Waarde& zaal);
+    /**
+     * The stored values of the match on rsMatchen that the sheet's handlers write: line-ups and
+     * captains, doubles, end time, forfeits, set scores and results, the agreement box and the
+     * officials. Loading stores the agreement box as it shows it; showing again stores nothing.
+     */
+    void gegevensTonen(bool laden);
+    /** The line-up buttons, the players' names and data (looked up), the captains and the doubles pairs. */
+    void opstellingTonen();
+    /** Whether a line-up button or a doubles pair on the sheet differs from the match row. */
+    bool opstellingGewijzigd() const;
+    /** What the sheet shows of the match row alone: end time, forfeits, sets, results, agreement, officials. */
+    void rijTonen(bool laden);
     /** What a change of a forfeit box does; thuis: the home team's box, else the visitors'. */
     void forfaitKlik(bool thuis);
     /**
@@ -56,6 +74,8 @@ private:
 
     QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
     int m_vorigeLaatsteWedstrijd = 0;
+    int m_laatstePlaats = 3;   ///< the last line-up place of the match on the sheet
+    QStringList m_dubbels;     ///< the doubles pairs (home, away) as the sheet shows them
 };
 
 } // namespace sheet

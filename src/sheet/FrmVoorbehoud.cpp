@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 
 namespace {
@@ -178,26 +177,30 @@ void FrmVoorbehoud::CmdAnnuleren_Click()
 
 void FrmVoorbehoud::closeEvent(QCloseEvent* event)
 {
-    if (m_open)
-        Form_Unload();
+    if (m_open) {
+        try {
+            Form_Unload();
+        } catch (...) {
+            // The remark was not stored: the window stays open with it, to store again or cancel.
+            event->ignore();
+            throw;
+        }
+    }
     event->accept();
 }
 
 void FrmVoorbehoud::Form_Unload()
 {
+    if (!blnGeannuleerd) {
+        core::Algemeen& a = core::algemeen();
+        a.rsMatchen.edit();
+        a.rsMatchen.zet(kolom(intVoorbehoudSoort),
+                        core::objAlgemeneFuncties().GeenLegeInhoud(naarVeld(TxtCommentaar->toPlainText())));
+        a.rsMatchen.update();
+    }
     m_open = false;
-    // The main window comes back whatever happens to the remark.
-    const auto terug = qScopeGuard([] {
-        if (FrmWedstrijdInput::bestaat())
-            FrmWedstrijdInput::standaard().teruggeven();
-    });
-    if (blnGeannuleerd)
-        return;
-    core::Algemeen& a = core::algemeen();
-    a.rsMatchen.edit();
-    a.rsMatchen.zet(kolom(intVoorbehoudSoort),
-                    core::objAlgemeneFuncties().GeenLegeInhoud(naarVeld(TxtCommentaar->toPlainText())));
-    a.rsMatchen.update();
+    if (FrmWedstrijdInput::bestaat())
+        FrmWedstrijdInput::standaard().teruggeven();
 }
 
 namespace sheet {

@@ -11,7 +11,10 @@
 #include "ui/Meldingen.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 using core::algemeen;
 
@@ -35,6 +38,13 @@ bool ingeschakeld(const QWidget* w)
 
 } // namespace
 
+void SetvakTonen(QLineEdit* vak, const QString& tekst)
+{
+    // A box cuts what it is given at its maximum length, so the limit makes room first.
+    vak->setMaxLength(std::max(SetvakLengte, static_cast<int>(tekst.size())));
+    vak->setText(tekst);
+}
+
 Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
     : QObject(&venster)
     , m_venster(&venster)
@@ -50,7 +60,12 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
             const QList<QLineEdit*>& kolom = b.setKolom(s, thuis);
             for (int rij = 0; rij < kolom.size(); ++rij) {
                 QLineEdit* vak = kolom[rij];
-                vak->setMaxLength(2);
+                vak->setMaxLength(SetvakLengte);
+                vak->setAccessibleName(QStringLiteral("set %1 %2, wedstrijd %3")
+                                           .arg(s)
+                                           .arg(thuis ? QStringLiteral("thuis") : QStringLiteral("uit"))
+                                           .arg(rij + 1));
+                vak->installEventFilter(this);
                 gebeurtenissen->registreer(vak, rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1));
                 connect(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
             }
@@ -84,6 +99,9 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
 
 void Setinvoer::TxtSet_Change(QLineEdit* vak)
 {
+    // A longer stored value that was shown has been typed over or emptied: typing's limit again.
+    if (vak->maxLength() > SetvakLengte && vak->text().size() <= SetvakLengte)
+        vak->setMaxLength(SetvakLengte);
     // Trailing characters that are no digit go one by one (each removal is a change again).
     if (!algemeen().blnEventsActief)
         return;
@@ -98,6 +116,31 @@ void Setinvoer::TxtSet_Change(QLineEdit* vak)
 void Setinvoer::TxtSet_GotFocus(QLineEdit* vak)
 {
     vak->setSelection(0, static_cast<int>(vak->text().size()));
+}
+
+bool Setinvoer::eventFilter(QObject* object, QEvent* event)
+{
+    // The focus handler selects the text, but the press that gave the focus goes on to place the
+    // cursor: the selection is made again when that press ends, so that typing replaces the text.
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+            m_geklikt = qobject_cast<QLineEdit*>(object);
+        break;
+    case QEvent::FocusOut:
+        if (m_geklikt == object)
+            m_geklikt = nullptr;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_geklikt == object) {
+            m_geklikt = nullptr;
+            TxtSet_GotFocus(static_cast<QLineEdit*>(object));
+        }
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 bool Setinvoer::naar(QLineEdit* vak)

@@ -18,6 +18,15 @@ namespace sheet {
 
 class Blad;
 
+/** The most characters typing puts into a set box. */
+inline constexpr int SetvakLengte = 2;
+
+/**
+ * Shows a text in a set box as it is, also when it is longer than typing allows (a stored value
+ * of another form); the box then takes no more characters than it holds until it is shorter.
+ */
+void SetvakTonen(QLineEdit* vak, const QString& tekst);
+
 class Setinvoer : public QObject
 {
     Q_OBJECT
@@ -27,6 +36,10 @@ public:
 
     /** The check of the set of the away box in row rij, set setNr (1-5), as when that box is left. */
     void SetUit_LostFocus(int setNr, int rij);
+
+protected:
+    /** A click that gives a set box the focus selects its text once the button is released. */
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void TxtSet_Change(QLineEdit* vak);
@@ -39,6 +52,8 @@ private:
 
     QPointer<FrmWedstrijdInput> m_venster;
     Blad& m_blad;
+    // The box that got the focus from a mouse press whose release has not come yet.
+    QPointer<QLineEdit> m_geklikt;
 };
 
 } // namespace sheet

@@ -2,6 +2,7 @@
 
 #include "Blad.h"
 #include "BladIndeling.h"
+#include "Setinvoer.h"
 
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
@@ -20,6 +21,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSignalBlocker>
+
+#include <optional>
 
 using core::algemeen;
 
@@ -167,11 +172,19 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
         }
     }
 
+    KapiteinTonen(b, thuis);
+}
+
+void KapiteinTonen(core::Wedstrijdblad& b, bool thuis)
+{
+    const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
     // A captain chosen empty is stored as one blank: that is no captain either.
-    const QString kapitein = inhoud(thuis ? a.rsMatchen.veld(QStringLiteral("KapiteinT"))
-                                          : a.rsMatchen.veld(QStringLiteral("KapiteinU")));
-    if (kapitein.isEmpty())
+    const QString kapitein = inhoud(thuis ? algemeen().rsMatchen.veld(QStringLiteral("KapiteinT"))
+                                          : algemeen().rsMatchen.veld(QStringLiteral("KapiteinU")));
+    if (kapitein.isEmpty()) {
+        KapiteinAanduiden(b, thuis, -1);
         return;
+    }
     const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
     QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
     int gevonden = -1;
@@ -202,7 +215,7 @@ void ResultatenInvullen(core::Wedstrijdblad& b)
         for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
             for (const bool thuis : {true, false}) {
                 const QString naam = u'W' + nn + QStringLiteral("Set") + QString::number(s) + (thuis ? u'T' : u'U');
-                b.set(i, s, thuis)->setText(inhoud(a.rsMatchen.veld(naam)));
+                SetvakTonen(b.set(i, s, thuis), inhoud(a.rsMatchen.veld(naam)));
             }
         }
     }
@@ -214,6 +227,8 @@ void Blad::LstWedstrijden_Click()
     if (!a.blnEventsActief || !m_venster)
         return;
     a.blnEventsActief = false;
+    // Whatever stops the loading, the handlers act again afterwards.
+    const auto aan = qScopeGuard([&a] { a.blnEventsActief = true; });
     try {
         wedstrijdLaden();
     } catch (const db::DbFout& fout) {
@@ -221,7 +236,6 @@ void Blad::LstWedstrijden_Click()
                                 QStringLiteral("De wedstrijd kan niet getoond worden.\n") + fout.tekst());
         bladLeegmaken();
     }
-    a.blnEventsActief = true;
 }
 
 void Blad::bladLeegmaken()
@@ -235,7 +249,6 @@ void Blad::wedstrijdLaden()
     core::Algemeen& a = algemeen();
     FrmWedstrijdInput& venster = *m_venster;
     core::Wedstrijdblad& b = venster.blad;
-    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
 
     // 1. An empty list (or no line chosen): no match on the sheet.
     QListWidgetItem* gekozen = venster.LstWedstrijden->currentItem();
@@ -365,28 +378,61 @@ void Blad::wedstrijdLaden()
         }
     }
 
-    // 17. End time.
-    b.TxtEinduur->setText(inhoud(m.veld(QStringLiteral("Einduur"))));
+    // 17-25. What the sheet's handlers write.
+    gegevensTonen(true);
+
+    // 26. The focus to the first set still to be entered.
+    a.blnEventsActief = true;
+    if (venster.isVisible()) {
+        for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
+            QLineEdit* vak = b.TxtSet1T[i];
+            if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
+                vak->setFocus();
+                break;
+            }
+        }
+    }
+}
+
+void Blad::gegevensTonen(bool laden)
+{
+    core::Algemeen& a = algemeen();
+    const int spelers = a.intLaatsteWedstrijd == 15 ? 4 : a.intLaatsteWedstrijd == 9 ? 3 : 2;
 
     // 18. Line-up buttons: a team of two has three places with super doubles, four without.
-    int laatstePlaats = spelers - 1;
+    m_laatstePlaats = spelers - 1;
     if (spelers == 2) {
         a.rsOpties.setIndex(QStringLiteral("Soort"));
         a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
         const bool superDubbel
             = !a.rsOpties.noMatch() && core::UCase(veld(a.rsOpties, QStringLiteral("Item"))) == u"J";
-        laatstePlaats = superDubbel ? 2 : 3;
+        m_laatstePlaats = superDubbel ? 2 : 3;
     }
-    for (int i = 0; i <= laatstePlaats; ++i) {
+    // 18-20.
+    opstellingTonen();
+    // 17, 21-25.
+    rijTonen(laden);
+}
+
+void Blad::opstellingTonen()
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& m = a.rsMatchen;
+
+    // 18. The members on the line-up buttons.
+    for (int i = 0; i <= m_laatstePlaats; ++i) {
         b.CmdCompNrT[i]->setText(inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1))));
         b.CmdCompNrU[i]->setText(inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))));
     }
 
     // 19. Names and strength-list data of both line-ups, and the captains.
-    GegevensSpelers(b, QStringLiteral("T"), a.strPloegGegevens[1][0], a.strPloegGegevens[2][0], laatstePlaats + 1);
-    GegevensSpelers(b, QStringLiteral("U"), a.strPloegGegevens[1][1], a.strPloegGegevens[2][1], laatstePlaats + 1);
+    GegevensSpelers(b, QStringLiteral("T"), a.strPloegGegevens[1][0], a.strPloegGegevens[2][0], m_laatstePlaats + 1);
+    GegevensSpelers(b, QStringLiteral("U"), a.strPloegGegevens[1][1], a.strPloegGegevens[2][1], m_laatstePlaats + 1);
 
     // 20. Doubles pairs of teams of three and two.
+    m_dubbels = {f.Inhoud(m.veld(QStringLiteral("Opmerk1"))).tekst(), f.Inhoud(m.veld(QStringLiteral("Opmerk2"))).tekst()};
     if (a.intLaatsteWedstrijd == 9 || a.intLaatsteWedstrijd == 6) {
         const auto dubbel = [&](const QList<QPushButton*>& knoppen, QLabel* label, const QString& kolom) {
             if (knoppen[0]->text().isEmpty() || knoppen[1]->text().isEmpty() || knoppen[2]->text().isEmpty())
@@ -397,6 +443,32 @@ void Blad::wedstrijdLaden()
         dubbel(b.CmdCompNrT, b.LabTNaamSpeler[4], QStringLiteral("Opmerk1"));
         dubbel(b.CmdCompNrU, b.LabUNaamSpeler[4], QStringLiteral("Opmerk2"));
     }
+}
+
+bool Blad::opstellingGewijzigd() const
+{
+    core::Algemeen& a = algemeen();
+    const core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    const db::Recordset& m = a.rsMatchen;
+    for (int i = 0; i <= m_laatstePlaats && i < 4; ++i) {
+        if (b.CmdCompNrT[i]->text() != inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1)))
+            || b.CmdCompNrU[i]->text() != inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))))
+            return true;
+    }
+    return m_dubbels
+           != QStringList{f.Inhoud(m.veld(QStringLiteral("Opmerk1"))).tekst(), f.Inhoud(m.veld(QStringLiteral("Opmerk2"))).tekst()};
+}
+
+void Blad::rijTonen(bool laden)
+{
+    core::Algemeen& a = algemeen();
+    core::Wedstrijdblad& b = m_venster->blad;
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    db::Recordset& m = a.rsMatchen;
+
+    // 17. End time.
+    b.TxtEinduur->setText(inhoud(m.veld(QStringLiteral("Einduur"))));
 
     // 21. Forfeits: with the events off only the boxes' enabling rule runs.
     b.ChkForfaitT->setChecked(core::UCase(veld(m, QStringLiteral("forfaitth"))) == u"J");
@@ -415,25 +487,48 @@ void Blad::wedstrijdLaden()
         }
     }
 
-    // 24. The agreement box; its click stores what it shows.
-    b.ChkAkkoord->setChecked(veld(m, QStringLiteral("Akkoord2aan2")) == u"J");
+    // 24. The agreement box; on loading its click stores what it shows.
+    {
+        std::optional<QSignalBlocker> stil;
+        if (!laden)
+            stil.emplace(b.ChkAkkoord);
+        b.ChkAkkoord->setChecked(veld(m, QStringLiteral("Akkoord2aan2")) == u"J");
+    }
 
     // 25. Officials, padded to the width of a member number.
     b.CmdCompNrHoofdscheidsrechter->setText(core::objFunctiesQJ().BeginNulToevoegen(
         f.Inhoud(m.veld(QStringLiteral("HoofdschCompnr"))), a.intAantalKaraktersCompNr));
     b.CmdCompNrZaalcommissaris->setText(core::objFunctiesQJ().BeginNulToevoegen(
         f.Inhoud(m.veld(QStringLiteral("ZaalcommCompnr"))), a.intAantalKaraktersCompNr));
+}
 
-    // 26. The focus to the first set still to be entered.
-    a.blnEventsActief = true;
-    if (venster.isVisible()) {
-        for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
-            QLineEdit* vak = b.TxtSet1T[i];
-            if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
-                vak->setFocus();
-                break;
-            }
+void Blad::OpgeslagenTonen()
+{
+    if (!m_venster || !m_venster->blad.gebouwd())
+        return;
+    core::Wedstrijdblad& b = m_venster->blad;
+    // Locked by its own flag: no match on the sheet (the whole window is disabled while a window
+    // such as the player picker is open, with a match on the sheet).
+    if (!b.FraWedstrijdblad || b.FraWedstrijdblad->testAttribute(Qt::WA_ForceDisabled))
+        return;
+    core::EventsUit uit;
+    try {
+        // Other tables are looked up only where the sheet shows something else than the match
+        // row holds: while another program keeps even readers out, the row read before still is.
+        const db::Waarde zaal = algemeen().rsMatchen.veld(QStringLiteral("Zaal"));
+        if (b.LstNaamLokaal->count() > 0 && b.LstNaamLokaal->currentIndex() != lokaalKeuze(zaal))
+            lokaalKiezen(zaal);
+        if (opstellingGewijzigd()) {
+            opstellingTonen();
+        } else {
+            KapiteinTonen(b, true);
+            KapiteinTonen(b, false);
         }
+        rijTonen(false);
+    } catch (const std::exception&) {
+        // What is stored cannot be read: rather no match on the sheet than one that shows values
+        // that were never stored.
+        bladLeegmaken();
     }
 }
 
@@ -474,16 +569,26 @@ void Blad::lokalenVullen(const QString& lkThuis, const QString& provThuis, const
                                          lokaal.veld(QStringLiteral("id")).geheel());
         }
     }
+    lokaalKiezen(zaal);
+}
+
+int Blad::lokaalKeuze(const db::Waarde& zaal) const
+{
+    const qint64 zaalId = zaal.isNull() ? 0 : static_cast<qint64>(core::Val(zaal));
+    const int i = zaalId > 0 ? m_venster->blad.LstNaamLokaal->findData(zaalId) : -1;
+    return i >= 0 ? i : 0;
+}
+
+void Blad::lokaalKiezen(const db::Waarde& zaal)
+{
+    core::Wedstrijdblad& b = m_venster->blad;
     if (b.LstNaamLokaal->count() == 0)
         return;
-    int keuze = 0;
-    if (zaalId > 0) {
-        const int i = b.LstNaamLokaal->findData(zaalId);
-        if (i >= 0)
-            keuze = i;
-    }
     // Showing the entry runs the venue list's click handling: street and town.
-    b.LstNaamLokaal->setCurrentIndex(keuze);
+    {
+        const QSignalBlocker stil(b.LstNaamLokaal);
+        b.LstNaamLokaal->setCurrentIndex(lokaalKeuze(zaal));
+    }
     LstNaamLokaal_Click();
 }
 

@@ -43,6 +43,11 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
 /** Shows the stored set scores of the match on rsMatchen in the set boxes of the game rows in use. */
 void ResultatenInvullen(core::Wedstrijdblad& b);
 
+/**
+ * Marks the side's stored captain: the option of the place whose button holds him, or, when no
+ * place does, the options hidden and the "K" button shown. Without a captain no option is marked.
+ */
+void KapiteinTonen(core::Wedstrijdblad& b, bool thuis);
 /** Marks the captain option of one place of a side (the others of that side unmarked); -1 marks none. */
 void KapiteinAanduiden(core::Wedstrijdblad& b, bool thuis, int plaats);
 

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 using core::Vertaling;
 
@@ -700,18 +701,26 @@ void FrmImportKorvat::clubBranch(webimport::Opslag& opslag)
     const QString clubNr = code.right(3);
     const int provincie = webimport::provincieVanClubcode(code);
 
+    // The whole club is imported or nothing of it: a failure part-way (the service, the database)
+    // leaves the database and the own club in memory as they were.
+    db::Transactie t(a.dbGegevens);
+    const QString vorigClubNr = a.strClubNr;
+    const QString vorigeClubProv = a.strClubProv;
+    auto terug = qScopeGuard([&a, vorigClubNr, vorigeClubProv] {
+        a.strClubNr = vorigClubNr;
+        a.strClubProv = vorigeClubProv;
+    });
+
     // The first club imported becomes the own club.
     db::Recordset rs = a.dbGegevens.openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = 'ClubNr'"));
     if (rs.eof())
         throw webimport::ImportFout(QStringLiteral("De optie 'ClubNr' ontbreekt in de database."));
     if (core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst().isEmpty()) {
-        db::Transactie t(a.dbGegevens);
         a.strClubNr = clubNr;
         a.strClubProv = QString::number(provincie);
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'ClubNr'"), {a.strClubNr});
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'ClubProv'"), {a.strClubProv});
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'Provincie'"), {a.strClubProv});
-        t.vastleggen();
     }
     const bool eigen = a.strClubNr == clubNr && a.strClubProv.toInt() == provincie;
     if (eigen && !ChkEnkelSterktelijsten->isChecked()) {
@@ -720,6 +729,8 @@ void FrmImportKorvat::clubBranch(webimport::Opslag& opslag)
     } else {
         opslag.SpelersVanClubImporteren(clubNr, provincie, code);
     }
+    t.vastleggen();
+    terug.dismiss();
 }
 
 void FrmImportKorvat::lidBranch(webimport::Opslag& opslag)

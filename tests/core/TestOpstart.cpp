@@ -2,7 +2,9 @@
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
 #include "core/Ansi.h"
+#include "core/Herstel.h"
 #include "core/Opstart.h"
+#include "db/Database.h"
 #include "ui/TestMeldingen.h"
 #include "ui/TestMeldingenScope.h"
 
@@ -205,6 +207,61 @@ TEST_F(Opstart, DatabaseThatCannotBeUsedIsNamedAndLeftUnchanged)
     rommel.write(QByteArray(4096, 'x'));
     rommel.close();
     EXPECT_THROW(DatabaseOpenen(), OpstartFout);
+}
+
+// Another program holding QJ-Deel7.mdb: one that writes, or one that does not even let readers in.
+TEST_F(Opstart, AnotherProgramsLockEndsTheStartWithItsCauseAndChangesNothing)
+{
+    testhulp::applicatiemapVullen(m_map.path());
+    voorbereiden({"DELETE FROM Opties WHERE Soort = 'update20100807'"});
+    const QByteArray voor = inhoudVan(pad("QJ-Deel7.mdb"));
+    db::zetWachttijdBijSlot(50);
+    for (const char* slot : {"BEGIN IMMEDIATE", "BEGIN EXCLUSIVE"}) {
+        SCOPED_TRACE(slot);
+        db::Database ander = db::Database::openen(pad("QJ-Deel7.mdb"));
+        ander.uitvoeren(QString::fromLatin1(slot));
+        try {
+            DatabaseOpenen();
+            ADD_FAILURE() << "start-up went on";
+        } catch (const OpstartFout& fout) {
+            EXPECT_TRUE(fout.tekst().contains("De database is in gebruik door een ander programma.")) << fout.what();
+            EXPECT_TRUE(fout.tekst().endsWith("Het programma wordt afgesloten.")) << fout.what();
+        }
+        EXPECT_FALSE(algemeen().dbGegevens.isOpen());
+        ander.uitvoeren("ROLLBACK");
+        ander.sluiten();
+        algemeenHerstellen();
+    }
+    db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot);
+    EXPECT_EQ(inhoudVan(pad("QJ-Deel7.mdb")), voor);
+
+    // Once the other program has let go, the start and its update go through.
+    DatabaseOpenen();
+    EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'update20100807'").tekst(), "1");
+}
+
+TEST_F(Opstart, WhateverStopsTheStartIsReportedAndTheProgramEndsWithoutAnAbort)
+{
+    using Soort = ui::TestMeldingen::Soort;
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Interclub", "Geen database.\n\nHet programma wordt afgesloten.");
+    EXPECT_FALSE(ProgrammaStarten([] { throw OpstartFout("Geen database.\n\nHet programma wordt afgesloten."); }));
+
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Interclub",
+                                 "Het programma kan niet starten.\n\nOorzaak: De database is in gebruik door een "
+                                 "ander programma.\n\nHet programma wordt afgesloten.");
+    EXPECT_FALSE(ProgrammaStarten([] {
+        throw db::DbFout(db::DbFout::Soort::Engine, "De database is in gebruik door een ander programma.");
+    }));
+
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Interclub",
+                                 "Het programma kan niet starten.\n\nOorzaak: Een onbekende fout.\n\n"
+                                 "Het programma wordt afgesloten.");
+    EXPECT_FALSE(ProgrammaStarten([] { throw 7; }));
+
+    bool geladen = false;
+    EXPECT_TRUE(ProgrammaStarten([&geladen] { geladen = true; }));
+    EXPECT_TRUE(geladen);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
 }
 
 TEST_F(Opstart, OptionsFillTheSharedState)

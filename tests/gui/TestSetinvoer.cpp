@@ -198,3 +198,70 @@ TEST_F(Setinvoer, NothingIsCheckedWhileAForfeitBoxIsTicked)
 }
 
 } // namespace
+
+namespace {
+
+// Set 1 of game 1 stored 7-11: a click into the home box, then "4", stores 4-11, not 74-11.
+TEST_F(Setinvoer, AClickIntoAFilledBoxSelectsItsTextSoThatTypingReplacesIt)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"7-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[1]);
+
+    QLineEdit* vak = b.TxtSet1T[0];
+    for (const QPoint plek : {QPoint(vak->width() - 2, vak->height() / 2), QPoint(2, vak->height() / 2)}) {
+        b.TxtSet1T[1]->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(vak, Qt::LeftButton, {}, plek);
+        EXPECT_EQ(focus(), vak);
+        EXPECT_EQ(vak->selectedText(), "7") << "clicked at x " << plek.x();
+    }
+    typ("4");
+    EXPECT_EQ(vak->text(), "4");
+    toets(Qt::Key_Return);
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W01Set1T"), "4");
+    EXPECT_EQ(matchVeld("W01Set1U"), "11");
+
+    // A click into the box that has the focus already places the caret, as in any text box.
+    QTest::mouseClick(b.TxtSet2T[0], Qt::LeftButton);
+    ASSERT_EQ(focus(), b.TxtSet2T[0]);
+    b.TxtSet2T[0]->setText("10");
+    QTest::mouseClick(b.TxtSet2T[0], Qt::LeftButton, {}, QPoint(b.TxtSet2T[0]->width() - 2, 3));
+    EXPECT_EQ(b.TxtSet2T[0]->selectedText(), "");
+}
+
+// A value stored by other means, longer than typing allows, is shown and checked as it is.
+TEST_F(Setinvoer, AStoredValueLongerThanTwoCharactersShowsWholeAndLeavingDoesNotCutIt)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"100-98"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "100");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "98");
+
+    b.TxtSet1U[0]->setFocus(Qt::TabFocusReason);
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(matchVeld("W01Set1T"), "100") << "100-98 is a score that stands";
+    EXPECT_EQ(matchVeld("W01Set1U"), "98");
+
+    // Typing still stops at two characters: the long text takes nothing more, typed over it is two again.
+    QLineEdit* vak = b.TxtSet1T[0];
+    vak->setFocus(Qt::TabFocusReason);
+    vak->end(false);
+    typ("5");
+    EXPECT_EQ(vak->text(), "100");
+    vak->selectAll();
+    typ("123");
+    EXPECT_EQ(vak->text(), "12");
+
+    // Emptying the sheet and showing the match again shows it whole again.
+    f.lijstKiezen(f.LstWedstrijden, 0);
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "100");
+}
+
+} // namespace

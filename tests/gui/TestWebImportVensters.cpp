@@ -426,4 +426,60 @@ TEST_F(WebImportVensterTest, EveryOpeningStartsFromTheDesignButKeepsTheLogin)
     EXPECT_EQ(weer.LabLogin[1]->text(), "club001");
     EXPECT_EQ(weer.LstClubs->currentItem()->text(), "A001 | TTC Eerste");
     EXPECT_TRUE(weer.OptSelectie[2]->isChecked());
+
+// The own club with two divisions, the second of which the database refuses part-way: nothing of
+// the club is stored, not the first division, and not its choice as the own club either.
+TEST_F(WebImportVensterTest, AClubImportThatFailsPartWayStoresNothingOfTheClub)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    testhulp::optieZetten(m_db, "ClubNr", "");
+    m_dienst.zetAntwoord("GetClubTeamsRequest",
+                         "<ns1:ClubName>TTC Eerste</ns1:ClubName><ns1:TeamCount>2</ns1:TeamCount>"
+                         "<ns1:TeamEntries><ns1:TeamId>9</ns1:TeamId><ns1:Team>A</ns1:Team><ns1:DivisionId>4711</ns1:DivisionId>"
+                         "<ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
+                         "<ns1:DivisionCategory>1</ns1:DivisionCategory></ns1:TeamEntries>"
+                         "<ns1:TeamEntries><ns1:TeamId>10</ns1:TeamId><ns1:Team>B</ns1:Team><ns1:DivisionId>4712</ns1:DivisionId>"
+                         "<ns1:DivisionName>Afdeling 4B - Prov. Antwerpen - Heren</ns1:DivisionName>"
+                         "<ns1:DivisionCategory>1</ns1:DivisionCategory></ns1:TeamEntries>");
+    m_dienst.zetAntwoord("GetMatchesRequest", [](const NepDienst::Velden& v) {
+        const bool tweede = v.value("DivisionId") == "4712";
+        return QStringLiteral("<ns1:MatchCount>1</ns1:MatchCount><ns1:TeamMatchesEntries>"
+                              "<ns1:DivisionName>Afdeling %1 - Prov. Antwerpen - Heren</ns1:DivisionName>"
+                              "<ns1:MatchId>PAH0%2/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
+                              "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
+                              "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste %3</ns1:HomeTeam>"
+                              "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede %3</ns1:AwayTeam>"
+                              "<ns1:MatchUniqueId>%4</ns1:MatchUniqueId></ns1:TeamMatchesEntries>")
+            .arg(tweede ? "4B" : "3A", tweede ? "4" : "3", tweede ? "B" : "A", tweede ? "78" : "77");
+    });
+    FrmWedstrijdInput& f = starten();
+    core::Algemeen& a = core::algemeen();
+    const QString clubNr = a.strClubNr;
+    const QString clubProv = a.strClubProv;
+    for (const char* wanneer : {"INSERT", "UPDATE"}) {
+        a.dbGegevens.uitvoeren(QStringLiteral("CREATE TRIGGER weigeren%1 BEFORE %1 ON Matchen WHEN substr(NEW.WedstrNr, 1, 5) = 'PAH04' "
+                                              "BEGIN SELECT RAISE(ABORT, 'schrijven geweigerd'); END")
+                                   .arg(wanneer));
+    }
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    imp.LstClubs->setCurrentRow(0);
+    ASSERT_EQ(imp.LstReeksen->count(), 2);
+    m_dienst.wis();
+
+    imp.CmdReeksen[0]->click();
+
+    EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 2) << "the second division was reached";
+    const auto getoond = m_meldingen->getoond(ui::TestMeldingen::Soort::Kritiek);
+    ASSERT_EQ(getoond.size(), 1) << m_meldingen->verslag().toStdString();
+    EXPECT_TRUE(getoond[0].tekst.contains("schrijven geweigerd")) << getoond[0].tekst.toStdString();
+    EXPECT_TRUE(getoond[0].tekst.endsWith("Er werd niets gewijzigd.")) << getoond[0].tekst.toStdString();
+    m_meldingen->wis();
+    EXPECT_EQ(rijen("SELECT WedstrNr FROM Matchen WHERE substr(WedstrNr, 1, 4) = 'PAH0'"), QStringList());
+    EXPECT_EQ(rijen("SELECT count(*) FROM Reeksen WHERE id_zelm IN (4711, 4712)"), QStringList({"0"}));
+    EXPECT_EQ(rijen("SELECT Item FROM Opties WHERE Soort = 'ClubNr'"), QStringList({""}));
+    EXPECT_EQ(a.strClubNr, clubNr);
+    EXPECT_EQ(a.strClubProv, clubProv);
+    EXPECT_TRUE(imp.isEnabled());
 }

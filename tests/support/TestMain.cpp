@@ -1,6 +1,6 @@
 #include "ui/Opschriften.h"
+#include "ui/Toepassing.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("TZ", "Europe/Brussels");
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
-    QApplication app(argc, argv);
+    ui::Toepassing app(argc, argv); // as the program delivers events
     ui::vormgevingInstellen(); // as the program sets them
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,223 @@
+#include "ui/Toepassing.h"
+
+#include "ui/Meldingen.h"
+#include "ui/Zandloper.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QtDebug>
+
+namespace ui {
+
+namespace {
+
+std::function<void()>& herstel()
+{
+    static std::function<void()> h;
+    return h;
+}
+
+// A caption as the user reads it: "&Sluiten" is "Sluiten", "&&" is one "&".
+QString zonderSneltoets(QString tekst)
+{
+    tekst.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    tekst.remove(u'&');
+    tekst.replace(u'\x01', u'&');
+    return tekst.simplified();
+}
+
+struct Soort
+{
+    QString bepaald;   // "het vak"
+    QString onbepaald; // "een vak"
+};
+
+Soort soortVan(const QWidget* w)
+{
+    if (qobject_cast<const QCheckBox*>(w))
+        return {QStringLiteral("het vakje"), QStringLiteral("een vakje")};
+    if (qobject_cast<const QRadioButton*>(w))
+        return {QStringLiteral("de keuze"), QStringLiteral("een keuze")};
+    if (qobject_cast<const QAbstractButton*>(w))
+        return {QStringLiteral("de knop"), QStringLiteral("een knop")};
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w)
+        || qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w))
+        return {QStringLiteral("het vak"), QStringLiteral("een vak")};
+    if (qobject_cast<const QComboBox*>(w))
+        return {QStringLiteral("de keuzelijst"), QStringLiteral("een keuzelijst")};
+    if (qobject_cast<const QAbstractItemView*>(w))
+        return {QStringLiteral("de lijst"), QStringLiteral("een lijst")};
+    return {};
+}
+
+// The control the user acted on: a list's or text field's inner area stands for the control.
+QWidget* besturing(QWidget* w)
+{
+    if (soortVan(w).bepaald.isEmpty()) {
+        if (auto* rol = qobject_cast<QAbstractScrollArea*>(w ? w->parentWidget() : nullptr);
+            rol && rol->viewport() == w)
+            return rol;
+    }
+    return w;
+}
+
+// "het vak "set 1 uit, wedstrijd 3"", "de knop "Sluiten"", or "een vak" when it has no name.
+QString besturingNaam(QWidget* w)
+{
+    const Soort soort = soortVan(w);
+    if (soort.bepaald.isEmpty())
+        return QString();
+    QString naam = w->accessibleName();
+    if (naam.isEmpty()) {
+        if (const auto* knop = qobject_cast<const QAbstractButton*>(w))
+            naam = zonderSneltoets(knop->text());
+    }
+    return naam.isEmpty() ? soort.onbepaald : soort.bepaald + QStringLiteral(" \"") + naam + u'"';
+}
+
+// The title of the window the control is on; a window in the main frame's work area counts as one.
+QString vensterTitel(const QWidget* w)
+{
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        if (p->isWindow() || qobject_cast<const QMdiSubWindow*>(p->parentWidget())) {
+            if (!p->windowTitle().isEmpty())
+                return p->windowTitle();
+        }
+    }
+    return QString();
+}
+
+QString vensterNaam(const QWidget* w)
+{
+    const QString titel = vensterTitel(w);
+    return titel.isEmpty() ? QString() : QStringLiteral(" in het venster \"") + titel + u'"';
+}
+
+QString hoofdletter(QString tekst)
+{
+    if (!tekst.isEmpty())
+        tekst[0] = tekst[0].toUpper();
+    return tekst;
+}
+
+} // namespace
+
+Toepassing::Toepassing(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool Toepassing::notify(QObject* ontvanger, QEvent* event)
+{
+    // The handler may have let go of its object on the way out.
+    const QPointer<QObject> bewaakt(ontvanger);
+    try {
+        return QApplication::notify(ontvanger, event);
+    } catch (...) {
+        const std::exception_ptr fout = std::current_exception();
+        QString actie;
+        try {
+            actie = actieOmschrijving(bewaakt.data(), event);
+        } catch (...) {
+            actie = QStringLiteral("Een actie");
+        }
+        actieMislukt(actie, fout);
+        return false;
+    }
+}
+
+QString actieOmschrijving(QObject* ontvanger, const QEvent* event)
+{
+    if (const auto* actie = qobject_cast<const QAction*>(ontvanger)) {
+        const QString tekst = zonderSneltoets(actie->text());
+        return tekst.isEmpty() ? QStringLiteral("Een opdracht") : QStringLiteral("De opdracht \"") + tekst + u'"';
+    }
+    if (const auto* menu = qobject_cast<const QMenu*>(ontvanger); menu && menu->activeAction()) {
+        const QString tekst = zonderSneltoets(menu->activeAction()->text());
+        if (!tekst.isEmpty())
+            return QStringLiteral("De opdracht \"") + tekst + u'"';
+    }
+    QWidget* w = besturing(qobject_cast<QWidget*>(ontvanger));
+    if (!w)
+        return QStringLiteral("Een actie");
+    const QString naam = besturingNaam(w);
+    const QString venster = vensterNaam(w);
+    const QEvent::Type soort = event ? event->type() : QEvent::None;
+    if (soort == QEvent::Close)
+        return venster.isEmpty() ? QStringLiteral("Het sluiten van een venster")
+                                 : QStringLiteral("Het sluiten van het venster \"") + vensterTitel(w) + u'"';
+    if (naam.isEmpty())
+        return QStringLiteral("Een actie") + venster;
+    switch (soort) {
+    case QEvent::FocusOut:
+        return QStringLiteral("Het verlaten van ") + naam + venster;
+    case QEvent::FocusIn:
+        return QStringLiteral("Het betreden van ") + naam + venster;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+        return QStringLiteral("Een toets in ") + naam + venster;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return QStringLiteral("Een klik op ") + naam + venster;
+    default:
+        return hoofdletter(naam) + venster;
+    }
+}
+
+QString foutOorzaak(std::exception_ptr fout)
+{
+    try {
+        if (fout)
+            std::rethrow_exception(fout);
+    } catch (const std::exception& e) {
+        const QString tekst = QString::fromUtf8(e.what()).trimmed();
+        if (!tekst.isEmpty())
+            return tekst;
+    } catch (...) {
+    }
+    return QStringLiteral("Een onbekende fout.");
+}
+
+void zetHerstel(std::function<void()> nieuw)
+{
+    herstel() = std::move(nieuw);
+}
+
+void actieMislukt(const QString& actie, std::exception_ptr fout)
+{
+    const QString tekst = actie + QStringLiteral(" is mislukt.\n\nOorzaak: ") + foutOorzaak(fout)
+                          + QStringLiteral("\n\nWat nog niet bewaard was, is niet bewaard.");
+    qWarning().noquote() << tekst;
+    if (herstel()) {
+        try {
+            herstel()();
+        } catch (...) {
+            // The clean-up does what it can; the report below must come in any case.
+        }
+    }
+    zandloperUit();
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
+    try {
+        meldingen().kritiek(QStringLiteral("Onverwachte fout"), tekst);
+    } catch (...) {
+        // Nothing is left to tell the user with.
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,169 @@
+// Another program holding the file: a short lock is waited for, a long one fails with its cause,
+// and a write that failed leaves nothing pending.
+
+#include "QtAfdruk.h"
+#include "db/Database.h"
+
+#include <QTemporaryDir>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace db;
+
+namespace {
+
+class SlotTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_map.isValid());
+        m_db = Database::maken(pad());
+        m_db.tabelMaken({"Leden",
+                         {{"CompNr", TypeWoord::Tekst}, {"Naam", TypeWoord::Tekst}, {"Punten", TypeWoord::Long}},
+                         {{"CompNr", {{"CompNr"}}}}});
+        for (int i = 1; i <= 3; ++i)
+            m_db.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES (?, 'lid', 0)", {QString::number(i)});
+    }
+    void TearDown() override { zetWachttijdBijSlot(StandaardWachttijdBijSlot); }
+
+    QString pad() const { return m_map.filePath("slot.mdb"); }
+    qint64 punten(const QString& nr)
+    {
+        return m_db.openRecordset("SELECT Punten FROM Leden WHERE CompNr = ?", {nr}).veld(0).geheel();
+    }
+
+    QTemporaryDir m_map;
+    Database m_db;
+};
+
+TEST_F(SlotTest, AWriteWaitsForAShortLockOfAnotherProgramAndGoesThrough)
+{
+    Database ander = Database::openen(pad());
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    ander.uitvoeren("UPDATE Leden SET Punten = 7 WHERE CompNr = '1'");
+    // The other program commits a moment later, while this one waits.
+    std::thread andereKant([&ander] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ander.uitvoeren("COMMIT");
+    });
+    EXPECT_NO_THROW(m_db.uitvoeren("UPDATE Leden SET Punten = 3 WHERE CompNr = '2'"));
+    andereKant.join();
+    EXPECT_EQ(punten("1"), 7);
+    EXPECT_EQ(punten("2"), 3);
+
+    // A long action that reads before it writes waits in the same way.
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    std::thread nogEens([&ander] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ander.uitvoeren("COMMIT");
+    });
+    try {
+        Transactie t(m_db);
+        const qint64 voor = punten("3");
+        m_db.uitvoeren("UPDATE Leden SET Punten = ? WHERE CompNr = '3'", {voor + 4});
+        t.vastleggen();
+    } catch (const DbFout& fout) {
+        ADD_FAILURE() << fout.what();
+    }
+    nogEens.join();
+    EXPECT_EQ(punten("3"), 4);
+}
+
+TEST_F(SlotTest, ALongerLockFailsWithItsCauseAndTheFailedEditLeavesNothingPending)
+{
+    zetWachttijdBijSlot(50);
+    Recordset tabel = m_db.openTabel("Leden");
+    tabel.setIndex("CompNr");
+    tabel.seek("=", {QString("1")});
+    Recordset rijen = m_db.openRecordset("SELECT * FROM Leden WHERE CompNr = '2'");
+    Database ander = Database::openen(pad());
+
+    for (Recordset* rs : {&tabel, &rijen}) {
+        ander.uitvoeren("BEGIN IMMEDIATE");
+        rs->edit();
+        rs->zet("Punten", 5);
+        try {
+            rs->update();
+            ADD_FAILURE() << "written past another program's lock";
+        } catch (const DbFout& fout) {
+            EXPECT_TRUE(fout.tekst().startsWith("De database is in gebruik door een ander programma."))
+                << fout.what();
+        }
+        EXPECT_EQ(rs->veld("Punten").geheel(), 0) << "the field reads as stored, not as the value that failed";
+        ander.uitvoeren("ROLLBACK");
+
+        // The next write of the row takes nothing of the failed one with it.
+        rs->edit();
+        rs->zet("Naam", QString("nieuw"));
+        rs->update();
+        EXPECT_EQ(rs->veld("Punten").geheel(), 0);
+    }
+    EXPECT_EQ(punten("1"), 0);
+    EXPECT_EQ(punten("2"), 0);
+    EXPECT_EQ(m_db.openRecordset("SELECT count(*) FROM Leden WHERE Naam = 'nieuw'").veld(0).geheel(), 2);
+}
+
+TEST_F(SlotTest, GivingUpPendingValuesClearsEveryEditAndAddOfEveryConnection)
+{
+    Database tweede = Database::openen(pad());
+    Recordset bewerkt = m_db.openTabel("Leden");
+    bewerkt.setIndex("CompNr");
+    bewerkt.seek("=", {QString("3")});
+    bewerkt.edit();
+    bewerkt.zet("Punten", 9);
+    Recordset nieuw = tweede.openTabel("Leden");
+    nieuw.addNew();
+    nieuw.zet("CompNr", QString("4"));
+    Recordset alleenLezen = m_db.openRecordset("SELECT count(*) FROM Leden");
+
+    bewerkingenAfbreken();
+
+    EXPECT_EQ(bewerkt.veld("Punten").geheel(), 0);
+    EXPECT_THROW(bewerkt.update(), DbFout) << "no edit left to write";
+    EXPECT_THROW(nieuw.update(), DbFout);
+    EXPECT_EQ(m_db.openRecordset("SELECT count(*) FROM Leden").veld(0).geheel(), 3);
+    EXPECT_EQ(punten("3"), 0);
+}
+
+TEST_F(SlotTest, AnInterruptedWalkLetsAnotherProgramWriteAndGoesOnWhereItWas)
+{
+    zetWachttijdBijSlot(50);
+    Recordset rs = m_db.openTabel("Leden");
+    rs.setIndex("CompNr");
+    rs.moveFirst();
+    rs.moveNext();
+    Database ander = Database::openen(pad());
+    EXPECT_THROW(ander.uitvoeren("BEGIN EXCLUSIVE"), DbFout) << "the walk reads the file";
+
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2") << "the current row stays readable while the file is locked";
+    EXPECT_EQ(rs.veld("Naam").tekst(), "lid");
+    ander.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES ('2a', 'ander', 1)");
+    ander.uitvoeren("COMMIT");
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2");
+    rs.moveNext();
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "2a") << "the walk goes on from its place and sees the new row";
+    rs.moveNext();
+    EXPECT_EQ(rs.veld("CompNr").tekst(), "3");
+
+    // A row that must be read again while the file is locked is not taken for a deleted one.
+    m_db.uitvoeren("UPDATE Leden SET Punten = 2 WHERE CompNr = '3'");
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    try {
+        rs.veld("Punten");
+        ADD_FAILURE() << "read through another program's lock";
+    } catch (const DbFout& fout) {
+        EXPECT_NE(fout.soort(), DbFout::Soort::RecordVerwijderd) << fout.what();
+        EXPECT_TRUE(fout.tekst().startsWith("De database is in gebruik door een ander programma.")) << fout.what();
+    }
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(rs.veld("Punten").geheel(), 2);
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+}
+
+} // namespace
