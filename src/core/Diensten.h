@@ -41,6 +41,16 @@ public:
     virtual void SpelersKiezenTonen() = 0;
     /** Shows the strength-list window for the command word in LabX. */
     virtual void SterktelijstTonen() = 0;
+    /**
+     * The final line-up check of a play week over every club: records the pairs of consecutive
+     * teams whose lower team's first player stands higher on the list than the higher team's
+     * second-to-last player, in the table Eindcontrole.
+     * @param weekNr holds its two-digit text afterwards
+     * @return whether a finding was recorded
+     */
+    virtual bool HogerLager(QString& weekNr, IVoortgang& voortgang) = 0;
+    /** As HogerLager, for the players lined up more than once in the week. */
+    virtual bool DubbeleOpstelling(QString& weekNr, IVoortgang& voortgang) = 0;
 };
 
 /** Match-sheet printing. Each flag is 1 for yes and 0 for no. */

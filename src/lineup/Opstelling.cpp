@@ -1,5 +1,6 @@
 #include "Opstelling.h"
 
+#include "lineup/Eindcontrole.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "lineup/FrmSterktelijst.h"
 
@@ -25,6 +26,16 @@ void Opstelling::SpelersKiezenTonen()
 void Opstelling::SterktelijstTonen()
 {
     FrmSterktelijst::standaard().toon();
+}
+
+bool Opstelling::HogerLager(QString& weekNr, core::IVoortgang& voortgang)
+{
+    return lineup::HogerLager(weekNr, voortgang);
+}
+
+bool Opstelling::DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
+{
+    return lineup::DubbeleOpstelling(weekNr, voortgang);
 }
 
 void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)

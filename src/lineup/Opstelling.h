@@ -18,6 +18,8 @@ class Opstelling : public core::IOpstelling
 public:
     void SpelersKiezenTonen() override;
     void SterktelijstTonen() override;
+    bool HogerLager(QString& weekNr, core::IVoortgang& voortgang) override;
+    bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang) override;
 };
 
 /** A player accepted on a line-up place although not on the strength list. */
