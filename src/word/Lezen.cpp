@@ -214,6 +214,7 @@ Opmaak standaardLezen(const QByteArray& stijlen)
 // QDomDocument drops text of only blanks, which a run may well hold; this builds the tree keeping every text.
 bool domLezen(QDomDocument& dom, const QByteArray& xml, QString& fout, int& regel)
 {
+    dom = QDomDocument(QString());
     QXmlStreamReader r(xml);
     r.setNamespaceProcessing(false);
     QDomNode huidig = dom;
