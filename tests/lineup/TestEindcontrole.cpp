@@ -7,6 +7,7 @@
 #include "core/Opstart.h"
 #include "db/Database.h"
 #include "lineup/Eindcontrole.h"
+#include "lineup/EindcontroleVerslag.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -241,6 +242,98 @@ TEST_F(Eindcontrole, ATableThatCannotBeReadStopsTheCheck)
     d.uitvoeren("ALTER TABLE Ploegen RENAME TO Weg");
     EXPECT_THROW(lineup::DubbeleOpstelling(week, opname), db::DbFout);
     EXPECT_TRUE(bevindingen().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The report's paragraphs, read back from the document's file.
+QStringList alineas(const word::Document& doc)
+{
+    return word::Document::uitBytes(doc.docx()).Content().Text().split(u'\r');
+}
+
+word::Opmaak opmaakVan(const word::Document& doc, const QString& tekst)
+{
+    return word::Document::uitBytes(doc.docx()).Content().opmaakVan(tekst);
+}
+
+const QString Sjabloon = testhulp::shippedMap() + "/Eindcontrole.dotx";
+
+TEST_F(Eindcontrole, TheReportOfAWeekListsBothKindsOfFindingsUnderTheirHeadings)
+{
+    algemeen().strProvincieAfkorting = "A.";
+    Opname opname;
+    QString week = "3";
+    lineup::HogerLager(week, opname);
+    lineup::DubbeleOpstelling(week, opname);
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, week);
+    const QStringList a = alineas(doc);
+    const qsizetype week03 = a.indexOf("Speelweek: 03");
+    ASSERT_GE(week03, 0) << a.join(" | ").toStdString();
+    EXPECT_EQ(a.mid(week03, 20),
+              (QStringList{"Speelweek: 03", "", "Index voorlaatste speler is kleiner dan deze van de eerste speler in "
+                                                "de lagere ploeg:",
+                           "", "\tClub:\tTTC Eerste",
+                           "\tVoorlaatste Speler Eerste A:\tA. 100004, C3, Index 4, Heer 100004",
+                           "\t\t(Wedstrijdnummer 03HA1)", "\tEerste Speler Eerste B:\tA. 100003, C2, Index 3, Heer 100003",
+                           "\t\t(Wedstrijdnummer 03HB5)", "", "Dubbel opgestelde spelers:", "",
+                           // In the order of the index: club name, first team, member number.
+                           "\tClub:\tTTC Eerste", "\tDubbel Opgestelde Speler:\tA. 100001, C0, Index 1, Heer 100001",
+                           "\tPloeg Eerste Opstelling:\tEerste A", "\t\t(Wedstrijdnummer 03HA1)",
+                           "\tPloeg Tweede Opstelling:\tEerste D (FORFAIT)", "\t\t(Wedstrijdnummer 03HD1)",
+                           // Entries of players lined up twice follow each other without an empty line.
+                           "\tClub:\tTTC Eerste", "\tDubbel Opgestelde Speler:\tA. 100004, C3, Index 4, Heer 100004"}));
+    EXPECT_EQ(a.mid(week03 + 20, 4), (QStringList{"\tPloeg Eerste Opstelling:\tEerste A", "\t\t(Wedstrijdnummer 03HA1)",
+                                                  "\tPloeg Tweede Opstelling:\tEerste C (BYE)",
+                                                  "\t\t(Wedstrijdnummer 03HC2)"}));
+    EXPECT_TRUE(a.contains("\tPloeg Tweede Opstelling:\tEerste A")); // the ladies' player, twice in one match
+
+    const word::Opmaak kop = opmaakVan(doc, "Dubbel opgestelde spelers:");
+    EXPECT_EQ(kop.naam, "Arial");
+    EXPECT_EQ(kop.grootte, 14);
+    EXPECT_EQ(kop.vet, true);
+    EXPECT_EQ(kop.onderstreept, word::wdUnderlineSingle);
+    EXPECT_EQ(kop.kleur, "000000");
+    const word::Opmaak club = opmaakVan(doc, "Club:");
+    EXPECT_EQ(club.onderstreept, word::wdUnderlineSingle);
+    EXPECT_EQ(club.vet, false);
+    EXPECT_EQ(club.grootte, 12);
+    const word::Opmaak clubnaam = opmaakVan(doc, "TTC Eerste");
+    EXPECT_EQ(clubnaam.vet, true);
+    EXPECT_EQ(clubnaam.onderstreept, word::wdUnderlineNone);
+    const word::Opmaak ploeg = opmaakVan(doc, "Eerste A:");
+    EXPECT_EQ(ploeg.cursief, true);
+    EXPECT_EQ(ploeg.onderstreept, word::wdUnderlineSingle);
+    const word::Opmaak dubbel = opmaakVan(doc, ":\tA. 100001");
+    EXPECT_EQ(dubbel.vet, false); // the colon and the tab
+    EXPECT_EQ(opmaakVan(doc, "A. 100001, C0").vet, true);
+    EXPECT_EQ(opmaakVan(doc, "(Wedstrijdnummer 03HD1)").vet, true);
+}
+
+TEST_F(Eindcontrole, AReportWithoutFindingsSaysSo)
+{
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, "12");
+    const QStringList a = alineas(doc);
+    const qsizetype week = a.indexOf("Speelweek: 12");
+    ASSERT_GE(week, 0);
+    EXPECT_EQ(a.mid(week + 2, 6),
+              (QStringList{"Index voorlaatste speler is kleiner dan deze van de eerste speler in de lagere ploeg:", "",
+                           "Geen spelers op een verkeerde plaats.", "", "Dubbel opgestelde spelers:", ""}));
+    EXPECT_EQ(a.mid(week + 8, 1), QStringList{"Geen dubbel opgestelde spelers."});
+    EXPECT_EQ(opmaakVan(doc, "Geen dubbel").vet, false);
+    EXPECT_EQ(opmaakVan(doc, "Geen dubbel").onderstreept, word::wdUnderlineNone);
+}
+
+TEST_F(Eindcontrole, AFindingsTableThatCannotBeReadIsNotReportedAsEmpty)
+{
+    algemeen().dbGegevens.uitvoeren("ALTER TABLE Eindcontrole RENAME TO Weg");
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, "12");
+    const QString tekst = alineas(doc).join(u'|');
+    EXPECT_TRUE(tekst.contains("Dubbel opgestelde spelers:"));
+    EXPECT_FALSE(tekst.contains("Geen"));
+    EXPECT_THROW(lineup::EindcontroleVerslagMaken(m_map.filePath("Ontbreekt.dotx"), "12"), word::WordFout);
 }
 
 } // namespace
