@@ -1,29 +1,18 @@
 #include "printing/Afdrukken.h"
 
+#include "printing/VoorAanvang.h"
 #include "printing/WedstrijdbladNaAfloop.h"
-#include "ui/Meldingen.h"
 
 namespace printing {
 
-namespace {
-
-void nogNietBeschikbaar()
+void Afdrukken::AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen)
 {
-    ui::meldingen().waarschuwing(QStringLiteral("Programma Wedstrijden"),
-                                 QStringLiteral("Dit onderdeel is voorlopig nog niet beschikbaar."));
+    printing::AfdrukkenScheidsrechtersblaadjes(afdrukken, sluiten, teKnippen);
 }
 
-} // namespace
-
-// The sheet before the match and the referee slips are not made yet.
-void Afdrukken::AfdrukkenScheidsrechtersblaadjes(int, int, int)
+void Afdrukken::AfdrukkenWedstrijdbladVoorAanvang(int afdrukken, int sluiten)
 {
-    nogNietBeschikbaar();
-}
-
-void Afdrukken::AfdrukkenWedstrijdbladVoorAanvang(int, int)
-{
-    nogNietBeschikbaar();
+    printing::AfdrukkenWedstrijdbladVoorAanvang(afdrukken, sluiten);
 }
 
 void Afdrukken::AfdrukkenWedstrijdbladNaAfloop(int variant)
