@@ -51,6 +51,8 @@ public:
     virtual bool HogerLager(QString& weekNr, IVoortgang& voortgang) = 0;
     /** As HogerLager, for the players lined up more than once in the week. */
     virtual bool DubbeleOpstelling(QString& weekNr, IVoortgang& voortgang) = 0;
+    /** The report of the findings in Eindcontrole, saved and opened on the desktop. */
+    virtual void EindControleAfdrukken(const QString& weekNr) = 0;
 };
 
 /** Match-sheet printing. Each flag is 1 for yes and 0 for no. */

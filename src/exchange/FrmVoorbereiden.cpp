@@ -155,6 +155,12 @@ bool FrmVoorbereiden::DubbeleOpstelling(QString& WeekNr)
     return opstelling && opstelling->DubbeleOpstelling(WeekNr, *this);
 }
 
+void FrmVoorbereiden::EindControleAfdrukken(const QString& WeekNr)
+{
+    if (core::IOpstelling* opstelling = core::diensten().opstelling)
+        opstelling->EindControleAfdrukken(WeekNr);
+}
+
 void FrmVoorbereiden::Command1_Click()
 {
     Picture1->kleur = QColor(0, 0, 255);

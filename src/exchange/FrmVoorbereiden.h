@@ -68,6 +68,8 @@ public:
      */
     bool HogerLager(QString& WeekNr);
     bool DubbeleOpstelling(QString& WeekNr);
+    /** The report of the findings of the checks, saved and opened; see core::IOpstelling. */
+    void EindControleAfdrukken(const QString& WeekNr);
 
     Voortgangsvak* Picture1 = nullptr;
     /** Below the visible part of the window: pressed from code only. */

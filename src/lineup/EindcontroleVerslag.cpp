@@ -2,7 +2,12 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
+#include "core/FunctiesQJ.h"
 #include "db/Database.h"
+#include "ui/Bureaublad.h"
+#include "ui/Meldingen.h"
+
+#include <QDir>
 
 using core::algemeen;
 
@@ -178,6 +183,27 @@ word::Document EindcontroleVerslagMaken(const QString& sjabloon, const QString& 
     bevindingenSchrijven(w, QStringLiteral("Dubbel"), QStringLiteral("Geen dubbel opgestelde spelers."),
                          dubbelSchrijven);
     return doc;
+}
+
+void EindControleAfdrukken(const QString& weekNr)
+{
+    const QString titel = QStringLiteral("Eindcontrole");
+    core::Algemeen& a = algemeen();
+    QString week = weekNr.trimmed();
+    const QString pad = core::metScheidingsteken(a.strPadOpslaan) + QStringLiteral("Eindcontrole week ")
+                        + core::objFunctiesQJ().BeginNulToevoegen(week, 2) + QStringLiteral(".docx");
+    try {
+        word::Document doc = EindcontroleVerslagMaken(a.strSysteemmap + QStringLiteral("Eindcontrole.dotx"), weekNr);
+        doc.SaveAs(pad);
+    } catch (const word::WordFout& fout) {
+        ui::meldingen().kritiek(titel, QStringLiteral("Het verslag kan niet gemaakt worden.\n") + fout.tekst());
+        return;
+    }
+    if (!ui::bureaublad().openen(pad)) {
+        ui::meldingen().waarschuwing(titel, QStringLiteral("Er is geen programma gevonden dat het document kan "
+                                                           "openen.\nHet document is bewaard als:\n")
+                                                + QDir::toNativeSeparators(pad));
+    }
 }
 
 } // namespace lineup

@@ -19,4 +19,11 @@ namespace lineup {
  */
 word::Document EindcontroleVerslagMaken(const QString& sjabloon, const QString& weekNr);
 
+/**
+ * The report of a play week from the template Eindcontrole of the application folder, saved in the
+ * import/export folder as "Eindcontrole week <week>.docx" and opened on the desktop. When the report
+ * cannot be made or opened, a message says so.
+ */
+void EindControleAfdrukken(const QString& weekNr);
+
 } // namespace lineup

@@ -1,6 +1,7 @@
 #include "Opstelling.h"
 
 #include "lineup/Eindcontrole.h"
+#include "lineup/EindcontroleVerslag.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "lineup/FrmSterktelijst.h"
 
@@ -36,6 +37,11 @@ bool Opstelling::HogerLager(QString& weekNr, core::IVoortgang& voortgang)
 bool Opstelling::DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
 {
     return lineup::DubbeleOpstelling(weekNr, voortgang);
+}
+
+void Opstelling::EindControleAfdrukken(const QString& weekNr)
+{
+    lineup::EindControleAfdrukken(weekNr);
 }
 
 void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)

@@ -84,6 +84,8 @@ struct Controle : core::IOpstelling
         voortgang.UpdateProgress(100);
         return false;
     }
+    void EindControleAfdrukken(const QString& weekNr) override { verslag = weekNr; }
+    QString verslag;
 };
 
 TEST_F(VoorbereidenTest, TheLineUpChecksShowTheirTextAndProgressOnTheWindow)
@@ -102,6 +104,8 @@ TEST_F(VoorbereidenTest, TheLineUpChecksShowTheirTextAndProgressOnTheWindow)
     EXPECT_FALSE(f.DubbeleOpstelling(week));
     EXPECT_EQ(f.windowTitle(), "Dubbel");
     EXPECT_EQ(f.Picture1->tekst(), "100%");
+    f.EindControleAfdrukken(week);
+    EXPECT_EQ(controle.verslag, "05");
     core::diensten().opstelling = nullptr;
 }
 

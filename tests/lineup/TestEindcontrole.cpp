@@ -8,6 +8,12 @@
 #include "db/Database.h"
 #include "lineup/Eindcontrole.h"
 #include "lineup/EindcontroleVerslag.h"
+#include "ui/Bureaublad.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -334,6 +340,45 @@ TEST_F(Eindcontrole, AFindingsTableThatCannotBeReadIsNotReportedAsEmpty)
     EXPECT_TRUE(tekst.contains("Dubbel opgestelde spelers:"));
     EXPECT_FALSE(tekst.contains("Geen"));
     EXPECT_THROW(lineup::EindcontroleVerslagMaken(m_map.filePath("Ontbreekt.dotx"), "12"), word::WordFout);
+}
+
+// A caller's run: the table emptied, both checks, then the report saved in the import/export folder
+// and opened on the desktop.
+TEST_F(Eindcontrole, TheReportIsSavedUnderItsWeekAndOpened)
+{
+    ui::TestMeldingenScope meldingen;
+    ui::TestBureaublad bureaublad;
+    core::Algemeen& a = algemeen();
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan = m_map.path();
+    a.dbGegevens.uitvoeren("INSERT INTO Eindcontrole (Aard, ClubNaam) VALUES ('Dubbel', 'Van vroeger')");
+    a.dbGegevens.uitvoeren("DELETE FROM Eindcontrole");
+    Opname opname;
+    QString week = "3";
+    lineup::HogerLager(week, opname);
+    lineup::DubbeleOpstelling(week, opname);
+    lineup::EindControleAfdrukken(week);
+    const QString pad = m_map.filePath("Eindcontrole week 03.docx");
+    ASSERT_EQ(bureaublad.geopend, QStringList{pad});
+    const QStringList alineas = word::Document::Open(pad).Content().Text().split(u'\r');
+    EXPECT_TRUE(alineas.contains("Speelweek: 03"));
+    EXPECT_EQ(alineas.filter("\tClub:").size(), 5);
+
+    // Nothing on the desktop opens it: the message names the saved file.
+    bureaublad.kanOpenen = false;
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Eindcontrole",
+                               "Er is geen programma gevonden dat het document kan openen.\nHet document is bewaard "
+                               "als:\n" + QDir::toNativeSeparators(m_map.filePath("Eindcontrole week 04.docx")));
+    lineup::EindControleAfdrukken("4");
+
+    // Without the template there is no report, and the user is told.
+    a.strSysteemmap = m_map.path() + "/";
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                               "Het verslag kan niet gemaakt worden.\nHet sjabloon " + m_map.filePath("Eindcontrole.dotx")
+                                   + " is niet gevonden.");
+    lineup::EindControleAfdrukken("05");
+    EXPECT_FALSE(QFileInfo::exists(m_map.filePath("Eindcontrole week 05.docx")));
+    EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
 }
 
 } // namespace
