@@ -79,10 +79,12 @@ QString ploegTekst(const VoorAanvang& w, int kant)
     return w.aanw[kant].isEmpty() ? w.ploeg[kant] : w.ploeg[kant] + QStringLiteral(" (") + w.aanw[kant] + u')';
 }
 
-// A player of a game on a slip: his place on the sheet and his name.
+// A player of a game on a slip: his place on the sheet and his name; both pairs of the doubles game
+// are marked as such.
 QString slipSpeler(const VoorAanvang::Spel& s, int kant)
 {
-    return samen(s.plaats[kant], QStringLiteral("  "), s.naam[kant]);
+    const QString plaats = s.plaats[0] == u"Dubb." ? s.plaats[0] : s.plaats[kant];
+    return samen(plaats, QStringLiteral("  "), s.naam[kant]);
 }
 
 void slipTypen(Document& d, const Tabel& t, int plaats, const VoorAanvang::Spel* spel)

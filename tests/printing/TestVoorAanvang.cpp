@@ -170,6 +170,7 @@ TEST_F(VoorAanvang, SlipsOnOddAndEvenPages)
     EXPECT_EQ(cel(d, 2, 1, 1), "Wedstrijd 2");
     EXPECT_EQ(cel(d, 2, 1, 8), "Wedstrijd 4");
     EXPECT_EQ(cel(d, 2, 2, 8), "Dubb.");
+    EXPECT_EQ(cel(d, 2, 3, 8), "Dubb.");
     EXPECT_EQ(cel(d, 2, 5, 1), "Wedstrijd 6");
     // Slips that no game uses do not show.
     EXPECT_TRUE(metRanden(d, 1, 5, 8, 13));
