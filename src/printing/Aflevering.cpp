@@ -33,11 +33,9 @@ QString documentBewaren(word::Document& document, const QString& soort)
 void documentAanbieden(const QString& pad, int afdrukken, int sluiten, const QString& titel)
 {
     const QString bewaard = QStringLiteral("Het document is bewaard als:\n") + QDir::toNativeSeparators(pad);
-    bool afgedrukt = false;
     if (afdrukken == 1) {
         switch (ui::bureaublad().afdrukken(pad)) {
         case ui::Bureaublad::Afdruk::Gelukt:
-            afgedrukt = true;
             break;
         case ui::Bureaublad::Afdruk::GeenLibreOffice:
             ui::meldingen().waarschuwing(
@@ -52,7 +50,8 @@ void documentAanbieden(const QString& pad, int afdrukken, int sluiten, const QSt
             break;
         }
     }
-    if (afgedrukt && sluiten == 1)
+    // Printed and closed: nothing is opened, also when printing failed (the message names the file).
+    if (afdrukken == 1 && sluiten == 1)
         return;
     if (!ui::bureaublad().openen(pad)) {
         ui::meldingen().waarschuwing(

@@ -26,7 +26,7 @@ QString documentBewaren(word::Document& document, const QString& soort);
 
 /**
  * Hands a saved document to the user. With afdrukken 1 it is printed on the default printer; it is opened in
- * the desktop's program for documents unless it was printed and sluiten is 1. When printing or opening is not
+ * the desktop's program for documents unless afdrukken and sluiten are both 1. When printing or opening is not
  * possible, a message says so and names the saved file.
  * @param titel the title of those messages
  */

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace word {
@@ -338,8 +337,7 @@ void Bereik::InsertAfter(const QString& tekst)
         p = {laatste->alineas.back().get(), laatste->alineas.back()->lengte()};
     }
     const detail::RunOpmaak opmaak = m.opmaakBij(p);
-    const QStringList regels = QString(tekst).replace(QStringLiteral("\r\n"), QStringLiteral("\r")).split(
-        QRegularExpression(QStringLiteral("[\r\n]")));
+    const QStringList regels = detail::regelsVan(tekst);
     for (qsizetype i = 0; i < regels.size(); ++i) {
         if (i > 0)
             p = m.splitsen(p);
@@ -579,12 +577,12 @@ bool bladwijzerZoeken(const Model& m, const QString& naam, Plaats& begin, Plaats
         int pos = 0;
         for (const detail::Stuk& s : a->stukken) {
             if (s.isRuw()) {
-                const QString t = s.ruw.tagName();
-                if (!gevonden && t == u"w:bookmarkStart" && s.ruw.attribute(QStringLiteral("w:name")) == naam) {
+                const QString& t = s.ruw.naam;
+                if (!gevonden && t == u"w:bookmarkStart" && s.bladwijzer == naam) {
                     gevonden = true;
-                    id = s.ruw.attribute(QStringLiteral("w:id"));
+                    id = s.id;
                     begin = einde = {a, pos};
-                } else if (gevonden && t == u"w:bookmarkEnd" && s.ruw.attribute(QStringLiteral("w:id")) == id) {
+                } else if (gevonden && t == u"w:bookmarkEnd" && s.id == id) {
                     einde = {a, pos};
                     return true;
                 }

@@ -6,17 +6,6 @@
 
 namespace word::detail {
 
-bool RunOpmaak::zelfdeAls(const RunOpmaak& ander) const
-{
-    if (!(opmaak == ander.opmaak) || overig.size() != ander.overig.size())
-        return false;
-    for (qsizetype i = 0; i < overig.size(); ++i) {
-        if (overig[i] != ander.overig[i])
-            return false;
-    }
-    return true;
-}
-
 int Alinea::lengte() const
 {
     int n = 0;
@@ -36,6 +25,22 @@ QString Alinea::tekst() const
 }
 
 Model::Model() = default;
+
+QStringList regelsVan(const QString& tekst)
+{
+    QStringList regels;
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] == u'\r' || tekst[i] == u'\n') {
+            regels << tekst.mid(begin, i - begin);
+            if (tekst[i] == u'\r' && i + 1 < tekst.size() && tekst[i + 1] == u'\n')
+                ++i;
+            begin = i + 1;
+        }
+    }
+    regels << tekst.mid(begin);
+    return regels;
+}
 
 QList<Alinea*> Model::alleAlineas() const
 {
@@ -325,8 +330,7 @@ Plaats Model::splitsen(const Plaats& p)
     Alinea* a = p.alinea;
     const qsizetype i = grensMaken(a, p.teken);
     auto nieuw = std::make_unique<Alinea>();
-    if (!a->pPr.isNull())
-        nieuw->pPr = a->pPr.cloneNode(true).toElement();
+    nieuw->pPr = a->pPr;
     nieuw->teken = a->teken;
     nieuw->cel = a->cel;
     nieuw->stukken = a->stukken.mid(i);

@@ -5,8 +5,6 @@
 
 #include "word/Document.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -17,13 +15,23 @@
 
 namespace word::detail {
 
+/** An element kept as it was read: its name and its XML, written back unchanged. */
+struct Ruw
+{
+    QString naam;
+    QString xml;
+
+    bool isNull() const { return xml.isEmpty(); }
+    bool operator==(const Ruw&) const = default;
+};
+
 /** The formatting of a run: what the layer reads and sets, and the run properties it keeps as they are. */
 struct RunOpmaak
 {
     Opmaak opmaak;
-    QList<QDomElement> overig;
+    QList<Ruw> overig;
 
-    bool zelfdeAls(const RunOpmaak& ander) const;
+    bool zelfdeAls(const RunOpmaak& ander) const { return opmaak == ander.opmaak && overig == ander.overig; }
 };
 
 /** A piece of a paragraph: text in one formatting, or a kept element (bookmark, field, drawing...). */
@@ -31,7 +39,9 @@ struct Stuk
 {
     QString tekst; ///< tabs as '\t'
     RunOpmaak opmaak;
-    QDomElement ruw; ///< a kept element, of no length
+    Ruw ruw;            ///< a kept element, of no length
+    QString bladwijzer; ///< of a kept bookmark start: its name
+    QString id;         ///< of a kept bookmark start or end: its id
 
     bool isRuw() const { return !ruw.isNull(); }
     int lengte() const { return isRuw() ? 0 : static_cast<int>(tekst.size()); }
@@ -43,7 +53,7 @@ struct Tabel;
 
 struct Alinea
 {
-    QDomElement pPr;  ///< kept as read; may be null
+    Ruw pPr;          ///< kept as read; may be null
     RunOpmaak teken;  ///< the formatting of the paragraph mark
     QList<Stuk> stukken;
     Cel* cel = nullptr; ///< the cell that holds the paragraph, nullptr in the body
@@ -54,27 +64,27 @@ struct Alinea
 
 struct Cel
 {
-    QDomElement tcW;
+    Ruw tcW;
     int gridSpan = 1;
     QString vMerge; ///< "", "restart" or "continue"
     QMap<QString, QMap<QString, QString>> randen; ///< border side ("top", "left", ...) to its attributes
-    QList<QDomElement> overig; ///< the other cell properties, in their order
+    QList<Ruw> overig; ///< the other cell properties, in their order
     std::vector<std::unique_ptr<Alinea>> alineas;
     Rij* rij = nullptr;
 };
 
 struct Rij
 {
-    QDomElement tblPrEx;
-    QDomElement trPr;
+    Ruw tblPrEx;
+    Ruw trPr;
     std::vector<std::unique_ptr<Cel>> cellen;
     Tabel* tabel = nullptr;
 };
 
 struct Tabel
 {
-    QDomElement tblPr;
-    QDomElement tblGrid;
+    Ruw tblPr;
+    Ruw tblGrid;
     std::vector<std::unique_ptr<Rij>> rijen;
 };
 
@@ -83,7 +93,7 @@ struct Blok
 {
     std::unique_ptr<Alinea> alinea;
     std::unique_ptr<Tabel> tabel;
-    QDomElement ruw;
+    Ruw ruw;
 };
 
 using Plaats = Bereik::Plaats;
@@ -94,9 +104,9 @@ struct Model : std::enable_shared_from_this<Model>
 
     QList<QPair<QString, QByteArray>> delen; ///< the parts of the file as read, in their order
     QString hoofddeel = QStringLiteral("word/document.xml");
-    QDomDocument dom;       ///< document.xml as read; owns the kept elements
-    QDomElement wortel;     ///< w:document, whose attributes are written back
-    QDomElement lichaam;    ///< w:body
+    QString wortelBegin;    ///< the start tag of the root element, with its namespaces, as read
+    QString wortelNaam;     ///< the root element's name
+    QList<Ruw> voorLichaam; ///< what the root holds before the body (a background)
     std::vector<Blok> blokken;
     Opmaak standaard;       ///< the document's default character formatting, every field filled
 
@@ -152,6 +162,9 @@ struct Model : std::enable_shared_from_this<Model>
     Opmaak effectief(const Opmaak& opmaak) const;
     bool voor(const Plaats& a, const Plaats& b) const; ///< a lies before b
 };
+
+/** A typed text cut at its paragraph marks ("\r", "\n" or both). */
+QStringList regelsVan(const QString& tekst);
 
 /** Reads a .docx or .dotx; @throw WordFout */
 std::shared_ptr<Model> lezen(const QByteArray& bytes, const QString& naam);

@@ -4,31 +4,41 @@
 #include "word/Model.h"
 
 #include <QHash>
-#include <QXmlStreamWriter>
 
 namespace word::detail {
 
 namespace {
 
-void ruwSchrijven(QXmlStreamWriter& w, const QDomElement& e)
+void tekstToevoegen(QString& uit, QStringView tekst, bool kenmerk)
 {
-    w.writeStartElement(e.tagName());
-    const QDomNamedNodeMap at = e.attributes();
-    for (int i = 0; i < at.count(); ++i) {
-        const QDomAttr a = at.item(i).toAttr();
-        w.writeAttribute(a.name(), a.value());
+    for (const QChar c : tekst) {
+        switch (c.unicode()) {
+        case u'&':
+            uit += QLatin1String("&amp;");
+            break;
+        case u'<':
+            uit += QLatin1String("&lt;");
+            break;
+        case u'>':
+            uit += QLatin1String("&gt;");
+            break;
+        case u'"':
+            if (kenmerk)
+                uit += QLatin1String("&quot;");
+            else
+                uit += c;
+            break;
+        default:
+            // Characters XML 1.0 cannot hold are left out.
+            if (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')
+                uit += c;
+            break;
+        }
     }
-    for (QDomNode n = e.firstChild(); !n.isNull(); n = n.nextSibling()) {
-        if (n.isElement())
-            ruwSchrijven(w, n.toElement());
-        else if (n.isText() || n.isCDATASection())
-            w.writeCharacters(n.nodeValue());
-    }
-    w.writeEndElement();
 }
 
 // The order of the run properties that the file format prescribes.
-int rPrVolgorde(const QString& naam)
+int rPrVolgorde(QStringView naam)
 {
     static const QHash<QString, int> volgorde = [] {
         const char* namen[] = {"w:rStyle", "w:rFonts", "w:b", "w:bCs", "w:i", "w:iCs", "w:caps", "w:smallCaps",
@@ -43,207 +53,183 @@ int rPrVolgorde(const QString& naam)
             h.insert(QString::fromLatin1(n), i++);
         return h;
     }();
-    return volgorde.value(naam, 1000);
+    return volgorde.value(naam.toString(), 1000);
 }
 
-QString getal(double d)
+void kenmerkToevoegen(QString& uit, const char* naam, const QString& waarde)
 {
-    return QString::number(d, 'g', 10);
+    uit += u' ';
+    uit += QLatin1String(naam);
+    uit += QLatin1String("=\"");
+    tekstToevoegen(uit, waarde, true);
+    uit += u'"';
 }
 
-void rPrSchrijven(QXmlStreamWriter& w, const RunOpmaak& r)
+void rPrSchrijven(QString& uit, const RunOpmaak& r)
 {
     const Opmaak& o = r.opmaak;
-    struct Eigenschap
-    {
-        int volgorde;
-        std::function<void()> schrijf;
-    };
-    QList<Eigenschap> lijst;
-    const auto leeg = [&w](const char* naam, const QList<QPair<QString, QString>>& kenmerken) {
-        w.writeStartElement(QString::fromLatin1(naam));
-        for (const auto& [k, v] : kenmerken)
-            w.writeAttribute(k, v);
-        w.writeEndElement();
+    if (!o.naam && !o.vet && !o.cursief && !o.kleur && !o.grootte && !o.onderstreept && r.overig.isEmpty())
+        return;
+    // Each property with its place in the prescribed order.
+    QList<QPair<int, QString>> lijst;
+    const auto erbij = [&lijst](const char* naam, QString xml) {
+        lijst.append({rPrVolgorde(QString::fromLatin1(naam)), std::move(xml)});
     };
     if (o.naam) {
-        lijst.append({rPrVolgorde(QStringLiteral("w:rFonts")), [&] {
-                          leeg("w:rFonts", {{QStringLiteral("w:ascii"), *o.naam},
-                                            {QStringLiteral("w:hAnsi"), *o.naam},
-                                            {QStringLiteral("w:cs"), *o.naam}});
-                      }});
+        QString x = QStringLiteral("<w:rFonts");
+        kenmerkToevoegen(x, "w:ascii", *o.naam);
+        kenmerkToevoegen(x, "w:hAnsi", *o.naam);
+        kenmerkToevoegen(x, "w:cs", *o.naam);
+        erbij("w:rFonts", x + QStringLiteral("/>"));
     }
     if (o.vet)
-        lijst.append({rPrVolgorde(QStringLiteral("w:b")), [&] {
-                          leeg("w:b", {{QStringLiteral("w:val"), *o.vet ? QStringLiteral("1") : QStringLiteral("0")}});
-                      }});
+        erbij("w:b", *o.vet ? QStringLiteral("<w:b/>") : QStringLiteral("<w:b w:val=\"0\"/>"));
     if (o.cursief)
-        lijst.append({rPrVolgorde(QStringLiteral("w:i")), [&] {
-                          leeg("w:i", {{QStringLiteral("w:val"), *o.cursief ? QStringLiteral("1") : QStringLiteral("0")}});
-                      }});
-    if (o.kleur)
-        lijst.append({rPrVolgorde(QStringLiteral("w:color")),
-                      [&] { leeg("w:color", {{QStringLiteral("w:val"), *o.kleur}}); }});
-    if (o.grootte)
-        lijst.append({rPrVolgorde(QStringLiteral("w:sz")),
-                      [&] { leeg("w:sz", {{QStringLiteral("w:val"), getal(*o.grootte * 2)}}); }});
-    if (o.onderstreept)
-        lijst.append({rPrVolgorde(QStringLiteral("w:u")), [&] {
-                          leeg("w:u", {{QStringLiteral("w:val"), *o.onderstreept == wdUnderlineNone
-                                                                     ? QStringLiteral("none")
-                                                                     : QStringLiteral("single")}});
-                      }});
-    for (const QDomElement& e : r.overig) {
-        if (o.grootte && e.tagName() == u"w:szCs")
-            continue; // the complex-script size follows the size that was set
-        lijst.append({rPrVolgorde(e.tagName()), [&w, e] { ruwSchrijven(w, e); }});
+        erbij("w:i", *o.cursief ? QStringLiteral("<w:i/>") : QStringLiteral("<w:i w:val=\"0\"/>"));
+    if (o.kleur) {
+        QString x = QStringLiteral("<w:color");
+        kenmerkToevoegen(x, "w:val", *o.kleur);
+        erbij("w:color", x + QStringLiteral("/>"));
     }
-    if (o.grootte)
-        lijst.append({rPrVolgorde(QStringLiteral("w:szCs")),
-                      [&] { leeg("w:szCs", {{QStringLiteral("w:val"), getal(*o.grootte * 2)}}); }});
-    if (lijst.isEmpty())
-        return;
-    std::stable_sort(lijst.begin(), lijst.end(), [](const Eigenschap& a, const Eigenschap& b) {
-        return a.volgorde < b.volgorde;
-    });
-    w.writeStartElement(QStringLiteral("w:rPr"));
-    for (const Eigenschap& e : lijst)
-        e.schrijf();
-    w.writeEndElement();
+    const QString halvePunten = o.grootte ? QString::number(*o.grootte * 2, 'g', 10) : QString();
+    if (o.grootte) {
+        erbij("w:sz", QStringLiteral("<w:sz w:val=\"") + halvePunten + QStringLiteral("\"/>"));
+        erbij("w:szCs", QStringLiteral("<w:szCs w:val=\"") + halvePunten + QStringLiteral("\"/>"));
+    }
+    if (o.onderstreept)
+        erbij("w:u", *o.onderstreept == wdUnderlineNone ? QStringLiteral("<w:u w:val=\"none\"/>")
+                                                         : QStringLiteral("<w:u w:val=\"single\"/>"));
+    for (const Ruw& e : r.overig) {
+        if (o.grootte && e.naam == u"w:szCs")
+            continue; // the complex-script size follows the size that was set
+        lijst.append({rPrVolgorde(e.naam), e.xml});
+    }
+    std::stable_sort(lijst.begin(), lijst.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    uit += QLatin1String("<w:rPr>");
+    for (const auto& e : lijst)
+        uit += e.second;
+    uit += QLatin1String("</w:rPr>");
 }
 
-void tekstSchrijven(QXmlStreamWriter& w, const QString& tekst)
+void tekstSchrijven(QString& uit, const QString& tekst)
 {
     qsizetype begin = 0;
     const auto stuk = [&](qsizetype tot) {
         if (tot > begin) {
-            w.writeStartElement(QStringLiteral("w:t"));
-            w.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            w.writeCharacters(tekst.mid(begin, tot - begin));
-            w.writeEndElement();
+            uit += QLatin1String("<w:t xml:space=\"preserve\">");
+            tekstToevoegen(uit, QStringView(tekst).mid(begin, tot - begin), false);
+            uit += QLatin1String("</w:t>");
         }
     };
     for (qsizetype i = 0; i < tekst.size(); ++i) {
         if (tekst[i] == u'\t') {
             stuk(i);
-            w.writeEmptyElement(QStringLiteral("w:tab"));
+            uit += QLatin1String("<w:tab/>");
             begin = i + 1;
         }
     }
     stuk(tekst.size());
 }
 
-void alineaSchrijven(QXmlStreamWriter& w, const Alinea& a)
+void alineaSchrijven(QString& uit, const Alinea& a)
 {
-    w.writeStartElement(QStringLiteral("w:p"));
-    if (!a.pPr.isNull())
-        ruwSchrijven(w, a.pPr);
+    uit += QLatin1String("<w:p>");
+    uit += a.pPr.xml;
     for (const Stuk& s : a.stukken) {
         if (s.isRuw()) {
-            ruwSchrijven(w, s.ruw);
+            uit += s.ruw.xml;
         } else if (!s.tekst.isEmpty()) {
-            w.writeStartElement(QStringLiteral("w:r"));
-            rPrSchrijven(w, s.opmaak);
-            tekstSchrijven(w, s.tekst);
-            w.writeEndElement();
+            uit += QLatin1String("<w:r>");
+            rPrSchrijven(uit, s.opmaak);
+            tekstSchrijven(uit, s.tekst);
+            uit += QLatin1String("</w:r>");
         }
     }
-    w.writeEndElement();
+    uit += QLatin1String("</w:p>");
 }
 
-void celSchrijven(QXmlStreamWriter& w, const Cel& c)
+void celSchrijven(QString& uit, const Cel& c)
 {
-    w.writeStartElement(QStringLiteral("w:tc"));
-    w.writeStartElement(QStringLiteral("w:tcPr"));
-    QList<QDomElement> ervoor, erna;
-    for (const QDomElement& e : c.overig) {
-        if (e.tagName() == u"w:cnfStyle")
-            ervoor.append(e);
+    uit += QLatin1String("<w:tc><w:tcPr>");
+    QList<const Ruw*> erna;
+    for (const Ruw& e : c.overig) {
+        if (e.naam == u"w:cnfStyle")
+            uit += e.xml;
         else
-            erna.append(e);
+            erna.append(&e);
     }
-    for (const QDomElement& e : ervoor)
-        ruwSchrijven(w, e);
-    if (!c.tcW.isNull())
-        ruwSchrijven(w, c.tcW);
-    if (c.gridSpan > 1) {
-        w.writeEmptyElement(QStringLiteral("w:gridSpan"));
-        w.writeAttribute(QStringLiteral("w:val"), QString::number(c.gridSpan));
-    }
+    uit += c.tcW.xml;
+    if (c.gridSpan > 1)
+        uit += QStringLiteral("<w:gridSpan w:val=\"%1\"/>").arg(c.gridSpan);
     if (!c.vMerge.isEmpty()) {
-        w.writeEmptyElement(QStringLiteral("w:vMerge"));
-        w.writeAttribute(QStringLiteral("w:val"), c.vMerge);
+        uit += QLatin1String("<w:vMerge");
+        kenmerkToevoegen(uit, "w:val", c.vMerge);
+        uit += QLatin1String("/>");
     }
     if (!c.randen.isEmpty()) {
-        w.writeStartElement(QStringLiteral("w:tcBorders"));
+        uit += QLatin1String("<w:tcBorders>");
         for (const char* zijde : {"top", "left", "bottom", "right", "insideH", "insideV", "tl2br", "tr2bl"}) {
             const auto it = c.randen.constFind(QString::fromLatin1(zijde));
             if (it == c.randen.cend())
                 continue;
-            w.writeEmptyElement(QStringLiteral("w:") + QString::fromLatin1(zijde));
-            for (auto k = it->cbegin(); k != it->cend(); ++k)
-                w.writeAttribute(k.key(), k.value());
+            uit += QLatin1String("<w:");
+            uit += QLatin1String(zijde);
+            for (auto k = it->cbegin(); k != it->cend(); ++k) {
+                uit += u' ';
+                uit += k.key();
+                uit += QLatin1String("=\"");
+                tekstToevoegen(uit, k.value(), true);
+                uit += u'"';
+            }
+            uit += QLatin1String("/>");
         }
-        w.writeEndElement();
+        uit += QLatin1String("</w:tcBorders>");
     }
-    for (const QDomElement& e : erna)
-        ruwSchrijven(w, e);
-    w.writeEndElement();
+    for (const Ruw* e : erna)
+        uit += e->xml;
+    uit += QLatin1String("</w:tcPr>");
     for (const auto& a : c.alineas)
-        alineaSchrijven(w, *a);
-    w.writeEndElement();
+        alineaSchrijven(uit, *a);
+    uit += QLatin1String("</w:tc>");
 }
 
-void tabelSchrijven(QXmlStreamWriter& w, const Tabel& t)
+void tabelSchrijven(QString& uit, const Tabel& t)
 {
-    w.writeStartElement(QStringLiteral("w:tbl"));
-    if (!t.tblPr.isNull())
-        ruwSchrijven(w, t.tblPr);
-    if (!t.tblGrid.isNull())
-        ruwSchrijven(w, t.tblGrid);
+    uit += QLatin1String("<w:tbl>");
+    uit += t.tblPr.xml;
+    uit += t.tblGrid.xml;
     for (const auto& r : t.rijen) {
-        w.writeStartElement(QStringLiteral("w:tr"));
-        if (!r->tblPrEx.isNull())
-            ruwSchrijven(w, r->tblPrEx);
-        if (!r->trPr.isNull())
-            ruwSchrijven(w, r->trPr);
+        uit += QLatin1String("<w:tr>");
+        uit += r->tblPrEx.xml;
+        uit += r->trPr.xml;
         for (const auto& c : r->cellen)
-            celSchrijven(w, *c);
-        w.writeEndElement();
+            celSchrijven(uit, *c);
+        uit += QLatin1String("</w:tr>");
     }
-    w.writeEndElement();
+    uit += QLatin1String("</w:tbl>");
 }
 
 QByteArray hoofddeelSchrijven(const Model& m)
 {
-    QByteArray uit;
-    QXmlStreamWriter w(&uit);
-    w.writeStartDocument(QStringLiteral("1.0"), true);
-    w.writeStartElement(m.wortel.tagName());
-    const QDomNamedNodeMap at = m.wortel.attributes();
-    for (int i = 0; i < at.count(); ++i) {
-        const QDomAttr a = at.item(i).toAttr();
-        w.writeAttribute(a.name(), a.value());
-    }
-    // What stands in the root before the body (a background) is kept.
-    for (QDomElement e = m.wortel.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-        if (e == m.lichaam)
-            break;
-        ruwSchrijven(w, e);
-    }
-    w.writeStartElement(QStringLiteral("w:body"));
+    QString uit;
+    uit.reserve(128 * 1024);
+    uit += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n");
+    uit += m.wortelBegin;
+    for (const Ruw& r : m.voorLichaam)
+        uit += r.xml;
+    uit += QLatin1String("<w:body>");
     for (const Blok& b : m.blokken) {
         if (b.alinea)
-            alineaSchrijven(w, *b.alinea);
+            alineaSchrijven(uit, *b.alinea);
         else if (b.tabel)
-            tabelSchrijven(w, *b.tabel);
-        else if (!b.ruw.isNull())
-            ruwSchrijven(w, b.ruw);
+            tabelSchrijven(uit, *b.tabel);
+        else
+            uit += b.ruw.xml;
     }
-    w.writeEndElement();
-    w.writeEndElement();
-    w.writeEndDocument();
-    return uit;
+    uit += QLatin1String("</w:body></");
+    uit += m.wortelNaam;
+    uit += u'>';
+    return uit.toUtf8();
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "word/Model.h"
 
-#include <QRegularExpression>
 
 namespace word {
 
@@ -177,7 +176,7 @@ void Selectie::TypeText(const QString& tekst)
     if (!ingeklapt(m))
         p = m.verwijderen(begin(m), einde(m));
     const QStringList regels =
-        QString(tekst).replace(QStringLiteral("\r\n"), QStringLiteral("\r")).split(QRegularExpression(QStringLiteral("[\r\n]")));
+        detail::regelsVan(tekst);
     for (qsizetype i = 0; i < regels.size(); ++i) {
         if (i > 0)
             p = m.splitsen(p);
