@@ -25,6 +25,10 @@ QString documentPad(const QString& soort)
 
 QString documentBewaren(word::Document& document, const QString& soort)
 {
+    // Without the folder the document would land wherever the program happens to run.
+    if (algemeen().strPadOpslaan.trimmed().isEmpty())
+        throw word::WordFout("De map voor import en export (Pad Opslaan) is niet ingesteld: het document kan niet "
+                             "bewaard worden. Stel ze in bij de opties.");
     const QString pad = documentPad(soort);
     document.SaveAs(pad);
     return pad;

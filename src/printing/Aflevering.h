@@ -20,7 +20,7 @@ QString documentPad(const QString& soort);
 /**
  * Saves the document under documentPad(soort); an older file of that name is replaced only by a complete one.
  * @return the path saved to
- * @throw word::WordFout when the file cannot be written
+ * @throw word::WordFout when the import/export folder is not set or the file cannot be written
  */
 QString documentBewaren(word::Document& document, const QString& soort);
 

@@ -317,6 +317,14 @@ TEST_F(NaAfloop, WhateverStopsTheDocumentTheWindowIsGivenBack)
     EXPECT_TRUE(m_meldingen->getoond(Soort::Kritiek).last().tekst.contains("Wedstrijdblad PAH01001.docx"));
     m_meldingen->wis();
     nietBezig(f);
+
+    // No import/export folder set: nothing is written anywhere.
+    algemeen().strPadOpslaan.clear();
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Wedstrijdblad",
+                                 "Het wedstrijdblad kan niet gemaakt worden.\nDe map voor import en export (Pad Opslaan) "
+                                 "is niet ingesteld: het document kan niet bewaard worden. Stel ze in bij de opties.");
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    nietBezig(f);
     EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
 }
 

@@ -318,3 +318,44 @@ TEST(WordDocument, FailuresCarryADutchMessage)
         EXPECT_TRUE(f.tekst().contains(q("Wedstrijdblad.docx"))) << f.what();
     }
 }
+
+TEST(WordDocument, TheLineUpCheckTemplateTakesItsWeekAndTheReportBelowIt)
+{
+    Document d = Document::Add(q(INTERCLUB_SHIPPED_DIR) + q("/Eindcontrole.dotx"));
+    Selectie& s = d.Selection();
+    s.GoTo(wdGoToBookmark, wdGoToNext, 1, q("Week"));
+    s.TypeText(q("07"));
+    s.MoveDown(wdLine, 1);
+    s.TypeParagraph();
+    s.Font().Name(q("Arial"));
+    s.Font().Size(14);
+    s.Font().Bold(1);
+    s.Font().Underline(wdUnderlineSingle);
+    s.Font().ColorIndex(wdBlack);
+    s.TypeText(q("Dubbel opgestelde spelers:"));
+    s.Font().Size(12);
+    s.Font().Bold(0);
+    s.Font().Underline(wdUnderlineNone);
+    s.TypeText(q("\r\r\t"));
+    s.Font().Italic(1);
+    s.TypeText(q("Ploeg A"));
+    EXPECT_EQ(s.Font().Italic(), 1);
+    EXPECT_EQ(s.Font().Name(), q("Arial"));
+
+    Document t = opnieuw(d);
+    const Bereik inhoud = t.Content();
+    QStringList regels;
+    for (int i = 1; i <= inhoud.ParagraphsCount(); ++i)
+        regels << inhoud.Paragraphs(i).Text();
+    const qsizetype week = regels.indexOf(q("Speelweek: 07"));
+    ASSERT_GE(week, 0) << regels.join(u'|').toStdString();
+    EXPECT_EQ(regels.mid(week + 1, 5),
+              QStringList({q(""), q("Dubbel opgestelde spelers:"), q(""), q("\tPloeg A"), q("")}));
+    const Opmaak kop = inhoud.opmaakVan(q("Dubbel opgestelde"));
+    EXPECT_EQ(*kop.grootte, 14.0);
+    EXPECT_TRUE(*kop.vet);
+    EXPECT_EQ(*kop.onderstreept, wdUnderlineSingle);
+    EXPECT_EQ(*kop.kleur, q("000000"));
+    EXPECT_TRUE(*inhoud.opmaakVan(q("Ploeg A")).cursief);
+    EXPECT_FALSE(*inhoud.opmaakVan(q("Ploeg A")).vet);
+}
