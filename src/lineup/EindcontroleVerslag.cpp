@@ -193,6 +193,10 @@ void EindControleAfdrukken(const QString& weekNr)
     const QString pad = core::metScheidingsteken(a.strPadOpslaan) + QStringLiteral("Eindcontrole week ")
                         + core::objFunctiesQJ().BeginNulToevoegen(week, 2) + QStringLiteral(".docx");
     try {
+        // Without the folder the report would land wherever the program happens to run.
+        if (a.strPadOpslaan.trimmed().isEmpty())
+            throw word::WordFout("De map voor import en export (Pad Opslaan) is niet ingesteld: het document kan "
+                                 "niet bewaard worden. Stel ze in bij de opties.");
         word::Document doc = EindcontroleVerslagMaken(a.strSysteemmap + QStringLiteral("Eindcontrole.dotx"), weekNr);
         doc.SaveAs(pad);
     } catch (const word::WordFout& fout) {

@@ -378,6 +378,15 @@ TEST_F(Eindcontrole, TheReportIsSavedUnderItsWeekAndOpened)
                                    + " is niet gevonden.");
     lineup::EindControleAfdrukken("05");
     EXPECT_FALSE(QFileInfo::exists(m_map.filePath("Eindcontrole week 05.docx")));
+
+    // Without an import/export folder nothing is saved anywhere else.
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan.clear();
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                               "Het verslag kan niet gemaakt worden.\nDe map voor import en export (Pad Opslaan) is "
+                               "niet ingesteld: het document kan niet bewaard worden. Stel ze in bij de opties.");
+    lineup::EindControleAfdrukken("06");
+    EXPECT_EQ(bureaublad.geopend.size(), 2);
     EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
 }
 
