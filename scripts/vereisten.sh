@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -euo pipefail
 pakketten=(cmake ninja-build g++ qt6-base-dev libgl-dev libsqlite3-dev libzip-dev
-           libgtest-dev libbenchmark-dev
+           libgtest-dev libbenchmark-dev libreoffice-writer-nogui poppler-utils
            fonts-dejavu-core fonts-dejavu-extra)
 ontbrekend=()
 for p in "${pakketten[@]}"; do

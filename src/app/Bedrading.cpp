@@ -15,6 +15,7 @@
 #include "masterdata/Opties.h"
 #include "masterdata/Paswoord.h"
 #include "masterdata/Stamgegevens.h"
+#include "printing/Afdrukken.h"
 #include "sheet/Blad.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/Toepassing.h"
@@ -29,6 +30,7 @@ void dienstenBedraden()
     static sheet::Blad wedstrijdblad;
     static masterdata::Stamgegevens stamgegevens;
     static lineup::Opstelling opstelling;
+    static printing::Afdrukken afdrukken;
     static exchange::Uitwisseling uitwisseling;
     static maintenance::Onderhoud onderhoud;
     static webimport::WebImport webImport;
@@ -36,6 +38,7 @@ void dienstenBedraden()
     d.wedstrijdblad = &wedstrijdblad;
     d.stamgegevens = &stamgegevens;
     d.opstelling = &opstelling;
+    d.afdrukken = &afdrukken;
     d.uitwisseling = &uitwisseling;
     d.onderhoud = &onderhoud;
     d.webImport = &webImport;

@@ -47,7 +47,7 @@ struct Algemeen
 
     // The match on the sheet.
     int intLaatsteWedstrijd = 0;
-    int intAantalPloegen = 0;
+    int intAantalPloegen = 12; ///< of the division of the match last loaded; 12 before any
     QString strSoortComp;
     QString strSoortSterktelijst;
     QString strPloegGegevens[4][2]; ///< team name, club number, province abbreviation, province number; home and away

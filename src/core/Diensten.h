@@ -53,6 +53,18 @@ public:
      * show again what is stored, writing nothing (after a write that failed).
      */
     virtual void OpgeslagenTonen() = 0;
+    /**
+     * The final line-up check of a play week over every club: records the pairs of consecutive
+     * teams whose lower team's first player stands higher on the list than the higher team's
+     * second-to-last player, in the table Eindcontrole.
+     * @param weekNr holds its two-digit text afterwards
+     * @return whether a finding was recorded
+     */
+    virtual bool HogerLager(QString& weekNr, IVoortgang& voortgang) = 0;
+    /** As HogerLager, for the players lined up more than once in the week. */
+    virtual bool DubbeleOpstelling(QString& weekNr, IVoortgang& voortgang) = 0;
+    /** The report of the findings in Eindcontrole, saved and opened on the desktop. */
+    virtual void EindControleAfdrukken(const QString& weekNr) = 0;
 };
 
 /** Match-sheet printing. Each flag is 1 for yes and 0 for no. */

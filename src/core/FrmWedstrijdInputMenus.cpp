@@ -53,7 +53,7 @@ void FrmWedstrijdInput::menuHandlersVerbinden()
     bij("MnuBeheerSterktelijstenWissen", &FrmWedstrijdInput::MnuBeheerSterktelijstenWissen_Click);
 }
 
-// Printing is not in the program yet: every print item says so.
+// Without a printing service every print item says that it is not available yet.
 void FrmWedstrijdInput::AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen)
 {
     if (core::IAfdrukken* p = core::diensten().afdrukken)

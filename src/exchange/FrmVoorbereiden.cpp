@@ -144,6 +144,24 @@ void FrmVoorbereiden::UpdateProgress(Voortgangsvak* vak, int procent)
     vak->repaint();
 }
 
+bool FrmVoorbereiden::HogerLager(QString& WeekNr)
+{
+    core::IOpstelling* opstelling = core::diensten().opstelling;
+    return opstelling && opstelling->HogerLager(WeekNr, *this);
+}
+
+bool FrmVoorbereiden::DubbeleOpstelling(QString& WeekNr)
+{
+    core::IOpstelling* opstelling = core::diensten().opstelling;
+    return opstelling && opstelling->DubbeleOpstelling(WeekNr, *this);
+}
+
+void FrmVoorbereiden::EindControleAfdrukken(const QString& WeekNr)
+{
+    if (core::IOpstelling* opstelling = core::diensten().opstelling)
+        opstelling->EindControleAfdrukken(WeekNr);
+}
+
 void FrmVoorbereiden::Command1_Click()
 {
     Picture1->kleur = QColor(0, 0, 255);

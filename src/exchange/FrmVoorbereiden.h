@@ -57,6 +57,20 @@ public:
     void opschriftZetten(const QString& tekst) override;
     void UpdateProgress(int procent) override;
 
+    /**
+     * The final line-up check of a play week, with its text in this window's caption and its
+     * progress in its bar; see core::IOpstelling. Nothing in the program calls them yet: a caller
+     * that wants the report of a week empties the table Eindcontrole, runs both checks, then the
+     * report.
+     * @param WeekNr holds its two-digit text afterwards
+     * @return whether a finding was recorded
+     * @throw db::DbFout when a table cannot be read
+     */
+    bool HogerLager(QString& WeekNr);
+    bool DubbeleOpstelling(QString& WeekNr);
+    /** The report of the findings of the checks, saved and opened; see core::IOpstelling. */
+    void EindControleAfdrukken(const QString& WeekNr);
+
     Voortgangsvak* Picture1 = nullptr;
     /** Below the visible part of the window: pressed from code only. */
     QPushButton* Command1 = nullptr;

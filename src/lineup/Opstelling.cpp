@@ -1,5 +1,7 @@
 #include "Opstelling.h"
 
+#include "lineup/Eindcontrole.h"
+#include "lineup/EindcontroleVerslag.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "lineup/FrmSterktelijst.h"
 
@@ -31,6 +33,21 @@ void Opstelling::OpgeslagenTonen()
 {
     if (FrmSpelersKiezen::bestaat())
         FrmSpelersKiezen::standaard().woOpgeslagenTonen();
+}
+
+bool Opstelling::HogerLager(QString& weekNr, core::IVoortgang& voortgang)
+{
+    return lineup::HogerLager(weekNr, voortgang);
+}
+
+bool Opstelling::DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
+{
+    return lineup::DubbeleOpstelling(weekNr, voortgang);
+}
+
+void Opstelling::EindControleAfdrukken(const QString& weekNr)
+{
+    lineup::EindControleAfdrukken(weekNr);
 }
 
 void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)

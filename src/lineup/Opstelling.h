@@ -19,6 +19,9 @@ public:
     void SpelersKiezenTonen() override;
     void SterktelijstTonen() override;
     void OpgeslagenTonen() override;
+    bool HogerLager(QString& weekNr, core::IVoortgang& voortgang) override;
+    bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang) override;
+    void EindControleAfdrukken(const QString& weekNr) override;
 };
 
 /** A player accepted on a line-up place although not on the strength list. */

@@ -1,3 +1,4 @@
+#include "core/Diensten.h"
 #include "exchange/FrmVoorbereiden.h"
 
 #include <QApplication>
@@ -62,6 +63,51 @@ TEST_F(VoorbereidenTest, TheBarCoversItsPercentageAndTheTextStandsInTheMiddle)
     EXPECT_EQ(vak->tekst(), "");
     EXPECT_EQ(vak->beeld().pixel(1, onder), achtergrond);
     EXPECT_EQ(vak->beeld().pixel(b - 1, onder), achtergrond);
+}
+
+// The line-up check run from the preparation window: it reaches the line-up service and shows its
+// text and progress on this window.
+struct Controle : core::IOpstelling
+{
+    void SpelersKiezenTonen() override {}
+    void SterktelijstTonen() override {}
+    void OpgeslagenTonen() override {}
+    bool HogerLager(QString& weekNr, core::IVoortgang& voortgang) override
+    {
+        weekNr = "0" + weekNr;
+        voortgang.opschriftZetten("Hoger " + weekNr);
+        voortgang.UpdateProgress(40);
+        return true;
+    }
+    bool DubbeleOpstelling(QString&, core::IVoortgang& voortgang) override
+    {
+        voortgang.opschriftZetten("Dubbel");
+        voortgang.UpdateProgress(100);
+        return false;
+    }
+    void EindControleAfdrukken(const QString& weekNr) override { verslag = weekNr; }
+    QString verslag;
+};
+
+TEST_F(VoorbereidenTest, TheLineUpChecksShowTheirTextAndProgressOnTheWindow)
+{
+    FrmVoorbereiden& f = FrmVoorbereiden::standaard();
+    // Without the line-up service there is nothing to check.
+    QString week = "5";
+    EXPECT_FALSE(f.HogerLager(week));
+
+    Controle controle;
+    core::diensten().opstelling = &controle;
+    EXPECT_TRUE(f.HogerLager(week));
+    EXPECT_EQ(week, "05");
+    EXPECT_EQ(f.windowTitle(), "Hoger 05");
+    EXPECT_EQ(f.Picture1->tekst(), "40%");
+    EXPECT_FALSE(f.DubbeleOpstelling(week));
+    EXPECT_EQ(f.windowTitle(), "Dubbel");
+    EXPECT_EQ(f.Picture1->tekst(), "100%");
+    f.EindControleAfdrukken(week);
+    EXPECT_EQ(controle.verslag, "05");
+    core::diensten().opstelling = nullptr;
 }
 
 } // namespace

@@ -426,6 +426,7 @@ TEST_F(WebImportVensterTest, EveryOpeningStartsFromTheDesignButKeepsTheLogin)
     EXPECT_EQ(weer.LabLogin[1]->text(), "club001");
     EXPECT_EQ(weer.LstClubs->currentItem()->text(), "A001 | TTC Eerste");
     EXPECT_TRUE(weer.OptSelectie[2]->isChecked());
+}
 
 // The own club with two divisions, the second of which the database refuses part-way: nothing of
 // the club is stored, not the first division, and not its choice as the own club either.

@@ -1,0 +1,393 @@
+// The final line-up check of a play week on a small invented season: pairs of consecutive teams in
+// the wrong index order, players lined up twice, and the progress the walk over the clubs draws.
+
+#include "Proefgegevens.h"
+#include "TestDatabase.h"
+#include "core/Algemeen.h"
+#include "core/Opstart.h"
+#include "db/Database.h"
+#include "lineup/Eindcontrole.h"
+#include "lineup/EindcontroleVerslag.h"
+#include "ui/Bureaublad.h"
+#include "ui/TestMeldingen.h"
+#include "ui/TestMeldingenScope.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using core::algemeen;
+
+namespace {
+
+struct Opname : core::IVoortgang
+{
+    QStringList opschriften;
+    QList<int> markeringen;
+    void opschriftZetten(const QString& tekst) override { opschriften << tekst; }
+    void UpdateProgress(int procent) override { markeringen << procent; }
+};
+
+void club(db::Database& d, int provincie, const QString& nr, const QString& ploegnaam, const QString& geschrapt,
+          const QString& heren, const QString& dames = QString(), const QString& veteranen = QString())
+{
+    testhulp::invoegen(d, "Clubs",
+                       {{"Provincie", provincie}, {"ClubNr", nr}, {"ClubNaam", "TTC " + ploegnaam},
+                        {"Ploegnaam", ploegnaam}, {"Geschrapt", geschrapt}, {"AantalPloegenHeren", heren},
+                        {"AantalPloegenDames", dames}, {"AantalPloegenVeteranen", veteranen}});
+}
+
+void ploeg(db::Database& d, const QString& clubNr, const QString& letter, const QString& herDam, const QString& reeks)
+{
+    testhulp::invoegen(d, "Ploegen",
+                       {{"Seizoen", "2010-2011"}, {"ClubNr", clubNr}, {"Provincie", "1"}, {"PloegLetter", letter},
+                        {"HerDam", herDam}, {"ReeksNr", reeks}});
+}
+
+// A match of week 03; the places of the side given, the other side empty.
+void match(db::Database& d, const QString& nr, const QString& thuis, const QString& uit, bool thuisKant,
+           const QStringList& plaatsen, const testhulp::Velden& extra = {})
+{
+    testhulp::Wedstrijd w;
+    w.weekNr = "03";
+    w.wedstrNr = nr;
+    w.nmthuis = thuis;
+    w.nmuit = uit;
+    for (int p = 0; p < plaatsen.size(); ++p)
+        w.extra << qMakePair((thuisKant ? QStringLiteral("THUISSP") : QStringLiteral("UITSP")) + QString::number(p + 1),
+                             db::Waarde(plaatsen[p]));
+    w.extra << extra;
+    testhulp::wedstrijdToevoegen(d, w);
+}
+
+// Club 001 "Eerste" with men's teams A to D and ladies' teams A and B; club 002 "Tweede" whose
+// second-to-last player of team A is not on its list; club 000 and the struck-off club 003 with a
+// pair in the wrong order that must not be examined.
+class Eindcontrole : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const QString pad = testhulp::applicatiemapVullen(m_map.path());
+        db::Database d = db::Database::openen(pad);
+        club(d, 1, "001", "Eerste", "N", "D", "B", "3");
+        club(d, 1, "002", "Tweede", "N", "B", "");
+        club(d, 1, "000", "Nul", "N", "B");
+        club(d, 1, "003", "Derde", "J", "B");
+        for (const auto& [c, l, hd, r] :
+             {std::tuple{"001", "A", "H", "HA"}, std::tuple{"001", "B", "H", "HB"}, std::tuple{"001", "C", "H", "HC"},
+              std::tuple{"001", "D", "H", "HD"}, std::tuple{"001", "A", "D", "DA"}, std::tuple{"001", "B", "D", "DB"},
+              std::tuple{"002", "A", "H", "TA"}, std::tuple{"002", "B", "H", "TB"}, std::tuple{"000", "A", "H", "NA"},
+              std::tuple{"000", "B", "H", "NB"}, std::tuple{"003", "A", "H", "XA"}, std::tuple{"003", "B", "H", "XB"}})
+            ploeg(d, c, l, hd, r);
+
+        const char* indexen[] = {"1", "2", "3", "4", "5", "6", "6", "8", "SUP"};
+        for (int i = 0; i < 9; ++i) {
+            const QString nr = QString::number(100001 + i);
+            testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "001", "Heren", i + 1, nr, "Heer " + nr,
+                                            QString::fromLatin1(indexen[i]), "C" + QString::number(i));
+        }
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "001", "Dames", 1, "200001", "Dame 1", "1", "D0");
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "001", "Dames", 2, "200002", "Dame 2", "2", "D2");
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "002", "Heren", 1, "200010", "Tweede Een", "1", "B0");
+        for (const char* c : {"000", "003"}) {
+            testhulp::sterktelijstToevoegen(d, "2010-2011", 1, c, "Heren", 1, "300001", "Hoog", "1", "A");
+            testhulp::sterktelijstToevoegen(d, "2010-2011", 1, c, "Heren", 2, "300002", "Laag", "9", "E6");
+        }
+
+        match(d, "03HA1", "Eerste A", "Ander A", true, {"100001", "100002", "100004", "100005"});
+        // Team B does not play in its series' first match; it plays away in the fifth.
+        match(d, "03HB1", "Derde B", "Vijfde B", true, {"100003"});
+        match(d, "03HB5", "Zesde B", "Eerste B", false, {"100003", "", "100007", "100008"});
+        match(d, "03HC2", "Eerste C", "BYE", true, {"100006", "100004", "100009"});
+        match(d, "03HD1", "Negende A", "Eerste D", false, {"100005", "100001", "100001"}, {{"forfaituit", "J"}});
+        match(d, "03DA1", "Eerste A", "Ander Dames A", true, {"200001", "200001"});
+        match(d, "03DB1", "Eerste B", "Ander Dames B", true, {"200002"});
+        match(d, "03TA1", "Tweede A", "Ander", true, {"299998", "", "299999"});
+        match(d, "03TB1", "Tweede B", "Ander", true, {"200010"});
+        for (const auto& [c, n] : {std::pair{"N", "Nul"}, std::pair{"X", "Derde"}}) {
+            match(d, QStringLiteral("03%1A1").arg(c), QStringLiteral("%1 A").arg(n), "Ander", true,
+                  {"300001", "300002", "300002", "300001"});
+            match(d, QStringLiteral("03%1B1").arg(c), QStringLiteral("%1 B").arg(n), "Ander", true, {"300001"});
+        }
+        d.sluiten();
+
+        core::Algemeen& a = algemeen();
+        a.dbGegevens = db::Database::openen(pad);
+        core::TabellenOpenen();
+        a.intAantalKaraktersCompNr = 6;
+        a.strGekozenSeizoen = "2010-2011";
+    }
+
+    void TearDown() override { core::algemeenHerstellen(); }
+
+    // The findings in the order they were added, each as its non-empty fields.
+    static QStringList bevindingen()
+    {
+        QStringList uit;
+        db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Eindcontrole ORDER BY rowid");
+        for (; !rs.eof(); rs.moveNext()) {
+            QStringList velden;
+            for (int i = 0; i < rs.aantalVelden(); ++i) {
+                const db::Waarde w = rs.veld(i);
+                if (!w.isNull())
+                    velden << rs.veldNaam(i) + "=" + w.tekst();
+            }
+            uit << velden.join(u'|');
+        }
+        return uit;
+    }
+
+    QTemporaryDir m_map;
+};
+
+TEST_F(Eindcontrole, HogerLagerFindsOnlyALowerTeamsFirstPlayerWithASmallerIndex)
+{
+    // A/B: 100004 (index 4) above 100003 (index 3). B/C: equal indexes 6. C/D: "SUP" above.
+    // D: no team E. Ladies A/B in order. Club 002: its second-to-last player is not on the list.
+    Opname opname;
+    QString week = "3";
+    EXPECT_TRUE(lineup::HogerLager(week, opname));
+    EXPECT_EQ(week, "03");
+    EXPECT_EQ(bevindingen(),
+              QStringList{"Aard=HogerLager|ClubNr=001|ClubNaam=TTC Eerste|CompNr1=100004|Index1=4|Naam1=Heer 100004|"
+                          "Klassering1=C3|CompNr2=100003|Index2=3|Naam2=Heer 100003|Klassering2=C2|"
+                          "Ploegnaam1=Eerste A|Ploegnaam2=Eerste B|Wedstrijdnummer1=03HA1|Wedstrijdnummer2=03HB5"});
+    EXPECT_EQ(opname.opschriften, QStringList{"Bezig met het vergelijken van de spelers op de 3e plaats van de hogere "
+                                              "ploeg - Even Geduld....."});
+    // Four clubs: too few for a mark.
+    EXPECT_TRUE(opname.markeringen.isEmpty());
+}
+
+TEST_F(Eindcontrole, TheTeamsMatchIsSoughtInTheFirstHalfOfItsDivision)
+{
+    // Team B plays in the fifth match of its series: half of 9 teams rounds to 4, of 10 and 11 to 5 and 6.
+    for (const auto& [ploegen, gevonden] : {std::pair{9, false}, std::pair{10, true}, std::pair{11, true}, std::pair{8, false}}) {
+        algemeen().dbGegevens.uitvoeren("DELETE FROM Eindcontrole");
+        algemeen().intAantalPloegen = ploegen;
+        Opname opname;
+        QString week = "03";
+        EXPECT_EQ(lineup::HogerLager(week, opname), gevonden) << ploegen;
+    }
+    // Before any match is loaded the division is taken to have twelve teams.
+    core::Algemeen standaard;
+    EXPECT_EQ(standaard.intAantalPloegen, 12);
+}
+
+TEST_F(Eindcontrole, DubbeleOpstellingRecordsTheFirstTwoLineUpsWithByesAndForfeits)
+{
+    Opname opname;
+    QString week = "3";
+    EXPECT_TRUE(lineup::DubbeleOpstelling(week, opname));
+    EXPECT_EQ(week, "03");
+    const QString club = "Aard=Dubbel|ClubNr=001|ClubNaam=TTC Eerste|";
+    EXPECT_EQ(bevindingen(),
+              (QStringList{
+                  // Three times: on the first team, and twice in team D's match that the visitors forfeited.
+                  club + "CompNr1=100001|Index1=1|Naam1=Heer 100001|Klassering1=C0|Ploegnaam1=Eerste A|"
+                         "Ploegnaam2=Eerste D|OpmPloeg1= |OpmPloeg2=FORFAIT|Wedstrijdnummer1=03HA1|"
+                         "Wedstrijdnummer2=03HD1",
+                  // Against a bye.
+                  club + "CompNr1=100004|Index1=4|Naam1=Heer 100004|Klassering1=C3|Ploegnaam1=Eerste A|"
+                         "Ploegnaam2=Eerste C|OpmPloeg1= |OpmPloeg2=BYE|Wedstrijdnummer1=03HA1|"
+                         "Wedstrijdnummer2=03HC2",
+                  club + "CompNr1=100005|Index1=5|Naam1=Heer 100005|Klassering1=C4|Ploegnaam1=Eerste A|"
+                         "Ploegnaam2=Eerste D|OpmPloeg1= |OpmPloeg2=FORFAIT|Wedstrijdnummer1=03HA1|"
+                         "Wedstrijdnummer2=03HD1",
+                  // Two places of the same match.
+                  club + "CompNr1=200001|Index1=1|Naam1=Dame 1|Klassering1=D0|Ploegnaam1=Eerste A|"
+                         "Ploegnaam2=Eerste A|OpmPloeg1= |OpmPloeg2= |Wedstrijdnummer1=03DA1|"
+                         "Wedstrijdnummer2=03DA1",
+              }));
+    EXPECT_EQ(opname.opschriften, QStringList{"Bezig met de controle van dubbele opstellingen - Even Geduld....."});
+    EXPECT_EQ(opname.markeringen, (QList<int>{3, 100}));
+}
+
+TEST_F(Eindcontrole, NoFindingsLeavesTheTableAsItWasAndEarlierRowsStay)
+{
+    algemeen().dbGegevens.uitvoeren("INSERT INTO Eindcontrole (Aard, ClubNr) VALUES ('Dubbel', '009')");
+    Opname opname;
+    QString week = "4"; // a week without matches
+    EXPECT_FALSE(lineup::HogerLager(week, opname));
+    EXPECT_FALSE(lineup::DubbeleOpstelling(week, opname));
+    EXPECT_EQ(bevindingen(), QStringList{"Aard=Dubbel|ClubNr=009"});
+}
+
+TEST_F(Eindcontrole, TheProgressMarksFollowTheNumberOfClubs)
+{
+    db::Database& d = algemeen().dbGegevens;
+    // 17 clubs: DubbeleOpstelling shows 3 and 6 on the way.
+    for (int i = 0; i < 13; ++i)
+        club(d, 2, QString::number(400 + i), "Leeg", "N", "");
+    Opname dubbel;
+    QString week = "03";
+    lineup::DubbeleOpstelling(week, dubbel);
+    EXPECT_EQ(dubbel.markeringen, (QList<int>{3, 6, 100}));
+
+    // 20 clubs: HogerLager shows every five percent, the last after the last club.
+    for (int i = 0; i < 3; ++i)
+        club(d, 3, QString::number(500 + i), "Leeg", "N", "");
+    Opname hoger;
+    lineup::HogerLager(week, hoger);
+    QList<int> verwacht;
+    for (int p = 5; p <= 100; p += 5)
+        verwacht << p;
+    EXPECT_EQ(hoger.markeringen, verwacht);
+}
+
+TEST_F(Eindcontrole, ATableThatCannotBeReadStopsTheCheck)
+{
+    db::Database& d = algemeen().dbGegevens;
+    d.uitvoeren("ALTER TABLE Eindcontrole RENAME TO Weg");
+    Opname opname;
+    QString week = "03";
+    EXPECT_THROW(lineup::HogerLager(week, opname), db::DbFout);
+    d.uitvoeren("ALTER TABLE Weg RENAME TO Eindcontrole");
+    d.uitvoeren("ALTER TABLE Ploegen RENAME TO Weg");
+    EXPECT_THROW(lineup::DubbeleOpstelling(week, opname), db::DbFout);
+    EXPECT_TRUE(bevindingen().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The report's paragraphs, read back from the document's file.
+QStringList alineas(const word::Document& doc)
+{
+    return word::Document::uitBytes(doc.docx()).Content().Text().split(u'\r');
+}
+
+word::Opmaak opmaakVan(const word::Document& doc, const QString& tekst)
+{
+    return word::Document::uitBytes(doc.docx()).Content().opmaakVan(tekst);
+}
+
+const QString Sjabloon = testhulp::shippedMap() + "/Eindcontrole.dotx";
+
+TEST_F(Eindcontrole, TheReportOfAWeekListsBothKindsOfFindingsUnderTheirHeadings)
+{
+    algemeen().strProvincieAfkorting = "A.";
+    Opname opname;
+    QString week = "3";
+    lineup::HogerLager(week, opname);
+    lineup::DubbeleOpstelling(week, opname);
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, week);
+    const QStringList a = alineas(doc);
+    const qsizetype week03 = a.indexOf("Speelweek: 03");
+    ASSERT_GE(week03, 0) << a.join(" | ").toStdString();
+    EXPECT_EQ(a.mid(week03, 20),
+              (QStringList{"Speelweek: 03", "", "Index voorlaatste speler is kleiner dan deze van de eerste speler in "
+                                                "de lagere ploeg:",
+                           "", "\tClub:\tTTC Eerste",
+                           "\tVoorlaatste Speler Eerste A:\tA. 100004, C3, Index 4, Heer 100004",
+                           "\t\t(Wedstrijdnummer 03HA1)", "\tEerste Speler Eerste B:\tA. 100003, C2, Index 3, Heer 100003",
+                           "\t\t(Wedstrijdnummer 03HB5)", "", "Dubbel opgestelde spelers:", "",
+                           // In the order of the index: club name, first team, member number.
+                           "\tClub:\tTTC Eerste", "\tDubbel Opgestelde Speler:\tA. 100001, C0, Index 1, Heer 100001",
+                           "\tPloeg Eerste Opstelling:\tEerste A", "\t\t(Wedstrijdnummer 03HA1)",
+                           "\tPloeg Tweede Opstelling:\tEerste D (FORFAIT)", "\t\t(Wedstrijdnummer 03HD1)",
+                           // Entries of players lined up twice follow each other without an empty line.
+                           "\tClub:\tTTC Eerste", "\tDubbel Opgestelde Speler:\tA. 100004, C3, Index 4, Heer 100004"}));
+    EXPECT_EQ(a.mid(week03 + 20, 4), (QStringList{"\tPloeg Eerste Opstelling:\tEerste A", "\t\t(Wedstrijdnummer 03HA1)",
+                                                  "\tPloeg Tweede Opstelling:\tEerste C (BYE)",
+                                                  "\t\t(Wedstrijdnummer 03HC2)"}));
+    EXPECT_TRUE(a.contains("\tPloeg Tweede Opstelling:\tEerste A")); // the ladies' player, twice in one match
+
+    const word::Opmaak kop = opmaakVan(doc, "Dubbel opgestelde spelers:");
+    EXPECT_EQ(kop.naam, "Arial");
+    EXPECT_EQ(kop.grootte, 14);
+    EXPECT_EQ(kop.vet, true);
+    EXPECT_EQ(kop.onderstreept, word::wdUnderlineSingle);
+    EXPECT_EQ(kop.kleur, "000000");
+    const word::Opmaak club = opmaakVan(doc, "Club:");
+    EXPECT_EQ(club.onderstreept, word::wdUnderlineSingle);
+    EXPECT_EQ(club.vet, false);
+    EXPECT_EQ(club.grootte, 12);
+    const word::Opmaak clubnaam = opmaakVan(doc, "TTC Eerste");
+    EXPECT_EQ(clubnaam.vet, true);
+    EXPECT_EQ(clubnaam.onderstreept, word::wdUnderlineNone);
+    const word::Opmaak ploeg = opmaakVan(doc, "Eerste A:");
+    EXPECT_EQ(ploeg.cursief, true);
+    EXPECT_EQ(ploeg.onderstreept, word::wdUnderlineSingle);
+    const word::Opmaak dubbel = opmaakVan(doc, ":\tA. 100001");
+    EXPECT_EQ(dubbel.vet, false); // the colon and the tab
+    EXPECT_EQ(opmaakVan(doc, "A. 100001, C0").vet, true);
+    EXPECT_EQ(opmaakVan(doc, "(Wedstrijdnummer 03HD1)").vet, true);
+}
+
+TEST_F(Eindcontrole, AReportWithoutFindingsSaysSo)
+{
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, "12");
+    const QStringList a = alineas(doc);
+    const qsizetype week = a.indexOf("Speelweek: 12");
+    ASSERT_GE(week, 0);
+    EXPECT_EQ(a.mid(week + 2, 6),
+              (QStringList{"Index voorlaatste speler is kleiner dan deze van de eerste speler in de lagere ploeg:", "",
+                           "Geen spelers op een verkeerde plaats.", "", "Dubbel opgestelde spelers:", ""}));
+    EXPECT_EQ(a.mid(week + 8, 1), QStringList{"Geen dubbel opgestelde spelers."});
+    EXPECT_EQ(opmaakVan(doc, "Geen dubbel").vet, false);
+    EXPECT_EQ(opmaakVan(doc, "Geen dubbel").onderstreept, word::wdUnderlineNone);
+}
+
+TEST_F(Eindcontrole, AFindingsTableThatCannotBeReadIsNotReportedAsEmpty)
+{
+    algemeen().dbGegevens.uitvoeren("ALTER TABLE Eindcontrole RENAME TO Weg");
+    const word::Document doc = lineup::EindcontroleVerslagMaken(Sjabloon, "12");
+    const QString tekst = alineas(doc).join(u'|');
+    EXPECT_TRUE(tekst.contains("Dubbel opgestelde spelers:"));
+    EXPECT_FALSE(tekst.contains("Geen"));
+    EXPECT_THROW(lineup::EindcontroleVerslagMaken(m_map.filePath("Ontbreekt.dotx"), "12"), word::WordFout);
+}
+
+// A caller's run: the table emptied, both checks, then the report saved in the import/export folder
+// and opened on the desktop.
+TEST_F(Eindcontrole, TheReportIsSavedUnderItsWeekAndOpened)
+{
+    ui::TestMeldingenScope meldingen;
+    ui::TestBureaublad bureaublad;
+    core::Algemeen& a = algemeen();
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan = m_map.path();
+    a.dbGegevens.uitvoeren("INSERT INTO Eindcontrole (Aard, ClubNaam) VALUES ('Dubbel', 'Van vroeger')");
+    a.dbGegevens.uitvoeren("DELETE FROM Eindcontrole");
+    Opname opname;
+    QString week = "3";
+    lineup::HogerLager(week, opname);
+    lineup::DubbeleOpstelling(week, opname);
+    lineup::EindControleAfdrukken(week);
+    const QString pad = m_map.filePath("Eindcontrole week 03.docx");
+    ASSERT_EQ(bureaublad.geopend, QStringList{pad});
+    const QStringList alineas = word::Document::Open(pad).Content().Text().split(u'\r');
+    EXPECT_TRUE(alineas.contains("Speelweek: 03"));
+    EXPECT_EQ(alineas.filter("\tClub:").size(), 5);
+
+    // Nothing on the desktop opens it: the message names the saved file.
+    bureaublad.kanOpenen = false;
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Eindcontrole",
+                               "Er is geen programma gevonden dat het document kan openen.\nHet document is bewaard "
+                               "als:\n" + QDir::toNativeSeparators(m_map.filePath("Eindcontrole week 04.docx")));
+    lineup::EindControleAfdrukken("4");
+
+    // Without the template there is no report, and the user is told.
+    a.strSysteemmap = m_map.path() + "/";
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                               "Het verslag kan niet gemaakt worden.\nHet sjabloon " + m_map.filePath("Eindcontrole.dotx")
+                                   + " is niet gevonden.");
+    lineup::EindControleAfdrukken("05");
+    EXPECT_FALSE(QFileInfo::exists(m_map.filePath("Eindcontrole week 05.docx")));
+
+    // Without an import/export folder nothing is saved anywhere else.
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan.clear();
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                               "Het verslag kan niet gemaakt worden.\nDe map voor import en export (Pad Opslaan) is "
+                               "niet ingesteld: het document kan niet bewaard worden. Stel ze in bij de opties.");
+    lineup::EindControleAfdrukken("06");
+    EXPECT_EQ(bureaublad.geopend.size(), 2);
+    EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+}
+
+} // namespace
