@@ -2,6 +2,7 @@
 #include "core/MDIFrm.h"
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
+#include "ui/QtVertaling.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Interclub"));
     QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    ui::qtVertalingLaden(&app);
     QApplication::setFont(ui::ontwerpLettertype());
     app::dienstenBedraden();
     try {
