@@ -9,6 +9,7 @@
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -22,11 +23,11 @@ using masterdata::Invoer;
 using masterdata::OptieRegel;
 
 Opties::Opties()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("Opties"));
     setWindowTitle(QStringLiteral("Opties"));
-    ui::zetGeometrie(this, 0, 0, 9600, 3900);
+    ui::vensterPlaatsen(this, 0, 0, 9600, 3900);
 
     LstOpties = new QListWidget(this);
     LstOpties->setObjectName(QStringLiteral("LstOpties"));

@@ -13,6 +13,7 @@
 #include "db/Database.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 #include "ui/Zandloper.h"
 
 #include <QApplication>
@@ -129,13 +130,14 @@ std::unique_ptr<soap::clsws_TabTAPIService> FrmImportKorvat::clientMaken()
 }
 
 FrmImportKorvat::FrmImportKorvat()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmImportKorvat"));
     setWindowTitle(QStringLiteral("Import uit Competitie ZELM (Systeem Korvat)"));
 
     Menubalk = new QMenuBar(this);
     Menubalk->setObjectName(QStringLiteral("Menubalk"));
+    ui::menuSneltoetsenVoorrang(this);
     QMenu* inloggen = Menubalk->addMenu(QStringLiteral("Inloggen"));
     MnuInloggen = inloggen->menuAction();
     MnuInloggen->setObjectName(QStringLiteral("MnuInloggen"));
@@ -319,7 +321,7 @@ void FrmImportKorvat::Form_Load()
 {
     ui::Zandloper zandloper;
     core::Algemeen& a = core::algemeen();
-    ui::zetGeometrie(this, 0, 0, 16110, 9585);
+    ui::vensterPlaatsen(this, 0, 0, 16110, 9585);
     setWindowTitle(vertaald(380));
     LabUitleg[0]->setText(vertaald(382) + u':');
     for (int i = 1; i <= 5; ++i)
