@@ -115,6 +115,10 @@ protected:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             return voorvertonen(object, static_cast<QKeyEvent*>(event));
+        case QEvent::Show:
+            if (!event->spontaneous() && object->isWidgetType())
+                geopend(static_cast<QWidget*>(object));
+            break;
         case QEvent::Hide:
             if (!event->spontaneous() && object->isWidgetType())
                 gesloten(static_cast<QWidget*>(object));
@@ -154,23 +158,48 @@ private:
         return false;
     }
 
-    // A child window that closes gives the activation back to the window it belongs to, as an owned
-    // window does; without a window manager (or with one that picks another window) nothing would.
+    static bool isKindvenster(const QWidget* venster)
+    {
+        return venster->isWindow() && venster->windowType() == Qt::Dialog && !venster->inherits("QDialog")
+               && venster->parentWidget();
+    }
+
+    // Which window the user was in when a child window opened: it gets the activation back.
+    void geopend(QWidget* venster)
+    {
+        if (!isKindvenster(venster))
+            return;
+        m_openers.removeIf([venster](const auto& item) { return item.first.isNull() || item.first == venster; });
+        QWidget* actief = QApplication::activeWindow();
+        m_openers.append(qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
+    }
+
+    // A child window that closes gives the activation back to the window it was opened from, or else
+    // to the window it belongs to, as an owned window does; without a window manager (or with one
+    // that picks another window) nothing would.
     void gesloten(QWidget* venster)
     {
-        if (!venster->isWindow() || venster->windowType() != Qt::Dialog || venster->inherits("QDialog"))
+        if (!isKindvenster(venster))
             return;
-        QWidget* eigenaar = venster->parentWidget() ? venster->parentWidget()->window() : nullptr;
-        if (!eigenaar || !eigenaar->isVisible())
+        QWidget* terug = nullptr;
+        for (const auto& item : std::as_const(m_openers)) {
+            if (item.first == venster)
+                terug = item.second;
+        }
+        if (!terug || terug == venster || !terug->isVisible())
+            terug = venster->parentWidget()->window();
+        if (!terug->isVisible())
             return;
         // Left alone when the user is in another window of the program.
         const QWidget* actief = QApplication::activeWindow();
-        if (actief && actief != venster && actief != eigenaar)
+        if (actief && actief != venster && actief != terug)
             return;
-        m_terugVerwacht = eigenaar;
-        eigenaar->raise();
-        eigenaar->activateWindow();
+        m_terugVerwacht = terug;
+        terug->raise();
+        terug->activateWindow();
     }
+
+    QList<QPair<QPointer<QWidget>, QPointer<QWidget>>> m_openers;
 
     void geactiveerd(QWidget* venster)
     {

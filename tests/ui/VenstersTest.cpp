@@ -182,12 +182,30 @@ TEST(Vensters, AChildWindowThatClosesGivesTheActivationToItsOwner)
     EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
     EXPECT_EQ(activeringen, 1);
 
+    // Opened from another child window, it goes back to that one.
+    QWidget import(&eigenaar, ui::KindvensterVlaggen);
+    import.show();
+    import.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &import);
+    QWidget login(&eigenaar, ui::KindvensterVlaggen);
+    login.show();
+    login.activateWindow();
+    QCoreApplication::processEvents();
+    login.close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &import);
+    import.close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
+    EXPECT_EQ(activeringen, 2);
+
     // The program coming back from another program is no activation inside it.
     QApplication::setActiveWindow(nullptr);
     QEvent terug(QEvent::ApplicationActivate);
     QCoreApplication::sendEvent(qApp, &terug);
     QApplication::setActiveWindow(&eigenaar);
-    EXPECT_EQ(activeringen, 1);
+    EXPECT_EQ(activeringen, 2);
 }
 
 TEST(Vensters, NoHandlerRunsWhileAWindowIsBeingDestroyed)
