@@ -204,7 +204,8 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     connect(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
     // The window sees the keys of all its controls first: Page Up and Page Down walk the matches
     // from wherever the focus is.
-    ui::toetsenVoorvertonen(this, [this](QWidget* control, QKeyEvent* toets) { return Form_KeyPreview(control, toets); });
+    ui::toetsenVoorvertonen(
+        this, [this](QWidget* control, QKeyEvent* toets) { return Form_KeyPreview(control, toets); });
     // Also inside the parent window, where the window itself hears nothing of an activation.
     ui::bijActivering(this, [this] { Form_Activate(); });
 }

@@ -12,7 +12,7 @@ bool qtVertalingLaden(QObject* eigenaar)
     // "qt" is the catalogue that pulls in the parts (qtbase ...) for the language.
     auto* vertaling = new QTranslator(eigenaar);
     if (!vertaling->load(QLocale(QLocale::Dutch), QStringLiteral("qt"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         || !QCoreApplication::installTranslator(vertaling)) {
         delete vertaling;
         return false;

@@ -4,13 +4,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
-#include <QHash>
 #include <QWidget>
 
 namespace ui {
@@ -161,7 +161,7 @@ private:
     static bool isKindvenster(const QWidget* venster)
     {
         return venster->isWindow() && venster->windowType() == Qt::Dialog && !venster->inherits("QDialog")
-               && venster->parentWidget();
+            && venster->parentWidget();
     }
 
     // Which window the user was in when a child window opened: it gets the activation back.
@@ -171,7 +171,8 @@ private:
             return;
         m_openers.removeIf([venster](const auto& item) { return item.first.isNull() || item.first == venster; });
         QWidget* actief = QApplication::activeWindow();
-        m_openers.append(qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
+        m_openers.append(
+            qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
     }
 
     // A child window that closes gives the activation back to the window it was opened from, or else
@@ -207,7 +208,11 @@ private:
             return;
         // Coming back from another program is no activation inside the program, unless a child
         // window gave the activation back (the window system may pass through "no window active").
-        const bool binnen = !m_vanBuiten || m_terugVerwacht == venster;
+        // Nor is coming back from a message box or another dialog box of the program: it was
+        // modal to the window, which never stopped being the window the user is in.
+        const bool naDialoog = m_dialoogWasActief;
+        m_dialoogWasActief = venster->inherits("QDialog");
+        const bool binnen = (!m_vanBuiten || m_terugVerwacht == venster) && !naDialoog;
         m_vanBuiten = false;
         if (m_terugVerwacht == venster)
             m_terugVerwacht = nullptr;
@@ -228,7 +233,7 @@ private:
         // A key that a control ignores travels on to its parents as the same event: the window sees
         // it once, at the control it was sent to.
         const bool doorgegeven = event == m_laatsteToets && event->type() == m_laatsteSoort && m_laatsteOntvanger
-                                 && m_laatsteOntvanger->parentWidget() == ontvanger;
+            && m_laatsteOntvanger->parentWidget() == ontvanger;
         m_laatsteToets = event;
         m_laatsteSoort = event->type();
         m_laatsteOntvanger = ontvanger;
@@ -251,6 +256,8 @@ private:
     bool m_vanBuiten = false;
     // The window that a closing child window gave the activation back to.
     QPointer<QWidget> m_terugVerwacht;
+    // The last window activated was a dialog box (such as a message box).
+    bool m_dialoogWasActief = false;
 };
 
 QPointer<Wachter>& wachterWijzer()
@@ -269,8 +276,7 @@ Wachter* wachter()
     return w.data();
 }
 
-template <typename Lijst>
-void opruimenVan(Lijst& lijst)
+template <typename Lijst> void opruimenVan(Lijst& lijst)
 {
     lijst.removeIf([](const auto& item) {
         if constexpr (requires { item.venster; })
@@ -304,7 +310,7 @@ void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEven
             return;
         }
     }
-    w->voorvertoningen.append({venster, std::move(voorvertoning)});
+    w->voorvertoningen.append({ venster, std::move(voorvertoning) });
 }
 
 void bijActivering(QWidget* venster, std::function<void()> terug)
@@ -319,7 +325,7 @@ void bijActivering(QWidget* venster, std::function<void()> terug)
             return;
         }
     }
-    w->activeringen.append({venster, std::move(terug)});
+    w->activeringen.append({ venster, std::move(terug) });
 }
 
 void vensterPlaatsen(QWidget* venster, int left, int top, int breedte, int hoogte)

@@ -21,8 +21,8 @@ namespace ui {
  * box. Pass them with the program's parent window as the parent. When such a window closes while it
  * is the active window, the window it belongs to is activated again.
  */
-inline constexpr Qt::WindowFlags KindvensterVlaggen =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags KindvensterVlaggen
+    = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
 
 /**
  * Lets the shortcuts of the window's menu bar win wherever the focus is in the window: a text box
@@ -46,8 +46,9 @@ void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEven
  * Activation: called every time the window that holds the widget becomes the active window inside
  * the program (a child window closing gives it back, the user clicks it while another window of the
  * program was active), after the window system has done its own focus handling of the activation, so
- * the focus that the call gives stays. Not called when the program as a whole becomes active again
- * after the user was in another program: the focus then stays where the user left it. Works for a
+ * the focus that the call gives stays. Not called when a message box or other dialog box closes, nor
+ * when the program as a whole becomes active again after the user was in another program: the focus
+ * then stays where it was. Works for a
  * window inside the parent window's work area too, which Qt tells nothing of its activation.
  * @param venster the widget; forgotten when destroyed
  * @param terug called at each activation

@@ -30,7 +30,7 @@ protected:
     /** Four matches of a team of four on one date, the program shown and active as the user has it. */
     FrmWedstrijdInput& tonen()
     {
-        for (const char* nr : {"PAH01001", "PAH01002", "PAH01003", "PAH01004"})
+        for (const char* nr : { "PAH01001", "PAH01002", "PAH01003", "PAH01004" })
             testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A"));
         FrmWedstrijdInput& f = starten();
         MDIFrm::standaard().show();
@@ -93,7 +93,7 @@ TEST_F(ToetsenEnVensters, AfterTheRemarksWindowClosesTypingGoesOnInTheFirstEmpty
 {
     FrmWedstrijdInput& f = tonen();
     const core::Wedstrijdblad& b = f.blad;
-    for (const char* set : {"11", "5", "11", "5", "11", "5"}) {
+    for (const char* set : { "11", "5", "11", "5", "11", "5" }) {
         typ(QString::fromLatin1(set));
         toets(Qt::Key_Return);
     }

@@ -2,13 +2,14 @@
 // key preview, placement frame and all, owned child windows, and handlers that stop when a window's
 // destruction begins.
 
+#include "ui/Vensters.h"
 #include "ui/Gebeurtenissen.h"
 #include "ui/StandaardInstantie.h"
 #include "ui/Twips.h"
-#include "ui/Vensters.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,7 +40,7 @@ public:
         vak = new QLineEdit(this);
         indeling->addWidget(vak);
         lijst = new QListWidget(this);
-        lijst->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        lijst->addItems({ QStringLiteral("a"), QStringLiteral("b") });
         indeling->addWidget(lijst);
         QObject::connect(ongedaan, &QAction::triggered, this, [this] { ++gekozen; });
     }
@@ -127,7 +128,7 @@ TEST(Vensters, KeyPreviewSeesEachKeyOnceBeforeTheControl)
 
     // Page Down is ignored by a text box and travels to its parents: seen once all the same.
     QTest::keyClick(venster.vak, Qt::Key_PageDown);
-    EXPECT_EQ(gezien, QStringList({"in 34 QLineEdit", "uit 34 QLineEdit"}));
+    EXPECT_EQ(gezien, QStringList({ "in 34 QLineEdit", "uit 34 QLineEdit" }));
 
     gezien.clear();
     venster.lijst->setCurrentRow(0);
@@ -200,6 +201,20 @@ TEST(Vensters, AChildWindowThatClosesGivesTheActivationToItsOwner)
     EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
     EXPECT_EQ(activeringen, 2);
 
+    // A message box is modal to the window: closing it is no activation either.
+    {
+        QDialog box(&eigenaar);
+        box.show();
+        box.activateWindow();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::activeWindow(), &box);
+        box.close();
+        eigenaar.activateWindow();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
+        EXPECT_EQ(activeringen, 2);
+    }
+
     // The program coming back from another program is no activation inside it.
     QApplication::setActiveWindow(nullptr);
     QEvent terug(QEvent::ApplicationActivate);
@@ -220,7 +235,7 @@ TEST(Vensters, NoHandlerRunsWhileAWindowIsBeingDestroyed)
     Afbraakvenster::log.clear();
     QTest::keyClicks(venster.vak, "x");
     venster.ander->setFocus();
-    EXPECT_EQ(Afbraakvenster::log, QStringList({"lost 1 venster", "klaar venster"}));
+    EXPECT_EQ(Afbraakvenster::log, QStringList({ "lost 1 venster", "klaar venster" }));
 
     // Destroyed with the focus in a box whose handlers use the window's members.
     venster.vak->setFocus();
