@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, skipping those already present.
 set -euo pipefail
-pakketten=(cmake ninja-build g++ qt6-base-dev libgl-dev libsqlite3-dev libzip-dev
+pakketten=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n libgl-dev libsqlite3-dev libzip-dev
            libgtest-dev libbenchmark-dev libreoffice-writer-nogui poppler-utils
            fonts-dejavu-core fonts-dejavu-extra)
 ontbrekend=()

@@ -1,6 +1,7 @@
 #include "FrmEvenGeduld.h"
 
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QLabel>
 
@@ -18,7 +19,7 @@ FrmEvenGeduld::FrmEvenGeduld()
 void FrmEvenGeduld::Form_Load()
 {
     setWindowState(Qt::WindowNoState);
-    ui::zetGeometrie(this, 0, 0, 4935, 2475);
+    ui::vensterPlaatsen(this, 0, 0, 4935, 2475);
 }
 
 void FrmEvenGeduld::toon()

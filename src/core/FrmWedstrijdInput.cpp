@@ -4,13 +4,16 @@
 #include "core/Opstart.h"
 #include "core/Diensten.h"
 #include "core/Lijsten.h"
+#include "ui/Gebeurtenissen.h"
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 #include "ui/Zandloper.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -140,6 +143,7 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     Menubalk = new QMenuBar(this);
     Menubalk->setObjectName(QStringLiteral("Menubalk"));
     Menubalk->setNativeMenuBar(false);
+    ui::menuSneltoetsenVoorrang(this);
     indeling->addWidget(Menubalk);
     m_werkvlak = new QWidget(this);
     indeling->addWidget(m_werkvlak, 1);
@@ -159,8 +163,6 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     LstWedstrijden = new ui::Keuzelijst(FraWedstrijden);
     LstWedstrijden->setObjectName(QStringLiteral("LstWedstrijden"));
     ui::zetGeometrie(LstWedstrijden, 120, 240, 5460, 1200);
-    // Page Up and Page Down choose the previous or next match (on release, below), not a page.
-    LstWedstrijden->installEventFilter(this);
     ChkUitwedstrijden = new QCheckBox(QStringLiteral("Uitwedstrijden weergeven"), FraWedstrijden);
     ChkUitwedstrijden->setObjectName(QStringLiteral("ChkUitwedstrijden"));
     ui::zetGeometrie(ChkUitwedstrijden, 120, 1480, 3000, 255);
@@ -201,6 +203,12 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     });
     // A check box runs its click handling when its value changes, from code too.
     connect(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
+    // The window sees the keys of all its controls first: Page Up and Page Down walk the matches
+    // from wherever the focus is.
+    ui::toetsenVoorvertonen(
+        this, [this](QWidget* control, QKeyEvent* toets) { return Form_KeyPreview(control, toets); });
+    // Also inside the parent window, where the window itself hears nothing of an activation.
+    ui::bijActivering(this, [this] { Form_Activate(); });
 }
 
 void FrmWedstrijdInput::menusMaken()
@@ -329,6 +337,9 @@ void FrmWedstrijdInput::Form_Activate()
 
 void FrmWedstrijdInput::uitschakelen()
 {
+    // Disabling takes the focus away; it comes back to the same control with the window.
+    QWidget* focus = QApplication::focusWidget();
+    m_focusVoorUitschakelen = focus && isAncestorOf(focus) ? focus : nullptr;
     setEnabled(false);
 }
 
@@ -336,36 +347,28 @@ void FrmWedstrijdInput::teruggeven()
 {
     setEnabled(true);
     show();
+    if (m_focusVoorUitschakelen)
+        m_focusVoorUitschakelen->setFocus(Qt::OtherFocusReason);
+    m_focusVoorUitschakelen = nullptr;
+    // When the child window never took the activation away, no activation will come.
+    QWidget* venster = window();
+    if (venster->isActiveWindow())
+        Form_Activate();
+    // Asked also then: an activation of the child window may still be on its way.
+    venster->raise();
     activateWindow();
 }
 
-void FrmWedstrijdInput::changeEvent(QEvent* event)
+bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
 {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
-bool FrmWedstrijdInput::eventFilter(QObject* object, QEvent* event)
-{
-    if (object == LstWedstrijden && event->type() == QEvent::KeyPress) {
-        const int toets = static_cast<QKeyEvent*>(event)->key();
-        if (toets == Qt::Key_PageUp || toets == Qt::Key_PageDown)
-            return true;
+    const int code = ui::vbToetsCode(event);
+    if (event->type() == QEvent::KeyPress) {
+        // In the match list Page Up and Page Down choose the previous or next match (on release), not a page.
+        return (code == 33 || code == 34) && control == LstWedstrijden;
     }
-    return QWidget::eventFilter(object, event);
-}
-
-void FrmWedstrijdInput::keyReleaseEvent(QKeyEvent* event)
-{
-    if (event->isAutoRepeat())
-        return;
-    if (event->key() == Qt::Key_PageUp)
-        Form_KeyUp(33, 0);
-    else if (event->key() == Qt::Key_PageDown)
-        Form_KeyUp(34, 0);
-    else
-        QWidget::keyReleaseEvent(event);
+    if (event->type() == QEvent::KeyRelease && !event->isAutoRepeat())
+        Form_KeyUp(code, 0);
+    return false;
 }
 
 void FrmWedstrijdInput::Form_KeyUp(int KeyCode, int Shift)

@@ -6,12 +6,14 @@
 #include "ui/StandaardInstantie.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -109,9 +111,6 @@ public:
     static QString clubcode();
 
 protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -156,11 +155,14 @@ private:
     void menuHandlersVerbinden();
     void sterktelijstTonen(const QString& woord);
     core::IUitwisseling* uitwisselingVoor(const QString& opdrachtwoord);
+    /** Sees every key of the window's controls before the control does; true keeps it from the control. */
+    bool Form_KeyPreview(QWidget* control, QKeyEvent* event);
     void Form_KeyUp(int KeyCode, int Shift);
     void Form_QueryUnload();
 
     QWidget* m_werkvlak = nullptr;
     QHash<QString, QAction*> m_menu;
+    QPointer<QWidget> m_focusVoorUitschakelen;
     bool m_blnPadNietIngesteld = false;
     bool m_inActivatie = false;
     bool m_geladen = false;

@@ -7,21 +7,19 @@
 #include "db/Database.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
-// The designed size: the client area, which the progress bar fills, and the window with its borders
-// and caption.
+// The designed client area, which the progress bar fills. The window with its borders and caption
+// measured 8760 x 1000 twips where it was designed; a window manager draws its own frame around it.
 constexpr int Breedte = 8535;
-constexpr int Hoogte = 510;
-constexpr int BuitenBreedte = 8760;
-constexpr int BuitenHoogte = 1000;
+constexpr int Hoogte = 520;
 
 // The season tables that a new season starts without, in the order they are emptied.
 const char* const SeizoenTabellen[] = {"Leden", "Alternatief", "Datums", "Matchen", "Omwisselen", "Reeksen",
@@ -59,7 +57,7 @@ void Voortgangsvak::paintEvent(QPaintEvent*)
 }
 
 FrmVoorbereiden::FrmVoorbereiden()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmVoorbereiden"));
     Picture1 = new Voortgangsvak(this);
@@ -80,16 +78,10 @@ void FrmVoorbereiden::Form_Load()
 {
     m_open = true;
     setWindowTitle(QString());
-    QSize rand = frameGeometry().size() - geometry().size();
-    if (rand.isNull())
-        rand = QSize(ui::twips(BuitenBreedte) - ui::twips(Breedte), ui::twips(BuitenHoogte) - ui::twips(Hoogte));
-    resize(QSize(ui::twips(BuitenBreedte), ui::twips(BuitenHoogte)) - rand);
+    // The same size at every opening; the frame is the window manager's.
+    resize(ui::twips(Breedte), ui::twips(Hoogte));
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (QScreen* scherm = screen()) {
-        const QRect s = scherm->geometry();
-        const QSize buiten = size() + rand;
-        move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
-    }
+    ui::vensterCentreren(this);
 }
 
 void FrmVoorbereiden::closeEvent(QCloseEvent* event)

@@ -17,6 +17,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -28,16 +29,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 using core::algemeen;
 
 namespace {
 
+// The designed client area. The window with its borders and caption measured 9030 x 7575 twips where
+// it was designed; a window manager draws its own frame around this area.
 constexpr int Breedte = 8790;
 constexpr int Hoogte = 7140;
-constexpr int BuitenBreedte = 9030;
-constexpr int BuitenHoogte = 7575;
 
 const QString Titel = QStringLiteral("Speler Kiezen");
 
@@ -82,10 +82,10 @@ W* maak(QWidget* ouder, const QString& naam, const QString& tekst, int l, int t,
 } // namespace
 
 FrmSpelersKiezen::FrmSpelersKiezen()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmSpelersKiezen"));
-    ui::zetGeometrie(this, 0, 0, Breedte, Hoogte);
+    ui::vensterPlaatsen(this, 0, 0, Breedte, Hoogte);
 
     FraSpeler = maak<QGroupBox>(this, QStringLiteral("FraSpeler"), QStringLiteral("Speler"), 120, 120, 4455, 3255);
     const char* titels[] = {"Computernummer:", "Naam:", "Klassering:", "Index:", "Volgnummer:", "Clubnummer:",
@@ -224,8 +224,8 @@ void FrmSpelersKiezen::Form_Load()
     FrmWedstrijdInput& f = hoofdvenster();
     const core::Wedstrijdblad& b = f.blad;
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    resize(ui::twips(BuitenBreedte) - (frameGeometry().width() - width()),
-           ui::twips(BuitenHoogte) - (frameGeometry().height() - height()));
+    // The same size at every opening, whatever the user made of it the last time.
+    resize(ui::twips(Breedte), ui::twips(Hoogte));
     ontwerpHerstellen();
     m_blnOpSterktelijst = false;
     m_blnAnnuleren = false;
@@ -421,11 +421,7 @@ void FrmSpelersKiezen::Form_Activate()
 void FrmSpelersKiezen::centreren()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (QScreen* scherm = screen()) {
-        const QRect s = scherm->geometry();
-        const QRect buiten = frameGeometry();
-        move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
-    }
+    ui::vensterCentreren(this);
 }
 
 void FrmSpelersKiezen::changeEvent(QEvent* event)

@@ -4,6 +4,7 @@
 #include "core/MDIFrm.h"
 #include "ui/Keuzelijst.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -33,14 +34,15 @@ W* maak(QWidget* ouder, const char* naam, const QString& tekst, int l, int t, in
 } // namespace
 
 FrmSterktelijst::FrmSterktelijst()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmSterktelijst"));
     setWindowTitle(QStringLiteral("Sterktelijst Samenstellen"));
-    ui::zetGeometrie(this, 0, 0, 11880, 8400);
+    ui::vensterPlaatsen(this, 0, 0, 11880, 8400);
 
     Menubalk = new QMenuBar(this);
     Menubalk->setObjectName(QStringLiteral("Menubalk"));
+    ui::menuSneltoetsenVoorrang(this);
     QMenu* exporteren = Menubalk->addMenu(QStringLiteral("&Exporteren"));
     MnuExporteren = exporteren->menuAction();
     MnuExporteren->setObjectName(QStringLiteral("MnuExporteren"));

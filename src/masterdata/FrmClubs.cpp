@@ -8,6 +8,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -78,11 +79,11 @@ QString verantwoordelijkeRegel(const Verantwoordelijke& v)
 } // namespace
 
 FrmClubs::FrmClubs()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmClubs"));
     setWindowTitle(Titel);
-    ui::zetGeometrie(this, 0, 0, 11400, 9900);
+    ui::vensterPlaatsen(this, 0, 0, 11400, 9900);
 
     FraClubs = maak<QGroupBox>(this, "FraClubs", 120, 60, 11160, 3300);
     FraClubs->setTitle(QStringLiteral("Clubs"));

@@ -9,6 +9,7 @@
 #include "core/Opstart.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -41,11 +42,11 @@ QString clubSleutel(int provincie, const QString& clubNr)
 } // namespace
 
 FrmWedstrijdToevoegen::FrmWedstrijdToevoegen()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmWedstrijdToevoegen"));
     setWindowTitle(Titel);
-    ui::zetGeometrie(this, 0, 0, 7200, 7800);
+    ui::vensterPlaatsen(this, 0, 0, 7200, 7800);
 
     CboSeizoen = veld<QComboBox>(this, "CboSeizoen", QStringLiteral("Seizoen"), 0, 1800);
     CboSeizoen->setEditable(true);

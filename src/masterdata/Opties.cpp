@@ -10,6 +10,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,11 +24,11 @@ using masterdata::Invoer;
 using masterdata::OptieRegel;
 
 Opties::Opties()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("Opties"));
     setWindowTitle(QStringLiteral("Opties"));
-    ui::zetGeometrie(this, 0, 0, 9600, 3900);
+    ui::vensterPlaatsen(this, 0, 0, 9600, 3900);
 
     LstOpties = new ui::Keuzelijst(this);
     LstOpties->setObjectName(QStringLiteral("LstOpties"));

@@ -6,6 +6,7 @@
 #include "core/MDIFrm.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -13,11 +14,11 @@
 #include <QPushButton>
 
 Paswoord::Paswoord()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("Paswoord"));
     setWindowTitle(QStringLiteral("Inloggen Beheerder"));
-    ui::zetGeometrie(this, 0, 0, 4800, 1560);
+    ui::vensterPlaatsen(this, 0, 0, 4800, 1560);
 
     LabPaswoord = new QLabel(QStringLiteral("Paswoord van de beheerder:"), this);
     LabPaswoord->setObjectName(QStringLiteral("LabPaswoord"));

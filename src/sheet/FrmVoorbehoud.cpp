@@ -5,21 +5,22 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QScopeGuard>
 
 namespace {
 
-// The designed size: the client area, and the window with its borders and caption.
+// The designed client area. The window with its borders and caption measured 6855 x 3885 twips where
+// it was designed; a window manager draws its own frame around this area.
 constexpr int Breedte = 6615;
 constexpr int Hoogte = 3405;
-constexpr int BuitenBreedte = 6855;
-constexpr int BuitenHoogte = 3885;
 
 // Text in pixels, so that it keeps to the twips layout whatever the screen's font settings.
 constexpr int Lettergrootte = 13; // 10 points at 96 dpi
@@ -61,11 +62,11 @@ QString uitVeld(QString tekst)
 } // namespace
 
 FrmVoorbehoud::FrmVoorbehoud()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmVoorbehoud"));
     setWindowTitle(QStringLiteral("Voorbehoud"));
-    ui::zetGeometrie(this, 0, 0, Breedte, Hoogte);
+    ui::vensterPlaatsen(this, 0, 0, Breedte, Hoogte);
 
     LabTekst = new QLabel(QStringLiteral("Typ zo kort mogelijk uw commentaar:"), this);
     LabTekst->setObjectName(QStringLiteral("LabTekst"));
@@ -109,18 +110,19 @@ void FrmVoorbehoud::toon()
     }
     m_open = true;
     show();
-    // The borders are known once the window is shown.
-    buitenmaatZetten();
     raise();
     activateWindow();
     // Also where no window manager activates it.
     Form_Activate();
+    // Every opening starts in the text, whatever had the focus when the window last closed.
+    TxtCommentaar->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 bool FrmVoorbehoud::Form_Load()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    buitenmaatZetten();
+    // The same size at every opening, whatever the user made of it the last time.
+    resize(ui::twips(Breedte), ui::twips(Hoogte));
 
     const QString woord = FrmWedstrijdInput::bestaat() ? FrmWedstrijdInput::standaard().LabX->text() : QString();
     for (int soort = 0; soort < int(std::size(Voorbehouden)); ++soort) {
@@ -137,23 +139,10 @@ bool FrmVoorbehoud::Form_Load()
     return false;
 }
 
-void FrmVoorbehoud::buitenmaatZetten()
-{
-    // Where the borders are not known yet, those of the design.
-    QSize rand = frameGeometry().size() - geometry().size();
-    if (rand.isNull())
-        rand = QSize(ui::twips(BuitenBreedte) - ui::twips(Breedte), ui::twips(BuitenHoogte) - ui::twips(Hoogte));
-    resize(QSize(ui::twips(BuitenBreedte), ui::twips(BuitenHoogte)) - rand);
-}
-
 void FrmVoorbehoud::Form_Activate()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (QScreen* scherm = screen()) {
-        const QRect s = scherm->geometry();
-        const QRect buiten = frameGeometry();
-        move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
-    }
+    ui::vensterCentreren(this);
 }
 
 void FrmVoorbehoud::changeEvent(QEvent* event)
@@ -173,6 +162,15 @@ void FrmVoorbehoud::CmdAnnuleren_Click()
 {
     blnGeannuleerd = true;
     close();
+}
+
+void FrmVoorbehoud::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CmdAnnuleren->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmVoorbehoud::closeEvent(QCloseEvent* event)

@@ -50,6 +50,8 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /** Escape closes the window as Annuleren does. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void CmdSluiten_Click();
@@ -61,8 +63,6 @@ private:
     bool Form_Load();
     void Form_Activate();
     void Form_Unload();
-    /** The designed size of the window with its borders and caption. */
-    void buitenmaatZetten();
 
     bool m_open = false;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/Vensters.h"
+
+#include <QObject>
 #include <QPointer>
 
 namespace ui {
@@ -9,6 +12,11 @@ namespace ui {
  * A window class derives from StandaardInstantie<itself> and makes it a friend, so that its
  * constructor can stay private. A window deleted by its parent window is forgotten, and made anew
  * the next time it is used.
+ *
+ * The window class names its Qt base first (class FrmX : public QWidget, public StandaardInstantie<FrmX>):
+ * this base is then destroyed right after the window's own part and before the QWidget, and marks the
+ * window as being destroyed, so that the focus-out and other events the QWidget's destruction sends
+ * run none of the window's handlers (ui::afbraakBegonnen).
  */
 template <typename Venster>
 class StandaardInstantie
@@ -16,8 +24,11 @@ class StandaardInstantie
 public:
     static Venster& standaard()
     {
-        if (!s_venster)
-            s_venster = new Venster;
+        if (!s_venster) {
+            Venster* venster = new Venster;
+            static_cast<StandaardInstantie&>(*venster).m_object = venster;
+            s_venster = venster;
+        }
         return *s_venster;
     }
     static bool bestaat() { return !s_venster.isNull(); }
@@ -28,8 +39,18 @@ public:
         s_venster.clear();
     }
 
+protected:
+    StandaardInstantie() = default;
+    ~StandaardInstantie()
+    {
+        if (m_object)
+            afbraakBegonnen(m_object);
+    }
+
 private:
     static inline QPointer<Venster> s_venster;
+    // The window as a QObject; its QObject part outlives this base.
+    QObject* m_object = nullptr;
 };
 
 } // namespace ui

@@ -14,6 +14,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 #include "ui/Zandloper.h"
 
 #include <QApplication>
@@ -131,7 +132,7 @@ std::unique_ptr<soap::clsws_TabTAPIService> FrmImportKorvat::clientMaken()
 }
 
 FrmImportKorvat::FrmImportKorvat()
-    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, Qt::Window)
+    : QWidget(MDIFrm::bestaat() ? &MDIFrm::standaard() : nullptr, ui::KindvensterVlaggen)
 {
     setObjectName(QStringLiteral("FrmImportKorvat"));
     ontwerpBouwen();
@@ -143,6 +144,7 @@ void FrmImportKorvat::ontwerpBouwen()
 
     Menubalk = new QMenuBar(this);
     Menubalk->setObjectName(QStringLiteral("Menubalk"));
+    ui::menuSneltoetsenVoorrang(this);
     QMenu* inloggen = Menubalk->addMenu(QStringLiteral("Inloggen"));
     MnuInloggen = inloggen->menuAction();
     MnuInloggen->setObjectName(QStringLiteral("MnuInloggen"));
@@ -339,7 +341,7 @@ void FrmImportKorvat::Form_Load()
     if (m_ooitGeladen)
         ontwerpHerstellen();
     m_ooitGeladen = true;
-    ui::zetGeometrie(this, 0, 0, 16110, 9585);
+    ui::vensterPlaatsen(this, 0, 0, 16110, 9585);
     setWindowTitle(vertaald(380));
     LabUitleg[0]->setText(vertaald(382) + u':');
     for (int i = 1; i <= 5; ++i)

@@ -6,6 +6,7 @@
 #include "core/Vertalingen.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
+#include "ui/Vensters.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,7 +20,7 @@ frmLogin::frmLogin()
 {
     setObjectName(QStringLiteral("frmLogin"));
     setWindowTitle(QStringLiteral("Login"));
-    ui::zetGeometrie(this, 0, 0, 5400, 2700);
+    ui::vensterPlaatsen(this, 0, 0, 5400, 2700);
     LabUitleg = new QLabel(QStringLiteral("Gebruik hier uw gebruikersnaam en paswoord van 'competitie ZELM'"), this);
     LabUitleg->setObjectName(QStringLiteral("LabUitleg"));
     LabUitleg->setWordWrap(true);

@@ -1,0 +1,378 @@
+#include "ui/Vensters.h"
+
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHash>
+#include <QKeyEvent>
+#include <QList>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+
+namespace ui {
+
+namespace {
+
+// Events through which a window's handlers run: the ones a destroyed window must not get.
+bool isInvoerOfFocus(QEvent::Type soort)
+{
+    switch (soort) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::FocusAboutToChange:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::ContextMenu:
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+    case QEvent::ActivationChange:
+    case QEvent::EnabledChange:
+    case QEvent::Close:
+    case QEvent::Show:
+    case QEvent::Hide:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool bevat(const QWidget* venster, const QObject* object)
+{
+    if (!venster || !object || !object->isWidgetType())
+        return false;
+    const auto* w = static_cast<const QWidget*>(object);
+    return w == venster || venster->isAncestorOf(w);
+}
+
+bool heeftSneltoets(const QList<QAction*>& items, const QKeySequence& toets)
+{
+    for (const QAction* item : items) {
+        if (!item->isEnabled() || !item->isVisible())
+            continue;
+        for (const QKeySequence& s : item->shortcuts()) {
+            if (s.matches(toets) == QKeySequence::ExactMatch)
+                return true;
+        }
+        if (item->menu() && heeftSneltoets(item->menu()->actions(), toets))
+            return true;
+    }
+    return false;
+}
+
+// One filter on the whole application: a text box claims its editing keys, and a focus-out reaches
+// the box itself, before any filter on the window could see them.
+class Wachter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    struct Voorvertoning
+    {
+        QPointer<QWidget> venster;
+        std::function<bool(QWidget*, QKeyEvent*)> terug;
+    };
+
+    QList<QPointer<QWidget>> menuVensters;
+    QList<Voorvertoning> voorvertoningen;
+    struct Activering
+    {
+        QPointer<QWidget> venster;
+        std::function<void()> terug;
+    };
+    QList<Activering> activeringen;
+    // Objects being destroyed, by address; an entry counts while its guard still holds the object (the
+    // guard clears only at the very end, after the children are gone).
+    QHash<const QObject*, QPointer<QObject>> afbraak;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        const QEvent::Type soort = event->type();
+        if (!afbraak.isEmpty() && isInvoerOfFocus(soort) && object->isWidgetType() && inAfbraak(object))
+            return true;
+        switch (soort) {
+        case QEvent::ShortcutOverride:
+            if (menuSneltoets(object, static_cast<QKeyEvent*>(event))) {
+                // Not claimed by the box: the shortcut goes to the menu item.
+                event->ignore();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return voorvertonen(object, static_cast<QKeyEvent*>(event));
+        case QEvent::Show:
+            if (!event->spontaneous() && object->isWidgetType())
+                geopend(static_cast<QWidget*>(object));
+            break;
+        case QEvent::Hide:
+            if (!event->spontaneous() && object->isWidgetType())
+                gesloten(static_cast<QWidget*>(object));
+            break;
+        case QEvent::ApplicationActivate:
+            m_vanBuiten = true;
+            break;
+        case QEvent::ActivationChange:
+            // Sent to the top-level windows only, after the activation went through their widgets.
+            if (object->isWidgetType() && static_cast<QWidget*>(object)->isWindow())
+                geactiveerd(static_cast<QWidget*>(object));
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    bool menuSneltoets(QObject* object, QKeyEvent* event) const
+    {
+        if (menuVensters.isEmpty())
+            return false;
+        const int toets = event->key();
+        if (toets == 0 || toets == Qt::Key_unknown || toets == Qt::Key_Control || toets == Qt::Key_Shift
+            || toets == Qt::Key_Alt || toets == Qt::Key_Meta)
+            return false;
+        const QKeySequence reeks(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(toets)));
+        for (const QPointer<QWidget>& venster : menuVensters) {
+            if (!bevat(venster, object))
+                continue;
+            for (const QMenuBar* balk : venster->findChildren<QMenuBar*>()) {
+                if (heeftSneltoets(balk->actions(), reeks))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    static bool isKindvenster(const QWidget* venster)
+    {
+        return venster->isWindow() && venster->windowType() == Qt::Dialog && !venster->inherits("QDialog")
+            && venster->parentWidget();
+    }
+
+    // Which window the user was in when a child window opened: it gets the activation back.
+    void geopend(QWidget* venster)
+    {
+        if (!isKindvenster(venster))
+            return;
+        m_openers.removeIf([venster](const auto& item) { return item.first.isNull() || item.first == venster; });
+        QWidget* actief = QApplication::activeWindow();
+        m_openers.append(
+            qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
+    }
+
+    // A child window that closes gives the activation back to the window it was opened from, or else
+    // to the window it belongs to, as an owned window does; without a window manager (or with one
+    // that picks another window) nothing would.
+    void gesloten(QWidget* venster)
+    {
+        if (!isKindvenster(venster))
+            return;
+        QWidget* terug = nullptr;
+        for (const auto& item : std::as_const(m_openers)) {
+            if (item.first == venster)
+                terug = item.second;
+        }
+        if (!terug || terug == venster || !terug->isVisible())
+            terug = venster->parentWidget()->window();
+        if (!terug->isVisible())
+            return;
+        // Left alone when the user is in another window of the program.
+        const QWidget* actief = QApplication::activeWindow();
+        if (actief && actief != venster && actief != terug)
+            return;
+        m_terugVerwacht = terug;
+        terug->raise();
+        terug->activateWindow();
+    }
+
+    QList<QPair<QPointer<QWidget>, QPointer<QWidget>>> m_openers;
+
+    void geactiveerd(QWidget* venster)
+    {
+        if (!venster->isActiveWindow())
+            return;
+        // Coming back from another program is no activation inside the program, unless a child
+        // window gave the activation back (the window system may pass through "no window active").
+        // Nor is coming back from a message box or another dialog box of the program: it was
+        // modal to the window, which never stopped being the window the user is in.
+        const bool naDialoog = m_dialoogWasActief;
+        m_dialoogWasActief = venster->inherits("QDialog");
+        const bool binnen = (!m_vanBuiten || m_terugVerwacht == venster) && !naDialoog;
+        m_vanBuiten = false;
+        if (m_terugVerwacht == venster)
+            m_terugVerwacht = nullptr;
+        if (!binnen || activeringen.isEmpty())
+            return;
+        const QList<Activering> lijst = activeringen;
+        for (const Activering& a : lijst) {
+            if (a.venster && a.terug && a.venster->window() == venster)
+                a.terug();
+        }
+    }
+
+    bool voorvertonen(QObject* object, QKeyEvent* event)
+    {
+        if (voorvertoningen.isEmpty() || !object->isWidgetType())
+            return false;
+        auto* ontvanger = static_cast<QWidget*>(object);
+        // A key that a control ignores travels on to its parents as the same event: the window sees
+        // it once, at the control it was sent to.
+        const bool doorgegeven = event == m_laatsteToets && event->type() == m_laatsteSoort && m_laatsteOntvanger
+            && m_laatsteOntvanger->parentWidget() == ontvanger;
+        m_laatsteToets = event;
+        m_laatsteSoort = event->type();
+        m_laatsteOntvanger = ontvanger;
+        if (doorgegeven)
+            return false;
+        // A copy: the callback may open or close windows that register or go.
+        const QList<Voorvertoning> lijst = voorvertoningen;
+        for (const Voorvertoning& v : lijst) {
+            if (v.venster && v.terug && bevat(v.venster, ontvanger))
+                return v.terug(ontvanger, event);
+        }
+        return false;
+    }
+
+    // The key event last seen, to tell a new key from one travelling up to the parents.
+    const QEvent* m_laatsteToets = nullptr;
+    QEvent::Type m_laatsteSoort = QEvent::None;
+    QPointer<QWidget> m_laatsteOntvanger;
+    // The program became active again coming from another program: that is no activation of a window.
+    bool m_vanBuiten = false;
+    // The window that a closing child window gave the activation back to.
+    QPointer<QWidget> m_terugVerwacht;
+    // The last window activated was a dialog box (such as a message box).
+    bool m_dialoogWasActief = false;
+};
+
+QPointer<Wachter>& wachterWijzer()
+{
+    static QPointer<Wachter> w;
+    return w;
+}
+
+Wachter* wachter()
+{
+    QPointer<Wachter>& w = wachterWijzer();
+    if (!w && QCoreApplication::instance()) {
+        w = new Wachter(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(w);
+    }
+    return w.data();
+}
+
+template <typename Lijst> void opruimenVan(Lijst& lijst)
+{
+    lijst.removeIf([](const auto& item) {
+        if constexpr (requires { item.venster; })
+            return item.venster.isNull();
+        else
+            return item.isNull();
+    });
+}
+
+} // namespace
+
+void menuSneltoetsenVoorrang(QWidget* venster)
+{
+    Wachter* w = wachter();
+    if (!venster || !w)
+        return;
+    opruimenVan(w->menuVensters);
+    if (!w->menuVensters.contains(venster))
+        w->menuVensters.append(venster);
+}
+
+void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEvent*)> voorvertoning)
+{
+    Wachter* w = wachter();
+    if (!venster || !w)
+        return;
+    opruimenVan(w->voorvertoningen);
+    for (Wachter::Voorvertoning& v : w->voorvertoningen) {
+        if (v.venster == venster) {
+            v.terug = std::move(voorvertoning);
+            return;
+        }
+    }
+    w->voorvertoningen.append({ venster, std::move(voorvertoning) });
+}
+
+void bijActivering(QWidget* venster, std::function<void()> terug)
+{
+    Wachter* w = wachter();
+    if (!venster || !w)
+        return;
+    opruimenVan(w->activeringen);
+    for (Wachter::Activering& a : w->activeringen) {
+        if (a.venster == venster) {
+            a.terug = std::move(terug);
+            return;
+        }
+    }
+    w->activeringen.append({ venster, std::move(terug) });
+}
+
+void vensterPlaatsen(QWidget* venster, int left, int top, int breedte, int hoogte)
+{
+    if (!venster)
+        return;
+    const int x = twips(left);
+    const int y = twips(top);
+    venster->resize(twips(left + breedte) - x, twips(top + hoogte) - y);
+    // For a window, move() places the frame; setGeometry() would place the client area there and
+    // push the title bar off the screen.
+    venster->move(x, y);
+}
+
+void vensterCentreren(QWidget* venster)
+{
+    if (!venster)
+        return;
+    const QScreen* scherm = venster->screen();
+    if (!scherm)
+        return;
+    const QRect s = scherm->geometry();
+    const QSize buiten = venster->frameGeometry().size();
+    venster->move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
+}
+
+void afbraakBegonnen(QObject* object)
+{
+    Wachter* w = wachter();
+    if (!object || !w)
+        return;
+    w->afbraak.removeIf([](const auto& item) { return item.value().isNull(); });
+    w->afbraak.insert(object, object);
+}
+
+bool inAfbraak(const QObject* object)
+{
+    const Wachter* w = wachterWijzer().data();
+    if (!w || w->afbraak.isEmpty())
+        return false;
+    for (const QObject* o = object; o; o = o->parent()) {
+        const auto gevonden = w->afbraak.constFind(o);
+        // A cleared guard: that object is gone and the address belongs to another one now.
+        if (gevonden != w->afbraak.cend() && !gevonden.value().isNull())
+            return true;
+    }
+    return false;
+}
+
+} // namespace ui

@@ -1,0 +1,235 @@
+// The keyboard and the child windows as a secretary meets them: menu shortcuts from a text box, the
+// focus after a child window closes, Page Up/Down from any control, and where and how large the
+// child windows open.
+
+#include "BladTest.h"
+#include "lineup/FrmSpelersKiezen.h"
+#include "masterdata/FrmClubs.h"
+#include "masterdata/Opties.h"
+#include "sheet/FrmVoorbehoud.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+using core::algemeen;
+using testhulp::matchVeld;
+
+namespace {
+
+class ToetsenEnVensters : public testhulp::BladTest
+{
+protected:
+    /** Four matches of a team of four on one date, the program shown and active as the user has it. */
+    FrmWedstrijdInput& tonen()
+    {
+        for (const char* nr : { "PAH01001", "PAH01002", "PAH01003", "PAH01004" })
+            testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A"));
+        FrmWedstrijdInput& f = starten();
+        MDIFrm::standaard().show();
+        f.show();
+        f.activateWindow();
+        QApplication::setActiveWindow(&MDIFrm::standaard());
+        QCoreApplication::processEvents();
+        return f;
+    }
+
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
+    static void toets(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
+
+    /** Events as a closing window and the window system's activation deliver them. */
+    static void verwerken()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(ToetsenEnVensters, MenuShortcutsFireFromASetBoxAndOtherEditingKeysStayWithTheBox)
+{
+    FrmWedstrijdInput& f = tonen();
+    ASSERT_EQ(focus(), f.blad.TxtSet1T[0]);
+
+    toets(Qt::Key_U, Qt::ControlModifier);
+    ASSERT_TRUE(FrmVoorbehoud::bestaat());
+    EXPECT_TRUE(FrmVoorbehoud::standaard().isVisible()) << "Ctrl+U opens the visitors' remark";
+    EXPECT_EQ(FrmVoorbehoud::standaard().windowTitle(), "Voorbehoud Bezoekers");
+    FrmVoorbehoud::standaard().CmdAnnuleren->click();
+    verwerken();
+
+    f.blad.TxtSet1T[0]->setFocus();
+    toets(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(FrmSpelersKiezen::bestaat());
+    EXPECT_TRUE(FrmSpelersKiezen::standaard().isVisible()) << "Ctrl+Z opens the hall commissioner's picker";
+    EXPECT_EQ(f.LabX->text(), "ZC");
+    FrmSpelersKiezen::standaard().CmdAnnuleren->click();
+    verwerken();
+
+    f.blad.TxtSet1T[0]->setFocus();
+    toets(Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(FrmClubs::bestaat());
+    EXPECT_TRUE(FrmClubs::standaard().isVisible()) << "Ctrl+C opens the clubs";
+    FrmClubs::standaard().close();
+    verwerken();
+
+    // Select-all is no menu's key: it stays the box's own.
+    QLineEdit* vak = f.blad.TxtSet1T[0];
+    vak->setFocus();
+    typ("7");
+    ASSERT_FALSE(vak->hasSelectedText());
+    toets(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(vak->selectedText(), "7");
+}
+
+TEST_F(ToetsenEnVensters, AfterTheRemarksWindowClosesTypingGoesOnInTheFirstEmptyGame)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    for (const char* set : { "11", "5", "11", "5", "11", "5" }) {
+        typ(QString::fromLatin1(set));
+        toets(Qt::Key_Return);
+    }
+    ASSERT_EQ(matchVeld("W01Set3U"), "5");
+    ASSERT_EQ(focus(), b.TxtSet1T[1]);
+
+    for (int keer = 0; keer < 3; ++keer) {
+        b.CmdVoorbehoudT->click();
+        FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+        verwerken();
+        ASSERT_TRUE(v.isVisible());
+        EXPECT_EQ(focus(), v.TxtCommentaar) << "opening " << keer;
+        typ("Net");
+        if (keer == 0)
+            QTest::keyClick(v.CmdSluiten, Qt::Key_Space);
+        else if (keer == 1)
+            QTest::mouseClick(v.CmdAnnuleren, Qt::LeftButton);
+        else
+            toets(Qt::Key_Escape);
+        verwerken();
+        EXPECT_FALSE(v.isVisible()) << "closing " << keer;
+        EXPECT_EQ(QApplication::activeWindow(), &MDIFrm::standaard());
+        EXPECT_EQ(focus(), b.TxtSet1T[1]) << "closing " << keer;
+    }
+    EXPECT_EQ(matchVeld("VoorbehoudT"), "Net");
+
+    typ("8");
+    EXPECT_EQ(b.TxtSet1T[1]->text(), "8");
+}
+
+TEST_F(ToetsenEnVensters, AfterThePickerSavesTypingGoesOnInTheFirstEmptyGame)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+    QTest::mouseClick(b.CmdCompNrT[0], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    k.TxtCompNr->setText("500001");
+    k.SpelerInvullen();
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+    verwerken();
+    EXPECT_FALSE(k.isVisible());
+    EXPECT_EQ(matchVeld("THUISSP1"), "500001");
+    EXPECT_EQ(QApplication::activeWindow(), &MDIFrm::standaard());
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    typ("9");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "9");
+}
+
+TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
+{
+    FrmWedstrijdInput& f = tonen();
+    ASSERT_EQ(f.LstWedstrijden->count(), 4);
+    ASSERT_EQ(f.LstWedstrijden->currentRow(), 0);
+    ASSERT_EQ(focus(), f.blad.TxtSet1T[0]);
+
+    for (int rij = 1; rij <= 3; ++rij) {
+        toets(Qt::Key_PageDown);
+        EXPECT_EQ(f.LstWedstrijden->currentRow(), rij);
+    }
+    toets(Qt::Key_PageDown);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 3) << "past the last match nothing happens";
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH01004");
+
+    f.LstWedstrijden->setFocus();
+    toets(Qt::Key_PageUp);
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 1) << "one match a key, not a page";
+    f.ChkUitwedstrijden->setFocus();
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
+}
+
+TEST_F(ToetsenEnVensters, ChildWindowsStandAboveTheMainWindowWithTheirFrameWhereTheyArePlaced)
+{
+    FrmWedstrijdInput& f = tonen();
+    f.LabX->setText("Opties");
+    f.uitschakelen();
+    Opties::standaard().toon();
+    verwerken();
+    Opties& o = Opties::standaard();
+    EXPECT_EQ(o.frameGeometry().topLeft(), QPoint(0, 0)) << "title bar on the screen";
+    EXPECT_EQ(o.windowType(), Qt::Dialog) << "a dialog is kept above the window it belongs to";
+    EXPECT_EQ(o.parentWidget(), &MDIFrm::standaard());
+    o.close();
+}
+
+TEST_F(ToetsenEnVensters, TheRemarksWindowOpensCentredWithItsSizeEveryTime)
+{
+    FrmWedstrijdInput& f = tonen();
+    for (int keer = 0; keer < 2; ++keer) {
+        f.blad.CmdVoorbehoudU->click();
+        verwerken();
+        FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+        EXPECT_EQ(v.size(), QSize(441, 227)) << "opening " << keer;
+        const QRect scherm = v.screen()->geometry();
+        EXPECT_LE(std::abs(v.frameGeometry().center().x() - scherm.center().x()), 1);
+        v.resize(600, 400);
+        v.move(10, 10);
+        v.CmdAnnuleren->click();
+        verwerken();
+    }
+}
+
+TEST_F(ToetsenEnVensters, ThePickerOpensWithItsSizeEveryTime)
+{
+    FrmWedstrijdInput& f = tonen();
+    for (int keer = 0; keer < 2; ++keer) {
+        f.blad.CmdCompNrU[0]->click();
+        verwerken();
+        FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+        EXPECT_EQ(k.size(), QSize(586, 476)) << "opening " << keer;
+        k.resize(700, 500);
+        k.CmdAnnuleren->click();
+        verwerken();
+    }
+}
+
+TEST_F(ToetsenEnVensters, DestroyingTheOptionsWindowRunsNoneOfItsHandlers)
+{
+    FrmWedstrijdInput& f = tonen();
+    f.LabX->setText("Opties-PadOpslaan");
+    f.uitschakelen();
+    Opties::standaard().toon();
+    verwerken();
+    Opties& o = Opties::standaard();
+    ASSERT_EQ(focus(), o.TxtWaarde);
+    o.TxtWaarde->setText("/een/map/die/er/niet/is");
+    o.TxtWaarde->setModified(true);
+    // Leaving the box with this text would refuse it with a message: none may come now.
+    Opties::opruimen();
+    verwerken();
+    EXPECT_FALSE(Opties::bestaat());
+}
+
+} // namespace
