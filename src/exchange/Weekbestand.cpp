@@ -120,7 +120,7 @@ QString WeekMelding(const Weekverslag& verslag, const QString& datum)
     if (!verslag.onvolledig.isEmpty())
         tekst += n + n
                  + QStringLiteral("Volgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld zijn:")
-                 + n + n + verslag.onvolledig.join(n) + n;
+                 + n + n + verslag.onvolledig.join(n) + n + n;
     if (!verslag.nietGemaakt.isEmpty())
         tekst += n + n + QStringLiteral("Volgende wedstrijd(en) konden niet geëxporteerd worden:") + n + n
                  + verslag.nietGemaakt.join(n) + n;

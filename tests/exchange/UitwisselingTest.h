@@ -86,9 +86,10 @@ protected:
     }
 
     /** Every row of a table as text, in the order of the given columns ("" for every column), sorted. */
-    QStringList inhoud(const QString& tabel, const QString& kolommen = "*")
+    QStringList inhoud(const QString& tabel, const QString& kolommen = "*", const QString& waar = QString())
     {
-        db::Recordset rs = d().openRecordset("SELECT " + kolommen + " FROM " + db::sqlNaam(tabel));
+        db::Recordset rs = d().openRecordset("SELECT " + kolommen + " FROM " + db::sqlNaam(tabel)
+                                             + (waar.isEmpty() ? QString() : " WHERE " + waar));
         QStringList rijen;
         for (; !rs.eof(); rs.moveNext()) {
             QStringList waarden;
