@@ -152,37 +152,35 @@ QString kapiteinPlaats(const QString& lid, const Opstelling& o, int laatstePlaat
     return plaats;
 }
 
-// The columns that a record may write, in the order of the statement; one statement for every
-// record, each column kept as it is when its value is Null.
-const QStringList& bladKolommen()
+// The sheet's column names, made once.
+struct Bladnamen
 {
-    static const QStringList kolommen = [] {
-        QStringList k;
-        for (int i = 1; i <= 4; ++i)
-            k << QStringLiteral("THUISSP%1").arg(i) << QStringLiteral("UITSP%1").arg(i) << QStringLiteral("AFWTH%1").arg(i)
-              << QStringLiteral("AFWUIT%1").arg(i);
-        k << QStringLiteral("OPMERK1") << QStringLiteral("OPMERK2") << QStringLiteral("KapiteinT")
-          << QStringLiteral("KapiteinU") << QStringLiteral("HoofdschCompNr") << QStringLiteral("ZaalCommCompNr")
-          << QStringLiteral("EINDUUR") << QStringLiteral("Uur");
-        for (int g = 1; g <= 16; ++g) {
-            k << QStringLiteral("W") + nn(g);
-            for (int s = 1; s <= 5; ++s)
-                k << QStringLiteral("W%1Set%2T").arg(nn(g)).arg(s) << QStringLiteral("W%1Set%2U").arg(nn(g)).arg(s);
-        }
-        return k;
-    }();
-    return kolommen;
-}
+    QString thuis[4], uit[4], afwThuis[4], afwUit[4];
+    QString markering[16];
+    QString setThuis[16][5], setUit[16][5];
 
-const QString& bladOpdracht()
+    Bladnamen()
+    {
+        for (int k = 0; k < 4; ++k) {
+            thuis[k] = QStringLiteral("THUISSP%1").arg(k + 1);
+            uit[k] = QStringLiteral("UITSP%1").arg(k + 1);
+            afwThuis[k] = QStringLiteral("AFWTH%1").arg(k + 1);
+            afwUit[k] = QStringLiteral("AFWUIT%1").arg(k + 1);
+        }
+        for (int g = 0; g < 16; ++g) {
+            markering[g] = QStringLiteral("W") + nn(g + 1);
+            for (int s = 0; s < 5; ++s) {
+                setThuis[g][s] = QStringLiteral("W%1Set%2T").arg(nn(g + 1)).arg(s + 1);
+                setUit[g][s] = QStringLiteral("W%1Set%2U").arg(nn(g + 1)).arg(s + 1);
+            }
+        }
+    }
+};
+
+const Bladnamen& bladnamen()
 {
-    static const QString sql = [] {
-        QStringList delen;
-        for (const QString& kolom : bladKolommen())
-            delen << QStringLiteral("%1 = COALESCE(?, %1)").arg(kolom);
-        return QStringLiteral("UPDATE Matchen SET ") + delen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?");
-    }();
-    return sql;
+    static const Bladnamen namen;
+    return namen;
 }
 
 } // namespace
@@ -283,7 +281,9 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
     for (; !m.eof(); m.moveNext()) {
         Match match;
-        match.rijnummer = m.veld(0).geheel();
+        match.seizoen = m.veld(1).tekst();
+        match.soortComp = m.veld(2).tekst();
+        match.herDam = m.veld(3).tekst();
         match.wedstrNr = m.veld(4).tekst();
         match.provThuis = m.veld(5).tekst();
         match.reeksNr = m.veld(6).tekst();
@@ -298,6 +298,8 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         if (!m_reeksen.contains(s))
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
+    m_tabel = d.openTabel(QStringLiteral("Matchen"));
+    m_tabel.setIndex(QStringLiteral("WedstrNr"));
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -305,7 +307,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const IngevuldRecord r = IngevuldRecordLezen(regel);
     const QString naam = QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen);
 
-    if (!r.provincieNr.isEmpty() && core::ProvincieAfkorting(r.provincieNr).isEmpty())
+    if (!r.provincieNr.isEmpty() && !m_provincies.contains(r.provincieNr))
+        m_provincies.insert(r.provincieNr, !core::ProvincieAfkorting(r.provincieNr).isEmpty());
+    if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
         return naam + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
 
     // The match: season, level, category, the home province of a provincial record, and a number
@@ -358,43 +362,53 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const QString uur = neem(rest, u',').replace(u':', u'.');
     const QString einduur = rest.isEmpty() ? QString() : neem(rest, u',').replace(u':', u'.');
 
-    QHash<QString, QString> waarden;
-    const auto zet = [&waarden](const QString& kolom, const QString& waarde) {
+    // The row of the match: its season and number, and among rows with the same (there should be
+    // none) the one of its level, category and province.
+    m_tabel.seek(QStringLiteral("="), {gevonden->seizoen, gevonden->wedstrNr});
+    for (; !m_tabel.noMatch() && !m_tabel.eof(); m_tabel.moveNext()) {
+        if (m_tabel.veld(QStringLiteral("WedstrNr")).tekst() != gevonden->wedstrNr
+            || m_tabel.veld(QStringLiteral("Seizoen")).tekst() != gevonden->seizoen)
+            return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
+        if (m_tabel.veld(QStringLiteral("SoortComp")).tekst() == gevonden->soortComp
+            && m_tabel.veld(QStringLiteral("HerDam")).tekst() == gevonden->herDam
+            && m_tabel.veld(QStringLiteral("ProvThuis")).tekst() == gevonden->provThuis)
+            break;
+    }
+    if (m_tabel.noMatch() || m_tabel.eof())
+        return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
+
+    // Only what the record holds is written; what it leaves empty stays as stored.
+    const Bladnamen& n = bladnamen();
+    m_tabel.edit();
+    const auto zet = [this](const QString& kolom, const QString& waarde) {
         if (!waarde.isEmpty())
-            waarden.insert(kolom, waarde);
+            m_tabel.zet(kolom, waarde);
     };
     for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(QStringLiteral("THUISSP%1").arg(i + 1), thuis.lid[i]);
-        zet(QStringLiteral("UITSP%1").arg(i + 1), uit.lid[i]);
-        zet(QStringLiteral("AFWTH%1").arg(i + 1), thuis.afwezig[i]);
-        zet(QStringLiteral("AFWUIT%1").arg(i + 1), uit.afwezig[i]);
+        zet(n.thuis[i], thuis.lid[i]);
+        zet(n.uit[i], uit.lid[i]);
+        zet(n.afwThuis[i], thuis.afwezig[i]);
+        zet(n.afwUit[i], uit.afwezig[i]);
     }
     if (laatstePlaats == 2) {
-        zet(QStringLiteral("OPMERK1"), thuis.dubbel);
-        zet(QStringLiteral("OPMERK2"), uit.dubbel);
+        zet(QStringLiteral("Opmerk1"), thuis.dubbel);
+        zet(QStringLiteral("Opmerk2"), uit.dubbel);
     }
     zet(QStringLiteral("KapiteinT"), kapiteinT);
     zet(QStringLiteral("KapiteinU"), kapiteinU);
-    zet(QStringLiteral("HoofdschCompNr"), hoofdscheids);
-    zet(QStringLiteral("ZaalCommCompNr"), zaalcommissaris);
-    zet(QStringLiteral("EINDUUR"), einduur);
+    zet(QStringLiteral("HoofdschCompnr"), hoofdscheids);
+    zet(QStringLiteral("ZaalcommCompnr"), zaalcommissaris);
+    zet(QStringLiteral("Einduur"), einduur);
     zet(QStringLiteral("Uur"), uur);
-    for (int g = 0; g < spellen.size(); ++g) {
+    for (int g = 0; g < spellen.size() && g < 16; ++g) {
         const Spel& s = spellen[g];
-        zet(QStringLiteral("W") + nn(g + 1), s.markering);
+        zet(n.markering[g], s.markering);
         for (int k = 0; k < 5; ++k) {
-            zet(QStringLiteral("W%1Set%2T").arg(nn(g + 1)).arg(k + 1), s.thuis[k]);
-            zet(QStringLiteral("W%1Set%2U").arg(nn(g + 1)).arg(k + 1), s.uit[k]);
+            zet(n.setThuis[g][k], s.thuis[k]);
+            zet(n.setUit[g][k], s.uit[k]);
         }
     }
-    QList<db::Waarde> parameters;
-    parameters.reserve(bladKolommen().size() + 1);
-    for (const QString& kolom : bladKolommen()) {
-        const auto w = waarden.constFind(kolom);
-        parameters << (w == waarden.constEnd() ? db::Waarde::null() : db::Waarde(*w));
-    }
-    parameters << db::Waarde(gevonden->rijnummer);
-    algemeen().dbGegevens.uitvoeren(bladOpdracht(), parameters);
+    m_tabel.update();
     return QString();
 }
 

@@ -5,6 +5,7 @@
 // installation.
 
 #include "core/Voortgang.h"
+#include "db/Database.h"
 
 #include <QHash>
 #include <QList>
@@ -64,13 +65,17 @@ public:
 private:
     struct Match
     {
-        qint64 rijnummer = 0;
+        QString seizoen;
+        QString soortComp;
+        QString herDam;
         QString wedstrNr;
         QString provThuis;
         QString reeksNr;
     };
     QHash<QString, QList<Match>> m_matchen; ///< by season, level, category, first letter and last three characters
     QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
+    QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
+    db::Recordset m_tabel;                   ///< Matchen, by its index WedstrNr
 };
 
 } // namespace exchange

@@ -210,32 +210,62 @@ QStringList IngevuldeWedstrijdenMarkeren()
     db::Database& d = algemeen().dbGegevens;
     QStringList zonderReeks;
     ReeksZoeker reeksen;
-    QList<QPair<qint64, QString>> wijzigingen;
-    db::Recordset rij = d.openRecordset(QStringLiteral("SELECT rowid AS Rijnummer, * FROM Matchen ORDER BY SoortComp ASC, rowid"));
+    // Only the columns that the judgement reads.
+    QStringList kolommen{"rowid AS Rijnummer", "Seizoen", "SoortComp", "HerDam", "ReeksNr", "WedstrNr", "nmthuis", "nmuit",
+                         "forfaitth", "forfaituit", "Ingeput"};
+    for (int k = 1; k <= 4; ++k)
+        kolommen << QStringLiteral("THUISSP%1").arg(k) << QStringLiteral("UITSP%1").arg(k);
+    for (int g = 1; g <= 16; ++g)
+        kolommen << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+    db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
+                                        + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
+    // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then the games.
+    const auto leeg = [&rij](int kolom) { return core::objAlgemeneFuncties().Inhoud(rij.veld(kolom)).tekst().isEmpty(); };
+    const auto thuis = [](int k) { return 11 + (k - 1) * 2; };
+    const auto uit = [](int k) { return 12 + (k - 1) * 2; };
+    const auto spel = [](int g) { return 19 + g - 1; };
+    QList<qint64> wordtJ;
+    QList<qint64> wordtN;
     for (; !rij.eof(); rij.moveNext()) {
         const Reeks reeks = reeksen.zoeken(rij);
         bool compleet = false;
         if (reeks.gevonden) {
             const int a = reeks.spelers;
-            const int plaatsen = a == 2 ? 3 : a;
-            const bool forfait = isJ(rij, QStringLiteral("forfaitth")) || isJ(rij, QStringLiteral("forfaituit"));
-            const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
-            compleet = plaatsenGevuld(rij, QStringLiteral("THUISSP"), plaatsen)
-                       && (forfait || vrijUit
-                           || (plaatsenGevuld(rij, QStringLiteral("UITSP"), plaatsen) && spellenGevuld(rij, a)));
-        } else if (gevuld(rij, QStringLiteral("THUISSP1")) || gevuld(rij, QStringLiteral("W01"))) {
+            const int plaatsen = std::min(a == 2 ? 3 : a, 4);
+            const int spellen = a == 2 ? 7 : a == 3 ? 10 : 16;
+            const bool forfait = rij.veld(8).tekst() == u"J" || rij.veld(9).tekst() == u"J";
+            const bool vrijUit = IsVrijePlaats(rij.veld(7).tekst());
+            compleet = true;
+            for (int k = 1; compleet && k <= plaatsen; ++k)
+                compleet = !leeg(thuis(k));
+            if (compleet && !forfait && !vrijUit) {
+                for (int k = 1; compleet && k <= plaatsen; ++k)
+                    compleet = !leeg(uit(k));
+                for (int g = 1; compleet && g <= spellen; ++g)
+                    compleet = !leeg(spel(g));
+            }
+        } else if (!leeg(thuis(1)) || !leeg(spel(1))) {
             zonderReeks << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
         }
         const QString merk = compleet ? QStringLiteral("J") : QStringLiteral("N");
-        if (rij.veld(QStringLiteral("Ingeput")).tekst() != merk)
-            wijzigingen << qMakePair(rij.veld(QStringLiteral("Rijnummer")).geheel(), merk);
+        if (rij.veld(10).tekst() != merk)
+            (compleet ? wordtJ : wordtN) << rij.veld(0).geheel();
     }
-    if (!wijzigingen.isEmpty()) {
-        db::Transactie transactie(d);
-        for (const auto& [rijnummer, merk] : std::as_const(wijzigingen))
-            d.uitvoeren(QStringLiteral("UPDATE Matchen SET Ingeput = ? WHERE rowid = ?"), {merk, rijnummer});
-        transactie.vastleggen();
+    // The changed rows in blocks, each block one statement.
+    db::Transactie transactie(d);
+    for (const auto& [merk, rijen] : {qMakePair(QStringLiteral("J"), wordtJ), qMakePair(QStringLiteral("N"), wordtN)}) {
+        for (qsizetype van = 0; van < rijen.size(); van += 500) {
+            const QList<qint64> blok = rijen.mid(van, 500);
+            QList<db::Waarde> waarden{merk};
+            QStringList vragen;
+            for (qint64 r : blok) {
+                waarden << db::Waarde(r);
+                vragen << QStringLiteral("?");
+            }
+            d.uitvoeren(QStringLiteral("UPDATE Matchen SET Ingeput = ? WHERE rowid IN (") + vragen.join(u',') + u')', waarden);
+        }
     }
+    transactie.vastleggen();
     return zonderReeks;
 }
 

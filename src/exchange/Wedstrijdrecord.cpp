@@ -8,30 +8,109 @@ namespace exchange {
 
 namespace {
 
-// Null, the empty text and a single blank are all "empty"; anything else as stored.
-QString inhoud(const db::Waarde& w)
+// The columns of the match row that a record reads, by number: the fixed ones, then per place the
+// line-up and absence columns, then per game its marker and the points of its sets.
+enum Vast
 {
-    return core::objAlgemeneFuncties().Inhoud(w).tekst();
+    Seizoen,
+    SoortComp,
+    HerDam,
+    WeekNr,
+    WedstrNr,
+    ProvThuis,
+    LKThuis,
+    ProvUIT,
+    LKUIT,
+    Soort,
+    ForfaitTh,
+    ForfaitUit,
+    Opmerk1,
+    Opmerk2,
+    KapiteinT,
+    KapiteinU,
+    HoofdschCompnr,
+    ZaalcommCompnr,
+    Uur,
+    Einduur,
+    VoorbehoudT,
+    Voorbehoudu,
+    OpmOffScheids,
+    AantalVast
+};
+constexpr int speler(bool thuis, int k) { return AantalVast + (thuis ? 0 : 4) + k - 1; }
+constexpr int afwezig(bool thuis, int k) { return AantalVast + (thuis ? 8 : 12) + k - 1; }
+constexpr int markering(int g) { return AantalVast + 16 + g - 1; }
+constexpr int setPunten(int g, int set, bool thuis) { return AantalVast + 32 + ((g - 1) * 5 + set - 1) * 2 + (thuis ? 0 : 1); }
+constexpr int AantalKolommen = AantalVast + 32 + 160;
+
+const QStringList& kolomNamen()
+{
+    static const QStringList namen = [] {
+        QStringList n{"Seizoen", "SoortComp", "HerDam", "WeekNr", "WedstrNr", "ProvThuis", "LKThuis", "ProvUIT",
+                      "LKUIT", "Soort", "forfaitth", "forfaituit", "Opmerk1", "Opmerk2", "KapiteinT", "KapiteinU",
+                      "HoofdschCompnr", "ZaalcommCompnr", "Uur", "Einduur", "VoorbehoudT", "Voorbehoudu", "OpmOffScheids"};
+        for (const char* kolom : {"THUISSP", "UITSP", "AFWTH", "AFWUIT"}) {
+            for (int k = 1; k <= 4; ++k)
+                n << QString::fromLatin1(kolom) + QString::number(k);
+        }
+        for (int g = 1; g <= 16; ++g)
+            n << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+        for (int g = 1; g <= 16; ++g) {
+            for (int set = 1; set <= 5; ++set) {
+                n << QStringLiteral("W%1Set%2T").arg(g, 2, 10, QLatin1Char('0')).arg(set);
+                n << QStringLiteral("W%1Set%2U").arg(g, 2, 10, QLatin1Char('0')).arg(set);
+            }
+        }
+        return n;
+    }();
+    return namen;
 }
 
-QString inhoud(const db::Recordset& rij, const QString& veld)
+// The match row read by column number; a column the row lacks reads as Null.
+class Rij
 {
-    return inhoud(rij.veld(veld));
-}
+public:
+    Rij(const db::Recordset& rs, const Recordgegevens& g)
+        : m_rs(rs)
+    {
+        Recordgegevens::Kolommen& k = *g.kolommen;
+        const int aantal = rs.aantalVelden();
+        if (k.aantal != aantal || (aantal > 0 && k.eerste != rs.veldNaam(0))) {
+            QHash<QString, int> opNaam;
+            for (int i = 0; i < aantal; ++i)
+                opNaam.insert(rs.veldNaam(i).toLower(), i);
+            k.plaats.assign(AantalKolommen, -1);
+            const QStringList& namen = kolomNamen();
+            for (int i = 0; i < AantalKolommen; ++i)
+                k.plaats[static_cast<size_t>(i)] = opNaam.value(namen[i].toLower(), -1);
+            k.aantal = aantal;
+            k.eerste = aantal > 0 ? rs.veldNaam(0) : QString();
+        }
+        m_plaats = &k.plaats;
+    }
 
-QString nn(int nummer)
-{
-    return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
-}
+    db::Waarde veld(int kolom) const
+    {
+        const int i = (*m_plaats)[static_cast<size_t>(kolom)];
+        return i < 0 ? db::Waarde::null() : m_rs.veld(i);
+    }
+    QString tekst(int kolom) const { return veld(kolom).tekst(); }
+    // Null, the empty text and a single blank are all "empty"; anything else as stored.
+    QString inhoud(int kolom) const { return core::objAlgemeneFuncties().Inhoud(veld(kolom)).tekst(); }
+
+private:
+    const db::Recordset& m_rs;
+    const std::vector<int>* m_plaats = nullptr;
+};
 
 // The club code of one side: the province's TabT and the club number without leading zeros, or
 // "Bye" for a free place.
-QString clubcode(const db::Recordset& rij, const QString& lk, const QString& prov, const Recordgegevens& g)
+QString clubcode(const Rij& rij, int lk, int prov, const Recordgegevens& g)
 {
-    const QString club = rij.veld(lk).tekst();
+    const QString club = rij.tekst(lk);
     if (IsVrijePlaats(club))
         return QStringLiteral("Bye");
-    const int provincie = static_cast<int>(LeidendGetal(rij.veld(prov).tekst()));
+    const int provincie = static_cast<int>(LeidendGetal(rij.tekst(prov)));
     const auto tabT = g.tabT.constFind(provincie);
     if (tabT == g.tabT.constEnd())
         throw RecordFout(QStringLiteral("provincie %1 staat niet in de tabel Provincies").arg(provincie));
@@ -40,27 +119,25 @@ QString clubcode(const db::Recordset& rij, const QString& lk, const QString& pro
 
 // The line-up of one side: one entry per place, an absent player marked with a leading "-", and
 // for a team of fewer than four places the doubles pair as two place numbers.
-QString opstelling(const db::Recordset& rij, bool thuis, int plaatsen, int breedte)
+QString opstelling(const Rij& rij, bool thuis, int plaatsen, int breedte)
 {
-    const QString sp = thuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP");
-    const QString afw = thuis ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT");
     QString uit;
-    for (int k = 1; k <= plaatsen; ++k) {
-        if (inhoud(rij, afw + QString::number(k)) == u"J")
+    for (int k = 1; k <= plaatsen && k <= 4; ++k) {
+        if (rij.inhoud(afwezig(thuis, k)) == u"J")
             uit += u'-';
-        const QString lid = inhoud(rij, sp + QString::number(k));
+        const QString lid = rij.inhoud(speler(thuis, k));
         uit += lid.isEmpty() ? QStringLiteral("-") : lid;
         if (k < 4)
             uit += u',';
     }
     if (plaatsen != 4) {
-        const QString paar = inhoud(rij, thuis ? QStringLiteral("Opmerk1") : QStringLiteral("Opmerk2"));
+        const QString paar = rij.inhoud(thuis ? Opmerk1 : Opmerk2);
         // The place of a member number among the first three; an empty half matches no place.
         const auto plaats = [&](const QString& lid) -> QString {
             if (lid.isEmpty())
                 return QString();
             for (int k = 1; k <= 3; ++k) {
-                if (inhoud(rij, sp + QString::number(k)) == lid)
+                if (rij.inhoud(speler(thuis, k)) == lid)
                     return QString::number(k);
             }
             return QString();
@@ -73,16 +150,15 @@ QString opstelling(const db::Recordset& rij, bool thuis, int plaatsen, int breed
 }
 
 // The games: "P" and one entry per game, the loser's points of each set ("-" when the visitor won).
-QString spellen(const db::Recordset& rij, const Recordkenmerken& k, const QString& superDubbel)
+QString spellen(const Rij& rij, const Recordkenmerken& k, const QString& superDubbel)
 {
     const int aantal = AantalSpellen(k.spelersPerPloeg);
-    const bool forfaitThuis = inhoud(rij, QStringLiteral("forfaitth")) == u"J";
-    const bool forfaitUit = inhoud(rij, QStringLiteral("forfaituit")) == u"J";
+    const bool forfaitThuis = rij.inhoud(ForfaitTh) == u"J";
+    const bool forfaitUit = rij.inhoud(ForfaitUit) == u"J";
     QString uit = QStringLiteral("P");
     for (int i = 1; i <= aantal; ++i) {
         if (i == 4 && superDubbel == u"N")
             continue;
-        const QString w = QStringLiteral("W") + nn(i);
         if (forfaitThuis) {
             uit += u'8';
         } else if (forfaitUit) {
@@ -91,29 +167,28 @@ QString spellen(const db::Recordset& rij, const Recordkenmerken& k, const QStrin
             uit += QStringLiteral("-,");
             continue;
         } else {
-            const QString set1 = inhoud(rij, w + QStringLiteral("Set1T"));
+            const QString set1 = rij.inhoud(setPunten(i, 1, true));
             if (set1 == u"w") {
-                const QString markering = rij.veld(w).tekst();
-                if (markering == u"=")
+                const QString m = rij.tekst(markering(i));
+                if (m == u"=")
                     uit += u'-';
-                else if (markering == u"+")
+                else if (m == u"+")
                     uit += u'9';
-                else if (markering == u"-")
+                else if (m == u"-")
                     uit += u'8';
             } else if (set1.isEmpty()) {
                 continue;
             } else {
                 for (int s = 1; s <= 5; ++s) {
-                    const QString set = w + QStringLiteral("Set") + QString::number(s);
-                    if (!inhoud(rij, set + u'T').isEmpty()) {
-                        const QString thuis = rij.veld(set + u'T').tekst();
-                        const QString bezoekers = rij.veld(set + u'U').tekst();
+                    if (!rij.inhoud(setPunten(i, s, true)).isEmpty()) {
+                        const QString thuis = rij.tekst(setPunten(i, s, true));
+                        const QString bezoekers = rij.tekst(setPunten(i, s, false));
                         if (LeidendGetal(bezoekers) > LeidendGetal(thuis))
                             uit += u'-' + thuis;
                         else
                             uit += bezoekers;
                     }
-                    if (s < 5 && !inhoud(rij, w + QStringLiteral("Set") + QString::number(s + 1) + u'T').isEmpty())
+                    if (s < 5 && !rij.inhoud(setPunten(i, s + 1, true)).isEmpty())
                         uit += u'/';
                 }
             }
@@ -126,15 +201,14 @@ QString spellen(const db::Recordset& rij, const Recordkenmerken& k, const QStrin
 
 // A captain as stored: a member number, or the line-up place (counted from 0) of the captain, which
 // is written as that place's member number.
-QString kapitein(const db::Recordset& rij, bool thuis)
+QString kapitein(const Rij& rij, bool thuis)
 {
-    const db::Waarde w = rij.veld(thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"));
+    const db::Waarde w = rij.veld(thuis ? KapiteinT : KapiteinU);
     const QString waarde = w.isNull() ? QString() : w.tekst();
     if (waarde.isEmpty())
         return QStringLiteral("-");
     if (waarde.size() == 1 && waarde[0] >= u'0' && waarde[0] <= u'3') {
-        const QString lid = inhoud(rij, (thuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP"))
-                                            + QString::number(waarde[0].digitValue() + 1));
+        const QString lid = rij.inhoud(speler(thuis, waarde[0].digitValue() + 1));
         return lid.isEmpty() ? QStringLiteral("-") : lid;
     }
     return waarde;
@@ -163,11 +237,12 @@ Recordgegevens Recordgegevens::lezen(db::Database& d)
     return g;
 }
 
-QString WedstrijdRecordMaken(const db::Recordset& rij, const Recordkenmerken& k, const Recordgegevens& g)
+QString WedstrijdRecordMaken(const db::Recordset& rs, const Recordkenmerken& k, const Recordgegevens& g)
 {
-    const QString seizoen = rij.veld(QStringLiteral("Seizoen")).tekst();
-    const QString soortComp = rij.veld(QStringLiteral("SoortComp")).tekst();
-    const QString herDam = rij.veld(QStringLiteral("HerDam")).tekst();
+    const Rij rij(rs, g);
+    const QString seizoen = rij.tekst(Seizoen);
+    const QString soortComp = rij.tekst(SoortComp);
+    const QString herDam = rij.tekst(HerDam);
 
     bool jaartal = seizoen.size() >= 4;
     for (int i = 0; jaartal && i < 4; ++i)
@@ -176,33 +251,29 @@ QString WedstrijdRecordMaken(const db::Recordset& rij, const Recordkenmerken& k,
         throw RecordFout(QStringLiteral("het seizoen \"%1\" begint niet met een jaartal").arg(seizoen));
 
     QString superDubbel = QStringLiteral("J");
-    if (soortComp == u"S" && herDam != u"D" && core::Val(rij.veld(QStringLiteral("Soort"))) == 4) {
+    if (soortComp == u"S" && herDam != u"D" && core::Val(rij.veld(Soort)) == 4) {
         if (!g.superDubbel)
             throw RecordFout(QStringLiteral("de optie 'SuperDubbelSpelen' ontbreekt"));
         superDubbel = *g.superDubbel;
     }
 
     QString r = QStringLiteral("I;") + QString::number(SeizoenNaarNummer(seizoen)) + u';';
-    r += Competitiecode(soortComp, herDam, static_cast<int>(LeidendGetal(rij.veld(QStringLiteral("ProvThuis")).tekst())),
-                        k.povl);
-    r += u'-' + herDam + u'-' + rij.veld(QStringLiteral("WeekNr")).tekst() + u'-'
-         + QString::number(LeidendGetal(core::Right(rij.veld(QStringLiteral("WedstrNr")).tekst(), 3))) + u';';
-    r += clubcode(rij, QStringLiteral("LKThuis"), QStringLiteral("ProvThuis"), g) + u';';
-    r += clubcode(rij, QStringLiteral("LKUIT"), QStringLiteral("ProvUIT"), g) + u';';
+    r += Competitiecode(soortComp, herDam, static_cast<int>(LeidendGetal(rij.tekst(ProvThuis))), k.povl);
+    r += u'-' + herDam + u'-' + rij.tekst(WeekNr) + u'-' + QString::number(LeidendGetal(core::Right(rij.tekst(WedstrNr), 3)))
+         + u';';
+    r += clubcode(rij, LKThuis, ProvThuis, g) + u';';
+    r += clubcode(rij, LKUIT, ProvUIT, g) + u';';
     r += opstelling(rij, true, k.plaatsen, g.breedteCompNr) + u';';
     r += opstelling(rij, false, k.plaatsen, g.breedteCompNr) + u';';
     r += spellen(rij, k, superDubbel) + u';';
     const bool geenKapitein = k.forfait || k.vrijePlaats;
     r += (geenKapitein ? QStringLiteral("-") : kapitein(rij, true)) + u',';
     r += (geenKapitein ? QStringLiteral("-") : kapitein(rij, false)) + u',';
-    r += ofStreepje(inhoud(rij, QStringLiteral("HoofdschCompnr"))) + u',';
-    r += ofStreepje(inhoud(rij, QStringLiteral("ZaalcommCompnr"))) + u';';
-    r += inhoud(rij, QStringLiteral("Uur")).replace(u'.', u':') + u',';
-    r += inhoud(rij, QStringLiteral("Einduur")).replace(u'.', u':') + u';';
-    r += u'"'
-         + VoorbehoudTekst(rij.veld(QStringLiteral("VoorbehoudT")), rij.veld(QStringLiteral("Voorbehoudu")),
-                           rij.veld(QStringLiteral("OpmOffScheids")))
-         + u'"';
+    r += ofStreepje(rij.inhoud(HoofdschCompnr)) + u',';
+    r += ofStreepje(rij.inhoud(ZaalcommCompnr)) + u';';
+    r += rij.inhoud(Uur).replace(u'.', u':') + u',';
+    r += rij.inhoud(Einduur).replace(u'.', u':') + u';';
+    r += u'"' + VoorbehoudTekst(rij.veld(VoorbehoudT), rij.veld(Voorbehoudu), rij.veld(OpmOffScheids)) + u'"';
     return r;
 }
 

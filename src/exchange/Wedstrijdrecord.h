@@ -14,8 +14,10 @@
 
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace exchange {
 
@@ -43,6 +45,15 @@ struct Recordgegevens
 
     /** Reads the provinces and the option from the database, the width from the shared state. */
     static Recordgegevens lezen(db::Database& d);
+
+    /** Where the columns of a record stand in the rows of one recordset; found once per set of columns. */
+    struct Kolommen
+    {
+        int aantal = -1;
+        QString eerste;
+        std::vector<int> plaats;
+    };
+    mutable std::shared_ptr<Kolommen> kolommen = std::make_shared<Kolommen>();
 };
 
 /** How the caller sees the match: its line-up size, its team size and its flags. */

@@ -239,6 +239,17 @@ qint64 aantalLezen(Lezer& lezer, const QString& sectie)
     return aantal;
 }
 
+// A text that reads as a number as a whole, with "." or "," as the decimal separator.
+bool alsGetal(const QString& tekst, double& getal)
+{
+    QString t = tekst.trimmed();
+    bool ok = false;
+    getal = t.toDouble(&ok);
+    if (!ok && t.count(u',') == 1 && !t.contains(u'.'))
+        getal = t.replace(u',', u'.').toDouble(&ok);
+    return ok;
+}
+
 void telOvergeslagen(Importverslag& verslag, const QString& reden)
 {
     for (auto& [tekst, aantal] : verslag.overgeslagen) {
@@ -298,6 +309,18 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     }
 
     const int n = static_cast<int>(velden.size());
+    // Which fields hold numbers: a key value that is no number cannot be held by its field.
+    QList<bool> getalveld(n, false);
+    for (int i = 0; i < n; ++i) {
+        for (const db::VeldDef& v : def.velden) {
+            if (v.naam.compare(velden[i], Qt::CaseInsensitive) == 0)
+                getalveld[i] = v.typeWoord == db::TypeWoord::Integer || v.typeWoord == db::TypeWoord::Long
+                               || v.typeWoord == db::TypeWoord::Double;
+        }
+    }
+    const bool leegBijBegin =
+        d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM ") + db::sqlNaam(def.naam) + u')').veld(0).geheel() == 0;
+    QSet<QString> gezien;
     core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
     qint64 teller = 0;
     qint64 gelezen = 0;
@@ -345,20 +368,37 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             plaatsen = sleutelVolgorde(index);
         }
         sleutelwaarden.clear();
-        for (int p : std::as_const(plaatsen))
-            sleutelwaarden << (p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" ")));
-        try {
-            rs.seek(QStringLiteral("="), sleutelwaarden);
-        } catch (const db::DbFout& fout) {
-            if (fout.soort() != db::DbFout::Soort::Conversie)
-                throw;
+        QString sleuteltekst;
+        bool pastNiet = false;
+        for (int p : std::as_const(plaatsen)) {
+            const db::Waarde w = p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" "));
+            sleutelwaarden << w;
+            // The key as the table compares it: a number by its value, a text without regard to case.
+            double getal = 0;
+            if (p >= 0 && getalveld[p]) {
+                if (!alsGetal(w.tekst(), getal))
+                    pastNiet = true;
+                sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
+            } else {
+                sleuteltekst += w.tekst().toLower() + u'\x1f';
+            }
+        }
+        if (pastNiet) {
             telOvergeslagen(verslag, QStringLiteral("van de tabel %1: een sleutel die niet in zijn veld past").arg(tabel));
             continue;
         }
-        if (rs.noMatch())
+        // A table that was empty when the section began holds only rows of this section: a key not
+        // met before in it is new without looking.
+        if (leegBijBegin && !datums && !gezien.contains(sleuteltekst)) {
+            gezien.insert(sleuteltekst);
             rs.addNew();
-        else
-            rs.edit();
+        } else {
+            rs.seek(QStringLiteral("="), sleutelwaarden);
+            if (rs.noMatch())
+                rs.addNew();
+            else
+                rs.edit();
+        }
         for (int i = 0; i < n; ++i) {
             try {
                 rs.zet(velden[i], waarden[i]);

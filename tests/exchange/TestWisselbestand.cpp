@@ -297,6 +297,8 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
     const QByteArray bestand = core::naarAnsi(
         "2010-2011\r\n"
         "###Datums\r\n 2 \r\n2010-2011;18-09-2010;H;;;;;;\r\n2010-2011;25-09-2010;H;06;;;;;\r\n###\r\n"
+        "###Lokalen\r\n 1 \r\n;Zaal;Straat;2000;Gemeente;;\r\n###\r\n"
+        "###Leden\r\n 2 \r\n100001;A;B;Eerste;;;;;001;;;1;N;;\r\n100001;A;B;Tweede;;;;;001;;;1;N;;\r\n###\r\n"
         "\r\n"
         "###ingevulde Wedstrijden\r\n 5 \r\n"
         // Found through province 1 although its abbreviation is written with a dot; a "-" official is none.
@@ -316,11 +318,14 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
     EXPECT_EQ(ImportMelding(v),
               "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
               "- 1 rij(en) van de tabel Datums: een speeldatum zonder weeknummer\r\n"
+              "- 1 rij(en) van de tabel Lokalen: een sleutel die niet in zijn veld past\r\n"
               "- 3 ingevulde wedstrijd(en):\r\n"
               "   wedstrijd PANT-H-05-99 van 2010-2011: de wedstrijd staat niet in de kalender\r\n"
               "   wedstrijd PANT-H-05-13 van 2010-2011: de reeks Z staat niet in de tabel Reeksen\r\n"
               "   wedstrijd POVL-H-05-12 van 2010-2011: provincie 7 staat niet in de tabel Provincies");
     EXPECT_EQ(rijen("Datums", "Datum, WeekNrP"), QStringList({"25-09-2010|06"}));
+    EXPECT_EQ(rijen("Leden", "CompNr, Naam"), QStringList({"100001|Tweede"})) << "a key met twice in a section is one row";
+    EXPECT_EQ(aantal("Lokalen"), 0);
 
     const auto blad = [this](const QString& kolommen) { return rijen("Matchen", kolommen, "WedstrNr = 'PAH05012'"); };
     EXPECT_EQ(blad("THUISSP1, THUISSP2, THUISSP3, AFWTH1, AFWTH2, AFWTH3, AFWTH4, OPMERK1, UITSP3, OPMERK2"),
