@@ -9,8 +9,8 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/Diensten.h"
 #include "core/FolderOpenen.h"
-#include "core/Tekst.h"
 #include "core/Opstart.h"
+#include "core/Tekst.h"
 #include "ui/Meldingen.h"
 
 #include <QDir>
