@@ -7,6 +7,7 @@
 // A service that is not wired is nullptr: the menu item that needs it does nothing.
 
 #include <QString>
+#include <QStringList>
 
 class FrmWedstrijdInput;
 
@@ -139,6 +140,11 @@ public:
     virtual void TabelKopieren(const QString& bron, const QString& doel) = 0;
     /** Drops a table of Tabellen.mdb; a table that is not there is left alone. */
     virtual void TabelVerwijderen(const QString& tabel) = 0;
+    /**
+     * The field names of a table as the named dictionary table of Tabellen.mdb lists them, in their
+     * order (column Volgorde); empty when it lists none.
+     */
+    virtual QStringList StructuurVelden(const QString& structuur, const QString& tabel) = 0;
 };
 
 struct Diensten

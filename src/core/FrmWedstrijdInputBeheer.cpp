@@ -1,12 +1,16 @@
-// The main window's season data actions that run in the preparation window: initialising the
-// database for a new season (with its archive copy), re-indexing, renewing, and wiping every
-// strength list.
+// The main window's season data actions that run in the preparation window: importing Export.ttr,
+// initialising the database for a new season (with its archive copy), re-indexing, renewing, and
+// wiping every strength list.
 
 #include "FrmWedstrijdInput.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/Diensten.h"
+#include "core/FolderOpenen.h"
 #include "core/Opstart.h"
+#include "core/Tekst.h"
 #include "ui/Meldingen.h"
 
 #include <QDir>
@@ -65,6 +69,54 @@ QString archiefMaken(const QString& bron, const QString& archief, const QHash<QS
 }
 
 } // namespace
+
+void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
+{
+    core::Algemeen& a = algemeen();
+    core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("Import"));
+    if (!u)
+        return;
+    if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),
+                                    QStringLiteral("De gegevens uit 'Export.ttr' worden geïmporteerd. Doorgaan ?")))
+        return;
+    const QString map = core::MapKiezen(
+        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    // No folder at all (none chosen, none in the options) is not the working folder.
+    if (map.isEmpty() || core::bestandZoeken(map, QStringLiteral("Export.ttr")).isEmpty()) {
+        ui::meldingen().kritiek(QStringLiteral("Import Interclubgegevens"),
+                                QStringLiteral("Het bestand \"Export.ttr\" werd niet gevonden in de map \"") + map
+                                    + QStringLiteral("\" !"));
+        return;
+    }
+    LabX1->setText(map);
+    LabX->setText(QStringLiteral("Import"));
+    uitschakelen();
+    u->VoorbereidenUitvoeren();
+
+    // The options that the file may have replaced.
+    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+    const auto optie = [&a](const QString& soort) {
+        db::Recordset rs = a.dbGegevens.openRecordset(QStringLiteral("SELECT Item From Opties WHERE Soort = ?"), {soort});
+        return rs.eof() ? db::Waarde::null() : rs.veld(0);
+    };
+    const double provincie = core::Val(f.Inhoud(optie(QStringLiteral("Provincie"))));
+    a.strProvincie = core::ProvincieNaam(db::Waarde(provincie));
+    a.strProvincieAfkorting = core::ProvincieAfkorting(db::Waarde(provincie));
+    const db::Waarde clubNr = optie(QStringLiteral("ClubNr"));
+    a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
+    a.strClubProv = db::Waarde(core::Val(f.Inhoud(optie(QStringLiteral("ClubProv"))))).tekst();
+    a.strClubProvAfkorting = core::ProvincieAfkorting(a.strClubProv);
+
+    if (LstSeizoen->currentRow() >= 0) {
+        lijstKiezen(LstSeizoen, LstSeizoen->currentRow());
+    } else {
+        a.blnEventsActief = false;
+        if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+            b->Blanco();
+        bladVergrendelen(false);
+        a.blnEventsActief = true;
+    }
+}
 
 void FrmWedstrijdInput::MnuBeheerInitialiseren_Click()
 {

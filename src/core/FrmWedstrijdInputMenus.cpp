@@ -212,12 +212,6 @@ void FrmWedstrijdInput::MnuBeheerGegevensExport_Click()
         u->UitslagenExporteren(clubcode(), 1);
 }
 
-void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
-{
-    // Reading Export.ttr is not in the program yet.
-    uitwisselingVoor(QStringLiteral("Import"));
-}
-
 void FrmWedstrijdInput::MnuBeheerGegevensExportTTR_Click()
 {
     core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("ClubProgrammaInterclub"));

@@ -2,9 +2,11 @@
 
 #include "core/Algemeen.h"
 #include "core/Diensten.h"
+#include "core/FolderOpenen.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/MDIFrm.h"
 #include "db/Database.h"
+#include "exchange/Wisselbestand.h"
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
@@ -170,7 +172,9 @@ void FrmVoorbereiden::Command1_Click()
             if (onderhoud)
                 onderhoud->DatabaseVernieuwen(*this);
         } else if (woord == u"Import") {
-            // Reading Export.ttr comes with the file exchange.
+            titel = QStringLiteral("Importeren");
+            if (onderhoud)
+                importeren(*onderhoud);
         } else if (woord == u"Initialiseren") {
             titel = QStringLiteral("Database Initialiseren");
             if (onderhoud) {
@@ -185,7 +189,9 @@ void FrmVoorbereiden::Command1_Click()
             if (onderhoud)
                 onderhoud->TabelLeegmaken(QStringLiteral("Sterktelijst"), *this);
         } else if (woord == u"ClubProgrammaInterclub") {
-            // Writing Export.ttr comes with the file exchange.
+            titel = QStringLiteral("Exporteren naar export.ttr");
+            if (onderhoud)
+                exporteren(*onderhoud);
         }
     } catch (const core::ActieFout& fout) {
         ui::meldingen().kritiek(titel, fout.tekst());
@@ -193,4 +199,34 @@ void FrmVoorbereiden::Command1_Click()
         ui::meldingen().kritiek(titel, QStringLiteral("De actie werd afgebroken:\n\n") + fout.tekst());
     }
     Picture1->leegmaken();
+}
+
+void FrmVoorbereiden::importeren(core::IOnderhoud& onderhoud)
+{
+    const QString titel = QStringLiteral("Importeren");
+    const QString map = FrmWedstrijdInput::standaard().LabX1->text();
+    exchange::Importverslag verslag;
+    // One transaction: a malformed file or any failure leaves the database as it was.
+    try {
+        verslag = exchange::ImportUitvoeren(map, onderhoud, *this);
+    } catch (const core::ActieFout& fout) {
+        ui::meldingen().kritiek(titel, QStringLiteral("Het bestand \"Export.ttr\" kon niet geïmporteerd worden:\r\n\r\n")
+                                           + fout.tekst() + QStringLiteral("\r\n\r\nDe database werd niet gewijzigd."));
+        return;
+    } catch (const db::DbFout& fout) {
+        ui::meldingen().kritiek(titel, QStringLiteral("Het importeren werd afgebroken:\r\n\r\n") + fout.tekst()
+                                           + QStringLiteral("\r\n\r\nDe database werd niet gewijzigd."));
+        return;
+    }
+    ui::meldingen().waarschuwing(titel, exchange::ImportMelding(verslag));
+}
+
+void FrmVoorbereiden::exporteren(core::IOnderhoud& onderhoud)
+{
+    const QString titel = QStringLiteral("Exporteren naar export.ttr");
+    const core::Algemeen& a = core::algemeen();
+    const QString map = core::MapKiezen(
+        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    const exchange::Exportverslag verslag = exchange::ExportUitvoeren(map, a.strGekozenSeizoen, onderhoud, *this);
+    ui::meldingen().waarschuwing(titel, exchange::ExportMelding(verslag, map));
 }

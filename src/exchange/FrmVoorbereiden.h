@@ -12,6 +12,10 @@
 
 class QPushButton;
 
+namespace core {
+class IOnderhoud;
+}
+
 /** The progress box: a picture that keeps what was drawn on it until it is cleared. */
 class Voortgangsvak : public QWidget
 {
@@ -85,6 +89,10 @@ private:
     FrmVoorbereiden();
     void Form_Load();
     void Form_QueryUnload();
+    /** "Import": Export.ttr of the folder in the main window's LabX1 read into the database. */
+    void importeren(core::IOnderhoud& onderhoud);
+    /** "ClubProgrammaInterclub": Export.ttr written into the folder the user chooses. */
+    void exporteren(core::IOnderhoud& onderhoud);
 
     bool m_open = false;
 };

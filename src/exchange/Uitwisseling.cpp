@@ -1,7 +1,16 @@
 #include "Uitwisseling.h"
 
 #include "FrmVoorbereiden.h"
+#include "Uitslagen.h"
 
+#include "core/Algemeen.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/FolderOpenen.h"
+#include "core/FrmWedstrijdInput.h"
+#include "core/Voortgang.h"
+#include "ui/Meldingen.h"
+
+#include <QListWidget>
 #include <QPushButton>
 
 namespace exchange {
@@ -19,14 +28,34 @@ void Uitwisseling::VoorbereidenUitvoeren()
 
 void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnummer)
 {
-    Q_UNUSED(clubcode);
     Q_UNUSED(bestandsnummer);
+    const core::Algemeen& a = core::algemeen();
+    FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
+    const QString datum = f.LstSpeelweek->currentItem() ? f.LstSpeelweek->currentItem()->text() : QString();
+    if (!core::IsDatum(datum))
+        return;
+    const QString titel = QStringLiteral("Exporteren");
+    const QString map = core::MapKiezen(
+        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    if (map.isEmpty()) {
+        ui::meldingen().kritiek(titel, QStringLiteral("Er werd geen map gekozen en in de opties staat geen map "
+                                                      "'Import/Export'.\r\n\r\nEr werd niets geëxporteerd."));
+        return;
+    }
+    try {
+        const Uitslagenverslag verslag = UitslagenSchrijven(clubcode, datum, map);
+        ui::meldingen().informatie(titel, UitslagenMelding(verslag, datum, map));
+    } catch (const core::ActieFout& fout) {
+        ui::meldingen().kritiek(titel, fout.tekst());
+    } catch (const db::DbFout& fout) {
+        ui::meldingen().kritiek(titel, QStringLiteral("De export werd afgebroken:\r\n\r\n") + fout.tekst());
+    }
+    f.lijstTekstKiezen(f.LstSpeelweek, datum);
 }
 
-bool Uitwisseling::beschikbaar(const QString& opdrachtwoord) const
+bool Uitwisseling::beschikbaar(const QString&) const
 {
-    return opdrachtwoord != u"Import" && opdrachtwoord != u"ClubProgrammaInterclub"
-           && opdrachtwoord != u"UitslagenExporteren";
+    return true;
 }
 
 } // namespace exchange

@@ -11,9 +11,12 @@ class Uitwisseling : public core::IUitwisseling
 public:
     /** Shows the preparation window, presses its start button and unloads it again. */
     void VoorbereidenUitvoeren() override;
-    /** The results file comes with the file exchange; nothing is written yet. */
+    /**
+     * Writes the results file of the play date that the main window shows into the folder the user
+     * chooses (the import/export folder when cancelled) and tells the user what was written.
+     */
     void UitslagenExporteren(const QString& clubcode, int bestandsnummer) override;
-    /** Export.ttr and the results file come with the file exchange; the season's data actions are here. */
+    /** Every action of the preparation window and the results file are there. */
     bool beschikbaar(const QString& opdrachtwoord) const override;
 };
 

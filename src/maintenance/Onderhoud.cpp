@@ -564,6 +564,19 @@ void TabelVerwijderen(const QString& tabel)
     tabellen.sluiten();
 }
 
+QStringList StructuurVelden(const QString& structuur, const QString& tabel)
+{
+    Database tabellen = tabellenOpenen();
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
+                                              + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
+                                          {tabel});
+    QStringList namen;
+    for (; !rs.eof(); rs.moveNext())
+        namen << rs.veld(0).tekst();
+    tabellen.sluiten();
+    return namen;
+}
+
 void zetVernieuwOnderbreking(std::function<void(VernieuwStap)> f)
 {
     onderbreking() = std::move(f);
@@ -597,6 +610,11 @@ void Onderhoud::TabelKopieren(const QString& bron, const QString& doel)
 void Onderhoud::TabelVerwijderen(const QString& tabel)
 {
     maintenance::TabelVerwijderen(tabel);
+}
+
+QStringList Onderhoud::StructuurVelden(const QString& structuur, const QString& tabel)
+{
+    return maintenance::StructuurVelden(structuur, tabel);
 }
 
 } // namespace maintenance

@@ -69,6 +69,8 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang);
 void TabelKopieren(const QString& bron, const QString& doel);
 /** Drops a table of Tabellen.mdb; one that is not there is left alone. */
 void TabelVerwijderen(const QString& tabel);
+/** The field names that a dictionary table of Tabellen.mdb gives a table, in the order of column Volgorde. */
+QStringList StructuurVelden(const QString& structuur, const QString& tabel);
 
 /** The points of a renewal at which a test may interrupt it (by throwing). */
 enum class VernieuwStap
@@ -89,6 +91,7 @@ public:
     void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang) override;
     void TabelKopieren(const QString& bron, const QString& doel) override;
     void TabelVerwijderen(const QString& tabel) override;
+    QStringList StructuurVelden(const QString& structuur, const QString& tabel) override;
 };
 
 } // namespace maintenance

@@ -131,7 +131,8 @@ void provincieSeizoenMaken(db::Database& d, const Provinciegrootte& g)
         Wedstrijd w;
         w.seizoen = seizoen;
         w.weekNr = QStringLiteral("%1").arg(week + 1, 2, 10, QLatin1Char('0'));
-        w.wedstrNr = QStringLiteral("PAH%1%2").arg(w.weekNr).arg(i, 4, 10, QLatin1Char('0'));
+        // The competition's form: level, province, category, week and three digits.
+        w.wedstrNr = QStringLiteral("PAH%1%2").arg(w.weekNr).arg(i % perWeek, 3, 10, QLatin1Char('0'));
         w.reeksNr = reeksen[reeks];
         w.datum = eerste.addDays(7 * week).toString(QStringLiteral("dd-MM-yyyy"));
         w.lkThuis = clubNrs[thuis];

@@ -1,0 +1,81 @@
+#pragma once
+
+// The filled-in matches in Export.ttr: the section "###ingevulde Wedstrijden" with one result line
+// per match whose sheet is complete, and taking those lines back onto the sheets of another
+// installation.
+
+#include "core/Voortgang.h"
+#include "db/Database.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace exchange {
+
+/** The section of filled-in matches as it goes into the file. */
+struct IngevuldeSectie
+{
+    QStringList regels;       ///< header, count, one result line per match, "###"; empty without any match
+    int wedstrijden = 0;      ///< result lines written
+    QStringList overgeslagen; ///< matches that could not be written, each with the reason
+};
+
+/**
+ * Marks every match complete or not and writes the result line of every complete one, in the order
+ * of the level letter, with its progress.
+ */
+IngevuldeSectie IngevuldeWedstrijdenExporteren(const QString& omschrijving, core::IVoortgang& voortgang);
+
+/** What one result line of a filled-in match says, before its match is known. */
+struct IngevuldRecord
+{
+    QString seizoen;          ///< 11 gives 2010-2011
+    QString niveau;           ///< the level letter: P, S, N or L
+    QString provincieNr;      ///< "10", "1", "3", "7" or "8" for a provincial code; empty otherwise
+    QString categorie;        ///< H, D, V or J
+    QString week;
+    QString cijfers;          ///< the match's last three digits
+    QString velden[10];       ///< fields 1 to 10 as they stand
+};
+
+/**
+ * Splits a result line into its fields and reads season, level, province, category, week and digits.
+ * @throw RecordFout when the line has fewer than ten fields or its season or match field cannot be read
+ */
+IngevuldRecord IngevuldRecordLezen(const QString& regel);
+
+/** Takes the result lines of filled-in matches onto the sheets of their matches. */
+class IngevuldeWedstrijdenLezer
+{
+public:
+    /** Reads the matches and divisions that a record may name (once per section). */
+    IngevuldeWedstrijdenLezer();
+
+    /**
+     * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
+     * points of the record into its match; values the record leaves empty are not written.
+     * @return empty when the record was taken in; otherwise why it was passed over (its match, its
+     *         division or its province is not in the database)
+     * @throw RecordFout when the record cannot be read
+     */
+    QString inlezen(const QString& regel);
+
+private:
+    struct Match
+    {
+        QString seizoen;
+        QString soortComp;
+        QString herDam;
+        QString wedstrNr;
+        QString provThuis;
+        QString reeksNr;
+    };
+    QHash<QString, QList<Match>> m_matchen; ///< by season, level, category, first letter and last three characters
+    QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
+    QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
+    db::Recordset m_tabel;                   ///< Matchen, by its index WedstrNr
+};
+
+} // namespace exchange

@@ -1,0 +1,272 @@
+#include "Uitslagen.h"
+
+#include "Wedstrijdrecord.h"
+
+#include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
+#include "core/Ansi.h"
+#include "core/Tekst.h"
+#include "core/Voortgang.h"
+
+
+using core::algemeen;
+
+namespace exchange {
+
+namespace {
+
+bool gevuld(const db::Recordset& rij, const QString& veld)
+{
+    return !core::objAlgemeneFuncties().Inhoud(rij.veld(veld)).tekst().isEmpty();
+}
+
+bool plaatsenGevuld(const db::Recordset& rij, const QString& kolom, int plaatsen)
+{
+    for (int k = 1; k <= plaatsen; ++k) {
+        if (!gevuld(rij, kolom + QString::number(k)))
+            return false;
+    }
+    return true;
+}
+
+// Every game marker of the match filled: 7 games for two players, 10 for three, 16 otherwise.
+bool spellenGevuld(const db::Recordset& rij, int spelers)
+{
+    const int aantal = spelers == 2 ? 7 : spelers == 3 ? 10 : 16;
+    for (int i = 1; i <= aantal; ++i) {
+        if (!gevuld(rij, QStringLiteral("W%1").arg(i, 2, 10, QLatin1Char('0'))))
+            return false;
+    }
+    return true;
+}
+
+bool isJ(const db::Recordset& rij, const QString& veld)
+{
+    return rij.veld(veld).tekst() == u"J";
+}
+
+QString regeleinde()
+{
+    return QStringLiteral("\r\n");
+}
+
+} // namespace
+
+Reeks ReeksZoeker::zoeken(const db::Recordset& rij)
+{
+    const QString seizoen = rij.veld(QStringLiteral("Seizoen")).tekst();
+    const QString soort = rij.veld(QStringLiteral("SoortComp")).tekst();
+    const QString herDam = rij.veld(QStringLiteral("HerDam")).tekst();
+    const QString reeksNr = rij.veld(QStringLiteral("ReeksNr")).tekst();
+    const QString sleutel = seizoen + u'\x1f' + soort + u'\x1f' + herDam + u'\x1f' + reeksNr;
+    const auto bekend = m_reeksen.constFind(sleutel);
+    if (bekend != m_reeksen.constEnd())
+        return *bekend;
+    Reeks r;
+    db::Recordset rs = algemeen().dbGegevens.openRecordset(
+        QStringLiteral("SELECT Naam, AtlIndividueleMatchen FROM Reeksen WHERE Seizoen = ? AND Soort = ? "
+                       "AND Herdam = ? AND ReeksNr = ? ORDER BY rowid"),
+        {seizoen, soort, herDam, reeksNr});
+    if (!rs.eof()) {
+        r.gevonden = true;
+        r.naam = rs.veld(0).tekst();
+        r.spelers = static_cast<int>(LeidendGetal(rs.veld(1).tekst()));
+    }
+    m_reeksen.insert(sleutel, r);
+    return r;
+}
+
+Clubcode ClubcodeLezen(const QString& clubcode)
+{
+    Clubcode c;
+    c.clubNr = core::Right(clubcode, 3);
+    c.provincie = c.clubNr.isEmpty() ? clubcode : QString(clubcode).remove(c.clubNr);
+    if (c.provincie == u"B")
+        c.provincie = QStringLiteral("BBW");
+    else if (c.provincie == u"O")
+        c.provincie = QStringLiteral("OVL");
+    else if (c.provincie == u"VB")
+        c.provincie = QStringLiteral("VLB");
+    c.provincieNr = core::ProvincieNr(c.provincie, 4);
+    c.povl = c.clubNr == u"247" && c.provincie == u"VLB";
+    return c;
+}
+
+QString WedstrijdNoemen(const db::Recordset& rij)
+{
+    return QStringLiteral("- Wedstrijd \"") + rij.veld(QStringLiteral("WedstrNr")).tekst().replace(u'Q', u'P')
+           + QStringLiteral(": ") + rij.veld(QStringLiteral("nmthuis")).tekst() + QStringLiteral(" - ")
+           + rij.veld(QStringLiteral("nmuit")).tekst() + u'"';
+}
+
+Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datum, const QString& map)
+{
+    const Clubcode club = ClubcodeLezen(clubcode);
+    if (club.provincieNr < 0)
+        throw core::ActieFout(QStringLiteral("De clubcode \"%1\" hoort bij geen enkele provincie. Kies de provincie "
+                                             "van de club in de opties.\r\n\r\nEr werd niets geëxporteerd.")
+                                  .arg(clubcode));
+    Uitslagenverslag verslag;
+    verslag.bestandsnaam = clubcode + u'-' + core::DatumTekst(datum) + QStringLiteral(".ttr");
+    verslag.pad = map + verslag.bestandsnaam;
+
+    db::Database& d = algemeen().dbGegevens;
+    const Recordgegevens gegevens = Recordgegevens::lezen(d);
+    const QString provincie = QString::number(club.provincieNr);
+    db::Recordset rij = d.openRecordset(
+        QStringLiteral("SELECT * FROM Matchen WHERE Datum = ? AND ((ProvThuis = ? AND LKTHUIS = ?) OR "
+                       "((ProvUIT = ? AND LKUIT = ?) AND (FORFAITTH = 'J' OR LKTHUIS = 'Vrij'))) "
+                       "ORDER BY SoortComp ASC, rowid"),
+        {core::DatumTekst(datum), provincie, club.clubNr, provincie, club.clubNr});
+
+    ReeksZoeker reeksen;
+    QStringList regels;
+    QString superDubbel = QStringLiteral("J");
+    for (; !rij.eof(); rij.moveNext()) {
+        const Reeks reeks = reeksen.zoeken(rij);
+        if (!reeks.gevonden) {
+            verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
+            continue;
+        }
+        if (core::Val(rij.veld(QStringLiteral("Soort"))) == 4) {
+            if (!gegevens.superDubbel) {
+                verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (de optie 'SuperDubbelSpelen' ontbreekt)");
+                continue;
+            }
+            superDubbel = *gegevens.superDubbel;
+        }
+        const int a = reeks.spelers;
+        Recordkenmerken k;
+        k.spelersPerPloeg = a;
+        k.plaatsen = a == 2 ? (superDubbel == u"J" ? 3 : 4) : a;
+        const QString naam = core::LCase(reeks.naam);
+        k.vrijetijd = naam.contains(u"vrijetijd");
+        k.limburg = naam.contains(u" - prov. limburg - ");
+        const bool forfaitThuis = isJ(rij, QStringLiteral("forfaitth"));
+        const bool forfaitUit = isJ(rij, QStringLiteral("forfaituit"));
+        const bool vrijThuis = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst());
+        const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
+        k.forfait = forfaitThuis || forfaitUit;
+        k.vrijePlaats = vrijThuis || vrijUit;
+        k.povl = club.povl;
+        const bool eigenThuis = rij.veld(QStringLiteral("LKThuis")).tekst() == club.clubNr
+                                && rij.veld(QStringLiteral("ProvThuis")).tekst() == provincie;
+        const QString eigenKant = eigenThuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP");
+
+        bool compleet;
+        if (forfaitThuis)
+            compleet = plaatsenGevuld(rij, eigenKant, k.plaatsen);
+        else if (vrijThuis)
+            compleet = plaatsenGevuld(rij, QStringLiteral("UITSP"), k.plaatsen);
+        else if (forfaitUit)
+            compleet = plaatsenGevuld(rij, eigenKant, k.plaatsen);
+        else if (vrijUit)
+            compleet = plaatsenGevuld(rij, QStringLiteral("THUISSP"), k.plaatsen);
+        else
+            compleet = plaatsenGevuld(rij, QStringLiteral("THUISSP"), k.plaatsen)
+                       && plaatsenGevuld(rij, QStringLiteral("UITSP"), k.plaatsen);
+        if (compleet && !k.forfait && !k.vrijePlaats)
+            compleet = spellenGevuld(rij, a);
+
+        if (!compleet) {
+            verslag.onvolledig << WedstrijdNoemen(rij);
+            continue;
+        }
+        try {
+            regels << WedstrijdRecordMaken(rij, k, gegevens);
+        } catch (const RecordFout& fout) {
+            verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
+        }
+    }
+
+    QString fout;
+    if (!core::ansiBestandSchrijven(verslag.pad, regels, &fout))
+        throw core::ActieFout(fout + QStringLiteral("\r\n\r\nEr werd niets geëxporteerd."));
+    verslag.geschreven = static_cast<int>(regels.size());
+    return verslag;
+}
+
+QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, const QString& map)
+{
+    const QString n = regeleinde();
+    QString tekst = QStringLiteral("Het bestand \"") + verslag.bestandsnaam + QStringLiteral("\" (wedstrijden van ") + datum
+                    + QStringLiteral(") werd opgeslagen in de map \"") + map + QStringLiteral("\".") + n
+                    + QStringLiteral("Voer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, "
+                                     "naar de interclubleider.");
+    if (!verslag.onvolledig.isEmpty())
+        tekst += n + n + QStringLiteral("Volgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
+                                        "ingevuld zijn:")
+                 + n + n + verslag.onvolledig.join(n) + n + n;
+    if (!verslag.nietGemaakt.isEmpty())
+        tekst += (verslag.onvolledig.isEmpty() ? n + n : QString())
+                 + QStringLiteral("Volgende wedstrijd(en) konden niet geëxporteerd worden:") + n + n
+                 + verslag.nietGemaakt.join(n) + n;
+    return tekst;
+}
+
+QStringList IngevuldeWedstrijdenMarkeren()
+{
+    db::Database& d = algemeen().dbGegevens;
+    QStringList zonderReeks;
+    ReeksZoeker reeksen;
+    // Only the columns that the judgement reads.
+    QStringList kolommen{"rowid AS Rijnummer", "Seizoen", "SoortComp", "HerDam", "ReeksNr", "WedstrNr", "nmthuis", "nmuit",
+                         "forfaitth", "forfaituit", "Ingeput"};
+    for (int k = 1; k <= 4; ++k)
+        kolommen << QStringLiteral("THUISSP%1").arg(k) << QStringLiteral("UITSP%1").arg(k);
+    for (int g = 1; g <= 16; ++g)
+        kolommen << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+    db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
+                                        + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
+    // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then the games.
+    const auto leeg = [&rij](int kolom) { return core::objAlgemeneFuncties().Inhoud(rij.veld(kolom)).tekst().isEmpty(); };
+    const auto thuis = [](int k) { return 11 + (k - 1) * 2; };
+    const auto uit = [](int k) { return 12 + (k - 1) * 2; };
+    const auto spel = [](int g) { return 19 + g - 1; };
+    QList<qint64> wordtJ;
+    QList<qint64> wordtN;
+    for (; !rij.eof(); rij.moveNext()) {
+        const Reeks reeks = reeksen.zoeken(rij);
+        bool compleet = false;
+        if (reeks.gevonden) {
+            const int a = reeks.spelers;
+            const int plaatsen = std::min(a == 2 ? 3 : a, 4);
+            const int spellen = a == 2 ? 7 : a == 3 ? 10 : 16;
+            const bool forfait = rij.veld(8).tekst() == u"J" || rij.veld(9).tekst() == u"J";
+            const bool vrijUit = IsVrijePlaats(rij.veld(7).tekst());
+            compleet = true;
+            for (int k = 1; compleet && k <= plaatsen; ++k)
+                compleet = !leeg(thuis(k));
+            if (compleet && !forfait && !vrijUit) {
+                for (int k = 1; compleet && k <= plaatsen; ++k)
+                    compleet = !leeg(uit(k));
+                for (int g = 1; compleet && g <= spellen; ++g)
+                    compleet = !leeg(spel(g));
+            }
+        } else if (!leeg(thuis(1)) || !leeg(spel(1))) {
+            zonderReeks << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
+        }
+        const QString merk = compleet ? QStringLiteral("J") : QStringLiteral("N");
+        if (rij.veld(10).tekst() != merk)
+            (compleet ? wordtJ : wordtN) << rij.veld(0).geheel();
+    }
+    // The changed rows in blocks, each block one statement.
+    db::Transactie transactie(d);
+    for (const auto& [merk, rijen] : {qMakePair(QStringLiteral("J"), wordtJ), qMakePair(QStringLiteral("N"), wordtN)}) {
+        for (qsizetype van = 0; van < rijen.size(); van += 500) {
+            const QList<qint64> blok = rijen.mid(van, 500);
+            QList<db::Waarde> waarden{merk};
+            QStringList vragen;
+            for (qint64 r : blok) {
+                waarden << db::Waarde(r);
+                vragen << QStringLiteral("?");
+            }
+            d.uitvoeren(QStringLiteral("UPDATE Matchen SET Ingeput = ? WHERE rowid IN (") + vragen.join(u',') + u')', waarden);
+        }
+    }
+    transactie.vastleggen();
+    return zonderReeks;
+}
+
+} // namespace exchange

@@ -1,0 +1,79 @@
+#pragma once
+
+// The results file of a play date: one result line per complete match of the own club on that
+// date, for upload to the competition's website; and the marking of every match as complete or not,
+// which the export of filled-in matches relies on.
+
+#include "db/Database.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace exchange {
+
+/** What the results file of a play date became. */
+struct Uitslagenverslag
+{
+    QString bestandsnaam;     ///< the club code, "-", the date and ".ttr"
+    QString pad;              ///< the whole path of the file written
+    int geschreven = 0;       ///< result lines in the file
+    QStringList onvolledig;   ///< one line per match left out because its sheet is not complete
+    QStringList nietGemaakt;  ///< one line per match whose result line could not be made, with the reason
+};
+
+/** The province code of the competition and the club number that a club code holds. */
+struct Clubcode
+{
+    QString clubNr;       ///< its last three characters
+    QString provincie;    ///< the rest, with B, O and VB written as BBW, OVL and VLB
+    int provincieNr = -1; ///< the province whose TabT that is; -1 when none
+    bool povl = false;    ///< club 247 of VLB: every provincial match is coded POVL
+};
+Clubcode ClubcodeLezen(const QString& clubcode);
+
+/**
+ * Writes the results file of the play date into the folder: the own club's home matches of that
+ * date, and its away matches whose home team forfeited or is a free place, each as a result line
+ * when its sheet is complete. The file is written under a temporary name and replaces a file of the
+ * same name only when it is complete.
+ * @param clubcode the own club's province abbreviation without dots and its number (VB123)
+ * @param datum the play date as the main window shows it
+ * @param map the folder, ending in a separator
+ * @throw core::ActieFout when the club code names no province or the file cannot be written
+ */
+Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datum, const QString& map);
+
+/** The closing message of the results file. */
+QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, const QString& map);
+
+/**
+ * Marks every match in Matchen.Ingeput as complete ("J") or not ("N"); only rows whose mark changes
+ * are written, in one transaction.
+ * @return one line per match with something on its sheet whose division is not in Reeksen (marked "N")
+ */
+QStringList IngevuldeWedstrijdenMarkeren();
+
+/** A match's division: its name and players per team. */
+struct Reeks
+{
+    bool gevonden = false;
+    QString naam;
+    int spelers = 0;
+};
+
+/** The divisions of matches, looked up by season, level, category and number, each once. */
+class ReeksZoeker
+{
+public:
+    /** The division of the match row on which the recordset stands. */
+    Reeks zoeken(const db::Recordset& rij);
+
+private:
+    QHash<QString, Reeks> m_reeksen;
+};
+
+/** The text that names a match in the closing messages: "- Wedstrijd "<number>: <home> - <away>"". */
+QString WedstrijdNoemen(const db::Recordset& rij);
+
+} // namespace exchange

@@ -1,0 +1,644 @@
+#include "Wisselbestand.h"
+
+#include "IngevuldeWedstrijden.h"
+#include "Wedstrijdrecord.h"
+
+#include "core/Algemeen.h"
+#include "core/Ansi.h"
+#include "core/Diensten.h"
+#include "core/Opstart.h"
+#include "core/Tekst.h"
+#include "db/Hoofdletters.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+
+using core::algemeen;
+
+namespace exchange {
+
+namespace {
+
+struct Sectie
+{
+    const char* tabel;
+    const char* omschrijving; ///< for the progress caption of the import
+    int stap;                 ///< the import's progress step
+    const char* velden;
+};
+
+// The tables that the file can carry, with the fields of their sections in the order of the table
+// structure.
+const Sectie Secties[] = {
+    {"Leden", "de gegevens van de leden", 1,
+     "compnr achternaam voornaam naam geboortedatum geslacht klasdames klasheren clubnummer medischekeuring recint "
+     "provincie geschrapt leeftijdsreeks"},
+    {"Alternatief", "de toegevoegde spelers", 10,
+     "clubnummer ploegnaam soort volgnummer index computernummer naam klassering provincie"},
+    {"Opties", "de opties", 10, "soort item afkorting"},
+    {"Clubs", "de gegevens van de clubs", 10, "provincie clubnr clubnaam ploegnaam geschrapt importeren"},
+    {"Datums", "de speelweken", 10, "seizoen datum herdam weeknrp weeknrnat weeknrsuper weeknrland id_zelm_reeks"},
+    {"Reeksen", "de reeksen", 10,
+     "id_zelm seizoen reeksnr soort soort1 atlkarakterswnr herdam naam naamafgekort aantploeg atlindividuelematchen "
+     "atlbyes atlwinsets"},
+    {"Matchen", "de interclubkalender", 1,
+     "seizoen soortcomp weeknr heenterug wedstrnr reeksnr herdam dag datum uur provthuis lkthuis nmthuis provuit lkuit "
+     "nmuit zaal"},
+    {"Sterktelijst", "de sterktelijsten", 1,
+     "seizoen provincie clubnummer soort volgorde volgnummer index computernummer naam klassering leeftijdsreeks "
+     "opsterktelijst recreant"},
+    {"Lokalen", "de lokalen", 10, "id naam straat postnummer gemeente id_zelm"},
+    {"rel_club_lokaal", "de lokalen", 10, "clubnummer provincie id_lokaal volgorde"},
+    {"Ploegen", nullptr, 10,
+     "soort reeksnr ploegnr ploegletter clubnr provincie algemeenforfait herdam uurthuismatch dagthuismatch"},
+};
+
+// The export: the ten tables in the order of the file, with their progress caption and step.
+struct ExportTabel
+{
+    const char* tabel;
+    const char* omschrijving;
+    int stap;
+};
+const ExportTabel ExportTabellen[] = {
+    {"Leden", "de gegevens van de leden", 1},   {"Alternatief", "de gegevens van de leden", 1},
+    {"Opties", "de opties", 10},                {"Clubs", "de gegevens van de clubs", 10},
+    {"Datums", "de tabel Datums", 10},          {"Reeksen", "de reeksen", 5},
+    {"Matchen", "de tabel Matchen", 1},         {"Sterktelijst", "de sterktelijsten", 1},
+    {"Lokalen", "de lokalen", 1},               {"rel_club_lokaal", "de lokalen", 1},
+};
+
+// The options that travel with the file.
+const QSet<QString>& exportOpties()
+{
+    static const QSet<QString> opties{"aantal karakters compnr", "munteenheid", "clubnr", "clubprov", "provincie",
+                                      "weergave wedstrijden"};
+    return opties;
+}
+
+// The index by which a row of the file finds its row in the table, and its fields.
+struct Sleutel
+{
+    QString index;
+    QStringList velden;
+};
+
+Sleutel sleutelVan(const QString& tabel)
+{
+    static const QHash<QString, Sleutel> sleutels{
+        {"Leden", {"CompNr", {"compnr"}}},
+        {"Clubs", {"ClubNr", {"provincie", "clubnr"}}},
+        {"Matchen", {"WedstrNr", {"seizoen", "wedstrnr"}}},
+        {"Sterktelijst", {"SpelerZoeken", {"seizoen", "provincie", "clubnummer", "computernummer", "soort"}}},
+        {"Reeksen", {"Soort", {"seizoen", "soort", "herdam", "reeksnr"}}},
+        {"Opties", {"Soort", {"soort"}}},
+        {"Lokalen", {"Import", {"id"}}},
+        {"rel_club_lokaal", {"Import", {"id_lokaal", "clubnummer", "provincie"}}},
+        // The member number is sought as the text it is, so that leading zeros count.
+        {"Alternatief", {"SpelerZoeken", {"computernummer", "soort", "clubnummer", "provincie"}}},
+    };
+    return sleutels.value(tabel);
+}
+
+QString opschrift(const QString& omschrijving, bool importeren)
+{
+    return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
+           + omschrijving + QStringLiteral(" - Even Geduld.....");
+}
+
+const Sectie* sectieVan(const QString& naam)
+{
+    for (const Sectie& s : Secties) {
+        if (naam.compare(QLatin1String(s.tabel), Qt::CaseInsensitive) == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+// The fields of the structure that the section carries, in the structure's order.
+QStringList veldenInSectie(const QStringList& structuur, const QStringList& sectie)
+{
+    QStringList velden;
+    for (const QString& veld : structuur) {
+        if (sectie.contains(veld.toLower()))
+            velden << veld;
+    }
+    return velden;
+}
+
+// A value as it goes into the file: ";" cannot travel and becomes ",", a line break a blank.
+QString waardeVoorBestand(const db::Waarde& w, int& aangepast)
+{
+    QString tekst = w.tekst();
+    if (tekst.contains(u';') || tekst.contains(u'\r') || tekst.contains(u'\n')) {
+        tekst.replace(u';', u',').replace(u'\r', u' ').replace(u'\n', u' ');
+        ++aangepast;
+    }
+    return tekst;
+}
+
+// One table section: header, count, a line per row, end; nothing for a table without rows.
+void sectieSchrijven(QStringList& regels, const QString& tabel, const QString& omschrijving, int stap,
+                     const QStringList& structuur, core::IVoortgang& voortgang, Exportverslag& verslag)
+{
+    db::Database& d = algemeen().dbGegevens;
+    const QStringList velden = veldenInSectie(structuur, SectieVelden(tabel));
+    voortgang.opschriftZetten(opschrift(omschrijving, false));
+
+    // A field that the structure names and the table lacks goes as an empty value.
+    const db::TabelDef def = d.tabelDef(tabel);
+    QSet<QString> kolommen;
+    for (const db::VeldDef& v : def.velden)
+        kolommen.insert(v.naam.toLower());
+    QStringList keuze;
+    for (const QString& veld : velden)
+        keuze << (kolommen.contains(veld.toLower()) ? db::sqlNaam(veld) : QStringLiteral("NULL"));
+    // For Opties the key (the structure's first field) decides which rows go.
+    const bool opties = tabel == u"Opties";
+    const QString sleutelveld = structuur.value(0);
+    if (opties)
+        keuze << (kolommen.contains(sleutelveld.toLower()) ? db::sqlNaam(sleutelveld) : QStringLiteral("NULL"));
+    if (keuze.isEmpty())
+        keuze << QStringLiteral("NULL");
+
+    db::Recordset rs = d.openRecordset(QStringLiteral("SELECT ") + keuze.join(QStringLiteral(", ")) + QStringLiteral(" FROM ")
+                                       + db::sqlNaam(def.naam) + QStringLiteral(" ORDER BY rowid"));
+    const qint64 aantal = rs.recordCount();
+    if (aantal == 0)
+        return;
+    regels << QStringLiteral("###") + tabel << u' ' + QString::number(aantal) + u' ';
+    core::Voortgangsmarkering markering(static_cast<double>(aantal), stap, stap);
+    qint64 teller = 0;
+    const int n = static_cast<int>(velden.size());
+    for (; !rs.eof(); rs.moveNext()) {
+        ++teller;
+        if (!opties || exportOpties().contains(db::kleineLetters(rs.veld(n).tekst()))) {
+            QString regel;
+            for (int i = 0; i < n; ++i)
+                regel += waardeVoorBestand(rs.veld(i), verslag.aangepast) + u';';
+            if (!regel.isEmpty())
+                regels << regel;
+        }
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            voortgang.UpdateProgress(teken);
+    }
+    regels << QStringLiteral("###");
+    verslag.rijen << qMakePair(tabel, aantal);
+}
+
+// The file read line by line, with the number of the line last read.
+class Lezer
+{
+public:
+    explicit Lezer(const QString& pad)
+        : m_bestand(pad)
+    {
+        if (!m_bestand.open(QIODevice::ReadOnly))
+            throw core::ActieFout(QStringLiteral("Het bestand \"%1\" kan niet geopend worden: %2")
+                                      .arg(QDir::toNativeSeparators(pad), m_bestand.errorString()));
+        m_lezer.emplace(&m_bestand);
+    }
+
+    bool lezen(QString& regel)
+    {
+        if (!m_lezer->regelLezen(regel)) {
+            if (m_bestand.error() != QFileDevice::NoError)
+                throw core::ActieFout(QStringLiteral("Het bestand kan niet gelezen worden: ") + m_bestand.errorString());
+            return false;
+        }
+        ++m_nummer;
+        return true;
+    }
+    qint64 nummer() const { return m_nummer; }
+
+private:
+    QFile m_bestand;
+    std::optional<core::AnsiLezer> m_lezer;
+    qint64 m_nummer = 0;
+};
+
+[[noreturn]] void misvormd(qint64 regel, const QString& wat)
+{
+    throw core::ActieFout(QStringLiteral("Regel %1: %2").arg(regel).arg(wat));
+}
+
+// The count line of a section: a whole number, blanks around it allowed.
+qint64 aantalLezen(Lezer& lezer, const QString& sectie)
+{
+    QString regel;
+    if (!lezer.lezen(regel))
+        misvormd(lezer.nummer() + 1, QStringLiteral("het bestand eindigt na de kop van de sectie \"%1\"").arg(sectie));
+    bool ok = false;
+    const qint64 aantal = regel.trimmed().toLongLong(&ok);
+    if (!ok || aantal < 0)
+        misvormd(lezer.nummer(), QStringLiteral("het aantal van de sectie \"%1\" is geen getal (\"%2\")").arg(sectie, regel));
+    return aantal;
+}
+
+// A text that reads as a number as a whole, with "." or "," as the decimal separator.
+bool alsGetal(const QString& tekst, double& getal)
+{
+    QString t = tekst.trimmed();
+    bool ok = false;
+    getal = t.toDouble(&ok);
+    if (!ok && t.count(u',') == 1 && !t.contains(u'.'))
+        getal = t.replace(u',', u'.').toDouble(&ok);
+    return ok;
+}
+
+void telOvergeslagen(Importverslag& verslag, const QString& reden)
+{
+    for (auto& [tekst, aantal] : verslag.overgeslagen) {
+        if (tekst == reden) {
+            ++aantal;
+            return;
+        }
+    }
+    verslag.overgeslagen << qMakePair(reden, qint64(1));
+}
+
+// One table section: each row overwrites the row of its key in the fields the file carries, or is
+// added.
+void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
+                 Importverslag& verslag)
+{
+    const QString tabel = QString::fromLatin1(sectie.tabel);
+    const qint64 kop = lezer.nummer();
+    const QStringList velden = veldenInSectie(structuur, SectieVelden(tabel));
+    if (velden.isEmpty())
+        throw core::ActieFout(QStringLiteral("De tabelstructuur beschrijft de velden van de tabel %1 niet.").arg(tabel));
+    voortgang.opschriftZetten(opschrift(QString::fromLatin1(sectie.omschrijving), true));
+    const qint64 aantal = aantalLezen(lezer, tabel);
+
+    db::Database& d = algemeen().dbGegevens;
+    db::Recordset rs = d.openTabel(tabel);
+    const db::TabelDef def = d.tabelDef(tabel);
+    const auto plaatsVan = [&velden](const QString& veld) -> int {
+        for (int i = 0; i < velden.size(); ++i) {
+            if (velden[i].compare(veld, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return -1;
+    };
+    // The key fields as the file holds them, in the key order of the table's index.
+    const auto sleutelVolgorde = [&](const QString& index) {
+        QList<int> plaatsen;
+        for (const db::IndexDef& i : def.indexen) {
+            if (i.naam.compare(index, Qt::CaseInsensitive) != 0)
+                continue;
+            for (const db::IndexVeldDef& v : i.velden)
+                plaatsen << plaatsVan(v.naam);
+        }
+        return plaatsen;
+    };
+    const Sleutel sleutel = sleutelVan(tabel);
+    const QList<int> sleutelPlaatsen = sleutelVolgorde(sleutel.index);
+    const bool datums = tabel == u"Datums";
+    static const QList<QPair<QString, QString>> weken{{"weeknrp", "ImportP"}, {"weeknrnat", "ImportN"},
+                                                       {"weeknrsuper", "ImportS"}, {"weeknrland", "ImportL"}};
+    QString huidigeIndex;
+    if (!datums) {
+        if (sleutelPlaatsen.isEmpty() || sleutelPlaatsen.contains(-1))
+            throw core::ActieFout(QStringLiteral("De tabel %1 heeft geen index %2 op de velden die het bestand meebrengt.")
+                                      .arg(tabel, sleutel.index));
+        rs.setIndex(sleutel.index);
+    }
+
+    const int n = static_cast<int>(velden.size());
+    // Which fields hold numbers: a key value that is no number cannot be held by its field.
+    QList<bool> getalveld(n, false);
+    for (int i = 0; i < n; ++i) {
+        for (const db::VeldDef& v : def.velden) {
+            if (v.naam.compare(velden[i], Qt::CaseInsensitive) == 0)
+                getalveld[i] = v.typeWoord == db::TypeWoord::Integer || v.typeWoord == db::TypeWoord::Long
+                               || v.typeWoord == db::TypeWoord::Double;
+        }
+    }
+    const bool leegBijBegin =
+        d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM ") + db::sqlNaam(def.naam) + u')').veld(0).geheel() == 0;
+    QSet<QString> gezien;
+    core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
+    qint64 teller = 0;
+    qint64 gelezen = 0;
+    QString regel;
+    QList<db::Waarde> waarden(n);
+    QList<db::Waarde> sleutelwaarden;
+    for (;;) {
+        ++teller;
+        if (!lezer.lezen(regel))
+            misvormd(kop, QStringLiteral("de sectie \"%1\" wordt niet afgesloten met een regel \"###\"").arg(tabel));
+        if (regel == u"###")
+            break;
+        // The k-th value belongs to the k-th field; what follows the last needed ";" is ignored.
+        qsizetype begin = 0;
+        for (int i = 0; i < n; ++i) {
+            const qsizetype einde = regel.indexOf(u';', begin);
+            if (einde < 0)
+                misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft maar %2 van de %3 waarden")
+                                             .arg(tabel).arg(i).arg(n));
+            const QString waarde = regel.mid(begin, einde - begin);
+            // An empty value is stored as one blank, as every text of the program.
+            waarden[i] = waarde.isEmpty() ? db::Waarde(QStringLiteral(" ")) : db::Waarde(waarde);
+            begin = einde + 1;
+        }
+        ++gelezen;
+
+        QList<int> plaatsen = sleutelPlaatsen;
+        if (datums) {
+            QString index;
+            for (const auto& [veld, naam] : weken) {
+                const int p = plaatsVan(veld);
+                if (p >= 0 && waarden[p].tekst() != u" ") {
+                    index = naam;
+                    break;
+                }
+            }
+            if (index.isEmpty()) {
+                telOvergeslagen(verslag, QStringLiteral("van de tabel Datums: een speeldatum zonder weeknummer"));
+                continue;
+            }
+            if (index != huidigeIndex) {
+                rs.setIndex(index);
+                huidigeIndex = index;
+            }
+            plaatsen = sleutelVolgorde(index);
+        }
+        sleutelwaarden.clear();
+        QString sleuteltekst;
+        bool pastNiet = false;
+        for (int p : std::as_const(plaatsen)) {
+            const db::Waarde w = p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" "));
+            sleutelwaarden << w;
+            // The key as the table compares it: a number by its value, a text without regard to case.
+            double getal = 0;
+            if (p >= 0 && getalveld[p]) {
+                if (!alsGetal(w.tekst(), getal))
+                    pastNiet = true;
+                sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
+            } else {
+                sleuteltekst += w.tekst().toLower() + u'\x1f';
+            }
+        }
+        if (pastNiet) {
+            telOvergeslagen(verslag, QStringLiteral("van de tabel %1: een sleutel die niet in zijn veld past").arg(tabel));
+            continue;
+        }
+        // A table that was empty when the section began holds only rows of this section: a key not
+        // met before in it is new without looking.
+        if (leegBijBegin && !datums && !gezien.contains(sleuteltekst)) {
+            gezien.insert(sleuteltekst);
+            rs.addNew();
+        } else {
+            rs.seek(QStringLiteral("="), sleutelwaarden);
+            if (rs.noMatch())
+                rs.addNew();
+            else
+                rs.edit();
+        }
+        for (int i = 0; i < n; ++i) {
+            try {
+                rs.zet(velden[i], waarden[i]);
+            } catch (const db::DbFout& fout) {
+                // A value the field cannot hold (a blank in a number field) leaves the field as it was.
+                if (fout.soort() != db::DbFout::Soort::Conversie)
+                    throw;
+            }
+        }
+        try {
+            rs.update();
+        } catch (const db::DbFout& fout) {
+            if (fout.soort() == db::DbFout::Soort::Engine)
+                throw;
+            rs.cancelUpdate();
+            telOvergeslagen(verslag, QStringLiteral("van de tabel %1: door de database geweigerd").arg(tabel));
+        }
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            voortgang.UpdateProgress(teken);
+    }
+    verslag.rijen << qMakePair(tabel, gelezen);
+}
+
+void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& verslag)
+{
+    const qint64 kop = lezer.nummer();
+    voortgang.opschriftZetten(opschrift(QStringLiteral("de ingevulde wedstrijden"), true));
+    const qint64 aantal = aantalLezen(lezer, QStringLiteral("ingevulde Wedstrijden"));
+    IngevuldeWedstrijdenLezer wedstrijden;
+    core::Voortgangsmarkering markering(static_cast<double>(aantal), 5, 5);
+    qint64 teller = 0;
+    QString regel;
+    for (;;) {
+        ++teller;
+        if (!lezer.lezen(regel))
+            misvormd(kop, QStringLiteral("de sectie \"ingevulde Wedstrijden\" wordt niet afgesloten met een regel \"###\""));
+        if (regel == u"###")
+            break;
+        QString reden;
+        try {
+            reden = wedstrijden.inlezen(regel);
+        } catch (const RecordFout& fout) {
+            misvormd(lezer.nummer(), QStringLiteral("de ingevulde wedstrijd kan niet gelezen worden: ") + fout.reden());
+        }
+        if (reden.isEmpty())
+            ++verslag.wedstrijden;
+        else
+            verslag.nietOvergenomen << reden;
+        const int teken = markering.bij(teller);
+        if (teken >= 0)
+            voortgang.UpdateProgress(teken);
+    }
+}
+
+// Removes the working copy of the table structure when the action ends, however it ends.
+class WerkkopieWeg
+{
+public:
+    explicit WerkkopieWeg(core::IOnderhoud& onderhoud)
+        : m_onderhoud(onderhoud)
+    {
+    }
+    ~WerkkopieWeg()
+    {
+        try {
+            m_onderhoud.TabelVerwijderen(QStringLiteral("Temp"));
+        } catch (...) {
+            // A copy that cannot be dropped now is replaced by the next exchange.
+        }
+    }
+
+private:
+    core::IOnderhoud& m_onderhoud;
+};
+
+Veldvolgorde volgensWerkkopie(core::IOnderhoud& onderhoud)
+{
+    return [&onderhoud](const QString& tabel) { return onderhoud.StructuurVelden(QStringLiteral("Temp"), tabel); };
+}
+
+QString regeleinde()
+{
+    return QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QStringList SectieVelden(const QString& tabel)
+{
+    const Sectie* s = sectieVan(tabel);
+    if (!s)
+        return {};
+    return QString::fromLatin1(s->velden).split(u' ');
+}
+
+Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, const Veldvolgorde& velden,
+                                 core::IVoortgang& voortgang)
+{
+    Exportverslag verslag;
+    verslag.pad = map + ExportBestand;
+    QStringList regels{seizoen};
+    for (const ExportTabel& t : ExportTabellen) {
+        const QString tabel = QString::fromLatin1(t.tabel);
+        sectieSchrijven(regels, tabel, QString::fromLatin1(t.omschrijving), t.stap, velden(tabel), voortgang, verslag);
+    }
+    IngevuldeSectie ingevuld = IngevuldeWedstrijdenExporteren(QStringLiteral("de ingevulde wedstrijden"), voortgang);
+    regels << ingevuld.regels;
+    verslag.wedstrijden = ingevuld.wedstrijden;
+    verslag.overgeslagen = ingevuld.overgeslagen;
+
+    QString fout;
+    if (!core::ansiBestandSchrijven(verslag.pad, regels, &fout))
+        throw core::ActieFout(fout + regeleinde() + regeleinde() + QStringLiteral("Er werd niets geëxporteerd."));
+    // The same name in another letter case would stand beside it; only the new file is left.
+    const QDir dir(map);
+    for (const QString& naam : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (naam != ExportBestand && naam.compare(ExportBestand, Qt::CaseInsensitive) == 0)
+            QFile::remove(dir.filePath(naam));
+    }
+    return verslag;
+}
+
+Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
+{
+    Importverslag verslag;
+    Lezer lezer(pad);
+    QString regel;
+    // The first line is the season of the installation that wrote the file.
+    if (!lezer.lezen(regel))
+        return verslag;
+    QHash<QString, QStringList> structuur;
+    while (lezer.lezen(regel)) {
+        if (regel.isEmpty())
+            continue;
+        if (!regel.startsWith(QStringLiteral("###")))
+            misvormd(lezer.nummer(), QStringLiteral("hier wordt een sectie verwacht (\"###\" en een naam), niet \"%1\"").arg(regel));
+        const QString naam = regel.mid(3);
+        if (naam.compare(u"ingevulde wedstrijden", Qt::CaseInsensitive) == 0) {
+            ingevuldeLezen(lezer, voortgang, verslag);
+            continue;
+        }
+        const Sectie* sectie = sectieVan(naam);
+        if (!sectie || !sectie->omschrijving)
+            misvormd(lezer.nummer(), QStringLiteral("de sectie \"%1\" is onbekend").arg(naam));
+        const QString tabel = QString::fromLatin1(sectie->tabel);
+        if (!structuur.contains(tabel))
+            structuur.insert(tabel, velden(tabel));
+        sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag);
+    }
+    return verslag;
+}
+
+void CtlTabelMatchen()
+{
+    static const QList<QPair<QString, QString>> standaard{
+        {"AFWTH1", "N"},  {"AFWTH2", "N"},  {"AFWTH3", "N"},    {"AFWTH4", "N"},     {"AFWUIT1", "N"},     {"AFWUIT2", "N"},
+        {"AFWUIT3", "N"}, {"AFWUIT4", "N"}, {"FORFAITTH", "N"}, {"FORFAITUIT", "N"}, {"Akkoord2aan2", "J"}};
+    const auto leeg = [](const QString& kolom) { return QStringLiteral("(%1 IS NULL OR %1 IN ('', ' '))").arg(kolom); };
+    QStringList zetten;
+    QStringList voorwaarden;
+    for (const auto& [kolom, waarde] : standaard) {
+        zetten << QStringLiteral("%1 = CASE WHEN %2 THEN '%3' ELSE %1 END").arg(kolom, leeg(kolom), waarde);
+        voorwaarden << leeg(kolom);
+    }
+    zetten << QStringLiteral("Soort = CASE WHEN %1 THEN CASE WHEN HerDam = 'D' COLLATE BINARY THEN '2' ELSE '1' END "
+                             "ELSE Soort END")
+                  .arg(leeg(QStringLiteral("Soort")));
+    voorwaarden << leeg(QStringLiteral("Soort"));
+    // One statement for every row that has an empty field.
+    algemeen().dbGegevens.uitvoeren(QStringLiteral("UPDATE Matchen SET ") + zetten.join(QStringLiteral(", "))
+                                    + QStringLiteral(" WHERE ") + voorwaarden.join(QStringLiteral(" OR ")));
+}
+
+Exportverslag ExportUitvoeren(const QString& map, const QString& seizoen, core::IOnderhoud& onderhoud,
+                              core::IVoortgang& voortgang)
+{
+    if (map.isEmpty())
+        throw core::ActieFout(QStringLiteral("Er werd geen map gekozen en in de opties staat geen map 'Import/Export'."
+                                             "\r\n\r\nEr werd niets geëxporteerd."));
+    onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
+    WerkkopieWeg weg(onderhoud);
+    return ExportTtrSchrijven(map, seizoen, volgensWerkkopie(onderhoud), voortgang);
+}
+
+Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, core::IVoortgang& voortgang)
+{
+    const QString pad = core::bestandZoeken(map, ImportBestand);
+    if (pad.isEmpty())
+        throw core::ActieFout(QStringLiteral("Het bestand \"%1\" werd niet gevonden in de map \"%2\" !").arg(ImportBestand, map));
+    db::Database& d = algemeen().dbGegevens;
+    db::Transactie transactie(d);
+    onderhoud.TabelLeegmaken(QStringLiteral("Sterktelijst"), voortgang);
+    onderhoud.TabelLeegmaken(QStringLiteral("Leden"), voortgang);
+    // Every club struck off: the clubs that the file carries get their own value back.
+    d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
+    onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
+    Importverslag verslag;
+    {
+        WerkkopieWeg weg(onderhoud);
+        verslag = ExportTtrLezen(pad, volgensWerkkopie(onderhoud), voortgang);
+    }
+    CtlTabelMatchen();
+    transactie.vastleggen();
+    return verslag;
+}
+
+QString ExportMelding(const Exportverslag& verslag, const QString& map)
+{
+    const QString n = regeleinde();
+    QString tekst = QStringLiteral("De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <") + map
+                    + QStringLiteral(">.") + QChar(10) + QChar(10)
+                    + QStringLiteral("Het bestand kan op een andere computer geïmporteerd worden indien het programma '")
+                    + QCoreApplication::applicationName() + QStringLiteral("' er geïnstalleerd is.");
+    if (verslag.aangepast > 0)
+        tekst += n + n
+                 + QStringLiteral("%1 waarde(n) bevatte(n) een \";\" of een regeleinde, die niet in het bestand passen: "
+                                  "\";\" werd \",\" en een regeleinde een spatie.")
+                       .arg(verslag.aangepast);
+    if (!verslag.overgeslagen.isEmpty())
+        tekst += n + n + QStringLiteral("Volgende ingevulde wedstrijd(en) werden niet geëxporteerd:") + n + n
+                 + verslag.overgeslagen.join(n);
+    return tekst;
+}
+
+QString ImportMelding(const Importverslag& verslag)
+{
+    const QString n = regeleinde();
+    QString tekst = QStringLiteral("De gegevens werden geïmporteerd");
+    if (verslag.overgeslagen.isEmpty() && verslag.nietOvergenomen.isEmpty())
+        return tekst;
+    tekst += n + n + QStringLiteral("Niet overgenomen:");
+    for (const auto& [reden, aantal] : verslag.overgeslagen)
+        tekst += n + QStringLiteral("- %1 rij(en) %2").arg(aantal).arg(reden);
+    if (!verslag.nietOvergenomen.isEmpty()) {
+        tekst += n + QStringLiteral("- %1 ingevulde wedstrijd(en):").arg(verslag.nietOvergenomen.size());
+        for (const QString& reden : verslag.nietOvergenomen)
+            tekst += n + QStringLiteral("   ") + reden;
+    }
+    return tekst;
+}
+
+} // namespace exchange

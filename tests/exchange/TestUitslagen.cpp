@@ -1,0 +1,195 @@
+// The results file of a play date and the marking of complete sheets.
+
+#include "UitwisselingTest.h"
+#include "exchange/Uitslagen.h"
+#include "exchange/Weekbestand.h"
+
+using namespace exchange;
+using testhulp::Velden;
+using testhulp::Wedstrijd;
+
+namespace {
+
+class Uitslagen : public testhulp::UitwisselingTest
+{
+protected:
+    void SetUp() override
+    {
+        UitwisselingTest::SetUp();
+        testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+        testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "B", "Afdeling 2B", "2B", 2);
+    }
+
+    // A match of the own club 045 of province 8 on 18-09-2010.
+    Wedstrijd match(const QString& nr, bool thuis, const Velden& blad, const QString& reeks = "A")
+    {
+        Wedstrijd w;
+        w.wedstrNr = nr;
+        w.weekNr = "05";
+        w.reeksNr = reeks;
+        w.datum = "18-09-2010";
+        w.provThuis = w.provUit = "8";
+        w.lkThuis = thuis ? "045" : "107";
+        w.lkUit = thuis ? "107" : "045";
+        w.nmthuis = thuis ? "Eigen A" : "Ander B";
+        w.nmuit = thuis ? "Ander B" : "Eigen A";
+        w.uur = "19.30";
+        w.extra = blad;
+        return w;
+    }
+
+    static Velden kant(const QString& kolom, const QString& basis)
+    {
+        Velden v;
+        for (int p = 1; p <= 3; ++p)
+            v << qMakePair(kolom + QString::number(p), db::Waarde(basis + QString::number(p)));
+        return v;
+    }
+
+    QStringList bestand(const QString& pad)
+    {
+        QFile f(pad);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << pad.toStdString();
+        const QByteArray inhoud = f.readAll();
+        EXPECT_TRUE(inhoud.isEmpty() || inhoud.endsWith("\r\n"));
+        QStringList regels = QString::fromLatin1(inhoud).split("\r\n");
+        regels.removeLast();
+        return regels;
+    }
+};
+
+TEST_F(Uitslagen, TheFileOfAPlayDateHoldsTheOwnClubsCompleteMatches)
+{
+    // Written: a complete home match, an away match whose home team forfeited, an away match at a
+    // free place, a home match against a free place.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, volledigBlad(3)));
+    Velden forfait = kant("UITSP", "51230");
+    forfait << qMakePair(QString("forfaitth"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", false, forfait));
+    Wedstrijd vrij = match("PVBH05004", false, kant("UITSP", "51230"));
+    vrij.lkThuis = "Vrij";
+    vrij.nmthuis = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+    Wedstrijd bye = match("PVBH05005", true, kant("THUISSP", "51230"));
+    bye.nmuit = "vrij";
+    bye.lkUit = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), bye);
+    // Left out and named: an incomplete home match (its Q shown as P).
+    Velden half = volledigBlad(3);
+    half.removeIf([](const auto& v) { return v.first == "W07"; });
+    testhulp::wedstrijdToevoegen(d(), match("QVBH05002", true, half));
+    // Not selected at all: a complete away match, and a home match of another date.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05006", false, volledigBlad(3)));
+    Wedstrijd later = match("PVBH06001", true, volledigBlad(3));
+    later.datum = "25-09-2010";
+    testhulp::wedstrijdToevoegen(d(), later);
+
+    // An old file of that name is replaced.
+    QFile oud(m_eerste.wissel + "VB045-18-09-2010.ttr");
+    ASSERT_TRUE(oud.open(QIODevice::WriteOnly));
+    oud.write("oude inhoud die verdwijnt\r\n");
+    oud.close();
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.bestandsnaam, "VB045-18-09-2010.ttr");
+    const QString games = "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6";
+    EXPECT_EQ(bestand(v.pad),
+              QStringList({"I;11;PVLB-H-05-1;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;" + games
+                               + ";-,-,-,-;19:30,;\"\"",
+                           "I;11;PVLB-H-05-3;VLB107;VLB45;-,-,-,-;512301,512302,512303,-;P8,8,8,8,8,8,8,8,8,8;-,-,-,-;19:30,;\"\"",
+                           "I;11;PVLB-H-05-4;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\"",
+                           "I;11;PVLB-H-05-5;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\""}));
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05002: Eigen A - Ander B\""}));
+    EXPECT_EQ(UitslagenMelding(v, "18-09-2010", m_eerste.wissel),
+              "Het bestand \"VB045-18-09-2010.ttr\" (wedstrijden van 18-09-2010) werd opgeslagen in de map \""
+                  + m_eerste.wissel
+                  + "\".\r\nVoer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, naar de "
+                    "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
+                    "ingevuld zijn:\r\n\r\n- Wedstrijd \"PVBH05002: Eigen A - Ander B\"\r\n\r\n");
+}
+
+TEST_F(Uitslagen, ClubCodesAndWhatCannotBeWritten)
+{
+    const Clubcode vb = ClubcodeLezen("VB123");
+    EXPECT_EQ(vb.clubNr, "123");
+    EXPECT_EQ(vb.provincie, "VLB");
+    EXPECT_EQ(vb.provincieNr, 8);
+    EXPECT_FALSE(vb.povl);
+    EXPECT_TRUE(ClubcodeLezen("VLB247").povl);
+    EXPECT_EQ(ClubcodeLezen("WVl123").provincieNr, 10) << "TabT codes compare without regard to case";
+
+    // A club code of no province writes nothing and says why.
+    EXPECT_THROW(UitslagenSchrijven("XX045", "18-09-2010", m_eerste.wissel), core::ActieFout);
+    EXPECT_TRUE(QDir(m_eerste.wissel).isEmpty());
+
+    // A complete match whose division is missing is named, with the reason; the file is still written.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, volledigBlad(3), "Z"));
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.geschreven, 0);
+    EXPECT_EQ(v.nietGemaakt,
+              QStringList({"- Wedstrijd \"PVBH05001: Eigen A - Ander B\" (de reeks staat niet in de tabel Reeksen)"}));
+    EXPECT_TRUE(QFile::exists(v.pad));
+}
+
+TEST_F(Uitslagen, MarkingJudgesEverySheetAndWritesOnlyWhatChanges)
+{
+    // A division of two players needs three places and seven games.
+    Velden twee = volledigBlad(2);
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, twee, "B"));
+    Velden tweeHalf = twee;
+    tweeHalf.removeIf([](const auto& v) { return v.first == "THUISSP3"; });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, tweeHalf, "B"));
+    // An away forfeit is complete with the home places alone.
+    Velden forfait = kant("THUISSP", "51230");
+    forfait << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", true, forfait));
+    // A sheet in a division that Reeksen lacks is named; an empty calendar match of one is not.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05004", true, volledigBlad(3), "Z"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05005", true, {}, "Z"));
+
+    d().uitvoeren("CREATE TEMP TABLE geschreven (nr TEXT); "
+                  "CREATE TEMP TRIGGER telt AFTER UPDATE ON main.Matchen BEGIN INSERT INTO geschreven VALUES (new.WedstrNr); END;");
+    EXPECT_EQ(IngevuldeWedstrijdenMarkeren(),
+              QStringList({"- Wedstrijd \"PVBH05004: Eigen A - Ander B\" (de reeks staat niet in de tabel Reeksen)"}));
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"),
+              QStringList({"PVBH05001|J", "PVBH05002|N", "PVBH05003|J", "PVBH05004|N", "PVBH05005|N"}));
+    EXPECT_EQ(aantal("geschreven"), 5);
+
+    d().uitvoeren("DELETE FROM geschreven; UPDATE Matchen SET W07 = ' ' WHERE WedstrNr = 'PVBH05001'; DELETE FROM geschreven");
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(inhoud("geschreven"), QStringList({"PVBH05001"})) << "only the row whose mark changed";
+    EXPECT_EQ(matchVeld("PVBH05001", "Ingeput"), "N");
+}
+
+TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
+{
+    testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "18-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "05"}});
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, volledigBlad(3)));
+    // A home forfeit: the visitors and the games do not count; empty places are written as empty lines.
+    Velden forfait = kant("THUISSP", "51230");
+    forfait << qMakePair(QString("forfaitth"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, forfait));
+    Velden half = volledigBlad(3);
+    half.removeIf([](const auto& v) { return v.first == "UITSP2"; });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", true, half));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05004", false, volledigBlad(3)));
+
+    const Weekverslag v = WeekResultatenSchrijven("18-09-2010", "2010-2011", "045", m_eerste.wissel);
+    EXPECT_EQ(v.pad, m_eerste.wissel + "045-05.ttr");
+    const QStringList regels = bestand(v.pad);
+    ASSERT_EQ(regels.size(), 50) << "3 + 6 + 6 + 10 lines per match of three players";
+    EXPECT_EQ(regels.mid(0, 9),
+              QStringList({"PVBH05001", "", "", "512301", "N", "512302", "N", "512303", "N"}));
+    EXPECT_EQ(regels.mid(25, 3), QStringList({"PVBH05002", "J", ""}));
+    EXPECT_EQ(regels.mid(34, 6), QStringList({"", "", "", "", "", ""})) << "the visitors' empty places";
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05003: Eigen A - Ander B\""}));
+    EXPECT_EQ(WeekMelding(v, "18-09-2010"),
+              "De pagina \"" + v.pad + "\" (week van 18-09-2010) werd opgeslagen.\r\nStuur deze door naar de "
+              "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld "
+              "zijn:\r\n\r\n- Wedstrijd \"PVBH05003: Eigen A - Ander B\"\r\n\r\n");
+
+    // A play date without a provincial week number cannot name its file.
+    EXPECT_THROW(WeekResultatenSchrijven("25-09-2010", "2010-2011", "045", m_eerste.wissel), core::ActieFout);
+}
+
+} // namespace

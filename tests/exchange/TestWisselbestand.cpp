@@ -1,0 +1,367 @@
+// Export.ttr between two installations: what the export writes, what the import makes of it, and
+// files that are damaged.
+
+#include "UitwisselingTest.h"
+#include "exchange/Wisselbestand.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+using namespace exchange;
+using testhulp::Velden;
+using testhulp::Wedstrijd;
+
+namespace {
+
+const QStringList BladKolommen = [] {
+    QStringList k{"THUISSP1", "THUISSP2", "THUISSP3", "THUISSP4", "UITSP1", "UITSP2", "UITSP3", "UITSP4",
+                  "AFWTH1",   "AFWTH2",   "AFWTH3",   "AFWTH4",   "AFWUIT1", "AFWUIT2", "AFWUIT3", "AFWUIT4", "Uur", "Einduur"};
+    for (int g = 1; g <= 16; ++g) {
+        const QString w = QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+        k << w;
+        for (int s = 1; s <= 5; ++s)
+            k << w + QStringLiteral("Set%1T").arg(s) << w + QStringLiteral("Set%1U").arg(s);
+    }
+    return k;
+}();
+
+class Wisselbestand : public testhulp::UitwisselingTest
+{
+protected:
+    void SetUp() override
+    {
+        UitwisselingTest::SetUp();
+        core::algemeen().strClubNr = "001";
+    }
+
+    // The first installation's season: a small invented province, names with quotes and accents,
+    // a player added to a line-up, play dates and one complete sheet.
+    void seizoenVullen()
+    {
+        testhulp::Provinciegrootte g;
+        g.clubs = 5;
+        g.wedstrijden = 30;
+        g.leden = 40;
+        g.sterktelijst = 30;
+        testhulp::provincieSeizoenMaken(d(), g);
+        testhulp::invoegen(d(), "Leden", {{"CompNr", "100777"}, {"Achternaam", "D'Hondt"}, {"Voornaam", "Émile"},
+                                          {"Naam", "D'Hondt Émile"}, {"Clubnummer", "001"}, {"Provincie", "1"}});
+        testhulp::invoegen(d(), "Leden", {{"CompNr", "100778"}, {"Naam", "Çelik \"Zoë\" €"}, {"Geschrapt", " "}});
+        testhulp::invoegen(d(), "Alternatief", {{"Clubnummer", "001"}, {"Ploegnaam", "Dorp 1 A"}, {"Soort", "Heren"},
+                                                {"Volgnummer", "1"}, {"Index", "5"}, {"Computernummer", "012345"},
+                                                {"Naam", "Noël Zoë"}, {"Klassering", "C2"}, {"Provincie", "1"}});
+        testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "11-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
+        testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrNat", "01"}});
+        Wedstrijd w;
+        w.wedstrNr = "PAH01999";
+        w.reeksNr = "A";
+        w.lkThuis = "001";
+        w.lkUit = "002";
+        w.nmthuis = "Dorp 1 A";
+        w.nmuit = "Dorp 2 B";
+        w.extra = volledigBlad(4);
+        w.extra << qMakePair(QString("KapiteinT"), db::Waarde("512302")) << qMakePair(QString("Einduur"), db::Waarde("22.15"));
+        w.extra << qMakePair(QString("Zaal"), db::Waarde(3));
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+
+    // A table's rows with Null, "" and " " all read as empty, which the file cannot tell apart.
+    QStringList rijen(const QString& tabel, const QString& kolommen, const QString& waar = QString())
+    {
+        QStringList uit = inhoud(tabel, kolommen, waar);
+        for (QString& rij : uit) {
+            QStringList waarden = rij.split(u'|');
+            for (QString& w : waarden) {
+                if (w == u"<null>" || w == u" ")
+                    w.clear();
+            }
+            rij = waarden.join(u'|');
+        }
+        uit.sort();
+        return uit;
+    }
+
+    // Every table of the open database, row for row.
+    QMap<QString, QStringList> alles()
+    {
+        QMap<QString, QStringList> m;
+        for (const QString& tabel : d().tabellen())
+            m.insert(tabel, inhoud(tabel));
+        return m;
+    }
+
+    static QString kolommenVan(const QString& tabel)
+    {
+        QStringList k;
+        for (const QString& veld : SectieVelden(tabel))
+            k << db::sqlNaam(veld);
+        return k.join(", ");
+    }
+
+    Exportverslag exporteren() { return ExportUitvoeren(m_eerste.wissel, "2010-2011", m_onderhoud, m_voortgang); }
+    Importverslag importeren(const QString& map) { return ImportUitvoeren(map, m_onderhoud, m_voortgang); }
+
+    static QByteArray lezen(const QString& pad)
+    {
+        QFile f(pad);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    static void schrijven(const QString& pad, const QByteArray& inhoud)
+    {
+        QFile f(pad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhoud);
+    }
+
+    bool tempBestaat()
+    {
+        db::Database t = db::Database::openen(m_eerste.map.filePath("Tabellen.mdb"));
+        const bool er = t.bestaatTabel("Temp");
+        t.sluiten();
+        return er;
+    }
+
+    testhulp::Installatie m_tweede;
+};
+
+TEST_F(Wisselbestand, AnExportReadIntoAnotherInstallationGivesTheSameRows)
+{
+    seizoenVullen();
+    const Exportverslag v = exporteren();
+    EXPECT_EQ(v.pad, m_eerste.wissel + "export.ttr");
+    EXPECT_EQ(v.wedstrijden, 1);
+    EXPECT_EQ(v.aangepast, 0);
+    EXPECT_EQ(ExportMelding(v, m_eerste.wissel),
+              "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + m_eerste.wissel
+                  + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
+                  + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+    EXPECT_FALSE(tempBestaat());
+
+    // Windows-1252 with CR LF, the season first, the sections in their order, the real counts.
+    const QByteArray bytes = lezen(v.pad);
+    EXPECT_TRUE(bytes.contains("D'Hondt;\xC9mile;D'Hondt \xC9mile;"));
+    EXPECT_TRUE(bytes.contains("\xC7" "elik \"Zo\xEB\" \x80"));
+    EXPECT_EQ(bytes.count("\n"), bytes.count("\r\n"));
+    const QStringList regels = core::vanAnsi(bytes).split("\r\n");
+    EXPECT_EQ(regels[0], "2010-2011");
+    QStringList koppen;
+    for (int i = 0; i < regels.size(); ++i) {
+        if (regels[i].startsWith("###") && regels[i] != "###")
+            koppen << regels[i] + regels[i + 1];
+    }
+    EXPECT_EQ(koppen, QStringList({"###Leden 42 ", "###Alternatief 1 ", "###Opties " + QString::number(aantal("Opties")) + " ",
+                                   "###Clubs 5 ", "###Datums 2 ", "###Reeksen 9 ", "###Matchen 31 ", "###Sterktelijst 30 ",
+                                   "###Lokalen 5 ", "###rel_club_lokaal 5 ", "###ingevulde Wedstrijden 1 "}));
+    EXPECT_EQ(regels.filter(QRegularExpression("^ClubNr;001;[^;]*;$")).size(), 1) << "the option travels with its value";
+
+    QMap<QString, QStringList> bron;
+    const QStringList tabellen{"Leden", "Alternatief", "Clubs", "Datums", "Reeksen", "Matchen", "Sterktelijst", "Lokalen",
+                               "rel_club_lokaal"};
+    for (const QString& t : tabellen)
+        bron.insert(t, rijen(t, kolommenVan(t)));
+    const QString opties = "lower(Soort) IN ('aantal karakters compnr', 'munteenheid', 'clubnr', 'clubprov', 'provincie', "
+                           "'weergave wedstrijden')";
+    const QStringList bronOpties = rijen("Opties", "Soort, Item, Afkorting", opties);
+    const QStringList bronBlad = rijen("Matchen", BladKolommen.join(", "), "WedstrNr = 'PAH01999'");
+
+    openen(m_tweede);
+    const Importverslag iv = importeren(m_eerste.wissel);
+    EXPECT_EQ(ImportMelding(iv), "De gegevens werden geïmporteerd");
+    EXPECT_EQ(iv.wedstrijden, 1);
+    EXPECT_FALSE(tempBestaat());
+    for (const QString& t : tabellen)
+        EXPECT_EQ(rijen(t, kolommenVan(t)), bron.value(t)) << t.toStdString();
+    EXPECT_EQ(rijen("Opties", "Soort, Item, Afkorting", opties), bronOpties);
+    EXPECT_EQ(rijen("Matchen", BladKolommen.join(", "), "WedstrNr = 'PAH01999'"), bronBlad);
+    EXPECT_EQ(matchVeld("PAH01999", "KapiteinT"), "1") << "the captain's place, counted from 0";
+    EXPECT_EQ(matchVeld("PAH01999", "Akkoord2aan2"), "J");
+
+    // Imported again: nothing is doubled, also not the player whose member number begins with 0.
+    importeren(m_eerste.wissel);
+    for (const QString& t : tabellen)
+        EXPECT_EQ(rijen(t, kolommenVan(t)), bron.value(t)) << t.toStdString();
+}
+
+TEST_F(Wisselbestand, TheWriterReplacesWhatCannotTravelAndAnOldFileGoesOnlyWhenTheNewOneIsComplete)
+{
+    testhulp::clubToevoegen(d(), 1, "001", "TTC \"De;Bal\"\r\nHoboken");
+    testhulp::optieZetten(d(), "Munteenheid", "EUR;€");
+    // An old file in another letter case is replaced.
+    schrijven(m_eerste.wissel + "Export.ttr", "oud\r\n");
+    const Exportverslag v = exporteren();
+    EXPECT_EQ(v.aangepast, 3);
+    EXPECT_EQ(QDir(m_eerste.wissel).entryList(QDir::Files), QStringList({"export.ttr"}));
+    const QStringList regels = core::vanAnsi(lezen(v.pad)).split("\r\n");
+    EXPECT_TRUE(regels.contains("1;001;TTC \"De,Bal\"  Hoboken;TTC \"De,Bal\"  Hoboken;;;"))
+        << regels.join("\n").toStdString();
+    EXPECT_EQ(regels.filter(QRegularExpression("^Munteenheid;EUR,€;[^;]*;$", QRegularExpression::CaseInsensitiveOption)).size(), 1);
+    EXPECT_FALSE(regels.contains("###Leden")) << "an empty table has no section";
+    EXPECT_TRUE(ExportMelding(v, m_eerste.wissel).endsWith(
+        "\r\n\r\n3 waarde(n) bevatte(n) een \";\" of een regeleinde, die niet in het bestand passen: \";\" werd \",\" "
+        "en een regeleinde een spatie."));
+
+    // A failure half-way leaves the last complete file as it was, and no working copy behind.
+    const QByteArray vorige = lezen(v.pad);
+    d().uitvoeren("ALTER TABLE Sterktelijst RENAME TO Weg");
+    EXPECT_ANY_THROW(exporteren());
+    EXPECT_EQ(lezen(v.pad), vorige);
+    EXPECT_EQ(QDir(m_eerste.wissel).entryList(QDir::Files | QDir::Hidden), QStringList({"export.ttr"}));
+    EXPECT_FALSE(tempBestaat());
+
+    // No folder at all is refused, never the working folder.
+    try {
+        ExportUitvoeren(QString(), "2010-2011", m_onderhoud, m_voortgang);
+        FAIL();
+    } catch (const core::ActieFout& f) {
+        EXPECT_EQ(f.tekst(), "Er werd geen map gekozen en in de opties staat geen map 'Import/Export'.\r\n\r\n"
+                             "Er werd niets geëxporteerd.");
+    }
+}
+
+TEST_F(Wisselbestand, ADamagedFileLeavesTheDatabaseExactlyAsItWas)
+{
+    openen(m_tweede);
+    testhulp::lidToevoegen(d(), "200001", "Blijft Staan", "009", 1);
+    testhulp::sterktelijstToevoegen(d(), "2010-2011", 1, "009", "Heren", 1, "200001", "Blijft Staan", "1", "C0");
+    testhulp::clubToevoegen(d(), 1, "009", "TTC Blijft");
+    const QMap<QString, QStringList> voor = alles();
+
+    const QByteArray goed = "2010-2011\r\n###Clubs\r\n 1 \r\n1;010;TTC Nieuw;Nieuw;N;;\r\n###\r\n";
+    const QList<QPair<QByteArray, QString>> schades{
+        {goed + "###Leden\r\n twee \r\n100001;A;B;AB;;;;;001;;;1;N;;\r\n###\r\n",
+         "Regel 7: het aantal van de sectie \"Leden\" is geen getal (\" twee \")"},
+        {goed + "###Leden\r\n 1 \r\n100001;A;B;AB;;;;;001;;;1;N;;\r\n",
+         "Regel 6: de sectie \"Leden\" wordt niet afgesloten met een regel \"###\""},
+        {goed + "###Leden\r\n 2 \r\n100001;A;B;AB;;;;;001;;;1;N;;\r\n100002;A;B\r\n###\r\n",
+         "Regel 9: de rij van de tabel Leden heeft maar 2 van de 14 waarden"},
+        {goed + "###Ploegen\r\n 0 \r\n###\r\n", "Regel 6: de sectie \"Ploegen\" is onbekend"},
+        {goed + "Leden\r\n", "Regel 6: hier wordt een sectie verwacht (\"###\" en een naam), niet \"Leden\""},
+        {goed + "###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01\r\n###\r\n",
+         "Regel 8: de ingevulde wedstrijd kan niet gelezen worden: de regel heeft maar 3 van de tien velden"},
+        {goed + "###ingevulde Wedstrijden\r\n 1 \r\nI;elf;PANT-H-01-1;A1;A2;-;-;P;-;,;\"\"\r\n###\r\n",
+         "Regel 8: de ingevulde wedstrijd kan niet gelezen worden: het seizoen \"elf\" is geen getal"},
+    };
+    for (const auto& [inhoud, fout] : schades) {
+        schrijven(m_tweede.wissel + "Export.ttr", inhoud);
+        try {
+            importeren(m_tweede.wissel);
+            ADD_FAILURE() << "no error for " << fout.toStdString();
+        } catch (const core::ActieFout& f) {
+            EXPECT_EQ(f.tekst(), fout);
+        }
+        EXPECT_EQ(alles(), voor) << fout.toStdString();
+        EXPECT_FALSE(tempBestaat());
+    }
+
+    // The same file without its damage goes in: the new club, and every other club struck off.
+    schrijven(m_tweede.wissel + "EXPORT.TTR", goed);
+    QFile::remove(m_tweede.wissel + "Export.ttr");
+    importeren(m_tweede.wissel);
+    EXPECT_EQ(rijen("Clubs", "ClubNr, Geschrapt"), QStringList({"009|J", "010|N"}));
+    EXPECT_EQ(aantal("Leden"), 0);
+    EXPECT_EQ(aantal("Sterktelijst"), 0);
+}
+
+TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
+{
+    openen(m_tweede);
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "S1", "Super", "S", 4);
+    Wedstrijd w;
+    w.wedstrNr = "PAH05012";
+    w.weekNr = "05";
+    w.lkThuis = "001";
+    w.lkUit = "002";
+    w.extra = {{"THUISSP1", "111111"}, {"HoofdschCompnr", "700001"}, {"Einduur", "22.00"}};
+    testhulp::wedstrijdToevoegen(d(), w);
+    Wedstrijd z = w;
+    z.wedstrNr = "PAH05013";
+    z.reeksNr = "Z";
+    testhulp::wedstrijdToevoegen(d(), z);
+    Wedstrijd s;
+    s.soortComp = "S";
+    s.soort = "4";
+    s.weekNr = "05";
+    s.wedstrNr = "S05014";
+    s.reeksNr = "S1";
+    s.provThuis = s.provUit = "8";
+    s.extra = {{"W04", "+"}, {"W04Set1T", "11"}, {"W04Set1U", "1"}};
+    testhulp::wedstrijdToevoegen(d(), s);
+
+    QStringList super;
+    for (int g = 1; g <= 16; ++g) {
+        if (g != 4)
+            super << (g == 5 ? "-5/-5/7/-9" : "9");
+    }
+    const QByteArray bestand = core::naarAnsi(
+        "2010-2011\r\n"
+        "###Datums\r\n 2 \r\n2010-2011;18-09-2010;H;;;;;;\r\n2010-2011;25-09-2010;H;06;;;;;\r\n###\r\n"
+        "###Lokalen\r\n 1 \r\n;Zaal;Straat;2000;Gemeente;;\r\n###\r\n"
+        "###Leden\r\n 2 \r\n100001;A;B;Eerste;;;;;001;;;1;N;;\r\n100001;A;B;Tweede;;;;;001;;;1;N;;\r\n###\r\n"
+        "\r\n"
+        "###ingevulde Wedstrijden\r\n 5 \r\n"
+        // Found through province 1 although its abbreviation is written with a dot; a "-" official is none.
+        "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;333333,444444,555555,-;P7/-9/5/8,9,-,8,-5/-5/7/-9,3/4/6,3/4/6,"
+        "3/4/6,3/4/6,3/4/6;222222,555555,-,800001;19:30,;\"\"\r\n"
+        "I;11;PANT-H-05-99;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
+        "I;11;PANT-H-05-13;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
+        "I;11;POVL-H-05-12;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
+        // A Super match written without its doubles: game 5 stays game 5.
+        "I;11;SUPR-H-05-14;VLB1;VLB2;1,2,3,4;5,6,7,8;P" + super.join(",") + ";-,-,-,-;20:00,23:00;\"\"\r\n"
+        "###\r\n");
+    schrijven(m_tweede.wissel + "Export.ttr", bestand);
+    d().uitvoeren("DELETE FROM Provincies WHERE Nr = 7");
+    const Importverslag v = importeren(m_tweede.wissel);
+
+    EXPECT_EQ(v.wedstrijden, 2);
+    EXPECT_EQ(ImportMelding(v),
+              "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
+              "- 1 rij(en) van de tabel Datums: een speeldatum zonder weeknummer\r\n"
+              "- 1 rij(en) van de tabel Lokalen: een sleutel die niet in zijn veld past\r\n"
+              "- 3 ingevulde wedstrijd(en):\r\n"
+              "   wedstrijd PANT-H-05-99 van 2010-2011: de wedstrijd staat niet in de kalender\r\n"
+              "   wedstrijd PANT-H-05-13 van 2010-2011: de reeks Z staat niet in de tabel Reeksen\r\n"
+              "   wedstrijd POVL-H-05-12 van 2010-2011: provincie 7 staat niet in de tabel Provincies");
+    EXPECT_EQ(rijen("Datums", "Datum, WeekNrP"), QStringList({"25-09-2010|06"}));
+    EXPECT_EQ(rijen("Leden", "CompNr, Naam"), QStringList({"100001|Tweede"})) << "a key met twice in a section is one row";
+    EXPECT_EQ(aantal("Lokalen"), 0);
+
+    const auto blad = [this](const QString& kolommen) { return rijen("Matchen", kolommen, "WedstrNr = 'PAH05012'"); };
+    EXPECT_EQ(blad("THUISSP1, THUISSP2, THUISSP3, AFWTH1, AFWTH2, AFWTH3, AFWTH4, OPMERK1, UITSP3, OPMERK2"),
+              QStringList({"111111|222222||N|J|J|N|111111|555555|"}));
+    EXPECT_EQ(blad("KapiteinT, KapiteinU, HoofdschCompnr, ZaalcommCompnr, Uur, Einduur"),
+              QStringList({"1|2|700001|800001|19.30|22.00"}))
+        << "a \"-\" head referee leaves the stored one; the end time stays";
+    EXPECT_EQ(blad("W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set4U, W01Set5T"),
+              QStringList({"+|11|7|9|11|8|"}));
+    EXPECT_EQ(blad("W02, W02Set1T, W02Set1U, W02Set3U, W02Set4T, W03, W04, W05, W05Set4T, W05Set4U"),
+              QStringList({"+|w|o|o||=|-|-|9|11"}));
+
+    const auto superBlad = [this](const QString& kolommen) { return rijen("Matchen", kolommen, "WedstrNr = 'S05014'"); };
+    EXPECT_EQ(superBlad("W04, W04Set1T, W04Set1U, W05, W05Set1T, W05Set1U, W16, W16Set1T, Uur, Einduur"),
+              QStringList({"+|11|1|-|5|11|+|w|20.00|23.00"}));
+}
+
+TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)
+{
+    Wedstrijd w;
+    w.wedstrNr = "PAH01001";
+    w.soort = "";
+    w.herDam = "D";
+    w.extra = {{"AFWTH3", " "}, {"AFWTH4", "J"}, {"Akkoord2aan2", "N"}, {"FORFAITUIT", ""}};
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "PAH01002";
+    w.soort = " ";
+    w.herDam = "V";
+    w.extra = {};
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "PAH01003";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(d(), w);
+    CtlTabelMatchen();
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, AFWTH1, AFWTH3, AFWTH4, AFWUIT4, FORFAITTH, FORFAITUIT, Akkoord2aan2, Soort"),
+              QStringList({"PAH01001|N|N|J|N|N|N|N|2", "PAH01002|N|N|N|N|N|N|J|1", "PAH01003|N|N|N|N|N|N|J|4"}));
+}
+
+} // namespace

@@ -1,0 +1,132 @@
+// The results file and Export.ttr through the main window's menus, with the real services.
+
+#include "BladTest.h"
+#include "exchange/FrmVoorbereiden.h"
+#include "exchange/Weekbestand.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+
+using core::algemeen;
+using testhulp::Wedstrijd;
+using ui::TestMeldingen;
+
+namespace {
+
+class UitwisselingMenus : public testhulp::BladTest
+{
+protected:
+    void SetUp() override
+    {
+        BladTest::SetUp();
+        Wedstrijd w = wedstrijd("PAH01001", "A");
+        for (int p = 1; p <= 4; ++p) {
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(p), db::Waarde(QString::number(500000 + p)));
+            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(p), db::Waarde(QString::number(500004 + p)));
+        }
+        for (int g = 1; g <= 16; ++g) {
+            w.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde(g == 5 ? "-" : "+"));
+            w.extra << testhulp::sets(g, g == 5 ? QStringList{"9-11", "11-13", "5-11"} : QStringList{"11-3", "11-4", "11-6"});
+        }
+        testhulp::wedstrijdToevoegen(m_db, w);
+        testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+        testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
+    }
+
+    QString wissel() const { return m_map.filePath("wissel") + "/"; }
+
+    static qint64 aantal(const QString& tabel)
+    {
+        return algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM " + db::sqlNaam(tabel)).veld(0).geheel();
+    }
+};
+
+TEST_F(UitwisselingMenus, TheResultsOfThePlayDateGoToTheChosenFolder)
+{
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(f.menu("MnuBeheerGegevensExport")->text(), "&Exporteren van de resultaten van 12-09-2010 naar ttr-bestand");
+    // Cancel keeps the import/export folder of the options.
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(
+        TestMeldingen::Soort::Informatie, "Exporteren",
+        "Het bestand \"A001-12-09-2010.ttr\" (wedstrijden van 12-09-2010) werd opgeslagen in de map \"" + wissel()
+            + "\".\r\nVoer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, naar de "
+              "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld "
+              "zijn:\r\n\r\n- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n\r\n");
+    f.menu("MnuBeheerGegevensExport")->trigger();
+    QFile bestand(wissel() + "A001-12-09-2010.ttr");
+    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(bestand.readAll().startsWith("I;11;PANT-H-01-1;A1;A2;500001,500002,500003,500004;"
+                                             "500005,500006,500007,500008;P3/4/6,3/4/6,3/4/6,3/4/6,-9/-11/-5,"));
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+
+    // Without a folder in the options, a cancelled dialog writes nothing anywhere.
+    algemeen().strPadOpslaan.clear();
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren",
+                                 "Er werd geen map gekozen en in de opties staat geen map 'Import/Export'.\r\n\r\n"
+                                 "Er werd niets geëxporteerd.");
+    f.menu("MnuBeheerGegevensExport")->trigger();
+}
+
+TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
+{
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                 "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + wissel()
+                                     + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het "
+                                       "programma '"
+                                     + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    EXPECT_TRUE(QFile::exists(wissel() + "export.ttr"));
+    EXPECT_FALSE(FrmVoorbereiden::bestaat());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+
+    // What changed since comes back from the file: the members, the sheet, the own club.
+    algemeen().dbGegevens.uitvoeren("DELETE FROM Leden; UPDATE Matchen SET W05 = NULL, W05Set2U = NULL, UITSP3 = NULL; "
+                                    "UPDATE Opties SET Item = '002' WHERE Soort = 'ClubNr'");
+    algemeen().strClubNr = "002";
+
+    // No ends it; a folder without the file is named.
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(m_map.path());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Import Interclubgegevens",
+                                 "Het bestand \"Export.ttr\" werd niet gevonden in de map \"" + m_map.path() + "/\" !");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    EXPECT_EQ(aantal("Leden"), 0);
+
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    EXPECT_EQ(f.LabX->text(), "Import");
+    EXPECT_EQ(f.LabX1->text(), wissel());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(aantal("Leden"), 8);
+    EXPECT_EQ(algemeen().strClubNr, "001");
+    // The lists were refreshed: the match is on the sheet again with what the file carried.
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(testhulp::matchVeld("W05"), "-");
+    EXPECT_EQ(testhulp::matchVeld("W05Set2U"), "13");
+    EXPECT_EQ(testhulp::matchVeld("UITSP3"), "500007");
+}
+
+TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)
+{
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Exporteren",
+                                 "De pagina \"" + wissel() + "001-01.ttr\" (week van 12-09-2010) werd opgeslagen.\r\n"
+                                 "Stuur deze door naar de interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet "
+                                 "geëxporteerd omdat niet alle gegevens ingevuld zijn:\r\n\r\n"
+                                 "- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n\r\n");
+    exchange::WeekResultatenExporteren();
+    EXPECT_TRUE(QFile::exists(wissel() + "001-01.ttr"));
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+}
+
+} // namespace
