@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -19,11 +20,22 @@ void tonen(QDialog& box, QWidget* actief)
         actief->activateWindow();
 }
 
+// A window title is one line: the line breaks of a longer title are shown as a dash between its parts
+// (a title bar draws a line break as boxes).
+QString eenRegel(const QString& titel)
+{
+    QStringList delen = titel.split(QRegularExpression(QStringLiteral("[\r\n]+")), Qt::SkipEmptyParts);
+    for (QString& deel : delen)
+        deel = deel.trimmed();
+    delen.removeAll(QString());
+    return delen.join(QStringLiteral(" - "));
+}
+
 // A box with the given icon, title and text; plain text, so a "<" in a name is never read as markup.
 void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
 {
     box.setIcon(icoon);
-    box.setWindowTitle(titel);
+    box.setWindowTitle(eenRegel(titel));
     box.setTextFormat(Qt::PlainText);
     box.setText(tekst);
 }
@@ -95,7 +107,7 @@ bool QtMeldingen::vraagNeeJa(const QString& titel, const QString& tekst)
 
 QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)
 {
-    QFileDialog dialoog(QApplication::activeWindow(), titel, standaard);
+    QFileDialog dialoog(QApplication::activeWindow(), eenRegel(titel), standaard);
     dialoog.setFileMode(QFileDialog::Directory);
     dialoog.setOption(QFileDialog::ShowDirsOnly);
     zetNederlandseLabels(dialoog, QStringLiteral("Kiezen"));
@@ -106,7 +118,7 @@ QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)
 
 QString QtMeldingen::kiesBestand(const QString& titel, const QString& map, const QString& filter)
 {
-    QFileDialog dialoog(QApplication::activeWindow(), titel, map, filter);
+    QFileDialog dialoog(QApplication::activeWindow(), eenRegel(titel), map, filter);
     dialoog.setFileMode(QFileDialog::ExistingFile);
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
     zetNederlandseLabels(dialoog, QStringLiteral("Openen"));

@@ -60,3 +60,20 @@ TEST(QtMeldingen, VraagJaNeeToontNederlandseKnoppenEnGeeftAntwoord)
     beantwoord(QStringLiteral("Nee"), titel, tekst, knoppen, standaard);
     EXPECT_FALSE(meldingen.vraagJaNee(QStringLiteral("Leden"), vraag));
 }
+
+TEST(QtMeldingen, AFolderDialogShowsATitleOfTwoLinesOnOneLine)
+{
+    ui::QtMeldingen meldingen;
+    QString titel;
+    QTimer::singleShot(0, [&titel] {
+        if (QWidget* dialoog = QApplication::activeModalWidget()) {
+            titel = dialoog->windowTitle();
+            dialoog->close();
+        }
+    });
+    const QString gekozen = meldingen.kiesMap(
+        QStringLiteral("Bestandsmap 'Export.ttr'\r\nAnnuleren = map 'Import/Export' uit de opties !"),
+        QStringLiteral("/tmp/"));
+    EXPECT_EQ(gekozen, QStringLiteral("/tmp/")) << "closing the dialog keeps the default";
+    EXPECT_EQ(titel, QStringLiteral("Bestandsmap 'Export.ttr' - Annuleren = map 'Import/Export' uit de opties !"));
+}
