@@ -37,10 +37,18 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     switch (sqlite3_value_type(arg[0])) {
     case SQLITE_INTEGER:
     case SQLITE_FLOAT: {
+        // Jet's dates run from the year 100 to 9999; a number outside (or no number) is no date.
         const double serieel = sqlite3_value_double(arg[0]);
-        const double dagen = std::floor(serieel);
-        d = QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(dagen)),
-                      QTime(0, 0).addMSecs(static_cast<int>(std::llround((serieel - dagen) * 86400000.0))));
+        if (!(serieel >= -657434.0 && serieel < 2958466.0))
+            break;
+        qint64 dagen = static_cast<qint64>(std::floor(serieel));
+        qint64 ms = std::llround((serieel - static_cast<double>(dagen)) * 86400000.0);
+        // A time that rounds up to midnight belongs to the next day.
+        if (ms >= 86400000) {
+            ms -= 86400000;
+            ++dagen;
+        }
+        d = QDateTime(QDate(1899, 12, 30).addDays(dagen), QTime(0, 0).addMSecs(static_cast<int>(ms)));
         break;
     }
     case SQLITE_TEXT: {
