@@ -87,6 +87,19 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     sqlite3_result_text(ctx, iso.constData(), iso.size(), SQLITE_TRANSIENT);
 }
 
+// legeTekst(a, b, ...): 1 when any argument is the empty text, else 0. One call looks at many
+// fields of a row at once, which a chain of comparisons in SQL does at twice the cost.
+void legeTekstFunctie(sqlite3_context* ctx, int aantal, sqlite3_value** arg)
+{
+    for (int i = 0; i < aantal; ++i) {
+        if (sqlite3_value_type(arg[i]) == SQLITE_TEXT && sqlite3_value_bytes(arg[i]) == 0) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
+}
+
 void rijGeschreven(void* verbinding, int, const char*, const char* tabel, sqlite3_int64)
 {
     static_cast<Verbinding*>(verbinding)->tabelGewijzigd(tabel);
@@ -106,6 +119,8 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     sqlite3_extended_result_codes(v->db, 1);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
+    sqlite3_create_function(v->db, "legeTekst", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, legeTekstFunctie,
+                            nullptr, nullptr);
     sqlite3_update_hook(v->db, rijGeschreven, v.get());
     // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
