@@ -526,6 +526,7 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
 
     QStringList fouten;
     try {
+        onderbreken(VernieuwStap::Gemaakt);
         Database doel = Database::openen(tempPad);
         Database tabellen = tabellenOpenen();
         const QStringList namen = tabelNamen(tabellen, StructuurTabel);

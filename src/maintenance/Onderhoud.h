@@ -70,9 +70,10 @@ void TabelKopieren(const QString& bron, const QString& doel);
 /** Drops a table of Tabellen.mdb; one that is not there is left alone. */
 void TabelVerwijderen(const QString& tabel);
 
-/** The points of a renewal at which a test may interrupt it (by throwing). */
+/** The points of a renewal at which a test may interrupt it (by throwing) or act on the files. */
 enum class VernieuwStap
 {
+    Gemaakt,    ///< Temp.mdb is made and empty; nothing is copied yet
     Gekopieerd, ///< Temp.mdb is complete; the old file is still there
     Verwijderd, ///< the old file is gone; Temp.mdb has not its name yet
     Hernoemd    ///< Temp.mdb has taken the name; nothing is open yet
