@@ -40,6 +40,8 @@ public:
         for (sqlite3_stmt* s : std::as_const(m_schrijfStmts))
             sqlite3_finalize(s);
         m_schrijfStmts.clear();
+        m_laatsteSchrijfSleutel.clear();
+        m_laatsteSchrijfStmt = nullptr;
         m_cursor = nullptr;
     }
 
@@ -154,12 +156,9 @@ public:
     int aantalVelden() const override { return static_cast<int>(m_kolommen.size()); }
     QString veldNaam(int i) const override { return m_kolommen.at(static_cast<size_t>(i)).naam; }
     QString veldType(int i) const override { return m_kolommen.at(static_cast<size_t>(i)).typeWoord; }
-    int veldIndex(const QString& naam) const override
+    int veldIndex(QStringView naam) const override
     {
-        auto it = m_opNaam.constFind(naam);
-        if (it != m_opNaam.constEnd())
-            return it.value();
-        return m_opNaam.value(kleineLetters(naam), -1);
+        return m_opNaam.zoek(naam);
     }
 
     Waarde veld(int i) override
@@ -318,7 +317,9 @@ public:
         sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
         for (int k : m_nieuw.volgorde())
             sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
-        sqlite3_stmt* s = m_schrijfStmts.value(sleutel);
+        // Rows added or edited one after another set the same fields: the last statement serves
+        // again without a look-up.
+        sqlite3_stmt* s = sleutel == m_laatsteSchrijfSleutel ? m_laatsteSchrijfStmt : m_schrijfStmts.value(sleutel);
         if (!s) {
             QStringList kolommen;
             for (int k : m_nieuw.volgorde())
@@ -343,6 +344,8 @@ public:
         } else {
             sqlite3_reset(s);
         }
+        m_laatsteSchrijfSleutel = sleutel;
+        m_laatsteSchrijfStmt = s;
         int plaats = 1;
         for (int k : m_nieuw.volgorde())
             binden(s, plaats++, *m_nieuw.zoek(k));
@@ -454,12 +457,10 @@ private:
         m_tabel = def.naam;
         m_tabelSql = sqlNaam(m_tabel);
         m_kolommen.clear();
-        m_opNaam.clear();
+        m_opNaam.wissen();
         m_indexen.clear();
         for (const VeldDef& veld : def.velden) {
-            // Both spellings: the one the table gives finds its field without folding the name.
-            m_opNaam.insert(kleineLetters(veld.naam), static_cast<int>(m_kolommen.size()));
-            m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
+            m_opNaam.toevoegen(veld.naam, static_cast<int>(m_kolommen.size()));
             m_kolommen.push_back(
                 {veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord), veld.autoNummer});
         }
@@ -467,7 +468,7 @@ private:
             IndexInfo info;
             info.naam = index.naam;
             for (const IndexVeldDef& veld : index.velden) {
-                const int k = m_opNaam.value(kleineLetters(veld.naam), -1);
+                const int k = m_opNaam.zoek(veld.naam);
                 if (k < 0)
                     continue;
                 info.kolommen << k;
@@ -769,7 +770,7 @@ private:
     const quint64* m_slot = nullptr;
     quint64 m_schemaGeneratie = 0;
     std::vector<Kolom> m_kolommen;
-    QHash<QString, int> m_opNaam;
+    NamenIndex m_opNaam;
     std::vector<IndexInfo> m_indexen;
     int m_index = -1;
 
@@ -831,6 +832,8 @@ private:
     QHash<QString, sqlite3_stmt*> m_stmts;
     QHash<quint64, sqlite3_stmt*> m_seekStmts;
     QHash<QByteArray, sqlite3_stmt*> m_schrijfStmts;
+    QByteArray m_laatsteSchrijfSleutel;
+    sqlite3_stmt* m_laatsteSchrijfStmt = nullptr;
 };
 
 } // namespace
