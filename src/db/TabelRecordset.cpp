@@ -40,7 +40,6 @@ public:
         for (sqlite3_stmt* s : std::as_const(m_schrijfStmts))
             sqlite3_finalize(s);
         m_schrijfStmts.clear();
-        m_laatsteSchrijfSleutel.clear();
         m_laatsteSchrijfStmt = nullptr;
         m_cursor = nullptr;
     }
@@ -312,40 +311,18 @@ public:
         if (m_bewerk == Bewerk::Geen)
             throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Update zonder Edit of AddNew."));
         Verbinding& c = v();
-        QByteArray& sleutel = m_sleutelBuffer;
-        sleutel.resize(0);
-        sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
-        for (int k : m_nieuw.volgorde())
-            sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
         // Rows added or edited one after another set the same fields: the last statement serves
         // again without a look-up.
-        sqlite3_stmt* s = sleutel == m_laatsteSchrijfSleutel ? m_laatsteSchrijfStmt : m_schrijfStmts.value(sleutel);
-        if (!s) {
-            QStringList kolommen;
-            for (int k : m_nieuw.volgorde())
-                kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
-            QString sql;
-            if (m_bewerk == Bewerk::Edit) {
-                sql = QStringLiteral("UPDATE ") + m_tabelSql + QStringLiteral(" SET ")
-                    + (kolommen.isEmpty() ? QStringLiteral("rowid = rowid")
-                                          : kolommen.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?"))
-                    + QStringLiteral(" WHERE rowid = ?");
-            } else if (kolommen.isEmpty()) {
-                sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" DEFAULT VALUES");
-            } else {
-                QStringList vraag;
-                for (int i = 0; i < kolommen.size(); ++i)
-                    vraag << QStringLiteral("?");
-                sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" (") + kolommen.join(u',')
-                    + QStringLiteral(") VALUES (") + vraag.join(u',') + u')';
-            }
-            s = c.voorbereiden(sql);
-            m_schrijfStmts.insert(sleutel, s);
-        } else {
+        sqlite3_stmt* s = nullptr;
+        if (m_laatsteSchrijfStmt && m_laatsteSchrijfBewerk == m_bewerk && m_laatsteSchrijfVelden == m_nieuw.volgorde()) {
+            s = m_laatsteSchrijfStmt;
             sqlite3_reset(s);
+        } else {
+            s = schrijfStatement(c);
+            m_laatsteSchrijfStmt = s;
+            m_laatsteSchrijfBewerk = m_bewerk;
+            m_laatsteSchrijfVelden = m_nieuw.volgorde();
         }
-        m_laatsteSchrijfSleutel = sleutel;
-        m_laatsteSchrijfStmt = s;
         int plaats = 1;
         for (int k : m_nieuw.volgorde())
             binden(s, plaats++, *m_nieuw.zoek(k));
@@ -389,6 +366,42 @@ public:
             cursorZetten(nullptr);
             verwijderdFout();
         }
+    }
+
+    // The statement that writes the fields set now (prepared once per set of fields and kind), reset.
+    sqlite3_stmt* schrijfStatement(Verbinding& c)
+    {
+        QByteArray& sleutel = m_sleutelBuffer;
+        sleutel.resize(0);
+        sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
+        for (int k : m_nieuw.volgorde())
+            sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
+        sqlite3_stmt* s = m_schrijfStmts.value(sleutel);
+        if (s) {
+            sqlite3_reset(s);
+            return s;
+        }
+        QStringList kolommen;
+        for (int k : m_nieuw.volgorde())
+            kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
+        QString sql;
+        if (m_bewerk == Bewerk::Edit) {
+            sql = QStringLiteral("UPDATE ") + m_tabelSql + QStringLiteral(" SET ")
+                + (kolommen.isEmpty() ? QStringLiteral("rowid = rowid")
+                                      : kolommen.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?"))
+                + QStringLiteral(" WHERE rowid = ?");
+        } else if (kolommen.isEmpty()) {
+            sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" DEFAULT VALUES");
+        } else {
+            QStringList vraag;
+            for (int i = 0; i < kolommen.size(); ++i)
+                vraag << QStringLiteral("?");
+            sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" (") + kolommen.join(u',')
+                + QStringLiteral(") VALUES (") + vraag.join(u',') + u')';
+        }
+        s = c.voorbereiden(sql);
+        m_schrijfStmts.insert(sleutel, s);
+        return s;
     }
 
     void remove() override
@@ -812,12 +825,12 @@ private:
             return m_gezet[static_cast<size_t>(i)] ? &m_waarden[static_cast<size_t>(i)] : nullptr;
         }
         const std::vector<int>& volgorde() const { return m_volgorde; }
+        // The values stay until they are set again (zoek() does not give them): a row added after
+        // another one replaces them without first making empty ones.
         void clear()
         {
-            for (int i : m_volgorde) {
+            for (int i : m_volgorde)
                 m_gezet[static_cast<size_t>(i)] = 0;
-                m_waarden[static_cast<size_t>(i)] = Waarde();
-            }
             m_volgorde.clear();
         }
 
@@ -832,8 +845,9 @@ private:
     QHash<QString, sqlite3_stmt*> m_stmts;
     QHash<quint64, sqlite3_stmt*> m_seekStmts;
     QHash<QByteArray, sqlite3_stmt*> m_schrijfStmts;
-    QByteArray m_laatsteSchrijfSleutel;
-    sqlite3_stmt* m_laatsteSchrijfStmt = nullptr;
+    sqlite3_stmt* m_laatsteSchrijfStmt = nullptr; ///< the last write, with its kind and fields
+    Bewerk m_laatsteSchrijfBewerk = Bewerk::Geen;
+    std::vector<int> m_laatsteSchrijfVelden;
 };
 
 } // namespace
