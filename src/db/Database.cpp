@@ -257,6 +257,15 @@ QStringList Database::tabellen() const
 
 bool Database::bestaatTabel(const QString& naam) const
 {
+    // The engine folds A-Z only: a name with other letters is compared with every table's here.
+    if (std::all_of(naam.cbegin(), naam.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        Verbinding& c = v();
+        StmtGebruik s(c.uitCache(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
+                                                "COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")));
+        const QByteArray tekst = naam.toUtf8();
+        sqlite3_bind_text(s.get(), 1, tekst.constData(), static_cast<int>(tekst.size()), SQLITE_TRANSIENT);
+        return sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) > 0;
+    }
     const QStringList namen = tabellen();
     return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
 }

@@ -352,10 +352,11 @@ KopieVerslag exporteren(Database& doel, const QString& tabel, const QList<db::Ve
     db::Transactie transactie(doel);
     try {
         doel.tabelMaken(def);
+        verslag.gemaakt = true;
     } catch (const db::DbFout& fout) {
         verslag.meldingen << QStringLiteral("de tabel \"%1\" kon niet gemaakt worden: %2").arg(tabel, fout.tekst());
+        verslag.gemaakt = doel.bestaatTabel(tabel);
     }
-    verslag.gemaakt = doel.bestaatTabel(tabel);
 
     voortgang.opschriftZetten(QStringLiteral("Bezig met het exporteren van ") + opschrift
                               + QStringLiteral(" - Even Geduld....."));
