@@ -119,6 +119,11 @@ TEST(Hoofdletters, NamesAreLookedUpWithoutRegardToAccentCase)
     QTemporaryDir map;
     Database db = Database::maken(map.filePath("namen.mdb"));
     db.tabelMaken({"Clubs", {{"Catégorie", TypeWoord::Tekst}}, {{"Sélection", {{"Catégorie"}}}}});
+    db.tabelMaken({"Sélection", {{"x", TypeWoord::Tekst}}, {}});
+    for (const char* naam : {"Clubs", "CLUBS", "clubs", "Sélection", "SÉLECTION"})
+        EXPECT_TRUE(db.bestaatTabel(QString::fromUtf8(naam))) << naam;
+    for (const char* naam : {"Club", "Clubs2", "Selection", "sqlite_master", "Sélection_"})
+        EXPECT_FALSE(db.bestaatTabel(QString::fromUtf8(naam))) << naam;
     Recordset rs = db.openTabel("Clubs");
     EXPECT_TRUE(rs.heeftVeld("CATÉGORIE"));
     EXPECT_NO_THROW(rs.setIndex("SÉLECTION"));
