@@ -1,7 +1,8 @@
 // Database maintenance on a whole province's season (about 3,000 matches, 6,000 members and 5,000
 // strength-list rows, invented): renewing the database through Temp.mdb, re-indexing it, and
 // emptying the season's tables, each beside the copy of the same file that SQLite makes itself
-// with VACUUM INTO.
+// with VACUUM INTO. The renewal's figure "maal_vacuum" is its fastest run divided by the fastest
+// VACUUM INTO (run VacuumInto first, as the default order does).
 // Run: build/bin/bench_onderhoud   (the figures are printed, nothing is asserted)
 
 #include "Proefgegevens.h"
@@ -13,10 +14,14 @@
 #include "ui/TestMeldingen.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -56,6 +61,26 @@ void openen()
     core::TabellenOpenen();
 }
 
+// The fastest of the timed runs, in milliseconds: the figure least disturbed by other work on the machine.
+struct Snelste
+{
+    double ms = 0;
+    void meten(const std::function<void()>& werk)
+    {
+        QElapsedTimer klok;
+        klok.start();
+        werk();
+        const double t = static_cast<double>(klok.nsecsElapsed()) / 1e6;
+        ms = ms == 0 ? t : std::min(ms, t);
+    }
+};
+
+Snelste& vacuum()
+{
+    static Snelste s;
+    return s;
+}
+
 void VacuumInto(benchmark::State& state)
 {
     openen();
@@ -64,20 +89,27 @@ void VacuumInto(benchmark::State& state)
         state.PauseTiming();
         QFile::remove(doel);
         state.ResumeTiming();
-        core::algemeen().dbGegevens.uitvoeren(QStringLiteral("VACUUM INTO '%1'").arg(doel));
+        vacuum().meten([&] { core::algemeen().dbGegevens.uitvoeren(QStringLiteral("VACUUM INTO '%1'").arg(doel)); });
     }
+    state.counters["snelste_ms"] = vacuum().ms;
     core::algemeenHerstellen();
 }
 
+// Printed beside the fastest VACUUM INTO of the same file: "maal_vacuum" is how many times as long
+// the renewal takes at its fastest.
 void DatabaseVernieuwen(benchmark::State& state)
 {
     core::GeenVoortgang stil;
+    Snelste vernieuwen;
     for (auto _ : state) {
         state.PauseTiming();
         openen();
         state.ResumeTiming();
-        maintenance::DatabaseVernieuwen(stil);
+        vernieuwen.meten([&] { maintenance::DatabaseVernieuwen(stil); });
     }
+    state.counters["snelste_ms"] = vernieuwen.ms;
+    if (vacuum().ms > 0)
+        state.counters["maal_vacuum"] = vernieuwen.ms / vacuum().ms;
     core::algemeenHerstellen();
 }
 
@@ -110,7 +142,7 @@ void SeizoenLeegmaken(benchmark::State& state)
 }
 
 BENCHMARK(VacuumInto)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(DatabaseVernieuwen)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(DatabaseVernieuwen)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(Herindexeren)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(SeizoenLeegmaken)->Unit(benchmark::kMillisecond)->Iterations(10);
 

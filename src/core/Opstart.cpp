@@ -196,21 +196,16 @@ void DatabaseBijwerken()
                 const std::optional<ProvincieRegel> p = provincieRegelLezen(regel);
                 if (!p)
                     continue;
-                a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Provincies WHERE Nr = %1;").arg(p->nr);
-                if (d.openRecordset(a.strSQL).veld(QStringLiteral("atl")).geheel() == 0) {
-                    a.strSQL = QStringLiteral("INSERT INTO Provincies (Nr, Provincie, Province, Afkorting, TabT) "
-                                              "VALUES (%1,'%2','%3','%4','%5')")
-                                   .arg(p->nr)
-                                   .arg(SqlTekst(p->provincie), SqlTekst(p->province), SqlTekst(p->afkorting),
-                                        SqlTekst(p->tabT));
+                // The texts are bound as they stand in the file: a "%" or a quote in them is plain text.
+                a.strSQL = QStringLiteral("SELECT COUNT(*) as atl FROM Provincies WHERE Nr = ?;");
+                if (d.openRecordset(a.strSQL, {p->nr}).veld(QStringLiteral("atl")).geheel() == 0) {
+                    a.strSQL = QStringLiteral("INSERT INTO Provincies (Provincie, Province, Afkorting, TabT, Nr) "
+                                              "VALUES (?, ?, ?, ?, ?)");
                 } else {
-                    a.strSQL = QStringLiteral("UPDATE Provincies SET Provincie = '%1', Province = '%2', "
-                                              "Afkorting = '%3', TabT = '%4' where Nr = %5")
-                                   .arg(SqlTekst(p->provincie), SqlTekst(p->province), SqlTekst(p->afkorting),
-                                        SqlTekst(p->tabT))
-                                   .arg(p->nr);
+                    a.strSQL = QStringLiteral("UPDATE Provincies SET Provincie = ?, Province = ?, "
+                                              "Afkorting = ?, TabT = ? where Nr = ?");
                 }
-                d.uitvoeren(a.strSQL);
+                d.uitvoeren(a.strSQL, {p->provincie, p->province, p->afkorting, p->tabT, p->nr});
             }
             a.strSQL = QStringLiteral("INSERT INTO Opties (Soort, Item) VALUES ('update20100807', '1');");
             d.uitvoeren(a.strSQL);

@@ -73,10 +73,18 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     switch (sqlite3_value_type(arg[0])) {
     case SQLITE_INTEGER:
     case SQLITE_FLOAT: {
+        // Jet's dates run from the year 100 to 9999; a number outside (or no number) is no date.
         const double serieel = sqlite3_value_double(arg[0]);
-        const double dagen = std::floor(serieel);
-        d = QDateTime(QDate(1899, 12, 30).addDays(static_cast<qint64>(dagen)),
-                      QTime(0, 0).addMSecs(static_cast<int>(std::llround((serieel - dagen) * 86400000.0))));
+        if (!(serieel >= -657434.0 && serieel < 2958466.0))
+            break;
+        qint64 dagen = static_cast<qint64>(std::floor(serieel));
+        qint64 ms = std::llround((serieel - static_cast<double>(dagen)) * 86400000.0);
+        // A time that rounds up to midnight belongs to the next day.
+        if (ms >= 86400000) {
+            ms -= 86400000;
+            ++dagen;
+        }
+        d = QDateTime(QDate(1899, 12, 30).addDays(dagen), QTime(0, 0).addMSecs(static_cast<int>(ms)));
         break;
     }
     case SQLITE_TEXT: {
@@ -115,6 +123,19 @@ void cdateFunctie(sqlite3_context* ctx, int, sqlite3_value** arg)
     sqlite3_result_text(ctx, iso.constData(), iso.size(), SQLITE_TRANSIENT);
 }
 
+// legeTekst(a, b, ...): 1 when any argument is the empty text, else 0. One call looks at many
+// fields of a row at once, which a chain of comparisons in SQL does at twice the cost.
+void legeTekstFunctie(sqlite3_context* ctx, int aantal, sqlite3_value** arg)
+{
+    for (int i = 0; i < aantal; ++i) {
+        if (sqlite3_value_type(arg[i]) == SQLITE_TEXT && sqlite3_value_bytes(arg[i]) == 0) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
+}
+
 void rijGeschreven(void* verbinding, int, const char*, const char* tabel, sqlite3_int64)
 {
     static_cast<Verbinding*>(verbinding)->tabelGewijzigd(tabel);
@@ -136,6 +157,8 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
+    sqlite3_create_function(v->db, "legeTekst", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, legeTekstFunctie,
+                            nullptr, nullptr);
     sqlite3_update_hook(v->db, rijGeschreven, v.get());
     // One connection used from the one user-interface thread: no locking within the engine.
     // A rollback journal, not WAL: the file alone is the database, so it can be copied when closed.
@@ -279,6 +302,15 @@ QStringList Database::tabellen() const
 
 bool Database::bestaatTabel(const QString& naam) const
 {
+    // The engine folds A-Z only: a name with other letters is compared with every table's here.
+    if (std::all_of(naam.cbegin(), naam.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        Verbinding& c = v();
+        StmtGebruik s(c.uitCache(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = ? "
+                                                "COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")));
+        const QByteArray tekst = naam.toUtf8();
+        sqlite3_bind_text(s.get(), 1, tekst.constData(), static_cast<int>(tekst.size()), SQLITE_TRANSIENT);
+        return sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) > 0;
+    }
     const QStringList namen = tabellen();
     return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
 }

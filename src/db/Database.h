@@ -23,7 +23,8 @@
 // a text field must be passed as its text), yes/no as -1 or 0.
 //
 // Jet's SQL. Statements given to uitvoeren() and openRecordset() may be written as for Jet: see
-// jetNaarSqlite() in db/JetSql.h for the forms that are translated.
+// jetNaarSqlite() in db/JetSql.h for the forms that are translated. Besides Jet's cdate(), SQL may
+// call legeTekst(a, b, ...), 1 when any of its (at most 127) arguments is the empty text.
 
 #include "db/Recordset.h"
 #include "db/Schema.h"

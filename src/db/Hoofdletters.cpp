@@ -82,4 +82,72 @@ int vergelijkZonderHoofdletters(QStringView a, QStringView b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+void NamenIndex::wissen()
+{
+    m_namen.clear();
+    m_plaatsen.clear();
+}
+
+size_t NamenIndex::hash(QStringView naam)
+{
+    // FNV-1a over the capitals.
+    quint64 h = 14695981039346656037ULL;
+    for (const QChar c : naam) {
+        h ^= groot(c.unicode());
+        h *= 1099511628211ULL;
+    }
+    return static_cast<size_t>(h ^ (h >> 29));
+}
+
+void NamenIndex::herverdelen()
+{
+    size_t grootte = 16;
+    while (grootte < m_namen.size() * 2)
+        grootte *= 2;
+    m_plaatsen.assign(grootte, -1);
+    for (size_t i = 0; i < m_namen.size(); ++i) {
+        size_t p = hash(m_namen[i].first) & (grootte - 1);
+        while (m_plaatsen[p] >= 0)
+            p = (p + 1) & (grootte - 1);
+        m_plaatsen[p] = static_cast<int>(i);
+    }
+}
+
+void NamenIndex::toevoegen(QStringView naam, int nummer)
+{
+    if (!m_plaatsen.empty()) {
+        const size_t masker = m_plaatsen.size() - 1;
+        for (size_t p = hash(naam) & masker; m_plaatsen[p] >= 0; p = (p + 1) & masker) {
+            auto& [bestaand, waarde] = m_namen[static_cast<size_t>(m_plaatsen[p])];
+            if (gelijkZonderHoofdletters(bestaand, naam)) {
+                waarde = nummer;
+                return;
+            }
+        }
+    }
+    m_namen.emplace_back(naam.toString(), nummer);
+    if (m_namen.size() * 2 > m_plaatsen.size())
+        herverdelen();
+    else {
+        const size_t masker = m_plaatsen.size() - 1;
+        size_t p = hash(naam) & masker;
+        while (m_plaatsen[p] >= 0)
+            p = (p + 1) & masker;
+        m_plaatsen[p] = static_cast<int>(m_namen.size() - 1);
+    }
+}
+
+int NamenIndex::zoek(QStringView naam) const
+{
+    if (m_plaatsen.empty())
+        return -1;
+    const size_t masker = m_plaatsen.size() - 1;
+    for (size_t p = hash(naam) & masker; m_plaatsen[p] >= 0; p = (p + 1) & masker) {
+        const auto& [bestaand, nummer] = m_namen[static_cast<size_t>(m_plaatsen[p])];
+        if (gelijkZonderHoofdletters(bestaand, naam))
+            return nummer;
+    }
+    return -1;
+}
+
 } // namespace db

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace db {
 
 /**
@@ -21,5 +23,26 @@ inline bool gelijkZonderHoofdletters(QStringView a, QStringView b)
 {
     return a.size() == b.size() && vergelijkZonderHoofdletters(a, b) == 0;
 }
+
+/**
+ * Names (of fields) looked up without regard to case, as above. A look-up neither allocates nor
+ * uses Qt's string hash: a recordset looks its fields up by name for every value it reads or sets.
+ */
+class NamenIndex
+{
+public:
+    void wissen();
+    /** Adds a name with its number; a name already there (in any case) takes the new number. */
+    void toevoegen(QStringView naam, int nummer);
+    /** The number of the name; -1 when it is not there. */
+    int zoek(QStringView naam) const;
+
+private:
+    static size_t hash(QStringView naam);
+    void herverdelen();
+
+    std::vector<std::pair<QString, int>> m_namen;
+    std::vector<int> m_plaatsen; ///< open addressing: a place in m_namen, or -1
+};
 
 } // namespace db

@@ -26,6 +26,7 @@ struct Token
     Soort soort;
     qsizetype begin;
     qsizetype lengte;
+    bool open = false; ///< a literal or quoted name that the statement never closes
 };
 
 bool woordTeken(QChar c)
@@ -38,6 +39,7 @@ std::vector<Token> tokens(const QString& sql)
     std::vector<Token> uit;
     const qsizetype n = sql.size();
     qsizetype i = 0;
+    bool open = false;
     auto tot = [&](qsizetype begin, QChar einde) {
         // Up to and including the closing character; a doubled one stands for itself.
         qsizetype j = begin + 1;
@@ -51,6 +53,7 @@ std::vector<Token> tokens(const QString& sql)
             }
             ++j;
         }
+        open = true;
         return n;
     };
     while (i < n) {
@@ -94,7 +97,8 @@ std::vector<Token> tokens(const QString& sql)
         } else {
             ++i;
         }
-        uit.push_back({soort, begin, i - begin});
+        uit.push_back({soort, begin, i - begin, open});
+        open = false;
     }
     return uit;
 }
@@ -187,12 +191,28 @@ QString jetNaarSqlite(const QString& sql)
     QString uit;
     uit.reserve(sql.size() + 16);
     const qsizetype n = static_cast<qsizetype>(t.size());
+    // A literal or name left open would be closed by the translation and run as another statement.
+    for (const Token& tok : t) {
+        if (tok.open) {
+            onvertaalbaar(tok.soort == Soort::Haken ? QStringLiteral("Een naam met [ zonder ]")
+                                                    : QStringLiteral("Een tekst of naam zonder afsluitend aanhalingsteken"),
+                          sql);
+        }
+    }
     for (qsizetype i = 0; i < n; ++i) {
         const Token& tok = t[i];
         const QStringView tekst = QStringView(sql).mid(tok.begin, tok.lengte);
+        // [a][b] (or [a]"b") written as "a""b" would be one name with a quote in it.
+        const auto naamErnaast = [&] {
+            const auto naam = [&](qsizetype j) {
+                return j >= 0 && j < n && (t[j].soort == Soort::Haken || t[j].soort == Soort::Naam);
+            };
+            if (naam(i - 1) || naam(i + 1))
+                onvertaalbaar(QStringLiteral("Twee namen zonder iets ertussen"), sql);
+        };
         if (tok.soort == Soort::Haken) {
-            QString naam = tekst.mid(1, tekst.endsWith(u']') ? tekst.size() - 2 : tekst.size() - 1).toString();
-            uit += sqlNaam(naam);
+            naamErnaast();
+            uit += sqlNaam(tekst.mid(1, tekst.size() - 2).toString());
         } else if (isTeken(sql, tok, u'*') && vorige(t, i) >= 0 && isWoord(sql, t[vorige(t, i)], u"DELETE")
                    && volgende(t, i) >= 0 && isWoord(sql, t[volgende(t, i)], u"FROM")) {
             // DELETE * FROM: the star goes, and one blank with it.
@@ -202,6 +222,8 @@ QString jetNaarSqlite(const QString& sql)
             const qsizetype v = vorige(t, i);
             const bool sleutelwoord = v >= 0
                 && (isWoord(sql, t[v], u"CREATE") || isWoord(sql, t[v], u"UNIQUE") || isWoord(sql, t[v], u"DROP"));
+            if (!sleutelwoord)
+                naamErnaast();
             uit += sleutelwoord ? tekst.toString() : sqlNaam(tekst.toString());
         } else if (isWoord(sql, tok, u"LIKE")) {
             uit += tekst;

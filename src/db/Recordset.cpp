@@ -4,26 +4,58 @@
 
 namespace db {
 
-VeldRef::VeldRef(Recordset& rs, QString naam)
-    : m_rs(rs)
-    , m_naam(std::move(naam))
+namespace {
+
+// The field's number by a name in any encoding; an ASCII name is widened on the stack.
+int veldNummer(const detail::RecordsetImpl& rs, QAnyStringView naam)
 {
+    return naam.visit([&rs](auto v) -> int {
+        if constexpr (std::is_same_v<decltype(v), QStringView>) {
+            return rs.veldIndex(v);
+        } else {
+            const auto* p = reinterpret_cast<const unsigned char*>(v.data());
+            const qsizetype n = v.size();
+            char16_t buffer[64];
+            bool ascii = n <= 64;
+            for (qsizetype i = 0; ascii && i < n; ++i) {
+                ascii = p[i] < 0x80;
+                buffer[i] = p[i];
+            }
+            if (ascii)
+                return rs.veldIndex(QStringView(buffer, n));
+            return rs.veldIndex(v.toString());
+        }
+    });
+}
+
+} // namespace
+
+VeldRef::VeldRef(Recordset& rs, QAnyStringView naam)
+    : m_rs(rs)
+    , m_nummer(veldNummer(rs.impl(), naam))
+{
+    if (m_nummer < 0) {
+        const QString tabel = rs.tabelNaam();
+        throw DbFout(DbFout::Soort::OnbekendVeld,
+                     tabel.isEmpty() ? QStringLiteral("Het veld '%1' bestaat niet.").arg(naam.toString())
+                                     : QStringLiteral("Het veld '%1' bestaat niet in '%2'.").arg(naam.toString(), tabel));
+    }
 }
 
 VeldRef::operator Waarde() const
 {
-    return m_rs.veld(m_naam);
+    return m_rs.veld(m_nummer);
 }
 
 VeldRef& VeldRef::operator=(const Waarde& waarde)
 {
-    m_rs.zet(m_naam, waarde);
+    m_rs.impl().zet(m_nummer, waarde);
     return *this;
 }
 
 QString VeldRef::tekst() const
 {
-    return m_rs.veld(m_naam).tekst();
+    return m_rs.veld(m_nummer).tekst();
 }
 
 Recordset::Recordset() = default;

@@ -2,6 +2,7 @@
 
 #include "db/Waarde.h"
 
+#include <QAnyStringView>
 #include <QList>
 #include <QString>
 #include <memory>
@@ -18,14 +19,15 @@ class Recordset;
 class VeldRef
 {
 public:
-    VeldRef(Recordset& rs, QString naam);
+    /** The field of this name; DbFout when the recordset has none. */
+    VeldRef(Recordset& rs, QAnyStringView naam);
     operator Waarde() const;
     VeldRef& operator=(const Waarde& waarde);
     QString tekst() const;
 
 private:
     Recordset& m_rs;
-    QString m_naam;
+    int m_nummer;
 };
 
 /**
@@ -66,7 +68,8 @@ public:
     bool heeftVeld(const QString& naam) const;
     Waarde veld(const QString& naam) const;
     Waarde veld(int i) const;
-    VeldRef operator[](const QString& naam) { return VeldRef(*this, naam); }
+    /** The field by name; the name is looked up once, without copying it. */
+    VeldRef operator[](QAnyStringView naam) { return VeldRef(*this, naam); }
     /** Assigns a field while editing or adding; a value the field cannot hold is refused at once. */
     void zet(const QString& naam, const Waarde& waarde);
     ///@}
@@ -92,6 +95,7 @@ public:
     ///@}
 
 private:
+    friend class VeldRef;
     detail::RecordsetImpl& impl() const;
     std::shared_ptr<detail::RecordsetImpl> m_impl;
 };

@@ -126,7 +126,7 @@ public:
             const char* decl = sqlite3_column_decltype(s.get(), i);
             m_types << (decl ? typeWoordVan(QString::fromUtf8(decl)) : QString());
             m_soorten.push_back(veldSoortVan(m_types.last()));
-            m_opNaam.insert(kleineLetters(m_namen.last()), i - m_eerste);
+            m_opNaam.toevoegen(m_namen.last(), i - m_eerste);
             const char* tabel = sqlite3_column_table_name(s.get(), i);
             const char* oorsprong = sqlite3_column_origin_name(s.get(), i);
             m_oorsprong << (oorsprong && tabel && tabelSleutel(QString::fromUtf8(tabel)) == tabelSleutel(m_tabel)
@@ -144,21 +144,24 @@ public:
             if (m_eerste)
                 m_rowids.push_back(sqlite3_column_int64(s.get(), 0));
             for (int i = m_eerste; i < n; ++i) {
-                switch (sqlite3_column_type(s.get(), i)) {
+                // One call to the statement per field (each sqlite3_column_ call takes the
+                // connection's lock); the value is read while the row is current.
+                sqlite3_value* w = sqlite3_column_value(s.get(), i);
+                switch (sqlite3_value_type(w)) {
                 case SQLITE_NULL:
                     m_data.push_back(MerkNull);
                     break;
                 case SQLITE_INTEGER:
                     m_data.push_back(MerkGeheel);
-                    vastSchrijven(m_data, static_cast<qint64>(sqlite3_column_int64(s.get(), i)));
+                    vastSchrijven(m_data, static_cast<qint64>(sqlite3_value_int64(w)));
                     break;
                 case SQLITE_FLOAT:
                     m_data.push_back(MerkGetal);
-                    vastSchrijven(m_data, sqlite3_column_double(s.get(), i));
+                    vastSchrijven(m_data, sqlite3_value_double(w));
                     break;
                 default: {
-                    const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(s.get(), i));
-                    tekstSchrijven(m_data, t ? t : "", sqlite3_column_bytes(s.get(), i));
+                    const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(w));
+                    tekstSchrijven(m_data, t ? t : "", sqlite3_value_bytes(w));
                     break;
                 }
                 }
@@ -210,7 +213,7 @@ public:
     int aantalVelden() const override { return static_cast<int>(m_namen.size()); }
     QString veldNaam(int i) const override { return m_namen.value(i); }
     QString veldType(int i) const override { return m_types.value(i); }
-    int veldIndex(const QString& naam) const override { return m_opNaam.value(kleineLetters(naam), -1); }
+    int veldIndex(QStringView naam) const override { return m_opNaam.zoek(naam); }
 
     Waarde veld(int i) override
     {
@@ -418,7 +421,7 @@ private:
     QStringList m_namen;
     QStringList m_types;
     std::vector<VeldSoort> m_soorten;
-    QHash<QString, int> m_opNaam;
+    NamenIndex m_opNaam;
     QStringList m_oorsprong; ///< per field the table field it shows; empty for a computed one
     QString m_tabel;
     int m_eerste = 0; ///< 1 when the statement's first column is the row key

@@ -40,6 +40,7 @@ public:
         for (sqlite3_stmt* s : std::as_const(m_schrijfStmts))
             sqlite3_finalize(s);
         m_schrijfStmts.clear();
+        m_laatsteSchrijfStmt = nullptr;
         m_cursor = nullptr;
     }
 
@@ -163,12 +164,9 @@ public:
     int aantalVelden() const override { return static_cast<int>(m_kolommen.size()); }
     QString veldNaam(int i) const override { return m_kolommen.at(static_cast<size_t>(i)).naam; }
     QString veldType(int i) const override { return m_kolommen.at(static_cast<size_t>(i)).typeWoord; }
-    int veldIndex(const QString& naam) const override
+    int veldIndex(QStringView naam) const override
     {
-        auto it = m_opNaam.constFind(naam);
-        if (it != m_opNaam.constEnd())
-            return it.value();
-        return m_opNaam.value(kleineLetters(naam), -1);
+        return m_opNaam.zoek(naam);
     }
 
     Waarde veld(int i) override
@@ -322,35 +320,17 @@ public:
         if (m_bewerk == Bewerk::Geen)
             throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Update zonder Edit of AddNew."));
         Verbinding& c = v();
-        QByteArray& sleutel = m_sleutelBuffer;
-        sleutel.resize(0);
-        sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
-        for (int k : m_nieuw.volgorde())
-            sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
-        sqlite3_stmt* s = m_schrijfStmts.value(sleutel);
-        if (!s) {
-            QStringList kolommen;
-            for (int k : m_nieuw.volgorde())
-                kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
-            QString sql;
-            if (m_bewerk == Bewerk::Edit) {
-                sql = QStringLiteral("UPDATE ") + m_tabelSql + QStringLiteral(" SET ")
-                    + (kolommen.isEmpty() ? QStringLiteral("rowid = rowid")
-                                          : kolommen.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?"))
-                    + QStringLiteral(" WHERE rowid = ?");
-            } else if (kolommen.isEmpty()) {
-                sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" DEFAULT VALUES");
-            } else {
-                QStringList vraag;
-                for (int i = 0; i < kolommen.size(); ++i)
-                    vraag << QStringLiteral("?");
-                sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" (") + kolommen.join(u',')
-                    + QStringLiteral(") VALUES (") + vraag.join(u',') + u')';
-            }
-            s = c.voorbereiden(sql);
-            m_schrijfStmts.insert(sleutel, s);
-        } else {
+        // Rows added or edited one after another set the same fields: the last statement serves
+        // again without a look-up.
+        sqlite3_stmt* s = nullptr;
+        if (m_laatsteSchrijfStmt && m_laatsteSchrijfBewerk == m_bewerk && m_laatsteSchrijfVelden == m_nieuw.volgorde()) {
+            s = m_laatsteSchrijfStmt;
             sqlite3_reset(s);
+        } else {
+            s = schrijfStatement(c);
+            m_laatsteSchrijfStmt = s;
+            m_laatsteSchrijfBewerk = m_bewerk;
+            m_laatsteSchrijfVelden = m_nieuw.volgorde();
         }
         int plaats = 1;
         for (int k : m_nieuw.volgorde())
@@ -395,6 +375,42 @@ public:
             cursorZetten(nullptr);
             verwijderdFout();
         }
+    }
+
+    // The statement that writes the fields set now (prepared once per set of fields and kind), reset.
+    sqlite3_stmt* schrijfStatement(Verbinding& c)
+    {
+        QByteArray& sleutel = m_sleutelBuffer;
+        sleutel.resize(0);
+        sleutel.append(m_bewerk == Bewerk::Edit ? 'E' : 'A');
+        for (int k : m_nieuw.volgorde())
+            sleutel.append(reinterpret_cast<const char*>(&k), sizeof k);
+        sqlite3_stmt* s = m_schrijfStmts.value(sleutel);
+        if (s) {
+            sqlite3_reset(s);
+            return s;
+        }
+        QStringList kolommen;
+        for (int k : m_nieuw.volgorde())
+            kolommen << m_kolommen.at(static_cast<size_t>(k)).sql;
+        QString sql;
+        if (m_bewerk == Bewerk::Edit) {
+            sql = QStringLiteral("UPDATE ") + m_tabelSql + QStringLiteral(" SET ")
+                + (kolommen.isEmpty() ? QStringLiteral("rowid = rowid")
+                                      : kolommen.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?"))
+                + QStringLiteral(" WHERE rowid = ?");
+        } else if (kolommen.isEmpty()) {
+            sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" DEFAULT VALUES");
+        } else {
+            QStringList vraag;
+            for (int i = 0; i < kolommen.size(); ++i)
+                vraag << QStringLiteral("?");
+            sql = QStringLiteral("INSERT INTO ") + m_tabelSql + QStringLiteral(" (") + kolommen.join(u',')
+                + QStringLiteral(") VALUES (") + vraag.join(u',') + u')';
+        }
+        s = c.voorbereiden(sql);
+        m_schrijfStmts.insert(sleutel, s);
+        return s;
     }
 
     void remove() override
@@ -463,12 +479,10 @@ private:
         m_tabel = def.naam;
         m_tabelSql = sqlNaam(m_tabel);
         m_kolommen.clear();
-        m_opNaam.clear();
+        m_opNaam.wissen();
         m_indexen.clear();
         for (const VeldDef& veld : def.velden) {
-            // Both spellings: the one the table gives finds its field without folding the name.
-            m_opNaam.insert(kleineLetters(veld.naam), static_cast<int>(m_kolommen.size()));
-            m_opNaam.insert(veld.naam, static_cast<int>(m_kolommen.size()));
+            m_opNaam.toevoegen(veld.naam, static_cast<int>(m_kolommen.size()));
             m_kolommen.push_back(
                 {veld.naam, veld.typeWoord, sqlNaam(veld.naam), veldSoortVan(veld.typeWoord), veld.autoNummer});
         }
@@ -476,7 +490,7 @@ private:
             IndexInfo info;
             info.naam = index.naam;
             for (const IndexVeldDef& veld : index.velden) {
-                const int k = m_opNaam.value(kleineLetters(veld.naam), -1);
+                const int k = m_opNaam.zoek(veld.naam);
                 if (k < 0)
                     continue;
                 info.kolommen << k;
@@ -788,7 +802,7 @@ private:
     const quint64* m_slot = nullptr;
     quint64 m_schemaGeneratie = 0;
     std::vector<Kolom> m_kolommen;
-    QHash<QString, int> m_opNaam;
+    NamenIndex m_opNaam;
     std::vector<IndexInfo> m_indexen;
     int m_index = -1;
 
@@ -830,12 +844,12 @@ private:
             return m_gezet[static_cast<size_t>(i)] ? &m_waarden[static_cast<size_t>(i)] : nullptr;
         }
         const std::vector<int>& volgorde() const { return m_volgorde; }
+        // The values stay until they are set again (zoek() does not give them): a row added after
+        // another one replaces them without first making empty ones.
         void clear()
         {
-            for (int i : m_volgorde) {
+            for (int i : m_volgorde)
                 m_gezet[static_cast<size_t>(i)] = 0;
-                m_waarden[static_cast<size_t>(i)] = Waarde();
-            }
             m_volgorde.clear();
         }
 
@@ -850,6 +864,9 @@ private:
     QHash<QString, sqlite3_stmt*> m_stmts;
     QHash<quint64, sqlite3_stmt*> m_seekStmts;
     QHash<QByteArray, sqlite3_stmt*> m_schrijfStmts;
+    sqlite3_stmt* m_laatsteSchrijfStmt = nullptr; ///< the last write, with its kind and fields
+    Bewerk m_laatsteSchrijfBewerk = Bewerk::Geen;
+    std::vector<int> m_laatsteSchrijfVelden;
 };
 
 } // namespace

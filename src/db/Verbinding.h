@@ -152,7 +152,7 @@ public:
     virtual int aantalVelden() const = 0;
     virtual QString veldNaam(int i) const = 0;
     virtual QString veldType(int i) const = 0;
-    virtual int veldIndex(const QString& naam) const = 0; ///< -1 when unknown
+    virtual int veldIndex(QStringView naam) const = 0; ///< -1 when unknown
     virtual Waarde veld(int i) = 0;
 
     virtual QString tabelNaam() const;

@@ -11,7 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QThread>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -94,9 +96,12 @@ QString waardeTekst(const Waarde& w)
 // When the source has exactly the target's columns in their order and no text field holds the
 // empty text, the table goes over in one statement that SQLite copies record by record, as it does
 // for VACUUM; the marks then follow the whole table.
+// The table's indexes (indexenMaken) are made before the one statement, so that the engine copies
+// them in their order from the source's like indexes instead of sorting the rows; after the blocks
+// otherwise.
 bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel, const QList<QString>& bronVelden,
                const QList<QString>& bronTypes, bool zelfdeKolommen, qint64 totaal, int stap,
-               core::IVoortgang& voortgang, KopieVerslag& verslag)
+               core::IVoortgang& voortgang, KopieVerslag& verslag, const std::function<void()>& indexenMaken)
 {
     QStringList voorwaarden;
     QStringList leeg;
@@ -141,10 +146,14 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
         const QString anders = voorwaarden.isEmpty()
                                    ? QStringLiteral("0")
                                    : QStringLiteral("COUNT(*) FILTER (WHERE NOT (%1))").arg(voorwaarden.join(QStringLiteral(" AND ")));
-        // One IN list over the text fields rather than a chain of ORs.
+        // The text fields go to the layer's legeTekst() in groups (a function takes at most 127
+        // arguments); one call per group costs half of a comparison per field.
+        QStringList groepen;
+        for (qsizetype i = 0; i < leeg.size(); i += 100)
+            groepen << QStringLiteral("legeTekst(%1)").arg(leeg.mid(i, 100).join(QStringLiteral(", ")));
         const QString legen = leeg.isEmpty()
                                   ? QStringLiteral("0")
-                                  : QStringLiteral("COUNT(*) FILTER (WHERE '' IN (%1))").arg(leeg.join(QStringLiteral(", ")));
+                                  : QStringLiteral("COUNT(*) FILTER (WHERE %1)").arg(groepen.join(QStringLiteral(" OR ")));
         Recordset telling = doel.openRecordset(QStringLiteral("SELECT %1, %2 FROM %3").arg(anders, legen, bron));
         if (telling.veld(0).geheel() > 0)
             return false;
@@ -166,6 +175,7 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
             tekens << qMakePair(teller, teken);
     }
     if (zelfdeKolommen && !heeftLeeg) {
+        indexenMaken();
         verslag.opgeslagen += doel.uitvoeren(QStringLiteral("INSERT INTO main.%1 SELECT * FROM %2").arg(db::sqlNaam(def.naam), bron));
         for (const auto& teken : std::as_const(tekens))
             voortgang.UpdateProgress(teken.second);
@@ -185,9 +195,102 @@ bool blokKopie(Database& doel, const db::TabelDef& def, const QString& bronTabel
         for (; volgendTeken < tekens.size() && tekens[volgendTeken].first <= gekopieerd; ++volgendTeken)
             voortgang.UpdateProgress(tekens[volgendTeken].second);
     }
+    indexenMaken();
     verslag.gekozen = totaal;
     return true;
 }
+
+// The indexes the dictionary describes for one table.
+struct IndexTabel
+{
+    QString naam;
+    bool heeftAtlI = false;
+    int atlI = 0;
+    QList<db::IndexDef> indexen;
+};
+
+// The dictionary's index rows grouped by table and, within a table, by index name: every index
+// that its rows name is found, whatever rows stand between them.
+QList<IndexTabel> indexPlan(Database& tabellen, const QString& structuur)
+{
+    QList<IndexTabel> lijst;
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT NaamTabel, Aard, Naam, Indexveld, Sorteervolgorde FROM ")
+                                          + db::sqlNaam(structuur)
+                                          + QStringLiteral(" ORDER BY NaamTabel, Aard, Naam, Volgorde"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString naam = rs.veld(0).tekst();
+        if (lijst.isEmpty() || !db::gelijkZonderHoofdletters(lijst.last().naam, naam))
+            lijst << IndexTabel{naam, false, 0, {}};
+        IndexTabel& t = lijst.last();
+        const QString aard = rs.veld(1).tekst();
+        if (aard.compare(u"AtlI", Qt::CaseInsensitive) == 0) {
+            t.heeftAtlI = true;
+            t.atlI = static_cast<int>(Val(rs.veld(2)));
+        } else if (aard.compare(u"Index", Qt::CaseInsensitive) == 0) {
+            const QString index = rs.veld(2).tekst();
+            if (index.isEmpty())
+                continue;
+            if (t.indexen.isEmpty() || !db::gelijkZonderHoofdletters(t.indexen.last().naam, index))
+                t.indexen << db::IndexDef{index, {}};
+            t.indexen.last().velden << db::IndexVeldDef{rs.veld(3).tekst(), inhoud(rs.veld(4)) == u"D"};
+        }
+    }
+    return lijst;
+}
+
+void atlINagaan(const IndexTabel& t)
+{
+    if (!t.heeftAtlI)
+        throw core::ActieFout(QStringLiteral("De tabelstructuur geeft voor de tabel \"%1\" geen aantal indexen (AtlI).").arg(t.naam));
+}
+
+// What one table of the dictionary gets as indexes: none when its AtlI is 0.
+QList<db::IndexDef> teMakenIndexen(const IndexTabel& t)
+{
+    return t.atlI > 0 ? t.indexen : QList<db::IndexDef>();
+}
+
+// The fields of a table as the dictionary gives them: AtlV gives their number, the table's Veld
+// rows in their order give names and type words.
+QList<db::VeldDef> velddefinities(Database& tabellen, const QString& structuur, const QString& tabel)
+{
+    QList<db::VeldDef> velden;
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
+                                              + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'AtlV'"),
+                                          {tabel});
+    const int aantal = rs.eof() ? 0 : static_cast<qint16>(Val(rs.veld(0)));
+    rs = tabellen.openRecordset(QStringLiteral("SELECT Naam, Type FROM ") + db::sqlNaam(structuur)
+                                    + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
+                                {tabel});
+    for (int i = 0; i < aantal && !rs.eof(); ++i, rs.moveNext())
+        velden << db::VeldDef{rs.veld(0).tekst(), inhoud(rs.veld(1))};
+    return velden;
+}
+
+// The same for every table of the dictionary at once, by the table's name in capitals.
+QHash<QString, QList<db::VeldDef>> alleVelddefinities(Database& tabellen, const QString& structuur)
+{
+    QHash<QString, int> aantallen;
+    QHash<QString, QList<db::VeldDef>> uit;
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT NaamTabel, Aard, Naam, Type FROM ") + db::sqlNaam(structuur)
+                                          + QStringLiteral(" WHERE Aard IN ('AtlV', 'Veld') ORDER BY NaamTabel, Volgorde"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString tabel = db::hoofdletters(rs.veld(0).tekst());
+        if (rs.veld(1).tekst().compare(u"AtlV", Qt::CaseInsensitive) == 0) {
+            if (!aantallen.contains(tabel))
+                aantallen.insert(tabel, static_cast<qint16>(Val(rs.veld(2))));
+        } else {
+            uit[tabel] << db::VeldDef{rs.veld(2).tekst(), inhoud(rs.veld(3))};
+        }
+    }
+    for (auto it = uit.begin(); it != uit.end(); ++it)
+        it->resize(std::clamp<qsizetype>(aantallen.value(it.key()), 0, it->size()));
+    return uit;
+}
+
+KopieVerslag exporteren(Database& doel, const QString& tabel, const QList<db::VeldDef>& velden, const QString& opschrift,
+                        Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
+                        core::IVoortgang& voortgang, bool bronGekoppeld, const QList<db::IndexDef>* indexen);
 
 } // namespace
 
@@ -211,57 +314,66 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
                         Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
                         core::IVoortgang& voortgang, bool bronGekoppeld)
 {
+    QList<db::VeldDef> velden;
+    {
+        Database tabellen = tabellenOpenen();
+        velden = velddefinities(tabellen, structuur, tabel);
+    }
+    return exporteren(doel, tabel, velden, opschrift, bron, stap, filterMinimum, filterVeld, voortgang, bronGekoppeld,
+                      nullptr);
+}
+
+namespace {
+
+// The copy of one table. With indexen, the table gets those indexes (in place of the index Soort
+// that Opties gets otherwise), made with the copy.
+KopieVerslag exporteren(Database& doel, const QString& tabel, const QList<db::VeldDef>& velden, const QString& opschrift,
+                        Recordset& bron, int stap, const QString& filterMinimum, const QString& filterVeld,
+                        core::IVoortgang& voortgang, bool bronGekoppeld, const QList<db::IndexDef>* indexen)
+{
     KopieVerslag verslag;
     verslag.tabel = tabel;
 
-    // The fields come from the dictionary and from nothing else: AtlV gives their number, the
-    // table's Veld rows in their order give names and type words.
+    // The fields come from the dictionary and from nothing else.
     db::TabelDef def;
     def.naam = tabel;
-    {
-        Database tabellen = tabellenOpenen();
-        Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
-                                                  + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'AtlV'"),
-                                              {tabel});
-        const int aantal = rs.eof() ? 0 : static_cast<qint16>(Val(rs.veld(0)));
-        rs = tabellen.openRecordset(QStringLiteral("SELECT Naam, Type FROM ") + db::sqlNaam(structuur)
-                                        + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
-                                    {tabel});
-        for (int i = 0; i < aantal && !rs.eof(); ++i, rs.moveNext())
-            def.velden << db::VeldDef{rs.veld(0).tekst(), inhoud(rs.veld(1))};
-        tabellen.sluiten();
-    }
-    if (tabel == u"Opties")
+    def.velden = velden;
+    if (!indexen && tabel == u"Opties")
         def.indexen << db::IndexDef{QStringLiteral("Soort"), {{QStringLiteral("Soort")}}};
+    bool geindexeerd = indexen == nullptr;
+    const auto indexenMaken = [&] {
+        if (!geindexeerd && verslag.gemaakt) {
+            for (const db::IndexDef& index : *indexen)
+                doel.indexMaken(tabel, index);
+        }
+        geindexeerd = true;
+    };
 
     db::Transactie transactie(doel);
     try {
         doel.tabelMaken(def);
+        verslag.gemaakt = true;
     } catch (const db::DbFout& fout) {
         verslag.meldingen << QStringLiteral("de tabel \"%1\" kon niet gemaakt worden: %2").arg(tabel, fout.tekst());
-    }
-    Recordset rsDoel;
-    try {
-        rsDoel = doel.openTabel(tabel);
-        verslag.gemaakt = true;
-    } catch (const db::DbFout&) {
+        verslag.gemaakt = doel.bestaatTabel(tabel);
     }
 
     voortgang.opschriftZetten(QStringLiteral("Bezig met het exporteren van ") + opschrift
                               + QStringLiteral(" - Even Geduld....."));
     verslag.bronRijen = bron.recordCount();
-    if (verslag.bronRijen > 0)
-        bron.moveFirst();
-    // Each target field with the place of the source field of that name (-1: the source lacks it).
-    QList<int> bronPlaats;
-    for (const db::VeldDef& veld : std::as_const(def.velden)) {
-        int plaats = -1;
-        for (int i = 0; i < bron.aantalVelden(); ++i) {
-            if (db::gelijkZonderHoofdletters(bron.veldNaam(i), veld.naam))
-                plaats = i;
-        }
-        bronPlaats << plaats;
+    if (verslag.bronRijen == 0) {
+        indexenMaken();
+        transactie.vastleggen();
+        return verslag;
     }
+    // Each target field with the place of the source field of that name (-1: the source lacks it).
+    // (The last of two source fields whose names differ only in case.)
+    QHash<QString, int> bronVeld;
+    for (int i = 0; i < bron.aantalVelden(); ++i)
+        bronVeld.insert(db::hoofdletters(bron.veldNaam(i)), i);
+    QList<int> bronPlaats;
+    for (const db::VeldDef& veld : std::as_const(def.velden))
+        bronPlaats << bronVeld.value(db::hoofdletters(veld.naam), -1);
     if (bronGekoppeld && verslag.gemaakt && filterMinimum.isEmpty()) {
         QList<QString> bronVelden;
         QList<QString> bronTypes;
@@ -273,11 +385,17 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
         for (int i = 0; i < bronPlaats.size(); ++i)
             zelfdeKolommen = zelfdeKolommen && bronPlaats[i] == i;
         if (blokKopie(doel, def, bron.tabelNaam(), bronVelden, bronTypes, zelfdeKolommen, verslag.bronRijen, stap,
-                      voortgang, verslag)) {
+                      voortgang, verslag, indexenMaken)) {
             transactie.vastleggen();
             return verslag;
         }
     }
+    // Row by row.
+    Recordset rsDoel;
+    if (verslag.gemaakt)
+        rsDoel = doel.openTabel(tabel);
+    if (verslag.bronRijen > 0)
+        bron.moveFirst();
     const double minimum = filterMinimum.isEmpty() ? 0 : Val(filterMinimum);
     core::Voortgangsmarkering markering(static_cast<double>(verslag.bronRijen), stap, stap);
     qint64 teller = 0;
@@ -322,9 +440,12 @@ KopieVerslag Exporteren(Database& doel, const QString& structuur, const QString&
         if (teken >= 0)
             voortgang.UpdateProgress(teken);
     }
+    indexenMaken();
     transactie.vastleggen();
     return verslag;
 }
+
+} // namespace
 
 void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang)
 {
@@ -357,55 +478,19 @@ void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang)
 
 void indexenHermaken(Database& database, Database& tabellen, const QString& structuur, core::IVoortgang& voortgang)
 {
-    struct Tabel
-    {
-        QString naam;
-        bool heeftAtlI = false;
-        int atlI = 0;
-        QList<db::IndexDef> indexen;
-    };
-    // The dictionary's rows grouped by table and, within a table, by index name: every index that
-    // its rows name is found, whatever rows stand between them.
-    QList<Tabel> lijst;
-    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT NaamTabel, Aard, Naam, Indexveld, Sorteervolgorde FROM ")
-                                          + db::sqlNaam(structuur)
-                                          + QStringLiteral(" ORDER BY NaamTabel, Aard, Naam, Volgorde"));
-    for (; !rs.eof(); rs.moveNext()) {
-        const QString naam = rs.veld(0).tekst();
-        if (lijst.isEmpty() || !db::gelijkZonderHoofdletters(lijst.last().naam, naam))
-            lijst << Tabel{naam, false, 0, {}};
-        Tabel& t = lijst.last();
-        const QString aard = rs.veld(1).tekst();
-        if (aard.compare(u"AtlI", Qt::CaseInsensitive) == 0) {
-            t.heeftAtlI = true;
-            t.atlI = static_cast<int>(Val(rs.veld(2)));
-        } else if (aard.compare(u"Index", Qt::CaseInsensitive) == 0) {
-            const QString index = rs.veld(2).tekst();
-            if (index.isEmpty())
-                continue;
-            if (t.indexen.isEmpty() || !db::gelijkZonderHoofdletters(t.indexen.last().naam, index))
-                t.indexen << db::IndexDef{index, {}};
-            t.indexen.last().velden << db::IndexVeldDef{rs.veld(3).tekst(), inhoud(rs.veld(4)) == u"D"};
-        }
-    }
-    rs.sluiten();
-
+    const QList<IndexTabel> lijst = indexPlan(tabellen, structuur);
     db::Transactie transactie(database);
-    for (const Tabel& t : std::as_const(lijst)) {
+    for (const IndexTabel& t : lijst) {
         if (!database.bestaatTabel(t.naam))
             throw core::ActieFout(QStringLiteral("De tabel \"%1\" van de tabelstructuur staat niet in de database.").arg(t.naam));
-        if (!t.heeftAtlI)
-            throw core::ActieFout(QStringLiteral("De tabelstructuur geeft voor de tabel \"%1\" geen aantal indexen (AtlI).").arg(t.naam));
+        atlINagaan(t);
         for (const db::IndexDef& index : database.tabelDef(t.naam).indexen)
             database.indexVerwijderen(t.naam, index.naam);
     }
     core::Voortgangsmarkering markering(static_cast<double>(lijst.size()), 10, 10);
     for (int i = 0; i < lijst.size(); ++i) {
-        const Tabel& t = lijst[i];
-        if (t.atlI > 0) {
-            for (const db::IndexDef& index : t.indexen)
-                database.indexMaken(t.naam, index);
-        }
+        for (const db::IndexDef& index : teMakenIndexen(lijst[i]))
+            database.indexMaken(lijst[i].naam, index);
         const int teken = markering.bij(i);
         if (teken >= 0)
             voortgang.UpdateProgress(teken);
@@ -442,11 +527,20 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
 
     QStringList fouten;
     try {
+        onderbreken(VernieuwStap::Gemaakt);
         Database doel = Database::openen(tempPad);
         Database tabellen = tabellenOpenen();
         const QStringList namen = tabelNamen(tabellen, StructuurTabel);
         if (namen.isEmpty())
             fouten << QStringLiteral("de tabelstructuur beschrijft geen enkele tabel");
+        // Each table is indexed with its copy, as re-indexing would index it: the rows are sorted
+        // once per index (or not at all, when the engine can copy the old file's like index).
+        QHash<QString, QList<db::IndexDef>> indexen;
+        for (const IndexTabel& t : indexPlan(tabellen, StructuurTabel)) {
+            atlINagaan(t);
+            indexen.insert(db::hoofdletters(t.naam), teMakenIndexen(t));
+        }
+        const QHash<QString, QList<db::VeldDef>> velden = alleVelddefinities(tabellen, StructuurTabel);
         // The old file is read by the target's own connection, so that whole blocks of rows go over.
         doel.uitvoeren(QStringLiteral("ATTACH DATABASE ? AS bron"), {a.dbGegevens.pad()});
         auto transactie = std::make_unique<db::Transactie>(doel);
@@ -457,14 +551,11 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
                 continue;
             }
             Recordset bron = a.dbGegevens.openTabel(naam);
-            verslagen << Exporteren(doel, StructuurTabel, naam, QStringLiteral("de tabel \"%1\"").arg(naam), bron, 1,
-                                    QString(), QString(), voortgang, true);
-        }
-        if (fouten.isEmpty()) {
             // Indexed while it is still Temp.mdb: a renewal interrupted after the swap leaves a
             // database that the program can use as it is.
-            voortgang.opschriftZetten(QStringLiteral("Bezig met herindexeren - Even Geduld....."));
-            indexenHermaken(doel, tabellen, StructuurTabel, voortgang);
+            const QList<db::IndexDef> tabelIndexen = indexen.value(db::hoofdletters(naam));
+            verslagen << exporteren(doel, naam, velden.value(db::hoofdletters(naam)), QStringLiteral("de tabel \"%1\"").arg(naam),
+                                    bron, 1, QString(), QString(), voortgang, true, &tabelIndexen);
         }
         transactie->vastleggen();
         transactie.reset();

@@ -72,9 +72,10 @@ void TabelVerwijderen(const QString& tabel);
 /** The field names that a dictionary table of Tabellen.mdb gives a table, in the order of column Volgorde. */
 QStringList StructuurVelden(const QString& structuur, const QString& tabel);
 
-/** The points of a renewal at which a test may interrupt it (by throwing). */
+/** The points of a renewal at which a test may interrupt it (by throwing) or act on the files. */
 enum class VernieuwStap
 {
+    Gemaakt,    ///< Temp.mdb is made and empty; nothing is copied yet
     Gekopieerd, ///< Temp.mdb is complete; the old file is still there
     Verwijderd, ///< the old file is gone; Temp.mdb has not its name yet
     Hernoemd    ///< Temp.mdb has taken the name; nothing is open yet

@@ -6,6 +6,7 @@
 #include "core/Ansi.h"
 #include "core/Vertalingen.h"
 #include "core/Tekst.h"
+#include "soap/Adres.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -121,7 +122,8 @@ Controle optieControleren(const OptieRegel& regel, const QString& invoer)
         return {true, gecodeerd, QString()};
     }
     case Invoer::Adres:
-        if (!t.isEmpty() && !t.startsWith(u"https://", Qt::CaseInsensitive) && !t.startsWith(u"http://", Qt::CaseInsensitive))
+        // The credentials travel with every request: a secure address only, plain http to this machine.
+        if (!t.isEmpty() && !soap::adresWeigering(t).isEmpty())
             return {false, QString(), QStringLiteral("Het adres van de webdienst begint met https:// !")};
         return {true, t, QString()};
     }

@@ -20,7 +20,7 @@ enum class Invoer
     Getal,     ///< a whole number, or nothing
     Tekst,     ///< free text
     Paswoord,  ///< the administrator password, stored in its coded form
-    Adres      ///< an http or https address, or empty
+    Adres      ///< an https address (http only to this machine), or empty
 };
 
 struct OptieRegel

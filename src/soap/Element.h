@@ -22,8 +22,8 @@ public:
     const QString& naam() const { return m_naam; }
     /** The name as written in the message, with its prefix ("ns1:Name"). */
     const QString& knoopNaam() const { return m_knoopNaam; }
-    /** The concatenated text of the element and all its descendants. */
-    const QString& tekst() const { return m_tekst; }
+    /** The concatenated text of the element and all its descendants (made when first asked for). */
+    const QString& tekst() const;
     const QList<Element>& kinderen() const { return m_kinderen; }
 
     /** The first child with this local name (compared exactly); nullptr when there is none. */
@@ -35,19 +35,39 @@ public:
     /** Every child with this local name, in order. */
     QList<const Element*> alle(QStringView naam) const;
 
+    /** No answer of the service nests deeper than this; a deeper document is refused. */
+    static constexpr int MaxDiepte = 48;
+    /** Nor is an answer this large (in bytes). */
+    static constexpr qsizetype MaxGrootte = 16 * 1024 * 1024;
+
     /**
-     * Reads an XML document into its root element.
-     * @param fout receives a Dutch description when the text is not well-formed XML
+     * Reads an XML document into its root element, without recursion. A document nested deeper than
+     * MaxDiepte or larger than MaxGrootte is refused as unreadable.
+     * @param fout receives a Dutch description when the text is not well-formed XML or is refused
      * @return false when the document could not be read
      */
     static bool lezen(const QByteArray& xml, Element& wortel, QString* fout = nullptr);
 
+    /**
+     * Checks a document's size and nesting in one pass without building anything, for readers that
+     * build a tree of their own (the service description).
+     * @return the empty text when it is within the limits, else a Dutch description
+     */
+    static QString binnenGrenzen(const QByteArray& xml);
+
 private:
     friend class ElementLezer;
+    void tekstAanvullen(QString& uit) const;
+
     QString m_naam;
     QString m_knoopNaam;
+    /// A leaf's text; for an element with children the text around them that is more than layout,
+    /// each piece after the number of children that precede it.
     QString m_tekst;
+    QList<std::pair<qsizetype, QString>> m_stukken;
     QList<Element> m_kinderen;
+    mutable QString m_geheel; ///< the text with the descendants', once asked for
+    mutable bool m_geheelKlaar = false;
 };
 
 /** The child elements of an answer or a request: what the program passes around as a node list. */

@@ -1,5 +1,7 @@
 #include "SoapClient.h"
 
+#include "soap/Adres.h"
+
 #include <QDomDocument>
 #include <QEventLoop>
 #include <QHostAddress>
@@ -11,6 +13,8 @@
 #include <QSslError>
 #include <QTimer>
 #include <QXmlStreamWriter>
+
+#include <algorithm>
 
 namespace soap {
 
@@ -105,7 +109,15 @@ SoapClient::Antwoord SoapClient::verzenden(QNetworkRequest& verzoek, const QByte
     klok.setSingleShot(true);
     bool verlopen = false;
     QList<QSslError> sslFouten;
+    bool teGroot = false;
     QObject::connect(antwoord, &QNetworkReply::finished, &lus, &QEventLoop::quit);
+    // An answer larger than any real one is not read to its end.
+    QObject::connect(antwoord, &QNetworkReply::downloadProgress, &lus, [&](qint64 ontvangen, qint64 totaal) {
+        if (!teGroot && std::max(ontvangen, totaal) > Element::MaxGrootte) {
+            teGroot = true;
+            antwoord->abort();
+        }
+    });
     QObject::connect(antwoord, &QNetworkReply::sslErrors, &lus,
                      [&sslFouten](const QList<QSslError>& fouten) { sslFouten = fouten; });
     QObject::connect(&klok, &QTimer::timeout, &lus, [&] {
@@ -119,7 +131,12 @@ SoapClient::Antwoord SoapClient::verzenden(QNetworkRequest& verzoek, const QByte
 
     const QString waar = verzoek.url().toDisplayString(QUrl::RemoveQuery | QUrl::RemoveUserInfo);
     const QVariant status = antwoord->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (verlopen) {
+    if (teGroot) {
+        zetFout(Fout::Soort::Xml, QStringLiteral("Het antwoord van de webdienst op %1 is onleesbaar. Het document is "
+                                                 "groter dan %2 MB.")
+                                      .arg(waar)
+                                      .arg(Element::MaxGrootte / (1024 * 1024)));
+    } else if (verlopen) {
         zetFout(Fout::Soort::Tijd, QStringLiteral("De webdienst op %1 antwoordde niet binnen %2 seconden.")
                                        .arg(waar)
                                        .arg((m_tijdslimiet + 999) / 1000));
@@ -148,11 +165,10 @@ bool SoapClient::initialiseren(const QString& wsdlAdres, const QString& service,
 {
     m_klaar = false;
     m_fout = Fout();
+    // Only a secure address, or plain http to this machine itself.
     const QUrl url(wsdlAdres.trimmed(), QUrl::StrictMode);
-    if (wsdlAdres.trimmed().isEmpty() || !url.isValid()
-        || (url.scheme() != u"https" && url.scheme() != u"http") || url.host().isEmpty()) {
-        zetFout(Fout::Soort::NietIngesteld,
-                QStringLiteral("Het adres van de webdienst (%1) is geen geldig http- of https-adres.").arg(wsdlAdres));
+    if (wsdlAdres.trimmed().isEmpty() || !adresToegestaan(url)) {
+        zetFout(Fout::Soort::NietIngesteld, adresWeigering(wsdlAdres));
         return false;
     }
     QNetworkRequest verzoek(url);
@@ -168,8 +184,14 @@ bool SoapClient::initialiseren(const QString& wsdlAdres, const QString& service,
 
 bool SoapClient::beschrijvingLezen(const QByteArray& xml, const QString& service, const QString& poort)
 {
+    // The document tree below is built recursively and freed so: a description nested deeper or
+    // larger than any real one is refused before it is built.
+    QString melding = Element::binnenGrenzen(xml);
+    if (!melding.isEmpty()) {
+        zetFout(Fout::Soort::Xml, QStringLiteral("De beschrijving van de webdienst is onleesbaar. %1").arg(melding));
+        return false;
+    }
     QDomDocument doc;
-    QString melding;
     if (!doc.setContent(xml, true, &melding)) {
         zetFout(Fout::Soort::Xml, QStringLiteral("De beschrijving van de webdienst is geen geldige XML: %1").arg(melding));
         return false;
@@ -219,9 +241,16 @@ bool SoapClient::beschrijvingLezen(const QByteArray& xml, const QString& service
             }
         }
     }();
-    m_eindpunt = QUrl(eerste(gekozen, QStringLiteral("address")).attribute(QStringLiteral("location")));
+    const QString locatie = eerste(gekozen, QStringLiteral("address")).attribute(QStringLiteral("location"));
+    m_eindpunt = QUrl(locatie);
     if (m_naamruimte.isEmpty() || !m_eindpunt.isValid() || m_eindpunt.host().isEmpty() || m_operaties.isEmpty()) {
         zetFout(Fout::Soort::Xml, QStringLiteral("De beschrijving van de webdienst mist de naamruimte, het adres of de bewerkingen."));
+        return false;
+    }
+    // The description names where the requests (with the credentials) go: the same rule holds there.
+    if (!adresToegestaan(m_eindpunt)) {
+        zetFout(Fout::Soort::NietIngesteld,
+                adresWeigering(locatie, QStringLiteral("Het adres dat de beschrijving van de webdienst opgeeft")));
         return false;
     }
     return true;
@@ -271,7 +300,9 @@ std::optional<Knooplijst> SoapClient::aanroepen(const QString& operatie, const K
     Element envelop;
     QString melding;
     if (!Element::lezen(a.inhoud, envelop, &melding)) {
-        if (a.status < 300)
+        // An error page of the server stays an HTTP error; a fault too deep or too large to read is
+        // an unreadable answer like any other.
+        if (a.status < 300 || !Element::binnenGrenzen(a.inhoud).isEmpty())
             zetFout(Fout::Soort::Xml, QStringLiteral("Het antwoord van de webdienst is onleesbaar. %1").arg(melding));
         return std::nullopt;
     }

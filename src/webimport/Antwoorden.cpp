@@ -64,8 +64,8 @@ std::optional<QList<Club>> clubsLezen(const soap::Knooplijst& antwoord)
             l.town = v->kindTekst(u"Town");
             c.lokalen << l;
         }
-        if (c.lokalen.size() != c.venueCount)
-            return std::nullopt;
+        // The venues are the entries as they come; the count only decides whether venues are
+        // handled and where the club's earlier venues follow them.
         uit << c;
     }
     return uit;

@@ -540,6 +540,8 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
     const bool super = reeks.contains(u"Super");
 
     QDate datum = datumVan(w.date);
+    // The progress shows the date as the service wrote it, or as the play date has it.
+    QString datumTekst = w.date;
     const bool thuisVrij = isVrij(w.homeClub, w.homeTeam);
     const bool uitVrij = isVrij(w.awayClub, w.awayTeam);
     if (!datum.isValid()) {
@@ -547,13 +549,14 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
             QStringLiteral("SELECT Datum FROM Datums WHERE Seizoen = ? AND %1 = ? AND HerDam = ? AND id_zelm_reeks = ?")
                 .arg(kolom),
             {seizoen, week, herDam, reeksId});
-        if (!rs.eof())
-            datum = datumVan(rs.veld(0).tekst());
+        if (!rs.eof()) {
+            datumTekst = rs.veld(0).tekst();
+            datum = datumVan(datumTekst);
+        }
     }
 
     m_bron.voortgang(1, reeks);
-    m_bron.voortgang(2, QStringLiteral("Speelweek: %1 (%2) Wedstrijd  : %3")
-                            .arg(week, datum.isValid() ? datum.toString(QStringLiteral("dd-MM-yyyy")) : QString(), matchId));
+    m_bron.voortgang(2, QStringLiteral("Speelweek: %1 (%2) Wedstrijd  : %3").arg(week, datumTekst, matchId));
 
     const QString waar = QStringLiteral("Seizoen = ? AND WedstrNr = ? AND ReeksNr = ?");
     const Parameters sleutel{seizoen, nummer, reeksTekst};

@@ -117,10 +117,12 @@ TEST_F(Opstart, OneTimeUpdateOfAnOlderDatabaseRunsOnce)
                   "INSERT INTO Matchen (Seizoen, WedstrNr, ProvThuis, ProvUIT) VALUES ('2010-2011', 'B', 'w.vl.', '7')",
                   "INSERT INTO Matchen (Seizoen, WedstrNr, ProvThuis, ProvUIT) VALUES ('2010-2011', 'C', 'Xyz', 'EXT.')"});
     // The file as an older installation has it: a blank line, a short line, a line that does
-    // not start with a number, a name with an apostrophe and a line with more fields.
+    // not start with a number, a name with an apostrophe, a line with more fields and texts with a
+    // "%" before a digit.
     QStringList regels;
     ASSERT_TRUE(ansiBestandLezen(pad("update20100807.txt"), regels));
-    regels << "" << "12;kort" << "x;a;b;c;d" << "3;Limburg;Limbourg;LK.;L;extra;veld" << "11;Extern 'buiten';Externe;Ext.;EXT";
+    regels << "" << "12;kort" << "x;a;b;c;d" << "3;Limburg;Limbourg;LK.;L;extra;veld" << "11;Extern 'buiten';Externe;Ext.;EXT"
+           << "9;Henegouwen %1;Hainaut %5;H.%2;H%4";
     ASSERT_TRUE(ansiBestandSchrijven(pad("update20100807.txt"), regels));
 
     DatabaseOpenen();
@@ -133,6 +135,9 @@ TEST_F(Opstart, OneTimeUpdateOfAnOlderDatabaseRunsOnce)
     EXPECT_EQ(waarde("SELECT Province FROM Provincies WHERE Nr = 4").tekst(), QString::fromUtf8("Liège"));
     EXPECT_EQ(waarde("SELECT TabT FROM Provincies WHERE Nr = 3").tekst(), "L;extra;veld");
     EXPECT_EQ(waarde("SELECT Provincie FROM Provincies WHERE Nr = 11").tekst(), "Extern 'buiten'");
+    EXPECT_EQ(waarde("SELECT Provincie || '|' || Province || '|' || Afkorting || '|' || TabT FROM Provincies WHERE Nr = 9")
+                  .tekst(),
+              "Henegouwen %1|Hainaut %5|H.%2|H%4");
     EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'update20100807'").tekst(), "1");
     EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'statussen'").tekst(), "A,S,V,D,T");
     EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'SuperDubbelSpelen'").tekst(), "N");

@@ -45,6 +45,27 @@ TEST(JetSql, WhatCannotBeTranslatedIsRefusedClearly)
     }
 }
 
+TEST(JetSql, ABrokenStatementIsRefusedNotTurnedIntoAnotherOne)
+{
+    // An unclosed literal, an unclosed bracket and two bracketed names without anything between
+    // them: each would otherwise be closed or joined by the translation and run.
+    for (const char* sql : {"SELECT * FROM Leden WHERE Naam LIKE 'D*", "SELECT * FROM Leden WHERE Naam LIKE 'D''*",
+                            "SELECT * FROM [Leden", "DELETE * FROM [Leden WHERE x = 1",
+                            "SELECT [Naam][Voornaam] FROM Leden", "SELECT [Naam]\"Voornaam\" FROM [Leden]",
+                            "SELECT Index[x] FROM [Leden]", "SELECT * FROM [Leden] WHERE Naam = 'x"}) {
+        try {
+            const QString vertaald = jetNaarSqlite(sql);
+            ADD_FAILURE() << sql << " became " << vertaald.toStdString();
+        } catch (const DbFout& fout) {
+            EXPECT_EQ(fout.soort(), DbFout::Soort::NietToegestaan) << sql;
+            EXPECT_TRUE(fout.tekst().contains("kan niet")) << fout.what();
+        }
+    }
+    // A blank between two names (a name and its alias) is a statement as written.
+    EXPECT_EQ(jetNaarSqlite("SELECT [Naam] [N] FROM [Leden]"), "SELECT \"Naam\" \"N\" FROM \"Leden\"");
+    EXPECT_EQ(jetNaarSqlite("SELECT [Leden].[Naam] FROM [Leden]"), "SELECT \"Leden\".\"Naam\" FROM \"Leden\"");
+}
+
 class JetDatabaseTest : public ::testing::Test
 {
 protected:
@@ -78,7 +99,9 @@ TEST_F(JetDatabaseTest, StatementsRunAsJetWroteThem)
     EXPECT_EQ(aantal("SELECT COUNT(*) FROM Matchen WHERE WedstrNr LIKE '?_050'"), 1);
     EXPECT_EQ(m_db.uitvoeren("DELETE * FROM Matchen WHERE WedstrNr LIKE '*13'"), 1);
     EXPECT_THROW(m_db.openRecordset("SELECT * FROM Matchen WHERE WedstrNr LIKE ?", {"P*"}), DbFout);
-    EXPECT_EQ(aantal("SELECT COUNT(*) FROM Matchen"), 3) << "the refused statement changed nothing";
+    EXPECT_THROW(m_db.uitvoeren("DELETE * FROM Matchen WHERE WedstrNr LIKE 'P*"), DbFout);
+    EXPECT_THROW(m_db.uitvoeren("DELETE * FROM [Matchen"), DbFout);
+    EXPECT_EQ(aantal("SELECT COUNT(*) FROM Matchen"), 3) << "the refused statements changed nothing";
 }
 
 TEST_F(JetDatabaseTest, RowsOfAPlainSelectCanBeEdited)

@@ -264,6 +264,20 @@ TEST_F(RecordsetTest, CdateTurnsDateTextsIntoSortableDates)
     EXPECT_EQ(data, QStringList({"04-09-2010", "18-09-2010", "02-10-2010"}));
 }
 
+TEST_F(RecordsetTest, CdateOfANumberIsNullOutOfRangeAndCarriesMidnightIntoTheDate)
+{
+    auto cdate = [&](const char* uitdrukking) {
+        return m_db.openRecordset(QStringLiteral("SELECT cdate(%1)").arg(uitdrukking)).veld(0);
+    };
+    EXPECT_EQ(cdate("40439").tekst(), "2010-09-18");
+    EXPECT_EQ(cdate("40439.75").tekst(), "2010-09-18 18:00:00");
+    // Just before midnight rounds to the next day's start, never back to the start of the same day.
+    EXPECT_EQ(cdate("0.99999999999").tekst(), "1899-12-31");
+    EXPECT_EQ(cdate("40439.999999999").tekst(), "2010-09-19");
+    for (const char* buiten : {"1e300", "-1e300", "9e18", "2958466", "-657435", "1e308 * 10", "-(1e308 * 10)"})
+        EXPECT_TRUE(cdate(buiten).isNull()) << buiten;
+}
+
 TEST_F(RecordsetTest, TransactionRollsBackAndRecordsetsFollow)
 {
     match("2010-2011", "P", "01", "A");

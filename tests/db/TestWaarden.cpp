@@ -119,11 +119,43 @@ TEST(Hoofdletters, NamesAreLookedUpWithoutRegardToAccentCase)
     QTemporaryDir map;
     Database db = Database::maken(map.filePath("namen.mdb"));
     db.tabelMaken({"Clubs", {{"Catégorie", TypeWoord::Tekst}}, {{"Sélection", {{"Catégorie"}}}}});
+    db.tabelMaken({"Sélection", {{"x", TypeWoord::Tekst}}, {}});
+    for (const char* naam : {"Clubs", "CLUBS", "clubs", "Sélection", "SÉLECTION"})
+        EXPECT_TRUE(db.bestaatTabel(QString::fromUtf8(naam))) << naam;
+    for (const char* naam : {"Club", "Clubs2", "Selection", "sqlite_master", "Sélection_"})
+        EXPECT_FALSE(db.bestaatTabel(QString::fromUtf8(naam))) << naam;
     Recordset rs = db.openTabel("Clubs");
     EXPECT_TRUE(rs.heeftVeld("CATÉGORIE"));
     EXPECT_NO_THROW(rs.setIndex("SÉLECTION"));
     Recordset sql = db.openRecordset("SELECT * FROM Clubs");
     EXPECT_TRUE(sql.heeftVeld("catÉgorie"));
+    // By [] with a literal in any spelling, and an unknown name refused at once.
+    rs.addNew();
+    rs["CATÉGORIE"] = "Heren";
+    rs[u"catégorie"] = "Dames";
+    rs.update();
+    EXPECT_EQ(db.openRecordset("SELECT Catégorie FROM Clubs").veld(0).tekst(), "Dames");
+    rs.moveFirst();
+    EXPECT_EQ(Waarde(rs["catÉGORIE"]), Waarde("Dames"));
+    EXPECT_THROW(rs["Categorie"], DbFout);
+}
+
+TEST(Hoofdletters, ManyNamesFindTheirNumberInAnyCaseAndTheLastOfOneNameWins)
+{
+    NamenIndex index;
+    EXPECT_EQ(index.zoek(u"x"), -1);
+    for (int i = 0; i < 300; ++i)
+        index.toevoegen(QStringLiteral("Veld%1é").arg(i), i);
+    for (int i = 0; i < 300; ++i) {
+        EXPECT_EQ(index.zoek(QStringLiteral("VELD%1É").arg(i)), i);
+        EXPECT_EQ(index.zoek(QStringLiteral("veld%1é").arg(i)), i);
+    }
+    EXPECT_EQ(index.zoek(u"Veld300é"), -1);
+    EXPECT_EQ(index.zoek(u"Veld1e"), -1);
+    index.toevoegen(u"veld7É", 1000);
+    EXPECT_EQ(index.zoek(u"Veld7é"), 1000);
+    index.wissen();
+    EXPECT_EQ(index.zoek(u"Veld7é"), -1);
 }
 
 } // namespace

@@ -121,6 +121,52 @@ TEST_F(WandelingTest, MixedDirectionsAndNullKeysAfterEveryWrite)
     EXPECT_EQ(vanaf, verwacht.mid(2));
 }
 
+// One write somewhere in the walk, then none: the walk goes on from its place through the ranges
+// that the descending field and the Null keys make, to the last row, in both directions.
+TEST_F(WandelingTest, AWalkThatWritesOnceAndThenOnlyMovesVisitsEveryRow)
+{
+    const QList<std::pair<Waarde, Waarde>> rijen{{"b", 1},           {"a", 1}, {"A", 3}, {Waarde::null(), 5},
+                                                 {"a", Waarde::null()}, {"a", 2}, {Waarde::null(), Waarde::null()},
+                                                 {"é", 1},           {"B", 7}};
+    int nr = 0;
+    for (const auto& [naam, punten] : rijen)
+        lid(QString::number(++nr), naam, punten);
+    const QStringList verwacht{"~5", "~~", "A3", "a2", "a1", "a~", "B7", "b1", "é1"};
+    auto teken = [](Recordset& rs) {
+        const Waarde naam = rs.veld("Naam");
+        const Waarde punten = rs.veld("Punten");
+        return (naam.isNull() ? QStringLiteral("~") : naam.tekst()) + (punten.isNull() ? "~" : punten.tekst());
+    };
+    Recordset rs = m_db.openTabel("Leden");
+    rs.setIndex("Naam");
+    for (int eigen = 0; eigen < 2; ++eigen) {
+        for (int waar = 0; waar < verwacht.size(); ++waar) {
+            SCOPED_TRACE(QStringLiteral("%1 write at row %2").arg(eigen ? "own" : "other").arg(waar).toStdString());
+            QStringList vooruit;
+            for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+                if (vooruit.size() == waar) {
+                    if (eigen) {
+                        rs.edit();
+                        rs["CompNr"] = rs.veld("CompNr").tekst() + "0";
+                        rs.update();
+                    } else {
+                        m_db.uitvoeren("UPDATE Leden SET CompNr = CompNr WHERE rowid = 1");
+                    }
+                }
+                vooruit << teken(rs);
+            }
+            EXPECT_EQ(vooruit, verwacht);
+            QStringList terug;
+            for (rs.moveLast(); !rs.bof(); rs.movePrevious()) {
+                if (terug.size() == waar)
+                    m_db.uitvoeren("UPDATE Leden SET Punten = Punten WHERE rowid = 2");
+                terug.prepend(teken(rs));
+            }
+            EXPECT_EQ(terug, verwacht);
+        }
+    }
+}
+
 TEST_F(WandelingTest, TwoWalksOnOneTableWhileOneWrites)
 {
     for (int i = 0; i < 50; ++i)

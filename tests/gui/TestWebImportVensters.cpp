@@ -484,3 +484,69 @@ TEST_F(WebImportVensterTest, AClubImportThatFailsPartWayStoresNothingOfTheClub)
     EXPECT_EQ(a.strClubProv, clubProv);
     EXPECT_TRUE(imp.isEnabled());
 }
+
+TEST_F(WebImportVensterTest, AClubWhoseVenueCountDiffersFromItsVenuesIsImportedWithTheVenuesItLists)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    // The count says one venue, the entries hold two.
+    m_dienst.zetAntwoord("GetClubs", [](const NepDienst::Velden&) {
+        return QStringLiteral("<ns1:ClubCount>1</ns1:ClubCount>"
+                              "<ns1:ClubEntries><ns1:UniqueIndex>A002</ns1:UniqueIndex><ns1:Name>TTC Twee</ns1:Name>"
+                              "<ns1:LongName>TTC Twee</ns1:LongName><ns1:Category>4</ns1:Category>"
+                              "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>1</ns1:VenueCount>"
+                              "<ns1:VenueEntries><ns1:Id>802</ns1:Id><ns1:ClubVenue>1</ns1:ClubVenue>"
+                              "<ns1:Name>Hal Twee</ns1:Name><ns1:Street>Laan 2</ns1:Street><ns1:Town>2600 Berchem</ns1:Town>"
+                              "</ns1:VenueEntries><ns1:VenueEntries><ns1:Id>803</ns1:Id><ns1:ClubVenue>2</ns1:ClubVenue>"
+                              "<ns1:Name>Hal Drie</ns1:Name><ns1:Street>Weg 3</ns1:Street><ns1:Town>2100 Deurne</ns1:Town>"
+                              "</ns1:VenueEntries></ns1:ClubEntries>");
+    });
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->count(), 1);
+    imp.LstClubs->setCurrentRow(0);
+
+    imp.CmdReeksen[0]->click();
+
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
+              QStringList({"TTC Twee|J"}));
+    EXPECT_EQ(rijen("SELECT l.id_zelm, l.Naam, r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id "
+                    "AND r.clubnummer = 2 AND r.provincie = 1 AND l.id_zelm > 0 ORDER BY r.volgorde"),
+              QStringList({"802|Hal Twee|1", "803|Hal Drie|2"}));
+    EXPECT_EQ(rijen("SELECT Naam, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '654321'"),
+              QStringList({"Nieuw Jan|002|N"}));
+}
+
+TEST_F(WebImportVensterTest, AMembersAnswerNestedTooDeepIsReportedAndStoresNothing)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->count(), 2);
+    imp.LstClubs->setCurrentRow(1);
+    const QStringList clubs = rijen("SELECT * FROM Clubs ORDER BY Provincie, ClubNr");
+    const QStringList leden = rijen("SELECT * FROM Leden ORDER BY CompNr");
+    const QStringList lokalen = rijen("SELECT * FROM Lokalen ORDER BY id");
+    ASSERT_FALSE(leden.isEmpty());
+
+    // A hostile or broken server: the members' answer nested 43,000 levels deep.
+    const QByteArray diep = QByteArray("<ns1:MemberEntries>").repeated(43000) + QByteArray("</ns1:MemberEntries>").repeated(43000);
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 200,
+                            NepDienst::envelop("GetMembersResponse", "<ns1:MemberCount>1</ns1:MemberCount>")
+                                .replace("</ns1:MemberCount>", "</ns1:MemberCount>" + diep));
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "De leden van club A002 konden niet opgehaald worden: Het antwoord van de webdienst is "
+                                 "onleesbaar. Het document is dieper genest dan 48 niveaus.\nEr werd niets gewijzigd.");
+    imp.CmdReeksen[0]->click();
+
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(rijen("SELECT * FROM Clubs ORDER BY Provincie, ClubNr"), clubs);
+    EXPECT_EQ(rijen("SELECT * FROM Leden ORDER BY CompNr"), leden);
+    EXPECT_EQ(rijen("SELECT * FROM Lokalen ORDER BY id"), lokalen);
+    EXPECT_TRUE(imp.isEnabled());
+}

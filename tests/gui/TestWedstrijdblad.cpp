@@ -64,6 +64,40 @@ TEST_F(Wedstrijdblad, ListsChooseThePlayDateAfterTodayAndLoadItsFirstMatch)
     EXPECT_EQ(regels(f.LstSpeelweek), QStringList({"12-09-2010", "19-09-2010", "26-09-2010"}));
 }
 
+TEST_F(Wedstrijdblad, OwnClubViewWithAwayMatchesListsOnlyTheOwnClubsAwayMatches)
+{
+    testhulp::optieZetten(m_db, "Weergave Wedstrijden", "0");
+    testhulp::clubToevoegen(m_db, 1, "004", "TTC Vier");
+    testhulp::lokaalToevoegen(m_db, 2, "Zaal Twee", "Straat 2", "2000", "Antwerpen", 2, 1);
+    testhulp::lokaalToevoegen(m_db, 4, "Zaal Vier", "Straat 4", "2000", "Antwerpen", 4, 1);
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A", "12-09-2010")); // at home
+    const auto uitwedstrijd = [&](const char* nr, const char* datum, const char* thuis, const char* bezoekers,
+                                  const char* provincie) {
+        Wedstrijd w = wedstrijd(nr, "B", datum);
+        w.lkThuis = thuis;
+        w.nmthuis = QStringLiteral("Ploeg %1").arg(thuis);
+        w.lkUit = bezoekers;
+        w.provUit = provincie;
+        w.nmuit = QStringLiteral("Bezoekers %1").arg(bezoekers);
+        testhulp::wedstrijdToevoegen(m_db, w);
+    };
+    uitwedstrijd("PAH02001", "19-09-2010", "002", "001", "1"); // the own club away
+    uitwedstrijd("PAH02002", "19-09-2010", "003", "002", "1"); // another club of the province away
+    uitwedstrijd("PAH03001", "26-09-2010", "002", "001", "2"); // club 001 of another province
+    uitwedstrijd("PAH04001", "03-10-2010", "004", "001", "1");
+
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(regels(f.LstSpeelweek), QStringList({"12-09-2010"}));
+    f.ChkUitwedstrijden->setChecked(true);
+    f.lijstKiezen(f.LstSeizoen, 0);
+    EXPECT_EQ(regels(f.LstSpeelweek), QStringList({"19-09-2010", "03-10-2010"}));
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "19-09-2010"));
+    EXPECT_EQ(regels(f.LstWedstrijden), QStringList({"PAH02001: Ploeg 002 - Bezoekers 001"}));
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "03-10-2010"));
+    EXPECT_EQ(regels(f.LstWedstrijden), QStringList({"PAH04001: Ploeg 004 - Bezoekers 001"}));
+    EXPECT_EQ(f.blad.TxtUPloeg->text(), "Bezoekers 001");
+}
+
 TEST_F(Wedstrijdblad, OwnClubViewFallsBackToTheProvinceWhenTheClubIsUnknown)
 {
     testhulp::optieZetten(m_db, "Weergave Wedstrijden", "0");

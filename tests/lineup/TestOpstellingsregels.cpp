@@ -200,6 +200,45 @@ TEST_F(Regels, ChecksOneThreeAndFourRefuseWhateverTheOption)
     EXPECT_TRUE(SpelerInvullen(in).geweigerd);
 }
 
+// Filling a place that already holds a player replaces him: his number and index do not count
+// against the one who takes his place, whether that one's index is lower or higher.
+TEST_F(Regels, APlaceAlreadyFilledTakesAnotherPlayerWhateverTheIndexOfTheOneItHeld)
+{
+    Opstellingsinvoer in = invoer("500002", 1);
+    in.knoppen = QStringList{"500001", "500004", "500005", ""};
+    in.indexen = QStringList{"1", "4", "5", ""};
+    Opstellingsuitvoer uit = SpelerInvullen(in);
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_EQ(uit.index, "2");
+
+    in.compNr = "500003";
+    in.knoppen = QStringList{"500001", "500002", "500005", ""};
+    in.indexen = QStringList{"1", "2", "5", ""};
+    uit = SpelerInvullen(in);
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_EQ(uit.index, "3");
+
+    // The player already on the place typed again stays.
+    in.compNr = "500002";
+    EXPECT_FALSE(SpelerInvullen(in).geweigerd);
+}
+
+// A member not on the list, taken from the members' table, shows the ranking of the list's
+// category: the men's for the men's and veterans' lists, the ladies' for the others.
+TEST_F(Regels, AMemberTakenFromTheMembersShowsTheRankingOfTheListsCategory)
+{
+    algemeen().dbGegevens.uitvoeren("UPDATE Leden SET KlasHeren = 'C2', KlasDames = 'D4' WHERE CompNr = '500003'");
+    for (const auto& [soort, klas] : {std::pair{"Veteranen", "C2"}, std::pair{"Dames", "D4"}, std::pair{"Jeugd", "D4"}}) {
+        algemeen().strSoortSterktelijst = soort;
+        m_meldingen->verwachtJaNee(true); // not on this category's list: taken all the same
+        const Opstellingsuitvoer uit = SpelerInvullen(invoer("500003", 0));
+        EXPECT_FALSE(uit.geweigerd) << soort;
+        EXPECT_FALSE(uit.opSterktelijst) << soort;
+        EXPECT_EQ(uit.naam, "Speler 3") << soort;
+        EXPECT_EQ(uit.klas, klas) << soort;
+    }
+}
+
 // 500005 stands on place 1 of PAH01003, the own club's team B in the same week and category.
 TEST_F(Regels, CheckFiveLooksAtTheOwnClubsOtherHomeMatchesOfTheWeek)
 {

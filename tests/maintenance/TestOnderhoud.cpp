@@ -428,6 +428,55 @@ TEST_F(OnderhoudTest, AnIncompleteCopyLeavesTheOldDatabaseUntouched)
     EXPECT_TRUE(core::bestandZoeken(m_map.path(), "Temp.mdb").isEmpty());
 }
 
+TEST_F(OnderhoudTest, ARenewalStopsForOneValueRefusedOrOneRowNotCopied)
+{
+    core::Algemeen& a = core::algemeen();
+    const auto vernieuwenGeweigerd = [&](const QStringList& verwacht) {
+        Opname opname;
+        try {
+            DatabaseVernieuwen(opname);
+            ADD_FAILURE() << "the renewal went on";
+        } catch (const core::ActieFout& fout) {
+            EXPECT_TRUE(fout.tekst().startsWith("De database werd niet vernieuwd")) << fout.tekst().toStdString();
+            for (const QString& v : verwacht)
+                EXPECT_TRUE(fout.tekst().contains(v)) << fout.tekst().toStdString();
+        }
+        EXPECT_TRUE(a.dbGegevens.isOpen());
+        EXPECT_TRUE(core::bestandZoeken(m_map.path(), "Temp.mdb").isEmpty());
+    };
+
+    // One value of one row that its field cannot hold (a text in a number field, written by
+    // another tool): the whole renewal stops and the old file keeps it.
+    a.dbGegevens.uitvoeren("UPDATE Sterktelijst SET Volgorde = 'twaalf' WHERE Computernummer = '500007'");
+    const QHash<QString, qint64> voor = rijen();
+    vernieuwenGeweigerd({"de tabel \"Sterktelijst\": 1 waarde(n) geweigerd",
+                         "tabel \"Sterktelijst\", veld \"Volgorde\": de waarde 'twaalf' werd geweigerd"});
+    EXPECT_EQ(rijen(), voor);
+    EXPECT_EQ(a.dbGegevens.openRecordset("SELECT Volgorde FROM Sterktelijst WHERE Computernummer = '500007'").veld(0).tekst(),
+              "twaalf");
+    a.dbGegevens.uitvoeren("UPDATE Sterktelijst SET Volgorde = 8 WHERE Computernummer = '500007'");
+
+    // One row that the new file does not take (here a trigger in Temp.mdb drops it without a word).
+    zetVernieuwOnderbreking([&](VernieuwStap stap) {
+        if (stap != VernieuwStap::Gemaakt)
+            return;
+        const QString sql = a.dbGegevens.openRecordset("SELECT sql FROM sqlite_master WHERE name = 'Leden'").veld(0).tekst();
+        Database temp = Database::openen(m_map.filePath("Temp.mdb"));
+        temp.uitvoeren(sql);
+        temp.uitvoeren("CREATE TRIGGER Weg BEFORE INSERT ON Leden WHEN NEW.CompNr = '500007' BEGIN SELECT RAISE(IGNORE); END");
+        temp.sluiten();
+    });
+    const qint64 leden = voor.value("Leden");
+    vernieuwenGeweigerd({QStringLiteral("de tabel \"Leden\" heeft %1 van de %2 rijen").arg(leden - 1).arg(leden)});
+    EXPECT_EQ(rijen(), voor);
+    zetVernieuwOnderbreking(nullptr);
+
+    // Without either, the same database renews.
+    Opname opname;
+    DatabaseVernieuwen(opname);
+    EXPECT_EQ(rijen(), voor);
+}
+
 TEST_F(OnderhoudTest, ARenewalInterruptedAtAnyStepLeavesADatabaseWithAllItsRows)
 {
     const QHash<QString, qint64> voor = rijen();

@@ -247,8 +247,19 @@ TEST_F(OudeUitwisseling, TheOwnClubsStrengthListIsAppendedEachTime)
     testhulp::sterktelijstToevoegen(eigen(), "2010-2011", 3, "045", "Heren", 1, "100001", "Jan", "1", "C0");
     testhulp::sterktelijstToevoegen(eigen(), "2009-2010", 3, "045", "Heren", 1, "100001", "Jan", "1", "C2");
     testhulp::sterktelijstToevoegen(eigen(), "2010-2011", 1, "045", "Heren", 1, "100002", "Piet", "1", "C0");
+    // Another club of the same province.
+    testhulp::sterktelijstToevoegen(eigen(), "2010-2011", 3, "046", "Heren", 1, "100003", "Joris", "1", "B6");
+    testhulp::sterktelijstToevoegen(eigen(), "2010-2011", 3, "046", "Dames", 1, "100004", "Ann", "1", "C4");
     HuidigeSterktelijstKopieren();
     EXPECT_EQ(aantal(eigen(), "SterktelijstHuidig"), 2) << "every season of the own club, in province 3";
+    QStringList gekopieerd;
+    for (db::Recordset rs = eigen().openRecordset("SELECT Seizoen, Provincie, Clubnummer, Computernummer, Klassering "
+                                                  "FROM SterktelijstHuidig ORDER BY Seizoen");
+         !rs.eof(); rs.moveNext())
+        gekopieerd << QStringList{rs.veld(0).tekst(), rs.veld(1).tekst(), rs.veld(2).tekst(), rs.veld(3).tekst(),
+                                  rs.veld(4).tekst()}
+                          .join('|');
+    EXPECT_EQ(gekopieerd, QStringList({"2009-2010|3|045|100001|C2", "2010-2011|3|045|100001|C0"}));
     HuidigeSterktelijstKopieren();
     EXPECT_EQ(aantal(eigen(), "SterktelijstHuidig"), 4);
 }

@@ -52,6 +52,15 @@ TEST_F(Opties, TypedValuesAreCheckedAndPutInTheirStoredForm)
         {"PaswoordBeheer", "", true, ""},
         {"PaswoordBeheer", ":", false, ""},            // would be stored as one blank: no password
         {"PaswoordBeheer", "zo\u0142", false, ""},     // a letter outside the Windows code page
+        // The credentials go with every request: https only, plain http to this machine alone.
+        {"Adres Webdienst", "https://api.vttl.invalid/0.7/", true, "https://api.vttl.invalid/0.7/"},
+        {"Adres Webdienst", "", true, ""},
+        {"Adres Webdienst", "http://127.0.0.1:8080/0.7/", true, "http://127.0.0.1:8080/0.7/"},
+        {"Adres Webdienst", "http://localhost/0.7/", true, "http://localhost/0.7/"},
+        {"Adres Webdienst", "http://[::1]/0.7/", true, "http://[::1]/0.7/"},
+        {"Adres Webdienst", "http://api.vttl.invalid/0.7/", false, ""},
+        {"Adres Webdienst", "HTTP://10.0.0.1/0.7/", false, ""},
+        {"Adres Webdienst", "https:/api.vttl.invalid", false, ""},
     };
     for (const Geval& g : gevallen) {
         const Controle c = controle(QString::fromUtf8(g.soort), QString::fromUtf8(g.invoer));

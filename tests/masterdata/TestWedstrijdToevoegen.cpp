@@ -113,6 +113,25 @@ TEST_F(WedstrijdToevoegen, AByeStandsWithProvinceZeroAndItsTeamText)
     ASSERT_TRUE(wedstrijdToevoegen(w).ok);
     EXPECT_EQ(matchVeld("ProvUIT"), "0");
     EXPECT_EQ(matchVeld("LKUIT"), "Vrij");
+
+    // A bye at home: the number carries the visitors' province letters (of Vlaams-Brabant here),
+    // not those of province 0.
+    w = geldig();
+    w.provThuis = 0;
+    w.lkThuis = "";
+    w.nmThuis = "Vrij";
+    w.provUit = 8;
+    w.lkUit = "045";
+    w.nummer = "13";
+    ASSERT_TRUE(wedstrijdToevoegen(w).ok);
+    EXPECT_EQ(matchVeld("ProvThuis || '|' || LKThuis || '|' || ProvUIT || '|' || LKUIT", "PVBH05013"), "0|Vrij|8|045");
+    EXPECT_EQ(tekst("SELECT COUNT(*) FROM Matchen WHERE WedstrNr LIKE 'PH05013'"), "0");
+    // Without a bye it is the home club's province.
+    w = geldig();
+    w.provUit = 8;
+    w.nummer = "14";
+    ASSERT_TRUE(wedstrijdToevoegen(w).ok);
+    EXPECT_EQ(matchVeld("ProvUIT", "PAH05014"), "8");
 }
 
 TEST_F(WedstrijdToevoegen, AWrongValueIsRefusedWithAMessageAndNothingIsWritten)

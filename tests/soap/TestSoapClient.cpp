@@ -1,6 +1,7 @@
 // The web service client against a fake service on this machine.
 
 #include "NepDienst.h"
+#include "soap/Adres.h"
 #include "soap/clsws_TabTAPIService.h"
 
 #include <gtest/gtest.h>
@@ -228,4 +229,141 @@ TEST(SoapClientBeveiligd, AnUntrustedCertificateIsRefusedATrustedOneAccepted)
     ASSERT_TRUE(vertrouwd.client().isKlaar()) << vertrouwd.laatsteFout().tekst.toStdString();
     EXPECT_TRUE(vertrouwd.test().has_value());
     EXPECT_EQ(dienst.verzoeken().size(), 1);
+}
+
+namespace {
+
+// An element nested n levels deep, with a text at the bottom.
+QByteArray genest(int n, const QByteArray& binnen = "x")
+{
+    return QByteArray("<ns1:Diep>").repeated(n) + binnen + QByteArray("</ns1:Diep>").repeated(n);
+}
+
+bool onleesbaar(const Fout& f)
+{
+    return f.soort == Fout::Soort::Xml && f.tekst.contains("onleesbaar");
+}
+
+} // namespace
+
+TEST(SoapElement, TextsAndTheNestingLimitOfAnAnswer)
+{
+    soap::Element e;
+    // Layout between children is no part of a text; text of its own beside children is, in order.
+    ASSERT_TRUE(soap::Element::lezen("<a>\n  <b>een</b>\n  <c><d>twee</d> <d>drie</d></c>\n</a>", e));
+    EXPECT_EQ(e.tekst(), "eentweedrie");
+    EXPECT_EQ(e.kind(u"c")->tekst(), "tweedrie");
+    ASSERT_TRUE(soap::Element::lezen("<a>voor <b>een</b> na</a>", e));
+    EXPECT_EQ(e.tekst(), "voor een na");
+    EXPECT_EQ(soap::Element(QStringLiteral("x"), soap::Knooplijst{soap::Element("y", "1"), soap::Element("z", "2")}).tekst(),
+              "12");
+
+    // As deep as the limit reads; one level more is refused, whatever lies below it.
+    const int max = soap::Element::MaxDiepte;
+    ASSERT_TRUE(soap::Element::lezen("<a xmlns:ns1=\"x\">" + genest(max - 1) + "</a>", e));
+    EXPECT_EQ(e.tekst(), "x");
+    QString fout;
+    for (int diepte : {max + 1, 43000, 200000}) {
+        const QByteArray xml = "<a xmlns:ns1=\"x\">" + genest(diepte - 1) + "</a>";
+        EXPECT_FALSE(soap::Element::lezen(xml, e, &fout)) << diepte;
+        EXPECT_TRUE(fout.contains("dieper genest")) << fout.toStdString();
+        EXPECT_TRUE(e.naam().isEmpty());
+        EXPECT_EQ(soap::Element::binnenGrenzen(xml), fout);
+    }
+    EXPECT_TRUE(soap::Element::binnenGrenzen("<a xmlns:ns1=\"x\">" + genest(max - 1) + "</a>").isEmpty());
+    const QByteArray groot = "<a>" + QByteArray(soap::Element::MaxGrootte, 'x') + "</a>";
+    EXPECT_FALSE(soap::Element::lezen(groot, e, &fout));
+    EXPECT_TRUE(fout.contains("groter dan 16 MB")) << fout.toStdString();
+}
+
+TEST_F(SoapClientTest, AnAnswerOrFaultNestedTooDeepOrTooLargeIsUnreadable)
+{
+    clsws_TabTAPIService c(m_dienst.adres());
+    ASSERT_TRUE(c.client().isKlaar());
+
+    // About 300 KB nested 43,000 levels deep: refused, the next call works again.
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 200,
+                            NepDienst::envelop("GetMembersResponse", "<ns1:MemberCount>1</ns1:MemberCount>")
+                                .replace("</ns1:MemberCount>", "</ns1:MemberCount>" + genest(43000)));
+    EXPECT_FALSE(c.GetMembers("acc", "pw", "A003", 1, 11, true).has_value());
+    EXPECT_TRUE(onleesbaar(c.laatsteFout())) << c.laatsteFout().tekst.toStdString();
+    EXPECT_TRUE(c.laatsteFout().tekst.contains("dieper genest")) << c.laatsteFout().tekst.toStdString();
+
+    // A fault as deep: no fault code or text taken from it, the raising operations report it unreadable.
+    const QByteArray fault = "<?xml version=\"1.0\"?><SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/"
+                             "envelope/\" xmlns:ns1=\"x\"><SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>9</faultcode>"
+                             "<faultstring>"
+                             + genest(43000) + "</faultstring></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+    m_dienst.zetRuwAntwoord("GetClubs", 500, fault);
+    m_dienst.zetRuwAntwoord("TestRequest", 500, fault);
+    try {
+        c.GetClubsOneClub(11, "A003");
+        FAIL() << "no error raised";
+    } catch (const soap::SoapFout& f) {
+        EXPECT_EQ(f.bron(), "GetClubs");
+        EXPECT_TRUE(f.beschrijving().contains("onleesbaar")) << f.beschrijving().toStdString();
+    }
+    EXPECT_TRUE(c.client().FaultCode().isEmpty());
+    EXPECT_FALSE(c.test().has_value());
+    EXPECT_TRUE(onleesbaar(c.laatsteFout())) << c.laatsteFout().tekst.toStdString();
+
+    // Larger than any real answer: not read to its end.
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 200,
+                            NepDienst::envelop("GetMembersResponse", "<ns1:MemberCount>0</ns1:MemberCount>")
+                                .replace("</ns1:MemberCount>",
+                                         "</ns1:MemberCount><ns1:Extra>" + QByteArray(17 * 1024 * 1024, 'x') + "</ns1:Extra>"));
+    EXPECT_FALSE(c.GetMembers("acc", "pw", "A003", 1, 11, true).has_value());
+    EXPECT_TRUE(onleesbaar(c.laatsteFout())) << c.laatsteFout().tekst.toStdString();
+    EXPECT_TRUE(c.laatsteFout().tekst.contains("groter dan 16 MB")) << c.laatsteFout().tekst.toStdString();
+
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 200, QByteArray());
+    m_dienst.zetAntwoord("GetMembersRequest", LedenAntwoord);
+    EXPECT_TRUE(c.GetMembers("acc", "pw", "A003", 1, 11, true).has_value());
+}
+
+TEST_F(SoapClientTest, ADescriptionNestedTooDeepIsRefusedBeforeItIsBuilt)
+{
+    for (int diepte : {50000, 200000}) {
+        m_dienst.zetBeschrijving("<definitions xmlns=\"http://schemas.xmlsoap.org/wsdl/\" xmlns:ns1=\"x\">" + genest(diepte)
+                                 + "</definitions>");
+        clsws_TabTAPIService c(m_dienst.adres());
+        EXPECT_FALSE(c.client().isKlaar());
+        EXPECT_EQ(c.laatsteFout().soort, Fout::Soort::Xml);
+        EXPECT_TRUE(c.laatsteFout().tekst.contains("dieper genest")) << c.laatsteFout().tekst.toStdString();
+        EXPECT_FALSE(c.test().has_value());
+    }
+    EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
+}
+
+TEST(SoapAdres, OnlySecureAddressesExceptPlainHttpToThisMachine)
+{
+    for (const char* goed : {"https://api.vttl.invalid/0.7/", "HTTPS://api.vttl.invalid:8443/0.7/", "http://127.0.0.1:8080/0.7/",
+                             "http://127.1.2.3/", "http://localhost/0.7/", "http://LOCALHOST:81/", "http://[::1]:8080/0.7/"})
+        EXPECT_TRUE(soap::adresWeigering(goed).isEmpty()) << goed;
+    for (const char* fout : {"http://api.vttl.invalid/0.7/", "http://192.168.1.10/0.7/", "http://localhost.vttl.invalid/",
+                             "http://[::2]/", "ftp://127.0.0.1/", "https://", "api.vttl.invalid/0.7/", "https//x/"})
+        EXPECT_FALSE(soap::adresWeigering(fout).isEmpty()) << fout;
+    EXPECT_EQ(soap::adresWeigering("http://api.vttl.invalid/0.7/"),
+              "Het adres van de webdienst (http://api.vttl.invalid/0.7/) begint met http:// in plaats van https://: "
+              "de gebruikersnaam en het paswoord zouden onbeveiligd verstuurd worden.");
+}
+
+TEST_F(SoapClientTest, PlainHttpToAnotherMachineIsNeverContacted)
+{
+    // Neither as the address of the service...
+    clsws_TabTAPIService ander(QStringLiteral("http://api.vttl.invalid/0.7/"));
+    EXPECT_FALSE(ander.client().isKlaar());
+    EXPECT_EQ(ander.laatsteFout().soort, Fout::Soort::NietIngesteld);
+    EXPECT_TRUE(ander.laatsteFout().tekst.contains("https://")) << ander.laatsteFout().tekst.toStdString();
+
+    // ...nor as the endpoint that a description names: the credentials would go there.
+    QByteArray beschrijving = m_dienst.beschrijving();
+    beschrijving.replace(m_dienst.adres().toUtf8(), "http://api.vttl.invalid/0.7/");
+    m_dienst.zetBeschrijving(beschrijving);
+    clsws_TabTAPIService c(m_dienst.adres());
+    EXPECT_FALSE(c.client().isKlaar());
+    EXPECT_EQ(c.laatsteFout().soort, Fout::Soort::NietIngesteld);
+    EXPECT_TRUE(c.laatsteFout().tekst.contains("begint met http://")) << c.laatsteFout().tekst.toStdString();
+    EXPECT_FALSE(c.test(soap::inloggegevens("club", "geheim")).has_value());
+    EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
 }

@@ -100,6 +100,14 @@ void NepDienst::zetStoring(Storing storing, const QString& code, const QString& 
     m_faultString = tekst;
 }
 
+void NepDienst::zetRuwAntwoord(const QString& verzoekElement, int status, const QByteArray& inhoud)
+{
+    if (inhoud.isEmpty())
+        m_ruw.remove(verzoekElement);
+    else
+        m_ruw.insert(verzoekElement, {status, inhoud});
+}
+
 void NepDienst::stoppen()
 {
     m_server->close();
@@ -190,7 +198,9 @@ void NepDienst::lezen(QTcpSocket* socket)
     buf.clear();
 
     if (kop.startsWith("GET ")) {
-        antwoorden(socket, kop.toUpper().contains("?WSDL") ? 200 : 404, kop.toUpper().contains("?WSDL") ? beschrijving() : QByteArray());
+        const bool wsdl = kop.toUpper().contains("?WSDL");
+        antwoorden(socket, wsdl ? 200 : 404,
+                   !wsdl ? QByteArray() : m_beschrijving.isEmpty() ? beschrijving() : m_beschrijving);
         return;
     }
     QDomDocument doc;
@@ -198,6 +208,10 @@ void NepDienst::lezen(QTcpSocket* socket)
     const QDomElement lichaam = doc.documentElement().firstChildElement();
     Verzoek v{lichaam.firstChildElement().localName(), QString::fromUtf8(actie), inhoud};
     m_verzoeken << v;
+    if (const auto ruw = m_ruw.constFind(v.operatie); ruw != m_ruw.constEnd()) {
+        antwoorden(socket, ruw->first, ruw->second);
+        return;
+    }
     switch (m_storing) {
     case Storing::Vertragen:
         return; // the connection stays open without an answer

@@ -55,6 +55,15 @@ public:
     void zetAntwoord(const QString& verzoekElement, std::function<QString(const Velden&)> maker);
     /** A failure for the next operations (not for the service description). */
     void zetStoring(Storing storing, const QString& code = QString(), const QString& tekst = QString());
+    /**
+     * An operation answered with this status and body, byte for byte (a hostile or broken server); it
+     * wins over every other answer. An empty body takes it away again.
+     */
+    void zetRuwAntwoord(const QString& verzoekElement, int status, const QByteArray& inhoud);
+    /** The service's own description. */
+    QByteArray beschrijving() const;
+    /** The service description served from now on, in place of the service's own; empty: its own. */
+    void zetBeschrijving(const QByteArray& inhoud) { m_beschrijving = inhoud; }
     /** Stops listening: connections are refused from now on. */
     void stoppen();
 
@@ -70,7 +79,6 @@ private:
     void verbinding(QTcpSocket* socket);
     void lezen(QTcpSocket* socket);
     void antwoorden(QTcpSocket* socket, int status, const QByteArray& inhoud);
-    QByteArray beschrijving() const;
 
     QTcpServer* m_server = nullptr;
     bool m_beveiligd = false;
@@ -81,6 +89,8 @@ private:
     QString m_faultCode;
     QString m_faultString;
     QList<Verzoek> m_verzoeken;
+    QHash<QString, std::pair<int, QByteArray>> m_ruw;
+    QByteArray m_beschrijving;
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };
 
