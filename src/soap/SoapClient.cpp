@@ -167,8 +167,16 @@ bool SoapClient::initialiseren(const QString& wsdlAdres, const QString& service,
     m_fout = Fout();
     // Only a secure address, or plain http to this machine itself.
     const QUrl url(wsdlAdres.trimmed(), QUrl::StrictMode);
-    if (wsdlAdres.trimmed().isEmpty() || !adresToegestaan(url)) {
+    if (wsdlAdres.trimmed().isEmpty()) {
         zetFout(Fout::Soort::NietIngesteld, adresWeigering(wsdlAdres));
+        return false;
+    }
+    if (!adresToegestaan(url)) {
+        // Named as the user wrote it, without the question for the description.
+        QString adres = wsdlAdres.trimmed();
+        if (adres.endsWith(QStringLiteral("?WSDL"), Qt::CaseInsensitive))
+            adres.chop(5);
+        zetFout(Fout::Soort::Adres, adresWeigering(adres));
         return false;
     }
     QNetworkRequest verzoek(url);
@@ -249,7 +257,7 @@ bool SoapClient::beschrijvingLezen(const QByteArray& xml, const QString& service
     }
     // The description names where the requests (with the credentials) go: the same rule holds there.
     if (!adresToegestaan(m_eindpunt)) {
-        zetFout(Fout::Soort::NietIngesteld,
+        zetFout(Fout::Soort::Adres,
                 adresWeigering(locatie, QStringLiteral("Het adres dat de beschrijving van de webdienst opgeeft")));
         return false;
     }

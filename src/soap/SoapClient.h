@@ -33,6 +33,7 @@ struct Fout
     {
         Geen,
         NietIngesteld, ///< no service description could be read
+        Adres,         ///< the address (or the endpoint a description names) is refused: not https
         Verbinding,    ///< no connection (refused, unknown host, broken)
         Tijd,          ///< no answer within the time limit
         Certificaat,   ///< the secure connection was refused (certificate not trusted)

@@ -427,6 +427,11 @@ void FrmImportKorvat::GeenVerbinding()
                                                "Vul het in bij Opties, onder \"Adres van de webdienst\"."));
         return;
     }
+    // A refused address is no failed connection: checking the connection would not help.
+    if (m_client && m_client->laatsteFout().soort == soap::Fout::Soort::Adres) {
+        ui::meldingen().kritiek(vertaald(380), m_client->laatsteFout().tekst);
+        return;
+    }
     QString tekst = vertaald(383) + QStringLiteral("\r\n") + vertaald(389);
     const QString reden = m_client ? m_client->laatsteFout().tekst : QString();
     if (!reden.isEmpty())

@@ -88,6 +88,19 @@ protected:
 
 } // namespace
 
+TEST_F(WebImportVensterTest, APlainHttpAddressIsRefusedForWhatItIsAndNothingIsContacted)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, "http://api.vttl.invalid/0.7/");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "Het adres van de webdienst (http://api.vttl.invalid/0.7/) begint met http:// in plaats "
+                                 "van https://: de gebruikersnaam en het paswoord zouden onbeveiligd verstuurd worden.");
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    EXPECT_TRUE(imp.isVisible());
+    EXPECT_EQ(imp.LstClubs->count(), 0);
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+}
+
 TEST_F(WebImportVensterTest, WithoutAnAddressTheWindowSaysSoAndContactsNothing)
 {
     m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,

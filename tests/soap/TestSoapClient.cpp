@@ -213,7 +213,8 @@ TEST(SoapClientZonderAdres, AnEmptyAddressReachesNothing)
 
     clsws_TabTAPIService ftp(QStringLiteral("ftp://127.0.0.1/"));
     EXPECT_FALSE(ftp.client().isKlaar());
-    EXPECT_EQ(ftp.laatsteFout().soort, Fout::Soort::NietIngesteld);
+    EXPECT_EQ(ftp.laatsteFout().soort, Fout::Soort::Adres);
+    EXPECT_EQ(c.laatsteFout().soort, Fout::Soort::NietIngesteld);
 }
 
 TEST(SoapClientBeveiligd, AnUntrustedCertificateIsRefusedATrustedOneAccepted)
@@ -353,7 +354,7 @@ TEST_F(SoapClientTest, PlainHttpToAnotherMachineIsNeverContacted)
     // Neither as the address of the service...
     clsws_TabTAPIService ander(QStringLiteral("http://api.vttl.invalid/0.7/"));
     EXPECT_FALSE(ander.client().isKlaar());
-    EXPECT_EQ(ander.laatsteFout().soort, Fout::Soort::NietIngesteld);
+    EXPECT_EQ(ander.laatsteFout().soort, Fout::Soort::Adres);
     EXPECT_TRUE(ander.laatsteFout().tekst.contains("https://")) << ander.laatsteFout().tekst.toStdString();
 
     // ...nor as the endpoint that a description names: the credentials would go there.
@@ -362,7 +363,7 @@ TEST_F(SoapClientTest, PlainHttpToAnotherMachineIsNeverContacted)
     m_dienst.zetBeschrijving(beschrijving);
     clsws_TabTAPIService c(m_dienst.adres());
     EXPECT_FALSE(c.client().isKlaar());
-    EXPECT_EQ(c.laatsteFout().soort, Fout::Soort::NietIngesteld);
+    EXPECT_EQ(c.laatsteFout().soort, Fout::Soort::Adres);
     EXPECT_TRUE(c.laatsteFout().tekst.contains("begint met http://")) << c.laatsteFout().tekst.toStdString();
     EXPECT_FALSE(c.test(soap::inloggegevens("club", "geheim")).has_value());
     EXPECT_TRUE(m_dienst.verzoeken().isEmpty());
