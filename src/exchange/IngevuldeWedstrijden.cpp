@@ -5,6 +5,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneProcedures.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
 using core::algemeen;
@@ -17,11 +18,6 @@ QString opschrift(const QString& omschrijving, bool importeren)
 {
     return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
            + omschrijving + QStringLiteral(" - Even Geduld.....");
-}
-
-QString nn(int nummer)
-{
-    return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
 }
 
 QString sleutel(std::initializer_list<QString> delen)
@@ -168,10 +164,10 @@ struct Bladnamen
             afwUit[k] = QStringLiteral("AFWUIT%1").arg(k + 1);
         }
         for (int g = 0; g < 16; ++g) {
-            markering[g] = QStringLiteral("W") + nn(g + 1);
+            markering[g] = core::SpelKolom(g + 1);
             for (int s = 0; s < 5; ++s) {
-                setThuis[g][s] = QStringLiteral("W%1Set%2T").arg(nn(g + 1)).arg(s + 1);
-                setUit[g][s] = QStringLiteral("W%1Set%2U").arg(nn(g + 1)).arg(s + 1);
+                setThuis[g][s] = core::SetKolom(g + 1, s + 1, true);
+                setUit[g][s] = core::SetKolom(g + 1, s + 1, false);
             }
         }
     }

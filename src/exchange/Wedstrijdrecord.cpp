@@ -2,6 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
 namespace exchange {
@@ -54,12 +55,10 @@ const QStringList& kolomNamen()
                 n << QString::fromLatin1(kolom) + QString::number(k);
         }
         for (int g = 1; g <= 16; ++g)
-            n << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+            n << core::SpelKolom(g);
         for (int g = 1; g <= 16; ++g) {
-            for (int set = 1; set <= 5; ++set) {
-                n << QStringLiteral("W%1Set%2T").arg(g, 2, 10, QLatin1Char('0')).arg(set);
-                n << QStringLiteral("W%1Set%2U").arg(g, 2, 10, QLatin1Char('0')).arg(set);
-            }
+            for (int set = 1; set <= 5; ++set)
+                n << core::SetKolom(g, set, true) << core::SetKolom(g, set, false);
         }
         return n;
     }();

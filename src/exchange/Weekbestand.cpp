@@ -5,6 +5,7 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/Ansi.h"
 #include "core/FrmWedstrijdInput.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 #include "core/Voortgang.h"
 #include "ui/Meldingen.h"
@@ -25,11 +26,6 @@ QString inhoud(const db::Waarde& w)
 bool gevuld(const db::Recordset& rij, const QString& veld)
 {
     return !inhoud(rij.veld(veld)).isEmpty();
-}
-
-QString nn(int nummer)
-{
-    return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
 }
 
 QString noemen(const db::Recordset& rij)
@@ -86,7 +82,7 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
                 for (int k = 1; k <= a; ++k)
                     compleet = compleet && gevuld(rij, QStringLiteral("UITSP%1").arg(k));
                 for (int g = 1; g <= spellen; ++g)
-                    compleet = compleet && gevuld(rij, QStringLiteral("W") + nn(g));
+                    compleet = compleet && gevuld(rij, core::SpelKolom(g));
             }
             if (!compleet) {
                 verslag.onvolledig << noemen(rij);
@@ -102,7 +98,7 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
                 regels << inhoud(rij.veld(QStringLiteral("UITSP%1").arg(k)))
                        << inhoud(rij.veld(QStringLiteral("AFWUIT%1").arg(k)));
             for (int g = 1; g <= spellen; ++g)
-                regels << inhoud(rij.veld(QStringLiteral("W") + nn(g)));
+                regels << inhoud(rij.veld(core::SpelKolom(g)));
             ++verslag.geschreven;
         }
     }
