@@ -2,6 +2,7 @@
 
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/FunctiesQJ.h"
 #include "core/Tekst.h"
@@ -39,21 +40,13 @@ QString inhoud(const char* naam)
     return core::objAlgemeneFuncties().Inhoud(algemeen().rsMatchen.veld(QString::fromLatin1(naam))).tekst();
 }
 
-std::optional<QString> naamUit(const QString& sql, const QString& nummer)
+// A member's name from Leden alone; the number is bound, never pasted into the statement.
+std::optional<QString> ledenNaam(const QString& nummer)
 {
-    db::Recordset rs = algemeen().dbGegevens.openRecordset(sql, {nummer});
+    db::Recordset rs = algemeen().dbGegevens.openRecordset(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), {nummer});
     if (rs.eof())
         return std::nullopt;
     return rs.veld(QStringLiteral("Naam")).tekst();
-}
-
-// A member's name from Leden, else from Alternatief (a player accepted without being on the strength list),
-// else nothing. The number is bound, never pasted into the statement.
-std::optional<QString> lidNaam(const QString& nummer)
-{
-    if (auto naam = naamUit(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), nummer))
-        return naam;
-    return naamUit(QStringLiteral("SELECT Naam FROM Alternatief WHERE Computernummer = ?"), nummer);
 }
 
 // The text printed for one partner of a doubles pair: the number of the line-up place (1 to 3) whose name
@@ -62,7 +55,7 @@ QString partnerTekst(const QString& nummer, const std::array<Spelerplaats, 4>& p
 {
     if (nummer.trimmed().isEmpty())
         return QString();
-    const QString naam = lidNaam(nummer).value_or(nummer);
+    const QString naam = core::SpelerNaam(nummer).value_or(nummer);
     for (int i = 0; i < 3; ++i) {
         if (QString::compare(naam, plaatsen[static_cast<size_t>(i)].naam, Qt::CaseInsensitive) == 0)
             return QString::number(i + 1);
@@ -76,7 +69,7 @@ std::optional<QString> kapiteinNaam(const QString& opgeslagen, const std::array<
 {
     if (opgeslagen.isEmpty() || core::Val(opgeslagen) <= 0)
         return std::nullopt;
-    if (auto naam = naamUit(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), opgeslagen))
+    if (auto naam = ledenNaam(opgeslagen))
         return naam;
     QString nummer = opgeslagen;
     if (opgeslagen.size() != 6) {
@@ -84,7 +77,7 @@ std::optional<QString> kapiteinNaam(const QString& opgeslagen, const std::array<
         if (plaats >= 0 && plaats < 4 && !plaatsen[static_cast<size_t>(plaats)].compNr.isEmpty())
             nummer = plaatsen[static_cast<size_t>(plaats)].compNr;
     }
-    return lidNaam(nummer).value_or(nummer);
+    return core::SpelerNaam(nummer).value_or(nummer);
 }
 
 int leidendGetal(const QString& tekst)
