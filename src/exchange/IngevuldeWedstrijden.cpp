@@ -42,17 +42,6 @@ QString neem(QString& rest, QChar scheiding)
     return voor;
 }
 
-bool alleenCijfers(const QString& tekst)
-{
-    if (tekst.isEmpty())
-        return false;
-    for (QChar c : tekst) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 // One side's line-up: member number and absence per place, and the doubles pair.
 struct Opstelling
 {
@@ -119,7 +108,7 @@ Spel spelLezen(const QString& invoer)
             throw RecordFout(QStringLiteral("het spel \"%1\" heeft meer dan vijf sets").arg(invoer));
         const bool bezoekers = set.startsWith(u'-');
         const QString verliezer = bezoekers ? set.mid(1) : set;
-        if (!alleenCijfers(verliezer))
+        if (!core::AlleenCijfers(verliezer))
             throw RecordFout(QStringLiteral("de set \"%1\" in het spel \"%2\" is geen getal").arg(set, invoer));
         const qint64 punten = verliezer.toLongLong();
         const QString winnaar = QString::number(std::max<qint64>(punten + 2, 11));
@@ -244,7 +233,7 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
         r.velden[i] = neem(rest, u';');
     }
     const QString seizoen = r.velden[1].trimmed();
-    if (!alleenCijfers(seizoen))
+    if (!core::AlleenCijfers(seizoen))
         throw RecordFout(QStringLiteral("het seizoen \"%1\" is geen getal").arg(r.velden[1]));
     const int n = seizoen.toInt();
     r.seizoen = QString::number(n + 1999) + u'-' + QString::number(n + 2000);
