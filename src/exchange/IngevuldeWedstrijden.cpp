@@ -14,12 +14,6 @@ namespace exchange {
 
 namespace {
 
-QString opschrift(const QString& omschrijving, bool importeren)
-{
-    return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
-           + omschrijving + QStringLiteral(" - Even Geduld.....");
-}
-
 QString sleutel(std::initializer_list<QString> delen)
 {
     QString s;
@@ -170,9 +164,8 @@ const Bladnamen& bladnamen()
 
 } // namespace
 
-IngevuldeSectie IngevuldeWedstrijdenExporteren(const QString& omschrijving, core::IVoortgang& voortgang)
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
 {
-    voortgang.opschriftZetten(opschrift(omschrijving, false));
     IngevuldeSectie sectie;
     sectie.overgeslagen = IngevuldeWedstrijdenMarkeren();
 
@@ -243,13 +236,8 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
     if (delen.size() < 4)
         throw RecordFout(QStringLiteral("de wedstrijd \"%1\" is niet van de vorm code-categorie-week-nummer").arg(wedstrijd));
     r.niveau = wedstrijd.left(1);
-    static const QList<QPair<QString, QString>> codes{{"PWVL", "10"}, {"PANT", "1"}, {"PL/K", "3"}, {"POVL", "7"}, {"PVLB", "8"}};
-    for (const auto& [code, nr] : codes) {
-        if (wedstrijd.contains(code)) {
-            r.provincieNr = nr;
-            break;
-        }
-    }
+    if (const int provincie = ProvincieVanCompetitiecode(wedstrijd))
+        r.provincieNr = QString::number(provincie);
     r.categorie = delen[1].left(1);
     r.week = delen[2];
     QString cijfers = core::Right(delen.mid(3).join(u'-'), 3);
