@@ -1,5 +1,7 @@
 #include "Weekbestand.h"
 
+#include "Uitslagen.h"
+
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
@@ -51,6 +53,8 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
     verslag.pad = map + clubNr + u'-' + week.veld(0).tekst() + QStringLiteral(".ttr");
 
     QStringList regels;
+    // A division is read once, however many of its matches the week has.
+    ReeksZoeker reeksen;
     for (int kolom = 0; kolom < 2; ++kolom) {
         const QString weekNr = inhoud(week.veld(kolom));
         if (weekNr.isEmpty())
@@ -61,15 +65,12 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
         for (; !rij.eof(); rij.moveNext()) {
             if (rij.veld(QStringLiteral("LKThuis")).tekst() != clubNr)
                 continue;
-            db::Recordset reeks = d.openRecordset(
-                QStringLiteral("SELECT AtlIndividueleMatchen FROM Reeksen WHERE Seizoen = ? AND Soort = 'P' AND HerDam = ? "
-                               "AND ReeksNr = ? ORDER BY rowid"),
-                {seizoen, rij.veld(QStringLiteral("HerDam")), rij.veld(QStringLiteral("ReeksNr"))});
-            if (reeks.eof()) {
+            const Reeks reeks = reeksen.zoeken(rij);
+            if (!reeks.gevonden) {
                 verslag.nietGemaakt << noemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
                 continue;
             }
-            const int a = static_cast<int>(core::Val(reeks.veld(0)));
+            const int a = reeks.spelers;
             const int spellen = a == 3 ? 10 : a == 2 ? 7 : 16;
 
             bool compleet = true;
