@@ -1,6 +1,7 @@
 #include "printing/VoorAanvang.h"
 
 #include "core/Algemeen.h"
+#include "core/Documenten.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
@@ -165,7 +166,7 @@ void maken(const QString& titel, const QString& sjabloon, int afdrukken, int slu
         ui::meldingen().kritiek(titel, QStringLiteral("Het document kan niet gemaakt worden.\n") + fout);
         return;
     }
-    documentAanbieden(pad, afdrukken, sluiten, titel);
+    core::DocumentAanbieden(pad, afdrukken, sluiten, titel);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
+#include "core/Documenten.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/FunctiesQJ.h"
@@ -658,7 +659,7 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         return;
     }
     einde.afsluiten();
-    documentAanbieden(pad, 0, 0, Titel);
+    core::DocumentAanbieden(pad, 0, 0, Titel);
 }
 
 } // namespace printing
