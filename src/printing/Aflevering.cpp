@@ -2,6 +2,8 @@
 
 #include "core/Algemeen.h"
 #include "core/Documenten.h"
+#include "core/FrmWedstrijdInput.h"
+#include "ui/Zandloper.h"
 
 namespace printing {
 
@@ -14,6 +16,22 @@ QString documentBewaren(word::Document& document, const QString& soort)
             c = u'-';
     }
     return core::DocumentBewaren(document, soort + u' ' + nummer + QStringLiteral(".docx"));
+}
+
+void Bezig::beginnen()
+{
+    ui::zandloperAan();
+    m_venster.uitschakelen();
+    m_bezig = true;
+}
+
+void Bezig::afsluiten()
+{
+    if (!m_bezig)
+        return;
+    m_bezig = false;
+    m_venster.setEnabled(true);
+    ui::zandloperUit();
 }
 
 } // namespace printing

@@ -7,7 +7,6 @@
 #include "db/Database.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
-#include "ui/Zandloper.h"
 #include "word/Document.h"
 
 #include <QComboBox>
@@ -132,25 +131,11 @@ void maken(const QString& titel, const QString& sjabloon, int afdrukken, int slu
         ui::meldingen().kritiek(titel, QStringLiteral("Kies eerst een wedstrijd."));
         return;
     }
-    struct Bezig
-    {
-        FrmWedstrijdInput& venster;
-        explicit Bezig(FrmWedstrijdInput& v)
-            : venster(v)
-        {
-            ui::zandloperAan();
-            venster.uitschakelen();
-        }
-        ~Bezig()
-        {
-            venster.setEnabled(true);
-            ui::zandloperUit();
-        }
-    };
     QString pad;
     QString fout;
     {
         Bezig bezig(venster);
+        bezig.beginnen();
         try {
             const VoorAanvang w = voorAanvangLezen(venster.blad);
             Document doc = Document::Add(algemeen().strSysteemmap + sjabloon);

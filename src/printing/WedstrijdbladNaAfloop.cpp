@@ -9,7 +9,6 @@
 #include "core/Tekst.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
-#include "ui/Zandloper.h"
 #include "word/Document.h"
 
 #include <QCheckBox>
@@ -120,41 +119,6 @@ bool geenLid(const QString& knop)
     }
     return true;
 }
-
-/**
- * The procedure's one common end: once the work has begun, the main window is disabled and the pointer is the
- * hourglass; whatever ends the work, both are put back.
- */
-class GemeenschappelijkEinde
-{
-public:
-    explicit GemeenschappelijkEinde(FrmWedstrijdInput& venster)
-        : m_venster(venster)
-    {
-    }
-    ~GemeenschappelijkEinde() { afsluiten(); }
-    GemeenschappelijkEinde(const GemeenschappelijkEinde&) = delete;
-    GemeenschappelijkEinde& operator=(const GemeenschappelijkEinde&) = delete;
-
-    void bezig()
-    {
-        ui::zandloperAan();
-        m_venster.uitschakelen();
-        m_bezig = true;
-    }
-    void afsluiten()
-    {
-        if (!m_bezig)
-            return;
-        m_bezig = false;
-        m_venster.setEnabled(true);
-        ui::zandloperUit();
-    }
-
-private:
-    FrmWedstrijdInput& m_venster;
-    bool m_bezig = false;
-};
 
 // Types "hh u. mm" with the hour and the minutes bold, cut by position as the sheet shows the time.
 void uurTypen(Selectie& s, const QString& uur)
@@ -619,7 +583,7 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
 {
     FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
     core::Algemeen& a = algemeen();
-    GemeenschappelijkEinde einde(f);
+    Bezig bezig(f);
     QString pad;
     try {
         NaAfloop w = naAfloopLezen(f);
@@ -634,7 +598,7 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
                                             QStringLiteral("Einduur van de match om ") + w.einduur + QStringLiteral(" uur. OK ?")))
                 return;
         }
-        einde.bezig();
+        bezig.beginnen();
         if (!w.blnVrijOfForfait) {
             {
                 core::EventsUit uit;
@@ -650,15 +614,15 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         naAfloopTypen(doc, w);
         pad = documentBewaren(doc, Titel);
     } catch (const WordFout& fout) {
-        einde.afsluiten();
+        bezig.afsluiten();
         ui::meldingen().kritiek(Titel, QStringLiteral("Het wedstrijdblad kan niet gemaakt worden.\n") + fout.tekst());
         return;
     } catch (const db::DbFout& fout) {
-        einde.afsluiten();
+        bezig.afsluiten();
         ui::meldingen().kritiek(Titel, QStringLiteral("Het wedstrijdblad kan niet gemaakt worden.\n") + fout.tekst());
         return;
     }
-    einde.afsluiten();
+    bezig.afsluiten();
     core::DocumentAanbieden(pad, 0, 0, Titel);
 }
 
