@@ -73,7 +73,7 @@ QString archiefMaken(const QString& bron, const QString& archief, const QHash<QS
 void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
 {
     core::Algemeen& a = algemeen();
-    core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("Import"));
+    core::IUitwisseling* u = uitwisseling();
     if (!u)
         return;
     if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),

@@ -53,9 +53,4 @@ void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnumm
     f.lijstTekstKiezen(f.LstSpeelweek, datum);
 }
 
-bool Uitwisseling::beschikbaar(const QString&) const
-{
-    return true;
-}
-
 } // namespace exchange
