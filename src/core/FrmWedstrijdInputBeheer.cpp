@@ -79,8 +79,7 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),
                                     QStringLiteral("De gegevens uit 'Export.ttr' worden geïmporteerd. Doorgaan ?")))
         return;
-    const QString map = core::MapKiezen(
-        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    const QString map = core::ExportMapKiezen();
     // No folder at all (none chosen, none in the options) is not the working folder.
     if (map.isEmpty() || core::bestandZoeken(map, QStringLiteral("Export.ttr")).isEmpty()) {
         ui::meldingen().kritiek(QStringLiteral("Import Interclubgegevens"),
