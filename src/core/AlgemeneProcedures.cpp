@@ -65,13 +65,6 @@ std::optional<QString> naamVan(const QString& sql, const QString& compNr)
     return rs.veld(QStringLiteral("Naam")).tekst();
 }
 
-std::optional<QString> spelerNaam(const QString& compNr)
-{
-    if (auto naam = naamVan(QStringLiteral("SELECT Naam from leden where CompNr = ?"), compNr))
-        return naam;
-    return naamVan(QStringLiteral("SELECT Naam from alternatief where Computernummer = ?"), compNr);
-}
-
 QString tweeCijfers(double getal)
 {
     return QString::number(Int(getal), 'f', 0).rightJustified(2, u'0');
@@ -334,14 +327,21 @@ int SeizoenNr(const db::Waarde& jaar)
     return static_cast<int>(std::nearbyint(Val(tekst))) - 1999;
 }
 
+std::optional<QString> SpelerNaam(const QString& compNr)
+{
+    if (auto naam = naamVan(QStringLiteral("SELECT Naam from leden where CompNr = ?"), compNr))
+        return naam;
+    return naamVan(QStringLiteral("SELECT Naam from alternatief where Computernummer = ?"), compNr);
+}
+
 QString SpelerNamen(const db::Waarde& codeWaarde)
 {
     const QString code = codeWaarde.tekst();
     if (code.isEmpty())
         return QString();
     const qsizetype breedte = qMax(0, algemeen().intAantalKaraktersCompNr);
-    const QString naam1 = spelerNaam(Left(code, breedte)).value_or(QString());
-    const std::optional<QString> naam2 = spelerNaam(Right(code, breedte));
+    const QString naam1 = SpelerNaam(Left(code, breedte)).value_or(QString());
+    const std::optional<QString> naam2 = SpelerNaam(Right(code, breedte));
     if (!naam2)
         return naam1;
     return naam1 + QStringLiteral(" - ") + *naam2;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 class QWidget;
 
 namespace core {
@@ -62,6 +64,8 @@ QString SqlTekst(const db::Waarde& waarde);
 QString ZonderAccenten(const db::Waarde& tekst);
 /** The season number of a four-character first year ("2010" gives 11); 0 for any other length. */
 int SeizoenNr(const db::Waarde& jaar);
+/** A member's name: from Leden, else from Alternatief (a player accepted outside the strength list); none when neither has him. */
+std::optional<QString> SpelerNaam(const QString& compNr);
 /** "name1 - name2" for a doubles pair code of two member numbers; see Leden and Alternatief. */
 QString SpelerNamen(const db::Waarde& code);
 /** The short code of a division: level letter, category letter and short name ("P H 3A"). */

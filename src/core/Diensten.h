@@ -100,12 +100,6 @@ public:
     virtual void VoorbereidenUitvoeren() = 0;
     /** Writes the results file of the chosen play date. */
     virtual void UitslagenExporteren(const QString& clubcode, int bestandsnummer) = 0;
-    /**
-     * Whether the preparation window can run the action of this command word ("Import",
-     * "ClubProgrammaInterclub", ...), or, for "UitslagenExporteren", whether the results file can be
-     * written; the menus say so before they ask anything when it cannot.
-     */
-    virtual bool beschikbaar(const QString& opdrachtwoord) const = 0;
 };
 
 /** Web service import. */

@@ -15,4 +15,10 @@ QString MapKiezen(const QString& titel, const QString& standaard)
     return metScheidingsteken(map);
 }
 
+QString ExportMapKiezen()
+{
+    return MapKiezen(QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"),
+                     algemeen().strPadOpslaan);
+}
+
 } // namespace core

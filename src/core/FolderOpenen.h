@@ -14,4 +14,10 @@ namespace core {
  */
 QString MapKiezen(const QString& titel, const QString& standaard);
 
+/**
+ * The folder of Export.ttr and of the results files, asked with the file exchange's instruction; the
+ * import/export folder of the options when the user cancels.
+ */
+QString ExportMapKiezen();
+
 } // namespace core

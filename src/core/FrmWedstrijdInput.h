@@ -154,7 +154,8 @@ private:
     void menusMaken();
     void menuHandlersVerbinden();
     void sterktelijstTonen(const QString& woord);
-    core::IUitwisseling* uitwisselingVoor(const QString& opdrachtwoord);
+    /** The exchange service; without it the user is told that it is not there yet. */
+    core::IUitwisseling* uitwisseling();
     /** Sees every key of the window's controls before the control does; true keeps it from the control. */
     bool Form_KeyPreview(QWidget* control, QKeyEvent* event);
     void Form_KeyUp(int KeyCode, int Shift);

@@ -73,14 +73,13 @@ QString archiefMaken(const QString& bron, const QString& archief, const QHash<QS
 void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
 {
     core::Algemeen& a = algemeen();
-    core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("Import"));
+    core::IUitwisseling* u = uitwisseling();
     if (!u)
         return;
     if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),
                                     QStringLiteral("De gegevens uit 'Export.ttr' worden geïmporteerd. Doorgaan ?")))
         return;
-    const QString map = core::MapKiezen(
-        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    const QString map = core::ExportMapKiezen();
     // No folder at all (none chosen, none in the options) is not the working folder.
     if (map.isEmpty() || core::bestandZoeken(map, QStringLiteral("Export.ttr")).isEmpty()) {
         ui::meldingen().kritiek(QStringLiteral("Import Interclubgegevens"),
@@ -93,18 +92,10 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     uitschakelen();
     u->VoorbereidenUitvoeren();
 
-    // The options that the file may have replaced.
-    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
-    const auto optie = [&a](const QString& soort) {
-        db::Recordset rs = a.dbGegevens.openRecordset(QStringLiteral("SELECT Item From Opties WHERE Soort = ?"), {soort});
-        return rs.eof() ? db::Waarde::null() : rs.veld(0);
-    };
-    const double provincie = core::Val(f.Inhoud(optie(QStringLiteral("Provincie"))));
-    a.strProvincie = core::ProvincieNaam(db::Waarde(provincie));
-    a.strProvincieAfkorting = core::ProvincieAfkorting(db::Waarde(provincie));
-    const db::Waarde clubNr = optie(QStringLiteral("ClubNr"));
-    a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
-    a.strClubProv = db::Waarde(core::Val(f.Inhoud(optie(QStringLiteral("ClubProv"))))).tekst();
+    // The options that the file may have replaced. Unlike at start-up, a club province of 0 stays 0.
+    core::ProvincieEnClubNrLezen();
+    const db::Waarde clubProv = core::objAlgemeneFuncties().Inhoud(core::OptieItem(QStringLiteral("ClubProv")));
+    a.strClubProv = db::Waarde(core::Val(clubProv)).tekst();
     a.strClubProvAfkorting = core::ProvincieAfkorting(a.strClubProv);
 
     if (LstSeizoen->currentRow() >= 0) {

@@ -196,11 +196,10 @@ QString FrmWedstrijdInput::clubcode()
     return afkorting + a.strClubNr;
 }
 
-// The exchange service, when it can run the action; otherwise the user is told it is not there yet.
-core::IUitwisseling* FrmWedstrijdInput::uitwisselingVoor(const QString& opdrachtwoord)
+core::IUitwisseling* FrmWedstrijdInput::uitwisseling()
 {
     core::IUitwisseling* u = core::diensten().uitwisseling;
-    if (u && u->beschikbaar(opdrachtwoord))
+    if (u)
         return u;
     nietBeschikbaar();
     return nullptr;
@@ -208,13 +207,13 @@ core::IUitwisseling* FrmWedstrijdInput::uitwisselingVoor(const QString& opdracht
 
 void FrmWedstrijdInput::MnuBeheerGegevensExport_Click()
 {
-    if (core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("UitslagenExporteren")))
+    if (core::IUitwisseling* u = uitwisseling())
         u->UitslagenExporteren(clubcode(), 1);
 }
 
 void FrmWedstrijdInput::MnuBeheerGegevensExportTTR_Click()
 {
-    core::IUitwisseling* u = uitwisselingVoor(QStringLiteral("ClubProgrammaInterclub"));
+    core::IUitwisseling* u = uitwisseling();
     if (!u)
         return;
     if (!ui::meldingen().vraagJaNee(QStringLiteral("Importeren"),

@@ -37,17 +37,6 @@ const QStringList BenodigdeOpties{QStringLiteral("Aantal Karakters CompNr"), QSt
                                   QStringLiteral("ClubNr"), QStringLiteral("ClubProv"),
                                   QStringLiteral("PaswoordBeheer")};
 
-db::Waarde optieItem(const QString& soort)
-{
-    Algemeen& a = algemeen();
-    a.strSQL = QStringLiteral("SELECT Item From Opties WHERE Soort = '%1';").arg(SqlTekst(soort));
-    db::Recordset rs = a.dbGegevens.openRecordset(a.strSQL);
-    if (rs.eof())
-        return db::Waarde::null();
-    rs.moveFirst();
-    return rs.veld(QStringLiteral("Item"));
-}
-
 // Checked before anything is written, so that a database that cannot be used is left as it was.
 void databaseControleren(db::Database& db, const QString& pad)
 {
@@ -73,6 +62,17 @@ void databaseControleren(db::Database& db, const QString& pad)
 }
 
 } // namespace
+
+db::Waarde OptieItem(const QString& soort)
+{
+    Algemeen& a = algemeen();
+    a.strSQL = QStringLiteral("SELECT Item From Opties WHERE Soort = '%1';").arg(SqlTekst(soort));
+    db::Recordset rs = a.dbGegevens.openRecordset(a.strSQL);
+    if (rs.eof())
+        return db::Waarde::null();
+    rs.moveFirst();
+    return rs.veld(QStringLiteral("Item"));
+}
 
 QString applicatiemap()
 {
@@ -233,23 +233,18 @@ OptieStand OptiesLezen()
     const AlgemeneFuncties& f = objAlgemeneFuncties();
     OptieStand stand;
 
-    a.intAantalKaraktersCompNr = CInt(optieItem(QStringLiteral("Aantal Karakters CompNr")));
+    a.intAantalKaraktersCompNr = CInt(OptieItem(QStringLiteral("Aantal Karakters CompNr")));
 
-    const double provincie = Val(f.Inhoud(optieItem(QStringLiteral("Provincie"))));
-    a.strProvincie = ProvincieNaam(db::Waarde(provincie));
-    a.strProvincieAfkorting = ProvincieAfkorting(db::Waarde(provincie));
+    ProvincieEnClubNrLezen();
 
-    const db::Waarde clubNr = optieItem(QStringLiteral("ClubNr"));
-    a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
-
-    const double clubProv = Val(f.Inhoud(optieItem(QStringLiteral("ClubProv"))));
+    const double clubProv = Val(f.Inhoud(OptieItem(QStringLiteral("ClubProv"))));
     a.strClubProv = clubProv == 0 ? QString::number(ProvincieNr(a.strProvincie, 0)) : db::Waarde(clubProv).tekst();
     a.strClubProvAfkorting = ProvincieAfkorting(a.strClubProv);
 
     // Whatever goes wrong with the folder (no row, an empty or odd path, a folder gone since),
     // the outcome is the same: the folder is asked for when the main window first shows.
     try {
-        const QString pad = optieItem(QStringLiteral("Pad Opslaan")).tekst();
+        const QString pad = OptieItem(QStringLiteral("Pad Opslaan")).tekst();
         if (!pad.isEmpty() && QFileInfo(pad).isDir())
             a.strPadOpslaan = metScheidingsteken(pad);
         else
@@ -260,8 +255,20 @@ OptieStand OptiesLezen()
     if (stand.padNietIngesteld)
         a.strPadOpslaan.clear();
 
-    stand.paswoordBeheer = !f.Inhoud(optieItem(QStringLiteral("PaswoordBeheer"))).tekst().isEmpty();
+    stand.paswoordBeheer = !f.Inhoud(OptieItem(QStringLiteral("PaswoordBeheer"))).tekst().isEmpty();
     return stand;
+}
+
+void ProvincieEnClubNrLezen()
+{
+    Algemeen& a = algemeen();
+    const AlgemeneFuncties& f = objAlgemeneFuncties();
+    const double provincie = Val(f.Inhoud(OptieItem(QStringLiteral("Provincie"))));
+    a.strProvincie = ProvincieNaam(db::Waarde(provincie));
+    a.strProvincieAfkorting = ProvincieAfkorting(db::Waarde(provincie));
+
+    const db::Waarde clubNr = OptieItem(QStringLiteral("ClubNr"));
+    a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
 }
 
 QString HuidigSeizoen()

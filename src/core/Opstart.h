@@ -3,6 +3,8 @@
 // Start-up without windows: opening the database (with the Temp.mdb rule and the one-time update),
 // the shared recordsets, the options and the season list.
 
+#include "db/Waarde.h"
+
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -48,6 +50,9 @@ void TabellenOpenen();
 /** The one-time update of an older database and the options kept at every start. */
 void DatabaseBijwerken();
 
+/** The Item of the option of this kind (Opties.Soort); Null when there is no such option. */
+db::Waarde OptieItem(const QString& soort);
+
 /** What the options tell the main window at start-up. */
 struct OptieStand
 {
@@ -57,6 +62,12 @@ struct OptieStand
 
 /** Reads the options into the shared state (member-number width, province, club, folder, password). */
 OptieStand OptiesLezen();
+
+/**
+ * Reads the options 'Provincie' and 'ClubNr' into the shared state: the own province's name and
+ * abbreviation, and the own club's number ("000" when the option is empty).
+ */
+void ProvincieEnClubNrLezen();
 
 /** The current season by today's date, as "2010-2011". */
 QString HuidigSeizoen();

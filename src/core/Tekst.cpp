@@ -434,4 +434,15 @@ bool IsNumeric(const db::Waarde& w)
     }
 }
 
+bool AlleenCijfers(const QString& tekst)
+{
+    if (tekst.isEmpty())
+        return false;
+    for (const QChar c : tekst) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
 } // namespace core

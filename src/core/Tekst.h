@@ -97,4 +97,7 @@ double Fix(double x);
  */
 bool IsNumeric(const db::Waarde& w);
 
+/** Whether the text is one or more of the digits 0 to 9 and nothing else (no sign, blank or separator). */
+bool AlleenCijfers(const QString& tekst);
+
 } // namespace core

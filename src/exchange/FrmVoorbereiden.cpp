@@ -225,8 +225,7 @@ void FrmVoorbereiden::exporteren(core::IOnderhoud& onderhoud)
 {
     const QString titel = QStringLiteral("Exporteren naar export.ttr");
     const core::Algemeen& a = core::algemeen();
-    const QString map = core::MapKiezen(
-        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    const QString map = core::ExportMapKiezen();
     const exchange::Exportverslag verslag = exchange::ExportUitvoeren(map, a.strGekozenSeizoen, onderhoud, *this);
     ui::meldingen().waarschuwing(titel, exchange::ExportMelding(verslag, map));
 }

@@ -5,6 +5,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneProcedures.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
 using core::algemeen;
@@ -12,17 +13,6 @@ using core::algemeen;
 namespace exchange {
 
 namespace {
-
-QString opschrift(const QString& omschrijving, bool importeren)
-{
-    return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
-           + omschrijving + QStringLiteral(" - Even Geduld.....");
-}
-
-QString nn(int nummer)
-{
-    return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
-}
 
 QString sleutel(std::initializer_list<QString> delen)
 {
@@ -44,17 +34,6 @@ QString neem(QString& rest, QChar scheiding)
     QString voor = rest.left(plaats);
     rest.remove(0, plaats + 1);
     return voor;
-}
-
-bool alleenCijfers(const QString& tekst)
-{
-    if (tekst.isEmpty())
-        return false;
-    for (QChar c : tekst) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
 }
 
 // One side's line-up: member number and absence per place, and the doubles pair.
@@ -123,7 +102,7 @@ Spel spelLezen(const QString& invoer)
             throw RecordFout(QStringLiteral("het spel \"%1\" heeft meer dan vijf sets").arg(invoer));
         const bool bezoekers = set.startsWith(u'-');
         const QString verliezer = bezoekers ? set.mid(1) : set;
-        if (!alleenCijfers(verliezer))
+        if (!core::AlleenCijfers(verliezer))
             throw RecordFout(QStringLiteral("de set \"%1\" in het spel \"%2\" is geen getal").arg(set, invoer));
         const qint64 punten = verliezer.toLongLong();
         const QString winnaar = QString::number(std::max<qint64>(punten + 2, 11));
@@ -168,10 +147,10 @@ struct Bladnamen
             afwUit[k] = QStringLiteral("AFWUIT%1").arg(k + 1);
         }
         for (int g = 0; g < 16; ++g) {
-            markering[g] = QStringLiteral("W") + nn(g + 1);
+            markering[g] = core::SpelKolom(g + 1);
             for (int s = 0; s < 5; ++s) {
-                setThuis[g][s] = QStringLiteral("W%1Set%2T").arg(nn(g + 1)).arg(s + 1);
-                setUit[g][s] = QStringLiteral("W%1Set%2U").arg(nn(g + 1)).arg(s + 1);
+                setThuis[g][s] = core::SetKolom(g + 1, s + 1, true);
+                setUit[g][s] = core::SetKolom(g + 1, s + 1, false);
             }
         }
     }
@@ -185,9 +164,8 @@ const Bladnamen& bladnamen()
 
 } // namespace
 
-IngevuldeSectie IngevuldeWedstrijdenExporteren(const QString& omschrijving, core::IVoortgang& voortgang)
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
 {
-    voortgang.opschriftZetten(opschrift(omschrijving, false));
     IngevuldeSectie sectie;
     sectie.overgeslagen = IngevuldeWedstrijdenMarkeren();
 
@@ -248,7 +226,7 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
         r.velden[i] = neem(rest, u';');
     }
     const QString seizoen = r.velden[1].trimmed();
-    if (!alleenCijfers(seizoen))
+    if (!core::AlleenCijfers(seizoen))
         throw RecordFout(QStringLiteral("het seizoen \"%1\" is geen getal").arg(r.velden[1]));
     const int n = seizoen.toInt();
     r.seizoen = QString::number(n + 1999) + u'-' + QString::number(n + 2000);
@@ -258,13 +236,8 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
     if (delen.size() < 4)
         throw RecordFout(QStringLiteral("de wedstrijd \"%1\" is niet van de vorm code-categorie-week-nummer").arg(wedstrijd));
     r.niveau = wedstrijd.left(1);
-    static const QList<QPair<QString, QString>> codes{{"PWVL", "10"}, {"PANT", "1"}, {"PL/K", "3"}, {"POVL", "7"}, {"PVLB", "8"}};
-    for (const auto& [code, nr] : codes) {
-        if (wedstrijd.contains(code)) {
-            r.provincieNr = nr;
-            break;
-        }
-    }
+    if (const int provincie = ProvincieVanCompetitiecode(wedstrijd))
+        r.provincieNr = QString::number(provincie);
     r.categorie = delen[1].left(1);
     r.week = delen[2];
     QString cijfers = core::Right(delen.mid(3).join(u'-'), 3);

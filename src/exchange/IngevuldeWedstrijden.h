@@ -24,9 +24,9 @@ struct IngevuldeSectie
 
 /**
  * Marks every match complete or not and writes the result line of every complete one, in the order
- * of the level letter, with its progress.
+ * of the level letter, with its progress (the caller sets the caption).
  */
-IngevuldeSectie IngevuldeWedstrijdenExporteren(const QString& omschrijving, core::IVoortgang& voortgang);
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang);
 
 /** What one result line of a filled-in match says, before its match is known. */
 struct IngevuldRecord

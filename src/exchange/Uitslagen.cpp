@@ -6,6 +6,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/Ansi.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 #include "core/Voortgang.h"
 
@@ -35,7 +36,7 @@ bool spellenGevuld(const db::Recordset& rij, int spelers)
 {
     const int aantal = spelers == 2 ? 7 : spelers == 3 ? 10 : 16;
     for (int i = 1; i <= aantal; ++i) {
-        if (!gevuld(rij, QStringLiteral("W%1").arg(i, 2, 10, QLatin1Char('0'))))
+        if (!gevuld(rij, core::SpelKolom(i)))
             return false;
     }
     return true;
@@ -216,7 +217,7 @@ QStringList IngevuldeWedstrijdenMarkeren()
     for (int k = 1; k <= 4; ++k)
         kolommen << QStringLiteral("THUISSP%1").arg(k) << QStringLiteral("UITSP%1").arg(k);
     for (int g = 1; g <= 16; ++g)
-        kolommen << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+        kolommen << core::SpelKolom(g);
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
                                         + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
     // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then the games.

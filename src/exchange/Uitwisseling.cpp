@@ -29,14 +29,12 @@ void Uitwisseling::VoorbereidenUitvoeren()
 void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnummer)
 {
     Q_UNUSED(bestandsnummer);
-    const core::Algemeen& a = core::algemeen();
     FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
     const QString datum = f.LstSpeelweek->currentItem() ? f.LstSpeelweek->currentItem()->text() : QString();
     if (!core::IsDatum(datum))
         return;
     const QString titel = QStringLiteral("Exporteren");
-    const QString map = core::MapKiezen(
-        QStringLiteral("Bestandsmap 'Export.ttr'.\r\nAnnuleren = map 'Import/Export' uit de opties !"), a.strPadOpslaan);
+    const QString map = core::ExportMapKiezen();
     if (map.isEmpty()) {
         ui::meldingen().kritiek(titel, QStringLiteral("Er werd geen map gekozen en in de opties staat geen map "
                                                       "'Import/Export'.\r\n\r\nEr werd niets geëxporteerd."));
@@ -51,11 +49,6 @@ void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnumm
         ui::meldingen().kritiek(titel, QStringLiteral("De export werd afgebroken:\r\n\r\n") + fout.tekst());
     }
     f.lijstTekstKiezen(f.LstSpeelweek, datum);
-}
-
-bool Uitwisseling::beschikbaar(const QString&) const
-{
-    return true;
 }
 
 } // namespace exchange

@@ -16,8 +16,6 @@ public:
      * chooses (the import/export folder when cancelled) and tells the user what was written.
      */
     void UitslagenExporteren(const QString& clubcode, int bestandsnummer) override;
-    /** Every action of the preparation window and the results file are there. */
-    bool beschikbaar(const QString& opdrachtwoord) const override;
 };
 
 } // namespace exchange

@@ -2,6 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
 namespace exchange {
@@ -54,12 +55,10 @@ const QStringList& kolomNamen()
                 n << QString::fromLatin1(kolom) + QString::number(k);
         }
         for (int g = 1; g <= 16; ++g)
-            n << QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+            n << core::SpelKolom(g);
         for (int g = 1; g <= 16; ++g) {
-            for (int set = 1; set <= 5; ++set) {
-                n << QStringLiteral("W%1Set%2T").arg(g, 2, 10, QLatin1Char('0')).arg(set);
-                n << QStringLiteral("W%1Set%2U").arg(g, 2, 10, QLatin1Char('0')).arg(set);
-            }
+            for (int set = 1; set <= 5; ++set)
+                n << core::SetKolom(g, set, true) << core::SetKolom(g, set, false);
         }
         return n;
     }();
@@ -214,6 +213,14 @@ QString kapitein(const Rij& rij, bool thuis)
     return waarde;
 }
 
+// The code of a provincial match by its home province, both ways.
+struct Provinciecode
+{
+    int provincie;
+    const char* code;
+};
+constexpr Provinciecode Provinciecodes[] = {{10, "PWVL"}, {1, "PANT"}, {3, "PL/K"}, {7, "POVL"}, {8, "PVLB"}};
+
 QString ofStreepje(const QString& tekst)
 {
     return tekst.isEmpty() ? QStringLiteral("-") : tekst;
@@ -321,20 +328,20 @@ QString Competitiecode(const QString& soortComp, const QString& herDam, int thui
         return QString();
     if (povl)
         return QStringLiteral("POVL");
-    switch (thuisProvincie) {
-    case 10:
-        return QStringLiteral("PWVL");
-    case 1:
-        return QStringLiteral("PANT");
-    case 3:
-        return QStringLiteral("PL/K");
-    case 7:
-        return QStringLiteral("POVL");
-    case 8:
-        return QStringLiteral("PVLB");
-    default:
-        return QString();
+    for (const Provinciecode& p : Provinciecodes) {
+        if (p.provincie == thuisProvincie)
+            return QLatin1String(p.code);
     }
+    return QString();
+}
+
+int ProvincieVanCompetitiecode(const QString& tekst)
+{
+    for (const Provinciecode& p : Provinciecodes) {
+        if (tekst.contains(QLatin1String(p.code)))
+            return p.provincie;
+    }
+    return 0;
 }
 
 qint64 LeidendGetal(const QString& tekst)

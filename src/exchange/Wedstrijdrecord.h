@@ -87,6 +87,9 @@ QString TekstOntsnappen(const QString& tekst);
 /** The level code of a result line by level letter, category and home province ("" when there is none). */
 QString Competitiecode(const QString& soortComp, const QString& herDam, int thuisProvincie, bool povl);
 
+/** The home province whose provincial code (PWVL, PANT, PL/K, POVL, PVLB) the text holds; 0 when it holds none. */
+int ProvincieVanCompetitiecode(const QString& tekst);
+
 /** The number that the text begins with, blanks skipped; 0 when it begins with no digit. */
 qint64 LeidendGetal(const QString& tekst);
 

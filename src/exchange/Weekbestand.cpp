@@ -1,10 +1,13 @@
 #include "Weekbestand.h"
 
+#include "Uitslagen.h"
+
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/Ansi.h"
 #include "core/FrmWedstrijdInput.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 #include "core/Voortgang.h"
 #include "ui/Meldingen.h"
@@ -25,11 +28,6 @@ QString inhoud(const db::Waarde& w)
 bool gevuld(const db::Recordset& rij, const QString& veld)
 {
     return !inhoud(rij.veld(veld)).isEmpty();
-}
-
-QString nn(int nummer)
-{
-    return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
 }
 
 QString noemen(const db::Recordset& rij)
@@ -55,6 +53,8 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
     verslag.pad = map + clubNr + u'-' + week.veld(0).tekst() + QStringLiteral(".ttr");
 
     QStringList regels;
+    // A division is read once, however many of its matches the week has.
+    ReeksZoeker reeksen;
     for (int kolom = 0; kolom < 2; ++kolom) {
         const QString weekNr = inhoud(week.veld(kolom));
         if (weekNr.isEmpty())
@@ -65,15 +65,12 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
         for (; !rij.eof(); rij.moveNext()) {
             if (rij.veld(QStringLiteral("LKThuis")).tekst() != clubNr)
                 continue;
-            db::Recordset reeks = d.openRecordset(
-                QStringLiteral("SELECT AtlIndividueleMatchen FROM Reeksen WHERE Seizoen = ? AND Soort = 'P' AND HerDam = ? "
-                               "AND ReeksNr = ? ORDER BY rowid"),
-                {seizoen, rij.veld(QStringLiteral("HerDam")), rij.veld(QStringLiteral("ReeksNr"))});
-            if (reeks.eof()) {
+            const Reeks reeks = reeksen.zoeken(rij);
+            if (!reeks.gevonden) {
                 verslag.nietGemaakt << noemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
                 continue;
             }
-            const int a = static_cast<int>(core::Val(reeks.veld(0)));
+            const int a = reeks.spelers;
             const int spellen = a == 3 ? 10 : a == 2 ? 7 : 16;
 
             bool compleet = true;
@@ -86,7 +83,7 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
                 for (int k = 1; k <= a; ++k)
                     compleet = compleet && gevuld(rij, QStringLiteral("UITSP%1").arg(k));
                 for (int g = 1; g <= spellen; ++g)
-                    compleet = compleet && gevuld(rij, QStringLiteral("W") + nn(g));
+                    compleet = compleet && gevuld(rij, core::SpelKolom(g));
             }
             if (!compleet) {
                 verslag.onvolledig << noemen(rij);
@@ -102,7 +99,7 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
                 regels << inhoud(rij.veld(QStringLiteral("UITSP%1").arg(k)))
                        << inhoud(rij.veld(QStringLiteral("AFWUIT%1").arg(k)));
             for (int g = 1; g <= spellen; ++g)
-                regels << inhoud(rij.veld(QStringLiteral("W") + nn(g)));
+                regels << inhoud(rij.veld(core::SpelKolom(g)));
             ++verslag.geschreven;
         }
     }

@@ -505,7 +505,8 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
         const QString tabel = QString::fromLatin1(t.tabel);
         sectieSchrijven(regels, tabel, QString::fromLatin1(t.omschrijving), t.stap, velden(tabel), voortgang, verslag);
     }
-    IngevuldeSectie ingevuld = IngevuldeWedstrijdenExporteren(QStringLiteral("de ingevulde wedstrijden"), voortgang);
+    voortgang.opschriftZetten(opschrift(QStringLiteral("de ingevulde wedstrijden"), false));
+    IngevuldeSectie ingevuld = IngevuldeWedstrijdenExporteren(voortgang);
     regels << ingevuld.regels;
     verslag.wedstrijden = ingevuld.wedstrijden;
     verslag.overgeslagen = ingevuld.overgeslagen;

@@ -2,12 +2,11 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
+#include "core/Documenten.h"
 #include "core/FunctiesQJ.h"
 #include "db/Database.h"
-#include "ui/Bureaublad.h"
 #include "ui/Meldingen.h"
 
-#include <QDir>
 
 using core::algemeen;
 
@@ -188,26 +187,18 @@ word::Document EindcontroleVerslagMaken(const QString& sjabloon, const QString& 
 void EindControleAfdrukken(const QString& weekNr)
 {
     const QString titel = QStringLiteral("Eindcontrole");
-    core::Algemeen& a = algemeen();
     QString week = weekNr.trimmed();
-    const QString pad = core::metScheidingsteken(a.strPadOpslaan) + QStringLiteral("Eindcontrole week ")
-                        + core::objFunctiesQJ().BeginNulToevoegen(week, 2) + QStringLiteral(".docx");
+    const QString naam = QStringLiteral("Eindcontrole week ") + core::objFunctiesQJ().BeginNulToevoegen(week, 2)
+                         + QStringLiteral(".docx");
+    QString pad;
     try {
-        // Without the folder the report would land wherever the program happens to run.
-        if (a.strPadOpslaan.trimmed().isEmpty())
-            throw word::WordFout("De map voor import en export (Pad Opslaan) is niet ingesteld: het document kan "
-                                 "niet bewaard worden. Stel ze in bij de opties.");
-        word::Document doc = EindcontroleVerslagMaken(a.strSysteemmap + QStringLiteral("Eindcontrole.dotx"), weekNr);
-        doc.SaveAs(pad);
+        word::Document doc = EindcontroleVerslagMaken(algemeen().strSysteemmap + QStringLiteral("Eindcontrole.dotx"), weekNr);
+        pad = core::DocumentBewaren(doc, naam);
     } catch (const word::WordFout& fout) {
         ui::meldingen().kritiek(titel, QStringLiteral("Het verslag kan niet gemaakt worden.\n") + fout.tekst());
         return;
     }
-    if (!ui::bureaublad().openen(pad)) {
-        ui::meldingen().waarschuwing(titel, QStringLiteral("Er is geen programma gevonden dat het document kan "
-                                                           "openen.\nHet document is bewaard als:\n")
-                                                + QDir::toNativeSeparators(pad));
-    }
+    core::DocumentAanbieden(pad, 0, 0, titel);
 }
 
 } // namespace lineup

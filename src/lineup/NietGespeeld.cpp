@@ -2,7 +2,7 @@
 
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
-#include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
@@ -15,16 +15,6 @@ using core::algemeen;
 namespace lineup {
 
 namespace {
-
-QString spel(int rij)
-{
-    return u'W' + core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(rij + 1), 2);
-}
-
-QString setVeld(int rij, int set, bool thuis)
-{
-    return spel(rij) + QStringLiteral("Set") + QString::number(set) + (thuis ? u'T' : u'U');
-}
 
 // Whether a mask holds box k, and whether k lies in the range the scheme knows.
 bool maskerBevat(int laatste, int m, int k, bool& binnen)
@@ -178,7 +168,7 @@ QList<int> NietGespeeld::alleSpelerRijen() const
 bool NietGespeeld::resultatenAanwezig(const QList<int>& rijen) const
 {
     for (int r : spelerRijen(rijen)) {
-        const QString set1 = core::objAlgemeneFuncties().Inhoud(algemeen().rsMatchen.veld(setVeld(r, 1, true))).tekst();
+        const QString set1 = core::objAlgemeneFuncties().Inhoud(algemeen().rsMatchen.veld(core::SetKolom(r + 1, 1, true))).tekst();
         if (!set1.isEmpty() && set1 != u"w")
             return true;
     }
@@ -219,8 +209,8 @@ void NietGespeeld::woSchrijven(int rij)
         m_blad.set(rij, s, false)->setEnabled(false);
     }
     for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
-        m.zet(setVeld(rij, s, true), s <= 3 ? QStringLiteral("w") : QStringLiteral(" "));
-        m.zet(setVeld(rij, s, false), s <= 3 ? QStringLiteral("o") : QStringLiteral(" "));
+        m.zet(core::SetKolom(rij + 1, s, true), s <= 3 ? QStringLiteral("w") : QStringLiteral(" "));
+        m.zet(core::SetKolom(rij + 1, s, false), s <= 3 ? QStringLiteral("o") : QStringLiteral(" "));
     }
 }
 
@@ -228,8 +218,8 @@ void NietGespeeld::wissen(int rij)
 {
     db::Recordset& m = algemeen().rsMatchen;
     for (int s = 1; s <= 3; ++s) {
-        m.zet(setVeld(rij, s, true), QStringLiteral(" "));
-        m.zet(setVeld(rij, s, false), QStringLiteral(" "));
+        m.zet(core::SetKolom(rij + 1, s, true), QStringLiteral(" "));
+        m.zet(core::SetKolom(rij + 1, s, false), QStringLiteral(" "));
     }
     core::EventsUit uit;
     for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
@@ -245,8 +235,8 @@ void NietGespeeld::wissen(int rij)
 void NietGespeeld::terugzetten(int rij)
 {
     db::Recordset& m = algemeen().rsMatchen;
-    m.zet(spel(rij), markering(rij, false));
-    if (core::objAlgemeneFuncties().Inhoud(m.veld(spel(rij))).tekst().isEmpty())
+    m.zet(core::SpelKolom(rij + 1), markering(rij, false));
+    if (core::objAlgemeneFuncties().Inhoud(m.veld(core::SpelKolom(rij + 1))).tekst().isEmpty())
         wissen(rij);
     else
         woSchrijven(rij); // the game stays a walk-over, in the database as on the sheet
@@ -261,7 +251,7 @@ void NietGespeeld::vakAangevinkt(int k, int masker)
         for (int r : rijen) {
             woSchrijven(r);
             m.zet(QStringLiteral("WO") + m_kant + QString::number(m_plaats), QString::number(masker));
-            m.zet(spel(r), markering(r, true));
+            m.zet(core::SpelKolom(r + 1), markering(r, true));
         }
     });
 }
@@ -288,7 +278,7 @@ void NietGespeeld::afwezigAan()
               QStringLiteral("J"));
         for (int r : rijen) {
             woSchrijven(r);
-            m.zet(spel(r), markering(r, true));
+            m.zet(core::SpelKolom(r + 1), markering(r, true));
         }
     });
 }

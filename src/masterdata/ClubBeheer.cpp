@@ -4,8 +4,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FunctiesQJ.h"
-
-#include <QRegularExpression>
+#include "core/Tekst.h"
 
 namespace masterdata {
 
@@ -24,12 +23,6 @@ QString tekst(const db::Waarde& w)
 db::Waarde opslagTekst(const QString& t)
 {
     return core::objAlgemeneFuncties().GeenLegeInhoud(t.trimmed());
-}
-
-bool alleenCijfers(const QString& t)
-{
-    static const QRegularExpression cijfers(QStringLiteral("^[0-9]+$"));
-    return cijfers.match(t).hasMatch();
 }
 
 // rel_club_lokaal keeps the club number as a number.
@@ -84,7 +77,7 @@ QList<Club> clubsLijst()
 QString clubControleren(Club& club)
 {
     const QString nr = club.clubNr.trimmed();
-    if (nr.isEmpty() || !alleenCijfers(nr) || nr.size() > 3 || nr.toInt() == 0)
+    if (nr.isEmpty() || !core::AlleenCijfers(nr) || nr.size() > 3 || nr.toInt() == 0)
         return QStringLiteral("Het clubnummer bestaat uit 1 tot 3 cijfers en is niet 000 !");
     if (club.provincie < 1 || club.provincie > 11 || core::ProvincieAfkorting(club.provincie).isEmpty())
         return QStringLiteral("Kies de provincie van de club !");
@@ -245,7 +238,7 @@ QString verantwoordelijkeControleren(Verantwoordelijke& v)
     const int breedte = core::algemeen().intAantalKaraktersCompNr;
     QString nr = v.compNr.trimmed();
     if (!nr.isEmpty()) {
-        if (!alleenCijfers(nr) || nr.size() > breedte)
+        if (!core::AlleenCijfers(nr) || nr.size() > breedte)
             return QStringLiteral("Het computernummer bestaat uit hoogstens %1 cijfers !").arg(breedte);
         core::objFunctiesQJ().BeginNulToevoegen(nr, breedte);
     }

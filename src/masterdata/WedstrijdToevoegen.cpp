@@ -4,6 +4,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
 #include <QDate>
@@ -226,10 +227,10 @@ Toevoeging wedstrijdToevoegen(const NieuweWedstrijd& invoer)
         a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
         if (!a.rsOpties.noMatch() && core::UCase(a.rsOpties.veld(QStringLiteral("Item")).tekst()) == u"N") {
             for (int s = 1; s <= 3; ++s) {
-                kolommen << QStringLiteral("W04Set%1T").arg(s) << QStringLiteral("W04Set%1U").arg(s);
+                kolommen << core::SetKolom(4, s, true) << core::SetKolom(4, s, false);
                 waarden << QStringLiteral("w") << QStringLiteral("o");
             }
-            kolommen << QStringLiteral("W04");
+            kolommen << core::SpelKolom(4);
             waarden << QStringLiteral("=");
         }
     }

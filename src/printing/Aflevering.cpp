@@ -1,66 +1,37 @@
 #include "printing/Aflevering.h"
 
 #include "core/Algemeen.h"
-#include "ui/Bureaublad.h"
-#include "ui/Meldingen.h"
-#include "word/Document.h"
-
-#include <QDir>
-
-using core::algemeen;
+#include "core/Documenten.h"
+#include "core/FrmWedstrijdInput.h"
+#include "ui/Zandloper.h"
 
 namespace printing {
 
-QString documentPad(const QString& soort)
+QString documentBewaren(word::Document& document, const QString& soort)
 {
-    core::Algemeen& a = algemeen();
-    QString nummer = a.rsMatchen.veld(QStringLiteral("WedstrNr")).tekst().trimmed();
+    QString nummer = core::algemeen().rsMatchen.veld(QStringLiteral("WedstrNr")).tekst().trimmed();
     // A match number is made of letters and digits; anything a file name cannot hold becomes a dash.
     for (QChar& c : nummer) {
         if (QStringLiteral("/\\:*?\"<>|").contains(c))
             c = u'-';
     }
-    return core::metScheidingsteken(a.strPadOpslaan) + soort + u' ' + nummer + QStringLiteral(".docx");
+    return core::DocumentBewaren(document, soort + u' ' + nummer + QStringLiteral(".docx"));
 }
 
-QString documentBewaren(word::Document& document, const QString& soort)
+void Bezig::beginnen()
 {
-    // Without the folder the document would land wherever the program happens to run.
-    if (algemeen().strPadOpslaan.trimmed().isEmpty())
-        throw word::WordFout("De map voor import en export (Pad Opslaan) is niet ingesteld: het document kan niet "
-                             "bewaard worden. Stel ze in bij de opties.");
-    const QString pad = documentPad(soort);
-    document.SaveAs(pad);
-    return pad;
+    ui::zandloperAan();
+    m_venster.uitschakelen();
+    m_bezig = true;
 }
 
-void documentAanbieden(const QString& pad, int afdrukken, int sluiten, const QString& titel)
+void Bezig::afsluiten()
 {
-    const QString bewaard = QStringLiteral("Het document is bewaard als:\n") + QDir::toNativeSeparators(pad);
-    if (afdrukken == 1) {
-        switch (ui::bureaublad().afdrukken(pad)) {
-        case ui::Bureaublad::Afdruk::Gelukt:
-            break;
-        case ui::Bureaublad::Afdruk::GeenLibreOffice:
-            ui::meldingen().waarschuwing(
-                titel, QStringLiteral("Het document is niet afgedrukt: LibreOffice is niet geïnstalleerd.\n") + bewaard);
-            break;
-        case ui::Bureaublad::Afdruk::GeenPrinter:
-            ui::meldingen().waarschuwing(
-                titel, QStringLiteral("Het document is niet afgedrukt: er is geen printer ingesteld.\n") + bewaard);
-            break;
-        case ui::Bureaublad::Afdruk::Mislukt:
-            ui::meldingen().waarschuwing(titel, QStringLiteral("Het afdrukken van het document is mislukt.\n") + bewaard);
-            break;
-        }
-    }
-    // Printed and closed: nothing is opened, also when printing failed (the message names the file).
-    if (afdrukken == 1 && sluiten == 1)
+    if (!m_bezig)
         return;
-    if (!ui::bureaublad().openen(pad)) {
-        ui::meldingen().waarschuwing(
-            titel, QStringLiteral("Er is geen programma gevonden dat het document kan openen.\n") + bewaard);
-    }
+    m_bezig = false;
+    m_venster.setEnabled(true);
+    ui::zandloperUit();
 }
 
 } // namespace printing

@@ -1,9 +1,12 @@
 #pragma once
 
-// Handing a finished document to the user: saved in the import/export folder under the kind of document
-// and the match number, then printed, opened, or both.
+// Making a printed paper of the match on the sheet: the main window is held while the work goes on, and the
+// paper is saved in the import/export folder under the kind of document and the match number.
+// core::DocumentAanbieden then hands it over.
 
 #include <QString>
+
+class FrmWedstrijdInput;
 
 namespace word {
 class Document;
@@ -12,24 +15,34 @@ class Document;
 namespace printing {
 
 /**
- * The file a document of this kind for the match on the sheet is saved as: the import/export folder, the
- * kind, a blank, the match number and ".docx" ("Wedstrijdblad POVLH11003.docx").
- */
-QString documentPad(const QString& soort);
-
-/**
- * Saves the document under documentPad(soort); an older file of that name is replaced only by a complete one.
+ * Saves the document in the import/export folder as the kind, a blank, the match number and ".docx"
+ * ("Wedstrijdblad POVLH11003.docx"); an older file of that name is replaced only by a complete one.
  * @return the path saved to
  * @throw word::WordFout when the import/export folder is not set or the file cannot be written
  */
 QString documentBewaren(word::Document& document, const QString& soort);
 
 /**
- * Hands a saved document to the user. With afdrukken 1 it is printed on the default printer; it is opened in
- * the desktop's program for documents unless afdrukken and sluiten are both 1. When printing or opening is not
- * possible, a message says so and names the saved file.
- * @param titel the title of those messages
+ * The work on a paper: from beginnen() on the main window is disabled and the pointer is the hourglass;
+ * afsluiten(), or at the latest the end of the guard, gives both back, whatever ended the work.
  */
-void documentAanbieden(const QString& pad, int afdrukken, int sluiten, const QString& titel);
+class Bezig
+{
+public:
+    explicit Bezig(FrmWedstrijdInput& venster)
+        : m_venster(venster)
+    {
+    }
+    ~Bezig() { afsluiten(); }
+    Bezig(const Bezig&) = delete;
+    Bezig& operator=(const Bezig&) = delete;
+
+    void beginnen();
+    void afsluiten();
+
+private:
+    FrmWedstrijdInput& m_venster;
+    bool m_bezig = false;
+};
 
 } // namespace printing

@@ -1,12 +1,12 @@
 #include "printing/VoorAanvang.h"
 
 #include "core/Algemeen.h"
+#include "core/Documenten.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
-#include "ui/Zandloper.h"
 #include "word/Document.h"
 
 #include <QComboBox>
@@ -131,25 +131,11 @@ void maken(const QString& titel, const QString& sjabloon, int afdrukken, int slu
         ui::meldingen().kritiek(titel, QStringLiteral("Kies eerst een wedstrijd."));
         return;
     }
-    struct Bezig
-    {
-        FrmWedstrijdInput& venster;
-        explicit Bezig(FrmWedstrijdInput& v)
-            : venster(v)
-        {
-            ui::zandloperAan();
-            venster.uitschakelen();
-        }
-        ~Bezig()
-        {
-            venster.setEnabled(true);
-            ui::zandloperUit();
-        }
-    };
     QString pad;
     QString fout;
     {
         Bezig bezig(venster);
+        bezig.beginnen();
         try {
             const VoorAanvang w = voorAanvangLezen(venster.blad);
             Document doc = Document::Add(algemeen().strSysteemmap + sjabloon);
@@ -165,7 +151,7 @@ void maken(const QString& titel, const QString& sjabloon, int afdrukken, int slu
         ui::meldingen().kritiek(titel, QStringLiteral("Het document kan niet gemaakt worden.\n") + fout);
         return;
     }
-    documentAanbieden(pad, afdrukken, sluiten, titel);
+    core::DocumentAanbieden(pad, afdrukken, sluiten, titel);
 }
 
 } // namespace

@@ -2,12 +2,13 @@
 
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
+#include "core/Documenten.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/FunctiesQJ.h"
 #include "core/Tekst.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
-#include "ui/Zandloper.h"
 #include "word/Document.h"
 
 #include <QCheckBox>
@@ -39,21 +40,13 @@ QString inhoud(const char* naam)
     return core::objAlgemeneFuncties().Inhoud(algemeen().rsMatchen.veld(QString::fromLatin1(naam))).tekst();
 }
 
-std::optional<QString> naamUit(const QString& sql, const QString& nummer)
+// A member's name from Leden alone; the number is bound, never pasted into the statement.
+std::optional<QString> ledenNaam(const QString& nummer)
 {
-    db::Recordset rs = algemeen().dbGegevens.openRecordset(sql, {nummer});
+    db::Recordset rs = algemeen().dbGegevens.openRecordset(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), {nummer});
     if (rs.eof())
         return std::nullopt;
     return rs.veld(QStringLiteral("Naam")).tekst();
-}
-
-// A member's name from Leden, else from Alternatief (a player accepted without being on the strength list),
-// else nothing. The number is bound, never pasted into the statement.
-std::optional<QString> lidNaam(const QString& nummer)
-{
-    if (auto naam = naamUit(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), nummer))
-        return naam;
-    return naamUit(QStringLiteral("SELECT Naam FROM Alternatief WHERE Computernummer = ?"), nummer);
 }
 
 // The text printed for one partner of a doubles pair: the number of the line-up place (1 to 3) whose name
@@ -62,7 +55,7 @@ QString partnerTekst(const QString& nummer, const std::array<Spelerplaats, 4>& p
 {
     if (nummer.trimmed().isEmpty())
         return QString();
-    const QString naam = lidNaam(nummer).value_or(nummer);
+    const QString naam = core::SpelerNaam(nummer).value_or(nummer);
     for (int i = 0; i < 3; ++i) {
         if (QString::compare(naam, plaatsen[static_cast<size_t>(i)].naam, Qt::CaseInsensitive) == 0)
             return QString::number(i + 1);
@@ -76,7 +69,7 @@ std::optional<QString> kapiteinNaam(const QString& opgeslagen, const std::array<
 {
     if (opgeslagen.isEmpty() || core::Val(opgeslagen) <= 0)
         return std::nullopt;
-    if (auto naam = naamUit(QStringLiteral("SELECT Naam FROM Leden WHERE CompNr = ?"), opgeslagen))
+    if (auto naam = ledenNaam(opgeslagen))
         return naam;
     QString nummer = opgeslagen;
     if (opgeslagen.size() != 6) {
@@ -84,7 +77,7 @@ std::optional<QString> kapiteinNaam(const QString& opgeslagen, const std::array<
         if (plaats >= 0 && plaats < 4 && !plaatsen[static_cast<size_t>(plaats)].compNr.isEmpty())
             nummer = plaatsen[static_cast<size_t>(plaats)].compNr;
     }
-    return lidNaam(nummer).value_or(nummer);
+    return core::SpelerNaam(nummer).value_or(nummer);
 }
 
 int leidendGetal(const QString& tekst)
@@ -126,41 +119,6 @@ bool geenLid(const QString& knop)
     }
     return true;
 }
-
-/**
- * The procedure's one common end: once the work has begun, the main window is disabled and the pointer is the
- * hourglass; whatever ends the work, both are put back.
- */
-class GemeenschappelijkEinde
-{
-public:
-    explicit GemeenschappelijkEinde(FrmWedstrijdInput& venster)
-        : m_venster(venster)
-    {
-    }
-    ~GemeenschappelijkEinde() { afsluiten(); }
-    GemeenschappelijkEinde(const GemeenschappelijkEinde&) = delete;
-    GemeenschappelijkEinde& operator=(const GemeenschappelijkEinde&) = delete;
-
-    void bezig()
-    {
-        ui::zandloperAan();
-        m_venster.uitschakelen();
-        m_bezig = true;
-    }
-    void afsluiten()
-    {
-        if (!m_bezig)
-            return;
-        m_bezig = false;
-        m_venster.setEnabled(true);
-        ui::zandloperUit();
-    }
-
-private:
-    FrmWedstrijdInput& m_venster;
-    bool m_bezig = false;
-};
 
 // Types "hh u. mm" with the hour and the minutes bold, cut by position as the sheet shows the time.
 void uurTypen(Selectie& s, const QString& uur)
@@ -625,7 +583,7 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
 {
     FrmWedstrijdInput& f = FrmWedstrijdInput::standaard();
     core::Algemeen& a = algemeen();
-    GemeenschappelijkEinde einde(f);
+    Bezig bezig(f);
     QString pad;
     try {
         NaAfloop w = naAfloopLezen(f);
@@ -640,7 +598,7 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
                                             QStringLiteral("Einduur van de match om ") + w.einduur + QStringLiteral(" uur. OK ?")))
                 return;
         }
-        einde.bezig();
+        bezig.beginnen();
         if (!w.blnVrijOfForfait) {
             {
                 core::EventsUit uit;
@@ -656,16 +614,16 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         naAfloopTypen(doc, w);
         pad = documentBewaren(doc, Titel);
     } catch (const WordFout& fout) {
-        einde.afsluiten();
+        bezig.afsluiten();
         ui::meldingen().kritiek(Titel, QStringLiteral("Het wedstrijdblad kan niet gemaakt worden.\n") + fout.tekst());
         return;
     } catch (const db::DbFout& fout) {
-        einde.afsluiten();
+        bezig.afsluiten();
         ui::meldingen().kritiek(Titel, QStringLiteral("Het wedstrijdblad kan niet gemaakt worden.\n") + fout.tekst());
         return;
     }
-    einde.afsluiten();
-    documentAanbieden(pad, 0, 0, Titel);
+    bezig.afsluiten();
+    core::DocumentAanbieden(pad, 0, 0, Titel);
 }
 
 } // namespace printing

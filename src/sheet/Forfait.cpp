@@ -2,7 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
-#include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
 
@@ -22,23 +22,13 @@ int aantalSpellen()
     return std::min(algemeen().intLaatsteWedstrijd + 1, core::Wedstrijdblad::AantalWedstrijden);
 }
 
-QString spel(int g)
-{
-    return u'W' + core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(g), 2);
-}
-
-QString setVeld(int g, int set, QChar kant)
-{
-    return spel(g) + QStringLiteral("Set") + QString::number(set) + kant;
-}
-
 } // namespace
 
 bool ForfaitResultatenIngevuld()
 {
     const db::Recordset& m = algemeen().rsMatchen;
     for (int g = 1; g <= aantalSpellen(); ++g) {
-        const QString set1 = core::objAlgemeneFuncties().Inhoud(m.veld(setVeld(g, 1, u'T'))).tekst();
+        const QString set1 = core::objAlgemeneFuncties().Inhoud(m.veld(core::SetKolom(g, 1, true))).tekst();
         if (!set1.isEmpty() && set1 != u"w")
             return true;
     }
@@ -58,17 +48,17 @@ void GegevensForfaitAanpassen(const QCheckBox& vak, const QString& kant)
     try {
         m.zet(thuis ? QStringLiteral("forfaitth") : QStringLiteral("forfaituit"), jaNee);
         for (int g = 1; g <= aantalSpellen(); ++g) {
-            m.zet(spel(g), markering);
+            m.zet(core::SpelKolom(g), markering);
             for (int p = 1; p <= 4; ++p)
                 m.zet((thuis ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT")) + QString::number(p), jaNee);
             for (int s = 1; s <= 3; ++s) {
-                m.zet(setVeld(g, s, u'T'), aan ? QStringLiteral("w") : blanco);
-                m.zet(setVeld(g, s, u'U'), aan ? QStringLiteral("o") : blanco);
+                m.zet(core::SetKolom(g, s, true), aan ? QStringLiteral("w") : blanco);
+                m.zet(core::SetKolom(g, s, false), aan ? QStringLiteral("o") : blanco);
             }
             if (aan) {
                 for (int s = 4; s <= 5; ++s) {
-                    m.zet(setVeld(g, s, u'T'), blanco);
-                    m.zet(setVeld(g, s, u'U'), blanco);
+                    m.zet(core::SetKolom(g, s, true), blanco);
+                    m.zet(core::SetKolom(g, s, false), blanco);
                 }
             }
         }

@@ -6,15 +6,6 @@ namespace sheet {
 
 namespace {
 
-bool alleenCijfers(const QString& t)
-{
-    for (const QChar c : t) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return true;
-}
-
 int waarde(const QString& t)
 {
     return static_cast<int>(core::Val(t));
@@ -30,7 +21,7 @@ Setuitkomst SetControleren(QString& thuis, QString& uit)
         thuis = QStringLiteral("0");
     if (uit.isEmpty())
         uit = QStringLiteral("0");
-    if (!alleenCijfers(thuis) || !alleenCijfers(uit))
+    if (!core::AlleenCijfers(thuis) || !core::AlleenCijfers(uit))
         return Setuitkomst::Fout;
     if (waarde(thuis) < 11 && waarde(uit) < 11)
         return Setuitkomst::Fout;

@@ -6,7 +6,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
 #include "core/FrmWedstrijdInput.h"
-#include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "ui/Gebeurtenissen.h"
 #include "ui/Meldingen.h"
 
@@ -236,11 +236,9 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij)
     }
 
     const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
-    const QString veld = u'W' + core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(rij + 1), 2) + QStringLiteral("Set")
-                         + QString::number(setNr);
     a.rsMatchen.edit();
-    a.rsMatchen.zet(veld + u'T', f.GeenLegeInhoud(thuis));
-    a.rsMatchen.zet(veld + u'U', f.GeenLegeInhoud(uit));
+    a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, true), f.GeenLegeInhoud(thuis));
+    a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, false), f.GeenLegeInhoud(uit));
     a.rsMatchen.update();
 
     m_blad.UitslagBerekenen(a.blnEventsActief);

@@ -7,7 +7,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
 #include "core/FrmWedstrijdInput.h"
-#include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "db/Database.h"
 #include "ui/Meldingen.h"
 
@@ -19,16 +19,6 @@ using core::algemeen;
 namespace sheet {
 
 namespace {
-
-QString spelNr(int rij)
-{
-    return core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(rij + 1), 2);
-}
-
-QString setVeld(int rij, int set, bool thuis)
-{
-    return u'W' + spelNr(rij) + QStringLiteral("Set") + QString::number(set) + (thuis ? u'T' : u'U');
-}
 
 // One Edit/Update of the match row.
 void schrijven(db::Recordset& rs, const QList<QPair<QString, QString>>& velden)
@@ -70,7 +60,7 @@ void Blad::UitslagBerekenen(bool opslaan)
             rij.sets[2 * (s - 1)] = b.set(i, s, true)->text();
             rij.sets[2 * (s - 1) + 1] = b.set(i, s, false)->text();
         }
-        const db::Waarde markering = m.veld(u'W' + spelNr(i));
+        const db::Waarde markering = m.veld(core::SpelKolom(i + 1));
         if (!markering.isNull())
             rij.markering = markering.tekst();
     }
@@ -82,7 +72,7 @@ void Blad::UitslagBerekenen(bool opslaan)
         b.TxtSetsThuis[i]->setText(uit.rijen[i].setsThuis);
         b.TxtSetsUit[i]->setText(uit.rijen[i].setsUit);
         if (uit.rijen[i].markering == Markering::Blanco)
-            schrijven(m, {{u'W' + spelNr(i), QStringLiteral(" ")}});
+            schrijven(m, {{core::SpelKolom(i + 1), QStringLiteral(" ")}});
     }
     if (uit.teveelSets) {
         ui::meldingen().kritiek(QStringLiteral("Uitslag Wedstrijd"),
@@ -93,7 +83,7 @@ void Blad::UitslagBerekenen(bool opslaan)
     for (int i = 0; i <= laatste; ++i) {
         const UitslagRijResultaat& r = uit.rijen[i];
         if (r.markering == Markering::Thuis || r.markering == Markering::Uit) {
-            schrijven(m, {{u'W' + spelNr(i), r.markering == Markering::Thuis ? QStringLiteral("+")
+            schrijven(m, {{core::SpelKolom(i + 1), r.markering == Markering::Thuis ? QStringLiteral("+")
                                                                               : QStringLiteral("-")}});
             SetTeksten sets = in.rijen[i].sets;
             for (const SetVerschuiving& v : r.verschuivingen) {
@@ -106,10 +96,10 @@ void Blad::UitslagBerekenen(bool opslaan)
                 b.set(i, v.naar, false)->setText(sets[2 * (v.naar - 1) + 1]);
                 b.set(i, v.van, true)->setText(QString());
                 b.set(i, v.van, false)->setText(QString());
-                schrijven(m, {{setVeld(i, v.naar, true), sets[2 * (v.naar - 1)]},
-                              {setVeld(i, v.naar, false), sets[2 * (v.naar - 1) + 1]},
-                              {setVeld(i, v.van, true), QStringLiteral(" ")},
-                              {setVeld(i, v.van, false), QStringLiteral(" ")}});
+                schrijven(m, {{core::SetKolom(i + 1, v.naar, true), sets[2 * (v.naar - 1)]},
+                              {core::SetKolom(i + 1, v.naar, false), sets[2 * (v.naar - 1) + 1]},
+                              {core::SetKolom(i + 1, v.van, true), QStringLiteral(" ")},
+                              {core::SetKolom(i + 1, v.van, false), QStringLiteral(" ")}});
             }
         }
         b.TxtWedstrThuis[i]->setText(r.wedstrThuis);

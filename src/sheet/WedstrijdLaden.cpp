@@ -9,6 +9,7 @@
 #include "core/Algemeen.h"
 #include "core/FrmWedstrijdInput.h"
 #include "core/FunctiesQJ.h"
+#include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
 #include "ui/Meldingen.h"
@@ -211,12 +212,9 @@ void ResultatenInvullen(core::Wedstrijdblad& b)
 {
     core::Algemeen& a = algemeen();
     for (int i = 0; i <= a.intLaatsteWedstrijd && i < core::Wedstrijdblad::AantalWedstrijden; ++i) {
-        const QString nn = core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(i + 1), 2);
         for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
-            for (const bool thuis : {true, false}) {
-                const QString naam = u'W' + nn + QStringLiteral("Set") + QString::number(s) + (thuis ? u'T' : u'U');
-                SetvakTonen(b.set(i, s, thuis), inhoud(a.rsMatchen.veld(naam)));
-            }
+            for (const bool thuis : {true, false})
+                SetvakTonen(b.set(i, s, thuis), inhoud(a.rsMatchen.veld(core::SetKolom(i + 1, s, thuis))));
         }
     }
 }

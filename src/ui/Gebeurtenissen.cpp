@@ -1,6 +1,5 @@
 #include "ui/Gebeurtenissen.h"
 
-#include "ui/Vensters.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -97,9 +96,6 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
 {
     const auto gevonden = m_indexen.constFind(object);
     if (gevonden == m_indexen.cend())
-        return false;
-    // The focus-out that a window's destruction sends must not run its handlers on what is left of it.
-    if (inAfbraak(object))
         return false;
     const int index = gevonden.value();
 

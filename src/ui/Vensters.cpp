@@ -80,19 +80,17 @@ class Wachter : public QObject
 public:
     using QObject::QObject;
 
-    struct Voorvertoning
+    // A window's handling of one kind, forgotten when the window goes.
+    template <typename Terug> struct Aanmelding
     {
         QPointer<QWidget> venster;
-        std::function<bool(QWidget*, QKeyEvent*)> terug;
+        std::function<Terug> terug;
     };
+    using Voorvertoning = Aanmelding<bool(QWidget*, QKeyEvent*)>;
+    using Activering = Aanmelding<void()>;
 
     QList<QPointer<QWidget>> menuVensters;
     QList<Voorvertoning> voorvertoningen;
-    struct Activering
-    {
-        QPointer<QWidget> venster;
-        std::function<void()> terug;
-    };
     QList<Activering> activeringen;
     // Objects being destroyed, by address; an entry counts while its guard still holds the object (the
     // guard clears only at the very end, after the children are gone).
@@ -276,6 +274,7 @@ Wachter* wachter()
     return w.data();
 }
 
+// Forgets the windows that are gone.
 template <typename Lijst> void opruimenVan(Lijst& lijst)
 {
     lijst.removeIf([](const auto& item) {
@@ -284,6 +283,20 @@ template <typename Lijst> void opruimenVan(Lijst& lijst)
         else
             return item.isNull();
     });
+}
+
+// Gives the window this handling, in place of the one it had.
+template <typename Terug>
+void aanmelden(QList<Wachter::Aanmelding<Terug>>& lijst, QWidget* venster, std::function<Terug> terug)
+{
+    opruimenVan(lijst);
+    for (Wachter::Aanmelding<Terug>& a : lijst) {
+        if (a.venster == venster) {
+            a.terug = std::move(terug);
+            return;
+        }
+    }
+    lijst.append({venster, std::move(terug)});
 }
 
 } // namespace
@@ -300,32 +313,14 @@ void menuSneltoetsenVoorrang(QWidget* venster)
 
 void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEvent*)> voorvertoning)
 {
-    Wachter* w = wachter();
-    if (!venster || !w)
-        return;
-    opruimenVan(w->voorvertoningen);
-    for (Wachter::Voorvertoning& v : w->voorvertoningen) {
-        if (v.venster == venster) {
-            v.terug = std::move(voorvertoning);
-            return;
-        }
-    }
-    w->voorvertoningen.append({ venster, std::move(voorvertoning) });
+    if (Wachter* w = wachter(); venster && w)
+        aanmelden(w->voorvertoningen, venster, std::move(voorvertoning));
 }
 
 void bijActivering(QWidget* venster, std::function<void()> terug)
 {
-    Wachter* w = wachter();
-    if (!venster || !w)
-        return;
-    opruimenVan(w->activeringen);
-    for (Wachter::Activering& a : w->activeringen) {
-        if (a.venster == venster) {
-            a.terug = std::move(terug);
-            return;
-        }
-    }
-    w->activeringen.append({ venster, std::move(terug) });
+    if (Wachter* w = wachter(); venster && w)
+        aanmelden(w->activeringen, venster, std::move(terug));
 }
 
 void vensterPlaatsen(QWidget* venster, int left, int top, int breedte, int hoogte)

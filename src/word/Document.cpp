@@ -206,16 +206,6 @@ Cellen::Cellen(std::shared_ptr<Model> model, detail::Tabel* tabel, int r1, int c
 {
 }
 
-int Cellen::Count() const
-{
-    int n = 0;
-    for (int r = m_r1; r <= m_r2; ++r) {
-        for (int c = m_c1; c <= m_c2; ++c)
-            n += Model::cel(m_tabel, r, c) ? 1 : 0;
-    }
-    return n;
-}
-
 void Cellen::Merge()
 {
     Model& m = *m_model;
@@ -500,11 +490,9 @@ Opmaak Bereik::opmaakVan(const QString& stuk) const
 
 // ---- Cel, Tabel, Bladwijzer
 
-Cel::Cel(std::shared_ptr<Model> model, detail::Cel* cel, int rij, int kolom)
+Cel::Cel(std::shared_ptr<Model> model, detail::Cel* cel)
     : m_model(std::move(model))
     , m_cel(cel)
-    , m_rij(rij)
-    , m_kolom(kolom)
 {
 }
 
@@ -537,7 +525,7 @@ Cel Tabel::Cell(int rij, int kolom) const
         throw WordFout(
             QStringLiteral("Tabel %1 van het document heeft geen cel (%2, %3).").arg(m_nummer).arg(rij).arg(kolom).toStdString());
     }
-    return Cel(m_model, c, rij, kolom);
+    return Cel(m_model, c);
 }
 
 int Tabel::RowsCount() const

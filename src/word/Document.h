@@ -108,7 +108,6 @@ private:
 class Cellen
 {
 public:
-    int Count() const;
     /**
      * Merges the block into one cell: in each row the cells become one cell as wide as they were together,
      * and a block over several rows is merged vertically as well. The text of the cells is kept, one
@@ -189,15 +188,12 @@ public:
     Bereik Range() const;
     /** Selects the cell's whole content with the insertion point. */
     void Select();
-    int RowIndex() const { return m_rij; }
-    int ColumnIndex() const { return m_kolom; }
 
 private:
     friend class Tabel;
-    Cel(std::shared_ptr<detail::Model> model, detail::Cel* cel, int rij, int kolom);
+    Cel(std::shared_ptr<detail::Model> model, detail::Cel* cel);
     std::shared_ptr<detail::Model> m_model;
     detail::Cel* m_cel;
-    int m_rij, m_kolom;
 };
 
 /** A table of the body (the Table object). */

@@ -244,3 +244,10 @@ TEST(Tekst, IsNumeric)
     for (const auto& g : gevallen)
         EXPECT_EQ(IsNumeric(g.waarde), g.verwacht) << '"' << g.waarde.tekst().toStdString() << '"';
 }
+
+TEST(Tekst, AlleenCijfersTakesTheDigitsZeroToNineAndNothingElse)
+{
+    EXPECT_TRUE(AlleenCijfers("007"));
+    for (const QString t : {QString(), QString(" 7"), QString("-7"), QString("7\n"), QString("1.5"), QString(QChar(0x0663))})
+        EXPECT_FALSE(AlleenCijfers(t)) << t.toStdString();
+}

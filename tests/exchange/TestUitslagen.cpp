@@ -188,6 +188,18 @@ TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
               "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld "
               "zijn:\r\n\r\n- Wedstrijd \"PVBH05003: Eigen A - Ander B\"\r\n\r\n");
 
+    // A home match in a division that Reeksen lacks is named and left out; against visitors that are a
+    // free place ("BYE " and a blank) the home line-up alone completes the sheet.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05005", true, volledigBlad(3), "Z"));
+    Wedstrijd bye = match("PVBH05006", true, kant("THUISSP", "51230"));
+    bye.nmuit = "BYE 1";
+    testhulp::wedstrijdToevoegen(d(), bye);
+    const Weekverslag meer = WeekResultatenSchrijven("18-09-2010", "2010-2011", "045", m_eerste.wissel);
+    EXPECT_EQ(meer.geschreven, v.geschreven + 1);
+    EXPECT_EQ(meer.onvolledig, v.onvolledig);
+    EXPECT_EQ(meer.nietGemaakt,
+              QStringList({"- Wedstrijd \"PVBH05005: Eigen A - Ander B\" (de reeks staat niet in de tabel Reeksen)"}));
+
     // A play date without a provincial week number cannot name its file.
     EXPECT_THROW(WeekResultatenSchrijven("25-09-2010", "2010-2011", "045", m_eerste.wissel), core::ActieFout);
 }

@@ -20,7 +20,6 @@ TEST_F(VoorbereidenTest, TheBarCoversItsPercentageAndTheTextStandsInTheMiddle)
     vak->kleur = QColor(0, 0, 255);
     const QRgb achtergrond = vak->palette().color(QPalette::Window).rgb();
     const int b = vak->width();
-    const int midden = vak->height() / 2;
     // Below the text line, where only the bar draws.
     const int onder = vak->height() - 2;
 
@@ -53,7 +52,6 @@ TEST_F(VoorbereidenTest, TheBarCoversItsPercentageAndTheTextStandsInTheMiddle)
             omgekeerd |= vak->beeld().pixel(x, y) == achtergrond;
     }
     EXPECT_TRUE(omgekeerd);
-    Q_UNUSED(midden);
 
     f.UpdateProgress(vak, 100);
     EXPECT_EQ(vak->tekst(), "100%");

@@ -75,6 +75,10 @@ TEST_F(Wedstrijdrecord, CodesSeasonsAndMatchNumbers)
     EXPECT_EQ(Competitiecode("P", "H", 3, false), "PL/K");
     EXPECT_EQ(Competitiecode("P", "H", 2, true), "POVL");
     EXPECT_EQ(Competitiecode("P", "H", 2, false), "");
+    // The import reads the home province back from the code of the result line.
+    for (const int provincie : {10, 1, 3, 7, 8})
+        EXPECT_EQ(ProvincieVanCompetitiecode(Competitiecode("P", "H", provincie, false) + "-H-05-12"), provincie);
+    EXPECT_EQ(ProvincieVanCompetitiecode("SUPR-H-05-12"), 0);
 
     // A province without a code: the field begins with "-".
     Wedstrijd w = vlaamsBrabant("PHH05012");

@@ -301,8 +301,9 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
         "###Leden\r\n 2 \r\n100001;A;B;Eerste;;;;;001;;;1;N;;\r\n100001;A;B;Tweede;;;;;001;;;1;N;;\r\n###\r\n"
         "\r\n"
         "###ingevulde Wedstrijden\r\n 5 \r\n"
-        // Found through province 1 although its abbreviation is written with a dot; a "-" official is none.
-        "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;333333,444444,555555,-;P7/-9/5/8,9,-,8,-5/-5/7/-9,3/4/6,3/4/6,"
+        // Found through province 1 although its abbreviation is written with a dot; a "-" official is none;
+        // the visitors' captain stands on two places, and the higher one is his.
+        "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;555555,444444,555555,-;P7/-9/5/8,9,-,8,-5/-5/7/-9,3/4/6,3/4/6,"
         "3/4/6,3/4/6,3/4/6;222222,555555,-,800001;19:30,;\"\"\r\n"
         "I;11;PANT-H-05-99;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
         "I;11;PANT-H-05-13;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"

@@ -32,7 +32,6 @@ struct Opnemer : core::IAfdrukken, core::IUitwisseling
     {
         oproepen << QStringLiteral("uitslagen %1 %2").arg(code).arg(nr);
     }
-    bool beschikbaar(const QString&) const override { return true; }
 };
 
 class Menus : public testhulp::BladTest

@@ -3,10 +3,13 @@
 #include "BladTest.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Weekbestand.h"
+#include "lineup/FrmSpelersKiezen.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 
 using core::algemeen;
 using testhulp::Wedstrijd;
@@ -114,6 +117,53 @@ TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
     EXPECT_EQ(testhulp::matchVeld("W05"), "-");
     EXPECT_EQ(testhulp::matchVeld("W05Set2U"), "13");
     EXPECT_EQ(testhulp::matchVeld("UITSP3"), "500007");
+}
+
+// Export.ttr carries a captain as a member number; its import stores the captain's line-up place. The
+// sheet shows such a captain as one who is not on a place: no option marked, the "K" button shown,
+// and that button hands the picker the member who stands on the stored place.
+TEST_F(UitwisselingMenus, ACaptainImportedAsAPlaceIsReachedThroughTheCaptainButton)
+{
+    m_db.uitvoeren("UPDATE Matchen SET KapiteinT = '500002', KapiteinU = '500008' WHERE WedstrNr = 'PAH01001'");
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                 "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + wissel()
+                                     + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het "
+                                       "programma '"
+                                     + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET KapiteinT = NULL, KapiteinU = NULL");
+
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    kiezen(f, "PAH01001");
+    ASSERT_EQ(testhulp::matchVeld("KapiteinT"), "1");
+    ASSERT_EQ(testhulp::matchVeld("KapiteinU"), "3");
+
+    const core::Wedstrijdblad& b = f.blad;
+    EXPECT_EQ(b.CmdCompNrT[1]->text(), "500002");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_FALSE(b.OptTKapitein[i]->isChecked()) << i;
+        EXPECT_TRUE(b.OptTKapitein[i]->isHidden()) << i;
+        EXPECT_FALSE(b.OptUKapitein[i]->isChecked()) << i;
+        EXPECT_TRUE(b.OptUKapitein[i]->isHidden()) << i;
+    }
+    EXPECT_FALSE(b.CmdTKapitein->isHidden());
+    EXPECT_FALSE(b.CmdUKapitein->isHidden());
+
+    b.CmdTKapitein->click();
+    EXPECT_EQ(f.LabX->text(), "Kap-T");
+    EXPECT_EQ(f.LabX1->text(), "500002");
+    FrmSpelersKiezen::standaard().CmdAnnuleren->click();
+    f.menu("MnuWedstrijdKapiteinBezoekers")->trigger();
+    EXPECT_EQ(f.LabX->text(), "Kap-U");
+    EXPECT_EQ(f.LabX1->text(), "500008");
+    FrmSpelersKiezen::standaard().CmdAnnuleren->click();
+    EXPECT_EQ(testhulp::matchVeld("KapiteinT"), "1") << "looking is no choosing";
 }
 
 TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)

@@ -2,7 +2,7 @@
 // cannot; and the after-match sheet as another program reads it.
 
 #include "NaAfloopTest.h"
-#include "printing/Aflevering.h"
+#include "core/Documenten.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -21,11 +21,11 @@ TEST(Aflevering, PrintAndCloseOpensNothingAndEveryFailureNamesTheFile)
     const QString pad = QStringLiteral("/tmp/wissel/Wedstrijdblad P001.docx");
     const QString bewaard = QStringLiteral("Het document is bewaard als:\n") + QDir::toNativeSeparators(pad);
 
-    printing::documentAanbieden(pad, 1, 1, QStringLiteral("Scheidsrechtersblaadjes"));
+    core::DocumentAanbieden(pad, 1, 1, QStringLiteral("Scheidsrechtersblaadjes"));
     EXPECT_EQ(bureaublad.afgedrukt, QStringList{pad});
     EXPECT_TRUE(bureaublad.geopend.isEmpty());
 
-    printing::documentAanbieden(pad, 1, 0, QStringLiteral("Scheidsrechtersblaadjes"));
+    core::DocumentAanbieden(pad, 1, 0, QStringLiteral("Scheidsrechtersblaadjes"));
     EXPECT_EQ(bureaublad.geopend, QStringList{pad}) << "printed and left open";
 
     const struct
@@ -40,7 +40,7 @@ TEST(Aflevering, PrintAndCloseOpensNothingAndEveryFailureNamesTheFile)
     for (const auto& g : gevallen) {
         bureaublad.afdruk = g.afdruk;
         meldingen->verwachtMelding(Soort::Waarschuwing, QStringLiteral("Scheidsrechtersblaadjes"), g.tekst + bewaard);
-        printing::documentAanbieden(pad, 1, 1, QStringLiteral("Scheidsrechtersblaadjes"));
+        core::DocumentAanbieden(pad, 1, 1, QStringLiteral("Scheidsrechtersblaadjes"));
     }
     EXPECT_EQ(bureaublad.geopend.size(), 1) << "a document that could not be printed is not opened either";
     EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();

@@ -196,6 +196,28 @@ TEST_F(NaAfloop, AForfeitWritesOnlyItsMarkAndNeedsNoOfficialsOrEndTime)
     EXPECT_EQ(cel(d, 4, 1, 2), "\rClub: ");
 }
 
+// Against a free place ("VRIJ") a line-up is asked for only where the other side's name is "BYE " (or that
+// side forfeited).
+TEST_F(NaAfloop, BesideAFreePlaceOnlyTheLineUpFacingABYEIsAskedFor)
+{
+    Wedstrijd w = volledig("PAH01001", "A", 0);
+    zetten(w, {{"THUISSP4", db::Waarde()}, {"UITSP4", db::Waarde()}});
+    FrmWedstrijdInput& f = tonen(w);
+    f.blad.TxtTPloeg->setText("Vrij");
+    f.blad.TxtUPloeg->setText("BYE A");
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    ASSERT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).at(0).titel, "Spelers Thuisploeg");
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    nietBezig(f);
+
+    // Visitors that are no "BYE ": neither line-up is asked for.
+    f.blad.TxtUPloeg->setText("Tweede A");
+    afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+}
+
 TEST_F(NaAfloop, AByeAndAnAbsentPlayerArePrintedAsTheSheetShowsThem)
 {
     Wedstrijd w = volledig("PAH01001", "A", 16);
