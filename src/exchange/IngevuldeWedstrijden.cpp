@@ -120,15 +120,16 @@ Spel spelLezen(const QString& invoer)
     return s;
 }
 
-// The highest place whose member number is the captain's, counted from 0; empty when none.
-QString kapiteinPlaats(const QString& lid, const Opstelling& o, int laatstePlaats)
+// The captain as the sheet stores him: his member number when he stands on one of the places, empty
+// when he stands on none. (A place number would be ambiguous: place 1, counted from 0, reads as "0",
+// which the after-match sheet takes for a missing captain.)
+QString kapiteinOpPlaats(const QString& lid, const Opstelling& o, int laatstePlaats)
 {
-    QString plaats;
     for (int i = 0; i <= laatstePlaats; ++i) {
         if (!o.lid[i].isEmpty() && o.lid[i] == lid)
-            plaats = QString::number(i);
+            return lid;
     }
-    return plaats;
+    return QString();
 }
 
 // The sheet's column names, made once.
@@ -325,8 +326,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
 
     QString rest = r.velden[8] + u',';
-    const QString kapiteinT = kapiteinPlaats(neem(rest, u','), thuis, laatstePlaats);
-    const QString kapiteinU = kapiteinPlaats(neem(rest, u','), uit, laatstePlaats);
+    const QString kapiteinT = kapiteinOpPlaats(neem(rest, u','), thuis, laatstePlaats);
+    const QString kapiteinU = kapiteinOpPlaats(neem(rest, u','), uit, laatstePlaats);
     // A "-" stands for no official.
     const auto official = [](const QString& lid) { return lid == u"-" ? QString() : lid; };
     const QString hoofdscheids = official(neem(rest, u','));

@@ -174,7 +174,7 @@ TEST_F(Wisselbestand, AnExportReadIntoAnotherInstallationGivesTheSameRows)
         EXPECT_EQ(rijen(t, kolommenVan(t)), bron.value(t)) << t.toStdString();
     EXPECT_EQ(rijen("Opties", "Soort, Item, Afkorting", opties), bronOpties);
     EXPECT_EQ(rijen("Matchen", BladKolommen.join(", "), "WedstrNr = 'PAH01999'"), bronBlad);
-    EXPECT_EQ(matchVeld("PAH01999", "KapiteinT"), "1") << "the captain's place, counted from 0";
+    EXPECT_EQ(matchVeld("PAH01999", "KapiteinT"), "512302") << "the captain on his place, by his member number";
     EXPECT_EQ(matchVeld("PAH01999", "Akkoord2aan2"), "J");
 
     // Imported again: nothing is doubled, also not the player whose member number begins with 0.
@@ -332,7 +332,7 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
     EXPECT_EQ(blad("THUISSP1, THUISSP2, THUISSP3, AFWTH1, AFWTH2, AFWTH3, AFWTH4, OPMERK1, UITSP3, OPMERK2"),
               QStringList({"111111|222222||N|J|J|N|111111|555555|"}));
     EXPECT_EQ(blad("KapiteinT, KapiteinU, HoofdschCompnr, ZaalcommCompnr, Uur, Einduur"),
-              QStringList({"1|2|700001|800001|19.30|22.00"}))
+              QStringList({"222222|555555|700001|800001|19.30|22.00"}))
         << "a \"-\" head referee leaves the stored one; the end time stays";
     EXPECT_EQ(blad("W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set4U, W01Set5T"),
               QStringList({"+|11|7|9|11|8|"}));

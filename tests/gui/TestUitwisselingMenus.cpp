@@ -3,7 +3,6 @@
 #include "BladTest.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Weekbestand.h"
-#include "lineup/FrmSpelersKiezen.h"
 
 #include <QAction>
 #include <QFile>
@@ -119,12 +118,12 @@ TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
     EXPECT_EQ(testhulp::matchVeld("UITSP3"), "500007");
 }
 
-// Export.ttr carries a captain as a member number; its import stores the captain's line-up place. The
-// sheet shows such a captain as one who is not on a place: no option marked, the "K" button shown,
-// and that button hands the picker the member who stands on the stored place.
-TEST_F(UitwisselingMenus, ACaptainImportedAsAPlaceIsReachedThroughTheCaptainButton)
+// Export.ttr carries a captain as a member number; its import keeps the member number of a captain who
+// stands on a place, so that the sheet marks him on his place and the after-match sheet takes him as
+// filled in, also on the first place (a place number counted from 0 would read as "0", "no captain").
+TEST_F(UitwisselingMenus, ACaptainImportedOnHisPlaceIsMarkedThereAndCountsAsFilledIn)
 {
-    m_db.uitvoeren("UPDATE Matchen SET KapiteinT = '500002', KapiteinU = '500008' WHERE WedstrNr = 'PAH01001'");
+    m_db.uitvoeren("UPDATE Matchen SET KapiteinT = '500001', KapiteinU = '500008' WHERE WedstrNr = 'PAH01001'");
     FrmWedstrijdInput& f = starten();
     m_meldingen->verwachtJaNee(true);
     m_meldingen->verwachtMapAnnuleren();
@@ -141,29 +140,18 @@ TEST_F(UitwisselingMenus, ACaptainImportedAsAPlaceIsReachedThroughTheCaptainButt
     m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
     f.menu("MnuBeheerGegevensImport")->trigger();
     kiezen(f, "PAH01001");
-    ASSERT_EQ(testhulp::matchVeld("KapiteinT"), "1");
-    ASSERT_EQ(testhulp::matchVeld("KapiteinU"), "3");
+    ASSERT_EQ(testhulp::matchVeld("KapiteinT"), "500001");
+    ASSERT_EQ(testhulp::matchVeld("KapiteinU"), "500008");
 
     const core::Wedstrijdblad& b = f.blad;
-    EXPECT_EQ(b.CmdCompNrT[1]->text(), "500002");
+    ASSERT_EQ(b.CmdCompNrT[0]->text(), "500001");
+    ASSERT_EQ(b.CmdCompNrU[3]->text(), "500008");
     for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(b.OptTKapitein[i]->isChecked()) << i;
-        EXPECT_TRUE(b.OptTKapitein[i]->isHidden()) << i;
-        EXPECT_FALSE(b.OptUKapitein[i]->isChecked()) << i;
-        EXPECT_TRUE(b.OptUKapitein[i]->isHidden()) << i;
+        EXPECT_EQ(b.OptTKapitein[i]->isChecked(), i == 0) << i;
+        EXPECT_EQ(b.OptUKapitein[i]->isChecked(), i == 3) << i;
     }
-    EXPECT_FALSE(b.CmdTKapitein->isHidden());
-    EXPECT_FALSE(b.CmdUKapitein->isHidden());
-
-    b.CmdTKapitein->click();
-    EXPECT_EQ(f.LabX->text(), "Kap-T");
-    EXPECT_EQ(f.LabX1->text(), "500002");
-    FrmSpelersKiezen::standaard().CmdAnnuleren->click();
-    f.menu("MnuWedstrijdKapiteinBezoekers")->trigger();
-    EXPECT_EQ(f.LabX->text(), "Kap-U");
-    EXPECT_EQ(f.LabX1->text(), "500008");
-    FrmSpelersKiezen::standaard().CmdAnnuleren->click();
-    EXPECT_EQ(testhulp::matchVeld("KapiteinT"), "1") << "looking is no choosing";
+    EXPECT_TRUE(b.CmdTKapitein->isHidden());
+    EXPECT_TRUE(b.CmdUKapitein->isHidden());
 }
 
 TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)
