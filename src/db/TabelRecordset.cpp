@@ -333,8 +333,9 @@ public:
             m_laatsteSchrijfVelden = m_nieuw.volgorde();
         }
         int plaats = 1;
+        m_bindbuffer.legen();
         for (int k : m_nieuw.volgorde())
-            binden(s, plaats++, *m_nieuw.zoek(k));
+            m_bindbuffer.binden(s, plaats++, *m_nieuw.zoek(k));
         if (m_bewerk == Bewerk::Edit)
             sqlite3_bind_int64(s, plaats, m_rowid);
         // Where the current row stands before the write, and whether anything else moved since.
@@ -859,6 +860,7 @@ private:
         std::vector<int> m_volgorde;
     };
     Wijzigingen m_nieuw;
+    Bindbuffer m_bindbuffer; ///< the texts of the write being run
     QByteArray m_sleutelBuffer;
 
     QHash<QString, sqlite3_stmt*> m_stmts;

@@ -103,14 +103,16 @@ Waarde::Waarde(double getal)
 
 Waarde::Waarde(const QDate& datum)
     : m_soort(datum.isValid() ? Soort::Datum : Soort::Null)
-    , m_datum(datum.startOfDay())
 {
+    if (datum.isValid())
+        m_datum = datum.startOfDay();
 }
 
 Waarde::Waarde(const QDateTime& datum)
     : m_soort(datum.isValid() ? Soort::Datum : Soort::Null)
-    , m_datum(datum)
 {
+    if (datum.isValid())
+        m_datum = datum;
 }
 
 Waarde::Waarde(bool jaNee)
@@ -139,7 +141,7 @@ QString Waarde::tekst() const
     case Soort::Getal:
         return getalAlsTekst(m_getal);
     case Soort::Datum:
-        return datumAlsTekst(m_datum);
+        return datumAlsTekst(*m_datum);
     case Soort::JaNee:
         return m_geheel ? QStringLiteral("Waar") : QStringLiteral("Onwaar");
     }
@@ -161,8 +163,8 @@ double Waarde::getal() const
         return m_getal;
     case Soort::Datum:
         // Days since 30 December 1899, the usual serial date.
-        return static_cast<double>(QDate(1899, 12, 30).daysTo(m_datum.date()))
-            + m_datum.time().msecsSinceStartOfDay() / 86400000.0;
+        return static_cast<double>(QDate(1899, 12, 30).daysTo(m_datum->date()))
+            + m_datum->time().msecsSinceStartOfDay() / 86400000.0;
     }
     return 0;
 }
@@ -177,7 +179,7 @@ qint64 Waarde::geheel() const
 QDateTime Waarde::datum() const
 {
     if (m_soort == Soort::Datum)
-        return m_datum;
+        return *m_datum;
     if (m_soort == Soort::Tekst)
         return leesDatum(m_tekst);
     return QDateTime();
@@ -209,7 +211,7 @@ bool Waarde::operator==(const Waarde& ander) const
     case Soort::Getal:
         return m_getal == ander.m_getal;
     case Soort::Datum:
-        return m_datum == ander.m_datum;
+        return *m_datum == *ander.m_datum;
     }
     return false;
 }

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace db {
 
@@ -68,7 +69,7 @@ private:
     QString m_tekst;
     qint64 m_geheel = 0;
     double m_getal = 0;
-    QDateTime m_datum;
+    std::optional<QDateTime> m_datum; ///< only for a date: a value of another kind is copied without it
 };
 
 /** Reads a date in the program's text forms: dd-mm-yyyy, d/m/yyyy, yyyy-mm-dd, each with an optional time. */

@@ -100,6 +100,86 @@ TEST_F(WaardenTest, NullEmptyAndBlankStayApart)
     EXPECT_TRUE(rs.veld("Nr").isNull());
 }
 
+TEST_F(WaardenTest, TextsAreStoredAsTheyAreWhateverTheirLengthAndLetters)
+{
+    // Texts of every kind in one row, together more than a block of the buffer they are bound
+    // from, through a table recordset (by field number) and through parameters.
+    const QStringList teksten{"Noël D'Hondt €", "😀 Zoë 😀", QString(3000, u'x'), QString(3000, u'é'),
+                              QString(7000, u'€'), "", QString(20000, u'y') + "ü", QString::fromUtf16(u"a\0b", 3)};
+    m_db.tabelMaken({"Teksten", {{"A", TypeWoord::Tekst}, {"B", TypeWoord::Memo}, {"C", TypeWoord::Tekst},
+                                 {"D", TypeWoord::Memo}, {"E", TypeWoord::Memo}, {"F", TypeWoord::Tekst},
+                                 {"G", TypeWoord::Memo}, {"H", TypeWoord::Tekst}}, {}});
+    Recordset rs = m_db.openTabel("Teksten");
+    for (int rij = 0; rij < 2; ++rij) {
+        rs.addNew();
+        for (int i = 0; i < teksten.size(); ++i)
+            rs.zet(rs.veldNummer(QString(QChar(u'A' + i))), teksten[(i + rij) % teksten.size()]);
+        rs.update();
+    }
+    QList<Waarde> parameters;
+    for (const QString& t : teksten)
+        parameters << t;
+    for (int keer = 0; keer < 2; ++keer)
+        m_db.uitvoeren("INSERT INTO Teksten (A, B, C, D, E, F, G, H) VALUES (?, ?, ?, ?, ?, ?, ?, ?)", parameters);
+
+    Recordset sql = m_db.openRecordset("SELECT * FROM Teksten ORDER BY rowid");
+    Recordset tabel = m_db.openTabel("Teksten");
+    for (int rij = 0; rij < 4; ++rij, sql.moveNext(), tabel.moveNext()) {
+        const int schuif = rij == 1 ? 1 : 0;
+        for (int i = 0; i < teksten.size(); ++i) {
+            const Waarde verwacht(teksten[(i + schuif) % teksten.size()]);
+            EXPECT_EQ(sql.veld(i), verwacht) << rij << " " << i;
+            EXPECT_EQ(tabel.veld(i), verwacht) << rij << " " << i;
+        }
+    }
+    EXPECT_EQ(m_db.openRecordset("SELECT length(A), length(E) FROM Teksten WHERE rowid = 3").veld(1).geheel(), 7000)
+        << "stored as characters, not as the bytes of another encoding";
+    EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Teksten WHERE A = ?", {"Noël D'Hondt €"}).veld(0).geheel(), 3);
+}
+
+TEST_F(WaardenTest, AStatementWithParametersRunsAgainWithOtherValuesAndAfterTheTableChanged)
+{
+    const QString invoegen = "INSERT INTO Getallen (Naam, Getal) VALUES (?, ?)";
+    m_db.uitvoeren("CREATE TABLE Getallen (Naam TEXT, Getal INTEGER)");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m_db.uitvoeren(invoegen, {QString("n%1").arg(i), i}), 1);
+    EXPECT_THROW(m_db.uitvoeren(invoegen, {"te weinig"}), DbFout);
+    EXPECT_EQ(m_db.uitvoeren("UPDATE Getallen SET Getal = Getal * 10 WHERE Getal >= ?", {3}), 2);
+    EXPECT_EQ(m_db.uitvoeren("UPDATE Getallen SET Getal = Getal * 10 WHERE Getal >= ?", {40}), 1);
+    // The same text after the table was made anew with its columns in another order.
+    m_db.uitvoeren("DROP TABLE Getallen");
+    m_db.uitvoeren("CREATE TABLE Getallen (Getal INTEGER, Extra TEXT, Naam TEXT)");
+    EXPECT_EQ(m_db.uitvoeren(invoegen, {"nieuw", 7}), 1);
+    EXPECT_EQ(m_db.openRecordset("SELECT Naam, Getal, Extra FROM Getallen").veld(0), Waarde("nieuw"));
+    // Several statements: the parameters go to the first, every statement runs.
+    m_db.uitvoeren("UPDATE Getallen SET Extra = ?; UPDATE Getallen SET Getal = Getal + 1", {"x"});
+    Recordset rs = m_db.openRecordset("SELECT Getal, Extra FROM Getallen");
+    EXPECT_EQ(rs.veld(0), Waarde(qint64(8)));
+    EXPECT_EQ(rs.veld(1), Waarde("x"));
+    m_db.uitvoeren("DROP TABLE Getallen");
+    EXPECT_THROW(m_db.uitvoeren(invoegen, {"weg", 1}), DbFout) << "the table is gone";
+}
+
+TEST_F(WaardenTest, NumberTextsBecomeTheirNumbers)
+{
+    Recordset rs = m_db.openTabel("Wedstrijden");
+    const QList<QPair<QString, Waarde>> gevallen{
+        {"007", qint64(7)},   {"-12", qint64(-12)}, {"-0", qint64(0)},  {" 8 ", qint64(8)}, {"+9", qint64(9)},
+        {"2,5", qint64(2)},   {"3.5", qint64(4)},   {"1e3", qint64(1000)}, {"999999999999999", Waarde()},
+        {"12a", Waarde()},    {"-", Waarde()},      {"", Waarde()}};
+    for (const auto& [tekst, verwacht] : gevallen) {
+        rs.addNew();
+        if (verwacht.isLeeg()) {
+            EXPECT_THROW(rs["Zaal"] = tekst, DbFout) << tekst.toStdString();
+            rs.cancelUpdate();
+            continue;
+        }
+        rs["Zaal"] = tekst;
+        EXPECT_EQ(rs.veld("Zaal"), verwacht) << tekst.toStdString();
+        rs.cancelUpdate();
+    }
+}
+
 TEST(Hoofdletters, AccentedLettersPairAsInWindows1252)
 {
     EXPECT_EQ(hoofdletters("Gérard àÿ šœž çñ"), "GÉRARD ÀŸ ŠŒŽ ÇÑ");
