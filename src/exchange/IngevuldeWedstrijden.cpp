@@ -152,35 +152,51 @@ QString kapiteinPlaats(const QString& lid, const Opstelling& o, int laatstePlaat
     return plaats;
 }
 
-// The sheet's column names, made once.
-struct Bladnamen
-{
-    QString thuis[4], uit[4], afwThuis[4], afwUit[4];
-    QString markering[16];
-    QString setThuis[16][5], setUit[16][5];
+// The sheet's columns that a record may write, in the order of the statement below: per place
+// THUISSP, UITSP, AFWTH and AFWUIT; then the doubles, captains, officials and times; then per game
+// its marker and the points of its five sets, home and away.
+namespace blad {
+constexpr int Thuis = 0, Uit = 1, AfwThuis = 2, AfwUit = 3; // + 4 * place
+constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofdscheids = 20, Zaalcomm = 21,
+              Einduur = 22, Uur = 23;
+constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k and away at + 2 + 2k
+constexpr int Aantal = Spel + 16 * 11;
+} // namespace blad
 
-    Bladnamen()
-    {
-        for (int k = 0; k < 4; ++k) {
-            thuis[k] = QStringLiteral("THUISSP%1").arg(k + 1);
-            uit[k] = QStringLiteral("UITSP%1").arg(k + 1);
-            afwThuis[k] = QStringLiteral("AFWTH%1").arg(k + 1);
-            afwUit[k] = QStringLiteral("AFWUIT%1").arg(k + 1);
+// One statement for every record: each column is kept as it is when its value is Null.
+const QString& bladOpdracht()
+{
+    static const QString sql = [] {
+        QStringList k;
+        for (int i = 1; i <= 4; ++i)
+            k << QStringLiteral("THUISSP%1").arg(i) << QStringLiteral("UITSP%1").arg(i) << QStringLiteral("AFWTH%1").arg(i)
+              << QStringLiteral("AFWUIT%1").arg(i);
+        k << QStringLiteral("Opmerk1") << QStringLiteral("Opmerk2") << QStringLiteral("KapiteinT") << QStringLiteral("KapiteinU")
+          << QStringLiteral("HoofdschCompnr") << QStringLiteral("ZaalcommCompnr") << QStringLiteral("Einduur")
+          << QStringLiteral("Uur");
+        for (int g = 1; g <= 16; ++g) {
+            k << QStringLiteral("W") + nn(g);
+            for (int s = 1; s <= 5; ++s)
+                k << QStringLiteral("W%1Set%2T").arg(nn(g)).arg(s) << QStringLiteral("W%1Set%2U").arg(nn(g)).arg(s);
         }
-        for (int g = 0; g < 16; ++g) {
-            markering[g] = QStringLiteral("W") + nn(g + 1);
-            for (int s = 0; s < 5; ++s) {
-                setThuis[g][s] = QStringLiteral("W%1Set%2T").arg(nn(g + 1)).arg(s + 1);
-                setUit[g][s] = QStringLiteral("W%1Set%2U").arg(nn(g + 1)).arg(s + 1);
-            }
-        }
+        Q_ASSERT(k.size() == blad::Aantal);
+        QStringList delen;
+        for (const QString& kolom : std::as_const(k))
+            delen << QStringLiteral("%1 = COALESCE(?, %1)").arg(kolom);
+        return QStringLiteral("UPDATE Matchen SET ") + delen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?");
+    }();
+    return sql;
+}
+
+// Season and match number as the index WedstrNr compares them: A-Z without regard to case.
+QString nummerSleutel(const QString& seizoen, const QString& wedstrNr)
+{
+    QString s = seizoen + u'\x1f' + wedstrNr;
+    for (QChar& c : s) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
     }
-};
-
-const Bladnamen& bladnamen()
-{
-    static const Bladnamen namen;
-    return namen;
+    return s;
 }
 
 } // namespace
@@ -281,15 +297,19 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
     for (; !m.eof(); m.moveNext()) {
         Match match;
+        match.rijnummer = m.veld(0).geheel();
         match.seizoen = m.veld(1).tekst();
         match.soortComp = m.veld(2).tekst();
         match.herDam = m.veld(3).tekst();
         match.wedstrNr = m.veld(4).tekst();
         match.provThuis = m.veld(5).tekst();
         match.reeksNr = m.veld(6).tekst();
-        m_matchen[sleutel({m.veld(1).tekst(), m.veld(2).tekst(), m.veld(3).tekst(), match.wedstrNr.left(1),
+        const int plaats = static_cast<int>(m_rijen.size());
+        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, match.wedstrNr.left(1),
                            core::Right(match.wedstrNr, 3)})]
-            .append(match);
+            .append(plaats);
+        m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
+        m_rijen.push_back(std::move(match));
     }
     db::Recordset r = d.openRecordset(
         QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen FROM Reeksen ORDER BY rowid"));
@@ -298,8 +318,7 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         if (!m_reeksen.contains(s))
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
-    m_tabel = d.openTabel(QStringLiteral("Matchen"));
-    m_tabel.setIndex(QStringLiteral("WedstrNr"));
+    m_waarden.resize(blad::Aantal + 1);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -316,7 +335,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // that begins with the level letter and ends in the week and the digits.
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
-    for (const Match& m : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+    for (int i : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
             && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
             gevonden = &m;
@@ -363,52 +383,55 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const QString einduur = rest.isEmpty() ? QString() : neem(rest, u',').replace(u':', u'.');
 
     // The row of the match: its season and number, and among rows with the same (there should be
-    // none) the one of its level, category and province.
-    m_tabel.seek(QStringLiteral("="), {gevonden->seizoen, gevonden->wedstrNr});
-    for (; !m_tabel.noMatch() && !m_tabel.eof(); m_tabel.moveNext()) {
-        if (m_tabel.veld(QStringLiteral("WedstrNr")).tekst() != gevonden->wedstrNr
-            || m_tabel.veld(QStringLiteral("Seizoen")).tekst() != gevonden->seizoen)
-            return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
-        if (m_tabel.veld(QStringLiteral("SoortComp")).tekst() == gevonden->soortComp
-            && m_tabel.veld(QStringLiteral("HerDam")).tekst() == gevonden->herDam
-            && m_tabel.veld(QStringLiteral("ProvThuis")).tekst() == gevonden->provThuis)
+    // none) the one of its level, category and province. The rows are taken in the order of the
+    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
+    // the match's in the case of a letter ends the search, as it ends a seek on that index.
+    const Match* rij = nullptr;
+    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
+        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
             break;
+        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
+            rij = &m;
+            break;
+        }
     }
-    if (m_tabel.noMatch() || m_tabel.eof())
+    if (!rij)
         return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
 
     // Only what the record holds is written; what it leaves empty stays as stored.
-    const Bladnamen& n = bladnamen();
-    m_tabel.edit();
-    const auto zet = [this](const QString& kolom, const QString& waarde) {
+    m_waarden.fill(db::Waarde::null());
+    const auto zet = [this](int kolom, const QString& waarde) {
         if (!waarde.isEmpty())
-            m_tabel.zet(kolom, waarde);
+            m_waarden[kolom] = waarde;
     };
     for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(n.thuis[i], thuis.lid[i]);
-        zet(n.uit[i], uit.lid[i]);
-        zet(n.afwThuis[i], thuis.afwezig[i]);
-        zet(n.afwUit[i], uit.afwezig[i]);
+        zet(4 * i + blad::Thuis, thuis.lid[i]);
+        zet(4 * i + blad::Uit, uit.lid[i]);
+        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
+        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
     }
     if (laatstePlaats == 2) {
-        zet(QStringLiteral("Opmerk1"), thuis.dubbel);
-        zet(QStringLiteral("Opmerk2"), uit.dubbel);
+        zet(blad::Opmerk1, thuis.dubbel);
+        zet(blad::Opmerk2, uit.dubbel);
     }
-    zet(QStringLiteral("KapiteinT"), kapiteinT);
-    zet(QStringLiteral("KapiteinU"), kapiteinU);
-    zet(QStringLiteral("HoofdschCompnr"), hoofdscheids);
-    zet(QStringLiteral("ZaalcommCompnr"), zaalcommissaris);
-    zet(QStringLiteral("Einduur"), einduur);
-    zet(QStringLiteral("Uur"), uur);
+    zet(blad::KapiteinT, kapiteinT);
+    zet(blad::KapiteinU, kapiteinU);
+    zet(blad::Hoofdscheids, hoofdscheids);
+    zet(blad::Zaalcomm, zaalcommissaris);
+    zet(blad::Einduur, einduur);
+    zet(blad::Uur, uur);
     for (int g = 0; g < spellen.size() && g < 16; ++g) {
         const Spel& s = spellen[g];
-        zet(n.markering[g], s.markering);
+        const int spel = blad::Spel + 11 * g;
+        zet(spel, s.markering);
         for (int k = 0; k < 5; ++k) {
-            zet(n.setThuis[g][k], s.thuis[k]);
-            zet(n.setUit[g][k], s.uit[k]);
+            zet(spel + 1 + 2 * k, s.thuis[k]);
+            zet(spel + 2 + 2 * k, s.uit[k]);
         }
     }
-    m_tabel.update();
+    m_waarden[blad::Aantal] = db::Waarde(rij->rijnummer);
+    algemeen().dbGegevens.uitvoeren(bladOpdracht(), m_waarden);
     return QString();
 }
 

@@ -103,6 +103,21 @@ Sleutel sleutelVan(const QString& tabel)
     return sleutels.value(tabel);
 }
 
+// The sheet's defaults after an import: what an empty absence, forfeit and agreement box get.
+// An empty Soort gets "2" for a ladies' match (HerDam "D"), else "1".
+const QList<QPair<QString, QString>>& bladStandaarden()
+{
+    static const QList<QPair<QString, QString>> standaard{
+        {"AFWTH1", "N"},  {"AFWTH2", "N"},  {"AFWTH3", "N"},    {"AFWTH4", "N"},     {"AFWUIT1", "N"},     {"AFWUIT2", "N"},
+        {"AFWUIT3", "N"}, {"AFWUIT4", "N"}, {"FORFAITTH", "N"}, {"FORFAITUIT", "N"}, {"Akkoord2aan2", "J"}};
+    return standaard;
+}
+
+QString soortVoor(const db::Waarde& herDam)
+{
+    return herDam.isTekst() && herDam.tekst() == u"D" ? QStringLiteral("2") : QStringLiteral("1");
+}
+
 QString opschrift(const QString& omschrijving, bool importeren)
 {
     return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
@@ -318,8 +333,32 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                                || v.typeWoord == db::TypeWoord::Double;
         }
     }
+    // The fields by number, looked up once; a field the table lacks is named at the first row.
+    QList<int> nummers(n, -1);
+    for (int i = 0; i < n; ++i) {
+        if (rs.heeftVeld(velden[i]))
+            nummers[i] = rs.veldNummer(velden[i]);
+    }
     const bool leegBijBegin =
         d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM ") + db::sqlNaam(def.naam) + u')').veld(0).geheel() == 0;
+    const bool zonderZoeken = leegBijBegin && !datums;
+    // A calendar read into an empty table: each new row gets the sheet defaults as it is written,
+    // and its Soort by its HerDam as last written. CtlTabelMatchen after the import would give
+    // them the same, but by writing every row of the calendar a second time.
+    QList<QPair<int, QString>> standaarden;
+    int soortNummer = -1;
+    const int herDamPlaats = plaatsVan(QStringLiteral("HerDam"));
+    const auto tekstveld = [&rs](const QString& veld) {
+        return rs.heeftVeld(veld) && db::isTekstType(rs.veldType(rs.veldNummer(veld)));
+    };
+    if (zonderZoeken && tabel == u"Matchen" && tekstveld(QStringLiteral("Soort"))
+        && (herDamPlaats < 0 || tekstveld(QStringLiteral("HerDam")))
+        && std::all_of(bladStandaarden().cbegin(), bladStandaarden().cend(),
+                       [&](const auto& veld) { return tekstveld(veld.first); })) {
+        for (const auto& [veld, waarde] : bladStandaarden())
+            standaarden << qMakePair(rs.veldNummer(veld), waarde);
+        soortNummer = rs.veldNummer(QStringLiteral("Soort"));
+    }
     QSet<QString> gezien;
     core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
     qint64 teller = 0;
@@ -327,6 +366,7 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     QString regel;
     QList<db::Waarde> waarden(n);
     QList<db::Waarde> sleutelwaarden;
+    QString sleuteltekst;
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -368,7 +408,7 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             plaatsen = sleutelVolgorde(index);
         }
         sleutelwaarden.clear();
-        QString sleuteltekst;
+        sleuteltekst.clear();
         bool pastNiet = false;
         for (int p : std::as_const(plaatsen)) {
             const db::Waarde w = p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" "));
@@ -378,8 +418,9 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             if (p >= 0 && getalveld[p]) {
                 if (!alsGetal(w.tekst(), getal))
                     pastNiet = true;
-                sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
-            } else {
+                if (zonderZoeken)
+                    sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
+            } else if (zonderZoeken) {
                 sleuteltekst += w.tekst().toLower() + u'\x1f';
             }
         }
@@ -389,24 +430,37 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         }
         // A table that was empty when the section began holds only rows of this section: a key not
         // met before in it is new without looking.
-        if (leegBijBegin && !datums && !gezien.contains(sleuteltekst)) {
-            gezien.insert(sleuteltekst);
+        const qsizetype gezienVoor = gezien.size();
+        bool nieuw = true;
+        if (zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor)) {
             rs.addNew();
         } else {
             rs.seek(QStringLiteral("="), sleutelwaarden);
-            if (rs.noMatch())
+            nieuw = rs.noMatch();
+            if (nieuw)
                 rs.addNew();
             else
                 rs.edit();
         }
         for (int i = 0; i < n; ++i) {
             try {
-                rs.zet(velden[i], waarden[i]);
+                if (nummers[i] >= 0)
+                    rs.zet(nummers[i], waarden[i]);
+                else
+                    rs.zet(velden[i], waarden[i]);
             } catch (const db::DbFout& fout) {
                 // A value the field cannot hold (a blank in a number field) leaves the field as it was.
                 if (fout.soort() != db::DbFout::Soort::Conversie)
                     throw;
             }
+        }
+        if (soortNummer >= 0) {
+            // In an empty table a row that a seek finds was added by this section, with the defaults.
+            if (nieuw) {
+                for (const auto& [nummer, waarde] : std::as_const(standaarden))
+                    rs.zet(nummer, waarde);
+            }
+            rs.zet(soortNummer, soortVoor(herDamPlaats >= 0 ? waarden[herDamPlaats] : db::Waarde::null()));
         }
         try {
             rs.update();
@@ -554,9 +608,7 @@ Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, cor
 
 void CtlTabelMatchen()
 {
-    static const QList<QPair<QString, QString>> standaard{
-        {"AFWTH1", "N"},  {"AFWTH2", "N"},  {"AFWTH3", "N"},    {"AFWTH4", "N"},     {"AFWUIT1", "N"},     {"AFWUIT2", "N"},
-        {"AFWUIT3", "N"}, {"AFWUIT4", "N"}, {"FORFAITTH", "N"}, {"FORFAITUIT", "N"}, {"Akkoord2aan2", "J"}};
+    const QList<QPair<QString, QString>>& standaard = bladStandaarden();
     const auto leeg = [](const QString& kolom) { return QStringLiteral("(%1 IS NULL OR %1 IN ('', ' '))").arg(kolom); };
     QStringList zetten;
     QStringList voorwaarden;
