@@ -53,16 +53,24 @@ QString bestandsnaam(const QString& pad)
 
 QByteArray naarAnsi(const QString& tekst)
 {
-    QByteArray bytes;
-    bytes.reserve(tekst.size());
+    // At most one byte a character, written in place; room for a line end after it.
     const qsizetype n = tekst.size();
+    QByteArray bytes(n + 2, Qt::Uninitialized);
+    char* uit = bytes.data();
+    const char16_t* c = reinterpret_cast<const char16_t*>(tekst.constData());
+    qsizetype j = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = tekst[i];
+        const char16_t u = c[i];
+        if (u < 0x80) {
+            uit[j++] = static_cast<char>(u);
+            continue;
+        }
         // A character outside the BMP is one character, so one "?".
-        if (c.isHighSurrogate() && i + 1 < n && tekst[i + 1].isLowSurrogate())
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(c[i + 1]))
             ++i;
-        bytes += naarByte(c.unicode());
+        uit[j++] = naarByte(u);
     }
+    bytes.truncate(j);
     return bytes;
 }
 

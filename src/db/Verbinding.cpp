@@ -1,5 +1,6 @@
 #include "Verbinding.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -313,13 +314,40 @@ void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters
     }
 }
 
+QString tekstUitUtf8(const char* p, qsizetype n)
+{
+    // Texts of one character ("J", "N", "+", a blank) fill most fields of a sheet: they are shared.
+    static const std::array<QString, 128> enkel = [] {
+        std::array<QString, 128> a;
+        for (char16_t c = 0; c < 128; ++c)
+            a[c] = QString(QChar(c));
+        return a;
+    }();
+    if (n == 1 && static_cast<unsigned char>(*p) < 0x80)
+        return enkel[static_cast<unsigned char>(*p)];
+    if (n > 1) {
+        // ASCII is widened at once; Qt's conversion is kept for the rest.
+        bool ascii = true;
+        for (qsizetype i = 0; i < n && ascii; ++i)
+            ascii = static_cast<unsigned char>(p[i]) < 0x80;
+        if (ascii) {
+            QString t(n, Qt::Uninitialized);
+            char16_t* uit = reinterpret_cast<char16_t*>(t.data());
+            for (qsizetype i = 0; i < n; ++i)
+                uit[i] = static_cast<unsigned char>(p[i]);
+            return t;
+        }
+    }
+    return QString::fromUtf8(p, n);
+}
+
 QString tekstKolom(sqlite3_stmt* s, int kolom)
 {
     // Read in the file's own encoding (UTF-8), which the engine hands over without converting.
     const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, kolom));
     if (!p)
         return QString();
-    return QString::fromUtf8(p, sqlite3_column_bytes(s, kolom));
+    return tekstUitUtf8(p, sqlite3_column_bytes(s, kolom));
 }
 
 VeldSoort veldSoortVan(const QString& typeWoord)

@@ -209,6 +209,8 @@ Waarde alsTekst(const QString& t, VeldSoort soort);
 ///@}
 /** A date as a Datum field stores it: "yyyy-mm-dd", with " hh:mm:ss" when it has a time of day. */
 QString datumOpslag(const QDateTime& d);
+/** UTF-8 as the engine holds it, as text. */
+QString tekstUitUtf8(const char* p, qsizetype n);
 QString tekstKolom(sqlite3_stmt* s, int kolom);
 
 /** A value made fit for a field of the given type word, or DbFout (Conversie). */

@@ -144,15 +144,26 @@ QStringList veldenInSectie(const QStringList& structuur, const QStringList& sect
     return velden;
 }
 
-// A value as it goes into the file: ";" cannot travel and becomes ",", a line break a blank.
-QString waardeVoorBestand(const db::Waarde& w, int& aangepast)
+// A value as it goes into the file, with its ";" after it: ";" cannot travel and becomes ",", a
+// line break a blank.
+void waardeToevoegen(QString& regel, const db::Waarde& w, int& aangepast)
 {
-    QString tekst = w.tekst();
-    if (tekst.contains(u';') || tekst.contains(u'\r') || tekst.contains(u'\n')) {
-        tekst.replace(u';', u',').replace(u'\r', u' ').replace(u'\n', u' ');
-        ++aangepast;
+    const qsizetype begin = regel.size();
+    regel += w.tekst();
+    bool veranderd = false;
+    char16_t* c = reinterpret_cast<char16_t*>(regel.data());
+    for (qsizetype i = begin; i < regel.size(); ++i) {
+        if (c[i] == u';') {
+            c[i] = u',';
+            veranderd = true;
+        } else if (c[i] == u'\r' || c[i] == u'\n') {
+            c[i] = u' ';
+            veranderd = true;
+        }
     }
-    return tekst;
+    if (veranderd)
+        ++aangepast;
+    regel += u';';
 }
 
 // One table section: header, count, a line per row, end; nothing for a table without rows.
@@ -188,12 +199,15 @@ void sectieSchrijven(QStringList& regels, const QString& tabel, const QString& o
     core::Voortgangsmarkering markering(static_cast<double>(aantal), stap, stap);
     qint64 teller = 0;
     const int n = static_cast<int>(velden.size());
+    qsizetype lengte = 64; // room for a line as long as the longest so far
     for (; !rs.eof(); rs.moveNext()) {
         ++teller;
         if (!opties || exportOpties().contains(db::kleineLetters(rs.veld(n).tekst()))) {
             QString regel;
+            regel.reserve(lengte);
             for (int i = 0; i < n; ++i)
-                regel += waardeVoorBestand(rs.veld(i), verslag.aangepast) + u';';
+                waardeToevoegen(regel, rs.veld(i), verslag.aangepast);
+            lengte = std::max(lengte, regel.size() + 16);
             if (!regel.isEmpty())
                 regels << regel;
         }
