@@ -57,10 +57,18 @@ public:
     StmtCache& operator=(const StmtCache&) = delete;
     ~StmtCache() { leegmaken(); }
 
-    sqlite3_stmt* zoek(const QString& sql) const
+    sqlite3_stmt* zoek(const QString& sql)
     {
+        // The text of the last statement found, given again (a statement a row): the cache holds
+        // that text, so the same characters at the same place are the same text, unhashed.
+        if (m_laatste && sql.constData() == m_laatsteTekst.constData() && sql.size() == m_laatsteTekst.size())
+            return m_laatste;
         const auto it = m_stmts.find(sql);
-        return it == m_stmts.end() ? nullptr : it->second;
+        if (it == m_stmts.end())
+            return nullptr;
+        m_laatsteTekst = it->first;
+        m_laatste = it->second;
+        return m_laatste;
     }
     /** Keeps the statement (finalized with the cache); a full cache is emptied first. */
     void bewaren(const QString& sql, sqlite3_stmt* s)
@@ -74,6 +82,8 @@ public:
         for (const auto& [sql, s] : m_stmts)
             sqlite3_finalize(s);
         m_stmts.clear();
+        m_laatste = nullptr;
+        m_laatsteTekst.clear();
     }
 
 private:
@@ -85,6 +95,8 @@ private:
         }
     };
     std::unordered_map<QString, sqlite3_stmt*, Hash> m_stmts;
+    QString m_laatsteTekst; ///< shares its characters with the key of m_laatste
+    sqlite3_stmt* m_laatste = nullptr;
 };
 
 // Which rows may have changed since a recordset last looked. One clock counts every change; each

@@ -279,6 +279,48 @@ bool alsGetal(const QString& tekst, double& getal)
     return ok;
 }
 
+// The key value of a number field as the table compares it, by its value, after the key so far.
+// False when the text is no number.
+bool getalSleutel(const QString& tekst, QString& sleutel)
+{
+    // A whole number of up to 15 digits is written as the conversion below would write it.
+    const qsizetype n = tekst.size();
+    const bool min = n > 0 && tekst[0] == u'-';
+    qsizetype i = min ? 1 : 0;
+    while (i < n - 1 && tekst[i] == u'0')
+        ++i;
+    const qsizetype cijfers = n - i;
+    bool gewoon = cijfers >= 1 && cijfers <= 15 && !(min && cijfers == 1 && tekst[i] == u'0');
+    for (qsizetype j = i; gewoon && j < n; ++j)
+        gewoon = tekst[j] >= u'0' && tekst[j] <= u'9';
+    if (gewoon) {
+        if (min)
+            sleutel += u'-';
+        sleutel.append(tekst.constData() + i, cijfers);
+    } else {
+        double getal = 0;
+        if (!alsGetal(tekst, getal))
+            return false;
+        sleutel += QString::number(getal, 'g', 17);
+    }
+    sleutel += u'\x1f';
+    return true;
+}
+
+// The key value of a text field as the table compares it, A-Z without regard to case, after the
+// key so far.
+void tekstSleutel(const QString& tekst, QString& sleutel)
+{
+    const qsizetype begin = sleutel.size();
+    sleutel += tekst;
+    char16_t* c = reinterpret_cast<char16_t*>(sleutel.data());
+    for (qsizetype i = begin; i < sleutel.size(); ++i) {
+        if (c[i] >= u'A' && c[i] <= u'Z')
+            c[i] = static_cast<char16_t>(c[i] + (u'a' - u'A'));
+    }
+    sleutel += u'\x1f';
+}
+
 void telOvergeslagen(Importverslag& verslag, const QString& reden)
 {
     for (auto& [tekst, aantal] : verslag.overgeslagen) {
@@ -380,7 +422,9 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     QString regel;
     QList<db::Waarde> waarden(n);
     QList<db::Waarde> sleutelwaarden;
+    QList<int> datumPlaatsen;
     QString sleuteltekst;
+    const db::Waarde blanco(QStringLiteral(" "));
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -388,20 +432,23 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         if (regel == u"###")
             break;
         // The k-th value belongs to the k-th field; what follows the last needed ";" is ignored.
+        const QChar* tekens = regel.constData();
+        const qsizetype lengte = regel.size();
         qsizetype begin = 0;
         for (int i = 0; i < n; ++i) {
-            const qsizetype einde = regel.indexOf(u';', begin);
-            if (einde < 0)
+            qsizetype einde = begin;
+            while (einde < lengte && tekens[einde] != u';')
+                ++einde;
+            if (einde == lengte)
                 misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft maar %2 van de %3 waarden")
                                              .arg(tabel).arg(i).arg(n));
-            const QString waarde = regel.mid(begin, einde - begin);
             // An empty value is stored as one blank, as every text of the program.
-            waarden[i] = waarde.isEmpty() ? db::Waarde(QStringLiteral(" ")) : db::Waarde(waarde);
+            waarden[i] = einde == begin ? blanco : db::Waarde(QString(tekens + begin, einde - begin));
             begin = einde + 1;
         }
         ++gelezen;
 
-        QList<int> plaatsen = sleutelPlaatsen;
+        const QList<int>* plaatsen = &sleutelPlaatsen;
         if (datums) {
             QString index;
             for (const auto& [veld, naam] : weken) {
@@ -419,23 +466,21 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                 rs.setIndex(index);
                 huidigeIndex = index;
             }
-            plaatsen = sleutelVolgorde(index);
+            datumPlaatsen = sleutelVolgorde(index);
+            plaatsen = &datumPlaatsen;
         }
         sleutelwaarden.clear();
-        sleuteltekst.clear();
+        sleuteltekst.truncate(0);
         bool pastNiet = false;
-        for (int p : std::as_const(plaatsen)) {
-            const db::Waarde w = p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" "));
+        for (int p : *plaatsen) {
+            const db::Waarde& w = p >= 0 ? std::as_const(waarden)[p] : blanco;
             sleutelwaarden << w;
             // The key as the table compares it: a number by its value, a text without regard to case.
-            double getal = 0;
             if (p >= 0 && getalveld[p]) {
-                if (!alsGetal(w.tekst(), getal))
+                if (!getalSleutel(w.tekst(), sleuteltekst))
                     pastNiet = true;
-                if (zonderZoeken)
-                    sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
             } else if (zonderZoeken) {
-                sleuteltekst += w.tekst().toLower() + u'\x1f';
+                tekstSleutel(w.tekst(), sleuteltekst);
             }
         }
         if (pastNiet) {
