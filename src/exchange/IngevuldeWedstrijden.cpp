@@ -7,6 +7,9 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/Tekst.h"
 
+#include <array>
+#include <limits>
+
 using core::algemeen;
 
 namespace exchange {
@@ -103,6 +106,18 @@ struct Spel
     QString uit[5];
 };
 
+// The points of a set as text; the small numbers of a set are made once and shared.
+QString puntenTekst(qint64 punten)
+{
+    static const std::array<QString, 100> klein = [] {
+        std::array<QString, 100> a;
+        for (int i = 0; i < 100; ++i)
+            a[static_cast<size_t>(i)] = QString::number(i);
+        return a;
+    }();
+    return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
+}
+
 Spel spelLezen(const QString& invoer)
 {
     Spel s;
@@ -114,25 +129,50 @@ Spel spelLezen(const QString& invoer)
         }
         return s;
     }
-    QString rest = invoer + u'/';
+    // The sets one after another, each ended by "/" (the last by the end of the text); a last "/"
+    // with nothing after it ends the game.
+    const QStringView tekst(invoer);
+    const qsizetype n = tekst.size();
     int thuisSets = 0;
     int k = 0;
-    while (rest.size() >= 2) {
-        const QString set = neem(rest, u'/');
+    qsizetype begin = 0;
+    while (n + 1 - begin >= 2) {
+        qsizetype einde = begin;
+        while (einde < n && tekst[einde] != u'/')
+            ++einde;
+        const QStringView set = tekst.sliced(begin, einde - begin);
+        begin = einde + 1;
         if (k == 5)
             throw RecordFout(QStringLiteral("het spel \"%1\" heeft meer dan vijf sets").arg(invoer));
         const bool bezoekers = set.startsWith(u'-');
-        const QString verliezer = bezoekers ? set.mid(1) : set;
-        if (!alleenCijfers(verliezer))
+        const QStringView verliezer = bezoekers ? set.sliced(1) : set;
+        // Only digits; a number too large for its type counts as 0.
+        bool cijfers = !verliezer.isEmpty();
+        qint64 punten = 0;
+        for (QChar c : verliezer) {
+            if (c < u'0' || c > u'9') {
+                cijfers = false;
+                break;
+            }
+            const int cijfer = c.unicode() - u'0';
+            if (punten >= 0 && punten <= (std::numeric_limits<qint64>::max() - cijfer) / 10)
+                punten = punten * 10 + cijfer;
+            else
+                punten = -1;
+        }
+        if (!cijfers)
             throw RecordFout(QStringLiteral("de set \"%1\" in het spel \"%2\" is geen getal").arg(set, invoer));
-        const qint64 punten = verliezer.toLongLong();
-        const QString winnaar = QString::number(std::max<qint64>(punten + 2, 11));
+        if (punten < 0)
+            punten = 0;
+        // The loser's points as written; shared when written as the number is.
+        const QString verliezerTekst = verliezer == puntenTekst(punten) ? puntenTekst(punten) : verliezer.toString();
+        const QString winnaar = puntenTekst(std::max<qint64>(punten + 2, 11));
         if (bezoekers) {
-            s.thuis[k] = verliezer;
+            s.thuis[k] = verliezerTekst;
             s.uit[k] = winnaar;
         } else {
             s.thuis[k] = winnaar;
-            s.uit[k] = set;
+            s.uit[k] = verliezerTekst;
             ++thuisSets;
         }
         ++k;
@@ -163,10 +203,10 @@ constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k
 constexpr int Aantal = Spel + 16 * 11;
 } // namespace blad
 
-// One statement for every record: each column is kept as it is when its value is Null.
-const QString& bladOpdracht()
+// The sheet's column names in the order above.
+const QStringList& bladKolommen()
 {
-    static const QString sql = [] {
+    static const QStringList kolommen = [] {
         QStringList k;
         for (int i = 1; i <= 4; ++i)
             k << QStringLiteral("THUISSP%1").arg(i) << QStringLiteral("UITSP%1").arg(i) << QStringLiteral("AFWTH%1").arg(i)
@@ -180,12 +220,23 @@ const QString& bladOpdracht()
                 k << QStringLiteral("W%1Set%2T").arg(nn(g)).arg(s) << QStringLiteral("W%1Set%2U").arg(nn(g)).arg(s);
         }
         Q_ASSERT(k.size() == blad::Aantal);
-        QStringList delen;
-        for (const QString& kolom : std::as_const(k))
-            delen << QStringLiteral("%1 = COALESCE(?, %1)").arg(kolom);
-        return QStringLiteral("UPDATE Matchen SET ") + delen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?");
+        return k;
     }();
-    return sql;
+    return kolommen;
+}
+
+// The statement that writes the columns a record fills (one bit each in the mask) into the row
+// of a match; the others keep what is stored.
+QString bladOpdracht(const QByteArray& vorm)
+{
+    QStringList delen;
+    for (int k = 0; k < blad::Aantal; ++k) {
+        if (vorm[k])
+            delen << bladKolommen()[k] + QStringLiteral(" = ?");
+    }
+    if (delen.isEmpty())
+        delen << QStringLiteral("rowid = rowid");
+    return QStringLiteral("UPDATE Matchen SET ") + delen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?");
 }
 
 // Season and match number as the index WedstrNr compares them: A-Z without regard to case.
@@ -318,7 +369,7 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         if (!m_reeksen.contains(s))
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
-    m_waarden.resize(blad::Aantal + 1);
+    m_blad.resize(blad::Aantal);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -400,10 +451,12 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
 
     // Only what the record holds is written; what it leaves empty stays as stored.
-    m_waarden.fill(db::Waarde::null());
+    m_vorm.fill(0, blad::Aantal);
     const auto zet = [this](int kolom, const QString& waarde) {
-        if (!waarde.isEmpty())
-            m_waarden[kolom] = waarde;
+        if (!waarde.isEmpty()) {
+            m_blad[kolom] = waarde;
+            m_vorm[kolom] = 1;
+        }
     };
     for (int i = 0; i <= laatstePlaats; ++i) {
         zet(4 * i + blad::Thuis, thuis.lid[i]);
@@ -430,8 +483,17 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             zet(spel + 2 + 2 * k, s.uit[k]);
         }
     }
-    m_waarden[blad::Aantal] = db::Waarde(rij->rijnummer);
-    algemeen().dbGegevens.uitvoeren(bladOpdracht(), m_waarden);
+    m_waarden.clear();
+    for (int k = 0; k < blad::Aantal; ++k) {
+        if (m_vorm[k])
+            m_waarden << m_blad[k];
+    }
+    m_waarden << db::Waarde(rij->rijnummer);
+    // Most records fill the same columns: their statement is made once.
+    auto opdracht = m_opdrachten.constFind(m_vorm);
+    if (opdracht == m_opdrachten.constEnd())
+        opdracht = m_opdrachten.insert(m_vorm, bladOpdracht(m_vorm));
+    algemeen().dbGegevens.uitvoeren(*opdracht, m_waarden);
     return QString();
 }
 

@@ -79,7 +79,10 @@ private:
     QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
     QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
-    QList<db::Waarde> m_waarden;             ///< the values of the sheet's statement, Null where kept
+    QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
+    QByteArray m_vorm;                       ///< which of them it gives
+    QHash<QByteArray, QString> m_opdrachten; ///< the statement that writes them, by which
+    QList<db::Waarde> m_waarden;             ///< the values of that statement
 };
 
 } // namespace exchange

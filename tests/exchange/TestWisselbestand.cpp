@@ -399,6 +399,43 @@ TEST_F(Wisselbestand, AFilledInMatchGoesToTheRowThatASeekOnItsNumberFinds)
                            "PAH05013|P|111111|666666|19.30", "pah05012|P|<null>|<null>|19.45"}));
 }
 
+TEST_F(Wisselbestand, TheGamesOfARecordAreReadSetBySet)
+{
+    openen(m_tweede);
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    Wedstrijd w;
+    w.weekNr = "05";
+    w.wedstrNr = "PAH05012";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray kop = "2010-2011\r\n###ingevulde Wedstrijden\r\n 1 \r\n"
+                           "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,555555,666666,-;P";
+    const QByteArray staart = ";-,-,-,-;19:30,;\"\"\r\n###\r\n";
+
+    // A last "/" ends the game; the loser's points stay as written; a number beyond any size counts as 0.
+    schrijven(m_tweede.wissel + "Export.ttr", kop + "5/-3/07/,-9/12/-99999999999999999999/10/11" + staart);
+    EXPECT_EQ(importeren(m_tweede.wissel).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set3T, W01Set3U, W01Set4T"),
+              QStringList({"-|11|5|3|11|11|07|<null>"}));
+    EXPECT_EQ(inhoud("Matchen", "W02, W02Set1T, W02Set1U, W02Set2T, W02Set2U, W02Set3T, W02Set3U, W02Set4T, W02Set5U"),
+              QStringList({"+|9|11|14|12|99999999999999999999|11|12|11"}));
+
+    const QMap<QString, QStringList> voor = alles();
+    const QList<QPair<QByteArray, QString>> schades{
+        {"1/2/3/4/5/6", "het spel \"1/2/3/4/5/6\" heeft meer dan vijf sets"},
+        {"9,5/x", "de set \"x\" in het spel \"5/x\" is geen getal"},
+        {"5//7", "de set \"\" in het spel \"5//7\" is geen getal"}};
+    for (const auto& [spellen, fout] : schades) {
+        schrijven(m_tweede.wissel + "Export.ttr", kop + spellen + staart);
+        try {
+            importeren(m_tweede.wissel);
+            ADD_FAILURE() << "no error for " << fout.toStdString();
+        } catch (const core::ActieFout& f) {
+            EXPECT_EQ(f.tekst(), "Regel 4: de ingevulde wedstrijd kan niet gelezen worden: " + fout);
+        }
+        EXPECT_EQ(alles(), voor) << fout.toStdString();
+    }
+}
+
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)
 {
     Wedstrijd w;
