@@ -197,7 +197,11 @@ public:
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("Een veld kan alleen gewijzigd worden na Edit of AddNew."));
         const Kolom& k = m_kolommen.at(static_cast<size_t>(i));
-        m_nieuw.zet(i, voorOpslag(k.naam, k.soort, w));
+        // A text for a text field is stored as it is.
+        if (w.isTekst() && k.soort == VeldSoort::Tekst)
+            m_nieuw.zet(i, w);
+        else
+            m_nieuw.zet(i, voorOpslag(k.naam, k.soort, w));
     }
 
     // --- table operations ---------------------------------------------------------------------
@@ -832,12 +836,14 @@ private:
             m_waarden.assign(n, Waarde());
             m_gezet.assign(n, 0);
         }
-        void zet(int i, Waarde w)
+        void zet(int i, const Waarde& w)
         {
-            if (!m_gezet[static_cast<size_t>(i)]) {
-                m_gezet[static_cast<size_t>(i)] = 1;
-                m_volgorde.insert(std::lower_bound(m_volgorde.begin(), m_volgorde.end(), i), i);
-            }
+            nummer(i);
+            m_waarden[static_cast<size_t>(i)] = w;
+        }
+        void zet(int i, Waarde&& w)
+        {
+            nummer(i);
             m_waarden[static_cast<size_t>(i)] = std::move(w);
         }
         const Waarde* zoek(int i) const
@@ -855,6 +861,18 @@ private:
         }
 
     private:
+        // The field's number among those set, in order; fields are mostly set in their order.
+        void nummer(int i)
+        {
+            if (m_gezet[static_cast<size_t>(i)])
+                return;
+            m_gezet[static_cast<size_t>(i)] = 1;
+            if (m_volgorde.empty() || m_volgorde.back() < i)
+                m_volgorde.push_back(i);
+            else
+                m_volgorde.insert(std::lower_bound(m_volgorde.begin(), m_volgorde.end(), i), i);
+        }
+
         std::vector<Waarde> m_waarden;
         std::vector<char> m_gezet;
         std::vector<int> m_volgorde;

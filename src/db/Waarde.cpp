@@ -65,12 +65,6 @@ QString getalAlsTekst(double d)
 
 } // namespace
 
-Waarde::Waarde(const QString& tekst)
-    : m_soort(Soort::Tekst)
-    , m_tekst(tekst)
-{
-}
-
 Waarde::Waarde(const char* tekst)
     : m_soort(Soort::Tekst)
     , m_tekst(QString::fromUtf8(tekst))
@@ -80,24 +74,6 @@ Waarde::Waarde(const char* tekst)
 Waarde::Waarde(QStringView tekst)
     : m_soort(Soort::Tekst)
     , m_tekst(tekst.toString())
-{
-}
-
-Waarde::Waarde(int getal)
-    : m_soort(Soort::Geheel)
-    , m_geheel(getal)
-{
-}
-
-Waarde::Waarde(qint64 getal)
-    : m_soort(Soort::Geheel)
-    , m_geheel(getal)
-{
-}
-
-Waarde::Waarde(double getal)
-    : m_soort(Soort::Getal)
-    , m_getal(getal)
 {
 }
 
@@ -128,7 +104,7 @@ Waarde Waarde::null()
     return w;
 }
 
-QString Waarde::tekst() const
+QString Waarde::tekstVanAnder() const
 {
     switch (m_soort) {
     case Soort::Leeg:

@@ -29,12 +29,28 @@ public:
     };
 
     Waarde() = default;
-    Waarde(const QString& tekst);
+    Waarde(const QString& tekst)
+        : m_soort(Soort::Tekst)
+        , m_tekst(tekst)
+    {
+    }
     Waarde(const char* tekst);
     Waarde(QStringView tekst);
-    Waarde(int getal);
-    Waarde(qint64 getal);
-    Waarde(double getal);
+    Waarde(int getal)
+        : m_soort(Soort::Geheel)
+        , m_geheel(getal)
+    {
+    }
+    Waarde(qint64 getal)
+        : m_soort(Soort::Geheel)
+        , m_geheel(getal)
+    {
+    }
+    Waarde(double getal)
+        : m_soort(Soort::Getal)
+        , m_getal(getal)
+    {
+    }
     Waarde(const QDate& datum);
     Waarde(const QDateTime& datum);
     Waarde(bool jaNee);
@@ -51,7 +67,7 @@ public:
     bool isJaNee() const { return m_soort == Soort::JaNee; }
 
     /** The text form; empty and Null give the empty text. */
-    QString tekst() const;
+    QString tekst() const { return m_soort == Soort::Tekst ? m_tekst : tekstVanAnder(); }
     /** The numeric value: a number as it is, a text as Val reads it, a date as its day count, yes -1. */
     double getal() const;
     /** The whole-number value, rounded half to even as the program's CInt does. */
@@ -65,6 +81,8 @@ public:
     bool operator!=(const Waarde& ander) const { return !(*this == ander); }
 
 private:
+    QString tekstVanAnder() const;
+
     Soort m_soort = Soort::Leeg;
     QString m_tekst;
     qint64 m_geheel = 0;

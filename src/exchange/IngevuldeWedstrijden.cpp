@@ -7,6 +7,9 @@
 #include "core/AlgemeneProcedures.h"
 #include "core/Tekst.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -30,8 +33,17 @@ QString nn(int nummer)
 QString sleutel(std::initializer_list<QString> delen)
 {
     QString s;
-    for (const QString& deel : delen)
-        s += deel.toUpper() + u'\x1f';
+    s.reserve(32);
+    for (const QString& deel : delen) {
+        // Most parts are ASCII, made upper case here; the rest as Qt does it.
+        if (std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+            for (QChar c : deel)
+                s += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
+        } else {
+            s += deel.toUpper();
+        }
+        s += u'\x1f';
+    }
     return s;
 }
 
@@ -68,24 +80,49 @@ struct Opstelling
     QString dubbel;
 };
 
+// The parts of a text between commas, one after another; empty once they are used up.
+class Delen
+{
+public:
+    explicit Delen(QStringView tekst)
+        : m_tekst(tekst)
+    {
+    }
+    QStringView volgende()
+    {
+        if (m_plaats >= m_tekst.size())
+            return {};
+        qsizetype einde = m_tekst.indexOf(u',', m_plaats);
+        if (einde < 0)
+            einde = m_tekst.size();
+        const QStringView deel = m_tekst.sliced(m_plaats, einde - m_plaats);
+        m_plaats = einde + 1;
+        return deel;
+    }
+
+private:
+    QStringView m_tekst;
+    qsizetype m_plaats = 0;
+};
+
 Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
 {
     Opstelling o;
-    QString rest = veld + u',';
+    Delen delen(veld);
     for (int i = 0; i <= 3; ++i) {
         if (laatstePlaats == 3 || i < 3) {
-            QString plaats = neem(rest, u',');
+            QStringView plaats = delen.volgende();
             if (plaats.startsWith(u'-') && plaats.size() > 1) {
                 o.afwezig[i] = QStringLiteral("J");
-                plaats.remove(0, 1);
+                plaats = plaats.sliced(1);
             } else {
                 o.afwezig[i] = QStringLiteral("N");
             }
             if (plaats == u"-" || plaats == u" ")
-                plaats.clear();
-            o.lid[i] = plaats;
+                plaats = {};
+            o.lid[i] = plaats.toString();
         } else {
-            const QString paar = neem(rest, u',');
+            const QString paar = delen.volgende().toString();
             if (!paar.startsWith(u'-') && !paar.isEmpty()) {
                 const int a = paar.size() >= 1 ? paar[0].digitValue() : -1;
                 const int b = paar.size() >= 3 ? paar[2].digitValue() : -1;
@@ -118,7 +155,7 @@ QString puntenTekst(qint64 punten)
     return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
 }
 
-Spel spelLezen(const QString& invoer)
+Spel spelLezen(QStringView invoer)
 {
     Spel s;
     if (invoer == u"-" || invoer == u"8" || invoer == u"9") {
@@ -131,7 +168,7 @@ Spel spelLezen(const QString& invoer)
     }
     // The sets one after another, each ended by "/" (the last by the end of the text); a last "/"
     // with nothing after it ends the game.
-    const QStringView tekst(invoer);
+    const QStringView tekst = invoer;
     const qsizetype n = tekst.size();
     int thuisSets = 0;
     int k = 0;
@@ -308,11 +345,14 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(const QString& omschrijving, core
 IngevuldRecord IngevuldRecordLezen(const QString& invoer)
 {
     IngevuldRecord r;
-    QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    const QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    qsizetype begin = 0;
     for (int i = 0; i < 10; ++i) {
-        if (!rest.contains(u';'))
+        const qsizetype einde = rest.indexOf(u';', begin);
+        if (einde < 0)
             throw RecordFout(QStringLiteral("de regel heeft maar %1 van de tien velden").arg(i));
-        r.velden[i] = neem(rest, u';');
+        r.velden[i] = rest.mid(begin, einde - begin);
+        begin = einde + 1;
     }
     const QString seizoen = r.velden[1].trimmed();
     if (!alleenCijfers(seizoen))
@@ -320,9 +360,12 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
     const int n = seizoen.toInt();
     r.seizoen = QString::number(n + 1999) + u'-' + QString::number(n + 2000);
 
+    // code-category-week-number; the number is what follows the third "-".
     const QString& wedstrijd = r.velden[2];
-    const QStringList delen = wedstrijd.split(u'-');
-    if (delen.size() < 4)
+    const qsizetype streep1 = wedstrijd.indexOf(u'-');
+    const qsizetype streep2 = streep1 < 0 ? -1 : wedstrijd.indexOf(u'-', streep1 + 1);
+    const qsizetype streep3 = streep2 < 0 ? -1 : wedstrijd.indexOf(u'-', streep2 + 1);
+    if (streep3 < 0)
         throw RecordFout(QStringLiteral("de wedstrijd \"%1\" is niet van de vorm code-categorie-week-nummer").arg(wedstrijd));
     r.niveau = wedstrijd.left(1);
     static const QList<QPair<QString, QString>> codes{{"PWVL", "10"}, {"PANT", "1"}, {"PL/K", "3"}, {"POVL", "7"}, {"PVLB", "8"}};
@@ -332,9 +375,9 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
             break;
         }
     }
-    r.categorie = delen[1].left(1);
-    r.week = delen[2];
-    QString cijfers = core::Right(delen.mid(3).join(u'-'), 3);
+    r.categorie = wedstrijd.mid(streep1 + 1, streep2 - streep1 - 1).left(1);
+    r.week = wedstrijd.mid(streep2 + 1, streep3 - streep2 - 1);
+    QString cijfers = core::Right(wedstrijd.mid(streep3 + 1), 3);
     while (cijfers.size() < 3)
         cijfers.prepend(u'0');
     r.cijfers = cijfers;
@@ -375,12 +418,12 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
 {
     const IngevuldRecord r = IngevuldRecordLezen(regel);
-    const QString naam = QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen);
+    const auto naam = [&r] { return QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen); };
 
     if (!r.provincieNr.isEmpty() && !m_provincies.contains(r.provincieNr))
         m_provincies.insert(r.provincieNr, !core::ProvincieAfkorting(r.provincieNr).isEmpty());
     if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
-        return naam + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
+        return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
 
     // The match: season, level, category, the home province of a provincial record, and a number
     // that begins with the level letter and ends in the week and the digits.
@@ -395,13 +438,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         }
     }
     if (!gevonden)
-        return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
+        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
     const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
-        return naam + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
+        return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
     const int spelers = *reeks;
     if (spelers < 2 || spelers > 4)
-        return naam + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
+        return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
     const int laatstePlaats = spelers == 4 ? 3 : 2;
     const int aantalSpellen = AantalSpellen(spelers);
 
@@ -411,13 +454,16 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     QList<Spel> spellen;
     const QString& spelVeld = r.velden[7];
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
-        QStringList invoer = spelVeld.mid(1).split(u',');
+        QVarLengthArray<QStringView, 20> invoer;
+        for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
+            invoer.append(spel);
         // A Super match written without its fourth game (the doubles) has one entry less: the later
         // games keep their own numbers.
         if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1)
-            invoer.insert(3, QString());
+            invoer.insert(3, QStringView());
+        spellen.reserve(aantalSpellen);
         for (int g = 0; g < aantalSpellen; ++g) {
-            const QString spel = g < invoer.size() ? invoer[g] : QString();
+            const QStringView spel = g < invoer.size() ? invoer[g] : QStringView();
             spellen << (spel.isEmpty() ? Spel() : spelLezen(spel));
         }
     }
@@ -448,14 +494,16 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         }
     }
     if (!rij)
-        return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
+        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
 
     // Only what the record holds is written; what it leaves empty stays as stored.
     m_vorm.fill(0, blad::Aantal);
-    const auto zet = [this](int kolom, const QString& waarde) {
+    QString* bladWaarden = m_blad.data();
+    char* vorm = m_vorm.data();
+    const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {
         if (!waarde.isEmpty()) {
-            m_blad[kolom] = waarde;
-            m_vorm[kolom] = 1;
+            bladWaarden[kolom] = waarde;
+            vorm[kolom] = 1;
         }
     };
     for (int i = 0; i <= laatstePlaats; ++i) {
