@@ -333,8 +333,9 @@ void telOvergeslagen(Importverslag& verslag, const QString& reden)
 }
 
 // One table section: each row overwrites the row of its key in the fields the file carries, or is
-// added.
-void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
+// added. True when every row was written with the sheet defaults (a calendar read into an empty
+// table).
+bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
                  Importverslag& verslag)
 {
     const QString tabel = QString::fromLatin1(sectie.tabel);
@@ -534,6 +535,7 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             voortgang.UpdateProgress(teken);
     }
     verslag.rijen << qMakePair(tabel, gelezen);
+    return soortNummer >= 0;
 }
 
 void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& verslag)
@@ -635,8 +637,14 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
     return verslag;
 }
 
-Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
+namespace {
+
+// The file read into the database; bladenVolledig tells whether every Matchen section wrote its
+// rows with the sheet defaults.
+Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang,
+                           bool& bladenVolledig)
 {
+    bladenVolledig = true;
     Importverslag verslag;
     Lezer lezer(pad);
     QString regel;
@@ -660,9 +668,18 @@ Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, cor
         const QString tabel = QString::fromLatin1(sectie->tabel);
         if (!structuur.contains(tabel))
             structuur.insert(tabel, velden(tabel));
-        sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag);
+        if (!sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag) && tabel == u"Matchen")
+            bladenVolledig = false;
     }
     return verslag;
+}
+
+} // namespace
+
+Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
+{
+    bool bladenVolledig = false;
+    return bestandLezen(pad, velden, voortgang, bladenVolledig);
 }
 
 void CtlTabelMatchen()
@@ -707,12 +724,18 @@ Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, c
     // Every club struck off: the clubs that the file carries get their own value back.
     d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
     onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
+    const bool geenMatchen =
+        d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Matchen)")).veld(0).geheel() == 0;
     Importverslag verslag;
+    bool bladenVolledig = false;
     {
         WerkkopieWeg weg(onderhoud);
-        verslag = ExportTtrLezen(pad, volgensWerkkopie(onderhoud), voortgang);
+        verslag = bestandLezen(pad, volgensWerkkopie(onderhoud), voortgang, bladenVolledig);
     }
-    CtlTabelMatchen();
+    // A calendar read into an empty table has every default already; only then is there nothing
+    // to look for.
+    if (!geenMatchen || !bladenVolledig)
+        CtlTabelMatchen();
     transactie.vastleggen();
     return verslag;
 }
