@@ -349,9 +349,9 @@ public:
         // end the walk: the engine's cursor keeps its place in the index, and the rows still to
         // come are the same. Only the current row is read anew.
         bool cursorBlijft = m_bewerk == Bewerk::Edit && m_pos == Pos::OpRij && m_cursorVooruit && cursorGeldig();
-        for (int k : m_nieuw.volgorde()) {
-            if (m_kolommen.at(static_cast<size_t>(k)).rijSleutel
-                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(k)))
+        for (auto k = m_nieuw.volgorde().cbegin(); cursorBlijft && k != m_nieuw.volgorde().cend(); ++k) {
+            if (m_kolommen.at(static_cast<size_t>(*k)).rijSleutel
+                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(*k)))
                 cursorBlijft = false;
         }
         c.voorSchrijven();

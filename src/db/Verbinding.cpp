@@ -240,7 +240,18 @@ void Bindbuffer::tekst(sqlite3_stmt* s, int plaats, QStringView t)
         m_gebruikt = 0;
     }
     char* begin = m_blokken[m_blok].get() + m_gebruikt;
-    const qsizetype n = utf8Schrijven(t, begin);
+    // ASCII (most texts) copied here; the rest encoded by utf8Schrijven.
+    qsizetype n = 0;
+    const char16_t* c = t.utf16();
+    const qsizetype lengte = t.size();
+    while (n < lengte && c[n] < 0x80) {
+        begin[n] = static_cast<char>(c[n]);
+        ++n;
+    }
+    if (n < lengte) {
+        const qsizetype rest = utf8Schrijven(t.sliced(n), begin + n);
+        n = rest < 0 ? -1 : n + rest;
+    }
     if (n < 0) {
         tekstBinden(s, plaats, t);
         return;

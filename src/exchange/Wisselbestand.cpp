@@ -16,6 +16,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <array>
+
 using core::algemeen;
 
 namespace exchange {
@@ -279,6 +281,20 @@ bool alsGetal(const QString& tekst, double& getal)
     return ok;
 }
 
+// A value of the file as text; values of one character ("N", "1", "H") share theirs.
+QString waardeTekst(const QChar* tekens, qsizetype n)
+{
+    static const std::array<QString, 128> enkel = [] {
+        std::array<QString, 128> a;
+        for (char16_t c = 0; c < 128; ++c)
+            a[c] = QString(QChar(c));
+        return a;
+    }();
+    if (n == 1 && tekens->unicode() < 128)
+        return enkel[tekens->unicode()];
+    return QString(tekens, n);
+}
+
 // The key value of a number field as the table compares it, by its value, after the key so far.
 // False when the text is no number.
 bool getalSleutel(const QString& tekst, QString& sleutel)
@@ -444,7 +460,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                 misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft maar %2 van de %3 waarden")
                                              .arg(tabel).arg(i).arg(n));
             // An empty value is stored as one blank, as every text of the program.
-            waarden[i] = einde == begin ? blanco : db::Waarde(QString(tekens + begin, einde - begin));
+            waarden[i] = einde == begin ? blanco : db::Waarde(waardeTekst(tekens + begin, einde - begin));
             begin = einde + 1;
         }
         ++gelezen;
