@@ -328,6 +328,12 @@ Recordset Database::openRecordset(const QString& sql, const QList<Waarde>& param
     return Recordset(detail::maakSqlRecordset(m_v, jetNaarSqlite(sql), parameters));
 }
 
+Toevoeger Database::toevoeger(const QString& tabel, const QStringList& velden)
+{
+    v();
+    return Toevoeger(m_v, tabel, velden);
+}
+
 Recordset Database::openTabel(const QString& naam)
 {
     v();

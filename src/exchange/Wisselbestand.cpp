@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <array>
+#include <optional>
 
 using core::algemeen;
 
@@ -115,9 +117,9 @@ const QList<QPair<QString, QString>>& bladStandaarden()
     return standaard;
 }
 
-QString soortVoor(const db::Waarde& herDam)
+QString soortVoor(QStringView herDam)
 {
-    return herDam.isTekst() && herDam.tekst() == u"D" ? QStringLiteral("2") : QStringLiteral("1");
+    return herDam == u"D" ? QStringLiteral("2") : QStringLiteral("1");
 }
 
 QString opschrift(const QString& omschrijving, bool importeren)
@@ -297,7 +299,7 @@ QString waardeTekst(const QChar* tekens, qsizetype n)
 
 // The key value of a number field as the table compares it, by its value, after the key so far.
 // False when the text is no number.
-bool getalSleutel(const QString& tekst, QString& sleutel)
+bool getalSleutel(QStringView tekst, QString& sleutel)
 {
     // A whole number of up to 15 digits is written as the conversion below would write it.
     const qsizetype n = tekst.size();
@@ -315,7 +317,7 @@ bool getalSleutel(const QString& tekst, QString& sleutel)
         sleutel.append(tekst.constData() + i, cijfers);
     } else {
         double getal = 0;
-        if (!alsGetal(tekst, getal))
+        if (!alsGetal(tekst.toString(), getal))
             return false;
         sleutel += QString::number(getal, 'g', 17);
     }
@@ -325,7 +327,7 @@ bool getalSleutel(const QString& tekst, QString& sleutel)
 
 // The key value of a text field as the table compares it, A-Z without regard to case, after the
 // key so far.
-void tekstSleutel(const QString& tekst, QString& sleutel)
+void tekstSleutel(QStringView tekst, QString& sleutel)
 {
     const qsizetype begin = sleutel.size();
     sleutel += tekst;
@@ -432,16 +434,30 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             standaarden << qMakePair(rs.veldNummer(veld), waarde);
         soortNummer = rs.veldNummer(QStringLiteral("Soort"));
     }
+    // New rows of a table that was empty when the section began go in through one prepared
+    // statement, each value taken from the line as it stands.
+    std::optional<db::Toevoeger> toevoeger;
+    if (zonderZoeken && !nummers.contains(-1)) {
+        QStringList kolommen = velden;
+        if (soortNummer >= 0) {
+            for (const auto& standaard : bladStandaarden())
+                kolommen << standaard.first;
+            kolommen << QStringLiteral("Soort");
+        }
+        toevoeger.emplace(d.toevoeger(tabel, kolommen));
+    }
     QSet<QString> gezien;
     core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
     qint64 teller = 0;
     qint64 gelezen = 0;
     QString regel;
+    QVarLengthArray<QStringView, 32> delen(n);
     QList<db::Waarde> waarden(n);
     QList<db::Waarde> sleutelwaarden;
     QList<int> datumPlaatsen;
     QString sleuteltekst;
-    const db::Waarde blanco(QStringLiteral(" "));
+    // An empty value is stored as one blank, as every text of the program.
+    const QStringView blanco = u" ";
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -459,8 +475,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             if (einde == lengte)
                 misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft maar %2 van de %3 waarden")
                                              .arg(tabel).arg(i).arg(n));
-            // An empty value is stored as one blank, as every text of the program.
-            waarden[i] = einde == begin ? blanco : db::Waarde(waardeTekst(tekens + begin, einde - begin));
+            delen[i] = einde == begin ? blanco : QStringView(tekens + begin, einde - begin);
             begin = einde + 1;
         }
         ++gelezen;
@@ -470,7 +485,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             QString index;
             for (const auto& [veld, naam] : weken) {
                 const int p = plaatsVan(veld);
-                if (p >= 0 && waarden[p].tekst() != u" ") {
+                if (p >= 0 && delen[p] != u" ") {
                     index = naam;
                     break;
                 }
@@ -486,65 +501,89 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             datumPlaatsen = sleutelVolgorde(index);
             plaatsen = &datumPlaatsen;
         }
-        sleutelwaarden.clear();
         sleuteltekst.truncate(0);
         bool pastNiet = false;
         for (int p : *plaatsen) {
-            const db::Waarde& w = p >= 0 ? std::as_const(waarden)[p] : blanco;
-            sleutelwaarden << w;
+            const QStringView w = p >= 0 ? delen[p] : blanco;
             // The key as the table compares it: a number by its value, a text without regard to case.
             if (p >= 0 && getalveld[p]) {
-                if (!getalSleutel(w.tekst(), sleuteltekst))
+                if (!getalSleutel(w, sleuteltekst))
                     pastNiet = true;
             } else if (zonderZoeken) {
-                tekstSleutel(w.tekst(), sleuteltekst);
+                tekstSleutel(w, sleuteltekst);
             }
         }
         if (pastNiet) {
             telOvergeslagen(verslag, QStringLiteral("van de tabel %1: een sleutel die niet in zijn veld past").arg(tabel));
             continue;
         }
+        const QStringView herDam = herDamPlaats >= 0 ? delen[herDamPlaats] : QStringView();
         // A table that was empty when the section began holds only rows of this section: a key not
         // met before in it is new without looking.
         const qsizetype gezienVoor = gezien.size();
-        bool nieuw = true;
-        if (zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor)) {
-            rs.addNew();
+        const bool zeker = zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor);
+        if (zeker && toevoeger) {
+            for (int i = 0; i < n; ++i) {
+                try {
+                    toevoeger->zet(i, delen[i]);
+                } catch (const db::DbFout& fout) {
+                    // A value the field cannot hold (a blank in a number field) leaves the field empty.
+                    if (fout.soort() != db::DbFout::Soort::Conversie)
+                        throw;
+                }
+            }
+            if (soortNummer >= 0) {
+                int i = n;
+                for (const auto& standaard : bladStandaarden())
+                    toevoeger->zet(i++, standaard.second);
+                toevoeger->zet(i, soortVoor(herDam));
+            }
+            toevoeger->toevoegen();
         } else {
-            rs.seek(QStringLiteral("="), sleutelwaarden);
-            nieuw = rs.noMatch();
-            if (nieuw)
+            for (int i = 0; i < n; ++i)
+                waarden[i] = db::Waarde(waardeTekst(delen[i].data(), delen[i].size()));
+            bool nieuw = true;
+            if (zeker) {
                 rs.addNew();
-            else
-                rs.edit();
-        }
-        for (int i = 0; i < n; ++i) {
-            try {
-                if (nummers[i] >= 0)
-                    rs.zet(nummers[i], waarden[i]);
+            } else {
+                sleutelwaarden.clear();
+                for (int p : *plaatsen)
+                    sleutelwaarden << (p >= 0 ? waarden[p] : db::Waarde(blanco.toString()));
+                rs.seek(QStringLiteral("="), sleutelwaarden);
+                nieuw = rs.noMatch();
+                if (nieuw)
+                    rs.addNew();
                 else
-                    rs.zet(velden[i], waarden[i]);
+                    rs.edit();
+            }
+            for (int i = 0; i < n; ++i) {
+                try {
+                    if (nummers[i] >= 0)
+                        rs.zet(nummers[i], waarden[i]);
+                    else
+                        rs.zet(velden[i], waarden[i]);
+                } catch (const db::DbFout& fout) {
+                    // A value the field cannot hold (a blank in a number field) leaves the field as it was.
+                    if (fout.soort() != db::DbFout::Soort::Conversie)
+                        throw;
+                }
+            }
+            if (soortNummer >= 0) {
+                // In an empty table a row that a seek finds was added by this section, with the defaults.
+                if (nieuw) {
+                    for (const auto& [nummer, waarde] : std::as_const(standaarden))
+                        rs.zet(nummer, waarde);
+                }
+                rs.zet(soortNummer, soortVoor(herDam));
+            }
+            try {
+                rs.update();
             } catch (const db::DbFout& fout) {
-                // A value the field cannot hold (a blank in a number field) leaves the field as it was.
-                if (fout.soort() != db::DbFout::Soort::Conversie)
+                if (fout.soort() == db::DbFout::Soort::Engine)
                     throw;
+                rs.cancelUpdate();
+                telOvergeslagen(verslag, QStringLiteral("van de tabel %1: door de database geweigerd").arg(tabel));
             }
-        }
-        if (soortNummer >= 0) {
-            // In an empty table a row that a seek finds was added by this section, with the defaults.
-            if (nieuw) {
-                for (const auto& [nummer, waarde] : std::as_const(standaarden))
-                    rs.zet(nummer, waarde);
-            }
-            rs.zet(soortNummer, soortVoor(herDamPlaats >= 0 ? waarden[herDamPlaats] : db::Waarde::null()));
-        }
-        try {
-            rs.update();
-        } catch (const db::DbFout& fout) {
-            if (fout.soort() == db::DbFout::Soort::Engine)
-                throw;
-            rs.cancelUpdate();
-            telOvergeslagen(verslag, QStringLiteral("van de tabel %1: door de database geweigerd").arg(tabel));
         }
         const int teken = markering.bij(teller);
         if (teken >= 0)
