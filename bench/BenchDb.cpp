@@ -2,8 +2,8 @@
 //  - seek and read on a Leden of 20,000 members,
 //  - a full walk of Matchen in the order of its index,
 //  - a walk of the 20,000 members in index order that edits every one, in one transaction,
-//  - 50,000 rows added in one transaction, through a table recordset and through uitvoeren with
-//    parameters (one statement a row),
+//  - 50,000 rows added in one transaction, through a table recordset, through uitvoeren with
+//    parameters (one statement a row) and through a Toevoeger (values as text, as an import has them),
 //  - a SELECT of 5,000 full-width Matchen rows, with the memory the result holds.
 // Run: build/bin/bench_db   (the figures are printed; nothing is asserted)
 
@@ -330,6 +330,29 @@ void UitvoerenLaag(benchmark::State& state)
     }
 }
 
+// The same rows through a Toevoeger, the values given as the texts an import file holds.
+void ToevoegerLaag(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        db::Database db = legeLedenTabel(map);
+        state.ResumeTiming();
+        db::Transactie t(db);
+        db::Toevoeger toevoeger = db.toevoeger("Leden", {"CompNr", "Naam", "Provincie"});
+        const QString naam = QStringLiteral("Speler Noël");
+        const QString provincie = QStringLiteral("10");
+        for (int i = 0; i < AantalToevoegen; ++i) {
+            const QString nr = compNr(i);
+            toevoeger.zet(0, QStringView(nr));
+            toevoeger.zet(1, QStringView(naam));
+            toevoeger.zet(2, QStringView(provincie));
+            toevoeger.toevoegen();
+        }
+        t.vastleggen();
+    }
+}
+
 void UitvoerenDirect(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -373,5 +396,6 @@ BENCHMARK(ToevoegenLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ToevoegenDirect)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(UitvoerenLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(UitvoerenDirect)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ToevoegerLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 BENCHMARK_MAIN();

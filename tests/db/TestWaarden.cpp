@@ -180,6 +180,88 @@ TEST_F(WaardenTest, NumberTextsBecomeTheirNumbers)
     }
 }
 
+TEST_F(WaardenTest, RowsAddedFromTextHoldWhatATableRecordsetStoresForTheSameTexts)
+{
+    m_db.tabelMaken({"Alles",
+                     {{"T", TypeWoord::Tekst},
+                      {"M", TypeWoord::Memo},
+                      {"D", TypeWoord::Datum},
+                      {"I", TypeWoord::Integer},
+                      {"L", TypeWoord::Long},
+                      {"G", TypeWoord::Double},
+                      {"B", TypeWoord::Boolean}},
+                     {}});
+    const QStringList velden{"T", "M", "D", "I", "L", "G", "B"};
+    const QList<QStringList> rijen{
+        {"007", "Noël", "18-09-2010", "007", "-2147483648", "2,5", "ja"},
+        {" ", "", "2010-09-18 10:30:00", "32768", "2147483648", "1e3", "0"},
+        {"x", "😀", "geen datum", "-32768", "12a", "-0", "misschien"},
+        {"", " 8 ", "", "3.5", " 9 ", "", ""}};
+    // The same texts through a table recordset: a value the field cannot hold leaves it empty.
+    Recordset rs = m_db.openTabel("Alles");
+    QStringList geweigerd;
+    for (const QStringList& rij : rijen) {
+        rs.addNew();
+        for (int i = 0; i < velden.size(); ++i) {
+            try {
+                rs.zet(velden[i], rij[i]);
+            } catch (const DbFout& f) {
+                geweigerd << QString("%1:%2").arg(velden[i], rij[i]);
+                EXPECT_EQ(f.soort(), DbFout::Soort::Conversie);
+            }
+        }
+        rs.update();
+    }
+    const auto rijenVan = [this](const QString& waar) {
+        Recordset r = m_db.openRecordset("SELECT T, typeof(T), M, D, typeof(D), I, typeof(I), L, typeof(L), G, typeof(G), "
+                                         "B, typeof(B) FROM Alles WHERE " + waar + " ORDER BY rowid");
+        QStringList uit;
+        for (; !r.eof(); r.moveNext()) {
+            QStringList w;
+            for (int i = 0; i < r.aantalVelden(); ++i)
+                w << (r.veld(i).isNull() ? "<null>" : r.veld(i).tekst());
+            uit << w.join('|');
+        }
+        return uit;
+    };
+    const QStringList verwacht = rijenVan("rowid <= 4");
+
+    Toevoeger t = m_db.toevoeger("alles", velden);
+    // A walk over the table goes on past the rows added while it stands on a row.
+    rs.moveFirst();
+    QStringList geweigerdHier;
+    for (const QStringList& rij : rijen) {
+        for (int i = 0; i < velden.size(); ++i) {
+            try {
+                t.zet(i, QStringView(rij[i]));
+            } catch (const DbFout& f) {
+                geweigerdHier << QString("%1:%2").arg(velden[i], rij[i]);
+                EXPECT_EQ(f.soort(), DbFout::Soort::Conversie);
+            }
+        }
+        t.toevoegen();
+    }
+    EXPECT_EQ(geweigerdHier, geweigerd);
+    EXPECT_EQ(rijenVan("rowid > 4"), verwacht);
+    int gelopen = 0;
+    for (; !rs.eof(); rs.moveNext())
+        ++gelopen;
+    EXPECT_EQ(gelopen, 8);
+
+    // A field not set is Null; the fields of the next row start unset.
+    t.zet(0, QStringLiteral("alleen T"));
+    t.toevoegen();
+    t.toevoegen();
+    EXPECT_EQ(rijenVan("rowid > 8"),
+              QStringList({"alleen T|text|<null>|<null>|null|<null>|null|<null>|null|<null>|null|<null>|null",
+                           "<null>|null|<null>|<null>|null|<null>|null|<null>|null|<null>|null|<null>|null"}));
+    EXPECT_THROW(t.zet(7, QStringLiteral("x")), DbFout);
+    EXPECT_THROW(m_db.toevoeger("Alles", {"T", "Onbekend"}), DbFout);
+    EXPECT_THROW(m_db.toevoeger("Geen", {"T"}), DbFout);
+    m_db.sluiten();
+    EXPECT_THROW(t.toevoegen(), DbFout) << "the database is closed";
+}
+
 TEST(Hoofdletters, AccentedLettersPairAsInWindows1252)
 {
     EXPECT_EQ(hoofdletters("Gérard àÿ šœž çñ"), "GÉRARD ÀŸ ŠŒŽ ÇÑ");
