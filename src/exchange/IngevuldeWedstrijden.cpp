@@ -135,14 +135,6 @@ Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
     return o;
 }
 
-// One game: its marker and the points of sets 1 to 5, home and away.
-struct Spel
-{
-    QString markering;
-    QString thuis[5];
-    QString uit[5];
-};
-
 // The points of a set as text; the small numbers of a set are made once and shared.
 QString puntenTekst(qint64 punten)
 {
@@ -155,19 +147,23 @@ QString puntenTekst(qint64 punten)
     return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
 }
 
-Spel spelLezen(QStringView invoer)
+// One game into the sheet's columns of that game (its marker, then the points of sets 1 to 5, home
+// and away, side by side): a forfeit ("-", "8", "9") or the sets one after another, each ended by
+// "/" (the last by the end of the text); a last "/" with nothing after it ends the game.
+void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
 {
-    Spel s;
+    const auto zet = [kolommen, gezet](int kolom, const QString& waarde) {
+        kolommen[kolom] = waarde;
+        gezet[kolom] = 1;
+    };
     if (invoer == u"-" || invoer == u"8" || invoer == u"9") {
-        s.markering = invoer == u"-" ? QStringLiteral("=") : invoer == u"8" ? QStringLiteral("-") : QStringLiteral("+");
+        zet(0, invoer == u"-" ? QStringLiteral("=") : invoer == u"8" ? QStringLiteral("-") : QStringLiteral("+"));
         for (int k = 0; k < 3; ++k) {
-            s.thuis[k] = QStringLiteral("w");
-            s.uit[k] = QStringLiteral("o");
+            zet(1 + 2 * k, QStringLiteral("w"));
+            zet(2 + 2 * k, QStringLiteral("o"));
         }
-        return s;
+        return;
     }
-    // The sets one after another, each ended by "/" (the last by the end of the text); a last "/"
-    // with nothing after it ends the game.
     const QStringView tekst = invoer;
     const qsizetype n = tekst.size();
     int thuisSets = 0;
@@ -205,17 +201,16 @@ Spel spelLezen(QStringView invoer)
         const QString verliezerTekst = verliezer == puntenTekst(punten) ? puntenTekst(punten) : verliezer.toString();
         const QString winnaar = puntenTekst(std::max<qint64>(punten + 2, 11));
         if (bezoekers) {
-            s.thuis[k] = verliezerTekst;
-            s.uit[k] = winnaar;
+            zet(1 + 2 * k, verliezerTekst);
+            zet(2 + 2 * k, winnaar);
         } else {
-            s.thuis[k] = winnaar;
-            s.uit[k] = verliezerTekst;
+            zet(1 + 2 * k, winnaar);
+            zet(2 + 2 * k, verliezerTekst);
             ++thuisSets;
         }
         ++k;
     }
-    s.markering = thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-");
-    return s;
+    zet(0, thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-"));
 }
 
 // The highest place whose member number is the captain's, counted from 0; empty when none.
@@ -451,7 +446,10 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
     const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
 
-    QList<Spel> spellen;
+    // The games go straight into the sheet's columns; what the record leaves empty stays as stored.
+    m_vorm.fill(0, blad::Aantal);
+    QString* bladWaarden = m_blad.data();
+    char* vorm = m_vorm.data();
     const QString& spelVeld = r.velden[7];
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
         QVarLengthArray<QStringView, 20> invoer;
@@ -461,10 +459,10 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         // games keep their own numbers.
         if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1)
             invoer.insert(3, QStringView());
-        spellen.reserve(aantalSpellen);
-        for (int g = 0; g < aantalSpellen; ++g) {
+        for (int g = 0; g < aantalSpellen && g < 16; ++g) {
             const QStringView spel = g < invoer.size() ? invoer[g] : QStringView();
-            spellen << (spel.isEmpty() ? Spel() : spelLezen(spel));
+            if (!spel.isEmpty())
+                spelZetten(spel, bladWaarden + blad::Spel + 11 * g, vorm + blad::Spel + 11 * g);
         }
     }
 
@@ -497,9 +495,6 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
 
     // Only what the record holds is written; what it leaves empty stays as stored.
-    m_vorm.fill(0, blad::Aantal);
-    QString* bladWaarden = m_blad.data();
-    char* vorm = m_vorm.data();
     const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {
         if (!waarde.isEmpty()) {
             bladWaarden[kolom] = waarde;
@@ -522,15 +517,6 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     zet(blad::Zaalcomm, zaalcommissaris);
     zet(blad::Einduur, einduur);
     zet(blad::Uur, uur);
-    for (int g = 0; g < spellen.size() && g < 16; ++g) {
-        const Spel& s = spellen[g];
-        const int spel = blad::Spel + 11 * g;
-        zet(spel, s.markering);
-        for (int k = 0; k < 5; ++k) {
-            zet(spel + 1 + 2 * k, s.thuis[k]);
-            zet(spel + 2 + 2 * k, s.uit[k]);
-        }
-    }
     m_waarden.clear();
     for (int k = 0; k < blad::Aantal; ++k) {
         if (m_vorm[k])
