@@ -30,17 +30,17 @@ QString nn(int nummer)
     return QStringLiteral("%1").arg(nummer, 2, 10, QLatin1Char('0'));
 }
 
-QString sleutel(std::initializer_list<QString> delen)
+QString sleutel(std::initializer_list<QStringView> delen)
 {
     QString s;
     s.reserve(32);
-    for (const QString& deel : delen) {
+    for (const QStringView deel : delen) {
         // Most parts are ASCII, made upper case here; the rest as Qt does it.
         if (std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
             for (QChar c : deel)
                 s += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
         } else {
-            s += deel.toUpper();
+            s += deel.toString().toUpper();
         }
         s += u'\x1f';
     }
@@ -394,8 +394,9 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         match.provThuis = m.veld(5).tekst();
         match.reeksNr = m.veld(6).tekst();
         const int plaats = static_cast<int>(m_rijen.size());
-        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, match.wedstrNr.left(1),
-                           core::Right(match.wedstrNr, 3)})]
+        const QStringView nummer(match.wedstrNr);
+        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, nummer.first(std::min<qsizetype>(1, nummer.size())),
+                           nummer.last(std::min<qsizetype>(3, nummer.size()))})]
             .append(plaats);
         m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
         m_rijen.push_back(std::move(match));
