@@ -91,7 +91,8 @@ private:
     {
         size_t operator()(const QString& s) const noexcept
         {
-            return std::hash<std::u16string_view>{}(std::u16string_view(reinterpret_cast<const char16_t*>(s.constData()), static_cast<size_t>(s.size())));
+            const auto* tekens = reinterpret_cast<const char16_t*>(s.constData());
+            return std::hash<std::u16string_view>{}(std::u16string_view(tekens, static_cast<size_t>(s.size())));
         }
     };
     std::unordered_map<QString, sqlite3_stmt*, Hash> m_stmts;

@@ -395,9 +395,9 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         match.reeksNr = m.veld(6).tekst();
         const int plaats = static_cast<int>(m_rijen.size());
         const QStringView nummer(match.wedstrNr);
-        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, nummer.first(std::min<qsizetype>(1, nummer.size())),
-                           nummer.last(std::min<qsizetype>(3, nummer.size()))})]
-            .append(plaats);
+        const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
+        const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
+        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
         m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
         m_rijen.push_back(std::move(match));
     }
