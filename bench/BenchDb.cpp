@@ -2,7 +2,8 @@
 //  - seek and read on a Leden of 20,000 members,
 //  - a full walk of Matchen in the order of its index,
 //  - a walk of the 20,000 members in index order that edits every one, in one transaction,
-//  - 50,000 rows added in one transaction,
+//  - 50,000 rows added in one transaction, through a table recordset, through uitvoeren with
+//    parameters (one statement a row) and through a Toevoeger (values as text, as an import has them),
 //  - a SELECT of 5,000 full-width Matchen rows, with the memory the result holds.
 // Run: build/bin/bench_db   (the figures are printed; nothing is asserted)
 
@@ -312,6 +313,75 @@ void ToevoegenDirect(benchmark::State& state)
     }
 }
 
+// The same rows through Database::uitvoeren, one statement with parameters a row: the statement
+// stays prepared, and its texts are bound as UTF-8. Beside SQLite with UTF-8 texts bound in place.
+void UitvoerenLaag(benchmark::State& state)
+{
+    const QString sql = QStringLiteral("INSERT INTO Leden (CompNr, Naam, Provincie) VALUES (?, ?, ?)");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        db::Database db = legeLedenTabel(map);
+        state.ResumeTiming();
+        db::Transactie t(db);
+        for (int i = 0; i < AantalToevoegen; ++i)
+            db.uitvoeren(sql, {compNr(i), QStringLiteral("Speler Noël"), 10});
+        t.vastleggen();
+    }
+}
+
+// The same rows through a Toevoeger, the values given as the texts an import file holds.
+void ToevoegerLaag(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        db::Database db = legeLedenTabel(map);
+        state.ResumeTiming();
+        db::Transactie t(db);
+        db::Toevoeger toevoeger = db.toevoeger("Leden", {"CompNr", "Naam", "Provincie"});
+        const QString naam = QStringLiteral("Speler Noël");
+        const QString provincie = QStringLiteral("10");
+        for (int i = 0; i < AantalToevoegen; ++i) {
+            const QString nr = compNr(i);
+            toevoeger.zet(0, QStringView(nr));
+            toevoeger.zet(1, QStringView(naam));
+            toevoeger.zet(2, QStringView(provincie));
+            toevoeger.toevoegen();
+        }
+        t.vastleggen();
+    }
+}
+
+void UitvoerenDirect(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir map;
+        legeLedenTabel(map).sluiten();
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(QFile::encodeName(map.filePath("t.mdb")).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        state.ResumeTiming();
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "INSERT INTO Leden (CompNr, Naam, Provincie) VALUES (?, ?, ?)", -1, &s, nullptr);
+        for (int i = 0; i < AantalToevoegen; ++i) {
+            const QByteArray nr = compNr(i).toUtf8();
+            const QByteArray naam = QStringLiteral("Speler Noël").toUtf8();
+            sqlite3_bind_text(s, 1, nr.constData(), static_cast<int>(nr.size()), SQLITE_STATIC);
+            sqlite3_bind_text(s, 2, naam.constData(), static_cast<int>(naam.size()), SQLITE_STATIC);
+            sqlite3_bind_int(s, 3, 10);
+            sqlite3_step(s);
+            sqlite3_reset(s);
+        }
+        sqlite3_finalize(s);
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        state.PauseTiming();
+        sqlite3_close(db);
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(SeekLaag);
@@ -324,5 +394,8 @@ BENCHMARK(BreedSelectLaag)->Unit(benchmark::kMillisecond);
 BENCHMARK(BreedSelectDirect)->Unit(benchmark::kMillisecond);
 BENCHMARK(ToevoegenLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(ToevoegenDirect)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(UitvoerenLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(UitvoerenDirect)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ToevoegerLaag)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 BENCHMARK_MAIN();

@@ -33,14 +33,21 @@ char naarByte(char16_t c)
     return static_cast<char>(0x80 + (gevonden - hogeHelft.begin()));
 }
 
-QString vanBytes(const char* bytes, qsizetype n)
+// Into the text given, whose memory serves again when no one else holds it (a line at a time).
+void vanBytes(const char* bytes, qsizetype n, QString& tekst)
 {
-    QString tekst(n, Qt::Uninitialized);
+    tekst.resize(n);
     QChar* uit = tekst.data();
     for (qsizetype i = 0; i < n; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         uit[i] = QChar(b >= 0x80 && b < 0xA0 ? hogeHelft[b - 0x80] : char16_t(b));
     }
+}
+
+QString vanBytes(const char* bytes, qsizetype n)
+{
+    QString tekst;
+    vanBytes(bytes, n, tekst);
     return tekst;
 }
 
@@ -53,16 +60,24 @@ QString bestandsnaam(const QString& pad)
 
 QByteArray naarAnsi(const QString& tekst)
 {
-    QByteArray bytes;
-    bytes.reserve(tekst.size());
+    // At most one byte a character, written in place; room for a line end after it.
     const qsizetype n = tekst.size();
+    QByteArray bytes(n + 2, Qt::Uninitialized);
+    char* uit = bytes.data();
+    const char16_t* c = reinterpret_cast<const char16_t*>(tekst.constData());
+    qsizetype j = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = tekst[i];
+        const char16_t u = c[i];
+        if (u < 0x80) {
+            uit[j++] = static_cast<char>(u);
+            continue;
+        }
         // A character outside the BMP is one character, so one "?".
-        if (c.isHighSurrogate() && i + 1 < n && tekst[i + 1].isLowSurrogate())
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(c[i + 1]))
             ++i;
-        bytes += naarByte(c.unicode());
+        uit[j++] = naarByte(u);
     }
+    bytes.truncate(j);
     return bytes;
 }
 
@@ -91,9 +106,10 @@ bool AnsiLezer::eof()
 
 bool AnsiLezer::regelLezen(QString& regel)
 {
-    regel.clear();
-    if (eof())
+    if (eof()) {
+        regel.clear();
         return false;
+    }
     // Only a line that spans blocks is gathered; otherwise the line is converted straight from the buffer.
     QByteArray verzameld;
     for (;;) {
@@ -110,7 +126,7 @@ bool AnsiLezer::regelLezen(QString& regel)
             continue;
         }
         if (verzameld.isEmpty()) {
-            regel = vanBytes(begin, lijnEinde - begin);
+            vanBytes(begin, lijnEinde - begin, regel);
         } else {
             verzameld.append(begin, lijnEinde - begin);
             regel = vanAnsi(verzameld);

@@ -247,9 +247,59 @@ Verbinding& Database::v() const
     return *m_v;
 }
 
+namespace {
+
+// Runs a prepared statement to its end; the number of rows it changed.
+int stappen(Verbinding& c, sqlite3_stmt* s)
+{
+    int rc = sqlite3_stmt_readonly(s) ? sqlite3_step(s) : c.schrijvendStappen(s);
+    while (rc == SQLITE_ROW)
+        rc = sqlite3_step(s);
+    if (rc != SQLITE_DONE)
+        c.fout(QString::fromUtf8(sqlite3_sql(s)));
+    return sqlite3_changes(c.db);
+}
+
+// Only blanks and semicolons from here on.
+bool alleenWit(const char* p, const char* einde)
+{
+    for (; p < einde; ++p) {
+        if (*p != ' ' && *p != ';' && *p != '\n' && *p != '\r' && *p != '\t')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
 {
     Verbinding& c = v();
+    // A statement with parameters is mostly run again and again with other values (a row at a
+    // time): it stays prepared, found by its text as given, so that neither the translation nor
+    // the engine's parsing is repeated.
+    if (!parameters.isEmpty()) {
+        sqlite3_stmt* s = c.uitvoerCache.zoek(sql);
+        if (!s) {
+            const QByteArray tekst = jetNaarSqlite(sql).toUtf8();
+            const char* einde = tekst.constData() + tekst.size();
+            const char* rest = nullptr;
+            if (sqlite3_prepare_v2(c.db, tekst.constData(), static_cast<int>(tekst.size()), &s, &rest) != SQLITE_OK)
+                c.fout(sql);
+            if (s && !alleenWit(rest, einde)) {
+                // More than one statement: the parameters go to the first, and each runs once.
+                sqlite3_finalize(s);
+                s = nullptr;
+            } else if (s) {
+                c.uitvoerCache.bewaren(sql, s);
+            }
+        }
+        if (s) {
+            StmtGebruik gebruik(s);
+            detail::allesBinden(c, s, parameters);
+            return stappen(c, s);
+        }
+    }
     const QByteArray tekst = jetNaarSqlite(sql).toUtf8();
     const char* begin = tekst.constData();
     const char* einde = begin + tekst.size();
@@ -267,12 +317,7 @@ int Database::uitvoeren(const QString& sql, const QList<Waarde>& parameters)
         if (eerste)
             detail::allesBinden(c, s, parameters);
         eerste = false;
-        int rc = sqlite3_stmt_readonly(s) ? sqlite3_step(s) : c.schrijvendStappen(s);
-        while (rc == SQLITE_ROW)
-            rc = sqlite3_step(s);
-        if (rc != SQLITE_DONE)
-            c.fout(QString::fromUtf8(sqlite3_sql(s)));
-        gewijzigdeRijen = sqlite3_changes(c.db);
+        gewijzigdeRijen = stappen(c, s);
     }
     return gewijzigdeRijen;
 }
@@ -281,6 +326,12 @@ Recordset Database::openRecordset(const QString& sql, const QList<Waarde>& param
 {
     v();
     return Recordset(detail::maakSqlRecordset(m_v, jetNaarSqlite(sql), parameters));
+}
+
+Toevoeger Database::toevoeger(const QString& tabel, const QStringList& velden)
+{
+    v();
+    return Toevoeger(m_v, tabel, velden);
 }
 
 Recordset Database::openTabel(const QString& naam)

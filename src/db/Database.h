@@ -28,6 +28,7 @@
 
 #include "db/Recordset.h"
 #include "db/Schema.h"
+#include "db/Toevoeger.h"
 #include "db/Waarde.h"
 
 #include <QList>
@@ -120,6 +121,12 @@ public:
      * @throw DbFout (OnbekendeTabel) when the table does not exist.
      */
     Recordset openTabel(const QString& naam);
+
+    /**
+     * Adds rows to a table through one prepared statement, the values given as text (see Toevoeger).
+     * @throw DbFout (OnbekendeTabel, OnbekendVeld) for a table or field that does not exist.
+     */
+    Toevoeger toevoeger(const QString& tabel, const QStringList& velden);
 
     /** @name Schema */
     ///@{

@@ -152,6 +152,11 @@ int veldOfFout(detail::RecordsetImpl& rs, const QString& naam)
 }
 } // namespace
 
+int Recordset::veldNummer(const QString& naam) const
+{
+    return veldOfFout(impl(), naam);
+}
+
 Waarde Recordset::veld(const QString& naam) const
 {
     detail::RecordsetImpl& rs = impl();
@@ -170,6 +175,14 @@ void Recordset::zet(const QString& naam, const Waarde& waarde)
 {
     detail::RecordsetImpl& rs = impl();
     rs.zet(veldOfFout(rs, naam), waarde);
+}
+
+void Recordset::zet(int i, const Waarde& waarde)
+{
+    detail::RecordsetImpl& rs = impl();
+    if (i < 0 || i >= rs.aantalVelden())
+        throw DbFout(DbFout::Soort::OnbekendVeld, QStringLiteral("Er is geen veld met nummer %1.").arg(i));
+    rs.zet(i, waarde);
 }
 
 QString Recordset::tabelNaam() const

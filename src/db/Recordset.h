@@ -66,12 +66,15 @@ public:
     /** The field's type word (Tekst, Long, ...); empty when the field has none. */
     QString veldType(int i) const;
     bool heeftVeld(const QString& naam) const;
+    /** The field's number, for veld(int) and zet(int, ...) in a loop over many rows. */
+    int veldNummer(const QString& naam) const;
     Waarde veld(const QString& naam) const;
     Waarde veld(int i) const;
     /** The field by name; the name is looked up once, without copying it. */
     VeldRef operator[](QAnyStringView naam) { return VeldRef(*this, naam); }
     /** Assigns a field while editing or adding; a value the field cannot hold is refused at once. */
     void zet(const QString& naam, const Waarde& waarde);
+    void zet(int i, const Waarde& waarde);
     ///@}
 
     /** @name Table recordsets only */

@@ -240,7 +240,7 @@ public:
         }
         default: {
             const auto n = static_cast<qsizetype>(lengteLezen(p));
-            return alsTekst(QString::fromUtf8(p, n), soort);
+            return alsTekst(tekstUitUtf8(p, n), soort);
         }
         }
     }

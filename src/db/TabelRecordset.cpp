@@ -197,7 +197,11 @@ public:
             throw DbFout(DbFout::Soort::NietToegestaan,
                          QStringLiteral("Een veld kan alleen gewijzigd worden na Edit of AddNew."));
         const Kolom& k = m_kolommen.at(static_cast<size_t>(i));
-        m_nieuw.zet(i, voorOpslag(k.naam, k.soort, w));
+        // A text for a text field is stored as it is.
+        if (w.isTekst() && k.soort == VeldSoort::Tekst)
+            m_nieuw.zet(i, w);
+        else
+            m_nieuw.zet(i, voorOpslag(k.naam, k.soort, w));
     }
 
     // --- table operations ---------------------------------------------------------------------
@@ -333,8 +337,9 @@ public:
             m_laatsteSchrijfVelden = m_nieuw.volgorde();
         }
         int plaats = 1;
+        m_bindbuffer.legen();
         for (int k : m_nieuw.volgorde())
-            binden(s, plaats++, *m_nieuw.zoek(k));
+            m_bindbuffer.binden(s, plaats++, *m_nieuw.zoek(k));
         if (m_bewerk == Bewerk::Edit)
             sqlite3_bind_int64(s, plaats, m_rowid);
         // Where the current row stands before the write, and whether anything else moved since.
@@ -344,9 +349,9 @@ public:
         // end the walk: the engine's cursor keeps its place in the index, and the rows still to
         // come are the same. Only the current row is read anew.
         bool cursorBlijft = m_bewerk == Bewerk::Edit && m_pos == Pos::OpRij && m_cursorVooruit && cursorGeldig();
-        for (int k : m_nieuw.volgorde()) {
-            if (m_kolommen.at(static_cast<size_t>(k)).rijSleutel
-                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(k)))
+        for (auto k = m_nieuw.volgorde().cbegin(); cursorBlijft && k != m_nieuw.volgorde().cend(); ++k) {
+            if (m_kolommen.at(static_cast<size_t>(*k)).rijSleutel
+                || (m_index >= 0 && m_indexen[m_index].kolommen.contains(*k)))
                 cursorBlijft = false;
         }
         c.voorSchrijven();
@@ -831,12 +836,14 @@ private:
             m_waarden.assign(n, Waarde());
             m_gezet.assign(n, 0);
         }
-        void zet(int i, Waarde w)
+        void zet(int i, const Waarde& w)
         {
-            if (!m_gezet[static_cast<size_t>(i)]) {
-                m_gezet[static_cast<size_t>(i)] = 1;
-                m_volgorde.insert(std::lower_bound(m_volgorde.begin(), m_volgorde.end(), i), i);
-            }
+            nummer(i);
+            m_waarden[static_cast<size_t>(i)] = w;
+        }
+        void zet(int i, Waarde&& w)
+        {
+            nummer(i);
             m_waarden[static_cast<size_t>(i)] = std::move(w);
         }
         const Waarde* zoek(int i) const
@@ -854,11 +861,24 @@ private:
         }
 
     private:
+        // The field's number among those set, in order; fields are mostly set in their order.
+        void nummer(int i)
+        {
+            if (m_gezet[static_cast<size_t>(i)])
+                return;
+            m_gezet[static_cast<size_t>(i)] = 1;
+            if (m_volgorde.empty() || m_volgorde.back() < i)
+                m_volgorde.push_back(i);
+            else
+                m_volgorde.insert(std::lower_bound(m_volgorde.begin(), m_volgorde.end(), i), i);
+        }
+
         std::vector<Waarde> m_waarden;
         std::vector<char> m_gezet;
         std::vector<int> m_volgorde;
     };
     Wijzigingen m_nieuw;
+    Bindbuffer m_bindbuffer; ///< the texts of the write being run
     QByteArray m_sleutelBuffer;
 
     QHash<QString, sqlite3_stmt*> m_stmts;

@@ -1,5 +1,6 @@
 #include "Verbinding.h"
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -27,9 +28,8 @@ void Verbinding::sluiten()
     // Recordsets remove themselves from the set while they let go.
     while (!recordsets.empty())
         (*recordsets.begin())->sluiten();
-    for (sqlite3_stmt* s : std::as_const(cache))
-        sqlite3_finalize(s);
-    cache.clear();
+    cache.leegmaken();
+    uitvoerCache.leegmaken();
     if (schemaStmt) {
         sqlite3_finalize(schemaStmt);
         schemaStmt = nullptr;
@@ -148,16 +148,10 @@ sqlite3_stmt* Verbinding::voorbereiden(const QString& sql, const char** rest)
 sqlite3_stmt* Verbinding::uitCache(const QString& sql)
 {
     controleerOpen();
-    if (sqlite3_stmt* s = cache.value(sql))
+    if (sqlite3_stmt* s = cache.zoek(sql))
         return s;
-    // SQL text with inlined values makes many one-off statements; keep the cache bounded.
-    if (cache.size() >= 256) {
-        for (sqlite3_stmt* s : std::as_const(cache))
-            sqlite3_finalize(s);
-        cache.clear();
-    }
     sqlite3_stmt* s = voorbereiden(sql);
-    cache.insert(sql, s);
+    cache.bewaren(sql, s);
     return s;
 }
 
@@ -191,6 +185,89 @@ void Verbinding::fout(const QString& wat) const
                                             + QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)));
 }
 
+qsizetype utf8Schrijven(QStringView t, char* uit)
+{
+    char* p = uit;
+    const char16_t* c = t.utf16();
+    const qsizetype n = t.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = c[i];
+        if (u < 0x80) {
+            *p++ = static_cast<char>(u);
+        } else if (u < 0x800) {
+            *p++ = static_cast<char>(0xc0 | (u >> 6));
+            *p++ = static_cast<char>(0x80 | (u & 0x3f));
+        } else if (u < 0xd800 || u > 0xdfff) {
+            *p++ = static_cast<char>(0xe0 | (u >> 12));
+            *p++ = static_cast<char>(0x80 | ((u >> 6) & 0x3f));
+            *p++ = static_cast<char>(0x80 | (u & 0x3f));
+        } else {
+            return -1; // a surrogate: Qt's own conversion pairs them
+        }
+    }
+    return p - uit;
+}
+
+void tekstBinden(sqlite3_stmt* s, int plaats, QStringView t)
+{
+    // The file holds its text as UTF-8: text bound in that form is stored as it is, where UTF-16
+    // would be converted by the engine for every value. A short text is encoded on the stack.
+    char buffer[384];
+    if (t.size() <= qsizetype(sizeof buffer) / 3) {
+        const qsizetype n = utf8Schrijven(t, buffer);
+        if (n >= 0) {
+            sqlite3_bind_text(s, plaats, buffer, static_cast<int>(n), SQLITE_TRANSIENT);
+            return;
+        }
+    }
+    const QByteArray utf8 = t.toUtf8();
+    sqlite3_bind_text(s, plaats, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void Bindbuffer::tekst(sqlite3_stmt* s, int plaats, QStringView t)
+{
+    const size_t nodig = static_cast<size_t>(t.size()) * 3;
+    if (nodig > Blokgrootte) {
+        tekstBinden(s, plaats, t);
+        return;
+    }
+    if (m_blok >= m_blokken.size() || m_gebruikt + nodig > Blokgrootte) {
+        // A new block, so that no text already bound moves.
+        if (m_blok < m_blokken.size())
+            ++m_blok;
+        if (m_blok == m_blokken.size())
+            m_blokken.push_back(std::make_unique<char[]>(Blokgrootte));
+        m_gebruikt = 0;
+    }
+    char* begin = m_blokken[m_blok].get() + m_gebruikt;
+    // ASCII (most texts) copied here; the rest encoded by utf8Schrijven.
+    qsizetype n = 0;
+    const char16_t* c = t.utf16();
+    const qsizetype lengte = t.size();
+    while (n < lengte && c[n] < 0x80) {
+        begin[n] = static_cast<char>(c[n]);
+        ++n;
+    }
+    if (n < lengte) {
+        const qsizetype rest = utf8Schrijven(t.sliced(n), begin + n);
+        n = rest < 0 ? -1 : n + rest;
+    }
+    if (n < 0) {
+        tekstBinden(s, plaats, t);
+        return;
+    }
+    sqlite3_bind_text(s, plaats, begin, static_cast<int>(n), SQLITE_STATIC);
+    m_gebruikt += static_cast<size_t>(n);
+}
+
+void Bindbuffer::binden(sqlite3_stmt* s, int plaats, const Waarde& w)
+{
+    if (w.isTekst())
+        tekst(s, plaats, w.tekst());
+    else
+        detail::binden(s, plaats, w);
+}
+
 void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
 {
     switch (w.soort()) {
@@ -198,11 +275,9 @@ void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
     case Waarde::Soort::Null:
         sqlite3_bind_null(s, plaats);
         break;
-    case Waarde::Soort::Tekst: {
-        const QString t = w.tekst();
-        sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+    case Waarde::Soort::Tekst:
+        tekstBinden(s, plaats, w.tekst());
         break;
-    }
     case Waarde::Soort::Geheel:
     case Waarde::Soort::JaNee:
         sqlite3_bind_int64(s, plaats, w.geheel());
@@ -210,11 +285,9 @@ void binden(sqlite3_stmt* s, int plaats, const Waarde& w)
     case Waarde::Soort::Getal:
         sqlite3_bind_double(s, plaats, w.getal());
         break;
-    case Waarde::Soort::Datum: {
-        const QString t = datumOpslag(w.datum());
-        sqlite3_bind_text16(s, plaats, t.utf16(), static_cast<int>(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+    case Waarde::Soort::Datum:
+        tekstBinden(s, plaats, datumOpslag(w.datum()));
         break;
-    }
     }
 }
 
@@ -236,6 +309,7 @@ void parameterBinden(sqlite3_stmt* s, int plaats, const Waarde& w)
 
 void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters)
 {
+    v.bindbuffer.legen();
     const int verwacht = sqlite3_bind_parameter_count(s);
     if (verwacht != parameters.size())
         throw DbFout(DbFout::Soort::NietToegestaan,
@@ -243,17 +317,48 @@ void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters
                          .arg(verwacht)
                          .arg(parameters.size())
                          .arg(QString::fromUtf8(sqlite3_sql(s))));
-    for (int i = 0; i < parameters.size(); ++i)
-        parameterBinden(s, i + 1, parameters[i]);
-    Q_UNUSED(v);
+    for (int i = 0; i < parameters.size(); ++i) {
+        if (parameters[i].isTekst())
+            v.bindbuffer.tekst(s, i + 1, parameters[i].tekst());
+        else
+            parameterBinden(s, i + 1, parameters[i]);
+    }
+}
+
+QString tekstUitUtf8(const char* p, qsizetype n)
+{
+    // Texts of one character ("J", "N", "+", a blank) fill most fields of a sheet: they are shared.
+    static const std::array<QString, 128> enkel = [] {
+        std::array<QString, 128> a;
+        for (char16_t c = 0; c < 128; ++c)
+            a[c] = QString(QChar(c));
+        return a;
+    }();
+    if (n == 1 && static_cast<unsigned char>(*p) < 0x80)
+        return enkel[static_cast<unsigned char>(*p)];
+    if (n > 1) {
+        // ASCII is widened at once; Qt's conversion is kept for the rest.
+        bool ascii = true;
+        for (qsizetype i = 0; i < n && ascii; ++i)
+            ascii = static_cast<unsigned char>(p[i]) < 0x80;
+        if (ascii) {
+            QString t(n, Qt::Uninitialized);
+            char16_t* uit = reinterpret_cast<char16_t*>(t.data());
+            for (qsizetype i = 0; i < n; ++i)
+                uit[i] = static_cast<unsigned char>(p[i]);
+            return t;
+        }
+    }
+    return QString::fromUtf8(p, n);
 }
 
 QString tekstKolom(sqlite3_stmt* s, int kolom)
 {
-    const auto* p = static_cast<const char16_t*>(sqlite3_column_text16(s, kolom));
+    // Read in the file's own encoding (UTF-8), which the engine hands over without converting.
+    const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(s, kolom));
     if (!p)
         return QString();
-    return QString::fromUtf16(p, sqlite3_column_bytes16(s, kolom) / static_cast<int>(sizeof(char16_t)));
+    return tekstUitUtf8(p, sqlite3_column_bytes(s, kolom));
 }
 
 VeldSoort veldSoortVan(const QString& typeWoord)
@@ -331,6 +436,24 @@ namespace {
 // A text that reads as a number as a whole, with "." or "," as the decimal separator.
 bool tekstAlsGetal(const QString& tekst, double& uit)
 {
+    // A whole number of up to 15 digits (most numbers a file brings) is read here at once: Qt's
+    // conversion costs more than writing the row.
+    const qsizetype n = tekst.size();
+    const bool min = n > 0 && tekst[0] == u'-';
+    if (n > qsizetype(min) && n - qsizetype(min) <= 15) {
+        qint64 getal = 0;
+        qsizetype i = min ? 1 : 0;
+        for (; i < n; ++i) {
+            const char16_t c = tekst[i].unicode();
+            if (c < u'0' || c > u'9')
+                break;
+            getal = getal * 10 + (c - u'0');
+        }
+        if (i == n) {
+            uit = min ? -static_cast<double>(getal) : static_cast<double>(getal);
+            return true;
+        }
+    }
     QString t = tekst.trimmed();
     if (t.isEmpty())
         return false;

@@ -9,11 +9,96 @@
 #include <set>
 #include <sqlite3.h>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
+#include <memory>
 
 namespace db::detail {
 
 class RecordsetImpl;
+
+/**
+ * The texts bound for one run of a statement that is stepped to its end at once (a write, or a
+ * result read whole): encoded as UTF-8 into blocks that stay put, and bound without a copy by the
+ * engine. The texts must stay until the statement has run: the buffer is emptied only before the
+ * next run's binding, and a statement whose bindings outlive the run (an open walk) does not use it.
+ */
+class Bindbuffer
+{
+public:
+    /** Before the binding of the next run: the blocks are used again from the start. */
+    void legen()
+    {
+        m_blok = 0;
+        m_gebruikt = 0;
+    }
+    void tekst(sqlite3_stmt* s, int plaats, QStringView t);
+    /** A text as above, any other value as binden() binds it. */
+    void binden(sqlite3_stmt* s, int plaats, const Waarde& w);
+
+private:
+    static constexpr size_t Blokgrootte = 16384;
+    std::vector<std::unique_ptr<char[]>> m_blokken;
+    size_t m_blok = 0;
+    size_t m_gebruikt = 0;
+};
+
+/**
+ * Prepared statements by their SQL text. The text is hashed with the standard library's string
+ * hash, which costs a fraction of Qt's for the long texts of a wide table. Kept bounded: SQL text
+ * with inlined values makes many one-off statements.
+ */
+class StmtCache
+{
+public:
+    StmtCache() = default;
+    StmtCache(const StmtCache&) = delete;
+    StmtCache& operator=(const StmtCache&) = delete;
+    ~StmtCache() { leegmaken(); }
+
+    sqlite3_stmt* zoek(const QString& sql)
+    {
+        // The text of the last statement found, given again (a statement a row): the cache holds
+        // that text, so the same characters at the same place are the same text, unhashed.
+        if (m_laatste && sql.constData() == m_laatsteTekst.constData() && sql.size() == m_laatsteTekst.size())
+            return m_laatste;
+        const auto it = m_stmts.find(sql);
+        if (it == m_stmts.end())
+            return nullptr;
+        m_laatsteTekst = it->first;
+        m_laatste = it->second;
+        return m_laatste;
+    }
+    /** Keeps the statement (finalized with the cache); a full cache is emptied first. */
+    void bewaren(const QString& sql, sqlite3_stmt* s)
+    {
+        if (m_stmts.size() >= 256)
+            leegmaken();
+        m_stmts.emplace(sql, s);
+    }
+    void leegmaken()
+    {
+        for (const auto& [sql, s] : m_stmts)
+            sqlite3_finalize(s);
+        m_stmts.clear();
+        m_laatste = nullptr;
+        m_laatsteTekst.clear();
+    }
+
+private:
+    struct Hash
+    {
+        size_t operator()(const QString& s) const noexcept
+        {
+            const auto* tekens = reinterpret_cast<const char16_t*>(s.constData());
+            return std::hash<std::u16string_view>{}(std::u16string_view(tekens, static_cast<size_t>(s.size())));
+        }
+    };
+    std::unordered_map<QString, sqlite3_stmt*, Hash> m_stmts;
+    QString m_laatsteTekst; ///< shares its characters with the key of m_laatste
+    sqlite3_stmt* m_laatste = nullptr;
+};
 
 // Which rows may have changed since a recordset last looked. One clock counts every change; each
 // table keeps the clock reading of its own last change (the engine's update hook tells which table
@@ -29,7 +114,9 @@ struct Verbinding
     quint64 hookTeller = 0;      ///< rows reported by the update hook
     int schemaVersie = -1;       ///< the engine's schema cookie when last looked at
     int diepte = 0;
-    QHash<QString, sqlite3_stmt*> cache;
+    StmtCache cache;          ///< statements of the layer and of openRecordset, by their SQL text
+    StmtCache uitvoerCache;   ///< statements of uitvoeren with parameters, by the text as given
+    Bindbuffer bindbuffer;    ///< the texts of the parameters of the statement being run
     std::set<RecordsetImpl*> recordsets;
     // Per table (name in ASCII lower case, as the engine matches names): the clock at its last change.
     // The map's nodes stay put, so recordsets keep a pointer to their table's entry.
@@ -102,6 +189,10 @@ private:
     sqlite3_stmt* m_s;
 };
 
+/** The text as UTF-8 into uit (room for three bytes a character); -1 for a text with surrogates. */
+qsizetype utf8Schrijven(QStringView t, char* uit);
+/** Binds a text as UTF-8, the file's own encoding. */
+void tekstBinden(sqlite3_stmt* s, int plaats, QStringView t);
 /** Binds a value in the form it is stored in (see voorOpslag). */
 void binden(sqlite3_stmt* s, int plaats, const Waarde& w);
 /**
@@ -131,6 +222,8 @@ Waarde alsTekst(const QString& t, VeldSoort soort);
 ///@}
 /** A date as a Datum field stores it: "yyyy-mm-dd", with " hh:mm:ss" when it has a time of day. */
 QString datumOpslag(const QDateTime& d);
+/** UTF-8 as the engine holds it, as text. */
+QString tekstUitUtf8(const char* p, qsizetype n);
 QString tekstKolom(sqlite3_stmt* s, int kolom);
 
 /** A value made fit for a field of the given type word, or DbFout (Conversie). */

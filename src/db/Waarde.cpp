@@ -65,12 +65,6 @@ QString getalAlsTekst(double d)
 
 } // namespace
 
-Waarde::Waarde(const QString& tekst)
-    : m_soort(Soort::Tekst)
-    , m_tekst(tekst)
-{
-}
-
 Waarde::Waarde(const char* tekst)
     : m_soort(Soort::Tekst)
     , m_tekst(QString::fromUtf8(tekst))
@@ -83,34 +77,18 @@ Waarde::Waarde(QStringView tekst)
 {
 }
 
-Waarde::Waarde(int getal)
-    : m_soort(Soort::Geheel)
-    , m_geheel(getal)
-{
-}
-
-Waarde::Waarde(qint64 getal)
-    : m_soort(Soort::Geheel)
-    , m_geheel(getal)
-{
-}
-
-Waarde::Waarde(double getal)
-    : m_soort(Soort::Getal)
-    , m_getal(getal)
-{
-}
-
 Waarde::Waarde(const QDate& datum)
     : m_soort(datum.isValid() ? Soort::Datum : Soort::Null)
-    , m_datum(datum.startOfDay())
 {
+    if (datum.isValid())
+        m_datum = datum.startOfDay();
 }
 
 Waarde::Waarde(const QDateTime& datum)
     : m_soort(datum.isValid() ? Soort::Datum : Soort::Null)
-    , m_datum(datum)
 {
+    if (datum.isValid())
+        m_datum = datum;
 }
 
 Waarde::Waarde(bool jaNee)
@@ -126,7 +104,7 @@ Waarde Waarde::null()
     return w;
 }
 
-QString Waarde::tekst() const
+QString Waarde::tekstVanAnder() const
 {
     switch (m_soort) {
     case Soort::Leeg:
@@ -139,7 +117,7 @@ QString Waarde::tekst() const
     case Soort::Getal:
         return getalAlsTekst(m_getal);
     case Soort::Datum:
-        return datumAlsTekst(m_datum);
+        return datumAlsTekst(*m_datum);
     case Soort::JaNee:
         return m_geheel ? QStringLiteral("Waar") : QStringLiteral("Onwaar");
     }
@@ -161,8 +139,8 @@ double Waarde::getal() const
         return m_getal;
     case Soort::Datum:
         // Days since 30 December 1899, the usual serial date.
-        return static_cast<double>(QDate(1899, 12, 30).daysTo(m_datum.date()))
-            + m_datum.time().msecsSinceStartOfDay() / 86400000.0;
+        return static_cast<double>(QDate(1899, 12, 30).daysTo(m_datum->date()))
+            + m_datum->time().msecsSinceStartOfDay() / 86400000.0;
     }
     return 0;
 }
@@ -177,7 +155,7 @@ qint64 Waarde::geheel() const
 QDateTime Waarde::datum() const
 {
     if (m_soort == Soort::Datum)
-        return m_datum;
+        return *m_datum;
     if (m_soort == Soort::Tekst)
         return leesDatum(m_tekst);
     return QDateTime();
@@ -209,7 +187,7 @@ bool Waarde::operator==(const Waarde& ander) const
     case Soort::Getal:
         return m_getal == ander.m_getal;
     case Soort::Datum:
-        return m_datum == ander.m_datum;
+        return *m_datum == *ander.m_datum;
     }
     return false;
 }

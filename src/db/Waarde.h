@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 namespace db {
 
@@ -28,12 +29,28 @@ public:
     };
 
     Waarde() = default;
-    Waarde(const QString& tekst);
+    Waarde(const QString& tekst)
+        : m_soort(Soort::Tekst)
+        , m_tekst(tekst)
+    {
+    }
     Waarde(const char* tekst);
     Waarde(QStringView tekst);
-    Waarde(int getal);
-    Waarde(qint64 getal);
-    Waarde(double getal);
+    Waarde(int getal)
+        : m_soort(Soort::Geheel)
+        , m_geheel(getal)
+    {
+    }
+    Waarde(qint64 getal)
+        : m_soort(Soort::Geheel)
+        , m_geheel(getal)
+    {
+    }
+    Waarde(double getal)
+        : m_soort(Soort::Getal)
+        , m_getal(getal)
+    {
+    }
     Waarde(const QDate& datum);
     Waarde(const QDateTime& datum);
     Waarde(bool jaNee);
@@ -50,7 +67,7 @@ public:
     bool isJaNee() const { return m_soort == Soort::JaNee; }
 
     /** The text form; empty and Null give the empty text. */
-    QString tekst() const;
+    QString tekst() const { return m_soort == Soort::Tekst ? m_tekst : tekstVanAnder(); }
     /** The numeric value: a number as it is, a text as Val reads it, a date as its day count, yes -1. */
     double getal() const;
     /** The whole-number value, rounded half to even as the program's CInt does. */
@@ -64,11 +81,13 @@ public:
     bool operator!=(const Waarde& ander) const { return !(*this == ander); }
 
 private:
+    QString tekstVanAnder() const;
+
     Soort m_soort = Soort::Leeg;
     QString m_tekst;
     qint64 m_geheel = 0;
     double m_getal = 0;
-    QDateTime m_datum;
+    std::optional<QDateTime> m_datum; ///< only for a date: a value of another kind is copied without it
 };
 
 /** Reads a date in the program's text forms: dd-mm-yyyy, d/m/yyyy, yyyy-mm-dd, each with an optional time. */

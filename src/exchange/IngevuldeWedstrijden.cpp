@@ -8,17 +8,32 @@
 #include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
 using core::algemeen;
 
 namespace exchange {
 
 namespace {
 
-QString sleutel(std::initializer_list<QString> delen)
+QString sleutel(std::initializer_list<QStringView> delen)
 {
     QString s;
-    for (const QString& deel : delen)
-        s += deel.toUpper() + u'\x1f';
+    s.reserve(32);
+    for (const QStringView deel : delen) {
+        // Most parts are ASCII, made upper case here; the rest as Qt does it.
+        if (std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+            for (QChar c : deel)
+                s += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
+        } else {
+            s += deel.toString().toUpper();
+        }
+        s += u'\x1f';
+    }
     return s;
 }
 
@@ -44,24 +59,49 @@ struct Opstelling
     QString dubbel;
 };
 
+// The parts of a text between commas, one after another; empty once they are used up.
+class Delen
+{
+public:
+    explicit Delen(QStringView tekst)
+        : m_tekst(tekst)
+    {
+    }
+    QStringView volgende()
+    {
+        if (m_plaats >= m_tekst.size())
+            return {};
+        qsizetype einde = m_tekst.indexOf(u',', m_plaats);
+        if (einde < 0)
+            einde = m_tekst.size();
+        const QStringView deel = m_tekst.sliced(m_plaats, einde - m_plaats);
+        m_plaats = einde + 1;
+        return deel;
+    }
+
+private:
+    QStringView m_tekst;
+    qsizetype m_plaats = 0;
+};
+
 Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
 {
     Opstelling o;
-    QString rest = veld + u',';
+    Delen delen(veld);
     for (int i = 0; i <= 3; ++i) {
         if (laatstePlaats == 3 || i < 3) {
-            QString plaats = neem(rest, u',');
+            QStringView plaats = delen.volgende();
             if (plaats.startsWith(u'-') && plaats.size() > 1) {
                 o.afwezig[i] = QStringLiteral("J");
-                plaats.remove(0, 1);
+                plaats = plaats.sliced(1);
             } else {
                 o.afwezig[i] = QStringLiteral("N");
             }
             if (plaats == u"-" || plaats == u" ")
-                plaats.clear();
-            o.lid[i] = plaats;
+                plaats = {};
+            o.lid[i] = plaats.toString();
         } else {
-            const QString paar = neem(rest, u',');
+            const QString paar = delen.volgende().toString();
             if (!paar.startsWith(u'-') && !paar.isEmpty()) {
                 const int a = paar.size() >= 1 ? paar[0].digitValue() : -1;
                 const int b = paar.size() >= 3 ? paar[2].digitValue() : -1;
@@ -74,50 +114,82 @@ Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
     return o;
 }
 
-// One game: its marker and the points of sets 1 to 5, home and away.
-struct Spel
+// The points of a set as text; the small numbers of a set are made once and shared.
+QString puntenTekst(qint64 punten)
 {
-    QString markering;
-    QString thuis[5];
-    QString uit[5];
-};
+    static const std::array<QString, 100> klein = [] {
+        std::array<QString, 100> a;
+        for (int i = 0; i < 100; ++i)
+            a[static_cast<size_t>(i)] = QString::number(i);
+        return a;
+    }();
+    return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
+}
 
-Spel spelLezen(const QString& invoer)
+// One game into the sheet's columns of that game (its marker, then the points of sets 1 to 5, home
+// and away, side by side): a forfeit ("-", "8", "9") or the sets one after another, each ended by
+// "/" (the last by the end of the text); a last "/" with nothing after it ends the game.
+void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
 {
-    Spel s;
+    const auto zet = [kolommen, gezet](int kolom, const QString& waarde) {
+        kolommen[kolom] = waarde;
+        gezet[kolom] = 1;
+    };
     if (invoer == u"-" || invoer == u"8" || invoer == u"9") {
-        s.markering = invoer == u"-" ? QStringLiteral("=") : invoer == u"8" ? QStringLiteral("-") : QStringLiteral("+");
+        zet(0, invoer == u"-" ? QStringLiteral("=") : invoer == u"8" ? QStringLiteral("-") : QStringLiteral("+"));
         for (int k = 0; k < 3; ++k) {
-            s.thuis[k] = QStringLiteral("w");
-            s.uit[k] = QStringLiteral("o");
+            zet(1 + 2 * k, QStringLiteral("w"));
+            zet(2 + 2 * k, QStringLiteral("o"));
         }
-        return s;
+        return;
     }
-    QString rest = invoer + u'/';
+    const QStringView tekst = invoer;
+    const qsizetype n = tekst.size();
     int thuisSets = 0;
     int k = 0;
-    while (rest.size() >= 2) {
-        const QString set = neem(rest, u'/');
+    qsizetype begin = 0;
+    while (n + 1 - begin >= 2) {
+        qsizetype einde = begin;
+        while (einde < n && tekst[einde] != u'/')
+            ++einde;
+        const QStringView set = tekst.sliced(begin, einde - begin);
+        begin = einde + 1;
         if (k == 5)
             throw RecordFout(QStringLiteral("het spel \"%1\" heeft meer dan vijf sets").arg(invoer));
         const bool bezoekers = set.startsWith(u'-');
-        const QString verliezer = bezoekers ? set.mid(1) : set;
-        if (!core::AlleenCijfers(verliezer))
+        const QStringView verliezer = bezoekers ? set.sliced(1) : set;
+        // Only digits; a number too large for its type counts as 0.
+        bool cijfers = !verliezer.isEmpty();
+        qint64 punten = 0;
+        for (QChar c : verliezer) {
+            if (c < u'0' || c > u'9') {
+                cijfers = false;
+                break;
+            }
+            const int cijfer = c.unicode() - u'0';
+            if (punten >= 0 && punten <= (std::numeric_limits<qint64>::max() - cijfer) / 10)
+                punten = punten * 10 + cijfer;
+            else
+                punten = -1;
+        }
+        if (!cijfers)
             throw RecordFout(QStringLiteral("de set \"%1\" in het spel \"%2\" is geen getal").arg(set, invoer));
-        const qint64 punten = verliezer.toLongLong();
-        const QString winnaar = QString::number(std::max<qint64>(punten + 2, 11));
+        if (punten < 0)
+            punten = 0;
+        // The loser's points as written; shared when written as the number is.
+        const QString verliezerTekst = verliezer == puntenTekst(punten) ? puntenTekst(punten) : verliezer.toString();
+        const QString winnaar = puntenTekst(std::max<qint64>(punten + 2, 11));
         if (bezoekers) {
-            s.thuis[k] = verliezer;
-            s.uit[k] = winnaar;
+            zet(1 + 2 * k, verliezerTekst);
+            zet(2 + 2 * k, winnaar);
         } else {
-            s.thuis[k] = winnaar;
-            s.uit[k] = set;
+            zet(1 + 2 * k, winnaar);
+            zet(2 + 2 * k, verliezerTekst);
             ++thuisSets;
         }
         ++k;
     }
-    s.markering = thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-");
-    return s;
+    zet(0, thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-"));
 }
 
 // The captain as the sheet stores him: his member number when he stands on one of the places, empty
@@ -132,35 +204,62 @@ QString kapiteinOpPlaats(const QString& lid, const Opstelling& o, int laatstePla
     return QString();
 }
 
-// The sheet's column names, made once.
-struct Bladnamen
-{
-    QString thuis[4], uit[4], afwThuis[4], afwUit[4];
-    QString markering[16];
-    QString setThuis[16][5], setUit[16][5];
+// The sheet's columns that a record may write, in the order of the statement below: per place
+// THUISSP, UITSP, AFWTH and AFWUIT; then the doubles, captains, officials and times; then per game
+// its marker and the points of its five sets, home and away.
+namespace blad {
+constexpr int Thuis = 0, Uit = 1, AfwThuis = 2, AfwUit = 3; // + 4 * place
+constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofdscheids = 20, Zaalcomm = 21,
+              Einduur = 22, Uur = 23;
+constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k and away at + 2 + 2k
+constexpr int Aantal = Spel + 16 * 11;
+} // namespace blad
 
-    Bladnamen()
-    {
-        for (int k = 0; k < 4; ++k) {
-            thuis[k] = QStringLiteral("THUISSP%1").arg(k + 1);
-            uit[k] = QStringLiteral("UITSP%1").arg(k + 1);
-            afwThuis[k] = QStringLiteral("AFWTH%1").arg(k + 1);
-            afwUit[k] = QStringLiteral("AFWUIT%1").arg(k + 1);
+// The sheet's column names in the order above.
+const QStringList& bladKolommen()
+{
+    static const QStringList kolommen = [] {
+        QStringList k;
+        for (int i = 1; i <= 4; ++i)
+            k << QStringLiteral("THUISSP%1").arg(i) << QStringLiteral("UITSP%1").arg(i) << QStringLiteral("AFWTH%1").arg(i)
+              << QStringLiteral("AFWUIT%1").arg(i);
+        k << QStringLiteral("Opmerk1") << QStringLiteral("Opmerk2") << QStringLiteral("KapiteinT") << QStringLiteral("KapiteinU")
+          << QStringLiteral("HoofdschCompnr") << QStringLiteral("ZaalcommCompnr") << QStringLiteral("Einduur")
+          << QStringLiteral("Uur");
+        for (int g = 1; g <= 16; ++g) {
+            k << core::SpelKolom(g);
+            for (int s = 1; s <= 5; ++s)
+                k << core::SetKolom(g, s, true) << core::SetKolom(g, s, false);
         }
-        for (int g = 0; g < 16; ++g) {
-            markering[g] = core::SpelKolom(g + 1);
-            for (int s = 0; s < 5; ++s) {
-                setThuis[g][s] = core::SetKolom(g + 1, s + 1, true);
-                setUit[g][s] = core::SetKolom(g + 1, s + 1, false);
-            }
-        }
+        Q_ASSERT(k.size() == blad::Aantal);
+        return k;
+    }();
+    return kolommen;
+}
+
+// The statement that writes the columns a record fills (one bit each in the mask) into the row
+// of a match; the others keep what is stored.
+QString bladOpdracht(const QByteArray& vorm)
+{
+    QStringList delen;
+    for (int k = 0; k < blad::Aantal; ++k) {
+        if (vorm[k])
+            delen << bladKolommen()[k] + QStringLiteral(" = ?");
     }
-};
+    if (delen.isEmpty())
+        delen << QStringLiteral("rowid = rowid");
+    return QStringLiteral("UPDATE Matchen SET ") + delen.join(QStringLiteral(", ")) + QStringLiteral(" WHERE rowid = ?");
+}
 
-const Bladnamen& bladnamen()
+// Season and match number as the index WedstrNr compares them: A-Z without regard to case.
+QString nummerSleutel(const QString& seizoen, const QString& wedstrNr)
 {
-    static const Bladnamen namen;
-    return namen;
+    QString s = seizoen + u'\x1f' + wedstrNr;
+    for (QChar& c : s) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return s;
 }
 
 } // namespace
@@ -220,11 +319,14 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
 IngevuldRecord IngevuldRecordLezen(const QString& invoer)
 {
     IngevuldRecord r;
-    QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    const QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    qsizetype begin = 0;
     for (int i = 0; i < 10; ++i) {
-        if (!rest.contains(u';'))
+        const qsizetype einde = rest.indexOf(u';', begin);
+        if (einde < 0)
             throw RecordFout(QStringLiteral("de regel heeft maar %1 van de tien velden").arg(i));
-        r.velden[i] = neem(rest, u';');
+        r.velden[i] = rest.mid(begin, einde - begin);
+        begin = einde + 1;
     }
     const QString seizoen = r.velden[1].trimmed();
     if (!core::AlleenCijfers(seizoen))
@@ -232,16 +334,19 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
     const int n = seizoen.toInt();
     r.seizoen = QString::number(n + 1999) + u'-' + QString::number(n + 2000);
 
+    // code-category-week-number; the number is what follows the third "-".
     const QString& wedstrijd = r.velden[2];
-    const QStringList delen = wedstrijd.split(u'-');
-    if (delen.size() < 4)
+    const qsizetype streep1 = wedstrijd.indexOf(u'-');
+    const qsizetype streep2 = streep1 < 0 ? -1 : wedstrijd.indexOf(u'-', streep1 + 1);
+    const qsizetype streep3 = streep2 < 0 ? -1 : wedstrijd.indexOf(u'-', streep2 + 1);
+    if (streep3 < 0)
         throw RecordFout(QStringLiteral("de wedstrijd \"%1\" is niet van de vorm code-categorie-week-nummer").arg(wedstrijd));
     r.niveau = wedstrijd.left(1);
     if (const int provincie = ProvincieVanCompetitiecode(wedstrijd))
         r.provincieNr = QString::number(provincie);
-    r.categorie = delen[1].left(1);
-    r.week = delen[2];
-    QString cijfers = core::Right(delen.mid(3).join(u'-'), 3);
+    r.categorie = wedstrijd.mid(streep1 + 1, streep2 - streep1 - 1).left(1);
+    r.week = wedstrijd.mid(streep2 + 1, streep3 - streep2 - 1);
+    QString cijfers = core::Right(wedstrijd.mid(streep3 + 1), 3);
     while (cijfers.size() < 3)
         cijfers.prepend(u'0');
     r.cijfers = cijfers;
@@ -255,15 +360,20 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
     for (; !m.eof(); m.moveNext()) {
         Match match;
+        match.rijnummer = m.veld(0).geheel();
         match.seizoen = m.veld(1).tekst();
         match.soortComp = m.veld(2).tekst();
         match.herDam = m.veld(3).tekst();
         match.wedstrNr = m.veld(4).tekst();
         match.provThuis = m.veld(5).tekst();
         match.reeksNr = m.veld(6).tekst();
-        m_matchen[sleutel({m.veld(1).tekst(), m.veld(2).tekst(), m.veld(3).tekst(), match.wedstrNr.left(1),
-                           core::Right(match.wedstrNr, 3)})]
-            .append(match);
+        const int plaats = static_cast<int>(m_rijen.size());
+        const QStringView nummer(match.wedstrNr);
+        const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
+        const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
+        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
+        m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
+        m_rijen.push_back(std::move(match));
     }
     db::Recordset r = d.openRecordset(
         QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen FROM Reeksen ORDER BY rowid"));
@@ -272,25 +382,25 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
         if (!m_reeksen.contains(s))
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
-    m_tabel = d.openTabel(QStringLiteral("Matchen"));
-    m_tabel.setIndex(QStringLiteral("WedstrNr"));
+    m_blad.resize(blad::Aantal);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
 {
     const IngevuldRecord r = IngevuldRecordLezen(regel);
-    const QString naam = QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen);
+    const auto naam = [&r] { return QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen); };
 
     if (!r.provincieNr.isEmpty() && !m_provincies.contains(r.provincieNr))
         m_provincies.insert(r.provincieNr, !core::ProvincieAfkorting(r.provincieNr).isEmpty());
     if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
-        return naam + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
+        return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
 
     // The match: season, level, category, the home province of a provincial record, and a number
     // that begins with the level letter and ends in the week and the digits.
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
-    for (const Match& m : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+    for (int i : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
             && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
             gevonden = &m;
@@ -298,30 +408,36 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         }
     }
     if (!gevonden)
-        return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
+        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
     const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
-        return naam + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
+        return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
     const int spelers = *reeks;
     if (spelers < 2 || spelers > 4)
-        return naam + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
+        return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
     const int laatstePlaats = spelers == 4 ? 3 : 2;
     const int aantalSpellen = AantalSpellen(spelers);
 
     const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
     const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
 
-    QList<Spel> spellen;
+    // The games go straight into the sheet's columns; what the record leaves empty stays as stored.
+    m_vorm.fill(0, blad::Aantal);
+    QString* bladWaarden = m_blad.data();
+    char* vorm = m_vorm.data();
     const QString& spelVeld = r.velden[7];
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
-        QStringList invoer = spelVeld.mid(1).split(u',');
+        QVarLengthArray<QStringView, 20> invoer;
+        for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
+            invoer.append(spel);
         // A Super match written without its fourth game (the doubles) has one entry less: the later
         // games keep their own numbers.
         if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1)
-            invoer.insert(3, QString());
-        for (int g = 0; g < aantalSpellen; ++g) {
-            const QString spel = g < invoer.size() ? invoer[g] : QString();
-            spellen << (spel.isEmpty() ? Spel() : spelLezen(spel));
+            invoer.insert(3, QStringView());
+        for (int g = 0; g < aantalSpellen && g < 16; ++g) {
+            const QStringView spel = g < invoer.size() ? invoer[g] : QStringView();
+            if (!spel.isEmpty())
+                spelZetten(spel, bladWaarden + blad::Spel + 11 * g, vorm + blad::Spel + 11 * g);
         }
     }
 
@@ -337,52 +453,56 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const QString einduur = rest.isEmpty() ? QString() : neem(rest, u',').replace(u':', u'.');
 
     // The row of the match: its season and number, and among rows with the same (there should be
-    // none) the one of its level, category and province.
-    m_tabel.seek(QStringLiteral("="), {gevonden->seizoen, gevonden->wedstrNr});
-    for (; !m_tabel.noMatch() && !m_tabel.eof(); m_tabel.moveNext()) {
-        if (m_tabel.veld(QStringLiteral("WedstrNr")).tekst() != gevonden->wedstrNr
-            || m_tabel.veld(QStringLiteral("Seizoen")).tekst() != gevonden->seizoen)
-            return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
-        if (m_tabel.veld(QStringLiteral("SoortComp")).tekst() == gevonden->soortComp
-            && m_tabel.veld(QStringLiteral("HerDam")).tekst() == gevonden->herDam
-            && m_tabel.veld(QStringLiteral("ProvThuis")).tekst() == gevonden->provThuis)
+    // none) the one of its level, category and province. The rows are taken in the order of the
+    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
+    // the match's in the case of a letter ends the search, as it ends a seek on that index.
+    const Match* rij = nullptr;
+    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
+        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
             break;
-    }
-    if (m_tabel.noMatch() || m_tabel.eof())
-        return naam + QStringLiteral(": de wedstrijd staat niet in de kalender");
-
-    // Only what the record holds is written; what it leaves empty stays as stored.
-    const Bladnamen& n = bladnamen();
-    m_tabel.edit();
-    const auto zet = [this](const QString& kolom, const QString& waarde) {
-        if (!waarde.isEmpty())
-            m_tabel.zet(kolom, waarde);
-    };
-    for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(n.thuis[i], thuis.lid[i]);
-        zet(n.uit[i], uit.lid[i]);
-        zet(n.afwThuis[i], thuis.afwezig[i]);
-        zet(n.afwUit[i], uit.afwezig[i]);
-    }
-    if (laatstePlaats == 2) {
-        zet(QStringLiteral("Opmerk1"), thuis.dubbel);
-        zet(QStringLiteral("Opmerk2"), uit.dubbel);
-    }
-    zet(QStringLiteral("KapiteinT"), kapiteinT);
-    zet(QStringLiteral("KapiteinU"), kapiteinU);
-    zet(QStringLiteral("HoofdschCompnr"), hoofdscheids);
-    zet(QStringLiteral("ZaalcommCompnr"), zaalcommissaris);
-    zet(QStringLiteral("Einduur"), einduur);
-    zet(QStringLiteral("Uur"), uur);
-    for (int g = 0; g < spellen.size() && g < 16; ++g) {
-        const Spel& s = spellen[g];
-        zet(n.markering[g], s.markering);
-        for (int k = 0; k < 5; ++k) {
-            zet(n.setThuis[g][k], s.thuis[k]);
-            zet(n.setUit[g][k], s.uit[k]);
+        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
+            rij = &m;
+            break;
         }
     }
-    m_tabel.update();
+    if (!rij)
+        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
+
+    // Only what the record holds is written; what it leaves empty stays as stored.
+    const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {
+        if (!waarde.isEmpty()) {
+            bladWaarden[kolom] = waarde;
+            vorm[kolom] = 1;
+        }
+    };
+    for (int i = 0; i <= laatstePlaats; ++i) {
+        zet(4 * i + blad::Thuis, thuis.lid[i]);
+        zet(4 * i + blad::Uit, uit.lid[i]);
+        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
+        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
+    }
+    if (laatstePlaats == 2) {
+        zet(blad::Opmerk1, thuis.dubbel);
+        zet(blad::Opmerk2, uit.dubbel);
+    }
+    zet(blad::KapiteinT, kapiteinT);
+    zet(blad::KapiteinU, kapiteinU);
+    zet(blad::Hoofdscheids, hoofdscheids);
+    zet(blad::Zaalcomm, zaalcommissaris);
+    zet(blad::Einduur, einduur);
+    zet(blad::Uur, uur);
+    m_waarden.clear();
+    for (int k = 0; k < blad::Aantal; ++k) {
+        if (m_vorm[k])
+            m_waarden << m_blad[k];
+    }
+    m_waarden << db::Waarde(rij->rijnummer);
+    // Most records fill the same columns: their statement is made once.
+    auto opdracht = m_opdrachten.constFind(m_vorm);
+    if (opdracht == m_opdrachten.constEnd())
+        opdracht = m_opdrachten.insert(m_vorm, bladOpdracht(m_vorm));
+    algemeen().dbGegevens.uitvoeren(*opdracht, m_waarden);
     return QString();
 }
 

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace exchange {
 
@@ -65,6 +66,7 @@ public:
 private:
     struct Match
     {
+        qint64 rijnummer = 0;
         QString seizoen;
         QString soortComp;
         QString herDam;
@@ -72,10 +74,15 @@ private:
         QString provThuis;
         QString reeksNr;
     };
-    QHash<QString, QList<Match>> m_matchen; ///< by season, level, category, first letter and last three characters
+    std::vector<Match> m_rijen;              ///< every row of Matchen, by row number
+    QHash<QString, QList<int>> m_matchen;    ///< by season, level, category, first letter and last three characters
+    QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
     QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
-    db::Recordset m_tabel;                   ///< Matchen, by its index WedstrNr
+    QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
+    QByteArray m_vorm;                       ///< which of them it gives
+    QHash<QByteArray, QString> m_opdrachten; ///< the statement that writes them, by which
+    QList<db::Waarde> m_waarden;             ///< the values of that statement
 };
 
 } // namespace exchange

@@ -84,14 +84,25 @@ public:
                 k.plaats[static_cast<size_t>(i)] = opNaam.value(namen[i].toLower(), -1);
             k.aantal = aantal;
             k.eerste = aantal > 0 ? rs.veldNaam(0) : QString();
+            k.waarden.assign(AantalKolommen, db::Waarde());
+            k.gelezenVoor.assign(AantalKolommen, 0);
         }
-        m_plaats = &k.plaats;
+        m_kolommen = &k;
+        m_rij = ++k.rij;
     }
 
     db::Waarde veld(int kolom) const
     {
-        const int i = (*m_plaats)[static_cast<size_t>(kolom)];
-        return i < 0 ? db::Waarde::null() : m_rs.veld(i);
+        const auto k = static_cast<size_t>(kolom);
+        const int i = m_kolommen->plaats[k];
+        if (i < 0)
+            return db::Waarde::null();
+        // A record reads many fields more than once (a set's points, then whether the next set was played).
+        if (m_kolommen->gelezenVoor[k] != m_rij) {
+            m_kolommen->waarden[k] = m_rs.veld(i);
+            m_kolommen->gelezenVoor[k] = m_rij;
+        }
+        return m_kolommen->waarden[k];
     }
     QString tekst(int kolom) const { return veld(kolom).tekst(); }
     // Null, the empty text and a single blank are all "empty"; anything else as stored.
@@ -99,7 +110,8 @@ public:
 
 private:
     const db::Recordset& m_rs;
-    const std::vector<int>* m_plaats = nullptr;
+    Recordgegevens::Kolommen* m_kolommen = nullptr;
+    quint64 m_rij = 0;
 };
 
 // The club code of one side: the province's TabT and the club number without leading zeros, or

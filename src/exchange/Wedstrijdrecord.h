@@ -52,6 +52,11 @@ struct Recordgegevens
         int aantal = -1;
         QString eerste;
         std::vector<int> plaats;
+        // The values of the row being made into a record, each read once: a value belongs to
+        // that row when its number is the row's.
+        std::vector<db::Waarde> waarden;
+        std::vector<quint64> gelezenVoor;
+        quint64 rij = 0;
     };
     mutable std::shared_ptr<Kolommen> kolommen = std::make_shared<Kolommen>();
 };

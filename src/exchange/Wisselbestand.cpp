@@ -15,6 +15,10 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
+
+#include <array>
+#include <optional>
 
 using core::algemeen;
 
@@ -103,6 +107,21 @@ Sleutel sleutelVan(const QString& tabel)
     return sleutels.value(tabel);
 }
 
+// The sheet's defaults after an import: what an empty absence, forfeit and agreement box get.
+// An empty Soort gets "2" for a ladies' match (HerDam "D"), else "1".
+const QList<QPair<QString, QString>>& bladStandaarden()
+{
+    static const QList<QPair<QString, QString>> standaard{
+        {"AFWTH1", "N"},  {"AFWTH2", "N"},  {"AFWTH3", "N"},    {"AFWTH4", "N"},     {"AFWUIT1", "N"},     {"AFWUIT2", "N"},
+        {"AFWUIT3", "N"}, {"AFWUIT4", "N"}, {"FORFAITTH", "N"}, {"FORFAITUIT", "N"}, {"Akkoord2aan2", "J"}};
+    return standaard;
+}
+
+QString soortVoor(QStringView herDam)
+{
+    return herDam == u"D" ? QStringLiteral("2") : QStringLiteral("1");
+}
+
 QString opschrift(const QString& omschrijving, bool importeren)
 {
     return (importeren ? QStringLiteral("Bezig met het importeren van ") : QStringLiteral("Bezig met het exporteren van "))
@@ -129,15 +148,26 @@ QStringList veldenInSectie(const QStringList& structuur, const QStringList& sect
     return velden;
 }
 
-// A value as it goes into the file: ";" cannot travel and becomes ",", a line break a blank.
-QString waardeVoorBestand(const db::Waarde& w, int& aangepast)
+// A value as it goes into the file, with its ";" after it: ";" cannot travel and becomes ",", a
+// line break a blank.
+void waardeToevoegen(QString& regel, const db::Waarde& w, int& aangepast)
 {
-    QString tekst = w.tekst();
-    if (tekst.contains(u';') || tekst.contains(u'\r') || tekst.contains(u'\n')) {
-        tekst.replace(u';', u',').replace(u'\r', u' ').replace(u'\n', u' ');
-        ++aangepast;
+    const qsizetype begin = regel.size();
+    regel += w.tekst();
+    bool veranderd = false;
+    char16_t* c = reinterpret_cast<char16_t*>(regel.data());
+    for (qsizetype i = begin; i < regel.size(); ++i) {
+        if (c[i] == u';') {
+            c[i] = u',';
+            veranderd = true;
+        } else if (c[i] == u'\r' || c[i] == u'\n') {
+            c[i] = u' ';
+            veranderd = true;
+        }
     }
-    return tekst;
+    if (veranderd)
+        ++aangepast;
+    regel += u';';
 }
 
 // One table section: header, count, a line per row, end; nothing for a table without rows.
@@ -173,12 +203,15 @@ void sectieSchrijven(QStringList& regels, const QString& tabel, const QString& o
     core::Voortgangsmarkering markering(static_cast<double>(aantal), stap, stap);
     qint64 teller = 0;
     const int n = static_cast<int>(velden.size());
+    qsizetype lengte = 64; // room for a line as long as the longest so far
     for (; !rs.eof(); rs.moveNext()) {
         ++teller;
         if (!opties || exportOpties().contains(db::kleineLetters(rs.veld(n).tekst()))) {
             QString regel;
+            regel.reserve(lengte);
             for (int i = 0; i < n; ++i)
-                regel += waardeVoorBestand(rs.veld(i), verslag.aangepast) + u';';
+                waardeToevoegen(regel, rs.veld(i), verslag.aangepast);
+            lengte = std::max(lengte, regel.size() + 16);
             if (!regel.isEmpty())
                 regels << regel;
         }
@@ -250,6 +283,62 @@ bool alsGetal(const QString& tekst, double& getal)
     return ok;
 }
 
+// A value of the file as text; values of one character ("N", "1", "H") share theirs.
+QString waardeTekst(const QChar* tekens, qsizetype n)
+{
+    static const std::array<QString, 128> enkel = [] {
+        std::array<QString, 128> a;
+        for (char16_t c = 0; c < 128; ++c)
+            a[c] = QString(QChar(c));
+        return a;
+    }();
+    if (n == 1 && tekens->unicode() < 128)
+        return enkel[tekens->unicode()];
+    return QString(tekens, n);
+}
+
+// The key value of a number field as the table compares it, by its value, after the key so far.
+// False when the text is no number.
+bool getalSleutel(QStringView tekst, QString& sleutel)
+{
+    // A whole number of up to 15 digits is written as the conversion below would write it.
+    const qsizetype n = tekst.size();
+    const bool min = n > 0 && tekst[0] == u'-';
+    qsizetype i = min ? 1 : 0;
+    while (i < n - 1 && tekst[i] == u'0')
+        ++i;
+    const qsizetype cijfers = n - i;
+    bool gewoon = cijfers >= 1 && cijfers <= 15 && !(min && cijfers == 1 && tekst[i] == u'0');
+    for (qsizetype j = i; gewoon && j < n; ++j)
+        gewoon = tekst[j] >= u'0' && tekst[j] <= u'9';
+    if (gewoon) {
+        if (min)
+            sleutel += u'-';
+        sleutel.append(tekst.constData() + i, cijfers);
+    } else {
+        double getal = 0;
+        if (!alsGetal(tekst.toString(), getal))
+            return false;
+        sleutel += QString::number(getal, 'g', 17);
+    }
+    sleutel += u'\x1f';
+    return true;
+}
+
+// The key value of a text field as the table compares it, A-Z without regard to case, after the
+// key so far.
+void tekstSleutel(QStringView tekst, QString& sleutel)
+{
+    const qsizetype begin = sleutel.size();
+    sleutel += tekst;
+    char16_t* c = reinterpret_cast<char16_t*>(sleutel.data());
+    for (qsizetype i = begin; i < sleutel.size(); ++i) {
+        if (c[i] >= u'A' && c[i] <= u'Z')
+            c[i] = static_cast<char16_t>(c[i] + (u'a' - u'A'));
+    }
+    sleutel += u'\x1f';
+}
+
 void telOvergeslagen(Importverslag& verslag, const QString& reden)
 {
     for (auto& [tekst, aantal] : verslag.overgeslagen) {
@@ -262,8 +351,9 @@ void telOvergeslagen(Importverslag& verslag, const QString& reden)
 }
 
 // One table section: each row overwrites the row of its key in the fields the file carries, or is
-// added.
-void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
+// added. True when every row was written with the sheet defaults (a calendar read into an empty
+// table).
+bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
                  Importverslag& verslag)
 {
     const QString tabel = QString::fromLatin1(sectie.tabel);
@@ -318,15 +408,56 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                                || v.typeWoord == db::TypeWoord::Double;
         }
     }
+    // The fields by number, looked up once; a field the table lacks is named at the first row.
+    QList<int> nummers(n, -1);
+    for (int i = 0; i < n; ++i) {
+        if (rs.heeftVeld(velden[i]))
+            nummers[i] = rs.veldNummer(velden[i]);
+    }
     const bool leegBijBegin =
         d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM ") + db::sqlNaam(def.naam) + u')').veld(0).geheel() == 0;
+    const bool zonderZoeken = leegBijBegin && !datums;
+    // A calendar read into an empty table: each new row gets the sheet defaults as it is written,
+    // and its Soort by its HerDam as last written. CtlTabelMatchen after the import would give
+    // them the same, but by writing every row of the calendar a second time.
+    QList<QPair<int, QString>> standaarden;
+    int soortNummer = -1;
+    const int herDamPlaats = plaatsVan(QStringLiteral("HerDam"));
+    const auto tekstveld = [&rs](const QString& veld) {
+        return rs.heeftVeld(veld) && db::isTekstType(rs.veldType(rs.veldNummer(veld)));
+    };
+    if (zonderZoeken && tabel == u"Matchen" && tekstveld(QStringLiteral("Soort"))
+        && (herDamPlaats < 0 || tekstveld(QStringLiteral("HerDam")))
+        && std::all_of(bladStandaarden().cbegin(), bladStandaarden().cend(),
+                       [&](const auto& veld) { return tekstveld(veld.first); })) {
+        for (const auto& [veld, waarde] : bladStandaarden())
+            standaarden << qMakePair(rs.veldNummer(veld), waarde);
+        soortNummer = rs.veldNummer(QStringLiteral("Soort"));
+    }
+    // New rows of a table that was empty when the section began go in through one prepared
+    // statement, each value taken from the line as it stands.
+    std::optional<db::Toevoeger> toevoeger;
+    if (zonderZoeken && !nummers.contains(-1)) {
+        QStringList kolommen = velden;
+        if (soortNummer >= 0) {
+            for (const auto& standaard : bladStandaarden())
+                kolommen << standaard.first;
+            kolommen << QStringLiteral("Soort");
+        }
+        toevoeger.emplace(d.toevoeger(tabel, kolommen));
+    }
     QSet<QString> gezien;
     core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
     qint64 teller = 0;
     qint64 gelezen = 0;
     QString regel;
+    QVarLengthArray<QStringView, 32> delen(n);
     QList<db::Waarde> waarden(n);
     QList<db::Waarde> sleutelwaarden;
+    QList<int> datumPlaatsen;
+    QString sleuteltekst;
+    // An empty value is stored as one blank, as every text of the program.
+    const QStringView blanco = u" ";
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -334,25 +465,27 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         if (regel == u"###")
             break;
         // The k-th value belongs to the k-th field; what follows the last needed ";" is ignored.
+        const QChar* tekens = regel.constData();
+        const qsizetype lengte = regel.size();
         qsizetype begin = 0;
         for (int i = 0; i < n; ++i) {
-            const qsizetype einde = regel.indexOf(u';', begin);
-            if (einde < 0)
+            qsizetype einde = begin;
+            while (einde < lengte && tekens[einde] != u';')
+                ++einde;
+            if (einde == lengte)
                 misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft maar %2 van de %3 waarden")
                                              .arg(tabel).arg(i).arg(n));
-            const QString waarde = regel.mid(begin, einde - begin);
-            // An empty value is stored as one blank, as every text of the program.
-            waarden[i] = waarde.isEmpty() ? db::Waarde(QStringLiteral(" ")) : db::Waarde(waarde);
+            delen[i] = einde == begin ? blanco : QStringView(tekens + begin, einde - begin);
             begin = einde + 1;
         }
         ++gelezen;
 
-        QList<int> plaatsen = sleutelPlaatsen;
+        const QList<int>* plaatsen = &sleutelPlaatsen;
         if (datums) {
             QString index;
             for (const auto& [veld, naam] : weken) {
                 const int p = plaatsVan(veld);
-                if (p >= 0 && waarden[p].tekst() != u" ") {
+                if (p >= 0 && delen[p] != u" ") {
                     index = naam;
                     break;
                 }
@@ -365,62 +498,99 @@ void sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                 rs.setIndex(index);
                 huidigeIndex = index;
             }
-            plaatsen = sleutelVolgorde(index);
+            datumPlaatsen = sleutelVolgorde(index);
+            plaatsen = &datumPlaatsen;
         }
-        sleutelwaarden.clear();
-        QString sleuteltekst;
+        sleuteltekst.truncate(0);
         bool pastNiet = false;
-        for (int p : std::as_const(plaatsen)) {
-            const db::Waarde w = p >= 0 ? waarden[p] : db::Waarde(QStringLiteral(" "));
-            sleutelwaarden << w;
+        for (int p : *plaatsen) {
+            const QStringView w = p >= 0 ? delen[p] : blanco;
             // The key as the table compares it: a number by its value, a text without regard to case.
-            double getal = 0;
             if (p >= 0 && getalveld[p]) {
-                if (!alsGetal(w.tekst(), getal))
+                if (!getalSleutel(w, sleuteltekst))
                     pastNiet = true;
-                sleuteltekst += QString::number(getal, 'g', 17) + u'\x1f';
-            } else {
-                sleuteltekst += w.tekst().toLower() + u'\x1f';
+            } else if (zonderZoeken) {
+                tekstSleutel(w, sleuteltekst);
             }
         }
         if (pastNiet) {
             telOvergeslagen(verslag, QStringLiteral("van de tabel %1: een sleutel die niet in zijn veld past").arg(tabel));
             continue;
         }
+        const QStringView herDam = herDamPlaats >= 0 ? delen[herDamPlaats] : QStringView();
         // A table that was empty when the section began holds only rows of this section: a key not
         // met before in it is new without looking.
-        if (leegBijBegin && !datums && !gezien.contains(sleuteltekst)) {
-            gezien.insert(sleuteltekst);
-            rs.addNew();
-        } else {
-            rs.seek(QStringLiteral("="), sleutelwaarden);
-            if (rs.noMatch())
-                rs.addNew();
-            else
-                rs.edit();
-        }
-        for (int i = 0; i < n; ++i) {
-            try {
-                rs.zet(velden[i], waarden[i]);
-            } catch (const db::DbFout& fout) {
-                // A value the field cannot hold (a blank in a number field) leaves the field as it was.
-                if (fout.soort() != db::DbFout::Soort::Conversie)
-                    throw;
+        const qsizetype gezienVoor = gezien.size();
+        const bool zeker = zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor);
+        if (zeker && toevoeger) {
+            for (int i = 0; i < n; ++i) {
+                try {
+                    toevoeger->zet(i, delen[i]);
+                } catch (const db::DbFout& fout) {
+                    // A value the field cannot hold (a blank in a number field) leaves the field empty.
+                    if (fout.soort() != db::DbFout::Soort::Conversie)
+                        throw;
+                }
             }
-        }
-        try {
-            rs.update();
-        } catch (const db::DbFout& fout) {
-            if (fout.soort() == db::DbFout::Soort::Engine)
-                throw;
-            rs.cancelUpdate();
-            telOvergeslagen(verslag, QStringLiteral("van de tabel %1: door de database geweigerd").arg(tabel));
+            if (soortNummer >= 0) {
+                int i = n;
+                for (const auto& standaard : bladStandaarden())
+                    toevoeger->zet(i++, standaard.second);
+                toevoeger->zet(i, soortVoor(herDam));
+            }
+            toevoeger->toevoegen();
+        } else {
+            for (int i = 0; i < n; ++i)
+                waarden[i] = db::Waarde(waardeTekst(delen[i].data(), delen[i].size()));
+            bool nieuw = true;
+            if (zeker) {
+                rs.addNew();
+            } else {
+                sleutelwaarden.clear();
+                for (int p : *plaatsen)
+                    sleutelwaarden << (p >= 0 ? waarden[p] : db::Waarde(blanco.toString()));
+                rs.seek(QStringLiteral("="), sleutelwaarden);
+                nieuw = rs.noMatch();
+                if (nieuw)
+                    rs.addNew();
+                else
+                    rs.edit();
+            }
+            for (int i = 0; i < n; ++i) {
+                try {
+                    if (nummers[i] >= 0)
+                        rs.zet(nummers[i], waarden[i]);
+                    else
+                        rs.zet(velden[i], waarden[i]);
+                } catch (const db::DbFout& fout) {
+                    // A value the field cannot hold (a blank in a number field) leaves the field as it was.
+                    if (fout.soort() != db::DbFout::Soort::Conversie)
+                        throw;
+                }
+            }
+            if (soortNummer >= 0) {
+                // In an empty table a row that a seek finds was added by this section, with the defaults.
+                if (nieuw) {
+                    for (const auto& [nummer, waarde] : std::as_const(standaarden))
+                        rs.zet(nummer, waarde);
+                }
+                rs.zet(soortNummer, soortVoor(herDam));
+            }
+            try {
+                rs.update();
+            } catch (const db::DbFout& fout) {
+                if (fout.soort() == db::DbFout::Soort::Engine)
+                    throw;
+                rs.cancelUpdate();
+                telOvergeslagen(verslag, QStringLiteral("van de tabel %1: door de database geweigerd").arg(tabel));
+            }
         }
         const int teken = markering.bij(teller);
         if (teken >= 0)
             voortgang.UpdateProgress(teken);
     }
     verslag.rijen << qMakePair(tabel, gelezen);
+    return soortNummer >= 0;
 }
 
 void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& verslag)
@@ -523,8 +693,14 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
     return verslag;
 }
 
-Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
+namespace {
+
+// The file read into the database; bladenVolledig tells whether every Matchen section wrote its
+// rows with the sheet defaults.
+Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang,
+                           bool& bladenVolledig)
 {
+    bladenVolledig = true;
     Importverslag verslag;
     Lezer lezer(pad);
     QString regel;
@@ -548,16 +724,23 @@ Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, cor
         const QString tabel = QString::fromLatin1(sectie->tabel);
         if (!structuur.contains(tabel))
             structuur.insert(tabel, velden(tabel));
-        sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag);
+        if (!sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag) && tabel == u"Matchen")
+            bladenVolledig = false;
     }
     return verslag;
 }
 
+} // namespace
+
+Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
+{
+    bool bladenVolledig = false;
+    return bestandLezen(pad, velden, voortgang, bladenVolledig);
+}
+
 void CtlTabelMatchen()
 {
-    static const QList<QPair<QString, QString>> standaard{
-        {"AFWTH1", "N"},  {"AFWTH2", "N"},  {"AFWTH3", "N"},    {"AFWTH4", "N"},     {"AFWUIT1", "N"},     {"AFWUIT2", "N"},
-        {"AFWUIT3", "N"}, {"AFWUIT4", "N"}, {"FORFAITTH", "N"}, {"FORFAITUIT", "N"}, {"Akkoord2aan2", "J"}};
+    const QList<QPair<QString, QString>>& standaard = bladStandaarden();
     const auto leeg = [](const QString& kolom) { return QStringLiteral("(%1 IS NULL OR %1 IN ('', ' '))").arg(kolom); };
     QStringList zetten;
     QStringList voorwaarden;
@@ -597,12 +780,18 @@ Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, c
     // Every club struck off: the clubs that the file carries get their own value back.
     d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
     onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
+    const bool geenMatchen =
+        d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Matchen)")).veld(0).geheel() == 0;
     Importverslag verslag;
+    bool bladenVolledig = false;
     {
         WerkkopieWeg weg(onderhoud);
-        verslag = ExportTtrLezen(pad, volgensWerkkopie(onderhoud), voortgang);
+        verslag = bestandLezen(pad, volgensWerkkopie(onderhoud), voortgang, bladenVolledig);
     }
-    CtlTabelMatchen();
+    // A calendar read into an empty table has every default already; only then is there nothing
+    // to look for.
+    if (!geenMatchen || !bladenVolledig)
+        CtlTabelMatchen();
     transactie.vastleggen();
     return verslag;
 }

@@ -100,6 +100,168 @@ TEST_F(WaardenTest, NullEmptyAndBlankStayApart)
     EXPECT_TRUE(rs.veld("Nr").isNull());
 }
 
+TEST_F(WaardenTest, TextsAreStoredAsTheyAreWhateverTheirLengthAndLetters)
+{
+    // Texts of every kind in one row, together more than a block of the buffer they are bound
+    // from, through a table recordset (by field number) and through parameters.
+    const QStringList teksten{"Noël D'Hondt €", "😀 Zoë 😀", QString(3000, u'x'), QString(3000, u'é'),
+                              QString(7000, u'€'), "", QString(20000, u'y') + "ü", QString::fromUtf16(u"a\0b", 3)};
+    m_db.tabelMaken({"Teksten", {{"A", TypeWoord::Tekst}, {"B", TypeWoord::Memo}, {"C", TypeWoord::Tekst},
+                                 {"D", TypeWoord::Memo}, {"E", TypeWoord::Memo}, {"F", TypeWoord::Tekst},
+                                 {"G", TypeWoord::Memo}, {"H", TypeWoord::Tekst}}, {}});
+    Recordset rs = m_db.openTabel("Teksten");
+    for (int rij = 0; rij < 2; ++rij) {
+        rs.addNew();
+        for (int i = 0; i < teksten.size(); ++i)
+            rs.zet(rs.veldNummer(QString(QChar(u'A' + i))), teksten[(i + rij) % teksten.size()]);
+        rs.update();
+    }
+    QList<Waarde> parameters;
+    for (const QString& t : teksten)
+        parameters << t;
+    for (int keer = 0; keer < 2; ++keer)
+        m_db.uitvoeren("INSERT INTO Teksten (A, B, C, D, E, F, G, H) VALUES (?, ?, ?, ?, ?, ?, ?, ?)", parameters);
+
+    Recordset sql = m_db.openRecordset("SELECT * FROM Teksten ORDER BY rowid");
+    Recordset tabel = m_db.openTabel("Teksten");
+    for (int rij = 0; rij < 4; ++rij, sql.moveNext(), tabel.moveNext()) {
+        const int schuif = rij == 1 ? 1 : 0;
+        for (int i = 0; i < teksten.size(); ++i) {
+            const Waarde verwacht(teksten[(i + schuif) % teksten.size()]);
+            EXPECT_EQ(sql.veld(i), verwacht) << rij << " " << i;
+            EXPECT_EQ(tabel.veld(i), verwacht) << rij << " " << i;
+        }
+    }
+    EXPECT_EQ(m_db.openRecordset("SELECT length(A), length(E) FROM Teksten WHERE rowid = 3").veld(1).geheel(), 7000)
+        << "stored as characters, not as the bytes of another encoding";
+    EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Teksten WHERE A = ?", {"Noël D'Hondt €"}).veld(0).geheel(), 3);
+}
+
+TEST_F(WaardenTest, AStatementWithParametersRunsAgainWithOtherValuesAndAfterTheTableChanged)
+{
+    const QString invoegen = "INSERT INTO Getallen (Naam, Getal) VALUES (?, ?)";
+    m_db.uitvoeren("CREATE TABLE Getallen (Naam TEXT, Getal INTEGER)");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m_db.uitvoeren(invoegen, {QString("n%1").arg(i), i}), 1);
+    EXPECT_THROW(m_db.uitvoeren(invoegen, {"te weinig"}), DbFout);
+    EXPECT_EQ(m_db.uitvoeren("UPDATE Getallen SET Getal = Getal * 10 WHERE Getal >= ?", {3}), 2);
+    EXPECT_EQ(m_db.uitvoeren("UPDATE Getallen SET Getal = Getal * 10 WHERE Getal >= ?", {40}), 1);
+    // The same text after the table was made anew with its columns in another order.
+    m_db.uitvoeren("DROP TABLE Getallen");
+    m_db.uitvoeren("CREATE TABLE Getallen (Getal INTEGER, Extra TEXT, Naam TEXT)");
+    EXPECT_EQ(m_db.uitvoeren(invoegen, {"nieuw", 7}), 1);
+    EXPECT_EQ(m_db.openRecordset("SELECT Naam, Getal, Extra FROM Getallen").veld(0), Waarde("nieuw"));
+    // Several statements: the parameters go to the first, every statement runs.
+    m_db.uitvoeren("UPDATE Getallen SET Extra = ?; UPDATE Getallen SET Getal = Getal + 1", {"x"});
+    Recordset rs = m_db.openRecordset("SELECT Getal, Extra FROM Getallen");
+    EXPECT_EQ(rs.veld(0), Waarde(qint64(8)));
+    EXPECT_EQ(rs.veld(1), Waarde("x"));
+    m_db.uitvoeren("DROP TABLE Getallen");
+    EXPECT_THROW(m_db.uitvoeren(invoegen, {"weg", 1}), DbFout) << "the table is gone";
+}
+
+TEST_F(WaardenTest, NumberTextsBecomeTheirNumbers)
+{
+    Recordset rs = m_db.openTabel("Wedstrijden");
+    const QList<QPair<QString, Waarde>> gevallen{
+        {"007", qint64(7)},   {"-12", qint64(-12)}, {"-0", qint64(0)},  {" 8 ", qint64(8)}, {"+9", qint64(9)},
+        {"2,5", qint64(2)},   {"3.5", qint64(4)},   {"1e3", qint64(1000)}, {"999999999999999", Waarde()},
+        {"12a", Waarde()},    {"-", Waarde()},      {"", Waarde()}};
+    for (const auto& [tekst, verwacht] : gevallen) {
+        rs.addNew();
+        if (verwacht.isLeeg()) {
+            EXPECT_THROW(rs["Zaal"] = tekst, DbFout) << tekst.toStdString();
+            rs.cancelUpdate();
+            continue;
+        }
+        rs["Zaal"] = tekst;
+        EXPECT_EQ(rs.veld("Zaal"), verwacht) << tekst.toStdString();
+        rs.cancelUpdate();
+    }
+}
+
+TEST_F(WaardenTest, RowsAddedFromTextHoldWhatATableRecordsetStoresForTheSameTexts)
+{
+    m_db.tabelMaken({"Alles",
+                     {{"T", TypeWoord::Tekst},
+                      {"M", TypeWoord::Memo},
+                      {"D", TypeWoord::Datum},
+                      {"I", TypeWoord::Integer},
+                      {"L", TypeWoord::Long},
+                      {"G", TypeWoord::Double},
+                      {"B", TypeWoord::Boolean}},
+                     {}});
+    const QStringList velden{"T", "M", "D", "I", "L", "G", "B"};
+    const QList<QStringList> rijen{
+        {"007", "Noël", "18-09-2010", "007", "-2147483648", "2,5", "ja"},
+        {" ", "", "2010-09-18 10:30:00", "32768", "2147483648", "1e3", "0"},
+        {"x", "😀", "geen datum", "-32768", "12a", "-0", "misschien"},
+        {"", " 8 ", "", "3.5", " 9 ", "", ""}};
+    // The same texts through a table recordset: a value the field cannot hold leaves it empty.
+    Recordset rs = m_db.openTabel("Alles");
+    QStringList geweigerd;
+    for (const QStringList& rij : rijen) {
+        rs.addNew();
+        for (int i = 0; i < velden.size(); ++i) {
+            try {
+                rs.zet(velden[i], rij[i]);
+            } catch (const DbFout& f) {
+                geweigerd << QString("%1:%2").arg(velden[i], rij[i]);
+                EXPECT_EQ(f.soort(), DbFout::Soort::Conversie);
+            }
+        }
+        rs.update();
+    }
+    const auto rijenVan = [this](const QString& waar) {
+        Recordset r = m_db.openRecordset("SELECT T, typeof(T), M, D, typeof(D), I, typeof(I), L, typeof(L), G, typeof(G), "
+                                         "B, typeof(B) FROM Alles WHERE " + waar + " ORDER BY rowid");
+        QStringList uit;
+        for (; !r.eof(); r.moveNext()) {
+            QStringList w;
+            for (int i = 0; i < r.aantalVelden(); ++i)
+                w << (r.veld(i).isNull() ? "<null>" : r.veld(i).tekst());
+            uit << w.join('|');
+        }
+        return uit;
+    };
+    const QStringList verwacht = rijenVan("rowid <= 4");
+
+    Toevoeger t = m_db.toevoeger("alles", velden);
+    // A walk over the table goes on past the rows added while it stands on a row.
+    rs.moveFirst();
+    QStringList geweigerdHier;
+    for (const QStringList& rij : rijen) {
+        for (int i = 0; i < velden.size(); ++i) {
+            try {
+                t.zet(i, QStringView(rij[i]));
+            } catch (const DbFout& f) {
+                geweigerdHier << QString("%1:%2").arg(velden[i], rij[i]);
+                EXPECT_EQ(f.soort(), DbFout::Soort::Conversie);
+            }
+        }
+        t.toevoegen();
+    }
+    EXPECT_EQ(geweigerdHier, geweigerd);
+    EXPECT_EQ(rijenVan("rowid > 4"), verwacht);
+    int gelopen = 0;
+    for (; !rs.eof(); rs.moveNext())
+        ++gelopen;
+    EXPECT_EQ(gelopen, 8);
+
+    // A field not set is Null; the fields of the next row start unset.
+    t.zet(0, QStringLiteral("alleen T"));
+    t.toevoegen();
+    t.toevoegen();
+    EXPECT_EQ(rijenVan("rowid > 8"),
+              QStringList({"alleen T|text|<null>|<null>|null|<null>|null|<null>|null|<null>|null|<null>|null",
+                           "<null>|null|<null>|<null>|null|<null>|null|<null>|null|<null>|null|<null>|null"}));
+    EXPECT_THROW(t.zet(7, QStringLiteral("x")), DbFout);
+    EXPECT_THROW(m_db.toevoeger("Alles", {"T", "Onbekend"}), DbFout);
+    EXPECT_THROW(m_db.toevoeger("Geen", {"T"}), DbFout);
+    m_db.sluiten();
+    EXPECT_THROW(t.toevoegen(), DbFout) << "the database is closed";
+}
+
 TEST(Hoofdletters, AccentedLettersPairAsInWindows1252)
 {
     EXPECT_EQ(hoofdletters("Gérard àÿ šœž çñ"), "GÉRARD ÀŸ ŠŒŽ ÇÑ");

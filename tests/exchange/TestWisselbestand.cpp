@@ -344,6 +344,99 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
               QStringList({"+|11|1|-|5|11|+|w|20.00|23.00"}));
 }
 
+TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableGetsTheSheetDefaultsOfItsLastRow)
+{
+    openen(m_tweede);
+    ASSERT_EQ(aantal("Matchen"), 0);
+    // The first match twice: the second row (a gentlemen's match) overwrites the first (ladies').
+    schrijven(m_tweede.wissel + "Export.ttr",
+              "2010-2011\r\n###Matchen\r\n 3 \r\n"
+              "2010-2011;P;01;H;PAH01001;A;D;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+              "2010-2011;P;01;H;PAH01001;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+              "2010-2011;P;01;H;PDH01002;A;D;za;18-09-2010;19.30;1;003;Dorp 3 A;1;004;Dorp 4 B;;\r\n"
+              "###\r\n");
+    const QString kolommen = "WedstrNr, HerDam, AFWTH1, AFWTH2, AFWTH3, AFWTH4, AFWUIT1, AFWUIT2, AFWUIT3, AFWUIT4, "
+                             "FORFAITTH, FORFAITUIT, Akkoord2aan2, Soort";
+    const QStringList verwacht{"PAH01001|H|N|N|N|N|N|N|N|N|N|N|J|1", "PDH01002|D|N|N|N|N|N|N|N|N|N|N|J|2"};
+    importeren(m_tweede.wissel);
+    EXPECT_EQ(inhoud("Matchen", kolommen), verwacht);
+
+    // Read into the table that holds the matches already (each row sought, the defaults given
+    // afterwards to what is empty): the same.
+    d().uitvoeren("UPDATE Matchen SET Soort = NULL, AFWTH1 = ' ', Akkoord2aan2 = ''");
+    importeren(m_tweede.wissel);
+    EXPECT_EQ(inhoud("Matchen", kolommen), verwacht);
+}
+
+TEST_F(Wisselbestand, AFilledInMatchGoesToTheRowThatASeekOnItsNumberFinds)
+{
+    openen(m_tweede);
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    // The same number in other letters, and of another competition, stored before the match.
+    Wedstrijd w;
+    w.weekNr = "05";
+    w.wedstrNr = "pah05012";
+    w.provThuis = "2";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "PAH05012";
+    w.provThuis = "1";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "PAH05013";
+    w.soortComp = "N";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.soortComp = "P";
+    testhulp::wedstrijdToevoegen(d(), w);
+    schrijven(m_tweede.wissel + "Export.ttr",
+              "2010-2011\r\n###ingevulde Wedstrijden\r\n 2 \r\n"
+              "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,555555,666666,-;P;-,-,-,-;19:30,;\"\"\r\n"
+              "I;11;PANT-H-05-13;A1;A2;111111,222222,333333,-;444444,555555,666666,-;P;-,-,-,-;19:30,;\"\"\r\n"
+              "###\r\n");
+    const Importverslag v = importeren(m_tweede.wissel);
+    EXPECT_EQ(v.wedstrijden, 1);
+    EXPECT_EQ(v.nietOvergenomen, QStringList({"wedstrijd PANT-H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"}))
+        << "the row in other letters comes first in the index and ends the search";
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, SoortComp, THUISSP1, UITSP3, Uur"),
+              QStringList({"PAH05012|P|<null>|<null>|19.45", "PAH05013|N|<null>|<null>|19.45",
+                           "PAH05013|P|111111|666666|19.30", "pah05012|P|<null>|<null>|19.45"}));
+}
+
+TEST_F(Wisselbestand, TheGamesOfARecordAreReadSetBySet)
+{
+    openen(m_tweede);
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    Wedstrijd w;
+    w.weekNr = "05";
+    w.wedstrNr = "PAH05012";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray kop = "2010-2011\r\n###ingevulde Wedstrijden\r\n 1 \r\n"
+                           "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,555555,666666,-;P";
+    const QByteArray staart = ";-,-,-,-;19:30,;\"\"\r\n###\r\n";
+
+    // A last "/" ends the game; the loser's points stay as written; a number beyond any size counts as 0.
+    schrijven(m_tweede.wissel + "Export.ttr", kop + "5/-3/07/,-9/12/-99999999999999999999/10/11" + staart);
+    EXPECT_EQ(importeren(m_tweede.wissel).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set3T, W01Set3U, W01Set4T"),
+              QStringList({"-|11|5|3|11|11|07|<null>"}));
+    EXPECT_EQ(inhoud("Matchen", "W02, W02Set1T, W02Set1U, W02Set2T, W02Set2U, W02Set3T, W02Set3U, W02Set4T, W02Set5U"),
+              QStringList({"+|9|11|14|12|99999999999999999999|11|12|11"}));
+
+    const QMap<QString, QStringList> voor = alles();
+    const QList<QPair<QByteArray, QString>> schades{
+        {"1/2/3/4/5/6", "het spel \"1/2/3/4/5/6\" heeft meer dan vijf sets"},
+        {"9,5/x", "de set \"x\" in het spel \"5/x\" is geen getal"},
+        {"5//7", "de set \"\" in het spel \"5//7\" is geen getal"}};
+    for (const auto& [spellen, fout] : schades) {
+        schrijven(m_tweede.wissel + "Export.ttr", kop + spellen + staart);
+        try {
+            importeren(m_tweede.wissel);
+            ADD_FAILURE() << "no error for " << fout.toStdString();
+        } catch (const core::ActieFout& f) {
+            EXPECT_EQ(f.tekst(), "Regel 4: de ingevulde wedstrijd kan niet gelezen worden: " + fout);
+        }
+        EXPECT_EQ(alles(), voor) << fout.toStdString();
+    }
+}
+
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)
 {
     Wedstrijd w;
