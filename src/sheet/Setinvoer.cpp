@@ -82,6 +82,10 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
         vakVan(index, rij, setNr, thuis);
         TxtSet_GotFocus(m_venster->blad.set(rij, setNr, thuis));
     });
+    // A match chosen with the arrow keys in a list puts the focus in a set box before the key is
+    // released: that release moves nothing. (Enter and Right keep their release from elsewhere: the
+    // Enter that closes the message of a wrong set score clears its flag in the home box.)
+    gebeurtenissen->zetEnkelEigenLossing({Links, Boven, Onder, Begin, Einde});
     gebeurtenissen->zetKeyUp([this, vakVan](int index, int toets, int) {
         int rij, setNr;
         bool thuis;

@@ -87,7 +87,10 @@ void Gebeurtenissen::registreer(QWidget* widget, int index)
         return;
     if (!m_indexen.contains(widget)) {
         widget->installEventFilter(this);
-        connect(widget, &QObject::destroyed, this, [this](QObject* weg) { m_indexen.remove(weg); });
+        connect(widget, &QObject::destroyed, this, [this](QObject* weg) {
+            m_indexen.remove(weg);
+            m_ingedrukt.remove(weg);
+        });
     }
     m_indexen.insert(widget, index);
 }
@@ -106,9 +109,18 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
     case QEvent::FocusOut:
         focusOut(object, index, static_cast<QFocusEvent*>(event)->reason());
         break;
+    case QEvent::KeyPress: {
+        const auto* toets = static_cast<QKeyEvent*>(event);
+        if (!toets->isAutoRepeat())
+            m_ingedrukt[object].insert(vbToetsCode(toets));
+        break;
+    }
     case QEvent::KeyRelease: {
         const auto* toets = static_cast<QKeyEvent*>(event);
-        if (toets->isAutoRepeat() || !m_keyUp)
+        if (toets->isAutoRepeat())
+            break;
+        const bool eigen = m_ingedrukt[object].remove(vbToetsCode(toets));
+        if (!m_keyUp || (!eigen && m_enkelEigenLossing.contains(vbToetsCode(toets))))
             break;
         const Qt::KeyboardModifiers modifiers = toets->modifiers();
         int shift = 0;

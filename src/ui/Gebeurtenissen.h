@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QPointer>
 
@@ -65,6 +66,12 @@ public:
     void zetLostFocus(std::function<void(int index)> terug) { m_lostFocus = std::move(terug); }
     /** @param terug called with the index, vbToetsCode() and ShiftToestand bits of a released key */
     void zetKeyUp(std::function<void(int index, int keyCode, int shift)> terug) { m_keyUp = std::move(terug); }
+    /**
+     * Keys (vbToetsCode) whose release counts only when the same widget also had the press: a list
+     * walked with the arrow keys can put the focus in a watched widget between the press and the
+     * release, and that release is then no key of this widget.
+     */
+    void zetEnkelEigenLossing(QSet<int> toetsen) { m_enkelEigenLossing = std::move(toetsen); }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -82,6 +89,9 @@ private:
     std::function<void(int)> m_gotFocus;
     std::function<void(int)> m_lostFocus;
     std::function<void(int, int, int)> m_keyUp;
+    QSet<int> m_enkelEigenLossing;
+    // Per watched widget: the keys pressed in it and not yet released.
+    QHash<const QObject*, QSet<int>> m_ingedrukt;
 };
 
 } // namespace ui

@@ -170,6 +170,31 @@ TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
     EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
 }
 
+TEST_F(ToetsenEnVensters, AMatchChosenWithTheArrowKeysKeepsTheFocusInItsFirstGame)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    f.LstWedstrijden->setFocus();
+    verwerken();
+
+    // The press walks the list and loads the match, which puts the focus in a set box; the release
+    // of that key arrives there and is no key of the box.
+    QTest::keyPress(f.LstWedstrijden, Qt::Key_Down);
+    verwerken();
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+    QTest::keyRelease(focus(), Qt::Key_Down);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    typ("11");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+
+    // A Down of the box's own still goes to the next game.
+    toets(Qt::Key_Down);
+    EXPECT_EQ(focus(), b.TxtSet1T[1]);
+    toets(Qt::Key_Up);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+}
+
 TEST_F(ToetsenEnVensters, ChildWindowsStandAboveTheMainWindowWithTheirFrameWhereTheyArePlaced)
 {
     FrmWedstrijdInput& f = tonen();
