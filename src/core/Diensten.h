@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class FrmWedstrijdInput;
 
 namespace core {
@@ -110,6 +112,15 @@ public:
     virtual void ImportKorvatTonen() = 0;
 };
 
+/** A working copy of a table structure in Tabellen.mdb, alive as long as this object. */
+class IWerkkopie
+{
+public:
+    virtual ~IWerkkopie() = default;
+    /** The field names that the copy gives a table, in their order (column Volgorde); empty when it lists none. */
+    virtual QStringList velden(const QString& tabel) = 0;
+};
+
 /** Database maintenance. */
 class IOnderhoud
 {
@@ -130,15 +141,12 @@ public:
     virtual void DatabaseVernieuwen(IVoortgang& voortgang) = 0;
     /** Deletes every row of a table of the main database; all or nothing. */
     virtual void TabelLeegmaken(const QString& tabel, IVoortgang& voortgang) = 0;
-    /** Copies a table of Tabellen.mdb (fields, indexes, rows); an existing target is replaced. */
-    virtual void TabelKopieren(const QString& bron, const QString& doel) = 0;
-    /** Drops a table of Tabellen.mdb; a table that is not there is left alone. */
-    virtual void TabelVerwijderen(const QString& tabel) = 0;
     /**
-     * The field names of a table as the named dictionary table of Tabellen.mdb lists them, in their
-     * order (column Volgorde); empty when it lists none.
+     * Copies the table structure bron of Tabellen.mdb (fields, indexes, rows) to the working copy
+     * doel for the length of one exchange; the copy is gone again when the result is destroyed, and
+     * none is left behind when the program stops in between.
      */
-    virtual QStringList StructuurVelden(const QString& structuur, const QString& tabel) = 0;
+    virtual std::unique_ptr<IWerkkopie> WerkkopieMaken(const QString& bron, const QString& doel) = 0;
 };
 
 struct Diensten

@@ -624,30 +624,16 @@ void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& ve
     }
 }
 
-// Removes the working copy of the table structure when the action ends, however it ends.
-class WerkkopieWeg
+// The working copy "Temp" of the table structure, for the length of one exchange.
+std::unique_ptr<core::IWerkkopie> werkkopieMaken(core::IOnderhoud& onderhoud)
 {
-public:
-    explicit WerkkopieWeg(core::IOnderhoud& onderhoud)
-        : m_onderhoud(onderhoud)
-    {
-    }
-    ~WerkkopieWeg()
-    {
-        try {
-            m_onderhoud.TabelVerwijderen(QStringLiteral("Temp"));
-        } catch (...) {
-            // A copy that cannot be dropped now is replaced by the next exchange.
-        }
-    }
+    return onderhoud.WerkkopieMaken(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
+}
 
-private:
-    core::IOnderhoud& m_onderhoud;
-};
-
-Veldvolgorde volgensWerkkopie(core::IOnderhoud& onderhoud)
+// The field order of each table as the working copy gives it.
+Veldvolgorde volgens(core::IWerkkopie& werkkopie)
 {
-    return [&onderhoud](const QString& tabel) { return onderhoud.StructuurVelden(QStringLiteral("Temp"), tabel); };
+    return [&werkkopie](const QString& tabel) { return werkkopie.velden(tabel); };
 }
 
 QString regeleinde()
@@ -763,9 +749,8 @@ Exportverslag ExportUitvoeren(const QString& map, const QString& seizoen, core::
     if (map.isEmpty())
         throw core::ActieFout(QStringLiteral("Er werd geen map gekozen en in de opties staat geen map 'Import/Export'."
                                              "\r\n\r\nEr werd niets geëxporteerd."));
-    onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
-    WerkkopieWeg weg(onderhoud);
-    return ExportTtrSchrijven(map, seizoen, volgensWerkkopie(onderhoud), voortgang);
+    const std::unique_ptr<core::IWerkkopie> werkkopie = werkkopieMaken(onderhoud);
+    return ExportTtrSchrijven(map, seizoen, volgens(*werkkopie), voortgang);
 }
 
 Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, core::IVoortgang& voortgang)
@@ -779,14 +764,13 @@ Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, c
     onderhoud.TabelLeegmaken(QStringLiteral("Leden"), voortgang);
     // Every club struck off: the clubs that the file carries get their own value back.
     d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
-    onderhoud.TabelKopieren(QStringLiteral("QJ-Deel7"), QStringLiteral("Temp"));
     const bool geenMatchen =
         d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Matchen)")).veld(0).geheel() == 0;
     Importverslag verslag;
     bool bladenVolledig = false;
     {
-        WerkkopieWeg weg(onderhoud);
-        verslag = bestandLezen(pad, volgensWerkkopie(onderhoud), voortgang, bladenVolledig);
+        const std::unique_ptr<core::IWerkkopie> werkkopie = werkkopieMaken(onderhoud);
+        verslag = bestandLezen(pad, volgens(*werkkopie), voortgang, bladenVolledig);
     }
     // A calendar read into an empty table has every default already; only then is there nothing
     // to look for.

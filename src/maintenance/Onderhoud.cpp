@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <optional>
 
 using core::algemeen;
 using core::Val;
@@ -612,10 +613,11 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
     core::TabellenOpenen();
 }
 
-void TabelKopieren(const QString& bron, const QString& doel)
+namespace {
+
+// The copy of TabelKopieren inside the caller's transaction; false when bron is not there.
+bool kopierenIn(Database& tabellen, const QString& bron, const QString& doel)
 {
-    Database tabellen = tabellenOpenen();
-    db::Transactie transactie(tabellen);
     bool gevonden = false;
     QString bronNaam;
     for (const QString& naam : tabellen.tabellen()) {
@@ -626,23 +628,80 @@ void TabelKopieren(const QString& bron, const QString& doel)
             tabellen.tabelVerwijderen(naam);
         }
     }
-    if (gevonden) {
-        db::TabelDef def = tabellen.tabelDef(bronNaam);
-        def.naam = doel;
-        QStringList kolommen;
-        for (db::VeldDef& veld : def.velden) {
-            veld.autoNummer = false;
-            kolommen << db::sqlNaam(veld.naam);
-        }
-        for (db::IndexDef& index : def.indexen) {
-            for (db::IndexVeldDef& veld : index.velden)
-                veld.aflopend = false;
-        }
-        tabellen.tabelMaken(def);
-        const QString lijst = kolommen.join(QStringLiteral(", "));
-        tabellen.uitvoeren(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY rowid")
-                               .arg(db::sqlNaam(doel), lijst, db::sqlNaam(bronNaam)));
+    if (!gevonden)
+        return false;
+    db::TabelDef def = tabellen.tabelDef(bronNaam);
+    def.naam = doel;
+    QStringList kolommen;
+    for (db::VeldDef& veld : def.velden) {
+        veld.autoNummer = false;
+        kolommen << db::sqlNaam(veld.naam);
     }
+    for (db::IndexDef& index : def.indexen) {
+        for (db::IndexVeldDef& veld : index.velden)
+            veld.aflopend = false;
+    }
+    tabellen.tabelMaken(def);
+    const QString lijst = kolommen.join(QStringLiteral(", "));
+    tabellen.uitvoeren(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 ORDER BY rowid")
+                           .arg(db::sqlNaam(doel), lijst, db::sqlNaam(bronNaam)));
+    return true;
+}
+
+QStringList veldenIn(Database& tabellen, const QString& structuur, const QString& tabel)
+{
+    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
+                                              + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
+                                          {tabel});
+    QStringList namen;
+    for (; !rs.eof(); rs.moveNext())
+        namen << rs.veld(0).tekst();
+    return namen;
+}
+
+// The working copy lives in a transaction of its own connection that is never committed: it is
+// made and read without writing the file, and it is gone when the transaction rolls back, also
+// when the program stops half-way.
+class Werkkopie final : public core::IWerkkopie
+{
+public:
+    Werkkopie(const QString& bron, const QString& doel)
+        : m_tabellen(tabellenOpenen())
+        , m_naam(doel)
+    {
+        // A copy left behind by an older exchange goes for good first.
+        if (m_tabellen.bestaatTabel(doel))
+            m_tabellen.tabelVerwijderen(doel);
+        m_transactie.emplace(m_tabellen);
+        m_gemaakt = kopierenIn(m_tabellen, bron, doel);
+    }
+    ~Werkkopie() override
+    {
+        m_transactie.reset();
+        m_tabellen.sluiten();
+    }
+    Werkkopie(const Werkkopie&) = delete;
+    Werkkopie& operator=(const Werkkopie&) = delete;
+
+    QStringList velden(const QString& tabel) override
+    {
+        return m_gemaakt ? veldenIn(m_tabellen, m_naam, tabel) : QStringList();
+    }
+
+private:
+    Database m_tabellen;
+    std::optional<db::Transactie> m_transactie;
+    QString m_naam;
+    bool m_gemaakt = false;
+};
+
+} // namespace
+
+void TabelKopieren(const QString& bron, const QString& doel)
+{
+    Database tabellen = tabellenOpenen();
+    db::Transactie transactie(tabellen);
+    kopierenIn(tabellen, bron, doel);
     transactie.vastleggen();
     tabellen.sluiten();
 }
@@ -658,12 +717,7 @@ void TabelVerwijderen(const QString& tabel)
 QStringList StructuurVelden(const QString& structuur, const QString& tabel)
 {
     Database tabellen = tabellenOpenen();
-    Recordset rs = tabellen.openRecordset(QStringLiteral("SELECT Naam FROM ") + db::sqlNaam(structuur)
-                                              + QStringLiteral(" WHERE NaamTabel = ? AND Aard = 'Veld' ORDER BY Volgorde"),
-                                          {tabel});
-    QStringList namen;
-    for (; !rs.eof(); rs.moveNext())
-        namen << rs.veld(0).tekst();
+    QStringList namen = veldenIn(tabellen, structuur, tabel);
     tabellen.sluiten();
     return namen;
 }
@@ -693,19 +747,9 @@ void Onderhoud::TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang
     maintenance::TabelLeegmaken(tabel, voortgang);
 }
 
-void Onderhoud::TabelKopieren(const QString& bron, const QString& doel)
+std::unique_ptr<core::IWerkkopie> Onderhoud::WerkkopieMaken(const QString& bron, const QString& doel)
 {
-    maintenance::TabelKopieren(bron, doel);
-}
-
-void Onderhoud::TabelVerwijderen(const QString& tabel)
-{
-    maintenance::TabelVerwijderen(tabel);
-}
-
-QStringList Onderhoud::StructuurVelden(const QString& structuur, const QString& tabel)
-{
-    return maintenance::StructuurVelden(structuur, tabel);
+    return std::make_unique<Werkkopie>(bron, doel);
 }
 
 } // namespace maintenance

@@ -90,9 +90,7 @@ public:
     void Herindexeren(int sluiten, core::IVoortgang& voortgang) override;
     void DatabaseVernieuwen(core::IVoortgang& voortgang) override;
     void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang) override;
-    void TabelKopieren(const QString& bron, const QString& doel) override;
-    void TabelVerwijderen(const QString& tabel) override;
-    QStringList StructuurVelden(const QString& structuur, const QString& tabel) override;
+    std::unique_ptr<core::IWerkkopie> WerkkopieMaken(const QString& bron, const QString& doel) override;
 };
 
 } // namespace maintenance

@@ -530,4 +530,25 @@ TEST_F(OnderhoudTest, WorkingCopiesOfTheStructure)
     EXPECT_FALSE(tabellen.bestaatTabel("Temp"));
 }
 
+TEST_F(OnderhoudTest, TheWorkingCopyOfAnExchangeNeverReachesTheFile)
+{
+    Database tabellen = tabellenOpenen();
+    tabellen.tabelMaken({"Temp", {{"oud", TypeWoord::Tekst}}, {}});
+    Onderhoud onderhoud;
+    {
+        const std::unique_ptr<core::IWerkkopie> kopie = onderhoud.WerkkopieMaken("QJ-Deel7", "Temp");
+        EXPECT_EQ(kopie->velden("Matchen"), StructuurVelden("QJ-Deel7", "Matchen"));
+        EXPECT_EQ(kopie->velden("Leden").first(), StructuurVelden("QJ-Deel7", "Leden").first());
+        EXPECT_TRUE(kopie->velden("Bestaat niet").isEmpty());
+        // Another connection sees no copy while it is in use: a program stopped now leaves none.
+        EXPECT_FALSE(tabellen.bestaatTabel("Temp")) << "the copy left behind by an older exchange is gone";
+    }
+    EXPECT_FALSE(tabellen.bestaatTabel("Temp"));
+    EXPECT_TRUE(tabellen.bestaatTabel("QJ-Deel7"));
+    // A second copy at once after the first, and one of a structure that is not there.
+    EXPECT_FALSE(onderhoud.WerkkopieMaken("QJ-Deel7", "Temp")->velden("Matchen").isEmpty());
+    EXPECT_TRUE(onderhoud.WerkkopieMaken("Bestaat niet", "Temp")->velden("Matchen").isEmpty());
+    EXPECT_FALSE(tabellen.bestaatTabel("Temp"));
+}
+
 } // namespace
