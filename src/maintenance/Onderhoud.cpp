@@ -714,14 +714,6 @@ void TabelVerwijderen(const QString& tabel)
     tabellen.sluiten();
 }
 
-QStringList StructuurVelden(const QString& structuur, const QString& tabel)
-{
-    Database tabellen = tabellenOpenen();
-    QStringList namen = veldenIn(tabellen, structuur, tabel);
-    tabellen.sluiten();
-    return namen;
-}
-
 void zetVernieuwOnderbreking(std::function<void(VernieuwStap)> f)
 {
     onderbreking() = std::move(f);

@@ -537,8 +537,13 @@ TEST_F(OnderhoudTest, TheWorkingCopyOfAnExchangeNeverReachesTheFile)
     Onderhoud onderhoud;
     {
         const std::unique_ptr<core::IWerkkopie> kopie = onderhoud.WerkkopieMaken("QJ-Deel7", "Temp");
-        EXPECT_EQ(kopie->velden("Matchen"), StructuurVelden("QJ-Deel7", "Matchen"));
-        EXPECT_EQ(kopie->velden("Leden").first(), StructuurVelden("QJ-Deel7", "Leden").first());
+        QStringList matchen;
+        for (Recordset rs = tabellen.openRecordset("SELECT Naam FROM [QJ-Deel7] WHERE NaamTabel = 'Matchen' AND "
+                                                   "Aard = 'Veld' ORDER BY Volgorde");
+             !rs.eof(); rs.moveNext())
+            matchen << rs.veld(0).tekst();
+        EXPECT_EQ(matchen.size(), 244);
+        EXPECT_EQ(kopie->velden("Matchen"), matchen);
         EXPECT_TRUE(kopie->velden("Bestaat niet").isEmpty());
         // Another connection sees no copy while it is in use: a program stopped now leaves none.
         EXPECT_FALSE(tabellen.bestaatTabel("Temp")) << "the copy left behind by an older exchange is gone";
