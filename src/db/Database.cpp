@@ -366,9 +366,11 @@ bool Database::bestaatTabel(const QString& naam) const
     return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
 }
 
-TabelDef Database::tabelDef(const QString& naam) const
+namespace {
+
+// The definition as the engine has it now.
+TabelDef tabelDefLezen(const Database& database, Verbinding& c, const QString& naam)
 {
-    Verbinding& c = v();
     TabelDef def;
     {
         StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
@@ -379,7 +381,7 @@ TabelDef Database::tabelDef(const QString& naam) const
     }
     if (def.naam.isEmpty()) {
         // The engine folds A-Z only; the name may differ in the case of an accented letter.
-        for (const QString& t : tabellen()) {
+        for (const QString& t : database.tabellen()) {
             if (gelijkZonderHoofdletters(t, naam))
                 def.naam = t;
         }
@@ -419,6 +421,21 @@ TabelDef Database::tabelDef(const QString& naam) const
         }
         def.indexen << index;
     }
+    return def;
+}
+
+} // namespace
+
+TabelDef Database::tabelDef(const QString& naam) const
+{
+    Verbinding& c = v();
+    // A definition read before holds while the schema has not changed (also not by another program).
+    c.schemaNagaan();
+    const auto bekend = c.tabelDefs.constFind(naam);
+    if (bekend != c.tabelDefs.constEnd() && bekend->first == c.schemaGeneratie)
+        return bekend->second;
+    TabelDef def = tabelDefLezen(*this, c, naam);
+    c.tabelDefs.insert(naam, {c.schemaGeneratie, def});
     return def;
 }
 

@@ -61,14 +61,15 @@ Toevoeger::Toevoeger(std::shared_ptr<detail::Verbinding> v, const QString& tabel
 {
     d->v = std::move(v);
     const TabelDef def = Database::vanVerbinding(d->v).tabelDef(tabel);
+    // Of two fields that differ only in case, the later one counts.
+    NamenIndex index;
+    for (int i = 0; i < def.velden.size(); ++i)
+        index.toevoegen(def.velden[i].naam, i);
     QStringList kolommen;
     QStringList vragen;
     for (const QString& naam : velden) {
-        const VeldDef* veld = nullptr;
-        for (const VeldDef& kandidaat : def.velden) {
-            if (gelijkZonderHoofdletters(kandidaat.naam, naam))
-                veld = &kandidaat;
-        }
+        const int nummer = index.zoek(naam);
+        const VeldDef* veld = nummer >= 0 ? &def.velden[nummer] : nullptr;
         if (!veld)
             throw DbFout(DbFout::Soort::OnbekendVeld,
                          QStringLiteral("Het veld '%1' bestaat niet in '%2'.").arg(naam, def.naam));

@@ -124,6 +124,8 @@ struct Verbinding
     std::string laatsteTabel;
     quint64* laatsteSlot = nullptr;
     sqlite3_stmt* schemaStmt = nullptr;
+    /** Table definitions by the name asked for, each with the schemaGeneratie it was read at. */
+    QHash<QString, std::pair<quint64, TabelDef>> tabelDefs;
 
     Verbinding();
     ~Verbinding();

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <memory>
 
 using core::algemeen;
 
@@ -353,27 +354,123 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
     return r;
 }
 
-IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
+void UitgesteldeKalender::beginnen(const QStringList& kolommen)
+{
+    Q_ASSERT(m_rijen.empty());
+    m_kolommen = kolommen;
+}
+
+void UitgesteldeKalender::toevoegen(const QString& regel, std::vector<QStringView> waarden)
+{
+    Q_ASSERT(waarden.size() == static_cast<size_t>(m_kolommen.size()));
+    m_rijen.push_back({regel, std::move(waarden), {}, {}});
+}
+
+int UitgesteldeKalender::kolom(const QString& naam) const
+{
+    for (int i = 0; i < m_kolommen.size(); ++i) {
+        if (m_kolommen[i].compare(naam, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void UitgesteldeKalender::schrijven()
+{
+    if (m_rijen.empty())
+        return;
+    db::Database& d = algemeen().dbGegevens;
+    // One statement per set of sheet columns: the row's fields, then those of the sheet columns
+    // that are not among them. A sheet column among them takes the record's value, as the update
+    // after the row would have given it.
+    struct Schrijver
+    {
+        db::Toevoeger toevoeger;
+        QList<int> plaatsen; // per sheet column: its place among the fields written
+    };
+    QHash<QByteArray, std::shared_ptr<Schrijver>> schrijvers;
+    const auto schrijverVoor = [&](const QByteArray& vorm) -> Schrijver& {
+        std::shared_ptr<Schrijver>& s = schrijvers[vorm];
+        if (!s) {
+            QStringList kolommen = m_kolommen;
+            QList<int> plaatsen(blad::Aantal, -1);
+            for (int k = 0; k < vorm.size(); ++k) {
+                if (!vorm[k])
+                    continue;
+                plaatsen[k] = kolom(bladKolommen()[k]);
+                if (plaatsen[k] < 0) {
+                    plaatsen[k] = static_cast<int>(kolommen.size());
+                    kolommen << bladKolommen()[k];
+                }
+            }
+            s = std::make_shared<Schrijver>(Schrijver{d.toevoeger(QStringLiteral("Matchen"), kolommen), plaatsen});
+        }
+        return *s;
+    };
+    const auto zet = [](db::Toevoeger& t, int plaats, QStringView waarde) {
+        try {
+            t.zet(plaats, waarde);
+        } catch (const db::DbFout& fout) {
+            // A value the field cannot hold (a blank in a number field) leaves the field empty.
+            if (fout.soort() != db::DbFout::Soort::Conversie)
+                throw;
+        }
+    };
+    for (const Rij& rij : m_rijen) {
+        Schrijver& s = schrijverVoor(rij.vorm);
+        for (size_t i = 0; i < rij.waarden.size(); ++i)
+            zet(s.toevoeger, static_cast<int>(i), rij.waarden[i]);
+        for (int k = 0; k < rij.vorm.size(); ++k) {
+            if (rij.vorm[k])
+                zet(s.toevoeger, s.plaatsen[k], rij.blad[k]);
+        }
+        s.toevoeger.toevoegen();
+    }
+    m_rijen.clear();
+}
+
+IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender)
 {
     db::Database& d = algemeen().dbGegevens;
-    db::Recordset m = d.openRecordset(
-        QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
-    for (; !m.eof(); m.moveNext()) {
-        Match match;
-        match.rijnummer = m.veld(0).geheel();
-        match.seizoen = m.veld(1).tekst();
-        match.soortComp = m.veld(2).tekst();
-        match.herDam = m.veld(3).tekst();
-        match.wedstrNr = m.veld(4).tekst();
-        match.provThuis = m.veld(5).tekst();
-        match.reeksNr = m.veld(6).tekst();
-        const int plaats = static_cast<int>(m_rijen.size());
-        const QStringView nummer(match.wedstrNr);
-        const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
-        const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
-        m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
-        m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
-        m_rijen.push_back(std::move(match));
+    if (kalender && !kalender->leeg()) {
+        // The calendar not yet written is the whole of Matchen: its rows in the order they will have.
+        m_kalender = kalender;
+        const int kolommen[] = {kalender->kolom(QStringLiteral("Seizoen")), kalender->kolom(QStringLiteral("SoortComp")),
+                                kalender->kolom(QStringLiteral("HerDam")),  kalender->kolom(QStringLiteral("WedstrNr")),
+                                kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr"))};
+        const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
+            return kolom < 0 ? QString() : rij.waarden[static_cast<size_t>(kolom)].toString();
+        };
+        const qsizetype aantal = static_cast<qsizetype>(kalender->m_rijen.size());
+        m_rijen.reserve(static_cast<size_t>(aantal));
+        m_matchen.reserve(aantal);
+        m_opNummer.reserve(aantal);
+        for (size_t i = 0; i < kalender->m_rijen.size(); ++i) {
+            const UitgesteldeKalender::Rij& rij = kalender->m_rijen[i];
+            Match match;
+            match.rijnummer = static_cast<qint64>(i);
+            match.seizoen = waarde(rij, kolommen[0]);
+            match.soortComp = waarde(rij, kolommen[1]);
+            match.herDam = waarde(rij, kolommen[2]);
+            match.wedstrNr = waarde(rij, kolommen[3]);
+            match.provThuis = waarde(rij, kolommen[4]);
+            match.reeksNr = waarde(rij, kolommen[5]);
+            matchToevoegen(std::move(match));
+        }
+    } else {
+        db::Recordset m = d.openRecordset(
+            QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
+        for (; !m.eof(); m.moveNext()) {
+            Match match;
+            match.rijnummer = m.veld(0).geheel();
+            match.seizoen = m.veld(1).tekst();
+            match.soortComp = m.veld(2).tekst();
+            match.herDam = m.veld(3).tekst();
+            match.wedstrNr = m.veld(4).tekst();
+            match.provThuis = m.veld(5).tekst();
+            match.reeksNr = m.veld(6).tekst();
+            matchToevoegen(std::move(match));
+        }
     }
     db::Recordset r = d.openRecordset(
         QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen FROM Reeksen ORDER BY rowid"));
@@ -383,6 +480,17 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer()
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
     m_blad.resize(blad::Aantal);
+}
+
+void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
+{
+    const int plaats = static_cast<int>(m_rijen.size());
+    const QStringView nummer(match.wedstrNr);
+    const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
+    const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
+    m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
+    m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
+    m_rijen.push_back(std::move(match));
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -492,6 +600,21 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     zet(blad::Zaalcomm, zaalcommissaris);
     zet(blad::Einduur, einduur);
     zet(blad::Uur, uur);
+    if (m_kalender) {
+        // Into the row held back; a later record of the same match writes over what it fills.
+        UitgesteldeKalender::Rij& doel = m_kalender->m_rijen[static_cast<size_t>(rij->rijnummer)];
+        if (doel.vorm.isEmpty()) {
+            doel.vorm.fill(0, blad::Aantal);
+            doel.blad.resize(blad::Aantal);
+        }
+        for (int k = 0; k < blad::Aantal; ++k) {
+            if (m_vorm[k]) {
+                doel.blad[k] = m_blad[k];
+                doel.vorm[k] = 1;
+            }
+        }
+        return QString();
+    }
     m_waarden.clear();
     for (int k = 0; k < blad::Aantal; ++k) {
         if (m_vorm[k])

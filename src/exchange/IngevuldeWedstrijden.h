@@ -47,12 +47,53 @@ struct IngevuldRecord
  */
 IngevuldRecord IngevuldRecordLezen(const QString& regel);
 
+/**
+ * The rows of a calendar read into an empty Matchen table, held back until the filled-in matches
+ * of the same file are known, so that each row is written once, with its sheet.
+ */
+class UitgesteldeKalender
+{
+public:
+    /** Starts holding rows back; @param kolommen the fields of Matchen that each row gives, in order */
+    void beginnen(const QStringList& kolommen);
+    bool leeg() const { return m_rijen.empty(); }
+    /**
+     * Holds a row back.
+     * @param regel the line the row was read from, kept as long as the row
+     * @param waarden one value per field: views into regel or into texts that outlive the row
+     */
+    void toevoegen(const QString& regel, std::vector<QStringView> waarden);
+    /**
+     * Writes the rows held back into Matchen, in the order they came, each with the sheet that
+     * records gave it; holds nothing afterwards.
+     */
+    void schrijven();
+
+private:
+    friend class IngevuldeWedstrijdenLezer;
+    struct Rij
+    {
+        QString regel;
+        std::vector<QStringView> waarden;
+        QList<QString> blad; ///< the sheet's columns that records gave, as the table's update would
+        QByteArray vorm;     ///< which of them (empty: none)
+    };
+    int kolom(const QString& naam) const;
+
+    QStringList m_kolommen;
+    std::vector<Rij> m_rijen;
+};
+
 /** Takes the result lines of filled-in matches onto the sheets of their matches. */
 class IngevuldeWedstrijdenLezer
 {
 public:
-    /** Reads the matches and divisions that a record may name (once per section). */
-    IngevuldeWedstrijdenLezer();
+    /**
+     * Reads the matches and divisions that a record may name (once per section).
+     * @param kalender when it holds rows: the whole calendar, not yet written; the records go into
+     *        its rows instead of into the table
+     */
+    explicit IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender = nullptr);
 
     /**
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
@@ -83,6 +124,9 @@ private:
     QByteArray m_vorm;                       ///< which of them it gives
     QHash<QByteArray, QString> m_opdrachten; ///< the statement that writes them, by which
     QList<db::Waarde> m_waarden;             ///< the values of that statement
+    UitgesteldeKalender* m_kalender = nullptr;
+
+    void matchToevoegen(Match match);
 };
 
 } // namespace exchange

@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -117,9 +118,11 @@ const QList<QPair<QString, QString>>& bladStandaarden()
     return standaard;
 }
 
-QString soortVoor(QStringView herDam)
+const QString& soortVoor(QStringView herDam)
 {
-    return herDam == u"D" ? QStringLiteral("2") : QStringLiteral("1");
+    static const QString dames = QStringLiteral("2");
+    static const QString anders = QStringLiteral("1");
+    return herDam == u"D" ? dames : anders;
 }
 
 QString opschrift(const QString& omschrijving, bool importeren)
@@ -354,7 +357,7 @@ void telOvergeslagen(Importverslag& verslag, const QString& reden)
 // added. True when every row was written with the sheet defaults (a calendar read into an empty
 // table).
 bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuur, core::IVoortgang& voortgang,
-                 Importverslag& verslag)
+                 Importverslag& verslag, UitgesteldeKalender& kalender)
 {
     const QString tabel = QString::fromLatin1(sectie.tabel);
     const qint64 kop = lezer.nummer();
@@ -437,6 +440,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     // New rows of a table that was empty when the section began go in through one prepared
     // statement, each value taken from the line as it stands.
     std::optional<db::Toevoeger> toevoeger;
+    bool uitstellen = false;
     if (zonderZoeken && !nummers.contains(-1)) {
         QStringList kolommen = velden;
         if (soortNummer >= 0) {
@@ -445,8 +449,16 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             kolommen << QStringLiteral("Soort");
         }
         toevoeger.emplace(d.toevoeger(tabel, kolommen));
+        // Such a calendar is held back until the filled-in matches of the file have gone into it.
+        if (soortNummer >= 0) {
+            uitstellen = true;
+            kalender.beginnen(kolommen);
+        }
     }
     QSet<QString> gezien;
+    // Room for the rows the count line announces (within reason: the count may be wrong).
+    if (zonderZoeken)
+        gezien.reserve(static_cast<qsizetype>(std::clamp<qint64>(aantal, 0, 1 << 20)));
     core::Voortgangsmarkering markering(static_cast<double>(aantal), sectie.stap, sectie.stap);
     qint64 teller = 0;
     qint64 gelezen = 0;
@@ -522,7 +534,13 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         // met before in it is new without looking.
         const qsizetype gezienVoor = gezien.size();
         const bool zeker = zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor);
-        if (zeker && toevoeger) {
+        if (zeker && uitstellen) {
+            std::vector<QStringView> rij(delen.cbegin(), delen.cend());
+            for (const auto& standaard : bladStandaarden())
+                rij.push_back(standaard.second);
+            rij.push_back(soortVoor(herDam));
+            kalender.toevoegen(regel, std::move(rij));
+        } else if (zeker && toevoeger) {
             for (int i = 0; i < n; ++i) {
                 try {
                     toevoeger->zet(i, delen[i]);
@@ -540,6 +558,11 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             }
             toevoeger->toevoegen();
         } else {
+            // A row sought among those written: the rows held back go first.
+            if (uitstellen) {
+                kalender.schrijven();
+                uitstellen = false;
+            }
             for (int i = 0; i < n; ++i)
                 waarden[i] = db::Waarde(waardeTekst(delen[i].data(), delen[i].size()));
             bool nieuw = true;
@@ -593,12 +616,12 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     return soortNummer >= 0;
 }
 
-void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& verslag)
+void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& verslag, UitgesteldeKalender& kalender)
 {
     const qint64 kop = lezer.nummer();
     voortgang.opschriftZetten(opschrift(QStringLiteral("de ingevulde wedstrijden"), true));
     const qint64 aantal = aantalLezen(lezer, QStringLiteral("ingevulde Wedstrijden"));
-    IngevuldeWedstrijdenLezer wedstrijden;
+    IngevuldeWedstrijdenLezer wedstrijden(&kalender);
     core::Voortgangsmarkering markering(static_cast<double>(aantal), 5, 5);
     qint64 teller = 0;
     QString regel;
@@ -694,6 +717,7 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
     if (!lezer.lezen(regel))
         return verslag;
     QHash<QString, QStringList> structuur;
+    UitgesteldeKalender kalender;
     while (lezer.lezen(regel)) {
         if (regel.isEmpty())
             continue;
@@ -701,7 +725,7 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
             misvormd(lezer.nummer(), QStringLiteral("hier wordt een sectie verwacht (\"###\" en een naam), niet \"%1\"").arg(regel));
         const QString naam = regel.mid(3);
         if (naam.compare(u"ingevulde wedstrijden", Qt::CaseInsensitive) == 0) {
-            ingevuldeLezen(lezer, voortgang, verslag);
+            ingevuldeLezen(lezer, voortgang, verslag, kalender);
             continue;
         }
         const Sectie* sectie = sectieVan(naam);
@@ -710,9 +734,13 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
         const QString tabel = QString::fromLatin1(sectie->tabel);
         if (!structuur.contains(tabel))
             structuur.insert(tabel, velden(tabel));
-        if (!sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag) && tabel == u"Matchen")
+        // A second calendar finds the rows of the first in the table.
+        if (tabel == u"Matchen")
+            kalender.schrijven();
+        if (!sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag, kalender) && tabel == u"Matchen")
             bladenVolledig = false;
     }
+    kalender.schrijven();
     return verslag;
 }
 

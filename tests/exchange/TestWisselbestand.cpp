@@ -368,6 +368,48 @@ TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableGetsTheSheetDefaultsOfItsLast
     EXPECT_EQ(inhoud("Matchen", kolommen), verwacht);
 }
 
+TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableTakesItsFilledInMatchesAsIfItHadBeenStoredFirst)
+{
+    openen(m_tweede);
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    const QByteArray kalender =
+        "2010-2011\r\n###Matchen\r\n 3 \r\n"
+        "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+        "2010-2011;P;05;H;PAH05013;A;H;za;18-09-2010;19.30;1;003;Dorp 3 A;1;004;Dorp 4 B;;\r\n";
+    // Two records of one match: the second writes what it fills over the first; an absence
+    // overrides the sheet's default and the record's hour the calendar's.
+    const QByteArray ingevuld =
+        "###ingevulde Wedstrijden\r\n 3 \r\n"
+        "I;11;PANT-H-05-12;A1;A2;-111111,222222,333333,-;444444,555555,666666,-;P5/3,-7/7;-,-,-,-;20:15,22:40;\"\"\r\n"
+        "I;11;PANT-H-05-13;A1;A2;121212,222222,333333,-;444444,555555,666666,-;P;-,-,-,-;19:30,;\"\"\r\n"
+        "I;11;PANT-H-05-12;A1;A2;777777,-222222,333333,-;;P,9/9;-,-,-,-;,;\"\"\r\n"
+        "###\r\n";
+    // The same, with a row that comes twice in the calendar: from there on each row is sought.
+    const QByteArray dubbel = "2010-2011;P;05;H;PAH05013;A;H;za;18-09-2010;19.45;1;003;Dorp 3 A;1;004;Dorp 4 B;;\r\n";
+    const QString kolommen = "WedstrNr, Soort, FORFAITTH, Akkoord2aan2, " + BladKolommen.join(", ");
+    for (const QByteArray& bestand : {kalender + "###\r\n" + ingevuld, kalender + dubbel + "###\r\n" + ingevuld}) {
+        d().uitvoeren("DELETE FROM Matchen");
+        schrijven(m_tweede.wissel + "Export.ttr", bestand);
+        const Importverslag inLeeg = importeren(m_tweede.wissel);
+        EXPECT_EQ(inLeeg.wedstrijden, 3);
+        const QStringList leeg = inhoud("Matchen", kolommen);
+
+        // Read into a table that holds another row already: each row is stored, then each record
+        // written into it.
+        d().uitvoeren("DELETE FROM Matchen");
+        Wedstrijd anders;
+        anders.seizoen = "2009-2010";
+        anders.wedstrNr = "PAH01001";
+        testhulp::wedstrijdToevoegen(d(), anders);
+        importeren(m_tweede.wissel);
+        EXPECT_EQ(inhoud("Matchen", kolommen, "Seizoen = '2010-2011'"), leeg);
+    }
+    EXPECT_EQ(rijen("Matchen", "WedstrNr, THUISSP1, AFWTH1, THUISSP2, AFWTH2, UITSP1, Uur, Einduur, W01, W01Set1T, W02, "
+                               "W02Set1T, W02Set1U, W03", "Seizoen = '2010-2011'"),
+              QStringList({"PAH05012|777777|N|222222|J|444444|20.15|22.40|-|11|-|11|9|",
+                           "PAH05013|121212|N|222222|N|444444|19.30|||||||"}));
+}
+
 TEST_F(Wisselbestand, AFilledInMatchGoesToTheRowThatASeekOnItsNumberFinds)
 {
     openen(m_tweede);
