@@ -399,6 +399,33 @@ TEST(Database, SchemaSurvivesCreateAndList)
     EXPECT_THROW(db.openTabel("Volgorde Wedstrijden"), DbFout);
 }
 
+TEST(Database, ATableDefinitionFollowsEveryChangeOfTheSchema)
+{
+    QTemporaryDir map;
+    Database db = Database::maken(map.filePath("schema.mdb"));
+    db.tabelMaken({"Leden", {{"CompNr", TypeWoord::Tekst}}, {}});
+    ASSERT_EQ(db.tabelDef("Leden").velden.size(), 1);
+
+    // Changed through this connection, through another one, and made and rolled back.
+    db.uitvoeren("ALTER TABLE Leden ADD COLUMN Naam TEXT");
+    EXPECT_EQ(db.tabelDef("Leden").velden.size(), 2);
+    Database ander = Database::openen(map.filePath("schema.mdb"));
+    ander.uitvoeren("ALTER TABLE Leden ADD COLUMN Voornaam TEXT");
+    ander.indexMaken("Leden", {"CompNr", {{"CompNr"}}});
+    const TabelDef def = db.tabelDef("Leden");
+    EXPECT_EQ(def.velden.size(), 3);
+    EXPECT_EQ(def.indexen.size(), 1);
+    {
+        Transactie t(db);
+        db.uitvoeren("ALTER TABLE Leden ADD COLUMN Klassering TEXT");
+        EXPECT_EQ(db.tabelDef("Leden").velden.size(), 4);
+    }
+    EXPECT_EQ(db.tabelDef("Leden").velden.size(), 3);
+    ander.tabelVerwijderen("Leden");
+    EXPECT_THROW(db.tabelDef("Leden"), DbFout);
+    ander.sluiten();
+}
+
 TEST(Database, ClosingReleasesTheFileAndRecordsets)
 {
     QTemporaryDir map;
