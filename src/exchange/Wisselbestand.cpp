@@ -455,7 +455,9 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             kalender.beginnen(kolommen);
         }
     }
-    QSet<QString> gezien;
+    // The keys met so far in the section, by a hash of their text: a key whose hash was not met is
+    // surely new; one whose hash was met (the same key, or very rarely another) is sought.
+    QSet<size_t> gezien;
     // Room for the rows the count line announces (within reason: the count may be wrong).
     if (zonderZoeken)
         gezien.reserve(static_cast<qsizetype>(std::clamp<qint64>(aantal, 0, 1 << 20)));
@@ -533,7 +535,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         // A table that was empty when the section began holds only rows of this section: a key not
         // met before in it is new without looking.
         const qsizetype gezienVoor = gezien.size();
-        const bool zeker = zonderZoeken && (gezien.insert(sleuteltekst), gezien.size() > gezienVoor);
+        const bool zeker = zonderZoeken && (gezien.insert(qHash(sleuteltekst, 0)), gezien.size() > gezienVoor);
         if (zeker && uitstellen) {
             std::vector<QStringView> rij(delen.cbegin(), delen.cend());
             for (const auto& standaard : bladStandaarden())
