@@ -2,7 +2,7 @@
 // 1,000 filled in; invented names, some with quotes and accents), written and read into a fresh
 // installation, each beside the time SQLite itself needs to write the same rows in one transaction
 // with prepared statements; at half and at full size. Also the results file of one play date.
-// Each figure is the fastest of seven runs (the one least disturbed by other work on the machine;
+// Each figure is the fastest of fifteen runs (the one least disturbed by other work on the machine;
 // file syncs make single runs vary by a third), with the median beside it.
 // Run: build/bin/bench_uitwisseling   (the figures are printed, nothing is asserted)
 
@@ -165,7 +165,7 @@ void openen(const QString& map)
 
 void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld)
 {
-    const int herhalingen = 7;
+    const int herhalingen = 15;
     QTemporaryDir bronMap;
     QTemporaryDir doelMap;
     const QString bronPad = testhulp::applicatiemapVullen(bronMap.path());
@@ -228,14 +228,13 @@ void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld)
     const double im = snelste(import_);
     std::printf("%s: %lld rows in the tables, %d filled-in matches written, %d taken in\n", titel,
                 static_cast<long long>(aantal), verslag.wedstrijden, iv.wedstrijden);
-    std::printf("                                                    fastest          median\n");
-    std::printf("  SQLite writing the same rows (one transaction,  %8.1f ms         %8.1f ms\n", s, mediaan(sqlite));
-    std::printf("    prepared statements)\n");
-    std::printf("  Export.ttr written                               %8.1f ms (%.2fx) %8.1f ms\n", e, e / s,
+    std::printf("                                                      fastest              median\n");
+    std::printf("  SQLite: the same rows, one transaction, prepared %8.1f ms           %8.1f ms\n", s, mediaan(sqlite));
+    std::printf("  Export.ttr written                               %8.1f ms (%.2fx)   %8.1f ms\n", e, e / s,
                 mediaan(export_));
-    std::printf("  Export.ttr read into a fresh installation        %8.1f ms (%.2fx) %8.1f ms\n", im, im / s,
+    std::printf("  Export.ttr read into a fresh installation        %8.1f ms (%.2fx)   %8.1f ms\n", im, im / s,
                 mediaan(import_));
-    std::printf("  results file of one play date (%d matches)        %8.1f ms         %8.1f ms\n", uv.geschreven,
+    std::printf("  results file of one play date (%d matches)        %8.1f ms           %8.1f ms\n", uv.geschreven,
                 snelste(uitslagen), mediaan(uitslagen));
     std::fflush(stdout);
 }
