@@ -82,15 +82,11 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
         vakVan(index, rij, setNr, thuis);
         TxtSet_GotFocus(m_venster->blad.set(rij, setNr, thuis));
     });
-    // A match chosen with the arrow keys in a list puts the focus in a set box before the key is
-    // released: that release moves nothing. (Enter and Right keep their release from elsewhere: the
-    // Enter that closes the message of a wrong set score clears its flag in the home box.)
-    gebeurtenissen->zetEnkelEigenLossing({Links, Boven, Onder, Begin, Einde});
-    gebeurtenissen->zetKeyUp([this, vakVan](int index, int toets, int) {
+    gebeurtenissen->zetKeyUp([this, vakVan, gebeurtenissen](int index, int toets, int) {
         int rij, setNr;
         bool thuis;
         vakVan(index, rij, setNr, thuis);
-        TxtSet_KeyUp(setNr, thuis, rij, toets);
+        TxtSet_KeyUp(setNr, thuis, rij, toets, gebeurtenissen->lossingVanElders());
     });
     gebeurtenissen->zetLostFocus([this, vakVan](int index) {
         int rij, setNr;
@@ -165,12 +161,20 @@ bool Setinvoer::eersteIngeschakeld(int setNr, bool thuis, int van, int stap)
     return false;
 }
 
-void Setinvoer::TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets)
+void Setinvoer::TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets, bool vanElders)
 {
     if (!m_venster)
         return;
     core::Algemeen& a = algemeen();
     const core::Wedstrijdblad& b = m_venster->blad;
+    // A key that went down elsewhere moves nothing: the Down that chose a match in a list, the
+    // Enter that closed a message box. That Enter still ends the wait after a wrong set score, so
+    // that the home box keeps the focus for the correction and the next Enter moves on.
+    if (vanElders) {
+        if ((toets == Enter || toets == Rechts) && thuis && a.blnUitslagFout)
+            a.blnUitslagFout = false;
+        return;
+    }
     switch (toets) {
     case Links:
         if (!thuis)

@@ -44,7 +44,8 @@ protected:
 private:
     void TxtSet_Change(QLineEdit* vak);
     void TxtSet_GotFocus(QLineEdit* vak);
-    void TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets);
+    /** @param vanElders the key went down elsewhere (see ui::Gebeurtenissen::lossingVanElders) */
+    void TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets, bool vanElders = false);
     /** Gives the focus to the box when it is enabled; false when it is not. */
     bool naar(QLineEdit* vak);
     /** The first row from van on, in steps of stap, whose box of the column is enabled. */

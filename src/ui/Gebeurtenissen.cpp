@@ -107,6 +107,8 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
         focusIn(object, index, static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::FocusOut:
+        // A key held down here is released where the focus went.
+        m_ingedrukt.remove(object);
         focusOut(object, index, static_cast<QFocusEvent*>(event)->reason());
         break;
     case QEvent::KeyPress: {
@@ -120,7 +122,7 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
         if (toets->isAutoRepeat())
             break;
         const bool eigen = m_ingedrukt[object].remove(vbToetsCode(toets));
-        if (!m_keyUp || (!eigen && m_enkelEigenLossing.contains(vbToetsCode(toets))))
+        if (!m_keyUp)
             break;
         const Qt::KeyboardModifiers modifiers = toets->modifiers();
         int shift = 0;
@@ -130,6 +132,8 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
             shift |= CtrlToets;
         if (modifiers.testFlag(Qt::AltModifier))
             shift |= AltToets;
+        m_lossingVanElders = !eigen;
+        const auto terug = qScopeGuard([this] { m_lossingVanElders = false; });
         m_keyUp(index, vbToetsCode(toets), shift);
         break;
     }

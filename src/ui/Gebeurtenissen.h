@@ -67,11 +67,11 @@ public:
     /** @param terug called with the index, vbToetsCode() and ShiftToestand bits of a released key */
     void zetKeyUp(std::function<void(int index, int keyCode, int shift)> terug) { m_keyUp = std::move(terug); }
     /**
-     * Keys (vbToetsCode) whose release counts only when the same widget also had the press: a list
-     * walked with the arrow keys can put the focus in a watched widget between the press and the
-     * release, and that release is then no key of this widget.
+     * During a KeyUp call: whether the key went down elsewhere and only its release came here (a
+     * list walked with the arrow keys that put the focus in this widget, a message box closed with
+     * Enter, whose release goes to the widget that has the focus afterwards).
      */
-    void zetEnkelEigenLossing(QSet<int> toetsen) { m_enkelEigenLossing = std::move(toetsen); }
+    bool lossingVanElders() const { return m_lossingVanElders; }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -89,7 +89,7 @@ private:
     std::function<void(int)> m_gotFocus;
     std::function<void(int)> m_lostFocus;
     std::function<void(int, int, int)> m_keyUp;
-    QSet<int> m_enkelEigenLossing;
+    bool m_lossingVanElders = false;
     // Per watched widget: the keys pressed in it and not yet released.
     QHash<const QObject*, QSet<int>> m_ingedrukt;
 };

@@ -170,7 +170,7 @@ TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
     EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
 }
 
-TEST_F(ToetsenEnVensters, AMatchChosenWithTheArrowKeysKeepsTheFocusInItsFirstGame)
+TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)
 {
     FrmWedstrijdInput& f = tonen();
     const core::Wedstrijdblad& b = f.blad;
@@ -187,6 +187,18 @@ TEST_F(ToetsenEnVensters, AMatchChosenWithTheArrowKeysKeepsTheFocusInItsFirstGam
     EXPECT_EQ(focus(), b.TxtSet1T[0]);
     typ("11");
     EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+
+    // The release of an Enter that closed a message box (its press went to the message box) moves nothing
+    // either: the next score is typed where the focus is.
+    QTest::keyRelease(focus(), Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    toets(Qt::Key_Return);
+    typ("5");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W01Set1T"), "11");
+    EXPECT_EQ(matchVeld("W01Set1U"), "5");
+    EXPECT_EQ(focus(), b.TxtSet2T[0]);
+    b.TxtSet1T[0]->setFocus();
 
     // A Down of the box's own still goes to the next game.
     toets(Qt::Key_Down);

@@ -90,6 +90,29 @@ TEST_F(GebeurtenissenTest, KeyUpMetIndexEnShiftZonderHerhaling)
     EXPECT_EQ(m_log, QStringList({QStringLiteral("key 3 13 0"), QStringLiteral("key 7 13 3")}));
 }
 
+TEST_F(GebeurtenissenTest, KeyUpWeetOfDeToetsEldersWerdIngedrukt)
+{
+    QStringList herkomst;
+    m_filter.zetKeyUp([this, &herkomst](int i, int code, int) {
+        herkomst << QStringLiteral("%1 %2 %3").arg(i).arg(code).arg(m_filter.lossingVanElders() ? "elders" : "eigen");
+    });
+    const auto indrukken = [](QWidget* w, int toets) {
+        QKeyEvent event(QEvent::KeyPress, toets, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+    };
+    // Pressed and released in the same box; pressed in one box and released in the other; released
+    // without a press that the filter saw (a message box took it); pressed again after all that.
+    indrukken(&m_a, Qt::Key_Return);
+    loslaten(&m_a, Qt::Key_Return);
+    indrukken(&m_a, Qt::Key_Down);
+    loslaten(&m_b, Qt::Key_Down);
+    loslaten(&m_a, Qt::Key_Return);
+    indrukken(&m_b, Qt::Key_Down);
+    loslaten(&m_b, Qt::Key_Down);
+    EXPECT_EQ(herkomst, QStringList({"3 13 eigen", "7 40 elders", "3 13 elders", "7 40 eigen"}));
+    EXPECT_FALSE(m_filter.lossingVanElders()) << "only during the call";
+}
+
 TEST_F(GebeurtenissenTest, FocusWisseltTussenWidgets)
 {
     focus(&m_a, QEvent::FocusIn, Qt::MouseFocusReason);
