@@ -127,6 +127,18 @@ void Toevoeger::zet(int i, QStringView tekst)
     d->opslaan(i, Waarde(tekst));
 }
 
+bool Toevoeger::zetOfLeeg(int i, QStringView tekst)
+{
+    try {
+        zet(i, tekst);
+        return true;
+    } catch (const DbFout& fout) {
+        if (fout.soort() != DbFout::Soort::Conversie)
+            throw;
+        return false;
+    }
+}
+
 void Toevoeger::zet(int i, const Waarde& waarde)
 {
     d->verbinding();

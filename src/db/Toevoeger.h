@@ -34,6 +34,11 @@ public:
     void zet(int i, QStringView tekst);
     void zet(int i, const QString& tekst) { zet(i, QStringView(tekst)); }
     void zet(int i, const Waarde& waarde);
+    /**
+     * As zet, but a value the field cannot hold (a blank in a number field) only leaves the field
+     * empty (Null). @return false then
+     */
+    bool zetOfLeeg(int i, QStringView tekst);
     /** Writes the row; a field that was not set is Null. Every field is unset again afterwards. */
     void toevoegen();
 

@@ -1,6 +1,5 @@
 #include "Verbinding.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -327,15 +326,10 @@ void allesBinden(Verbinding& v, sqlite3_stmt* s, const QList<Waarde>& parameters
 
 QString tekstUitUtf8(const char* p, qsizetype n)
 {
-    // Texts of one character ("J", "N", "+", a blank) fill most fields of a sheet: they are shared.
-    static const std::array<QString, 128> enkel = [] {
-        std::array<QString, 128> a;
-        for (char16_t c = 0; c < 128; ++c)
-            a[c] = QString(QChar(c));
-        return a;
-    }();
-    if (n == 1 && static_cast<unsigned char>(*p) < 0x80)
-        return enkel[static_cast<unsigned char>(*p)];
+    if (n == 1) {
+        if (const QString* gedeeld = gedeeldeTekst(static_cast<unsigned char>(*p)))
+            return *gedeeld;
+    }
     if (n > 1) {
         // ASCII is widened at once; Qt's conversion is kept for the rest.
         bool ascii = true;

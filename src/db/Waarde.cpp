@@ -1,6 +1,7 @@
 #include "Waarde.h"
 
 #include <QRegularExpression>
+#include <array>
 #include <cmath>
 
 namespace db {
@@ -274,6 +275,24 @@ QString datumAlsTekst(const QDateTime& datum)
     if (datum.time() != QTime(0, 0))
         t += datum.time().toString(QStringLiteral(" HH:mm:ss"));
     return t;
+}
+
+const QString* gedeeldeTekst(unsigned char teken)
+{
+    static const std::array<QString, 128> enkel = [] {
+        std::array<QString, 128> a;
+        for (char16_t c = 0; c < 128; ++c)
+            a[c] = QString(QChar(c));
+        return a;
+    }();
+    return teken < 128 ? &enkel[teken] : nullptr;
+}
+
+QString gedeeldeTekst(const QChar* tekens, qsizetype n)
+{
+    if (n == 1 && tekens->unicode() < 128)
+        return *gedeeldeTekst(static_cast<unsigned char>(tekens->unicode()));
+    return QString(tekens, n);
 }
 
 } // namespace db

@@ -96,4 +96,12 @@ QDateTime leesDatum(const QString& tekst);
 /** The date as "dd-mm-yyyy", with " hh:mm:ss" when it has a time of day. */
 QString datumAlsTekst(const QDateTime& datum);
 
+/**
+ * The text of n characters as a QString. Texts of one ASCII character ("J", "N", "+", a blank) fill
+ * most fields of a sheet: they share one stored copy each instead of allocating their own.
+ */
+QString gedeeldeTekst(const QChar* tekens, qsizetype n);
+/** Of one byte; nullptr when the byte is no ASCII character. */
+const QString* gedeeldeTekst(unsigned char teken);
+
 } // namespace db

@@ -407,22 +407,14 @@ void UitgesteldeKalender::schrijven()
         }
         return *s;
     };
-    const auto zet = [](db::Toevoeger& t, int plaats, QStringView waarde) {
-        try {
-            t.zet(plaats, waarde);
-        } catch (const db::DbFout& fout) {
-            // A value the field cannot hold (a blank in a number field) leaves the field empty.
-            if (fout.soort() != db::DbFout::Soort::Conversie)
-                throw;
-        }
-    };
     for (const Rij& rij : m_rijen) {
         Schrijver& s = schrijverVoor(rij.vorm);
+        // A value the field cannot hold (a blank in a number field) leaves the field empty.
         for (size_t i = 0; i < rij.waarden.size(); ++i)
-            zet(s.toevoeger, static_cast<int>(i), rij.waarden[i]);
+            s.toevoeger.zetOfLeeg(static_cast<int>(i), rij.waarden[i]);
         for (int k = 0; k < rij.vorm.size(); ++k) {
             if (rij.vorm[k])
-                zet(s.toevoeger, s.plaatsen[k], rij.blad[k]);
+                s.toevoeger.zetOfLeeg(s.plaatsen[k], rij.blad[k]);
         }
         s.toevoeger.toevoegen();
     }

@@ -18,7 +18,6 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 using core::algemeen;
@@ -286,20 +285,6 @@ bool alsGetal(const QString& tekst, double& getal)
     return ok;
 }
 
-// A value of the file as text; values of one character ("N", "1", "H") share theirs.
-QString waardeTekst(const QChar* tekens, qsizetype n)
-{
-    static const std::array<QString, 128> enkel = [] {
-        std::array<QString, 128> a;
-        for (char16_t c = 0; c < 128; ++c)
-            a[c] = QString(QChar(c));
-        return a;
-    }();
-    if (n == 1 && tekens->unicode() < 128)
-        return enkel[tekens->unicode()];
-    return QString(tekens, n);
-}
-
 // The key value of a number field as the table compares it, by its value, after the key so far.
 // False when the text is no number.
 bool getalSleutel(QStringView tekst, QString& sleutel)
@@ -543,15 +528,9 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             rij.push_back(soortVoor(herDam));
             kalender.toevoegen(regel, std::move(rij));
         } else if (zeker && toevoeger) {
-            for (int i = 0; i < n; ++i) {
-                try {
-                    toevoeger->zet(i, delen[i]);
-                } catch (const db::DbFout& fout) {
-                    // A value the field cannot hold (a blank in a number field) leaves the field empty.
-                    if (fout.soort() != db::DbFout::Soort::Conversie)
-                        throw;
-                }
-            }
+            // A value the field cannot hold (a blank in a number field) leaves the field empty.
+            for (int i = 0; i < n; ++i)
+                toevoeger->zetOfLeeg(i, delen[i]);
             if (soortNummer >= 0) {
                 int i = n;
                 for (const auto& standaard : bladStandaarden())
@@ -566,7 +545,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                 uitstellen = false;
             }
             for (int i = 0; i < n; ++i)
-                waarden[i] = db::Waarde(waardeTekst(delen[i].data(), delen[i].size()));
+                waarden[i] = db::Waarde(db::gedeeldeTekst(delen[i].data(), delen[i].size()));
             bool nieuw = true;
             if (zeker) {
                 rs.addNew();

@@ -14,9 +14,11 @@
 #include "ui/TestMeldingen.h"
 #include "ui/TestMeldingenScope.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QTest>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -91,6 +93,23 @@ protected:
         QCoreApplication::processEvents();
         return f;
     }
+
+    /** Started, shown and active as the user has it: the keyboard reaches the focused control. */
+    FrmWedstrijdInput& actiefStarten()
+    {
+        FrmWedstrijdInput& f = starten();
+        MDIFrm::standaard().show();
+        f.show();
+        f.activateWindow();
+        QApplication::setActiveWindow(&MDIFrm::standaard());
+        QCoreApplication::processEvents();
+        return f;
+    }
+
+    // The keyboard, as keys pressed and released on the control that has the focus.
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
+    static void toets(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
 
     // Chooses the match whose line starts with the number.
     void kiezen(FrmWedstrijdInput& f, const QString& nr)

@@ -54,12 +54,7 @@ protected:
         w.extra << qMakePair(QStringLiteral("KapiteinT"), db::Waarde("500001"));
         w.extra << qMakePair(QStringLiteral("VoorbehoudT"), db::Waarde("Zaal te koud"));
         testhulp::wedstrijdToevoegen(m_db, w);
-        FrmWedstrijdInput& f = starten();
-        MDIFrm::standaard().show();
-        f.show();
-        f.activateWindow();
-        QApplication::setActiveWindow(&MDIFrm::standaard());
-        QCoreApplication::processEvents();
+        FrmWedstrijdInput& f = actiefStarten();
         kiezen(f, "PAH01001");
         return f;
     }
@@ -95,9 +90,6 @@ protected:
         m_meldingen->wis();
     }
 
-    static QWidget* focus() { return QApplication::focusWidget(); }
-    static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
-    static void toets(Qt::Key k) { QTest::keyClick(focus(), k); }
     static bool open(const QWidget* w) { return !w->testAttribute(Qt::WA_Disabled); }
 };
 

@@ -16,37 +16,15 @@ using testhulp::Wedstrijd;
 
 namespace {
 
+// The sheet shown and active; keys typed on the control that has the focus (BladTest).
 class Setinvoer : public testhulp::BladTest
 {
-protected:
-    FrmWedstrijdInput& tonen()
-    {
-        FrmWedstrijdInput& f = starten();
-        MDIFrm::standaard().show();
-        f.show();
-        f.activateWindow();
-        QApplication::setActiveWindow(&MDIFrm::standaard());
-        QCoreApplication::processEvents();
-        return f;
-    }
-
-    static QWidget* focus() { return QApplication::focusWidget(); }
-
-    // Types into the box that has the focus, as keys pressed and released.
-    static void typ(const QString& tekst)
-    {
-        QTest::keyClicks(focus(), tekst);
-    }
-    static void toets(Qt::Key k)
-    {
-        QTest::keyClick(focus(), k);
-    }
 };
 
 TEST_F(Setinvoer, AGameTypedThroughIsStoredSetBySetAndMovesOnWhenDecided)
 {
     testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     ASSERT_EQ(focus(), b.TxtSet1T[0]);
 
@@ -83,7 +61,7 @@ TEST_F(Setinvoer, AGameTypedThroughIsStoredSetBySetAndMovesOnWhenDecided)
 TEST_F(Setinvoer, AWrongScoreIsRefusedAndTheFocusGoesBackToTheHomeBox)
 {
     testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
 
     typ("7");
@@ -118,7 +96,7 @@ TEST_F(Setinvoer, BoxesKeepDigitsOnlyAndClearingASetStoresBlanks)
     Wedstrijd w = wedstrijd("PAH01001", "A");
     w.extra << sets(1, {"11-3"});
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     b.TxtSet1T[0]->setFocus();
     b.TxtSet1T[0]->clear();
@@ -141,7 +119,7 @@ TEST_F(Setinvoer, ArrowsHomeAndEndSkipDisabledRowsAndNeverWrap)
     Wedstrijd w = wedstrijd("PAH01002", "G"); // ten games
     w.extra << sets(2, {"w-o", "w-o", "w-o"});
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     ASSERT_FALSE(b.TxtSet3T[1]->isEnabled()) << "the walk-over row is locked";
 
@@ -173,7 +151,7 @@ TEST_F(Setinvoer, EnterInTheFifthAwayBoxMovesOnlyWhenTheGameIsDecided)
     Wedstrijd w = wedstrijd("PAH01001", "A");
     w.extra << sets(1, {"11-9", "9-11", "11-9", "9-11", "11-2"}) << sets(2, {"11-9", "9-11", "11-9", "9-11"});
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     b.TxtSet5U[1]->setFocus();
     toets(Qt::Key_Return);
@@ -188,7 +166,7 @@ TEST_F(Setinvoer, NothingIsCheckedWhileAForfeitBoxIsTicked)
     Wedstrijd w = wedstrijd("PAH01001", "A");
     w.extra << qMakePair(QString("forfaituit"), db::Waarde("J"));
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     EXPECT_TRUE(f.blad.ChkForfaitUit->isChecked());
     f.blad.TxtSet1U[3]->setEnabled(true);
     f.blad.TxtSet1T[3]->setEnabled(true);
@@ -208,7 +186,7 @@ TEST_F(Setinvoer, AClickIntoAFilledBoxSelectsItsTextSoThatTypingReplacesIt)
     Wedstrijd w = wedstrijd("PAH01001", "A");
     w.extra << sets(1, {"7-11"});
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     ASSERT_EQ(focus(), b.TxtSet1T[1]);
 
@@ -240,7 +218,7 @@ TEST_F(Setinvoer, AStoredValueLongerThanTwoCharactersShowsWholeAndLeavingDoesNot
     Wedstrijd w = wedstrijd("PAH01001", "A");
     w.extra << sets(1, {"100-98"});
     testhulp::wedstrijdToevoegen(m_db, w);
-    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
     EXPECT_EQ(b.TxtSet1T[0]->text(), "100");
     EXPECT_EQ(b.TxtSet1U[0]->text(), "98");

@@ -32,18 +32,8 @@ protected:
     {
         for (const char* nr : { "PAH01001", "PAH01002", "PAH01003", "PAH01004" })
             testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A"));
-        FrmWedstrijdInput& f = starten();
-        MDIFrm::standaard().show();
-        f.show();
-        f.activateWindow();
-        QApplication::setActiveWindow(&MDIFrm::standaard());
-        QCoreApplication::processEvents();
-        return f;
+        return actiefStarten();
     }
-
-    static QWidget* focus() { return QApplication::focusWidget(); }
-    static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
-    static void toets(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
 
     /** Events as a closing window and the window system's activation deliver them. */
     static void verwerken()
