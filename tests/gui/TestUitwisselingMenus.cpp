@@ -38,6 +38,20 @@ protected:
 
     QString wissel() const { return m_map.filePath("wissel") + "/"; }
 
+    // Export.ttr from the menu: Yes to the question, the folder of the options, its closing message.
+    void exporteren(FrmWedstrijdInput& f)
+    {
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
+                                         + wissel()
+                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
+                                           "het programma '"
+                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+        f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    }
+
     static qint64 aantal(const QString& tabel)
     {
         return algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM " + db::sqlNaam(tabel)).veld(0).geheel();
@@ -75,14 +89,7 @@ TEST_F(UitwisselingMenus, TheResultsOfThePlayDateGoToTheChosenFolder)
 TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
 {
     FrmWedstrijdInput& f = starten();
-    m_meldingen->verwachtJaNee(true);
-    m_meldingen->verwachtMapAnnuleren();
-    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
-                                 "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + wissel()
-                                     + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het "
-                                       "programma '"
-                                     + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
-    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    exporteren(f);
     EXPECT_TRUE(QFile::exists(wissel() + "export.ttr"));
     EXPECT_FALSE(FrmVoorbereiden::bestaat());
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
@@ -125,14 +132,7 @@ TEST_F(UitwisselingMenus, ACaptainImportedOnHisPlaceIsMarkedThereAndCountsAsFill
 {
     m_db.uitvoeren("UPDATE Matchen SET KapiteinT = '500001', KapiteinU = '500008' WHERE WedstrNr = 'PAH01001'");
     FrmWedstrijdInput& f = starten();
-    m_meldingen->verwachtJaNee(true);
-    m_meldingen->verwachtMapAnnuleren();
-    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
-                                 "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + wissel()
-                                     + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het "
-                                       "programma '"
-                                     + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
-    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    exporteren(f);
     algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET KapiteinT = NULL, KapiteinU = NULL");
 
     m_meldingen->verwachtJaNee(true);
