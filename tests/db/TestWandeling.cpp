@@ -27,6 +27,28 @@ protected:
         m_db.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES (?, ?, ?)", {nr, naam, punten});
     }
 
+    // Rows whose keys mix case, Nulls and an accent, in a first order that is no index's; returns the
+    // order of index Naam (Naam ascending, Punten descending: Nulls first ascending, last descending)
+    // as teken() writes the rows.
+    QStringList gemengdeLeden()
+    {
+        const QList<std::pair<Waarde, Waarde>> rijen{{"b", 1},           {"a", 1}, {"A", 3}, {Waarde::null(), 5},
+                                                     {"a", Waarde::null()}, {"a", 2}, {Waarde::null(), Waarde::null()},
+                                                     {"é", 1},           {"B", 7}};
+        int nr = 0;
+        for (const auto& [naam, punten] : rijen)
+            lid(QString::number(++nr), naam, punten);
+        return {"~5", "~~", "A3", "a2", "a1", "a~", "B7", "b1", "é1"};
+    }
+
+    // A row as name and points, "~" for a Null.
+    static QString teken(Recordset& rs)
+    {
+        const Waarde naam = rs.veld("Naam");
+        const Waarde punten = rs.veld("Punten");
+        return (naam.isNull() ? QStringLiteral("~") : naam.tekst()) + (punten.isNull() ? "~" : punten.tekst());
+    }
+
     QTemporaryDir m_map;
     Database m_db;
 };
@@ -78,19 +100,7 @@ TEST_F(WandelingTest, EditingEveryRowOnTheWayVisitsEachRowOnceInOrder)
 
 TEST_F(WandelingTest, MixedDirectionsAndNullKeysAfterEveryWrite)
 {
-    // Index Naam ascending, Punten descending: Nulls first ascending, last descending.
-    const QList<std::pair<Waarde, Waarde>> rijen{{"b", 1},           {"a", 1}, {"A", 3}, {Waarde::null(), 5},
-                                                 {"a", Waarde::null()}, {"a", 2}, {Waarde::null(), Waarde::null()},
-                                                 {"é", 1},           {"B", 7}};
-    int nr = 0;
-    for (const auto& [naam, punten] : rijen)
-        lid(QString::number(++nr), naam, punten);
-    const QStringList verwacht{"~5", "~~", "A3", "a2", "a1", "a~", "B7", "b1", "é1"};
-    auto teken = [](Recordset& rs) {
-        const Waarde naam = rs.veld("Naam");
-        const Waarde punten = rs.veld("Punten");
-        return (naam.isNull() ? QStringLiteral("~") : naam.tekst()) + (punten.isNull() ? "~" : punten.tekst());
-    };
+    const QStringList verwacht = gemengdeLeden();
     Recordset rs = m_db.openTabel("Leden");
     rs.setIndex("Naam");
     QStringList stil, schrijvend, terug;
@@ -125,18 +135,7 @@ TEST_F(WandelingTest, MixedDirectionsAndNullKeysAfterEveryWrite)
 // that the descending field and the Null keys make, to the last row, in both directions.
 TEST_F(WandelingTest, AWalkThatWritesOnceAndThenOnlyMovesVisitsEveryRow)
 {
-    const QList<std::pair<Waarde, Waarde>> rijen{{"b", 1},           {"a", 1}, {"A", 3}, {Waarde::null(), 5},
-                                                 {"a", Waarde::null()}, {"a", 2}, {Waarde::null(), Waarde::null()},
-                                                 {"é", 1},           {"B", 7}};
-    int nr = 0;
-    for (const auto& [naam, punten] : rijen)
-        lid(QString::number(++nr), naam, punten);
-    const QStringList verwacht{"~5", "~~", "A3", "a2", "a1", "a~", "B7", "b1", "é1"};
-    auto teken = [](Recordset& rs) {
-        const Waarde naam = rs.veld("Naam");
-        const Waarde punten = rs.veld("Punten");
-        return (naam.isNull() ? QStringLiteral("~") : naam.tekst()) + (punten.isNull() ? "~" : punten.tekst());
-    };
+    const QStringList verwacht = gemengdeLeden();
     Recordset rs = m_db.openTabel("Leden");
     rs.setIndex("Naam");
     for (int eigen = 0; eigen < 2; ++eigen) {
