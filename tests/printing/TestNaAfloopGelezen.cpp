@@ -1,0 +1,91 @@
+// The after-match sheet as it is printed: the game order of every team size and the mark of the kind of
+// match read back from the PDF that LibreOffice makes of it; and a sheet made while another program holds
+// the database.
+
+#include "NaAfloopTest.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+
+using testhulp::cel;
+using testhulp::Wedstrijd;
+
+namespace {
+
+using NaAfloopGelezen = testhulp::NaAfloopTest;
+
+// The rows of the printed results table that show anything: the game number and the places (the doubles
+// game: its number and "Dubb.").
+QList<QStringList> gedruktePlaatsen(const QString& tekst)
+{
+    QList<QStringList> rijen;
+    const QStringList regels = tekst.split(u'\n');
+    qsizetype i = 0;
+    while (i < regels.size() && !regels[i].startsWith(QStringLiteral("UITSLAGEN")))
+        ++i;
+    for (i += 3; i < regels.size() && !regels[i].startsWith(QStringLiteral("KAPITEINS")); ++i) {
+        const QStringList woorden = regels[i].simplified().split(u' ', Qt::SkipEmptyParts);
+        if (woorden.isEmpty())
+            continue;
+        rijen << woorden.mid(0, woorden.value(1) == u"Dubb." ? 2 : 3);
+    }
+    return rijen;
+}
+
+TEST_F(NaAfloopGelezen, EveryTeamSizePrintsTheGameOrderOfItsSheet)
+{
+    Wedstrijd drie = volledig("PAH01002", "G", 10);
+    zetten(drie, {{"Opmerk1", db::Waarde("500001500003")}, {"Opmerk2", db::Waarde("500005500007")}});
+    Wedstrijd twee = volledig("PAD01003", "K", 7);
+    twee.herDam = "D";
+    twee.soort = "4";
+    for (const char* veld : {"THUISSP4", "UITSP4"})
+        zetten(twee, {{veld, db::Waarde()}});
+    const Wedstrijd vier = volledig("PAH01001", "A", 16);
+    for (const Wedstrijd& w : {drie, twee, vier})
+        testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+
+    QStringList documenten;
+    QList<QList<QStringList>> verwacht;
+    for (const Wedstrijd& w : {drie, twee, vier}) {
+        SCOPED_TRACE(w.wedstrNr.toStdString());
+        kiezen(f, w.wedstrNr);
+        m_bureaublad.geopend.clear();
+        word::Document d = afdrukken(f);
+        documenten << m_map.filePath(w.wedstrNr + QStringLiteral(".docx"));
+        ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.first(), documenten.last()));
+
+        // Every game row as the sheet shows it; the rows after the last game without number or places.
+        const int spelen = core::algemeen().intLaatsteWedstrijd + 1;
+        QList<QStringList> rijen;
+        for (int g = 0; g < spelen; ++g) {
+            const int r = g + 4;
+            EXPECT_EQ(cel(d, 5, r, 1), b.LabNrW[g]->text()) << r;
+            EXPECT_EQ(cel(d, 5, r, 2), b.LabThuisspeler[g]->text()) << r;
+            if (b.LabUitspeler[g]->text().isEmpty()) {
+                EXPECT_EQ(d.Tables(5).CellsCount(r), 11) << "the doubles' places are one cell";
+                rijen << QStringList{b.LabNrW[g]->text(), b.LabThuisspeler[g]->text()};
+            } else {
+                EXPECT_EQ(cel(d, 5, r, 3), b.LabUitspeler[g]->text()) << r;
+                rijen << QStringList{b.LabNrW[g]->text(), b.LabThuisspeler[g]->text(), b.LabUitspeler[g]->text()};
+            }
+        }
+        for (int r = spelen + 4; r <= 19; ++r)
+            EXPECT_EQ(cel(d, 5, r, 1) + cel(d, 5, r, 2) + cel(d, 5, r, 3), "") << r;
+        verwacht << rijen;
+    }
+    ASSERT_EQ(verwacht[0].size(), 10);
+    EXPECT_EQ(verwacht[0][0], (QStringList{"1", "1", "2"})) << "a team of three: no place 4";
+    EXPECT_EQ(verwacht[0][6], (QStringList{"7", "Dubb."}));
+    EXPECT_EQ(verwacht[2][0], (QStringList{"1", "4", "2"}));
+
+    if (!testhulp::kanPdfLezen())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
+    const QStringList teksten = testhulp::pdfTeksten(documenten, m_map.filePath("pdf"), {"-layout"});
+    for (qsizetype i = 0; i < documenten.size(); ++i)
+        EXPECT_EQ(gedruktePlaatsen(teksten[i]), verwacht[i]) << teksten[i].toStdString();
+}
+
+} // namespace
