@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 
+using core::algemeen;
 using testhulp::cel;
 using testhulp::Wedstrijd;
 
@@ -86,6 +87,81 @@ TEST_F(NaAfloopGelezen, EveryTeamSizePrintsTheGameOrderOfItsSheet)
     const QStringList teksten = testhulp::pdfTeksten(documenten, m_map.filePath("pdf"), {"-layout"});
     for (qsizetype i = 0; i < documenten.size(); ++i)
         EXPECT_EQ(gedruktePlaatsen(teksten[i]), verwacht[i]) << teksten[i].toStdString();
+}
+
+// A word of the first page as pdftotext -bbox gives it, in points from the top left.
+struct Woord
+{
+    QString tekst;
+    double links, boven, rechts, onder;
+    double midden() const { return (boven + onder) / 2; }
+};
+
+QList<Woord> woordenEerstePagina(const QString& bbox)
+{
+    static const QRegularExpression woord(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Woord> woorden;
+    auto it = woord.globalMatch(bbox.section(QStringLiteral("</page>"), 0, 0));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        woorden << Woord{m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                         m.captured(4).toDouble()};
+    }
+    return woorden;
+}
+
+TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
+{
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    QStringList documenten;
+    for (int sjabloon = 0; sjabloon <= 1; ++sjabloon) {
+        for (int soort = 1; soort <= 6; ++soort) {
+            algemeen().rsMatchen.edit();
+            algemeen().rsMatchen.zet("Soort", db::Waarde(QString::number(soort)));
+            algemeen().rsMatchen.update();
+            m_bureaublad.geopend.clear();
+            afdrukken(f, sjabloon);
+            documenten << m_map.filePath(QStringLiteral("soort %1 sjabloon %2.docx").arg(soort).arg(sjabloon));
+            ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.first(), documenten.last()));
+        }
+    }
+    if (!testhulp::kanPdfLezen())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
+    const QStringList teksten = testhulp::pdfTeksten(documenten, m_map.filePath("pdf"), {"-bbox"});
+
+    for (qsizetype i = 0; i < documenten.size(); ++i) {
+        const int soort = static_cast<int>(i % 6) + 1;
+        SCOPED_TRACE(documenten[i].toStdString());
+        const QList<Woord> woorden = woordenEerstePagina(teksten[i]);
+        const auto datum = std::find_if(woorden.begin(), woorden.end(), [](const Woord& w) { return w.tekst == u"Datum:"; });
+        ASSERT_NE(datum, woorden.end());
+        // The header's words above the date: the six kinds in three boxes of two lines, and the one mark.
+        QList<Woord> soorten, kruisjes;
+        for (const Woord& w : woorden) {
+            if (w.midden() > datum->boven)
+                continue;
+            if (w.tekst == u"X")
+                kruisjes << w;
+            else if (QStringList{"Heren", "Dames", "Jeugd", "Super"}.contains(w.tekst))
+                soorten << w;
+        }
+        ASSERT_EQ(soorten.size(), 6);
+        ASSERT_EQ(kruisjes.size(), 1) << "one mark";
+        std::sort(soorten.begin(), soorten.end(), [](const Woord& a, const Woord& b) {
+            return std::tie(a.links, a.boven) < std::tie(b.links, b.boven);
+        });
+        const Woord& eigen = soorten[soort - 1];
+        const Woord& ander = soorten[soort % 2 == 1 ? soort : soort - 2];
+        const Woord& x = kruisjes.first();
+        EXPECT_LT(x.rechts, eigen.links) << "the mark stands in the box before its word";
+        if (soort > 2) {
+            EXPECT_GT(x.links, soorten[soort - 3].rechts) << "and after the words of the kinds before";
+        }
+        EXPECT_GT(x.midden(), eigen.boven) << eigen.tekst.toStdString();
+        EXPECT_LT(x.midden(), eigen.onder) << eigen.tekst.toStdString();
+        EXPECT_LT(std::abs(x.midden() - eigen.midden()), std::abs(x.midden() - ander.midden()));
+    }
 }
 
 } // namespace
