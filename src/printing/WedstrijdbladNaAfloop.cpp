@@ -614,13 +614,16 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         }
         bezig.beginnen();
         if (!w.blnVrijOfForfait) {
-            {
-                core::EventsUit uit;
-                f.blad.TxtEinduur->setText(w.einduur);
+            // Only a new end time is written: a sheet with nothing to store is made also while another
+            // program holds the database. The box shows the end time once it is stored, and what is stored
+            // when that fails.
+            if (veldTekst("Einduur") != w.einduur) {
+                a.rsMatchen.edit();
+                a.rsMatchen.zet(QStringLiteral("Einduur"), w.einduur);
+                a.rsMatchen.update();
             }
-            a.rsMatchen.edit();
-            a.rsMatchen.zet(QStringLiteral("Einduur"), w.einduur);
-            a.rsMatchen.update();
+            core::EventsUit uit;
+            f.blad.TxtEinduur->setText(w.einduur);
         }
 
         const QString sjabloon = intSoortBlad == 0 ? QStringLiteral("WedstrijdSponsors.dotx") : QStringLiteral("WedstrijdGelijnd.dotx");

@@ -5,11 +5,14 @@
 #include "NaAfloopTest.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 using core::algemeen;
 using testhulp::cel;
 using testhulp::Wedstrijd;
+using Soort = ui::TestMeldingen::Soort;
 
 namespace {
 
@@ -162,6 +165,57 @@ TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
         EXPECT_LT(x.midden(), eigen.onder) << eigen.tekst.toStdString();
         EXPECT_LT(std::abs(x.midden() - eigen.midden()), std::abs(x.midden() - ander.midden()));
     }
+}
+
+// Another program writing to the database does not stop a sheet that has nothing to store; a new end time
+// that cannot be stored stops it, and then the box shows what is stored.
+TEST_F(NaAfloopGelezen, WhileAnotherProgramHoldsTheDatabaseOnlyANewEndTimeStopsTheSheet)
+{
+    Wedstrijd zonderEinduur = volledig("PAH01002", "G", 10);
+    zetten(zonderEinduur, {{"Opmerk1", db::Waarde("500001500003")}, {"Opmerk2", db::Waarde("500005500007")},
+                           {"Einduur", db::Waarde(" ")}});
+    testhulp::wedstrijdToevoegen(m_db, zonderEinduur);
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    const auto opgeslagen = [&](const QString& nr) {
+        return ander.openRecordset("SELECT Einduur FROM Matchen WHERE WedstrNr = ?", {nr}).veld(0).tekst();
+    };
+
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    word::Document d = afdrukken(f);
+    nietBezig(f);
+    EXPECT_EQ(cel(d, 1, 2, 2).section('\r', 2), "Einde:\t22 u. 15");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "22.15");
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(opgeslagen("PAH01001"), "22.15");
+
+    kiezen(f, "PAH01002");
+    ASSERT_EQ(f.blad.TxtEinduur->text(), "");
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    m_bureaublad.geopend.clear();
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    nietBezig(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).last().tekst, "Einduur van de match om 10.00 uur. OK ?");
+    ASSERT_EQ(m_meldingen->getoond(Soort::Kritiek).size(), 1);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Kritiek).first().titel, "Wedstrijdblad");
+    EXPECT_TRUE(m_meldingen->getoond(Soort::Kritiek).first().tekst.startsWith("Het wedstrijdblad kan niet gemaakt worden.\n"));
+    m_meldingen->wis();
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "") << "the box shows what is stored";
+    EXPECT_EQ(opgeslagen("PAH01002"), " ");
+    EXPECT_EQ(testhulp::matchVeld("Einduur"), " ");
+
+    // The other program lets go: the same proposal is stored and printed.
+    m_meldingen->verwachtJaNee(true);
+    d = afdrukken(f);
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "10.00");
+    EXPECT_EQ(opgeslagen("PAH01002"), "10.00");
+    EXPECT_EQ(cel(d, 1, 2, 2).section('\r', 2), "Einde:\t10 u. 00");
+    ander.sluiten();
 }
 
 } // namespace
