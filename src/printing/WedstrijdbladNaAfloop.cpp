@@ -615,8 +615,8 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         bezig.beginnen();
         if (!w.blnVrijOfForfait) {
             // Only a new end time is written: a sheet with nothing to store is made also while another
-            // program holds the database. The box shows the end time once it is stored, and what is stored
-            // when that fails.
+            // program holds the database. The box gets the end time only once it is stored; one that cannot
+            // be stored leaves the box as it was.
             if (veldTekst("Einduur") != w.einduur) {
                 a.rsMatchen.edit();
                 a.rsMatchen.zet(QStringLiteral("Einduur"), w.einduur);
