@@ -26,6 +26,8 @@ namespace {
 
 const QString TitelBlad = QStringLiteral("Wedstrijdblad voor aanvang");
 const QString TitelBlaadjes = QStringLiteral("Scheidsrechtersblaadjes");
+// The slips to cut are saved under a name of their own, so that neither layout replaces the other.
+const QString BestandBlaadjesTeKnippen = QStringLiteral("Scheidsrechtersblaadjes te knippen");
 
 // The line-up table: its first player row, and the rows it has for places and the doubles row.
 constexpr int EersteSpelerRij = 4;
@@ -120,10 +122,11 @@ bool wedstrijdOpBlad(const core::Wedstrijdblad& b)
 }
 
 /**
- * Makes a document from the sheet, saves it and hands it to the user. While it is made, the main window
- * is disabled and the pointer is the hourglass; whatever stops it, both are given back.
+ * Makes a document from the sheet, saves it as the kind of file and the match number, and hands it to the
+ * user. While it is made, the main window is disabled and the pointer is the hourglass; whatever stops it,
+ * both are given back.
  */
-void maken(const QString& titel, const QString& sjabloon, int afdrukken, int sluiten,
+void maken(const QString& titel, const QString& bestand, const QString& sjabloon, int afdrukken, int sluiten,
            const std::function<void(Document&, const VoorAanvang&)>& typen)
 {
     FrmWedstrijdInput& venster = FrmWedstrijdInput::standaard();
@@ -140,7 +143,7 @@ void maken(const QString& titel, const QString& sjabloon, int afdrukken, int slu
             const VoorAanvang w = voorAanvangLezen(venster.blad);
             Document doc = Document::Add(algemeen().strSysteemmap + sjabloon);
             typen(doc, w);
-            pad = documentBewaren(doc, titel);
+            pad = documentBewaren(doc, bestand);
         } catch (const WordFout& f) {
             fout = f.tekst();
         } catch (const db::DbFout& f) {
@@ -264,13 +267,14 @@ void scheidsrechtersblaadjesTypen(Document& d, const VoorAanvang& w, bool teKnip
 
 void AfdrukkenWedstrijdbladVoorAanvang(int afdrukken, int sluiten)
 {
-    maken(TitelBlad, QStringLiteral("WedstrijdbladVoorAanvang.dotx"), afdrukken, sluiten, wedstrijdbladVoorAanvangTypen);
+    maken(TitelBlad, TitelBlad, QStringLiteral("WedstrijdbladVoorAanvang.dotx"), afdrukken, sluiten,
+          wedstrijdbladVoorAanvangTypen);
 }
 
 void AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen)
 {
     const bool knippen = teKnippen == 1;
-    maken(TitelBlaadjes,
+    maken(TitelBlaadjes, knippen ? BestandBlaadjesTeKnippen : TitelBlaadjes,
           knippen ? QStringLiteral("ScheidsrechtersblaadjesTeKnippen.dotx") : QStringLiteral("Scheidsrechtersblaadjes.dotx"),
           afdrukken, sluiten, [knippen](Document& d, const VoorAanvang& w) { scheidsrechtersblaadjesTypen(d, w, knippen); });
 }

@@ -282,6 +282,23 @@ void hoofdscheidsrechterTypen(Document& doc, const NaAfloop& w)
     s.GoTo(wdGoToTable, wdGoToNext);
 }
 
+// Writes the game number and the places of the sheet's first games into columns 1 to 3 of the results
+// table, after emptying those columns in every game row: rows after the last game keep no number or places.
+// A game without a home place (the doubles) shows only its home label, across both place cells.
+void plaatsenSchrijven(Document& doc, Tabel& t, const NaAfloop& w, int spelen, std::optional<int> dubbelRij)
+{
+    doc.Range(t.Cell(4, 1).Range().Start(), t.Cell(19, 3).Range().End()).Delete(wdCharacter);
+    for (int i = 0; i < spelen && i < w.spelen.size(); ++i) {
+        const Spelrij& rij = w.spelen[i];
+        t.Cell(i + 4, 1).Range().InsertAfter(QString::number(i + 1));
+        t.Cell(i + 4, 2).Range().InsertAfter(rij.thuisspeler);
+        if (core::Val(rij.thuisspeler) > 0)
+            t.Cell(i + 4, 3).Range().InsertAfter(rij.uitspeler);
+    }
+    if (dubbelRij && *dubbelRij < spelen)
+        doc.Range(t.Cell(*dubbelRij + 4, 2).Range().Start(), t.Cell(*dubbelRij + 4, 3).Range().End()).Cells().Merge();
+}
+
 void uitslagenTypen(Document& doc, const NaAfloop& w)
 {
     Tabel t = doc.Tables(5);
@@ -318,18 +335,15 @@ void uitslagenTypen(Document& doc, const NaAfloop& w)
         t.Cell(r, 12).Range().InsertAfter(rij.wedstrU);
     }
 
-    if (w.soort != 4)
+    if (w.soort != 4) {
+        // The template's numbers and places are those of a team of four; a smaller team plays in the order
+        // that its sheet shows.
+        if (w.intLaatsteWedstrijd != 15)
+            plaatsenSchrijven(doc, t, w, w.intLaatsteWedstrijd + 1, w.dubbelRij);
         return;
-    // A Super match plays seven games in its own order: the numbers and places are written anew.
-    doc.Range(t.Cell(4, 1).Range().Start(), t.Cell(19, 3).Range().End()).Delete(wdCharacter);
-    for (int i = 0; i <= 6; ++i) {
-        const Spelrij& rij = w.spelen[i];
-        t.Cell(i + 4, 1).Range().InsertAfter(QString::number(i + 1));
-        t.Cell(i + 4, 2).Range().InsertAfter(rij.thuisspeler);
-        if (core::Val(rij.thuisspeler) > 0)
-            t.Cell(i + 4, 3).Range().InsertAfter(rij.uitspeler);
     }
-    doc.Range(t.Cell(7, 2).Range().Start(), t.Cell(7, 3).Range().End()).Cells().Merge();
+    // A Super match plays seven games in its own order, its doubles as the fourth, and its final score framed.
+    plaatsenSchrijven(doc, t, w, 7, 3);
     Randen randen = doc.Range(t.Cell(10, 11).Range().Start(), t.Cell(10, 12).Range().End()).Cells().Borders();
     for (const int rand : {wdBorderLeft, wdBorderRight, wdBorderTop, wdBorderBottom, wdBorderVertical}) {
         Rand r = randen.Item(rand);
@@ -600,13 +614,16 @@ void AfdrukkenWedstrijdbladNaAfloop(int intSoortBlad)
         }
         bezig.beginnen();
         if (!w.blnVrijOfForfait) {
-            {
-                core::EventsUit uit;
-                f.blad.TxtEinduur->setText(w.einduur);
+            // Only a new end time is written: a sheet with nothing to store is made also while another
+            // program holds the database. The box gets the end time only once it is stored; one that cannot
+            // be stored leaves the box as it was.
+            if (veldTekst("Einduur") != w.einduur) {
+                a.rsMatchen.edit();
+                a.rsMatchen.zet(QStringLiteral("Einduur"), w.einduur);
+                a.rsMatchen.update();
             }
-            a.rsMatchen.edit();
-            a.rsMatchen.zet(QStringLiteral("Einduur"), w.einduur);
-            a.rsMatchen.update();
+            core::EventsUit uit;
+            f.blad.TxtEinduur->setText(w.einduur);
         }
 
         const QString sjabloon = intSoortBlad == 0 ? QStringLiteral("WedstrijdSponsors.dotx") : QStringLiteral("WedstrijdGelijnd.dotx");

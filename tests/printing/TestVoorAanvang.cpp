@@ -188,7 +188,8 @@ TEST_F(VoorAanvang, PrintingBeforeTheMatchPrintsTheSlipsAndThenTheSheetWithoutOp
     f.menu("MnuAfdrScheidsrechtersblaadjes1")->trigger();
     nietBezig(f);
     EXPECT_EQ(m_bureaublad.afgedrukt,
-              (QStringList{pad("Scheidsrechtersblaadjes", "PAH01001"), pad("Wedstrijdblad voor aanvang", "PAH01001")}));
+              (QStringList{pad("Scheidsrechtersblaadjes te knippen", "PAH01001"),
+                           pad("Wedstrijdblad voor aanvang", "PAH01001")}));
     EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
     ASSERT_EQ(m_bureaublad.afgedrukt.size(), 2);
     word::Document d = word::Document::Open(m_bureaublad.afgedrukt.first());
@@ -211,7 +212,7 @@ TEST_F(VoorAanvang, PrintingBeforeTheMatchPrintsTheSlipsAndThenTheSheetWithoutOp
     m_meldingen->verwachtMelding(Soort::Waarschuwing, "Scheidsrechtersblaadjes",
                                  "Het document is niet afgedrukt: er is geen printer ingesteld.\nHet document is "
                                  "bewaard als:\n"
-                                     + QDir::toNativeSeparators(pad("Scheidsrechtersblaadjes", "PAH01001")));
+                                     + QDir::toNativeSeparators(pad("Scheidsrechtersblaadjes te knippen", "PAH01001")));
     f.menu("MnuAfdrScheidsblaadjesApart2blzTeKnippenAfdrukken")->trigger();
     EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
     nietBezig(f);
@@ -272,6 +273,21 @@ TEST_F(VoorAanvang, LibreOfficeReadsTheSheetAndTheSlips)
     const QString blaadjes = tekst(m_bureaublad.geopend[1]);
     for (const char* s : {"Wedstrijd 1 ", "Wedstrijd 10", "Speler 1", "Speler 6"})
         EXPECT_TRUE(blaadjes.contains(QString::fromUtf8(s))) << s << "\n" << blaadjes.toStdString();
+}
+
+// The two layouts of the slips are two files: making one leaves the other, which may be open in the office
+// program, as it was.
+TEST_F(VoorAanvang, TheSlipsToCutAndTheSlipsOnTwoPagesDoNotReplaceEachOther)
+{
+    FrmWedstrijdInput& f = tonen(opgesteld("PAH01001", "A"));
+    f.menu("MnuAfdrScheidsblaadjesApart2blzOpenen")->trigger();
+    f.menu("MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen")->trigger();
+    nietBezig(f);
+    EXPECT_EQ(m_bureaublad.geopend, (QStringList{pad("Scheidsrechtersblaadjes", "PAH01001"),
+                                                 pad("Scheidsrechtersblaadjes te knippen", "PAH01001")}));
+    ASSERT_EQ(m_bureaublad.geopend.size(), 2);
+    EXPECT_EQ(word::Document::Open(m_bureaublad.geopend[0]).TablesCount(), 2) << "odd and even pages";
+    EXPECT_EQ(word::Document::Open(m_bureaublad.geopend[1]).TablesCount(), 1) << "one page to cut";
 }
 
 } // namespace
