@@ -100,7 +100,9 @@ public:
 
     /**
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
-     * points of the record into its match; values the record leaves empty are not written.
+     * points of the record into its match, with the not-played masks that its walk-overs need; values
+     * the record leaves empty are not written, and a game's sets after the last one it lists are
+     * emptied.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read
