@@ -6,6 +6,7 @@
 #include "core/Algemeen.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/Matchkolommen.h"
+#include "core/Spelschema.h"
 #include "core/Tekst.h"
 
 #include <QVarLengthArray>
@@ -127,21 +128,36 @@ QString puntenTekst(qint64 punten)
     return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
 }
 
+// Whether a game's entry is a walk-over: "-" not played, "8" won by the visitors, "9" won at home.
+bool isWalkOver(QStringView invoer)
+{
+    return invoer == u"-" || invoer == u"8" || invoer == u"9";
+}
+
 // One game into the sheet's columns of that game (its marker, then the points of sets 1 to 5, home
-// and away, side by side): a forfeit ("-", "8", "9") or the sets one after another, each ended by
-// "/" (the last by the end of the text); a last "/" with nothing after it ends the game.
+// and away, side by side): a walk-over ("-", "8", "9") or the sets one after another, each ended by
+// "/" (the last by the end of the text); a last "/" with nothing after it ends the game. The sets
+// after the last one the entry lists are emptied, as the sheet empties a set box: a game corrected
+// to fewer sets keeps none of the sets it no longer has.
 void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
 {
     const auto zet = [kolommen, gezet](int kolom, const QString& waarde) {
         kolommen[kolom] = waarde;
         gezet[kolom] = 1;
     };
-    if (invoer == u"-" || invoer == u"8" || invoer == u"9") {
+    const auto legen = [&zet](int vanaf) {
+        for (int k = vanaf; k < 5; ++k) {
+            zet(1 + 2 * k, QStringLiteral(" "));
+            zet(2 + 2 * k, QStringLiteral(" "));
+        }
+    };
+    if (isWalkOver(invoer)) {
         zet(0, invoer == u"-" ? QStringLiteral("=") : invoer == u"8" ? QStringLiteral("-") : QStringLiteral("+"));
         for (int k = 0; k < 3; ++k) {
             zet(1 + 2 * k, QStringLiteral("w"));
             zet(2 + 2 * k, QStringLiteral("o"));
         }
+        legen(3);
         return;
     }
     const QStringView tekst = invoer;
@@ -190,6 +206,7 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
         }
         ++k;
     }
+    legen(k);
     zet(0, thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-"));
 }
 
@@ -207,13 +224,17 @@ QString kapiteinOpPlaats(const QString& lid, const Opstelling& o, int laatstePla
 
 // The sheet's columns that a record may write, in the order of the statement below: per place
 // THUISSP, UITSP, AFWTH and AFWUIT; then the doubles, captains, officials and times; then per game
-// its marker and the points of its five sets, home and away.
+// its marker and the points of its five sets, home and away; then the not-played masks.
 namespace blad {
 constexpr int Thuis = 0, Uit = 1, AfwThuis = 2, AfwUit = 3; // + 4 * place
 constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofdscheids = 20, Zaalcomm = 21,
               Einduur = 22, Uur = 23;
 constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k and away at + 2 + 2k
-constexpr int Aantal = Spel + 16 * 11;
+constexpr int MaskerThuis = Spel + 16 * 11, MaskerUit = MaskerThuis + 4; // + place
+constexpr int Aantal = MaskerUit + 4;
+// How a column is written: its value, or (a mask without games not played) "0" only where the row
+// holds a mask, so that a row without one stays without.
+constexpr char Waarde = 1, GeenMasker = 2;
 } // namespace blad
 
 // The sheet's column names in the order above.
@@ -232,6 +253,10 @@ const QStringList& bladKolommen()
             for (int s = 1; s <= 5; ++s)
                 k << core::SetKolom(g, s, true) << core::SetKolom(g, s, false);
         }
+        for (int i = 1; i <= 4; ++i)
+            k << QStringLiteral("WOT%1").arg(i);
+        for (int i = 1; i <= 4; ++i)
+            k << QStringLiteral("WOU%1").arg(i);
         Q_ASSERT(k.size() == blad::Aantal);
         return k;
     }();
@@ -244,8 +269,12 @@ QString bladOpdracht(const QByteArray& vorm)
 {
     QStringList delen;
     for (int k = 0; k < blad::Aantal; ++k) {
-        if (vorm[k])
-            delen << bladKolommen()[k] + QStringLiteral(" = ?");
+        const QString& kolom = bladKolommen()[k];
+        if (vorm[k] == blad::Waarde)
+            delen << kolom + QStringLiteral(" = ?");
+        else if (vorm[k] == blad::GeenMasker)
+            delen << kolom + QStringLiteral(" = CASE WHEN trim(ifnull(") + kolom + QStringLiteral(", '')) = '' THEN ") + kolom
+                         + QStringLiteral(" ELSE ? END");
     }
     if (delen.isEmpty())
         delen << QStringLiteral("rowid = rowid");
@@ -464,6 +493,20 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
             matchToevoegen(std::move(match));
         }
     }
+    // The places of every game by team size; a place that is no number 1 to 4 (the doubles game) is 0.
+    db::Recordset v = d.openRecordset(QStringLiteral("SELECT AantalSpelers, Wedstrijd, thuis, uit FROM ")
+                                      + db::sqlNaam(QStringLiteral("Volgorde Wedstrijden")));
+    for (; !v.eof(); v.moveNext()) {
+        const qint64 spel = LeidendGetal(v.veld(1).tekst());
+        if (spel < 1 || spel > 16)
+            continue;
+        const auto plaats = [](const QString& tekst) {
+            const QString p = tekst.trimmed();
+            return p.size() == 1 && p[0] >= u'1' && p[0] <= u'4' ? p[0].digitValue() : 0;
+        };
+        m_volgorde[static_cast<int>(LeidendGetal(v.veld(0).tekst()))][static_cast<size_t>(spel - 1)]
+            = {plaats(v.veld(2).tekst()), plaats(v.veld(3).tekst())};
+    }
     db::Recordset r = d.openRecordset(
         QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen FROM Reeksen ORDER BY rowid"));
     for (; !r.eof(); r.moveNext()) {
@@ -472,6 +515,48 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
             m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
     }
     m_blad.resize(blad::Aantal);
+}
+
+void IngevuldeWedstrijdenLezer::maskersZetten(const QVarLengthArray<QStringView, 20>& spellen, int spelers,
+                                               const QString (&afwezigThuis)[4], const QString (&afwezigUit)[4])
+{
+    // A walk-over's winner is not in the record: the sheet works it out from the absences and the
+    // not-played masks of the two players. The masks are therefore those that give every walk-over
+    // of the record its result, as the player picker stores them: a game that a present player did
+    // not play is the flag of its turn in his mask; an absent player's walk-overs follow from his
+    // absence, and his mask is left as it is. The doubles game needs no mask.
+    const auto volgorde = m_volgorde.constFind(spelers);
+    if (volgorde == m_volgorde.constEnd())
+        return;
+    const int aantal = AantalSpellen(spelers);
+    const int laatstePlaats = spelers == 4 ? 3 : 2;
+    int maskers[2][4] = {};
+    for (int g = 0; g < aantal && g < spellen.size(); ++g) {
+        const QStringView spel = spellen[g];
+        if (!isWalkOver(spel))
+            continue;
+        const auto [h, a] = (*volgorde)[static_cast<size_t>(g)];
+        if (h < 1 || a < 1 || h > laatstePlaats + 1 || a > laatstePlaats + 1)
+            continue;
+        const bool afwezigT = afwezigThuis[h - 1] == u"J";
+        const bool afwezigU = afwezigUit[a - 1] == u"J";
+        // "9" won at home: the visitor did not play it; "8" the other way round; "-" neither did.
+        const int vlag = core::BeurtWaarde(core::Beurt(g, aantal - 1));
+        if (spel != u"9" && !afwezigT)
+            maskers[0][h - 1] |= vlag;
+        if (spel != u"8" && !afwezigU)
+            maskers[1][a - 1] |= vlag;
+    }
+    for (int kant = 0; kant < 2; ++kant) {
+        const QString(&afwezig)[4] = kant == 0 ? afwezigThuis : afwezigUit;
+        for (int p = 0; p <= laatstePlaats; ++p) {
+            if (afwezig[p] == u"J")
+                continue;
+            const int kolom = (kant == 0 ? blad::MaskerThuis : blad::MaskerUit) + p;
+            m_blad[kolom] = QString::number(maskers[kant][p]);
+            m_vorm[kolom] = maskers[kant][p] ? blad::Waarde : blad::GeenMasker;
+        }
+    }
 }
 
 void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
@@ -539,6 +624,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             if (!spel.isEmpty())
                 spelZetten(spel, bladWaarden + blad::Spel + 11 * g, vorm + blad::Spel + 11 * g);
         }
+        maskersZetten(invoer, spelers, thuis.afwezig, uit.afwezig);
     }
 
     QString rest = r.velden[8] + u',';
@@ -600,9 +686,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             doel.blad.resize(blad::Aantal);
         }
         for (int k = 0; k < blad::Aantal; ++k) {
-            if (m_vorm[k]) {
+            if (m_vorm[k] == blad::Waarde) {
                 doel.blad[k] = m_blad[k];
-                doel.vorm[k] = 1;
+                doel.vorm[k] = blad::Waarde;
+            } else if (m_vorm[k] == blad::GeenMasker) {
+                // A row of the calendar has no mask of its own: it stays without.
+                doel.blad[k].clear();
+                doel.vorm[k] = 0;
             }
         }
         return QString();

@@ -11,6 +11,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+#include <array>
+#include <utility>
 #include <vector>
 
 namespace exchange {
@@ -97,7 +100,9 @@ public:
 
     /**
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
-     * points of the record into its match; values the record leaves empty are not written.
+     * points of the record into its match, with the not-played masks that its walk-overs need; values
+     * the record leaves empty are not written, and a game's sets after the last one it lists are
+     * emptied.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read
@@ -120,6 +125,7 @@ private:
     QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
     QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
+    QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
     QByteArray m_vorm;                       ///< which of them it gives
     QHash<QByteArray, QString> m_opdrachten; ///< the statement that writes them, by which
@@ -127,6 +133,9 @@ private:
     UitgesteldeKalender* m_kalender = nullptr;
 
     void matchToevoegen(Match match);
+    /** The not-played masks that give the record's walk-overs their results (with its games). */
+    void maskersZetten(const QVarLengthArray<QStringView, 20>& spellen, int spelers, const QString (&afwezigThuis)[4],
+                       const QString (&afwezigUit)[4]);
 };
 
 } // namespace exchange

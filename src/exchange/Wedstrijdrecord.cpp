@@ -304,14 +304,16 @@ int SeizoenNaarNummer(const QString& seizoen)
 QString VoorbehoudTekst(const db::Waarde& thuis, const db::Waarde& uit, const db::Waarde& official)
 {
     const QString n = QStringLiteral("\\n");
+    // A remark is stored as one blank when its window was closed empty: that is no remark.
+    const auto tekst = [](const db::Waarde& w) { return TekstOntsnappen(core::objAlgemeneFuncties().Inhoud(w).tekst()); };
     QString r;
-    const QString t = TekstOntsnappen(thuis.isNull() ? QString() : thuis.tekst());
+    const QString t = tekst(thuis);
     if (!t.isEmpty())
         r += QStringLiteral("Voorbehoud THUIS:") + n + t;
-    const QString u = TekstOntsnappen(uit.isNull() ? QString() : uit.tekst());
+    const QString u = tekst(uit);
     if (!u.isEmpty())
         r += (r.isEmpty() ? QString() : n) + QStringLiteral("Voorbehoud UIT:") + n + u;
-    const QString o = TekstOntsnappen(official.isNull() ? QString() : official.tekst());
+    const QString o = tekst(official);
     if (!o.isEmpty())
         r += (r.isEmpty() ? QString() : n) + QStringLiteral("Voorbehoud OFFICIAL:") + n + o;
     return r;

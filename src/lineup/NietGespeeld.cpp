@@ -3,6 +3,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
 #include "core/Matchkolommen.h"
+#include "core/Spelschema.h"
 #include "core/Tekst.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
@@ -48,8 +49,7 @@ void bewerken(F&& schrijven)
 
 int VakWaarde(int k)
 {
-    static const int waarden[4] = {1, 16, 32, 64};
-    return k >= 1 && k <= 4 ? waarden[k - 1] : 0;
+    return core::BeurtWaarde(k);
 }
 
 QList<int> RijenVanVak(int laatste, int k)

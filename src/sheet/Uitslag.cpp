@@ -1,5 +1,6 @@
 #include "sheet/Uitslag.h"
 
+#include "core/Spelschema.h"
 #include "core/Tekst.h"
 
 #include <algorithm>
@@ -79,13 +80,7 @@ bool leeg(const SetTeksten& sets, int set)
 
 int Beurt(int rij, int laatste)
 {
-    const int g = laatste == 15 ? 4 : 3;
-    int beurt = static_cast<int>(core::Int(static_cast<double>(rij) / g)) + 1;
-    if (laatste == 6 && beurt > 2)
-        beurt = 2;
-    if (laatste == 9 && beurt > 3)
-        beurt = 3;
-    return beurt;
+    return core::Beurt(rij, laatste);
 }
 
 bool PositieInCombinatie(double code, int positie, int laatste)

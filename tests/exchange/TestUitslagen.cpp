@@ -204,4 +204,50 @@ TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
     EXPECT_THROW(WeekResultatenSchrijven("25-09-2010", "2010-2011", "045", m_eerste.wissel), core::ActieFout);
 }
 
+// Which sheets the results file and the marking take as complete, at the edges: the last game of a
+// match of three, a match of two, a home match against a free place.
+TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)
+{
+    Velden zonderLaatste = volledigBlad(3);
+    zonderLaatste.removeIf([](const auto& v) { return v.first == "W10"; });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, zonderLaatste));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, volledigBlad(2), "B"));
+    Wedstrijd vrij = match("PVBH05003", true, kant("THUISSP", "51230"));
+    vrij.nmuit = "Vrij";
+    vrij.lkUit = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"), QStringList({"PVBH05001|N", "PVBH05002|J", "PVBH05003|J"}));
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05001: Eigen A - Ander B\""}));
+    EXPECT_EQ(bestand(v.pad),
+              QStringList({"I;11;PVLB-H-05-2;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;"
+                           "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"",
+                           "I;11;PVLB-H-05-3;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\""}));
+}
+
+// The marks are written in blocks: more than one block of changes at once all change.
+TEST_F(Uitslagen, MoreThanFiveHundredChangedMarksAllChange)
+{
+    {
+        db::Transactie t(d());
+        for (int i = 0; i < 1234; ++i)
+            testhulp::wedstrijdToevoegen(d(), match(QStringLiteral("PVBH%1").arg(10000 + i), true,
+                                                    i % 2 ? volledigBlad(3) : Velden{}));
+        t.vastleggen();
+    }
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(aantal("Matchen", "Ingeput = 'J'"), 617);
+    EXPECT_EQ(aantal("Matchen", "Ingeput = 'N'"), 617);
+    d().uitvoeren("UPDATE Matchen SET W01 = ' ' WHERE Ingeput = 'J'; UPDATE Matchen SET THUISSP1 = 'x', UITSP1 = 'y', "
+                  "UITSP2 = 'y', UITSP3 = 'y', THUISSP2 = 'x', THUISSP3 = 'x' WHERE Ingeput = 'N'");
+    d().uitvoeren("UPDATE Matchen SET W01 = '+', W02 = '+', W03 = '+', W04 = '+', W05 = '+', W06 = '+', W07 = '+', "
+                  "W08 = '+', W09 = '+', W10 = '+' WHERE Ingeput = 'N'");
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(aantal("Matchen", "Ingeput = 'J' AND THUISSP1 = 'x'"), 617);
+    EXPECT_EQ(aantal("Matchen", "Ingeput = 'N' AND W01 = ' '"), 617);
+}
+
 } // namespace

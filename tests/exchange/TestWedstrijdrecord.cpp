@@ -3,6 +3,8 @@
 #include "UitwisselingTest.h"
 #include "exchange/Wedstrijdrecord.h"
 
+#include <algorithm>
+
 using namespace exchange;
 using testhulp::Velden;
 using testhulp::Wedstrijd;
@@ -174,6 +176,73 @@ TEST_F(Wedstrijdrecord, AProvinceMissingFromProvinciesCannotBeWritten)
     } catch (const RecordFout& fout) {
         EXPECT_EQ(fout.reden(), "provincie 12 staat niet in de tabel Provincies");
     }
+}
+
+// A Super match played without its doubles: game 4 leaves no entry, and every other game keeps its
+// own place in the line, each told apart by its own result.
+TEST_F(Wedstrijdrecord, ASuperMatchWithoutItsDoublesWritesEveryOtherGameInItsOwnPlace)
+{
+    Recordkenmerken vier;
+    vier.plaatsen = vier.spelersPerPloeg = 4;
+    Wedstrijd super = vlaamsBrabant("S05030");
+    super.soortComp = "S";
+    super.soort = "4";
+    QStringList zonder;
+    QStringList met;
+    for (int g = 1; g <= 16; ++g) {
+        // Game g: g points for the loser of the first set (won at deuce from 10 on), lost by the home
+        // side in every third game.
+        const bool verloren = g % 3 == 0;
+        const int winnaar = std::max(11, g + 2);
+        super.extra << (verloren ? spel(g, "-", {{g, winnaar}, {5, 11}, {6, 11}})
+                                 : spel(g, "+", {{winnaar, g}, {11, 5}, {11, 6}}));
+        const QString entry = verloren ? QStringLiteral("-%1/-5/-6").arg(g) : QStringLiteral("%1/5/6").arg(g);
+        met << entry;
+        if (g != 4)
+            zonder << entry;
+    }
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    EXPECT_EQ(velden(record(super, vier))[7], "P" + zonder.join(','));
+    d().uitvoeren("UPDATE Opties SET Item = 'J' WHERE Soort = 'SuperDubbelSpelen'");
+    db::Recordset rij = d().openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {super.wedstrNr});
+    EXPECT_EQ(velden(WedstrijdRecordMaken(rij, vier, Recordgegevens::lezen(d())))[7], "P" + met.join(','));
+}
+
+// Game 7 of a recreational division of Limburg is not played: "-" whatever the sheet holds; in a
+// recreational division elsewhere, and in any other division of Limburg, it is sent with its sets.
+TEST_F(Wedstrijdrecord, GameSevenOfARecreationalDivisionOfLimburgIsAlwaysAHyphen)
+{
+    Wedstrijd w = vlaamsBrabant();
+    for (int g = 1; g <= 10; ++g)
+        w.extra << spel(g, "+", {{11, g}, {11, 4}, {11, 6}});
+    testhulp::wedstrijdToevoegen(d(), w);
+    const auto spellen = [this, &w](bool vrijetijd, bool limburg) {
+        Recordkenmerken k = drieSpelers();
+        k.vrijetijd = vrijetijd;
+        k.limburg = limburg;
+        db::Recordset rij = d().openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {w.wedstrNr});
+        return velden(WedstrijdRecordMaken(rij, k, Recordgegevens::lezen(d())))[7];
+    };
+    const QString begin = "P1/4/6,2/4/6,3/4/6,4/4/6,5/4/6,6/4/6,";
+    const QString einde = ",8/4/6,9/4/6,10/4/6";
+    EXPECT_EQ(spellen(true, false), begin + "7/4/6" + einde);
+    EXPECT_EQ(spellen(false, true), begin + "7/4/6" + einde);
+    EXPECT_EQ(spellen(true, true), begin + "-" + einde);
+}
+
+// A captain stored as a place counted from 0 ("3": the fourth place) is sent as the member number
+// of that place; only the visitors' reservation begins the last field with its own heading.
+TEST_F(Wedstrijdrecord, ACaptainOnTheFourthPlaceAndOnlyTheVisitorsReservation)
+{
+    Wedstrijd w = vlaamsBrabant();
+    w.extra = {{"THUISSP1", "512301"}, {"THUISSP2", "512302"}, {"THUISSP3", "512303"}, {"THUISSP4", "512304"},
+               {"UITSP1", "498110"},   {"UITSP2", "498111"},   {"UITSP3", "498112"},   {"UITSP4", "498113"},
+               {"KapiteinT", "3"},      {"KapiteinU", "2"},      {"VoorbehoudT", " "},     {"Voorbehoudu", "Net \"te\" laag"}};
+    Recordkenmerken vier;
+    vier.plaatsen = vier.spelersPerPloeg = 4;
+    const QStringList f = velden(record(w, vier));
+    EXPECT_EQ(f[8], "512304,498112,-,-");
+    EXPECT_EQ(f[10], "\"Voorbehoud UIT:\\nNet 'te' laag\"");
 }
 
 } // namespace

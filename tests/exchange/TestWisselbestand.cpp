@@ -454,11 +454,12 @@ TEST_F(Wisselbestand, TheGamesOfARecordAreReadSetBySet)
                            "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,555555,666666,-;P";
     const QByteArray staart = ";-,-,-,-;19:30,;\"\"\r\n###\r\n";
 
-    // A last "/" ends the game; the loser's points stay as written; a number beyond any size counts as 0.
+    // A last "/" ends the game (the sets after it are emptied); the loser's points stay as written; a
+    // number beyond any size counts as 0.
     schrijven(m_tweede.wissel + "Export.ttr", kop + "5/-3/07/,-9/12/-99999999999999999999/10/11" + staart);
     EXPECT_EQ(importeren(m_tweede.wissel).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set3T, W01Set3U, W01Set4T"),
-              QStringList({"-|11|5|3|11|11|07|<null>"}));
+              QStringList({"-|11|5|3|11|11|07| "}));
     EXPECT_EQ(inhoud("Matchen", "W02, W02Set1T, W02Set1U, W02Set2T, W02Set2U, W02Set3T, W02Set3U, W02Set4T, W02Set5U"),
               QStringList({"+|9|11|14|12|99999999999999999999|11|12|11"}));
 

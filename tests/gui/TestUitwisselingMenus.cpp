@@ -1,14 +1,21 @@
 // The results file and Export.ttr through the main window's menus, with the real services.
 
 #include "BladTest.h"
+#include "core/Matchkolommen.h"
 #include "exchange/FrmVoorbereiden.h"
+#include "exchange/Uitslagen.h"
 #include "exchange/Weekbestand.h"
+#include "exchange/Wisselbestand.h"
+#include "lineup/FrmSpelersKiezen.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 using core::algemeen;
 using testhulp::Wedstrijd;
@@ -165,6 +172,103 @@ TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)
     exchange::WeekResultatenExporteren();
     EXPECT_TRUE(QFile::exists(wissel() + "001-01.ttr"));
     EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+}
+
+// A game not played, typed on one installation, travels in Export.ttr: on the other the match shows
+// the same score, counts as complete, gives the same results file, and showing it stores nothing.
+// Here the other installation is this one with the sheet of the match emptied first, as a calendar
+// import leaves a match that was never filled in.
+class NietGespeeldUitwisselen : public UitwisselingMenus
+{
+protected:
+    // The results file of the play date, through its menu; the match of team G is not filled in.
+    QByteArray resultaten(FrmWedstrijdInput& f)
+    {
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(
+            TestMeldingen::Soort::Informatie, "Exporteren",
+            "Het bestand \"A001-12-09-2010.ttr\" (wedstrijden van 12-09-2010) werd opgeslagen in de map \"" + wissel()
+                + "\".\r\nVoer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, naar de "
+                  "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
+                  "ingevuld zijn:\r\n\r\n- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n\r\n");
+        f.menu("MnuBeheerGegevensExport")->trigger();
+        QFile bestand(wissel() + "A001-12-09-2010.ttr");
+        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
+        return bestand.readAll();
+    }
+
+    // The whole row of the match as text, with its completeness judged again; Null and one blank
+    // (which the file does not tell apart) both read as empty.
+    static QString rij()
+    {
+        exchange::IngevuldeWedstrijdenMarkeren();
+        db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Matchen WHERE WedstrNr = 'PAH01001'");
+        QStringList waarden;
+        for (int i = 0; i < rs.aantalVelden(); ++i)
+            waarden << rs.veldNaam(i) + "=" + (rs.veld(i).tekst() == " " ? QString() : rs.veld(i).tekst());
+        return waarden.join('|');
+    }
+
+    static QString score(const core::Wedstrijdblad& b) { return b.TxtResT->text() + "-" + b.TxtResU->text(); }
+};
+
+TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
+{
+    // Games 2 and 9 won by the visitors.
+    m_db.uitvoeren("UPDATE Matchen SET W02 = '-', W02Set1T = '5', W02Set1U = '11', W02Set2T = '6', W02Set2U = '11', "
+                   "W02Set3T = '7', W02Set3U = '11', W09 = '-', W09Set1T = '5', W09Set1U = '11', W09Set2T = '6', "
+                   "W09Set2U = '11', W09Set3T = '7', W09Set3U = '11' WHERE WedstrNr = 'PAH01001'");
+    FrmWedstrijdInput& f = starten();
+    // The sheet defaults that the calendar's own import gave both installations.
+    exchange::CtlTabelMatchen();
+    kiezen(f, "PAH01001");
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(score(b), "13-3");
+
+    // Away player 1 does not play his second game, game 5 against home player 4 that he had lost.
+    f.blad.CmdCompNrU[0]->click();
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    m_meldingen->verwachtJaNee(true);
+    k.ChkWedstrijd[1]->click();
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(testhulp::matchVeld("W05"), "+");
+    ASSERT_EQ(score(b), "14-2");
+    const QByteArray bestand = resultaten(f);
+    ASSERT_TRUE(bestand.contains(";P3/4/6,-5/-6/-7,3/4/6,3/4/6,9,3/4/6,")) << bestand.toStdString();
+    exporteren(f);
+    const QString verzonden = rij();
+    ASSERT_TRUE(verzonden.contains("|Ingeput=J|")) << verzonden.toStdString();
+
+    // The other side: the match as the calendar brought it, then Export.ttr.
+    QStringList blad{"Ingeput", "KapiteinT", "KapiteinU"};
+    for (int p = 1; p <= 4; ++p)
+        blad << QStringLiteral("THUISSP%1").arg(p) << QStringLiteral("UITSP%1").arg(p) << QStringLiteral("AFWTH%1").arg(p)
+             << QStringLiteral("AFWUIT%1").arg(p) << QStringLiteral("WOT%1").arg(p) << QStringLiteral("WOU%1").arg(p);
+    for (int g = 1; g <= 16; ++g) {
+        blad << core::SpelKolom(g);
+        for (int s = 1; s <= 5; ++s)
+            blad << core::SetKolom(g, s, true) << core::SetKolom(g, s, false);
+    }
+    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET " + blad.join(" = NULL, ") + " = NULL");
+    QFile::remove(wissel() + "A001-12-09-2010.ttr");
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    const QString ontvangen = rij();
+    EXPECT_EQ(ontvangen, verzonden);
+
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(score(b), "14-2");
+    EXPECT_EQ(b.TxtSetsThuis[4]->text() + "-" + b.TxtSetsUit[4]->text(), "3-0");
+    EXPECT_EQ(rij(), verzonden) << "showing the match stores nothing";
+    EXPECT_EQ(resultaten(f), bestand);
+
+    // The player picker shows the game not played where it was typed.
+    f.blad.CmdCompNrU[0]->click();
+    EXPECT_TRUE(k.ChkWedstrijd[1]->isChecked());
+    EXPECT_FALSE(k.ChkWedstrijd[0]->isChecked());
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
 }
 
 } // namespace

@@ -1,0 +1,195 @@
+// Filled-in matches taken from Export.ttr onto the sheets of this installation: walk-overs with what
+// decides them here, games corrected to fewer sets, empty places and calendars that come twice.
+
+#include "UitwisselingTest.h"
+#include "exchange/IngevuldeWedstrijden.h"
+#include "exchange/Wisselbestand.h"
+
+#include <QFile>
+
+using namespace exchange;
+using testhulp::Velden;
+using testhulp::Wedstrijd;
+
+namespace {
+
+class IngevuldeWedstrijden : public testhulp::UitwisselingTest
+{
+protected:
+    void SetUp() override
+    {
+        UitwisselingTest::SetUp();
+        testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    }
+
+    // Match PAH05012 of a division of three, with what its sheet already holds.
+    void match(const Velden& blad = {})
+    {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = "PAH05012";
+        w.extra = blad;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+
+    // Export.ttr with these sections, read in.
+    Importverslag importeren(const QByteArray& secties)
+    {
+        QFile f(m_eerste.wissel + "Export.ttr");
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("2010-2011\r\n" + secties);
+        f.close();
+        return ImportUitvoeren(m_eerste.wissel, m_onderhoud, m_voortgang);
+    }
+
+    static QByteArray ingevuld(const QList<QByteArray>& records)
+    {
+        QByteArray s = "###ingevulde Wedstrijden\r\n " + QByteArray::number(records.size()) + " \r\n";
+        for (const QByteArray& r : records)
+            s += r + "\r\n";
+        return s + "###\r\n";
+    }
+
+    QString veld(const QString& kolom) { return matchVeld("PAH05012", kolom); }
+
+    // The stored set fields of a game: "w,w,w, , |o,o,o, , ".
+    QString sets(int spel)
+    {
+        QStringList t, u;
+        for (int s = 1; s <= 5; ++s) {
+            t << veld(QStringLiteral("W%1Set%2T").arg(spel, 2, 10, QLatin1Char('0')).arg(s));
+            u << veld(QStringLiteral("W%1Set%2U").arg(spel, 2, 10, QLatin1Char('0')).arg(s));
+        }
+        return t.join(',') + '|' + u.join(',');
+    }
+
+    QString maskers()
+    {
+        QStringList m;
+        for (const char* kant : {"WOT", "WOU"})
+            for (int p = 1; p <= 4; ++p)
+                m << veld(kant + QString::number(p));
+        return m.join(',');
+    }
+};
+
+// The games of a team of three in their order (home place - away place): 1-2, 2-1, 3-3, 1-1, 3-2,
+// 2-3, the doubles, 3-1, 1-3, 2-2; turns 1 to 3 are games 1-3, 4-6 and 7-10.
+TEST_F(IngevuldeWedstrijden, AWalkOverArrivesWithTheGamesNotPlayedThatDecideIt)
+{
+    // What this installation held before: masks of a sheet since corrected on the other side.
+    match({{"WOT1", "1"}, {"WOT2", "32"}, {"WOU1", "16"}, {"WOU3", " "}});
+    // Away player 1 absent; away player 2 did not play turns 1 and 2, home player 3 not turn 2, and
+    // home player 1 not turn 2, in which he would have met the absent player.
+    const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;-444444,555555,666666,2-3;"
+                              "P9,9,3/4/6,-,-,3/4/6,-,9,-3/-4/-5,3/4/6;-,-,-,-;20:00,22:00;\"\"";
+    ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
+
+    // Home 1, 2, 3 (4 is no place of a team of three), then away 1, 2, 3, 4: the absent player keeps
+    // his mask; a present player without games not played has none, "0" where he had one.
+    EXPECT_EQ(maskers(), "16,0,16,<null>,16,17, ,<null>");
+    QString markers;
+    for (int g = 1; g <= 10; ++g)
+        markers += veld(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(markers, "+++==+=+-+");
+    for (const int g : {1, 2, 4, 5, 7, 8})
+        EXPECT_EQ(sets(g), "w,w,w, , |o,o,o, , ") << g;
+}
+
+// A game corrected from five sets to three keeps nothing of its last two sets; a game the record
+// leaves out keeps what it had.
+TEST_F(IngevuldeWedstrijden, SetsTheRecordNoLongerListsAreEmptied)
+{
+    Velden blad;
+    for (const int g : {1, 2, 3, 4})
+        blad << spel(g, "+", {{9, 11}, {11, 9}, {9, 11}, {11, 9}, {11, 7}});
+    match(blad);
+    const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                              "P3/4/6,9,,-5/6/-7/-8;-,-,-,-;20:00,22:00;\"\"";
+    ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
+    EXPECT_EQ(sets(1), "11,11,11, , |3,4,6, , ");
+    EXPECT_EQ(sets(2), "w,w,w, , |o,o,o, , ");
+    EXPECT_EQ(sets(3), "9,11,9,11,11|11,9,11,9,7") << "not in the record";
+    EXPECT_EQ(sets(4), "5,11,7,8, |11,6,11,11, ");
+}
+
+// A Super match sent without its doubles has fifteen entries: each goes to its own game, game 4
+// keeps what it had.
+TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnNumber)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.soort = "4";
+    w.weekNr = "05";
+    w.wedstrNr = "S05030";
+    w.extra = {{"W04", "="}};
+    testhulp::wedstrijdToevoegen(d(), w);
+    QStringList spellen;
+    for (int g = 1; g <= 16; ++g) {
+        if (g != 4)
+            spellen << QStringLiteral("%1/5/6").arg(g);
+    }
+    const QByteArray record = "I;11;SUPR-H-05-30;A1;A2;1,2,3,4;5,6,7,8;P" + spellen.join(',').toLatin1()
+                              + ";-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "W04"), "=");
+    EXPECT_EQ(matchVeld("S05030", "W04Set1U"), "<null>");
+    for (int g : {1, 3, 5, 16}) {
+        EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1Set1U").arg(g, 2, 10, QLatin1Char('0'))), QString::number(g));
+        EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'))), "+");
+    }
+}
+
+// An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
+TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
+{
+    match({{"THUISSP2", "222222"}, {"AFWTH2", "J"}, {"UITSP3", "666666"}});
+    const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,-,333333,-;444444,-555555,--,-;P;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "THUISSP1, AFWTH1, THUISSP2, AFWTH2, UITSP2, AFWUIT2, UITSP3, AFWUIT3"),
+              QStringList({"111111|N|222222|N|555555|J|666666|J"}));
+}
+
+// A calendar that comes twice in one file, read into an empty table, stores each match once, with
+// the sheet that the file's filled-in match gives it.
+TEST_F(IngevuldeWedstrijden, TwoCalendarsOfTheSameMatchIntoAnEmptyTableStoreItOnce)
+{
+    ASSERT_EQ(aantal("Matchen"), 0);
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                              "P9,3/4/6;-,-,-,-;20:00,22:00;\"\"";
+    importeren(kalender + kalender + ingevuld({record}));
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, THUISSP1, Uur, W01, W02, WOU2"), QStringList({"PAH05012|111111|20.00|+|+|1"}));
+    importeren(kalender + ingevuld({record}) + kalender);
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, THUISSP1, Uur, W01, W02, WOU2"), QStringList({"PAH05012|111111|19.30|+|+|1"}))
+        << "a calendar after the records gives the match its hour again";
+}
+
+// The count line of the section is the number of result lines written: a match that cannot be
+// written is named and not counted.
+TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
+{
+    Wedstrijd w;
+    w.wedstrNr = "PAH05012";
+    w.weekNr = "05";
+    w.extra = volledigBlad(3);
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "PAH05013";
+    w.provUit = "12";
+    w.nmthuis = "Dorp 3 A";
+    w.nmuit = "Verweg B";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    ASSERT_EQ(sectie.regels.size(), 4);
+    EXPECT_EQ(sectie.regels[1], " 1 ");
+    EXPECT_TRUE(sectie.regels[2].startsWith("I;11;PANT-H-05-12;")) << sectie.regels[2].toStdString();
+    EXPECT_EQ(sectie.wedstrijden, 1);
+    ASSERT_EQ(sectie.overgeslagen.size(), 1);
+    EXPECT_TRUE(sectie.overgeslagen[0].contains("provincie 12 staat niet in de tabel Provincies"))
+        << sectie.overgeslagen[0].toStdString();
+}
+
+} // namespace
