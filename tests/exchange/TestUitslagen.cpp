@@ -204,4 +204,20 @@ TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
     EXPECT_THROW(WeekResultatenSchrijven("25-09-2010", "2010-2011", "045", m_eerste.wissel), core::ActieFout);
 }
 
+TEST_F(Uitslagen, AClubCodeWithoutProvinceLettersWritesNothing)
+{
+    // The club number alone must not be taken for the province without letters (Nr 0, TabT empty).
+    Wedstrijd w = match("PVBH05001", true, volledigBlad(3));
+    w.provThuis = w.provUit = "0";
+    testhulp::wedstrijdToevoegen(d(), w);
+    try {
+        UitslagenSchrijven("045", "18-09-2010", m_eerste.wissel);
+        ADD_FAILURE() << "written";
+    } catch (const core::ActieFout& f) {
+        EXPECT_EQ(f.tekst(), "De clubcode \"045\" hoort bij geen enkele provincie. Kies de provincie van de club in de "
+                             "opties.\r\n\r\nEr werd niets geëxporteerd.");
+    }
+    EXPECT_TRUE(QDir(m_eerste.wissel).isEmpty());
+}
+
 } // namespace
