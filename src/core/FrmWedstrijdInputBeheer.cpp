@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 using core::algemeen;
 
@@ -98,8 +99,23 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     a.strClubProv = db::Waarde(core::Val(clubProv)).tekst();
     a.strClubProvAfkorting = core::ProvincieAfkorting(a.strClubProv);
 
-    if (LstSeizoen->currentRow() >= 0) {
-        lijstKiezen(LstSeizoen, LstSeizoen->currentRow());
+    // A season that the file brought is in the list at once; the season chosen stays chosen.
+    const QString gekozen = LstSeizoen->currentItem() ? LstSeizoen->currentItem()->text() : QString();
+    int rij = -1;
+    {
+        const QSignalBlocker stil(LstSeizoen);
+        LstSeizoen->clear();
+        LstSeizoen->addItems(core::SeizoenenLijst(a.strHuidigSeizoen));
+        if (!gekozen.isNull()) {
+            for (int i = 0; i < LstSeizoen->count() && rij < 0; ++i) {
+                if (LstSeizoen->item(i)->text() == gekozen)
+                    rij = i;
+            }
+        }
+        LstSeizoen->setCurrentRow(rij);
+    }
+    if (rij >= 0) {
+        lijstKiezen(LstSeizoen, rij);
     } else {
         a.blnEventsActief = false;
         if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)

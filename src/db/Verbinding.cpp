@@ -427,39 +427,6 @@ namespace {
                  QStringLiteral("De waarde '%1' past niet in het veld '%2'.").arg(w.tekst(), veld));
 }
 
-// A text that reads as a number as a whole, with "." or "," as the decimal separator.
-bool tekstAlsGetal(const QString& tekst, double& uit)
-{
-    // A whole number of up to 15 digits (most numbers a file brings) is read here at once: Qt's
-    // conversion costs more than writing the row.
-    const qsizetype n = tekst.size();
-    const bool min = n > 0 && tekst[0] == u'-';
-    if (n > qsizetype(min) && n - qsizetype(min) <= 15) {
-        qint64 getal = 0;
-        qsizetype i = min ? 1 : 0;
-        for (; i < n; ++i) {
-            const char16_t c = tekst[i].unicode();
-            if (c < u'0' || c > u'9')
-                break;
-            getal = getal * 10 + (c - u'0');
-        }
-        if (i == n) {
-            uit = min ? -static_cast<double>(getal) : static_cast<double>(getal);
-            return true;
-        }
-    }
-    QString t = tekst.trimmed();
-    if (t.isEmpty())
-        return false;
-    bool ok = false;
-    uit = t.toDouble(&ok);
-    if (!ok && t.count(u',') == 1 && !t.contains(u'.')) {
-        t.replace(u',', u'.');
-        uit = t.toDouble(&ok);
-    }
-    return ok && std::isfinite(uit);
-}
-
 } // namespace
 
 Waarde voorOpslag(const QString& veld, VeldSoort soort, const Waarde& w)

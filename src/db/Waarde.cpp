@@ -230,6 +230,39 @@ bool snelDatum(const QString& t, QDateTime& uit)
 
 } // namespace
 
+bool tekstAlsGetal(const QString& tekst, double& uit)
+{
+    // A whole number of up to 15 digits (most numbers a file brings) is read here at once: Qt's
+    // conversion costs more than writing the row.
+    const qsizetype n = tekst.size();
+    const bool min = n > 0 && tekst[0] == u'-';
+    if (n > qsizetype(min) && n - qsizetype(min) <= 15) {
+        qint64 getal = 0;
+        qsizetype i = min ? 1 : 0;
+        for (; i < n; ++i) {
+            const char16_t c = tekst[i].unicode();
+            if (c < u'0' || c > u'9')
+                break;
+            getal = getal * 10 + (c - u'0');
+        }
+        if (i == n) {
+            uit = min ? -static_cast<double>(getal) : static_cast<double>(getal);
+            return true;
+        }
+    }
+    QString t = tekst.trimmed();
+    if (t.isEmpty())
+        return false;
+    bool ok = false;
+    uit = t.toDouble(&ok);
+    if (!ok && t.count(u',') == 1 && !t.contains(u'.')) {
+        t.replace(u',', u'.');
+        uit = t.toDouble(&ok);
+    }
+    // "inf" and "nan" read as numbers that no field holds.
+    return ok && std::isfinite(uit);
+}
+
 QDateTime leesDatum(const QString& invoer)
 {
     QDateTime snel;

@@ -90,6 +90,13 @@ private:
     std::optional<QDateTime> m_datum; ///< only for a date: a value of another kind is copied without it
 };
 
+/**
+ * The number that a text holds as a whole, with "." or "," as the decimal separator and blanks
+ * around it; false for any other text, and for an infinite or undefined number ("inf", "nan",
+ * "1e999"), which no number field can hold.
+ */
+bool tekstAlsGetal(const QString& tekst, double& getal);
+
 /** Reads a date in the program's text forms: dd-mm-yyyy, d/m/yyyy, yyyy-mm-dd, each with an optional time. */
 QDateTime leesDatum(const QString& tekst);
 

@@ -226,6 +226,9 @@ void FrmVoorbereiden::exporteren(core::IOnderhoud& onderhoud)
     const QString titel = QStringLiteral("Exporteren naar export.ttr");
     const core::Algemeen& a = core::algemeen();
     const QString map = core::ExportMapKiezen();
+    // The dialog cancelled and no folder in the options: nothing is written, and nothing said.
+    if (map.isEmpty())
+        return;
     const exchange::Exportverslag verslag = exchange::ExportUitvoeren(map, a.strGekozenSeizoen, onderhoud, *this);
     ui::meldingen().waarschuwing(titel, exchange::ExportMelding(verslag, map));
 }

@@ -59,6 +59,7 @@ struct Opstelling
     QString lid[4];
     QString afwezig[4];
     QString dubbel;
+    QString halfDubbel; ///< a pair of which one player left the line-up, as written ("1-", "-3")
 };
 
 // The parts of a text between commas, one after another; empty once they are used up.
@@ -104,7 +105,15 @@ Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
             o.lid[i] = plaats.toString();
         } else {
             const QString paar = delen.volgende().toString();
-            if (!paar.startsWith(u'-') && !paar.isEmpty()) {
+            const auto opPlaats = [laatstePlaats](QChar c) {
+                const int p = c.digitValue();
+                return p >= 1 && p <= laatstePlaats + 1;
+            };
+            // A pair of which one player no longer stands on a place is written with that side
+            // empty ("1-", "-3"): no pair can be made of it, and the stored one stays.
+            if (paar.size() == 2 && ((opPlaats(paar[0]) && paar[1] == u'-') || (paar[0] == u'-' && opPlaats(paar[1])))) {
+                o.halfDubbel = paar;
+            } else if (!paar.startsWith(u'-') && !paar.isEmpty()) {
                 const int a = paar.size() >= 1 ? paar[0].digitValue() : -1;
                 const int b = paar.size() >= 3 ? paar[2].digitValue() : -1;
                 if (a < 1 || a > laatstePlaats + 1 || b < 1 || b > laatstePlaats + 1)
@@ -654,6 +663,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
     if (!rij)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
+    for (const auto& [opstelling, ploeg] : {std::pair{&thuis, "thuisploeg"}, std::pair{&uit, "bezoekers"}}) {
+        if (!opstelling->halfDubbel.isEmpty())
+            m_opmerkingen << naam()
+                                 + QStringLiteral(": het dubbel \"%1\" van de %2 noemt maar één speler van de opstelling; "
+                                                  "het dubbel werd niet overgenomen")
+                                       .arg(opstelling->halfDubbel, QLatin1String(ploeg));
+    }
 
     // Only what the record holds is written; what it leaves empty stays as stored.
     const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {

@@ -109,6 +109,9 @@ public:
      */
     QString inlezen(const QString& regel);
 
+    /** The records taken in with something left out (a doubles pair of one player), each with what. */
+    const QStringList& opmerkingen() const { return m_opmerkingen; }
+
 private:
     struct Match
     {
@@ -131,6 +134,7 @@ private:
     QHash<QByteArray, QString> m_opdrachten; ///< the statement that writes them, by which
     QList<db::Waarde> m_waarden;             ///< the values of that statement
     UitgesteldeKalender* m_kalender = nullptr;
+    QStringList m_opmerkingen;
 
     void matchToevoegen(Match match);
     /** The not-played masks that give the record's walk-overs their results (with its games). */

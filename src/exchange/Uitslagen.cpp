@@ -89,7 +89,8 @@ Clubcode ClubcodeLezen(const QString& clubcode)
         c.provincie = QStringLiteral("OVL");
     else if (c.provincie == u"VB")
         c.provincie = QStringLiteral("VLB");
-    c.provincieNr = core::ProvincieNr(c.provincie, 4);
+    // Without province letters the code names no province (an empty TabT would find a row).
+    c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
     c.povl = c.clubNr == u"247" && c.provincie == u"VLB";
     return c;
 }

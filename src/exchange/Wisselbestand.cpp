@@ -274,17 +274,6 @@ qint64 aantalLezen(Lezer& lezer, const QString& sectie)
     return aantal;
 }
 
-// A text that reads as a number as a whole, with "." or "," as the decimal separator.
-bool alsGetal(const QString& tekst, double& getal)
-{
-    QString t = tekst.trimmed();
-    bool ok = false;
-    getal = t.toDouble(&ok);
-    if (!ok && t.count(u',') == 1 && !t.contains(u'.'))
-        getal = t.replace(u',', u'.').toDouble(&ok);
-    return ok;
-}
-
 // The key value of a number field as the table compares it, by its value, after the key so far.
 // False when the text is no number.
 bool getalSleutel(QStringView tekst, QString& sleutel)
@@ -304,8 +293,9 @@ bool getalSleutel(QStringView tekst, QString& sleutel)
             sleutel += u'-';
         sleutel.append(tekst.constData() + i, cijfers);
     } else {
+        // The number as the field would store it; what it cannot hold ("inf", "nan") is no key.
         double getal = 0;
-        if (!alsGetal(tekst.toString(), getal))
+        if (!db::tekstAlsGetal(tekst.toString(), getal))
             return false;
         sleutel += QString::number(getal, 'g', 17);
     }
@@ -457,6 +447,11 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     QString sleuteltekst;
     // An empty value is stored as one blank, as every text of the program.
     const QStringView blanco = u" ";
+    // Of the options only those that the export writes are taken in; the others (folder, password,
+    // strictness) belong to this installation. Those passed over are named.
+    const int optieSleutel = tabel == u"Opties" ? plaatsVan(QStringLiteral("soort")) : -1;
+    QStringList vreemdeOpties;
+    qint64 vreemdeRijen = 0;
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -477,7 +472,19 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             delen[i] = einde == begin ? blanco : QStringView(tekens + begin, einde - begin);
             begin = einde + 1;
         }
+        // More values than fields (a ";" inside a value) would move every later value a field on.
+        if (begin < lengte)
+            misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft meer dan %2 waarden").arg(tabel).arg(n));
         ++gelezen;
+        if (optieSleutel >= 0) {
+            const QString optie = delen[optieSleutel].toString();
+            if (!exportOpties().contains(db::kleineLetters(optie))) {
+                ++vreemdeRijen;
+                if (!vreemdeOpties.contains(optie))
+                    vreemdeOpties << optie;
+                continue;
+            }
+        }
 
         const QList<int>* plaatsen = &sleutelPlaatsen;
         if (datums) {
@@ -594,6 +601,10 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             voortgang.UpdateProgress(teken);
     }
     verslag.rijen << qMakePair(tabel, gelezen);
+    if (vreemdeRijen > 0)
+        verslag.overgeslagen << qMakePair(QStringLiteral("van de tabel Opties: opties die niet met het bestand meegaan (%1)")
+                                              .arg(vreemdeOpties.join(QStringLiteral(", "))),
+                                          vreemdeRijen);
     return soortNummer >= 0;
 }
 
@@ -626,6 +637,7 @@ void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& ve
         if (teken >= 0)
             voortgang.UpdateProgress(teken);
     }
+    verslag.onvolledig << wedstrijden.opmerkingen();
 }
 
 // The working copy "Temp" of the table structure, for the length of one exchange.
@@ -685,12 +697,17 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
 
 namespace {
 
-// The file read into the database; bladenVolledig tells whether every Matchen section wrote its
-// rows with the sheet defaults.
-Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang,
-                           bool& bladenVolledig)
+// What the file brought besides its report.
+struct Gelezen
 {
-    bladenVolledig = true;
+    bool secties = false;        ///< whether the file held any section at all
+    bool bladenVolledig = true;  ///< whether every Matchen section wrote its rows with the sheet defaults
+};
+
+// The file read into the database; voorTabel runs before each table section, with its table.
+Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang,
+                           const std::function<void(const QString&)>& voorTabel, Gelezen& gelezen)
+{
     Importverslag verslag;
     Lezer lezer(pad);
     QString regel;
@@ -705,6 +722,7 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
         if (!regel.startsWith(QStringLiteral("###")))
             misvormd(lezer.nummer(), QStringLiteral("hier wordt een sectie verwacht (\"###\" en een naam), niet \"%1\"").arg(regel));
         const QString naam = regel.mid(3);
+        gelezen.secties = true;
         if (naam.compare(u"ingevulde wedstrijden", Qt::CaseInsensitive) == 0) {
             ingevuldeLezen(lezer, voortgang, verslag, kalender);
             continue;
@@ -718,8 +736,10 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
         // A second calendar finds the rows of the first in the table.
         if (tabel == u"Matchen")
             kalender.schrijven();
+        if (voorTabel)
+            voorTabel(tabel);
         if (!sectieLezen(lezer, *sectie, structuur.value(tabel), voortgang, verslag, kalender) && tabel == u"Matchen")
-            bladenVolledig = false;
+            gelezen.bladenVolledig = false;
     }
     kalender.schrijven();
     return verslag;
@@ -729,8 +749,8 @@ Importverslag bestandLezen(const QString& pad, const Veldvolgorde& velden, core:
 
 Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang)
 {
-    bool bladenVolledig = false;
-    return bestandLezen(pad, velden, voortgang, bladenVolledig);
+    Gelezen gelezen;
+    return bestandLezen(pad, velden, voortgang, {}, gelezen);
 }
 
 void CtlTabelMatchen()
@@ -769,21 +789,32 @@ Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, c
         throw core::ActieFout(QStringLiteral("Het bestand \"%1\" werd niet gevonden in de map \"%2\" !").arg(ImportBestand, map));
     db::Database& d = algemeen().dbGegevens;
     db::Transactie transactie(d);
-    onderhoud.TabelLeegmaken(QStringLiteral("Sterktelijst"), voortgang);
-    onderhoud.TabelLeegmaken(QStringLiteral("Leden"), voortgang);
-    // Every club struck off: the clubs that the file carries get their own value back.
-    d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
+    // The members and strength lists are replaced by those of the file, and every club is struck
+    // off for the clubs of the file to get their own value back; each only when the file carries
+    // that table, so that a file cut short, or empty, cannot wipe what it does not replace.
+    QSet<QString> begonnen;
+    const auto voorTabel = [&](const QString& tabel) {
+        if (begonnen.contains(tabel))
+            return;
+        begonnen.insert(tabel);
+        if (tabel == u"Sterktelijst" || tabel == u"Leden")
+            onderhoud.TabelLeegmaken(tabel, voortgang);
+        else if (tabel == u"Clubs")
+            d.uitvoeren(QStringLiteral("UPDATE Clubs SET Geschrapt = 'J'"));
+    };
     const bool geenMatchen =
         d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM Matchen)")).veld(0).geheel() == 0;
     Importverslag verslag;
-    bool bladenVolledig = false;
+    Gelezen gelezen;
     {
         const std::unique_ptr<core::IWerkkopie> werkkopie = werkkopieMaken(onderhoud);
-        verslag = bestandLezen(pad, volgens(*werkkopie), voortgang, bladenVolledig);
+        verslag = bestandLezen(pad, volgens(*werkkopie), voortgang, voorTabel, gelezen);
     }
+    if (!gelezen.secties)
+        throw core::ActieFout(QStringLiteral("Het bestand bevat geen gegevens: het is leeg of er staat geen enkele sectie in."));
     // A calendar read into an empty table has every default already; only then is there nothing
     // to look for.
-    if (!geenMatchen || !bladenVolledig)
+    if (!geenMatchen || !gelezen.bladenVolledig)
         CtlTabelMatchen();
     transactie.vastleggen();
     return verslag;
@@ -811,15 +842,19 @@ QString ImportMelding(const Importverslag& verslag)
 {
     const QString n = regeleinde();
     QString tekst = QStringLiteral("De gegevens werden geïmporteerd");
-    if (verslag.overgeslagen.isEmpty() && verslag.nietOvergenomen.isEmpty())
-        return tekst;
-    tekst += n + n + QStringLiteral("Niet overgenomen:");
+    if (!verslag.overgeslagen.isEmpty() || !verslag.nietOvergenomen.isEmpty())
+        tekst += n + n + QStringLiteral("Niet overgenomen:");
     for (const auto& [reden, aantal] : verslag.overgeslagen)
         tekst += n + QStringLiteral("- %1 rij(en) %2").arg(aantal).arg(reden);
     if (!verslag.nietOvergenomen.isEmpty()) {
         tekst += n + QStringLiteral("- %1 ingevulde wedstrijd(en):").arg(verslag.nietOvergenomen.size());
         for (const QString& reden : verslag.nietOvergenomen)
             tekst += n + QStringLiteral("   ") + reden;
+    }
+    if (!verslag.onvolledig.isEmpty()) {
+        tekst += n + n + QStringLiteral("Overgenomen zonder een deel:");
+        for (const QString& wat : verslag.onvolledig)
+            tekst += n + QStringLiteral("- ") + wat;
     }
     return tekst;
 }

@@ -55,15 +55,18 @@ struct Importverslag
     QList<QPair<QString, qint64>> overgeslagen;///< rows passed over, per reason ("3 rijen van de tabel Datums: ...")
     int wedstrijden = 0;                        ///< filled-in matches written onto their sheets
     QStringList nietOvergenomen;                ///< filled-in matches passed over, each with the reason
+    QStringList onvolledig;                     ///< filled-in matches taken in without a part, each with what
 };
 
 /**
  * Reads the sections of the file into the main database: a row whose key the table holds is
  * overwritten in the fields the file carries, any other row is added; the filled-in matches are
  * written onto their sheets. The caller holds the transaction.
+ * Of the options only those that the export writes are taken in; the others are passed over and
+ * named in the report.
  * @throw core::ActieFout naming the line when the file is malformed (a count line that is no number,
- *        a section without its end, a row with too few values, an unknown section, a record that
- *        cannot be read) or cannot be read
+ *        a section without its end, a row with too few or too many values, an unknown section, a
+ *        record that cannot be read) or cannot be read
  */
 Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang);
 
@@ -82,10 +85,12 @@ Exportverslag ExportUitvoeren(const QString& map, const QString& seizoen, core::
                               core::IVoortgang& voortgang);
 
 /**
- * The action "Import": strength lists and members emptied, every club struck off, Export.ttr of the
- * folder read, the sheet defaults set; all in one transaction, so that a malformed file or any
+ * The action "Import": Export.ttr of the folder read, the sheet defaults set. The strength lists and
+ * the members are emptied, and every club struck off, before the file's section of that table is
+ * read, and only when the file carries one. All in one transaction, so that a malformed file or any
  * failure leaves the database as it was.
- * @throw core::ActieFout saying what was wrong (and on which line); nothing has changed then
+ * @throw core::ActieFout saying what was wrong (and on which line), also for a file without any
+ *        section; nothing has changed then
  */
 Importverslag ImportUitvoeren(const QString& map, core::IOnderhoud& onderhoud, core::IVoortgang& voortgang);
 

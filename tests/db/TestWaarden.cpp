@@ -320,4 +320,37 @@ TEST(Hoofdletters, ManyNamesFindTheirNumberInAnyCaseAndTheLastOfOneNameWins)
     EXPECT_EQ(index.zoek(u"Veld7é"), -1);
 }
 
+// "inf" and "nan" are numbers to a text conversion, but no number field holds them: every way in
+// refuses them as it refuses "abc", and a seek on them finds nothing.
+TEST_F(WaardenTest, InfiniteAndUndefinedNumbersAreRefusedByEveryNumberField)
+{
+    m_db.tabelMaken({"Getallen",
+                     {{"I", TypeWoord::Integer}, {"L", TypeWoord::Long}, {"G", TypeWoord::Double}, {"B", TypeWoord::Boolean}},
+                     {{"L", {{"L"}}}}});
+    const QStringList velden{"I", "L", "G", "B"};
+    Recordset rs = m_db.openTabel("Getallen");
+    Toevoeger t = m_db.toevoeger("Getallen", velden);
+    for (const char* tekst : {"inf", "-inf", "+INF", " inf ", "nan", "NaN", "Infinity", "1e999", "-1e999"}) {
+        double getal = 0;
+        EXPECT_FALSE(tekstAlsGetal(tekst, getal)) << tekst;
+        rs.addNew();
+        for (int i = 0; i < velden.size(); ++i) {
+            try {
+                rs.zet(velden[i], QString(tekst));
+                ADD_FAILURE() << tekst << " in " << velden[i].toStdString();
+            } catch (const DbFout& f) {
+                EXPECT_EQ(f.soort(), DbFout::Soort::Conversie) << tekst;
+            }
+            EXPECT_THROW(t.zet(i, QStringView(QString(tekst))), DbFout) << tekst;
+        }
+        rs.cancelUpdate();
+        rs.setIndex("L");
+        rs.seek("=", {QString(tekst)});
+        EXPECT_TRUE(rs.noMatch()) << tekst;
+    }
+    double getal = 0;
+    EXPECT_TRUE(tekstAlsGetal(" 2,5 ", getal));
+    EXPECT_EQ(getal, 2.5);
+}
+
 } // namespace

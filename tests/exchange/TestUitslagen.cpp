@@ -250,4 +250,20 @@ TEST_F(Uitslagen, MoreThanFiveHundredChangedMarksAllChange)
     EXPECT_EQ(aantal("Matchen", "Ingeput = 'N' AND W01 = ' '"), 617);
 }
 
+TEST_F(Uitslagen, AClubCodeWithoutProvinceLettersWritesNothing)
+{
+    // The club number alone must not be taken for the province without letters (Nr 0, TabT empty).
+    Wedstrijd w = match("PVBH05001", true, volledigBlad(3));
+    w.provThuis = w.provUit = "0";
+    testhulp::wedstrijdToevoegen(d(), w);
+    try {
+        UitslagenSchrijven("045", "18-09-2010", m_eerste.wissel);
+        ADD_FAILURE() << "written";
+    } catch (const core::ActieFout& f) {
+        EXPECT_EQ(f.tekst(), "De clubcode \"045\" hoort bij geen enkele provincie. Kies de provincie van de club in de "
+                             "opties.\r\n\r\nEr werd niets geëxporteerd.");
+    }
+    EXPECT_TRUE(QDir(m_eerste.wissel).isEmpty());
+}
+
 } // namespace

@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -99,6 +100,22 @@ protected:
         }
         rijen.sort();
         return rijen;
+    }
+
+    /** Every table of the open database, row for row. */
+    QMap<QString, QStringList> alles()
+    {
+        QMap<QString, QStringList> m;
+        for (const QString& tabel : d().tabellen())
+            m.insert(tabel, inhoud(tabel));
+        return m;
+    }
+
+    static void schrijven(const QString& pad, const QByteArray& inhoud)
+    {
+        QFile f(pad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhoud);
     }
 
     /** A field of the match with this number. */

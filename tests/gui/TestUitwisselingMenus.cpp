@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +270,61 @@ TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
     EXPECT_TRUE(k.ChkWedstrijd[1]->isChecked());
     EXPECT_FALSE(k.ChkWedstrijd[0]->isChecked());
     QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+}
+
+TEST_F(UitwisselingMenus, ExportTtrWithoutAnyFolderEndsWithoutAMessage)
+{
+    FrmWedstrijdInput& f = starten();
+    algemeen().strPadOpslaan.clear();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMapAnnuleren();
+    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    EXPECT_TRUE(QDir(wissel()).isEmpty());
+    EXPECT_FALSE(QFile::exists("export.ttr"));
+    EXPECT_FALSE(FrmVoorbereiden::bestaat());
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+}
+
+TEST_F(UitwisselingMenus, TheSeasonListShowsWhatAnImportBroughtAndAnEmptyFileBringsNothing)
+{
+    FrmWedstrijdInput& f = starten();
+    const auto seizoenen = [&f] {
+        QStringList l;
+        for (int i = 0; i < f.LstSeizoen->count(); ++i)
+            l << f.LstSeizoen->item(i)->text();
+        return l;
+    };
+    const QStringList voor = seizoenen();
+    const QString gekozen = f.LstSeizoen->currentItem()->text();
+    const qint64 leden = aantal("Leden");
+    ASSERT_FALSE(voor.contains("2011-2012"));
+
+    // A copy that failed is refused and changes nothing.
+    QFile leeg(wissel() + "Export.ttr");
+    ASSERT_TRUE(leeg.open(QIODevice::WriteOnly));
+    leeg.close();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Importeren",
+                                 "Het bestand \"Export.ttr\" kon niet geïmporteerd worden:\r\n\r\nHet bestand bevat geen "
+                                 "gegevens: het is leeg of er staat geen enkele sectie in.\r\n\r\nDe database werd niet "
+                                 "gewijzigd.");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    EXPECT_EQ(aantal("Leden"), leden);
+    EXPECT_EQ(seizoenen(), voor);
+
+    // A calendar of the next season is listed at once; the season chosen stays chosen.
+    ASSERT_TRUE(leeg.open(QIODevice::WriteOnly));
+    leeg.write("2011-2012\r\n###Matchen\r\n 1 \r\n"
+               "2011-2012;P;01;H;PAH01001;A;H;za;17-09-2011;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n###\r\n");
+    leeg.close();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    EXPECT_EQ(seizoenen(), QStringList(voor) << "2011-2012");
+    EXPECT_EQ(f.LstSeizoen->currentItem()->text(), gekozen);
+    EXPECT_EQ(f.LstSpeelweek->count(), 1) << "the play dates of the chosen season are listed again";
 }
 
 } // namespace
