@@ -3,7 +3,9 @@
 #include "core/FrmWedstrijdInput.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -52,4 +54,26 @@ void MDIFrm::closeEvent(QCloseEvent* event)
     if (FrmWedstrijdInput::bestaat())
         FrmWedstrijdInput::standaard().close();
     event->accept();
+}
+
+void MDIFrm::keyPressEvent(QKeyEvent* event)
+{
+    // The main window carries the whole menu bar: minimised, nothing but a key can bring it back
+    // without the mouse. Keys the focused control did not use end up here.
+    const int toets = event->key();
+    auto* sub = FrmWedstrijdInput::bestaat()
+                    ? qobject_cast<QMdiSubWindow*>(FrmWedstrijdInput::standaard().parentWidget())
+                    : nullptr;
+    if (sub && sub->isMinimized() && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (toets == Qt::Key_Return || toets == Qt::Key_Enter || toets == Qt::Key_Space)) {
+        sub->showNormal();
+        m_werkvlak->setActiveSubWindow(sub);
+        FrmWedstrijdInput& hoofd = FrmWedstrijdInput::standaard();
+        const QWidget* focus = QApplication::focusWidget();
+        if (!focus || !hoofd.isAncestorOf(focus))
+            hoofd.Form_Activate();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

@@ -31,6 +31,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** Enter or Space brings a minimised main window back, with its menu bar. */
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     MDIFrm();
