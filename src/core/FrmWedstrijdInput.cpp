@@ -25,6 +25,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 using core::algemeen;
@@ -184,6 +185,22 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
 
     if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
         b->bouwen(*this);
+    if (blad.gebouwd()) {
+        // The Tab key goes from the lists straight into the score grid, row by row, so that Shift+Tab
+        // from the first game is back in the lists at once; the rest of the sheet follows the grid,
+        // and closing the program comes last.
+        QWidget* vorige = ChkUitwedstrijden;
+        for (int rij = 0; rij < core::Wedstrijdblad::AantalWedstrijden; ++rij) {
+            for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+                for (const bool thuis : {true, false}) {
+                    QWidget* vak = blad.set(rij, s, thuis);
+                    setTabOrder(vorige, vak);
+                    vorige = vak;
+                }
+            }
+        }
+        setTabOrder(blad.CmdVoorbehoudO, CmdEinde);
+    }
 
     connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
     connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
@@ -310,16 +327,32 @@ void FrmWedstrijdInput::toon()
     Form_Activate();
 }
 
-void FrmWedstrijdInput::Form_Activate()
+bool FrmWedstrijdInput::naarEersteLegeSet()
 {
-    core::Algemeen& a = algemeen();
-    for (int i = 0; i <= a.intLaatsteWedstrijd && i < blad.TxtSet1T.size(); ++i) {
+    for (int i = 0; i <= algemeen().intLaatsteWedstrijd && i < blad.TxtSet1T.size(); ++i) {
         QLineEdit* vak = blad.TxtSet1T[i];
         if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
             vak->setFocus();
-            break;
+            return true;
         }
     }
+    return false;
+}
+
+bool FrmWedstrijdInput::kiezenMetToetsen() const
+{
+    if (m_kiezenMetToetsen)
+        return true;
+    for (QListWidget* lijst : {LstSeizoen, LstSpeelweek, LstWedstrijden}) {
+        if (const auto* k = qobject_cast<const ui::Keuzelijst*>(lijst); k && k->kiestMetToetsen())
+            return true;
+    }
+    return false;
+}
+
+void FrmWedstrijdInput::Form_Activate()
+{
+    naarEersteLegeSet();
     if (m_blnPadNietIngesteld && !m_inActivatie) {
         // The box below takes the activation away and gives it back: ask only once.
         m_inActivatie = true;
@@ -363,6 +396,11 @@ bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
 {
     const int code = ui::vbToetsCode(event);
     if (event->type() == QEvent::KeyPress) {
+        // Enter in a list: the choice is made, the typing goes on in the sheet.
+        if (code == 13 && (control == LstSeizoen || control == LstSpeelweek || control == LstWedstrijden)) {
+            naarEersteLegeSet();
+            return true;
+        }
         // In the match list Page Up and Page Down choose the previous or next match (on release), not a page.
         return (code == 33 || code == 34) && control == LstWedstrijden;
     }
@@ -374,6 +412,9 @@ bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
 void FrmWedstrijdInput::Form_KeyUp(int KeyCode, int Shift)
 {
     Q_UNUSED(Shift);
+    const QWidget* focus = QApplication::focusWidget();
+    const QScopedValueRollback inLijst(m_kiezenMetToetsen, m_kiezenMetToetsen || focus == LstSeizoen
+                                                                || focus == LstSpeelweek || focus == LstWedstrijden);
     const int index = LstWedstrijden->currentRow();
     if (KeyCode == 33 && index > 0)
         LstWedstrijden->setCurrentRow(index - 1);

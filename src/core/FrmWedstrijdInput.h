@@ -98,6 +98,14 @@ public:
     /** A match is on the sheet: the sheet frame, the remark button and the match menus are enabled. */
     void bladOntgrendelen();
 
+    /**
+     * The user is choosing in the season, play-date or match list by keyboard: what the choice loads
+     * leaves the focus in that list, so that the keys still coming are the list's and never a set box's.
+     */
+    bool kiezenMetToetsen() const;
+    /** The focus to set 1 home of the first game whose box is enabled and empty; false when there is none. */
+    bool naarEersteLegeSet();
+
     /** @name Printing (1 for yes, 0 for no), through the printing service */
     ///@{
     void AfdrukkenScheidsrechtersblaadjes(int afdrukken, int sluiten, int teKnippen);
@@ -166,5 +174,7 @@ private:
     QPointer<QWidget> m_focusVoorUitschakelen;
     bool m_blnPadNietIngesteld = false;
     bool m_inActivatie = false;
+    // Page Up or Page Down walks the matches while the focus is in one of the lists.
+    bool m_kiezenMetToetsen = false;
     bool m_geladen = false;
 };

@@ -3,7 +3,9 @@
 #include "core/FrmWedstrijdInput.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
@@ -32,6 +34,7 @@ void MDIFrm::Form_Load()
     QMdiSubWindow* sub = m_werkvlak->addSubWindow(&hoofd, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                                                               | Qt::WindowMinimizeButtonHint);
     sub->setObjectName(QStringLiteral("FrmWedstrijdInputVenster"));
+    sub->installEventFilter(this);
     hoofd.Form_Load();
     show();
     sub->show();
@@ -52,4 +55,53 @@ void MDIFrm::closeEvent(QCloseEvent* event)
     if (FrmWedstrijdInput::bestaat())
         FrmWedstrijdInput::standaard().close();
     event->accept();
+}
+
+bool MDIFrm::eventFilter(QObject* object, QEvent* event)
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(object);
+    if (!sub || event->type() != QEvent::WindowStateChange)
+        return QMainWindow::eventFilter(object, event);
+    const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized);
+    const bool wordt = sub->windowState().testFlag(Qt::WindowMinimized);
+    if (wordt && !was) {
+        // Hiding the sheet with the focus in it makes Qt pass the focus along the hidden boxes (a set
+        // box left that way checks its set and may complain) and leaves it in a box nobody sees, where
+        // the keys would go. The minimised window itself takes the focus before its contents hide.
+        QWidget* focus = QApplication::focusWidget();
+        m_focusVoorMinimaliseren = focus && sub->isAncestorOf(focus) ? focus : nullptr;
+        if (m_focusVoorMinimaliseren)
+            sub->setFocus(Qt::OtherFocusReason);
+    } else if (was && !wordt) {
+        // Once the contents show again: the focus back where it was, or else to the first game to type.
+        QTimer::singleShot(0, sub, [this, sub] {
+            if (!FrmWedstrijdInput::bestaat() || sub->isMinimized())
+                return;
+            QWidget* terug = m_focusVoorMinimaliseren;
+            m_focusVoorMinimaliseren = nullptr;
+            if (terug && terug->isVisible() && terug->isEnabled())
+                terug->setFocus(Qt::OtherFocusReason);
+            else if (!FrmWedstrijdInput::standaard().naarEersteLegeSet())
+                FrmWedstrijdInput::standaard().setFocus(Qt::OtherFocusReason);
+        });
+    }
+    return QMainWindow::eventFilter(object, event);
+}
+
+void MDIFrm::keyPressEvent(QKeyEvent* event)
+{
+    // The main window carries the whole menu bar: minimised, nothing but a key can bring it back
+    // without the mouse. Keys the focused control did not use end up here.
+    const int toets = event->key();
+    auto* sub = FrmWedstrijdInput::bestaat()
+                    ? qobject_cast<QMdiSubWindow*>(FrmWedstrijdInput::standaard().parentWidget())
+                    : nullptr;
+    if (sub && sub->isMinimized() && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+        && (toets == Qt::Key_Return || toets == Qt::Key_Enter || toets == Qt::Key_Space)) {
+        sub->showNormal();
+        m_werkvlak->setActiveSubWindow(sub);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }

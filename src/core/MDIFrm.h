@@ -5,6 +5,7 @@
 #include "ui/StandaardInstantie.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QMdiArea;
 
@@ -31,8 +32,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    /** Enter or Space brings a minimised main window back, with its menu bar. */
+    void keyPressEvent(QKeyEvent* event) override;
+    /** The main window about to be minimised gives up the focus first, and gets it back restored. */
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     MDIFrm();
     QMdiArea* m_werkvlak = nullptr;
+    // Where the focus was in the main window when it was minimised.
+    QPointer<QWidget> m_focusVoorMinimaliseren;
 };

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -162,15 +161,6 @@ void FrmVoorbehoud::CmdAnnuleren_Click()
 {
     blnGeannuleerd = true;
     close();
-}
-
-void FrmVoorbehoud::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        CmdAnnuleren->click();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void FrmVoorbehoud::closeEvent(QCloseEvent* event)

@@ -50,8 +50,6 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    /** Escape closes the window as Annuleren does. */
-    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void CmdSluiten_Click();

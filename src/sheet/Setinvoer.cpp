@@ -88,12 +88,12 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
         vakVan(index, rij, setNr, thuis);
         TxtSet_KeyUp(setNr, thuis, rij, toets, gebeurtenissen->lossingVanElders());
     });
-    gebeurtenissen->zetLostFocus([this, vakVan](int index) {
+    gebeurtenissen->zetLostFocus([this, vakVan, gebeurtenissen](int index) {
         int rij, setNr;
         bool thuis;
         vakVan(index, rij, setNr, thuis);
         if (!thuis) // leaving a home box checks nothing
-            SetUit_LostFocus(setNr, rij);
+            SetUit_LostFocus(setNr, rij, gebeurtenissen->verlatenMet() == Qt::BacktabFocusReason);
     });
 }
 
@@ -214,7 +214,7 @@ void Setinvoer::TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets, bool van
     }
 }
 
-void Setinvoer::SetUit_LostFocus(int setNr, int rij)
+void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
 {
     if (!m_venster)
         return;
@@ -250,7 +250,9 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij)
     a.rsMatchen.update();
 
     m_blad.UitslagBerekenen(a.blnEventsActief);
-    if (setNr >= 3 && uitkomst == Setuitkomst::Goed)
+    // Shift+Tab goes back where it was sent, also out of a decided game: sending it on to the next
+    // game would make Shift+Tab go round in circles.
+    if (setNr >= 3 && uitkomst == Setuitkomst::Goed && !terug)
         m_blad.VolgendeWedstrijd(rij);
 }
 

@@ -34,8 +34,11 @@ class Setinvoer : public QObject
 public:
     Setinvoer(FrmWedstrijdInput& venster, Blad& blad);
 
-    /** The check of the set of the away box in row rij, set setNr (1-5), as when that box is left. */
-    void SetUit_LostFocus(int setNr, int rij);
+    /**
+     * The check of the set of the away box in row rij, set setNr (1-5), as when that box is left.
+     * @param terug the box was left backwards (Shift+Tab): the focus is not sent on to the next game
+     */
+    void SetUit_LostFocus(int setNr, int rij, bool terug = false);
 
 protected:
     /** A click that gives a set box the focus selects its text once the button is released. */

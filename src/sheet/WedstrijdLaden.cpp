@@ -379,17 +379,11 @@ void Blad::wedstrijdLaden()
     // 17-25. What the sheet's handlers write.
     gegevensTonen(true);
 
-    // 26. The focus to the first set still to be entered.
+    // 26. The focus to the first set still to be entered, unless the user is choosing in a list by
+    // keyboard: the keys typed there are the list's (Enter then moves on to the sheet).
     a.blnEventsActief = true;
-    if (venster.isVisible()) {
-        for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
-            QLineEdit* vak = b.TxtSet1T[i];
-            if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
-                vak->setFocus();
-                break;
-            }
-        }
-    }
+    if (venster.isVisible() && !venster.kiezenMetToetsen())
+        venster.naarEersteLegeSet();
 }
 
 void Blad::gegevensTonen(bool laden)

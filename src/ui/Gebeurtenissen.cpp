@@ -154,7 +154,7 @@ void Gebeurtenissen::focusIn(QObject* object, int index, Qt::FocusReason reden)
         const auto vorige = m_indexen.constFind(m_actief.data());
         m_actief = nullptr;
         if (vorige != m_indexen.cend())
-            meldLostFocus(vorige.value());
+            meldLostFocus(vorige.value(), reden);
         if (m_actief)
             return; // the LostFocus handler put focus somewhere else already
     }
@@ -170,19 +170,27 @@ void Gebeurtenissen::focusOut(QObject* object, int index, Qt::FocusReason reden)
     if (m_actief != object)
         return; // no GotFocus was reported for it, so no LostFocus either
     m_actief = nullptr;
-    meldLostFocus(index);
+    meldLostFocus(index, reden);
 }
 
-void Gebeurtenissen::meldLostFocus(int index)
+void Gebeurtenissen::meldLostFocus(int index, Qt::FocusReason reden)
 {
     if (!m_lostFocus)
         return;
     ++m_inLostFocus;
+    const Qt::FocusReason buiten = m_verlatenMet;
+    m_verlatenMet = reden;
     struct Af
     {
         int& teller;
-        ~Af() { --teller; }
-    } af{m_inLostFocus};
+        Qt::FocusReason& reden;
+        Qt::FocusReason buiten;
+        ~Af()
+        {
+            --teller;
+            reden = buiten;
+        }
+    } af{m_inLostFocus, m_verlatenMet, buiten};
     m_lostFocus(index);
 }
 

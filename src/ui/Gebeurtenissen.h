@@ -72,6 +72,11 @@ public:
      * Enter, whose release goes to the widget that has the focus afterwards).
      */
     bool lossingVanElders() const { return m_lossingVanElders; }
+    /**
+     * During a LostFocus call: how the focus went, as Qt gives the reason (Qt::BacktabFocusReason for
+     * Shift+Tab); Qt::OtherFocusReason outside a call.
+     */
+    Qt::FocusReason verlatenMet() const { return m_verlatenMet; }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
@@ -79,7 +84,7 @@ protected:
 private:
     void focusIn(QObject* object, int index, Qt::FocusReason reden);
     void focusOut(QObject* object, int index, Qt::FocusReason reden);
-    void meldLostFocus(int index);
+    void meldLostFocus(int index, Qt::FocusReason reden);
 
     QHash<const QObject*, int> m_indexen;
     // The widget that last got a GotFocus and has not had its LostFocus yet.
@@ -90,6 +95,7 @@ private:
     std::function<void(int)> m_lostFocus;
     std::function<void(int, int, int)> m_keyUp;
     bool m_lossingVanElders = false;
+    Qt::FocusReason m_verlatenMet = Qt::OtherFocusReason;
     // Per watched widget: the keys pressed in it and not yet released.
     QHash<const QObject*, QSet<int>> m_ingedrukt;
 };

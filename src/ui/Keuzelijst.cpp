@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 
 namespace ui {
@@ -24,6 +25,13 @@ void Keuzelijst::focusInEvent(QFocusEvent* event)
     QListWidget::focusInEvent(event);
     if (currentIndex().isValid())
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void Keuzelijst::keyPressEvent(QKeyEvent* event)
+{
+    ++m_toetsen;
+    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    QListWidget::keyPressEvent(event);
 }
 
 namespace {

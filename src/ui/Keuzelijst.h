@@ -24,8 +24,19 @@ class Keuzelijst : public QListWidget
 public:
     explicit Keuzelijst(QWidget* parent = nullptr);
 
+    /**
+     * True while the list handles a key pressed in it (an arrow, Page Up or Down, Home, End, typing
+     * to search): a choice made meanwhile is a choice by keyboard, and the user is still typing in
+     * the list.
+     */
+    bool kiestMetToetsen() const { return m_toetsen > 0; }
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_toetsen = 0;
 };
 
 /**

@@ -25,6 +25,7 @@ public:
     static Venster& standaard()
     {
         if (!s_venster) {
+            knoppenMetToetsen();
             Venster* venster = new Venster;
             static_cast<StandaardInstantie&>(*venster).m_object = venster;
             s_venster = venster;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -73,6 +74,23 @@ bool heeftSneltoets(const QList<QAction*>& items, const QKeySequence& toets)
     return false;
 }
 
+// The button that Escape presses in a window: its "Annuleren", else its "Sluiten", shown and enabled.
+QPushButton* annuleerknop(const QWidget* venster)
+{
+    QPushButton* sluiten = nullptr;
+    for (QPushButton* knop : venster->findChildren<QPushButton*>()) {
+        // Child windows are children too: only the window's own buttons count.
+        if (knop->window() != venster || !knop->isVisible() || !knop->isEnabled())
+            continue;
+        const QString opschrift = QString(knop->text()).remove(u'&');
+        if (opschrift == u"Annuleren")
+            return knop;
+        if (opschrift == u"Sluiten" && !sluiten)
+            sluiten = knop;
+    }
+    return sluiten;
+}
+
 // One filter on the whole application: a text box claims its editing keys, and a focus-out reaches
 // the box itself, before any filter on the window could see them.
 class Wachter : public QObject
@@ -90,6 +108,7 @@ public:
     using Activering = Aanmelding<void()>;
 
     QList<QPointer<QWidget>> menuVensters;
+    bool knoppen = false;
     QList<Voorvertoning> voorvertoningen;
     QList<Activering> activeringen;
     // Objects being destroyed, by address; an entry counts while its guard still holds the object (the
@@ -112,6 +131,8 @@ protected:
             break;
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            if (knoppen && knoptoets(object, static_cast<QKeyEvent*>(event)))
+                return true;
             return voorvertonen(object, static_cast<QKeyEvent*>(event));
         case QEvent::Show:
             if (!event->spontaneous() && object->isWidgetType())
@@ -223,6 +244,58 @@ private:
         }
     }
 
+    // Enter on a focused button and Escape in a window with an Annuleren or Sluiten button; true when
+    // the key was the button's.
+    bool knoptoets(QObject* object, QKeyEvent* event)
+    {
+        if (!object->isWidgetType())
+            return false;
+        auto* ontvanger = static_cast<QWidget*>(object);
+        const QWidget* venster = ontvanger->window();
+        if (venster->inherits("QDialog"))
+            return false;
+        const int toets = event->key();
+        if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        const bool druk = event->type() == QEvent::KeyPress;
+        if (toets == Qt::Key_Return || toets == Qt::Key_Enter) {
+            auto* knop = qobject_cast<QPushButton*>(ontvanger);
+            if (druk) {
+                if (!knop || !knop->isEnabled())
+                    return false;
+                if (!event->isAutoRepeat()) {
+                    m_enterKnop = knop;
+                    knop->setDown(true);
+                }
+                return true;
+            }
+            // A release whose press went elsewhere (a message box closed with Enter) presses nothing.
+            if (!knop || knop != m_enterKnop)
+                return false;
+            if (event->isAutoRepeat())
+                return true;
+            m_enterKnop = nullptr;
+            // Not down any more: the button lost the focus in between.
+            if (knop->isDown()) {
+                knop->setDown(false);
+                if (knop->isEnabled())
+                    knop->click();
+            }
+            return true;
+        }
+        if (toets == Qt::Key_Escape && druk && !event->isAutoRepeat()) {
+            QPushButton* knop = annuleerknop(venster);
+            if (!knop)
+                return false;
+            knop->click();
+            return true;
+        }
+        return false;
+    }
+
+    // The button that Enter went down on.
+    QPointer<QPushButton> m_enterKnop;
+
     bool voorvertonen(QObject* object, QKeyEvent* event)
     {
         if (voorvertoningen.isEmpty() || !object->isWidgetType())
@@ -309,6 +382,12 @@ void menuSneltoetsenVoorrang(QWidget* venster)
     opruimenVan(w->menuVensters);
     if (!w->menuVensters.contains(venster))
         w->menuVensters.append(venster);
+}
+
+void knoppenMetToetsen()
+{
+    if (Wachter* w = wachter())
+        w->knoppen = true;
 }
 
 void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEvent*)> voorvertoning)

@@ -2,8 +2,8 @@
 
 // How the program's windows behave towards the keyboard and the window manager: menu shortcuts
 // that win over the editing keys of text boxes, a window that sees its controls' keys first, child
-// windows that stay above the window they belong to and are placed frame and all, and windows
-// whose handlers stop the moment their destruction begins.
+// windows that stay above the window they belong to and are placed frame and all, buttons pressed
+// with Enter and Escape, and windows whose handlers stop the moment their destruction begins.
 
 #include <QtCore/qnamespace.h>
 
@@ -41,6 +41,16 @@ void menuSneltoetsenVoorrang(QWidget* venster);
  *        the control
  */
 void toetsenVoorvertonen(QWidget* venster, std::function<bool(QWidget*, QKeyEvent*)> voorvertoning);
+
+/**
+ * The keys of the buttons, in every window of the program from this call on: Enter (Return or the
+ * keypad's Enter) on a focused button presses it as Space does (down on the press, clicked on the
+ * release, only when both reached the button); Escape presses the window's "Annuleren" button, or
+ * its "Sluiten" button when it has no Annuleren, when that button is shown and enabled. Dialog boxes
+ * (message boxes, the folder dialog) keep their own handling of both keys. Called more than once it
+ * does nothing more; StandaardInstantie calls it for every window it makes.
+ */
+void knoppenMetToetsen();
 
 /**
  * Activation: called every time the window that holds the widget becomes the active window inside

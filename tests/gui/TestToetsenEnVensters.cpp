@@ -5,14 +5,19 @@
 #include "BladTest.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "masterdata/FrmClubs.h"
+#include "masterdata/FrmWedstrijdToevoegen.h"
 #include "masterdata/Opties.h"
+#include "webimport/FrmImportKorvat.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Menus.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +26,7 @@
 
 using core::algemeen;
 using testhulp::matchVeld;
+using Soort = ui::TestMeldingen::Soort;
 
 namespace {
 
@@ -167,13 +173,12 @@ TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)
     f.LstWedstrijden->setFocus();
     verwerken();
 
-    // The press walks the list and loads the match, which puts the focus in a set box; the release
-    // of that key arrives there and is no key of the box.
-    QTest::keyPress(f.LstWedstrijden, Qt::Key_Down);
+    // The press of Enter in the list puts the focus in a set box; the release of that key arrives
+    // there and is no key of the box.
+    QTest::keyPress(f.LstWedstrijden, Qt::Key_Return);
     verwerken();
-    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
     ASSERT_EQ(focus(), b.TxtSet1T[0]);
-    QTest::keyRelease(focus(), Qt::Key_Down);
+    QTest::keyRelease(focus(), Qt::Key_Return);
     EXPECT_EQ(focus(), b.TxtSet1T[0]);
     typ("11");
     EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
@@ -257,6 +262,247 @@ TEST_F(ToetsenEnVensters, DestroyingTheOptionsWindowRunsNoneOfItsHandlers)
     Opties::opruimen();
     verwerken();
     EXPECT_FALSE(Opties::bestaat());
+}
+
+TEST_F(ToetsenEnVensters, KeysTypedInTheListsStayThereUntilEnterMovesOnToTheSheet)
+{
+    for (const char* nr : { "PAH02001", "PAH02002" })
+        testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A", "19-09-2010"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH03001", "A", "26-09-2010"));
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(regels(f.LstSpeelweek), QStringList({ "12-09-2010", "19-09-2010", "26-09-2010" }));
+    ASSERT_EQ(f.LstSpeelweek->currentRow(), 1);
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+    const auto bladLeeg = [&b] {
+        for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+            for (const bool thuis : { true, false }) {
+                for (QLineEdit* vak : b.setKolom(s, thuis)) {
+                    if (!vak->text().isEmpty())
+                        return false;
+                }
+            }
+        }
+        return true;
+    };
+
+    // Typing a date chooses it and loads its first match; the keys stay in the list.
+    f.LstSpeelweek->setFocus();
+    typ("12");
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
+    EXPECT_EQ(focus(), f.LstSpeelweek);
+    toets(Qt::Key_Down);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH02001");
+    EXPECT_EQ(focus(), f.LstSpeelweek);
+    typ("11");
+    EXPECT_EQ(focus(), f.LstSpeelweek);
+    EXPECT_TRUE(bladLeeg()) << "no key typed in the list stands in a set box";
+    EXPECT_EQ(matchVeld("W01Set1T"), "");
+
+    // The same in the match list, with the arrows and with Page Down.
+    f.LstWedstrijden->setFocus();
+    toets(Qt::Key_Down);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH02002");
+    EXPECT_EQ(focus(), f.LstWedstrijden);
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH02001");
+    EXPECT_EQ(focus(), f.LstWedstrijden);
+    typ("7");
+    EXPECT_TRUE(bladLeeg());
+
+    // Enter: the typing goes on in the first empty game of the match chosen.
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    typ("11");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH02001");
+
+    // A click in a list still moves on to the sheet at once.
+    const QRect regel = f.LstWedstrijden->visualItemRect(f.LstWedstrijden->item(1));
+    QTest::mouseClick(f.LstWedstrijden->viewport(), Qt::LeftButton, {}, regel.center());
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH02002");
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+}
+
+TEST_F(ToetsenEnVensters, ShiftTabGoesBackOutOfADecidedGameAndOnToTheLists)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    for (const char* set : { "11", "5", "11", "5", "11", "5" }) {
+        typ(QString::fromLatin1(set));
+        toets(Qt::Key_Return);
+    }
+    ASSERT_EQ(focus(), b.TxtSet1T[1]) << "the decided game sends the typing on";
+
+    // Back through game 1 box by box, its decided sets included.
+    const QList<QLineEdit*> terug{ b.TxtSet5U[0], b.TxtSet5T[0], b.TxtSet4U[0], b.TxtSet4T[0], b.TxtSet3U[0],
+                                   b.TxtSet3T[0], b.TxtSet2U[0], b.TxtSet2T[0], b.TxtSet1U[0], b.TxtSet1T[0] };
+    for (QLineEdit* vak : terug) {
+        toets(Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(focus(), vak) << vak->objectName().toStdString();
+    }
+    EXPECT_EQ(matchVeld("W01Set3T"), "11");
+    EXPECT_EQ(matchVeld("W01Set3U"), "5");
+    EXPECT_EQ(matchVeld("W01"), "+");
+
+    // From the first game the lists are next.
+    toets(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), f.ChkUitwedstrijden);
+    toets(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), f.LstWedstrijden);
+    toets(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), f.LstSpeelweek);
+    // And Tab goes from the lists into the grid.
+    f.ChkUitwedstrijden->setFocus();
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
+    // Tab forward out of a decided game still sends the typing on.
+    b.TxtSet3U[0]->setFocus();
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(focus(), b.TxtSet1T[1]);
+}
+
+TEST_F(ToetsenEnVensters, EnterPressesTheFocusedButtonAndEscapeCancelsTheChildWindows)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+
+    // Enter on a line-up button opens the picker; Enter on its Annuleren cancels, Escape too.
+    b.CmdCompNrT[0]->setFocus();
+    toets(Qt::Key_Return);
+    verwerken();
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    ASSERT_TRUE(k.isVisible()) << "Enter on a line-up button";
+    k.TxtCompNr->setText("500001");
+    k.CmdAnnuleren->setFocus();
+    toets(Qt::Key_Return);
+    verwerken();
+    EXPECT_FALSE(k.isVisible()) << "Enter on Annuleren";
+    EXPECT_EQ(matchVeld("THUISSP1"), "") << "cancelled, not saved";
+
+    b.CmdCompNrT[0]->click();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    k.TxtCompNr->setFocus();
+    typ("500001");
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(k.isVisible()) << "Escape";
+    EXPECT_EQ(matchVeld("THUISSP1"), "");
+
+    // Enter on Opslaan saves.
+    b.CmdCompNrT[0]->click();
+    verwerken();
+    k.TxtCompNr->setText("500001");
+    k.SpelerInvullen();
+    k.CmdSluiten->setFocus();
+    toets(Qt::Key_Return);
+    verwerken();
+    EXPECT_FALSE(k.isVisible());
+    EXPECT_EQ(matchVeld("THUISSP1"), "500001");
+
+    // Escape closes the windows with only a Sluiten button.
+    f.menu("MnuBeheerOpties")->trigger();
+    verwerken();
+    ASSERT_TRUE(Opties::standaard().isVisible());
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(Opties::standaard().isVisible()) << "options";
+    EXPECT_TRUE(f.isEnabled());
+
+    f.menu("MnuBeheerClubs")->trigger();
+    verwerken();
+    ASSERT_TRUE(FrmClubs::standaard().isVisible());
+    FrmClubs::standaard().LstClubs->setFocus();
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(FrmClubs::standaard().isVisible()) << "clubs";
+
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    verwerken();
+    ASSERT_TRUE(FrmWedstrijdToevoegen::standaard().isVisible());
+    FrmWedstrijdToevoegen::standaard().activateWindow();
+    QApplication::setActiveWindow(&FrmWedstrijdToevoegen::standaard());
+    QTest::keyClick(&FrmWedstrijdToevoegen::standaard(), Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(FrmWedstrijdToevoegen::standaard().isVisible()) << "adding a match";
+
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Import uit Competitie ZELM (Systeem Korvat)",
+                                 "Het adres van de webdienst is niet ingesteld.\r\n"
+                                 "Vul het in bij Opties, onder \"Adres van de webdienst\".");
+    f.menu("MnuGegevensImportKorvat")->trigger();
+    verwerken();
+    ASSERT_TRUE(FrmImportKorvat::standaard().isVisible());
+    QTest::keyClick(&FrmImportKorvat::standaard(), Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(FrmImportKorvat::standaard().isVisible()) << "the import window";
+
+    // The main window has nothing to cancel: Escape leaves it as it is.
+    b.TxtSet1T[0]->setFocus();
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+}
+
+TEST_F(ToetsenEnVensters, WithoutAMatchTheMatchMenusStayOffAfterTheOptionsClose)
+{
+    FrmWedstrijdInput& f = actiefStarten();
+    ASSERT_EQ(f.LstWedstrijden->count(), 0);
+    const char* const menus[] = { "MnuVoorbehoud", "MnuAfdrukken", "MnuWedstrijd" };
+    for (const char* m : menus)
+        ASSERT_FALSE(f.menu(m)->isEnabled()) << m;
+
+    f.menu("MnuBeheerOpties")->trigger();
+    verwerken();
+    ASSERT_TRUE(Opties::standaard().isVisible());
+    Opties::standaard().CmdSluiten->click();
+    verwerken();
+    ASSERT_TRUE(f.isEnabled());
+    for (const char* m : menus) {
+        EXPECT_FALSE(f.menu(m)->isEnabled()) << m;
+        EXPECT_FALSE(ui::menuIngeschakeld(f.menu(m))) << m;
+    }
+    // No match to print: Ctrl+P asks nothing (an unexpected message fails the test).
+    f.LstSeizoen->setFocus();
+    toets(Qt::Key_P, Qt::ControlModifier);
+    verwerken();
+
+    // Loading a match later turns them on as before.
+    f.bladOntgrendelen();
+    for (const char* m : menus)
+        EXPECT_TRUE(f.menu(m)->isEnabled()) << m;
+}
+
+TEST_F(ToetsenEnVensters, AMinimisedMainWindowComesBackWithEnterAndTakesNoKeysMeanwhile)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    typ("9");
+    auto* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
+    ASSERT_TRUE(sub);
+    // Minimised halfway through a set: nothing is checked (an unexpected message fails the test).
+    sub->showMinimized();
+    verwerken();
+    ASSERT_TRUE(sub->isMinimized());
+    ASSERT_FALSE(f.Menubalk->isVisible());
+    ASSERT_TRUE(focus());
+    EXPECT_FALSE(f.isAncestorOf(focus())) << "no box that nobody sees keeps the keyboard";
+    typ("5");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "9");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "");
+
+    toets(Qt::Key_Return);
+    verwerken();
+    EXPECT_FALSE(sub->isMinimized());
+    EXPECT_TRUE(f.Menubalk->isVisible());
+    EXPECT_EQ(focus(), b.TxtSet1T[0]) << "the keyboard is back where it was";
+    typ("11");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
 }
 
 } // namespace

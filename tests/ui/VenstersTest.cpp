@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QVBoxLayout>
@@ -138,6 +139,79 @@ TEST(Vensters, KeyPreviewSeesEachKeyOnceBeforeTheControl)
     QTest::keyClick(venster.lijst, Qt::Key_Down);
     EXPECT_EQ(venster.lijst->currentRow(), 1);
     EXPECT_EQ(gezien.size(), 4);
+}
+
+TEST(Vensters, EnterPressesTheFocusedButtonAndEscapeTheWindowsAnnulerenOrSluiten)
+{
+    ui::knoppenMetToetsen();
+    Proefvenster venster;
+    auto* sluiten = new QPushButton(QStringLiteral("&Sluiten"), &venster);
+    auto* annuleren = new QPushButton(QStringLiteral("Annuleren"), &venster);
+    venster.layout()->addWidget(sluiten);
+    venster.layout()->addWidget(annuleren);
+    // A child window of its own: its buttons are not the window's.
+    QWidget kind(&venster, ui::KindvensterVlaggen);
+    auto* kindAnnuleren = new QPushButton(QStringLiteral("Annuleren"), &kind);
+    QStringList geklikt;
+    for (QPushButton* k : { sluiten, annuleren, kindAnnuleren })
+        QObject::connect(k, &QPushButton::clicked, &venster, [&geklikt, k] { geklikt << k->text(); });
+    venster.tonen();
+
+    // Enter as Space: down on the press, pressed on the release.
+    sluiten->setFocus();
+    QTest::keyPress(sluiten, Qt::Key_Return);
+    EXPECT_TRUE(sluiten->isDown());
+    EXPECT_TRUE(geklikt.isEmpty());
+    QTest::keyRelease(sluiten, Qt::Key_Return);
+    EXPECT_FALSE(sluiten->isDown());
+    EXPECT_EQ(geklikt, QStringList({ "&Sluiten" }));
+    QTest::keyClick(sluiten, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(geklikt.size(), 2) << "the keypad's Enter too";
+    // A release whose press went elsewhere (a message box closed with Enter) presses nothing.
+    QTest::keyRelease(sluiten, Qt::Key_Return);
+    EXPECT_EQ(geklikt.size(), 2);
+    // Enter in a text box is the box's.
+    venster.vak->setFocus();
+    QTest::keyClick(venster.vak, Qt::Key_Return);
+    EXPECT_EQ(geklikt.size(), 2);
+
+    // Escape from any control: Annuleren first, else Sluiten, never a hidden or disabled one.
+    geklikt.clear();
+    QTest::keyClick(venster.vak, Qt::Key_Escape);
+    EXPECT_EQ(geklikt, QStringList({ "Annuleren" }));
+    annuleren->hide();
+    QTest::keyClick(venster.vak, Qt::Key_Escape);
+    EXPECT_EQ(geklikt, QStringList({ "Annuleren", "&Sluiten" }));
+    sluiten->setEnabled(false);
+    QTest::keyClick(venster.vak, Qt::Key_Escape);
+    EXPECT_EQ(geklikt.size(), 2) << "nothing to press";
+    QTest::keyClick(venster.vak, Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_EQ(geklikt.size(), 2);
+}
+
+TEST(Vensters, DialogBoxesKeepTheirOwnEnterAndEscape)
+{
+    ui::knoppenMetToetsen();
+    QDialog dialoog;
+    auto* indeling = new QVBoxLayout(&dialoog);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialoog);
+    auto* annuleren = new QPushButton(QStringLiteral("Annuleren"), &dialoog);
+    indeling->addWidget(ok);
+    indeling->addWidget(annuleren);
+    int okGeklikt = 0;
+    int annulerenGeklikt = 0;
+    QObject::connect(ok, &QPushButton::clicked, &dialoog, [&] { ++okGeklikt; });
+    QObject::connect(annuleren, &QPushButton::clicked, &dialoog, [&] { ++annulerenGeklikt; });
+    dialoog.show();
+    QApplication::setActiveWindow(&dialoog);
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_EQ(okGeklikt, 1) << "once, by the dialog's own handling";
+    dialoog.show();
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_EQ(annulerenGeklikt, 0) << "the dialog rejects by itself";
+    EXPECT_FALSE(dialoog.isVisible());
 }
 
 TEST(Vensters, AWindowIsPlacedWithItsFrameAndCentredFrameAndAll)
