@@ -1,5 +1,5 @@
 // Filled-in matches taken from Export.ttr onto the sheets of this installation: walk-overs with what
-// decides them here, games corrected to fewer sets, empty places and calendars that come twice.
+// decides them here, games corrected to fewer sets, forfeits, empty places and calendars that come twice.
 
 #include "UitwisselingTest.h"
 #include "exchange/IngevuldeWedstrijden.h"
@@ -139,6 +139,75 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnN
         EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1Set1U").arg(g, 2, 10, QLatin1Char('0'))), QString::number(g));
         EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'))), "+");
     }
+}
+
+// A forfeit is stored as ticking the sheet's forfeit box stores it: every game of the match, the
+// doubles too, lost by forfeit and every place of the team absent; a later record of the match
+// played withdraws it.
+TEST_F(IngevuldeWedstrijden, AForfeitArrivesAsAForfeitAndAPlayedMatchWithdrawsIt)
+{
+    match({{"forfaitth", "N"}, {"forfaituit", "N"}, {"W11", "+"}});
+    const QByteArray forfait = "I;11;PANT-H-05-12;A1;A2;--,--,-333333,-;444444,555555,666666,-;P8,8,8,8,8,8,8,8,8,8;"
+                               "-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({forfait})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH1, AFWTH2, AFWTH3, AFWTH4, THUISSP3, AFWUIT1"),
+              QStringList({"J|N|J|J|J|J|333333|N"}));
+    QString markers;
+    for (int g = 1; g <= 11; ++g)
+        markers += veld(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(markers, "//////////+") << "game 11 is no game of a team of three";
+    for (int g = 1; g <= 10; ++g)
+        EXPECT_EQ(sets(g), "w,w,w, , |o,o,o, , ") << g;
+
+    const QByteArray gespeeld = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                                "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;111111,444444,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({gespeeld})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH1, W01, W07, W07Set1T"), QStringList({"N|N|N|+|+|11"}));
+}
+
+// Only the record of a forfeit is taken for one: every game to the other team, every place of the
+// team absent and no captain. The visitors' forfeit, and a Super match sent without its doubles,
+// whose fourth game is lost by forfeit too.
+TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
+{
+    match({{"forfaitth", "N"}, {"forfaituit", "N"}});
+    const auto record = [](const QByteArray& thuis, const QByteArray& spel, const QByteArray& kapiteinen) {
+        QByteArray spellen = "P" + spel;
+        for (int g = 2; g <= 10; ++g)
+            spellen += "," + spel;
+        return "I;11;PANT-H-05-12;A1;A2;" + thuis + ";444444,555555,666666,-;" + spellen + ";" + kapiteinen
+               + ",-,-;20:00,;\"\"";
+    };
+    // One home player came: his games were walk-overs, the doubles was not played.
+    ASSERT_EQ(importeren(ingevuld({record("--,111111,--,-", "8", "-,-")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
+    // The visitors' captain is named: the home players stayed away, the team did not forfeit.
+    ASSERT_EQ(importeren(ingevuld({record("--,--,--,-", "8", "-,444444")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
+    // The visitors forfeited.
+    const QByteArray uit = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;--,--,--,-;P9,9,9,9,9,9,9,9,9,9;-,-,-,-;"
+                           "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({uit})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWUIT4, W01, W07"), QStringList({"N|J|J|*|*"}));
+    // A record without games (a free place) leaves the forfeit as stored.
+    const QByteArray vrij = "I;11;PANT-H-05-12;A1;Bye;111111,222222,333333,1-3;-,-,-,-;P;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({vrij})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit"), QStringList({"N|J"}));
+
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.soort = "4";
+    w.weekNr = "05";
+    w.wedstrNr = "S05030";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray super = "I;11;SUPR-H-05-30;A1;A2;--,--,--,--;5,6,7,8;P8,8,8,8,8,8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
+                             "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({super})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "forfaitth"), "J");
+    EXPECT_EQ(matchVeld("S05030", "W04"), "/");
+    EXPECT_EQ(matchVeld("S05030", "W04Set1T"), "w");
+    EXPECT_EQ(matchVeld("S05030", "W16"), "/");
 }
 
 // An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
