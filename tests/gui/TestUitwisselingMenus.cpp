@@ -254,6 +254,10 @@ TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
     QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
     ASSERT_EQ(testhulp::matchVeld("W05"), "+");
     ASSERT_EQ(score(b), "14-2");
+    const QString getypt = rij();
+    kiezen(f, "PAH01002");
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(rij(), getypt) << "showing the match here stores nothing";
     const QByteArray bestand = resultaten(f);
     ASSERT_TRUE(bestand.contains(";P3/4/6,-5/-6/-7,3/4/6,3/4/6,9,3/4/6,")) << bestand.toStdString();
     exporteren(f);
@@ -378,8 +382,11 @@ TEST_F(ForfaitUitwisselen, AForfeitOrAFreePlaceArrivesAsItLeft)
             f.blad.ChkForfaitT->click();
         else if (m.soort == 2)
             f.blad.ChkForfaitUit->click();
+        const QString getypt = rij(m.nr);
+        kiezen(f, "PAH01001");
         kiezen(f, m.nr);
         blad[m.nr] = getoond(b);
+        EXPECT_EQ(verschil(getypt, rij(m.nr)), "") << m.nr.toStdString() << ": showing the match here stores nothing";
     }
     exporteren(f);
     QHash<QString, QString> verzonden;
