@@ -237,6 +237,20 @@ TEST_F(IngevuldeWedstrijden, TwoCalendarsOfTheSameMatchIntoAnEmptyTableStoreItOn
         << "a calendar after the records gives the match its hour again";
 }
 
+// A forfeit that comes with its calendar into an empty table is written with the row, over the
+// calendar's defaults.
+TEST_F(IngevuldeWedstrijden, AForfeitWithItsCalendarIntoAnEmptyTable)
+{
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    const QByteArray forfait = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;--,--,--,-;P9,9,9,9,9,9,9,9,9,9;"
+                               "-,-,-,-;19:30,;\"\"";
+    importeren(kalender + ingevuld({forfait}));
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWUIT4, AFWTH1, W07, W07Set3U, Akkoord2aan2"),
+              QStringList({"N|J|J|N|*|o|J"}));
+}
+
 // The count line of the section is the number of result lines written: a match that cannot be
 // written is named and not counted.
 TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
