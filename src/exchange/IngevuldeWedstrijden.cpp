@@ -685,6 +685,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             }
             for (int i = 0; i < 4; ++i)
                 zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
+            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
+            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
         }
     }
 

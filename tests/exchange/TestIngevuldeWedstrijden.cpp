@@ -146,7 +146,7 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnN
 // played withdraws it.
 TEST_F(IngevuldeWedstrijden, AForfeitArrivesAsAForfeitAndAPlayedMatchWithdrawsIt)
 {
-    match({{"forfaitth", "N"}, {"forfaituit", "N"}, {"W11", "+"}});
+    match({{"forfaitth", "N"}, {"forfaituit", "N"}, {"W11", "+"}, {"WOU1", "16"}});
     const QByteArray forfait = "I;11;PANT-H-05-12;A1;A2;--,--,-333333,-;444444,555555,666666,-;P8,8,8,8,8,8,8,8,8,8;"
                                "-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({forfait})).wedstrijden, 1);
@@ -156,6 +156,7 @@ TEST_F(IngevuldeWedstrijden, AForfeitArrivesAsAForfeitAndAPlayedMatchWithdrawsIt
     for (int g = 1; g <= 11; ++g)
         markers += veld(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')));
     EXPECT_EQ(markers, "//////////+") << "game 11 is no game of a team of three";
+    EXPECT_EQ(veld("WOU1"), "16") << "the masks stay as they are";
     for (int g = 1; g <= 10; ++g)
         EXPECT_EQ(sets(g), "w,w,w, , |o,o,o, , ") << g;
 
