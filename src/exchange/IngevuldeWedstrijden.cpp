@@ -219,6 +219,36 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
     zet(0, thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-"));
 }
 
+// The team that the record says forfeited the whole match: 'T' the home team, 'U' the visitors,
+// nothing when none did. The record of a forfeit gives every game, the doubles too, to the other
+// team ("8" to the visitors, "9" to the home team), marks every place of the team that forfeited
+// absent and names no captain. Without a forfeit the doubles game of a team of three or two is
+// never such a game, and a team whose players all stayed away still has the visitors' or its own
+// captain named; only a team of four (or a Super match without its doubles) whose players all
+// stayed away and whose sheet names no captain gives the same record, and the same result line,
+// as a forfeit.
+QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpellen, int zonderSpel,
+                 const Opstelling& thuis, const Opstelling& uit, int laatstePlaats, const QString& kapiteinen)
+{
+    if (spellen.size() != aantalSpellen || spellen.isEmpty())
+        return {};
+    const QStringView eerste = spellen[0];
+    if (eerste != u"8" && eerste != u"9")
+        return {};
+    for (int g = 0; g < aantalSpellen; ++g) {
+        if (g == zonderSpel ? !spellen[g].isEmpty() : spellen[g] != eerste)
+            return {};
+    }
+    const Opstelling& afwezig = eerste == u"8" ? thuis : uit;
+    for (int i = 0; i <= laatstePlaats; ++i) {
+        if (afwezig.afwezig[i] != u"J")
+            return {};
+    }
+    if (!kapiteinen.startsWith(QStringLiteral("-,-,")))
+        return {};
+    return eerste == u"8" ? u'T' : u'U';
+}
+
 // The captain as the sheet stores him: his member number when he stands on one of the places, empty
 // when he stands on none. (A place number would be ambiguous: place 1, counted from 0, reads as "0",
 // which the after-match sheet takes for a missing captain.)
@@ -240,7 +270,8 @@ constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofds
               Einduur = 22, Uur = 23;
 constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k and away at + 2 + 2k
 constexpr int MaskerThuis = Spel + 16 * 11, MaskerUit = MaskerThuis + 4; // + place
-constexpr int Aantal = MaskerUit + 4;
+constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
+constexpr int Aantal = ForfaitUit + 1;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
 // holds a mask, so that a row without one stays without.
 constexpr char Waarde = 1, GeenMasker = 2;
@@ -266,6 +297,7 @@ const QStringList& bladKolommen()
             k << QStringLiteral("WOT%1").arg(i);
         for (int i = 1; i <= 4; ++i)
             k << QStringLiteral("WOU%1").arg(i);
+        k << QStringLiteral("forfaitth") << QStringLiteral("forfaituit");
         Q_ASSERT(k.size() == blad::Aantal);
         return k;
     }();
@@ -626,14 +658,45 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             invoer.append(spel);
         // A Super match written without its fourth game (the doubles) has one entry less: the later
         // games keep their own numbers.
-        if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1)
+        int zonderSpel = -1;
+        if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1) {
             invoer.insert(3, QStringView());
+            zonderSpel = 3;
+        }
         for (int g = 0; g < aantalSpellen && g < 16; ++g) {
             const QStringView spel = g < invoer.size() ? invoer[g] : QStringView();
             if (!spel.isEmpty())
                 spelZetten(spel, bladWaarden + blad::Spel + 11 * g, vorm + blad::Spel + 11 * g);
         }
         maskersZetten(invoer, spelers, thuis.afwezig, uit.afwezig);
+
+        // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts
+        // and is sent on as a forfeit here too; a record of a match that was played withdraws a
+        // forfeit stored here.
+        const QChar forfait = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, r.velden[8] + u',');
+        const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
+            bladWaarden[kolom] = waarde;
+            vorm[kolom] = blad::Waarde;
+        };
+        if (forfait.isNull()) {
+            zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
+            zetWaarde(blad::ForfaitUit, QStringLiteral("N"));
+        } else {
+            const bool thuisForfait = forfait == u'T';
+            zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            for (int g = 0; g < aantalSpellen && g < 16; ++g) {
+                const int spel = blad::Spel + 11 * g;
+                zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
+                for (int k = 0; k < 5; ++k) {
+                    zetWaarde(spel + 1 + 2 * k, k < 3 ? QStringLiteral("w") : QStringLiteral(" "));
+                    zetWaarde(spel + 2 + 2 * k, k < 3 ? QStringLiteral("o") : QStringLiteral(" "));
+                }
+            }
+            for (int i = 0; i < 4; ++i)
+                zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
+            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
+            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
+        }
     }
 
     QString rest = r.velden[8] + u',';

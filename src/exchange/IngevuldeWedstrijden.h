@@ -102,7 +102,8 @@ public:
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
      * points of the record into its match, with the not-played masks that its walk-overs need; values
      * the record leaves empty are not written, and a game's sets after the last one it lists are
-     * emptied.
+     * emptied. The record of a forfeit is stored as the sheet's forfeit box stores one; a record with
+     * games that is no forfeit withdraws a forfeit stored here.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read

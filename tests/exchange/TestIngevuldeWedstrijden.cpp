@@ -1,5 +1,5 @@
 // Filled-in matches taken from Export.ttr onto the sheets of this installation: walk-overs with what
-// decides them here, games corrected to fewer sets, empty places and calendars that come twice.
+// decides them here, games corrected to fewer sets, forfeits, empty places and calendars that come twice.
 
 #include "UitwisselingTest.h"
 #include "exchange/IngevuldeWedstrijden.h"
@@ -141,6 +141,76 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnN
     }
 }
 
+// A forfeit is stored as ticking the sheet's forfeit box stores it: every game of the match, the
+// doubles too, lost by forfeit and every place of the team absent; a later record of the match
+// played withdraws it.
+TEST_F(IngevuldeWedstrijden, AForfeitArrivesAsAForfeitAndAPlayedMatchWithdrawsIt)
+{
+    match({{"forfaitth", "N"}, {"forfaituit", "N"}, {"W11", "+"}, {"WOU1", "16"}});
+    const QByteArray forfait = "I;11;PANT-H-05-12;A1;A2;--,--,-333333,-;444444,555555,666666,-;P8,8,8,8,8,8,8,8,8,8;"
+                               "-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({forfait})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH1, AFWTH2, AFWTH3, AFWTH4, THUISSP3, AFWUIT1"),
+              QStringList({"J|N|J|J|J|J|333333|N"}));
+    QString markers;
+    for (int g = 1; g <= 11; ++g)
+        markers += veld(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(markers, "//////////+") << "game 11 is no game of a team of three";
+    EXPECT_EQ(veld("WOU1"), "16") << "the masks stay as they are";
+    for (int g = 1; g <= 10; ++g)
+        EXPECT_EQ(sets(g), "w,w,w, , |o,o,o, , ") << g;
+
+    const QByteArray gespeeld = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                                "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;111111,444444,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({gespeeld})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH1, W01, W07, W07Set1T"), QStringList({"N|N|N|+|+|11"}));
+}
+
+// Only the record of a forfeit is taken for one: every game to the other team, every place of the
+// team absent and no captain. The visitors' forfeit, and a Super match sent without its doubles,
+// whose fourth game is lost by forfeit too.
+TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
+{
+    match({{"forfaitth", "N"}, {"forfaituit", "N"}});
+    const auto record = [](const QByteArray& thuis, const QByteArray& spel, const QByteArray& kapiteinen) {
+        QByteArray spellen = "P" + spel;
+        for (int g = 2; g <= 10; ++g)
+            spellen += "," + spel;
+        return "I;11;PANT-H-05-12;A1;A2;" + thuis + ";444444,555555,666666,-;" + spellen + ";" + kapiteinen
+               + ",-,-;20:00,;\"\"";
+    };
+    // One home player came: his games were walk-overs, the doubles was not played.
+    ASSERT_EQ(importeren(ingevuld({record("--,111111,--,-", "8", "-,-")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
+    // The visitors' captain is named: the home players stayed away, the team did not forfeit.
+    ASSERT_EQ(importeren(ingevuld({record("--,--,--,-", "8", "-,444444")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
+    // The visitors forfeited.
+    const QByteArray uit = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;--,--,--,-;P9,9,9,9,9,9,9,9,9,9;-,-,-,-;"
+                           "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({uit})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWUIT4, W01, W07"), QStringList({"N|J|J|*|*"}));
+    // A record without games (a free place) leaves the forfeit as stored.
+    const QByteArray vrij = "I;11;PANT-H-05-12;A1;Bye;111111,222222,333333,1-3;-,-,-,-;P;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({vrij})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit"), QStringList({"N|J"}));
+
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.soort = "4";
+    w.weekNr = "05";
+    w.wedstrNr = "S05030";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray super = "I;11;SUPR-H-05-30;A1;A2;--,--,--,--;5,6,7,8;P8,8,8,8,8,8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
+                             "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({super})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "forfaitth"), "J");
+    EXPECT_EQ(matchVeld("S05030", "W04"), "/");
+    EXPECT_EQ(matchVeld("S05030", "W04Set1T"), "w");
+    EXPECT_EQ(matchVeld("S05030", "W16"), "/");
+}
+
 // An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
 TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
 {
@@ -166,6 +236,20 @@ TEST_F(IngevuldeWedstrijden, TwoCalendarsOfTheSameMatchIntoAnEmptyTableStoreItOn
     importeren(kalender + ingevuld({record}) + kalender);
     EXPECT_EQ(inhoud("Matchen", "WedstrNr, THUISSP1, Uur, W01, W02, WOU2"), QStringList({"PAH05012|111111|19.30|+|+|1"}))
         << "a calendar after the records gives the match its hour again";
+}
+
+// A forfeit that comes with its calendar into an empty table is written with the row, over the
+// calendar's defaults.
+TEST_F(IngevuldeWedstrijden, AForfeitWithItsCalendarIntoAnEmptyTable)
+{
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    const QByteArray forfait = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;--,--,--,-;P9,9,9,9,9,9,9,9,9,9;"
+                               "-,-,-,-;19:30,;\"\"";
+    importeren(kalender + ingevuld({forfait}));
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWUIT4, AFWTH1, W07, W07Set3U, Akkoord2aan2"),
+              QStringList({"N|J|J|N|*|o|J"}));
 }
 
 // The count line of the section is the number of result lines written: a match that cannot be

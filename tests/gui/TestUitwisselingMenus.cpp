@@ -200,10 +200,10 @@ protected:
 
     // The whole row of the match as text, with its completeness judged again; Null and one blank
     // (which the file does not tell apart) both read as empty.
-    static QString rij()
+    static QString rij(const QString& wedstrNr = "PAH01001")
     {
         exchange::IngevuldeWedstrijdenMarkeren();
-        db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Matchen WHERE WedstrNr = 'PAH01001'");
+        db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {wedstrNr});
         QStringList waarden;
         for (int i = 0; i < rs.aantalVelden(); ++i)
             waarden << rs.veldNaam(i) + "=" + (rs.veld(i).tekst() == " " ? QString() : rs.veld(i).tekst());
@@ -211,6 +211,27 @@ protected:
     }
 
     static QString score(const core::Wedstrijdblad& b) { return b.TxtResT->text() + "-" + b.TxtResU->text(); }
+
+    // The other installation: every match as the calendar brought it, then Export.ttr through the menu.
+    void tweedeInstallatie(FrmWedstrijdInput& f)
+    {
+        QStringList blad{"Ingeput", "KapiteinT", "KapiteinU"};
+        for (int p = 1; p <= 4; ++p)
+            blad << QStringLiteral("THUISSP%1").arg(p) << QStringLiteral("UITSP%1").arg(p) << QStringLiteral("AFWTH%1").arg(p)
+                 << QStringLiteral("AFWUIT%1").arg(p) << QStringLiteral("WOT%1").arg(p) << QStringLiteral("WOU%1").arg(p);
+        for (int g = 1; g <= 16; ++g) {
+            blad << core::SpelKolom(g);
+            for (int s = 1; s <= 5; ++s)
+                blad << core::SetKolom(g, s, true) << core::SetKolom(g, s, false);
+        }
+        algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET " + blad.join(" = NULL, ")
+                                        + " = NULL, forfaitth = 'N', forfaituit = 'N'");
+        QFile::remove(wissel() + "A001-12-09-2010.ttr");
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMap(wissel());
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+        f.menu("MnuBeheerGegevensImport")->trigger();
+    }
 };
 
 TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
@@ -234,6 +255,10 @@ TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
     QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
     ASSERT_EQ(testhulp::matchVeld("W05"), "+");
     ASSERT_EQ(score(b), "14-2");
+    const QString getypt = rij();
+    kiezen(f, "PAH01002");
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(rij(), getypt) << "showing the match here stores nothing";
     const QByteArray bestand = resultaten(f);
     ASSERT_TRUE(bestand.contains(";P3/4/6,-5/-6/-7,3/4/6,3/4/6,9,3/4/6,")) << bestand.toStdString();
     exporteren(f);
@@ -241,21 +266,7 @@ TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
     ASSERT_TRUE(verzonden.contains("|Ingeput=J|")) << verzonden.toStdString();
 
     // The other side: the match as the calendar brought it, then Export.ttr.
-    QStringList blad{"Ingeput", "KapiteinT", "KapiteinU"};
-    for (int p = 1; p <= 4; ++p)
-        blad << QStringLiteral("THUISSP%1").arg(p) << QStringLiteral("UITSP%1").arg(p) << QStringLiteral("AFWTH%1").arg(p)
-             << QStringLiteral("AFWUIT%1").arg(p) << QStringLiteral("WOT%1").arg(p) << QStringLiteral("WOU%1").arg(p);
-    for (int g = 1; g <= 16; ++g) {
-        blad << core::SpelKolom(g);
-        for (int s = 1; s <= 5; ++s)
-            blad << core::SetKolom(g, s, true) << core::SetKolom(g, s, false);
-    }
-    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET " + blad.join(" = NULL, ") + " = NULL");
-    QFile::remove(wissel() + "A001-12-09-2010.ttr");
-    m_meldingen->verwachtJaNee(true);
-    m_meldingen->verwachtMap(wissel());
-    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
-    f.menu("MnuBeheerGegevensImport")->trigger();
+    tweedeInstallatie(f);
     const QString ontvangen = rij();
     EXPECT_EQ(ontvangen, verzonden);
 
@@ -325,6 +336,134 @@ TEST_F(UitwisselingMenus, TheSeasonListShowsWhatAnImportBroughtAndAnEmptyFileBri
     EXPECT_EQ(seizoenen(), QStringList(voor) << "2011-2012");
     EXPECT_EQ(f.LstSeizoen->currentItem()->text(), gekozen);
     EXPECT_EQ(f.LstSpeelweek->count(), 1) << "the play dates of the chosen season are listed again";
+}
+
+// Forfeits and free places of teams of four, three and two travel in Export.ttr: on the other
+// installation each match stores what it stored here, shows the same results and forfeit boxes,
+// counts as complete as it did here, gives the same results file, and showing it stores nothing.
+class ForfaitUitwisselen : public NietGespeeldUitwisselen
+{
+protected:
+    void SetUp() override
+    {
+        NietGespeeldUitwisselen::SetUp();
+        testhulp::reeksToevoegen(m_db, "2010-2011", "S", "H", "1", "Super Heren", "Super", 2);
+        testhulp::optieZetten(m_db, "SuperDubbelSpelen", "J");
+        // Per team size a home forfeit (its line-up typed before the team stayed away), an away
+        // forfeit and a match against a free place.
+        const struct
+        {
+            QString reeks, nr;
+            int plaatsen;
+        } ploegen[] = {{"A", "PAH01", 4}, {"G", "PAH01", 3}, {"1", "SH01", 3}};
+        for (int i = 0; i < 3; ++i) {
+            const auto& p = ploegen[i];
+            for (int soort = 1; soort <= 3; ++soort) {
+                Wedstrijd w = wedstrijd(p.nr + QStringLiteral("%1").arg(10 * soort + i + 1, 3, 10, QLatin1Char('0')), p.reeks);
+                if (p.reeks == "1") {
+                    w.soortComp = "S";
+                    w.soort = "4";
+                }
+                if (soort == 3) {
+                    w.lkUit = "Vrij";
+                    w.nmuit = "Vrij";
+                    w.provUit = "0";
+                }
+                for (int k = 1; k <= p.plaatsen; ++k) {
+                    w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(k), db::Waarde(QString::number(500000 + k)));
+                    if (soort == 1)
+                        w.extra << qMakePair(QStringLiteral("UITSP%1").arg(k), db::Waarde(QString::number(500004 + k)));
+                }
+                if (p.plaatsen == 3)
+                    w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500003"));
+                testhulp::wedstrijdToevoegen(m_db, w);
+                m_matchen << Match{w.wedstrNr, soort};
+            }
+        }
+    }
+
+    struct Match
+    {
+        QString nr;
+        int soort; // 1 home forfeit, 2 away forfeit, 3 free place
+    };
+
+    // What the sheet shows of the results: per game the sets won, the score, the forfeit boxes and
+    // the players' wins.
+    static QString getoond(const core::Wedstrijdblad& b)
+    {
+        QStringList t;
+        for (int i = 0; i <= algemeen().intLaatsteWedstrijd; ++i)
+            t << b.TxtSetsThuis[i]->text() + "-" + b.TxtSetsUit[i]->text();
+        t << score(b) << QString::number(b.ChkForfaitT->isChecked()) + QString::number(b.ChkForfaitUit->isChecked());
+        for (int p = 0; p < 4; ++p)
+            t << b.LabTIndOverw[p]->text() + "/" + b.LabUIndOverw[p]->text();
+        return t.join(' ');
+    }
+
+    // The fields in which two rows differ, "field: here -> there".
+    static QString verschil(const QString& hier, const QString& daar)
+    {
+        const QStringList a = hier.split('|');
+        const QStringList b = daar.split('|');
+        QStringList v;
+        for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+            if (a[i] != b[i])
+                v << a[i] + " -> " + b[i].section('=', 1);
+        }
+        return v.join(", ");
+    }
+
+    QByteArray uitslagen()
+    {
+        exchange::UitslagenSchrijven("A001", "12-09-2010", wissel());
+        QFile bestand(wissel() + "A001-12-09-2010.ttr");
+        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
+        return bestand.readAll();
+    }
+
+    QList<Match> m_matchen;
+};
+
+TEST_F(ForfaitUitwisselen, AForfeitOrAFreePlaceArrivesAsItLeft)
+{
+    FrmWedstrijdInput& f = starten();
+    exchange::CtlTabelMatchen();
+    const core::Wedstrijdblad& b = f.blad;
+    QHash<QString, QString> blad;
+    for (const Match& m : std::as_const(m_matchen)) {
+        kiezen(f, m.nr);
+        if (m.soort == 1)
+            f.blad.ChkForfaitT->click();
+        else if (m.soort == 2)
+            f.blad.ChkForfaitUit->click();
+        const QString getypt = rij(m.nr);
+        kiezen(f, "PAH01001");
+        kiezen(f, m.nr);
+        blad[m.nr] = getoond(b);
+        EXPECT_EQ(verschil(getypt, rij(m.nr)), "") << m.nr.toStdString() << ": showing the match here stores nothing";
+    }
+    exporteren(f);
+    QHash<QString, QString> verzonden;
+    for (const Match& m : std::as_const(m_matchen)) {
+        verzonden[m.nr] = rij(m.nr);
+        ASSERT_TRUE(verzonden[m.nr].contains("|Ingeput=J|")) << verzonden[m.nr].toStdString();
+    }
+    const QByteArray bestand = uitslagen();
+    for (const Match& m : std::as_const(m_matchen))
+        ASSERT_TRUE(bestand.contains((m.nr.startsWith('S') ? "SUPR" : "PANT") + QByteArray("-H-01-")
+                                     + QByteArray::number(m.nr.right(3).toInt()) + ";"))
+            << m.nr.toStdString() << "\n" << bestand.toStdString();
+
+    tweedeInstallatie(f);
+    for (const Match& m : std::as_const(m_matchen)) {
+        SCOPED_TRACE(m.nr.toStdString());
+        EXPECT_EQ(verschil(verzonden[m.nr], rij(m.nr)), "");
+        kiezen(f, m.nr);
+        EXPECT_EQ(getoond(b), blad[m.nr]);
+        EXPECT_EQ(verschil(verzonden[m.nr], rij(m.nr)), "") << "showing the match stores nothing";
+    }
+    EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
 }
 
 } // namespace
