@@ -524,3 +524,22 @@ TEST_F(Eindcontrole, PlayersOffTheListOrOnTwoListsAndListRowsWithoutANumber)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Eindcontrole, TheReportKeepsMarkupCharactersAndAccentsOfNamesAndClubs)
+{
+    testhulp::invoegen(algemeen().dbGegevens, "Eindcontrole",
+                       {{"Aard", "Dubbel"}, {"ClubNr", "011"}, {"ClubNaam", "TTC D'Hondt & Zoë <Gent>"},
+                        {"CompNr1", "600601"}, {"Index1", "3"}, {"Naam1", "Émile \"Mil\" Façon €"},
+                        {"Klassering1", "C2"}, {"Ploegnaam1", "D'Hondt & Zoë A"}, {"OpmPloeg1", " "},
+                        {"Ploegnaam2", "D'Hondt & Zoë B"}, {"OpmPloeg2", " "}, {"Wedstrijdnummer1", "03DZ1"},
+                        {"Wedstrijdnummer2", "03DZ2"}});
+    const QStringList a = alineas(lineup::EindcontroleVerslagMaken(Sjabloon, "03"));
+    const qsizetype club = a.indexOf(QStringLiteral("\tClub:\tTTC D'Hondt & Zoë <Gent>"));
+    ASSERT_GE(club, 0) << a.join(" | ").toStdString();
+    EXPECT_TRUE(a.value(club + 1).endsWith(QStringLiteral("Émile \"Mil\" Façon €"))) << a.value(club + 1).toStdString();
+    EXPECT_EQ(a.value(club + 2), QStringLiteral("\tPloeg Eerste Opstelling:\tD'Hondt & Zoë A"));
+}
+
+} // namespace
