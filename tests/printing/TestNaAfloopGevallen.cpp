@@ -139,6 +139,14 @@ TEST_F(NaAfloopGevallen, ALadiesCupMatchIsMarkedInTheBoxBesideItsName)
     EXPECT_TRUE(cel(d, 1, 1, 6).contains(u'X'));
     for (const int c : {2, 4})
         EXPECT_FALSE(cel(d, 1, 1, c).contains(u'X')) << c;
+
+    // The sheet before the match names the kind.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/WedstrijdbladVoorAanvang.dotx"),
+                            m_map.filePath("WedstrijdbladVoorAanvang.dotx")));
+    f.menu("MnuAfdrWedstrijdbladVoorAanvangOpenen")->trigger();
+    word::Document v = word::Document::Open(m_bureaublad.geopend.last());
+    EXPECT_EQ(cel(v, 1, 4, 1), "Soort:");
+    EXPECT_EQ(cel(v, 1, 4, 2), "Beker dames");
 }
 
 TEST_F(NaAfloopGevallen, ACaptainStoredAsAPlaceNumberOrAsZero)
@@ -180,20 +188,33 @@ TEST_F(NaAfloopGevallen, LineUpsAskedForAfterAForfeitAndInASuperMatchThatPlaysIt
     nietBezig(f);
 }
 
-TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPairs)
+// A Super match of seven games needs its doubles pairs only when the option says the doubles are played.
+TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPair)
 {
-    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "J");
-    Wedstrijd w = volledig("PAH01002", "G", 10);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "j");
+    Wedstrijd w = volledig("PAD01003", "K", 7);
+    w.herDam = "D";
     w.soort = "4";
     zetten(w, {{"Opmerk1", db::Waarde()}, {"Opmerk2", db::Waarde("500005500006")}});
     FrmWedstrijdInput& f = tonen(w);
-    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 9);
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_TRUE(f.blad.LabTNaamSpeler[4]->text().isEmpty());
+    ASSERT_FALSE(f.blad.LabUNaamSpeler[4]->text().isEmpty());
     m_meldingen->verwachtJaNee(false);
     f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
     ASSERT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
     EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).at(0).titel, "Spelers Thuisploeg");
     EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
     nietBezig(f);
+
+    // Without the doubles nothing is asked.
+    algemeen().rsOpties.setIndex("Soort");
+    algemeen().rsOpties.seek("=", {QStringLiteral("SuperDubbelSpelen")});
+    algemeen().rsOpties.edit();
+    algemeen().rsOpties.zet("Item", db::Waarde("N"));
+    algemeen().rsOpties.update();
+    afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
 }
 
 TEST_F(NaAfloopGevallen, AVenueWithOnlyItsTownPasses)
