@@ -248,6 +248,27 @@ TEST_F(NaAfloopGevallen, ADoublesGameNotPlayedGivesNoPointToEitherSide)
     EXPECT_EQ(cel(d, 3, 7, 6), "");
 }
 
+// The doubles row names a partner by his place when the members' table spells his name as the strength list
+// does, whatever the case of its letters, accented ones included; otherwise by that name.
+TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPlace)
+{
+    m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
+                   {db::Waarde("Van Damme Émile"), db::Waarde("500001")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"),
+                   {db::Waarde("VAN DAMME éMILE"), db::Waarde("500001")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
+                   {db::Waarde("Peeters Zoë"), db::Waarde("500005")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"),
+                   {db::Waarde("Peeters Zoe"), db::Waarde("500005")});
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    zetten(w, {{"Opmerk1", db::Waarde("500003500001")}, {"Opmerk2", db::Waarde("500005500006")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Van Damme Émile");
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t3 + 1");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\tPeeters Zoe + 2");
+}
+
 TEST_F(NaAfloopGevallen, TheEndTimeAcceptedAtPrintingIsStored)
 {
     Wedstrijd w = volledig("PAH01001", "A", 16);
