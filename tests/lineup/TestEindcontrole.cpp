@@ -481,6 +481,27 @@ TEST_F(Eindcontrole, InADivisionOfSevenTeamsTheFirstFourMatchesAreSought)
     }
 }
 
+// Ladies play in threes: the second-to-last player is the second. A "BYE" remark needs the capitals.
+TEST_F(Eindcontrole, LadiesTeamsCompareTheSecondPlayerAndOnlyACapitalByeIsABye)
+{
+    db::Database& d = algemeen().dbGegevens;
+    club(d, 1, "012", "Twaalf", "N", "", "B");
+    ploeg(d, "012", "A", "D", "WA");
+    ploeg(d, "012", "B", "D", "WB");
+    for (int i = 1; i <= 5; ++i)
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "012", "Dames", i, QString::number(600700 + i),
+                                        QStringLiteral("Twaalf %1").arg(i), QString::number(i), "D" + QString::number(i));
+    match(d, "03WA1", "Twaalf A", "Bye", true, {"600701", "600705", "600702"});
+    match(d, "03WB1", "Twaalf B", "Ander", true, {"600703", "600701"});
+    beideControles();
+    const QStringList b = bevindingenVan("012");
+    ASSERT_EQ(b.size(), 2) << b.join('\n').toStdString();
+    EXPECT_TRUE(b[0].contains("|CompNr1=600705|Index1=5|")) << b[0].toStdString();
+    EXPECT_TRUE(b[0].contains("|CompNr2=600703|Index2=3|")) << b[0].toStdString();
+    EXPECT_TRUE(b[1].contains("|CompNr1=600701|")) << b[1].toStdString();
+    EXPECT_TRUE(b[1].contains("|OpmPloeg1= |")) << b[1].toStdString();
+}
+
 TEST_F(Eindcontrole, PlayersOffTheListOrOnTwoListsAndListRowsWithoutANumber)
 {
     db::Database& d = algemeen().dbGegevens;

@@ -269,6 +269,26 @@ TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPl
     EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\tPeeters Zoe + 2");
 }
 
+// Only "BYE " with its blank marks a bye: a team named just "BYE" gets its game rows like any other. A walk-over
+// row counts as played whatever its set counts show.
+TEST_F(NaAfloopGevallen, ATeamNamedByeWithoutABlankAndAWalkOverRow)
+{
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    f.blad.TxtUPloeg->setText("BYE");
+    {
+        core::EventsUit uit;
+        f.blad.TxtSet1T[3]->setText("w");
+        f.blad.TxtSet1U[3]->setText("o");
+        f.blad.TxtSetsThuis[3]->setText(QString());
+        f.blad.TxtSetsUit[3]->setText(QString());
+    }
+    word::Document d = afdrukken(f);
+    EXPECT_TRUE(m_meldingen->getoond(Soort::Vraag).isEmpty()) << "no question about missing results";
+    EXPECT_EQ(cel(d, 5, 18, 10), f.blad.TxtSetsUit[14]->text()) << "no mark";
+    EXPECT_EQ(cel(d, 5, 4, 4), "11-5");
+    EXPECT_EQ(cel(d, 5, 7, 4), "w-o");
+}
+
 TEST_F(NaAfloopGevallen, TheEndTimeAcceptedAtPrintingIsStored)
 {
     Wedstrijd w = volledig("PAH01001", "A", 16);
