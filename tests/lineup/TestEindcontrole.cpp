@@ -140,6 +140,17 @@ protected:
         return uit;
     }
 
+    // The findings of one club.
+    static QStringList bevindingenVan(const QString& clubNr)
+    {
+        QStringList uit;
+        for (const QString& b : bevindingen()) {
+            if (b.contains("|ClubNr=" + clubNr + "|"))
+                uit << b;
+        }
+        return uit;
+    }
+
     QTemporaryDir m_map;
 };
 
@@ -388,6 +399,168 @@ TEST_F(Eindcontrole, TheReportIsSavedUnderItsWeekAndOpened)
     lineup::EindControleAfdrukken("06");
     EXPECT_EQ(bureaublad.geopend.size(), 2);
     EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// Both checks of week 03.
+void beideControles()
+{
+    Opname opname;
+    QString week = "03";
+    lineup::HogerLager(week, opname);
+    lineup::DubbeleOpstelling(week, opname);
+}
+
+TEST_F(Eindcontrole, AClubWhoseStruckOffMarkIsEmptyIsNotExamined)
+{
+    db::Database& d = algemeen().dbGegevens;
+    // Teams A and B in the wrong order, and a player on both.
+    for (const auto& [nr, geschrapt] : {std::pair{"004", " "}, std::pair{"005", ""}}) {
+        club(d, 1, nr, QStringLiteral("Club%1").arg(nr), geschrapt, "B");
+        ploeg(d, nr, "A", "H", QStringLiteral("K%1A").arg(nr));
+        ploeg(d, nr, "B", "H", QStringLiteral("K%1B").arg(nr));
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, nr, "Heren", 1, "600001", "Sterk", "1", "B0");
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, nr, "Heren", 2, "600002", "Zwak", "9", "E6");
+        match(d, QStringLiteral("03K%1A1").arg(nr), QStringLiteral("Club%1 A").arg(nr), "Ander", true,
+              {"600002", "600002", "600002", "600002"});
+        match(d, QStringLiteral("03K%1B1").arg(nr), QStringLiteral("Club%1 B").arg(nr), "Ander", true, {"600001"});
+    }
+    beideControles();
+    EXPECT_TRUE(bevindingenVan("004").isEmpty());
+    EXPECT_TRUE(bevindingenVan("005").isEmpty());
+}
+
+// The letter test reads the whole team name: in a derby of a club whose name has a word that begins with the
+// visitors' letter, the home name passes for the visitors' team too, and being tried first, it wins.
+TEST_F(Eindcontrole, ADerbyWhoseClubNameHoldsTheVisitorsLetterTakesTheHomeSideForBoth)
+{
+    db::Database& d = algemeen().dbGegevens;
+    club(d, 1, "006", "TTC Bree", "N", "B");
+    ploeg(d, "006", "A", "H", "BR");
+    ploeg(d, "006", "B", "H", "BR");
+    for (int i = 1; i <= 8; ++i)
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "006", "Heren", i, QString::number(600100 + i),
+                                        QStringLiteral("Bree %1").arg(i), QString::number(i), "C" + QString::number(i));
+    match(d, "03BR1", "TTC Bree A", "TTC Bree B", true, {"600101", "600102", "600103", "600104"},
+          {{"UITSP1", "600105"}, {"UITSP2", "600106"}, {"UITSP3", "600107"}, {"UITSP4", "600108"}});
+    beideControles();
+    const QStringList b = bevindingenVan("006");
+    ASSERT_EQ(b.size(), 5) << b.join('\n').toStdString();
+    // Team B's first player is read from the home side: the home team's first.
+    EXPECT_EQ(b[0], "Aard=HogerLager|ClubNr=006|ClubNaam=TTC TTC Bree|CompNr1=600103|Index1=3|Naam1=Bree 3|"
+                    "Klassering1=C3|CompNr2=600101|Index2=1|Naam2=Bree 1|Klassering2=C1|Ploegnaam1=TTC Bree A|"
+                    "Ploegnaam2=TTC Bree B|Wedstrijdnummer1=03BR1|Wedstrijdnummer2=03BR1");
+    // And every home player stands in both teams' line-up.
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(b[i], QStringLiteral("Aard=Dubbel|ClubNr=006|ClubNaam=TTC TTC Bree|CompNr1=60010%1|Index1=%1|"
+                                       "Naam1=Bree %1|Klassering1=C%1|Ploegnaam1=TTC Bree A|Ploegnaam2=TTC Bree A|"
+                                       "OpmPloeg1= |OpmPloeg2= |Wedstrijdnummer1=03BR1|Wedstrijdnummer2=03BR1")
+                            .arg(i));
+}
+
+TEST_F(Eindcontrole, InADivisionOfSevenTeamsTheFirstFourMatchesAreSought)
+{
+    db::Database& d = algemeen().dbGegevens;
+    club(d, 1, "007", "Zeven", "N", "B");
+    ploeg(d, "007", "A", "H", "ZA");
+    ploeg(d, "007", "B", "H", "ZB");
+    for (int i = 1; i <= 5; ++i)
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "007", "Heren", i, QString::number(600200 + i),
+                                        QStringLiteral("Zeven %1").arg(i), QString::number(10 + i), "D0");
+    match(d, "03ZA1", "Zeven A", "Ander", true, {"600201", "600202", "600205", "600204"});
+    // Team B plays in the fourth match of its series; its first player stands above A's third.
+    match(d, "03ZB4", "Ander", "Zeven B", false, {"600203"});
+    for (const auto& [ploegen, gevonden] : {std::pair{7, true}, std::pair{6, false}, std::pair{5, false}}) {
+        d.uitvoeren("DELETE FROM Eindcontrole");
+        algemeen().intAantalPloegen = ploegen;
+        beideControles();
+        EXPECT_EQ(bevindingenVan("007").size(), gevonden ? 1 : 0) << ploegen;
+    }
+}
+
+// Ladies play in threes: the second-to-last player is the second. A "BYE" remark needs the capitals.
+TEST_F(Eindcontrole, LadiesTeamsCompareTheSecondPlayerAndOnlyACapitalByeIsABye)
+{
+    db::Database& d = algemeen().dbGegevens;
+    club(d, 1, "012", "Twaalf", "N", "", "B");
+    ploeg(d, "012", "A", "D", "WA");
+    ploeg(d, "012", "B", "D", "WB");
+    for (int i = 1; i <= 5; ++i)
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "012", "Dames", i, QString::number(600700 + i),
+                                        QStringLiteral("Twaalf %1").arg(i), QString::number(i), "D" + QString::number(i));
+    match(d, "03WA1", "Twaalf A", "Bye", true, {"600701", "600705", "600702"});
+    match(d, "03WB1", "Twaalf B", "Ander", true, {"600703", "600701"});
+    beideControles();
+    const QStringList b = bevindingenVan("012");
+    ASSERT_EQ(b.size(), 2) << b.join('\n').toStdString();
+    EXPECT_TRUE(b[0].contains("|CompNr1=600705|Index1=5|")) << b[0].toStdString();
+    EXPECT_TRUE(b[0].contains("|CompNr2=600703|Index2=3|")) << b[0].toStdString();
+    EXPECT_TRUE(b[1].contains("|CompNr1=600701|")) << b[1].toStdString();
+    EXPECT_TRUE(b[1].contains("|OpmPloeg1= |")) << b[1].toStdString();
+}
+
+TEST_F(Eindcontrole, PlayersOffTheListOrOnTwoListsAndListRowsWithoutANumber)
+{
+    db::Database& d = algemeen().dbGegevens;
+    // Club 008: team B's first player is not on the list: no finding, whatever the index above him.
+    club(d, 1, "008", "Acht", "N", "B");
+    ploeg(d, "008", "A", "H", "AA");
+    ploeg(d, "008", "B", "H", "AB");
+    for (int i = 1; i <= 4; ++i)
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "008", "Heren", i, QString::number(600300 + i),
+                                        QStringLiteral("Acht %1").arg(i), QString::number(20 + i), "D2");
+    match(d, "03AA1", "Acht A", "Ander", true, {"600301", "600302", "600304", "600303"});
+    match(d, "03AB1", "Acht B", "Ander", true, {"699999"});
+
+    // Club 009: a men's player also on the veterans' list, lined up twice in the men's teams only.
+    club(d, 1, "009", "Negen", "N", "B", "", "A");
+    ploeg(d, "009", "A", "H", "GA");
+    ploeg(d, "009", "B", "H", "GB");
+    ploeg(d, "009", "A", "V", "GV");
+    testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "009", "Heren", 1, "600401", "Negen Een", "1", "B4");
+    testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "009", "Veteranen", 1, "600401", "Negen Een", "1", "B4");
+    match(d, "03GA1", "Negen A", "Ander", true, {"600401"});
+    match(d, "03GB1", "Ander", "Negen B", false, {"600401"});
+    match(d, "03GV1", "Negen A", "Ander", true, {"600402"});
+
+    // Club 010: list rows without a member number, beside teams with empty places.
+    club(d, 1, "010", "Tien", "N", "B");
+    ploeg(d, "010", "A", "H", "TIA");
+    ploeg(d, "010", "B", "H", "TIB");
+    testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "010", "Heren", 1, "", "Zonder nummer", "1", "B0");
+    testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "010", "Heren", 2, " ", "Blanco", "2", "B2");
+    match(d, "03TIA1", "Tien A", "Ander", true, {"600501", "", "600502"});
+    match(d, "03TIB1", "Tien B", "Ander", true, {"", "600503"});
+
+    beideControles();
+    EXPECT_TRUE(bevindingenVan("008").isEmpty()) << bevindingenVan("008").join('\n').toStdString();
+    const QStringList negen = bevindingenVan("009");
+    ASSERT_EQ(negen.size(), 1) << negen.join('\n').toStdString();
+    EXPECT_TRUE(negen[0].startsWith("Aard=Dubbel|ClubNr=009|ClubNaam=TTC Negen|CompNr1=600401|"));
+    EXPECT_TRUE(negen[0].endsWith("|Wedstrijdnummer1=03GA1|Wedstrijdnummer2=03GB1"));
+    EXPECT_TRUE(bevindingenVan("010").isEmpty()) << bevindingenVan("010").join('\n').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Eindcontrole, TheReportKeepsMarkupCharactersAndAccentsOfNamesAndClubs)
+{
+    testhulp::invoegen(algemeen().dbGegevens, "Eindcontrole",
+                       {{"Aard", "Dubbel"}, {"ClubNr", "011"}, {"ClubNaam", "TTC D'Hondt & Zoë <Gent>"},
+                        {"CompNr1", "600601"}, {"Index1", "3"}, {"Naam1", "Émile \"Mil\" Façon €"},
+                        {"Klassering1", "C2"}, {"Ploegnaam1", "D'Hondt & Zoë A"}, {"OpmPloeg1", " "},
+                        {"Ploegnaam2", "D'Hondt & Zoë B"}, {"OpmPloeg2", " "}, {"Wedstrijdnummer1", "03DZ1"},
+                        {"Wedstrijdnummer2", "03DZ2"}});
+    const QStringList a = alineas(lineup::EindcontroleVerslagMaken(Sjabloon, "03"));
+    const qsizetype club = a.indexOf(QStringLiteral("\tClub:\tTTC D'Hondt & Zoë <Gent>"));
+    ASSERT_GE(club, 0) << a.join(" | ").toStdString();
+    EXPECT_TRUE(a.value(club + 1).endsWith(QStringLiteral("Émile \"Mil\" Façon €"))) << a.value(club + 1).toStdString();
+    EXPECT_EQ(a.value(club + 2), QStringLiteral("\tPloeg Eerste Opstelling:\tD'Hondt & Zoë A"));
 }
 
 } // namespace

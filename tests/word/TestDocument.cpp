@@ -4,6 +4,8 @@
 #include "word/Document.h"
 #include "word/Model.h"
 
+#include "../printing/PdfLezen.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -358,4 +360,51 @@ TEST(WordDocument, TheLineUpCheckTemplateTakesItsWeekAndTheReportBelowIt)
     EXPECT_EQ(*kop.kleur, q("000000"));
     EXPECT_TRUE(*inhoud.opmaakVan(q("Ploeg A")).cursief);
     EXPECT_FALSE(*inhoud.opmaakVan(q("Ploeg A")).vet);
+}
+
+// Texts as clubs write them: marks that XML escapes, accents and the euro, line ends of every kind; the template's
+// escaped text is read as the text it stands for, and what is typed comes back unchanged from the file, also
+// when another program reads it.
+TEST(WordDocument, MarkupCharactersAccentsAndLineEndsKeepTheirText)
+{
+    Document d = Document::uitBytes(
+        docxMet(p(q("TTC D&apos;Hondt &amp; Zonen &lt;B&gt; &quot;&#201;&#x20AC;&quot;")) + tabel(1, 1, q("Club"))));
+    EXPECT_EQ(d.Content().Paragraphs(1).Text(), q("TTC D'Hondt & Zonen <B> \"É€\""));
+
+    const QString naam = q("Émile Zoë & \"Co\" <1> > 0 € 5");
+    Selectie& s = d.Selection();
+    s.HomeKey(wdStory);
+    s.EndKey(wdLine);
+    s.TypeText(q(" ") + naam);
+    // A remark typed on lines: CR LF, LF and CR each end one line.
+    s.TypeText(q("\reen\r\ntwee\ndrie\rvier"));
+    d.Tables(1).Cell(1, 1).Range().InsertAfter(q(" ") + naam);
+
+    QTemporaryDir map;
+    const QString pad = map.filePath(q("Tekens.docx"));
+    d.SaveAs(pad);
+    Document t = Document::Open(pad);
+    const Bereik inhoud = t.Content();
+    EXPECT_EQ(inhoud.Paragraphs(1).Text(), q("TTC D'Hondt & Zonen <B> \"É€\" ") + naam);
+    QStringList regels;
+    for (int i = 2; i <= 6; ++i)
+        regels << inhoud.Paragraphs(i).Text();
+    EXPECT_EQ(regels, QStringList({q("een"), q("twee"), q("drie"), q("vier"), q("Club1.1 ") + naam}));
+
+    if (!testhulp::pdfMogelijk())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    ASSERT_TRUE(testhulp::naarPdf({pad}, map.filePath(q("pdf"))));
+    const QStringList gedrukt = testhulp::pdfLezen(pad, map.filePath(q("pdf"))).tekst.split(u'\n');
+    const auto regel = [&](const QString& begin) {
+        for (const QString& r : gedrukt) {
+            if (r.trimmed().startsWith(begin))
+                return r.trimmed();
+        }
+        return QString();
+    };
+    EXPECT_EQ(regel(q("TTC")), q("TTC D'Hondt & Zonen <B> \"É€\" ") + naam);
+    EXPECT_EQ(regel(q("Club1.1")), q("Club1.1 ") + naam);
+    const qsizetype een = gedrukt.indexOf(q("een"));
+    ASSERT_GE(een, 0) << gedrukt.join(u'\n').toStdString();
+    EXPECT_EQ(gedrukt.mid(een, 4), QStringList({q("een"), q("twee"), q("drie"), q("vier")}));
 }

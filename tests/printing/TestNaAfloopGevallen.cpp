@@ -1,0 +1,321 @@
+// The after-match sheet with the data clubs really have: names with accents and marks that documents treat
+// specially, remarks on more than one line, strength lists whose index is not the order, every kind of match,
+// captains stored as place numbers, forfeits, Super matches and games not played.
+
+#include "NaAfloopTest.h"
+#include "PdfLezen.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using core::algemeen;
+using testhulp::cel;
+using testhulp::Wedstrijd;
+using Soort = ui::TestMeldingen::Soort;
+
+namespace {
+
+class NaAfloopGevallen : public testhulp::NaAfloopTest
+{
+protected:
+    void naamZetten(const QString& compNr, const QString& naam)
+    {
+        const QList<db::Waarde> p{db::Waarde(naam), db::Waarde(compNr)};
+        m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
+        m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
+    }
+
+    // A cell as the template has it, before anything is typed.
+    QString sjabloonCel(int tabel, int rij, int kolom) const
+    {
+        word::Document leeg = word::Document::Add(m_map.filePath(QStringLiteral("WedstrijdSponsors.dotx")));
+        return cel(leeg, tabel, rij, kolom);
+    }
+
+    // The database as another program reads it, apart from the program's own connection and recordsets.
+    QString opgeslagen(const QString& wedstrNr, const QString& veld) const
+    {
+        db::Database los = db::Database::openen(m_map.filePath(QStringLiteral("QJ-Deel7.mdb")));
+        db::Recordset rs = los.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE WedstrNr = ?"), {wedstrNr});
+        return rs.eof() ? QStringLiteral("<no row>") : rs.veld(veld).tekst();
+    }
+};
+
+TEST_F(NaAfloopGevallen, MarkupCharactersAccentsAndTheEuroComeBackAsTypedAndARemarkKeepsItsTwoLines)
+{
+    const QString ploeg = QStringLiteral("T&T \"De <Slag>\" A");
+    const QString club = QStringLiteral("TTC D'Hondt & Zonen <Gent>");
+    const QString speler = QStringLiteral("Émile Zoë");
+    const QString regel1 = QStringLiteral("Net < 15 cm & \"te laag\", boete € 5");
+    const QString regel2 = QStringLiteral("Tafel 3 in orde");
+    naamZetten("500001", speler);
+    Wedstrijd w = volledig("PAH01001", "A", 16);
+    w.nmthuis = ploeg;
+    zetten(w, {{"HoofdschClubNaam", db::Waarde(club)}, {"VoorbehoudT", db::Waarde(regel1 + "\r\n" + regel2)}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.TxtTPloeg->text(), ploeg);
+    afdrukken(f);
+    const QString docx = m_bureaublad.geopend.value(0);
+
+    // Saved and opened again: the same texts, and the remark as two paragraphs with nothing between them.
+    word::Document d = word::Document::Open(docx);
+    EXPECT_EQ(cel(d, 2, 1, 1).section(u'\r', 1, 1), u'\t' + ploeg);
+    EXPECT_EQ(cel(d, 2, 3, 1), "1.\t" + speler);
+    EXPECT_EQ(cel(d, 4, 1, 2).section(u'\r', 0, 0), club);
+    EXPECT_EQ(cel(d, 7, 1, 1), "Opmerkingen:\tOpm. Thuisploeg: " + regel1 + u'\r' + regel2 + u'\r');
+
+    if (!testhulp::pdfMogelijk())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    const QString map = m_map.filePath(QStringLiteral("pdf"));
+    ASSERT_TRUE(testhulp::naarPdf({docx}, map));
+    const QString tekst = testhulp::pdfLezen(docx, map).tekst;
+    for (const QString& s : {ploeg, club, speler, regel1})
+        EXPECT_TRUE(tekst.contains(s)) << s.toStdString() << "\n" << tekst.toStdString();
+    const QStringList regels = tekst.split(u'\n');
+    const qsizetype r = regels.indexOf(QRegularExpression(QStringLiteral(".*Opm\\. Thuisploeg.*")));
+    ASSERT_GE(r, 0);
+    EXPECT_EQ(regels.value(r + 1).trimmed(), regel2) << "the remark's second line follows its first";
+}
+
+// Strength lists whose index and ranking are not the order: each column holds what its heading says, on the
+// after-match sheet and on the sheet before the match.
+TEST_F(NaAfloopGevallen, EachLineUpColumnHoldsWhatItsHeadingSays)
+{
+    const QStringList indexen{"7", "9", "12", "15", "21", "24", "30", "33"};
+    const QStringList klassen{"B2", "C0", "C4", "C6", "D0", "D2", "D4", "E0"};
+    for (int i = 0; i < 8; ++i) {
+        m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET \"Index\" = ?, Klassering = ? WHERE Computernummer = ?"),
+                       {db::Waarde(indexen[i]), db::Waarde(klassen[i]), db::Waarde(QString::number(500001 + i))});
+    }
+    ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/WedstrijdbladVoorAanvang.dotx"),
+                            m_map.filePath("WedstrijdbladVoorAanvang.dotx")));
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    word::Document d = afdrukken(f);
+    for (int kant = 0; kant < 2; ++kant) {
+        const int tabel = 2 + kant;
+        for (int i = 0; i < 4; ++i) {
+            const int n = kant * 4 + i;
+            const QMap<QString, QString> verwacht{{"Lidnummer", QString::number(500001 + n)},
+                                                  {"Volgnr.", QString::number(n + 1)},
+                                                  {"Index", indexen[n]},
+                                                  {"Klassement", klassen[n]}};
+            for (int c = 2; c <= 5; ++c) {
+                const QString kop = cel(d, tabel, 2, c);
+                ASSERT_TRUE(verwacht.contains(kop)) << kop.toStdString();
+                EXPECT_EQ(cel(d, tabel, i + 3, c), verwacht[kop]) << kop.toStdString() << " of place " << i + 1;
+            }
+        }
+    }
+
+    f.menu("MnuAfdrWedstrijdbladVoorAanvangOpenen")->trigger();
+    word::Document v = word::Document::Open(m_bureaublad.geopend.last());
+    for (int kant = 0; kant < 2; ++kant) {
+        for (int i = 0; i < 4; ++i) {
+            const int n = kant * 4 + i;
+            const QMap<QString, QString> verwacht{{"Lidnummer", QString::number(500001 + n)},
+                                                  {"Naam", QStringLiteral("Speler %1").arg(n + 1)},
+                                                  {"Index", indexen[n]},
+                                                  {"Klas.", klassen[n]}};
+            for (int c = 2; c <= 5; ++c) {
+                const QString kop = cel(v, 2, 3, kant * 5 + c);
+                ASSERT_TRUE(verwacht.contains(kop)) << kop.toStdString();
+                EXPECT_EQ(cel(v, 2, 4 + i, kant * 5 + c), verwacht[kop]) << kop.toStdString() << " of place " << i + 1;
+            }
+        }
+    }
+}
+
+TEST_F(NaAfloopGevallen, ALadiesCupMatchIsMarkedInTheBoxBesideItsName)
+{
+    Wedstrijd w = volledig("PAH01001", "A", 16);
+    w.soort = "6";
+    FrmWedstrijdInput& f = tonen(w);
+    word::Document d = afdrukken(f);
+    // The boxes stand left of their names, two kinds to a box, the even kind on the second line.
+    ASSERT_EQ(cel(d, 1, 1, 7).section(u'\r', 1, 1), "Beker Dames");
+    EXPECT_TRUE(cel(d, 1, 1, 6).contains(u'X'));
+    for (const int c : {2, 4})
+        EXPECT_FALSE(cel(d, 1, 1, c).contains(u'X')) << c;
+
+    // The sheet before the match names the kind.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/WedstrijdbladVoorAanvang.dotx"),
+                            m_map.filePath("WedstrijdbladVoorAanvang.dotx")));
+    f.menu("MnuAfdrWedstrijdbladVoorAanvangOpenen")->trigger();
+    word::Document v = word::Document::Open(m_bureaublad.geopend.last());
+    EXPECT_EQ(cel(v, 1, 4, 1), "Soort:");
+    EXPECT_EQ(cel(v, 1, 4, 2), "Beker dames");
+}
+
+TEST_F(NaAfloopGevallen, ACaptainStoredAsAPlaceNumberOrAsZero)
+{
+    // The visitors' captain stored as the index of his place: the visitor on that place is printed.
+    Wedstrijd w = volledig("PAH01001", "A", 16);
+    zetten(w, {{"KapiteinU", db::Waarde("2")}});
+    // On a forfeit no captain is needed; one stored as "0" prints no name.
+    Wedstrijd ff = volledig("PAH01002", "A", 0);
+    zetten(ff, {{"forfaitth", db::Waarde("J")}, {"KapiteinT", db::Waarde("0")}, {"KapiteinU", db::Waarde("0")}});
+    wedstrijdToevoegen(m_db, ff);
+    FrmWedstrijdInput& f = tonen(w);
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 6, 3, 3), sjabloonCel(6, 3, 3) + "Speler 7");
+    EXPECT_EQ(cel(d, 6, 3, 1), sjabloonCel(6, 3, 1) + "Speler 2");
+
+    kiezen(f, "PAH01002");
+    ASSERT_TRUE(f.blad.ChkForfaitT->isChecked());
+    m_bureaublad.geopend.clear();
+    word::Document e = afdrukken(f);
+    EXPECT_EQ(cel(e, 6, 3, 1), sjabloonCel(6, 3, 1));
+    EXPECT_EQ(cel(e, 6, 3, 3), sjabloonCel(6, 3, 3));
+}
+
+TEST_F(NaAfloopGevallen, LineUpsAskedForAfterAForfeitAndInASuperMatchThatPlaysItsDoubles)
+{
+    // The visitors forfeited: the home line-up is still checked, the visitors' is not.
+    Wedstrijd w = volledig("PAH01001", "A", 0);
+    zetten(w, {{"forfaituit", db::Waarde("J")}, {"THUISSP3", db::Waarde()}, {"UITSP2", db::Waarde()}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_TRUE(f.blad.ChkForfaitUit->isChecked());
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    ASSERT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).at(0),
+              (ui::TestMeldingen::Melding{Soort::Vraag, "Spelers Thuisploeg",
+                                          "Niet alle spelers van de thuisploeg zijn ingevuld ! Doorgaan ?"}));
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    nietBezig(f);
+}
+
+// A Super match of seven games needs its doubles pairs only when the option says the doubles are played.
+TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPair)
+{
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "j");
+    Wedstrijd w = volledig("PAD01003", "K", 7);
+    w.herDam = "D";
+    w.soort = "4";
+    zetten(w, {{"Opmerk1", db::Waarde()}, {"Opmerk2", db::Waarde("500005500006")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_TRUE(f.blad.LabTNaamSpeler[4]->text().isEmpty());
+    ASSERT_FALSE(f.blad.LabUNaamSpeler[4]->text().isEmpty());
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    ASSERT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).at(0).titel, "Spelers Thuisploeg");
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    nietBezig(f);
+
+    // Without the doubles nothing is asked.
+    algemeen().rsOpties.setIndex("Soort");
+    algemeen().rsOpties.seek("=", {QStringLiteral("SuperDubbelSpelen")});
+    algemeen().rsOpties.edit();
+    algemeen().rsOpties.zet("Item", db::Waarde("N"));
+    algemeen().rsOpties.update();
+    afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+}
+
+TEST_F(NaAfloopGevallen, AVenueWithOnlyItsTownPasses)
+{
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    {
+        core::EventsUit uit;
+        f.blad.LstNaamLokaal->setCurrentIndex(-1);
+        f.blad.LstNaamLokaal->setEditText(QString());
+        f.blad.TxtStraat->setText(QString());
+    }
+    ASSERT_TRUE(f.blad.LstNaamLokaal->currentText().isEmpty());
+    ASSERT_FALSE(f.blad.TxtPlaats->text().isEmpty());
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(d.Content().Paragraphs(3).Text(), "Gemeente:\t" + f.blad.TxtPlaats->text());
+}
+
+TEST_F(NaAfloopGevallen, ADoublesGameNotPlayedGivesNoPointToEitherSide)
+{
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    w.extra.erase(std::remove_if(w.extra.begin(), w.extra.end(),
+                                 [](const auto& v) { return v.first.startsWith(QStringLiteral("W07Set")); }),
+                  w.extra.end());
+    zetten(w, {{"Opmerk1", db::Waarde("500001500002")}, {"Opmerk2", db::Waarde("500005500006")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.LabThuisspeler[6]->text(), "Dubb.");
+    m_meldingen->verwachtJaNee(true); // the game without a result
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t1 + 2");
+    EXPECT_EQ(cel(d, 2, 7, 6), "");
+    EXPECT_EQ(cel(d, 3, 7, 6), "");
+}
+
+// The doubles row names a partner by his place when the members' table spells his name as the strength list
+// does, whatever the case of its letters, accented ones included; otherwise by that name.
+TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPlace)
+{
+    m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
+                   {db::Waarde("Van Damme Émile"), db::Waarde("500001")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"),
+                   {db::Waarde("VAN DAMME éMILE"), db::Waarde("500001")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
+                   {db::Waarde("Peeters Zoë"), db::Waarde("500005")});
+    m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"),
+                   {db::Waarde("Peeters Zoe"), db::Waarde("500005")});
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    zetten(w, {{"Opmerk1", db::Waarde("500003500001")}, {"Opmerk2", db::Waarde("500005500006")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Van Damme Émile");
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t3 + 1");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\tPeeters Zoe + 2");
+}
+
+// Only "BYE " with its blank marks a bye: a team named just "BYE" gets its game rows like any other. A walk-over
+// row counts as played whatever its set counts show.
+TEST_F(NaAfloopGevallen, ATeamNamedByeWithoutABlankAndAWalkOverRow)
+{
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    f.blad.TxtUPloeg->setText("BYE");
+    {
+        core::EventsUit uit;
+        f.blad.TxtSet1T[3]->setText("w");
+        f.blad.TxtSet1U[3]->setText("o");
+        f.blad.TxtSetsThuis[3]->setText(QString());
+        f.blad.TxtSetsUit[3]->setText(QString());
+    }
+    word::Document d = afdrukken(f);
+    EXPECT_TRUE(m_meldingen->getoond(Soort::Vraag).isEmpty()) << "no question about missing results";
+    EXPECT_EQ(cel(d, 5, 18, 10), f.blad.TxtSetsUit[14]->text()) << "no mark";
+    EXPECT_EQ(cel(d, 5, 4, 4), "11-5");
+    EXPECT_EQ(cel(d, 5, 7, 4), "w-o");
+}
+
+TEST_F(NaAfloopGevallen, TheEndTimeAcceptedAtPrintingIsStored)
+{
+    Wedstrijd w = volledig("PAH01001", "A", 16);
+    zetten(w, {{"Einduur", db::Waarde(" ")}});
+    FrmWedstrijdInput& f = tonen(w);
+    m_klok.zet(QDateTime(QDate(2010, 9, 12), QTime(22, 41, 5)));
+    m_meldingen->verwachtJaNee(true);
+    afdrukken(f);
+    EXPECT_EQ(opgeslagen("PAH01001", "Einduur"), "22.41");
+
+    // A time typed on the sheet is stored as it stands, without a question.
+    m_bureaublad.geopend.clear();
+    {
+        core::EventsUit uit;
+        f.blad.TxtEinduur->setText("23.05");
+    }
+    afdrukken(f);
+    EXPECT_EQ(opgeslagen("PAH01001", "Einduur"), "23.05");
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+}
+
+TEST_F(NaAfloopGevallen, AMatchNumberWithASlashIsSavedWithADash)
+{
+    FrmWedstrijdInput& f = tonen(volledig("PAH01/004", "A", 16));
+    afdrukken(f);
+    EXPECT_EQ(m_bureaublad.geopend, QStringList{opgeslagenPad("PAH01-004")});
+    EXPECT_TRUE(QFileInfo::exists(opgeslagenPad("PAH01-004")));
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The papers before the match as LibreOffice prints them, with names of the length players have: every word
+// of every name on the page inside its own row, and the pages as many as the layout has.
+
+#include "NaAfloopTest.h"
+#include "PdfLezen.h"
+
+#include <QFileInfo>
+
+using testhulp::Pdf;
+using testhulp::Wedstrijd;
+
+namespace {
+
+// Names of 25 to 27 characters, with hyphens and accents.
+const QStringList LangeNamen{"Vandenbroucke Jean-Baptiste", "Verstraeten Marie-Thérèse", "Van den Eynde Anne-Sophie",
+                             "Vanderstraeten Pieter-Jan", "Deschepper Jean-Christophe", "Goossens Marie-Christine",
+                             "Vandermeulen Anne-Catherine", "Van Hoorebeke Jean-Pierre"};
+
+QString zonderWit(QString s)
+{
+    s.remove(QRegularExpression(QStringLiteral("\\s")));
+    return s;
+}
+
+struct Regel
+{
+    double y1 = 0, y2 = 0;
+    QString tekst;
+    double midden() const { return (y1 + y2) / 2; }
+};
+
+/**
+ * The texts of a column of cells as printed on a page: read line by line from the top, the words whose left
+ * edge lies between x1 and x2 hold the texts one after the other, every word of each; and each text starts a
+ * full line below the last line of the text above it, so that no line of a cell runs into the next row.
+ */
+::testing::AssertionResult kolomGedrukt(const Pdf& pdf, int pagina, double x1, double x2, const QStringList& teksten)
+{
+    QList<testhulp::PdfWoord> woorden;
+    for (const auto& w : pdf.woorden) {
+        if (w.pagina == pagina && w.x1 >= x1 && w.x1 < x2)
+            woorden.append(w);
+    }
+    std::sort(woorden.begin(), woorden.end(), [](const auto& a, const auto& b) { return a.y1 < b.y1; });
+    QList<QList<testhulp::PdfWoord>> opRegels;
+    for (const auto& w : woorden) {
+        if (opRegels.isEmpty() || w.y1 - opRegels.last().first().y1 > 2)
+            opRegels.append(QList<testhulp::PdfWoord>());
+        opRegels.last().append(w);
+    }
+    QList<Regel> regels;
+    for (auto& r : opRegels) {
+        std::sort(r.begin(), r.end(), [](const auto& a, const auto& b) { return a.x1 < b.x1; });
+        Regel regel{r.first().y1, r.first().y2, QString()};
+        for (const auto& w : r) {
+            regel.tekst += w.tekst;
+            regel.y2 = std::max(regel.y2, w.y2);
+        }
+        regels.append(regel);
+    }
+    // The texts from a line on: the first line after the last text, or the text that is not printed whole.
+    const auto lezen = [&](qsizetype r, QString& fout) -> qsizetype {
+        const Regel* vorige = nullptr;
+        for (const QString& tekst : teksten) {
+            const QString doel = zonderWit(tekst);
+            QString gelezen;
+            const Regel* eersteRegel = nullptr;
+            while (gelezen != doel) {
+                if (r == regels.size() || !doel.startsWith(gelezen + regels[r].tekst)) {
+                    fout = QStringLiteral("page %1: \"%2\" printed as \"%3\"")
+                               .arg(pagina)
+                               .arg(tekst, gelezen + (r < regels.size() ? u'|' + regels[r].tekst : QString()));
+                    return -1;
+                }
+                if (!eersteRegel)
+                    eersteRegel = &regels[r];
+                gelezen += regels[r++].tekst;
+            }
+            if (vorige && eersteRegel->midden() - vorige->midden() < 0.8 * (vorige->y2 - vorige->y1)) {
+                fout = QStringLiteral("page %1: \"%2\" runs into the line above it").arg(pagina).arg(tekst);
+                return -1;
+            }
+            vorige = &regels[r - 1];
+        }
+        return r;
+    };
+    // The column holds the texts from its first line that begins the first text.
+    QString eersteFout;
+    for (qsizetype r = 0; r < regels.size(); ++r) {
+        if (!zonderWit(teksten.value(0)).startsWith(regels[r].tekst))
+            continue;
+        QString fout;
+        if (lezen(r, fout) >= 0)
+            return ::testing::AssertionSuccess();
+        if (eersteFout.isEmpty())
+            eersteFout = fout;
+    }
+    if (eersteFout.isEmpty())
+        eersteFout = QStringLiteral("page %1: \"%2\" not printed").arg(pagina).arg(teksten.value(0));
+    return ::testing::AssertionFailure() << eersteFout.toStdString();
+}
+
+class VoorAanvangOpPapier : public testhulp::NaAfloopTest
+{
+protected:
+    void SetUp() override
+    {
+        NaAfloopTest::SetUp();
+        for (const char* naam :
+             {"WedstrijdbladVoorAanvang.dotx", "Scheidsrechtersblaadjes.dotx", "ScheidsrechtersblaadjesTeKnippen.dotx"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/") + naam, m_map.filePath(naam)));
+        for (int i = 0; i < 8; ++i) {
+            const QList<db::Waarde> p{db::Waarde(LangeNamen[i]), db::Waarde(QString::number(500001 + i))};
+            m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
+            m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
+        }
+    }
+
+    // The non-empty cells of a column of a table, from the row given down.
+    static QStringList kolom(word::Document& d, int tabel, int kolomNr, int vanRij)
+    {
+        QStringList r;
+        const word::Tabel t = d.Tables(tabel);
+        for (int rij = vanRij; rij <= t.RowsCount(); ++rij) {
+            if (t.CellsCount(rij) >= kolomNr) {
+                const QString tekst = testhulp::cel(d, tabel, rij, kolomNr).trimmed();
+                if (!tekst.isEmpty())
+                    r << tekst;
+            }
+        }
+        return r;
+    }
+};
+
+// In points: the left margin, where the tables begin, and a twip.
+constexpr double Marge = 567 / 20.0;
+constexpr double Twip = 1 / 20.0;
+
+TEST_F(VoorAanvangOpPapier, NamesOfTwentySevenCharactersStayWholeInTheirRows)
+{
+    if (!testhulp::pdfMogelijk())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    QStringList documenten;
+    const QString bron = m_map.filePath(QStringLiteral("documenten"));
+    QDir().mkpath(bron);
+    // A match of four (sixteen games) and one of three with both doubles pairs.
+    for (const QString& reeks : {QStringLiteral("A"), QStringLiteral("G")}) {
+        Wedstrijd w = wedstrijd(QStringLiteral("PAH0100") + (reeks == u"A" ? u'1' : u'2'), reeks);
+        w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
+        for (int i = 1; i <= 4; ++i) {
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
+            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
+        }
+        w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500003"))
+                << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500007500005"));
+        wedstrijdToevoegen(m_db, w);
+    }
+    FrmWedstrijdInput& f = starten();
+    for (const QString& nr : {QStringLiteral("PAH01001"), QStringLiteral("PAH01002")}) {
+        kiezen(f, nr);
+        int n = 0;
+        for (const char* menu : {"MnuAfdrWedstrijdbladVoorAanvangOpenen", "MnuAfdrScheidsblaadjesApart2blzOpenen",
+                                 "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen"}) {
+            f.menu(menu)->trigger();
+            ASSERT_FALSE(m_bureaublad.geopend.isEmpty());
+            documenten << bron + QStringLiteral("/%1-%2.docx").arg(nr).arg(n++);
+            ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.last(), documenten.last()));
+        }
+    }
+    ASSERT_TRUE(testhulp::naarPdf(documenten, m_map.filePath(QStringLiteral("pdf"))));
+
+    for (int m = 0; m < 2; ++m) {
+        SCOPED_TRACE(m == 0 ? "a match of four" : "a match of three");
+        // The sheet: one page; the names of the line-ups (the doubles pairs with them), and of every game.
+        {
+            word::Document d = word::Document::Open(documenten[m * 3]);
+            const Pdf pdf = testhulp::pdfLezen(documenten[m * 3], m_map.filePath(QStringLiteral("pdf")));
+            EXPECT_EQ(pdf.paginas, 1);
+            const QStringList thuis = kolom(d, 2, 3, 4);
+            EXPECT_EQ(thuis.size(), 4) << thuis.join(u'|').toStdString();
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1800 * Twip, Marge + 4186 * Twip, thuis));
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 7186 * Twip, Marge + 9572 * Twip, kolom(d, 2, 8, 4)));
+            const QStringList spelen = kolom(d, 3, 3, 2);
+            EXPECT_EQ(spelen.size(), m == 0 ? 16 : 10);
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1200 * Twip, Marge + 3150 * Twip, spelen));
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 3850 * Twip, Marge + 5800 * Twip, kolom(d, 3, 5, 2)));
+        }
+        // The slips on two pages and to cut on one: each column of slips, game, home player and visitor.
+        for (int knippen = 0; knippen < 2; ++knippen) {
+            const QString docx = documenten[m * 3 + 1 + knippen];
+            word::Document d = word::Document::Open(docx);
+            const Pdf pdf = testhulp::pdfLezen(docx, m_map.filePath(QStringLiteral("pdf")));
+            EXPECT_EQ(pdf.paginas, knippen ? 1 : 2);
+            for (int tabel = 1; tabel <= d.TablesCount(); ++tabel) {
+                const QStringList links = kolom(d, tabel, 1, 1);
+                EXPECT_GE(links.size(), 6) << links.join(u'|').toStdString();
+                EXPECT_TRUE(kolomGedrukt(pdf, tabel, Marge, Marge + 1900 * Twip, links));
+                EXPECT_TRUE(kolomGedrukt(pdf, tabel, Marge + 5672 * Twip, Marge + 7572 * Twip, kolom(d, tabel, 8, 1)));
+            }
+        }
+        for (const QString& docx : documenten.mid(m * 3, 3)) {
+            for (const auto& w : testhulp::pdfLezen(docx, m_map.filePath(QStringLiteral("pdf"))).woorden)
+                EXPECT_TRUE(w.x2 < 595 && w.y2 < 842) << w.tekst.toStdString() << " off the page";
+        }
+    }
+}
+
+} // namespace
