@@ -173,6 +173,13 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     // The window sees Enter before its controls.
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
+
+    // Activated inside the program it is centred again; a message box closing over it, or the user
+    // coming back from another program, leaves it where the user put it.
+    ui::bijActivering(this, [this] {
+        if (m_open)
+            centreren();
+    });
 }
 
 QString FrmSpelersKiezen::opdrachtwoord() const
@@ -230,6 +237,7 @@ void FrmSpelersKiezen::Form_Load()
     m_blnOpSterktelijst = false;
     m_blnAnnuleren = false;
     m_blnSpelersOntbreken = false;
+    m_getoondNr.clear();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
 
@@ -422,13 +430,6 @@ void FrmSpelersKiezen::centreren()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     ui::vensterCentreren(this);
-}
-
-void FrmSpelersKiezen::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
-        centreren();
 }
 
 void FrmSpelersKiezen::SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort,
@@ -629,6 +630,7 @@ void FrmSpelersKiezen::SpelerInvullen()
         TxtCompNr->setText(aangevuld(in.compNr));
     }
     regelsToepassen(lineup::SpelerInvullen(in));
+    m_getoondNr = TxtCompNr->text();
 }
 
 void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
@@ -816,6 +818,11 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
+    // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
+    // access key) is looked up under the rules first, as leaving the box does: the place never gets a
+    // number with another member's name, index and class.
+    if (!m_blnAnnuleren && !m_blnSpelersOntbreken && TxtCompNr->text() != m_getoondNr)
+        SpelerInvullen();
     bool cancel = false;
     try {
         Form_QueryUnload(cancel);

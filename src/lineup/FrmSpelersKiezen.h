@@ -83,7 +83,6 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -123,6 +122,8 @@ private:
     lineup::Slot m_slot;
     QString m_strOpdrachtwaarde;
     QString m_strVeldnaam;
+    /** The member number that the boxes were last filled for (empty after a refusal). */
+    QString m_getoondNr;
     QPushButton* m_objOpstellingsknop = nullptr;
     qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};
     bool m_blnAnnuleren = false;

@@ -260,6 +260,43 @@ TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
     EXPECT_EQ(opgeslagen("THUISSP3"), " ");
 }
 
+// A number typed over the member on a filled place and Enter: the new member is looked up, under the
+// rules, before he is saved; his own name, index and class go onto the sheet, never the old player's.
+TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP2", "500002"}});
+    const auto overtypen = [](const QString& nr) {
+        ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+        kiezer().TxtCompNr->setFocus();
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+        QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    };
+
+    f.blad.CmdCompNrT[0]->click();
+    // Index 3 on place 1 while place 2 holds index 2.
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                                 "spelers op een lagere plaats hebben een lagere index !");
+    overtypen("500003");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "");
+
+    f.blad.CmdCompNrT[1]->click();
+    kiezer().CmdSpelerWissen->click();
+    kiezer().CmdSluiten->click();
+    f.blad.CmdCompNrT[0]->click();
+    kiezer().TxtCompNr->setText("500001");
+    kiezer().SpelerInvullen();
+    overtypen("500004");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500004");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 4");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "4");
+    EXPECT_EQ(f.blad.LabTVolgnr[0]->text(), "4");
+}
+
 // The member typed is selected in the list before the rules look at him, so a refused member's
 // entry stays selected, and a member who is not on the list leaves no entry selected.
 TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
