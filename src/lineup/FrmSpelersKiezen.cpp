@@ -21,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,6 +30,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTimer>
 
 using core::algemeen;
 
@@ -78,6 +81,29 @@ W* maak(QWidget* ouder, const QString& naam, const QString& tekst, int l, int t,
     ui::zetGeometrie(widget, l, t, w, h);
     return widget;
 }
+
+// How long the search waits for the next letter before it shows what the rules say of its hit: a
+// third of a second, the moment in which nobody reads a box anyway.
+constexpr int TypepauzeMs = 350;
+
+// The first box the rules would show while a search hit is judged in the middle of typing.
+struct BoxNodig
+{
+};
+
+// Stands in for the message boxes while a search hit is judged in the middle of typing: the first box
+// stops the judging, unseen and unanswered.
+class GeenBoxen : public ui::Meldingen
+{
+public:
+    void kritiek(const QString&, const QString&) override { throw BoxNodig{}; }
+    void waarschuwing(const QString&, const QString&) override { throw BoxNodig{}; }
+    void informatie(const QString&, const QString&) override { throw BoxNodig{}; }
+    bool vraagJaNee(const QString&, const QString&) override { throw BoxNodig{}; }
+    bool vraagNeeJa(const QString&, const QString&) override { throw BoxNodig{}; }
+    QString kiesMap(const QString&, const QString&) override { throw BoxNodig{}; }
+    QString kiesBestand(const QString&, const QString&, const QString&) override { throw BoxNodig{}; }
+};
 
 } // namespace
 
@@ -180,6 +206,11 @@ FrmSpelersKiezen::FrmSpelersKiezen()
         if (m_open)
             centreren();
     });
+
+    m_typepauze = new QTimer(this);
+    m_typepauze->setSingleShot(true);
+    m_typepauze->setInterval(TypepauzeMs);
+    connect(m_typepauze, &QTimer::timeout, this, &FrmSpelersKiezen::nummerNazien);
 }
 
 QString FrmSpelersKiezen::opdrachtwoord() const
@@ -537,8 +568,14 @@ void FrmSpelersKiezen::SpelerZoekenInSterktelijst(int volgende)
 
 void FrmSpelersKiezen::TxtFilter_Change()
 {
-    if (TxtFilter->text().size() >= 3)
-        CmdZoekenEerste->click();
+    if (TxtFilter->text().size() < 3)
+        return;
+    m_typend = true;
+    const auto klaar = qScopeGuard([this] { m_typend = false; });
+    CmdZoekenEerste->click();
+    // A hit that is still to be judged waits for the user to stop typing.
+    if (m_typepauze->isActive())
+        m_typepauze->start();
 }
 
 void FrmSpelersKiezen::CmdZoekenEerste_Click()
@@ -558,7 +595,13 @@ void FrmSpelersKiezen::LstSterktelijst_Click()
     QListWidgetItem* item = LstSterktelijst->currentItem();
     if (item && !item->text().isEmpty())
         TxtCompNr->setText(aangevuld(core::TweedeCompNr(item->text())));
-    // The member box is left again at once, which looks the member up.
+    // The member box is left again at once, which looks the member up. A hit of the search while the
+    // user types is judged without boxes: a question or refusal waits until the typing stops (or Enter
+    // or leaving the search box asks for it), so that no letter typed on goes into a box unseen.
+    if (m_typend && !stilInvullen()) {
+        m_typepauze->start();
+        return;
+    }
     SpelerInvullen();
 }
 
@@ -596,6 +639,12 @@ void FrmSpelersKiezen::CmdAnnuleren_Click()
 
 bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 {
+    // Leaving the search box judges its hit at once.
+    if (object == TxtFilter && event->type() == QEvent::FocusOut && m_typepauze->isActive()) {
+        const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+        if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
+            nummerNazien();
+    }
     if (event->type() == QEvent::KeyPress && m_open) {
         const auto* toets = static_cast<QKeyEvent*>(event);
         if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
@@ -611,6 +660,39 @@ bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 
 void FrmSpelersKiezen::SpelerInvullen()
 {
+    const lineup::Opstellingsinvoer in = opzoekInvoer();
+    regelsToepassen(lineup::SpelerInvullen(in));
+    m_getoondNr = TxtCompNr->text();
+}
+
+bool FrmSpelersKiezen::stilInvullen()
+{
+    const lineup::Opstellingsinvoer in = opzoekInvoer();
+    lineup::Opstellingsuitvoer uit;
+    {
+        GeenBoxen geen;
+        ui::Meldingen* vorige = ui::zetMeldingen(&geen);
+        const auto terug = qScopeGuard([vorige] { ui::zetMeldingen(vorige); });
+        try {
+            uit = lineup::SpelerInvullen(in);
+        } catch (const BoxNodig&) {
+            return false;
+        }
+    }
+    regelsToepassen(uit);
+    m_getoondNr = TxtCompNr->text();
+    return true;
+}
+
+void FrmSpelersKiezen::nummerNazien()
+{
+    if (m_open && TxtCompNr->text() != m_getoondNr)
+        SpelerInvullen();
+}
+
+lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
+{
+    m_typepauze->stop();
     const core::Wedstrijdblad& b = hoofdvenster().blad;
     const bool thuis = m_slot.kant == u"T";
     lineup::Opstellingsinvoer in;
@@ -629,8 +711,7 @@ void FrmSpelersKiezen::SpelerInvullen()
         // The padded number stands in the box before any look-up.
         TxtCompNr->setText(aangevuld(in.compNr));
     }
-    regelsToepassen(lineup::SpelerInvullen(in));
-    m_getoondNr = TxtCompNr->text();
+    return in;
 }
 
 void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
@@ -821,8 +902,8 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
     // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
     // access key) is looked up under the rules first, as leaving the box does: the place never gets a
     // number with another member's name, index and class.
-    if (!m_blnAnnuleren && !m_blnSpelersOntbreken && TxtCompNr->text() != m_getoondNr)
-        SpelerInvullen();
+    if (!m_blnAnnuleren && !m_blnSpelersOntbreken)
+        nummerNazien();
     bool cancel = false;
     try {
         Form_QueryUnload(cancel);
@@ -836,6 +917,7 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         return;
     }
     m_open = false;
+    m_typepauze->stop();
     event->accept();
     if (FrmWedstrijdInput::bestaat())
         hoofdvenster().teruggeven();

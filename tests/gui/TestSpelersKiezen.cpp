@@ -333,6 +333,60 @@ TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
 }
 
+// The search fills a player from the third letter on; when the rules would refuse or question its hit,
+// the box waits until the user has stopped typing (Enter, leaving the search box), so every letter
+// typed on reaches the search and no box takes one unseen.
+TEST_F(SpelersKiezen, ASearchHitThatTheRulesWouldBoxWaitsForTheTypingToStop)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[1]->click();
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtFilter->setFocus();
+    // "Spe" finds Speler 1, who already stands on place 1; "Speler 3" is accepted without a box.
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 3");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 3");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500003");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 3");
+
+    kiezer().TxtFilter->clear();
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 1");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 1");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "") << "nothing of Speler 3 is left with the number of Speler 1";
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+}
+
+// The visitors of a division G have no index high enough: every hit is a question, asked once, for the
+// last hit, when the user leaves the search box.
+TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheSearchBoxIsLeft)
+{
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    f.blad.CmdCompNrU[0]->click();
+    ASSERT_EQ(kiezer().windowTitle(), "Tweede G - Speler 1");
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtFilter->setFocus();
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500006");
+
+    m_meldingen->verwachtJaNee(true);
+    kiezer().LstProv->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constFirst().tekst,
+              "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch op deze "
+              "plaats op te stellen ?");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 6");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("UITSP1"), "500006");
+}
+
 TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
 {
     FrmWedstrijdInput& f = starten(opstelling());
