@@ -21,8 +21,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
