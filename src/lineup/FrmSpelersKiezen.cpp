@@ -210,7 +210,13 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     m_typepauze = new QTimer(this);
     m_typepauze->setSingleShot(true);
     m_typepauze->setInterval(TypepauzeMs);
-    connect(m_typepauze, &QTimer::timeout, this, &FrmSpelersKiezen::nummerNazien);
+    connect(m_typepauze, &QTimer::timeout, this, [this] {
+        // As after every search, the focus stays in the search box, also after a refusal.
+        const bool inZoekvak = focusWidget() == TxtFilter;
+        nummerNazien();
+        if (inZoekvak && m_open)
+            TxtFilter->setFocus();
+    });
 }
 
 QString FrmSpelersKiezen::opdrachtwoord() const

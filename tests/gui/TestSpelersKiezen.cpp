@@ -363,24 +363,34 @@ TEST_F(SpelersKiezen, ASearchHitThatTheRulesWouldBoxWaitsForTheTypingToStop)
 }
 
 // The visitors of a division G have no index high enough: every hit is a question, asked once, for the
-// last hit, when the user leaves the search box.
-TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheSearchBoxIsLeft)
+// last hit, when the user stops typing or leaves the search box.
+TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheTypingStopsOrTheSearchBoxIsLeft)
 {
+    const QString vraag = "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch "
+                          "op deze plaats op te stellen ?";
     FrmWedstrijdInput& f = starten({}, "1", "G");
     f.blad.CmdCompNrU[0]->click();
     ASSERT_EQ(kiezer().windowTitle(), "Tweede G - Speler 1");
     QApplication::setActiveWindow(&kiezer());
     kiezer().TxtFilter->setFocus();
-    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
-    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
-    EXPECT_EQ(kiezer().TxtCompNr->text(), "500006");
 
+    // Refused when the typing has stopped: the search box keeps the focus for the next try.
+    m_meldingen->verwachtJaNee(false);
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 5");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    QTRY_COMPARE(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constFirst().tekst, vraag);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+
+    kiezer().TxtFilter->clear();
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500006");
     m_meldingen->verwachtJaNee(true);
     kiezer().LstProv->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(m_meldingen->getoond().size(), 1);
-    EXPECT_EQ(m_meldingen->getoond().constFirst().tekst,
-              "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch op deze "
-              "plaats op te stellen ?");
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
     EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 6");
     EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 6");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
