@@ -200,13 +200,6 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
 
-    // Activated inside the program it is centred again; a message box closing over it, or the user
-    // coming back from another program, leaves it where the user put it.
-    ui::bijActivering(this, [this] {
-        if (m_open)
-            centreren();
-    });
-
     m_typepauze = new QTimer(this);
     m_typepauze->setSingleShot(true);
     m_typepauze->setInterval(TypepauzeMs);
@@ -228,6 +221,7 @@ void FrmSpelersKiezen::toon()
 {
     Form_Load();
     m_open = true;
+    m_activeringCentreert = true;
     show();
     raise();
     activateWindow();
@@ -467,6 +461,18 @@ void FrmSpelersKiezen::centreren()
 {
     setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     ui::vensterCentreren(this);
+}
+
+void FrmSpelersKiezen::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The window system's activation of the opened window centres it once more, now that its frame
+    // is known. Activated again later (after a message box, after the user was in the main window or
+    // in another program) it stays where the user put it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open && m_activeringCentreert) {
+        m_activeringCentreert = false;
+        centreren();
+    }
 }
 
 void FrmSpelersKiezen::SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort,

@@ -84,6 +84,7 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -141,6 +142,8 @@ private:
     bool m_blnSpelersOntbreken = false;
     int m_intZoekPositie = 0;
     bool m_open = false;
+    /** The window has been opened and not yet activated by the window system. */
+    bool m_activeringCentreert = false;
     /** The search runs for a letter typed in TxtFilter. */
     bool m_typend = false;
     /** Runs while a search hit waits for the typing to stop before the rules show their box. */

@@ -297,6 +297,14 @@ TEST_F(ToetsenEnVensters, ThePickerKeepsItsPlaceAndTheKeyboardAfterAQuestion)
     }
     EXPECT_EQ(QApplication::activeWindow(), &k);
     EXPECT_EQ(k.pos(), plaats);
+
+    // A click on the disabled main window and back on the picker.
+    MDIFrm::standaard().activateWindow();
+    verwerken();
+    k.activateWindow();
+    verwerken();
+    ASSERT_EQ(QApplication::activeWindow(), &k);
+    EXPECT_EQ(k.pos(), plaats);
     k.CmdAnnuleren->click();
     verwerken();
 }
