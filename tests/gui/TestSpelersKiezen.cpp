@@ -295,6 +295,14 @@ TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
     EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 4");
     EXPECT_EQ(f.blad.LabTIndex[0]->text(), "4");
     EXPECT_EQ(f.blad.LabTVolgnr[0]->text(), "4");
+
+    // Saved by the button's access key, which leaves the focus in the box: the same look-up.
+    f.blad.CmdCompNrT[0]->click();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 4");
+    kiezer().TxtCompNr->setText("500002");
+    kiezer().CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500002");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 2");
 }
 
 // The member typed is selected in the list before the rules look at him, so a refused member's
