@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,6 +30,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTimer>
 
 using core::algemeen;
 
@@ -78,6 +81,29 @@ W* maak(QWidget* ouder, const QString& naam, const QString& tekst, int l, int t,
     ui::zetGeometrie(widget, l, t, w, h);
     return widget;
 }
+
+// How long the search waits for the next letter before it shows what the rules say of its hit: a
+// third of a second, the moment in which nobody reads a box anyway.
+constexpr int TypepauzeMs = 350;
+
+// The first box the rules would show while a search hit is judged in the middle of typing.
+struct BoxNodig
+{
+};
+
+// Stands in for the message boxes while a search hit is judged in the middle of typing: the first box
+// stops the judging, unseen and unanswered.
+class GeenBoxen : public ui::Meldingen
+{
+public:
+    void kritiek(const QString&, const QString&) override { throw BoxNodig{}; }
+    void waarschuwing(const QString&, const QString&) override { throw BoxNodig{}; }
+    void informatie(const QString&, const QString&) override { throw BoxNodig{}; }
+    bool vraagJaNee(const QString&, const QString&) override { throw BoxNodig{}; }
+    bool vraagNeeJa(const QString&, const QString&) override { throw BoxNodig{}; }
+    QString kiesMap(const QString&, const QString&) override { throw BoxNodig{}; }
+    QString kiesBestand(const QString&, const QString&, const QString&) override { throw BoxNodig{}; }
+};
 
 } // namespace
 
@@ -173,6 +199,17 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     // The window sees Enter before its controls.
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
+
+    m_typepauze = new QTimer(this);
+    m_typepauze->setSingleShot(true);
+    m_typepauze->setInterval(TypepauzeMs);
+    connect(m_typepauze, &QTimer::timeout, this, [this] {
+        // As after every search, the focus stays in the search box, also after a refusal.
+        const bool inZoekvak = focusWidget() == TxtFilter;
+        nummerNazien();
+        if (inZoekvak && m_open)
+            TxtFilter->setFocus();
+    });
 }
 
 QString FrmSpelersKiezen::opdrachtwoord() const
@@ -184,6 +221,7 @@ void FrmSpelersKiezen::toon()
 {
     Form_Load();
     m_open = true;
+    m_activeringCentreert = true;
     show();
     raise();
     activateWindow();
@@ -230,6 +268,7 @@ void FrmSpelersKiezen::Form_Load()
     m_blnOpSterktelijst = false;
     m_blnAnnuleren = false;
     m_blnSpelersOntbreken = false;
+    m_getoondNr.clear();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
 
@@ -427,8 +466,13 @@ void FrmSpelersKiezen::centreren()
 void FrmSpelersKiezen::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
+    // The window system's activation of the opened window centres it once more, now that its frame
+    // is known. Activated again later (after a message box, after the user was in the main window or
+    // in another program) it stays where the user put it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open && m_activeringCentreert) {
+        m_activeringCentreert = false;
         centreren();
+    }
 }
 
 void FrmSpelersKiezen::SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort,
@@ -536,8 +580,14 @@ void FrmSpelersKiezen::SpelerZoekenInSterktelijst(int volgende)
 
 void FrmSpelersKiezen::TxtFilter_Change()
 {
-    if (TxtFilter->text().size() >= 3)
-        CmdZoekenEerste->click();
+    if (TxtFilter->text().size() < 3)
+        return;
+    m_typend = true;
+    const auto klaar = qScopeGuard([this] { m_typend = false; });
+    CmdZoekenEerste->click();
+    // A hit that is still to be judged waits for the user to stop typing.
+    if (m_typepauze->isActive())
+        m_typepauze->start();
 }
 
 void FrmSpelersKiezen::CmdZoekenEerste_Click()
@@ -557,7 +607,13 @@ void FrmSpelersKiezen::LstSterktelijst_Click()
     QListWidgetItem* item = LstSterktelijst->currentItem();
     if (item && !item->text().isEmpty())
         TxtCompNr->setText(aangevuld(core::TweedeCompNr(item->text())));
-    // The member box is left again at once, which looks the member up.
+    // The member box is left again at once, which looks the member up. A hit of the search while the
+    // user types is judged without boxes: a question or refusal waits until the typing stops (or Enter
+    // or leaving the search box asks for it), so that no letter typed on goes into a box unseen.
+    if (m_typend && !stilInvullen()) {
+        m_typepauze->start();
+        return;
+    }
     SpelerInvullen();
 }
 
@@ -595,6 +651,12 @@ void FrmSpelersKiezen::CmdAnnuleren_Click()
 
 bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 {
+    // Leaving the search box judges its hit at once.
+    if (object == TxtFilter && event->type() == QEvent::FocusOut && m_typepauze->isActive()) {
+        const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+        if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
+            nummerNazien();
+    }
     if (event->type() == QEvent::KeyPress && m_open) {
         const auto* toets = static_cast<QKeyEvent*>(event);
         if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
@@ -610,6 +672,39 @@ bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 
 void FrmSpelersKiezen::SpelerInvullen()
 {
+    const lineup::Opstellingsinvoer in = opzoekInvoer();
+    regelsToepassen(lineup::SpelerInvullen(in));
+    m_getoondNr = TxtCompNr->text();
+}
+
+bool FrmSpelersKiezen::stilInvullen()
+{
+    const lineup::Opstellingsinvoer in = opzoekInvoer();
+    lineup::Opstellingsuitvoer uit;
+    {
+        GeenBoxen geen;
+        ui::Meldingen* vorige = ui::zetMeldingen(&geen);
+        const auto terug = qScopeGuard([vorige] { ui::zetMeldingen(vorige); });
+        try {
+            uit = lineup::SpelerInvullen(in);
+        } catch (const BoxNodig&) {
+            return false;
+        }
+    }
+    regelsToepassen(uit);
+    m_getoondNr = TxtCompNr->text();
+    return true;
+}
+
+void FrmSpelersKiezen::nummerNazien()
+{
+    if (m_open && TxtCompNr->text() != m_getoondNr)
+        SpelerInvullen();
+}
+
+lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
+{
+    m_typepauze->stop();
     const core::Wedstrijdblad& b = hoofdvenster().blad;
     const bool thuis = m_slot.kant == u"T";
     lineup::Opstellingsinvoer in;
@@ -628,7 +723,7 @@ void FrmSpelersKiezen::SpelerInvullen()
         // The padded number stands in the box before any look-up.
         TxtCompNr->setText(aangevuld(in.compNr));
     }
-    regelsToepassen(lineup::SpelerInvullen(in));
+    return in;
 }
 
 void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
@@ -816,6 +911,11 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
+    // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
+    // access key) is looked up under the rules first, as leaving the box does: the place never gets a
+    // number with another member's name, index and class.
+    if (!m_blnAnnuleren && !m_blnSpelersOntbreken)
+        nummerNazien();
     bool cancel = false;
     try {
         Form_QueryUnload(cancel);
@@ -829,6 +929,7 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         return;
     }
     m_open = false;
+    m_typepauze->stop();
     event->accept();
     if (FrmWedstrijdInput::bestaat())
         hoofdvenster().teruggeven();

@@ -20,6 +20,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 class FrmSpelersKiezen : public QWidget, public ui::StandaardInstantie<FrmSpelersKiezen>
 {
@@ -119,10 +120,21 @@ private:
     /** The main window's command word. */
     QString opdrachtwoord() const;
     void regelsToepassen(const lineup::Opstellingsuitvoer& uit);
+    /** Empties the detail boxes, pads the member number and gathers what the rules read. */
+    lineup::Opstellingsinvoer opzoekInvoer();
+    /**
+     * SpelerInvullen for a hit of the search while the user types: the boxes are filled when the rules
+     * accept the member without a box; false (nothing filled) when they would show one.
+     */
+    bool stilInvullen();
+    /** SpelerInvullen when the member number differs from the one the boxes were filled for. */
+    void nummerNazien();
 
     lineup::Slot m_slot;
     QString m_strOpdrachtwaarde;
     QString m_strVeldnaam;
+    /** The member number that the boxes were last filled for (empty after a refusal). */
+    QString m_getoondNr;
     QPushButton* m_objOpstellingsknop = nullptr;
     qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};
     bool m_blnAnnuleren = false;
@@ -130,4 +142,10 @@ private:
     bool m_blnSpelersOntbreken = false;
     int m_intZoekPositie = 0;
     bool m_open = false;
+    /** The window has been opened and not yet activated by the window system. */
+    bool m_activeringCentreert = false;
+    /** The search runs for a letter typed in TxtFilter. */
+    bool m_typend = false;
+    /** Runs while a search hit waits for the typing to stop before the rules show their box. */
+    QTimer* m_typepauze = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "ui/QtMeldingen.h"
 
+#include "ui/Vensters.h"
+
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QMessageBox>
@@ -10,12 +13,50 @@ namespace ui {
 
 namespace {
 
-// Shows a box modally over the active window and gives that window the activation back when the
-// box closes: where no window manager does so (a bare X server), the program would otherwise keep
+// How long a box that has just opened takes no key: nobody reads and answers a box sooner, so a key
+// pressed in that moment was typed before the box could be seen (a question that opens while the
+// user is still typing, such as a search that fills a player at its third letter) and was meant for
+// the window: an Enter meant for saving must not answer the question unseen.
+constexpr qint64 EersteOgenblikMs = 350;
+
+// Drops the key presses that reach the box in its first moment; the box waits for a key pressed
+// while it is shown.
+class VroegeToetsen : public QObject
+{
+public:
+    explicit VroegeToetsen(QDialog& box)
+        : m_box(box)
+    {
+        m_sinds.start();
+        qApp->installEventFilter(this);
+    }
+    ~VroegeToetsen() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object == &m_box && event->type() == QEvent::Show)
+            m_sinds.start();
+        if (event->type() != QEvent::KeyPress || !object->isWidgetType())
+            return false;
+        const auto* w = static_cast<const QWidget*>(object);
+        return (w == &m_box || m_box.isAncestorOf(w)) && m_sinds.elapsed() < EersteOgenblikMs;
+    }
+
+private:
+    QDialog& m_box;
+    QElapsedTimer m_sinds;
+};
+
+// Shows a box modally over its window and gives that window the activation back when the box
+// closes: where no window manager does so (a bare X server), the program would otherwise keep
 // receiving keys without its focus events, and no check that runs on leaving a box would run.
 void tonen(QDialog& box, QWidget* actief)
 {
-    box.exec();
+    {
+        VroegeToetsen wacht(box);
+        box.exec();
+    }
     if (actief && actief->isVisible())
         actief->activateWindow();
 }
@@ -42,7 +83,7 @@ void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, con
 
 void toonMetOk(QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
 {
-    QWidget* actief = QApplication::activeWindow();
+    QWidget* actief = gebruikersvenster();
     QMessageBox box(actief);
     vulBox(box, icoon, titel, tekst);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
@@ -82,7 +123,7 @@ namespace {
 
 bool vraag(const QString& titel, const QString& tekst, bool jaStandaard)
 {
-    QWidget* actief = QApplication::activeWindow();
+    QWidget* actief = gebruikersvenster();
     QMessageBox box(actief);
     vulBox(box, QMessageBox::Question, titel, tekst);
     QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
@@ -107,7 +148,7 @@ bool QtMeldingen::vraagNeeJa(const QString& titel, const QString& tekst)
 
 QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)
 {
-    QFileDialog dialoog(QApplication::activeWindow(), eenRegel(titel), standaard);
+    QFileDialog dialoog(gebruikersvenster(), eenRegel(titel), standaard);
     dialoog.setFileMode(QFileDialog::Directory);
     dialoog.setOption(QFileDialog::ShowDirsOnly);
     zetNederlandseLabels(dialoog, QStringLiteral("Kiezen"));
@@ -118,7 +159,7 @@ QString QtMeldingen::kiesMap(const QString& titel, const QString& standaard)
 
 QString QtMeldingen::kiesBestand(const QString& titel, const QString& map, const QString& filter)
 {
-    QFileDialog dialoog(QApplication::activeWindow(), eenRegel(titel), map, filter);
+    QFileDialog dialoog(gebruikersvenster(), eenRegel(titel), map, filter);
     dialoog.setFileMode(QFileDialog::ExistingFile);
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
     zetNederlandseLabels(dialoog, QStringLiteral("Openen"));

@@ -6,7 +6,9 @@ namespace ui {
 
 /**
  * The real message boxes and dialogs, built on QMessageBox and QFileDialog. Every box is modal to the
- * active window and shows its title and text exactly as given (always as plain text).
+ * window the user works in (gebruikersvenster()) and shows its title and text exactly as given (always
+ * as plain text). A message box takes no key pressed in its first moment (about a third of a second):
+ * such a key was typed before the box could be seen.
  */
 class QtMeldingen : public Meldingen
 {

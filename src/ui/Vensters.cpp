@@ -111,6 +111,8 @@ public:
     bool knoppen = false;
     QList<Voorvertoning> voorvertoningen;
     QList<Activering> activeringen;
+    // Child windows shown since the last activation of any window, the last one shown last.
+    QList<QPointer<QWidget>> nogNietActief;
     // Objects being destroyed, by address; an entry counts while its guard still holds the object (the
     // guard clears only at the very end, after the children are gone).
     QHash<const QObject*, QPointer<QObject>> afbraak;
@@ -192,6 +194,8 @@ private:
         QWidget* actief = QApplication::activeWindow();
         m_openers.append(
             qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
+        nogNietActief.removeAll(venster);
+        nogNietActief.append(venster);
     }
 
     // A child window that closes gives the activation back to the window it was opened from, or else
@@ -201,6 +205,7 @@ private:
     {
         if (!isKindvenster(venster))
             return;
+        nogNietActief.removeAll(venster);
         QWidget* terug = nullptr;
         for (const auto& item : std::as_const(m_openers)) {
             if (item.first == venster)
@@ -225,6 +230,7 @@ private:
     {
         if (!venster->isActiveWindow())
             return;
+        nogNietActief.clear();
         // Coming back from another program is no activation inside the program, unless a child
         // window gave the activation back (the window system may pass through "no window active").
         // Nor is coming back from a message box or another dialog box of the program: it was
@@ -400,6 +406,18 @@ void bijActivering(QWidget* venster, std::function<void()> terug)
 {
     if (Wachter* w = wachter(); venster && w)
         aanmelden(w->activeringen, venster, std::move(terug));
+}
+
+QWidget* gebruikersvenster()
+{
+    if (Wachter* w = wachterWijzer().data()) {
+        for (qsizetype i = w->nogNietActief.size() - 1; i >= 0; --i) {
+            QWidget* venster = w->nogNietActief.at(i);
+            if (venster && venster->isVisible())
+                return venster;
+        }
+    }
+    return QApplication::activeWindow();
 }
 
 void vensterPlaatsen(QWidget* venster, int left, int top, int breedte, int hoogte)

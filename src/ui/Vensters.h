@@ -66,6 +66,14 @@ void knoppenMetToetsen();
 void bijActivering(QWidget* venster, std::function<void()> terug);
 
 /**
+ * The window the user works in, to which a message box belongs: the active window; but a child window
+ * that was shown since the last activation, and that the window system has not activated yet, already
+ * counts (the window it was opened from is disabled by then, so a box that went back there would leave
+ * the keyboard nowhere).
+ */
+QWidget* gebruikersvenster();
+
+/**
  * Places a top-level window: its client area gets the size, its frame (title bar included) the
  * position, so the whole window stands where it is placed also under a window manager. Works before
  * the window is first shown as well as later.

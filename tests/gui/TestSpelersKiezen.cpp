@@ -260,6 +260,51 @@ TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
     EXPECT_EQ(opgeslagen("THUISSP3"), " ");
 }
 
+// A number typed over the member on a filled place and Enter: the new member is looked up, under the
+// rules, before he is saved; his own name, index and class go onto the sheet, never the old player's.
+TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP2", "500002"}});
+    const auto overtypen = [](const QString& nr) {
+        ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+        kiezer().TxtCompNr->setFocus();
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+        QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    };
+
+    f.blad.CmdCompNrT[0]->click();
+    // Index 3 on place 1 while place 2 holds index 2.
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                                 "spelers op een lagere plaats hebben een lagere index !");
+    overtypen("500003");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "");
+
+    f.blad.CmdCompNrT[1]->click();
+    kiezer().CmdSpelerWissen->click();
+    kiezer().CmdSluiten->click();
+    f.blad.CmdCompNrT[0]->click();
+    kiezer().TxtCompNr->setText("500001");
+    kiezer().SpelerInvullen();
+    overtypen("500004");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500004");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 4");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "4");
+    EXPECT_EQ(f.blad.LabTVolgnr[0]->text(), "4");
+
+    // Saved by the button's access key, which leaves the focus in the box: the same look-up.
+    f.blad.CmdCompNrT[0]->click();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 4");
+    kiezer().TxtCompNr->setText("500002");
+    kiezer().CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500002");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 2");
+}
+
 // The member typed is selected in the list before the rules look at him, so a refused member's
 // entry stays selected, and a member who is not on the list leaves no entry selected.
 TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
@@ -294,6 +339,70 @@ TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
     // Speler 2 on place 1 of team A: index 2 is fine there
     EXPECT_EQ(kiezer().TxtCompNr->text(), "500002");
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+}
+
+// The search fills a player from the third letter on; when the rules would refuse or question its hit,
+// the box waits until the user has stopped typing (Enter, leaving the search box), so every letter
+// typed on reaches the search and no box takes one unseen.
+TEST_F(SpelersKiezen, ASearchHitThatTheRulesWouldBoxWaitsForTheTypingToStop)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[1]->click();
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtFilter->setFocus();
+    // "Spe" finds Speler 1, who already stands on place 1; "Speler 3" is accepted without a box.
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 3");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 3");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500003");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 3");
+
+    kiezer().TxtFilter->clear();
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 1");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 1");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "") << "nothing of Speler 3 is left with the number of Speler 1";
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+}
+
+// The visitors of a division G have no index high enough: every hit is a question, asked once, for the
+// last hit, when the user stops typing or leaves the search box.
+TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheTypingStopsOrTheSearchBoxIsLeft)
+{
+    const QString vraag = "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch "
+                          "op deze plaats op te stellen ?";
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    f.blad.CmdCompNrU[0]->click();
+    ASSERT_EQ(kiezer().windowTitle(), "Tweede G - Speler 1");
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtFilter->setFocus();
+
+    // Refused when the typing has stopped: the search box keeps the focus for the next try.
+    m_meldingen->verwachtJaNee(false);
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 5");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    QTRY_COMPARE(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constFirst().tekst, vraag);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+
+    kiezer().TxtFilter->clear();
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500006");
+    m_meldingen->verwachtJaNee(true);
+    kiezer().LstProv->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 6");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("UITSP1"), "500006");
 }
 
 TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)

@@ -10,18 +10,24 @@
 #include "webimport/FrmImportKorvat.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/Menus.h"
+#include "ui/QtMeldingen.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 using core::algemeen;
@@ -245,6 +251,67 @@ TEST_F(ToetsenEnVensters, ThePickerOpensWithItsSizeEveryTime)
         k.CmdAnnuleren->click();
         verwerken();
     }
+}
+
+// A message box over the picker leaves it where the user put it, and the picker keeps the keyboard
+// after a question that its opening asked, before the window system had activated it.
+TEST_F(ToetsenEnVensters, ThePickerKeepsItsPlaceAndTheKeyboardAfterAQuestion)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "002", 1);
+    testhulp::Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra = {{"UITSP1", "500077"}};
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+
+    ui::QtMeldingen echt;
+    ui::Meldingen* vorige = ui::zetMeldingen(&echt);
+    const auto terug = qScopeGuard([vorige] { ui::zetMeldingen(vorige); });
+    QWidget* eigenaar = nullptr;
+    QString vraag;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        eigenaar = box->parentWidget();
+        vraag = box->text();
+        for (QAbstractButton* knop : box->buttons()) {
+            if (knop->text() == "Ja")
+                knop->click();
+        }
+    });
+    QTest::mouseClick(f.blad.CmdCompNrU[0], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    EXPECT_EQ(vraag, "Deze speler staat niet op de sterktelijst. Wenst u deze toch toe te voegen ?");
+    EXPECT_EQ(eigenaar, &k);
+    EXPECT_EQ(QApplication::activeWindow(), &k);
+    EXPECT_EQ(focus(), k.TxtFilter);
+    EXPECT_EQ(k.TxtNaam->text(), "Buiten Lijst");
+
+    k.move(20, 30);
+    verwerken();
+    const QPoint plaats = k.pos();
+    {
+        QDialog box(&k);
+        box.show();
+        box.activateWindow();
+        verwerken();
+        ASSERT_EQ(QApplication::activeWindow(), &box);
+        box.close();
+        k.activateWindow();
+        verwerken();
+    }
+    EXPECT_EQ(QApplication::activeWindow(), &k);
+    EXPECT_EQ(k.pos(), plaats);
+
+    // A click on the disabled main window and back on the picker.
+    MDIFrm::standaard().activateWindow();
+    verwerken();
+    k.activateWindow();
+    verwerken();
+    ASSERT_EQ(QApplication::activeWindow(), &k);
+    EXPECT_EQ(k.pos(), plaats);
+    k.CmdAnnuleren->click();
+    verwerken();
 }
 
 TEST_F(ToetsenEnVensters, DestroyingTheOptionsWindowRunsNoneOfItsHandlers)

@@ -1,10 +1,12 @@
 #include "QtAfdruk.h"
 #include "ui/QtMeldingen.h"
+#include "ui/Vensters.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -76,4 +78,75 @@ TEST(QtMeldingen, AFolderDialogShowsATitleOfTwoLinesOnOneLine)
         QStringLiteral("/tmp/"));
     EXPECT_EQ(gekozen, QStringLiteral("/tmp/")) << "closing the dialog keeps the default";
     EXPECT_EQ(titel, QStringLiteral("Bestandsmap 'Export.ttr' - Annuleren = map 'Import/Export' uit de opties !"));
+}
+
+// A key pressed as a box opens was typed before anyone could read the box: it answers nothing, and
+// the box waits for an answer given while it is shown.
+TEST(QtMeldingen, AKeyPressedAsTheBoxOpensAnswersNothing)
+{
+    ui::QtMeldingen meldingen;
+    const auto vroegeToetsen = [](const QString& knop, bool& nogOpen) {
+        QTimer::singleShot(0, [knop, &nogOpen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            QWidget* doel = box->focusWidget() ? box->focusWidget() : box;
+            QTest::keyClick(doel, Qt::Key_T);
+            QTest::keyClick(doel, Qt::Key_Return);
+            QTest::keyClick(doel, Qt::Key_Escape);
+            nogOpen = box->isVisible();
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text() == knop)
+                    b->click();
+            }
+        });
+    };
+    bool nogOpen = false;
+    vroegeToetsen(QStringLiteral("Nee"), nogOpen);
+    EXPECT_FALSE(meldingen.vraagJaNee(QStringLiteral("Speler Kiezen"), QStringLiteral("Toch opstellen ?")));
+    EXPECT_TRUE(nogOpen);
+
+    nogOpen = false;
+    vroegeToetsen(QStringLiteral("OK"), nogOpen);
+    meldingen.kritiek(QStringLiteral("Speler Kiezen"), QStringLiteral("Te lage index !"));
+    EXPECT_TRUE(nogOpen);
+
+    // Enter pressed once the box has been seen answers it with its default button.
+    QTimer::singleShot(0, [] {
+        QTimer::singleShot(500, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+        });
+    });
+    EXPECT_TRUE(meldingen.vraagJaNee(QStringLiteral("Speler Kiezen"), QStringLiteral("Toch opstellen ?")));
+}
+
+// A child window just shown, which the window system has not activated yet: the box belongs to it and
+// gives it the activation back, not to the window it was opened from.
+TEST(QtMeldingen, ABoxAsAChildWindowOpensBelongsToThatWindow)
+{
+    QWidget hoofd;
+    ui::bijActivering(&hoofd, [] {}); // as the program's main window watches its activation
+    hoofd.show();
+    hoofd.activateWindow();
+    QApplication::setActiveWindow(&hoofd);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &hoofd);
+
+    QWidget kind(&hoofd, ui::KindvensterVlaggen);
+    kind.show();
+    hoofd.setEnabled(false);
+    QWidget* eigenaar = nullptr;
+    QTimer::singleShot(0, [&eigenaar] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            eigenaar = box->parentWidget();
+            box->close();
+        }
+    });
+    ui::QtMeldingen().informatie(QStringLiteral("Speler Kiezen"), QStringLiteral("Niet in het ledenbestand !"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(eigenaar, &kind);
+    EXPECT_EQ(QApplication::activeWindow(), &kind);
+    kind.close();
+    hoofd.setEnabled(true);
+    QCoreApplication::processEvents();
 }
