@@ -299,51 +299,57 @@ void plaatsenSchrijven(Document& doc, Tabel& t, const NaAfloop& w, int spelen, s
         doc.Range(t.Cell(*dubbelRij + 4, 2).Range().Start(), t.Cell(*dubbelRij + 4, 3).Range().End()).Cells().Merge();
 }
 
+// The mark of a match that was not played: "FF" in the wins column of the side that forfeited, "BYE" in that
+// of the free place; empty when the match was played.
+std::optional<std::pair<int, QString>> nietGespeeldMarkering(const NaAfloop& w)
+{
+    if (w.forfaitth == u"J")
+        return std::pair{9, QStringLiteral("FF")};
+    if (w.forfaituit == u"J")
+        return std::pair{10, QStringLiteral("FF")};
+    if (w.ploeg[0].contains(QStringLiteral("BYE ")))
+        return std::pair{9, QStringLiteral("BYE")};
+    if (w.ploeg[1].contains(QStringLiteral("BYE ")))
+        return std::pair{10, QStringLiteral("BYE")};
+    return std::nullopt;
+}
+
 void uitslagenTypen(Document& doc, const NaAfloop& w)
 {
     Tabel t = doc.Tables(5);
-    const int markeerRij = w.intLaatsteWedstrijd + 3;
-    if (w.forfaitth == u"J") {
-        t.Cell(markeerRij, 9).Range().InsertAfter(QStringLiteral("FF"));
-        return;
-    }
-    if (w.forfaituit == u"J") {
-        t.Cell(markeerRij, 10).Range().InsertAfter(QStringLiteral("FF"));
-        return;
-    }
-    if (w.ploeg[0].contains(QStringLiteral("BYE "))) {
-        t.Cell(markeerRij, 9).Range().InsertAfter(QStringLiteral("BYE"));
-        return;
-    }
-    if (w.ploeg[1].contains(QStringLiteral("BYE "))) {
-        t.Cell(markeerRij, 10).Range().InsertAfter(QStringLiteral("BYE"));
-        return;
-    }
-
-    for (int g = 0; g <= w.intLaatsteWedstrijd; ++g) {
-        const Spelrij& rij = w.spelen[g];
-        const int r = g + 4;
-        for (int k = 1; k <= 5; ++k) {
-            const QString& thuis = rij.setT[static_cast<size_t>(k - 1)];
-            const QString& uit = rij.setU[static_cast<size_t>(k - 1)];
-            if (!thuis.isEmpty() || !uit.isEmpty())
-                t.Cell(r, 3 + k).Range().InsertAfter(thuis + u'-' + uit);
+    const auto markering = nietGespeeldMarkering(w);
+    if (markering) {
+        t.Cell(w.intLaatsteWedstrijd + 3, markering->first).Range().InsertAfter(markering->second);
+    } else {
+        for (int g = 0; g <= w.intLaatsteWedstrijd; ++g) {
+            const Spelrij& rij = w.spelen[g];
+            const int r = g + 4;
+            for (int k = 1; k <= 5; ++k) {
+                const QString& thuis = rij.setT[static_cast<size_t>(k - 1)];
+                const QString& uit = rij.setU[static_cast<size_t>(k - 1)];
+                if (!thuis.isEmpty() || !uit.isEmpty())
+                    t.Cell(r, 3 + k).Range().InsertAfter(thuis + u'-' + uit);
+            }
+            t.Cell(r, 9).Range().InsertAfter(rij.setsT);
+            t.Cell(r, 10).Range().InsertAfter(rij.setsU);
+            t.Cell(r, 11).Range().InsertAfter(rij.wedstrT);
+            t.Cell(r, 12).Range().InsertAfter(rij.wedstrU);
         }
-        t.Cell(r, 9).Range().InsertAfter(rij.setsT);
-        t.Cell(r, 10).Range().InsertAfter(rij.setsU);
-        t.Cell(r, 11).Range().InsertAfter(rij.wedstrT);
-        t.Cell(r, 12).Range().InsertAfter(rij.wedstrU);
     }
 
+    // The template's numbers and places are those of a team of four; a smaller team plays in the order that
+    // its sheet shows, also when the match was not played. The places go in last: merging the doubles' place
+    // cells changes the cell numbers of that row.
     if (w.soort != 4) {
-        // The template's numbers and places are those of a team of four; a smaller team plays in the order
-        // that its sheet shows.
         if (w.intLaatsteWedstrijd != 15)
             plaatsenSchrijven(doc, t, w, w.intLaatsteWedstrijd + 1, w.dubbelRij);
         return;
     }
-    // A Super match plays seven games in its own order, its doubles as the fourth, and its final score framed.
+    // A Super match plays seven games in its own order, its doubles as the fourth; a played one has its final
+    // score framed.
     plaatsenSchrijven(doc, t, w, 7, 3);
+    if (markering)
+        return;
     Randen randen = doc.Range(t.Cell(10, 11).Range().Start(), t.Cell(10, 12).Range().End()).Cells().Borders();
     for (const int rand : {wdBorderLeft, wdBorderRight, wdBorderTop, wdBorderBottom, wdBorderVertical}) {
         Rand r = randen.Item(rand);

@@ -196,6 +196,43 @@ TEST_F(NaAfloop, AForfeitWritesOnlyItsMarkAndNeedsNoOfficialsOrEndTime)
     EXPECT_EQ(cel(d, 4, 1, 2), "\rClub: ");
 }
 
+// A match of three and a Super match that were forfeited print the game order of their own sheet beside the
+// mark, as a played one does; the rows after their last game stay blank.
+TEST_F(NaAfloop, AForfeitOfASmallerTeamShowsItsOwnGameOrder)
+{
+    Wedstrijd drie = volledig("PAH01002", "G", 0);
+    zetten(drie, {{"forfaitth", db::Waarde("J")}, {"KapiteinT", db::Waarde()}, {"KapiteinU", db::Waarde()},
+                  {"Opmerk2", db::Waarde("500005500007")}});
+    Wedstrijd twee = volledig("PAD01003", "K", 0);
+    twee.herDam = "D";
+    twee.soort = "4";
+    zetten(twee, {{"forfaituit", db::Waarde("J")}});
+    testhulp::wedstrijdToevoegen(m_db, twee);
+    FrmWedstrijdInput& f = tonen(drie);
+    const core::Wedstrijdblad& b = f.blad;
+    for (const auto& [nr, spelen, markering] : {std::tuple{"PAH01002", 10, std::pair{9, "FF"}},
+                                                std::tuple{"PAD01003", 7, std::pair{10, "FF"}}}) {
+        SCOPED_TRACE(nr);
+        kiezen(f, nr);
+        ASSERT_EQ(core::algemeen().intLaatsteWedstrijd + 1, spelen);
+        m_bureaublad.geopend.clear();
+        word::Document d = afdrukken(f);
+        for (int g = 0; g < spelen; ++g) {
+            const int r = g + 4;
+            EXPECT_EQ(cel(d, 5, r, 1), b.LabNrW[g]->text()) << r;
+            EXPECT_EQ(cel(d, 5, r, 2), b.LabThuisspeler[g]->text()) << r;
+            if (b.LabUitspeler[g]->text().isEmpty())
+                EXPECT_EQ(d.Tables(5).CellsCount(r), 11) << "the doubles' places are one cell";
+            else
+                EXPECT_EQ(cel(d, 5, r, 3), b.LabUitspeler[g]->text()) << r;
+        }
+        for (int r = spelen + 4; r <= 19; ++r)
+            EXPECT_EQ(cel(d, 5, r, 1) + cel(d, 5, r, 2) + cel(d, 5, r, 3), "") << r;
+        EXPECT_EQ(cel(d, 5, spelen + 2, markering.first), markering.second);
+        EXPECT_EQ(cel(d, 5, 4, 4), "") << "no sets";
+    }
+}
+
 // Against a free place ("VRIJ") a line-up is asked for only where the other side's name is "BYE " (or that
 // side forfeited).
 TEST_F(NaAfloop, BesideAFreePlaceOnlyTheLineUpFacingABYEIsAskedFor)
