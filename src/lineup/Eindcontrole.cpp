@@ -88,10 +88,20 @@ struct Optreden
     bool forfait = false; ///< either team forfeited the whole match
 };
 
+// A team plays under a name that holds its club's name and its letter as a word of its own: in a derby of
+// "TTC Bree A" against "TTC Bree B", the "B" of "Bree" does not make the home team team B.
 bool speeltIn(const QString& naam, const Club& club, QChar letter)
 {
     const QString groot = core::UCase(naam);
-    return groot.contains(core::UCase(club.ploegnaam)) && groot.contains(QStringLiteral(" ") + letter);
+    if (!groot.contains(core::UCase(club.ploegnaam)))
+        return false;
+    const QString zoek = QStringLiteral(" ") + letter;
+    for (qsizetype i = groot.indexOf(zoek); i >= 0; i = groot.indexOf(zoek, i + 1)) {
+        const qsizetype na = i + zoek.size();
+        if (na == groot.size() || !groot[na].isLetterOrNumber())
+            return true;
+    }
+    return false;
 }
 
 // Matches 1 to half the division's team count of the team's series in the week: the first in which
