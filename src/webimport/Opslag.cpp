@@ -670,14 +670,19 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
     if (wo || !spel4Ingevuld)
         spel4(wo);
 
-    // The venue: the home club's venue of that number, as a venue of Lokalen.
+    // The venue: the home club's venue of that number, as a venue of Lokalen. When there is none (the
+    // service names no venue, or the club has no venue of that number) a match already held keeps
+    // the venue it has, which may have been chosen on its sheet.
     qint64 zaal = 0;
     if (!thuisVrij && w.venue > 0) {
         zaal = telling(QStringLiteral("SELECT id_lokaal FROM rel_club_lokaal WHERE clubnummer = ? AND provincie = ? "
                                       "AND volgorde = ?"),
                        {waardeVan(thuisClubNr), thuisProvincie, w.venue});
     }
-    t.zet(QStringLiteral("Zaal"), zaal);
+    if (zaal > 0)
+        t.zet(QStringLiteral("Zaal"), zaal);
+    else
+        t.zetIndienLeeg(QStringLiteral("Zaal"), zaal);
     t.zetIndienLeeg(QStringLiteral("Akkoord2aan2"), QStringLiteral("J"));
     t.uitvoeren(QStringLiteral("Matchen"), waar, sleutel);
 }

@@ -234,10 +234,14 @@ TEST_F(OpslagTest, ADivisionStoresItsPlayDatesMatchesAndTeamsClubsOnce)
     // A match held without absences, forfeits or agreement (none typed) gets the defaults there only.
     d().uitvoeren("UPDATE Matchen SET AFWTH2 = NULL, AFWUIT3 = ' ', forfaituit = '', Akkoord2aan2 = NULL, AFWTH1 = 'J' "
                   "WHERE WedstrNr = 'PAH03002'");
+    // A venue chosen on the sheet gives way to the one the calendar names, but stays when it names none.
+    d().uitvoeren("UPDATE Matchen SET Zaal = 1 WHERE WedstrNr IN ('PAH03001', 'PAH03003')");
     m_opslag.APIMatchenOpslaan(w, 4711);
     EXPECT_EQ(waarde("SELECT AFWTH1 || AFWTH2 || AFWUIT3 || forfaitth || forfaituit || Akkoord2aan2 FROM Matchen "
                      "WHERE WedstrNr = 'PAH03002'"),
               "JNNNNJ");
+    EXPECT_EQ(rijen("SELECT WedstrNr, Zaal FROM Matchen WHERE WedstrNr IN ('PAH03001', 'PAH03003') ORDER BY WedstrNr"),
+              QStringList({"PAH03001|2", "PAH03003|1"}));
 }
 
 TEST_F(OpslagTest, AFailedClubFetchLeavesTheDivisionAsItWas)
