@@ -36,6 +36,12 @@ struct Toewijzingen
         kolommen << kolom + QStringLiteral(" = ?");
         waarden << w;
     }
+    // The value only where the column holds nothing yet (Null, empty or blanks).
+    void zetIndienLeeg(const QString& kolom, const db::Waarde& w)
+    {
+        kolommen << QStringLiteral("%1 = CASE WHEN trim(coalesce(%1, '')) = '' THEN ? ELSE %1 END").arg(kolom);
+        waarden << w;
+    }
     void uitvoeren(const QString& tabel, const QString& waar, const Parameters& waarParameters)
     {
         dbg().uitvoeren(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(tabel, kolommen.join(QStringLiteral(", ")), waar),
@@ -560,7 +566,8 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
 
     const QString waar = QStringLiteral("Seizoen = ? AND WedstrNr = ? AND ReeksNr = ?");
     const Parameters sleutel{seizoen, nummer, reeksTekst};
-    if (telling(QStringLiteral("SELECT count(*) FROM Matchen WHERE ") + waar, sleutel) == 0)
+    const bool nieuw = telling(QStringLiteral("SELECT count(*) FROM Matchen WHERE ") + waar, sleutel) == 0;
+    if (nieuw)
         dbg().uitvoeren(QStringLiteral("INSERT INTO Matchen (Seizoen, WedstrNr, ReeksNr) VALUES (?, ?, ?)"), sleutel);
 
     Toewijzingen t;
@@ -615,12 +622,15 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
          QStringLiteral("nmthuis"), true);
     kant(uitVrij, w.awayClub, w.awayTeam, QStringLiteral("ProvUIT"), QStringLiteral("LKUIT"), QStringLiteral("nmuit"),
          false);
+    // Absences, forfeits and the agreement to play two by two belong to the sheet: a new match gets
+    // the defaults, a match already held keeps what the club typed (the calendar is imported again
+    // during the season for its changes).
     for (int k = 1; k <= 4; ++k) {
-        t.zet(QStringLiteral("AFWTH%1").arg(k), QStringLiteral("N"));
-        t.zet(QStringLiteral("AFWUIT%1").arg(k), QStringLiteral("N"));
+        t.zetIndienLeeg(QStringLiteral("AFWTH%1").arg(k), QStringLiteral("N"));
+        t.zetIndienLeeg(QStringLiteral("AFWUIT%1").arg(k), QStringLiteral("N"));
     }
-    t.zet(QStringLiteral("forfaitth"), QStringLiteral("N"));
-    t.zet(QStringLiteral("forfaituit"), QStringLiteral("N"));
+    t.zetIndienLeeg(QStringLiteral("forfaitth"), QStringLiteral("N"));
+    t.zetIndienLeeg(QStringLiteral("forfaituit"), QStringLiteral("N"));
     if (super)
         t.zet(QStringLiteral("Soort"), QStringLiteral("4"));
     else if (categorie == u"Dames")
@@ -630,7 +640,11 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
     else if (categorie == u"Jeugd")
         t.zet(QStringLiteral("Soort"), QStringLiteral("3"));
 
-    // Game 4: a walk-over in Super men's divisions unless the option lets doubles be played.
+    // Game 4: not played (a walk-over in sets 1 to 3) in Super men's divisions unless the option
+    // lets doubles be played; otherwise emptied, unless the club put a result on it: a score typed
+    // into its first set (0 too), or the marker of a decided, forfeited or walk-over game. So only an
+    // empty game, or one not played ("=", as an earlier import of a Super division leaves it), is
+    // emptied.
     auto spel4 = [&](bool wo) {
         for (int s = 1; s <= 3; ++s) {
             t.zet(QStringLiteral("W04Set%1T").arg(s), wo ? db::Waarde(QStringLiteral("w")) : db::Waarde::null());
@@ -638,24 +652,38 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
         }
         t.zet(QStringLiteral("W04"), wo ? db::Waarde(QStringLiteral("=")) : db::Waarde::null());
     };
+    bool spel4Ingevuld = false;
+    if (!nieuw) {
+        static const QRegularExpression score(QStringLiteral("^-?\\d"));
+        db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT W04, W04Set1T FROM Matchen WHERE ") + waar, sleutel);
+        if (!rs.eof()) {
+            const QString markering = core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst().trimmed();
+            const QString set1 = core::objAlgemeneFuncties().Inhoud(rs.veld(1)).tekst().trimmed();
+            spel4Ingevuld = score.match(set1).hasMatch() || (!markering.isEmpty() && markering != u"=");
+        }
+    }
+    bool wo = false;
     if (super && categorie == u"Heren") {
         db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = 'SuperDubbelSpelen'"));
-        spel4(!rs.eof() && rs.veld(0).tekst().trimmed().toUpper() == u"N");
-    } else {
-        db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT W04Set1T FROM Matchen WHERE ") + waar, sleutel);
-        if (!rs.eof() && waardeVan(core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst()) == 0)
-            spel4(false);
+        wo = !rs.eof() && rs.veld(0).tekst().trimmed().toUpper() == u"N";
     }
+    if (wo || !spel4Ingevuld)
+        spel4(wo);
 
-    // The venue: the home club's venue of that number, as a venue of Lokalen.
+    // The venue: the home club's venue of that number, as a venue of Lokalen. When there is none (the
+    // service names no venue, or the club has no venue of that number) a match already held keeps
+    // the venue it has, which may have been chosen on its sheet.
     qint64 zaal = 0;
     if (!thuisVrij && w.venue > 0) {
         zaal = telling(QStringLiteral("SELECT id_lokaal FROM rel_club_lokaal WHERE clubnummer = ? AND provincie = ? "
                                       "AND volgorde = ?"),
                        {waardeVan(thuisClubNr), thuisProvincie, w.venue});
     }
-    t.zet(QStringLiteral("Zaal"), zaal);
-    t.zet(QStringLiteral("Akkoord2aan2"), QStringLiteral("J"));
+    if (zaal > 0)
+        t.zet(QStringLiteral("Zaal"), zaal);
+    else
+        t.zetIndienLeeg(QStringLiteral("Zaal"), zaal);
+    t.zetIndienLeeg(QStringLiteral("Akkoord2aan2"), QStringLiteral("J"));
     t.uitvoeren(QStringLiteral("Matchen"), waar, sleutel);
 }
 

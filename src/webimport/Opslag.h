@@ -128,7 +128,10 @@ public:
     void APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clubcode, int categorie, bool enkelLid = false);
     /** Stores the club asked for (every club when the code is empty) with its venues. */
     void APIGegevensClubOpslaan(const QList<Club>& clubs, const QString& clubcode);
-    /** Stores a division, its play dates and its matches, importing the clubs of its teams once. */
+    /**
+     * Stores a division, its play dates and its matches, importing the clubs of its teams once. A
+     * match already held gets the calendar again but keeps what the club typed on its sheet.
+     */
     void APIMatchenOpslaan(const QList<Wedstrijd>& wedstrijden, qint64 reeksId);
     /**
      * Fetches a club and its members of the four categories and, only when every fetch succeeded,

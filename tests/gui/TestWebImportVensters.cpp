@@ -563,3 +563,91 @@ TEST_F(WebImportVensterTest, AMembersAnswerNestedTooDeepIsReportedAndStoresNothi
     EXPECT_EQ(rijen("SELECT * FROM Lokalen ORDER BY id"), lokalen);
     EXPECT_TRUE(imp.isEnabled());
 }
+
+namespace {
+
+// Every column of a match row, "name=value"; Null shows as <null>, apart from the empty text and a blank.
+QStringList matchRij(const QString& wedstrNr)
+{
+    db::Recordset rs =
+        core::algemeen().dbGegevens.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE WedstrNr = ?"), {wedstrNr});
+    QStringList velden;
+    if (rs.eof())
+        return velden;
+    for (int i = 0; i < rs.aantalVelden(); ++i)
+        velden << rs.veldNaam(i) + "=" + (rs.veld(i).isNull() ? QStringLiteral("<null>") : rs.veld(i).tekst());
+    return velden;
+}
+
+// The calendar of a division of two matches on 18-09-2010, the clubs' sides swapped in the second.
+const QString TweeWedstrijden = QStringLiteral(
+    "<ns1:MatchCount>2</ns1:MatchCount>"
+    "<ns1:TeamMatchesEntries><ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
+    "<ns1:MatchId>PAH03/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
+    "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
+    "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste A</ns1:HomeTeam>"
+    "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede A</ns1:AwayTeam>"
+    "<ns1:MatchUniqueId>77</ns1:MatchUniqueId></ns1:TeamMatchesEntries>"
+    "<ns1:TeamMatchesEntries><ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
+    "<ns1:MatchId>PAH03/002</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
+    "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>19:30:00</ns1:Time>"
+    "<ns1:HomeClub>A002</ns1:HomeClub><ns1:HomeTeam>Tweede B</ns1:HomeTeam>"
+    "<ns1:AwayClub>A001</ns1:AwayClub><ns1:AwayTeam>Eerste B</ns1:AwayTeam>"
+    "<ns1:MatchUniqueId>78</ns1:MatchUniqueId></ns1:TeamMatchesEntries>");
+
+} // namespace
+
+// Clubs import their calendar again during the season to get its changes: a match the database
+// already holds gets the new calendar, but what the club typed on its sheet stays, a forfeit too.
+TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsWhatTheClubTypedOnItsSheets)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    m_dienst.zetAntwoord("GetMatchesRequest", TweeWedstrijden);
+    FrmWedstrijdInput& f = starten();
+    auto importeren = [&] {
+        FrmImportKorvat& imp = openen(f);
+        imp.strAccount = "club001";
+        imp.strPaswoord = "goed";
+        imp.LstReeksen->setCurrentRow(0);
+        imp.CmdReeksen[0]->click();
+        imp.CmdSluiten->click();
+    };
+    importeren();
+    // A new match starts with nobody absent, no forfeit and the agreement to play two by two.
+    EXPECT_EQ(rijen("SELECT WedstrNr, AFWTH1 || AFWTH2 || AFWTH3 || AFWTH4 || AFWUIT1 || AFWUIT2 || AFWUIT3 || AFWUIT4, "
+                    "forfaitth, forfaituit, Akkoord2aan2 FROM Matchen WHERE WedstrNr LIKE 'PAH03*' ORDER BY WedstrNr"),
+              QStringList({"PAH03001|NNNNNNNN|N|N|J", "PAH03002|NNNNNNNN|N|N|J"}));
+
+    // The home team of the first match forfeits, ticked on the sheet.
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010")) << regels(f.LstSpeelweek).join(", ").toStdString();
+    kiezen(f, "PAH03001");
+    f.blad.ChkForfaitT->click();
+    ASSERT_EQ(testhulp::matchVeld("forfaitth"), "J");
+    ASSERT_EQ(testhulp::matchVeld("W04"), "/");
+    // The second was played, with a visitor absent, and the club filled in the rest of its sheet.
+    core::algemeen().dbGegevens.uitvoeren(
+        "UPDATE Matchen SET THUISSP1 = '500005', THUISSP2 = '500006', THUISSP3 = '500007', THUISSP4 = '500008', "
+        "UITSP1 = '500001', UITSP2 = '500002', UITSP3 = '500003', AFWUIT4 = 'J', WOU4 = '113', "
+        "KapiteinT = '500005', KapiteinU = '500001', HoofdschCompnr = '500006', HoofdSchNaam = 'Speler 6', "
+        "Einduur = '17.45', VoorbehoudT = 'Tafel 2 te klein', Opmerk1 = '500005500006', Akkoord2aan2 = 'N', "
+        "W01 = '+', W01Set1T = '11', W01Set1U = '5', W01Set2T = '11', W01Set2U = '7', W01Set3T = '11', W01Set3U = '9', "
+        "W04 = '-', W04Set1T = '0', W04Set1U = '11', W04Set2T = '9', W04Set2U = '11', W04Set3T = '7', W04Set3U = '11', "
+        "Ingeput = 'J' WHERE WedstrNr = 'PAH03002'");
+    const QStringList forfait = matchRij("PAH03001");
+    const QStringList gespeeld = matchRij("PAH03002");
+    ASSERT_FALSE(forfait.isEmpty());
+    ASSERT_FALSE(gespeeld.isEmpty());
+
+    importeren();
+    EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 2);
+    EXPECT_EQ(matchRij("PAH03001"), forfait);
+    EXPECT_EQ(matchRij("PAH03002"), gespeeld);
+
+    // Shown again, the forfeit is whole: every game goes to the visitors.
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010"));
+    kiezen(f, "PAH03001");
+    EXPECT_TRUE(f.blad.ChkForfaitT->isChecked());
+    EXPECT_EQ(f.blad.TxtResT->text() + "-" + f.blad.TxtResU->text(), "0-16");
+    EXPECT_EQ(testhulp::matchVeld("W01") + testhulp::matchVeld("W04") + testhulp::matchVeld("W16"), "///");
+}

@@ -231,6 +231,17 @@ TEST_F(OpslagTest, ADivisionStoresItsPlayDatesMatchesAndTeamsClubsOnce)
     m_opslag.APIMatchenOpslaan(w, 4711);
     EXPECT_EQ(waarde("SELECT count(*) FROM Matchen"), "5");
     EXPECT_EQ(waarde("SELECT W04Set1T || THUISSP1 FROM Matchen WHERE WedstrNr = 'PAH03001'"), "11123456");
+    // A match held without absences, forfeits or agreement (none typed) gets the defaults there only.
+    d().uitvoeren("UPDATE Matchen SET AFWTH2 = NULL, AFWUIT3 = ' ', forfaituit = '', Akkoord2aan2 = NULL, AFWTH1 = 'J' "
+                  "WHERE WedstrNr = 'PAH03002'");
+    // A venue chosen on the sheet gives way to the one the calendar names, but stays when it names none.
+    d().uitvoeren("UPDATE Matchen SET Zaal = 1 WHERE WedstrNr IN ('PAH03001', 'PAH03003')");
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(waarde("SELECT AFWTH1 || AFWTH2 || AFWUIT3 || forfaitth || forfaituit || Akkoord2aan2 FROM Matchen "
+                     "WHERE WedstrNr = 'PAH03002'"),
+              "JNNNNJ");
+    EXPECT_EQ(rijen("SELECT WedstrNr, Zaal FROM Matchen WHERE WedstrNr IN ('PAH03001', 'PAH03003') ORDER BY WedstrNr"),
+              QStringList({"PAH03001|2", "PAH03003|1"}));
 }
 
 TEST_F(OpslagTest, AFailedClubFetchLeavesTheDivisionAsItWas)
@@ -243,4 +254,55 @@ TEST_F(OpslagTest, AFailedClubFetchLeavesTheDivisionAsItWas)
     EXPECT_EQ(waarde("SELECT count(*) FROM Reeksen"), "0");
     EXPECT_EQ(waarde("SELECT count(*) FROM Datums"), "0");
     EXPECT_EQ(waarde("SELECT count(*) FROM Clubs"), "0");
+}
+
+// Game 4 of a match imported again: the import's own walk-over follows the option of a Super men's
+// division, but a result the club put on the game stays, in any division.
+TEST_F(OpslagTest, GameFourOfAMatchHeldFollowsTheOptionButKeepsTheClubsResult)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString super = "Superdivisie - Super - Heren";
+    const QString prov = "Afdeling 3A - Prov. Antwerpen - Heren";
+    const QList<Wedstrijd> superW{
+        Wedstrijd{super, "SH01/001", "01", "2010-09-18", "14:00:00", 0, "A001", "Eerste A", "VL-B002", "Twee A"}};
+    const QList<Wedstrijd> provW{
+        Wedstrijd{prov, "PAH03/001", "01", "2010-09-18", "14:00:00", 0, "A001", "Eerste B", "VL-B002", "Twee B"}};
+    const QString spel4 = "SELECT coalesce(W04, '<null>') || '|' || coalesce(W04Set1T, '<null>') || '|' || "
+                          "coalesce(W04Set1U, '<null>') || '|' || coalesce(W04Set3U, '<null>') FROM Matchen WHERE WedstrNr = ?";
+    auto zetten = [&](const QString& nr, const QString& w04, const QString& t, const QString& u) {
+        d().uitvoeren("UPDATE Matchen SET W04 = ?, W04Set1T = ?, W04Set1U = ?, W04Set3U = ? WHERE WedstrNr = ?",
+                      {w04, t, u, u, nr});
+    };
+
+    // Doubles not played: a walk-over, whatever was there; played again: the walk-over goes.
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    m_opslag.APIMatchenOpslaan(superW, 1);
+    EXPECT_EQ(waarde(spel4, {"SH01001"}), "=|w|o|o");
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "J");
+    m_opslag.APIMatchenOpslaan(superW, 1);
+    EXPECT_EQ(waarde(spel4, {"SH01001"}), "<null>|<null>|<null>|<null>");
+
+    // The doubles played and typed, lost 0-11 in the first set; also one not decided yet.
+    zetten("SH01001", "-", "0", "11");
+    m_opslag.APIMatchenOpslaan(superW, 1);
+    EXPECT_EQ(waarde(spel4, {"SH01001"}), "-|0|11|11");
+    zetten("SH01001", " ", "0", "11");
+    m_opslag.APIMatchenOpslaan(superW, 1);
+    EXPECT_EQ(waarde(spel4, {"SH01001"}), " |0|11|11");
+
+    // Elsewhere: a forfeit's or an absence's walk-over stays, a game marked not played is emptied.
+    m_opslag.APIMatchenOpslaan(provW, 2);
+    EXPECT_EQ(waarde(spel4, {"PAH03001"}), "<null>|<null>|<null>|<null>");
+    for (const QString& markering : QStringList{"/", "*", "+", "-"}) {
+        zetten("PAH03001", markering, "w", "o");
+        m_opslag.APIMatchenOpslaan(provW, 2);
+        EXPECT_EQ(waarde(spel4, {"PAH03001"}), markering + "|w|o|o");
+    }
+    zetten("PAH03001", " ", "0", "11");
+    m_opslag.APIMatchenOpslaan(provW, 2);
+    EXPECT_EQ(waarde(spel4, {"PAH03001"}), " |0|11|11");
+    zetten("PAH03001", "=", "w", "o");
+    m_opslag.APIMatchenOpslaan(provW, 2);
+    EXPECT_EQ(waarde(spel4, {"PAH03001"}), "<null>|<null>|<null>|<null>");
 }
