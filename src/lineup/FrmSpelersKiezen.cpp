@@ -18,6 +18,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -146,18 +147,18 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     CmdAnnuleren =
         maak<QPushButton>(this, QStringLiteral("CmdAnnuleren"), QStringLiteral("Annuleren"), 7080, 6600, 1575, 435);
 
-    connect(TxtFilter, &QLineEdit::textChanged, this, &FrmSpelersKiezen::TxtFilter_Change);
-    connect(CmdZoekenEerste, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenEerste_Click);
-    connect(CmdZoekenVolgende, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenVolgende_Click);
-    connect(LstSterktelijst, &QListWidget::currentRowChanged, this, &FrmSpelersKiezen::LstSterktelijst_Click);
-    connect(LstSterktelijst, &QListWidget::itemDoubleClicked, this, &FrmSpelersKiezen::LstSterktelijst_DblClick);
-    connect(CboSterktelijst, &QComboBox::currentIndexChanged, this, &FrmSpelersKiezen::CboSterktelijst_Click);
-    connect(CmdSpelerWissen, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSpelerWissen_Click);
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSluiten_Click);
-    connect(CmdAnnuleren, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdAnnuleren_Click);
+    ui::verbinden(TxtFilter, &QLineEdit::textChanged, this, &FrmSpelersKiezen::TxtFilter_Change);
+    ui::verbinden(CmdZoekenEerste, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenEerste_Click);
+    ui::verbinden(CmdZoekenVolgende, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenVolgende_Click);
+    ui::verbinden(LstSterktelijst, &QListWidget::currentRowChanged, this, &FrmSpelersKiezen::LstSterktelijst_Click);
+    ui::verbinden(LstSterktelijst, &QListWidget::itemDoubleClicked, this, &FrmSpelersKiezen::LstSterktelijst_DblClick);
+    ui::verbinden(CboSterktelijst, &QComboBox::currentIndexChanged, this, &FrmSpelersKiezen::CboSterktelijst_Click);
+    ui::verbinden(CmdSpelerWissen, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSpelerWissen_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSluiten_Click);
+    ui::verbinden(CmdAnnuleren, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdAnnuleren_Click);
     for (int i = 0; i < 4; ++i)
-        connect(ChkWedstrijd[i], &QCheckBox::toggled, this, [this, i] { ChkWedstrijd_Click(i); });
-    connect(ChkWO, &QCheckBox::toggled, this, &FrmSpelersKiezen::ChkWO_Click);
+        ui::verbinden(ChkWedstrijd[i], &QCheckBox::toggled, this, [this, i] { ChkWedstrijd_Click(i); });
+    ui::verbinden(ChkWO, &QCheckBox::toggled, this, &FrmSpelersKiezen::ChkWO_Click);
 
     // Leaving the member-number box looks the member up; entering a detail box selects its text.
     auto* gebeurtenissen = new ui::Gebeurtenissen(this);
@@ -426,9 +427,11 @@ void FrmSpelersKiezen::centreren()
 
 void FrmSpelersKiezen::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
-        centreren();
+    ui::afgeschermd([&] {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
+            centreren();
+    });
 }
 
 void FrmSpelersKiezen::SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort,
@@ -595,17 +598,19 @@ void FrmSpelersKiezen::CmdAnnuleren_Click()
 
 bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && m_open) {
-        const auto* toets = static_cast<QKeyEvent*>(event);
-        if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
-            if (TxtNaam->text().isEmpty() && TxtIndex->text().isEmpty() && TxtKlas->text().isEmpty()
-                && TxtVolgNr->text().isEmpty())
-                SpelerInvullen();
-            CmdSluiten->click();
-            return true;
+    return ui::afgeschermd(false, [&]() -> bool {
+        if (event->type() == QEvent::KeyPress && m_open) {
+            const auto* toets = static_cast<QKeyEvent*>(event);
+            if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
+                if (TxtNaam->text().isEmpty() && TxtIndex->text().isEmpty() && TxtKlas->text().isEmpty()
+                    && TxtVolgNr->text().isEmpty())
+                    SpelerInvullen();
+                CmdSluiten->click();
+                return true;
+            }
         }
-    }
-    return QWidget::eventFilter(object, event);
+        return QWidget::eventFilter(object, event);
+    });
 }
 
 void FrmSpelersKiezen::SpelerInvullen()
@@ -812,26 +817,28 @@ void FrmSpelersKiezen::ChkWO_Click()
 
 void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
 {
-    if (!m_open) {
+    ui::afgeschermd([&] {
+        if (!m_open) {
+            event->accept();
+            return;
+        }
+        bool cancel = false;
+        try {
+            Form_QueryUnload(cancel);
+        } catch (...) {
+            // The choice was not saved: the window stays open with it, to save again or to cancel.
+            event->ignore();
+            throw;
+        }
+        if (cancel) {
+            event->ignore();
+            return;
+        }
+        m_open = false;
         event->accept();
-        return;
-    }
-    bool cancel = false;
-    try {
-        Form_QueryUnload(cancel);
-    } catch (...) {
-        // The choice was not saved: the window stays open with it, to save again or to cancel.
-        event->ignore();
-        throw;
-    }
-    if (cancel) {
-        event->ignore();
-        return;
-    }
-    m_open = false;
-    event->accept();
-    if (FrmWedstrijdInput::bestaat())
-        hoofdvenster().teruggeven();
+        if (FrmWedstrijdInput::bestaat())
+            hoofdvenster().teruggeven();
+    });
 }
 
 void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)

@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Toepassing.h"
 #include "ui/Zandloper.h"
 
 #include <QApplication>
@@ -326,7 +327,7 @@ TEST_F(Fouten, AnyHandlerThatFailsGivesBackTheMainWindowAndThePointer)
     FrmWedstrijdInput& f = tonen();
     auto* knop = new QPushButton(QStringLiteral("&Proef"), &f);
     knop->show();
-    QObject::connect(knop, &QPushButton::clicked, &f, [&f] {
+    ui::verbinden(knop, &QPushButton::clicked, &f, [&f] {
         f.uitschakelen();
         ui::zandloperAan();
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
