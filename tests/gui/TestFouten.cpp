@@ -161,6 +161,8 @@ TEST_F(Fouten, AfterASetThatCouldNotBeStoredTheMatchStaysOnTheSheetAndTheSetCanB
     toets(Qt::Key_Return);
     ASSERT_EQ(opgeslagen("W01Set1T"), "11");
     ASSERT_EQ(focus(), b.TxtSet2T[0]);
+    // Written again since the match row was last read.
+    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET VoorbehoudU = 'Net' WHERE WedstrNr = 'PAH01001'");
     wachten();
 
     db::zetWachttijdBijSlot(50);
