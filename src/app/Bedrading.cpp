@@ -47,7 +47,15 @@ void dienstenBedraden()
     static bool wachtVerbonden = false;
     if (!wachtVerbonden && QAbstractEventDispatcher::instance()) {
         QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                         [] { db::wandelingenOnderbreken(); });
+                         [] {
+                             // Nothing here may fail: the program is about to wait for the user.
+                             try {
+                                 db::wandelingenOnderbreken();
+                                 db::huidigeRijenBewaren();
+                             } catch (...) {
+                                 // The next read or write reports what is wrong with the file.
+                             }
+                         });
         wachtVerbonden = true;
     }
 }

@@ -36,8 +36,9 @@ public:
     /**
      * Shows again what is stored of the match on the sheet (scores, results, forfeits, header
      * fields, line-ups, captains and officials), writing nothing: after a write that failed, the
-     * sheet shows no value that was not stored. When the match cannot be read either, the sheet is
-     * emptied and locked.
+     * sheet shows no value that was not stored. While another program keeps the file locked, the
+     * match stays on the sheet and what is stored is shown at the user's next key or click in the
+     * main window; when the match cannot be read for another reason, the sheet is emptied and locked.
      */
     virtual void OpgeslagenTonen() = 0;
 };

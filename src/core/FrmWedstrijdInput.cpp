@@ -11,6 +11,7 @@
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
 #include "ui/Zandloper.h"
+#include "ui/Toepassing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -202,24 +203,24 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
         setTabOrder(blad.CmdVoorbehoudO, CmdEinde);
     }
 
-    connect(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
-    connect(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
+    ui::verbinden(CmdEinde, &QPushButton::clicked, this, &FrmWedstrijdInput::CmdEinde_Click);
+    ui::verbinden(MnuBestandSluiten, &QAction::triggered, this, &FrmWedstrijdInput::MnuBestandSluiten_Click);
     menuHandlersVerbinden();
     // Choosing an entry from code runs the same handling as a click.
-    connect(LstSeizoen, &QListWidget::currentRowChanged, this, [this](int rij) {
+    ui::verbinden(LstSeizoen, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
             LstSeizoen_Click();
     });
-    connect(LstSpeelweek, &QListWidget::currentRowChanged, this, [this](int rij) {
+    ui::verbinden(LstSpeelweek, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
             LstSpeelweek_Click();
     });
-    connect(LstWedstrijden, &QListWidget::currentRowChanged, this, [this](int rij) {
+    ui::verbinden(LstWedstrijden, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
             LstWedstrijden_Click();
     });
     // A check box runs its click handling when its value changes, from code too.
-    connect(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
+    ui::verbinden(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
     // The window sees the keys of all its controls first: Page Up and Page Down walk the matches
     // from wherever the focus is.
     ui::toetsenVoorvertonen(
@@ -424,8 +425,10 @@ void FrmWedstrijdInput::Form_KeyUp(int KeyCode, int Shift)
 
 void FrmWedstrijdInput::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload();
-    event->accept();
+    ui::afgeschermd([&] {
+        Form_QueryUnload();
+        event->accept();
+    });
 }
 
 void FrmWedstrijdInput::Form_QueryUnload()

@@ -8,6 +8,7 @@
 #include "core/Diensten.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
+#include "ui/Toepassing.h"
 
 #include <QAction>
 #include <QLabel>
@@ -18,7 +19,7 @@ using core::algemeen;
 void FrmWedstrijdInput::menuHandlersVerbinden()
 {
     const auto bij = [this](const char* naam, void (FrmWedstrijdInput::*handler)()) {
-        connect(menu(QString::fromLatin1(naam)), &QAction::triggered, this, handler);
+        ui::verbinden(menu(QString::fromLatin1(naam)), &QAction::triggered, this, handler);
     };
     bij("MnuAfdrScheidsrechtersblaadjes2", &FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes2_Click);
     bij("MnuAfdrScheidsrechtersblaadjes1", &FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes1_Click);

@@ -2,6 +2,7 @@
 
 #include "core/FrmWedstrijdInput.h"
 #include "ui/Twips.h"
+#include "ui/Toepassing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ void MDIFrm::Form_Load()
     sub->show();
     m_werkvlak->setActiveSubWindow(sub);
     // The first activation follows the first showing, also where no window manager activates it.
-    QTimer::singleShot(0, &hoofd, [&hoofd] { hoofd.Form_Activate(); });
+    QTimer::singleShot(0, &hoofd, [&hoofd] { ui::afgeschermd([&hoofd] { hoofd.Form_Activate(); }); });
 }
 
 void MDIFrm::FormulierSluiten(QWidget* venster)
@@ -51,10 +52,12 @@ void MDIFrm::FormulierSluiten(QWidget* venster)
 
 void MDIFrm::closeEvent(QCloseEvent* event)
 {
-    // Closing the parent closes the main window, which ends the program.
-    if (FrmWedstrijdInput::bestaat())
-        FrmWedstrijdInput::standaard().close();
-    event->accept();
+    ui::afgeschermd([&] {
+        // Closing the parent closes the main window, which ends the program.
+        if (FrmWedstrijdInput::bestaat())
+            FrmWedstrijdInput::standaard().close();
+        event->accept();
+    });
 }
 
 bool MDIFrm::eventFilter(QObject* object, QEvent* event)

@@ -13,10 +13,11 @@ namespace db {
 using detail::StmtGebruik;
 using detail::Verbinding;
 
-DbFout::DbFout(Soort soort, const QString& tekst)
+DbFout::DbFout(Soort soort, const QString& tekst, bool inGebruik)
     : std::runtime_error(tekst.toStdString())
     , m_soort(soort)
     , m_tekst(tekst)
+    , m_inGebruik(inGebruik)
 {
 }
 
@@ -40,6 +41,16 @@ void wandelingenOnderbreken()
     for (Verbinding* v : Verbinding::alle()) {
         if (v->db)
             v->cursorsStoppen();
+    }
+}
+
+void huidigeRijenBewaren()
+{
+    for (Verbinding* v : Verbinding::alle()) {
+        if (!v->db)
+            continue;
+        for (detail::RecordsetImpl* rs : v->recordsets)
+            rs->rijBewaren();
     }
 }
 

@@ -64,14 +64,17 @@ public:
         Gesloten         ///< the database or recordset has been closed
     };
 
-    DbFout(Soort soort, const QString& tekst);
+    DbFout(Soort soort, const QString& tekst, bool inGebruik = false);
 
     Soort soort() const { return m_soort; }
     QString tekst() const { return m_tekst; }
+    /** The engine could not get at the file because another program (or connection) holds a lock on it. */
+    bool inGebruik() const { return m_inGebruik; }
 
 private:
     Soort m_soort;
     QString m_tekst;
+    bool m_inGebruik = false;
 };
 
 /**
@@ -206,6 +209,14 @@ void bewerkingenAfbreken();
  * Each walk finds its place again on its next move; values already read stay readable.
  */
 void wandelingenOnderbreken();
+
+/**
+ * Reads the current row of every table-type recordset into memory where it is not there yet (after
+ * a write, for instance), so that the row stays readable while another program keeps even readers
+ * out of the file: the program does this before it waits for the user. A row that cannot be read
+ * now is read when a field is asked for.
+ */
+void huidigeRijenBewaren();
 
 /** A name between double quotes, for SQL text built by the program. */
 QString sqlNaam(const QString& naam);

@@ -59,6 +59,18 @@ public:
         cursorZetten(nullptr);
     }
 
+    void rijBewaren() override
+    {
+        if (m_pos != Pos::OpRij || m_bewerk == Bewerk::AddNew || !m_v->db || m_rijGeneratie == tabelGeneratie()
+            || m_schemaGeneratie != m_v->schemaGeneratie)
+            return;
+        try {
+            rijLaden();
+        } catch (const DbFout&) {
+            // Locked already or gone: the next read of a field tells.
+        }
+    }
+
     void plaatsVastleggen() override
     {
         if (m_pos == Pos::OpRij && m_sleutelGeneratie != tabelGeneratie() && cursorGeldig())

@@ -179,9 +179,13 @@ QString oorzaakVan(int code)
 void Verbinding::fout(const QString& wat) const
 {
     const QString melding = QString::fromUtf8(sqlite3_errmsg(db));
-    const QString oorzaak = oorzaakVan(sqlite3_extended_errcode(db));
-    throw DbFout(DbFout::Soort::Engine, (oorzaak.isEmpty() ? QString() : oorzaak + u' ')
-                                            + QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)));
+    const int code = sqlite3_extended_errcode(db);
+    const QString oorzaak = oorzaakVan(code);
+    const bool inGebruik = (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
+    throw DbFout(DbFout::Soort::Engine,
+                 (oorzaak.isEmpty() ? QString() : oorzaak + u' ')
+                     + QStringLiteral("Databasefout: %1 (%2)").arg(melding, wat.left(300)),
+                 inGebruik);
 }
 
 qsizetype utf8Schrijven(QStringView t, char* uit)

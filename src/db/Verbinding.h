@@ -264,6 +264,8 @@ public:
 
     /** Ends an open walk; the next move starts again from the current row. */
     virtual void cursorStoppen() {}
+    /** Reads the current row into memory when it is not there, so that it stays readable while the file is locked. */
+    virtual void rijBewaren() {}
     /** A write is about to happen: note the current row's place while the walk can still read it. */
     virtual void plaatsVastleggen() {}
     /** Called when the connection closes: release every statement. */

@@ -10,6 +10,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -46,16 +47,20 @@ void Voortgangsvak::leegmaken()
 
 void Voortgangsvak::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
-    leegmaken();
+    ui::afgeschermd([&] {
+        QWidget::resizeEvent(event);
+        leegmaken();
+    });
 }
 
 void Voortgangsvak::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.drawImage(0, 0, m_beeld);
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    ui::afgeschermd([&] {
+        QPainter p(this);
+        p.drawImage(0, 0, m_beeld);
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    });
 }
 
 FrmVoorbereiden::FrmVoorbereiden()
@@ -67,7 +72,7 @@ FrmVoorbereiden::FrmVoorbereiden()
     Command1 = new QPushButton(this);
     Command1->setObjectName(QStringLiteral("Command1"));
     ui::zetGeometrie(Command1, 120, 1200, 1215, 495);
-    connect(Command1, &QPushButton::clicked, this, &FrmVoorbereiden::Command1_Click);
+    ui::verbinden(Command1, &QPushButton::clicked, this, &FrmVoorbereiden::Command1_Click);
 }
 
 void FrmVoorbereiden::toon()
@@ -88,9 +93,11 @@ void FrmVoorbereiden::Form_Load()
 
 void FrmVoorbereiden::closeEvent(QCloseEvent* event)
 {
-    if (m_open)
-        Form_QueryUnload();
-    event->accept();
+    ui::afgeschermd([&] {
+        if (m_open)
+            Form_QueryUnload();
+        event->accept();
+    });
 }
 
 void FrmVoorbereiden::Form_QueryUnload()

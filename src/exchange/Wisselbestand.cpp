@@ -387,11 +387,10 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         }
     }
     // The fields by number, looked up once; a field the table lacks is named at the first row.
-    QList<int> nummers(n, -1);
-    for (int i = 0; i < n; ++i) {
-        if (rs.heeftVeld(velden[i]))
-            nummers[i] = rs.veldNummer(velden[i]);
-    }
+    QList<int> nummers;
+    nummers.reserve(n);
+    for (int i = 0; i < n; ++i)
+        nummers.append(rs.heeftVeld(velden[i]) ? rs.veldNummer(velden[i]) : -1);
     const bool leegBijBegin =
         d.openRecordset(QStringLiteral("SELECT EXISTS (SELECT 1 FROM ") + db::sqlNaam(def.naam) + u')').veld(0).geheel() == 0;
     const bool zonderZoeken = leegBijBegin && !datums;

@@ -18,6 +18,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -172,18 +173,18 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     CmdAnnuleren =
         maak<QPushButton>(this, QStringLiteral("CmdAnnuleren"), QStringLiteral("Annuleren"), 7080, 6600, 1575, 435);
 
-    connect(TxtFilter, &QLineEdit::textChanged, this, &FrmSpelersKiezen::TxtFilter_Change);
-    connect(CmdZoekenEerste, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenEerste_Click);
-    connect(CmdZoekenVolgende, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenVolgende_Click);
-    connect(LstSterktelijst, &QListWidget::currentRowChanged, this, &FrmSpelersKiezen::LstSterktelijst_Click);
-    connect(LstSterktelijst, &QListWidget::itemDoubleClicked, this, &FrmSpelersKiezen::LstSterktelijst_DblClick);
-    connect(CboSterktelijst, &QComboBox::currentIndexChanged, this, &FrmSpelersKiezen::CboSterktelijst_Click);
-    connect(CmdSpelerWissen, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSpelerWissen_Click);
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSluiten_Click);
-    connect(CmdAnnuleren, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdAnnuleren_Click);
+    ui::verbinden(TxtFilter, &QLineEdit::textChanged, this, &FrmSpelersKiezen::TxtFilter_Change);
+    ui::verbinden(CmdZoekenEerste, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenEerste_Click);
+    ui::verbinden(CmdZoekenVolgende, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdZoekenVolgende_Click);
+    ui::verbinden(LstSterktelijst, &QListWidget::currentRowChanged, this, &FrmSpelersKiezen::LstSterktelijst_Click);
+    ui::verbinden(LstSterktelijst, &QListWidget::itemDoubleClicked, this, &FrmSpelersKiezen::LstSterktelijst_DblClick);
+    ui::verbinden(CboSterktelijst, &QComboBox::currentIndexChanged, this, &FrmSpelersKiezen::CboSterktelijst_Click);
+    ui::verbinden(CmdSpelerWissen, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSpelerWissen_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdSluiten_Click);
+    ui::verbinden(CmdAnnuleren, &QPushButton::clicked, this, &FrmSpelersKiezen::CmdAnnuleren_Click);
     for (int i = 0; i < 4; ++i)
-        connect(ChkWedstrijd[i], &QCheckBox::toggled, this, [this, i] { ChkWedstrijd_Click(i); });
-    connect(ChkWO, &QCheckBox::toggled, this, &FrmSpelersKiezen::ChkWO_Click);
+        ui::verbinden(ChkWedstrijd[i], &QCheckBox::toggled, this, [this, i] { ChkWedstrijd_Click(i); });
+    ui::verbinden(ChkWO, &QCheckBox::toggled, this, &FrmSpelersKiezen::ChkWO_Click);
 
     // Leaving the member-number box looks the member up; entering a detail box selects its text.
     auto* gebeurtenissen = new ui::Gebeurtenissen(this);
@@ -203,7 +204,7 @@ FrmSpelersKiezen::FrmSpelersKiezen()
     m_typepauze = new QTimer(this);
     m_typepauze->setSingleShot(true);
     m_typepauze->setInterval(TypepauzeMs);
-    connect(m_typepauze, &QTimer::timeout, this, [this] {
+    ui::verbinden(m_typepauze, &QTimer::timeout, this, [this] {
         // As after every search, the focus stays in the search box, also after a refusal.
         const bool inZoekvak = focusWidget() == TxtFilter;
         nummerNazien();
@@ -465,14 +466,16 @@ void FrmSpelersKiezen::centreren()
 
 void FrmSpelersKiezen::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
-    // The window system's activation of the opened window centres it once more, now that its frame
-    // is known. Activated again later (after a message box, after the user was in the main window or
-    // in another program) it stays where the user put it.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open && m_activeringCentreert) {
-        m_activeringCentreert = false;
-        centreren();
-    }
+    ui::afgeschermd([&] {
+        QWidget::changeEvent(event);
+        // The window system's activation of the opened window centres it once more, now that its frame
+        // is known. Activated again later (after a message box, after the user was in the main window or
+        // in another program) it stays where the user put it.
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open && m_activeringCentreert) {
+            m_activeringCentreert = false;
+            centreren();
+        }
+    });
 }
 
 void FrmSpelersKiezen::SterktelijstVullen(const QString& provincieNr, const QString& clubNr, const QString& soort,
@@ -651,23 +654,25 @@ void FrmSpelersKiezen::CmdAnnuleren_Click()
 
 bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 {
-    // Leaving the search box judges its hit at once.
-    if (object == TxtFilter && event->type() == QEvent::FocusOut && m_typepauze->isActive()) {
-        const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
-        if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
-            nummerNazien();
-    }
-    if (event->type() == QEvent::KeyPress && m_open) {
-        const auto* toets = static_cast<QKeyEvent*>(event);
-        if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
-            if (TxtNaam->text().isEmpty() && TxtIndex->text().isEmpty() && TxtKlas->text().isEmpty()
-                && TxtVolgNr->text().isEmpty())
-                SpelerInvullen();
-            CmdSluiten->click();
-            return true;
+    return ui::afgeschermd(false, [&]() -> bool {
+        // Leaving the search box judges its hit at once.
+        if (object == TxtFilter && event->type() == QEvent::FocusOut && m_typepauze->isActive()) {
+            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+            if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
+                nummerNazien();
         }
-    }
-    return QWidget::eventFilter(object, event);
+        if (event->type() == QEvent::KeyPress && m_open) {
+            const auto* toets = static_cast<QKeyEvent*>(event);
+            if (toets->key() == Qt::Key_Return || toets->key() == Qt::Key_Enter) {
+                if (TxtNaam->text().isEmpty() && TxtIndex->text().isEmpty() && TxtKlas->text().isEmpty()
+                    && TxtVolgNr->text().isEmpty())
+                    SpelerInvullen();
+                CmdSluiten->click();
+                return true;
+            }
+        }
+        return QWidget::eventFilter(object, event);
+    });
 }
 
 void FrmSpelersKiezen::SpelerInvullen()
@@ -907,32 +912,34 @@ void FrmSpelersKiezen::ChkWO_Click()
 
 void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
 {
-    if (!m_open) {
+    ui::afgeschermd([&] {
+        if (!m_open) {
+            event->accept();
+            return;
+        }
+        // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
+        // access key) is looked up under the rules first, as leaving the box does: the place never gets a
+        // number with another member's name, index and class.
+        if (!m_blnAnnuleren && !m_blnSpelersOntbreken)
+            nummerNazien();
+        bool cancel = false;
+        try {
+            Form_QueryUnload(cancel);
+        } catch (...) {
+            // The choice was not saved: the window stays open with it, to save again or to cancel.
+            event->ignore();
+            throw;
+        }
+        if (cancel) {
+            event->ignore();
+            return;
+        }
+        m_open = false;
+        m_typepauze->stop();
         event->accept();
-        return;
-    }
-    // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
-    // access key) is looked up under the rules first, as leaving the box does: the place never gets a
-    // number with another member's name, index and class.
-    if (!m_blnAnnuleren && !m_blnSpelersOntbreken)
-        nummerNazien();
-    bool cancel = false;
-    try {
-        Form_QueryUnload(cancel);
-    } catch (...) {
-        // The choice was not saved: the window stays open with it, to save again or to cancel.
-        event->ignore();
-        throw;
-    }
-    if (cancel) {
-        event->ignore();
-        return;
-    }
-    m_open = false;
-    m_typepauze->stop();
-    event->accept();
-    if (FrmWedstrijdInput::bestaat())
-        hoofdvenster().teruggeven();
+        if (FrmWedstrijdInput::bestaat())
+            hoofdvenster().teruggeven();
+    });
 }
 
 void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)

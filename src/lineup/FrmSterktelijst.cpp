@@ -5,6 +5,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -104,7 +105,7 @@ FrmSterktelijst::FrmSterktelijst()
     LabUitleg = maak<QLabel>(FraGegevens, "LabUitleg", QStringLiteral("* = Geen spelerslicentie"), 7200, 5100, 4200, 255);
     CmdSluiten = maak<QPushButton>(this, "CmdSluiten", QStringLiteral("&Sluiten"), 9960, menu + 7320, 1695, 435);
 
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmSterktelijst::CmdSluiten_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmSterktelijst::CmdSluiten_Click);
 }
 
 void FrmSterktelijst::toon()
@@ -122,11 +123,13 @@ void FrmSterktelijst::CmdSluiten_Click()
 
 void FrmSterktelijst::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    if (!m_open)
-        return;
-    m_open = false;
-    // The main window disabled itself when it opened this window.
-    if (FrmWedstrijdInput::bestaat())
-        FrmWedstrijdInput::standaard().teruggeven();
+    ui::afgeschermd([&] {
+        event->accept();
+        if (!m_open)
+            return;
+        m_open = false;
+        // The main window disabled itself when it opened this window.
+        if (FrmWedstrijdInput::bestaat())
+            FrmWedstrijdInput::standaard().teruggeven();
+    });
 }

@@ -9,6 +9,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -142,30 +143,30 @@ FrmClubs::FrmClubs()
     CmdSluiten = maak<QPushButton>(this, "CmdSluiten", 9840, 9360, 1440, 375);
     CmdSluiten->setText(QStringLiteral("&Sluiten"));
 
-    connect(LstClubs, &QListWidget::currentRowChanged, this, [this] {
+    ui::verbinden(LstClubs, &QListWidget::currentRowChanged, this, [this] {
         if (!m_vullen)
             LstClubs_Click();
     });
-    connect(CmdClubOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdClubOpslaan_Click);
-    connect(CmdClubNieuw, &QPushButton::clicked, this, &FrmClubs::CmdClubNieuw_Click);
-    connect(CmdClubVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdClubVerwijderen_Click);
-    connect(LstLokalen, &QListWidget::currentRowChanged, this, [this] {
+    ui::verbinden(CmdClubOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdClubOpslaan_Click);
+    ui::verbinden(CmdClubNieuw, &QPushButton::clicked, this, &FrmClubs::CmdClubNieuw_Click);
+    ui::verbinden(CmdClubVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdClubVerwijderen_Click);
+    ui::verbinden(LstLokalen, &QListWidget::currentRowChanged, this, [this] {
         if (!m_vullen)
             LstLokalen_Click();
     });
-    connect(CmdLokaalHoger, &QPushButton::clicked, this, &FrmClubs::CmdLokaalHoger_Click);
-    connect(CmdLokaalLager, &QPushButton::clicked, this, &FrmClubs::CmdLokaalLager_Click);
-    connect(CmdLokaalOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdLokaalOpslaan_Click);
-    connect(CmdLokaalNieuw, &QPushButton::clicked, this, &FrmClubs::CmdLokaalNieuw_Click);
-    connect(CmdLokaalVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdLokaalVerwijderen_Click);
-    connect(LstVerantwoordelijken, &QListWidget::currentRowChanged, this, [this] {
+    ui::verbinden(CmdLokaalHoger, &QPushButton::clicked, this, &FrmClubs::CmdLokaalHoger_Click);
+    ui::verbinden(CmdLokaalLager, &QPushButton::clicked, this, &FrmClubs::CmdLokaalLager_Click);
+    ui::verbinden(CmdLokaalOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdLokaalOpslaan_Click);
+    ui::verbinden(CmdLokaalNieuw, &QPushButton::clicked, this, &FrmClubs::CmdLokaalNieuw_Click);
+    ui::verbinden(CmdLokaalVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdLokaalVerwijderen_Click);
+    ui::verbinden(LstVerantwoordelijken, &QListWidget::currentRowChanged, this, [this] {
         if (!m_vullen)
             LstVerantwoordelijken_Click();
     });
-    connect(CmdVerantwOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdVerantwOpslaan_Click);
-    connect(CmdVerantwNieuw, &QPushButton::clicked, this, &FrmClubs::CmdVerantwNieuw_Click);
-    connect(CmdVerantwVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdVerantwVerwijderen_Click);
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmClubs::CmdSluiten_Click);
+    ui::verbinden(CmdVerantwOpslaan, &QPushButton::clicked, this, &FrmClubs::CmdVerantwOpslaan_Click);
+    ui::verbinden(CmdVerantwNieuw, &QPushButton::clicked, this, &FrmClubs::CmdVerantwNieuw_Click);
+    ui::verbinden(CmdVerantwVerwijderen, &QPushButton::clicked, this, &FrmClubs::CmdVerantwVerwijderen_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmClubs::CmdSluiten_Click);
 }
 
 void FrmClubs::toon()
@@ -493,26 +494,28 @@ bool FrmClubs::verantwoordelijkeGewijzigd() const
 
 void FrmClubs::closeEvent(QCloseEvent* event)
 {
-    if ((clubGewijzigd() || lokaalGewijzigd() || verantwoordelijkeGewijzigd())
-        && ui::meldingen().vraagJaNee(Titel, QStringLiteral("Er zijn wijzigingen die nog niet opgeslagen zijn.\r\n"
-                                                             "Wilt u ze opslaan ?"))) {
-        // Each part is stored as its own Opslaan does, the club last: storing it fills the venues
-        // again. A part that cannot be stored was told why; the window stays open with it.
-        const std::pair<bool (FrmClubs::*)() const, void (FrmClubs::*)()> delen[] = {
-            {&FrmClubs::lokaalGewijzigd, &FrmClubs::CmdLokaalOpslaan_Click},
-            {&FrmClubs::verantwoordelijkeGewijzigd, &FrmClubs::CmdVerantwOpslaan_Click},
-            {&FrmClubs::clubGewijzigd, &FrmClubs::CmdClubOpslaan_Click}};
-        for (const auto& [gewijzigd, opslaan] : delen) {
-            if (!(this->*gewijzigd)())
-                continue;
-            (this->*opslaan)();
-            if ((this->*gewijzigd)()) {
-                event->ignore();
-                return;
+    ui::afgeschermd([&] {
+        if ((clubGewijzigd() || lokaalGewijzigd() || verantwoordelijkeGewijzigd())
+            && ui::meldingen().vraagJaNee(Titel, QStringLiteral("Er zijn wijzigingen die nog niet opgeslagen zijn.\r\n"
+                                                                 "Wilt u ze opslaan ?"))) {
+            // Each part is stored as its own Opslaan does, the club last: storing it fills the venues
+            // again. A part that cannot be stored was told why; the window stays open with it.
+            const std::pair<bool (FrmClubs::*)() const, void (FrmClubs::*)()> delen[] = {
+                {&FrmClubs::lokaalGewijzigd, &FrmClubs::CmdLokaalOpslaan_Click},
+                {&FrmClubs::verantwoordelijkeGewijzigd, &FrmClubs::CmdVerantwOpslaan_Click},
+                {&FrmClubs::clubGewijzigd, &FrmClubs::CmdClubOpslaan_Click}};
+            for (const auto& [gewijzigd, opslaan] : delen) {
+                if (!(this->*gewijzigd)())
+                    continue;
+                (this->*opslaan)();
+                if ((this->*gewijzigd)()) {
+                    event->ignore();
+                    return;
+                }
             }
         }
-    }
-    QWidget::closeEvent(event);
+        QWidget::closeEvent(event);
+    });
 }
 
 void FrmClubs::hoofdvensterVernieuwen(bool club, int provincie, const QString& clubNr)

@@ -10,6 +10,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -89,11 +90,11 @@ FrmWedstrijdToevoegen::FrmWedstrijdToevoegen()
     CmdSluiten->setObjectName(QStringLiteral("CmdSluiten"));
     ui::zetGeometrie(CmdSluiten, 5520, 7200, 1440, 375);
 
-    connect(CboNiveau, &QComboBox::currentIndexChanged, this, &FrmWedstrijdToevoegen::CboNiveau_Click);
-    connect(CboThuisclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboThuisclub_Click);
-    connect(CboUitclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboUitclub_Click);
-    connect(CmdToevoegen, &QPushButton::clicked, this, &FrmWedstrijdToevoegen::CmdToevoegen_Click);
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmWedstrijdToevoegen::CmdSluiten_Click);
+    ui::verbinden(CboNiveau, &QComboBox::currentIndexChanged, this, &FrmWedstrijdToevoegen::CboNiveau_Click);
+    ui::verbinden(CboThuisclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboThuisclub_Click);
+    ui::verbinden(CboUitclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboUitclub_Click);
+    ui::verbinden(CmdToevoegen, &QPushButton::clicked, this, &FrmWedstrijdToevoegen::CmdToevoegen_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmWedstrijdToevoegen::CmdSluiten_Click);
 }
 
 void FrmWedstrijdToevoegen::toon()

@@ -11,6 +11,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -57,17 +58,17 @@ Opties::Opties()
     CmdSluiten->setObjectName(QStringLiteral("CmdSluiten"));
     ui::zetGeometrie(CmdSluiten, 8080, 3240, 1400, 435);
 
-    connect(LstOpties, &QListWidget::currentRowChanged, this, [this](int rij) {
+    ui::verbinden(LstOpties, &QListWidget::currentRowChanged, this, [this](int rij) {
         if (rij >= 0)
             LstOpties_Click();
     });
-    connect(TxtWaarde, &QLineEdit::editingFinished, this, &Opties::TxtWaarde_LostFocus);
-    connect(CboWaarde, &QComboBox::currentIndexChanged, this, [this](int i) {
+    ui::verbinden(TxtWaarde, &QLineEdit::editingFinished, this, &Opties::TxtWaarde_LostFocus);
+    ui::verbinden(CboWaarde, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0 && !m_vullen)
             CboWaarde_Click();
     });
-    connect(CmdBladeren, &QPushButton::clicked, this, &Opties::CmdBladeren_Click);
-    connect(CmdSluiten, &QPushButton::clicked, this, &Opties::CmdSluiten_Click);
+    ui::verbinden(CmdBladeren, &QPushButton::clicked, this, &Opties::CmdBladeren_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &Opties::CmdSluiten_Click);
 }
 
 void Opties::toon()
@@ -218,11 +219,13 @@ void Opties::CmdSluiten_Click()
 
 void Opties::closeEvent(QCloseEvent* event)
 {
-    // A value typed but not yet left counts too.
-    if (TxtWaarde->hasFocus() || TxtWaarde->isModified())
-        TxtWaarde_LostFocus();
-    Form_Unload();
-    event->accept();
+    ui::afgeschermd([&] {
+        // A value typed but not yet left counts too.
+        if (TxtWaarde->hasFocus() || TxtWaarde->isModified())
+            TxtWaarde_LostFocus();
+        Form_Unload();
+        event->accept();
+    });
 }
 
 void Opties::Form_Unload()

@@ -7,6 +7,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -34,8 +35,8 @@ Paswoord::Paswoord()
     CmdOK->setDefault(true);
     ui::zetGeometrie(CmdOK, 3360, 450, 1320, 375);
 
-    connect(CmdOK, &QPushButton::clicked, this, &Paswoord::CmdOK_Click);
-    connect(TxtPaswoord, &QLineEdit::returnPressed, this, &Paswoord::CmdOK_Click);
+    ui::verbinden(CmdOK, &QPushButton::clicked, this, &Paswoord::CmdOK_Click);
+    ui::verbinden(TxtPaswoord, &QLineEdit::returnPressed, this, &Paswoord::CmdOK_Click);
 }
 
 void Paswoord::toon()
@@ -55,8 +56,10 @@ void Paswoord::CmdOK_Click()
 
 void Paswoord::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
-    event->accept();
+    ui::afgeschermd([&] {
+        Form_Unload();
+        event->accept();
+    });
 }
 
 void Paswoord::Form_Unload()

@@ -17,6 +17,7 @@
 #include "db/Database.h"
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,9 +48,9 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     OpstellingknoppenVerbinden(venster);
     // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
     ui::keuzeVolgen(b.LstNaamLokaal, [this] { LstNaamLokaal_Click(); });
-    connect(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
-    connect(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
-    connect(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);
+    ui::verbinden(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
+    ui::verbinden(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
+    ui::verbinden(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);
 }
 
 void Blad::Blanco()

@@ -36,6 +36,10 @@ public:
     /** The scheme of the match that was on the sheet before the current one (0 before the first). */
     int vorigeLaatsteWedstrijd() const { return m_vorigeLaatsteWedstrijd; }
 
+protected:
+    /** While what is stored could not be shown: the user's next key or click in the main window shows it first. */
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private slots:
     void LstNaamLokaal_Click();
     void ChkAkkoord_Click();
@@ -76,6 +80,7 @@ private:
     int m_vorigeLaatsteWedstrijd = 0;
     int m_laatstePlaats = 3;   ///< the last line-up place of the match on the sheet
     QStringList m_dubbels;     ///< the doubles pairs (home, away) as the sheet shows them
+    bool m_nogTonen = false;   ///< what is stored could not be read (the file was locked) and is still to be shown
 };
 
 } // namespace sheet

@@ -2,6 +2,7 @@
 
 #include "core/Wedstrijdblad.h"
 #include "ui/Twips.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -147,14 +148,14 @@ QRadioButton* optie(QWidget* ouder, const QString& naam, const QString& opschrif
 void eenUitGroep(const QList<QRadioButton*>& groep)
 {
     for (QRadioButton* o : groep) {
-        QObject::connect(o, &QRadioButton::toggled, o, [o, groep](bool aan) {
+        ui::verbinden(o, &QRadioButton::toggled, o, [o, groep](bool aan) {
             if (!aan)
                 return;
             for (QRadioButton* ander : groep)
                 if (ander != o)
                     ander->setChecked(false);
         });
-        QObject::connect(o, &QRadioButton::clicked, o, [o](bool aan) {
+        ui::verbinden(o, &QRadioButton::clicked, o, [o](bool aan) {
             if (!aan)
                 o->setChecked(true);
         });

@@ -5,6 +5,7 @@
 #include "core/Algemeen.h"
 #include "core/FrmWedstrijdInput.h"
 #include "ui/Meldingen.h"
+#include "ui/Toepassing.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -132,40 +133,42 @@ void Einduur::TxtEinduur_Validate(bool& Cancel)
 
 bool Einduur::eventFilter(QObject* object, QEvent* event)
 {
-    if (object == m_vak) {
-        if (event->type() == QEvent::FocusIn) {
-            if (!m_bezig && !vanHetVenster(static_cast<QFocusEvent*>(event)->reason()))
-                TxtEinduur_GotFocus();
-        } else if (event->type() == QEvent::FocusOut) {
-            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
-            // The message box of a refusal takes the focus too: that must not check again.
-            if (m_bezig || vanHetVenster(reden) || !wedstrijdOpBlad())
-                return false;
-            m_bezig = true;
-            const auto klaar = qScopeGuard([this] { m_bezig = false; });
-            bool Cancel = false;
-            TxtEinduur_Validate(Cancel);
-            if (Cancel && m_vak) {
-                if (reden == Qt::MouseFocusReason)
-                    klikTegenhouden();
-                m_vak->setFocus(Qt::OtherFocusReason);
-                // The box keeps the focus: its own leaving (which would drop the selection) is not run.
+    return ui::afgeschermd(false, [&]() -> bool {
+        if (object == m_vak) {
+            if (event->type() == QEvent::FocusIn) {
+                if (!m_bezig && !vanHetVenster(static_cast<QFocusEvent*>(event)->reason()))
+                    TxtEinduur_GotFocus();
+            } else if (event->type() == QEvent::FocusOut) {
+                const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+                // The message box of a refusal takes the focus too: that must not check again.
+                if (m_bezig || vanHetVenster(reden) || !wedstrijdOpBlad())
+                    return false;
+                m_bezig = true;
+                const auto klaar = qScopeGuard([this] { m_bezig = false; });
+                bool Cancel = false;
+                TxtEinduur_Validate(Cancel);
+                if (Cancel && m_vak) {
+                    if (reden == Qt::MouseFocusReason)
+                        klikTegenhouden();
+                    m_vak->setFocus(Qt::OtherFocusReason);
+                    // The box keeps the focus: its own leaving (which would drop the selection) is not run.
+                    return true;
+                }
+            }
+            return false;
+        }
+        if (m_klikTegenhouden) {
+            switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::MouseButtonRelease:
                 return true;
+            default:
+                break;
             }
         }
-        return false;
-    }
-    if (m_klikTegenhouden) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseButtonRelease:
-            return true;
-        default:
-            break;
-        }
-    }
-    return QObject::eventFilter(object, event);
+        return QObject::eventFilter(object, event);
+    });
 }
 
 void Einduur::klikTegenhouden()

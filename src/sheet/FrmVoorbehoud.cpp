@@ -6,6 +6,7 @@
 #include "core/MDIFrm.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -89,8 +90,8 @@ FrmVoorbehoud::FrmVoorbehoud()
     CmdAnnuleren->setObjectName(QStringLiteral("CmdAnnuleren"));
     ui::zetGeometrie(CmdAnnuleren, 4680, 2760, 1815, 495);
 
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmVoorbehoud::CmdSluiten_Click);
-    connect(CmdAnnuleren, &QPushButton::clicked, this, &FrmVoorbehoud::CmdAnnuleren_Click);
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmVoorbehoud::CmdSluiten_Click);
+    ui::verbinden(CmdAnnuleren, &QPushButton::clicked, this, &FrmVoorbehoud::CmdAnnuleren_Click);
 }
 
 QString FrmVoorbehoud::kolom(int soort)
@@ -146,9 +147,11 @@ void FrmVoorbehoud::Form_Activate()
 
 void FrmVoorbehoud::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
-        Form_Activate();
+    ui::afgeschermd([&] {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_open)
+            Form_Activate();
+    });
 }
 
 void FrmVoorbehoud::CmdSluiten_Click()
@@ -165,16 +168,18 @@ void FrmVoorbehoud::CmdAnnuleren_Click()
 
 void FrmVoorbehoud::closeEvent(QCloseEvent* event)
 {
-    if (m_open) {
-        try {
-            Form_Unload();
-        } catch (...) {
-            // The remark was not stored: the window stays open with it, to store again or cancel.
-            event->ignore();
-            throw;
+    ui::afgeschermd([&] {
+        if (m_open) {
+            try {
+                Form_Unload();
+            } catch (...) {
+                // The remark was not stored: the window stays open with it, to store again or cancel.
+                event->ignore();
+                throw;
+            }
         }
-    }
-    event->accept();
+        event->accept();
+    });
 }
 
 void FrmVoorbehoud::Form_Unload()
@@ -221,10 +226,10 @@ void VoorbehoudVerbinden(FrmWedstrijdInput& venster)
                    {b.CmdVoorbehoudO, "OfficieleScheids", "MnuVoorbOffScheids"}};
     for (const auto& o : openers) {
         const QString woord = QString::fromLatin1(o.woord);
-        QObject::connect(o.knop, &QPushButton::clicked, &venster, [&venster, woord] { openen(venster, woord); });
+        ui::verbinden(o.knop, &QPushButton::clicked, &venster, [&venster, woord] { openen(venster, woord); });
         QPushButton* knop = o.knop;
         if (QAction* item = venster.menu(QString::fromLatin1(o.menu)))
-            QObject::connect(item, &QAction::triggered, knop, [knop] { knop->click(); });
+            ui::verbinden(item, &QAction::triggered, knop, [knop] { knop->click(); });
     }
 }
 

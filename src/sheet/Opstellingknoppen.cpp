@@ -7,6 +7,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
+#include "ui/Toepassing.h"
 
 #include <QAction>
 #include <QLabel>
@@ -101,20 +102,20 @@ void OpstellingknoppenVerbinden(FrmWedstrijdInput& venster)
     for (const bool thuis : {true, false}) {
         const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
         for (int i = 0; i < knoppen.size(); ++i)
-            QObject::connect(knoppen[i], &QPushButton::clicked, f, [f, thuis, i] { CmdCompNr_Click(*f, thuis, i); });
+            ui::verbinden(knoppen[i], &QPushButton::clicked, f, [f, thuis, i] { CmdCompNr_Click(*f, thuis, i); });
         const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
         for (int i = 0; i < opties.size(); ++i)
-            QObject::connect(opties[i], &QRadioButton::clicked, f, [f, thuis, i] { OptKapitein_Click(*f, thuis, i); });
-        QObject::connect(thuis ? b.CmdTKapitein : b.CmdUKapitein, &QPushButton::clicked, f,
+            ui::verbinden(opties[i], &QRadioButton::clicked, f, [f, thuis, i] { OptKapitein_Click(*f, thuis, i); });
+        ui::verbinden(thuis ? b.CmdTKapitein : b.CmdUKapitein, &QPushButton::clicked, f,
                          [f, thuis] { CmdKapitein_Click(*f, thuis); });
         if (QAction* item = venster.menu(thuis ? QStringLiteral("MnuWedstrijdKapiteinThuisploeg")
                                                : QStringLiteral("MnuWedstrijdKapiteinBezoekers")))
-            QObject::connect(item, &QAction::triggered, f, [f, thuis] { CmdKapitein_Click(*f, thuis); });
+            ui::verbinden(item, &QAction::triggered, f, [f, thuis] { CmdKapitein_Click(*f, thuis); });
     }
-    QObject::connect(b.CmdCompNrHoofdscheidsrechter, &QPushButton::clicked, f, [f] {
+    ui::verbinden(b.CmdCompNrHoofdscheidsrechter, &QPushButton::clicked, f, [f] {
         kiezerOpenen(*f, QStringLiteral("HS"), f->blad.CmdCompNrHoofdscheidsrechter->text());
     });
-    QObject::connect(b.CmdCompNrZaalcommissaris, &QPushButton::clicked, f, [f] {
+    ui::verbinden(b.CmdCompNrZaalcommissaris, &QPushButton::clicked, f, [f] {
         kiezerOpenen(*f, QStringLiteral("ZC"), f->blad.CmdCompNrZaalcommissaris->text());
     });
     const struct
@@ -126,7 +127,7 @@ void OpstellingknoppenVerbinden(FrmWedstrijdInput& venster)
     for (const auto& o : officials) {
         QPushButton* knop = o.knop;
         if (QAction* item = venster.menu(QString::fromLatin1(o.menu)))
-            QObject::connect(item, &QAction::triggered, knop, [knop] { knop->click(); });
+            ui::verbinden(item, &QAction::triggered, knop, [knop] { knop->click(); });
     }
 }
 

@@ -9,6 +9,7 @@
 #include "core/Matchkolommen.h"
 #include "ui/Gebeurtenissen.h"
 #include "ui/Meldingen.h"
+#include "ui/Toepassing.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -67,7 +68,7 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
                                            .arg(rij + 1));
                 vak->installEventFilter(this);
                 gebeurtenissen->registreer(vak, rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1));
-                connect(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
+                ui::verbinden(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
             }
         }
     }
@@ -120,27 +121,29 @@ void Setinvoer::TxtSet_GotFocus(QLineEdit* vak)
 
 bool Setinvoer::eventFilter(QObject* object, QEvent* event)
 {
-    // The focus handler selects the text, but the press that gave the focus goes on to place the
-    // cursor: the selection is made again when that press ends, so that typing replaces the text.
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-            m_geklikt = qobject_cast<QLineEdit*>(object);
-        break;
-    case QEvent::FocusOut:
-        if (m_geklikt == object)
-            m_geklikt = nullptr;
-        break;
-    case QEvent::MouseButtonRelease:
-        if (m_geklikt == object) {
-            m_geklikt = nullptr;
-            TxtSet_GotFocus(static_cast<QLineEdit*>(object));
+    return ui::afgeschermd(false, [&]() -> bool {
+        // The focus handler selects the text, but the press that gave the focus goes on to place the
+        // cursor: the selection is made again when that press ends, so that typing replaces the text.
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
+                m_geklikt = qobject_cast<QLineEdit*>(object);
+            break;
+        case QEvent::FocusOut:
+            if (m_geklikt == object)
+                m_geklikt = nullptr;
+            break;
+        case QEvent::MouseButtonRelease:
+            if (m_geklikt == object) {
+                m_geklikt = nullptr;
+                TxtSet_GotFocus(static_cast<QLineEdit*>(object));
+            }
+            break;
+        default:
+            break;
         }
-        break;
-    default:
-        break;
-    }
-    return false;
+        return false;
+    });
 }
 
 bool Setinvoer::naar(QLineEdit* vak)

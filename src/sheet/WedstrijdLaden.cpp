@@ -13,7 +13,9 @@
 #include "core/Tekst.h"
 #include "db/Database.h"
 #include "ui/Meldingen.h"
+#include "ui/Toepassing.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -244,6 +246,7 @@ void Blad::bladLeegmaken()
 
 void Blad::wedstrijdLaden()
 {
+    m_nogTonen = false;
     core::Algemeen& a = algemeen();
     FrmWedstrijdInput& venster = *m_venster;
     core::Wedstrijdblad& b = venster.blad;
@@ -496,6 +499,7 @@ void Blad::rijTonen(bool laden)
 
 void Blad::OpgeslagenTonen()
 {
+    m_nogTonen = false;
     if (!m_venster || !m_venster->blad.gebouwd())
         return;
     core::Wedstrijdblad& b = m_venster->blad;
@@ -517,11 +521,44 @@ void Blad::OpgeslagenTonen()
             KapiteinTonen(b, false);
         }
         rijTonen(false);
+    } catch (const db::DbFout& fout) {
+        if (!fout.inGebruik()) {
+            bladLeegmaken();
+            return;
+        }
+        // Another program keeps even readers out for a while: the match stays on the sheet, and
+        // what is stored is shown as soon as the user acts again and the file can be read.
+        m_nogTonen = true;
+        qApp->installEventFilter(this);
     } catch (const std::exception&) {
         // What is stored cannot be read: rather no match on the sheet than one that shows values
         // that were never stored.
         bladLeegmaken();
     }
+}
+
+bool Blad::eventFilter(QObject* object, QEvent* event)
+{
+    if (!m_nogTonen) {
+        qApp->removeEventFilter(this);
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        break;
+    default:
+        return false;
+    }
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!m_venster || !w || (w != m_venster && !m_venster->isAncestorOf(w)))
+        return false;
+    ui::afgeschermd([this] { OpgeslagenTonen(); });
+    if (!m_nogTonen)
+        qApp->removeEventFilter(this);
+    return false;
 }
 
 void Blad::lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal)

@@ -1,5 +1,6 @@
 #include "ui/Gebeurtenissen.h"
 
+#include "ui/Toepassing.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -134,7 +135,7 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
             shift |= AltToets;
         m_lossingVanElders = !eigen;
         const auto terug = qScopeGuard([this] { m_lossingVanElders = false; });
-        m_keyUp(index, vbToetsCode(toets), shift);
+        afgeschermd([&] { m_keyUp(index, vbToetsCode(toets), shift); });
         break;
     }
     default:
@@ -160,7 +161,7 @@ void Gebeurtenissen::focusIn(QObject* object, int index, Qt::FocusReason reden)
     }
     m_actief = object;
     if (m_gotFocus)
-        m_gotFocus(index);
+        afgeschermd([&] { m_gotFocus(index); });
 }
 
 void Gebeurtenissen::focusOut(QObject* object, int index, Qt::FocusReason reden)
@@ -191,7 +192,7 @@ void Gebeurtenissen::meldLostFocus(int index, Qt::FocusReason reden)
             reden = buiten;
         }
     } af{m_inLostFocus, m_verlatenMet, buiten};
-    m_lostFocus(index);
+    afgeschermd([&] { m_lostFocus(index); });
 }
 
 } // namespace ui

@@ -43,6 +43,7 @@ int vbToetsCode(const QKeyEvent* event);
  *   and has not put focus elsewhere.
  * - Auto-repeated key releases are ignored; KeyUp gets the key's vbToetsCode() and the ShiftToestand bits.
  *
+ * Each callback runs through afgeschermd() (ui/Toepassing.h): an error that leaves it is reported there.
  * Events are only observed, never swallowed. A callback must not delete the widget whose event it handles
  * (use deleteLater()).
  */

@@ -1,4 +1,5 @@
 #include "ui/Keuzelijst.h"
+#include "ui/Toepassing.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -48,13 +49,13 @@ public:
         lijst->installEventFilter(this);
         lijst->view()->installEventFilter(this);
         lijst->view()->viewport()->installEventFilter(this);
-        connect(lijst, &QComboBox::currentIndexChanged, this, [this](int i) {
+        ui::verbinden(lijst, &QComboBox::currentIndexChanged, this, [this](int i) {
             if (i < 0)
                 return;
             m_gewijzigd = true;
             m_klik();
         });
-        connect(lijst, &QComboBox::activated, this, [this](int i) {
+        ui::verbinden(lijst, &QComboBox::activated, this, [this](int i) {
             const bool alGemeld = m_gewijzigd;
             m_gewijzigd = false;
             if (i >= 0 && !alGemeld)

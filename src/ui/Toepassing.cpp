@@ -18,6 +18,8 @@
 #include <QTextEdit>
 #include <QtDebug>
 
+#include <atomic>
+
 namespace ui {
 
 namespace {
@@ -27,6 +29,22 @@ std::function<void()>& herstel()
     static std::function<void()> h;
     return h;
 }
+
+// The events being delivered now on this thread, the innermost last (a handler that waits for a
+// message box delivers further events inside its own). Qt delivers on other threads too (the
+// network's), each with its own list.
+struct Aflevering
+{
+    QPointer<QObject> ontvanger;
+    QEvent::Type soort;
+};
+QList<Aflevering>& afleveringen()
+{
+    thread_local QList<Aflevering> lijst;
+    return lijst;
+}
+
+std::atomic<int> s_foutenDoorQt{0};
 
 // A caption as the user reads it: "&Sluiten" is "Sluiten", "&&" is one "&".
 QString zonderSneltoets(QString tekst)
@@ -120,21 +138,49 @@ Toepassing::Toepassing(int& argc, char** argv)
 
 bool Toepassing::notify(QObject* ontvanger, QEvent* event)
 {
-    // The handler may have let go of its object on the way out.
-    const QPointer<QObject> bewaakt(ontvanger);
+    QList<Aflevering>& lijst = afleveringen();
+    lijst.append({ontvanger, event ? event->type() : QEvent::None});
+    const qsizetype diepte = lijst.size();
+    struct Klaar
+    {
+        QList<Aflevering>& lijst;
+        qsizetype diepte;
+        ~Klaar() { lijst.resize(diepte - 1); }
+    } klaar{lijst, diepte};
     try {
         return QApplication::notify(ontvanger, event);
     } catch (...) {
-        const std::exception_ptr fout = std::current_exception();
-        QString actie;
-        try {
-            actie = actieOmschrijving(bewaakt.data(), event);
-        } catch (...) {
-            actie = QStringLiteral("Een actie");
-        }
-        actieMislukt(actie, fout);
+        // A handler that was not run through afgeschermd(): the exception has already passed
+        // through Qt's own code. The user is still told, as for any other failed action.
+        ++s_foutenDoorQt;
+        qCritical("An exception passed through Qt's event delivery: a handler is not run through ui::afgeschermd().");
+        lijst.resize(diepte);
+        handlerMislukt(std::current_exception());
         return false;
     }
+}
+
+int foutenDoorQt()
+{
+    return s_foutenDoorQt.load();
+}
+
+void handlerMislukt(std::exception_ptr fout) noexcept
+{
+    QString actie;
+    try {
+        const QList<Aflevering>& lijst = afleveringen();
+        if (lijst.isEmpty()) {
+            actie = QStringLiteral("Een actie");
+        } else {
+            // The description needs an event only for its type.
+            QEvent event(lijst.last().soort);
+            actie = actieOmschrijving(lijst.last().ontvanger.data(), &event);
+        }
+    } catch (...) {
+        actie = QStringLiteral("Een actie");
+    }
+    actieMislukt(actie, fout);
 }
 
 QString actieOmschrijving(QObject* ontvanger, const QEvent* event)

@@ -1,18 +1,25 @@
 #pragma once
 
-// The one place where an unexpected error of a handler is caught.
+// Where an unexpected error of a handler is stopped.
 //
 // Every handler of the program runs because Qt delivers an event: a key, a click, a change of
 // focus, a timer, a window being closed; signals such as clicked and toggled are emitted while
-// such an event is delivered. Qt lets no exception cross its event loop, so the application's
-// delivery of each event is where an error that no handler dealt with itself is stopped: the
-// action ends there, what it left half-done is put right, the user is told what failed and why,
-// and the program goes on with the next event.
+// such an event is delivered. Qt does not let an exception pass through its own code, so each
+// handler of ours is run at the place where Qt calls it through afgeschermd(): a slot connected with
+// verbinden(), an event handler or filter of a window, a callback of the event shim. An error that
+// no handler dealt with itself stops there: the action ends, what it left half-done is put right,
+// the user is told what failed and why, and the program goes on with the next event. The
+// application object notes which event it is delivering, so that the report can say what the user
+// was doing.
 
 #include <QApplication>
+#include <QMetaObject>
 
 #include <exception>
 #include <functional>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 class QEvent;
 
@@ -24,9 +31,130 @@ class Toepassing : public QApplication
 public:
     Toepassing(int& argc, char** argv);
 
-    /** Delivers the event; an exception that leaves its handlers is reported by actieMislukt(). */
+    /**
+     * Delivers the event and notes it while it is delivered (see afgeschermd()). An exception that
+     * still reaches this point came from a handler that was not run through afgeschermd(): it is
+     * reported all the same, and counted (foutenDoorQt()).
+     */
     bool notify(QObject* ontvanger, QEvent* event) override;
 };
+
+/** How many exceptions passed through Qt's event delivery since the start: a handler left unguarded. */
+int foutenDoorQt();
+
+/**
+ * Reports an exception that stopped a handler run by afgeschermd(): the action is described by the
+ * event that was being delivered (see actieOmschrijving()), then actieMislukt() runs. Throws nothing.
+ */
+void handlerMislukt(std::exception_ptr fout) noexcept;
+
+/**
+ * Runs a handler of ours at the place where Qt calls it (a slot, an event handler or filter, a
+ * callback of the event shim): an exception that leaves it is stopped here and reported by
+ * handlerMislukt(); nothing passes on into Qt.
+ * @return true when the handler ran to its end
+ */
+template <typename Handler>
+bool afgeschermd(Handler&& handler) noexcept
+{
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        handlerMislukt(std::current_exception());
+        return false;
+    }
+}
+
+/**
+ * As afgeschermd(), for a handler that answers (an event filter, an event handler that says
+ * whether it took the event).
+ * @return the handler's answer, or bijFout when it failed
+ */
+template <typename Antwoord, typename Handler>
+Antwoord afgeschermd(Antwoord bijFout, Handler&& handler) noexcept
+{
+    try {
+        return std::forward<Handler>(handler)();
+    } catch (...) {
+        handlerMislukt(std::current_exception());
+        return bijFout;
+    }
+}
+
+namespace detail {
+
+template <typename Signaal>
+struct SignaalArgumenten;
+template <typename Klasse, typename... Argumenten>
+struct SignaalArgumenten<void (Klasse::*)(Argumenten...)>
+{
+    using Tuple = std::tuple<Argumenten...>;
+};
+
+// A member function of an object, callable as a plain function.
+template <typename Object, typename Lid>
+struct LidAanroep
+{
+    Object* object;
+    Lid lid;
+    template <typename... A>
+    auto operator()(A&&... a) const -> decltype(std::invoke(lid, object, std::forward<A>(a)...))
+    {
+        return std::invoke(lid, object, std::forward<A>(a)...);
+    }
+};
+
+// Calls the handler with as many of the signal's first arguments as it takes, as Qt does.
+template <std::size_t N, typename Handler, typename Tuple>
+void aanroepen(Handler& handler, Tuple& argumenten)
+{
+    if constexpr ([]<std::size_t... I>(std::index_sequence<I...>) {
+                      return std::is_invocable_v<Handler&, std::tuple_element_t<I, Tuple>...>;
+                  }(std::make_index_sequence<N>{})) {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            std::invoke(handler, std::get<I>(argumenten)...);
+        }(std::make_index_sequence<N>{});
+    } else {
+        static_assert(N > 0, "the handler does not fit the signal");
+        if constexpr (N > 0)
+            aanroepen<N - 1>(handler, argumenten);
+    }
+}
+
+template <typename Handler, typename Tuple>
+struct Afgeschermd;
+template <typename Handler, typename... Argumenten>
+struct Afgeschermd<Handler, std::tuple<Argumenten...>>
+{
+    Handler handler;
+    void operator()(Argumenten... a)
+    {
+        afgeschermd([&] {
+            std::tuple<Argumenten&...> argumenten(a...);
+            aanroepen<sizeof...(Argumenten)>(handler, argumenten);
+        });
+    }
+};
+
+} // namespace detail
+
+/**
+ * Connects a signal to a handler of ours as QObject::connect does (a member function of the
+ * context object, or a function object), the handler run through afgeschermd().
+ */
+template <typename Zender, typename Signaal, typename Context, typename Handler>
+QMetaObject::Connection verbinden(Zender* zender, Signaal signaal, Context* context, Handler handler)
+{
+    using Tuple = typename detail::SignaalArgumenten<Signaal>::Tuple;
+    if constexpr (std::is_member_function_pointer_v<Handler>) {
+        using Aanroep = detail::LidAanroep<Context, Handler>;
+        return QObject::connect(zender, signaal, context,
+                                detail::Afgeschermd<Aanroep, Tuple>{Aanroep{context, handler}});
+    } else {
+        return QObject::connect(zender, signaal, context, detail::Afgeschermd<Handler, Tuple>{std::move(handler)});
+    }
+}
 
 /**
  * What the user was doing when an event's handlers failed, in Dutch and starting with a capital,

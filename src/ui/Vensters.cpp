@@ -1,5 +1,7 @@
 #include "ui/Vensters.h"
 
+#include "ui/Toepassing.h"
+
 #include "ui/Twips.h"
 
 #include <QAction>
@@ -246,7 +248,7 @@ private:
         const QList<Activering> lijst = activeringen;
         for (const Activering& a : lijst) {
             if (a.venster && a.terug && a.venster->window() == venster)
-                a.terug();
+                afgeschermd([&a] { a.terug(); });
         }
     }
 
@@ -320,7 +322,7 @@ private:
         const QList<Voorvertoning> lijst = voorvertoningen;
         for (const Voorvertoning& v : lijst) {
             if (v.venster && v.terug && bevat(v.venster, ontvanger))
-                return v.terug(ontvanger, event);
+                return afgeschermd(true, [&] { return v.terug(ontvanger, event); }); // a failed key goes no further
         }
         return false;
     }

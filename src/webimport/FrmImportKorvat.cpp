@@ -16,6 +16,7 @@
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
 #include "ui/Zandloper.h"
+#include "ui/Toepassing.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -150,7 +151,7 @@ void FrmImportKorvat::ontwerpBouwen()
     MnuInloggen->setObjectName(QStringLiteral("MnuInloggen"));
     MnuInloggenLogin = inloggen->addAction(QStringLiteral("Login"));
     MnuInloggenLogin->setObjectName(QStringLiteral("MnuInloggenLogin"));
-    connect(MnuInloggenLogin, &QAction::triggered, this, &FrmImportKorvat::MnuInloggenLogin_Click);
+    ui::verbinden(MnuInloggenLogin, &QAction::triggered, this, &FrmImportKorvat::MnuInloggenLogin_Click);
 
     auto label = [this](const QString& naam, const QString& tekst, int l, int t, int w, int h) {
         auto* lab = new QLabel(tekst, this);
@@ -189,7 +190,7 @@ void FrmImportKorvat::ontwerpBouwen()
         OptSelectie[i]->setAutoExclusive(false);
         OptSelectie[i]->setEnabled(false);
         ui::zetGeometrie(OptSelectie[i], 120, 300 + (i - 2) * 330, 2700, 300);
-        connect(OptSelectie[i], &QRadioButton::toggled, this, [this, i](bool aan) {
+        ui::verbinden(OptSelectie[i], &QRadioButton::toggled, this, [this, i](bool aan) {
             if (!aan)
                 return;
             for (int j = 2; j <= 4; ++j) {
@@ -216,14 +217,14 @@ void FrmImportKorvat::ontwerpBouwen()
         OptSpelerZoeken[i] = new QRadioButton(zoeken[i], FraSpelerZoeken);
         OptSpelerZoeken[i]->setObjectName(QStringLiteral("OptSpelerZoeken_%1").arg(i));
         ui::zetGeometrie(OptSpelerZoeken[i], 120, 300 + i * 330, 3000, 300);
-        connect(OptSpelerZoeken[i], &QRadioButton::toggled, this, [this, i](bool aan) {
+        ui::verbinden(OptSpelerZoeken[i], &QRadioButton::toggled, this, [this, i](bool aan) {
             if (aan)
                 OptSpelerZoeken_Click(i);
         });
         TxtTeZoeken[i] = new QLineEdit(FraSpelerZoeken);
         TxtTeZoeken[i]->setObjectName(QStringLiteral("TxtTeZoeken_%1").arg(i));
         ui::zetGeometrie(TxtTeZoeken[i], 120, 1020, 3000, 315);
-        connect(TxtTeZoeken[i], &QLineEdit::textChanged, this, [this, i] { TxtTeZoeken_Change(i); });
+        ui::verbinden(TxtTeZoeken[i], &QLineEdit::textChanged, this, [this, i] { TxtTeZoeken_Change(i); });
     }
     {
         const QSignalBlocker stil(OptSpelerZoeken[0]);
@@ -265,29 +266,29 @@ void FrmImportKorvat::ontwerpBouwen()
     CmdLeden->setObjectName(QStringLiteral("CmdLeden"));
     CmdLeden->hide();
 
-    connect(LstProvincies, &QListWidget::currentRowChanged, this, [this](int r) {
+    ui::verbinden(LstProvincies, &QListWidget::currentRowChanged, this, [this](int r) {
         if (r >= 0 && !m_vullen)
             LstProvincies_Click();
     });
-    connect(LstClubs, &QListWidget::currentRowChanged, this, [this](int r) {
+    ui::verbinden(LstClubs, &QListWidget::currentRowChanged, this, [this](int r) {
         if (r >= 0 && !m_vullen)
             LstClubs_Click();
     });
-    connect(LstLeden, &QListWidget::currentRowChanged, this, [this](int r) {
+    ui::verbinden(LstLeden, &QListWidget::currentRowChanged, this, [this](int r) {
         if (r >= 0 && !m_vullen)
             LstLeden_Click();
     });
-    connect(LstReeksen, &QListWidget::currentRowChanged, this, [this](int r) {
+    ui::verbinden(LstReeksen, &QListWidget::currentRowChanged, this, [this](int r) {
         if (r >= 0 && !m_vullen)
             LstReeksen_Click();
     });
-    connect(LstZoekresultaten, &QListWidget::currentRowChanged, this, [this](int r) {
+    ui::verbinden(LstZoekresultaten, &QListWidget::currentRowChanged, this, [this](int r) {
         if (r >= 0 && !m_vullen)
             LstZoekresultaten_Click();
     });
     for (int i = 0; i < 2; ++i)
-        connect(CmdReeksen[i], &QPushButton::clicked, this, [this, i] { CmdReeksen_Click(i); });
-    connect(CmdSluiten, &QPushButton::clicked, this, &FrmImportKorvat::CmdSluiten_Click);
+        ui::verbinden(CmdReeksen[i], &QPushButton::clicked, this, [this, i] { CmdReeksen_Click(i); });
+    ui::verbinden(CmdSluiten, &QPushButton::clicked, this, &FrmImportKorvat::CmdSluiten_Click);
 }
 
 void FrmImportKorvat::toon()
@@ -614,13 +615,15 @@ void FrmImportKorvat::CmdSluiten_Click()
 
 void FrmImportKorvat::closeEvent(QCloseEvent* event)
 {
-    if (m_bezig) {
-        // An import is running; the window closes when it has ended.
-        event->ignore();
-        return;
-    }
-    Form_QueryUnload();
-    event->accept();
+    ui::afgeschermd([&] {
+        if (m_bezig) {
+            // An import is running; the window closes when it has ended.
+            event->ignore();
+            return;
+        }
+        Form_QueryUnload();
+        event->accept();
+    });
 }
 
 void FrmImportKorvat::Form_QueryUnload()

@@ -7,6 +7,7 @@
 #include "ui/Meldingen.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
+#include "ui/Toepassing.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -47,11 +48,11 @@ frmLogin::frmLogin()
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     ui::zetGeometrie(cmdCancel, 3720, 1860, 1440, 390);
-    connect(CmdOK, &QPushButton::clicked, this, &frmLogin::CmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
+    ui::verbinden(CmdOK, &QPushButton::clicked, this, &frmLogin::CmdOK_Click);
+    ui::verbinden(cmdCancel, &QPushButton::clicked, this, &frmLogin::cmdCancel_Click);
     // OK is the window's default button: Enter in either field confirms as OK does.
-    connect(txtUserName, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
-    connect(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
+    ui::verbinden(txtUserName, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
+    ui::verbinden(txtPassword, &QLineEdit::returnPressed, this, &frmLogin::CmdOK_Click);
 }
 
 void frmLogin::toon()
@@ -106,8 +107,10 @@ void frmLogin::cmdCancel_Click()
 
 void frmLogin::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload();
-    event->accept();
+    ui::afgeschermd([&] {
+        Form_QueryUnload();
+        event->accept();
+    });
 }
 
 void frmLogin::Form_QueryUnload()

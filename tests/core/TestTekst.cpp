@@ -248,6 +248,6 @@ TEST(Tekst, IsNumeric)
 TEST(Tekst, AlleenCijfersTakesTheDigitsZeroToNineAndNothingElse)
 {
     EXPECT_TRUE(AlleenCijfers("007"));
-    for (const QString t : {QString(), QString(" 7"), QString("-7"), QString("7\n"), QString("1.5"), QString(QChar(0x0663))})
+    for (const QString& t : {QString(), QString(" 7"), QString("-7"), QString("7\n"), QString("1.5"), QString(QChar(0x0663))})
         EXPECT_FALSE(AlleenCijfers(t)) << t.toStdString();
 }

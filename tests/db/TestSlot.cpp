@@ -166,4 +166,45 @@ TEST_F(SlotTest, AnInterruptedWalkLetsAnotherProgramWriteAndGoesOnWhereItWas)
     EXPECT_TRUE(rs.eof());
 }
 
+TEST_F(SlotTest, TheRowsKeptBeforeTheProgramWaitsStayReadableWhileAnotherProgramLocksTheFile)
+{
+    zetWachttijdBijSlot(50);
+    Recordset gezocht = m_db.openTabel("Leden");
+    gezocht.setIndex("CompNr");
+    gezocht.seek("=", {QString("2")});
+    Recordset gewandeld = m_db.openTabel("Leden");
+    gewandeld.setIndex("CompNr");
+    gewandeld.moveFirst();
+    Recordset nieuw = m_db.openTabel("Leden");
+    nieuw.addNew();
+    nieuw.zet("CompNr", QString("9"));
+    Database ander = Database::openen(pad());
+
+    // Written by the recordset itself, and by SQL text: the row read before is out of date.
+    gezocht.edit();
+    gezocht.zet("Punten", 5);
+    gezocht.update();
+    m_db.uitvoeren("UPDATE Leden SET Naam = 'eerste' WHERE CompNr = '1'");
+    wandelingenOnderbreken();
+    huidigeRijenBewaren();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    EXPECT_EQ(gezocht.veld("Punten").geheel(), 5);
+    EXPECT_EQ(gezocht.veld("CompNr").tekst(), "2");
+    EXPECT_EQ(gewandeld.veld("Naam").tekst(), "eerste");
+    EXPECT_TRUE(nieuw.veld("Naam").isNull()) << "a row being added is not read";
+    ander.uitvoeren("ROLLBACK");
+    gewandeld.moveNext();
+    EXPECT_EQ(gewandeld.veld("CompNr").tekst(), "2");
+    nieuw.cancelUpdate();
+
+    // A row kept while the file is locked already is read when it is asked for.
+    m_db.uitvoeren("UPDATE Leden SET Punten = 6 WHERE CompNr = '2'");
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    EXPECT_NO_THROW(huidigeRijenBewaren());
+    EXPECT_THROW(gezocht.veld("Punten"), DbFout);
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(gezocht.veld("Punten").geheel(), 6);
+}
+
 } // namespace

@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Toepassing.h"
 #include "ui/Zandloper.h"
 
 #include <QApplication>
@@ -142,6 +143,113 @@ TEST_F(Fouten, ASetTypedWhileAnotherProgramHoldsTheDatabaseIsReportedAndCanBeTyp
         ++spel;
         b.TxtSet1T[spel]->setFocus(Qt::TabFocusReason);
     }
+}
+
+// The lock outlasts the wait and keeps even readers out: what is stored cannot be read at once.
+TEST_F(Fouten, AfterASetThatCouldNotBeStoredTheMatchStaysOnTheSheetAndTheSetCanBeTypedAgain)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    const auto wachten = [] {
+        QEventLoop lus;
+        QTimer::singleShot(20, &lus, &QEventLoop::quit);
+        lus.exec();
+    };
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("9");
+    toets(Qt::Key_Return);
+    ASSERT_EQ(opgeslagen("W01Set1T"), "11");
+    ASSERT_EQ(focus(), b.TxtSet2T[0]);
+    // Written again since the match row was last read.
+    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET VoorbehoudU = 'Net' WHERE WedstrNr = 'PAH01001'");
+    wachten();
+
+    db::zetWachttijdBijSlot(50);
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("7");
+    toets(Qt::Key_Return);
+    verwachtFout("Het verlaten van het vak \"set 2 uit, wedstrijd 1\"", "De database is in gebruik door een ander programma.");
+    EXPECT_FALSE(b.FraWedstrijdblad->testAttribute(Qt::WA_ForceDisabled)) << "the match stays on the sheet";
+    EXPECT_EQ(b.TxtTPloeg->text(), "Eerste A");
+    EXPECT_TRUE(open(b.TxtSet2T[0]));
+    EXPECT_EQ(focus(), b.TxtSet3T[0]);
+
+    // The user goes back to the set while the other program still holds the database, and again
+    // once it has let go: the set that was not stored reads as not stored, the other one as stored.
+    wachten();
+    toets(Qt::Key_Left);
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "");
+    EXPECT_EQ(b.TxtSet2U[0]->text(), "");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "9");
+    EXPECT_EQ(matchVeld("W01Set2T"), "");
+    ander.uitvoeren("ROLLBACK");
+    ander.sluiten();
+    wachten();
+    toets(Qt::Key_Left);
+    ASSERT_EQ(focus(), b.TxtSet2T[0]);
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("7");
+    toets(Qt::Key_Return);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(opgeslagen("W01Set2T"), "11");
+    EXPECT_EQ(opgeslagen("W01Set2U"), "7");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "2");
+}
+
+// The other program takes its lock before this one waited for the user after its last write: not
+// even the match row can be shown. The match stays; what is stored comes at the next key.
+TEST_F(Fouten, WhenNotEvenTheMatchCanBeReadItIsShownAtTheNextKeyOnceTheFileCanBeRead)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("9");
+    toets(Qt::Key_Return);
+    ASSERT_EQ(opgeslagen("W01Set1T"), "11");
+    // Written once more since, and the program has not waited for the user after it.
+    algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET VoorbehoudU = 'Net' WHERE WedstrNr = 'PAH01001'");
+    db::wandelingenOnderbreken(); // no read lock left, the row not kept
+
+    db::zetWachttijdBijSlot(50);
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("7");
+    toets(Qt::Key_Return);
+    verwachtFout("Het verlaten van het vak \"set 2 uit, wedstrijd 1\"", "De database is in gebruik door een ander programma.");
+    EXPECT_FALSE(b.FraWedstrijdblad->testAttribute(Qt::WA_ForceDisabled)) << "the match stays on the sheet";
+    EXPECT_EQ(b.TxtTPloeg->text(), "Eerste A");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    EXPECT_TRUE(open(b.TxtSet2T[0]));
+    EXPECT_TRUE(open(&f));
+
+    // A key while the file is still locked changes nothing; the first one after shows what is stored.
+    toets(Qt::Key_Left);
+    ASSERT_EQ(focus(), b.TxtSet2U[0]);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    ander.uitvoeren("ROLLBACK");
+    ander.sluiten();
+    toets(Qt::Key_Left);
+    ASSERT_EQ(focus(), b.TxtSet2T[0]);
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "");
+    EXPECT_EQ(b.TxtSet2U[0]->text(), "");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("7");
+    toets(Qt::Key_Return);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(opgeslagen("W01Set2T"), "11");
+    EXPECT_EQ(opgeslagen("W01Set2U"), "7");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "2");
 }
 
 TEST_F(Fouten, EveryWriteOfTheSheetThatFailsLeavesTheSheetShowingWhatIsStored)
@@ -326,7 +434,7 @@ TEST_F(Fouten, AnyHandlerThatFailsGivesBackTheMainWindowAndThePointer)
     FrmWedstrijdInput& f = tonen();
     auto* knop = new QPushButton(QStringLiteral("&Proef"), &f);
     knop->show();
-    QObject::connect(knop, &QPushButton::clicked, &f, [&f] {
+    ui::verbinden(knop, &QPushButton::clicked, &f, [&f] {
         f.uitschakelen();
         ui::zandloperAan();
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -89,7 +89,7 @@ TEST_F(OudeUitwisseling, ATableIsCopiedFieldByFieldAndTwiceDoublesIt)
 {
     m_ander.tabelMaken({"Verantwoordelijken",
                         {{"Naam", db::TypeWoord::Tekst}, {"CompNr", db::TypeWoord::Tekst},
-                         {"Scheidsrechter", db::TypeWoord::Tekst}}});
+                         {"Scheidsrechter", db::TypeWoord::Tekst}}, {}});
     testhulp::invoegen(m_ander, "Verantwoordelijken", {{"Naam", "D'Hondt Gérard"}, {"CompNr", "012345"}, {"Scheidsrechter", "J"}});
     testhulp::invoegen(m_ander, "Verantwoordelijken", {{"Naam", "Peeters"}, {"CompNr", ""}});
     db::Recordset doel = eigen().openTabel("Verantwoordelijken");
@@ -108,7 +108,7 @@ TEST_F(OudeUitwisseling, ATableIsCopiedFieldByFieldAndTwiceDoublesIt)
 
 TEST_F(OudeUitwisseling, AFailureHalfWayLeavesTheOwnDatabaseAsItWas)
 {
-    m_ander.tabelMaken({"Lokalen", {{"id", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}}});
+    m_ander.tabelMaken({"Lokalen", {{"id", db::TypeWoord::Tekst}, {"Naam", db::TypeWoord::Tekst}}, {}});
     testhulp::invoegen(m_ander, "Lokalen", {{"id", "1"}, {"Naam", "Zaal"}});
     testhulp::invoegen(m_ander, "Lokalen", {{"id", "twee"}, {"Naam", "Hal"}});
     testhulp::lokaalToevoegen(eigen(), 9, "Bestaand", "", "", "");
@@ -130,7 +130,7 @@ TEST_F(OudeUitwisseling, PlayDatesOfALevelReplaceItsOldWeeksAndKeepTheOtherLevel
     testhulp::invoegen(eigen(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "26-09-2010"}, {"WeekNrProv", "03"}});
     testhulp::invoegen(eigen(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "03-10-2010"}, {"WeekNrJeugd", " "}});
     m_ander.tabelMaken({"Kalender",
-                        {{"Seizoen", db::TypeWoord::Tekst}, {"Datum", db::TypeWoord::Datum}, {"WeekNr", db::TypeWoord::Tekst}}});
+                        {{"Seizoen", db::TypeWoord::Tekst}, {"Datum", db::TypeWoord::Datum}, {"WeekNr", db::TypeWoord::Tekst}}, {}});
     testhulp::invoegen(m_ander, "Kalender", {{"Seizoen", "2010-2011"}, {"Datum", QDate(2010, 9, 12)}, {"WeekNr", "11"}});
     testhulp::invoegen(m_ander, "Kalender", {{"Seizoen", "2010-2011"}, {"Datum", QDate(2010, 10, 10)}, {"WeekNr", "12"}});
 
@@ -157,7 +157,7 @@ TEST_F(OudeUitwisseling, TheOwnClubsMatchesAreLoadedWithItsVenue)
                         {{"wedstrnr", db::TypeWoord::Tekst}, {"HerDam", db::TypeWoord::Tekst}, {"Datum", db::TypeWoord::Tekst},
                          {"LKThuis", db::TypeWoord::Tekst}, {"nmthuis", db::TypeWoord::Tekst}, {"LKUIT", db::TypeWoord::Tekst},
                          {"nmuit", db::TypeWoord::Tekst}, {"HeenTerug", db::TypeWoord::Tekst}, {"ReeksNr", db::TypeWoord::Tekst},
-                         {"Dag", db::TypeWoord::Tekst}, {"Uur", db::TypeWoord::Tekst}}});
+                         {"Dag", db::TypeWoord::Tekst}, {"Uur", db::TypeWoord::Tekst}}, {}});
     testhulp::invoegen(m_ander, "Oud", {{"wedstrnr", "01001"}, {"HerDam", "D"}, {"LKThuis", "045"}, {"nmthuis", "Hasselt A"},
                                         {"LKUIT", "012"}, {"nmuit", "Genk B"}});
     testhulp::invoegen(m_ander, "Oud", {{"wedstrnr", "01002"}, {"LKThuis", "012"}, {"LKUIT", "045"}, {"nmuit", "Hasselt B"}});
@@ -185,7 +185,7 @@ TEST_F(OudeUitwisseling, TheOwnClubsMatchesAreLoadedWithItsVenue)
 TEST_F(OudeUitwisseling, AnOwnClubThatIsNotThereStopsTheMatchesWithAMessage)
 {
     m_ander.tabelMaken({"Oud", {{"wedstrnr", db::TypeWoord::Tekst}, {"LKThuis", db::TypeWoord::Tekst},
-                                {"LKUIT", db::TypeWoord::Tekst}}});
+                                {"LKUIT", db::TypeWoord::Tekst}}, {}});
     db::Recordset doel = eigen().openTabel("Matchen");
     ImporterenMatchen(m_ander, "Oud", "x", doel, 10, &m_voortgang);
     EXPECT_TRUE(m_voortgang.standen.isEmpty()) << "an empty source shows no progress, not even 100";
@@ -228,7 +228,7 @@ TEST_F(OudeUitwisseling, DivisionsAreReplacedAsProvincialOnesWithTheirCategory)
     EXPECT_EQ(aantal(eigen(), "Reeksen"), 2);
 
     m_ander.tabelMaken({"Reeksen", {{"Seizoen", db::TypeWoord::Tekst}, {"ReeksNr", db::TypeWoord::Tekst},
-                                    {"Soort", db::TypeWoord::Tekst}, {"HerDam", db::TypeWoord::Tekst}}});
+                                    {"Soort", db::TypeWoord::Tekst}, {"HerDam", db::TypeWoord::Tekst}}, {}});
     testhulp::invoegen(m_ander, "Reeksen", {{"Seizoen", "2010-2011"}, {"ReeksNr", "C"}, {"Soort", "N"}, {"HerDam", "D"}});
     testhulp::invoegen(m_ander, "Reeksen", {{"Seizoen", "2010-2011"}, {"ReeksNr", "D"}, {"HerDam", "V"}});
     db::Recordset doel = eigen().openTabel("Reeksen");

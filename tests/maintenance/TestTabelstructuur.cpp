@@ -245,9 +245,10 @@ TEST_F(GeleverdeDatabase, HoldsEveryTableWithItsNamedColumnsAndIndexes)
                                                                         {"Vertalingen", "Nr"}}) {
         const TabelDef def = m_db.tabelDef(tabel);
         for (const VeldDef& v : def.velden) {
-            if (v.naam == veld)
+            if (v.naam == veld) {
                 EXPECT_TRUE(v.typeWoord == TypeWoord::Integer || v.typeWoord == TypeWoord::Long)
                     << (tabel + "." + veld).toStdString();
+            }
         }
     }
     EXPECT_EQ(m_db.tabelDef("Matchen").velden.value(m_db.tabelDef("Matchen").velden.size() - 1).typeWoord,

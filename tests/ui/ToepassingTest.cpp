@@ -1,6 +1,7 @@
 // Errors that leave a handler: stopped where the event is delivered, cleaned up and reported.
 
 #include "QtAfdruk.h"
+#include "ui/Gebeurtenissen.h"
 #include "ui/TestMeldingen.h"
 #include "ui/TestMeldingenScope.h"
 #include "ui/Toepassing.h"
@@ -53,19 +54,14 @@ protected:
 TEST_F(Toepassing, AFailedHandlerIsReportedWithWhatTheUserDidAndTheCauseAfterTheCleanUp)
 {
     // Leaving a box whose handler fails.
-    m_vak->setFocus(Qt::TabFocusReason);
-    struct Filter : QObject
     {
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::FocusOut)
-                throw std::runtime_error("Het bestand is weg.");
-            return false;
-        }
-    } filter;
-    m_vak->installEventFilter(&filter);
-    QTest::keyClick(m_vak, Qt::Key_Tab);
-    m_vak->removeEventFilter(&filter);
+        m_ander->setFocus(Qt::TabFocusReason);
+        ui::Gebeurtenissen gebeurtenissen;
+        gebeurtenissen.registreer(m_vak, 0);
+        m_vak->setFocus(Qt::TabFocusReason);
+        gebeurtenissen.zetLostFocus([](int) { throw std::runtime_error("Het bestand is weg."); });
+        QTest::keyClick(m_vak, Qt::Key_Tab);
+    }
     ASSERT_EQ(m_meldingen->getoond().size(), 1);
     EXPECT_EQ(m_meldingen->getoond()[0].soort, ui::TestMeldingen::Soort::Kritiek);
     EXPECT_EQ(m_meldingen->getoond()[0].titel, "Onverwachte fout");
@@ -78,17 +74,18 @@ TEST_F(Toepassing, AFailedHandlerIsReportedWithWhatTheUserDidAndTheCauseAfterThe
     auto* opdracht = new QAction("&Openen", &m_venster);
     opdracht->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     m_venster.addAction(opdracht);
-    QObject::connect(opdracht, &QAction::triggered, [] { throw 42; });
+    ui::verbinden(opdracht, &QAction::triggered, opdracht, [] { throw 42; });
     QTest::keyClick(m_ander, Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(melding(), "De opdracht \"Openen\" is mislukt.\n\nOorzaak: Een onbekende fout.\n\n"
                          "Wat nog niet bewaard was, is niet bewaard.");
 
     // A box without a name.
-    QObject::connect(m_ander, &QLineEdit::textEdited, [] { throw std::logic_error(""); });
+    ui::verbinden(m_ander, &QLineEdit::textEdited, m_ander, [] { throw std::logic_error(""); });
     QTest::keyClick(m_ander, Qt::Key_A);
     EXPECT_EQ(melding(), "Een toets in een vak in het venster \"Proefvenster\" is mislukt.\n\n"
                          "Oorzaak: Een onbekende fout.\n\nWat nog niet bewaard was, is niet bewaard.");
     EXPECT_EQ(m_hersteld.size(), 3);
+    EXPECT_EQ(ui::foutenDoorQt(), 0) << "stopped before Qt's own code";
 }
 
 } // namespace
