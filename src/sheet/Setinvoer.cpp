@@ -247,10 +247,17 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
     }
 
     const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
-    a.rsMatchen.edit();
-    a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, true), f.GeenLegeInhoud(thuis));
-    a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, false), f.GeenLegeInhoud(uit));
-    a.rsMatchen.update();
+    try {
+        a.rsMatchen.edit();
+        a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, true), f.GeenLegeInhoud(thuis));
+        a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, false), f.GeenLegeInhoud(uit));
+        a.rsMatchen.update();
+    } catch (...) {
+        // The set was not stored (another program holds the database): the focus goes back to it, so
+        // that what is typed next is this set again and not the next one.
+        vakThuis->setFocus(Qt::OtherFocusReason);
+        throw;
+    }
 
     m_blad.UitslagBerekenen(a.blnEventsActief);
     // Shift+Tab goes back where it was sent, also out of a decided game: sending it on to the next
