@@ -7,12 +7,8 @@
 #include "ui/Bureaublad.h"
 #include "word/Document.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 
 namespace testhulp {
 
@@ -114,39 +110,6 @@ inline QString cel(word::Document& d, int tabel, int rij, int kolom)
 inline bool vet(word::Document& d, int tabel, int rij, int kolom, const QString& tekst)
 {
     return *d.Tables(tabel).Cell(rij, kolom).Range().opmaakVan(tekst).vet;
-}
-
-/** Whether LibreOffice and pdftotext are there to read a document as it is printed. */
-inline bool kanPdfLezen()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty()
-           && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
-
-/**
- * Documents as they are printed: LibreOffice turns each into a PDF in the folder, and pdftotext reads it back
- * with the options given ("-layout", or "-bbox" for every word with its box on the page).
- */
-inline QStringList pdfTeksten(const QStringList& documenten, const QString& map, const QStringList& opties)
-{
-    QDir().mkpath(map);
-    QProcess omzetten;
-    omzetten.start(QStandardPaths::findExecutable(QStringLiteral("soffice")),
-                   QStringList{QStringLiteral("-env:UserInstallation=file://") + map + QStringLiteral("/profiel"),
-                               QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                               QStringLiteral("--outdir"), map}
-                       + documenten);
-    omzetten.waitForFinished(300000);
-    QStringList teksten;
-    for (const QString& document : documenten) {
-        QProcess lezen;
-        lezen.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
-                    opties + QStringList{map + u'/' + QFileInfo(document).completeBaseName() + QStringLiteral(".pdf"),
-                                         QStringLiteral("-")});
-        lezen.waitForFinished(60000);
-        teksten << QString::fromUtf8(lezen.readAllStandardOutput());
-    }
-    return teksten;
 }
 
 } // namespace testhulp

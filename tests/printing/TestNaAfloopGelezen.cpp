@@ -3,10 +3,10 @@
 // the database.
 
 #include "NaAfloopTest.h"
+#include "PdfLezen.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QScopeGuard>
 
 using core::algemeen;
@@ -85,33 +85,20 @@ TEST_F(NaAfloopGelezen, EveryTeamSizePrintsTheGameOrderOfItsSheet)
     EXPECT_EQ(verwacht[0][6], (QStringList{"7", "Dubb."}));
     EXPECT_EQ(verwacht[2][0], (QStringList{"1", "4", "2"}));
 
-    if (!testhulp::kanPdfLezen())
+    if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
-    const QStringList teksten = testhulp::pdfTeksten(documenten, m_map.filePath("pdf"), {"-layout"});
-    for (qsizetype i = 0; i < documenten.size(); ++i)
-        EXPECT_EQ(gedruktePlaatsen(teksten[i]), verwacht[i]) << teksten[i].toStdString();
+    const QString pdf = m_map.filePath("pdf");
+    ASSERT_TRUE(testhulp::naarPdf(documenten, pdf));
+    for (qsizetype i = 0; i < documenten.size(); ++i) {
+        const QString tekst = testhulp::pdfLezen(documenten[i], pdf).tekst;
+        EXPECT_EQ(gedruktePlaatsen(tekst), verwacht[i]) << tekst.toStdString();
+    }
 }
 
-// A word of the first page as pdftotext -bbox gives it, in points from the top left.
-struct Woord
+// The height halfway a word on its page, in points from the top.
+double midden(const testhulp::PdfWoord& w)
 {
-    QString tekst;
-    double links, boven, rechts, onder;
-    double midden() const { return (boven + onder) / 2; }
-};
-
-QList<Woord> woordenEerstePagina(const QString& bbox)
-{
-    static const QRegularExpression woord(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    QList<Woord> woorden;
-    auto it = woord.globalMatch(bbox.section(QStringLiteral("</page>"), 0, 0));
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        woorden << Woord{m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                         m.captured(4).toDouble()};
-    }
-    return woorden;
+    return (w.y1 + w.y2) / 2;
 }
 
 TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
@@ -129,20 +116,23 @@ TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
             ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.first(), documenten.last()));
         }
     }
-    if (!testhulp::kanPdfLezen())
+    if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
-    const QStringList teksten = testhulp::pdfTeksten(documenten, m_map.filePath("pdf"), {"-bbox"});
+    const QString pdf = m_map.filePath("pdf");
+    ASSERT_TRUE(testhulp::naarPdf(documenten, pdf));
 
+    using Woord = testhulp::PdfWoord;
     for (qsizetype i = 0; i < documenten.size(); ++i) {
         const int soort = static_cast<int>(i % 6) + 1;
         SCOPED_TRACE(documenten[i].toStdString());
-        const QList<Woord> woorden = woordenEerstePagina(teksten[i]);
+        QList<Woord> woorden = testhulp::pdfLezen(documenten[i], pdf).woorden;
+        woorden.removeIf([](const Woord& w) { return w.pagina != 1; });
         const auto datum = std::find_if(woorden.begin(), woorden.end(), [](const Woord& w) { return w.tekst == u"Datum:"; });
         ASSERT_NE(datum, woorden.end());
         // The header's words above the date: the six kinds in three boxes of two lines, and the one mark.
         QList<Woord> soorten, kruisjes;
         for (const Woord& w : woorden) {
-            if (w.midden() > datum->boven)
+            if (midden(w) > datum->y1)
                 continue;
             if (w.tekst == u"X")
                 kruisjes << w;
@@ -151,19 +141,18 @@ TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
         }
         ASSERT_EQ(soorten.size(), 6);
         ASSERT_EQ(kruisjes.size(), 1) << "one mark";
-        std::sort(soorten.begin(), soorten.end(), [](const Woord& a, const Woord& b) {
-            return std::tie(a.links, a.boven) < std::tie(b.links, b.boven);
-        });
+        std::sort(soorten.begin(), soorten.end(),
+                  [](const Woord& a, const Woord& b) { return std::tie(a.x1, a.y1) < std::tie(b.x1, b.y1); });
         const Woord& eigen = soorten[soort - 1];
         const Woord& ander = soorten[soort % 2 == 1 ? soort : soort - 2];
         const Woord& x = kruisjes.first();
-        EXPECT_LT(x.rechts, eigen.links) << "the mark stands in the box before its word";
+        EXPECT_LT(x.x2, eigen.x1) << "the mark stands in the box before its word";
         if (soort > 2) {
-            EXPECT_GT(x.links, soorten[soort - 3].rechts) << "and after the words of the kinds before";
+            EXPECT_GT(x.x1, soorten[soort - 3].x2) << "and after the words of the kinds before";
         }
-        EXPECT_GT(x.midden(), eigen.boven) << eigen.tekst.toStdString();
-        EXPECT_LT(x.midden(), eigen.onder) << eigen.tekst.toStdString();
-        EXPECT_LT(std::abs(x.midden() - eigen.midden()), std::abs(x.midden() - ander.midden()));
+        EXPECT_GT(midden(x), eigen.y1) << eigen.tekst.toStdString();
+        EXPECT_LT(midden(x), eigen.y2) << eigen.tekst.toStdString();
+        EXPECT_LT(std::abs(midden(x) - midden(eigen)), std::abs(midden(x) - midden(ander)));
     }
 }
 
