@@ -230,7 +230,7 @@ private:
     // Child windows in the order in which they were shown or activated, the last one last.
     QList<QPointer<QWidget>> m_kinderen;
 
-    // The child window of the window that the user was in last: the one activated or shown last.
+    // The open child window of the window that was activated or shown last.
     QWidget* openKindvenster(const QWidget* venster)
     {
         m_kinderen.removeIf([](const QPointer<QWidget>& kind) { return kind.isNull(); });
