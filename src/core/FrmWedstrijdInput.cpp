@@ -165,7 +165,7 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     LstWedstrijden = new ui::Keuzelijst(FraWedstrijden);
     LstWedstrijden->setObjectName(QStringLiteral("LstWedstrijden"));
     ui::zetGeometrie(LstWedstrijden, 120, 240, 5460, 1200);
-    ChkUitwedstrijden = new QCheckBox(QStringLiteral("Uitwedstrijden weergeven"), FraWedstrijden);
+    ChkUitwedstrijden = new ui::Keuzevak(QStringLiteral("Uitwedstrijden weergeven"), FraWedstrijden);
     ChkUitwedstrijden->setObjectName(QStringLiteral("ChkUitwedstrijden"));
     ui::zetGeometrie(ChkUitwedstrijden, 120, 1480, 3000, 255);
 
@@ -348,7 +348,8 @@ bool FrmWedstrijdInput::kiezenMetToetsen() const
         if (const auto* k = qobject_cast<const ui::Keuzelijst*>(lijst); k && k->kiestMetToetsen())
             return true;
     }
-    return false;
+    const auto* vak = qobject_cast<const ui::Keuzevak*>(ChkUitwedstrijden);
+    return vak && vak->kiestMetToetsen();
 }
 
 void FrmWedstrijdInput::Form_Activate()
@@ -397,8 +398,10 @@ bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
 {
     const int code = ui::vbToetsCode(event);
     if (event->type() == QEvent::KeyPress) {
-        // Enter in a list: the choice is made, the typing goes on in the sheet.
-        if (code == 13 && (control == LstSeizoen || control == LstSpeelweek || control == LstWedstrijden)) {
+        // Enter in a list or on the home/away box: the choice is made, the typing goes on in the sheet.
+        if (code == 13
+            && (control == LstSeizoen || control == LstSpeelweek || control == LstWedstrijden
+                || control == ChkUitwedstrijden)) {
             naarEersteLegeSet();
             return true;
         }

@@ -99,8 +99,9 @@ public:
     void bladOntgrendelen();
 
     /**
-     * The user is choosing in the season, play-date or match list by keyboard: what the choice loads
-     * leaves the focus in that list, so that the keys still coming are the list's and never a set box's.
+     * The user is choosing in the season, play-date or match list, or toggling the home/away box, by
+     * keyboard: what the choice loads leaves the focus there, so that the keys still coming are the
+     * list's or the box's and never a set box's.
      */
     bool kiezenMetToetsen() const;
     /** The focus to set 1 home of the first game whose box is enabled and empty; false when there is none. */

@@ -35,6 +35,26 @@ void Keuzelijst::keyPressEvent(QKeyEvent* event)
     QListWidget::keyPressEvent(event);
 }
 
+Keuzevak::Keuzevak(const QString& opschrift, QWidget* parent)
+    : QCheckBox(opschrift, parent)
+{
+}
+
+void Keuzevak::keyPressEvent(QKeyEvent* event)
+{
+    ++m_toetsen;
+    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    QCheckBox::keyPressEvent(event);
+}
+
+void Keuzevak::keyReleaseEvent(QKeyEvent* event)
+{
+    // Space toggles the box on its release.
+    ++m_toetsen;
+    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    QCheckBox::keyReleaseEvent(event);
+}
+
 namespace {
 
 // A user's action on the combo box or its drop-down list starts a new choice; a change of the entry

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QListWidget>
 
 #include <functional>
@@ -34,6 +35,28 @@ public:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_toetsen = 0;
+};
+
+/**
+ * A check box that knows when the user toggles it by keyboard (Space): what the toggle chooses can
+ * then leave the keyboard on the box, as a choice typed in a Keuzelijst leaves it in the list.
+ */
+class Keuzevak : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    explicit Keuzevak(const QString& opschrift, QWidget* parent = nullptr);
+
+    /** True while the box handles a key pressed or released on it: a toggle meanwhile is one by keyboard. */
+    bool kiestMetToetsen() const { return m_toetsen > 0; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     int m_toetsen = 0;

@@ -198,6 +198,8 @@ private:
             qMakePair(QPointer<QWidget>(venster), QPointer<QWidget>(actief != venster ? actief : nullptr)));
         nogNietActief.removeAll(venster);
         nogNietActief.append(venster);
+        m_kinderen.removeAll(venster);
+        m_kinderen.append(venster);
     }
 
     // A child window that closes gives the activation back to the window it was opened from, or else
@@ -227,11 +229,51 @@ private:
     }
 
     QList<QPair<QPointer<QWidget>, QPointer<QWidget>>> m_openers;
+    // Child windows in the order in which they were shown or activated, the last one last.
+    QList<QPointer<QWidget>> m_kinderen;
+
+    // The open child window of the window that was activated or shown last.
+    QWidget* openKindvenster(const QWidget* venster)
+    {
+        m_kinderen.removeIf([](const QPointer<QWidget>& kind) { return kind.isNull(); });
+        for (qsizetype i = m_kinderen.size() - 1; i >= 0; --i) {
+            QWidget* kind = m_kinderen.at(i);
+            if (kind->isVisible() && kind->parentWidget()->window() == venster)
+                return kind;
+        }
+        return nullptr;
+    }
+
+    // The part of the window that asked for its activations is switched off: the user cannot work in
+    // it. (Switching off the window itself would switch off its child windows too.)
+    bool uitgeschakeld(const QWidget* venster) const
+    {
+        for (const Activering& a : activeringen) {
+            if (a.venster && a.venster->window() == venster && !a.venster->isEnabled())
+                return true;
+        }
+        return false;
+    }
 
     void geactiveerd(QWidget* venster)
     {
         if (!venster->isActiveWindow())
             return;
+        if (isKindvenster(venster)) {
+            m_kinderen.removeAll(venster);
+            m_kinderen.append(venster);
+        }
+        // A click on a window that is switched off while one of its child windows is open: the child
+        // window takes the activation back, or the keys would go nowhere.
+        if (QWidget* kind = openKindvenster(venster); kind && uitgeschakeld(venster)) {
+            QWidget* doel = kind;
+            // A message box open over it has the keyboard.
+            if (QWidget* modaal = QApplication::activeModalWidget(); modaal && modaal->isVisible())
+                doel = modaal;
+            doel->raise();
+            doel->activateWindow();
+            return;
+        }
         nogNietActief.clear();
         // Coming back from another program is no activation inside the program, unless a child
         // window gave the activation back (the window system may pass through "no window active").

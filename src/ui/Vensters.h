@@ -19,7 +19,10 @@ namespace ui {
  * The window flags of a child window (options, clubs, picker, remarks ...): a dialog of its parent,
  * which the window manager keeps above that parent while it is open, with a title bar and a close
  * box. Pass them with the program's parent window as the parent. When such a window closes while it
- * is the active window, the window it belongs to is activated again.
+ * is the active window, the window it belongs to is activated again. While it is open, an activation
+ * of the window it belongs to (a click on it) while the part of that window registered with
+ * bijActivering() is switched off goes back to the child window (to a message box open over it
+ * first), raised above that window: the keyboard stays where the user can work.
  */
 inline constexpr Qt::WindowFlags KindvensterVlaggen
     = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -58,7 +61,8 @@ void knoppenMetToetsen();
  * program was active), after the window system has done its own focus handling of the activation, so
  * the focus that the call gives stays. Not called when a message box or other dialog box closes, nor
  * when the program as a whole becomes active again after the user was in another program: the focus
- * then stays where it was. Works for a
+ * then stays where it was. Nor when the widget is switched off and a child window of its window takes
+ * the activation back (see KindvensterVlaggen). Works for a
  * window inside the parent window's work area too, which Qt tells nothing of its activation.
  * @param venster the widget; forgotten when destroyed
  * @param terug called at each activation

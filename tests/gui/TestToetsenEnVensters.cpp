@@ -314,6 +314,55 @@ TEST_F(ToetsenEnVensters, ThePickerKeepsItsPlaceAndTheKeyboardAfterAQuestion)
     verwerken();
 }
 
+// A click on the main window, switched off while a child window is open, leaves the keyboard in the
+// child window; with the windows that leave it on, the main window is the user's to work in.
+TEST_F(ToetsenEnVensters, AClickOnTheSwitchedOffMainWindowLeavesTheKeyboardInTheChildWindow)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    MDIFrm& hoofd = MDIFrm::standaard();
+
+    QTest::mouseClick(b.CmdCompNrT[0], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_EQ(QApplication::activeWindow(), &k);
+    k.TxtCompNr->setFocus();
+    hoofd.activateWindow();
+    verwerken();
+    EXPECT_EQ(QApplication::activeWindow(), &k) << "the picker";
+    EXPECT_EQ(focus(), k.TxtCompNr);
+    k.CmdAnnuleren->click();
+    verwerken();
+    EXPECT_EQ(QApplication::activeWindow(), &hoofd) << "closing the picker gives the main window back";
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+
+    b.CmdVoorbehoudT->click();
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_EQ(focus(), v.TxtCommentaar);
+    hoofd.activateWindow();
+    verwerken();
+    EXPECT_EQ(QApplication::activeWindow(), &v) << "the remarks window";
+    typ("Net");
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Net");
+    v.CmdSluiten->click();
+    verwerken();
+    EXPECT_EQ(QApplication::activeWindow(), &hoofd);
+    EXPECT_EQ(matchVeld("VoorbehoudT"), "Net");
+
+    f.menu("MnuBeheerClubs")->trigger();
+    verwerken();
+    ASSERT_TRUE(FrmClubs::standaard().isVisible());
+    QApplication::setActiveWindow(&FrmClubs::standaard());
+    verwerken();
+    hoofd.activateWindow();
+    verwerken();
+    EXPECT_EQ(QApplication::activeWindow(), &hoofd) << "the clubs leave the main window on";
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    FrmClubs::standaard().close();
+    verwerken();
+}
+
 TEST_F(ToetsenEnVensters, DestroyingTheOptionsWindowRunsNoneOfItsHandlers)
 {
     FrmWedstrijdInput& f = tonen();
@@ -430,6 +479,51 @@ TEST_F(ToetsenEnVensters, ShiftTabGoesBackOutOfADecidedGameAndOnToTheLists)
     b.TxtSet3U[0]->setFocus();
     toets(Qt::Key_Tab);
     EXPECT_EQ(focus(), b.TxtSet1T[1]);
+}
+
+// Space on the home/away box switches the lists as a click does, but the keyboard stays on the box
+// until Enter moves on to the sheet; a click still moves on at once.
+TEST_F(ToetsenEnVensters, SpaceOnTheAwayBoxKeepsTheKeyboardThereUntilEnterMovesOnToTheSheet)
+{
+    testhulp::lokaalToevoegen(m_db, 9, "Zaal Aalst", "Markt 1", "9300", "Aalst", 2, 2);
+    testhulp::Wedstrijd uit = wedstrijd("PAH05001", "A");
+    uit.provThuis = "2";
+    uit.lkThuis = "002";
+    uit.nmthuis = "Aalst";
+    uit.lkUit = "001";
+    testhulp::wedstrijdToevoegen(m_db, uit);
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(f.LstWedstrijden->count(), 4);
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+
+    // Back from the grid, the box is the first stop.
+    toets(Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_EQ(focus(), f.ChkUitwedstrijden);
+    toets(Qt::Key_Space);
+    EXPECT_TRUE(f.ChkUitwedstrijden->isChecked());
+    EXPECT_EQ(f.LstWedstrijden->count(), 5) << "the away matches";
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH05001");
+    EXPECT_EQ(focus(), f.ChkUitwedstrijden);
+    typ("11");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "") << "no key typed on the box stands in a set box";
+    toets(Qt::Key_Space);
+    EXPECT_FALSE(f.ChkUitwedstrijden->isChecked());
+    EXPECT_EQ(f.LstWedstrijden->count(), 4);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
+    EXPECT_EQ(focus(), f.ChkUitwedstrijden);
+
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    EXPECT_FALSE(f.ChkUitwedstrijden->isChecked()) << "Enter toggles nothing";
+    typ("11");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+
+    QTest::mouseClick(f.ChkUitwedstrijden, Qt::LeftButton);
+    EXPECT_TRUE(f.ChkUitwedstrijden->isChecked());
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH05001");
+    EXPECT_EQ(focus(), b.TxtSet1T[0]) << "a click moves on to the sheet";
 }
 
 TEST_F(ToetsenEnVensters, EnterPressesTheFocusedButtonAndEscapeCancelsTheChildWindows)

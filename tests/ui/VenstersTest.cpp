@@ -297,6 +297,83 @@ TEST(Vensters, AChildWindowThatClosesGivesTheActivationToItsOwner)
     EXPECT_EQ(activeringen, 2);
 }
 
+// The user clicks the window that a child window switched off: the keyboard stays with the child window.
+TEST(Vensters, ASwitchedOffWindowThatIsActivatedGivesTheActivationToItsOpenChildWindow)
+{
+    Proefvenster eigenaar;
+    int activeringen = 0;
+    ui::bijActivering(eigenaar.lijst, [&] { ++activeringen; });
+    eigenaar.tonen();
+    activeringen = 0;
+    const auto activeren = [](QWidget* venster) {
+        venster->activateWindow();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    };
+
+    QWidget kind(&eigenaar, ui::KindvensterVlaggen);
+    auto* zoeken = new QLineEdit(&kind);
+    auto* ander = new QLineEdit(&kind);
+    auto* indeling = new QVBoxLayout(&kind);
+    indeling->addWidget(zoeken);
+    indeling->addWidget(ander);
+    QWidget tweede(&eigenaar, ui::KindvensterVlaggen);
+    tweede.show();
+    activeren(&tweede);
+    kind.show();
+    activeren(&kind);
+    ander->setFocus();
+    ASSERT_EQ(QApplication::activeWindow(), &kind);
+
+    // The part of the window that asks for its activations switched off, as the program's main
+    // window is while one of its child windows is open.
+    eigenaar.lijst->setEnabled(false);
+    for (int keer = 0; keer < 2; ++keer) {
+        activeren(&eigenaar);
+        EXPECT_EQ(QApplication::activeWindow(), &kind) << "the child window activated last, not the other one";
+        EXPECT_EQ(QApplication::focusWidget(), ander) << "where the keyboard was";
+        QTest::keyClicks(QApplication::focusWidget(), "a");
+    }
+    EXPECT_EQ(ander->text(), "aa");
+    EXPECT_EQ(activeringen, 0);
+    eigenaar.lijst->setEnabled(true);
+
+    // A message box over the child window keeps the keyboard.
+    {
+        QDialog box(&kind);
+        box.setModal(true);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+        box.show();
+        activeren(&box);
+        ok->setFocus();
+        ASSERT_EQ(QApplication::activeWindow(), &box);
+        eigenaar.lijst->setEnabled(false);
+        activeren(&eigenaar);
+        EXPECT_EQ(QApplication::activeWindow(), &box);
+        EXPECT_EQ(QApplication::focusWidget(), ok);
+        box.close();
+        activeren(&kind);
+        ASSERT_EQ(QApplication::activeWindow(), &kind);
+        eigenaar.lijst->setEnabled(true);
+    }
+
+    // Not switched off, the window is the user's to work in beside the child window.
+    activeren(&eigenaar);
+    EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
+    EXPECT_EQ(activeringen, 1);
+
+    // Closing the child window still gives the activation to the window, switched on again first.
+    activeren(&kind);
+    eigenaar.lijst->setEnabled(false);
+    tweede.close();
+    eigenaar.lijst->setEnabled(true);
+    kind.close();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), &eigenaar);
+    EXPECT_EQ(activeringen, 2);
+}
+
 TEST(Vensters, NoHandlerRunsWhileAWindowIsBeingDestroyed)
 {
     Afbraakvenster& venster = Afbraakvenster::standaard();
