@@ -684,13 +684,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         } else {
             const bool thuisForfait = forfait == u'T';
             zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            // Every game a walk-over, under the forfeit's own marker.
             for (int g = 0; g < aantalSpellen && g < 16; ++g) {
                 const int spel = blad::Spel + 11 * g;
+                spelZetten(u"-", bladWaarden + spel, vorm + spel);
                 zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
-                for (int k = 0; k < 5; ++k) {
-                    zetWaarde(spel + 1 + 2 * k, k < 3 ? QStringLiteral("w") : QStringLiteral(" "));
-                    zetWaarde(spel + 2 + 2 * k, k < 3 ? QStringLiteral("o") : QStringLiteral(" "));
-                }
             }
             for (int i = 0; i < 4; ++i)
                 zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
