@@ -222,7 +222,7 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     // A check box runs its click handling when its value changes, from code too.
     ui::verbinden(ChkUitwedstrijden, &QCheckBox::toggled, this, &FrmWedstrijdInput::ChkUitwedstrijden_Click);
     // The window sees the keys of all its controls first: Page Up and Page Down walk the matches
-    // from wherever the focus is.
+    // from wherever the focus is, and Enter in a list or on the home/away box moves on to the sheet.
     ui::toetsenVoorvertonen(
         this, [this](QWidget* control, QKeyEvent* toets) { return Form_KeyPreview(control, toets); });
     // Also inside the parent window, where the window itself hears nothing of an activation.

@@ -100,18 +100,13 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     a.strClubProvAfkorting = core::ProvincieAfkorting(a.strClubProv);
 
     // A season that the file brought is in the list at once; the season chosen stays chosen.
-    const QString gekozen = LstSeizoen->currentItem() ? LstSeizoen->currentItem()->text() : QString();
-    int rij = -1;
+    const QStringList seizoenen = core::SeizoenenLijst(a.strHuidigSeizoen);
+    const QListWidgetItem* gekozen = LstSeizoen->currentItem();
+    const int rij = gekozen ? static_cast<int>(seizoenen.indexOf(gekozen->text())) : -1;
     {
         const QSignalBlocker stil(LstSeizoen);
         LstSeizoen->clear();
-        LstSeizoen->addItems(core::SeizoenenLijst(a.strHuidigSeizoen));
-        if (!gekozen.isNull()) {
-            for (int i = 0; i < LstSeizoen->count() && rij < 0; ++i) {
-                if (LstSeizoen->item(i)->text() == gekozen)
-                    rij = i;
-            }
-        }
+        LstSeizoen->addItems(seizoenen);
         LstSeizoen->setCurrentRow(rij);
     }
     if (rij >= 0) {

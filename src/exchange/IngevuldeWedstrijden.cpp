@@ -647,6 +647,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
     const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
 
+    // The captains and officials, each ended by a comma.
+    QString rest = r.velden[8] + u',';
+
     // The games go straight into the sheet's columns; what the record leaves empty stays as stored.
     m_vorm.fill(0, blad::Aantal);
     QString* bladWaarden = m_blad.data();
@@ -673,7 +676,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts
         // and is sent on as a forfeit here too; a record of a match that was played withdraws a
         // forfeit stored here.
-        const QChar forfait = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, r.velden[8] + u',');
+        const QChar forfait = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, rest);
         const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
             bladWaarden[kolom] = waarde;
             vorm[kolom] = blad::Waarde;
@@ -684,13 +687,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         } else {
             const bool thuisForfait = forfait == u'T';
             zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            // Every game a walk-over, under the forfeit's own marker.
             for (int g = 0; g < aantalSpellen && g < 16; ++g) {
                 const int spel = blad::Spel + 11 * g;
+                spelZetten(u"-", bladWaarden + spel, vorm + spel);
                 zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
-                for (int k = 0; k < 5; ++k) {
-                    zetWaarde(spel + 1 + 2 * k, k < 3 ? QStringLiteral("w") : QStringLiteral(" "));
-                    zetWaarde(spel + 2 + 2 * k, k < 3 ? QStringLiteral("o") : QStringLiteral(" "));
-                }
             }
             for (int i = 0; i < 4; ++i)
                 zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
@@ -699,7 +700,6 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         }
     }
 
-    QString rest = r.velden[8] + u',';
     const QString kapiteinT = kapiteinOpPlaats(neem(rest, u','), thuis, laatstePlaats);
     const QString kapiteinU = kapiteinOpPlaats(neem(rest, u','), uit, laatstePlaats);
     // A "-" stands for no official.

@@ -22,12 +22,12 @@ bool maskerBevat(int laatste, int m, int k, bool& binnen)
 {
     if (laatste == 15) {
         binnen = k >= 1 && k <= 4;
-        return binnen && m >= 0 && m <= 113 && (m & ~(1 | 16 | 32 | 64)) == 0 && (m & VakWaarde(k)) != 0;
+        return binnen && m >= 0 && m <= 113 && (m & ~(1 | 16 | 32 | 64)) == 0 && (m & core::BeurtWaarde(k)) != 0;
     }
     binnen = k >= 1 && k <= 3;
     // Only masks made of the scheme's own boxes count; one that also holds 64 holds no box here.
     return binnen && (m == 1 || m == 16 || m == 17 || m == 32 || m == 33 || m == 48 || m == 49)
-           && (m & VakWaarde(k)) != 0;
+           && (m & core::BeurtWaarde(k)) != 0;
 }
 
 // Runs the row writes as one edit of the match, given up when something fails.
@@ -46,11 +46,6 @@ void bewerken(F&& schrijven)
 }
 
 } // namespace
-
-int VakWaarde(int k)
-{
-    return core::BeurtWaarde(k);
-}
 
 QList<int> RijenVanVak(int laatste, int k)
 {
@@ -93,7 +88,7 @@ QList<int> VakkenVanMasker(int masker)
         return {};
     QList<int> vakken;
     for (int k = 1; k <= 4; ++k) {
-        if (masker & VakWaarde(k))
+        if (masker & core::BeurtWaarde(k))
             vakken << k - 1;
     }
     return vakken;
@@ -104,7 +99,7 @@ int Masker(const bool aangevinkt[4], int laatste)
     int m = 0;
     for (int k = 1; k <= 4; ++k) {
         if (aangevinkt[k - 1] && !RijenVanVak(laatste, k).isEmpty())
-            m += VakWaarde(k);
+            m += core::BeurtWaarde(k);
     }
     return m;
 }

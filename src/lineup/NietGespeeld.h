@@ -13,8 +13,6 @@ struct Wedstrijdblad;
 
 namespace lineup {
 
-/** The mask value of game box k (1 to 4): 1, 16, 32, 64. */
-int VakWaarde(int k);
 /** The game rows in which the player's k-th game lies, by scheme (last game index 15, 9 or 6). */
 QList<int> RijenVanVak(int laatsteWedstrijd, int k);
 /** The box (1 to 4) whose rows hold game row r; 0 for a row of no box. */

@@ -1,6 +1,5 @@
 #include "sheet/Uitslag.h"
 
-#include "core/Spelschema.h"
 #include "core/Tekst.h"
 
 #include <algorithm>
@@ -77,11 +76,6 @@ bool leeg(const SetTeksten& sets, int set)
 }
 
 } // namespace
-
-int Beurt(int rij, int laatste)
-{
-    return core::Beurt(rij, laatste);
-}
 
 bool PositieInCombinatie(double code, int positie, int laatste)
 {

@@ -12,6 +12,8 @@
 // - Fields are compared with "J" and "=" without regard to case; a field without a value is not "J".
 // - A game is a walk-over game when its set-1 home box holds "w" (either case).
 
+#include "core/Spelschema.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,12 +25,8 @@ namespace sheet {
 /** The largest number of game rows on a sheet (laatste 15). */
 constexpr int MaxWedstrijden = 16;
 
-/**
- * The turn (1-4) in which game row rij (0-based) is played. Four games a turn for teams of four,
- * three for smaller teams; the last turn takes the games left over:
- * 15: 0-3, 4-7, 8-11, 12-15; 9: 0-2, 3-5, 6-9; 6: 0-2, 3-6.
- */
-int Beurt(int rij, int laatste);
+/** The turn (1-4) in which a game row is played (see core/Spelschema.h). */
+using core::Beurt;
 
 /**
  * Whether the walk-over code (a sum of flags for the turns a player is replaced in) covers the given

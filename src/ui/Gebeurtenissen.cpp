@@ -4,6 +4,8 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace ui {
@@ -179,19 +181,8 @@ void Gebeurtenissen::meldLostFocus(int index, Qt::FocusReason reden)
     if (!m_lostFocus)
         return;
     ++m_inLostFocus;
-    const Qt::FocusReason buiten = m_verlatenMet;
-    m_verlatenMet = reden;
-    struct Af
-    {
-        int& teller;
-        Qt::FocusReason& reden;
-        Qt::FocusReason buiten;
-        ~Af()
-        {
-            --teller;
-            reden = buiten;
-        }
-    } af{m_inLostFocus, m_verlatenMet, buiten};
+    const auto klaar = qScopeGuard([this] { --m_inLostFocus; });
+    const QScopedValueRollback terug(m_verlatenMet, reden);
     afgeschermd([&] { m_lostFocus(index); });
 }
 

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace ui {
@@ -30,8 +30,7 @@ void Keuzelijst::focusInEvent(QFocusEvent* event)
 
 void Keuzelijst::keyPressEvent(QKeyEvent* event)
 {
-    ++m_toetsen;
-    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    const QScopedValueRollback toets(m_toetsen, m_toetsen + 1);
     QListWidget::keyPressEvent(event);
 }
 
@@ -42,16 +41,14 @@ Keuzevak::Keuzevak(const QString& opschrift, QWidget* parent)
 
 void Keuzevak::keyPressEvent(QKeyEvent* event)
 {
-    ++m_toetsen;
-    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    const QScopedValueRollback toets(m_toetsen, m_toetsen + 1);
     QCheckBox::keyPressEvent(event);
 }
 
 void Keuzevak::keyReleaseEvent(QKeyEvent* event)
 {
     // Space toggles the box on its release.
-    ++m_toetsen;
-    const auto klaar = qScopeGuard([this] { --m_toetsen; });
+    const QScopedValueRollback toets(m_toetsen, m_toetsen + 1);
     QCheckBox::keyReleaseEvent(event);
 }
 

@@ -566,7 +566,19 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
 
     const QString waar = QStringLiteral("Seizoen = ? AND WedstrNr = ? AND ReeksNr = ?");
     const Parameters sleutel{seizoen, nummer, reeksTekst};
-    const bool nieuw = telling(QStringLiteral("SELECT count(*) FROM Matchen WHERE ") + waar, sleutel) == 0;
+    // Whether the match is held already and, if so, whether the club put a result on game 4 (see below).
+    bool nieuw = true;
+    bool spel4Ingevuld = false;
+    {
+        static const QRegularExpression score(QStringLiteral("^-?\\d"));
+        db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT W04, W04Set1T FROM Matchen WHERE ") + waar, sleutel);
+        if (!rs.eof()) {
+            nieuw = false;
+            const QString markering = core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst().trimmed();
+            const QString set1 = core::objAlgemeneFuncties().Inhoud(rs.veld(1)).tekst().trimmed();
+            spel4Ingevuld = score.match(set1).hasMatch() || (!markering.isEmpty() && markering != u"=");
+        }
+    }
     if (nieuw)
         dbg().uitvoeren(QStringLiteral("INSERT INTO Matchen (Seizoen, WedstrNr, ReeksNr) VALUES (?, ?, ?)"), sleutel);
 
@@ -652,16 +664,6 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
         }
         t.zet(QStringLiteral("W04"), wo ? db::Waarde(QStringLiteral("=")) : db::Waarde::null());
     };
-    bool spel4Ingevuld = false;
-    if (!nieuw) {
-        static const QRegularExpression score(QStringLiteral("^-?\\d"));
-        db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT W04, W04Set1T FROM Matchen WHERE ") + waar, sleutel);
-        if (!rs.eof()) {
-            const QString markering = core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst().trimmed();
-            const QString set1 = core::objAlgemeneFuncties().Inhoud(rs.veld(1)).tekst().trimmed();
-            spel4Ingevuld = score.match(set1).hasMatch() || (!markering.isEmpty() && markering != u"=");
-        }
-    }
     bool wo = false;
     if (super && categorie == u"Heren") {
         db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = 'SuperDubbelSpelen'"));

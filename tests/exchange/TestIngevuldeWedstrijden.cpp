@@ -5,7 +5,6 @@
 #include "exchange/IngevuldeWedstrijden.h"
 #include "exchange/Wisselbestand.h"
 
-#include <QFile>
 
 using namespace exchange;
 using testhulp::Velden;
@@ -32,13 +31,23 @@ protected:
         testhulp::wedstrijdToevoegen(d(), w);
     }
 
+    // Match S05030 of a Super division, with what its sheet already holds.
+    void superMatch(const Velden& blad = {})
+    {
+        testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
+        Wedstrijd w;
+        w.soortComp = "S";
+        w.soort = "4";
+        w.weekNr = "05";
+        w.wedstrNr = "S05030";
+        w.extra = blad;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+
     // Export.ttr with these sections, read in.
     Importverslag importeren(const QByteArray& secties)
     {
-        QFile f(m_eerste.wissel + "Export.ttr");
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("2010-2011\r\n" + secties);
-        f.close();
+        schrijven(m_eerste.wissel + "Export.ttr", "2010-2011\r\n" + secties);
         return ImportUitvoeren(m_eerste.wissel, m_onderhoud, m_voortgang);
     }
 
@@ -117,14 +126,7 @@ TEST_F(IngevuldeWedstrijden, SetsTheRecordNoLongerListsAreEmptied)
 // keeps what it had.
 TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnNumber)
 {
-    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
-    Wedstrijd w;
-    w.soortComp = "S";
-    w.soort = "4";
-    w.weekNr = "05";
-    w.wedstrNr = "S05030";
-    w.extra = {{"W04", "="}};
-    testhulp::wedstrijdToevoegen(d(), w);
+    superMatch({{"W04", "="}});
     QStringList spellen;
     for (int g = 1; g <= 16; ++g) {
         if (g != 4)
@@ -195,13 +197,7 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
     ASSERT_EQ(importeren(ingevuld({vrij})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit"), QStringList({"N|J"}));
 
-    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super", "Super", 4);
-    Wedstrijd w;
-    w.soortComp = "S";
-    w.soort = "4";
-    w.weekNr = "05";
-    w.wedstrNr = "S05030";
-    testhulp::wedstrijdToevoegen(d(), w);
+    superMatch();
     const QByteArray super = "I;11;SUPR-H-05-30;A1;A2;--,--,--,--;5,6,7,8;P8,8,8,8,8,8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
                              "20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({super})).wedstrijden, 1);

@@ -68,6 +68,14 @@ protected:
         }
     }
 
+    /** A member's name, in the members' table and the strength lists alike. */
+    void naamZetten(const QString& compNr, const QString& naam)
+    {
+        const QList<db::Waarde> p{db::Waarde(naam), db::Waarde(compNr)};
+        m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
+        m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
+    }
+
     FrmWedstrijdInput& tonen(const Wedstrijd& w)
     {
         wedstrijdToevoegen(m_db, w);
@@ -98,6 +106,19 @@ protected:
     }
 
     ui::TestBureaublad m_bureaublad;
+};
+
+/** The papers before the match: the same fixture, with the templates of the sheet before the match and the slips. */
+class VoorAanvangTest : public NaAfloopTest
+{
+protected:
+    void SetUp() override
+    {
+        NaAfloopTest::SetUp();
+        for (const char* naam :
+             {"WedstrijdbladVoorAanvang.dotx", "Scheidsrechtersblaadjes.dotx", "ScheidsrechtersblaadjesTeKnippen.dotx"})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/") + naam, m_map.filePath(naam)));
+    }
 };
 
 /** The text of a cell of a table. */

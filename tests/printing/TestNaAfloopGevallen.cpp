@@ -21,13 +21,6 @@ namespace {
 class NaAfloopGevallen : public testhulp::NaAfloopTest
 {
 protected:
-    void naamZetten(const QString& compNr, const QString& naam)
-    {
-        const QList<db::Waarde> p{db::Waarde(naam), db::Waarde(compNr)};
-        m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
-        m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
-    }
-
     // A cell as the template has it, before anything is typed.
     QString sjabloonCel(int tabel, int rij, int kolom) const
     {

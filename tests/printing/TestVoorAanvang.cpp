@@ -17,17 +17,9 @@ using Soort = ui::TestMeldingen::Soort;
 
 namespace {
 
-class VoorAanvang : public testhulp::NaAfloopTest
+class VoorAanvang : public testhulp::VoorAanvangTest
 {
 protected:
-    void SetUp() override
-    {
-        NaAfloopTest::SetUp();
-        for (const char* naam :
-             {"WedstrijdbladVoorAanvang.dotx", "Scheidsrechtersblaadjes.dotx", "ScheidsrechtersblaadjesTeKnippen.dotx"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/") + naam, m_map.filePath(naam)));
-    }
-
     // A match before it is played: line-ups, no results.
     static Wedstrijd opgesteld(const QString& nr, const QString& reeks)
     {

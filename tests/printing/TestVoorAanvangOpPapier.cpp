@@ -100,20 +100,14 @@ struct Regel
     return ::testing::AssertionFailure() << eersteFout.toStdString();
 }
 
-class VoorAanvangOpPapier : public testhulp::NaAfloopTest
+class VoorAanvangOpPapier : public testhulp::VoorAanvangTest
 {
 protected:
     void SetUp() override
     {
-        NaAfloopTest::SetUp();
-        for (const char* naam :
-             {"WedstrijdbladVoorAanvang.dotx", "Scheidsrechtersblaadjes.dotx", "ScheidsrechtersblaadjesTeKnippen.dotx"})
-            ASSERT_TRUE(QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/") + naam, m_map.filePath(naam)));
-        for (int i = 0; i < 8; ++i) {
-            const QList<db::Waarde> p{db::Waarde(LangeNamen[i]), db::Waarde(QString::number(500001 + i))};
-            m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
-            m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
-        }
+        VoorAanvangTest::SetUp();
+        for (int i = 0; i < 8; ++i)
+            naamZetten(QString::number(500001 + i), LangeNamen[i]);
     }
 
     // The non-empty cells of a column of a table, from the row given down.
