@@ -62,49 +62,55 @@ void MDIFrm::closeEvent(QCloseEvent* event)
 
 bool MDIFrm::eventFilter(QObject* object, QEvent* event)
 {
-    auto* sub = qobject_cast<QMdiSubWindow*>(object);
-    if (!sub || event->type() != QEvent::WindowStateChange)
+    return ui::afgeschermd(false, [&]() -> bool {
+        auto* sub = qobject_cast<QMdiSubWindow*>(object);
+        if (!sub || event->type() != QEvent::WindowStateChange)
+            return QMainWindow::eventFilter(object, event);
+        const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized);
+        const bool wordt = sub->windowState().testFlag(Qt::WindowMinimized);
+        if (wordt && !was) {
+            // Hiding the sheet with the focus in it makes Qt pass the focus along the hidden boxes (a set
+            // box left that way checks its set and may complain) and leaves it in a box nobody sees, where
+            // the keys would go. The minimised window itself takes the focus before its contents hide.
+            QWidget* focus = QApplication::focusWidget();
+            m_focusVoorMinimaliseren = focus && sub->isAncestorOf(focus) ? focus : nullptr;
+            if (m_focusVoorMinimaliseren)
+                sub->setFocus(Qt::OtherFocusReason);
+        } else if (was && !wordt) {
+            // Once the contents show again: the focus back where it was, or else to the first game to type.
+            QTimer::singleShot(0, sub, [this, sub] {
+                ui::afgeschermd([this, sub] {
+                    if (!FrmWedstrijdInput::bestaat() || sub->isMinimized())
+                        return;
+                    QWidget* terug = m_focusVoorMinimaliseren;
+                    m_focusVoorMinimaliseren = nullptr;
+                    if (terug && terug->isVisible() && terug->isEnabled())
+                        terug->setFocus(Qt::OtherFocusReason);
+                    else if (!FrmWedstrijdInput::standaard().naarEersteLegeSet())
+                        FrmWedstrijdInput::standaard().setFocus(Qt::OtherFocusReason);
+                });
+            });
+        }
         return QMainWindow::eventFilter(object, event);
-    const bool was = static_cast<QWindowStateChangeEvent*>(event)->oldState().testFlag(Qt::WindowMinimized);
-    const bool wordt = sub->windowState().testFlag(Qt::WindowMinimized);
-    if (wordt && !was) {
-        // Hiding the sheet with the focus in it makes Qt pass the focus along the hidden boxes (a set
-        // box left that way checks its set and may complain) and leaves it in a box nobody sees, where
-        // the keys would go. The minimised window itself takes the focus before its contents hide.
-        QWidget* focus = QApplication::focusWidget();
-        m_focusVoorMinimaliseren = focus && sub->isAncestorOf(focus) ? focus : nullptr;
-        if (m_focusVoorMinimaliseren)
-            sub->setFocus(Qt::OtherFocusReason);
-    } else if (was && !wordt) {
-        // Once the contents show again: the focus back where it was, or else to the first game to type.
-        QTimer::singleShot(0, sub, [this, sub] {
-            if (!FrmWedstrijdInput::bestaat() || sub->isMinimized())
-                return;
-            QWidget* terug = m_focusVoorMinimaliseren;
-            m_focusVoorMinimaliseren = nullptr;
-            if (terug && terug->isVisible() && terug->isEnabled())
-                terug->setFocus(Qt::OtherFocusReason);
-            else if (!FrmWedstrijdInput::standaard().naarEersteLegeSet())
-                FrmWedstrijdInput::standaard().setFocus(Qt::OtherFocusReason);
-        });
-    }
-    return QMainWindow::eventFilter(object, event);
+    });
 }
 
 void MDIFrm::keyPressEvent(QKeyEvent* event)
 {
-    // The main window carries the whole menu bar: minimised, nothing but a key can bring it back
-    // without the mouse. Keys the focused control did not use end up here.
-    const int toets = event->key();
-    auto* sub = FrmWedstrijdInput::bestaat()
-                    ? qobject_cast<QMdiSubWindow*>(FrmWedstrijdInput::standaard().parentWidget())
-                    : nullptr;
-    if (sub && sub->isMinimized() && !event->isAutoRepeat()
-        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
-        && (toets == Qt::Key_Return || toets == Qt::Key_Enter || toets == Qt::Key_Space)) {
-        sub->showNormal();
-        m_werkvlak->setActiveSubWindow(sub);
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    ui::afgeschermd([&] {
+        // The main window carries the whole menu bar: minimised, nothing but a key can bring it back
+        // without the mouse. Keys the focused control did not use end up here.
+        const int toets = event->key();
+        auto* sub = FrmWedstrijdInput::bestaat()
+                        ? qobject_cast<QMdiSubWindow*>(FrmWedstrijdInput::standaard().parentWidget())
+                        : nullptr;
+        if (sub && sub->isMinimized() && !event->isAutoRepeat()
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && (toets == Qt::Key_Return || toets == Qt::Key_Enter || toets == Qt::Key_Space)) {
+            sub->showNormal();
+            m_werkvlak->setActiveSubWindow(sub);
+            return;
+        }
+        QMainWindow::keyPressEvent(event);
+    });
 }

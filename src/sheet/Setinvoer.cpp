@@ -253,7 +253,7 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
         a.rsMatchen.zet(core::SetKolom(rij + 1, setNr, false), f.GeenLegeInhoud(uit));
         a.rsMatchen.update();
     } catch (...) {
-        // The set was not stored (another program holds the database): the focus goes back to it, so
+        // The set was not stored (most often another program holds the database): the focus goes back to it, so
         // that what is typed next is this set again and not the next one.
         vakThuis->setFocus(Qt::OtherFocusReason);
         throw;
