@@ -919,9 +919,19 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         }
         // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
         // access key) is looked up under the rules first, as leaving the box does: the place never gets a
-        // number with another member's name, index and class.
-        if (!m_blnAnnuleren && !m_blnSpelersOntbreken)
+        // number with another member's name, index and class. When the rules refuse it (or the question is
+        // answered Nee), nothing is saved: the member the place had stays, and the window stays open for
+        // another number or Annuleren. An emptied number still empties the place.
+        if (!m_blnAnnuleren && !m_blnSpelersOntbreken) {
+            const bool overEenSpeler = !TxtCompNr->text().trimmed().isEmpty() && TxtCompNr->text() != m_getoondNr
+                                       && !TxtNaam->text().isEmpty();
             nummerNazien();
+            if (overEenSpeler && TxtNaam->text().isEmpty()) {
+                event->ignore();
+                TxtCompNr->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        }
         bool cancel = false;
         try {
             Form_QueryUnload(cancel);

@@ -279,16 +279,20 @@ TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
                                  "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
                                  "spelers op een lagere plaats hebben een lagere index !");
     overtypen("500003");
+    // Refused: nothing is saved over the member the place had; the window stays for another number.
+    EXPECT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtCompNr);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
     EXPECT_FALSE(kiezer().isVisible());
-    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
-    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "");
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
 
     f.blad.CmdCompNrT[1]->click();
     kiezer().CmdSpelerWissen->click();
     kiezer().CmdSluiten->click();
     f.blad.CmdCompNrT[0]->click();
-    kiezer().TxtCompNr->setText("500001");
-    kiezer().SpelerInvullen();
     overtypen("500004");
     EXPECT_FALSE(kiezer().isVisible());
     EXPECT_EQ(opgeslagen("THUISSP1"), "500004");
