@@ -327,7 +327,8 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
 
     const auto superBlad = [this](const QString& kolommen) { return rijen("Matchen", kolommen, "WedstrNr = 'S05014'"); };
     EXPECT_EQ(superBlad("W04, W04Set1T, W04Set1U, W05, W05Set1T, W05Set1U, W16, W16Set1T, Uur, Einduur"),
-              QStringList({"+|11|1|-|5|11|+|w|20.00|23.00"}));
+              QStringList({"=|w|o|-|5|11|+|w|20.00|23.00"}))
+        << "game 4, which has no entry, is marked not played";
 }
 
 TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableGetsTheSheetDefaultsOfItsLastRow)
