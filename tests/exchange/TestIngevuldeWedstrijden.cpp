@@ -207,6 +207,27 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
     EXPECT_EQ(matchVeld("S05030", "W16"), "/");
 }
 
+// Two provinces' calendars in one database, whose matches have the same season and number: a record
+// fills the row of its own province only.
+TEST_F(IngevuldeWedstrijden, ARecordFillsOnlyTheRowOfItsOwnProvince)
+{
+    for (const char* provincie : {"1", "8"}) {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = "PH05012";
+        w.provThuis = w.provUit = provincie;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+    const QByteArray antwerpen = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;-,-,-,-;"
+                                 "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({antwerpen})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|<null>|<null>|19.45"}));
+    const QByteArray brabant = "I;11;PVLB-H-05-12;VLB1;VLB2;121212,222222,333333,1-3;444444,555555,676767,2-3;P;-,-,-,-;"
+                               "20:30,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({brabant})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|121212|676767|20.30"}));
+}
+
 // An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
 TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
 {
