@@ -679,14 +679,29 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
 
     // The places of the result line: a Super match without its doubles has four places for a team
-    // of two, and no entry for game 4. Its kind is as stored, or, when none is stored yet, as the
-    // sheet defaults after the import give it.
-    const QString& soort = (rij ? rij : gevonden)->soort;
-    const bool geenSoort = soort.isEmpty() || soort == u" ";
-    const QString superDubbel =
-        SuperDubbelWaarde(r.niveau, r.categorie, geenSoort && reeks->super ? QStringLiteral("4") : soort, m_superDubbel);
-    const int laatstePlaats = Plaatsen(spelers, superDubbel) - 1;
+    // of two, and no entry for game 4. A Super men's match whose games are all there shows which
+    // way it was written: every game (with its doubles) or all but game 4. Otherwise the match's
+    // kind decides, as stored, or, when none is stored yet, as the sheet defaults after the import
+    // give it.
     const int aantalSpellen = AantalSpellen(spelers);
+    QString superDubbel;
+    const QString& spelVeld = r.velden[7];
+    const qsizetype spelInvoer = spelVeld.startsWith(u'P') && spelVeld.size() > 1 ? spelVeld.count(u',') + 1 : 0;
+    if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen) {
+        superDubbel = QStringLiteral("J");
+    } else if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen - 1) {
+        superDubbel = QStringLiteral("N");
+    } else {
+        const QString& soort = (rij ? rij : gevonden)->soort;
+        const bool geenSoort = soort.isEmpty() || soort == u" ";
+        try {
+            superDubbel = SuperDubbelWaarde(r.niveau, r.categorie, geenSoort && reeks->super ? QStringLiteral("4") : soort,
+                                            m_superDubbel);
+        } catch (const RecordFout& fout) {
+            return naam() + QStringLiteral(": ") + fout.reden();
+        }
+    }
+    const int laatstePlaats = Plaatsen(spelers, superDubbel) - 1;
 
     const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
     const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
@@ -698,7 +713,6 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     m_vorm.fill(0, blad::Aantal);
     QString* bladWaarden = m_blad.data();
     char* vorm = m_vorm.data();
-    const QString& spelVeld = r.velden[7];
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
         QVarLengthArray<QStringView, 20> invoer;
         for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))

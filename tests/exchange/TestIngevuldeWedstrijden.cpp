@@ -228,6 +228,32 @@ TEST_F(IngevuldeWedstrijden, ARecordFillsOnlyTheRowOfItsOwnProvince)
     EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|121212|676767|20.30"}));
 }
 
+// A Super men's match of two is read the way its result line was written, also where its kind is
+// stored otherwise than on the installation that wrote it: four places and no game 4, or three places,
+// the doubles pair and every game.
+TEST_F(IngevuldeWedstrijden, ASuperMatchOfTwoIsReadTheWayItWasWritten)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 2);
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.reeksNr = "T";
+    w.weekNr = "05";
+    w.wedstrNr = "S05031";
+    w.soort = "1";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "S05032";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray zonderDubbel = "I;11;SUPR-H-05-31;A1;A2;111111,222222,333333,444444;555555,666666,777777,888888;"
+                                    "P1/1/1,2/2/2,3/3/3,5/5/5,6/6/6,7/7/7;-,-,-,-;20:00,;\"\"";
+    const QByteArray metDubbel = "I;11;SUPR-H-05-32;A1;A2;111111,222222,333333,1-3;555555,666666,777777,2-3;"
+                                 "P1/1/1,2/2/2,3/3/3,-4/-4/-4,5/5/5,6/6/6,7/7/7;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({zonderDubbel, metDubbel})).wedstrijden, 2);
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, THUISSP4, UITSP4, Opmerk1, Opmerk2, W04, W04Set1T, W05Set1U, W07Set1U",
+                     "SoortComp = 'S'"),
+              QStringList({"S05031|444444|888888|<null>|<null>|=|w|5|7", "S05032|<null>|<null>|111111333333|666666777777|-|4|5|7"}));
+}
+
 // An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
 TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
 {
