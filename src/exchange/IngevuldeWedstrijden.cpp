@@ -249,21 +249,29 @@ QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpel
     return eerste == u"8" ? u'T' : u'U';
 }
 
-// The captain as the sheet stores him: his member number when he stands on one of the places, empty
-// when he stands on none. (A place number would be ambiguous: place 1, counted from 0, reads as "0",
-// which the after-match sheet takes for a missing captain.)
-QString kapiteinOpPlaats(const QString& lid, const Opstelling& o, int laatstePlaats)
+// The captain as the sheet stores one chosen there: his member number, whether he plays on a place
+// or on none, so that the sheet marks him on his place or shows him on the captain's button, and his
+// result line names him again. (A place number would be ambiguous: place 1, counted from 0, reads
+// as "0", which the after-match sheet takes for a missing captain.) A "-" names no captain: what is
+// stored stays. A member number of one digit 0 to 3 would be read back as a place: such a captain
+// is stored as the place on which he plays.
+QString kapiteinVan(const QString& lid, const Opstelling& o, int laatstePlaats)
 {
-    for (int i = 0; i <= laatstePlaats; ++i) {
-        if (!o.lid[i].isEmpty() && o.lid[i] == lid)
-            return lid;
+    if (lid.isEmpty() || lid == u"-")
+        return QString();
+    if (lid.size() == 1 && lid[0] >= u'0' && lid[0] <= u'3') {
+        for (int i = laatstePlaats; i >= 0; --i) {
+            if (o.lid[i] == lid)
+                return QString::number(i);
+        }
     }
-    return QString();
+    return lid;
 }
 
 // The sheet's columns that a record may write, in the order of the statement below: per place
 // THUISSP, UITSP, AFWTH and AFWUIT; then the doubles, captains, officials and times; then per game
-// its marker and the points of its five sets, home and away; then the not-played masks.
+// its marker and the points of its five sets, home and away; then the not-played masks, the forfeits
+// and the reservations.
 namespace blad {
 constexpr int Thuis = 0, Uit = 1, AfwThuis = 2, AfwUit = 3; // + 4 * place
 constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofdscheids = 20, Zaalcomm = 21,
@@ -271,7 +279,8 @@ constexpr int Opmerk1 = 16, Opmerk2 = 17, KapiteinT = 18, KapiteinU = 19, Hoofds
 constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k and away at + 2 + 2k
 constexpr int MaskerThuis = Spel + 16 * 11, MaskerUit = MaskerThuis + 4; // + place
 constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
-constexpr int Aantal = ForfaitUit + 1;
+constexpr int Voorbehoud = ForfaitUit + 1; // + 0 home team, 1 visitors, 2 official
+constexpr int Aantal = Voorbehoud + 3;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
 // holds a mask, so that a row without one stays without.
 constexpr char Waarde = 1, GeenMasker = 2;
@@ -298,6 +307,7 @@ const QStringList& bladKolommen()
         for (int i = 1; i <= 4; ++i)
             k << QStringLiteral("WOU%1").arg(i);
         k << QStringLiteral("forfaitth") << QStringLiteral("forfaituit");
+        k << QStringLiteral("VoorbehoudT") << QStringLiteral("Voorbehoudu") << QStringLiteral("OpmOffScheids");
         Q_ASSERT(k.size() == blad::Aantal);
         return k;
     }();
@@ -360,7 +370,6 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
         } else {
             Recordkenmerken k;
             k.spelersPerPloeg = static_cast<qint16>(reeks.spelers);
-            k.plaatsen = k.spelersPerPloeg == 2 ? 3 : k.spelersPerPloeg;
             const QString naam = core::LCase(reeks.naam);
             k.limburg = naam.contains(u" - prov. limburg - ");
             k.vrijetijd = naam.contains(u"vrijetijd");
@@ -369,6 +378,11 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
                             || IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
             k.povl = povl;
             try {
+                // As many places as the results file writes: a Super match without its doubles has four.
+                k.plaatsen = Plaatsen(k.spelersPerPloeg,
+                                      SuperDubbelWaarde(rij.veld(QStringLiteral("SoortComp")).tekst(),
+                                                        rij.veld(QStringLiteral("HerDam")).tekst(),
+                                                        rij.veld(QStringLiteral("Soort")), gegevens.superDubbel));
                 records << WedstrijdRecordMaken(rij, k, gegevens);
             } catch (const RecordFout& fout) {
                 sectie.overgeslagen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
@@ -399,6 +413,8 @@ IngevuldRecord IngevuldRecordLezen(const QString& invoer)
         r.velden[i] = rest.mid(begin, einde - begin);
         begin = einde + 1;
     }
+    // The reservations are the rest of the line as written (they may hold a ";").
+    r.voorbehoud = invoer.mid(begin);
     const QString seizoen = r.velden[1].trimmed();
     if (!core::AlleenCijfers(seizoen))
         throw RecordFout(QStringLiteral("het seizoen \"%1\" is geen getal").arg(r.velden[1]));
@@ -497,9 +513,10 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
     if (kalender && !kalender->leeg()) {
         // The calendar not yet written is the whole of Matchen: its rows in the order they will have.
         m_kalender = kalender;
-        const int kolommen[] = {kalender->kolom(QStringLiteral("Seizoen")), kalender->kolom(QStringLiteral("SoortComp")),
-                                kalender->kolom(QStringLiteral("HerDam")),  kalender->kolom(QStringLiteral("WedstrNr")),
-                                kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr"))};
+        const int kolommen[] = {kalender->kolom(QStringLiteral("Seizoen")),   kalender->kolom(QStringLiteral("SoortComp")),
+                                kalender->kolom(QStringLiteral("HerDam")),    kalender->kolom(QStringLiteral("WedstrNr")),
+                                kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr")),
+                                kalender->kolom(QStringLiteral("Soort"))};
         const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
             return kolom < 0 ? QString() : rij.waarden[static_cast<size_t>(kolom)].toString();
         };
@@ -517,11 +534,13 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
             match.wedstrNr = waarde(rij, kolommen[3]);
             match.provThuis = waarde(rij, kolommen[4]);
             match.reeksNr = waarde(rij, kolommen[5]);
+            match.soort = waarde(rij, kolommen[6]);
             matchToevoegen(std::move(match));
         }
     } else {
         db::Recordset m = d.openRecordset(
-            QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr FROM Matchen ORDER BY rowid"));
+            QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr, Soort FROM Matchen "
+                           "ORDER BY rowid"));
         for (; !m.eof(); m.moveNext()) {
             Match match;
             match.rijnummer = m.veld(0).geheel();
@@ -531,6 +550,7 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
             match.wedstrNr = m.veld(4).tekst();
             match.provThuis = m.veld(5).tekst();
             match.reeksNr = m.veld(6).tekst();
+            match.soort = m.veld(7).tekst();
             matchToevoegen(std::move(match));
         }
     }
@@ -549,12 +569,13 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
             = {plaats(v.veld(2).tekst()), plaats(v.veld(3).tekst())};
     }
     db::Recordset r = d.openRecordset(
-        QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen FROM Reeksen ORDER BY rowid"));
+        QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen, Naam FROM Reeksen ORDER BY rowid"));
     for (; !r.eof(); r.moveNext()) {
         const QString s = sleutel({r.veld(0).tekst(), r.veld(1).tekst(), r.veld(2).tekst(), r.veld(3).tekst()});
         if (!m_reeksen.contains(s))
-            m_reeksen.insert(s, static_cast<int>(LeidendGetal(r.veld(4).tekst())));
+            m_reeksen.insert(s, Reeks{static_cast<int>(LeidendGetal(r.veld(4).tekst())), IsSuperReeks(r.veld(5).tekst())});
     }
+    m_superDubbel = Recordgegevens::lezen(d).superDubbel;
     m_blad.resize(blad::Aantal);
 }
 
@@ -638,11 +659,49 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
         return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
-    const int spelers = *reeks;
+    const int spelers = reeks->spelers;
     if (spelers < 2 || spelers > 4)
         return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
-    const int laatstePlaats = spelers == 4 ? 3 : 2;
+
+    // The row of the match: its season and number, and among rows with the same (there should be
+    // none) the one of its level, category and province. The rows are taken in the order of the
+    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
+    // the match's in the case of a letter ends the search, as it ends a seek on that index.
+    const Match* rij = nullptr;
+    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
+        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
+            break;
+        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
+            rij = &m;
+            break;
+        }
+    }
+
+    // The places of the result line: a Super match without its doubles has four places for a team
+    // of two, and no entry for game 4. A Super men's match whose games are all there shows which
+    // way it was written: every game (with its doubles) or all but game 4. Otherwise the match's
+    // kind decides, as stored, or, when none is stored yet, as the sheet defaults after the import
+    // give it.
     const int aantalSpellen = AantalSpellen(spelers);
+    QString superDubbel;
+    const QString& spelVeld = r.velden[7];
+    const qsizetype spelInvoer = spelVeld.startsWith(u'P') && spelVeld.size() > 1 ? spelVeld.count(u',') + 1 : 0;
+    if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen) {
+        superDubbel = QStringLiteral("J");
+    } else if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen - 1) {
+        superDubbel = QStringLiteral("N");
+    } else {
+        const QString& soort = (rij ? rij : gevonden)->soort;
+        const bool geenSoort = soort.isEmpty() || soort == u" ";
+        try {
+            superDubbel = SuperDubbelWaarde(r.niveau, r.categorie, geenSoort && reeks->super ? QStringLiteral("4") : soort,
+                                            m_superDubbel);
+        } catch (const RecordFout& fout) {
+            return naam() + QStringLiteral(": ") + fout.reden();
+        }
+    }
+    const int laatstePlaats = Plaatsen(spelers, superDubbel) - 1;
 
     const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
     const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
@@ -654,15 +713,15 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     m_vorm.fill(0, blad::Aantal);
     QString* bladWaarden = m_blad.data();
     char* vorm = m_vorm.data();
-    const QString& spelVeld = r.velden[7];
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
         QVarLengthArray<QStringView, 20> invoer;
         for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
             invoer.append(spel);
-        // A Super match written without its fourth game (the doubles) has one entry less: the later
-        // games keep their own numbers.
+        // A Super match without its doubles has no entry for game 4: the later games keep their own
+        // numbers, and game 4 is marked not played, home "w" and away "o" in sets 1 to 3, as the
+        // calendar import marks it.
         int zonderSpel = -1;
-        if (r.niveau == u"S" && r.categorie != u"D" && invoer.size() == aantalSpellen - 1) {
+        if (superDubbel == u"N" && aantalSpellen > 3) {
             invoer.insert(3, QStringView());
             zonderSpel = 3;
         }
@@ -670,6 +729,16 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             const QStringView spel = g < invoer.size() ? invoer[g] : QStringView();
             if (!spel.isEmpty())
                 spelZetten(spel, bladWaarden + blad::Spel + 11 * g, vorm + blad::Spel + 11 * g);
+        }
+        if (zonderSpel >= 0) {
+            const int spel = blad::Spel + 11 * zonderSpel;
+            bladWaarden[spel] = QStringLiteral("=");
+            vorm[spel] = blad::Waarde;
+            for (int k = 0; k < 3; ++k) {
+                bladWaarden[spel + 1 + 2 * k] = QStringLiteral("w");
+                bladWaarden[spel + 2 + 2 * k] = QStringLiteral("o");
+                vorm[spel + 1 + 2 * k] = vorm[spel + 2 + 2 * k] = blad::Waarde;
+            }
         }
         maskersZetten(invoer, spelers, thuis.afwezig, uit.afwezig);
 
@@ -700,8 +769,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         }
     }
 
-    const QString kapiteinT = kapiteinOpPlaats(neem(rest, u','), thuis, laatstePlaats);
-    const QString kapiteinU = kapiteinOpPlaats(neem(rest, u','), uit, laatstePlaats);
+    const QString kapiteinT = kapiteinVan(neem(rest, u','), thuis, laatstePlaats);
+    const QString kapiteinU = kapiteinVan(neem(rest, u','), uit, laatstePlaats);
     // A "-" stands for no official.
     const auto official = [](const QString& lid) { return lid == u"-" ? QString() : lid; };
     const QString hoofdscheids = official(neem(rest, u','));
@@ -710,20 +779,6 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const QString uur = neem(rest, u',').replace(u':', u'.');
     const QString einduur = rest.isEmpty() ? QString() : neem(rest, u',').replace(u':', u'.');
 
-    // The row of the match: its season and number, and among rows with the same (there should be
-    // none) the one of its level, category and province. The rows are taken in the order of the
-    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
-    // the match's in the case of a letter ends the search, as it ends a seek on that index.
-    const Match* rij = nullptr;
-    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
-        const Match& m = m_rijen[static_cast<size_t>(i)];
-        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
-            break;
-        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
-            rij = &m;
-            break;
-        }
-    }
     if (!rij)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
     for (const auto& [opstelling, ploeg] : {std::pair{&thuis, "thuisploeg"}, std::pair{&uit, "bezoekers"}}) {
@@ -757,6 +812,25 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     zet(blad::Zaalcomm, zaalcommissaris);
     zet(blad::Einduur, einduur);
     zet(blad::Uur, uur);
+    // The reservations of both teams and the official's remark, as the remarks window stores them (an
+    // empty one as a blank). A result line without any leaves those stored here.
+    if (r.voorbehoud.size() > 2 && r.voorbehoud.startsWith(u'"') && r.voorbehoud.endsWith(u'"')) {
+        const auto teksten = VoorbehoudTekstLezen(QStringView(r.voorbehoud).sliced(1, r.voorbehoud.size() - 2));
+        if (teksten) {
+            for (int i = 0; i < 3; ++i) {
+                const QString& t = (*teksten)[static_cast<size_t>(i)];
+                bladWaarden[blad::Voorbehoud + i] = t.isEmpty() ? QStringLiteral(" ") : t;
+                vorm[blad::Voorbehoud + i] = blad::Waarde;
+            }
+        } else {
+            m_opmerkingen << naam() + QStringLiteral(": het voorbehoud staat er niet onder een kop \"Voorbehoud THUIS:\", "
+                                                     "\"Voorbehoud UIT:\" of \"Voorbehoud OFFICIAL:\"; het werd niet "
+                                                     "overgenomen");
+        }
+    } else if (!r.voorbehoud.isEmpty() && r.voorbehoud != u"\"\"") {
+        m_opmerkingen << naam() + QStringLiteral(": het voorbehoud staat er niet tussen aanhalingstekens; het werd niet "
+                                                 "overgenomen");
+    }
     if (m_kalender) {
         // Into the row held back; a later record of the same match writes over what it fills.
         UitgesteldeKalender::Rij& doel = m_kalender->m_rijen[static_cast<size_t>(rij->rijnummer)];

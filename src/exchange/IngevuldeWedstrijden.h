@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVarLengthArray>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,7 @@ struct IngevuldRecord
     QString week;
     QString cijfers;          ///< the match's last three digits
     QString velden[10];       ///< fields 1 to 10 as they stand
+    QString voorbehoud;       ///< field 11, the reservations between double quotes, as it stands; empty without
 };
 
 /**
@@ -99,11 +101,13 @@ public:
     explicit IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender = nullptr);
 
     /**
-     * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers and set
-     * points of the record into its match, with the not-played masks that its walk-overs need; values
-     * the record leaves empty are not written, and a game's sets after the last one it lists are
-     * emptied. The record of a forfeit is stored as the sheet's forfeit box stores one; a record with
-     * games that is no forfeit withdraws a forfeit stored here.
+     * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers, set
+     * points and reservations of the record into its match, with the not-played masks that its
+     * walk-overs need; values the record leaves empty are not written, and a game's sets after the
+     * last one it lists are emptied. The line-ups have the places of the result line; a match whose
+     * result line has no doubles (a Super match) gets its game 4 marked not played, as the calendar
+     * import marks it. The record of a forfeit is stored as the sheet's forfeit box stores one; a
+     * record with games that is no forfeit withdraws a forfeit stored here.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read
@@ -123,11 +127,18 @@ private:
         QString wedstrNr;
         QString provThuis;
         QString reeksNr;
+        QString soort;
+    };
+    struct Reeks
+    {
+        int spelers = 0;
+        bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
     };
     std::vector<Match> m_rijen;              ///< every row of Matchen, by row number
     QHash<QString, QList<int>> m_matchen;    ///< by season, level, category, first letter and last three characters
     QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
-    QHash<QString, int> m_reeksen;           ///< players per team by season, level, category and division
+    QHash<QString, Reeks> m_reeksen;         ///< by season, level, category and division
+    std::optional<QString> m_superDubbel;    ///< option 'SuperDubbelSpelen' in capitals; none when missing
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
     QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns

@@ -10,6 +10,8 @@
 #include "core/Tekst.h"
 #include "core/Voortgang.h"
 
+#include <algorithm>
+#include <optional>
 
 using core::algemeen;
 
@@ -141,7 +143,7 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         const int a = reeks.spelers;
         Recordkenmerken k;
         k.spelersPerPloeg = a;
-        k.plaatsen = a == 2 ? (superDubbel == u"J" ? 3 : 4) : a;
+        k.plaatsen = Plaatsen(a, superDubbel);
         const QString naam = core::LCase(reeks.naam);
         k.vrijetijd = naam.contains(u"vrijetijd");
         k.limburg = naam.contains(u" - prov. limburg - ");
@@ -210,8 +212,9 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
 QStringList IngevuldeWedstrijdenMarkeren()
 {
     db::Database& d = algemeen().dbGegevens;
-    QStringList zonderReeks;
+    QStringList nietTeBeoordelen;
     ReeksZoeker reeksen;
+    const std::optional<QString> superDubbelOptie = Recordgegevens::lezen(d).superDubbel;
     // Only the columns that the judgement reads.
     QStringList kolommen{"rowid AS Rijnummer", "Seizoen", "SoortComp", "HerDam", "ReeksNr", "WedstrNr", "nmthuis", "nmuit",
                          "forfaitth", "forfaituit", "Ingeput"};
@@ -219,35 +222,58 @@ QStringList IngevuldeWedstrijdenMarkeren()
         kolommen << QStringLiteral("THUISSP%1").arg(k) << QStringLiteral("UITSP%1").arg(k);
     for (int g = 1; g <= 16; ++g)
         kolommen << core::SpelKolom(g);
+    kolommen << QStringLiteral("Soort");
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
                                         + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
-    // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then the games.
+    // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then
+    // the games, then Soort.
     const auto leeg = [&rij](int kolom) { return core::objAlgemeneFuncties().Inhoud(rij.veld(kolom)).tekst().isEmpty(); };
     const auto thuis = [](int k) { return 11 + (k - 1) * 2; };
     const auto uit = [](int k) { return 12 + (k - 1) * 2; };
     const auto spel = [](int g) { return 19 + g - 1; };
+    const int soort = 35;
     QList<qint64> wordtJ;
     QList<qint64> wordtN;
     for (; !rij.eof(); rij.moveNext()) {
         const Reeks reeks = reeksen.zoeken(rij);
+        const auto kantGevuld = [&](bool thuisKant, int plaatsen) {
+            for (int k = 1; k <= plaatsen; ++k) {
+                if (leeg(thuisKant ? thuis(k) : uit(k)))
+                    return false;
+            }
+            return true;
+        };
         bool compleet = false;
         if (reeks.gevonden) {
             const int a = reeks.spelers;
-            const int plaatsen = std::min(a == 2 ? 3 : a, 4);
-            const int spellen = a == 2 ? 7 : a == 3 ? 10 : 16;
-            const bool forfait = rij.veld(8).tekst() == u"J" || rij.veld(9).tekst() == u"J";
-            const bool vrijUit = IsVrijePlaats(rij.veld(7).tekst());
-            compleet = true;
-            for (int k = 1; compleet && k <= plaatsen; ++k)
-                compleet = !leeg(thuis(k));
-            if (compleet && !forfait && !vrijUit) {
-                for (int k = 1; compleet && k <= plaatsen; ++k)
-                    compleet = !leeg(uit(k));
-                for (int g = 1; compleet && g <= spellen; ++g)
-                    compleet = !leeg(spel(g));
+            try {
+                // The places and the side that must be filled as the result line and the results
+                // file count them: a forfeit or a free place needs the side that played, a match
+                // played both sides and every game.
+                const int plaatsen = std::min(
+                    Plaatsen(a, SuperDubbelWaarde(rij.veld(2).tekst(), rij.veld(3).tekst(), rij.veld(soort), superDubbelOptie)),
+                    4);
+                const int spellen = a == 2 ? 7 : a == 3 ? 10 : 16;
+                const bool forfaitThuis = rij.veld(8).tekst() == u"J";
+                const bool forfaitUit = rij.veld(9).tekst() == u"J";
+                const bool vrijThuis = IsVrijePlaats(rij.veld(6).tekst());
+                const bool vrijUit = IsVrijePlaats(rij.veld(7).tekst());
+                if (forfaitThuis || vrijThuis)
+                    compleet = kantGevuld(false, plaatsen);
+                else if (forfaitUit || vrijUit)
+                    compleet = kantGevuld(true, plaatsen);
+                else
+                    compleet = kantGevuld(true, plaatsen) && kantGevuld(false, plaatsen);
+                if (compleet && !forfaitThuis && !forfaitUit && !vrijThuis && !vrijUit) {
+                    for (int g = 1; compleet && g <= spellen; ++g)
+                        compleet = !leeg(spel(g));
+                }
+            } catch (const RecordFout& fout) {
+                if (!leeg(thuis(1)) || !leeg(uit(1)) || !leeg(spel(1)))
+                    nietTeBeoordelen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
             }
-        } else if (!leeg(thuis(1)) || !leeg(spel(1))) {
-            zonderReeks << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
+        } else if (!leeg(thuis(1)) || !leeg(uit(1)) || !leeg(spel(1))) {
+            nietTeBeoordelen << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
         }
         const QString merk = compleet ? QStringLiteral("J") : QStringLiteral("N");
         if (rij.veld(10).tekst() != merk)
@@ -268,7 +294,7 @@ QStringList IngevuldeWedstrijdenMarkeren()
         }
     }
     transactie.vastleggen();
-    return zonderReeks;
+    return nietTeBeoordelen;
 }
 
 } // namespace exchange

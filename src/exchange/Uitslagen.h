@@ -49,8 +49,11 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
 
 /**
  * Marks every match in Matchen.Ingeput as complete ("J") or not ("N"); only rows whose mark changes
- * are written, in one transaction.
- * @return one line per match with something on its sheet whose division is not in Reeksen (marked "N")
+ * are written, in one transaction. A match is complete with the places of its result line filled:
+ * after a forfeit or against a free place those of the side that played, otherwise both sides' and
+ * every game.
+ * @return one line per match with something on its sheet that cannot be judged (marked "N"): its
+ *         division is not in Reeksen, or it needs the missing option 'SuperDubbelSpelen'
  */
 QStringList IngevuldeWedstrijdenMarkeren();
 

@@ -5,6 +5,8 @@
 #include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
+#include <QStringList>
+
 namespace exchange {
 
 namespace {
@@ -233,6 +235,9 @@ struct Provinciecode
 };
 constexpr Provinciecode Provinciecodes[] = {{10, "PWVL"}, {1, "PANT"}, {3, "PL/K"}, {7, "POVL"}, {8, "PVLB"}};
 
+// The headings of the reservations of the home team, the visitors and the official, in their order.
+constexpr const char* Voorbehoudkoppen[] = {"Voorbehoud THUIS:", "Voorbehoud UIT:", "Voorbehoud OFFICIAL:"};
+
 QString ofStreepje(const QString& tekst)
 {
     return tekst.isEmpty() ? QStringLiteral("-") : tekst;
@@ -269,12 +274,7 @@ QString WedstrijdRecordMaken(const db::Recordset& rs, const Recordkenmerken& k, 
     if (!jaartal)
         throw RecordFout(QStringLiteral("het seizoen \"%1\" begint niet met een jaartal").arg(seizoen));
 
-    QString superDubbel = QStringLiteral("J");
-    if (soortComp == u"S" && herDam != u"D" && core::Val(rij.veld(Soort)) == 4) {
-        if (!g.superDubbel)
-            throw RecordFout(QStringLiteral("de optie 'SuperDubbelSpelen' ontbreekt"));
-        superDubbel = *g.superDubbel;
-    }
+    const QString superDubbel = SuperDubbelWaarde(soortComp, herDam, rij.veld(Soort), g.superDubbel);
 
     QString r = QStringLiteral("I;") + QString::number(SeizoenNaarNummer(seizoen)) + u';';
     r += Competitiecode(soortComp, herDam, static_cast<int>(LeidendGetal(rij.tekst(ProvThuis))), k.povl);
@@ -305,18 +305,77 @@ QString VoorbehoudTekst(const db::Waarde& thuis, const db::Waarde& uit, const db
 {
     const QString n = QStringLiteral("\\n");
     // A remark is stored as one blank when its window was closed empty: that is no remark.
-    const auto tekst = [](const db::Waarde& w) { return TekstOntsnappen(core::objAlgemeneFuncties().Inhoud(w).tekst()); };
+    const db::Waarde* teksten[] = {&thuis, &uit, &official};
     QString r;
-    const QString t = tekst(thuis);
-    if (!t.isEmpty())
-        r += QStringLiteral("Voorbehoud THUIS:") + n + t;
-    const QString u = tekst(uit);
-    if (!u.isEmpty())
-        r += (r.isEmpty() ? QString() : n) + QStringLiteral("Voorbehoud UIT:") + n + u;
-    const QString o = tekst(official);
-    if (!o.isEmpty())
-        r += (r.isEmpty() ? QString() : n) + QStringLiteral("Voorbehoud OFFICIAL:") + n + o;
+    for (int i = 0; i < 3; ++i) {
+        const QString t = TekstOntsnappen(core::objAlgemeneFuncties().Inhoud(*teksten[i]).tekst());
+        if (!t.isEmpty())
+            r += (r.isEmpty() ? QString() : n) + QLatin1String(Voorbehoudkoppen[i]) + n + t;
+    }
     return r;
+}
+
+std::optional<std::array<QString, 3>> VoorbehoudTekstLezen(QStringView tekst)
+{
+    // The lines of the text: split at every "\n" that is no "n" after an escaped backslash, each
+    // line with "\\" one backslash again.
+    QStringList regels;
+    QString regel;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] == u'\\' && i + 1 < tekst.size() && (tekst[i + 1] == u'\\' || tekst[i + 1] == u'n')) {
+            if (tekst[++i] == u'n') {
+                regels << regel;
+                regel.clear();
+            } else {
+                regel += u'\\';
+            }
+        } else {
+            regel += tekst[i];
+        }
+    }
+    regels << regel;
+    // Each heading starts its text; the headings come in their order, so a line of a text that reads
+    // as an earlier heading is part of that text.
+    std::array<QString, 3> teksten;
+    int huidig = -1;
+    bool eerste = false;
+    for (const QString& r : std::as_const(regels)) {
+        int kop = -1;
+        for (int k = huidig + 1; k < 3 && kop < 0; ++k) {
+            if (r == QLatin1String(Voorbehoudkoppen[k]))
+                kop = k;
+        }
+        if (kop >= 0) {
+            huidig = kop;
+            eerste = true;
+            continue;
+        }
+        if (huidig < 0)
+            return std::nullopt;
+        if (!eerste)
+            teksten[static_cast<size_t>(huidig)] += u'\n';
+        teksten[static_cast<size_t>(huidig)] += r;
+        eerste = false;
+    }
+    if (huidig < 0)
+        return std::nullopt;
+    // The remarks window stores a line end as CR LF, which the escaping writes as two "\n": each
+    // pair is that line end again, so that the text and its result line come back the same. A lone
+    // one (a CR, LF or vertical tab stored by other means) becomes a line feed.
+    for (QString& t : teksten) {
+        QString uit;
+        uit.reserve(t.size() + 8);
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (t[i] == u'\n' && i + 1 < t.size() && t[i + 1] == u'\n') {
+                uit += QStringLiteral("\r\n");
+                ++i;
+            } else {
+                uit += t[i];
+            }
+        }
+        t = uit;
+    }
+    return teksten;
 }
 
 QString TekstOntsnappen(const QString& tekst)
@@ -372,6 +431,26 @@ qint64 LeidendGetal(const QString& tekst)
 bool IsVrijePlaats(const QString& ploegnaam)
 {
     return core::LCase(core::Left(ploegnaam.trimmed(), 4)) == u"vrij";
+}
+
+QString SuperDubbelWaarde(const QString& soortComp, const QString& herDam, const db::Waarde& soort,
+                          const std::optional<QString>& optie)
+{
+    if (soortComp != u"S" || herDam == u"D" || core::Val(soort) != 4)
+        return QStringLiteral("J");
+    if (!optie)
+        throw RecordFout(QStringLiteral("de optie 'SuperDubbelSpelen' ontbreekt"));
+    return *optie;
+}
+
+bool IsSuperReeks(const QString& naam)
+{
+    return naam.contains(u"Super");
+}
+
+int Plaatsen(int spelersPerPloeg, const QString& superDubbel)
+{
+    return spelersPerPloeg == 2 ? (superDubbel == u"J" ? 3 : 4) : spelersPerPloeg;
 }
 
 int AantalSpellen(int spelersPerPloeg)

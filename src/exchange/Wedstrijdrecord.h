@@ -14,6 +14,8 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
+#include <array>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -86,6 +88,14 @@ int SeizoenNaarNummer(const QString& seizoen);
 /** The three reservations as one text, each after its heading, joined by the two characters \n. */
 QString VoorbehoudTekst(const db::Waarde& thuis, const db::Waarde& uit, const db::Waarde& official);
 
+/**
+ * The three reservations (home team, visitors, official) back from the text that VoorbehoudTekst
+ * made of them: split on the headings, "\\" one backslash again and the line ends as the remarks
+ * window stores them (see the source). A reservation without its heading is empty.
+ * @return nothing when the text does not begin with a heading
+ */
+std::optional<std::array<QString, 3>> VoorbehoudTekstLezen(QStringView tekst);
+
 /** Backslashes doubled, double quotes made apostrophes, CR, LF and vertical tab written as \n. */
 QString TekstOntsnappen(const QString& tekst);
 
@@ -103,5 +113,20 @@ bool IsVrijePlaats(const QString& ploegnaam);
 
 /** The number of games of a team of this many players: 16, 10 or 7; 0 for any other number. */
 int AantalSpellen(int spelersPerPloeg);
+
+/**
+ * The super-doubles value of a match as its result line uses it: "J", except for a Super men's match
+ * (level S, category other than D, Soort 4): the option 'SuperDubbelSpelen' in capitals. With "N"
+ * the doubles (game 4) has no entry.
+ * @throw RecordFout when the option is needed and missing
+ */
+QString SuperDubbelWaarde(const QString& soortComp, const QString& herDam, const db::Waarde& soort,
+                          const std::optional<QString>& optie);
+
+/** A division whose matches are Super matches (Matchen.Soort 4): its name holds "Super", in these capitals. */
+bool IsSuperReeks(const QString& naam);
+
+/** The line-up places of a result line: the players per team, but a team of two has 3 places with super doubles ("J") and 4 without. */
+int Plaatsen(int spelersPerPloeg, const QString& superDubbel);
 
 } // namespace exchange

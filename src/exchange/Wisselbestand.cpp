@@ -108,7 +108,8 @@ Sleutel sleutelVan(const QString& tabel)
 }
 
 // The sheet's defaults after an import: what an empty absence, forfeit and agreement box get.
-// An empty Soort gets "2" for a ladies' match (HerDam "D"), else "1".
+// An empty Soort gets "4" for a match of a Super division, as the calendar import from the
+// competition's web service stores it; else "2" for a ladies' match (HerDam "D"), else "1".
 const QList<QPair<QString, QString>>& bladStandaarden()
 {
     static const QList<QPair<QString, QString>> standaard{
@@ -117,11 +118,19 @@ const QList<QPair<QString, QString>>& bladStandaarden()
     return standaard;
 }
 
-const QString& soortVoor(QStringView herDam)
+const QString& soortVoor(QStringView herDam, bool superReeks)
 {
+    static const QString super = QStringLiteral("4");
     static const QString dames = QStringLiteral("2");
     static const QString anders = QStringLiteral("1");
-    return herDam == u"D" ? dames : anders;
+    return superReeks ? super : herDam == u"D" ? dames : anders;
+}
+
+// The condition on a Reeksen row (alias r) that it is the Super division of the Matchen row: its
+// name holds "Super" in these capitals (instr compares exactly).
+QString superReeksVoorwaarde()
+{
+    return QStringLiteral("instr(r.Naam, 'Super') > 0");
 }
 
 QString opschrift(const QString& omschrijving, bool importeren)
@@ -400,6 +409,20 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     QList<QPair<int, QString>> standaarden;
     int soortNummer = -1;
     const int herDamPlaats = plaatsVan(QStringLiteral("HerDam"));
+    // The Super divisions by season, level, category and number, as the table compares them: their
+    // matches are Super matches.
+    QSet<QString> superReeksen;
+    const int reeksPlaatsen[] = {plaatsVan(QStringLiteral("Seizoen")), plaatsVan(QStringLiteral("SoortComp")), herDamPlaats,
+                                 plaatsVan(QStringLiteral("ReeksNr"))};
+    QString reekssleutel;
+    const auto superReeks = [&](const QVarLengthArray<QStringView, 32>& rij) {
+        if (superReeksen.isEmpty())
+            return false;
+        reekssleutel.truncate(0);
+        for (int p : reeksPlaatsen)
+            tekstSleutel(p >= 0 ? rij[p] : QStringView(), reekssleutel);
+        return superReeksen.contains(reekssleutel);
+    };
     const auto tekstveld = [&rs](const QString& veld) {
         return rs.heeftVeld(veld) && db::isTekstType(rs.veldType(rs.veldNummer(veld)));
     };
@@ -410,6 +433,14 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         for (const auto& [veld, waarde] : bladStandaarden())
             standaarden << qMakePair(rs.veldNummer(veld), waarde);
         soortNummer = rs.veldNummer(QStringLiteral("Soort"));
+        db::Recordset r = d.openRecordset(QStringLiteral("SELECT r.Seizoen, r.Soort, r.HerDam, r.ReeksNr FROM Reeksen r WHERE ")
+                                          + superReeksVoorwaarde());
+        for (; !r.eof(); r.moveNext()) {
+            QString k;
+            for (int i = 0; i < 4; ++i)
+                tekstSleutel(r.veld(i).tekst(), k);
+            superReeksen.insert(k);
+        }
     }
     // New rows of a table that was empty when the section began go in through one prepared
     // statement, each value taken from the line as it stands.
@@ -531,7 +562,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             std::vector<QStringView> rij(delen.cbegin(), delen.cend());
             for (const auto& standaard : bladStandaarden())
                 rij.push_back(standaard.second);
-            rij.push_back(soortVoor(herDam));
+            rij.push_back(soortVoor(herDam, superReeks(delen)));
             kalender.toevoegen(regel, std::move(rij));
         } else if (zeker && toevoeger) {
             // A value the field cannot hold (a blank in a number field) leaves the field empty.
@@ -541,7 +572,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                 int i = n;
                 for (const auto& standaard : bladStandaarden())
                     toevoeger->zet(i++, standaard.second);
-                toevoeger->zet(i, soortVoor(herDam));
+                toevoeger->zet(i, soortVoor(herDam, superReeks(delen)));
             }
             toevoeger->toevoegen();
         } else {
@@ -584,7 +615,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
                     for (const auto& [nummer, waarde] : std::as_const(standaarden))
                         rs.zet(nummer, waarde);
                 }
-                rs.zet(soortNummer, soortVoor(herDam));
+                rs.zet(soortNummer, soortVoor(herDam, superReeks(delen)));
             }
             try {
                 rs.update();
@@ -762,9 +793,11 @@ void CtlTabelMatchen()
         zetten << QStringLiteral("%1 = CASE WHEN %2 THEN '%3' ELSE %1 END").arg(kolom, leeg(kolom), waarde);
         voorwaarden << leeg(kolom);
     }
-    zetten << QStringLiteral("Soort = CASE WHEN %1 THEN CASE WHEN HerDam = 'D' COLLATE BINARY THEN '2' ELSE '1' END "
+    zetten << QStringLiteral("Soort = CASE WHEN %1 THEN CASE WHEN EXISTS (SELECT 1 FROM Reeksen r WHERE r.Seizoen = "
+                             "Matchen.Seizoen AND r.Soort = Matchen.SoortComp AND r.HerDam = Matchen.HerDam AND r.ReeksNr = "
+                             "Matchen.ReeksNr AND %2) THEN '4' WHEN HerDam = 'D' COLLATE BINARY THEN '2' ELSE '1' END "
                              "ELSE Soort END")
-                  .arg(leeg(QStringLiteral("Soort")));
+                  .arg(leeg(QStringLiteral("Soort")), superReeksVoorwaarde());
     voorwaarden << leeg(QStringLiteral("Soort"));
     // One statement for every row that has an empty field.
     algemeen().dbGegevens.uitvoeren(QStringLiteral("UPDATE Matchen SET ") + zetten.join(QStringLiteral(", "))

@@ -122,8 +122,8 @@ TEST_F(IngevuldeWedstrijden, SetsTheRecordNoLongerListsAreEmptied)
     EXPECT_EQ(sets(4), "5,11,7,8, |11,6,11,11, ");
 }
 
-// A Super match sent without its doubles has fifteen entries: each goes to its own game, game 4
-// keeps what it had.
+// A Super match sent without its doubles has fifteen entries: each goes to its own game, and game 4
+// is marked not played, as the calendar import marks it.
 TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnNumber)
 {
     superMatch({{"W04", "="}});
@@ -136,7 +136,7 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesTakesEveryGameAtItsOwnN
                               + ";-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
     EXPECT_EQ(matchVeld("S05030", "W04"), "=");
-    EXPECT_EQ(matchVeld("S05030", "W04Set1U"), "<null>");
+    EXPECT_EQ(matchVeld("S05030", "W04Set1T") + matchVeld("S05030", "W04Set3U"), "wo");
     for (int g : {1, 3, 5, 16}) {
         EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1Set1U").arg(g, 2, 10, QLatin1Char('0'))), QString::number(g));
         EXPECT_EQ(matchVeld("S05030", QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'))), "+");
@@ -205,6 +205,53 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
     EXPECT_EQ(matchVeld("S05030", "W04"), "/");
     EXPECT_EQ(matchVeld("S05030", "W04Set1T"), "w");
     EXPECT_EQ(matchVeld("S05030", "W16"), "/");
+}
+
+// Two provinces' calendars in one database, whose matches have the same season and number: a record
+// fills the row of its own province only.
+TEST_F(IngevuldeWedstrijden, ARecordFillsOnlyTheRowOfItsOwnProvince)
+{
+    for (const char* provincie : {"1", "8"}) {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = "PH05012";
+        w.provThuis = w.provUit = provincie;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+    const QByteArray antwerpen = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;-,-,-,-;"
+                                 "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({antwerpen})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|<null>|<null>|19.45"}));
+    const QByteArray brabant = "I;11;PVLB-H-05-12;VLB1;VLB2;121212,222222,333333,1-3;444444,555555,676767,2-3;P;-,-,-,-;"
+                               "20:30,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({brabant})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|121212|676767|20.30"}));
+}
+
+// A Super men's match of two is read the way its result line was written, also where its kind is
+// stored otherwise than on the installation that wrote it: four places and no game 4, or three places,
+// the doubles pair and every game.
+TEST_F(IngevuldeWedstrijden, ASuperMatchOfTwoIsReadTheWayItWasWritten)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 2);
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.reeksNr = "T";
+    w.weekNr = "05";
+    w.wedstrNr = "S05031";
+    w.soort = "1";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.wedstrNr = "S05032";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(d(), w);
+    const QByteArray zonderDubbel = "I;11;SUPR-H-05-31;A1;A2;111111,222222,333333,444444;555555,666666,777777,888888;"
+                                    "P1/1/1,2/2/2,3/3/3,5/5/5,6/6/6,7/7/7;-,-,-,-;20:00,;\"\"";
+    const QByteArray metDubbel = "I;11;SUPR-H-05-32;A1;A2;111111,222222,333333,1-3;555555,666666,777777,2-3;"
+                                 "P1/1/1,2/2/2,3/3/3,-4/-4/-4,5/5/5,6/6/6,7/7/7;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({zonderDubbel, metDubbel})).wedstrijden, 2);
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, THUISSP4, UITSP4, Opmerk1, Opmerk2, W04, W04Set1T, W05Set1U, W07Set1U",
+                     "SoortComp = 'S'"),
+              QStringList({"S05031|444444|888888|<null>|<null>|=|w|5|7", "S05032|<null>|<null>|111111333333|666666777777|-|4|5|7"}));
 }
 
 // An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.

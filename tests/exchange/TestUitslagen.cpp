@@ -2,6 +2,7 @@
 
 #include "UitwisselingTest.h"
 #include "exchange/Uitslagen.h"
+#include "exchange/IngevuldeWedstrijden.h"
 #include "exchange/Weekbestand.h"
 
 using namespace exchange;
@@ -226,6 +227,86 @@ TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)
               QStringList({"I;11;PVLB-H-05-2;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;"
                            "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"",
                            "I;11;PVLB-H-05-3;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\""}));
+}
+
+// Only club 247 of Vlaams-Brabant codes every provincial match POVL: a club 247 of another province
+// keeps its own province's code, in the results file and in Export.ttr.
+TEST_F(Uitslagen, AClub247OutsideVlaamsBrabantKeepsItsOwnProvincesCode)
+{
+    Wedstrijd antwerpen = match("PAH05001", true, volledigBlad(3));
+    antwerpen.provThuis = antwerpen.provUit = "1";
+    antwerpen.lkThuis = "247";
+    testhulp::wedstrijdToevoegen(d(), antwerpen);
+    Wedstrijd brabant = match("PVBH05002", true, volledigBlad(3));
+    brabant.lkThuis = "247";
+    testhulp::wedstrijdToevoegen(d(), brabant);
+
+    const QString rest = ";512301,512302,512303,-;498101,498102,498103,-;P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,"
+                         "3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"";
+    EXPECT_EQ(bestand(UitslagenSchrijven("A247", "18-09-2010", m_eerste.wissel).pad),
+              QStringList({"I;11;PANT-H-05-1;A247;A107" + rest}));
+    EXPECT_EQ(bestand(UitslagenSchrijven("VB247", "18-09-2010", m_eerste.wissel).pad),
+              QStringList({"I;11;POVL-H-05-2;VLB247;VLB107" + rest}));
+
+    // Export.ttr: the first match, of club 247 of Antwerpen, codes none of them POVL.
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    ASSERT_EQ(sectie.regels.size(), 5);
+    EXPECT_EQ(sectie.regels[2], "I;11;PANT-H-05-1;A247;A107" + rest);
+    EXPECT_EQ(sectie.regels[3], "I;11;PVLB-H-05-2;VLB247;VLB107" + rest);
+}
+
+// Against a free place no captain is sent, whatever the sheet names.
+TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
+{
+    Velden thuis = kant("THUISSP", "51230");
+    thuis << qMakePair(QString("KapiteinT"), db::Waarde("512301")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"));
+    Wedstrijd bye = match("PVBH05001", true, thuis);
+    bye.nmuit = "Vrij";
+    bye.lkUit = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), bye);
+    Velden uit = kant("UITSP", "51230");
+    uit << qMakePair(QString("KapiteinU"), db::Waarde("512302"));
+    Wedstrijd vrij = match("PVBH05002", false, uit);
+    vrij.nmthuis = "Vrij";
+    vrij.lkThuis = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+
+    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad),
+              QStringList({"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
+                           "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
+}
+
+// A sheet is complete for Export.ttr with the places of its result line filled: after a forfeit or
+// against a free place those of the side that played, and a Super match of two without its doubles
+// has four places a side.
+TEST_F(Uitslagen, AForfeitOrAFreePlaceIsCompleteWithTheSideThatPlayed)
+{
+    // Home forfeit, the home places empty; home free place; away forfeit with only the visitors' places.
+    Velden thuisForfait = kant("UITSP", "49810");
+    thuisForfait << qMakePair(QString("forfaitth"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", false, thuisForfait));
+    Wedstrijd vrij = match("PVBH05002", false, kant("UITSP", "49810"));
+    vrij.nmthuis = "Vrij";
+    vrij.lkThuis = "Vrij";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+    Velden uitForfait = kant("UITSP", "49810");
+    uitForfait << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", true, uitForfait));
+
+    // Super matches of a division of two: three places filled, and four.
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "S", "Super Afdeling", "Super", 2);
+    for (const char* nr : {"S05004", "S05005"}) {
+        Velden blad = volledigBlad(2);
+        if (QByteArray(nr) == "S05005")
+            blad << qMakePair(QString("THUISSP4"), db::Waarde("512304")) << qMakePair(QString("UITSP4"), db::Waarde("498104"));
+        Wedstrijd super = match(nr, true, blad, "S");
+        super.soortComp = "S";
+        super.soort = "4";
+        testhulp::wedstrijdToevoegen(d(), super);
+    }
+    EXPECT_EQ(IngevuldeWedstrijdenMarkeren(), QStringList());
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"),
+              QStringList({"PVBH05001|J", "PVBH05002|J", "PVBH05003|N", "S05004|N", "S05005|J"}));
 }
 
 // The marks are written in blocks: more than one block of changes at once all change.

@@ -2,6 +2,7 @@
 // files that are damaged.
 
 #include "UitwisselingTest.h"
+#include "exchange/Uitslagen.h"
 #include "exchange/Wisselbestand.h"
 
 #include <QCoreApplication>
@@ -327,7 +328,8 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
 
     const auto superBlad = [this](const QString& kolommen) { return rijen("Matchen", kolommen, "WedstrNr = 'S05014'"); };
     EXPECT_EQ(superBlad("W04, W04Set1T, W04Set1U, W05, W05Set1T, W05Set1U, W16, W16Set1T, Uur, Einduur"),
-              QStringList({"+|11|1|-|5|11|+|w|20.00|23.00"}));
+              QStringList({"=|w|o|-|5|11|+|w|20.00|23.00"}))
+        << "game 4, which has no entry, is marked not played";
 }
 
 TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableGetsTheSheetDefaultsOfItsLastRow)
@@ -464,6 +466,105 @@ TEST_F(Wisselbestand, TheGamesOfARecordAreReadSetBySet)
         }
         EXPECT_EQ(alles(), voor) << fout.toStdString();
     }
+}
+
+// What a result line carries arrives on the other installation, a fresh one and one whose calendar
+// already holds other matches: a Super match of two with its four places and without its doubles,
+// the reservations of both teams and the official's remark (double quotes, backslashes, line ends),
+// and a captain who plays on no place. The results file of the play date is the same there, byte
+// for byte.
+TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLineCarriesThem)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 4);
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "S", "Super Afdeling - Heren", "Super", 2);
+    Wedstrijd p;
+    p.wedstrNr = "PAH01001";
+    p.lkThuis = "001";
+    p.lkUit = "002";
+    p.nmthuis = "Dorp 1 A";
+    p.nmuit = "Dorp 2 B";
+    p.extra = volledigBlad(4);
+    p.extra << qMakePair(QString("KapiteinT"), db::Waarde("512399")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"))
+            << qMakePair(QString("VoorbehoudT"), db::Waarde("Lijn 1\r\n\r\nC:\\nieuw \"map\"\\"))
+            << qMakePair(QString("Voorbehoudu"), db::Waarde("\r\nEerst een regeleinde\r\n"))
+            << qMakePair(QString("OpmOffScheids"), db::Waarde("Unix\nVoorbehoud THUIS:\nregel\vlaatste"));
+    testhulp::wedstrijdToevoegen(d(), p);
+    Wedstrijd s = p;
+    s.wedstrNr = "S01002";
+    s.soortComp = "S";
+    s.reeksNr = "S";
+    s.soort = "4";
+    s.extra = volledigBlad(2);
+    s.extra << spel(4, "=", {}) << qMakePair(QString("THUISSP4"), db::Waarde("512304"))
+            << qMakePair(QString("UITSP4"), db::Waarde("498104")) << qMakePair(QString("KapiteinT"), db::Waarde("512304"));
+    for (int set = 1; set <= 3; ++set)
+        s.extra << qMakePair(QStringLiteral("W04Set%1T").arg(set), db::Waarde("w"))
+                << qMakePair(QStringLiteral("W04Set%1U").arg(set), db::Waarde("o"));
+    testhulp::wedstrijdToevoegen(d(), s);
+
+    const auto resultaten = [this](const testhulp::Installatie& i) {
+        const Uitslagenverslag v = UitslagenSchrijven("A001", "12-09-2010", i.wissel);
+        EXPECT_EQ(v.onvolledig.join(' ') + v.nietGemaakt.join(' '), "");
+        return lezen(v.pad);
+    };
+    const QString teksten = "VoorbehoudT, Voorbehoudu, OpmOffScheids";
+    const QByteArray bestand = resultaten(m_eerste);
+    const QList<QByteArray> regels = bestand.split('\n');
+    ASSERT_EQ(regels.size(), 3);
+    EXPECT_EQ(regels[1], "I;11;SUPR-H-01-2;A1;A2;512301,512302,512303,512304;498101,498102,498103,498104;"
+                         "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;512304,-,-,-;19:45,;\"\"\r");
+    EXPECT_TRUE(regels[0].endsWith(";512399,498101,-,-;19:45,;\"Voorbehoud THUIS:\\nLijn 1\\n\\n\\n\\nC:\\\\nieuw 'map'\\\\"
+                                   "\\nVoorbehoud UIT:\\n\\n\\nEerst een regeleinde\\n\\n\\nVoorbehoud OFFICIAL:\\nUnix\\n"
+                                   "Voorbehoud THUIS:\\nregel\\nlaatste\"\r"))
+        << regels[0].toStdString();
+    exporteren();
+
+    testhulp::Installatie derde;
+    for (testhulp::Installatie* tweede : {&m_tweede, &derde}) {
+        SCOPED_TRACE(tweede == &m_tweede ? "fresh" : "with other matches");
+        openen(*tweede);
+        if (tweede == &derde) {
+            Wedstrijd ander;
+            ander.wedstrNr = "PAH01009";
+            ander.soort = "";
+            testhulp::wedstrijdToevoegen(d(), ander);
+        }
+        EXPECT_EQ(ImportMelding(importeren(m_eerste.wissel)), "De gegevens werden geïmporteerd");
+        EXPECT_EQ(resultaten(*tweede).toStdString(), bestand.toStdString());
+        EXPECT_EQ(inhoud("Matchen", "WedstrNr, Soort, W04, W04Set3T, W04Set3U", "WedstrNr = 'S01002'"),
+                  QStringList({"S01002|4|=|w|o"}));
+        EXPECT_EQ(inhoud("Matchen", "KapiteinT, KapiteinU, " + teksten, "WedstrNr = 'PAH01001'"),
+                  QStringList({"512399|498101|Lijn 1\r\n\r\nC:\\nieuw 'map'\\|\r\nEerst een regeleinde\r\n|"
+                               "Unix\nVoorbehoud THUIS:\nregel\nlaatste"}));
+    }
+
+    // A result line without reservations leaves those stored; one with only the official's remark
+    // leaves the teams' reservations empty, as the remarks window stores an empty one.
+    const QStringList ontvangen = inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'");
+    openen(m_eerste);
+    d().uitvoeren("UPDATE Matchen SET VoorbehoudT = ' ', Voorbehoudu = NULL, OpmOffScheids = ''");
+    exporteren();
+    openen(derde);
+    importeren(m_eerste.wissel);
+    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), ontvangen);
+    openen(m_eerste);
+    d().uitvoeren("UPDATE Matchen SET OpmOffScheids = 'Net te \"laag\"'");
+    exporteren();
+    const QByteArray alleenOfficial = resultaten(m_eerste);
+    openen(derde);
+    importeren(m_eerste.wissel);
+    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({" | |Net te 'laag'"}));
+    EXPECT_EQ(resultaten(derde).toStdString(), alleenOfficial.toStdString());
+
+    // Reservations that are not written under their headings are not taken in, and named.
+    schrijven(derde.wissel + "Export.ttr",
+              "2010-2011\r\n###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01-1;A1;A2;512301,512302,512303,512304;"
+              "498101,498102,498103,498104;P;-,-,-,-;19:45,;\"Tafel glad\"\r\n###\r\n");
+    EXPECT_EQ(ImportMelding(importeren(derde.wissel)),
+              "De gegevens werden geïmporteerd\r\n\r\nOvergenomen zonder een deel:\r\n- wedstrijd PANT-H-01-1 van "
+              "2010-2011: het voorbehoud staat er niet onder een kop \"Voorbehoud THUIS:\", \"Voorbehoud UIT:\" of "
+              "\"Voorbehoud OFFICIAL:\"; het werd niet overgenomen");
+    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({" | |Net te 'laag'"}));
 }
 
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)

@@ -1,0 +1,287 @@
+// Matches filled in on one installation and sent by Export.ttr to a second: a fresh installation, and
+// one whose calendar came from the competition's web service. The second shows the same sheet,
+// showing it stores nothing, and its results file of the play date holds the same line for each match,
+// byte for byte.
+
+#include "BladTest.h"
+#include "app/Bedrading.h"
+#include "exchange/Uitslagen.h"
+#include "sheet/FrmVoorbehoud.h"
+#include "webimport/Opslag.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using core::algemeen;
+using ui::TestMeldingen;
+
+namespace {
+
+// The web service as the calendar import meets it without a connection: the members of the clubs
+// of the teams are not fetched.
+class ZonderVerbinding : public webimport::Bron
+{
+public:
+    bool verbinding() override { return false; }
+    std::optional<QList<webimport::Club>> club(const QString&) override { return std::nullopt; }
+    std::optional<QList<webimport::Club>> clubs(int) override { return std::nullopt; }
+    std::optional<QList<webimport::Lid>> leden(const QString&, int) override { return std::nullopt; }
+    QString fout() const override { return QString(); }
+    void voortgang(int, const QString&) override {}
+};
+
+// The own club 001 on 12-09-2010: a Super men's match at home, a provincial away match whose home
+// team forfeited, a home match whose visitors forfeited and a home match against a free place.
+const char* const SuperMatch = "S01001";
+const char* const ThuisForfait = "P01002";
+const char* const UitForfait = "P01003";
+const char* const Vrij = "P01004";
+
+class TweeInstallaties : public testhulp::BladTest
+{
+protected:
+    void SetUp() override
+    {
+        BladTest::SetUp();
+        // The home team's captain, who plays on no place.
+        testhulp::lidToevoegen(m_db, "500009", "Speler 9", "001", 1);
+        testhulp::lokaalToevoegen(m_db, 9, "Zaal Twee", "Veld 2", "2600", "Berchem", 2, 1, 1);
+        testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
+        kalenderImporteren(m_map.filePath("QJ-Deel7.mdb"));
+
+        QStringList zetten;
+        for (int p = 1; p <= 4; ++p)
+            zetten << QStringLiteral("THUISSP%1 = '50000%1', UITSP%1 = '50000%2'").arg(p).arg(p + 4);
+        for (int g : {1, 2, 3, 5, 6, 7}) {
+            const QString w = QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+            // Game 2 won by the visitors in four sets.
+            zetten << (g == 2 ? w + " = '-', " + w + "Set1T = '9', " + w + "Set1U = '11', " + w + "Set2T = '11', " + w
+                                    + "Set2U = '5', " + w + "Set3T = '8', " + w + "Set3U = '11', " + w + "Set4T = '10', "
+                                    + w + "Set4U = '12'"
+                              : w + " = '+', " + w + "Set1T = '11', " + w + "Set1U = '3', " + w + "Set2T = '11', " + w
+                                    + "Set2U = '4', " + w + "Set3T = '13', " + w + "Set3U = '11'");
+        }
+        m_db.uitvoeren("UPDATE Matchen SET " + zetten.join(", ")
+                       + ", Einduur = '22.15', KapiteinT = '500009', KapiteinU = '500005', HoofdschCompnr = '700001' "
+                         "WHERE WedstrNr = 'S01001'");
+        m_db.uitvoeren("UPDATE Matchen SET UITSP1 = '500001', UITSP2 = '500002', UITSP3 = '500003', UITSP4 = '500004' "
+                       "WHERE WedstrNr = 'P01002'");
+        m_db.uitvoeren("UPDATE Matchen SET THUISSP1 = '500001', THUISSP2 = '500002', THUISSP3 = '500003', "
+                       "THUISSP4 = '500004' WHERE WedstrNr IN ('P01003', 'P01004')");
+    }
+
+    // The calendar of the two divisions as the competition's web service gives it, into a database.
+    static void kalenderImporteren(const QString& databank)
+    {
+        core::Algemeen& a = algemeen();
+        a.dbGegevens = db::Database::openen(databank);
+        a.strHuidigSeizoen = "2010-2011";
+        a.intAantalKaraktersCompNr = 6;
+        ZonderVerbinding bron;
+        webimport::Opslag opslag(bron);
+        const QString datum = "2010-09-12";
+        const QString uur = "19:30:00";
+        opslag.APIMatchenOpslaan({{"Super Afdeling - Heren", "S01/001", "1", datum, uur, 0, "A001", "Eerste S", "A002", "Tweede S"}},
+                                 101);
+        const QString afdeling = "Afdeling 1A - Prov. Antw. - Heren";
+        opslag.APIMatchenOpslaan({{afdeling, "P01/002", "1", datum, uur, 0, "A002", "Tweede P", "A001", "Eerste P"},
+                                  {afdeling, "P01/003", "1", datum, uur, 0, "A001", "Eerste Q", "A002", "Tweede Q"},
+                                  {afdeling, "P01/004", "1", datum, uur, 0, "A001", "Eerste R", "", "Vrij"}},
+                                 102);
+        a.dbGegevens.sluiten();
+        core::algemeenHerstellen();
+    }
+
+    // Another installation, its folder for exchange files set.
+    struct Installatie
+    {
+        QTemporaryDir map;
+        explicit Installatie(bool kalender)
+        {
+            testhulp::applicatiemapVullen(map.path());
+            QDir(map.path()).mkdir("wissel");
+            db::Database d = db::Database::openen(map.filePath("QJ-Deel7.mdb"));
+            testhulp::optieZetten(d, "Pad Opslaan", map.filePath("wissel") + "/");
+            d.sluiten();
+            if (kalender)
+                kalenderImporteren(map.filePath("QJ-Deel7.mdb"));
+        }
+    };
+
+    // The program closed and started again on another installation.
+    FrmWedstrijdInput& overstappen(const QString& map)
+    {
+        app::venstersOpruimen();
+        MDIFrm::opruimen();
+        FrmWedstrijdInput::opruimen();
+        core::algemeenHerstellen();
+        core::zetApplicatiemap(map);
+        return starten();
+    }
+
+    QString wissel() const { return algemeen().strPadOpslaan; }
+
+    // Export.ttr from the menu into the folder of the options.
+    void exporteren(FrmWedstrijdInput& f)
+    {
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
+                                         + wissel()
+                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
+                                           "het programma '"
+                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+        f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    }
+
+    // Export.ttr of the folder through the menu, taken in without a remark.
+    void importeren(FrmWedstrijdInput& f, const QString& map)
+    {
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMap(map);
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+        f.menu("MnuBeheerGegevensImport")->trigger();
+    }
+
+    // The results file of the play date; every match of the own club is in it.
+    QByteArray uitslagen()
+    {
+        const exchange::Uitslagenverslag v = exchange::UitslagenSchrijven("A001", "12-09-2010", wissel());
+        EXPECT_EQ(v.onvolledig.join(' ') + v.nietGemaakt.join(' '), "");
+        QFile bestand(v.pad);
+        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly));
+        return bestand.readAll();
+    }
+
+    // The row of the match as text, its completeness judged again; Null and one blank (which the
+    // file does not tell apart) read as empty.
+    static QStringList rij(const QString& wedstrNr)
+    {
+        exchange::IngevuldeWedstrijdenMarkeren();
+        db::Recordset rs = algemeen().dbGegevens.openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {wedstrNr});
+        QStringList waarden;
+        for (int i = 0; i < rs.aantalVelden(); ++i)
+            waarden << rs.veldNaam(i) + "=" + (rs.veld(i).tekst() == " " ? QString() : rs.veld(i).tekst());
+        return waarden;
+    }
+
+    // The row as it arrives elsewhere: a double quote in a remark travels as an apostrophe.
+    static QStringList aangekomen(QStringList rij)
+    {
+        for (QString& veld : rij) {
+            for (const char* kolom : {"VoorbehoudT=", "Voorbehoudu=", "OpmOffScheids="}) {
+                if (veld.startsWith(QLatin1String(kolom), Qt::CaseInsensitive))
+                    veld.replace('"', '\'');
+            }
+        }
+        return rij;
+    }
+
+    // The fields in which two rows differ, "field: here -> there".
+    static QString verschil(const QStringList& hier, const QStringList& daar)
+    {
+        QStringList v;
+        for (qsizetype i = 0; i < std::min(hier.size(), daar.size()); ++i) {
+            if (hier[i] != daar[i])
+                v << hier[i] + " -> " + daar[i].section('=', 1);
+        }
+        return v.join(", ");
+    }
+
+    // What the sheet shows: the kind of match, the line-ups and captains, per game the sets won, the
+    // score, the forfeit boxes and the players' wins.
+    static QString getoond(const core::Wedstrijdblad& b)
+    {
+        QStringList t{QString::number(b.OptSuper->isChecked()) + QString::number(b.OptHeren->isChecked())};
+        for (int p = 0; p < 4; ++p)
+            t << b.CmdCompNrT[p]->text() + "/" + b.CmdCompNrU[p]->text() + "/"
+                     + QString::number(b.OptTKapitein[p]->isChecked()) + QString::number(b.OptUKapitein[p]->isChecked());
+        t << QString::number(b.CmdTKapitein->isHidden()) + QString::number(b.CmdUKapitein->isHidden());
+        for (int i = 0; i <= algemeen().intLaatsteWedstrijd; ++i)
+            t << b.TxtSetsThuis[i]->text() + "-" + b.TxtSetsUit[i]->text();
+        t << b.TxtResT->text() + "-" + b.TxtResU->text()
+          << QString::number(b.ChkForfaitT->isChecked()) + QString::number(b.ChkForfaitUit->isChecked());
+        for (int p = 0; p < 4; ++p)
+            t << b.LabTIndOverw[p]->text() + "/" + b.LabUIndOverw[p]->text();
+        return t.join(' ');
+    }
+
+    // A remark typed into its window and stored with Sluiten.
+    static void voorbehoudTypen(FrmWedstrijdInput& f, QPushButton* knop, const QString& tekst)
+    {
+        knop->click();
+        FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+        v.TxtCommentaar->setPlainText(tekst);
+        v.CmdSluiten->click();
+        ASSERT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    }
+
+    const QStringList m_matchen{SuperMatch, ThuisForfait, UitForfait, Vrij};
+};
+
+TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
+{
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    kiezen(f, ThuisForfait);
+    f.blad.ChkForfaitT->click();
+    kiezen(f, UitForfait);
+    f.blad.ChkForfaitUit->click();
+    kiezen(f, SuperMatch);
+    voorbehoudTypen(f, f.blad.CmdVoorbehoudT, "Tafel \"glad\"\nC:\\temp\\nieuw");
+    voorbehoudTypen(f, f.blad.CmdVoorbehoudU, "Licht te zwak\n\nNet \\\\ te laag\n");
+    voorbehoudTypen(f, f.blad.CmdVoorbehoudO, "Bal \"gebroken\" \\");
+
+    QHash<QString, QString> blad;
+    QHash<QString, QStringList> verzonden;
+    for (const QString& m : m_matchen) {
+        SCOPED_TRACE(m.toStdString());
+        const QStringList getypt = rij(m);
+        kiezen(f, Vrij == m ? SuperMatch : Vrij);
+        kiezen(f, m);
+        blad[m] = getoond(b);
+        verzonden[m] = rij(m);
+        EXPECT_EQ(verschil(getypt, verzonden[m]), "") << "showing the match stores nothing";
+        EXPECT_TRUE(verzonden[m].contains("Ingeput=J")) << verzonden[m].join('|').toStdString();
+    }
+    ASSERT_EQ(blad[SuperMatch].left(2), "10") << "a Super match";
+    exporteren(f);
+    const QString exportMap = wissel();
+    const QByteArray bestand = uitslagen();
+    const QList<QByteArray> regels = bestand.split('\n');
+    ASSERT_EQ(regels.size(), 5) << bestand.toStdString();
+    // Four places a side, no doubles, game 4 left out; the captain who plays on no place; the remarks
+    // as the results file writes them.
+    EXPECT_EQ(regels[3], "I;11;SUPR-H-01-1;A1;A2;500001,500002,500003,500004;500005,500006,500007,500008;"
+                         "P3/4/11,-9/5/-8/-10,3/4/11,3/4/11,3/4/11,3/4/11;500009,500005,700001,-;19:30,22:15;"
+                         "\"Voorbehoud THUIS:\\nTafel 'glad'\\n\\nC:\\\\temp\\\\nieuw\\nVoorbehoud UIT:\\nLicht te zwak"
+                         "\\n\\n\\n\\nNet \\\\\\\\ te laag\\n\\n\\nVoorbehoud OFFICIAL:\\nBal 'gebroken' \\\\\"\r");
+
+    Installatie vers(false);
+    Installatie metKalender(true);
+    for (Installatie* tweede : {&vers, &metKalender}) {
+        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
+        FrmWedstrijdInput& g = overstappen(tweede->map.path());
+        importeren(g, exportMap);
+        for (const QString& m : m_matchen) {
+            SCOPED_TRACE(m.toStdString());
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "");
+            kiezen(g, Vrij == m ? SuperMatch : Vrij);
+            kiezen(g, m);
+            EXPECT_EQ(getoond(g.blad), blad[m]);
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "") << "showing the match stores nothing";
+        }
+        EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
+        EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT VoorbehoudT FROM Matchen WHERE WedstrNr = 'S01001'").veld(0).tekst(),
+                  "Tafel 'glad'\r\nC:\\temp\\nieuw");
+    }
+}
+
+} // namespace
