@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <optional>
 
 using core::algemeen;
 
@@ -36,8 +37,9 @@ QHash<QString, qint64> rijenPerTabel(db::Database& d)
 }
 
 /**
- * Copies the closed database to the archive. The copy is made beside the archive, checked (it opens
- * and holds the same rows) and only then takes the archive's name, replacing an older archive.
+ * Copies the database to the archive while the program holds its write lock and has written
+ * nothing yet. The copy is made beside the archive, checked (it opens and holds the same rows) and
+ * only then takes the archive's name, replacing an older archive.
  * @return empty when the archive is in place, else what went wrong
  */
 QString archiefMaken(const QString& bron, const QString& archief, const QHash<QString, qint64>& aantallen)
@@ -138,20 +140,20 @@ void FrmWedstrijdInput::MnuBeheerInitialiseren_Click()
                 + archief + QStringLiteral("\"\n\nDeze handeling kan niet ongedaan gemaakt worden. Doorgaan ?")))
         return;
 
-    // The file is copied while no connection has it open.
-    const QHash<QString, qint64> aantallen = rijenPerTabel(a.dbGegevens);
-    const QString bron = core::bestandZoeken(a.strSysteemmap, core::DatabaseNaam);
-    a.dbGegevens.sluiten();
-    const QString fout = archiefMaken(bron, archief, aantallen);
+    // Nobody else may write from the copy until the season tables are emptied: the archive holds
+    // what is emptied, and nothing that another program (a second copy of this one, a database
+    // tool) writes meanwhile goes unarchived. One that is writing already stops the action here.
+    // Nothing is written before the copy, so the file is complete as it stands.
+    std::optional<db::Transactie> transactie;
     try {
-        core::DatabaseOpenen();
-        core::TabellenOpenen();
-    } catch (const core::OpstartFout& f) {
-        ui::meldingen().kritiek(TitelInitialiseren, f.tekst());
-        a.blnHerladen = false;
-        close();
+        transactie.emplace(a.dbGegevens);
+    } catch (const db::DbFout& f) {
+        ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het initialiseren werd afgebroken:\n\n") + f.tekst()
+                                                        + QStringLiteral("\n\nDe database werd niet leeggemaakt."));
         return;
     }
+    const QHash<QString, qint64> aantallen = rijenPerTabel(a.dbGegevens);
+    const QString fout = archiefMaken(a.dbGegevens.pad(), archief, aantallen);
     if (!fout.isEmpty()) {
         ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het archiefbestand \"") + archief
                                                         + QStringLiteral("\" kon niet gemaakt worden:\n") + fout
@@ -174,6 +176,13 @@ void FrmWedstrijdInput::MnuBeheerInitialiseren_Click()
     LabX->setText(QStringLiteral("Initialiseren"));
     uitschakelen();
     u->VoorbereidenUitvoeren();
+    try {
+        transactie->vastleggen();
+    } catch (const db::DbFout& f) {
+        transactie.reset();
+        ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het initialiseren werd afgebroken:\n\n") + f.tekst()
+                                                        + QStringLiteral("\n\nDe database werd niet leeggemaakt."));
+    }
     setEnabled(true);
 }
 

@@ -105,16 +105,21 @@ void DatabaseOpenen()
     const QString temp = bestandZoeken(a.strSysteemmap, TempDatabaseNaam);
     if (!temp.isEmpty() && bestandZoeken(a.strSysteemmap, DatabaseNaam).isEmpty()) {
         // The end of a renewal that was interrupted after the old file was gone. Only a database
-        // that can be used takes the name; otherwise both stay as they are.
+        // that can be used takes the name, and only while no other program holds it; otherwise
+        // both stay as they are.
+        bool hernoemd = false;
         try {
+            db::Bestandsslot slot(temp);
             db::Database nieuw = db::Database::openen(temp);
             databaseControleren(nieuw, temp);
             nieuw.sluiten();
+            slot.alleenHouden();
+            hernoemd = QFile::rename(temp, a.strSysteemmap + DatabaseNaam);
         } catch (const db::DbFout& fout) {
             throw OpstartFout(QStringLiteral("De database %1 kan niet geopend worden:\n%2\n\nHet programma wordt afgesloten.")
                                   .arg(QDir::toNativeSeparators(temp), fout.tekst()));
         }
-        if (!QFile::rename(temp, a.strSysteemmap + DatabaseNaam))
+        if (!hernoemd)
             throw OpstartFout(QStringLiteral("%1 kan niet hernoemd worden tot %2 in de map %3.\n\nHet programma wordt afgesloten.")
                                   .arg(TempDatabaseNaam, DatabaseNaam, QDir::toNativeSeparators(a.strSysteemmap)));
         a.blnTempHernoemd = true;

@@ -602,4 +602,43 @@ void Transactie::vastleggen()
     m_klaar = true;
 }
 
+Bestandsslot::Bestandsslot(const QString& pad)
+    : m_db(Database::openen(pad))
+{
+    try {
+        // In this locking mode the connection keeps every lock it takes until it closes: the write
+        // lock taken now, and the exclusive lock that alleenHouden() adds to it.
+        m_db.uitvoeren(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+        m_db.uitvoeren(QStringLiteral("BEGIN IMMEDIATE"));
+        m_schrijven = true;
+    } catch (const DbFout&) {
+        m_db.sluiten();
+        throw;
+    }
+}
+
+Bestandsslot::~Bestandsslot()
+{
+    loslaten();
+}
+
+void Bestandsslot::alleenHouden()
+{
+    // Ending the write transaction (nothing was written) takes the exclusive lock once every
+    // reader has let go, and the locking mode keeps it.
+    if (m_alleen)
+        return;
+    if (m_schrijven) {
+        m_db.uitvoeren(QStringLiteral("COMMIT"));
+        m_schrijven = false;
+    }
+    m_db.uitvoeren(QStringLiteral("BEGIN EXCLUSIVE"));
+    m_alleen = true;
+}
+
+void Bestandsslot::loslaten()
+{
+    m_db.sluiten();
+}
+
 } // namespace db

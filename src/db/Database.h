@@ -185,6 +185,38 @@ private:
     bool m_klaar = false;
 };
 
+/**
+ * A database file held, on a connection of its own, by an action that copies, replaces or deletes
+ * the file. From the moment it is taken nobody else can begin to write; readers still read, so
+ * that the action can copy the file through its own connections. alleenHouden() then keeps every
+ * other connection out, readers too, until the hold is let go: the file can be deleted or renamed
+ * without anyone's changes going into a file that is gone. (A connection that opened the file
+ * before and writes after it was replaced gets an error from the engine instead.)
+ * Each step waits for another connection's lock as long as a statement waits (zetWachttijdBijSlot).
+ */
+class Bestandsslot
+{
+public:
+    /**
+     * @throw DbFout (inGebruik) when another connection is writing to the file; as openen() when the
+     *        file cannot be opened
+     */
+    explicit Bestandsslot(const QString& pad);
+    ~Bestandsslot();
+    Bestandsslot(const Bestandsslot&) = delete;
+    Bestandsslot& operator=(const Bestandsslot&) = delete;
+
+    /** @throw DbFout (inGebruik) when another connection still reads or writes; the hold stays as it was */
+    void alleenHouden();
+    /** Lets the file go (also when the hold ends). */
+    void loslaten();
+
+private:
+    Database m_db;
+    bool m_schrijven = false; ///< the write transaction of the start is open
+    bool m_alleen = false;    ///< every other connection is kept out
+};
+
 /** How long a statement waits, by default, for a lock that another program holds on the file. */
 inline constexpr int StandaardWachttijdBijSlot = 3000;
 

@@ -326,6 +326,21 @@ void tekstSleutel(QStringView tekst, QString& sleutel)
     sleutel += u'\x1f';
 }
 
+// The lines of the rows passed over, for the closing report: "regel 7", "regels 7, 9, 12", and
+// beyond ten of them the first ten and how many more.
+QString regelnummers(const QList<qint64>& regels)
+{
+    constexpr qsizetype Getoond = 10;
+    QStringList nummers;
+    for (qsizetype i = 0; i < regels.size() && i < Getoond; ++i)
+        nummers << QString::number(regels[i]);
+    QString tekst = (regels.size() == 1 ? QStringLiteral("regel ") : QStringLiteral("regels "))
+                    + nummers.join(QStringLiteral(", "));
+    if (regels.size() > Getoond)
+        tekst += QStringLiteral(" en nog %1 andere").arg(regels.size() - Getoond);
+    return tekst;
+}
+
 void telOvergeslagen(Importverslag& verslag, const QString& reden)
 {
     for (auto& [tekst, aantal] : verslag.overgeslagen) {
@@ -482,6 +497,7 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
     const int optieSleutel = tabel == u"Opties" ? plaatsVan(QStringLiteral("soort")) : -1;
     QStringList vreemdeOpties;
     qint64 vreemdeRijen = 0;
+    QList<qint64> teVeelWaarden;
     for (;;) {
         ++teller;
         if (!lezer.lezen(regel))
@@ -502,10 +518,13 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             delen[i] = einde == begin ? blanco : QStringView(tekens + begin, einde - begin);
             begin = einde + 1;
         }
-        // More values than fields (a ";" inside a value) would move every later value a field on.
-        if (begin < lengte)
-            misvormd(lezer.nummer(), QStringLiteral("de rij van de tabel %1 heeft meer dan %2 waarden").arg(tabel).arg(n));
         ++gelezen;
+        // More values than fields (a ";" inside a value, a row of an older or hand-made file): which
+        // value belongs to which field cannot be told, so the row is passed over and named.
+        if (begin < lengte) {
+            teVeelWaarden << lezer.nummer();
+            continue;
+        }
         if (optieSleutel >= 0) {
             const QString optie = delen[optieSleutel].toString();
             if (!exportOpties().contains(db::kleineLetters(optie))) {
@@ -631,6 +650,10 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
             voortgang.UpdateProgress(teken);
     }
     verslag.rijen << qMakePair(tabel, gelezen);
+    if (!teVeelWaarden.isEmpty())
+        verslag.overgeslagen << qMakePair(QStringLiteral("van de tabel %1: meer waarden dan velden (%2)")
+                                              .arg(tabel, regelnummers(teVeelWaarden)),
+                                          qint64(teVeelWaarden.size()));
     if (vreemdeRijen > 0)
         verslag.overgeslagen << qMakePair(QStringLiteral("van de tabel Opties: opties die niet met het bestand meegaan (%1)")
                                               .arg(vreemdeOpties.join(QStringLiteral(", "))),

@@ -63,10 +63,11 @@ struct Importverslag
  * overwritten in the fields the file carries, any other row is added; the filled-in matches are
  * written onto their sheets. The caller holds the transaction.
  * Of the options only those that the export writes are taken in; the others are passed over and
- * named in the report.
+ * named in the report. A row with more values than its table has fields is passed over too, named
+ * in the report by its line.
  * @throw core::ActieFout naming the line when the file is malformed (a count line that is no number,
- *        a section without its end, a row with too few or too many values, an unknown section, a
- *        record that cannot be read) or cannot be read
+ *        a section without its end, a row with too few values, an unknown section, a record that
+ *        cannot be read) or cannot be read
  */
 Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang);
 

@@ -68,6 +68,13 @@ QStringList tabelNamen(Database& tabellen, const QString& structuur)
     return namen;
 }
 
+// The refusal of a renewal that another program's hold on the database stopped, as the import
+// says it.
+QString nietVernieuwd(const db::DbFout& fout)
+{
+    return QStringLiteral("Het vernieuwen werd afgebroken:\n\n%1\n\nDe database werd niet gewijzigd.").arg(fout.tekst());
+}
+
 // Removes a file and waits, for a bounded time, until it is really gone.
 bool verwijderenEnWachten(const QString& pad)
 {
@@ -518,6 +525,17 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
     core::Algemeen& a = algemeen();
     const QString map = a.strSysteemmap;
     const QString tempPad = map + core::TempDatabaseNaam;
+    const QString oud = a.dbGegevens.pad();
+
+    // Nobody else may write from the copy until the new file has taken the old one's place: what
+    // another program (a second copy of this one, a database tool) committed meanwhile would go
+    // into the file that is deleted. One that is writing already stops the renewal here.
+    std::optional<db::Bestandsslot> slot;
+    try {
+        slot.emplace(oud);
+    } catch (const db::DbFout& fout) {
+        throw core::ActieFout(nietVernieuwd(fout));
+    }
 
     // A Temp.mdb left by an earlier renewal goes first, in whatever case its name is written.
     const QString oudeTemp = core::bestandZoeken(map, core::TempDatabaseNaam);
@@ -592,16 +610,24 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
     }
     onderbreken(VernieuwStap::Gekopieerd);
 
-    // No connection may have either file open while they change places.
+    // No connection of the program may have either file open while they change places, and no
+    // other program may even read the old file: the hold keeps everybody out until then.
     a.dbGegevens.sluiten();
-    const QString oud = core::bestandZoeken(map, core::DatabaseNaam);
-    if (!oud.isEmpty() && !verwijderenEnWachten(oud)) {
+    const auto terug = [&](const QString& melding) {
         QFile::remove(tempPad);
+        slot.reset();
         a.dbGegevens = Database::openen(oud);
         core::TabellenOpenen();
-        throw core::ActieFout(QStringLiteral("Het bestand %1 kan niet verwijderd worden: de database werd niet vernieuwd.")
-                                  .arg(QDir::toNativeSeparators(oud)));
+        throw core::ActieFout(melding);
+    };
+    try {
+        slot->alleenHouden();
+    } catch (const db::DbFout& fout) {
+        terug(nietVernieuwd(fout));
     }
+    if (!verwijderenEnWachten(oud))
+        terug(QStringLiteral("Het bestand %1 kan niet verwijderd worden: de database werd niet vernieuwd.")
+                  .arg(QDir::toNativeSeparators(oud)));
     onderbreken(VernieuwStap::Verwijderd);
     const QString nieuw = map + core::DatabaseNaam;
     if (!QFile::rename(tempPad, nieuw))
@@ -609,6 +635,7 @@ void DatabaseVernieuwen(core::IVoortgang& voortgang)
                                              "de volgende start; sluit het nu af.")
                                   .arg(core::TempDatabaseNaam, core::DatabaseNaam, QDir::toNativeSeparators(map)));
     onderbreken(VernieuwStap::Hernoemd);
+    slot.reset();
     a.dbGegevens = Database::openen(nieuw);
     core::TabellenOpenen();
 }

@@ -4,6 +4,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FunctiesQJ.h"
+#include "core/Tekst.h"
 #include "core/Vertalingen.h"
 
 #include <QDate>
@@ -566,17 +567,42 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
 
     const QString waar = QStringLiteral("Seizoen = ? AND WedstrNr = ? AND ReeksNr = ?");
     const Parameters sleutel{seizoen, nummer, reeksTekst};
-    // Whether the match is held already and, if so, whether the club put a result on game 4 (see below).
+    // Whether the match is held already and, if so, what game 4 holds (see below).
     bool nieuw = true;
     bool spel4Ingevuld = false;
+    bool eigenWalkOver = false;
     {
         static const QRegularExpression score(QStringLiteral("^-?\\d"));
-        db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT W04, W04Set1T FROM Matchen WHERE ") + waar, sleutel);
+        QStringList kolommen{QStringLiteral("W04")};
+        for (int s = 1; s <= 3; ++s)
+            kolommen << QStringLiteral("W04Set%1T").arg(s) << QStringLiteral("W04Set%1U").arg(s);
+        for (int k = 1; k <= 4; ++k)
+            kolommen << QStringLiteral("AFWTH%1").arg(k) << QStringLiteral("AFWUIT%1").arg(k)
+                     << QStringLiteral("WOT%1").arg(k) << QStringLiteral("WOU%1").arg(k);
+        kolommen << QStringLiteral("forfaitth") << QStringLiteral("forfaituit");
+        db::Recordset rs = dbg().openRecordset(
+            QStringLiteral("SELECT %1 FROM Matchen WHERE ").arg(kolommen.join(QStringLiteral(", "))) + waar, sleutel);
         if (!rs.eof()) {
             nieuw = false;
-            const QString markering = core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst().trimmed();
-            const QString set1 = core::objAlgemeneFuncties().Inhoud(rs.veld(1)).tekst().trimmed();
-            spel4Ingevuld = score.match(set1).hasMatch() || (!markering.isEmpty() && markering != u"=");
+            const auto veld = [&rs](const QString& naam) {
+                return core::objAlgemeneFuncties().Inhoud(rs.veld(naam)).tekst().trimmed();
+            };
+            const QString markering = veld(QStringLiteral("W04"));
+            spel4Ingevuld = score.match(veld(QStringLiteral("W04Set1T"))).hasMatch()
+                            || (!markering.isEmpty() && markering != u"=");
+            // The walk-over that an import writes: "=" with "w" and "o" in sets 1 to 3, while no
+            // absence, forfeit or game not played of the match explains it.
+            eigenWalkOver = markering == u"=";
+            for (int s = 1; s <= 3; ++s)
+                eigenWalkOver = eigenWalkOver && veld(QStringLiteral("W04Set%1T").arg(s)) == u"w"
+                                && veld(QStringLiteral("W04Set%1U").arg(s)) == u"o";
+            for (int k = 1; k <= 4 && eigenWalkOver; ++k) {
+                eigenWalkOver = veld(QStringLiteral("AFWTH%1").arg(k)) != u"J" && veld(QStringLiteral("AFWUIT%1").arg(k)) != u"J"
+                                && core::Val(veld(QStringLiteral("WOT%1").arg(k))) == 0
+                                && core::Val(veld(QStringLiteral("WOU%1").arg(k))) == 0;
+            }
+            eigenWalkOver = eigenWalkOver && veld(QStringLiteral("forfaitth")) != u"J"
+                            && veld(QStringLiteral("forfaituit")) != u"J";
         }
     }
     if (nieuw)
@@ -652,11 +678,15 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
     else if (categorie == u"Jeugd")
         t.zet(QStringLiteral("Soort"), QStringLiteral("3"));
 
-    // Game 4: not played (a walk-over in sets 1 to 3) in Super men's divisions unless the option
-    // lets doubles be played; otherwise emptied, unless the club put a result on it: a score typed
-    // into its first set (0 too), or the marker of a decided, forfeited or walk-over game. So only an
-    // empty game, or one not played ("=", as an earlier import of a Super division leaves it), is
-    // emptied.
+    // Game 4. In a Super men's division it follows the option that lets doubles be played: not
+    // played (a walk-over in sets 1 to 3) unless they are played; then emptied, unless the club put
+    // a result on it: a score typed into its first set (0 too), or the marker of a decided,
+    // forfeited or walk-over game.
+    // Elsewhere the import writes nothing on game 4 and keeps whatever the club decided there, a
+    // game that neither player played ("=" with the masks or absences that give it) included. It
+    // empties only the walk-over that an import of the division as a Super men's division left
+    // behind: "=" with "w" and "o" in sets 1 to 3 on a match without any absence, forfeit or game
+    // not played, which nobody can have typed.
     auto spel4 = [&](bool wo) {
         for (int s = 1; s <= 3; ++s) {
             t.zet(QStringLiteral("W04Set%1T").arg(s), wo ? db::Waarde(QStringLiteral("w")) : db::Waarde::null());
@@ -664,13 +694,14 @@ void Opslag::wedstrijdOpslaan(const Wedstrijd& w, qint64 reeksId, const QString&
         }
         t.zet(QStringLiteral("W04"), wo ? db::Waarde(QStringLiteral("=")) : db::Waarde::null());
     };
-    bool wo = false;
     if (super && categorie == u"Heren") {
         db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = 'SuperDubbelSpelen'"));
-        wo = !rs.eof() && rs.veld(0).tekst().trimmed().toUpper() == u"N";
+        const bool wo = !rs.eof() && rs.veld(0).tekst().trimmed().toUpper() == u"N";
+        if (wo || !spel4Ingevuld)
+            spel4(wo);
+    } else if (eigenWalkOver) {
+        spel4(false);
     }
-    if (wo || !spel4Ingevuld)
-        spel4(wo);
 
     // The venue: the home club's venue of that number, as a venue of Lokalen. When there is none (the
     // service names no venue, or the club has no venue of that number) a match already held keeps

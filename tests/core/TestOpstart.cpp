@@ -11,6 +11,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -243,6 +244,38 @@ TEST_F(Opstart, AnotherProgramsLockEndsTheStartWithItsCauseAndChangesNothing)
     // Once the other program has let go, the start and its update go through.
     DatabaseOpenen();
     EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'update20100807'").tekst(), "1");
+}
+
+// The end of an interrupted renewal while another program holds Temp.mdb, writing or reading: it
+// keeps its name until the other program lets go, and what that program wrote is in the database.
+TEST_F(Opstart, TempDatabaseHeldByAnotherProgramKeepsItsNameUntilItIsLetGo)
+{
+    testhulp::applicatiemapVullen(m_map.path());
+    ASSERT_TRUE(QFile::rename(pad("QJ-Deel7.mdb"), pad("Temp.mdb")));
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    db::Database ander = db::Database::openen(pad("Temp.mdb"));
+    const char* const houders[] = {"BEGIN IMMEDIATE; UPDATE Opties SET Item = 'ander' WHERE Soort = 'Munteenheid';",
+                                   "BEGIN; SELECT COUNT(*) FROM Opties;"};
+    for (const char* houder : houders) {
+        SCOPED_TRACE(houder);
+        ander.uitvoeren(QString::fromLatin1(houder));
+        try {
+            DatabaseOpenen();
+            ADD_FAILURE() << "start-up went on";
+        } catch (const OpstartFout& fout) {
+            EXPECT_TRUE(fout.tekst().contains("De database is in gebruik door een ander programma.")) << fout.what();
+            EXPECT_TRUE(fout.tekst().endsWith("Het programma wordt afgesloten.")) << fout.what();
+        }
+        EXPECT_TRUE(QFile::exists(pad("Temp.mdb")));
+        EXPECT_FALSE(QFile::exists(pad("QJ-Deel7.mdb")));
+        ander.uitvoeren("COMMIT");
+        algemeenHerstellen();
+    }
+    ander.sluiten();
+    DatabaseOpenen();
+    EXPECT_TRUE(algemeen().blnTempHernoemd);
+    EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'Munteenheid'").tekst(), "ander");
 }
 
 TEST_F(Opstart, WhateverStopsTheStartIsReportedAndTheProgramEndsWithoutAnAbort)

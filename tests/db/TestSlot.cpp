@@ -4,6 +4,7 @@
 #include "QtAfdruk.h"
 #include "db/Database.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -208,3 +209,42 @@ TEST_F(SlotTest, TheRowsKeptBeforeTheProgramWaitsStayReadableWhileAnotherProgram
 }
 
 } // namespace
+
+// A file held for copying and replacing: another program that writes stops the hold; while it is
+// held readers read and nobody can begin to write; held alone it waits for the readers and then
+// keeps everybody out, until it is let go.
+TEST_F(SlotTest, AFileHeldForReplacingKeepsWritersOutAndThenEverybody)
+{
+    zetWachttijdBijSlot(50);
+    Database ander = Database::openen(pad());
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    ander.uitvoeren("UPDATE Leden SET Punten = 1 WHERE CompNr = '1'");
+    try {
+        Bestandsslot slot(pad());
+        ADD_FAILURE() << "held while another program writes";
+    } catch (const DbFout& fout) {
+        EXPECT_TRUE(fout.inGebruik()) << fout.what();
+    }
+    ander.uitvoeren("COMMIT");
+
+    Bestandsslot slot(pad());
+    EXPECT_EQ(punten("1"), 1) << "readers read";
+    EXPECT_THROW(m_db.uitvoeren("UPDATE Leden SET Punten = 2 WHERE CompNr = '1'"), DbFout);
+    ander.uitvoeren("BEGIN");
+    EXPECT_EQ(ander.openRecordset("SELECT Punten FROM Leden WHERE CompNr = '1'").veld(0).geheel(), 1);
+    try {
+        slot.alleenHouden();
+        ADD_FAILURE() << "held alone while another program reads";
+    } catch (const DbFout& fout) {
+        EXPECT_TRUE(fout.inGebruik()) << fout.what();
+    }
+    ander.uitvoeren("COMMIT");
+    EXPECT_THROW(ander.uitvoeren("UPDATE Leden SET Punten = 3 WHERE CompNr = '1'"), DbFout) << "still no writer";
+
+    slot.alleenHouden();
+    EXPECT_THROW(punten("1"), DbFout) << "no reader either";
+    slot.loslaten();
+    m_db.uitvoeren("UPDATE Leden SET Punten = 4 WHERE CompNr = '1'");
+    EXPECT_EQ(punten("1"), 4);
+    EXPECT_FALSE(QFile::exists(pad() + "-journal"));
+}

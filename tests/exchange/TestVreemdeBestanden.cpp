@@ -85,16 +85,44 @@ TEST_F(VreemdBestand, OnlyTheOptionsThatTheExportWritesAreTakenIn)
     EXPECT_EQ(inhoud("Opties", "Soort, Item", anderen), blijven);
 }
 
-TEST_F(VreemdBestand, ARowWithMoreValuesThanFieldsIsRefusedAsDamaged)
+// A row with more values than fields (a ";" inside a value, a row of an older file) cannot say
+// which value is which field: that row is passed over and named, and the rest of the file goes in.
+TEST_F(VreemdBestand, ARowWithMoreValuesThanFieldsIsPassedOverAndNamedWithItsLine)
 {
     testhulp::lidToevoegen(d(), "200001", "Blijft Staan", "009", 1);
-    geweigerd("2010-2011\r\n###Leden\r\n 1 \r\n100001;A;B;AB;;;;;001;;;1;N;;;\r\n###\r\n",
-              "Regel 4: de rij van de tabel Leden heeft meer dan 14 waarden");
-    // A ";" inside a name, and a value after the last ";".
-    geweigerd("2010-2011\r\n###Clubs\r\n 2 \r\n1;010;TTC Nieuw;Nieuw;N;;\r\n1;011;TTC De;Bal;Bal;N;;\r\n###\r\n",
-              "Regel 5: de rij van de tabel Clubs heeft meer dan 6 waarden");
-    geweigerd("2010-2011\r\n###Clubs\r\n 1 \r\n1;010;TTC Nieuw;Nieuw;N;;x\r\n###\r\n",
-              "Regel 4: de rij van de tabel Clubs heeft meer dan 6 waarden");
+    testhulp::clubToevoegen(d(), 1, "009", "TTC Blijft");
+    // A ";" inside a name, a value after the last ";", one ";" too many; around rows that fit.
+    schrijven(m_tweede.wissel + "Export.ttr",
+              "2010-2011\r\n###Leden\r\n 2 \r\n100001;A;B;AB;;;;;001;;;1;N;;;\r\n100002;C;D;CD;;;;;001;;;1;N;;\r\n###\r\n"
+              "###Clubs\r\n 4 \r\n1;010;TTC Nieuw;Nieuw;N;;\r\n1;011;TTC De;Bal;Bal;N;;\r\n1;012;TTC Twaalf;Twaalf;N;;x\r\n"
+              "1;013;TTC Dertien;Dertien;N;;\r\n###\r\n");
+    const Importverslag v = importeren();
+    EXPECT_EQ(ImportMelding(v), "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
+                                "- 1 rij(en) van de tabel Leden: meer waarden dan velden (regel 4)\r\n"
+                                "- 2 rij(en) van de tabel Clubs: meer waarden dan velden (regels 10, 11)");
+    EXPECT_EQ(inhoud("Leden", "CompNr"), QStringList({"100002"}));
+    EXPECT_EQ(inhoud("Clubs", "ClubNr, Clubnaam, Geschrapt"),
+              QStringList({"009|TTC Blijft|J", "010|TTC Nieuw|N", "013|TTC Dertien|N"}));
+
+    // Many such rows: the first ten lines and how many more.
+    QByteArray bestand = "2010-2011\r\n###Clubs\r\n 13 \r\n";
+    for (int i = 0; i < 12; ++i)
+        bestand += QByteArray::number(1) + ";" + QByteArray::number(100 + i) + ";TTC;Ploeg;N;;;\r\n";
+    schrijven(m_tweede.wissel + "Export.ttr", bestand + "1;200;TTC Goed;Goed;N;;\r\n###\r\n");
+    EXPECT_EQ(ImportMelding(importeren()), "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
+                                           "- 12 rij(en) van de tabel Clubs: meer waarden dan velden (regels 4, 5, 6, "
+                                           "7, 8, 9, 10, 11, 12, 13 en nog 2 andere)");
+    EXPECT_EQ(inhoud("Clubs", "ClubNr", "Geschrapt = 'N'"), QStringList({"200"}));
+}
+
+// A count line that is a negative number is as damaged as one that is no number at all.
+TEST_F(VreemdBestand, ANegativeCountLineRefusesTheFileNamingTheLine)
+{
+    testhulp::lidToevoegen(d(), "200001", "Blijft Staan", "009", 1);
+    geweigerd("2010-2011\r\n###Leden\r\n -1 \r\n100001;A;B;AB;;;;;001;;;1;N;;\r\n###\r\n",
+              "Regel 3: het aantal van de sectie \"Leden\" is geen getal (\" -1 \")");
+    geweigerd("2010-2011\r\n###ingevulde Wedstrijden\r\n -1 \r\n###\r\n",
+              "Regel 3: het aantal van de sectie \"ingevulde Wedstrijden\" is geen getal (\" -1 \")");
 }
 
 TEST_F(VreemdBestand, AKeyThatNoNumberFieldHoldsIsPassedOverAtEveryImport)

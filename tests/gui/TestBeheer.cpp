@@ -1,12 +1,16 @@
 // The season data actions of the administrator's menu, run through the preparation window.
 
 #include "BladTest.h"
+#include "core/Opstart.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "ui/Menus.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
+#include <QTimer>
 #include <unistd.h>
 
 using core::algemeen;
@@ -187,6 +191,64 @@ TEST_F(Beheer, RenewingTakesTheStructureOfTheDatabaseAndKeepsEveryRow)
     // The match on the sheet is the row the shared recordset stands on.
     EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+}
+
+// Another program (a database tool, a second copy of the program) writing to the database: the
+// actions that copy and replace the file stop before they start, say so, and the other program's
+// change stays in the database the program goes on with.
+TEST_F(Beheer, RenewingAndInitialisingWhileAnotherProgramWritesAreRefusedAndItsChangeStays)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01001");
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    const QString lid = "SELECT Naam FROM Leden WHERE CompNr = '500001'";
+    const QString inGebruik = "De database is in gebruik door een ander programma.";
+
+    for (const char* menu : {"MnuBeheerDBVernieuwen", "MnuBeheerInitialiseren"}) {
+        SCOPED_TRACE(menu);
+        const bool vernieuwen = QString(menu) == "MnuBeheerDBVernieuwen";
+        const QString naam = QStringLiteral("Ander %1").arg(menu);
+        db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        ander.uitvoeren("BEGIN IMMEDIATE");
+        ander.uitvoeren("UPDATE Leden SET Naam = ? WHERE CompNr = '500001'", {naam});
+
+        m_meldingen->wis();
+        m_meldingen->verwachtJaNee(true);
+        f.menu(menu)->trigger();
+        const QList<TestMeldingen::Melding> kritiek = m_meldingen->getoond(TestMeldingen::Soort::Kritiek);
+        ASSERT_EQ(kritiek.size(), 1);
+        EXPECT_EQ(kritiek[0].titel, vernieuwen ? "Database Vernieuwen" : "Database Initialiseren");
+        EXPECT_TRUE(kritiek[0].tekst.startsWith((vernieuwen ? "Het vernieuwen werd afgebroken:\n\n"
+                                                            : "Het initialiseren werd afgebroken:\n\n")
+                                                + inGebruik))
+            << kritiek[0].tekst.toStdString();
+        EXPECT_TRUE(kritiek[0].tekst.endsWith(vernieuwen ? "\n\nDe database werd niet gewijzigd."
+                                                         : "\n\nDe database werd niet leeggemaakt."))
+            << kritiek[0].tekst.toStdString();
+        m_meldingen->wis();
+        EXPECT_FALSE(QFile::exists(archief()));
+        EXPECT_TRUE(core::bestandZoeken(m_map.path(), "Temp.mdb").isEmpty());
+        EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+
+        // The program waits for the user a moment, without a read lock: the other program commits.
+        QEventLoop lus;
+        QTimer::singleShot(20, &lus, &QEventLoop::quit);
+        lus.exec();
+        ander.uitvoeren("COMMIT");
+        ander.sluiten();
+        EXPECT_EQ(algemeen().dbGegevens.openRecordset(lid).veld(0).tekst(), naam);
+        EXPECT_EQ(aantal("Leden"), 8);
+        EXPECT_EQ(aantal("Matchen"), 1);
+    }
+
+    // Once the other program has let go, initialising archives its change.
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerInitialiseren")->trigger();
+    EXPECT_EQ(aantal("Leden"), 0);
+    db::Database kopie = db::Database::openen(archief());
+    EXPECT_EQ(kopie.openRecordset(lid).veld(0).tekst(), "Ander MnuBeheerInitialiseren");
 }
 
 } // namespace

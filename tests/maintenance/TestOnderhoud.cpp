@@ -70,6 +70,7 @@ protected:
     void TearDown() override
     {
         zetVernieuwOnderbreking(nullptr);
+        zetWachttijdBijSlot(StandaardWachttijdBijSlot);
         core::algemeenHerstellen();
         core::zetApplicatiemap(QString());
     }
@@ -498,6 +499,87 @@ TEST_F(OnderhoudTest, ARenewalInterruptedAtAnyStepLeavesADatabaseWithAllItsRows)
         a.rsMatchen.seek("=", {"2010-2011", "PAH01001"});
         EXPECT_FALSE(a.rsMatchen.noMatch());
     }
+}
+
+// Another program holding the database (a database tool, a second copy of the program) through a
+// connection of its own. One that is writing stops the renewal before anything is done, so that its
+// commit goes into the database the program goes on with.
+TEST_F(OnderhoudTest, ARenewalWhileAnotherProgramWritesIsRefusedAndTheOtherProgramsChangeStays)
+{
+    core::Algemeen& a = core::algemeen();
+    const QHash<QString, qint64> voor = rijen();
+    const QString lid = "SELECT Naam FROM Leden WHERE CompNr = '500001'";
+    zetWachttijdBijSlot(50);
+    Database ander = Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN IMMEDIATE");
+    ander.uitvoeren("UPDATE Leden SET Naam = 'Door een ander programma' WHERE CompNr = '500001'");
+
+    Opname opname;
+    try {
+        DatabaseVernieuwen(opname);
+        ADD_FAILURE() << "renewed under another program's write";
+    } catch (const core::ActieFout& fout) {
+        EXPECT_TRUE(fout.tekst().startsWith("Het vernieuwen werd afgebroken:\n\nDe database is in gebruik door een ander "
+                                            "programma."))
+            << fout.tekst().toStdString();
+        EXPECT_TRUE(fout.tekst().endsWith("\n\nDe database werd niet gewijzigd.")) << fout.tekst().toStdString();
+    }
+    EXPECT_TRUE(opname.opschriften.isEmpty()) << "nothing was copied";
+    EXPECT_TRUE(core::bestandZoeken(m_map.path(), "Temp.mdb").isEmpty());
+
+    ander.uitvoeren("COMMIT");
+    ander.sluiten();
+    zetWachttijdBijSlot(StandaardWachttijdBijSlot);
+    EXPECT_EQ(rijen(), voor);
+    EXPECT_EQ(a.dbGegevens.openRecordset(lid).veld(0).tekst(), "Door een ander programma");
+    // Once the other program has let go, the renewal goes through and keeps its change.
+    DatabaseVernieuwen(opname);
+    EXPECT_EQ(a.dbGegevens.openRecordset(lid).veld(0).tekst(), "Door een ander programma");
+    EXPECT_EQ(rijen(), voor);
+}
+
+// One that only reads may go on reading while the file is copied, but the old file is not deleted
+// under it; one that had the file open when it was replaced and writes afterwards gets an error
+// rather than writing into the file that is gone.
+TEST_F(OnderhoudTest, ARenewalIsRefusedWhileAnotherProgramReadsAndNoLaterWriteGoesIntoTheOldFile)
+{
+    core::Algemeen& a = core::algemeen();
+    const QHash<QString, qint64> voor = rijen();
+    zetWachttijdBijSlot(50);
+    Database ander = Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN");
+    EXPECT_EQ(ander.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 30);
+
+    Opname opname;
+    try {
+        DatabaseVernieuwen(opname);
+        ADD_FAILURE() << "renewed under another program's read";
+    } catch (const core::ActieFout& fout) {
+        EXPECT_TRUE(fout.tekst().startsWith("Het vernieuwen werd afgebroken:\n\nDe database is in gebruik door een ander "
+                                            "programma."))
+            << fout.tekst().toStdString();
+    }
+    EXPECT_TRUE(core::bestandZoeken(m_map.path(), "Temp.mdb").isEmpty());
+    EXPECT_TRUE(a.dbGegevens.isOpen());
+    EXPECT_EQ(rijen(), voor);
+    a.rsLeden.moveFirst();
+    EXPECT_FALSE(a.rsLeden.eof()) << "the shared recordsets are open again";
+    EXPECT_EQ(ander.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 30);
+    ander.uitvoeren("COMMIT");
+
+    // The other program keeps the file open without reading: the renewal goes through, and its
+    // next write fails instead of going into the old file.
+    DatabaseVernieuwen(opname);
+    EXPECT_EQ(rijen(), voor);
+    try {
+        ander.uitvoeren("UPDATE Leden SET Naam = 'Verloren' WHERE CompNr = '500001'");
+        ADD_FAILURE() << "written into the file that was replaced";
+    } catch (const DbFout& fout) {
+        EXPECT_TRUE(fout.tekst().startsWith("De database kan niet beschreven worden.")) << fout.what();
+    }
+    ander.sluiten();
+    zetWachttijdBijSlot(StandaardWachttijdBijSlot);
+    EXPECT_EQ(a.dbGegevens.openRecordset("SELECT COUNT(*) FROM Leden WHERE Naam = 'Verloren'").veld(0).geheel(), 0);
 }
 
 TEST_F(OnderhoudTest, WorkingCopiesOfTheStructure)

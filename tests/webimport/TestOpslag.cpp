@@ -291,7 +291,8 @@ TEST_F(OpslagTest, GameFourOfAMatchHeldFollowsTheOptionButKeepsTheClubsResult)
     m_opslag.APIMatchenOpslaan(superW, 1);
     EXPECT_EQ(waarde(spel4, {"SH01001"}), " |0|11|11");
 
-    // Elsewhere: a forfeit's or an absence's walk-over stays, a game marked not played is emptied.
+    // Elsewhere: a forfeit's or an absence's walk-over stays; the walk-over that an import of a
+    // Super men's division writes, with no absence, forfeit or game not played behind it, is emptied.
     m_opslag.APIMatchenOpslaan(provW, 2);
     EXPECT_EQ(waarde(spel4, {"PAH03001"}), "<null>|<null>|<null>|<null>");
     for (const QString& markering : QStringList{"/", "*", "+", "-"}) {
@@ -302,7 +303,63 @@ TEST_F(OpslagTest, GameFourOfAMatchHeldFollowsTheOptionButKeepsTheClubsResult)
     zetten("PAH03001", " ", "0", "11");
     m_opslag.APIMatchenOpslaan(provW, 2);
     EXPECT_EQ(waarde(spel4, {"PAH03001"}), " |0|11|11");
-    zetten("PAH03001", "=", "w", "o");
+    d().uitvoeren("UPDATE Matchen SET W04 = '=', W04Set1T = 'w', W04Set1U = 'o', W04Set2T = 'w', W04Set2U = 'o', "
+                  "W04Set3T = 'w', W04Set3U = 'o' WHERE WedstrNr = 'PAH03001'");
     m_opslag.APIMatchenOpslaan(provW, 2);
     EXPECT_EQ(waarde(spel4, {"PAH03001"}), "<null>|<null>|<null>|<null>");
+}
+
+// A Super men's division whose doubles are not played: every import marks game 4 not played, also
+// over a result that was typed while the option let them be played.
+TEST_F(OpslagTest, ASuperMensMatchGetsGameFourNotPlayedOverATypedResultWhileDoublesAreNotPlayed)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QList<Wedstrijd> w{Wedstrijd{"Superdivisie - Super - Heren", "SH01/001", "01", "2010-09-18", "14:00:00", 0,
+                                       "A001", "Eerste A", "VL-B002", "Twee A"}};
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "J");
+    m_opslag.APIMatchenOpslaan(w, 1);
+    d().uitvoeren("UPDATE Matchen SET W04 = '-', W04Set1T = '9', W04Set1U = '11', W04Set2T = '11', W04Set2U = '4', "
+                  "W04Set3T = '5', W04Set3U = '11' WHERE WedstrNr = 'SH01001'");
+
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    m_opslag.APIMatchenOpslaan(w, 1);
+    EXPECT_EQ(rijen("SELECT W04, W04Set1T, W04Set1U, W04Set2T, W04Set2U, W04Set3T, W04Set3U FROM Matchen"),
+              QStringList({"=|w|o|w|o|w|o"}));
+}
+
+// A game 4 that neither player played, as the player picker stores it ("=", the walk-over in its
+// sets and what gives it: both players' not-played masks, an absence, or both), is the club's
+// decision: a calendar imported again keeps it as it is, in a team of four and of three.
+TEST_F(OpslagTest, ACalendarImportedAgainKeepsAGameFourThatNeitherPlayerPlayed)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QList<Wedstrijd> heren{Wedstrijd{"Afdeling 3A - Prov. Antwerpen - Heren", "PAH03/001", "01", "2010-09-18",
+                                           "14:00:00", 0, "A001", "Eerste A", "VL-B002", "Twee A"}};
+    const QList<Wedstrijd> dames{Wedstrijd{"Afdeling 1 - Prov. Antwerpen - Dames", "PAD01/001", "01", "2010-09-18",
+                                           "14:00:00", 0, "A001", "Eerste A", "VL-B002", "Twee A"}};
+    m_opslag.APIMatchenOpslaan(heren, 2);
+    m_opslag.APIMatchenOpslaan(dames, 3);
+    const QString spel4 = "SELECT W04, W04Set1T, W04Set1U, W04Set2T, W04Set2U, W04Set3T, W04Set3U, W04Set4T, W04Set5U, "
+                          "WOT1, WOU1, WOU3, AFWTH1, AFWUIT1, AFWUIT3 FROM Matchen WHERE WedstrNr = ?";
+    const QString nietGespeeld = "UPDATE Matchen SET W04 = '=', W04Set1T = 'w', W04Set1U = 'o', W04Set2T = 'w', "
+                                 "W04Set2U = 'o', W04Set3T = 'w', W04Set3U = 'o', W04Set4T = ' ', W04Set5U = ' ', %1 "
+                                 "WHERE WedstrNr = ?";
+    // Game 4 is home place 1 against away place 3 in the first turn of four players (flag 1), and
+    // home place 1 against away place 1 in the second turn of three (flag 16).
+    const QList<QPair<QString, QString>> gevallen{
+        {"PAH03001", "WOT1 = '1', WOU3 = '1'"},
+        {"PAH03001", "WOT1 = ' ', AFWTH1 = 'J', WOU3 = '1'"},
+        {"PAH03001", "AFWTH1 = 'J', WOU3 = ' ', AFWUIT3 = 'J'"},
+        {"PAD01001", "WOT1 = '16', WOU1 = '16'"},
+        {"PAD01001", "WOT1 = ' ', WOU1 = '16', AFWTH1 = 'J'"},
+    };
+    for (const auto& [nummer, waarom] : gevallen) {
+        d().uitvoeren(nietGespeeld.arg(waarom), {nummer});
+        const QStringList voor = rijen(spel4, {nummer});
+        m_opslag.APIMatchenOpslaan(nummer.startsWith("PAH") ? heren : dames, nummer.startsWith("PAH") ? 2 : 3);
+        EXPECT_EQ(rijen(spel4, {nummer}), voor) << waarom.toStdString();
+        EXPECT_TRUE(voor.value(0).startsWith("=|w|o|w|o|w|o| | |")) << voor.value(0).toStdString();
+    }
 }
