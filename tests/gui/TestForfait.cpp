@@ -6,9 +6,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLabel>
 #include <QMap>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -169,6 +169,24 @@ TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClub
     c.close();
 }
 
+// The own club stored again refreshes the play date: its match list keeps the match on the sheet.
+TEST_F(Stamgegevens, StoringTheOwnClubKeepsTheMatchOnTheSheet)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01002");
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    c.TxtClubNaam->setText("TTC Eerste Nieuw");
+    c.CmdClubOpslaan->click();
+    EXPECT_TRUE(f.windowTitle().contains("001 - TTC Eerste Nieuw")) << f.windowTitle().toStdString();
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01002");
+    c.close();
+}
+
 TEST_F(Stamgegevens, TheClubsWindowAsksToStoreWhatWasNotStoredWhenItCloses)
 {
     FrmWedstrijdInput& f = starten();
