@@ -316,7 +316,9 @@ TEST_F(Forfait, StoredResultsAreOnlyWipedAfterYesAndUntickingClearsTheForfeit)
         }
         EXPECT_EQ(b.TxtSet1T[g - 1]->text(), walkOver ? "w" : "") << g;
         EXPECT_EQ(b.TxtSetsUit[g - 1]->text(), walkOver ? "3" : "") << g;
-        EXPECT_EQ(b.TxtSet5U[g - 1]->testAttribute(Qt::WA_Disabled), walkOver) << g;
+        for (int s = 1; s <= 5; ++s)
+            for (const bool t : {true, false})
+                EXPECT_EQ(b.set(g - 1, s, t)->testAttribute(Qt::WA_Disabled), walkOver) << g << " " << s;
     }
     EXPECT_EQ(walkOvers, 2);
     EXPECT_EQ(b.TxtResU->text(), "2");
