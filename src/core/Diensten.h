@@ -16,6 +16,7 @@ class FrmWedstrijdInput;
 namespace core {
 
 class IVoortgang;
+struct Wedstrijdblad;
 
 /** The match sheet on the main window: loading a match, emptying, and the result engine. */
 class IWedstrijdblad
@@ -57,6 +58,13 @@ public:
      * show again what is stored, writing nothing (after a write that failed).
      */
     virtual void OpgeslagenTonen() = 0;
+    /**
+     * The walk-overs that the stored absences and games not played of both line-ups give, written
+     * again into the match on rsMatchen and into the sheet's set boxes (their rows locked), as
+     * marking them in the player picker wrote them; the markers of their games too. A withdrawn
+     * forfeit has emptied every game. The caller runs the result engine afterwards.
+     */
+    virtual void WalkoversHerstellen(Wedstrijdblad& blad) = 0;
     /**
      * The final line-up check of a play week over every club: records the pairs of consecutive
      * teams whose lower team's first player stands higher on the list than the higher team's

@@ -26,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
@@ -303,13 +304,15 @@ void FrmWedstrijdInput::Form_Load()
             ui::menuInschakelen(m, !stand.paswoordBeheer);
 
         a.strHuidigSeizoen = core::HuidigSeizoen();
+        const QStringList seizoenen = core::SeizoenenLijst(a.strHuidigSeizoen);
         {
             const QSignalBlocker stil(LstSeizoen);
             LstSeizoen->clear();
-            LstSeizoen->addItems(core::SeizoenenLijst(a.strHuidigSeizoen));
+            LstSeizoen->addItems(seizoenen);
         }
-        // Choosing the first season lists its play dates and, through them, its matches.
-        LstSeizoen->setCurrentRow(0);
+        // Choosing the first season lists its play dates and, through them, its matches; a reload
+        // chooses the season shown before.
+        LstSeizoen->setCurrentRow(behoudenRij(seizoenen, &Keuze::seizoen, 0));
     } catch (...) {
         ui::zandloperUit();
         throw;
@@ -464,9 +467,9 @@ void FrmWedstrijdInput::lijstKiezen(QListWidget* lijst, int rij)
         return;
     }
     if (lijst == LstSeizoen)
-        LstSeizoen_Click();
+        keuzeBehouden([this] { LstSeizoen_Click(); });
     else if (lijst == LstSpeelweek)
-        LstSpeelweek_Click();
+        keuzeBehouden([this] { LstSpeelweek_Click(); });
     else if (lijst == LstWedstrijden)
         LstWedstrijden_Click();
 }
@@ -484,14 +487,44 @@ bool FrmWedstrijdInput::lijstTekstKiezen(QListWidget* lijst, const QString& teks
 
 void FrmWedstrijdInput::LijstHerselecteren(QListWidget* lijst)
 {
-    const QString tekst = lijst->currentItem() ? lijst->currentItem()->text() : QString();
-    {
-        core::EventsUit uit;
-        const QSignalBlocker stil(lijst);
-        lijst->setCurrentRow(-1);
+    keuzeBehouden([this, lijst] {
+        const QString tekst = lijst->currentItem() ? lijst->currentItem()->text() : QString();
+        {
+            core::EventsUit uit;
+            const QSignalBlocker stil(lijst);
+            lijst->setCurrentRow(-1);
+        }
+        algemeen().blnEventsActief = true;
+        lijstTekstKiezen(lijst, tekst);
+    });
+}
+
+void FrmWedstrijdInput::keuzeBehouden(const std::function<void()>& vernieuwen)
+{
+    // Within a refresh the lists below may already be emptied: what they showed is known.
+    if (m_behouden) {
+        vernieuwen();
+        return;
     }
-    algemeen().blnEventsActief = true;
-    lijstTekstKiezen(lijst, tekst);
+    const auto tekst = [](const QListWidget* lijst) {
+        return lijst->currentItem() ? lijst->currentItem()->text() : QString();
+    };
+    m_behouden = Keuze{tekst(LstSeizoen), tekst(LstSpeelweek), tekst(LstWedstrijden).section(u':', 0, 0)};
+    const auto klaar = qScopeGuard([this] { m_behouden.reset(); });
+    vernieuwen();
+}
+
+int FrmWedstrijdInput::behoudenRij(const QStringList& regels, QString Keuze::*deel, int standaard) const
+{
+    if (!m_behouden || (*m_behouden.*deel).isEmpty())
+        return standaard;
+    for (int i = 0; i < regels.size(); ++i) {
+        // A match line is known by its number, whatever its teams are called now.
+        const QString regel = deel == &Keuze::wedstrijdNr ? regels[i].section(u':', 0, 0) : regels[i];
+        if (regel == *m_behouden.*deel)
+            return i;
+    }
+    return standaard;
 }
 
 void FrmWedstrijdInput::bladVergrendelen(bool ookExport)
@@ -543,7 +576,7 @@ void FrmWedstrijdInput::LstSeizoen_Click()
     const bool huidig = a.strGekozenSeizoen == a.strHuidigSeizoen;
     if (huidig)
         a.dtmVandaag = core::vandaag();
-    lijstKiezen(LstSpeelweek, core::SpeeldatumKiezen(datums, huidig, a.dtmVandaag));
+    lijstKiezen(LstSpeelweek, behoudenRij(datums, &Keuze::datum, core::SpeeldatumKiezen(datums, huidig, a.dtmVandaag)));
 }
 
 void FrmWedstrijdInput::LstSpeelweek_Click()
@@ -571,7 +604,7 @@ void FrmWedstrijdInput::LstSpeelweek_Click()
         const QSignalBlocker stil(LstWedstrijden);
         LstWedstrijden->addItems(regels);
     }
-    lijstKiezen(LstWedstrijden, 0);
+    lijstKiezen(LstWedstrijden, behoudenRij(regels, &Keuze::wedstrijdNr, 0));
 }
 
 void FrmWedstrijdInput::LstWedstrijden_Click()

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -80,14 +81,17 @@ public:
 
     /**
      * Chooses an entry of one of the three lists from code; the list's click handling runs, also when
-     * the entry was chosen already. -1 chooses nothing and runs nothing.
+     * the entry was chosen already. -1 chooses nothing and runs nothing. Choosing the season or play
+     * date that is chosen already refreshes the lists below it: they keep the play date and the
+     * match they showed when they still hold them, so that the sheet keeps its match.
      */
     void lijstKiezen(QListWidget* lijst, int rij);
     /** Chooses the first entry with exactly this text, as writing a list's text does; false when none has it. */
     bool lijstTekstKiezen(QListWidget* lijst, const QString& tekst);
     /**
      * A window that changed data refreshes a list: nothing is chosen for a moment, then the same
-     * entry again, so that the list's click handling reloads what depends on it.
+     * entry again, so that the list's click handling reloads what depends on it. The lists below it
+     * keep the play date and the match they showed when they still hold them.
      */
     void LijstHerselecteren(QListWidget* lijst);
     /**
@@ -170,7 +174,25 @@ private:
     void Form_KeyUp(int KeyCode, int Shift);
     void Form_QueryUnload();
 
+    /** What the lists show: the season, the play date and the number of the match. */
+    struct Keuze
+    {
+        QString seizoen;
+        QString datum;
+        QString wedstrijdNr;
+    };
+    /**
+     * Runs a refresh of the lists (the season or play-date click run again, the window loaded
+     * again): the season, play date and match shown before are chosen again where the lists still
+     * hold them, in place of the first match of the date or the date after today.
+     */
+    void keuzeBehouden(const std::function<void()>& vernieuwen);
+    /** The row of the entry to choose: the one kept over a refresh when the list holds it, else standaard. */
+    int behoudenRij(const QStringList& regels, QString Keuze::*deel, int standaard) const;
+
     QWidget* m_werkvlak = nullptr;
+    // While the lists are refreshed: what they showed before.
+    std::optional<Keuze> m_behouden;
     QHash<QString, QAction*> m_menu;
     QPointer<QWidget> m_focusVoorUitschakelen;
     bool m_blnPadNietIngesteld = false;

@@ -199,11 +199,18 @@ void FrmWedstrijdInput::MnuBeheerDBHerindexeren_Click()
     // re-indexing closed. Only the reload keeps the program going; closing the window afterwards
     // ends it as before.
     a.blnHerladen = true;
-    close();
-    try {
-        toon();
-    } catch (const core::OpstartFout& f) {
-        ui::meldingen().kritiek(QStringLiteral("Herindexeren"), f.tekst());
+    bool geladen = true;
+    // The reload shows the season, play date and match that were shown.
+    keuzeBehouden([&] {
+        close();
+        try {
+            toon();
+        } catch (const core::OpstartFout& f) {
+            ui::meldingen().kritiek(QStringLiteral("Herindexeren"), f.tekst());
+            geladen = false;
+        }
+    });
+    if (!geladen) {
         a.blnHerladen = false;
         close();
         return;

@@ -289,4 +289,35 @@ void NietGespeeld::afwezigUit()
     });
 }
 
+void NietGespeeld::walkoversHerstellen()
+{
+    const bool thuis = m_kant == u"T";
+    const QString afwezig = (thuis ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT")) + QString::number(m_plaats);
+    QList<int> rijen;
+    if (core::UCase(veld(afwezig)) == u"J") {
+        rijen = alleSpelerRijen();
+    } else {
+        const db::Waarde wo = algemeen().rsMatchen.veld(QStringLiteral("WO") + m_kant + QString::number(m_plaats));
+        const int masker = static_cast<int>(core::Val(core::objAlgemeneFuncties().Inhoud(wo).tekst()));
+        for (int vak : VakkenVanMasker(masker))
+            rijen << spelerRijen(RijenVanVak(algemeen().intLaatsteWedstrijd, vak + 1));
+    }
+    if (rijen.isEmpty())
+        return;
+    bewerken([&](db::Recordset& m) {
+        for (int r : rijen) {
+            woSchrijven(r);
+            m.zet(core::SpelKolom(r + 1), markering(r, true));
+        }
+    });
+}
+
+void WalkoversHerstellen(core::Wedstrijdblad& blad)
+{
+    for (const QString& kant : {QStringLiteral("T"), QStringLiteral("U")}) {
+        for (int plaats = 1; plaats <= 4; ++plaats)
+            NietGespeeld(blad, kant, plaats).walkoversHerstellen();
+    }
+}
+
 } // namespace lineup

@@ -38,6 +38,13 @@ QString BijForfaitResultaat(const QString& kant, bool speeltNiet, int k, const Q
                             const QString& tegenMasker, int laatsteWedstrijd);
 
 /**
+ * Every line-up place of both sides whose player is stored absent ("J") or has games not played
+ * (the mask) gets the walk-overs of those games again, in the current row of rsMatchen and in the
+ * sheet's set boxes, with the markers that marking them gave. The caller runs the result engine.
+ */
+void WalkoversHerstellen(core::Wedstrijdblad& blad);
+
+/**
  * One line-up place's games on the match on the sheet: writes into the current row of rsMatchen and
  * into the set boxes of the sheet. The caller runs the result engine afterwards.
  */
@@ -62,6 +69,11 @@ public:
     void afwezigAan();
     /** The absence withdrawn (the box handlers have run): the games follow the opponent's state. */
     void afwezigUit();
+    /**
+     * The walk-overs that the place's stored absence or mask gives, written again (the absence and
+     * mask fields themselves are left as they are).
+     */
+    void walkoversHerstellen();
 
 private:
     QString veld(const QString& naam) const;

@@ -4,6 +4,7 @@
 #include "lineup/EindcontroleVerslag.h"
 #include "lineup/FrmSpelersKiezen.h"
 #include "lineup/FrmSterktelijst.h"
+#include "lineup/NietGespeeld.h"
 
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
@@ -33,6 +34,11 @@ void Opstelling::OpgeslagenTonen()
 {
     if (FrmSpelersKiezen::bestaat())
         FrmSpelersKiezen::standaard().woOpgeslagenTonen();
+}
+
+void Opstelling::WalkoversHerstellen(core::Wedstrijdblad& blad)
+{
+    lineup::WalkoversHerstellen(blad);
 }
 
 bool Opstelling::HogerLager(QString& weekNr, core::IVoortgang& voortgang)

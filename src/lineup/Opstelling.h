@@ -19,6 +19,7 @@ public:
     void SpelersKiezenTonen() override;
     void SterktelijstTonen() override;
     void OpgeslagenTonen() override;
+    void WalkoversHerstellen(core::Wedstrijdblad& blad) override;
     bool HogerLager(QString& weekNr, core::IVoortgang& voortgang) override;
     bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang) override;
     void EindControleAfdrukken(const QString& weekNr) override;

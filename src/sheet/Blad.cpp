@@ -134,6 +134,7 @@ void Blad::forfaitKlik(bool thuis)
     core::Wedstrijdblad& b = m_venster->blad;
     QCheckBox* vak = thuis ? b.ChkForfaitT : b.ChkForfaitUit;
     bool doorgaan = true;
+    bool ingetrokken = false;
     // With the events off (loading, emptying the sheet, taking back a tick) only the enabling runs.
     if (a.blnEventsActief) {
         if (vak->isChecked() && ForfaitResultatenIngevuld())
@@ -142,9 +143,17 @@ void Blad::forfaitKlik(bool thuis)
                 QStringLiteral("Er zijn al resultaten ingevuld. Deze zullen gewist worden. Doorgaan ?"));
         if (doorgaan) {
             GegevensForfaitAanpassen(*vak, thuis ? QStringLiteral("T") : QStringLiteral("U"));
+            // The withdrawal emptied every game: the absences and games not played that remain
+            // give their walk-overs again, with their winners stored as marking them stored them.
+            ingetrokken = !vak->isChecked();
+            if (ingetrokken) {
+                if (core::IOpstelling* o = core::diensten().opstelling)
+                    o->WalkoversHerstellen(b);
+            }
+            const bool geenForfait = !b.ChkForfaitT->isChecked() && !b.ChkForfaitUit->isChecked();
             core::EventsUit uit;
             ResultatenInvullen();
-            UitslagBerekenen(false);
+            UitslagBerekenen(ingetrokken && geenForfait);
         } else {
             // Untick without storing; the handler this runs only enables again.
             core::EventsUit uit;
@@ -153,6 +162,22 @@ void Blad::forfaitKlik(bool thuis)
     }
     if (doorgaan)
         forfaitInschakelen();
+    if (ingetrokken)
+        walkoversVergrendelen(false);
+}
+
+void Blad::walkoversVergrendelen(bool andereOpen)
+{
+    core::Wedstrijdblad& b = m_venster->blad;
+    for (int i = 0; i <= algemeen().intLaatsteWedstrijd && i < core::Wedstrijdblad::AantalWedstrijden; ++i) {
+        const bool walkover = b.TxtSet1T[i]->text() == u"w";
+        if (!walkover && !andereOpen)
+            continue;
+        for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+            b.set(i, s, true)->setEnabled(!walkover);
+            b.set(i, s, false)->setEnabled(!walkover);
+        }
+    }
 }
 
 void Blad::forfaitInschakelen()

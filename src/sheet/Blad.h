@@ -75,6 +75,11 @@ private:
      * while either is ticked and unlocked (walk-over rows too) when neither is.
      */
     void forfaitInschakelen();
+    /**
+     * Locks the set boxes of every walk-over row in use (set 1 home "w"); with andereOpen the boxes
+     * of the other rows are enabled too.
+     */
+    void walkoversVergrendelen(bool andereOpen);
 
     QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
     int m_vorigeLaatsteWedstrijd = 0;

@@ -473,14 +473,8 @@ void Blad::rijTonen(bool laden)
     ResultatenInvullen();
     UitslagBerekenen(false);
 
-    // 23. A walk-over game's set boxes are locked.
-    for (int i = 0; i <= a.intLaatsteWedstrijd; ++i) {
-        const bool open = b.TxtSet1T[i]->text() != u"w";
-        for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
-            b.set(i, s, true)->setEnabled(open);
-            b.set(i, s, false)->setEnabled(open);
-        }
-    }
+    // 23. A walk-over game's set boxes are locked, every other game's are enabled.
+    walkoversVergrendelen(true);
 
     // 24. The agreement box; on loading its click stores what it shows.
     {

@@ -70,6 +70,7 @@ struct Controle : core::IOpstelling
     void SpelersKiezenTonen() override {}
     void SterktelijstTonen() override {}
     void OpgeslagenTonen() override {}
+    void WalkoversHerstellen(core::Wedstrijdblad&) override {}
     bool HogerLager(QString& weekNr, core::IVoortgang& voortgang) override
     {
         weekNr = "0" + weekNr;

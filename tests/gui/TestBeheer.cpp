@@ -162,6 +162,43 @@ TEST_F(Beheer, ReindexingReloadsTheMainWindowAndClosingItEndsTheProgramAgain)
     EXPECT_EQ(beeindigd, 1);
 }
 
+// The reload after re-indexing shows the season, play date and match that were shown before, when
+// they are still there; otherwise the lists choose as at start-up.
+TEST_F(Beheer, ReindexingKeepsTheMatchOnTheSheet)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH02001", "A", "19-09-2010"));
+    Wedstrijd oud = wedstrijd("PAH05003", "A", "10-10-2009");
+    oud.seizoen = "2009-2010";
+    testhulp::wedstrijdToevoegen(m_db, oud);
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    f.lijstKiezen(f.LstSpeelweek, 0);
+    kiezen(f, "PAH01002");
+    f.menu("MnuBeheerDBHerindexeren")->trigger();
+    EXPECT_EQ(f.LstSeizoen->currentItem()->text(), "2010-2011");
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/002");
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01002");
+
+    // Another season stays chosen too.
+    f.lijstKiezen(f.LstSeizoen, 1);
+    ASSERT_EQ(f.LstSeizoen->currentItem()->text(), "2009-2010");
+    f.menu("MnuBeheerDBHerindexeren")->trigger();
+    EXPECT_EQ(f.LstSeizoen->currentItem()->text(), "2009-2010");
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH05003: Eerste A - Tweede A");
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH05003");
+
+    // A season that is gone: the current one, its play date after today and that date's first match.
+    algemeen().dbGegevens.uitvoeren("DELETE FROM Matchen WHERE Seizoen = '2009-2010'");
+    f.menu("MnuBeheerDBHerindexeren")->trigger();
+    EXPECT_EQ(f.LstSeizoen->currentItem()->text(), "2010-2011");
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH02001");
+}
+
 TEST_F(Beheer, RenewingTakesTheStructureOfTheDatabaseAndKeepsEveryRow)
 {
     m_db.tabelMaken({"Eigen", {{"x", db::TypeWoord::Tekst}}, {{"Sleutel", {{"x", true}}}}});

@@ -1,14 +1,18 @@
 // The whole-match forfeit boxes of the sheet: what they ask, store and lock.
 
 #include "BladTest.h"
+#include "lineup/FrmSpelersKiezen.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMap>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -69,6 +73,116 @@ protected:
     }
 
     static bool aan(const QCheckBox* vak) { return !vak->testAttribute(Qt::WA_Disabled); }
+
+    // What the sheet shows of every game row in use (set boxes, locked or not, sets and running
+    // score) and of the match (result, each place's wins), one line each.
+    static QStringList getoond(const core::Wedstrijdblad& b)
+    {
+        QStringList regels;
+        for (int r = 0; r <= algemeen().intLaatsteWedstrijd; ++r) {
+            QStringList sets;
+            for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s)
+                for (const bool t : {true, false})
+                    sets << b.set(r, s, t)->text() + (b.set(r, s, t)->testAttribute(Qt::WA_ForceDisabled) ? "#" : "");
+            regels << QStringLiteral("%1: %2 | %3-%4 | %5-%6")
+                          .arg(r)
+                          .arg(sets.join(','), b.TxtSetsThuis[r]->text(), b.TxtSetsUit[r]->text(),
+                               b.TxtWedstrThuis[r]->text(), b.TxtWedstrUit[r]->text());
+        }
+        QStringList ind;
+        for (int p = 0; p < 4; ++p)
+            ind << b.LabTIndOverw[p]->text() + "/" + b.LabUIndOverw[p]->text();
+        regels << "uitslag " + b.TxtResT->text() + "-" + b.TxtResU->text() + " " + ind.join(',');
+        return regels;
+    }
+};
+
+// A match with both line-ups filled and nobody absent, on the sheet.
+class ForfaitIntrekken : public Forfait
+{
+protected:
+    FrmWedstrijdInput& starten(const QString& nr, const QString& reeks, int spelers)
+    {
+        // A men's division of two players, so that every place's member is on a strength list.
+        testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "M", "Afdeling 5M", "Afd.5M", 2);
+        Wedstrijd w = wedstrijd(nr, reeks);
+        // The first teams of both clubs: the players' indexes are never too low for them.
+        w.nmthuis = "Eerste A";
+        w.nmuit = "Tweede A";
+        for (int p = 1; p <= 4; ++p) {
+            if (p <= spelers) {
+                w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(p), db::Waarde(QString::number(500000 + p)));
+                w.extra << qMakePair(QStringLiteral("UITSP%1").arg(p), db::Waarde(QString::number(500004 + p)));
+            }
+            w.extra << qMakePair(QStringLiteral("AFWTH%1").arg(p), db::Waarde("N"));
+            w.extra << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde("N"));
+        }
+        testhulp::wedstrijdToevoegen(m_db, w);
+        testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01009", "A"));
+        FrmWedstrijdInput& f = BladTest::starten();
+        kiezen(f, nr);
+        return f;
+    }
+
+    // Marks in the player picker: the player of a place absent, or his k-th game (1-4) not played.
+    static void afwezig(FrmWedstrijdInput& f, bool thuis, int plaats)
+    {
+        FrmSpelersKiezen& k = openen(f, thuis, plaats);
+        k.ChkWO->click();
+        QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    }
+    static void nietGespeeld(FrmWedstrijdInput& f, bool thuis, int plaats, int spel)
+    {
+        FrmSpelersKiezen& k = openen(f, thuis, plaats);
+        k.ChkWedstrijd[spel - 1]->click();
+        QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    }
+    static FrmSpelersKiezen& openen(FrmWedstrijdInput& f, bool thuis, int plaats)
+    {
+        (thuis ? f.blad.CmdCompNrT : f.blad.CmdCompNrU)[plaats - 1]->click();
+        return FrmSpelersKiezen::standaard();
+    }
+
+    // Ticks and unticks the forfeit box of a team: afterwards the match row holds what it held
+    // before, but for the team's forfeit withdrawn ("N", its places present), and the sheet shows
+    // the same, also once the match is loaded again.
+    void tikkenEnIntrekken(FrmWedstrijdInput& f, const QString& nr, bool thuis)
+    {
+        const core::Wedstrijdblad& b = f.blad;
+        QMap<QString, QString> verwacht = opgeslagen(nr);
+        const QStringList blad = getoond(b);
+        ASSERT_GT(blad.filter("w#,o#").size(), 0) << "walk-overs to keep";
+        verwacht[thuis ? "FORFAITTH" : "FORFAITUIT"] = "N";
+        for (int p = 1; p <= 4; ++p)
+            verwacht[(thuis ? QStringLiteral("AFWTH%1") : QStringLiteral("AFWUIT%1")).arg(p)] = "N";
+
+        QCheckBox* vak = thuis ? b.ChkForfaitT : b.ChkForfaitUit;
+        vak->click();
+        ASSERT_TRUE(vak->isChecked());
+        EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << "walk-overs are no results";
+        vak->click();
+        ASSERT_FALSE(vak->isChecked());
+        EXPECT_EQ(verschillen(opgeslagen(nr), verwacht), QStringList());
+        EXPECT_EQ(getoond(b), blad);
+
+        kiezen(f, "PAH01009");
+        kiezen(f, nr);
+        EXPECT_EQ(verschillen(opgeslagen(nr), verwacht), QStringList()) << "loading writes nothing else";
+        EXPECT_EQ(getoond(b), blad) << "loaded again";
+    }
+
+    // The fields whose values differ, as "field: stored, expected"; a field without a value and a
+    // blank both hold nothing.
+    static QStringList verschillen(const QMap<QString, QString>& rij, const QMap<QString, QString>& verwacht)
+    {
+        const auto inhoud = [](const QString& w) { return w == "<Null>" || w == " " ? QString() : w; };
+        QStringList v;
+        for (auto i = verwacht.cbegin(); i != verwacht.cend(); ++i) {
+            if (inhoud(rij.value(i.key())) != inhoud(i.value()))
+                v << i.key() + ": \"" + rij.value(i.key()) + "\", \"" + i.value() + "\"";
+        }
+        return v;
+    }
 };
 
 // A stored walk-over and a blank set 1 are no results: the tick asks nothing.
@@ -180,7 +294,8 @@ TEST_F(Forfait, StoredResultsAreOnlyWipedAfterYesAndUntickingClearsTheForfeit)
     EXPECT_FALSE(aan(b.ChkForfaitUit));
     EXPECT_TRUE(aan(b.ChkForfaitT));
 
-    // Unticking asks nothing and blanks what the tick stored.
+    // Unticking asks nothing and blanks what the tick stored, but for the games that home place 1
+    // does not play (WOT1 17: turns 1 and 2): they are walk-overs lost by him again.
     m_meldingen->wis();
     b.ChkForfaitT->click();
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
@@ -190,16 +305,23 @@ TEST_F(Forfait, StoredResultsAreOnlyWipedAfterYesAndUntickingClearsTheForfeit)
     EXPECT_EQ(rij["WOT1"], "17");
     for (int p = 1; p <= 4; ++p)
         EXPECT_EQ(rij[QStringLiteral("AFWTH%1").arg(p)], "N");
+    int walkOvers = 0;
     for (int g = 1; g <= 16; ++g) {
-        EXPECT_EQ(rij[spel(g)], " ") << g;
+        const bool walkOver = g <= 8 && b.LabThuisspeler[g - 1]->text() == "1";
+        walkOvers += walkOver;
+        EXPECT_EQ(rij[spel(g)], walkOver ? "-" : " ") << g;
+        for (int s = 1; s <= 5; ++s) {
+            EXPECT_EQ(rij[setVeld(g, s, 'T').toUpper()], walkOver && s <= 3 ? "w" : " ") << g << " " << s;
+            EXPECT_EQ(rij[setVeld(g, s, 'U').toUpper()], walkOver && s <= 3 ? "o" : " ") << g << " " << s;
+        }
+        EXPECT_EQ(b.TxtSet1T[g - 1]->text(), walkOver ? "w" : "") << g;
+        EXPECT_EQ(b.TxtSetsUit[g - 1]->text(), walkOver ? "3" : "") << g;
         for (int s = 1; s <= 5; ++s)
-            for (const char k : {'T', 'U'})
-                EXPECT_EQ(rij[setVeld(g, s, k).toUpper()], " ") << g << " " << s << k;
+            for (const bool t : {true, false})
+                EXPECT_EQ(b.set(g - 1, s, t)->testAttribute(Qt::WA_Disabled), walkOver) << g << " " << s;
     }
-    EXPECT_EQ(b.TxtSet1T[1]->text(), "");
-    EXPECT_EQ(b.TxtSetsUit[1]->text(), "");
-    EXPECT_EQ(b.TxtResU->text(), "");
-    setsOpen(b, 15, true);
+    EXPECT_EQ(walkOvers, 2);
+    EXPECT_EQ(b.TxtResU->text(), "2");
     EXPECT_TRUE(aan(b.ChkForfaitUit));
 }
 
@@ -258,6 +380,59 @@ TEST_F(Forfait, EmptyingTheSheetUnticksTheBoxesWithoutStoring)
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
     EXPECT_EQ(opgeslagen("PAH01001"), forfait);
     EXPECT_TRUE(algemeen().blnEventsActief);
+}
+
+// Visitor place 2 absent: his four games are won by the home side. A home forfeit ticked and
+// withdrawn at once leaves him absent with his walk-overs, as the sheet and the row had them.
+TEST_F(ForfaitIntrekken, AnAbsenceOfTheOtherTeamKeepsItsWalkOvers)
+{
+    FrmWedstrijdInput& f = starten("PAH01001", "A", 4);
+    afwezig(f, false, 2);
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.TxtResT->text(), "4");
+    ASSERT_EQ(b.LabUIndOverw[1]->text(), "FF");
+    tikkenEnIntrekken(f, "PAH01001", true);
+    EXPECT_EQ(b.TxtResT->text(), "4");
+    EXPECT_EQ(b.TxtResU->text(), "0");
+    int walkOvers = 0;
+    for (int r = 0; r <= 15; ++r) {
+        if (b.LabUitspeler[r]->text() != "2")
+            continue;
+        ++walkOvers;
+        EXPECT_EQ(b.TxtSet1T[r]->text(), "w") << r;
+        EXPECT_EQ(b.TxtSetsThuis[r]->text(), "3") << r;
+        EXPECT_EQ(testhulp::matchVeld(QStringLiteral("W%1").arg(r + 1, 2, 10, QLatin1Char('0'))), "+") << r;
+    }
+    EXPECT_EQ(walkOvers, 4);
+}
+
+// Absences of the team that did not forfeit and games not played on both sides, on teams of four,
+// three and two, withdrawing either team's forfeit.
+TEST_F(ForfaitIntrekken, TeamOfFourVisitorsForfeit)
+{
+    FrmWedstrijdInput& f = starten("PAH01001", "A", 4);
+    afwezig(f, true, 2);
+    nietGespeeld(f, true, 1, 2);
+    nietGespeeld(f, false, 3, 2);
+    nietGespeeld(f, false, 1, 4);
+    tikkenEnIntrekken(f, "PAH01001", false);
+}
+
+TEST_F(ForfaitIntrekken, TeamOfThreeHomeForfeit)
+{
+    FrmWedstrijdInput& f = starten("PAH01002", "G", 3);
+    afwezig(f, false, 1);
+    nietGespeeld(f, true, 3, 1);
+    nietGespeeld(f, false, 2, 3);
+    tikkenEnIntrekken(f, "PAH01002", true);
+}
+
+TEST_F(ForfaitIntrekken, TeamOfTwoVisitorsForfeit)
+{
+    FrmWedstrijdInput& f = starten("PAH01003", "M", 2);
+    afwezig(f, true, 2);
+    nietGespeeld(f, false, 1, 2);
+    tikkenEnIntrekken(f, "PAH01003", false);
 }
 
 } // namespace

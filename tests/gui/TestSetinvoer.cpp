@@ -91,6 +91,38 @@ TEST_F(Setinvoer, AWrongScoreIsRefusedAndTheFocusGoesBackToTheHomeBox)
     EXPECT_EQ(matchVeld("W01Set1U"), "");
 }
 
+// Typed past the end of a set: 15-12 (three apart once both reached 10) is brought to 14-12, and
+// 9-15 (a loser of exactly 9) to 9-11; the boxes show what is stored.
+TEST_F(Setinvoer, ScoresTypedPastTheEndOfASetAreStoredAsTheSetEnded)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+    typ("15");
+    toets(Qt::Key_Return);
+    typ("12");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet2T[0]);
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "14");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "12");
+    EXPECT_EQ(matchVeld("W01Set1T"), "14");
+    EXPECT_EQ(matchVeld("W01Set1U"), "12");
+
+    typ("9");
+    toets(Qt::Key_Return);
+    typ("15");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(focus(), b.TxtSet3T[0]);
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "9");
+    EXPECT_EQ(b.TxtSet2U[0]->text(), "11");
+    EXPECT_EQ(matchVeld("W01Set2T"), "9");
+    EXPECT_EQ(matchVeld("W01Set2U"), "11");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "1");
+    EXPECT_EQ(b.TxtSetsUit[0]->text(), "1");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 TEST_F(Setinvoer, BoxesKeepDigitsOnlyAndClearingASetStoresBlanks)
 {
     Wedstrijd w = wedstrijd("PAH01001", "A");

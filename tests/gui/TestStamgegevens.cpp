@@ -169,6 +169,64 @@ TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClub
     c.close();
 }
 
+// The own club stored again refreshes the play date: its match list keeps the match on the sheet.
+TEST_F(Stamgegevens, StoringTheOwnClubKeepsTheMatchOnTheSheet)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01002");
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    c.TxtClubNaam->setText("TTC Eerste Nieuw");
+    c.CmdClubOpslaan->click();
+    EXPECT_TRUE(f.windowTitle().contains("001 - TTC Eerste Nieuw")) << f.windowTitle().toStdString();
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+    EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01002");
+    c.close();
+}
+
+// What is removed in the clubs window cannot be undone: each of its questions has Nee as its
+// default button, and Nee removes nothing.
+TEST_F(Stamgegevens, EveryRemovalInTheClubsWindowAsksWithNoAsTheDefault)
+{
+    FrmWedstrijdInput& f = starten();
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    c.CmdVerantwNieuw->click();
+    QTest::keyClicks(c.TxtVerantwNaam, "Jan Scheids");
+    c.CmdVerantwOpslaan->click();
+    ASSERT_EQ(aantal("Verantwoordelijken"), 1);
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    ASSERT_EQ(c.LstLokalen->currentItem()->text(), "Zaal Net");
+    const qint64 clubs = aantal("Clubs");
+    const qint64 lokalen = aantal("rel_club_lokaal");
+
+    for (QPushButton* knop : {c.CmdClubVerwijderen, c.CmdLokaalVerwijderen, c.CmdVerantwVerwijderen}) {
+        m_meldingen->verwachtJaNee(false);
+        knop->click();
+    }
+    const QString titel = "Clubs en Lokalen";
+    EXPECT_EQ(m_meldingen->getoond(),
+              QList<TestMeldingen::Melding>(
+                  {{TestMeldingen::Soort::VraagNee, titel,
+                    "De club A. 001 - TTC Eerste wordt verwijderd, met de verwijzingen naar haar lokalen. Doorgaan ?"},
+                   {TestMeldingen::Soort::VraagNee, titel,
+                    "Het lokaal Zaal Net wordt uit de lijst van de club gehaald. Doorgaan ?"},
+                   {TestMeldingen::Soort::VraagNee, titel,
+                    "Jan Scheids wordt uit de lijst van de verantwoordelijken gehaald. Doorgaan ?"}}));
+    EXPECT_EQ(aantal("Clubs"), clubs);
+    EXPECT_EQ(aantal("rel_club_lokaal"), lokalen);
+    EXPECT_EQ(aantal("Verantwoordelijken"), 1);
+
+    // Ja removes.
+    m_meldingen->verwachtJaNee(true);
+    c.CmdVerantwVerwijderen->click();
+    EXPECT_EQ(aantal("Verantwoordelijken"), 0);
+    c.close();
+}
+
 TEST_F(Stamgegevens, TheClubsWindowAsksToStoreWhatWasNotStoredWhenItCloses)
 {
     FrmWedstrijdInput& f = starten();

@@ -175,6 +175,96 @@ TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)
     EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
 }
 
+// A third match on the play date, PAH01004 of another team of division A, listed between the other
+// two; the sheet shows it, active, with the focus in its first set.
+class DerdeWedstrijd : public UitwisselingMenus
+{
+protected:
+    FrmWedstrijdInput& starten()
+    {
+        Wedstrijd w = wedstrijd("PAH01004", "A");
+        w.nmthuis = "Eerste B";
+        w.nmuit = "Tweede B";
+        testhulp::wedstrijdToevoegen(m_db, w);
+        FrmWedstrijdInput& f = actiefStarten();
+        EXPECT_EQ(regels(f.LstWedstrijden),
+                  QStringList({"PAH01001: Eerste A - Tweede A", "PAH01004: Eerste B - Tweede B",
+                               "PAH01002: Eerste G - Tweede G"}));
+        f.lijstKiezen(f.LstWedstrijden, 2);
+        return f;
+    }
+
+    // The sheet still shows the third match, and a set typed into it is stored in its own row.
+    void opHetBlad(FrmWedstrijdInput& f, int set)
+    {
+        ASSERT_TRUE(f.LstWedstrijden->currentItem());
+        EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+        EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/002");
+        EXPECT_EQ(f.blad.TxtTPloeg->text(), "Eerste G");
+        f.blad.set(0, set, true)->setFocus();
+        typ("11");
+        toets(Qt::Key_Return);
+        typ("7");
+        toets(Qt::Key_Return);
+        const QString t = QStringLiteral("W01Set%1T").arg(set);
+        const QString u = QStringLiteral("W01Set%1U").arg(set);
+        const auto veld = [](const QString& nr, const QString& kolom) {
+            return algemeen().dbGegevens.openRecordset("SELECT " + kolom + " FROM Matchen WHERE WedstrNr = ?", {nr})
+                .veld(0)
+                .tekst();
+        };
+        EXPECT_EQ(veld("PAH01002", t), "11");
+        EXPECT_EQ(veld("PAH01002", u), "7");
+        EXPECT_EQ(veld("PAH01001", t), "11") << "the first match keeps its own set";
+        EXPECT_EQ(veld("PAH01001", u), QString::number(2 + set));
+        EXPECT_EQ(veld("PAH01004", t), "");
+    }
+
+    QString resultatenMelding() const
+    {
+        return "Het bestand \"A001-12-09-2010.ttr\" (wedstrijden van 12-09-2010) werd opgeslagen in de map \""
+            + wissel()
+            + "\".\r\nVoer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, naar de "
+              "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
+              "ingevuld zijn:\r\n\r\n- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n"
+              "- Wedstrijd \"PAH01004: Eerste B - Tweede B\"\r\n\r\n";
+    }
+};
+
+// Writing the results file, and the week file, re-chooses the play date shown: the sheet keeps its
+// match, and what is typed next goes into that match.
+TEST_F(DerdeWedstrijd, WritingTheResultsFileKeepsTheMatchOnTheSheet)
+{
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Exporteren", resultatenMelding());
+    f.menu("MnuBeheerGegevensExport")->trigger();
+    ASSERT_TRUE(QFile::exists(wissel() + "A001-12-09-2010.ttr"));
+    opHetBlad(f, 1);
+
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Exporteren",
+                                 "De pagina \"" + wissel() + "001-01.ttr\" (week van 12-09-2010) werd opgeslagen.\r\n"
+                                 "Stuur deze door naar de interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet "
+                                 "geëxporteerd omdat niet alle gegevens ingevuld zijn:\r\n\r\n"
+                                 "- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n"
+                                 "- Wedstrijd \"PAH01004: Eerste B - Tweede B\"\r\n\r\n");
+    exchange::WeekResultatenExporteren();
+    opHetBlad(f, 2);
+}
+
+// Export.ttr written and read back refreshes the lists: the sheet keeps its match.
+TEST_F(DerdeWedstrijd, ExportTtrAndItsImportKeepTheMatchOnTheSheet)
+{
+    FrmWedstrijdInput& f = starten();
+    exporteren(f);
+    opHetBlad(f, 1);
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMap(wissel());
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    f.menu("MnuBeheerGegevensImport")->trigger();
+    opHetBlad(f, 2);
+}
+
 // A game not played, typed on one installation, travels in Export.ttr: on the other the match shows
 // the same score, counts as complete, gives the same results file, and showing it stores nothing.
 // Here the other installation is this one with the sheet of the match emptied first, as a calendar

@@ -116,6 +116,30 @@ TEST_F(WebImportVensterTest, WithoutAnAddressTheWindowSaysSoAndContactsNothing)
     EXPECT_TRUE(f.isEnabled());
 }
 
+// Closing the window refreshes the main window's lists: they keep the play date and the match that
+// the user had chosen (not the play date after today and its first match), so that the scores typed
+// next go into that match.
+TEST_F(WebImportVensterTest, ClosingTheWindowKeepsThePlayDateAndMatchOnTheSheet)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH02001", "A", "19-09-2010"));
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "Het adres van de webdienst is niet ingesteld.\r\n"
+                                 "Vul het in bij Opties, onder \"Adres van de webdienst\".");
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    f.lijstKiezen(f.LstSpeelweek, 0);
+    kiezen(f, "PAH01002");
+    FrmImportKorvat& imp = openen(f);
+    imp.CmdSluiten->click();
+    EXPECT_FALSE(imp.isVisible());
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/002");
+    EXPECT_EQ(core::algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01002") << "where the sheet stores";
+}
+
 TEST_F(WebImportVensterTest, TheLoginChecksTheAccountAndKeepsItInMemory)
 {
     testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());

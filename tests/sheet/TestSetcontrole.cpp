@@ -41,6 +41,12 @@ TEST(Setcontrole, CompletesOrRefusesEveryTypedScoreAsTheTableSays)
         {"11", "11", Setuitkomst::Fout, "11", "11"},
         {"13", "11", Setuitkomst::Goed, "13", "11"},
         {"9", "11", Setuitkomst::Goed, "9", "11"},
+        // A difference of exactly 3 once both reached 10, and a loser of exactly 9.
+        {"15", "12", Setuitkomst::Goed, "14", "12"},
+        {"12", "15", Setuitkomst::Goed, "12", "14"},
+        {"9", "15", Setuitkomst::Goed, "9", "11"},
+        {"15", "9", Setuitkomst::Goed, "11", "9"},
+        {"10", "13", Setuitkomst::Goed, "10", "12"},
     };
     for (const Geval& g : gevallen) {
         QString thuis = g.thuis;

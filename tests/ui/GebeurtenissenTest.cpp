@@ -168,6 +168,33 @@ TEST_F(GebeurtenissenTest, MeldingUitLostFocusGeeftGeenValseFocus)
     EXPECT_EQ(m_log, QStringList({QStringLiteral("lost 3"), QStringLiteral("got 7")}));
 }
 
+TEST_F(GebeurtenissenTest, LostFocusDieDeFocusVerzetTerwijlEenAnderVakNogActiefWas)
+{
+    // Box 3 still counts as the active one (the window was left from it); the user comes back by
+    // clicking box 7. Box 3's LostFocus (its set refused) puts the focus in box 9: Qt takes it from
+    // box 7, which never got its GotFocus, and gives it to box 9.
+    QLineEdit c;
+    m_filter.registreer(&c, 9);
+    m_filter.zetLostFocus([&](int i) {
+        m_log.append(QStringLiteral("lost %1").arg(i));
+        if (i != 3)
+            return;
+        focus(&m_b, QEvent::FocusOut, Qt::OtherFocusReason);
+        focus(&c, QEvent::FocusIn, Qt::OtherFocusReason);
+    });
+    focus(&m_a, QEvent::FocusIn, Qt::TabFocusReason);
+    focus(&m_a, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::MouseFocusReason);
+    EXPECT_EQ(m_log, QStringList({"got 3", "lost 3", "got 9"})) << "box 7 never held the focus";
+
+    // Box 9 holds the focus: leaving it is its LostFocus (its set is checked), and box 7 gets its
+    // GotFocus once the focus really reaches it.
+    m_log.clear();
+    focus(&c, QEvent::FocusOut, Qt::TabFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(m_log, QStringList({"lost 9", "got 7"}));
+}
+
 TEST(HerintredeSlot, AlleenBuitensteBewakerKomtBinnen)
 {
     ui::HerintredeSlot slot;

@@ -63,6 +63,24 @@ TEST(QtMeldingen, VraagJaNeeToontNederlandseKnoppenEnGeeftAntwoord)
     EXPECT_FALSE(meldingen.vraagJaNee(QStringLiteral("Leden"), vraag));
 }
 
+// A question whose Ja cannot be undone has Nee as its default button: Enter alone answers Nee.
+TEST(QtMeldingen, VraagNeeJaHasNeeAsItsDefaultButton)
+{
+    ui::QtMeldingen meldingen;
+    QString titel, tekst, standaard;
+    QStringList knoppen;
+    beantwoord(QStringLiteral("Ja"), titel, tekst, knoppen, standaard);
+    EXPECT_TRUE(meldingen.vraagNeeJa(QStringLiteral("Alle Sterktelijsten Wissen"), QStringLiteral("Wissen ?")));
+    EXPECT_EQ(titel, QStringLiteral("Alle Sterktelijsten Wissen"));
+    knoppen.sort();
+    EXPECT_EQ(knoppen, QStringList({QStringLiteral("Ja"), QStringLiteral("Nee")}));
+    EXPECT_EQ(standaard, QStringLiteral("Nee"));
+
+    knoppen.clear();
+    beantwoord(QStringLiteral("Nee"), titel, tekst, knoppen, standaard);
+    EXPECT_FALSE(meldingen.vraagNeeJa(QStringLiteral("Alle Sterktelijsten Wissen"), QStringLiteral("Wissen ?")));
+}
+
 TEST(QtMeldingen, AFolderDialogShowsATitleOfTwoLinesOnOneLine)
 {
     ui::QtMeldingen meldingen;
