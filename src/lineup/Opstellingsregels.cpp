@@ -282,9 +282,10 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
     uit.klas = inhoud(s.veld(QStringLiteral("Klassering")));
     uit.index = index;
     uit.volgNr = inhoud(s.veld(QStringLiteral("Volgnummer")));
+    // The head referee is of the club whose list he stands on: the home club also when the own club plays away.
     if (slot.woord == u"HS") {
-        uit.clubNr = a.strClubNr;
-        uit.clubnaam = clubVeld(provincie(a.strClubProv), a.strClubNr, QStringLiteral("Ploegnaam"));
+        uit.clubNr = slot.ploegClubNr;
+        uit.clubnaam = clubVeld(provincie(slot.ploegProvNr), slot.ploegClubNr, QStringLiteral("Ploegnaam"));
     }
     return uit;
 }

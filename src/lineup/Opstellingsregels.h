@@ -72,7 +72,8 @@ bool StrengeControle();
 /**
  * Looks the member up, fills the boxes and applies the rules in order, with their messages and
  * questions (title "Speler Kiezen"). A member refused by a rule comes back with geweigerd set and an
- * empty member number.
+ * empty member number. The head referee gets the club of the strength list or the members' row he is
+ * found in.
  */
 Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in);
 

@@ -309,6 +309,42 @@ TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
     EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 2");
 }
 
+// The head referee gets the club of the list or the members' row he is found in, at home and away.
+TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
+{
+    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde");
+    testhulp::lidToevoegen(m_db, "500009", "Scheids Karel", "003", 1);
+    testhulp::Wedstrijd uit = wedstrijd("PAH01005", "A");
+    uit.lkThuis = "002";
+    uit.nmthuis = "Tweede A";
+    uit.lkUit = "001";
+    uit.nmuit = "Eerste A";
+    testhulp::wedstrijdToevoegen(m_db, uit);
+    testhulp::lokaalToevoegen(m_db, 9, "Zaal Twee", "Markt 2", "2100", "Deurne", 2, 1, 1);
+    FrmWedstrijdInput& f = starten();
+    const auto kies = [&](const QString& wedstrijd, const QString& nr) {
+        kiezen(f, wedstrijd);
+        f.blad.CmdCompNrHoofdscheidsrechter->click();
+        typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            "SELECT HoofdschClubNr, HoofdschClubNaam FROM Matchen WHERE WedstrNr = ?;", {wedstrijd});
+        return QStringList{rs.veld(0).tekst(), rs.veld(1).tekst()};
+    };
+
+    // Away: chosen from the home team's list, he is of the home club, not of the own (visiting) club.
+    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "TTC Tweede"}));
+    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "TTC Derde"}));
+    // Opened again, the boxes show the club he was stored with.
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    EXPECT_EQ(kiezer().TxtClubNr->text(), "003");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Derde");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    // At home: the own club's list gives the own club.
+    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "TTC Eerste"}));
+    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "TTC Derde"}));
+}
+
 // The member typed is selected in the list before the rules look at him, so a refused member's
 // entry stays selected, and a member who is not on the list leaves no entry selected.
 TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
