@@ -272,6 +272,7 @@ void FrmSpelersKiezen::Form_Load()
     m_getoondNr.clear();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
+    m_plaatsNr.clear();
 
     const QString woord = f.LabX->text();
     QString soort;
@@ -396,9 +397,9 @@ void FrmSpelersKiezen::Form_Load()
         if (m_slot.plaats >= 0 && m_slot.plaats < 4)
             m_objOpstellingsknop = knoppen[m_slot.plaats];
         if (a.rsMatchen.heeftVeld(m_strVeldnaam)) {
-            const QString nr = matchVeld(m_strVeldnaam);
-            if (!nr.isEmpty())
-                TxtCompNr->setText(nr);
+            m_plaatsNr = matchVeld(m_strVeldnaam);
+            if (!m_plaatsNr.isEmpty())
+                TxtCompNr->setText(m_plaatsNr);
         }
     }
 }
@@ -677,9 +678,21 @@ bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 
 void FrmSpelersKiezen::SpelerInvullen()
 {
+    invullen();
+}
+
+bool FrmSpelersKiezen::invullen()
+{
     const lineup::Opstellingsinvoer in = opzoekInvoer();
-    regelsToepassen(lineup::SpelerInvullen(in));
+    const lineup::Opstellingsuitvoer uit = lineup::SpelerInvullen(in);
+    regelsToepassen(uit);
     m_getoondNr = TxtCompNr->text();
+    return !uit.geweigerd;
+}
+
+bool FrmSpelersKiezen::staatOpPlaats(const QString& compNr) const
+{
+    return !m_plaatsNr.isEmpty() && !compNr.isEmpty() && aangevuld(compNr) == aangevuld(m_plaatsNr);
 }
 
 bool FrmSpelersKiezen::stilInvullen()
@@ -701,10 +714,11 @@ bool FrmSpelersKiezen::stilInvullen()
     return true;
 }
 
-void FrmSpelersKiezen::nummerNazien()
+bool FrmSpelersKiezen::nummerNazien()
 {
     if (m_open && TxtCompNr->text() != m_getoondNr)
-        SpelerInvullen();
+        return invullen();
+    return true;
 }
 
 lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
@@ -721,6 +735,9 @@ lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
         in.indexen << (thuis ? b.LabTIndex : b.LabUIndex)[k]->text();
     }
     in.superMatch = blnSuperMatch;
+    // The member who stands on the place is shown, not judged: opening the window, or passing through
+    // the number box, never takes him off.
+    in.opPlaats = staatOpPlaats(in.compNr);
     for (QLineEdit* vak : {TxtNaam, TxtVolgNr, TxtIndex, TxtKlas, TxtClubnaam, TxtClubNr})
         vak->clear();
     if (!in.compNr.isEmpty()) {
@@ -740,7 +757,11 @@ void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
         SpelerinLijstSelecteren(TxtCompNr->text());
     }
     if (uit.geweigerd) {
-        TxtCompNr->clear();
+        // The place keeps its member: the boxes show him again (an empty place stays empty), so that
+        // the next Enter or "Opslaan" saves him and not an empty place.
+        TxtCompNr->setText(m_plaatsNr);
+        if (!m_plaatsNr.isEmpty())
+            regelsToepassen(lineup::SpelerInvullen(opzoekInvoer()));
         TxtCompNr->setFocus();
         return;
     }
@@ -920,13 +941,13 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
         // access key) is looked up under the rules first, as leaving the box does: the place never gets a
         // number with another member's name, index and class. When the rules refuse it (or the question is
-        // answered Nee), nothing is saved: the member the place had stays, and the window stays open for
-        // another number or Annuleren. An emptied number still empties the place.
+        // answered Nee), nothing is saved: the member the place had stays, shown in the boxes again, and
+        // the window stays open for another number, Annuleren or a second Enter. An emptied number still
+        // empties the place.
         if (!m_blnAnnuleren && !m_blnSpelersOntbreken) {
             const bool overEenSpeler = !TxtCompNr->text().trimmed().isEmpty() && TxtCompNr->text() != m_getoondNr
                                        && !TxtNaam->text().isEmpty();
-            nummerNazien();
-            if (overEenSpeler && TxtNaam->text().isEmpty()) {
+            if (!nummerNazien() && overEenSpeler) {
                 event->ignore();
                 TxtCompNr->setFocus(Qt::OtherFocusReason);
                 return;

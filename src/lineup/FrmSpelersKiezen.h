@@ -119,7 +119,12 @@ private:
     void UitslagBerekenen();
     /** The main window's command word. */
     QString opdrachtwoord() const;
+    /** Fills the boxes with what the look-up found; after a refusal they show the place's member again. */
     void regelsToepassen(const lineup::Opstellingsuitvoer& uit);
+    /** SpelerInvullen; false when the rules refused the member. */
+    bool invullen();
+    /** The member number is that of the member stored on the line-up place. */
+    bool staatOpPlaats(const QString& compNr) const;
     /** Empties the detail boxes, pads the member number and gathers what the rules read. */
     lineup::Opstellingsinvoer opzoekInvoer();
     /**
@@ -127,13 +132,18 @@ private:
      * accept the member without a box; false (nothing filled) when they would show one.
      */
     bool stilInvullen();
-    /** SpelerInvullen when the member number differs from the one the boxes were filled for. */
-    void nummerNazien();
+    /**
+     * SpelerInvullen when the member number differs from the one the boxes were filled for; false when
+     * the rules refused it.
+     */
+    bool nummerNazien();
 
     lineup::Slot m_slot;
     QString m_strOpdrachtwaarde;
     QString m_strVeldnaam;
-    /** The member number that the boxes were last filled for (empty after a refusal). */
+    /** The member stored on the line-up place when the window was loaded (empty for other slots). */
+    QString m_plaatsNr;
+    /** The member number that the boxes were last filled for (the place's member after a refusal). */
     QString m_getoondNr;
     QPushButton* m_objOpstellingsknop = nullptr;
     qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};

@@ -52,6 +52,11 @@ struct Opstellingsinvoer
     QStringList indexen;      ///< index labels of places 1-4 of the side
     bool streng = false;      ///< option 'Streng'
     bool superMatch = false;  ///< Matchen.Soort 4
+    /**
+     * The member is the one stored on the place: he is looked up and shown with his details, but no rule
+     * judges him and no question or message is shown (the rules judge a member being placed).
+     */
+    bool opPlaats = false;
 };
 
 /** What SpelerInvullen puts in the picker. */

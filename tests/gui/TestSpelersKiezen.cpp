@@ -205,9 +205,11 @@ TEST_F(SpelersKiezen, APlayerNotOnTheStrengthListGoesIntoAlternatiefOnce)
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("THUISSP1"), " ");
 
-    // The second opening looks the preset member up again and finds his index in Alternatief.
+    // The second opening looks the member on the place up again, without the question, and finds his
+    // index in Alternatief.
     for (int keer = 0; keer < 2; ++keer) {
-        m_meldingen->verwachtJaNee(true);
+        if (keer == 0)
+            m_meldingen->verwachtJaNee(true);
         f.blad.CmdCompNrU[3]->click();
         if (keer == 0) {
             EXPECT_EQ(kiezer().TxtCompNr->text(), "");
@@ -307,6 +309,142 @@ TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
     kiezer().CmdSluiten->click();
     EXPECT_EQ(opgeslagen("THUISSP1"), "500002");
     EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 2");
+}
+
+// A Super match enforces no order of index from the top: place 2 took a lower index than place 1. Opened
+// again, place 1 shows its player with his details; the rules judge a member being placed, never the one
+// who is there, so neither the opening nor passing through the number box takes him off.
+TEST_F(SpelersKiezen, ReopeningAPlaceInASuperMatchKeepsItsPlayerWhateverTheIndexesAfterHim)
+{
+    FrmWedstrijdInput& f = starten({}, "4");
+    f.blad.CmdCompNrT[0]->click();
+    typen("500003");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    f.blad.CmdCompNrT[1]->click();
+    typen("500002");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 2") << "a lower index after place 1 is accepted in a Super match";
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("THUISSP2"), "500002");
+
+    f.blad.CmdCompNrT[0]->click();
+    QApplication::setActiveWindow(&kiezer());
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500003");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 3");
+    EXPECT_EQ(kiezer().TxtIndex->text(), "3");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 2);
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    kiezer().ChkWedstrijd[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    QTest::mouseClick(kiezer().ChkWedstrijd[0], Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("WOT1"), "1");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500003");
+
+    // A member typed over him is judged: index 4 before the 2 of place 2 is refused.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                                 "spelers op een lagere plaats hebben een lagere index !");
+    typen("500004");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500003");
+
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "500003");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 3");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "3");
+}
+
+// A "Te lage index" question answered Ja when the player was placed is not asked again each time the
+// place is opened: the player stays, also when Enter saves at once.
+TEST_F(SpelersKiezen, AnAcceptedLowIndexIsNotQuestionedAgainWhenThePlaceIsOpened)
+{
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    f.blad.CmdCompNrU[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    typen("500005");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("UITSP1"), "500005");
+
+    for (int keer = 0; keer < 2; ++keer) {
+        f.blad.CmdCompNrU[0]->click();
+        EXPECT_EQ(m_meldingen->getoond().size(), 1);
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("UITSP1"), "500005");
+    }
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.LabUNaamSpeler[0]->text(), "Speler 5");
+}
+
+// A number typed over a filled place and refused: the boxes show the place's player again, so that the
+// next Enter or "Opslaan" keeps him. Only a number box that the user empties himself empties the place.
+TEST_F(SpelersKiezen, ARefusedNumberLeavesThePlacesPlayerInTheBoxes)
+{
+    const QString teHoog = "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                           "spelers op een lagere plaats hebben een lagere index !";
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP2", "500002"}});
+    const auto overtypen = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+    };
+    const auto plaatsGetoond = [] {
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "1");
+        EXPECT_EQ(kiezer().TxtVolgNr->text(), "1");
+        EXPECT_EQ(kiezer().TxtKlas->text(), "C2");
+    };
+
+    // Refused as the box is left, then Enter.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500003");
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, teHoog);
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    plaatsGetoond();
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtCompNr);
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+
+    // Refused by Enter itself, which keeps the window open; Enter again saves the place's player.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500003");
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, teHoog);
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    ASSERT_TRUE(kiezer().isVisible());
+    plaatsGetoond();
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
+
+    // A question answered Nee is a refusal too: "Opslaan" keeps the player.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500077");
+    m_meldingen->verwachtJaNee(false);
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    plaatsGetoond();
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+
+    // The user empties the number box himself: the place is emptied.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Backspace);
+    ASSERT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
 }
 
 // The head referee gets the club of the list or the members' row he is found in, at home and away.
