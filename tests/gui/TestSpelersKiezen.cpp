@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -447,6 +448,55 @@ TEST_F(SpelersKiezen, ARefusedNumberLeavesThePlacesPlayerInTheBoxes)
     EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
 }
 
+// A member of a club with the own club's number in another province is no member of the team's club.
+TEST_F(SpelersKiezen, AMemberOfTheSameClubNumberInAnotherProvinceIsAskedAbout)
+{
+    testhulp::lidToevoegen(m_db, "500088", "Ander Gewest", "001", 2);
+    FrmWedstrijdInput& f = starten();
+    const QString vraag = "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?";
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);  // not on the strength list
+    m_meldingen->verwachtJaNee(false); // no member of the club
+    typen("500088");
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast(), (ui::TestMeldingen::Melding{Soort::Vraag, Titel, vraag}));
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(true);
+    typen("500088");
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Ander Gewest");
+    EXPECT_EQ(kiezer().provincieTekst(), "H.");
+    kiezer().TxtIndex->setText("1");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500088");
+    db::Recordset rs =
+        algemeen().dbGegevens.openRecordset("SELECT Provincie FROM Alternatief WHERE Computernummer = '500088';");
+    EXPECT_EQ(rs.veld(0).tekst(), "2");
+}
+
+// The sheet's order-number label shows the player's order number on the strength list, not his index.
+TEST_F(SpelersKiezen, TheSheetShowsTheOrderNumberOfThePlayerChosen)
+{
+    testhulp::lidToevoegen(m_db, "500011", "Speler Elf", "001", 1);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 12, "500011", "Speler Elf", "5", "C4");
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[3]->click();
+    typen("500011");
+    EXPECT_EQ(kiezer().TxtVolgNr->text(), "12");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(f.blad.LabTVolgnr[3]->text(), "12");
+    EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
+    EXPECT_EQ(f.blad.LabTKlas[3]->text(), "C4");
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.LabTVolgnr[3]->text(), "12");
+    EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
+}
+
 // The head referee gets the club of the list or the members' row he is found in, at home and away.
 TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 {
@@ -661,6 +711,29 @@ TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)
     EXPECT_FALSE(kiezer().isVisible());
     EXPECT_TRUE(f.isEnabled());
     EXPECT_EQ(opgeslagen("Opmerk1"), "<Null>");
+}
+
+// The Super doubles window with place 3 empty: its one message, then it closes and nothing is written.
+TEST_F(SpelersKiezen, TheSuperDoublesChooserWithAPlaceEmptyClosesAfterItsOneMessage)
+{
+    Velden v = opstelling();
+    v.removeIf([](const auto& veld) { return veld.first == u"UITSP3"; });
+    FrmWedstrijdInput& f = starten(v, "4", "G");
+    ASSERT_EQ(f.blad.CmdCompNrU[2]->text(), "");
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Keuze Dubbelteam", "U dient eerst de drie spelers te kiezen !");
+    f.blad.CmdCompNrU[4]->click();
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("Opmerk2"), "<Null>");
+    // The next slot opens as usual.
+    f.menu("MnuWedstrijdKapiteinBezoekers")->trigger();
+    EXPECT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().windowTitle(), "Kapitein");
+    EXPECT_FALSE(kiezer().FraSpeler->isHidden());
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
 }
 
 // In a Super match two players are ticked, one of them possibly from the strength list.
