@@ -270,6 +270,7 @@ void FrmSpelersKiezen::Form_Load()
     m_blnAnnuleren = false;
     m_blnSpelersOntbreken = false;
     m_getoondNr.clear();
+    m_officieel.reset();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
     m_plaatsNr.clear();
@@ -341,6 +342,7 @@ void FrmSpelersKiezen::Form_Load()
         officieleIndeling();
         const auto [naam, prov, nr] = officieleVooraf(QStringLiteral("ZaalCommNaam"), QStringLiteral("ZaalCommProv"),
                                                       QStringLiteral("ZaalcommCompnr"));
+        m_officieel = Officieel{nr, naam, prov, {}, {}};
         officieleLijst(naam, prov, nr);
     } else if (woord == u"HS") {
         setWindowTitle(QStringLiteral("Hoofdscheidsrechter"));
@@ -351,6 +353,7 @@ void FrmSpelersKiezen::Form_Load()
                                                       QStringLiteral("HoofdschCompnr"));
         const QString clubNr = matchVeld(QStringLiteral("HoofdschClubNr"));
         const QString clubNaam = matchVeld(QStringLiteral("HoofdschClubNaam"));
+        m_officieel = Officieel{nr, naam, prov, clubNr, clubNaam};
         if (clubNr.isEmpty() && clubNaam.isEmpty() && core::LCase(matchVeld(QStringLiteral("LKThuis"))) != u"vrij") {
             a.rsClubs.setIndex(QStringLiteral("ClubNr"));
             a.rsClubs.seek(QStringLiteral("="),
@@ -695,6 +698,29 @@ bool FrmSpelersKiezen::staatOpPlaats(const QString& compNr) const
     return !m_plaatsNr.isEmpty() && !compNr.isEmpty() && aangevuld(compNr) == aangevuld(m_plaatsNr);
 }
 
+void FrmSpelersKiezen::officieelBehouden()
+{
+    if (!m_officieel)
+        return;
+    const QString nr = TxtCompNr->text();
+    const QString& opgeslagen = m_officieel->nr;
+    const bool zijnNummer = nr.isEmpty() || opgeslagen.isEmpty() ? nr.isEmpty() && opgeslagen.isEmpty()
+                                                                 : aangevuld(nr) == aangevuld(opgeslagen);
+    if (!zijnNummer)
+        return;
+    // A name or club typed by hand is in no table that the look-up reads; what the look-up found only
+    // fills what the match holds empty.
+    const auto behouden = [](QLineEdit* vak, const QString& tekst) {
+        if (!tekst.isEmpty())
+            vak->setText(tekst);
+    };
+    behouden(TxtNaam, m_officieel->naam);
+    if (!m_officieel->provincie.isEmpty())
+        provincieZetten(m_officieel->provincie);
+    behouden(TxtClubNr, m_officieel->clubNr);
+    behouden(TxtClubnaam, m_officieel->clubNaam);
+}
+
 bool FrmSpelersKiezen::stilInvullen()
 {
     const lineup::Opstellingsinvoer in = opzoekInvoer();
@@ -773,6 +799,7 @@ void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
     TxtClubnaam->setText(uit.clubnaam);
     if (uit.provincieZetten)
         provincieZetten(uit.provincie);
+    officieelBehouden();
 }
 
 // The doubles chooser ----------------------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -125,6 +127,11 @@ private:
     bool invullen();
     /** The member number is that of the member stored on the line-up place. */
     bool staatOpPlaats(const QString& compNr) const;
+    /**
+     * After a look-up of the number stored for the head referee or hall commissioner: what is stored for
+     * him (name, province, club) goes back into its box; a box stored empty keeps what the look-up found.
+     */
+    void officieelBehouden();
     /** Empties the detail boxes, pads the member number and gathers what the rules read. */
     lineup::Opstellingsinvoer opzoekInvoer();
     /**
@@ -145,6 +152,12 @@ private:
     QString m_plaatsNr;
     /** The member number that the boxes were last filled for (the place's member after a refusal). */
     QString m_getoondNr;
+    /** What the match holds for the head referee or hall commissioner the window was loaded for. */
+    struct Officieel
+    {
+        QString nr, naam, provincie, clubNr, clubNaam;
+    };
+    std::optional<Officieel> m_officieel;
     QPushButton* m_objOpstellingsknop = nullptr;
     qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};
     bool m_blnAnnuleren = false;

@@ -533,6 +533,69 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
     EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "TTC Derde"}));
 }
 
+// An official typed by hand (a number in neither the members nor Alternatief, with his name, province and
+// club typed in the boxes) keeps all of it when the picker is opened again: saved again by "Opslaan", by
+// Enter, after passing through the number box, or cancelled. A box stored empty still gets what the
+// look-up finds.
+TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpenedAgain)
+{
+    FrmWedstrijdInput& f = starten({{"ZaalcommCompnr", "500006"}});
+    const auto hoofdscheidsrechter = [this] {
+        return QStringList{opgeslagen("HoofdschCompnr"), opgeslagen("HoofdSchNaam"), opgeslagen("HoofdschProv"),
+                           opgeslagen("HoofdschClubNr"), opgeslagen("HoofdschClubNaam")};
+    };
+    const QStringList getypt{"912345", "Jan Vreemd", "H.", "077", "TTC Elders"};
+
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    typen("912345");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "");
+    kiezer().TxtNaam->setText("Jan Vreemd");
+    kiezer().provincieZetten("H.");
+    kiezer().TxtClubNr->setText("077");
+    kiezer().TxtClubnaam->setText("TTC Elders");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(hoofdscheidsrechter(), getypt);
+
+    for (int keer = 0; keer < 4; ++keer) {
+        f.blad.CmdCompNrHoofdscheidsrechter->click();
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "912345");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Jan Vreemd");
+        EXPECT_EQ(kiezer().provincieTekst(), "H.");
+        EXPECT_EQ(kiezer().TxtClubNr->text(), "077");
+        EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Elders");
+        if (keer == 0) {
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        } else if (keer == 1) {
+            QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        } else if (keer == 2) {
+            QApplication::setActiveWindow(&kiezer());
+            kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+            kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+            EXPECT_EQ(kiezer().TxtNaam->text(), "Jan Vreemd");
+            EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Elders");
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+        }
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(hoofdscheidsrechter(), getypt) << "keer " << keer;
+    }
+    EXPECT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "912345");
+
+    // The hall commissioner alike; only his number was stored, so his name is the member's.
+    f.blad.CmdCompNrZaalcommissaris->click();
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    typen("912346");
+    kiezer().TxtNaam->setText("Piet Zaal");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    f.blad.CmdCompNrZaalcommissaris->click();
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Piet Zaal");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("ZaalcommCompnr"), "912346");
+    EXPECT_EQ(opgeslagen("ZaalCommNaam"), "Piet Zaal");
+    EXPECT_EQ(opgeslagen("ZaalCommProv"), "A.");
+}
+
 // The member typed is selected in the list before the rules look at him, so a refused member's
 // entry stays selected, and a member who is not on the list leaves no entry selected.
 TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
