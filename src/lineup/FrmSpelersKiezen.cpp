@@ -270,6 +270,7 @@ void FrmSpelersKiezen::Form_Load()
     m_blnAnnuleren = false;
     m_blnSpelersOntbreken = false;
     m_getoondNr.clear();
+    m_aanvaardNr.clear();
     m_officieel.reset();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
@@ -762,8 +763,11 @@ lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
     }
     in.superMatch = blnSuperMatch;
     // The member who stands on the place is shown, not judged: opening the window, or passing through
-    // the number box, never takes him off.
-    in.opPlaats = staatOpPlaats(in.compNr);
+    // the number box, never takes him off. Nor is a member whom the user accepted in this opening asked
+    // about again while the box still (or again) holds his number.
+    const bool alAanvaard = !in.compNr.isEmpty() && aangevuld(in.compNr) == m_aanvaardNr;
+    in.opPlaats = staatOpPlaats(in.compNr) || alAanvaard;
+    m_aanvaardNr.clear();
     for (QLineEdit* vak : {TxtNaam, TxtVolgNr, TxtIndex, TxtKlas, TxtClubnaam, TxtClubNr})
         vak->clear();
     if (!in.compNr.isEmpty()) {
@@ -799,6 +803,7 @@ void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
     TxtClubnaam->setText(uit.clubnaam);
     if (uit.provincieZetten)
         provincieZetten(uit.provincie);
+    m_aanvaardNr = uit.compNr;
     officieelBehouden();
 }
 

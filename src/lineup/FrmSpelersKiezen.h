@@ -152,6 +152,11 @@ private:
     QString m_plaatsNr;
     /** The member number that the boxes were last filled for (the place's member after a refusal). */
     QString m_getoondNr;
+    /**
+     * The member the last look-up accepted, whom the boxes show (empty after a refusal or while a search
+     * hit waits to be judged): typed again or left unchanged, he is not judged a second time.
+     */
+    QString m_aanvaardNr;
     /** What the match holds for the head referee or hall commissioner the window was loaded for. */
     struct Officieel
     {

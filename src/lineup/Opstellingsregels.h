@@ -53,8 +53,9 @@ struct Opstellingsinvoer
     bool streng = false;      ///< option 'Streng'
     bool superMatch = false;  ///< Matchen.Soort 4
     /**
-     * The member is the one stored on the place: he is looked up and shown with his details, but no rule
-     * judges him and no question or message is shown (the rules judge a member being placed).
+     * The member is the one stored on the place, or one the user already accepted for it in this opening
+     * of the picker: he is looked up and shown with his details, but no rule judges him and no question or
+     * message is shown (the rules judge a member being placed).
      */
     bool opPlaats = false;
 };

@@ -596,6 +596,68 @@ TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpen
     EXPECT_EQ(opgeslagen("ZaalCommProv"), "A.");
 }
 
+// A member the user accepted after a question is not asked about again in the same opening: not when the
+// number box is passed through again, nor when his number is typed over itself, nor when the missing-index
+// message of Enter moves the focus out of the box. Another number is judged as before.
+TEST_F(SpelersKiezen, AMemberAcceptedInThisOpeningIsNotQuestionedAgain)
+{
+    const QString teLaag = "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch "
+                           "op deze plaats op te stellen ?";
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "002", 1);
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    const auto doorHetVak = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        if (!nr.isNull()) {
+            kiezer().TxtCompNr->selectAll();
+            QTest::keyClicks(kiezer().TxtCompNr, nr);
+        }
+        kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+    };
+
+    f.blad.CmdCompNrU[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500005");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, teLaag);
+    doorHetVak(QString());
+    doorHetVak("500005");
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+    EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+    // Another number is asked about; refused, the boxes show the (empty) place again.
+    m_meldingen->verwachtJaNee(false);
+    doorHetVak("500006");
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, teLaag);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500006");
+    ASSERT_EQ(m_meldingen->getoond().size(), 3);
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("UITSP1"), "500006");
+
+    // Not on the strength list, accepted: Enter asks for his index, which leaves the number box.
+    f.blad.CmdCompNrU[1]->click();
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500077");
+    ASSERT_EQ(m_meldingen->getoond().size(), 4);
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, "U dient de index voor deze speler in te vullen !");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    ASSERT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(m_meldingen->getoond().size(), 5);
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtIndex);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+    QTest::keyClicks(kiezer().TxtIndex, "9");
+    QTest::keyClick(kiezer().TxtIndex, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(m_meldingen->getoond().size(), 5);
+    EXPECT_EQ(opgeslagen("UITSP2"), "500077");
+    EXPECT_EQ(f.blad.LabUIndex[1]->text(), "9");
+}
+
 // The member typed is selected in the list before the rules look at him, so a refused member's
 // entry stays selected, and a member who is not on the list leaves no entry selected.
 TEST_F(SpelersKiezen, ARefusedMemberIsSelectedInTheListAsTheRulesFoundHim)
