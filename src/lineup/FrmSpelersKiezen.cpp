@@ -637,6 +637,8 @@ void FrmSpelersKiezen::CboSterktelijst_Click()
 
 void FrmSpelersKiezen::CmdSpelerWissen_Click()
 {
+    // The user takes the official off: what the match held for him no longer comes back into the boxes.
+    m_officieel.reset();
     TxtCompNr->clear();
     {
         core::EventsUit uit;

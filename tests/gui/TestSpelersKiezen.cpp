@@ -596,6 +596,24 @@ TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpen
     EXPECT_EQ(opgeslagen("ZaalCommProv"), "A.");
 }
 
+// "Speler Wissen" takes an official off, also one stored with a name but no number: the name does not come
+// back when the number box is left, and "Opslaan" stores him empty.
+TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
+{
+    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}});
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Jan Zonder Nummer");
+    QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+    kiezer().TxtNaam->clear();
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    const QString naam = opgeslagen("HoofdSchNaam");
+    EXPECT_TRUE(naam == "<Null>" || naam.trimmed().isEmpty()) << naam.toStdString();
+}
+
 // A member the user accepted after a question is not asked about again in the same opening: not when the
 // number box is passed through again, nor when his number is typed over itself, nor when the missing-index
 // message of Enter moves the focus out of the box. Another number is judged as before.
