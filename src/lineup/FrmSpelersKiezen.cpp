@@ -270,8 +270,11 @@ void FrmSpelersKiezen::Form_Load()
     m_blnAnnuleren = false;
     m_blnSpelersOntbreken = false;
     m_getoondNr.clear();
+    m_aanvaardNr.clear();
+    m_officieel.reset();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
+    m_plaatsNr.clear();
 
     const QString woord = f.LabX->text();
     QString soort;
@@ -340,6 +343,7 @@ void FrmSpelersKiezen::Form_Load()
         officieleIndeling();
         const auto [naam, prov, nr] = officieleVooraf(QStringLiteral("ZaalCommNaam"), QStringLiteral("ZaalCommProv"),
                                                       QStringLiteral("ZaalcommCompnr"));
+        m_officieel = Officieel{nr, naam, prov, {}, {}};
         officieleLijst(naam, prov, nr);
     } else if (woord == u"HS") {
         setWindowTitle(QStringLiteral("Hoofdscheidsrechter"));
@@ -350,6 +354,7 @@ void FrmSpelersKiezen::Form_Load()
                                                       QStringLiteral("HoofdschCompnr"));
         const QString clubNr = matchVeld(QStringLiteral("HoofdschClubNr"));
         const QString clubNaam = matchVeld(QStringLiteral("HoofdschClubNaam"));
+        m_officieel = Officieel{nr, naam, prov, clubNr, clubNaam};
         if (clubNr.isEmpty() && clubNaam.isEmpty() && core::LCase(matchVeld(QStringLiteral("LKThuis"))) != u"vrij") {
             a.rsClubs.setIndex(QStringLiteral("ClubNr"));
             a.rsClubs.seek(QStringLiteral("="),
@@ -396,9 +401,9 @@ void FrmSpelersKiezen::Form_Load()
         if (m_slot.plaats >= 0 && m_slot.plaats < 4)
             m_objOpstellingsknop = knoppen[m_slot.plaats];
         if (a.rsMatchen.heeftVeld(m_strVeldnaam)) {
-            const QString nr = matchVeld(m_strVeldnaam);
-            if (!nr.isEmpty())
-                TxtCompNr->setText(nr);
+            m_plaatsNr = matchVeld(m_strVeldnaam);
+            if (!m_plaatsNr.isEmpty())
+                TxtCompNr->setText(m_plaatsNr);
         }
     }
 }
@@ -632,6 +637,8 @@ void FrmSpelersKiezen::CboSterktelijst_Click()
 
 void FrmSpelersKiezen::CmdSpelerWissen_Click()
 {
+    // The user takes the official off: what the match held for him no longer comes back into the boxes.
+    m_officieel.reset();
     TxtCompNr->clear();
     {
         core::EventsUit uit;
@@ -677,9 +684,44 @@ bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 
 void FrmSpelersKiezen::SpelerInvullen()
 {
+    invullen();
+}
+
+bool FrmSpelersKiezen::invullen()
+{
     const lineup::Opstellingsinvoer in = opzoekInvoer();
-    regelsToepassen(lineup::SpelerInvullen(in));
+    const lineup::Opstellingsuitvoer uit = lineup::SpelerInvullen(in);
+    regelsToepassen(uit);
     m_getoondNr = TxtCompNr->text();
+    return !uit.geweigerd;
+}
+
+bool FrmSpelersKiezen::staatOpPlaats(const QString& compNr) const
+{
+    return !m_plaatsNr.isEmpty() && !compNr.isEmpty() && aangevuld(compNr) == aangevuld(m_plaatsNr);
+}
+
+void FrmSpelersKiezen::officieelBehouden()
+{
+    if (!m_officieel)
+        return;
+    const QString nr = TxtCompNr->text();
+    const QString& opgeslagen = m_officieel->nr;
+    const bool zijnNummer = nr.isEmpty() || opgeslagen.isEmpty() ? nr.isEmpty() && opgeslagen.isEmpty()
+                                                                 : aangevuld(nr) == aangevuld(opgeslagen);
+    if (!zijnNummer)
+        return;
+    // A name or club typed by hand is in no table that the look-up reads; what the look-up found only
+    // fills what the match holds empty.
+    const auto behouden = [](QLineEdit* vak, const QString& tekst) {
+        if (!tekst.isEmpty())
+            vak->setText(tekst);
+    };
+    behouden(TxtNaam, m_officieel->naam);
+    if (!m_officieel->provincie.isEmpty())
+        provincieZetten(m_officieel->provincie);
+    behouden(TxtClubNr, m_officieel->clubNr);
+    behouden(TxtClubnaam, m_officieel->clubNaam);
 }
 
 bool FrmSpelersKiezen::stilInvullen()
@@ -701,10 +743,11 @@ bool FrmSpelersKiezen::stilInvullen()
     return true;
 }
 
-void FrmSpelersKiezen::nummerNazien()
+bool FrmSpelersKiezen::nummerNazien()
 {
     if (m_open && TxtCompNr->text() != m_getoondNr)
-        SpelerInvullen();
+        return invullen();
+    return true;
 }
 
 lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
@@ -721,6 +764,12 @@ lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
         in.indexen << (thuis ? b.LabTIndex : b.LabUIndex)[k]->text();
     }
     in.superMatch = blnSuperMatch;
+    // The member who stands on the place is shown, not judged: opening the window, or passing through
+    // the number box, never takes him off. Nor is a member whom the user accepted in this opening asked
+    // about again while the box still (or again) holds his number.
+    const bool alAanvaard = !in.compNr.isEmpty() && aangevuld(in.compNr) == m_aanvaardNr;
+    in.opPlaats = staatOpPlaats(in.compNr) || alAanvaard;
+    m_aanvaardNr.clear();
     for (QLineEdit* vak : {TxtNaam, TxtVolgNr, TxtIndex, TxtKlas, TxtClubnaam, TxtClubNr})
         vak->clear();
     if (!in.compNr.isEmpty()) {
@@ -740,7 +789,11 @@ void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
         SpelerinLijstSelecteren(TxtCompNr->text());
     }
     if (uit.geweigerd) {
-        TxtCompNr->clear();
+        // The place keeps its member: the boxes show him again (an empty place stays empty), so that
+        // the next Enter or "Opslaan" saves him and not an empty place.
+        TxtCompNr->setText(m_plaatsNr);
+        if (!m_plaatsNr.isEmpty())
+            regelsToepassen(lineup::SpelerInvullen(opzoekInvoer()));
         TxtCompNr->setFocus();
         return;
     }
@@ -752,6 +805,8 @@ void FrmSpelersKiezen::regelsToepassen(const lineup::Opstellingsuitvoer& uit)
     TxtClubnaam->setText(uit.clubnaam);
     if (uit.provincieZetten)
         provincieZetten(uit.provincie);
+    m_aanvaardNr = uit.compNr;
+    officieelBehouden();
 }
 
 // The doubles chooser ----------------------------------------------------------------------------
@@ -920,13 +975,13 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         // A number typed over the member the boxes show (and saved at once, by Enter or by a button's
         // access key) is looked up under the rules first, as leaving the box does: the place never gets a
         // number with another member's name, index and class. When the rules refuse it (or the question is
-        // answered Nee), nothing is saved: the member the place had stays, and the window stays open for
-        // another number or Annuleren. An emptied number still empties the place.
+        // answered Nee), nothing is saved: the member the place had stays, shown in the boxes again, and
+        // the window stays open for another number, Annuleren or a second Enter. An emptied number still
+        // empties the place.
         if (!m_blnAnnuleren && !m_blnSpelersOntbreken) {
             const bool overEenSpeler = !TxtCompNr->text().trimmed().isEmpty() && TxtCompNr->text() != m_getoondNr
                                        && !TxtNaam->text().isEmpty();
-            nummerNazien();
-            if (overEenSpeler && TxtNaam->text().isEmpty()) {
+            if (!nummerNazien() && overEenSpeler) {
                 event->ignore();
                 TxtCompNr->setFocus(Qt::OtherFocusReason);
                 return;

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -119,7 +121,17 @@ private:
     void UitslagBerekenen();
     /** The main window's command word. */
     QString opdrachtwoord() const;
+    /** Fills the boxes with what the look-up found; after a refusal they show the place's member again. */
     void regelsToepassen(const lineup::Opstellingsuitvoer& uit);
+    /** SpelerInvullen; false when the rules refused the member. */
+    bool invullen();
+    /** The member number is that of the member stored on the line-up place. */
+    bool staatOpPlaats(const QString& compNr) const;
+    /**
+     * After a look-up of the number stored for the head referee or hall commissioner: what is stored for
+     * him (name, province, club) goes back into its box; a box stored empty keeps what the look-up found.
+     */
+    void officieelBehouden();
     /** Empties the detail boxes, pads the member number and gathers what the rules read. */
     lineup::Opstellingsinvoer opzoekInvoer();
     /**
@@ -127,14 +139,30 @@ private:
      * accept the member without a box; false (nothing filled) when they would show one.
      */
     bool stilInvullen();
-    /** SpelerInvullen when the member number differs from the one the boxes were filled for. */
-    void nummerNazien();
+    /**
+     * SpelerInvullen when the member number differs from the one the boxes were filled for; false when
+     * the rules refused it.
+     */
+    bool nummerNazien();
 
     lineup::Slot m_slot;
     QString m_strOpdrachtwaarde;
     QString m_strVeldnaam;
-    /** The member number that the boxes were last filled for (empty after a refusal). */
+    /** The member stored on the line-up place when the window was loaded (empty for other slots). */
+    QString m_plaatsNr;
+    /** The member number that the boxes were last filled for (the place's member after a refusal). */
     QString m_getoondNr;
+    /**
+     * The member the last look-up accepted, whom the boxes show (empty after a refusal or while a search
+     * hit waits to be judged): typed again or left unchanged, he is not judged a second time.
+     */
+    QString m_aanvaardNr;
+    /** What the match holds for the head referee or hall commissioner the window was loaded for. */
+    struct Officieel
+    {
+        QString nr, naam, provincie, clubNr, clubNaam;
+    };
+    std::optional<Officieel> m_officieel;
     QPushButton* m_objOpstellingsknop = nullptr;
     qint64 m_lngCompNrPloeg[4] = {0, 0, 0, 0};
     bool m_blnAnnuleren = false;

@@ -177,12 +177,14 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
         return uit;
     }
 
+    // Officials and captains, and the member already on the place, pass without a rule or a question.
+    const bool ongetoetst = slot.officieel() || in.opPlaats;
     uit.selecteren = true;
     a.rsSterktelijst.setIndex(QStringLiteral("SpelerZoeken"));
     a.rsSterktelijst.seek(QStringLiteral("="), {a.strGekozenSeizoen, provincie(slot.ploegProvNr), slot.ploegClubNr,
                                                 compNr, a.strSoortSterktelijst});
     if (a.rsSterktelijst.noMatch()) {
-        if (!slot.officieel()) {
+        if (!ongetoetst) {
             bool ja;
             if (in.streng && slot.kant == u"T") {
                 ui::meldingen().kritiek(
@@ -200,13 +202,15 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
         a.rsLeden.setIndex(QStringLiteral("CompNr"));
         a.rsLeden.seek(QStringLiteral("="), {compNr});
         if (a.rsLeden.noMatch()) {
-            ui::meldingen().informatie(Titel, QStringLiteral("Deze speler staat niet in het provinciale ledenbestand !"));
+            if (!in.opPlaats)
+                ui::meldingen().informatie(Titel,
+                                           QStringLiteral("Deze speler staat niet in het provinciale ledenbestand !"));
             uitAlternatief(slot, compNr, uit, true);
             return uit;
         }
         const QString lidClub = inhoud(a.rsLeden.veld(QStringLiteral("Clubnummer")));
         const int lidProvincie = provincie(inhoud(a.rsLeden.veld(QStringLiteral("Provincie"))));
-        if (!slot.officieel() && (lidClub != slot.ploegClubNr || lidProvincie != provincie(slot.ploegProvNr))) {
+        if (!ongetoetst && (lidClub != slot.ploegClubNr || lidProvincie != provincie(slot.ploegProvNr))) {
             QString clubNaam = clubVeld(provincie(slot.ploegProvNr), slot.ploegClubNr, QStringLiteral("ClubNaam"));
             if (clubNaam.isEmpty())
                 clubNaam = slot.ploegNaam;
@@ -234,7 +238,7 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
     uit.opSterktelijst = true;
     const db::Recordset& s = a.rsSterktelijst;
     const QString index = inhoud(s.veld(QStringLiteral("Index")));
-    if (!slot.officieel()) {
+    if (!ongetoetst) {
         if (ControleDubbeleOpstellingPloeg(in.knoppen, slot.plaats, compNr, RegelPloeggrootte(a.intLaatsteWedstrijd))) {
             ui::meldingen().kritiek(Titel,
                                     QStringLiteral("Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !"));
@@ -282,9 +286,10 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
     uit.klas = inhoud(s.veld(QStringLiteral("Klassering")));
     uit.index = index;
     uit.volgNr = inhoud(s.veld(QStringLiteral("Volgnummer")));
+    // The head referee is of the club whose list he stands on: the home club also when the own club plays away.
     if (slot.woord == u"HS") {
-        uit.clubNr = a.strClubNr;
-        uit.clubnaam = clubVeld(provincie(a.strClubProv), a.strClubNr, QStringLiteral("Ploegnaam"));
+        uit.clubNr = slot.ploegClubNr;
+        uit.clubnaam = clubVeld(provincie(slot.ploegProvNr), slot.ploegClubNr, QStringLiteral("Ploegnaam"));
     }
     return uit;
 }

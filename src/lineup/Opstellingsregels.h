@@ -52,6 +52,12 @@ struct Opstellingsinvoer
     QStringList indexen;      ///< index labels of places 1-4 of the side
     bool streng = false;      ///< option 'Streng'
     bool superMatch = false;  ///< Matchen.Soort 4
+    /**
+     * The member is the one stored on the place, or one the user already accepted for it in this opening
+     * of the picker: he is looked up and shown with his details, but no rule judges him and no question or
+     * message is shown (the rules judge a member being placed).
+     */
+    bool opPlaats = false;
 };
 
 /** What SpelerInvullen puts in the picker. */
@@ -72,7 +78,8 @@ bool StrengeControle();
 /**
  * Looks the member up, fills the boxes and applies the rules in order, with their messages and
  * questions (title "Speler Kiezen"). A member refused by a rule comes back with geweigerd set and an
- * empty member number.
+ * empty member number. The head referee gets the club of the strength list or the members' row he is
+ * found in.
  */
 Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in);
 

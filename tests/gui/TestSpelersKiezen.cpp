@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -205,9 +206,11 @@ TEST_F(SpelersKiezen, APlayerNotOnTheStrengthListGoesIntoAlternatiefOnce)
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("THUISSP1"), " ");
 
-    // The second opening looks the preset member up again and finds his index in Alternatief.
+    // The second opening looks the member on the place up again, without the question, and finds his
+    // index in Alternatief.
     for (int keer = 0; keer < 2; ++keer) {
-        m_meldingen->verwachtJaNee(true);
+        if (keer == 0)
+            m_meldingen->verwachtJaNee(true);
         f.blad.CmdCompNrU[3]->click();
         if (keer == 0) {
             EXPECT_EQ(kiezer().TxtCompNr->text(), "");
@@ -307,6 +310,370 @@ TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
     kiezer().CmdSluiten->click();
     EXPECT_EQ(opgeslagen("THUISSP1"), "500002");
     EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 2");
+}
+
+// A Super match enforces no order of index from the top: place 2 took a lower index than place 1. Opened
+// again, place 1 shows its player with his details; the rules judge a member being placed, never the one
+// who is there, so neither the opening nor passing through the number box takes him off.
+TEST_F(SpelersKiezen, ReopeningAPlaceInASuperMatchKeepsItsPlayerWhateverTheIndexesAfterHim)
+{
+    FrmWedstrijdInput& f = starten({}, "4");
+    f.blad.CmdCompNrT[0]->click();
+    typen("500003");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    f.blad.CmdCompNrT[1]->click();
+    typen("500002");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 2") << "a lower index after place 1 is accepted in a Super match";
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("THUISSP2"), "500002");
+
+    f.blad.CmdCompNrT[0]->click();
+    QApplication::setActiveWindow(&kiezer());
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500003");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 3");
+    EXPECT_EQ(kiezer().TxtIndex->text(), "3");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 2);
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    kiezer().ChkWedstrijd[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    QTest::mouseClick(kiezer().ChkWedstrijd[0], Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("WOT1"), "1");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500003");
+
+    // A member typed over him is judged: index 4 before the 2 of place 2 is refused.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                                 "spelers op een lagere plaats hebben een lagere index !");
+    typen("500004");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500003");
+
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "500003");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 3");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "3");
+}
+
+// A "Te lage index" question answered Ja when the player was placed is not asked again each time the
+// place is opened: the player stays, also when Enter saves at once.
+TEST_F(SpelersKiezen, AnAcceptedLowIndexIsNotQuestionedAgainWhenThePlaceIsOpened)
+{
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    f.blad.CmdCompNrU[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    typen("500005");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("UITSP1"), "500005");
+
+    for (int keer = 0; keer < 2; ++keer) {
+        f.blad.CmdCompNrU[0]->click();
+        EXPECT_EQ(m_meldingen->getoond().size(), 1);
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("UITSP1"), "500005");
+    }
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.LabUNaamSpeler[0]->text(), "Speler 5");
+}
+
+// A number typed over a filled place and refused: the boxes show the place's player again, so that the
+// next Enter or "Opslaan" keeps him. Only a number box that the user empties himself empties the place.
+TEST_F(SpelersKiezen, ARefusedNumberLeavesThePlacesPlayerInTheBoxes)
+{
+    const QString teHoog = "Deze speler mag in deze ploeg niet op deze plaats opgesteld worden. Eén of meer "
+                           "spelers op een lagere plaats hebben een lagere index !";
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP2", "500002"}});
+    const auto overtypen = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+    };
+    const auto plaatsGetoond = [] {
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "1");
+        EXPECT_EQ(kiezer().TxtVolgNr->text(), "1");
+        EXPECT_EQ(kiezer().TxtKlas->text(), "C2");
+    };
+
+    // Refused as the box is left, then Enter.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500003");
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, teHoog);
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    plaatsGetoond();
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtCompNr);
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+
+    // Refused by Enter itself, which keeps the window open; Enter again saves the place's player.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500003");
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, teHoog);
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    ASSERT_TRUE(kiezer().isVisible());
+    plaatsGetoond();
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
+
+    // A question answered Nee is a refusal too: "Opslaan" keeps the player.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("500077");
+    m_meldingen->verwachtJaNee(false);
+    kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason);
+    plaatsGetoond();
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+
+    // The user empties the number box himself: the place is emptied.
+    f.blad.CmdCompNrT[0]->click();
+    overtypen("");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Backspace);
+    ASSERT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+}
+
+// A member of a club with the own club's number in another province is no member of the team's club.
+TEST_F(SpelersKiezen, AMemberOfTheSameClubNumberInAnotherProvinceIsAskedAbout)
+{
+    testhulp::lidToevoegen(m_db, "500088", "Ander Gewest", "001", 2);
+    FrmWedstrijdInput& f = starten();
+    const QString vraag = "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?";
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);  // not on the strength list
+    m_meldingen->verwachtJaNee(false); // no member of the club
+    typen("500088");
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast(), (ui::TestMeldingen::Melding{Soort::Vraag, Titel, vraag}));
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(true);
+    typen("500088");
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Ander Gewest");
+    EXPECT_EQ(kiezer().provincieTekst(), "H.");
+    kiezer().TxtIndex->setText("1");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500088");
+    db::Recordset rs =
+        algemeen().dbGegevens.openRecordset("SELECT Provincie FROM Alternatief WHERE Computernummer = '500088';");
+    EXPECT_EQ(rs.veld(0).tekst(), "2");
+}
+
+// The sheet's order-number label shows the player's order number on the strength list, not his index.
+TEST_F(SpelersKiezen, TheSheetShowsTheOrderNumberOfThePlayerChosen)
+{
+    testhulp::lidToevoegen(m_db, "500011", "Speler Elf", "001", 1);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 12, "500011", "Speler Elf", "5", "C4");
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[3]->click();
+    typen("500011");
+    EXPECT_EQ(kiezer().TxtVolgNr->text(), "12");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(f.blad.LabTVolgnr[3]->text(), "12");
+    EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
+    EXPECT_EQ(f.blad.LabTKlas[3]->text(), "C4");
+    kiezen(f, "PAH01001");
+    EXPECT_EQ(f.blad.LabTVolgnr[3]->text(), "12");
+    EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
+}
+
+// The head referee gets the club of the list or the members' row he is found in, at home and away.
+TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
+{
+    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde");
+    testhulp::lidToevoegen(m_db, "500009", "Scheids Karel", "003", 1);
+    testhulp::Wedstrijd uit = wedstrijd("PAH01005", "A");
+    uit.lkThuis = "002";
+    uit.nmthuis = "Tweede A";
+    uit.lkUit = "001";
+    uit.nmuit = "Eerste A";
+    testhulp::wedstrijdToevoegen(m_db, uit);
+    testhulp::lokaalToevoegen(m_db, 9, "Zaal Twee", "Markt 2", "2100", "Deurne", 2, 1, 1);
+    FrmWedstrijdInput& f = starten();
+    const auto kies = [&](const QString& wedstrijd, const QString& nr) {
+        kiezen(f, wedstrijd);
+        f.blad.CmdCompNrHoofdscheidsrechter->click();
+        typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            "SELECT HoofdschClubNr, HoofdschClubNaam FROM Matchen WHERE WedstrNr = ?;", {wedstrijd});
+        return QStringList{rs.veld(0).tekst(), rs.veld(1).tekst()};
+    };
+
+    // Away: chosen from the home team's list, he is of the home club, not of the own (visiting) club.
+    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "TTC Tweede"}));
+    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "TTC Derde"}));
+    // Opened again, the boxes show the club he was stored with.
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    EXPECT_EQ(kiezer().TxtClubNr->text(), "003");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Derde");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    // At home: the own club's list gives the own club.
+    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "TTC Eerste"}));
+    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "TTC Derde"}));
+}
+
+// An official typed by hand (a number in neither the members nor Alternatief, with his name, province and
+// club typed in the boxes) keeps all of it when the picker is opened again: saved again by "Opslaan", by
+// Enter, after passing through the number box, or cancelled. A box stored empty still gets what the
+// look-up finds.
+TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpenedAgain)
+{
+    FrmWedstrijdInput& f = starten({{"ZaalcommCompnr", "500006"}});
+    const auto hoofdscheidsrechter = [this] {
+        return QStringList{opgeslagen("HoofdschCompnr"), opgeslagen("HoofdSchNaam"), opgeslagen("HoofdschProv"),
+                           opgeslagen("HoofdschClubNr"), opgeslagen("HoofdschClubNaam")};
+    };
+    const QStringList getypt{"912345", "Jan Vreemd", "H.", "077", "TTC Elders"};
+
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    typen("912345");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "");
+    kiezer().TxtNaam->setText("Jan Vreemd");
+    kiezer().provincieZetten("H.");
+    kiezer().TxtClubNr->setText("077");
+    kiezer().TxtClubnaam->setText("TTC Elders");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(hoofdscheidsrechter(), getypt);
+
+    for (int keer = 0; keer < 4; ++keer) {
+        f.blad.CmdCompNrHoofdscheidsrechter->click();
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "912345");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Jan Vreemd");
+        EXPECT_EQ(kiezer().provincieTekst(), "H.");
+        EXPECT_EQ(kiezer().TxtClubNr->text(), "077");
+        EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Elders");
+        if (keer == 0) {
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        } else if (keer == 1) {
+            QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        } else if (keer == 2) {
+            QApplication::setActiveWindow(&kiezer());
+            kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+            kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+            EXPECT_EQ(kiezer().TxtNaam->text(), "Jan Vreemd");
+            EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Elders");
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+        }
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(hoofdscheidsrechter(), getypt) << "keer " << keer;
+    }
+    EXPECT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "912345");
+
+    // The hall commissioner alike; only his number was stored, so his name is the member's.
+    f.blad.CmdCompNrZaalcommissaris->click();
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    typen("912346");
+    kiezer().TxtNaam->setText("Piet Zaal");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    f.blad.CmdCompNrZaalcommissaris->click();
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Piet Zaal");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("ZaalcommCompnr"), "912346");
+    EXPECT_EQ(opgeslagen("ZaalCommNaam"), "Piet Zaal");
+    EXPECT_EQ(opgeslagen("ZaalCommProv"), "A.");
+}
+
+// "Speler Wissen" takes an official off, also one stored with a name but no number: the name does not come
+// back when the number box is left, and "Opslaan" stores him empty.
+TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
+{
+    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}});
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Jan Zonder Nummer");
+    QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+    kiezer().TxtNaam->clear();
+    QApplication::setActiveWindow(&kiezer());
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    const QString naam = opgeslagen("HoofdSchNaam");
+    EXPECT_TRUE(naam == "<Null>" || naam.trimmed().isEmpty()) << naam.toStdString();
+}
+
+// A member the user accepted after a question is not asked about again in the same opening: not when the
+// number box is passed through again, nor when his number is typed over itself, nor when the missing-index
+// message of Enter moves the focus out of the box. Another number is judged as before.
+TEST_F(SpelersKiezen, AMemberAcceptedInThisOpeningIsNotQuestionedAgain)
+{
+    const QString teLaag = "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch "
+                           "op deze plaats op te stellen ?";
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "002", 1);
+    FrmWedstrijdInput& f = starten({}, "1", "G");
+    const auto doorHetVak = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        if (!nr.isNull()) {
+            kiezer().TxtCompNr->selectAll();
+            QTest::keyClicks(kiezer().TxtCompNr, nr);
+        }
+        kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
+    };
+
+    f.blad.CmdCompNrU[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500005");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, teLaag);
+    doorHetVak(QString());
+    doorHetVak("500005");
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+    EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+    // Another number is asked about; refused, the boxes show the (empty) place again.
+    m_meldingen->verwachtJaNee(false);
+    doorHetVak("500006");
+    ASSERT_EQ(m_meldingen->getoond().size(), 2);
+    EXPECT_EQ(m_meldingen->getoond().constLast().tekst, teLaag);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500006");
+    ASSERT_EQ(m_meldingen->getoond().size(), 3);
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("UITSP1"), "500006");
+
+    // Not on the strength list, accepted: Enter asks for his index, which leaves the number box.
+    f.blad.CmdCompNrU[1]->click();
+    m_meldingen->verwachtJaNee(true);
+    doorHetVak("500077");
+    ASSERT_EQ(m_meldingen->getoond().size(), 4);
+    kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, "U dient de index voor deze speler in te vullen !");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    ASSERT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(m_meldingen->getoond().size(), 5);
+    EXPECT_EQ(kiezer().focusWidget(), kiezer().TxtIndex);
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+    QTest::keyClicks(kiezer().TxtIndex, "9");
+    QTest::keyClick(kiezer().TxtIndex, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(m_meldingen->getoond().size(), 5);
+    EXPECT_EQ(opgeslagen("UITSP2"), "500077");
+    EXPECT_EQ(f.blad.LabUIndex[1]->text(), "9");
 }
 
 // The member typed is selected in the list before the rules look at him, so a refused member's
@@ -487,6 +854,29 @@ TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)
     EXPECT_FALSE(kiezer().isVisible());
     EXPECT_TRUE(f.isEnabled());
     EXPECT_EQ(opgeslagen("Opmerk1"), "<Null>");
+}
+
+// The Super doubles window with place 3 empty: its one message, then it closes and nothing is written.
+TEST_F(SpelersKiezen, TheSuperDoublesChooserWithAPlaceEmptyClosesAfterItsOneMessage)
+{
+    Velden v = opstelling();
+    v.removeIf([](const auto& veld) { return veld.first == u"UITSP3"; });
+    FrmWedstrijdInput& f = starten(v, "4", "G");
+    ASSERT_EQ(f.blad.CmdCompNrU[2]->text(), "");
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Keuze Dubbelteam", "U dient eerst de drie spelers te kiezen !");
+    f.blad.CmdCompNrU[4]->click();
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(opgeslagen("Opmerk2"), "<Null>");
+    // The next slot opens as usual.
+    f.menu("MnuWedstrijdKapiteinBezoekers")->trigger();
+    EXPECT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().windowTitle(), "Kapitein");
+    EXPECT_FALSE(kiezer().FraSpeler->isHidden());
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_TRUE(f.isEnabled());
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
 }
 
 // In a Super match two players are ticked, one of them possibly from the strength list.

@@ -223,6 +223,38 @@ TEST_F(Regels, APlaceAlreadyFilledTakesAnotherPlayerWhateverTheIndexOfTheOneItHe
     EXPECT_FALSE(SpelerInvullen(in).geweigerd);
 }
 
+// The member stored on the place is shown with his details, judged by no rule and asked nothing: not the
+// index checks, not the strength list, not the club, whatever the option.
+TEST_F(Regels, TheMemberOnThePlaceIsShownWithoutARuleOrAQuestion)
+{
+    Opstellingsinvoer in = invoer("500003", 0, "T", true);
+    in.opPlaats = true;
+    in.knoppen = QStringList{"500003", "500003", "", "500002"};
+    in.indexen = QStringList{"3", "3", "", "2"};
+    Opstellingsuitvoer uit = SpelerInvullen(in);
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_TRUE(uit.opSterktelijst);
+    EXPECT_EQ(uit.naam, "Speler 3");
+    EXPECT_EQ(uit.index, "3");
+
+    in = invoer("500001", 3, "T", true); // index 1 is too low for place 4
+    in.opPlaats = true;
+    EXPECT_EQ(SpelerInvullen(in).naam, "Speler 1");
+
+    in = invoer("500050", 0, "T", true); // another club's member, on no list
+    in.opPlaats = true;
+    uit = SpelerInvullen(in);
+    EXPECT_FALSE(uit.geweigerd);
+    EXPECT_FALSE(uit.opSterktelijst);
+    EXPECT_EQ(uit.naam, "Ander Lid");
+    EXPECT_EQ(uit.clubNr, "002");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+
+    // Typed by the user, the same members are judged.
+    kritiek("Deze speler mag niet op deze plaats opgesteld worden ! Te lage index !");
+    EXPECT_TRUE(SpelerInvullen(invoer("500001", 3, "T", true)).geweigerd);
+}
+
 // A member not on the list, taken from the members' table, shows the ranking of the list's
 // category: the men's for the men's and veterans' lists, the ladies' for the others.
 TEST_F(Regels, AMemberTakenFromTheMembersShowsTheRankingOfTheListsCategory)
