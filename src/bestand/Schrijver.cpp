@@ -32,6 +32,47 @@ QByteArray systeemnaam(const QString& pad)
     return QFile::encodeName(pad);
 }
 
+// The system's calls of writing a file. A planted failure makes a call fail as the system would, so that the
+// checks of the writer itself are what a test reaches.
+
+int openAanroep(const QByteArray& naam)
+{
+    if (gestoord(Stap::Openen)) {
+        errno = geplant->foutnummer;
+        return -1;
+    }
+    return ::open(naam.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+int syncAanroep(int fd)
+{
+    if (gestoord(Stap::Synchroniseren)) {
+        errno = geplant->foutnummer;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+// A close that fails has closed the file all the same.
+int sluitAanroep(int fd)
+{
+    const int uitkomst = ::close(fd);
+    if (gestoord(Stap::Sluiten)) {
+        errno = geplant->foutnummer;
+        return -1;
+    }
+    return uitkomst;
+}
+
+int hernoemAanroep(const QByteArray& van, const QByteArray& naar)
+{
+    if (gestoord(Stap::Hernoemen)) {
+        errno = geplant->foutnummer;
+        return -1;
+    }
+    return ::rename(van.constData(), naar.constData());
+}
+
 QString willekeurig()
 {
     static const char tekens[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -93,15 +134,11 @@ Schrijver::Schrijver(const QString& pad)
     struct stat ouder;
     m_ouder = ::stat(systeemnaam(m_doel).constData(), &ouder) == 0 && S_ISREG(ouder.st_mode);
 
-    if (gestoord(Stap::Openen)) {
-        mislukt(geplant->foutnummer);
-        return;
-    }
     // A name of its own beside the file: the rename stays within one file system and replaces in one step.
     int fout = EEXIST;
     for (int poging = 0; poging < 100 && m_fd < 0 && fout == EEXIST; ++poging) {
         const QString naam = m_doel + QStringLiteral(".nieuw-") + willekeurig();
-        m_fd = ::open(systeemnaam(naam).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        m_fd = openAanroep(systeemnaam(naam));
         if (m_fd >= 0)
             m_tijdelijk = naam;
         else
@@ -154,12 +191,11 @@ bool Schrijver::schrijven(QByteArrayView bytes)
 bool Schrijver::blokSchrijven(const char* data, qsizetype lengte, bool laatste)
 {
     ++m_schrijfbeurten;
-    const bool storen = (gestoord(Stap::Schrijven) && geplant->keer == m_schrijfbeurten)
-                        || (gestoord(Stap::LaatsteBlok) && laatste);
-    // A planted failure writes part of the block first, as a disk that fills up does.
-    qsizetype rest = storen ? lengte / 2 : lengte;
+    if ((gestoord(Stap::Schrijven) && geplant->keer == m_schrijfbeurten) || (gestoord(Stap::LaatsteBlok) && laatste))
+        m_storing = lengte > 1 ? Storing::Deel : Storing::Weigeren;
+    qsizetype rest = lengte;
     while (rest > 0) {
-        const ssize_t geschreven = ::write(m_fd, data, static_cast<size_t>(rest));
+        const qint64 geschreven = schrijfAanroep(data, rest);
         if (geschreven < 0 && errno == EINTR)
             continue;
         if (geschreven < 0)
@@ -169,7 +205,24 @@ bool Schrijver::blokSchrijven(const char* data, qsizetype lengte, bool laatste)
         data += geschreven;
         rest -= geschreven;
     }
-    return storen ? mislukt(geplant->foutnummer) : true;
+    return true;
+}
+
+qint64 Schrijver::schrijfAanroep(const char* data, qsizetype lengte)
+{
+    // A planted failure takes part of the block first and then refuses the rest, as a disk that fills up does.
+    switch (m_storing) {
+    case Storing::Deel:
+        m_storing = Storing::Weigeren;
+        return ::write(m_fd, data, static_cast<size_t>(lengte / 2));
+    case Storing::Weigeren:
+        m_storing = Storing::Geen;
+        errno = geplant->foutnummer;
+        return -1;
+    case Storing::Geen:
+        break;
+    }
+    return ::write(m_fd, data, static_cast<size_t>(lengte));
 }
 
 bool Schrijver::afsluiten()
@@ -184,17 +237,12 @@ bool Schrijver::afsluiten()
         m_buffer.clear();
     }
     // Only a file that the disk holds may replace the older one: an error of the disk shows at the latest here.
-    if (gestoord(Stap::Synchroniseren))
-        return mislukt(geplant->foutnummer);
-    if (::fsync(m_fd) != 0)
+    if (syncAanroep(m_fd) != 0)
         return mislukt(errno);
-    const int gesloten = ::close(m_fd);
-    const int fout = errno;
+    const int gesloten = sluitAanroep(m_fd);
     m_fd = -1;
-    if (gestoord(Stap::Sluiten))
-        return mislukt(geplant->foutnummer);
     if (gesloten != 0)
-        return mislukt(fout);
+        return mislukt(errno);
     return true;
 }
 
@@ -204,9 +252,7 @@ bool Schrijver::vervangen()
         return true;
     if (!afsluiten())
         return false;
-    if (gestoord(Stap::Hernoemen))
-        return mislukt(geplant->foutnummer);
-    if (::rename(systeemnaam(m_tijdelijk).constData(), systeemnaam(m_doel).constData()) != 0)
+    if (hernoemAanroep(systeemnaam(m_tijdelijk), systeemnaam(m_doel)) != 0)
         return mislukt(errno);
     m_tijdelijk.clear();
     m_vervangen = true;

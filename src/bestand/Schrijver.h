@@ -22,7 +22,7 @@ public:
     Schrijver(const Schrijver&) = delete;
     Schrijver& operator=(const Schrijver&) = delete;
 
-    /** Appends the bytes. After a failure nothing more is written; returns ok(). */
+    /** Appends the bytes (before afsluiten()). After a failure nothing more is written; returns ok(). */
     bool schrijven(QByteArrayView bytes);
     /** Writes what is still held, syncs the file to the disk and closes it; returns ok(). */
     bool afsluiten();
@@ -51,6 +51,7 @@ public:
 
 private:
     bool blokSchrijven(const char* data, qsizetype lengte, bool laatste);
+    qint64 schrijfAanroep(const char* data, qsizetype lengte);
     bool mislukt(int foutnummer);
     void opruimen();
 
@@ -62,6 +63,7 @@ private:
     qsizetype m_blok;
     int m_fd = -1;
     int m_schrijfbeurten = 0;
+    enum class Storing { Geen, Deel, Weigeren } m_storing = Storing::Geen; // a failure planted in the current write
     bool m_ouder = false; // a file of that name was there when writing began
     bool m_vervangen = false;
 };

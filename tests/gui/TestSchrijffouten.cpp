@@ -4,6 +4,7 @@
 
 #include "BladTest.h"
 #include "KleineSchijf.h"
+#include "Storingen.h"
 #include "exchange/Weekbestand.h"
 
 #include <QAction>
@@ -171,6 +172,56 @@ TEST_F(Schrijffouten, OnAFullDiskTheArchiveCopyKeepsTheOlderArchiveAndEmptiesNot
     EXPECT_EQ(inhoud(archief()), "vorig seizoen");
     EXPECT_EQ(inDeMap(), QStringList({"archief001.mdb"}));
     EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 1);
+}
+
+TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderExchangeFiles)
+{
+    oudeBestanden();
+    FrmWedstrijdInput& f = starten();
+    for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
+        SCOPED_TRACE(g.naam);
+        const bestand::GeplandeStoring storing(g.storing);
+        alleDrieMislukken(f, g.oorzaak);
+        oudeBestandenOngewijzigd(g.naam);
+        EXPECT_EQ(inDeMap(), QStringList({"001-01.ttr", "A001-12-09-2010.ttr", "export.ttr"}));
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
+
+    // Without an older file the message speaks of none, and no file of that name appears.
+    for (const QString& pad : {uitslagen(), export_(), week()})
+        ASSERT_TRUE(QFile::remove(pad));
+    const bestand::GeplandeStoring storing({bestand::Stap::LaatsteBlok, ENOSPC});
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren",
+                                 "Het bestand \"" + uitslagen()
+                                     + "\" kon niet opgeslagen worden:\r\nOnvoldoende schijfruimte.\r\n\r\nEr werd "
+                                       "niets geëxporteerd.");
+    uitslagenExporteren(f);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren naar export.ttr",
+                                 fout(export_(), "Onvoldoende schijfruimte", false));
+    exportTtr(f);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren", fout(week(), "Onvoldoende schijfruimte", false));
+    exchange::WeekResultatenExporteren();
+    EXPECT_EQ(inDeMap(), QStringList());
+}
+
+TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderArchive)
+{
+    bewaren(archief(), "vorig seizoen");
+    FrmWedstrijdInput& f = starten();
+    for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
+        SCOPED_TRACE(g.naam);
+        const bestand::GeplandeStoring storing(g.storing);
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Database Initialiseren",
+                                     "Het archiefbestand \"" + archief() + "\" kon niet gemaakt worden:\n" + g.oorzaak
+                                         + ".\nHet vorige bestand met die naam bleef ongewijzigd.\n\nDe database werd "
+                                           "niet leeggemaakt.");
+        f.menu("MnuBeheerInitialiseren")->trigger();
+        EXPECT_EQ(inhoud(archief()), "vorig seizoen");
+        EXPECT_EQ(inDeMap(), QStringList({"archief001.mdb"}));
+        EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 1);
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "KleineSchijf.h"
 #include "Proefgegevens.h"
+#include "Storingen.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
 #include "core/Opstart.h"
@@ -590,6 +591,37 @@ TEST_F(Eindcontrole, OnAFullDiskTheOlderReportStays)
               QStringList({"Eindcontrole week 03.docx", "vulling"}));
     EXPECT_TRUE(bureaublad.geopend.isEmpty());
     EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+}
+
+TEST_F(Eindcontrole, EveryStepOfWritingThatFailsKeepsTheOlderReport)
+{
+    ui::TestMeldingenScope meldingen;
+    ui::TestBureaublad bureaublad;
+    core::Algemeen& a = algemeen();
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan = m_map.path();
+    const QString pad = m_map.filePath("Eindcontrole week 03.docx");
+    {
+        QFile oud(pad);
+        ASSERT_TRUE(oud.open(QIODevice::WriteOnly));
+        oud.write("vorig verslag");
+    }
+    const QStringList voor = QDir(m_map.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
+        SCOPED_TRACE(g.naam);
+        const bestand::GeplandeStoring storing(g.storing);
+        meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                                   "Het verslag kan niet gemaakt worden.\nHet bestand \"" + pad
+                                       + "\" kon niet opgeslagen worden:\n" + g.oorzaak
+                                       + ".\nHet vorige bestand met die naam bleef ongewijzigd.");
+        lineup::EindControleAfdrukken("3");
+        QFile oud(pad);
+        ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+        EXPECT_EQ(oud.readAll(), "vorig verslag");
+        EXPECT_EQ(QDir(m_map.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), voor);
+        EXPECT_TRUE(bureaublad.geopend.isEmpty());
+        EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+    }
 }
 
 } // namespace

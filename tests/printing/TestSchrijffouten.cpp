@@ -4,6 +4,7 @@
 
 #include "KleineSchijf.h"
 #include "NaAfloopTest.h"
+#include "Storingen.h"
 
 #include <QAction>
 #include <QDir>
@@ -117,6 +118,30 @@ TEST_F(Schrijffouten, OnAFullDiskEveryDocumentKeepsTheOlderOne)
     for (const QString& geopend : m_bureaublad.geopend)
         EXPECT_GE(word::Document::Open(geopend).TablesCount(), 1) << geopend.toStdString();
     EXPECT_EQ(inDeMap(), alleDocumenten());
+}
+
+TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderDocuments)
+{
+    oudeDocumenten();
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
+        SCOPED_TRACE(g.naam);
+        const bestand::GeplandeStoring storing(g.storing);
+        alleMislukken(f, g.oorzaak, g.naam);
+    }
+
+    // Printing the slips to cut and then the sheet: neither is saved, so neither is printed.
+    const bestand::GeplandeStoring storing({bestand::Stap::Synchroniseren, EIO});
+    for (const Soort& s : {Documenten[3], Documenten[1]})
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, s.titel,
+                                     QString::fromUtf8(s.kop) + "\nHet bestand \"" + pad(s)
+                                         + "\" kon niet opgeslagen worden:\nDe schijf meldt een fout bij het schrijven."
+                                           "\nHet vorige bestand met die naam bleef ongewijzigd.");
+    f.menu("MnuAfdrScheidsrechtersblaadjes1")->trigger();
+    EXPECT_TRUE(m_bureaublad.afgedrukt.isEmpty());
+    EXPECT_EQ(inhoud(pad(Documenten[3])), vorige(Documenten[3]));
+    EXPECT_EQ(inhoud(pad(Documenten[1])), vorige(Documenten[1]));
+    nietBezig(f);
 }
 
 } // namespace
