@@ -118,7 +118,9 @@ QString oorzaakVan(int foutnummer)
     case EEXIST:
         return QStringLiteral("In de map kan geen tijdelijk bestand aangemaakt worden");
     default:
-        return QStringLiteral("Fout %1 van het systeem (%2)").arg(foutnummer).arg(QString::fromLocal8Bit(std::strerror(foutnummer)));
+        return QStringLiteral("Fout %1 van het systeem (%2)")
+            .arg(foutnummer)
+            .arg(QString::fromLocal8Bit(std::strerror(foutnummer)));
     }
 }
 
@@ -258,7 +260,8 @@ bool Schrijver::vervangen()
     m_vervangen = true;
     // The new name on the disk as well. The file is whole under its name by now, so a failure here does not
     // make it a failed write.
-    const int map = ::open(systeemnaam(QFileInfo(m_doel).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const QByteArray mapnaam = systeemnaam(QFileInfo(m_doel).absolutePath());
+    const int map = ::open(mapnaam.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (map >= 0) {
         ::fsync(map);
         ::close(map);
@@ -306,8 +309,8 @@ QString Schrijver::melding(QStringView regeleinde) const
 {
     if (ok())
         return {};
-    return QStringLiteral("Het bestand \"") + QDir::toNativeSeparators(m_pad) + QStringLiteral("\" kon niet opgeslagen worden:")
-           + regeleinde.toString() + oorzaakTekst(regeleinde);
+    return QStringLiteral("Het bestand \"") + QDir::toNativeSeparators(m_pad)
+           + QStringLiteral("\" kon niet opgeslagen worden:") + regeleinde.toString() + oorzaakTekst(regeleinde);
 }
 
 bool bestandSchrijven(const QString& pad, QByteArrayView inhoud, QString* fout, QStringView regeleinde)

@@ -82,7 +82,8 @@ TEST_F(SchrijverTest, AFileIsWrittenWholeWhateverItsBlocksAndThePiecesItIsGivenI
 TEST_F(SchrijverTest, TheNewFileKeepsTheRightsOfTheOlderOneAndALinkKeepsPointingToIt)
 {
     bewaren(pad(), "oud");
-    ASSERT_TRUE(QFile::setPermissions(pad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(
+        QFile::setPermissions(pad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     ASSERT_TRUE(bestand::bestandSchrijven(pad(), "nieuw"));
     EXPECT_EQ(inhoud(pad()), "nieuw");
     const auto rechten = [](const QString& p) {

@@ -47,7 +47,8 @@ protected:
             w.extra << testhulp::sets(g, {"11-3", "11-4", "11-6"});
         }
         testhulp::wedstrijdToevoegen(m_db, w);
-        testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
+        testhulp::invoegen(m_db, "Datums",
+                           {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
     }
 
     QString wissel() const { return m_map.filePath("wissel") + "/"; }
@@ -104,7 +105,8 @@ protected:
     {
         m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren", fout(uitslagen(), oorzaak));
         uitslagenExporteren(f);
-        m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren naar export.ttr", fout(export_(), oorzaak));
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren naar export.ttr",
+                                     fout(export_(), oorzaak));
         exportTtr(f);
         m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren", fout(week(), oorzaak));
         exchange::WeekResultatenExporteren();
@@ -199,7 +201,8 @@ TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderExchangeFiles)
     m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren naar export.ttr",
                                  fout(export_(), "Onvoldoende schijfruimte", false));
     exportTtr(f);
-    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren", fout(week(), "Onvoldoende schijfruimte", false));
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren",
+                                 fout(week(), "Onvoldoende schijfruimte", false));
     exchange::WeekResultatenExporteren();
     EXPECT_EQ(inDeMap(), QStringList());
 }

@@ -581,8 +581,8 @@ TEST_F(Eindcontrole, OnAFullDiskTheOlderReportStays)
     schijf.vullen();
     meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
                                "Het verslag kan niet gemaakt worden.\nHet bestand \"" + pad
-                                   + "\" kon niet opgeslagen worden:\nOnvoldoende schijfruimte.\nHet vorige bestand met "
-                                     "die naam bleef ongewijzigd.");
+                                   + "\" kon niet opgeslagen worden:\nOnvoldoende schijfruimte.\nHet vorige bestand "
+                                     "met die naam bleef ongewijzigd.");
     lineup::EindControleAfdrukken("3");
     QFile oud(pad);
     ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
