@@ -46,12 +46,14 @@ QString archiefMaken(const QString& bron, const QString& archief, const QHash<QS
     QFile database(bron);
     if (kopie.ok() && !database.open(QIODevice::ReadOnly))
         kopie.afbreken(QStringLiteral("De database kan niet gelezen worden"));
-    while (kopie.ok() && !database.atEnd()) {
+    while (kopie.ok()) {
         const QByteArray blok = database.read(1024 * 1024);
-        if (blok.isEmpty() && database.error() != QFileDevice::NoError)
-            kopie.afbreken(QStringLiteral("De database kan niet gelezen worden"));
-        else
-            kopie.schrijven(blok);
+        if (blok.isEmpty()) {
+            if (database.error() != QFileDevice::NoError)
+                kopie.afbreken(QStringLiteral("De database kan niet gelezen worden"));
+            break;
+        }
+        kopie.schrijven(blok);
     }
     if (!kopie.afsluiten())
         return kopie.oorzaakTekst();
