@@ -1,9 +1,10 @@
 #include "core/Ansi.h"
 
+#include "bestand/Schrijver.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -202,23 +203,12 @@ bool ansiBestandLezen(const QString& pad, QStringList& regels, QString* fout)
 
 bool ansiBestandSchrijven(const QString& pad, const QStringList& regels, QString* fout)
 {
-    QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly)) {
-        if (fout)
-            *fout = QStringLiteral("Kan %1 niet aanmaken: %2").arg(bestandsnaam(pad), bestand.errorString());
-        return false;
+    QByteArray bytes;
+    for (const QString& regel : regels) {
+        bytes += naarAnsi(regel);
+        bytes += "\r\n";
     }
-    AnsiSchrijver schrijver(&bestand);
-    for (const QString& regel : regels)
-        schrijver.regelSchrijven(regel);
-    if (!schrijver.ok() || !bestand.commit()) {
-        const QString reden = schrijver.ok() ? bestand.errorString() : schrijver.fout();
-        bestand.cancelWriting();
-        if (fout)
-            *fout = QStringLiteral("Kan %1 niet schrijven: %2").arg(bestandsnaam(pad), reden);
-        return false;
-    }
-    return true;
+    return bestand::bestandSchrijven(pad, bytes, fout, u"\r\n");
 }
 
 } // namespace core

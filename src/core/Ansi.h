@@ -71,8 +71,9 @@ private:
 /** All lines of a Windows-1252 file. On failure: false, with the reason in *fout. */
 bool ansiBestandLezen(const QString& pad, QStringList& regels, QString* fout = nullptr);
 /**
- * Writes the lines, each followed by CR LF, as a Windows-1252 file. The file is only replaced once everything
- * has been written; on failure: false, with the reason in *fout.
+ * Writes the lines, each followed by CR LF, as a Windows-1252 file, whole or not at all (bestand::Schrijver): an
+ * older file of that name is replaced only by a complete one. On failure: false, with the message that names the
+ * file and the cause in *fout (its lines ended by CR LF).
  */
 bool ansiBestandSchrijven(const QString& pad, const QStringList& regels, QString* fout = nullptr);
 

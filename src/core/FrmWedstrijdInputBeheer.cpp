@@ -4,6 +4,7 @@
 
 #include "FrmWedstrijdInput.h"
 
+#include "bestand/Schrijver.h"
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
@@ -13,9 +14,7 @@
 #include "core/Tekst.h"
 #include "ui/Meldingen.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
@@ -38,23 +37,31 @@ QHash<QString, qint64> rijenPerTabel(db::Database& d)
 
 /**
  * Copies the database to the archive while the program holds its write lock and has written
- * nothing yet. The copy is made beside the archive, checked (it opens and holds the same rows) and
- * only then takes the archive's name, replacing an older archive.
+ * nothing yet. The copy is written beside the archive, checked (it opens and holds the same rows) and
+ * only then takes the archive's name, replacing an older archive; whatever fails leaves an older
+ * archive as it was.
  * @return empty when the archive is in place, else what went wrong
  */
 QString archiefMaken(const QString& bron, const QString& archief, const QHash<QString, qint64>& aantallen)
 {
-    const QString nieuw = archief + QStringLiteral(".nieuw");
-    if (QFileInfo::exists(nieuw) && !QFile::remove(nieuw))
-        return QStringLiteral("het bestand %1 staat in de weg").arg(QDir::toNativeSeparators(nieuw));
-    QFile kopie(bron);
-    if (!kopie.copy(nieuw)) {
-        QFile::remove(nieuw);
-        return kopie.errorString();
+    bestand::Schrijver kopie(archief);
+    QFile database(bron);
+    if (kopie.ok() && !database.open(QIODevice::ReadOnly))
+        kopie.afbreken(QStringLiteral("De database kan niet gelezen worden"));
+    while (kopie.ok()) {
+        const QByteArray blok = database.read(1024 * 1024);
+        if (blok.isEmpty()) {
+            if (database.error() != QFileDevice::NoError)
+                kopie.afbreken(QStringLiteral("De database kan niet gelezen worden"));
+            break;
+        }
+        kopie.schrijven(blok);
     }
+    if (!kopie.afsluiten())
+        return kopie.oorzaakTekst();
     QString fout;
     try {
-        db::Database d = db::Database::openen(nieuw);
+        db::Database d = db::Database::openen(kopie.tijdelijkPad());
         const QHash<QString, qint64> gekopieerd = rijenPerTabel(d);
         d.sluiten();
         if (gekopieerd != aantallen)
@@ -62,13 +69,13 @@ QString archiefMaken(const QString& bron, const QString& archief, const QHash<QS
     } catch (const db::DbFout& f) {
         fout = f.tekst();
     }
-    if (fout.isEmpty() && QFileInfo::exists(archief) && !QFile::remove(archief))
-        fout = QStringLiteral("het bestaande archiefbestand kan niet vervangen worden");
-    if (fout.isEmpty() && !QFile::rename(nieuw, archief))
-        fout = QStringLiteral("de kopie kan de naam van het archiefbestand niet krijgen");
-    if (!fout.isEmpty())
-        QFile::remove(nieuw);
-    return fout;
+    if (!fout.isEmpty()) {
+        kopie.afbreken(fout);
+        return fout;
+    }
+    if (!kopie.vervangen())
+        return kopie.oorzaakTekst();
+    return {};
 }
 
 } // namespace

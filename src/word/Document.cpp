@@ -2,10 +2,10 @@
 
 #include "word/Model.h"
 
-#include <QDir>
+#include "bestand/Schrijver.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace word {
 
@@ -699,13 +699,9 @@ QByteArray Document::docx() const
 
 void Document::SaveAs(const QString& pad)
 {
-    const QByteArray bytes = docx();
-    QSaveFile f(pad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        throw WordFout(QStringLiteral("Het document kan niet bewaard worden als %1: %2")
-                           .arg(QDir::toNativeSeparators(pad), f.errorString())
-                           .toStdString());
-    }
+    QString fout;
+    if (!bestand::bestandSchrijven(pad, docx(), &fout))
+        throw WordFout(fout.toStdString());
 }
 
 } // namespace word

@@ -341,9 +341,10 @@ public:
     Bereik Content();
 
     /**
-     * Saves as a document (.docx): written under a temporary name in the same folder and then renamed, so
-     * an older file of that name is replaced only by a complete one.
-     * @throw WordFout when the file cannot be written; an older file is then left as it was
+     * Saves as a document (.docx), whole or not at all (bestand::Schrijver): an older file of that name is
+     * replaced only by a complete one.
+     * @throw WordFout when the file cannot be written, with the message that names the file and the cause; an
+     * older file is then left as it was
      */
     void SaveAs(const QString& pad);
     /** The file SaveAs writes, as bytes. */

@@ -108,8 +108,8 @@ TEST_F(Beheer, AFailedArchiveCopyEmptiesNothing)
     m_meldingen->verwachtJaNee(true);
     m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Database Initialiseren",
                                  "Het archiefbestand \"" + archief()
-                                     + "\" kon niet gemaakt worden:\nhet bestaande archiefbestand kan niet vervangen "
-                                       "worden\n\nDe database werd niet leeggemaakt.");
+                                     + "\" kon niet gemaakt worden:\nEr staat een map met die naam.\n\nDe database "
+                                       "werd niet leeggemaakt.");
     f.menu("MnuBeheerInitialiseren")->trigger();
     EXPECT_EQ(aantal("Leden"), 8);
     EXPECT_EQ(aantal("Sterktelijst"), 8);

@@ -1,7 +1,9 @@
 // The final line-up check of a play week on a small invented season: pairs of consecutive teams in
 // the wrong index order, players lined up twice, and the progress the walk over the clubs draws.
 
+#include "KleineSchijf.h"
 #include "Proefgegevens.h"
+#include "Storingen.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
 #include "core/Opstart.h"
@@ -13,6 +15,7 @@
 #include "ui/TestMeldingenScope.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <QTemporaryDir>
@@ -553,6 +556,72 @@ TEST_F(Eindcontrole, TheReportKeepsMarkupCharactersAndAccentsOfNamesAndClubs)
     ASSERT_GE(club, 0) << a.join(" | ").toStdString();
     EXPECT_TRUE(a.value(club + 1).endsWith(QStringLiteral("Émile \"Mil\" Façon €"))) << a.value(club + 1).toStdString();
     EXPECT_EQ(a.value(club + 2), QStringLiteral("\tPloeg Eerste Opstelling:\tD'Hondt & Zoë A"));
+}
+
+// On a full disk the report of a week is not saved: the older report stays byte for byte, the message names
+// the file and the cause, and nothing is opened.
+TEST_F(Eindcontrole, OnAFullDiskTheOlderReportStays)
+{
+    const QString map = m_map.filePath("vol");
+    ASSERT_TRUE(QDir().mkpath(map));
+    testhulp::KleineSchijf schijf(map);
+    if (!schijf.reden().isEmpty())
+        GTEST_SKIP() << schijf.reden().toStdString();
+    ui::TestMeldingenScope meldingen;
+    ui::TestBureaublad bureaublad;
+    core::Algemeen& a = algemeen();
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan = map;
+    const QString pad = map + "/Eindcontrole week 03.docx";
+    {
+        QFile oud(pad);
+        ASSERT_TRUE(oud.open(QIODevice::WriteOnly));
+        oud.write("vorig verslag");
+    }
+    schijf.vullen();
+    meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                               "Het verslag kan niet gemaakt worden.\nHet bestand \"" + pad
+                                   + "\" kon niet opgeslagen worden:\nOnvoldoende schijfruimte.\nHet vorige bestand "
+                                     "met die naam bleef ongewijzigd.");
+    lineup::EindControleAfdrukken("3");
+    QFile oud(pad);
+    ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+    EXPECT_EQ(oud.readAll(), "vorig verslag");
+    EXPECT_EQ(QDir(map).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              QStringList({"Eindcontrole week 03.docx", "vulling"}));
+    EXPECT_TRUE(bureaublad.geopend.isEmpty());
+    EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+}
+
+TEST_F(Eindcontrole, EveryStepOfWritingThatFailsKeepsTheOlderReport)
+{
+    ui::TestMeldingenScope meldingen;
+    ui::TestBureaublad bureaublad;
+    core::Algemeen& a = algemeen();
+    a.strSysteemmap = testhulp::shippedMap() + "/";
+    a.strPadOpslaan = m_map.path();
+    const QString pad = m_map.filePath("Eindcontrole week 03.docx");
+    {
+        QFile oud(pad);
+        ASSERT_TRUE(oud.open(QIODevice::WriteOnly));
+        oud.write("vorig verslag");
+    }
+    const QStringList voor = QDir(m_map.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
+        SCOPED_TRACE(g.naam);
+        const bestand::GeplandeStoring storing(g.storing);
+        meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Eindcontrole",
+                                   "Het verslag kan niet gemaakt worden.\nHet bestand \"" + pad
+                                       + "\" kon niet opgeslagen worden:\n" + g.oorzaak
+                                       + ".\nHet vorige bestand met die naam bleef ongewijzigd.");
+        lineup::EindControleAfdrukken("3");
+        QFile oud(pad);
+        ASSERT_TRUE(oud.open(QIODevice::ReadOnly));
+        EXPECT_EQ(oud.readAll(), "vorig verslag");
+        EXPECT_EQ(QDir(m_map.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), voor);
+        EXPECT_TRUE(bureaublad.geopend.isEmpty());
+        EXPECT_TRUE(meldingen->inOrde()) << meldingen->verslag().toStdString();
+    }
 }
 
 } // namespace

@@ -1,0 +1,29 @@
+#pragma once
+
+// The failures planted in the file writer, one for each step of writing a file, with the cause the user
+// is told. Each file the program writes is tried with every one of them.
+
+#include "bestand/Schrijver.h"
+
+#include <cerrno>
+
+namespace testhulp {
+
+struct Storingsgeval
+{
+    const char* naam;
+    bestand::Storing storing;
+    const char* oorzaak;
+};
+
+inline const Storingsgeval Storingsgevallen[] = {
+    {"opening the file", {bestand::Stap::Openen, EACCES}, "Geen toegang: er mag in deze map niet geschreven worden"},
+    // Blocks of 64 bytes: the second write fails half-way, with more of the file still to come.
+    {"the second write", {bestand::Stap::Schrijven, ENOSPC, 2, 64}, "Onvoldoende schijfruimte"},
+    {"the last block", {bestand::Stap::LaatsteBlok, ENOSPC}, "Onvoldoende schijfruimte"},
+    {"the sync to the disk", {bestand::Stap::Synchroniseren, EIO}, "De schijf meldt een fout bij het schrijven"},
+    {"the close", {bestand::Stap::Sluiten, EIO}, "De schijf meldt een fout bij het schrijven"},
+    {"taking the name", {bestand::Stap::Hernoemen, EBUSY}, "Het bestand is in gebruik"},
+};
+
+} // namespace testhulp
