@@ -139,47 +139,6 @@ bool AnsiLezer::regelLezen(QString& regel)
     }
 }
 
-AnsiSchrijver::AnsiSchrijver(QIODevice* apparaat)
-    : m_apparaat(apparaat)
-{
-}
-
-void AnsiSchrijver::regelSchrijven(const QString& regel)
-{
-    QByteArray bytes = naarAnsi(regel);
-    bytes += "\r\n";
-    wegschrijven(bytes);
-}
-
-void AnsiSchrijver::schrijven(const QString& tekst)
-{
-    wegschrijven(naarAnsi(tekst));
-}
-
-bool AnsiSchrijver::afronden()
-{
-    if (auto* bestand = qobject_cast<QFileDevice*>(m_apparaat); bestand && ok() && !bestand->flush())
-        mislukt(bestand->errorString());
-    return ok();
-}
-
-void AnsiSchrijver::wegschrijven(const QByteArray& bytes)
-{
-    if (!ok() || bytes.isEmpty())
-        return;
-    if (!m_apparaat || !m_apparaat->isWritable()) {
-        mislukt(QStringLiteral("Het bestand is niet geopend om te schrijven."));
-        return;
-    }
-    if (m_apparaat->write(bytes) != bytes.size())
-        mislukt(m_apparaat->errorString());
-}
-
-void AnsiSchrijver::mislukt(const QString& reden)
-{
-    m_fout = reden.isEmpty() ? QStringLiteral("Schrijven mislukt.") : reden;
-}
-
 bool ansiBestandLezen(const QString& pad, QStringList& regels, QString* fout)
 {
     regels.clear();

@@ -42,32 +42,6 @@ private:
     qsizetype m_positie = 0;
 };
 
-/** Writes a Windows-1252 text. After a failed write nothing more is written and ok() stays false. */
-class AnsiSchrijver
-{
-public:
-    /** The device must be open for writing. */
-    explicit AnsiSchrijver(QIODevice* apparaat);
-
-    /** The text followed by CR LF. */
-    void regelSchrijven(const QString& regel);
-    /** The text without a line end. */
-    void schrijven(const QString& tekst);
-    /** Flushes a file device, so that a full disk shows; returns ok(). */
-    bool afronden();
-
-    bool ok() const { return m_fout.isEmpty(); }
-    /** Why writing failed; empty while ok(). */
-    QString fout() const { return m_fout; }
-
-private:
-    void wegschrijven(const QByteArray& bytes);
-    void mislukt(const QString& reden);
-
-    QIODevice* m_apparaat;
-    QString m_fout;
-};
-
 /** All lines of a Windows-1252 file. On failure: false, with the reason in *fout. */
 bool ansiBestandLezen(const QString& pad, QStringList& regels, QString* fout = nullptr);
 /**
