@@ -88,17 +88,18 @@ struct Optreden
     bool forfait = false; ///< either team forfeited the whole match
 };
 
-// A team plays under a name that holds its club's name and its letter as a word of its own: in a derby of
-// "TTC Bree A" against "TTC Bree B", the "B" of "Bree" does not make the home team team B.
+// A team plays under its own name: the club's name followed by a blank and the team's letter, standing as
+// words of their own. In a derby of "TTC Bree A" against "TTC Bree B" the "B" of "Bree" does not make the home
+// team team B, and "TTC Breedonk C" is not team C of "TTC Bree".
 bool speeltIn(const QString& naam, const Club& club, QChar letter)
 {
     const QString groot = core::UCase(naam);
-    if (!groot.contains(core::UCase(club.ploegnaam)))
-        return false;
-    const QString zoek = QStringLiteral(" ") + letter;
+    const QString zoek = core::UCase(club.ploegnaam.trimmed()) + u' ' + letter;
     for (qsizetype i = groot.indexOf(zoek); i >= 0; i = groot.indexOf(zoek, i + 1)) {
         const qsizetype na = i + zoek.size();
-        if (na == groot.size() || !groot[na].isLetterOrNumber())
+        const bool begin = i == 0 || !groot[i - 1].isLetterOrNumber() || !zoek[0].isLetterOrNumber();
+        const bool einde = na == groot.size() || !groot[na].isLetterOrNumber();
+        if (begin && einde)
             return true;
     }
     return false;

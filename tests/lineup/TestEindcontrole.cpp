@@ -456,6 +456,63 @@ TEST_F(Eindcontrole, ADerbyWhoseClubNameHoldsTheVisitorsLetterFindsEachTeamOnIts
                           "Wedstrijdnummer1=03BR1|Wedstrijdnummer2=03BR1"});
 }
 
+// "TTC Bree" with teams A to C meets "TTC Breedonk" in the divisions of its teams A and C: both names have the
+// word "TTC", which ends in the letter C, and the one holds the other; the division of team C also has teams of
+// "TTC Bree Centrum" and "KTTC Bree". Each team's match is found under its own name only, on its own side.
+TEST_F(Eindcontrole, ClubsNamedTTCWithATeamCFindEachTeamsMatchOnlyUnderItsOwnName)
+{
+    db::Database& d = algemeen().dbGegevens;
+    for (const auto& [nr, naam] : {std::pair{"013", "TTC Bree"}, std::pair{"014", "TTC Breedonk"}}) {
+        testhulp::invoegen(d, "Clubs",
+                           {{"Provincie", 1}, {"ClubNr", nr}, {"ClubNaam", naam}, {"Ploegnaam", naam},
+                            {"Geschrapt", "N"}, {"AantalPloegenHeren", "C"}});
+    }
+    ploeg(d, "013", "A", "H", "RA");
+    ploeg(d, "013", "B", "H", "RB");
+    ploeg(d, "013", "C", "H", "RC");
+    ploeg(d, "014", "A", "H", "RA");
+    ploeg(d, "014", "C", "H", "RC");
+    for (int i = 1; i <= 8; ++i) {
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "013", "Heren", i, QString::number(601000 + i),
+                                        QStringLiteral("Bree %1").arg(i), QString::number(i), "C" + QString::number(i));
+        testhulp::sterktelijstToevoegen(d, "2010-2011", 1, "014", "Heren", i, QString::number(602000 + i),
+                                        QStringLiteral("Breedonk %1").arg(i), QString::number(i), "D" + QString::number(i));
+    }
+    match(d, "03RA1", "TTC Bree A", "TTC Breedonk A", true, {"601001", "601002", "601003", "601004"},
+          {{"UITSP1", "602001"}, {"UITSP2", "602002"}, {"UITSP3", "602003"}, {"UITSP4", "602004"}});
+    match(d, "03RB1", "TTC Bree B", "Ander B", true, {"601005", "601006", "601007", "601008"});
+    // Names that hold "TTC Bree C" without being it.
+    match(d, "03RC1", "TTC Bree Centrum A", "KTTC Bree C", true, {"603001", "603002", "603003", "603004"},
+          {{"UITSP1", "604001"}, {"UITSP2", "604002"}, {"UITSP3", "604003"}, {"UITSP4", "604004"}});
+    // Team C of Bree plays away at Breedonk's team C. Its first player has a smaller index than team B's third,
+    // and played in team B as well; Breedonk's first player played in its team A too.
+    match(d, "03RC2", "TTC Breedonk C", "TTC Bree C", true, {"602001", "602005", "602006", "602007"},
+          {{"UITSP1", "601006"}, {"UITSP2", "601008"}, {"UITSP3", "601002"}, {"UITSP4", "601009"}});
+    beideControles();
+    const QStringList bree = bevindingenVan("013");
+    const QStringList breedonk = bevindingenVan("014");
+    EXPECT_EQ(bree,
+              (QStringList{"Aard=HogerLager|ClubNr=013|ClubNaam=TTC Bree|CompNr1=601007|Index1=7|Naam1=Bree 7|"
+                           "Klassering1=C7|CompNr2=601006|Index2=6|Naam2=Bree 6|Klassering2=C6|"
+                           "Ploegnaam1=TTC Bree B|Ploegnaam2=TTC Bree C|Wedstrijdnummer1=03RB1|"
+                           "Wedstrijdnummer2=03RC2",
+                           "Aard=Dubbel|ClubNr=013|ClubNaam=TTC Bree|CompNr1=601002|Index1=2|Naam1=Bree 2|"
+                           "Klassering1=C2|Ploegnaam1=TTC Bree A|Ploegnaam2=TTC Bree C|OpmPloeg1= |OpmPloeg2= |"
+                           "Wedstrijdnummer1=03RA1|Wedstrijdnummer2=03RC2",
+                           "Aard=Dubbel|ClubNr=013|ClubNaam=TTC Bree|CompNr1=601006|Index1=6|Naam1=Bree 6|"
+                           "Klassering1=C6|Ploegnaam1=TTC Bree B|Ploegnaam2=TTC Bree C|OpmPloeg1= |OpmPloeg2= |"
+                           "Wedstrijdnummer1=03RB1|Wedstrijdnummer2=03RC2",
+                           "Aard=Dubbel|ClubNr=013|ClubNaam=TTC Bree|CompNr1=601008|Index1=8|Naam1=Bree 8|"
+                           "Klassering1=C8|Ploegnaam1=TTC Bree B|Ploegnaam2=TTC Bree C|OpmPloeg1= |OpmPloeg2= |"
+                           "Wedstrijdnummer1=03RB1|Wedstrijdnummer2=03RC2"}))
+        << bree.join(u'\n').toStdString();
+    EXPECT_EQ(breedonk,
+              QStringList{"Aard=Dubbel|ClubNr=014|ClubNaam=TTC Breedonk|CompNr1=602001|Index1=1|Naam1=Breedonk 1|"
+                          "Klassering1=D1|Ploegnaam1=TTC Breedonk A|Ploegnaam2=TTC Breedonk C|OpmPloeg1= |"
+                          "OpmPloeg2= |Wedstrijdnummer1=03RA1|Wedstrijdnummer2=03RC2"})
+        << breedonk.join(u'\n').toStdString();
+}
+
 TEST_F(Eindcontrole, InADivisionOfSevenTeamsTheFirstFourMatchesAreSought)
 {
     db::Database& d = algemeen().dbGegevens;

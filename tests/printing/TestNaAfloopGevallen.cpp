@@ -181,6 +181,90 @@ TEST_F(NaAfloopGevallen, LineUpsAskedForAfterAForfeitAndInASuperMatchThatPlaysIt
     nietBezig(f);
 }
 
+// The home team forfeited: the visitors' line-up is the one asked about, before anything is made; the home
+// team's empty places are not. A match of three asks as well when the visitors' doubles pair is missing.
+TEST_F(NaAfloopGevallen, AfterAHomeForfeitTheVisitorsLineUpIsAskedForBeforeTheSheetIsMade)
+{
+    Wedstrijd vier = volledig("PAH01001", "A", 0);
+    zetten(vier, {{"forfaitth", db::Waarde("J")}, {"THUISSP2", db::Waarde()}, {"UITSP3", db::Waarde()}});
+    Wedstrijd drie = volledig("PAH01002", "G", 0);
+    zetten(drie, {{"forfaitth", db::Waarde("J")}, {"Opmerk1", db::Waarde()}, {"Opmerk2", db::Waarde()}});
+    wedstrijdToevoegen(m_db, drie);
+    FrmWedstrijdInput& f = tonen(vier);
+    ASSERT_TRUE(f.blad.ChkForfaitT->isChecked());
+    ASSERT_FALSE(f.blad.ChkForfaitUit->isChecked());
+    ASSERT_TRUE(f.blad.CmdCompNrT[1]->text().isEmpty());
+    ASSERT_TRUE(f.blad.CmdCompNrU[2]->text().isEmpty());
+    const ui::TestMeldingen::Melding bezoekers{Soort::Vraag, "Spelers Bezoekende Ploeg",
+                                               "Niet alle spelers van de bezoekende ploeg zijn ingevuld ! Doorgaan ?"};
+
+    // Nee: nothing is made, nothing is stored.
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    EXPECT_EQ(m_meldingen->getoond(), QList<ui::TestMeldingen::Melding>{bezoekers});
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(opgeslagenPad("PAH01001")));
+    nietBezig(f);
+
+    // Ja: the sheet is made with the forfeit's mark, without a further question.
+    m_meldingen->verwachtJaNee(true);
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(), (QList<ui::TestMeldingen::Melding>{bezoekers, bezoekers}));
+    EXPECT_EQ(cel(d, 5, 18, 9), "FF");
+
+    // Teams of three, every place filled but no doubles pair on either side: only the visitors' is asked for.
+    kiezen(f, "PAH01002");
+    ASSERT_TRUE(f.blad.ChkForfaitT->isChecked());
+    ASSERT_TRUE(f.blad.LabUNaamSpeler[4]->text().isEmpty());
+    m_meldingen->wis();
+    m_bureaublad.geopend.clear();
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    EXPECT_EQ(m_meldingen->getoond(), QList<ui::TestMeldingen::Melding>{bezoekers});
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    nietBezig(f);
+}
+
+// A doubles pair stored as a single blank is no pair: its row shows the template's label and the tab, no
+// " + " and no names; the doubles point is still given from the doubles game.
+TEST_F(NaAfloopGevallen, ADoublesPairStoredAsOneBlankPrintsNothingInTheDoublesRow)
+{
+    // Teams of three: the home pair a blank, the visitors' chosen. The doubles game (the seventh) won 3-1 at home.
+    Wedstrijd drie = volledig("PAH01002", "G", 10);
+    zetten(drie, {{"Opmerk1", db::Waarde(" ")}, {"Opmerk2", db::Waarde("500005500006")}});
+    // A Super match that plays its doubles: both pairs a blank. Its doubles game (the fourth) won 3-0 away.
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "J");
+    Wedstrijd twee = volledig("PAD01003", "K", 7);
+    twee.herDam = "D";
+    twee.soort = "4";
+    zetten(twee, {{"Opmerk1", db::Waarde(" ")}, {"Opmerk2", db::Waarde(" ")}});
+    wedstrijdToevoegen(m_db, twee);
+
+    FrmWedstrijdInput& f = tonen(drie);
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 9);
+    ASSERT_TRUE(f.blad.LabTNaamSpeler[4]->text().trimmed().isEmpty());
+    m_meldingen->verwachtJaNee(true); // the home pair is missing
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).value(0).titel, "Spelers Thuisploeg");
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t");
+    EXPECT_EQ(cel(d, 2, 7, 6), "1");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t1 + 2");
+    EXPECT_EQ(cel(d, 3, 7, 6), "0");
+
+    kiezen(f, "PAD01003");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    m_bureaublad.geopend.clear();
+    m_meldingen->wis();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(true);
+    word::Document s = afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 2);
+    for (const int tabel : {2, 3})
+        EXPECT_EQ(cel(s, tabel, 7, 1), "Dubbel:\t") << tabel;
+    EXPECT_EQ(cel(s, 2, 7, 6), "0");
+    EXPECT_EQ(cel(s, 3, 7, 6), "1");
+}
+
 // A Super match of seven games needs its doubles pairs only when the option says the doubles are played.
 TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPair)
 {
