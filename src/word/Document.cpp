@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace word {
 
@@ -14,6 +15,24 @@ using detail::Model;
 using detail::Plaats;
 
 namespace {
+
+/**
+ * The stated width of a cell that takes in the cell beside it: both widths added up, when both are in
+ * twentieths of a point; otherwise the first cell's width as it was.
+ */
+void breedteOptellen(detail::Ruw& naar, const detail::Ruw& van)
+{
+    static const QRegularExpression breedte(QStringLiteral("w:w=\"(\\d+)\""));
+    const auto inDxa = [](const detail::Ruw& w) { return w.xml.contains(QStringLiteral("w:type=\"dxa\"")); };
+    if (!inDxa(naar) || !inDxa(van))
+        return;
+    const QRegularExpressionMatch a = breedte.match(naar.xml);
+    const QRegularExpressionMatch b = breedte.match(van.xml);
+    if (!a.hasMatch() || !b.hasMatch())
+        return;
+    const qint64 som = a.captured(1).toLongLong() + b.captured(1).toLongLong();
+    naar.xml.replace(a.capturedStart(1), a.capturedLength(1), QString::number(som));
+}
 
 QString tekstTussen(const Model& m, const Plaats& van, const Plaats& tot)
 {
@@ -241,6 +260,7 @@ void Cellen::Merge()
         for (int c = laatste; c > m_c1; --c) {
             detail::Cel* cel = rij->cellen[static_cast<size_t>(c - 1)].get();
             eerste->gridSpan += cel->gridSpan;
+            breedteOptellen(eerste->tcW, cel->tcW);
             if (cel->randen.contains(QStringLiteral("right")))
                 eerste->randen.insert(QStringLiteral("right"), cel->randen.value(QStringLiteral("right")));
             overnemen(eerste, cel);

@@ -480,6 +480,9 @@ TEST_F(WordBewaard, ABlockOfCellsIsEmptiedWholeAndAMergedCellKeepsTheRowsWidth)
         EXPECT_EQ(som, 4) << "row " << rij;
     }
     EXPECT_EQ(breedte(cel(r[3], 2)), 2);
+    // Its stated width is that of both cells, so that a word processor that goes by it keeps the row's width.
+    EXPECT_EQ(cel(r[3], 2).firstChildElement(q("w:tcPr")).firstChildElement(q("w:tcW")).attribute(q("w:w")), q("3000"));
+    EXPECT_EQ(cel(r[3], 1).firstChildElement(q("w:tcPr")).firstChildElement(q("w:tcW")).attribute(q("w:w")), q("1500"));
 
     const auto pdf = gedrukt();
     if (!pdf)
