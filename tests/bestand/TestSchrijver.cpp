@@ -17,19 +17,6 @@ using bestand::Stap;
 
 namespace {
 
-QByteArray inhoud(const QString& pad)
-{
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ontbreekt)");
-}
-
-void bewaren(const QString& pad, const QByteArray& bytes)
-{
-    QFile f(pad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 QByteArray willekeurig(qsizetype lengte)
 {
     QByteArray b(lengte, Qt::Uninitialized);
@@ -57,7 +44,7 @@ TEST_F(SchrijverTest, AFileIsWrittenWholeWhateverItsBlocksAndThePiecesItIsGivenI
     for (const qsizetype blok : {qsizetype(1), qsizetype(7), qsizetype(64), qsizetype(0)}) {
         // A failure planted where no write reaches, for its block size only.
         const GeplandeStoring klein({Stap::Schrijven, ENOSPC, 1 << 30, blok});
-        bewaren(pad(), "vorige inhoud");
+        testhulp::bestandBewaren(pad(), "vorige inhoud");
         Schrijver s(pad());
         qsizetype begin = 0;
         for (const qsizetype stuk : {qsizetype(1), qsizetype(13), qsizetype(64 * 1024), qsizetype(64 * 1024 + 1)}) {
@@ -65,11 +52,11 @@ TEST_F(SchrijverTest, AFileIsWrittenWholeWhateverItsBlocksAndThePiecesItIsGivenI
             begin += stuk;
         }
         ASSERT_TRUE(s.schrijven(QByteArrayView(alles).sliced(begin)));
-        EXPECT_EQ(inhoud(pad()), "vorige inhoud") << "nothing is replaced before the end";
+        EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud") << "nothing is replaced before the end";
         ASSERT_TRUE(s.vervangen()) << s.oorzaak().toStdString();
         EXPECT_TRUE(s.ok());
         EXPECT_TRUE(s.melding().isEmpty());
-        EXPECT_TRUE(inhoud(pad()) == alles) << blok;
+        EXPECT_TRUE(testhulp::bestandInhoud(pad()) == alles) << blok;
         EXPECT_EQ(namen(m_map.path()), QStringList{"bestand.ttr"});
     }
     // An empty file replaces an older one too.
@@ -81,11 +68,11 @@ TEST_F(SchrijverTest, AFileIsWrittenWholeWhateverItsBlocksAndThePiecesItIsGivenI
 
 TEST_F(SchrijverTest, TheNewFileKeepsTheRightsOfTheOlderOneAndALinkKeepsPointingToIt)
 {
-    bewaren(pad(), "oud");
+    testhulp::bestandBewaren(pad(), "oud");
     ASSERT_TRUE(
         QFile::setPermissions(pad(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     ASSERT_TRUE(bestand::bestandSchrijven(pad(), "nieuw"));
-    EXPECT_EQ(inhoud(pad()), "nieuw");
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "nieuw");
     const auto rechten = [](const QString& p) {
         return QFile::permissions(p) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
     };
@@ -94,7 +81,7 @@ TEST_F(SchrijverTest, TheNewFileKeepsTheRightsOfTheOlderOneAndALinkKeepsPointing
     ASSERT_TRUE(QFile::link(pad(), pad("koppeling.ttr")));
     ASSERT_TRUE(bestand::bestandSchrijven(pad("koppeling.ttr"), "via de koppeling"));
     EXPECT_TRUE(QFileInfo(pad("koppeling.ttr")).isSymLink());
-    EXPECT_EQ(inhoud(pad()), "via de koppeling");
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "via de koppeling");
     EXPECT_EQ(namen(m_map.path()), QStringList({"bestand.ttr", "koppeling.ttr"}));
 }
 
@@ -103,13 +90,13 @@ TEST_F(SchrijverTest, EveryStepThatFailsLeavesTheOlderFileAndNoTemporaryFile)
     const QByteArray nieuw = willekeurig(1000);
     for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
         SCOPED_TRACE(g.naam);
-        bewaren(pad(), "vorige inhoud");
+        testhulp::bestandBewaren(pad(), "vorige inhoud");
         const GeplandeStoring storing(g.storing);
         QString fout;
         EXPECT_FALSE(bestand::bestandSchrijven(pad(), nieuw, &fout, u"\r\n"));
         EXPECT_EQ(fout, "Het bestand \"" + QDir::toNativeSeparators(pad()) + "\" kon niet opgeslagen worden:\r\n"
                             + g.oorzaak + ".\r\nHet vorige bestand met die naam bleef ongewijzigd.");
-        EXPECT_EQ(inhoud(pad()), "vorige inhoud");
+        EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud");
         EXPECT_EQ(namen(m_map.path()), QStringList{"bestand.ttr"});
 
         // Without an older file nothing of that name appears, and the message speaks of none.
@@ -128,17 +115,17 @@ TEST_F(SchrijverTest, EveryStepThatFailsLeavesTheOlderFileAndNoTemporaryFile)
 
 TEST_F(SchrijverTest, ACheckOfTheClosedCopyThatFailsKeepsTheOlderFile)
 {
-    bewaren(pad(), "vorige inhoud");
+    testhulp::bestandBewaren(pad(), "vorige inhoud");
     {
         Schrijver s(pad());
         ASSERT_TRUE(s.schrijven("de kopie"));
         ASSERT_TRUE(s.afsluiten());
-        EXPECT_EQ(inhoud(s.tijdelijkPad()), "de kopie") << "the closed copy can be checked before it takes the name";
+        EXPECT_EQ(testhulp::bestandInhoud(s.tijdelijkPad()), "de kopie") << "the closed copy can be checked before it takes the name";
         s.afbreken("De kopie is niet volledig");
         EXPECT_EQ(s.oorzaakTekst(), "De kopie is niet volledig.\nHet vorige bestand met die naam bleef ongewijzigd.");
         EXPECT_FALSE(s.vervangen());
     }
-    EXPECT_EQ(inhoud(pad()), "vorige inhoud");
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud");
     EXPECT_EQ(namen(m_map.path()), QStringList{"bestand.ttr"});
 
     // A writer dropped before the end leaves nothing either.
@@ -146,7 +133,7 @@ TEST_F(SchrijverTest, ACheckOfTheClosedCopyThatFailsKeepsTheOlderFile)
         Schrijver s(pad());
         s.schrijven("half");
     }
-    EXPECT_EQ(inhoud(pad()), "vorige inhoud");
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud");
     EXPECT_EQ(namen(m_map.path()), QStringList{"bestand.ttr"});
 }
 
@@ -170,18 +157,18 @@ TEST_F(SchrijverTest, OnAFullFileSystemTheOlderFileStaysAndTheRoomOfTheFailedWri
     if (!schijf.reden().isEmpty())
         GTEST_SKIP() << schijf.reden().toStdString();
     const QString doel = map + "/bestand.ttr";
-    bewaren(doel, "vorige inhoud");
+    testhulp::bestandBewaren(doel, "vorige inhoud");
     QString fout;
     EXPECT_FALSE(bestand::bestandSchrijven(doel, willekeurig(200 * 1024), &fout));
     EXPECT_EQ(fout, "Het bestand \"" + doel
                         + "\" kon niet opgeslagen worden:\nOnvoldoende schijfruimte.\nHet vorige bestand met die naam "
                           "bleef ongewijzigd.");
-    EXPECT_EQ(inhoud(doel), "vorige inhoud");
+    EXPECT_EQ(testhulp::bestandInhoud(doel), "vorige inhoud");
     EXPECT_EQ(namen(map), QStringList{"bestand.ttr"});
     // What fits is written: the half-written file of the failure took no room with it.
     const QByteArray past = willekeurig(40 * 1024);
     EXPECT_TRUE(bestand::bestandSchrijven(doel, past, &fout)) << fout.toStdString();
-    EXPECT_TRUE(inhoud(doel) == past);
+    EXPECT_TRUE(testhulp::bestandInhoud(doel) == past);
 }
 
 } // namespace

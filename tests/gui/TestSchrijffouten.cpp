@@ -17,19 +17,6 @@ using ui::TestMeldingen;
 
 namespace {
 
-QByteArray inhoud(const QString& pad)
-{
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ontbreekt)");
-}
-
-void bewaren(const QString& pad, const QByteArray& bytes)
-{
-    QFile f(pad);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 class Schrijffouten : public testhulp::BladTest
 {
 protected:
@@ -60,16 +47,16 @@ protected:
     // An older file of each name, as a former run left it.
     void oudeBestanden()
     {
-        bewaren(uitslagen(), "I;11;vorige uitslagen\r\n");
-        bewaren(export_(), "2010-2011\r\n###Opties\r\n vorige export\r\n");
-        bewaren(week(), "vorige week\r\n");
+        testhulp::bestandBewaren(uitslagen(), "I;11;vorige uitslagen\r\n");
+        testhulp::bestandBewaren(export_(), "2010-2011\r\n###Opties\r\n vorige export\r\n");
+        testhulp::bestandBewaren(week(), "vorige week\r\n");
     }
 
     void oudeBestandenOngewijzigd(const QString& geval)
     {
-        EXPECT_EQ(inhoud(uitslagen()), "I;11;vorige uitslagen\r\n") << geval.toStdString();
-        EXPECT_EQ(inhoud(export_()), "2010-2011\r\n###Opties\r\n vorige export\r\n") << geval.toStdString();
-        EXPECT_EQ(inhoud(week()), "vorige week\r\n") << geval.toStdString();
+        EXPECT_EQ(testhulp::bestandInhoud(uitslagen()), "I;11;vorige uitslagen\r\n") << geval.toStdString();
+        EXPECT_EQ(testhulp::bestandInhoud(export_()), "2010-2011\r\n###Opties\r\n vorige export\r\n") << geval.toStdString();
+        EXPECT_EQ(testhulp::bestandInhoud(week()), "vorige week\r\n") << geval.toStdString();
     }
 
     // What the folder holds besides the filler of a full disk: nothing half-written stays behind.
@@ -148,11 +135,11 @@ TEST_F(Schrijffouten, OnAFullDiskTheResultsFileExportTtrAndTheWeekFileKeepTheOld
     exportTtr(f);
     exchange::WeekResultatenExporteren();
     ASSERT_EQ(m_meldingen->getoond(TestMeldingen::Soort::Kritiek).size(), 0) << m_meldingen->verslag().toStdString();
-    EXPECT_TRUE(inhoud(uitslagen()).startsWith("I;11;PANT-H-01-1;A1;A2;500001,500002,500003,500004;"));
-    EXPECT_TRUE(inhoud(uitslagen()).endsWith("\r\n"));
-    EXPECT_TRUE(inhoud(export_()).startsWith("2010-2011\r\n###Leden\r\n"));
-    EXPECT_TRUE(inhoud(export_()).endsWith("\r\n###\r\n"));
-    EXPECT_TRUE(inhoud(week()).startsWith("PAH01001\r\n"));
+    EXPECT_TRUE(testhulp::bestandInhoud(uitslagen()).startsWith("I;11;PANT-H-01-1;A1;A2;500001,500002,500003,500004;"));
+    EXPECT_TRUE(testhulp::bestandInhoud(uitslagen()).endsWith("\r\n"));
+    EXPECT_TRUE(testhulp::bestandInhoud(export_()).startsWith("2010-2011\r\n###Leden\r\n"));
+    EXPECT_TRUE(testhulp::bestandInhoud(export_()).endsWith("\r\n###\r\n"));
+    EXPECT_TRUE(testhulp::bestandInhoud(week()).startsWith("PAH01001\r\n"));
     EXPECT_EQ(inDeMap(), QStringList({"001-01.ttr", "A001-12-09-2010.ttr", "export.ttr"}));
     m_meldingen->wis();
 }
@@ -162,7 +149,7 @@ TEST_F(Schrijffouten, OnAFullDiskTheArchiveCopyKeepsTheOlderArchiveAndEmptiesNot
     testhulp::KleineSchijf schijf(m_map.filePath("wissel"));
     if (!schijf.reden().isEmpty())
         GTEST_SKIP() << schijf.reden().toStdString();
-    bewaren(archief(), "vorig seizoen");
+    testhulp::bestandBewaren(archief(), "vorig seizoen");
     schijf.vullen();
     FrmWedstrijdInput& f = starten();
     m_meldingen->verwachtJaNee(true);
@@ -171,7 +158,7 @@ TEST_F(Schrijffouten, OnAFullDiskTheArchiveCopyKeepsTheOlderArchiveAndEmptiesNot
                                      + "\" kon niet gemaakt worden:\nOnvoldoende schijfruimte.\nHet vorige bestand met "
                                        "die naam bleef ongewijzigd.\n\nDe database werd niet leeggemaakt.");
     f.menu("MnuBeheerInitialiseren")->trigger();
-    EXPECT_EQ(inhoud(archief()), "vorig seizoen");
+    EXPECT_EQ(testhulp::bestandInhoud(archief()), "vorig seizoen");
     EXPECT_EQ(inDeMap(), QStringList({"archief001.mdb"}));
     EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 1);
 }
@@ -209,7 +196,7 @@ TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderExchangeFiles)
 
 TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderArchive)
 {
-    bewaren(archief(), "vorig seizoen");
+    testhulp::bestandBewaren(archief(), "vorig seizoen");
     FrmWedstrijdInput& f = starten();
     for (const testhulp::Storingsgeval& g : testhulp::Storingsgevallen) {
         SCOPED_TRACE(g.naam);
@@ -220,7 +207,7 @@ TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderArchive)
                                          + ".\nHet vorige bestand met die naam bleef ongewijzigd.\n\nDe database werd "
                                            "niet leeggemaakt.");
         f.menu("MnuBeheerInitialiseren")->trigger();
-        EXPECT_EQ(inhoud(archief()), "vorig seizoen");
+        EXPECT_EQ(testhulp::bestandInhoud(archief()), "vorig seizoen");
         EXPECT_EQ(inDeMap(), QStringList({"archief001.mdb"}));
         EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 1);
         EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();

@@ -13,12 +13,6 @@ using ui::TestMeldingen;
 
 namespace {
 
-QByteArray inhoud(const QString& pad)
-{
-    QFile f(pad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ontbreekt)");
-}
-
 // A document made through a menu item: the file it is saved as, the title and first line of its messages.
 struct Soort
 {
@@ -82,7 +76,7 @@ protected:
                                              + "\" kon niet opgeslagen worden:\n" + oorzaak
                                              + ".\nHet vorige bestand met die naam bleef ongewijzigd.");
             f.menu(s.menu)->trigger();
-            EXPECT_EQ(inhoud(pad(s)), vorige(s)) << s.bestand << ", " << geval;
+            EXPECT_EQ(testhulp::bestandInhoud(pad(s)), vorige(s)) << s.bestand << ", " << geval;
             nietBezig(f);
         }
         EXPECT_TRUE(m_bureaublad.geopend.isEmpty()) << geval;
@@ -106,7 +100,7 @@ TEST_F(Schrijffouten, OnAFullDiskEveryDocumentKeepsTheOlderOne)
                                      + "\" kon niet opgeslagen worden:\nOnvoldoende schijfruimte.\nHet vorige bestand "
                                        "met die naam bleef ongewijzigd.");
     f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
-    EXPECT_EQ(inhoud(pad(Documenten[0])), "vorig document: Wedstrijdblad");
+    EXPECT_EQ(testhulp::bestandInhoud(pad(Documenten[0])), "vorig document: Wedstrijdblad");
     EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
     alleMislukken(f, "Onvoldoende schijfruimte", "full disk");
 
@@ -139,8 +133,8 @@ TEST_F(Schrijffouten, EveryStepOfWritingThatFailsKeepsTheOlderDocuments)
                                            "\nHet vorige bestand met die naam bleef ongewijzigd.");
     f.menu("MnuAfdrScheidsrechtersblaadjes1")->trigger();
     EXPECT_TRUE(m_bureaublad.afgedrukt.isEmpty());
-    EXPECT_EQ(inhoud(pad(Documenten[3])), vorige(Documenten[3]));
-    EXPECT_EQ(inhoud(pad(Documenten[1])), vorige(Documenten[1]));
+    EXPECT_EQ(testhulp::bestandInhoud(pad(Documenten[3])), vorige(Documenten[3]));
+    EXPECT_EQ(testhulp::bestandInhoud(pad(Documenten[1])), vorige(Documenten[1]));
     nietBezig(f);
 }
 

@@ -5,6 +5,11 @@
 
 #include "bestand/Schrijver.h"
 
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <gtest/gtest.h>
+
 #include <cerrno>
 
 namespace testhulp {
@@ -25,5 +30,20 @@ inline const Storingsgeval Storingsgevallen[] = {
     {"the close", {bestand::Stap::Sluiten, EIO}, "De schijf meldt een fout bij het schrijven"},
     {"taking the name", {bestand::Stap::Hernoemen, EBUSY}, "Het bestand is in gebruik"},
 };
+
+/** What a file holds; "(ontbreekt)" when there is none. */
+inline QByteArray bestandInhoud(const QString& pad)
+{
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(ontbreekt)");
+}
+
+/** Puts an older file of that name in place. */
+inline void bestandBewaren(const QString& pad, const QByteArray& bytes)
+{
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
 
 } // namespace testhulp
