@@ -26,6 +26,21 @@ namespace testhulp {
 
 // A small province of invented clubs: the own club 001 (Antwerpen) plays at home against 002 in a
 // division of four, a division of three and a division of two.
+// Sets of a game as fields of its row: "11-9" pairs for sets 1 to 5 (empty for a set not given).
+inline testhulp::Velden sets(int spel, const QStringList& standen)
+{
+    testhulp::Velden v;
+    const QString nn = QStringLiteral("%1").arg(spel, 2, 10, QLatin1Char('0'));
+    for (int s = 0; s < standen.size(); ++s) {
+        if (standen[s].isEmpty())
+            continue;
+        const QStringList p = standen[s].split('-');
+        v << qMakePair(QStringLiteral("W%1Set%2T").arg(nn).arg(s + 1), db::Waarde(p[0]));
+        v << qMakePair(QStringLiteral("W%1Set%2U").arg(nn).arg(s + 1), db::Waarde(p[1]));
+    }
+    return v;
+}
+
 class BladTest : public ::testing::Test
 {
 protected:
@@ -85,6 +100,39 @@ protected:
         return w;
     }
 
+    /**
+     * A complete home match of four of the own club: places 500001-500004 against 500005-500008, every game won
+     * 3-0 by the home side except the one the visitors win (none for 0).
+     */
+    static Wedstrijd volledigeWedstrijd(const QString& nr, const QString& reeks, int verlorenSpel = 0)
+    {
+        Wedstrijd w = wedstrijd(nr, reeks);
+        for (int p = 1; p <= 4; ++p) {
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(p), db::Waarde(QString::number(500000 + p)));
+            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(p), db::Waarde(QString::number(500004 + p)));
+        }
+        for (int g = 1; g <= 16; ++g) {
+            const bool verloren = g == verlorenSpel;
+            w.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde(verloren ? "-" : "+"));
+            w.extra << sets(g, verloren ? QStringList{"9-11", "11-13", "5-11"} : QStringList{"11-3", "11-4", "11-6"});
+        }
+        return w;
+    }
+
+    /** Export.ttr through its menu into the folder of the options: Ja, the folder dialog cancelled, its closing message. */
+    void exportTtrViaMenu(FrmWedstrijdInput& f)
+    {
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
+                                         + core::algemeen().strPadOpslaan
+                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
+                                           "het programma '"
+                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+        f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    }
+
     FrmWedstrijdInput& starten()
     {
         m_db.sluiten();
@@ -136,21 +184,6 @@ protected:
     core::VasteKlok m_klok{QDateTime(QDate(2010, 9, 15), QTime(10, 0))};
     ui::TestMeldingenScope m_meldingen;
 };
-
-// Sets of a game as fields of its row: "11-9" pairs for sets 1 to 5 (empty for a set not given).
-inline testhulp::Velden sets(int spel, const QStringList& standen)
-{
-    testhulp::Velden v;
-    const QString nn = QStringLiteral("%1").arg(spel, 2, 10, QLatin1Char('0'));
-    for (int s = 0; s < standen.size(); ++s) {
-        if (standen[s].isEmpty())
-            continue;
-        const QStringList p = standen[s].split('-');
-        v << qMakePair(QStringLiteral("W%1Set%2T").arg(nn).arg(s + 1), db::Waarde(p[0]));
-        v << qMakePair(QStringLiteral("W%1Set%2U").arg(nn).arg(s + 1), db::Waarde(p[1]));
-    }
-    return v;
-}
 
 /** A field of the match on the sheet, as text. */
 inline QString matchVeld(const QString& naam)

@@ -24,16 +24,7 @@ protected:
     {
         BladTest::SetUp();
         // One complete home match of four: a line in the results file, a match in the week file.
-        Wedstrijd w = wedstrijd("PAH01001", "A");
-        for (int p = 1; p <= 4; ++p) {
-            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(p), db::Waarde(QString::number(500000 + p)));
-            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(p), db::Waarde(QString::number(500004 + p)));
-        }
-        for (int g = 1; g <= 16; ++g) {
-            w.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde("+"));
-            w.extra << testhulp::sets(g, {"11-3", "11-4", "11-6"});
-        }
-        testhulp::wedstrijdToevoegen(m_db, w);
+        testhulp::wedstrijdToevoegen(m_db, volledigeWedstrijd("PAH01001", "A"));
         testhulp::invoegen(m_db, "Datums",
                            {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
     }

@@ -127,19 +127,6 @@ protected:
 
     QString wissel() const { return algemeen().strPadOpslaan; }
 
-    // Export.ttr from the menu into the folder of the options.
-    void exporteren(FrmWedstrijdInput& f)
-    {
-        m_meldingen->verwachtJaNee(true);
-        m_meldingen->verwachtMapAnnuleren();
-        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
-                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
-                                         + wissel()
-                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
-                                           "het programma '"
-                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
-        f.menu("MnuBeheerGegevensExportTTR")->trigger();
-    }
 
     // Export.ttr of the folder through the menu, taken in without a remark.
     void importeren(FrmWedstrijdInput& f, const QString& map)
@@ -252,7 +239,7 @@ TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
         EXPECT_TRUE(verzonden[m].contains("Ingeput=J")) << verzonden[m].join('|').toStdString();
     }
     ASSERT_EQ(blad[SuperMatch].left(2), "10") << "a Super match";
-    exporteren(f);
+    exportTtrViaMenu(f);
     const QString exportMap = wissel();
     const QByteArray bestand = uitslagen();
     const QList<QByteArray> regels = bestand.split('\n');

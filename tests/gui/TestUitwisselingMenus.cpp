@@ -30,35 +30,13 @@ protected:
     void SetUp() override
     {
         BladTest::SetUp();
-        Wedstrijd w = wedstrijd("PAH01001", "A");
-        for (int p = 1; p <= 4; ++p) {
-            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(p), db::Waarde(QString::number(500000 + p)));
-            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(p), db::Waarde(QString::number(500004 + p)));
-        }
-        for (int g = 1; g <= 16; ++g) {
-            w.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde(g == 5 ? "-" : "+"));
-            w.extra << testhulp::sets(g, g == 5 ? QStringList{"9-11", "11-13", "5-11"} : QStringList{"11-3", "11-4", "11-6"});
-        }
-        testhulp::wedstrijdToevoegen(m_db, w);
+        testhulp::wedstrijdToevoegen(m_db, volledigeWedstrijd("PAH01001", "A", 5));
         testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
         testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "12-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "01"}});
     }
 
     QString wissel() const { return m_map.filePath("wissel") + "/"; }
 
-    // Export.ttr from the menu: Yes to the question, the folder of the options, its closing message.
-    void exporteren(FrmWedstrijdInput& f)
-    {
-        m_meldingen->verwachtJaNee(true);
-        m_meldingen->verwachtMapAnnuleren();
-        m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
-                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
-                                         + wissel()
-                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
-                                           "het programma '"
-                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
-        f.menu("MnuBeheerGegevensExportTTR")->trigger();
-    }
 
     static qint64 aantal(const QString& tabel)
     {
@@ -97,7 +75,7 @@ TEST_F(UitwisselingMenus, TheResultsOfThePlayDateGoToTheChosenFolder)
 TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
 {
     FrmWedstrijdInput& f = starten();
-    exporteren(f);
+    exportTtrViaMenu(f);
     EXPECT_TRUE(QFile::exists(wissel() + "export.ttr"));
     EXPECT_FALSE(FrmVoorbereiden::bestaat());
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
@@ -140,7 +118,7 @@ TEST_F(UitwisselingMenus, ACaptainImportedOnHisPlaceIsMarkedThereAndCountsAsFill
 {
     m_db.uitvoeren("UPDATE Matchen SET KapiteinT = '500001', KapiteinU = '500008' WHERE WedstrNr = 'PAH01001'");
     FrmWedstrijdInput& f = starten();
-    exporteren(f);
+    exportTtrViaMenu(f);
     algemeen().dbGegevens.uitvoeren("UPDATE Matchen SET KapiteinT = NULL, KapiteinU = NULL");
 
     m_meldingen->verwachtJaNee(true);
@@ -256,7 +234,7 @@ TEST_F(DerdeWedstrijd, WritingTheResultsFileKeepsTheMatchOnTheSheet)
 TEST_F(DerdeWedstrijd, ExportTtrAndItsImportKeepTheMatchOnTheSheet)
 {
     FrmWedstrijdInput& f = starten();
-    exporteren(f);
+    exportTtrViaMenu(f);
     opHetBlad(f, 1);
     m_meldingen->verwachtJaNee(true);
     m_meldingen->verwachtMap(wissel());
@@ -351,7 +329,7 @@ TEST_F(NietGespeeldUitwisselen, AGameNotPlayedArrivesWithItsResult)
     EXPECT_EQ(rij(), getypt) << "showing the match here stores nothing";
     const QByteArray bestand = resultaten(f);
     ASSERT_TRUE(bestand.contains(";P3/4/6,-5/-6/-7,3/4/6,3/4/6,9,3/4/6,")) << bestand.toStdString();
-    exporteren(f);
+    exportTtrViaMenu(f);
     const QString verzonden = rij();
     ASSERT_TRUE(verzonden.contains("|Ingeput=J|")) << verzonden.toStdString();
 
@@ -533,7 +511,7 @@ TEST_F(ForfaitUitwisselen, AForfeitOrAFreePlaceArrivesAsItLeft)
         blad[m.nr] = getoond(b);
         EXPECT_EQ(verschil(getypt, rij(m.nr)), "") << m.nr.toStdString() << ": showing the match here stores nothing";
     }
-    exporteren(f);
+    exportTtrViaMenu(f);
     QHash<QString, QString> verzonden;
     for (const Match& m : std::as_const(m_matchen)) {
         verzonden[m.nr] = rij(m.nr);
