@@ -125,16 +125,22 @@ Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
     return o;
 }
 
-// The points of a set as text; the small numbers of a set are made once and shared.
-QString puntenTekst(qint64 punten)
+// A number as text (the points of a set, a mask). The numbers below 100 are texts of fixed
+// memory: a copy of one is a pointer, shared without a reference count, so that the thousands of
+// set points of an import cost no counting on every copy and release.
+QString getalTekst(qint64 getal)
 {
-    static const std::array<QString, 100> klein = [] {
-        std::array<QString, 100> a;
-        for (int i = 0; i < 100; ++i)
-            a[static_cast<size_t>(i)] = QString::number(i);
-        return a;
+    static constexpr std::array<char16_t, 200> cijfers = [] {
+        std::array<char16_t, 200> c{};
+        for (int i = 0; i < 100; ++i) {
+            c[static_cast<size_t>(2 * i)] = static_cast<char16_t>(i < 10 ? u'0' + i : u'0' + i / 10);
+            c[static_cast<size_t>(2 * i + 1)] = static_cast<char16_t>(u'0' + i % 10);
+        }
+        return c;
     }();
-    return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
+    if (getal < 0 || getal >= 100)
+        return QString::number(getal);
+    return QString::fromRawData(reinterpret_cast<const QChar*>(cijfers.data() + 2 * getal), getal < 10 ? 1 : 2);
 }
 
 // Whether a game's entry is a walk-over: "-" not played, "8" won by the visitors, "9" won at home.
@@ -203,8 +209,10 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
         if (punten < 0)
             punten = 0;
         // The loser's points as written; shared when written as the number is.
-        const QString verliezerTekst = verliezer == puntenTekst(punten) ? puntenTekst(punten) : verliezer.toString();
-        const QString winnaar = puntenTekst(std::max<qint64>(punten + 2, 11));
+        QString verliezerTekst = getalTekst(punten);
+        if (verliezer != verliezerTekst)
+            verliezerTekst = verliezer.toString();
+        const QString winnaar = getalTekst(std::max<qint64>(punten + 2, 11));
         if (bezoekers) {
             zet(1 + 2 * k, verliezerTekst);
             zet(2 + 2 * k, winnaar);
@@ -335,11 +343,15 @@ QString bladOpdracht(const QByteArray& vorm)
 // Season and match number as the index WedstrNr compares them: A-Z without regard to case.
 QString nummerSleutel(const QString& seizoen, const QString& wedstrNr)
 {
-    QString s = seizoen + u'\x1f' + wedstrNr;
-    for (QChar& c : s) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
+    QString s(seizoen.size() + 1 + wedstrNr.size(), Qt::Uninitialized);
+    char16_t* c = reinterpret_cast<char16_t*>(s.data());
+    const auto kleinIn = [&c](QStringView tekst) {
+        for (const QChar t : tekst)
+            *c++ = t >= u'A' && t <= u'Z' ? static_cast<char16_t>(t.unicode() + (u'a' - u'A')) : t.unicode();
+    };
+    kleinIn(seizoen);
+    *c++ = u'\x1f';
+    kleinIn(wedstrNr);
     return s;
 }
 
@@ -517,8 +529,13 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
                                 kalender->kolom(QStringLiteral("HerDam")),    kalender->kolom(QStringLiteral("WedstrNr")),
                                 kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr")),
                                 kalender->kolom(QStringLiteral("Soort"))};
+        // The values stay where the rows hold them (the lines read, or texts of fixed memory), for
+        // as long as this reader lives: they are used in place, not copied.
         const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
-            return kolom < 0 ? QString() : rij.waarden[static_cast<size_t>(kolom)].toString();
+            if (kolom < 0)
+                return QString();
+            const QStringView w = rij.waarden[static_cast<size_t>(kolom)];
+            return QString::fromRawData(w.data(), w.size());
         };
         const qsizetype aantal = static_cast<qsizetype>(kalender->m_rijen.size());
         m_rijen.reserve(static_cast<size_t>(aantal));
@@ -615,7 +632,7 @@ void IngevuldeWedstrijdenLezer::maskersZetten(const QVarLengthArray<QStringView,
             if (afwezig[p] == u"J")
                 continue;
             const int kolom = (kant == 0 ? blad::MaskerThuis : blad::MaskerUit) + p;
-            m_blad[kolom] = QString::number(maskers[kant][p]);
+            m_blad[kolom] = getalTekst(maskers[kant][p]);
             m_vorm[kolom] = maskers[kant][p] ? blad::Waarde : blad::GeenMasker;
         }
     }
@@ -624,12 +641,21 @@ void IngevuldeWedstrijdenLezer::maskersZetten(const QVarLengthArray<QStringView,
 void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
 {
     const int plaats = static_cast<int>(m_rijen.size());
-    const QStringView nummer(match.wedstrNr);
+    m_rijen.push_back(std::move(match));
+    const Match& m = m_rijen.back();
+    const QStringView nummer(m.wedstrNr);
     const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
     const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
-    m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
-    m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
-    m_rijen.push_back(std::move(match));
+    const auto aanhangen = [this, plaats](QHash<QString, Keten>& ketens, QString sleutel, int Match::*volgende) {
+        Keten& keten = ketens[std::move(sleutel)];
+        if (keten.eerste < 0)
+            keten.eerste = plaats;
+        else
+            m_rijen[static_cast<size_t>(keten.laatste)].*volgende = plaats;
+        keten.laatste = plaats;
+    };
+    aanhangen(m_matchen, sleutel({m.seizoen, m.soortComp, m.herDam, letter, cijfers}), &Match::volgendeMatch);
+    aanhangen(m_opNummer, nummerSleutel(m.seizoen, m.wedstrNr), &Match::volgendOpNummer);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -646,7 +672,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // that begins with the level letter and ends in the week and the digits.
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
-    for (int i : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+    const auto matchen = m_matchen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers}));
+    for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
+         i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
             && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
@@ -668,7 +696,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // index WedstrNr (by row number among equal keys); a row whose season or number differs from
     // the match's in the case of a letter ends the search, as it ends a seek on that index.
     const Match* rij = nullptr;
-    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
+    const auto opNummer = m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
+    for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
+         i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
             break;
@@ -835,8 +865,14 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         // Into the row held back; a later record of the same match writes over what it fills.
         UitgesteldeKalender::Rij& doel = m_kalender->m_rijen[static_cast<size_t>(rij->rijnummer)];
         if (doel.vorm.isEmpty()) {
-            doel.vorm.fill(0, blad::Aantal);
-            doel.blad.resize(blad::Aantal);
+            // The first record of the match: the row takes the values as they stand, without a
+            // copy of each (a column the record does not fill holds what an earlier record left,
+            // unread). A row of the calendar has no mask of its own: it stays without.
+            doel.blad.swap(m_blad);
+            m_blad.resize(blad::Aantal);
+            doel.vorm = m_vorm;
+            doel.vorm.replace(blad::GeenMasker, char(0));
+            return QString();
         }
         for (int k = 0; k < blad::Aantal; ++k) {
             if (m_vorm[k] == blad::Waarde) {

@@ -128,6 +128,14 @@ private:
         QString provThuis;
         QString reeksNr;
         QString soort;
+        int volgendeMatch = -1;   ///< the next row with the same key in m_matchen; -1 for none
+        int volgendOpNummer = -1; ///< the next row with the same key in m_opNummer; -1 for none
+    };
+    /** The rows with one key, in the order of their row numbers, chained through the rows. */
+    struct Keten
+    {
+        int eerste = -1;
+        int laatste = -1;
     };
     struct Reeks
     {
@@ -135,8 +143,8 @@ private:
         bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
     };
     std::vector<Match> m_rijen;              ///< every row of Matchen, by row number
-    QHash<QString, QList<int>> m_matchen;    ///< by season, level, category, first letter and last three characters
-    QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
+    QHash<QString, Keten> m_matchen;         ///< by season, level, category, first letter and last three characters
+    QHash<QString, Keten> m_opNummer;        ///< by season and number as the index WedstrNr compares them
     QHash<QString, Reeks> m_reeksen;         ///< by season, level, category and division
     std::optional<QString> m_superDubbel;    ///< option 'SuperDubbelSpelen' in capitals; none when missing
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
