@@ -36,7 +36,11 @@ char naarByte(char16_t c)
 // Into the text given, whose memory serves again when no one else holds it (a line at a time).
 void vanBytes(const char* bytes, qsizetype n, QString& tekst)
 {
-    tekst.resize(n);
+    // A text that another still holds (a line kept by the caller) is not copied first: it gets new memory.
+    if (tekst.isDetached())
+        tekst.resize(n);
+    else
+        tekst = QString(n, Qt::Uninitialized);
     QChar* uit = tekst.data();
     for (qsizetype i = 0; i < n; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);

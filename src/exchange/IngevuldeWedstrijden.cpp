@@ -24,18 +24,27 @@ namespace {
 
 QString sleutel(std::initializer_list<QStringView> delen)
 {
-    QString s;
-    s.reserve(32);
+    qsizetype lengte = 0;
+    bool ascii = true;
     for (const QStringView deel : delen) {
-        // Most parts are ASCII, made upper case here; the rest as Qt does it.
-        if (std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-            for (QChar c : deel)
-                s += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
-        } else {
-            s += deel.toString().toUpper();
-        }
-        s += u'\x1f';
+        lengte += deel.size() + 1;
+        ascii = ascii && std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; });
     }
+    if (ascii) {
+        // Most keys are ASCII, made upper case here in one piece of memory.
+        QString s(lengte, Qt::Uninitialized);
+        char16_t* c = reinterpret_cast<char16_t*>(s.data());
+        for (const QStringView deel : delen) {
+            for (const QChar t : deel)
+                *c++ = t >= u'a' && t <= u'z' ? static_cast<char16_t>(t.unicode() - (u'a' - u'A')) : t.unicode();
+            *c++ = u'\x1f';
+        }
+        return s;
+    }
+    // The rest as Qt makes it upper case (which makes ASCII upper case as above).
+    QString s;
+    for (const QStringView deel : delen)
+        s += deel.toString().toUpper() + u'\x1f';
     return s;
 }
 
@@ -416,13 +425,17 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
 IngevuldRecord IngevuldRecordLezen(const QString& invoer)
 {
     IngevuldRecord r;
-    const QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    // A line is read as if it ended in a ";" (it need not).
+    const qsizetype lengte = invoer.size();
+    const bool afgesloten = invoer.endsWith(u';');
     qsizetype begin = 0;
     for (int i = 0; i < 10; ++i) {
-        const qsizetype einde = rest.indexOf(u';', begin);
+        qsizetype einde = invoer.indexOf(u';', begin);
+        if (einde < 0 && !afgesloten && begin <= lengte)
+            einde = lengte;
         if (einde < 0)
             throw RecordFout(QStringLiteral("de regel heeft maar %1 van de tien velden").arg(i));
-        r.velden[i] = rest.mid(begin, einde - begin);
+        r.velden[i] = invoer.mid(begin, einde - begin);
         begin = einde + 1;
     }
     // The reservations are the rest of the line as written (they may hold a ";").

@@ -578,7 +578,9 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         const qsizetype gezienVoor = gezien.size();
         const bool zeker = zonderZoeken && (gezien.insert(qHash(sleuteltekst, 0)), gezien.size() > gezienVoor);
         if (zeker && uitstellen) {
-            std::vector<QStringView> rij(delen.cbegin(), delen.cend());
+            std::vector<QStringView> rij;
+            rij.reserve(static_cast<size_t>(n + bladStandaarden().size() + 1));
+            rij.assign(delen.cbegin(), delen.cend());
             for (const auto& standaard : bladStandaarden())
                 rij.push_back(standaard.second);
             rij.push_back(soortVoor(herDam, superReeks(delen)));
