@@ -28,8 +28,23 @@ struct Toevoeger::Impl
 
     detail::Verbinding& verbinding() const
     {
-        v->controleerOpen();
+        if (!v->db)
+            v->controleerOpen();
         return *v;
+    }
+
+    // A text for a text field (most values of a row) bound as it is; false for any other field.
+    bool alsTekst(int i, QStringView tekst)
+    {
+        if (i < 0 || i >= static_cast<int>(soorten.size()))
+            return false;
+        const VeldSoort soort = soorten[static_cast<size_t>(i)];
+        if (soort != VeldSoort::Tekst && soort != VeldSoort::Onbekend)
+            return false;
+        verbinding();
+        teksten.tekst(s, i + 1, tekst);
+        gezet[static_cast<size_t>(i)] = 1;
+        return true;
     }
 
     void plaatsNagaan(int i) const
@@ -91,15 +106,12 @@ Toevoeger& Toevoeger::operator=(Toevoeger&&) noexcept = default;
 
 void Toevoeger::zet(int i, QStringView tekst)
 {
+    // A text is stored as it is.
+    if (d->alsTekst(i, tekst))
+        return;
     d->verbinding();
     d->plaatsNagaan(i);
     switch (d->soorten[static_cast<size_t>(i)]) {
-    case VeldSoort::Tekst:
-    case VeldSoort::Onbekend:
-        // A text is stored as it is.
-        d->teksten.tekst(d->s, i + 1, tekst);
-        d->gezet[static_cast<size_t>(i)] = 1;
-        return;
     case VeldSoort::Integer:
     case VeldSoort::Long: {
         // A whole number of up to 9 digits is in range or not at once; any other text as zet reads it.
@@ -129,6 +141,8 @@ void Toevoeger::zet(int i, QStringView tekst)
 
 bool Toevoeger::zetOfLeeg(int i, QStringView tekst)
 {
+    if (d->alsTekst(i, tekst))
+        return true;
     try {
         zet(i, tekst);
         return true;

@@ -227,7 +227,7 @@ void tekstBinden(sqlite3_stmt* s, int plaats, QStringView t)
     sqlite3_bind_text(s, plaats, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
-void Bindbuffer::tekst(sqlite3_stmt* s, int plaats, QStringView t)
+void Bindbuffer::tekstAnders(sqlite3_stmt* s, int plaats, QStringView t)
 {
     const size_t nodig = static_cast<size_t>(t.size()) * 3;
     if (nodig > Blokgrootte) {
