@@ -303,6 +303,12 @@ constexpr int Aantal = Voorbehoud + 3;
 constexpr char Waarde = 1, GeenMasker = 2;
 } // namespace blad
 
+// The held-back sheets (UitgesteldeKalender::m_bladen): the end of a block, the mark of a column
+// emptied, and a row without a next block.
+constexpr char16_t BladEinde = 0xffff;
+constexpr char16_t BladLeeg = 0x8000;
+constexpr qsizetype GeenBlad = 0xffffffff;
+
 // The sheet's column names in the order above.
 const QStringList& bladKolommen()
 {
@@ -474,7 +480,7 @@ void UitgesteldeKalender::beginnen(const QStringList& kolommen)
 void UitgesteldeKalender::toevoegen(const QString& regel, std::vector<QStringView> waarden)
 {
     Q_ASSERT(waarden.size() == static_cast<size_t>(m_kolommen.size()));
-    m_rijen.push_back({regel, std::move(waarden), {}, {}});
+    m_rijen.push_back(Rij{regel, std::move(waarden)});
 }
 
 int UitgesteldeKalender::kolom(const QString& naam) const
@@ -518,18 +524,73 @@ void UitgesteldeKalender::schrijven()
         }
         return *s;
     };
+    // The sheet's columns of a row as its records left them.
+    const QByteArray geenBlad;
+    QByteArray vorm;
+    std::array<QStringView, blad::Aantal> bladWaarden;
+    const char16_t* bladen = m_bladen.data();
     for (const Rij& rij : m_rijen) {
-        Schrijver& s = schrijverVoor(rij.vorm);
+        if (rij.blad >= 0) {
+            vorm.fill(0, blad::Aantal);
+            for (qsizetype b = rij.blad; b >= 0;) {
+                const qsizetype volgende = bladen[b] | qsizetype(bladen[b + 1]) << 16;
+                qsizetype p = b + 2;
+                for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
+                    const int k = bladen[p] & ~BladLeeg;
+                    if (bladen[p] & BladLeeg) {
+                        vorm[k] = 0;
+                    } else {
+                        vorm[k] = blad::Waarde;
+                        bladWaarden[static_cast<size_t>(k)] =
+                            QStringView(bladen + p + 3, bladen[p + 1] | qsizetype(bladen[p + 2]) << 16);
+                    }
+                }
+                b = volgende == GeenBlad ? -1 : volgende;
+            }
+        }
+        const QByteArray& rijVorm = rij.blad >= 0 ? vorm : geenBlad;
+        Schrijver& s = schrijverVoor(rijVorm);
         // A value the field cannot hold (a blank in a number field) leaves the field empty.
         for (size_t i = 0; i < rij.waarden.size(); ++i)
             s.toevoeger.zetOfLeeg(static_cast<int>(i), rij.waarden[i]);
-        for (int k = 0; k < rij.vorm.size(); ++k) {
-            if (rij.vorm[k])
-                s.toevoeger.zetOfLeeg(s.plaatsen[k], rij.blad[k]);
+        for (int k = 0; k < rijVorm.size(); ++k) {
+            if (rijVorm[k])
+                s.toevoeger.zetOfLeeg(s.plaatsen[k], bladWaarden[static_cast<size_t>(k)]);
         }
         s.toevoeger.toevoegen();
     }
     m_rijen.clear();
+    m_bladen.clear();
+}
+
+void UitgesteldeKalender::bladToevoegen(size_t rij, const QByteArray& vorm, const QList<QString>& waarden)
+{
+    Rij& r = m_rijen[rij];
+    const qsizetype begin = static_cast<qsizetype>(m_bladen.size());
+    const auto tweeDelen = [this](qsizetype getal) {
+        m_bladen.push_back(static_cast<char16_t>(getal & 0xffff));
+        m_bladen.push_back(static_cast<char16_t>((getal >> 16) & 0xffff));
+    };
+    tweeDelen(GeenBlad);
+    for (int k = 0; k < vorm.size(); ++k) {
+        if (vorm[k] == blad::Waarde) {
+            const QString& w = waarden[k];
+            m_bladen.push_back(static_cast<char16_t>(k));
+            tweeDelen(w.size());
+            m_bladen.append(reinterpret_cast<const char16_t*>(w.constData()), static_cast<size_t>(w.size()));
+        } else if (vorm[k] == blad::GeenMasker) {
+            m_bladen.push_back(static_cast<char16_t>(k | BladLeeg));
+            tweeDelen(0);
+        }
+    }
+    m_bladen.push_back(BladEinde);
+    if (r.laatsteBlad >= 0) {
+        m_bladen[static_cast<size_t>(r.laatsteBlad)] = static_cast<char16_t>(begin & 0xffff);
+        m_bladen[static_cast<size_t>(r.laatsteBlad) + 1] = static_cast<char16_t>((begin >> 16) & 0xffff);
+    } else {
+        r.blad = begin;
+    }
+    r.laatsteBlad = begin;
 }
 
 IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender)
@@ -876,27 +937,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
     if (m_kalender) {
         // Into the row held back; a later record of the same match writes over what it fills.
-        UitgesteldeKalender::Rij& doel = m_kalender->m_rijen[static_cast<size_t>(rij->rijnummer)];
-        if (doel.vorm.isEmpty()) {
-            // The first record of the match: the row takes the values as they stand, without a
-            // copy of each (a column the record does not fill holds what an earlier record left,
-            // unread). A row of the calendar has no mask of its own: it stays without.
-            doel.blad.swap(m_blad);
-            m_blad.resize(blad::Aantal);
-            doel.vorm = m_vorm;
-            doel.vorm.replace(blad::GeenMasker, char(0));
-            return QString();
-        }
-        for (int k = 0; k < blad::Aantal; ++k) {
-            if (m_vorm[k] == blad::Waarde) {
-                doel.blad[k] = m_blad[k];
-                doel.vorm[k] = blad::Waarde;
-            } else if (m_vorm[k] == blad::GeenMasker) {
-                // A row of the calendar has no mask of its own: it stays without.
-                doel.blad[k].clear();
-                doel.vorm[k] = 0;
-            }
-        }
+        m_kalender->bladToevoegen(static_cast<size_t>(rij->rijnummer), m_vorm, m_blad);
         return QString();
     }
     m_waarden.clear();

@@ -80,13 +80,26 @@ private:
     {
         QString regel;
         std::vector<QStringView> waarden;
-        QList<QString> blad; ///< the sheet's columns that records gave, as the table's update would
-        QByteArray vorm;     ///< which of them (empty: none)
+        qsizetype blad = -1;        ///< where the sheet's columns of its first record start in m_bladen; -1 none
+        qsizetype laatsteBlad = -1; ///< and those of its last record
     };
     int kolom(const QString& naam) const;
+    /**
+     * Gives a row the sheet's columns of a record, after those of the records before it, as the
+     * table's update would: vorm tells per column whether the record gives its value, leaves it,
+     * or (a mask without games not played) leaves the row without one.
+     */
+    void bladToevoegen(size_t rij, const QByteArray& vorm, const QList<QString>& waarden);
 
     QStringList m_kolommen;
     std::vector<Rij> m_rijen;
+    /**
+     * The sheet's columns of the records, one block per record, in little memory: the place of
+     * the row's next block (two units; all ones for none), then per column its number (the high
+     * bit set where it is emptied), its length (two units) and its characters; a unit of all ones
+     * ends the block.
+     */
+    std::u16string m_bladen;
 };
 
 /** Takes the result lines of filled-in matches onto the sheets of their matches. */
