@@ -565,32 +565,43 @@ void UitgesteldeKalender::schrijven()
 
 void UitgesteldeKalender::bladToevoegen(size_t rij, const QByteArray& vorm, const QList<QString>& waarden)
 {
-    Rij& r = m_rijen[rij];
-    const qsizetype begin = static_cast<qsizetype>(m_bladen.size());
-    const auto tweeDelen = [this](qsizetype getal) {
-        m_bladen.push_back(static_cast<char16_t>(getal & 0xffff));
-        m_bladen.push_back(static_cast<char16_t>((getal >> 16) & 0xffff));
+    // The block's size first, so that it is written in place at once.
+    size_t lengte = 3;
+    for (int k = 0; k < vorm.size(); ++k) {
+        if (vorm[k] == blad::Waarde)
+            lengte += 3 + static_cast<size_t>(waarden[k].size());
+        else if (vorm[k] == blad::GeenMasker)
+            lengte += 3;
+    }
+    const size_t begin = m_bladen.size();
+    m_bladen.resize(begin + lengte);
+    char16_t* p = m_bladen.data() + begin;
+    const auto tweeDelen = [&p](qsizetype getal) {
+        *p++ = static_cast<char16_t>(getal & 0xffff);
+        *p++ = static_cast<char16_t>((getal >> 16) & 0xffff);
     };
     tweeDelen(GeenBlad);
     for (int k = 0; k < vorm.size(); ++k) {
         if (vorm[k] == blad::Waarde) {
             const QString& w = waarden[k];
-            m_bladen.push_back(static_cast<char16_t>(k));
+            *p++ = static_cast<char16_t>(k);
             tweeDelen(w.size());
-            m_bladen.append(reinterpret_cast<const char16_t*>(w.constData()), static_cast<size_t>(w.size()));
+            p = std::copy_n(reinterpret_cast<const char16_t*>(w.constData()), w.size(), p);
         } else if (vorm[k] == blad::GeenMasker) {
-            m_bladen.push_back(static_cast<char16_t>(k | BladLeeg));
+            *p++ = static_cast<char16_t>(k | BladLeeg);
             tweeDelen(0);
         }
     }
-    m_bladen.push_back(BladEinde);
+    *p = BladEinde;
+    // After the row's blocks so far.
+    Rij& r = m_rijen[rij];
     if (r.laatsteBlad >= 0) {
-        m_bladen[static_cast<size_t>(r.laatsteBlad)] = static_cast<char16_t>(begin & 0xffff);
-        m_bladen[static_cast<size_t>(r.laatsteBlad) + 1] = static_cast<char16_t>((begin >> 16) & 0xffff);
+        p = m_bladen.data() + r.laatsteBlad;
+        tweeDelen(static_cast<qsizetype>(begin));
     } else {
-        r.blad = begin;
+        r.blad = static_cast<qsizetype>(begin);
     }
-    r.laatsteBlad = begin;
+    r.laatsteBlad = static_cast<qsizetype>(begin);
 }
 
 IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender)
