@@ -506,6 +506,8 @@ void UitgesteldeKalender::schrijven()
         QList<int> plaatsen; // per sheet column: its place among the fields written
     };
     QHash<QByteArray, std::shared_ptr<Schrijver>> schrijvers;
+    // The place of each sheet column among the row's fields; -1 for one that is not among them.
+    QList<int> bladPlaatsen;
     const auto schrijverVoor = [&](const QByteArray& vorm) -> Schrijver& {
         std::shared_ptr<Schrijver>& s = schrijvers[vorm];
         if (!s) {
@@ -514,7 +516,11 @@ void UitgesteldeKalender::schrijven()
             for (int k = 0; k < vorm.size(); ++k) {
                 if (!vorm[k])
                     continue;
-                plaatsen[k] = kolom(bladKolommen()[k]);
+                if (bladPlaatsen.isEmpty()) {
+                    for (const QString& naam : bladKolommen())
+                        bladPlaatsen << kolom(naam);
+                }
+                plaatsen[k] = bladPlaatsen[k];
                 if (plaatsen[k] < 0) {
                     plaatsen[k] = static_cast<int>(kolommen.size());
                     kolommen << bladKolommen()[k];
