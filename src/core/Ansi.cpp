@@ -63,13 +63,21 @@ void vanBytes(const char* bytes, qsizetype n, QString& tekst)
         tekst = QString(n, Qt::Uninitialized);
     char16_t* uit = reinterpret_cast<char16_t*>(tekst.data());
     qsizetype i = 0;
-    // Eight ASCII bytes (most of a line) at a time, each widened to its character as it is.
+    // Eight ASCII bytes (most of a line) at a time, each widened to its character as it is: four
+    // bytes spread over the four 16-bit halves of a number.
+    const auto gespreid = [](quint64 x) {
+        x = (x | (x << 16)) & 0x0000ffff0000ffff;
+        x = (x | (x << 8)) & 0x00ff00ff00ff00ff;
+        return qToLittleEndian(x);
+    };
     for (; i + 8 <= n; i += 8) {
         const quint64 w = achtBytes(bytes + i);
         if (w & HogeBits)
             break;
-        for (int j = 0; j < 8; ++j)
-            uit[i + j] = static_cast<char16_t>((w >> (8 * j)) & 0xff);
+        const quint64 voor = gespreid(w & 0xffffffff);
+        const quint64 na = gespreid(w >> 32);
+        std::memcpy(uit + i, &voor, sizeof voor);
+        std::memcpy(uit + i + 4, &na, sizeof na);
     }
     for (; i < n; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
