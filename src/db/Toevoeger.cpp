@@ -163,11 +163,13 @@ void Toevoeger::zet(int i, const Waarde& waarde)
 void Toevoeger::toevoegen()
 {
     detail::Verbinding& c = d->verbinding();
-    for (size_t i = 0; i < d->gezet.size(); ++i) {
-        if (!d->gezet[i])
+    char* gezet = d->gezet.data();
+    const size_t aantal = d->gezet.size();
+    for (size_t i = 0; i < aantal; ++i) {
+        if (!gezet[i])
             sqlite3_bind_null(d->s, static_cast<int>(i) + 1);
-        d->gezet[i] = 0;
     }
+    std::fill_n(gezet, aantal, char(0));
     c.voorSchrijven();
     const int rc = sqlite3_step(d->s);
     sqlite3_reset(d->s);
