@@ -14,6 +14,7 @@
 #include <QVarLengthArray>
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -155,7 +156,8 @@ private:
         int spelers = 0;
         bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
     };
-    std::vector<Match> m_rijen;              ///< every row of Matchen, by row number
+    /// every row of Matchen, by row number; of a held-back calendar, with the texts of its rows used in place
+    std::vector<Match> m_rijen;
     QHash<QString, Keten> m_matchen;         ///< by season, level, category, first letter and last three characters
     QHash<QString, Keten> m_opNummer;        ///< by season and number as the index WedstrNr compares them
     QHash<QString, Reeks> m_reeksen;         ///< by season, level, category and division
