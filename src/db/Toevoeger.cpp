@@ -33,7 +33,8 @@ struct Toevoeger::Impl
         return *v;
     }
 
-    // A text for a text field (most values of a row) bound as it is; false for any other field.
+    // A text for a text field (most values of a row) bound as zet binds it, without its checks for
+    // a value the field may refuse; false for any other field.
     bool alsTekst(int i, QStringView tekst)
     {
         if (i < 0 || i >= static_cast<int>(soorten.size()))
@@ -106,12 +107,15 @@ Toevoeger& Toevoeger::operator=(Toevoeger&&) noexcept = default;
 
 void Toevoeger::zet(int i, QStringView tekst)
 {
-    // A text is stored as it is.
-    if (d->alsTekst(i, tekst))
-        return;
     d->verbinding();
     d->plaatsNagaan(i);
     switch (d->soorten[static_cast<size_t>(i)]) {
+    case VeldSoort::Tekst:
+    case VeldSoort::Onbekend:
+        // A text is stored as it is.
+        d->teksten.tekst(d->s, i + 1, tekst);
+        d->gezet[static_cast<size_t>(i)] = 1;
+        return;
     case VeldSoort::Integer:
     case VeldSoort::Long: {
         // A whole number of up to 9 digits is in range or not at once; any other text as zet reads it.
