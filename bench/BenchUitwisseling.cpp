@@ -5,6 +5,8 @@
 // Each figure is the fastest of fifteen runs (the one least disturbed by other work on the machine;
 // file syncs make single runs vary by a third), with the median beside it.
 // Run: build/bin/bench_uitwisseling   (the figures are printed, nothing is asserted)
+//      build/bin/bench_uitwisseling half        only the half size
+//      build/bin/bench_uitwisseling half lezen  only the import, run after run (for a profiler)
 
 #include "Proefgegevens.h"
 #include "TestDatabase.h"
@@ -163,7 +165,7 @@ void openen(const QString& map)
     a.intAantalKaraktersCompNr = 6;
 }
 
-void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld)
+void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld, bool alleenLezen)
 {
     const int herhalingen = 15;
     QTemporaryDir bronMap;
@@ -196,6 +198,16 @@ void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld)
     exchange::Uitslagenverslag uv;
     exchange::Importverslag iv;
     for (int i = 0; i < herhalingen; ++i) {
+        if (alleenLezen) {
+            core::algemeenHerstellen();
+            opnieuw(leeg, doelPad);
+            openen(doelMap.path());
+            QElapsedTimer klok;
+            klok.start();
+            iv = exchange::ImportUitvoeren(wissel, onderhoud, stil);
+            import_.push_back(klok.nsecsElapsed() / 1e6);
+            continue;
+        }
         const QString kopie = doelMap.filePath("sqlite.mdb");
         opnieuw(leeg, kopie);
         sqlite.push_back(sqliteSchrijven(kopie, rijen));
@@ -223,6 +235,13 @@ void meten(const char* titel, const testhulp::Provinciegrootte& g, int ingevuld)
     for (int i = 0; i < std::min<qsizetype>(3, iv.nietOvergenomen.size()); ++i)
         std::printf("  niet overgenomen: %s\n", qPrintable(iv.nietOvergenomen[i]));
 
+    if (alleenLezen) {
+        std::printf("%s: Export.ttr read into a fresh installation %8.1f ms (median %.1f ms), %d filled-in matches "
+                    "taken in\n",
+                    titel, snelste(import_), mediaan(import_), iv.wedstrijden);
+        std::fflush(stdout);
+        return;
+    }
     const double s = snelste(sqlite);
     const double e = snelste(export_);
     const double im = snelste(import_);
@@ -251,10 +270,16 @@ int main(int argc, char** argv)
     half.wedstrijden = 1500;
     half.leden = 3000;
     half.sterktelijst = 2500;
-    meten("half size", half, 500);
-    // "half" leaves the full size out (for a profiler).
-    if (argc < 2 || QByteArray(argv[1]) != "half")
-        meten("full size", testhulp::Provinciegrootte{}, 1000);
+    // "half" leaves the full size out and "lezen" measures the import alone (for a profiler).
+    bool alleenHalf = false;
+    bool alleenLezen = false;
+    for (int i = 1; i < argc; ++i) {
+        alleenHalf = alleenHalf || QByteArray(argv[i]) == "half";
+        alleenLezen = alleenLezen || QByteArray(argv[i]) == "lezen";
+    }
+    meten("half size", half, 500, alleenLezen);
+    if (!alleenHalf)
+        meten("full size", testhulp::Provinciegrootte{}, 1000, alleenLezen);
     ui::zetMeldingen(nullptr);
     return 0;
 }

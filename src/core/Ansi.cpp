@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace core {
 
@@ -34,15 +36,69 @@ char naarByte(char16_t c)
     return static_cast<char>(0x80 + (gevonden - hogeHelft.begin()));
 }
 
+// Eight bytes read as one number, the first byte lowest.
+quint64 achtBytes(const char* p)
+{
+    quint64 w;
+    std::memcpy(&w, p, sizeof w);
+    return qFromLittleEndian(w);
+}
+
+constexpr quint64 ElkeByte = 0x0101010101010101;
+constexpr quint64 HogeBits = 0x8080808080808080;
+
+// Whether one of the eight bytes equals b.
+bool heeftByte(quint64 w, char b)
+{
+    const quint64 x = w ^ (ElkeByte * static_cast<unsigned char>(b));
+    return ((x - ElkeByte) & ~x & HogeBits) != 0;
+}
+
 // Into the text given, whose memory serves again when no one else holds it (a line at a time).
 void vanBytes(const char* bytes, qsizetype n, QString& tekst)
 {
-    tekst.resize(n);
-    QChar* uit = tekst.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        uit[i] = QChar(b >= 0x80 && b < 0xA0 ? hogeHelft[b - 0x80] : char16_t(b));
+    // A text that another still holds (a line kept by the caller) is not copied first: it gets new memory.
+    if (tekst.isDetached())
+        tekst.resize(n);
+    else
+        tekst = QString(n, Qt::Uninitialized);
+    char16_t* uit = reinterpret_cast<char16_t*>(tekst.data());
+    qsizetype i = 0;
+    // Eight ASCII bytes (most of a line) at a time, each widened to its character as it is: four
+    // bytes spread over the four 16-bit halves of a number.
+    const auto gespreid = [](quint64 x) {
+        x = (x | (x << 16)) & 0x0000ffff0000ffff;
+        x = (x | (x << 8)) & 0x00ff00ff00ff00ff;
+        return qToLittleEndian(x);
+    };
+    for (; i + 8 <= n; i += 8) {
+        const quint64 w = achtBytes(bytes + i);
+        if (w & HogeBits)
+            break;
+        const quint64 voor = gespreid(w & 0xffffffff);
+        const quint64 na = gespreid(w >> 32);
+        std::memcpy(uit + i, &voor, sizeof voor);
+        std::memcpy(uit + i + 4, &na, sizeof na);
     }
+    for (; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        uit[i] = b >= 0x80 && b < 0xA0 ? hogeHelft[b - 0x80] : char16_t(b);
+    }
+}
+
+// The first CR or LF from begin on; einde when there is none.
+const char* regeleinde(const char* begin, const char* einde)
+{
+    const char* p = begin;
+    while (einde - p >= 8) {
+        const quint64 w = achtBytes(p);
+        if (heeftByte(w, '\r') || heeftByte(w, '\n'))
+            break;
+        p += 8;
+    }
+    while (p < einde && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
 }
 
 QString vanBytes(const char* bytes, qsizetype n)
@@ -116,7 +172,7 @@ bool AnsiLezer::regelLezen(QString& regel)
     for (;;) {
         const char* begin = m_buffer.constData() + m_positie;
         const char* einde = m_buffer.constData() + m_buffer.size();
-        const char* lijnEinde = std::find_if(begin, einde, [](char b) { return b == '\r' || b == '\n'; });
+        const char* lijnEinde = regeleinde(begin, einde);
         if (lijnEinde == einde) {
             verzameld.append(begin, einde - begin);
             m_positie = m_buffer.size();

@@ -28,8 +28,24 @@ struct Toevoeger::Impl
 
     detail::Verbinding& verbinding() const
     {
-        v->controleerOpen();
+        if (!v->db)
+            v->controleerOpen();
         return *v;
+    }
+
+    // A text for a text field (most values of a row) bound as zet binds it, without its checks for
+    // a value the field may refuse; false for any other field.
+    bool alsTekst(int i, QStringView tekst)
+    {
+        if (i < 0 || i >= static_cast<int>(soorten.size()))
+            return false;
+        const VeldSoort soort = soorten[static_cast<size_t>(i)];
+        if (soort != VeldSoort::Tekst && soort != VeldSoort::Onbekend)
+            return false;
+        verbinding();
+        teksten.tekst(s, i + 1, tekst);
+        gezet[static_cast<size_t>(i)] = 1;
+        return true;
     }
 
     void plaatsNagaan(int i) const
@@ -129,6 +145,8 @@ void Toevoeger::zet(int i, QStringView tekst)
 
 bool Toevoeger::zetOfLeeg(int i, QStringView tekst)
 {
+    if (d->alsTekst(i, tekst))
+        return true;
     try {
         zet(i, tekst);
         return true;
@@ -149,11 +167,13 @@ void Toevoeger::zet(int i, const Waarde& waarde)
 void Toevoeger::toevoegen()
 {
     detail::Verbinding& c = d->verbinding();
-    for (size_t i = 0; i < d->gezet.size(); ++i) {
-        if (!d->gezet[i])
+    char* gezet = d->gezet.data();
+    const size_t aantal = d->gezet.size();
+    for (size_t i = 0; i < aantal; ++i) {
+        if (!gezet[i])
             sqlite3_bind_null(d->s, static_cast<int>(i) + 1);
-        d->gezet[i] = 0;
     }
+    std::fill_n(gezet, aantal, char(0));
     c.voorSchrijven();
     const int rc = sqlite3_step(d->s);
     sqlite3_reset(d->s);

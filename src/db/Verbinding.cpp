@@ -227,40 +227,30 @@ void tekstBinden(sqlite3_stmt* s, int plaats, QStringView t)
     sqlite3_bind_text(s, plaats, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
 }
 
-void Bindbuffer::tekst(sqlite3_stmt* s, int plaats, QStringView t)
+void Bindbuffer::tekstInNieuwBlok(sqlite3_stmt* s, int plaats, QStringView t)
 {
-    const size_t nodig = static_cast<size_t>(t.size()) * 3;
-    if (nodig > Blokgrootte) {
+    if (static_cast<size_t>(t.size()) * 3 > Blokgrootte) {
         tekstBinden(s, plaats, t);
         return;
     }
-    if (m_blok >= m_blokken.size() || m_gebruikt + nodig > Blokgrootte) {
-        // A new block, so that no text already bound moves.
-        if (m_blok < m_blokken.size())
-            ++m_blok;
-        if (m_blok == m_blokken.size())
-            m_blokken.push_back(std::make_unique<char[]>(Blokgrootte));
-        m_gebruikt = 0;
-    }
-    char* begin = m_blokken[m_blok].get() + m_gebruikt;
-    // ASCII (most texts) copied here; the rest encoded by utf8Schrijven.
-    qsizetype n = 0;
-    const char16_t* c = t.utf16();
-    const qsizetype lengte = t.size();
-    while (n < lengte && c[n] < 0x80) {
-        begin[n] = static_cast<char>(c[n]);
-        ++n;
-    }
-    if (n < lengte) {
-        const qsizetype rest = utf8Schrijven(t.sliced(n), begin + n);
-        n = rest < 0 ? -1 : n + rest;
-    }
-    if (n < 0) {
+    // A new block, so that no text already bound moves.
+    if (m_blok < m_blokken.size())
+        ++m_blok;
+    if (m_blok == m_blokken.size())
+        m_blokken.push_back(std::make_unique<char[]>(Blokgrootte));
+    m_gebruikt = 0;
+    tekst(s, plaats, t);
+}
+
+void Bindbuffer::restBinden(sqlite3_stmt* s, int plaats, QStringView t, char* begin, qsizetype klaar)
+{
+    const qsizetype rest = utf8Schrijven(t.sliced(klaar), begin + klaar);
+    if (rest < 0) {
         tekstBinden(s, plaats, t);
         return;
     }
-    sqlite3_bind_text(s, plaats, begin, static_cast<int>(n), SQLITE_STATIC);
-    m_gebruikt += static_cast<size_t>(n);
+    sqlite3_bind_text(s, plaats, begin, static_cast<int>(klaar + rest), SQLITE_STATIC);
+    m_gebruikt += static_cast<size_t>(klaar + rest);
 }
 
 void Bindbuffer::binden(sqlite3_stmt* s, int plaats, const Waarde& w)

@@ -33,11 +33,38 @@ public:
         m_blok = 0;
         m_gebruikt = 0;
     }
-    void tekst(sqlite3_stmt* s, int plaats, QStringView t);
+    void tekst(sqlite3_stmt* s, int plaats, QStringView t)
+    {
+        const size_t n = static_cast<size_t>(t.size());
+        if (m_blok >= m_blokken.size() || m_gebruikt + 3 * n > Blokgrootte) {
+            tekstInNieuwBlok(s, plaats, t);
+            return;
+        }
+        // ASCII (most texts, short ones) copied here, in line, so that the many values of a row
+        // cost no call each; the rest encoded by utf8Schrijven.
+        char* begin = m_blokken[m_blok].get() + m_gebruikt;
+        const char16_t* c = t.utf16();
+        size_t i = 0;
+        while (i < n && c[i] < 0x80) {
+            begin[i] = static_cast<char>(c[i]);
+            ++i;
+        }
+        if (i < n) {
+            restBinden(s, plaats, t, begin, static_cast<qsizetype>(i));
+            return;
+        }
+        sqlite3_bind_text(s, plaats, begin, static_cast<int>(n), SQLITE_STATIC);
+        m_gebruikt += n;
+    }
     /** A text as above, any other value as binden() binds it. */
     void binden(sqlite3_stmt* s, int plaats, const Waarde& w);
 
 private:
+    /** A text for which the block in use has no room: a new block, or its own copy when too long for one. */
+    void tekstInNieuwBlok(sqlite3_stmt* s, int plaats, QStringView t);
+    /** The text from its first character beyond ASCII on, after the klaar characters written at begin. */
+    void restBinden(sqlite3_stmt* s, int plaats, QStringView t, char* begin, qsizetype klaar);
+
     static constexpr size_t Blokgrootte = 16384;
     std::vector<std::unique_ptr<char[]>> m_blokken;
     size_t m_blok = 0;

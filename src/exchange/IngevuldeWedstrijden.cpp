@@ -24,18 +24,27 @@ namespace {
 
 QString sleutel(std::initializer_list<QStringView> delen)
 {
-    QString s;
-    s.reserve(32);
+    qsizetype lengte = 0;
+    bool ascii = true;
     for (const QStringView deel : delen) {
-        // Most parts are ASCII, made upper case here; the rest as Qt does it.
-        if (std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
-            for (QChar c : deel)
-                s += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
-        } else {
-            s += deel.toString().toUpper();
-        }
-        s += u'\x1f';
+        lengte += deel.size() + 1;
+        ascii = ascii && std::all_of(deel.cbegin(), deel.cend(), [](QChar c) { return c.unicode() < 0x80; });
     }
+    if (ascii) {
+        // Most keys are ASCII, made upper case here in one piece of memory.
+        QString s(lengte, Qt::Uninitialized);
+        char16_t* c = reinterpret_cast<char16_t*>(s.data());
+        for (const QStringView deel : delen) {
+            for (const QChar t : deel)
+                *c++ = t >= u'a' && t <= u'z' ? static_cast<char16_t>(t.unicode() - (u'a' - u'A')) : t.unicode();
+            *c++ = u'\x1f';
+        }
+        return s;
+    }
+    // The rest as Qt makes it upper case (which makes ASCII upper case as above).
+    QString s;
+    for (const QStringView deel : delen)
+        s += deel.toString().toUpper() + u'\x1f';
     return s;
 }
 
@@ -125,16 +134,22 @@ Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
     return o;
 }
 
-// The points of a set as text; the small numbers of a set are made once and shared.
-QString puntenTekst(qint64 punten)
+// A number as text (the points of a set, a mask). The numbers below 100 are texts of fixed
+// memory: a copy of one is a pointer, shared without a reference count, so that the thousands of
+// set points of an import cost no counting on every copy and release.
+QString getalTekst(qint64 getal)
 {
-    static const std::array<QString, 100> klein = [] {
-        std::array<QString, 100> a;
-        for (int i = 0; i < 100; ++i)
-            a[static_cast<size_t>(i)] = QString::number(i);
-        return a;
+    static constexpr std::array<char16_t, 200> cijfers = [] {
+        std::array<char16_t, 200> c{};
+        for (int i = 0; i < 100; ++i) {
+            c[static_cast<size_t>(2 * i)] = static_cast<char16_t>(i < 10 ? u'0' + i : u'0' + i / 10);
+            c[static_cast<size_t>(2 * i + 1)] = static_cast<char16_t>(u'0' + i % 10);
+        }
+        return c;
     }();
-    return punten >= 0 && punten < 100 ? klein[static_cast<size_t>(punten)] : QString::number(punten);
+    if (getal < 0 || getal >= 100)
+        return QString::number(getal);
+    return QString::fromRawData(reinterpret_cast<const QChar*>(cijfers.data() + 2 * getal), getal < 10 ? 1 : 2);
 }
 
 // Whether a game's entry is a walk-over: "-" not played, "8" won by the visitors, "9" won at home.
@@ -203,8 +218,10 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
         if (punten < 0)
             punten = 0;
         // The loser's points as written; shared when written as the number is.
-        const QString verliezerTekst = verliezer == puntenTekst(punten) ? puntenTekst(punten) : verliezer.toString();
-        const QString winnaar = puntenTekst(std::max<qint64>(punten + 2, 11));
+        QString verliezerTekst = getalTekst(punten);
+        if (verliezer != verliezerTekst)
+            verliezerTekst = verliezer.toString();
+        const QString winnaar = getalTekst(std::max<qint64>(punten + 2, 11));
         if (bezoekers) {
             zet(1 + 2 * k, verliezerTekst);
             zet(2 + 2 * k, winnaar);
@@ -286,6 +303,12 @@ constexpr int Aantal = Voorbehoud + 3;
 constexpr char Waarde = 1, GeenMasker = 2;
 } // namespace blad
 
+// The held-back sheets (UitgesteldeKalender::m_bladen): the end of a block, the mark of a column
+// emptied, and a row without a next block.
+constexpr char16_t BladEinde = 0xffff;
+constexpr char16_t BladLeeg = 0x8000;
+constexpr qsizetype GeenBlad = 0xffffffff;
+
 // The sheet's column names in the order above.
 const QStringList& bladKolommen()
 {
@@ -335,11 +358,15 @@ QString bladOpdracht(const QByteArray& vorm)
 // Season and match number as the index WedstrNr compares them: A-Z without regard to case.
 QString nummerSleutel(const QString& seizoen, const QString& wedstrNr)
 {
-    QString s = seizoen + u'\x1f' + wedstrNr;
-    for (QChar& c : s) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
-    }
+    QString s(seizoen.size() + 1 + wedstrNr.size(), Qt::Uninitialized);
+    char16_t* c = reinterpret_cast<char16_t*>(s.data());
+    const auto kleinIn = [&c](QStringView tekst) {
+        for (const QChar t : tekst)
+            *c++ = t >= u'A' && t <= u'Z' ? static_cast<char16_t>(t.unicode() + (u'a' - u'A')) : t.unicode();
+    };
+    kleinIn(seizoen);
+    *c++ = u'\x1f';
+    kleinIn(wedstrNr);
     return s;
 }
 
@@ -404,13 +431,17 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
 IngevuldRecord IngevuldRecordLezen(const QString& invoer)
 {
     IngevuldRecord r;
-    const QString rest = invoer.endsWith(u';') ? invoer : invoer + u';';
+    // A line is read as if it ended in a ";" (it need not).
+    const qsizetype lengte = invoer.size();
+    const bool afgesloten = invoer.endsWith(u';');
     qsizetype begin = 0;
     for (int i = 0; i < 10; ++i) {
-        const qsizetype einde = rest.indexOf(u';', begin);
+        qsizetype einde = invoer.indexOf(u';', begin);
+        if (einde < 0 && !afgesloten && begin <= lengte)
+            einde = lengte;
         if (einde < 0)
             throw RecordFout(QStringLiteral("de regel heeft maar %1 van de tien velden").arg(i));
-        r.velden[i] = rest.mid(begin, einde - begin);
+        r.velden[i] = invoer.mid(begin, einde - begin);
         begin = einde + 1;
     }
     // The reservations are the rest of the line as written (they may hold a ";").
@@ -449,7 +480,7 @@ void UitgesteldeKalender::beginnen(const QStringList& kolommen)
 void UitgesteldeKalender::toevoegen(const QString& regel, std::vector<QStringView> waarden)
 {
     Q_ASSERT(waarden.size() == static_cast<size_t>(m_kolommen.size()));
-    m_rijen.push_back({regel, std::move(waarden), {}, {}});
+    m_rijen.push_back(Rij{regel, std::move(waarden)});
 }
 
 int UitgesteldeKalender::kolom(const QString& naam) const
@@ -475,6 +506,8 @@ void UitgesteldeKalender::schrijven()
         QList<int> plaatsen; // per sheet column: its place among the fields written
     };
     QHash<QByteArray, std::shared_ptr<Schrijver>> schrijvers;
+    // The place of each sheet column among the row's fields; -1 for one that is not among them.
+    QList<int> bladPlaatsen;
     const auto schrijverVoor = [&](const QByteArray& vorm) -> Schrijver& {
         std::shared_ptr<Schrijver>& s = schrijvers[vorm];
         if (!s) {
@@ -483,7 +516,11 @@ void UitgesteldeKalender::schrijven()
             for (int k = 0; k < vorm.size(); ++k) {
                 if (!vorm[k])
                     continue;
-                plaatsen[k] = kolom(bladKolommen()[k]);
+                if (bladPlaatsen.isEmpty()) {
+                    for (const QString& naam : bladKolommen())
+                        bladPlaatsen << kolom(naam);
+                }
+                plaatsen[k] = bladPlaatsen[k];
                 if (plaatsen[k] < 0) {
                     plaatsen[k] = static_cast<int>(kolommen.size());
                     kolommen << bladKolommen()[k];
@@ -493,18 +530,84 @@ void UitgesteldeKalender::schrijven()
         }
         return *s;
     };
+    // The sheet's columns of a row as its records left them.
+    const QByteArray geenBlad;
+    QByteArray vorm;
+    std::array<QStringView, blad::Aantal> bladWaarden;
+    const char16_t* bladen = m_bladen.data();
     for (const Rij& rij : m_rijen) {
-        Schrijver& s = schrijverVoor(rij.vorm);
+        if (rij.blad >= 0) {
+            vorm.fill(0, blad::Aantal);
+            for (qsizetype b = rij.blad; b >= 0;) {
+                const qsizetype volgende = bladen[b] | qsizetype(bladen[b + 1]) << 16;
+                qsizetype p = b + 2;
+                for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
+                    const int k = bladen[p] & ~BladLeeg;
+                    if (bladen[p] & BladLeeg) {
+                        vorm[k] = 0;
+                    } else {
+                        vorm[k] = blad::Waarde;
+                        bladWaarden[static_cast<size_t>(k)] =
+                            QStringView(bladen + p + 3, bladen[p + 1] | qsizetype(bladen[p + 2]) << 16);
+                    }
+                }
+                b = volgende == GeenBlad ? -1 : volgende;
+            }
+        }
+        const QByteArray& rijVorm = rij.blad >= 0 ? vorm : geenBlad;
+        Schrijver& s = schrijverVoor(rijVorm);
         // A value the field cannot hold (a blank in a number field) leaves the field empty.
         for (size_t i = 0; i < rij.waarden.size(); ++i)
             s.toevoeger.zetOfLeeg(static_cast<int>(i), rij.waarden[i]);
-        for (int k = 0; k < rij.vorm.size(); ++k) {
-            if (rij.vorm[k])
-                s.toevoeger.zetOfLeeg(s.plaatsen[k], rij.blad[k]);
+        for (int k = 0; k < rijVorm.size(); ++k) {
+            if (rijVorm[k])
+                s.toevoeger.zetOfLeeg(s.plaatsen[k], bladWaarden[static_cast<size_t>(k)]);
         }
         s.toevoeger.toevoegen();
     }
     m_rijen.clear();
+    m_bladen.clear();
+}
+
+void UitgesteldeKalender::bladToevoegen(size_t rij, const QByteArray& vorm, const QList<QString>& waarden)
+{
+    // The block's size first, so that it is written in place at once.
+    size_t lengte = 3;
+    for (int k = 0; k < vorm.size(); ++k) {
+        if (vorm[k] == blad::Waarde)
+            lengte += 3 + static_cast<size_t>(waarden[k].size());
+        else if (vorm[k] == blad::GeenMasker)
+            lengte += 3;
+    }
+    const size_t begin = m_bladen.size();
+    m_bladen.resize(begin + lengte);
+    char16_t* p = m_bladen.data() + begin;
+    const auto tweeDelen = [&p](qsizetype getal) {
+        *p++ = static_cast<char16_t>(getal & 0xffff);
+        *p++ = static_cast<char16_t>((getal >> 16) & 0xffff);
+    };
+    tweeDelen(GeenBlad);
+    for (int k = 0; k < vorm.size(); ++k) {
+        if (vorm[k] == blad::Waarde) {
+            const QString& w = waarden[k];
+            *p++ = static_cast<char16_t>(k);
+            tweeDelen(w.size());
+            p = std::copy_n(reinterpret_cast<const char16_t*>(w.constData()), w.size(), p);
+        } else if (vorm[k] == blad::GeenMasker) {
+            *p++ = static_cast<char16_t>(k | BladLeeg);
+            tweeDelen(0);
+        }
+    }
+    *p = BladEinde;
+    // After the row's blocks so far.
+    Rij& r = m_rijen[rij];
+    if (r.laatsteBlad >= 0) {
+        p = m_bladen.data() + r.laatsteBlad;
+        tweeDelen(static_cast<qsizetype>(begin));
+    } else {
+        r.blad = static_cast<qsizetype>(begin);
+    }
+    r.laatsteBlad = static_cast<qsizetype>(begin);
 }
 
 IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender)
@@ -517,8 +620,13 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
                                 kalender->kolom(QStringLiteral("HerDam")),    kalender->kolom(QStringLiteral("WedstrNr")),
                                 kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr")),
                                 kalender->kolom(QStringLiteral("Soort"))};
+        // The values stay where the rows hold them (the lines read, or texts of fixed memory), for
+        // as long as this reader lives: they are used in place, not copied.
         const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
-            return kolom < 0 ? QString() : rij.waarden[static_cast<size_t>(kolom)].toString();
+            if (kolom < 0)
+                return QString();
+            const QStringView w = rij.waarden[static_cast<size_t>(kolom)];
+            return QString::fromRawData(w.data(), w.size());
         };
         const qsizetype aantal = static_cast<qsizetype>(kalender->m_rijen.size());
         m_rijen.reserve(static_cast<size_t>(aantal));
@@ -615,7 +723,7 @@ void IngevuldeWedstrijdenLezer::maskersZetten(const QVarLengthArray<QStringView,
             if (afwezig[p] == u"J")
                 continue;
             const int kolom = (kant == 0 ? blad::MaskerThuis : blad::MaskerUit) + p;
-            m_blad[kolom] = QString::number(maskers[kant][p]);
+            m_blad[kolom] = getalTekst(maskers[kant][p]);
             m_vorm[kolom] = maskers[kant][p] ? blad::Waarde : blad::GeenMasker;
         }
     }
@@ -624,12 +732,21 @@ void IngevuldeWedstrijdenLezer::maskersZetten(const QVarLengthArray<QStringView,
 void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
 {
     const int plaats = static_cast<int>(m_rijen.size());
-    const QStringView nummer(match.wedstrNr);
+    m_rijen.push_back(std::move(match));
+    const Match& m = m_rijen.back();
+    const QStringView nummer(m.wedstrNr);
     const QStringView letter = nummer.first(std::min<qsizetype>(1, nummer.size()));
     const QStringView cijfers = nummer.last(std::min<qsizetype>(3, nummer.size()));
-    m_matchen[sleutel({match.seizoen, match.soortComp, match.herDam, letter, cijfers})].append(plaats);
-    m_opNummer[nummerSleutel(match.seizoen, match.wedstrNr)].append(plaats);
-    m_rijen.push_back(std::move(match));
+    const auto aanhangen = [this, plaats](QHash<QString, Keten>& ketens, QString sleutel, int Match::*volgende) {
+        Keten& keten = ketens[std::move(sleutel)];
+        if (keten.eerste < 0)
+            keten.eerste = plaats;
+        else
+            m_rijen[static_cast<size_t>(keten.laatste)].*volgende = plaats;
+        keten.laatste = plaats;
+    };
+    aanhangen(m_matchen, sleutel({m.seizoen, m.soortComp, m.herDam, letter, cijfers}), &Match::volgendeMatch);
+    aanhangen(m_opNummer, nummerSleutel(m.seizoen, m.wedstrNr), &Match::volgendOpNummer);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -646,7 +763,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // that begins with the level letter and ends in the week and the digits.
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
-    for (int i : std::as_const(m_matchen[sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers})])) {
+    const auto matchen = m_matchen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers}));
+    for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
+         i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
             && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
@@ -668,7 +787,9 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // index WedstrNr (by row number among equal keys); a row whose season or number differs from
     // the match's in the case of a letter ends the search, as it ends a seek on that index.
     const Match* rij = nullptr;
-    for (int i : std::as_const(m_opNummer[nummerSleutel(gevonden->seizoen, gevonden->wedstrNr)])) {
+    const auto opNummer = m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
+    for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
+         i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
             break;
@@ -833,21 +954,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
     if (m_kalender) {
         // Into the row held back; a later record of the same match writes over what it fills.
-        UitgesteldeKalender::Rij& doel = m_kalender->m_rijen[static_cast<size_t>(rij->rijnummer)];
-        if (doel.vorm.isEmpty()) {
-            doel.vorm.fill(0, blad::Aantal);
-            doel.blad.resize(blad::Aantal);
-        }
-        for (int k = 0; k < blad::Aantal; ++k) {
-            if (m_vorm[k] == blad::Waarde) {
-                doel.blad[k] = m_blad[k];
-                doel.vorm[k] = blad::Waarde;
-            } else if (m_vorm[k] == blad::GeenMasker) {
-                // A row of the calendar has no mask of its own: it stays without.
-                doel.blad[k].clear();
-                doel.vorm[k] = 0;
-            }
-        }
+        m_kalender->bladToevoegen(static_cast<size_t>(rij->rijnummer), m_vorm, m_blad);
         return QString();
     }
     m_waarden.clear();

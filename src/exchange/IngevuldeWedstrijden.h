@@ -14,6 +14,7 @@
 #include <QVarLengthArray>
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -80,13 +81,26 @@ private:
     {
         QString regel;
         std::vector<QStringView> waarden;
-        QList<QString> blad; ///< the sheet's columns that records gave, as the table's update would
-        QByteArray vorm;     ///< which of them (empty: none)
+        qsizetype blad = -1;        ///< where the sheet's columns of its first record start in m_bladen; -1 none
+        qsizetype laatsteBlad = -1; ///< and those of its last record
     };
     int kolom(const QString& naam) const;
+    /**
+     * Gives a row the sheet's columns of a record, after those of the records before it, as the
+     * table's update would: vorm tells per column whether the record gives its value, leaves it,
+     * or (a mask without games not played) leaves the row without one.
+     */
+    void bladToevoegen(size_t rij, const QByteArray& vorm, const QList<QString>& waarden);
 
     QStringList m_kolommen;
     std::vector<Rij> m_rijen;
+    /**
+     * The sheet's columns of the records, one block per record, in little memory: the place of
+     * the row's next block (two units; all ones for none), then per column its number (the high
+     * bit set where it is emptied), its length (two units) and its characters; a unit of all ones
+     * ends the block.
+     */
+    std::u16string m_bladen;
 };
 
 /** Takes the result lines of filled-in matches onto the sheets of their matches. */
@@ -128,15 +142,24 @@ private:
         QString provThuis;
         QString reeksNr;
         QString soort;
+        int volgendeMatch = -1;   ///< the next row with the same key in m_matchen; -1 for none
+        int volgendOpNummer = -1; ///< the next row with the same key in m_opNummer; -1 for none
+    };
+    /** The rows with one key, in the order of their row numbers, chained through the rows. */
+    struct Keten
+    {
+        int eerste = -1;
+        int laatste = -1;
     };
     struct Reeks
     {
         int spelers = 0;
         bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
     };
-    std::vector<Match> m_rijen;              ///< every row of Matchen, by row number
-    QHash<QString, QList<int>> m_matchen;    ///< by season, level, category, first letter and last three characters
-    QHash<QString, QList<int>> m_opNummer;   ///< by season and number as the index WedstrNr compares them
+    /// every row of Matchen, by row number; of a held-back calendar, with the texts of its rows used in place
+    std::vector<Match> m_rijen;
+    QHash<QString, Keten> m_matchen;         ///< by season, level, category, first letter and last three characters
+    QHash<QString, Keten> m_opNummer;        ///< by season and number as the index WedstrNr compares them
     QHash<QString, Reeks> m_reeksen;         ///< by season, level, category and division
     std::optional<QString> m_superDubbel;    ///< option 'SuperDubbelSpelen' in capitals; none when missing
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code

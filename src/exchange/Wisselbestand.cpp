@@ -317,13 +317,11 @@ bool getalSleutel(QStringView tekst, QString& sleutel)
 void tekstSleutel(QStringView tekst, QString& sleutel)
 {
     const qsizetype begin = sleutel.size();
-    sleutel += tekst;
-    char16_t* c = reinterpret_cast<char16_t*>(sleutel.data());
-    for (qsizetype i = begin; i < sleutel.size(); ++i) {
-        if (c[i] >= u'A' && c[i] <= u'Z')
-            c[i] = static_cast<char16_t>(c[i] + (u'a' - u'A'));
-    }
-    sleutel += u'\x1f';
+    sleutel.resize(begin + tekst.size() + 1);
+    char16_t* c = reinterpret_cast<char16_t*>(sleutel.data()) + begin;
+    for (const QChar t : tekst)
+        *c++ = t >= u'A' && t <= u'Z' ? static_cast<char16_t>(t.unicode() + (u'a' - u'A')) : t.unicode();
+    *c = u'\x1f';
 }
 
 // The lines of the rows passed over, for the closing report: "regel 7", "regels 7, 9, 12", and
@@ -578,7 +576,9 @@ bool sectieLezen(Lezer& lezer, const Sectie& sectie, const QStringList& structuu
         const qsizetype gezienVoor = gezien.size();
         const bool zeker = zonderZoeken && (gezien.insert(qHash(sleuteltekst, 0)), gezien.size() > gezienVoor);
         if (zeker && uitstellen) {
-            std::vector<QStringView> rij(delen.cbegin(), delen.cend());
+            std::vector<QStringView> rij;
+            rij.reserve(static_cast<size_t>(n + bladStandaarden().size() + 1));
+            rij.assign(delen.cbegin(), delen.cend());
             for (const auto& standaard : bladStandaarden())
                 rij.push_back(standaard.second);
             rij.push_back(soortVoor(herDam, superReeks(delen)));

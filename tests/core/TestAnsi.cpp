@@ -113,6 +113,32 @@ TEST(Ansi, RegelsLezen)
     }
 }
 
+// Lines of every length around the eight bytes that are read at once, with a line end and the
+// bytes that are no Latin-1 (0x80-0x9F) at every place in them.
+TEST(Ansi, LangeRegelsMetBijzondereBytes)
+{
+    const QByteArray bijzonder[] = {"\x80", "\x9f", "\xe9", "\x7f"};
+    const QString alsTekst[] = {QStringLiteral("€"), QStringLiteral("Ÿ"), QStringLiteral("é"), QString(QChar(0x7f))};
+    const QByteArray einden[] = {"\r\n", "\n", "\r"};
+    QByteArray inhoud;
+    QStringList verwacht;
+    for (int lengte = 0; lengte <= 25; ++lengte) {
+        for (int plaats = 0; plaats < lengte; ++plaats) {
+            const int soort = (lengte + plaats) % 4;
+            QByteArray regel(lengte, 'x');
+            QString tekst(lengte, u'x');
+            regel.replace(plaats, 1, bijzonder[soort]);
+            tekst.replace(plaats, 1, alsTekst[soort]);
+            inhoud += regel + einden[(lengte * plaats) % 3];
+            verwacht << tekst;
+        }
+        inhoud += QByteArray(lengte, 'y') + einden[lengte % 3];
+        verwacht << QString(lengte, u'y');
+    }
+    for (qsizetype blokgrootte : {1, 7, 8, 9, 64 * 1024})
+        EXPECT_EQ(alleRegels(inhoud, blokgrootte), verwacht) << "blokgrootte " << blokgrootte;
+}
+
 TEST(Ansi, EofVoorDeLaatsteRegel)
 {
     QBuffer buffer;

@@ -262,6 +262,33 @@ TEST_F(WaardenTest, RowsAddedFromTextHoldWhatATableRecordsetStoresForTheSameText
     EXPECT_THROW(t.toevoegen(), DbFout) << "the database is closed";
 }
 
+// Rows whose texts need more than one block of the buffer they are bound from, each text ASCII,
+// beyond ASCII or begun in ASCII, through parameters and through a Toevoeger, row after row.
+TEST_F(WaardenTest, TextsOfARowOverSeveralBlocksOfTheBindBufferAreStoredWhole)
+{
+    m_db.tabelMaken({"Blokken", {{"A", TypeWoord::Memo}, {"B", TypeWoord::Memo}, {"C", TypeWoord::Memo},
+                                 {"D", TypeWoord::Memo}, {"E", TypeWoord::Memo}}, {}});
+    const QList<QStringList> rijen{
+        {QString(4000, u'a'), QString(3000, u'é'), QString(2000, u'b') + "ë", QString(5000, u'c'), "kort"},
+        {"Noël", QString(5400, u'x') + "€", QString(5000, u'y'), QString(3000, u'z') + "😀", QString(100, u'€')}};
+    const QString invoegen = "INSERT INTO Blokken (A, B, C, D, E) VALUES (?, ?, ?, ?, ?)";
+    Toevoeger t = m_db.toevoeger("Blokken", {"A", "B", "C", "D", "E"});
+    for (int keer = 0; keer < 2; ++keer) {
+        for (const QStringList& rij : rijen) {
+            m_db.uitvoeren(invoegen, {rij[0], rij[1], rij[2], rij[3], rij[4]});
+            for (int i = 0; i < rij.size(); ++i)
+                EXPECT_TRUE(t.zetOfLeeg(i, rij[i]));
+            t.toevoegen();
+        }
+    }
+    Recordset r = m_db.openRecordset("SELECT * FROM Blokken ORDER BY rowid");
+    for (int rij = 0; rij < 8; ++rij, r.moveNext()) {
+        ASSERT_FALSE(r.eof());
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(r.veld(i).tekst(), rijen[(rij / 2) % 2][i]) << rij << " " << i;
+    }
+}
+
 TEST(Hoofdletters, AccentedLettersPairAsInWindows1252)
 {
     EXPECT_EQ(hoofdletters("Gérard àÿ šœž çñ"), "GÉRARD ÀŸ ŠŒŽ ÇÑ");

@@ -3,6 +3,7 @@
 
 #include "UitwisselingTest.h"
 #include "exchange/IngevuldeWedstrijden.h"
+#include "exchange/Wedstrijdrecord.h"
 #include "exchange/Wisselbestand.h"
 
 
@@ -317,6 +318,37 @@ TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
     ASSERT_EQ(sectie.overgeslagen.size(), 1);
     EXPECT_TRUE(sectie.overgeslagen[0].contains("provincie 12 staat niet in de tabel Provincies"))
         << sectie.overgeslagen[0].toStdString();
+}
+
+// The fields of a result line: the line need not end in ";", the ten fields may be empty, and the
+// reservations are the rest of the line, ";" included; a line of fewer fields is named by its count.
+TEST(IngevuldRecord, TheFieldsOfAResultLineAreSplitAtTheirSemicolons)
+{
+    const IngevuldRecord r = IngevuldRecordLezen("I;11;PANT-H-05-12;A1;A2;1,2,3,-;4,5,6,-;P;-,-,-,-;19:30,;\"a;b\"");
+    EXPECT_EQ(QStringList(std::begin(r.velden), std::end(r.velden)),
+              QStringList({"I", "11", "PANT-H-05-12", "A1", "A2", "1,2,3,-", "4,5,6,-", "P", "-,-,-,-", "19:30,"}));
+    EXPECT_EQ(r.voorbehoud, "\"a;b\"");
+    EXPECT_EQ(QStringList({r.seizoen, r.niveau, r.provincieNr, r.categorie, r.week, r.cijfers}),
+              QStringList({"2010-2011", "P", "1", "H", "05", "012"}));
+
+    for (const QString& regel : {QStringLiteral("I;11;PANT-H-05-2;;;;;;;19:30"), QStringLiteral("I;11;PANT-H-05-2;;;;;;;19:30;")}) {
+        const IngevuldRecord zonder = IngevuldRecordLezen(regel);
+        EXPECT_EQ(zonder.velden[9], "19:30") << regel.toStdString();
+        EXPECT_EQ(zonder.velden[5], "") << regel.toStdString();
+        EXPECT_TRUE(zonder.voorbehoud.isEmpty()) << regel.toStdString();
+        EXPECT_EQ(zonder.cijfers, "002");
+    }
+    EXPECT_EQ(IngevuldRecordLezen("I;11;PANT-H-05-2;;;;;;;;").velden[9], "");
+    EXPECT_EQ(IngevuldRecordLezen("I;11;PANT-H-05-2;;;;;;;;x;y").voorbehoud, "x;y");
+
+    for (const QString& regel : {QStringLiteral("I;11;PANT-H-05-2;;;;;;k"), QStringLiteral("I;11;PANT-H-05-2;;;;;;k;")}) {
+        try {
+            IngevuldRecordLezen(regel);
+            ADD_FAILURE() << "no error for " << regel.toStdString();
+        } catch (const RecordFout& fout) {
+            EXPECT_EQ(fout.reden(), "de regel heeft maar 9 van de tien velden") << regel.toStdString();
+        }
+    }
 }
 
 } // namespace
