@@ -26,6 +26,18 @@ QByteArray inhoudVan(const QString& pad)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
 }
 
+// Start-up meets another program's hold on the database: it stops with the in-use cause and ends the program.
+void startStoptOpHetSlot()
+{
+    try {
+        DatabaseOpenen();
+        ADD_FAILURE() << "start-up went on";
+    } catch (const OpstartFout& fout) {
+        EXPECT_TRUE(fout.tekst().contains("De database is in gebruik door een ander programma.")) << fout.what();
+        EXPECT_TRUE(fout.tekst().endsWith("Het programma wordt afgesloten.")) << fout.what();
+    }
+}
+
 class Opstart : public ::testing::Test
 {
 protected:
@@ -226,13 +238,7 @@ TEST_F(Opstart, AnotherProgramsLockEndsTheStartWithItsCauseAndChangesNothing)
         SCOPED_TRACE(slot);
         db::Database ander = db::Database::openen(pad("QJ-Deel7.mdb"));
         ander.uitvoeren(QString::fromLatin1(slot));
-        try {
-            DatabaseOpenen();
-            ADD_FAILURE() << "start-up went on";
-        } catch (const OpstartFout& fout) {
-            EXPECT_TRUE(fout.tekst().contains("De database is in gebruik door een ander programma.")) << fout.what();
-            EXPECT_TRUE(fout.tekst().endsWith("Het programma wordt afgesloten.")) << fout.what();
-        }
+        startStoptOpHetSlot();
         EXPECT_FALSE(algemeen().dbGegevens.isOpen());
         ander.uitvoeren("ROLLBACK");
         ander.sluiten();
@@ -260,13 +266,7 @@ TEST_F(Opstart, TempDatabaseHeldByAnotherProgramKeepsItsNameUntilItIsLetGo)
     for (const char* houder : houders) {
         SCOPED_TRACE(houder);
         ander.uitvoeren(QString::fromLatin1(houder));
-        try {
-            DatabaseOpenen();
-            ADD_FAILURE() << "start-up went on";
-        } catch (const OpstartFout& fout) {
-            EXPECT_TRUE(fout.tekst().contains("De database is in gebruik door een ander programma.")) << fout.what();
-            EXPECT_TRUE(fout.tekst().endsWith("Het programma wordt afgesloten.")) << fout.what();
-        }
+        startStoptOpHetSlot();
         EXPECT_TRUE(QFile::exists(pad("Temp.mdb")));
         EXPECT_FALSE(QFile::exists(pad("QJ-Deel7.mdb")));
         ander.uitvoeren("COMMIT");
