@@ -43,8 +43,12 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
                                     const QString& map)
 {
     db::Database& d = algemeen().dbGegevens;
-    db::Recordset week = d.openRecordset(QStringLiteral("SELECT WeekNrP, WeekNrQ FROM Datums WHERE Datum = ? ORDER BY rowid"),
-                                         {core::DatumTekst(datum)});
+    // A date has a row per division's week (a national and a provincial one on the same day): the row
+    // that carries a provincial week comes first.
+    db::Recordset week = d.openRecordset(
+        QStringLiteral("SELECT WeekNrP, WeekNrQ FROM Datums WHERE Datum = ? "
+                       "ORDER BY (WeekNrP IS NULL OR trim(WeekNrP) = ''), rowid"),
+        {core::DatumTekst(datum)});
     if (week.eof() || inhoud(week.veld(0)).isEmpty())
         throw core::ActieFout(QStringLiteral("Voor de speeldatum %1 is geen provinciaal weeknummer bekend.\r\n\r\n"
                                              "Er werd niets geëxporteerd.")

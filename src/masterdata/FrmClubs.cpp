@@ -96,8 +96,8 @@ FrmClubs::FrmClubs()
             CboProvincie->addItem(naam, nr);
     }
     label(FraClubs, QStringLiteral("Clubnummer"), 720);
+    // No length limit: a number typed too long is refused whole rather than cut to another club's.
     TxtClubNr = maak<QLineEdit>(FraClubs, "TxtClubNr", 6480, 720, 900, 315);
-    TxtClubNr->setMaxLength(3);
     label(FraClubs, QStringLiteral("Naam"), 1140);
     TxtClubNaam = maak<QLineEdit>(FraClubs, "TxtClubNaam", 6480, 1140, 3000, 315);
     label(FraClubs, QStringLiteral("Ploegnaam"), 1560);

@@ -205,6 +205,75 @@ TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
     EXPECT_THROW(WeekResultatenSchrijven("25-09-2010", "2010-2011", "045", m_eerste.wissel), core::ActieFout);
 }
 
+// The week file gives each side its own absences, writes a home match whose visitors forfeited with
+// the home line-up alone, and judges a match of two players by its seven games.
+TEST_F(Uitslagen, TheWeekFileKeepsEachSidesAbsencesAVisitorsForfeitAndTheSeventhGameOfTwo)
+{
+    testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "18-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "05"}});
+    // The home player of place 2 did not come, nor the visitor of place 3.
+    Velden afwezig = volledigBlad(3);
+    for (auto& [veld, waarde] : afwezig) {
+        if (veld == "AFWTH2" || veld == "AFWUIT3")
+            waarde = db::Waarde("J");
+    }
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, afwezig));
+    Velden forfait = kant("THUISSP", "51230");
+    forfait << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, forfait));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", true, volledigBlad(2), "B"));
+    Velden zonderZevende = volledigBlad(2);
+    zonderZevende.removeIf([](const auto& v) { return v.first == "W07"; });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05004", true, zonderZevende, "B"));
+
+    const Weekverslag v = WeekResultatenSchrijven("18-09-2010", "2010-2011", "045", m_eerste.wissel);
+    EXPECT_EQ(v.geschreven, 3);
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05004: Eigen A - Ander B\""}));
+    const QStringList regels = bestand(v.pad);
+    ASSERT_EQ(regels.size(), 25 + 25 + 18) << "a match of two: 3 + 4 + 4 + 7 lines";
+    EXPECT_EQ(regels.mid(0, 15), QStringList({"PVBH05001", "", "", "512301", "N", "512302", "J", "512303", "N", "498101",
+                                              "N", "498102", "N", "498103", "J"}));
+    QStringList zonderBezoekers{"PVBH05002", "", "J", "512301", "", "512302", "", "512303", ""};
+    for (int i = 0; i < 16; ++i)
+        zonderBezoekers << "";
+    EXPECT_EQ(regels.mid(25, 25), zonderBezoekers);
+    EXPECT_EQ(regels.mid(50), QStringList({"PVBH05003", "", "", "512301", "N", "512302", "N", "498101", "N", "498102", "N",
+                                           "+", "+", "+", "+", "+", "+", "+"}));
+}
+
+// A line-up whose last place is empty is as incomplete as one whose middle place is, on either side,
+// in a match of two (the doubles player's place) and on the own side after the home team forfeited:
+// the results file leaves each out and names it, and the marking does not take it as complete.
+TEST_F(Uitslagen, AMatchWhoseLastPlaceIsEmptyIsLeftOutOfTheResultsFileAndNamed)
+{
+    const auto zonder = [](Velden blad, const QString& kolom) {
+        blad.removeIf([&kolom](const auto& v) { return v.first == kolom; });
+        return blad;
+    };
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, zonder(volledigBlad(3), "UITSP2")));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, zonder(volledigBlad(3), "THUISSP3")));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05003", true, zonder(volledigBlad(3), "UITSP3")));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05004", true, zonder(volledigBlad(2), "UITSP3"), "B"));
+    Velden forfait = zonder(kant("UITSP", "51230"), "UITSP3");
+    forfait << qMakePair(QString("forfaitth"), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05005", false, forfait));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05006", true, volledigBlad(3)));
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    const QStringList genoemd{"- Wedstrijd \"PVBH05001: Eigen A - Ander B\"", "- Wedstrijd \"PVBH05002: Eigen A - Ander B\"",
+                              "- Wedstrijd \"PVBH05003: Eigen A - Ander B\"", "- Wedstrijd \"PVBH05004: Eigen A - Ander B\"",
+                              "- Wedstrijd \"PVBH05005: Ander B - Eigen A\""};
+    EXPECT_EQ(v.onvolledig, genoemd);
+    const QStringList regels = bestand(v.pad);
+    ASSERT_EQ(regels.size(), 1);
+    EXPECT_TRUE(regels[0].startsWith("I;11;PVLB-H-05-6;VLB45;VLB107;512301,512302,512303,-;")) << regels[0].toStdString();
+    EXPECT_TRUE(UitslagenMelding(v, "18-09-2010", m_eerste.wissel)
+                    .endsWith("niet alle gegevens ingevuld zijn:\r\n\r\n" + genoemd.join("\r\n") + "\r\n\r\n"));
+
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"), QStringList({"PVBH05001|N", "PVBH05002|N", "PVBH05003|N", "PVBH05004|N",
+                                                                    "PVBH05005|N", "PVBH05006|J"}));
+}
+
 // Which sheets the results file and the marking take as complete, at the edges: the last game of a
 // match of three, a match of two, a home match against a free place.
 TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)

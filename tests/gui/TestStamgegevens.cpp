@@ -169,6 +169,37 @@ TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClub
     c.close();
 }
 
+// A club number of four digits typed in the clubs window is refused as it was typed, never cut to
+// three digits and stored as another club.
+TEST_F(Stamgegevens, AFourDigitClubNumberTypedInTheClubsWindowIsRefused)
+{
+    testhulp::optieZetten(m_db, "Provincie", "1");
+    FrmWedstrijdInput& f = starten();
+    f.MnuBeheerClubs->trigger();
+    FrmClubs& c = FrmClubs::standaard();
+    const qint64 clubs = aantal("Clubs");
+    c.CmdClubNieuw->click();
+    QTest::keyClicks(c.TxtClubNr, "1234");
+    QTest::keyClicks(c.TxtClubNaam, "Koninklijke Tafeltennisclub Vierhoek");
+    QTest::keyClicks(c.TxtPloegnaam, "KTTC Vierhoek");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Clubs en Lokalen",
+                                 "Het clubnummer bestaat uit 1 tot 3 cijfers en is niet 000 !");
+    c.CmdClubOpslaan->click();
+    EXPECT_EQ(aantal("Clubs"), clubs);
+    EXPECT_EQ(c.TxtClubNr->text(), "1234") << "what was typed stays, to be corrected";
+
+    c.TxtClubNr->clear();
+    QTest::keyClicks(c.TxtClubNr, "234");
+    c.CmdClubOpslaan->click();
+    EXPECT_EQ(aantal("Clubs"), clubs + 1);
+    EXPECT_EQ(c.LstClubs->currentItem()->text(), "A. 234 - Koninklijke Tafeltennisclub Vierhoek");
+    EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT Ploegnaam FROM Clubs WHERE Provincie = 1 AND ClubNr = '234'")
+                  .veld(0)
+                  .tekst(),
+              "KTTC Vierhoek");
+    c.close();
+}
+
 // The own club stored again refreshes the play date: its match list keeps the match on the sheet.
 TEST_F(Stamgegevens, StoringTheOwnClubKeepsTheMatchOnTheSheet)
 {

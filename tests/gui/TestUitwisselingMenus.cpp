@@ -1,6 +1,7 @@
 // The results file and Export.ttr through the main window's menus, with the real services.
 
 #include "BladTest.h"
+#include "Storingen.h"
 #include "core/Matchkolommen.h"
 #include "exchange/FrmVoorbereiden.h"
 #include "exchange/Uitslagen.h"
@@ -151,6 +152,72 @@ TEST_F(UitwisselingMenus, TheWeekFileOfThePlayDateShown)
     exchange::WeekResultatenExporteren();
     EXPECT_TRUE(QFile::exists(wissel() + "001-01.ttr"));
     EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+}
+
+// A play date whose Datums row carries no provincial week (a date of the national division alone)
+// names no week file: the command refuses it with its message, and writes nothing. A date with such
+// a row and the row of its provincial week takes the provincial one, whatever their order.
+TEST_F(UitwisselingMenus, TheWeekFileOfAPlayDateWithoutAProvincialWeekIsRefused)
+{
+    testhulp::optieZetten(m_db, "Provincie", "1");
+    testhulp::reeksToevoegen(m_db, "2010-2011", "N", "H", "A", "Nationaal 1A", "Nat.1A", 4);
+    Wedstrijd nationaal = volledigeWedstrijd("NH02001", "A");
+    nationaal.soortComp = "N";
+    nationaal.weekNr = "02";
+    nationaal.datum = "19-09-2010";
+    testhulp::wedstrijdToevoegen(m_db, nationaal);
+    testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "19-09-2010"}, {"HerDam", "H"}, {"WeekNrNat", "02"}});
+    Wedstrijd provinciaal = volledigeWedstrijd("PAH03001", "A");
+    provinciaal.weekNr = "03";
+    provinciaal.datum = "26-09-2010";
+    testhulp::wedstrijdToevoegen(m_db, provinciaal);
+    testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "26-09-2010"}, {"HerDam", "H"}, {"WeekNrNat", "03"}});
+    testhulp::invoegen(m_db, "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "26-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "03"}});
+
+    FrmWedstrijdInput& f = starten();
+    f.lijstTekstKiezen(f.LstSpeelweek, "19-09-2010");
+    ASSERT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren",
+                                 "Voor de speeldatum 19-09-2010 is geen provinciaal weeknummer bekend.\r\n\r\n"
+                                 "Er werd niets geëxporteerd.");
+    exchange::WeekResultatenExporteren();
+    EXPECT_EQ(QDir(wissel()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_TRUE(m_meldingen->getoond(TestMeldingen::Soort::Informatie).isEmpty()) << "nothing says saved";
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "19-09-2010");
+
+    f.lijstTekstKiezen(f.LstSpeelweek, "26-09-2010");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Informatie, "Exporteren",
+                                 "De pagina \"" + wissel() + "001-03.ttr\" (week van 26-09-2010) werd opgeslagen.\r\n"
+                                 "Stuur deze door naar de interclubleider.");
+    exchange::WeekResultatenExporteren();
+    EXPECT_TRUE(testhulp::bestandInhoud(wissel() + "001-03.ttr").startsWith("PAH03001\r\n\r\n\r\n500001\r\n"));
+}
+
+// A complete match that cannot be written, against a club of a province missing from Provincies:
+// Export.ttr carries the other matches, and the export's closing message names that one and why.
+TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
+{
+    testhulp::optieZetten(m_db, "Provincie", "1");
+    m_db.uitvoeren("DELETE FROM Provincies WHERE Nr = 11");
+    Wedstrijd extern_ = volledigeWedstrijd("PAH01003", "A");
+    extern_.provUit = "11";
+    extern_.lkUit = "901";
+    extern_.nmuit = "Grensland A";
+    testhulp::wedstrijdToevoegen(m_db, extern_);
+
+    FrmWedstrijdInput& f = starten();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMapAnnuleren();
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
+                                 "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + wissel()
+                                     + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
+                                     + QCoreApplication::applicationName()
+                                     + "' er geïnstalleerd is.\r\n\r\nVolgende ingevulde wedstrijd(en) werden niet "
+                                       "geëxporteerd:\r\n\r\n- Wedstrijd \"PAH01003: Eerste A - Grensland A\" (provincie 11 "
+                                       "staat niet in de tabel Provincies)");
+    f.menu("MnuBeheerGegevensExportTTR")->trigger();
+    EXPECT_TRUE(testhulp::bestandInhoud(wissel() + "export.ttr")
+                    .contains("\r\n###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01-1;A1;A2;"));
 }
 
 // A third match on the play date, PAH01004 of another team of division A, listed between the other
