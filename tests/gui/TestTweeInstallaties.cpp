@@ -324,4 +324,78 @@ TEST_F(TweeInstallaties, AnExportWithoutAClubProvinceLeavesTheOtherInstallationA
     }
 }
 
+// A bye of the own club away, with the own line-up filled in: its result line names no competition
+// code, as the free place has no province. The other installation finds the match by what the line
+// does carry, and shows, stores and sends on the same; the bye at home goes on travelling too.
+class VrijUitTest : public TweeInstallaties
+{
+protected:
+    VrijUitTest()
+    {
+        m_vrijUit = true;
+        m_matchen << VrijUit;
+    }
+
+    void SetUp() override
+    {
+        TweeInstallaties::SetUp();
+        m_db.uitvoeren("UPDATE Matchen SET UITSP1 = '500001', UITSP2 = '500002', UITSP3 = '500003', UITSP4 = '500004' "
+                       "WHERE WedstrNr = 'P01005'");
+    }
+
+    // The match on the sheet, from the list of the province's away matches when it is not at home.
+    void tonen(FrmWedstrijdInput& f, const QString& wedstrNr)
+    {
+        const bool uit = wedstrNr == VrijUit;
+        if (f.ChkUitwedstrijden->isChecked() != uit)
+            f.ChkUitwedstrijden->click();
+        kiezen(f, wedstrNr);
+    }
+};
+
+TEST_F(VrijUitTest, AByeOfTheOwnClubAwayArrivesWithItsLineUpAndTheSameResultLine)
+{
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, ThuisForfait);
+    f.blad.ChkForfaitT->click();
+    kiezen(f, UitForfait);
+    f.blad.ChkForfaitUit->click();
+
+    QHash<QString, QString> blad;
+    QHash<QString, QStringList> verzonden;
+    for (const QString& m : m_matchen) {
+        SCOPED_TRACE(m.toStdString());
+        tonen(f, m == SuperMatch ? Vrij : SuperMatch);
+        tonen(f, m);
+        blad[m] = getoond(f.blad);
+        verzonden[m] = rij(m);
+        EXPECT_TRUE(verzonden[m].contains("Ingeput=J")) << verzonden[m].join('|').toStdString();
+    }
+    ASSERT_TRUE(blad[VrijUit].contains(" /500001/00 /500002/00 /500003/00 /500004/00 ")) << blad[VrijUit].toStdString();
+    exportTtrViaMenu(f);
+    const QString exportMap = wissel();
+    const QByteArray bestand = uitslagen();
+    ASSERT_TRUE(bestand.contains("\nI;11;-H-01-5;Bye;A1;-,-,-,-;500001,500002,500003,500004;P;-,-,-,-;"))
+        << bestand.toStdString();
+    ASSERT_TRUE(bestand.contains("\nI;11;PANT-H-01-4;A1;Bye;500001,500002,500003,500004;-,-,-,-;P;-,-,-,-;"))
+        << bestand.toStdString();
+
+    Installatie vers(nullptr);
+    Installatie metKalender(this);
+    for (Installatie* tweede : {&vers, &metKalender}) {
+        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
+        FrmWedstrijdInput& g = overstappen(tweede->map.path());
+        importeren(g, exportMap);
+        for (const QString& m : m_matchen) {
+            SCOPED_TRACE(m.toStdString());
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "");
+            tonen(g, m == SuperMatch ? Vrij : SuperMatch);
+            tonen(g, m);
+            EXPECT_EQ(getoond(g.blad), blad[m]);
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "") << "showing the match stores nothing";
+        }
+        EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
+    }
+}
+
 } // namespace
