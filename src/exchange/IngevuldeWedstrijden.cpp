@@ -859,9 +859,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // The row of the match: its season and number, and among rows with the same (there should be
     // none) the one of its level, category and province. The rows are taken in the order of the
     // index WedstrNr (by row number among equal keys); a row whose season or number differs from
-    // the match's in the case of a letter ends the search, as it ends a seek on that index.
-    const Match* rij = nullptr;
-    const auto opNummer = m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
+    // the match's in the case of a letter ends the search, as it ends a seek on that index. The row of
+    // a bye found by its visitors is the row found: byes of several provinces can share the rest.
+    const Match* rij = vrijZonderCode ? gevonden : nullptr;
+    const auto opNummer = vrijZonderCode ? m_opNummer.constEnd()
+                                         : m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
     for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
          i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
