@@ -102,11 +102,9 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     uitschakelen();
     u->VoorbereidenUitvoeren();
 
-    // The options that the file may have replaced. Unlike at start-up, a club province of 0 stays 0.
+    // The options that the file may have replaced, read as at start-up.
     core::ProvincieEnClubNrLezen();
-    const db::Waarde clubProv = core::objAlgemeneFuncties().Inhoud(core::OptieItem(QStringLiteral("ClubProv")));
-    a.strClubProv = db::Waarde(core::Val(clubProv)).tekst();
-    a.strClubProvAfkorting = core::ProvincieAfkorting(a.strClubProv);
+    core::ClubProvincieLezen();
 
     // A season that the file brought is in the list at once; the season chosen stays chosen.
     const QStringList seizoenen = core::SeizoenenLijst(a.strHuidigSeizoen);

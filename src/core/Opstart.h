@@ -69,6 +69,13 @@ OptieStand OptiesLezen();
  */
 void ProvincieEnClubNrLezen();
 
+/**
+ * Reads the option 'ClubProv' into the shared state: the own club's province and its abbreviation.
+ * A club province that is 0 (never set) is the province of the option 'Provincie', so that
+ * ProvincieEnClubNrLezen must have run first.
+ */
+void ClubProvincieLezen();
+
 /** The current season by today's date, as "2010-2011". */
 QString HuidigSeizoen();
 

@@ -683,7 +683,9 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
         if (!m_reeksen.contains(s))
             m_reeksen.insert(s, Reeks{static_cast<int>(LeidendGetal(r.veld(4).tekst())), IsSuperReeks(r.veld(5).tekst())});
     }
-    m_superDubbel = Recordgegevens::lezen(d).superDubbel;
+    const Recordgegevens gegevens = Recordgegevens::lezen(d);
+    m_superDubbel = gegevens.superDubbel;
+    m_tabT = gegevens.tabT;
     m_blad.resize(blad::Aantal);
 }
 
@@ -749,6 +751,71 @@ void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
     aanhangen(m_opNummer, nummerSleutel(m.seizoen, m.wedstrNr), &Match::volgendOpNummer);
 }
 
+const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoeken(const IngevuldRecord& r,
+                                                                                   const QString& einde)
+{
+    if (!m_vrijThuis) {
+        // Byes are few: the rows they can be are gathered once, when the first record of one comes.
+        m_vrijThuis.emplace();
+        const auto opnemen = [this](size_t plaats, const QString& lkThuis, const QString& provUit, const QString& lkUit) {
+            const Match& m = m_rijen[plaats];
+            // The rows whose record names no code: a free place at home, and a level and home
+            // province that give no code.
+            if (!IsVrijePlaats(lkThuis)
+                || !Competitiecode(m.soortComp, m.herDam, static_cast<int>(LeidendGetal(m.provThuis)), false).isEmpty())
+                return;
+            // The visitors' club code as their record writes it.
+            QString bezoekers;
+            if (IsVrijePlaats(lkUit)) {
+                bezoekers = QStringLiteral("Bye");
+            } else {
+                const auto tabT = m_tabT.constFind(static_cast<int>(LeidendGetal(provUit)));
+                if (tabT == m_tabT.constEnd())
+                    return;
+                bezoekers = *tabT + QString::number(LeidendGetal(lkUit));
+            }
+            const QStringView nummer(m.wedstrNr);
+            (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), bezoekers})]
+                << static_cast<int>(plaats);
+        };
+        if (m_kalender) {
+            const int kolommen[] = {m_kalender->kolom(QStringLiteral("LKThuis")), m_kalender->kolom(QStringLiteral("ProvUIT")),
+                                    m_kalender->kolom(QStringLiteral("LKUIT"))};
+            const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
+                if (kolom < 0)
+                    return QString();
+                const QStringView w = rij.waarden[static_cast<size_t>(kolom)];
+                return QString::fromRawData(w.data(), w.size());
+            };
+            for (size_t i = 0; i < m_kalender->m_rijen.size() && i < m_rijen.size(); ++i) {
+                const UitgesteldeKalender::Rij& rij = m_kalender->m_rijen[i];
+                opnemen(i, waarde(rij, kolommen[0]), waarde(rij, kolommen[1]), waarde(rij, kolommen[2]));
+            }
+        } else {
+            db::Recordset m = algemeen().dbGegevens.openRecordset(
+                QStringLiteral("SELECT rowid, LKThuis, ProvUIT, LKUIT FROM Matchen ORDER BY rowid"));
+            for (; !m.eof(); m.moveNext()) {
+                // The rows as they were read at the start of the section, in the order of their row numbers.
+                const qint64 rijnummer = m.veld(0).geheel();
+                const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
+                                                     [](const Match& a, qint64 b) { return a.rijnummer < b; });
+                if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
+                    opnemen(static_cast<size_t>(plaats - m_rijen.cbegin()), m.veld(1).tekst(), m.veld(2).tekst(),
+                            m.veld(3).tekst());
+            }
+        }
+    }
+    const auto rijen = m_vrijThuis->constFind(sleutel({r.seizoen, r.categorie, r.cijfers, r.velden[4]}));
+    if (rijen == m_vrijThuis->constEnd())
+        return nullptr;
+    for (const int i : *rijen) {
+        const Match& m = m_rijen[static_cast<size_t>(i)];
+        if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde))
+            return &m;
+    }
+    return nullptr;
+}
+
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
 {
     const IngevuldRecord r = IngevuldRecordLezen(regel);
@@ -760,22 +827,29 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
 
     // The match: season, level, category, the home province of a provincial record, and a number
-    // that begins with the level letter and ends in the week and the digits.
+    // that begins with the level letter and ends in the week and the digits. A bye at home whose
+    // record names no competition code (its home side has no province) has no level in it either.
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
-    const auto matchen = m_matchen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers}));
-    for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
-         i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
-        const Match& m = m_rijen[static_cast<size_t>(i)];
-        if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
-            && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
-            gevonden = &m;
-            break;
+    const bool vrijZonderCode = r.velden[2].startsWith(u'-') && r.velden[3] == u"Bye";
+    if (vrijZonderCode) {
+        gevonden = vrijThuisZoeken(r, einde);
+    } else {
+        const auto matchen = m_matchen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers}));
+        for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
+             i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
+            const Match& m = m_rijen[static_cast<size_t>(i)];
+            if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
+                && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
+                gevonden = &m;
+                break;
+            }
         }
     }
     if (!gevonden)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
-    const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, gevonden->reeksNr}));
+    const QString& niveau = vrijZonderCode ? gevonden->soortComp : r.niveau;
+    const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
         return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
     const int spelers = reeks->spelers;
@@ -785,9 +859,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // The row of the match: its season and number, and among rows with the same (there should be
     // none) the one of its level, category and province. The rows are taken in the order of the
     // index WedstrNr (by row number among equal keys); a row whose season or number differs from
-    // the match's in the case of a letter ends the search, as it ends a seek on that index.
-    const Match* rij = nullptr;
-    const auto opNummer = m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
+    // the match's in the case of a letter ends the search, as it ends a seek on that index. The row of
+    // a bye found by its visitors is the row found: byes of several provinces can share the rest.
+    const Match* rij = vrijZonderCode ? gevonden : nullptr;
+    const auto opNummer = vrijZonderCode ? m_opNummer.constEnd()
+                                         : m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
     for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
          i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
         const Match& m = m_rijen[static_cast<size_t>(i)];
@@ -808,15 +884,15 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     QString superDubbel;
     const QString& spelVeld = r.velden[7];
     const qsizetype spelInvoer = spelVeld.startsWith(u'P') && spelVeld.size() > 1 ? spelVeld.count(u',') + 1 : 0;
-    if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen) {
+    if (niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen) {
         superDubbel = QStringLiteral("J");
-    } else if (r.niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen - 1) {
+    } else if (niveau == u"S" && r.categorie != u"D" && spelInvoer == aantalSpellen - 1) {
         superDubbel = QStringLiteral("N");
     } else {
         const QString& soort = (rij ? rij : gevonden)->soort;
         const bool geenSoort = soort.isEmpty() || soort == u" ";
         try {
-            superDubbel = SuperDubbelWaarde(r.niveau, r.categorie, geenSoort && reeks->super ? QStringLiteral("4") : soort,
+            superDubbel = SuperDubbelWaarde(niveau, r.categorie, geenSoort && reeks->super ? QStringLiteral("4") : soort,
                                             m_superDubbel);
         } catch (const RecordFout& fout) {
             return naam() + QStringLiteral(": ") + fout.reden();

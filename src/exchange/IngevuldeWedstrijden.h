@@ -121,7 +121,9 @@ public:
      * last one it lists are emptied. The line-ups have the places of the result line; a match whose
      * result line has no doubles (a Super match) gets its game 4 marked not played, as the calendar
      * import marks it. The record of a forfeit is stored as the sheet's forfeit box stores one; a
-     * record with games that is no forfeit withdraws a forfeit stored here.
+     * record with games that is no forfeit withdraws a forfeit stored here. The record of a match
+     * against a free place at home names no competition code when the match's level and home
+     * province give none; its match is found by season, category, week, number and visiting club.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read
@@ -162,6 +164,10 @@ private:
     QHash<QString, Keten> m_opNummer;        ///< by season and number as the index WedstrNr compares them
     QHash<QString, Reeks> m_reeksen;         ///< by season, level, category and division
     std::optional<QString> m_superDubbel;    ///< option 'SuperDubbelSpelen' in capitals; none when missing
+    QHash<int, QString> m_tabT;              ///< Provincies: Nr → TabT
+    /// the rows of matches against a free place at home whose record names no competition code, by
+    /// season, category, last three characters and the visitors' club code; made for the first such record
+    std::optional<QHash<QString, QList<int>>> m_vrijThuis;
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
     QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
@@ -172,6 +178,8 @@ private:
     QStringList m_opmerkingen;
 
     void matchToevoegen(Match match);
+    /** The match of a record without a competition code whose home side is a free place; none when not found. */
+    const Match* vrijThuisZoeken(const IngevuldRecord& r, const QString& einde);
     /** The not-played masks that give the record's walk-overs their results (with its games). */
     void maskersZetten(const QVarLengthArray<QStringView, 20>& spellen, int spelers, const QString (&afwezigThuis)[4],
                        const QString (&afwezigUit)[4]);

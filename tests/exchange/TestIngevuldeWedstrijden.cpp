@@ -229,6 +229,34 @@ TEST_F(IngevuldeWedstrijden, ARecordFillsOnlyTheRowOfItsOwnProvince)
     EXPECT_EQ(inhoud("Matchen", "ProvThuis, THUISSP1, UITSP3, Uur"), QStringList({"1|111111|666666|20.00", "8|121212|676767|20.30"}));
 }
 
+// Two provinces' byes in one database, with the same season and number: the result line of a bye at
+// home names no competition code, and fills the row whose visitors it names; a line whose visitors
+// play no such bye is passed over.
+TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
+{
+    for (const char* provincie : {"1", "8"}) {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = "PH05012";
+        w.provThuis = "0";
+        w.lkThuis = w.nmthuis = "Vrij";
+        w.provUit = provincie;
+        w.lkUit = "001";
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+    const QByteArray antwerpen = "I;11;-H-05-12;Bye;A1;-,-,-,-;111111,222222,333333,-;P;-,-,-,-;,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({antwerpen})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvUIT, THUISSP1, UITSP1, UITSP3"), QStringList({"1|<null>|111111|333333", "8|<null>|<null>|<null>"}));
+    const QByteArray brabant = "I;11;-H-05-12;Bye;VLB1;-,-,-,-;121212,222222,676767,-;P;-,-,-,-;,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({brabant})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "ProvUIT, THUISSP1, UITSP1, UITSP3"), QStringList({"1|<null>|111111|333333", "8|<null>|121212|676767"}));
+
+    const Importverslag v = importeren(ingevuld({"I;11;-H-05-12;Bye;A2;-,-,-,-;131313,222222,333333,-;P;-,-,-,-;,;\"\""}));
+    EXPECT_EQ(v.wedstrijden, 0);
+    EXPECT_EQ(v.nietOvergenomen, QStringList{"wedstrijd -H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"});
+    EXPECT_EQ(inhoud("Matchen", "ProvUIT, UITSP1"), QStringList({"1|111111", "8|121212"}));
+}
+
 // A Super men's match of two is read the way its result line was written, also where its kind is
 // stored otherwise than on the installation that wrote it: four places and no game 4, or three places,
 // the doubles pair and every game.

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +43,9 @@ const char* const SuperMatch = "S01001";
 const char* const ThuisForfait = "P01002";
 const char* const UitForfait = "P01003";
 const char* const Vrij = "P01004";
+// With VrijUit: an away match of the own club against a free place, which the service sends without a
+// home club, date or time.
+const char* const VrijUit = "P01005";
 
 class TweeInstallaties : public testhulp::BladTest
 {
@@ -77,7 +81,7 @@ protected:
     }
 
     // The calendar of the two divisions as the competition's web service gives it, into a database.
-    static void kalenderImporteren(const QString& databank)
+    void kalenderImporteren(const QString& databank) const
     {
         core::Algemeen& a = algemeen();
         a.dbGegevens = db::Database::openen(databank);
@@ -90,19 +94,23 @@ protected:
         opslag.APIMatchenOpslaan({{"Super Afdeling - Heren", "S01/001", "1", datum, uur, 0, "A001", "Eerste S", "A002", "Tweede S"}},
                                  101);
         const QString afdeling = "Afdeling 1A - Prov. Antw. - Heren";
-        opslag.APIMatchenOpslaan({{afdeling, "P01/002", "1", datum, uur, 0, "A002", "Tweede P", "A001", "Eerste P"},
-                                  {afdeling, "P01/003", "1", datum, uur, 0, "A001", "Eerste Q", "A002", "Tweede Q"},
-                                  {afdeling, "P01/004", "1", datum, uur, 0, "A001", "Eerste R", "", "Vrij"}},
-                                 102);
+        QList<webimport::Wedstrijd> provinciaal{
+            {afdeling, "P01/002", "1", datum, uur, 0, "A002", "Tweede P", "A001", "Eerste P"},
+            {afdeling, "P01/003", "1", datum, uur, 0, "A001", "Eerste Q", "A002", "Tweede Q"},
+            {afdeling, "P01/004", "1", datum, uur, 0, "A001", "Eerste R", "", "Vrij"}};
+        if (m_vrijUit)
+            provinciaal.append({afdeling, "P01/005", "1", "", "", 0, "-", "Vrij", "A001", "Eerste V"});
+        opslag.APIMatchenOpslaan(provinciaal, 102);
         a.dbGegevens.sluiten();
         core::algemeenHerstellen();
     }
 
-    // Another installation, its folder for exchange files set.
+    // Another installation, its folder for exchange files set; with the fixture's calendar from the
+    // web service, or fresh.
     struct Installatie
     {
         QTemporaryDir map;
-        explicit Installatie(bool kalender)
+        explicit Installatie(const TweeInstallaties* kalender)
         {
             testhulp::applicatiemapVullen(map.path());
             QDir(map.path()).mkdir("wissel");
@@ -110,7 +118,7 @@ protected:
             testhulp::optieZetten(d, "Pad Opslaan", map.filePath("wissel") + "/");
             d.sluiten();
             if (kalender)
-                kalenderImporteren(map.filePath("QJ-Deel7.mdb"));
+                kalender->kalenderImporteren(map.filePath("QJ-Deel7.mdb"));
         }
     };
 
@@ -210,7 +218,8 @@ protected:
         ASSERT_FALSE(f.testAttribute(Qt::WA_Disabled));
     }
 
-    const QStringList m_matchen{SuperMatch, ThuisForfait, UitForfait, Vrij};
+    QStringList m_matchen{SuperMatch, ThuisForfait, UitForfait, Vrij};
+    bool m_vrijUit = false;
 };
 
 TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
@@ -251,8 +260,8 @@ TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
                          "\"Voorbehoud THUIS:\\nTafel 'glad'\\n\\nC:\\\\temp\\\\nieuw\\nVoorbehoud UIT:\\nLicht te zwak"
                          "\\n\\n\\n\\nNet \\\\\\\\ te laag\\n\\n\\nVoorbehoud OFFICIAL:\\nBal 'gebroken' \\\\\"\r");
 
-    Installatie vers(false);
-    Installatie metKalender(true);
+    Installatie vers(nullptr);
+    Installatie metKalender(this);
     for (Installatie* tweede : {&vers, &metKalender}) {
         SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
         FrmWedstrijdInput& g = overstappen(tweede->map.path());
@@ -268,6 +277,124 @@ TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
         EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
         EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT VoorbehoudT FROM Matchen WHERE WedstrNr = 'S01001'").veld(0).tekst(),
                   "Tafel 'glad'\r\nC:\\temp\\nieuw");
+    }
+}
+
+// What the main window shows: each list with the line chosen in it, the window's title, the match on
+// the sheet and whether the sheet and its menus can be used.
+QString hoofdvenster(FrmWedstrijdInput& f)
+{
+    QStringList t;
+    for (const QListWidget* lijst : {f.LstSeizoen, f.LstSpeelweek, f.LstWedstrijden}) {
+        QStringList regels;
+        for (int i = 0; i < lijst->count(); ++i)
+            regels << lijst->item(i)->text();
+        t << regels.join('|') + " [" + (lijst->currentItem() ? lijst->currentItem()->text() : QString()) + "]";
+    }
+    t << f.windowTitle() << f.blad.TxtTPloeg->text() + " - " + f.blad.TxtUPloeg->text()
+      << QString::number(!f.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled))
+             + QString::number(f.menu("MnuWedstrijd")->isEnabled()) + QString::number(f.menu("MnuAfdrukken")->isEnabled());
+    return t.join('\n');
+}
+
+// An installation on which the club's province was never set in the options takes the user's
+// province for it at start-up; the installation that imports its Export.ttr does the same at once,
+// and shows what it shows after a start.
+TEST_F(TweeInstallaties, AnExportWithoutAClubProvinceLeavesTheOtherInstallationAsAStartDoes)
+{
+    testhulp::optieZetten(m_db, "Provincie", "1");
+    testhulp::optieZetten(m_db, "ClubProv", "");
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(algemeen().strClubProv, "1");
+    ASSERT_EQ(regels(f.LstSpeelweek), QStringList{"12-09-2010"});
+    exportTtrViaMenu(f);
+    const QString exportMap = wissel();
+
+    Installatie vers(nullptr);
+    Installatie metKalender(this);
+    for (Installatie* tweede : {&vers, &metKalender}) {
+        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
+        FrmWedstrijdInput& g = overstappen(tweede->map.path());
+        importeren(g, exportMap);
+        EXPECT_EQ(algemeen().strClubProv, "1");
+        const QString na = hoofdvenster(g);
+        EXPECT_EQ(regels(g.LstSpeelweek), QStringList{"12-09-2010"});
+        EXPECT_FALSE(g.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled));
+        EXPECT_EQ(na.toStdString(), hoofdvenster(overstappen(tweede->map.path())).toStdString());
+    }
+}
+
+// A bye of the own club away, with the own line-up filled in: its result line names no competition
+// code, as the free place has no province. The other installation finds the match by what the line
+// does carry, and shows, stores and sends on the same; the bye at home goes on travelling too.
+class VrijUitTest : public TweeInstallaties
+{
+protected:
+    VrijUitTest()
+    {
+        m_vrijUit = true;
+        m_matchen << VrijUit;
+    }
+
+    void SetUp() override
+    {
+        TweeInstallaties::SetUp();
+        m_db.uitvoeren("UPDATE Matchen SET UITSP1 = '500001', UITSP2 = '500002', UITSP3 = '500003', UITSP4 = '500004' "
+                       "WHERE WedstrNr = 'P01005'");
+    }
+
+    // The match on the sheet, from the list of the province's away matches when it is not at home.
+    void tonen(FrmWedstrijdInput& f, const QString& wedstrNr)
+    {
+        const bool uit = wedstrNr == VrijUit;
+        if (f.ChkUitwedstrijden->isChecked() != uit)
+            f.ChkUitwedstrijden->click();
+        kiezen(f, wedstrNr);
+    }
+};
+
+TEST_F(VrijUitTest, AByeOfTheOwnClubAwayArrivesWithItsLineUpAndTheSameResultLine)
+{
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, ThuisForfait);
+    f.blad.ChkForfaitT->click();
+    kiezen(f, UitForfait);
+    f.blad.ChkForfaitUit->click();
+
+    QHash<QString, QString> blad;
+    QHash<QString, QStringList> verzonden;
+    for (const QString& m : m_matchen) {
+        SCOPED_TRACE(m.toStdString());
+        tonen(f, m == SuperMatch ? Vrij : SuperMatch);
+        tonen(f, m);
+        blad[m] = getoond(f.blad);
+        verzonden[m] = rij(m);
+        EXPECT_TRUE(verzonden[m].contains("Ingeput=J")) << verzonden[m].join('|').toStdString();
+    }
+    ASSERT_TRUE(blad[VrijUit].contains(" /500001/00 /500002/00 /500003/00 /500004/00 ")) << blad[VrijUit].toStdString();
+    exportTtrViaMenu(f);
+    const QString exportMap = wissel();
+    const QByteArray bestand = uitslagen();
+    ASSERT_TRUE(bestand.contains("\nI;11;-H-01-5;Bye;A1;-,-,-,-;500001,500002,500003,500004;P;-,-,-,-;"))
+        << bestand.toStdString();
+    ASSERT_TRUE(bestand.contains("\nI;11;PANT-H-01-4;A1;Bye;500001,500002,500003,500004;-,-,-,-;P;-,-,-,-;"))
+        << bestand.toStdString();
+
+    Installatie vers(nullptr);
+    Installatie metKalender(this);
+    for (Installatie* tweede : {&vers, &metKalender}) {
+        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
+        FrmWedstrijdInput& g = overstappen(tweede->map.path());
+        importeren(g, exportMap);
+        for (const QString& m : m_matchen) {
+            SCOPED_TRACE(m.toStdString());
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "");
+            tonen(g, m == SuperMatch ? Vrij : SuperMatch);
+            tonen(g, m);
+            EXPECT_EQ(getoond(g.blad), blad[m]);
+            EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "") << "showing the match stores nothing";
+        }
+        EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
     }
 }
 
