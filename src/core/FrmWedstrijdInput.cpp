@@ -8,6 +8,7 @@
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
 #include "ui/Menus.h"
+#include "ui/Opschriften.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
 #include "ui/Zandloper.h"
@@ -586,7 +587,8 @@ void FrmWedstrijdInput::LstSpeelweek_Click()
     if (datum.isEmpty() || !a.blnEventsActief)
         return;
     QAction* export_ = menu(QStringLiteral("MnuBeheerGegevensExport"));
-    export_->setText(QStringLiteral("&Exporteren van de resultaten van ") + datum + QStringLiteral(" naar ttr-bestand"));
+    export_->setText(QStringLiteral("&Exporteren van de resultaten van ") + ui::gegevensOpschrift(datum)
+                     + QStringLiteral(" naar ttr-bestand"));
     ui::menuInschakelen(export_, true);
 
     const core::Weergave weergave = core::WeergaveBepalen();

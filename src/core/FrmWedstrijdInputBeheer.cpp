@@ -200,6 +200,11 @@ void FrmWedstrijdInput::MnuBeheerDBHerindexeren_Click()
     LabX->setText(QStringLiteral("Herindexeren"));
     u->VoorbereidenUitvoeren();
     setEnabled(true);
+    // Refused (another program holds the database, and the preparation window said so): the shared
+    // recordsets are open as they were, on the match on the sheet, and nothing needs to be read anew.
+    // A reload would only stop the program at the other program's hold.
+    if (a.rsMatchen.isOpen())
+        return;
     // Unloaded and shown again: the whole load runs once more and opens the recordsets that
     // re-indexing closed. Only the reload keeps the program going; closing the window afterwards
     // ends it as before.

@@ -24,6 +24,26 @@ QString veld(const db::Recordset& rs, const char* naam)
     return inhoud(rs.veld(QString::fromLatin1(naam)));
 }
 
+// The checks' own recordsets on the tables they read. The shared ones stay where they are: the
+// match on the sheet is the current row of rsMatchen, and what the sheet stores goes there.
+struct Tabellen
+{
+    db::Recordset clubs, ploegen, matchen, sterktelijst;
+
+    Tabellen()
+    {
+        db::Database& d = algemeen().dbGegevens;
+        clubs = d.openTabel(QStringLiteral("Clubs"));
+        clubs.setIndex(QStringLiteral("ClubNr"));
+        ploegen = d.openTabel(QStringLiteral("Ploegen"));
+        ploegen.setIndex(QStringLiteral("ReeksBepalen"));
+        matchen = d.openTabel(QStringLiteral("Matchen"));
+        matchen.setIndex(QStringLiteral("WedstrNr"));
+        sterktelijst = d.openTabel(QStringLiteral("Sterktelijst"));
+        sterktelijst.setIndex(QStringLiteral("SpelerZoeken"));
+    }
+};
+
 // What the checks need of one row of Clubs.
 struct Club
 {
@@ -64,15 +84,13 @@ int ploeggrootte(int categorie)
 }
 
 // Team letter's Ploegen row of the chosen season; its series number when found.
-bool ploegZoeken(const Club& club, QChar letter, QChar categorieLetter, QString& reeksNr)
+bool ploegZoeken(Tabellen& t, const Club& club, QChar letter, QChar categorieLetter, QString& reeksNr)
 {
-    core::Algemeen& a = algemeen();
-    a.rsPloegen.setIndex(QStringLiteral("ReeksBepalen"));
-    a.rsPloegen.seek(QStringLiteral("="), {a.strGekozenSeizoen, club.clubNr, club.provincie, QString(letter),
-                                           QString(categorieLetter)});
-    if (a.rsPloegen.noMatch())
+    t.ploegen.seek(QStringLiteral("="), {algemeen().strGekozenSeizoen, club.clubNr, club.provincie, QString(letter),
+                                         QString(categorieLetter)});
+    if (t.ploegen.noMatch())
         return false;
-    reeksNr = veld(a.rsPloegen, "ReeksNr");
+    reeksNr = veld(t.ploegen, "ReeksNr");
     return true;
 }
 
@@ -107,20 +125,20 @@ bool speeltIn(const QString& naam, const Club& club, QChar letter)
 
 // Matches 1 to half the division's team count of the team's series in the week: the first in which
 // the team plays, at home or away.
-Optreden wedstrijdZoeken(const Club& club, QChar letter, const QString& reeksNr, const QString& week)
+Optreden wedstrijdZoeken(Tabellen& t, const Club& club, QChar letter, const QString& reeksNr, const QString& week)
 {
     core::Algemeen& a = algemeen();
+    db::Recordset& m = t.matchen;
     Optreden o;
     // Half the number of teams, a half rounded to the even number.
     const qint64 helft = db::Waarde(a.intAantalPloegen / 2.0).geheel();
-    a.rsMatchen.setIndex(QStringLiteral("WedstrNr"));
     for (qint64 k = 1; k <= helft; ++k) {
         const QString nr = week + reeksNr + QString::number(k);
-        a.rsMatchen.seek(QStringLiteral("="), {a.strGekozenSeizoen, nr});
-        if (a.rsMatchen.noMatch())
+        m.seek(QStringLiteral("="), {a.strGekozenSeizoen, nr});
+        if (m.noMatch())
             continue;
-        const QString thuisNaam = veld(a.rsMatchen, "nmthuis");
-        const QString uitNaam = veld(a.rsMatchen, "nmuit");
+        const QString thuisNaam = veld(m, "nmthuis");
+        const QString uitNaam = veld(m, "nmuit");
         bool thuis;
         if (speeltIn(thuisNaam, club, letter))
             thuis = true;
@@ -133,10 +151,10 @@ Optreden wedstrijdZoeken(const Club& club, QChar letter, const QString& reeksNr,
         o.wedstrNr = nr;
         const QString kant = thuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP");
         for (int p = 0; p < 4; ++p)
-            o.plaats[p] = inhoud(a.rsMatchen.veld(kant + QString::number(p + 1)));
+            o.plaats[p] = inhoud(m.veld(kant + QString::number(p + 1)));
         o.ploegnaam = thuis ? thuisNaam : uitNaam;
         o.tegenstander = thuis ? uitNaam : thuisNaam;
-        o.forfait = veld(a.rsMatchen, "forfaitth") == u"J" || veld(a.rsMatchen, "forfaituit") == u"J";
+        o.forfait = veld(m, "forfaitth") == u"J" || veld(m, "forfaituit") == u"J";
         return o;
     }
     return o;
@@ -149,18 +167,17 @@ struct Lijstspeler
     QString index, naam, klassering;
 };
 
-Lijstspeler spelerZoeken(const Club& club, const QString& compNr, const QString& categorie)
+Lijstspeler spelerZoeken(Tabellen& t, const Club& club, const QString& compNr, const QString& categorie)
 {
-    core::Algemeen& a = algemeen();
-    a.rsSterktelijst.setIndex(QStringLiteral("SpelerZoeken"));
-    a.rsSterktelijst.seek(QStringLiteral("="), {a.strGekozenSeizoen, club.provincie, club.clubNr, compNr, categorie});
+    db::Recordset& lijst = t.sterktelijst;
+    lijst.seek(QStringLiteral("="), {algemeen().strGekozenSeizoen, club.provincie, club.clubNr, compNr, categorie});
     Lijstspeler s;
-    if (a.rsSterktelijst.noMatch())
+    if (lijst.noMatch())
         return s;
     s.gevonden = true;
-    s.index = veld(a.rsSterktelijst, "Index");
-    s.naam = veld(a.rsSterktelijst, "Naam");
-    s.klassering = veld(a.rsSterktelijst, "Klassering");
+    s.index = veld(lijst, "Index");
+    s.naam = veld(lijst, "Naam");
+    s.klassering = veld(lijst, "Klassering");
     return s;
 }
 
@@ -186,11 +203,11 @@ void bevindingToevoegen(db::Recordset& eindcontrole, const QList<QPair<const cha
  * draws the progress mark that is due.
  */
 template<typename Behandelen>
-void clubsAflopen(core::IVoortgang& voortgang, qint64 eersteTeller, int eersteMarkering, int stap,
+void clubsAflopen(Tabellen& t, core::IVoortgang& voortgang, qint64 eersteTeller, int eersteMarkering, int stap,
                   Behandelen behandelen)
 {
-    db::Recordset& clubs = algemeen().rsClubs;
-    clubs.setIndex(QStringLiteral("ClubNr"));
+    db::Recordset& clubs = t.clubs;
+    clubs.moveFirst();
     const qint64 aantal = clubs.recordCount();
     core::Voortgangsmarkering markering(static_cast<double>(aantal), eersteMarkering, stap);
     qint64 teller = eersteTeller;
@@ -221,9 +238,10 @@ bool HogerLager(QString& weekNr, core::IVoortgang& voortgang)
         "Bezig met het vergelijken van de spelers op de 3e plaats van de hogere ploeg - Even Geduld....."));
     const QString week = tweeCijfers(weekNr);
     db::Recordset eindcontrole = algemeen().dbGegevens.openTabel(QStringLiteral("Eindcontrole"));
+    Tabellen t;
     bool gevonden = false;
 
-    clubsAflopen(voortgang, 1, 5, 5, [&](const Club& club) {
+    clubsAflopen(t, voortgang, 1, 5, 5, [&](const Club& club) {
         for (int c = 0; c < 4; ++c) {
             const QChar laatste = laatsteLetter(club.laatste[c]);
             if (laatste.isNull())
@@ -234,21 +252,21 @@ bool HogerLager(QString& weekNr, core::IVoortgang& voortgang)
             for (char16_t l = u'A'; l <= laatste.unicode(); ++l) {
                 const QChar letter(l);
                 QString reeksNr;
-                if (!ploegZoeken(club, letter, categorieLetter, reeksNr))
+                if (!ploegZoeken(t, club, letter, categorieLetter, reeksNr))
                     continue;
-                const Optreden hoger = wedstrijdZoeken(club, letter, reeksNr, week);
+                const Optreden hoger = wedstrijdZoeken(t, club, letter, reeksNr, week);
                 const QString speler1 = hoger.gevonden ? hoger.plaats[voorlaatste] : QString();
 
                 const QChar volgende(static_cast<char16_t>(l + 1));
-                if (!ploegZoeken(club, volgende, categorieLetter, reeksNr))
+                if (!ploegZoeken(t, club, volgende, categorieLetter, reeksNr))
                     continue;
-                const Optreden lager = wedstrijdZoeken(club, volgende, reeksNr, week);
+                const Optreden lager = wedstrijdZoeken(t, club, volgende, reeksNr, week);
                 const QString speler2 = lager.gevonden ? lager.plaats[0] : QString();
                 if (speler1.isEmpty() || speler2.isEmpty())
                     continue;
 
-                const Lijstspeler s1 = spelerZoeken(club, speler1, categorie);
-                const Lijstspeler s2 = spelerZoeken(club, speler2, categorie);
+                const Lijstspeler s1 = spelerZoeken(t, club, speler1, categorie);
+                const Lijstspeler s2 = spelerZoeken(t, club, speler2, categorie);
                 const qint64 index1 = indexWaarde(s1);
                 const qint64 index2 = indexWaarde(s2);
                 if (!(index2 > 0 && index1 > 0 && index2 < index1))
@@ -281,13 +299,14 @@ bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
     core::Algemeen& a = algemeen();
     const QString week = tweeCijfers(weekNr);
     db::Recordset eindcontrole = a.dbGegevens.openTabel(QStringLiteral("Eindcontrole"));
-    // The walk over a club's list keeps its own recordset, so that looking up a player's details
+    Tabellen t;
+    // The walk over a club's list keeps a recordset of its own, so that looking up a player's details
     // does not move it.
     db::Recordset lijst = a.dbGegevens.openTabel(QStringLiteral("Sterktelijst"));
     lijst.setIndex(QStringLiteral("SterktelijstZoeken"));
     bool gevonden = false;
 
-    clubsAflopen(voortgang, 0, 3, 3, [&](const Club& club) {
+    clubsAflopen(t, voortgang, 0, 3, 3, [&](const Club& club) {
         for (int c = 0; c < 4; ++c) {
             const QChar laatste = laatsteLetter(club.laatste[c]);
             if (laatste.isNull())
@@ -301,9 +320,9 @@ bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
             QList<Optreden> optredens;
             for (char16_t l = u'A'; l <= laatste.unicode(); ++l) {
                 QString reeksNr;
-                if (!ploegZoeken(club, QChar(l), categorie[0], reeksNr))
+                if (!ploegZoeken(t, club, QChar(l), categorie[0], reeksNr))
                     continue;
-                const Optreden o = wedstrijdZoeken(club, QChar(l), reeksNr, week);
+                const Optreden o = wedstrijdZoeken(t, club, QChar(l), reeksNr, week);
                 if (o.gevonden)
                     optredens.append(o);
             }
@@ -327,7 +346,7 @@ bool DubbeleOpstelling(QString& weekNr, core::IVoortgang& voortgang)
                             return QStringLiteral("BYE");
                         return o.forfait ? QStringLiteral("FORFAIT") : QString();
                     };
-                    const Lijstspeler s = spelerZoeken(club, speler, categorie);
+                    const Lijstspeler s = spelerZoeken(t, club, speler, categorie);
                     bevindingToevoegen(eindcontrole, {{"Aard", QStringLiteral("Dubbel")},
                                                       {"ClubNr", club.clubNr},
                                                       {"ClubNaam", club.clubNaam},

@@ -16,6 +16,7 @@
 #include "ui/Gebeurtenissen.h"
 #include "ui/Keuzelijst.h"
 #include "ui/Meldingen.h"
+#include "ui/Opschriften.h"
 #include "ui/Twips.h"
 #include "ui/Vensters.h"
 #include "ui/Toepassing.h"
@@ -298,7 +299,7 @@ void FrmSpelersKiezen::Form_Load()
     blnSuperMatch = a.rsMatchen.veld(QStringLiteral("Soort")).tekst().trimmed() == u"4";
     if (blnSuperMatch) {
         for (int i = 0; i < 3; ++i)
-            m_lngCompNrPloeg[i] = static_cast<qint64>(core::Val(knoppen[i]->text()));
+            m_lngCompNrPloeg[i] = static_cast<qint64>(core::Val(ui::gegevensTekst(knoppen[i])));
         if (woord == u"TDubb." || woord == u"UDubb.")
             doel = 2;
     }
@@ -760,7 +761,7 @@ lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
     in.slot.woord = opdrachtwoord();
     in.compNr = TxtCompNr->text();
     for (int k = 0; k < 4; ++k) {
-        in.knoppen << (thuis ? b.CmdCompNrT : b.CmdCompNrU)[k]->text();
+        in.knoppen << ui::gegevensTekst((thuis ? b.CmdCompNrT : b.CmdCompNrU)[k]);
         in.indexen << (thuis ? b.LabTIndex : b.LabUIndex)[k]->text();
     }
     in.superMatch = blnSuperMatch;
@@ -819,7 +820,7 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
     const QList<QLabel*>& namen = thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler;
     QStringList nrs, spelers;
     for (int i = 0; i < 3; ++i) {
-        nrs << knoppen[i]->text();
+        nrs << ui::gegevensTekst(knoppen[i]);
         spelers << namen[i]->text();
         if (nrs.last().isEmpty())
             m_blnSpelersOntbreken = true;
@@ -840,7 +841,8 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
         const int plaatsen[3][2] = {{0, 1}, {0, 2}, {1, 2}};
         for (int c = 0; c < 3; ++c) {
             OptCombinatie[c]->show();
-            OptCombinatie[c]->setText(spelers[plaatsen[c][0]] + QStringLiteral(" - ") + spelers[plaatsen[c][1]]);
+            ui::zetGegevensTekst(OptCombinatie[c],
+                                 spelers[plaatsen[c][0]] + QStringLiteral(" - ") + spelers[plaatsen[c][1]]);
         }
         OptCombinatie[lineup::CombinatieVanPaar(paar, nrs, breedte)]->setChecked(true);
         return;
@@ -849,7 +851,7 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
         o->hide();
     QCheckBox* naamVakken[] = {ChkNaam1, ChkNaam2, ChkNaam3};
     for (int i = 0; i < 3; ++i)
-        naamVakken[i]->setText(spelers[i]);
+        ui::zetGegevensTekst(naamVakken[i], spelers[i]);
     const auto [eerste, tweede] = lineup::PaarSplitsen(paar, breedte);
     if (eerste.isEmpty() && tweede.isEmpty())
         return;
@@ -1033,7 +1035,7 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
     if (woord == u"ZC" || woord == u"HS") {
         const bool hs = woord == u"HS";
         (hs ? b.CmdCompNrHoofdscheidsrechter : b.CmdCompNrZaalcommissaris)
-            ->setText(nr.isEmpty() ? QStringLiteral("0000") : nr);
+            ->setText(ui::gegevensOpschrift(nr.isEmpty() ? QStringLiteral("0000") : nr));
         if (hs)
             schrijven({{QStringLiteral("HoofdSchNaam"), f.GeenLegeInhoud(TxtNaam->text())},
                        {QStringLiteral("HoofdschProv"), f.GeenLegeInhoud(provincieTekst())},
@@ -1066,11 +1068,12 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
             label = core::SpelerNamen(paar);
         } else {
             const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
-            const QStringList nrs{knoppen[0]->text(), knoppen[1]->text(), knoppen[2]->text()};
+            const QStringList nrs{ui::gegevensTekst(knoppen[0]), ui::gegevensTekst(knoppen[1]),
+                                  ui::gegevensTekst(knoppen[2])};
             for (int c = 0; c < 3; ++c) {
                 if (OptCombinatie[c]->isChecked()) {
                     paar = lineup::PaarVanCombinatie(c, nrs);
-                    label = OptCombinatie[c]->text();
+                    label = ui::gegevensTekst(OptCombinatie[c]);
                 }
             }
             if (paar.isEmpty())
@@ -1094,7 +1097,7 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
     const int p = m_slot.plaats;
     if (p >= 0 && p < 4) {
         if (m_objOpstellingsknop)
-            m_objOpstellingsknop->setText(nr);
+            ui::zetGegevensTekst(m_objOpstellingsknop, nr);
         (thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler)[p]->setText(nr.isEmpty() ? QString() : TxtNaam->text());
         (thuis ? b.LabTVolgnr : b.LabUVolgnr)[p]->setText(nr.isEmpty() ? QString() : TxtVolgNr->text());
         (thuis ? b.LabTIndex : b.LabUIndex)[p]->setText(nr.isEmpty() ? QString() : TxtIndex->text());

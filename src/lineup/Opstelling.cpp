@@ -12,6 +12,7 @@
 #include "core/FunctiesQJ.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
+#include "ui/Opschriften.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,7 +93,7 @@ void KapiteinTonen(core::Wedstrijdblad& b, bool thuis, const QString& compNr)
     QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
     int gevonden = -1;
     for (int i = 0; i < 4 && i < knoppen.size(); ++i) {
-        if (knoppen[i]->text() == compNr) {
+        if (ui::gegevensTekst(knoppen[i]) == compNr) {
             gevonden = i;
             break;
         }

@@ -75,6 +75,14 @@ QString nietVernieuwd(const db::DbFout& fout)
     return QStringLiteral("Het vernieuwen werd afgebroken:\n\n%1\n\nDe database werd niet gewijzigd.").arg(fout.tekst());
 }
 
+// The refusal of a re-indexing that another program's hold on the database stopped, as the
+// renewal says it.
+QString nietGeherindexeerd(const db::DbFout& fout)
+{
+    return QStringLiteral("Het herindexeren werd afgebroken:\n\n%1\n\nDe database werd niet gewijzigd.")
+        .arg(fout.tekst());
+}
+
 // Removes a file and waits, for a bounded time, until it is really gone.
 bool verwijderenEnWachten(const QString& pad)
 {
@@ -510,13 +518,49 @@ void Herindexeren(int sluiten, core::IVoortgang& voortgang)
 {
     core::Algemeen& a = algemeen();
     voortgang.opschriftZetten(QStringLiteral("Bezig met herindexeren - Even Geduld....."));
+    // The match on the sheet, to stand on again when the recordsets must be opened again.
+    QList<Waarde> wedstrijd;
     if (sluiten == 0) {
+        // An index is dropped only with the file to itself: another program (a second copy of this
+        // one, a database tool) that writes or reads stops the re-indexing here, before anything is
+        // closed or changed.
+        try {
+            db::wandelingenOnderbreken();
+            db::Bestandsslot slot(a.dbGegevens.pad());
+            slot.alleenHouden();
+        } catch (const db::DbFout& fout) {
+            if (!fout.inGebruik())
+                throw;
+            throw core::ActieFout(nietGeherindexeerd(fout));
+        }
+        try {
+            if (a.rsMatchen.isOpen() && !a.rsMatchen.eof() && !a.rsMatchen.bof())
+                wedstrijd = {a.rsMatchen.veld(QStringLiteral("Seizoen")), a.rsMatchen.veld(QStringLiteral("WedstrNr"))};
+        } catch (const db::DbFout&) {
+            // No current row: there is none to stand on again either.
+        }
         for (Recordset* rs : {&a.rsClubs, &a.rsLeden, &a.rsMatchen, &a.rsOpties, &a.rsReeksen, &a.rsSterktelijst,
                               &a.rsVolgordeWedstrijden, &a.rsDatums, &a.rsProvincies, &a.rsAlternatief, &a.rsPloegen})
             rs->sluiten();
     }
     Database tabellen = tabellenOpenen();
-    indexenHermaken(a.dbGegevens, tabellen, StructuurTabel, voortgang);
+    try {
+        indexenHermaken(a.dbGegevens, tabellen, StructuurTabel, voortgang);
+    } catch (const db::DbFout& fout) {
+        // Another program took hold of the file after all: everything was rolled back, and the
+        // program goes on with the recordsets as they were, on the match it had.
+        if (!fout.inGebruik())
+            throw;
+        tabellen.sluiten();
+        if (sluiten == 0) {
+            core::TabellenOpenen();
+            if (!wedstrijd.isEmpty()) {
+                a.rsMatchen.setIndex(QStringLiteral("WedstrNr"));
+                a.rsMatchen.seek(QStringLiteral("="), wedstrijd);
+            }
+        }
+        throw core::ActieFout(nietGeherindexeerd(fout));
+    }
     tabellen.sluiten();
 }
 

@@ -54,7 +54,11 @@ void TabelLeegmaken(const QString& tabel, core::IVoortgang& voortgang);
 void indexenHermaken(db::Database& database, db::Database& tabellen, const QString& structuur,
                      core::IVoortgang& voortgang);
 
-/** Re-indexes the main database; with sluiten 0 the eleven shared recordsets are closed first. */
+/**
+ * Re-indexes the main database; with sluiten 0 the eleven shared recordsets are closed first.
+ * @throw core::ActieFout when another program reads or writes the database (sluiten 0): nothing is
+ *        changed, and the shared recordsets stay open on the row they stood on
+ */
 void Herindexeren(int sluiten, core::IVoortgang& voortgang);
 
 /**

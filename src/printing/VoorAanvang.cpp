@@ -7,6 +7,7 @@
 #include "db/Database.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
+#include "ui/Opschriften.h"
 #include "word/Document.h"
 
 #include <QComboBox>
@@ -186,7 +187,7 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
         // The rows the team size shows: the places in use, and the doubles row of a match with a doubles game.
         for (int r = 0; r < 4; ++r) {
             if (!nr[r]->isHidden())
-                w.spelers[kant].append({nr[r]->text(), compNr[r]->text(), naam[r]->text(), index[r]->text(),
+                w.spelers[kant].append({nr[r]->text(), ui::gegevensTekst(compNr[r]), naam[r]->text(), index[r]->text(),
                                         klas[r]->text()});
         }
         if (!nr[4]->isHidden())

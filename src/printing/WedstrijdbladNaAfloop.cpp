@@ -9,6 +9,7 @@
 #include "core/Tekst.h"
 #include "printing/Aflevering.h"
 #include "ui/Meldingen.h"
+#include "ui/Opschriften.h"
 #include "word/Document.h"
 
 #include <QCheckBox>
@@ -452,7 +453,7 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
             Spelerplaats& p = w.plaatsen[k][i];
             const qsizetype n = static_cast<qsizetype>(i);
             p.naam = (thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler)[n]->text();
-            p.compNr = (thuis ? b.CmdCompNrT : b.CmdCompNrU)[n]->text();
+            p.compNr = ui::gegevensTekst((thuis ? b.CmdCompNrT : b.CmdCompNrU)[n]);
             p.volgnr = (thuis ? b.LabTVolgnr : b.LabUVolgnr)[n]->text();
             p.index = (thuis ? b.LabTIndex : b.LabUIndex)[n]->text();
             p.klas = (thuis ? b.LabTKlas : b.LabUKlas)[n]->text();
@@ -494,7 +495,7 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
         w.paar[k] = eerste + QStringLiteral(" + ") + tweede;
     }
 
-    w.hoofdscheidsKnop = b.CmdCompNrHoofdscheidsrechter->text();
+    w.hoofdscheidsKnop = ui::gegevensTekst(b.CmdCompNrHoofdscheidsrechter);
     w.hsNaam = inhoud("HoofdSchNaam");
     w.hsProv = inhoud("HoofdschProv");
     w.hsCompNr = inhoud("HoofdschCompnr");

@@ -8,6 +8,7 @@
 #include "core/Tekst.h"
 #include "db/Database.h"
 #include "ui/Toepassing.h"
+#include "ui/Opschriften.h"
 
 #include <QAction>
 #include <QLabel>
@@ -42,7 +43,7 @@ void CmdCompNr_Click(FrmWedstrijdInput& f, bool thuis, int Index)
     const QLabel* nrLabel = (thuis ? b.LabTNrSpeler : b.LabUNrSpeler)[4];
     const QString woord = Index == 4 && !nrLabel->isHidden() ? kant + QStringLiteral("Dubb.")
                                                               : kant + QString::number(Index + 1);
-    kiezerOpenen(f, woord, (thuis ? b.CmdCompNrT : b.CmdCompNrU)[Index]->text());
+    kiezerOpenen(f, woord, ui::gegevensTekst((thuis ? b.CmdCompNrT : b.CmdCompNrU)[Index]));
 }
 
 void CmdKapitein_Click(FrmWedstrijdInput& f, bool thuis)
@@ -52,7 +53,7 @@ void CmdKapitein_Click(FrmWedstrijdInput& f, bool thuis)
         algemeen().rsMatchen.veld(thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"));
     QStringList knoppen;
     for (const QPushButton* k : thuis ? b.CmdCompNrT : b.CmdCompNrU)
-        knoppen << k->text();
+        knoppen << ui::gegevensTekst(k);
     kiezerOpenen(f, thuis ? QStringLiteral("Kap-T") : QStringLiteral("Kap-U"),
                  KapiteinWaarde(opgeslagen.isNull() ? QString() : opgeslagen.tekst(), knoppen));
 }
@@ -61,7 +62,7 @@ void OptKapitein_Click(FrmWedstrijdInput& f, bool thuis, int Index)
 {
     core::Algemeen& a = algemeen();
     core::Wedstrijdblad& b = f.blad;
-    const QString nr = (thuis ? b.CmdCompNrT : b.CmdCompNrU)[Index]->text();
+    const QString nr = ui::gegevensTekst((thuis ? b.CmdCompNrT : b.CmdCompNrU)[Index]);
     if (a.blnEventsActief && !nr.isEmpty()) {
         a.rsMatchen.edit();
         a.rsMatchen.zet(thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"), nr);
@@ -113,10 +114,10 @@ void OpstellingknoppenVerbinden(FrmWedstrijdInput& venster)
             ui::verbinden(item, &QAction::triggered, f, [f, thuis] { CmdKapitein_Click(*f, thuis); });
     }
     ui::verbinden(b.CmdCompNrHoofdscheidsrechter, &QPushButton::clicked, f, [f] {
-        kiezerOpenen(*f, QStringLiteral("HS"), f->blad.CmdCompNrHoofdscheidsrechter->text());
+        kiezerOpenen(*f, QStringLiteral("HS"), ui::gegevensTekst(f->blad.CmdCompNrHoofdscheidsrechter));
     });
     ui::verbinden(b.CmdCompNrZaalcommissaris, &QPushButton::clicked, f, [f] {
-        kiezerOpenen(*f, QStringLiteral("ZC"), f->blad.CmdCompNrZaalcommissaris->text());
+        kiezerOpenen(*f, QStringLiteral("ZC"), ui::gegevensTekst(f->blad.CmdCompNrZaalcommissaris));
     });
     const struct
     {

@@ -13,6 +13,7 @@
 #include "core/Tekst.h"
 #include "db/Database.h"
 #include "ui/Meldingen.h"
+#include "ui/Opschriften.h"
 #include "ui/Toepassing.h"
 
 #include <QApplication>
@@ -155,7 +156,7 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
     };
 
     for (int i = 0; i < aantalPlaatsen && i < 4; ++i) {
-        const QString lid = knoppen[i]->text();
+        const QString lid = ui::gegevensTekst(knoppen[i]);
         db::Recordset leden = a.dbGegevens.openRecordset(
             QStringLiteral("SELECT CompNr From Leden WHERE CompNr = ?;"), {lid});
         const bool gekend = leden.recordCount() > 0;
@@ -192,7 +193,7 @@ void KapiteinTonen(core::Wedstrijdblad& b, bool thuis)
     QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
     int gevonden = -1;
     for (int i = 0; i < 4; ++i) {
-        if (knoppen[i]->text() == kapitein) {
+        if (ui::gegevensTekst(knoppen[i]) == kapitein) {
             gevonden = i;
             break;
         }
@@ -311,7 +312,8 @@ void Blad::wedstrijdLaden()
     const QString lkUit = veld(m, QStringLiteral("LKUIT"));
     const QString provThuis = veld(m, QStringLiteral("ProvThuis"));
     const QString provUit = veld(m, QStringLiteral("ProvUIT"));
-    b.FraWedstrijdblad->setTitle(QStringLiteral("Wedstrijdblad \"") + thuis + QStringLiteral(" - ") + uit + u'"');
+    ui::zetGegevensTitel(b.FraWedstrijdblad,
+                         QStringLiteral("Wedstrijdblad \"") + thuis + QStringLiteral(" - ") + uit + u'"');
     b.TxtTPloeg->setText(thuis);
     b.TxtTAanw->setText(aanwijzing(provThuis, lkThuis));
     b.TxtUPloeg->setText(uit);
@@ -418,8 +420,8 @@ void Blad::opstellingTonen()
 
     // 18. The members on the line-up buttons.
     for (int i = 0; i <= m_laatstePlaats; ++i) {
-        b.CmdCompNrT[i]->setText(inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1))));
-        b.CmdCompNrU[i]->setText(inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))));
+        ui::zetGegevensTekst(b.CmdCompNrT[i], inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1))));
+        ui::zetGegevensTekst(b.CmdCompNrU[i], inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))));
     }
 
     // 19. Names and strength-list data of both line-ups, and the captains.
@@ -447,8 +449,8 @@ bool Blad::opstellingGewijzigd() const
     const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
     const db::Recordset& m = a.rsMatchen;
     for (int i = 0; i <= m_laatstePlaats && i < 4; ++i) {
-        if (b.CmdCompNrT[i]->text() != inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1)))
-            || b.CmdCompNrU[i]->text() != inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))))
+        if (ui::gegevensTekst(b.CmdCompNrT[i]) != inhoud(m.veld(QStringLiteral("THUISSP%1").arg(i + 1)))
+            || ui::gegevensTekst(b.CmdCompNrU[i]) != inhoud(m.veld(QStringLiteral("UITSP%1").arg(i + 1))))
             return true;
     }
     return m_dubbels
@@ -485,10 +487,12 @@ void Blad::rijTonen(bool laden)
     }
 
     // 25. Officials, padded to the width of a member number.
-    b.CmdCompNrHoofdscheidsrechter->setText(core::objFunctiesQJ().BeginNulToevoegen(
-        f.Inhoud(m.veld(QStringLiteral("HoofdschCompnr"))), a.intAantalKaraktersCompNr));
-    b.CmdCompNrZaalcommissaris->setText(core::objFunctiesQJ().BeginNulToevoegen(
-        f.Inhoud(m.veld(QStringLiteral("ZaalcommCompnr"))), a.intAantalKaraktersCompNr));
+    ui::zetGegevensTekst(b.CmdCompNrHoofdscheidsrechter,
+                         core::objFunctiesQJ().BeginNulToevoegen(f.Inhoud(m.veld(QStringLiteral("HoofdschCompnr"))),
+                                                                 a.intAantalKaraktersCompNr));
+    ui::zetGegevensTekst(b.CmdCompNrZaalcommissaris,
+                         core::objFunctiesQJ().BeginNulToevoegen(f.Inhoud(m.veld(QStringLiteral("ZaalcommCompnr"))),
+                                                                 a.intAantalKaraktersCompNr));
 }
 
 void Blad::OpgeslagenTonen()

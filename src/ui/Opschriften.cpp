@@ -2,9 +2,11 @@
 
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QPainter>
 #include <QWidget>
 
@@ -96,6 +98,40 @@ void vormgevingInstellen()
 {
     QApplication::setStyle(new Vormgeving);
     QApplication::setFont(ontwerpLettertype());
+}
+
+QString gegevensOpschrift(const QString& tekst)
+{
+    QString opschrift = tekst;
+    return opschrift.replace(u'&', QStringLiteral("&&"));
+}
+
+QString getoondeTekst(const QString& opschrift)
+{
+    QString tekst;
+    tekst.reserve(opschrift.size());
+    for (qsizetype i = 0; i < opschrift.size(); ++i) {
+        // An "&" is not shown: it marks the next character, which is shown, "&" included.
+        if (opschrift[i] == u'&' && ++i == opschrift.size())
+            break;
+        tekst += opschrift[i];
+    }
+    return tekst;
+}
+
+void zetGegevensTekst(QAbstractButton* knop, const QString& tekst)
+{
+    knop->setText(gegevensOpschrift(tekst));
+}
+
+void zetGegevensTitel(QGroupBox* kader, const QString& tekst)
+{
+    kader->setTitle(gegevensOpschrift(tekst));
+}
+
+QString gegevensTekst(const QAbstractButton* knop)
+{
+    return getoondeTekst(knop->text());
 }
 
 void zetOpschriftWaarnemer(std::function<void(const GetekendOpschrift&)> w)

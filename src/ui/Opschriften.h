@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QFont;
+class QGroupBox;
 
 namespace ui {
 
@@ -54,6 +56,25 @@ public:
 
 /** Sets the program's font (ontwerpLettertype) and style (Vormgeving) on the application; once, at start-up. */
 void vormgevingInstellen();
+
+/**
+ * A stored text (a team, club, player or venue name, a member number) as the caption of a control that
+ * takes an "&" for the mark of its shortcut (a button, check box, option button, frame or menu item):
+ * every "&" doubled, so that the caption shows the text as it is written and makes no shortcut.
+ */
+QString gegevensOpschrift(const QString& tekst);
+
+/** The text a caption shows: "&&" as one "&", the mark of a shortcut left out. Undoes gegevensOpschrift. */
+QString getoondeTekst(const QString& opschrift);
+
+/** Shows a stored text on a button, check box or option button as it is written (gegevensOpschrift). */
+void zetGegevensTekst(QAbstractButton* knop, const QString& tekst);
+
+/** Shows a stored text as a frame's title as it is written (gegevensOpschrift). */
+void zetGegevensTitel(QGroupBox* kader, const QString& tekst);
+
+/** The text that a button, check box or option button shows: what zetGegevensTekst was given. */
+QString gegevensTekst(const QAbstractButton* knop);
 
 /** A caption as Vormgeving drew it. */
 struct GetekendOpschrift

@@ -3,12 +3,15 @@
 #include "BladTest.h"
 #include "core/Opstart.h"
 #include "exchange/FrmVoorbereiden.h"
+#include "sheet/FrmVoorbehoud.h"
 #include "ui/Menus.h"
 
 #include <QAction>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
 #include <unistd.h>
@@ -289,3 +292,94 @@ TEST_F(Beheer, RenewingAndInitialisingWhileAnotherProgramWritesAreRefusedAndItsC
 }
 
 } // namespace
+
+namespace {
+
+// The tables and indexes of the database as the engine describes them.
+QStringList schema()
+{
+    QStringList regels;
+    db::Recordset rs = algemeen().dbGegevens.openRecordset(
+        "SELECT type || ' ' || name || ': ' || IFNULL(sql, '') FROM sqlite_master ORDER BY type, name");
+    for (; !rs.eof(); rs.moveNext())
+        regels << rs.veld(0).tekst();
+    return regels;
+}
+
+} // namespace
+
+// Another program (a second copy of the program, a database tool) writing to the database, or only
+// reading it: re-indexing drops no index under it. It is refused with the in-use message, and the
+// program goes on with its match on the sheet.
+TEST_F(Beheer, ReindexingWhileAnotherProgramWritesOrReadsIsRefusedAndTheProgramGoesOnWithItsMatch)
+{
+    // An index that the table structure does not name: re-indexing drops it.
+    m_db.indexMaken("Leden", {"NaamProef", {{"Naam"}}});
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    int beeindigd = 0;
+    FrmWedstrijdInput::zetProgrammaBeeindigen([&] { ++beeindigd; });
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, "PAH01002");
+    const QStringList voor = schema();
+    ASSERT_TRUE(voor.join('\n').contains("NaamProef"));
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    const QString lid = "SELECT Naam FROM Leden WHERE CompNr = '500001'";
+
+    for (const bool schrijft : {true, false}) {
+        SCOPED_TRACE(schrijft ? "another program writes" : "another program reads");
+        db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        if (schrijft) {
+            ander.uitvoeren("BEGIN IMMEDIATE");
+            ander.uitvoeren("UPDATE Leden SET Naam = 'Door een ander programma' WHERE CompNr = '500001'");
+        } else {
+            ander.uitvoeren("BEGIN");
+            ASSERT_EQ(ander.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 8);
+        }
+
+        m_meldingen->wis();
+        f.menu("MnuBeheerDBHerindexeren")->trigger();
+        const QList<TestMeldingen::Melding> getoond = m_meldingen->getoond();
+        ASSERT_EQ(getoond.size(), 1);
+        EXPECT_EQ(getoond[0].soort, TestMeldingen::Soort::Kritiek);
+        EXPECT_EQ(getoond[0].titel, "Herindexeren");
+        EXPECT_TRUE(getoond[0].tekst.startsWith(
+            "Het herindexeren werd afgebroken:\n\nDe database is in gebruik door een ander programma."))
+            << getoond[0].tekst.toStdString();
+        EXPECT_TRUE(getoond[0].tekst.endsWith("\n\nDe database werd niet gewijzigd."))
+            << getoond[0].tekst.toStdString();
+        m_meldingen->wis();
+
+        // Still running, with the same match on the sheet, and what is typed goes to it.
+        EXPECT_EQ(beeindigd, 0);
+        EXPECT_TRUE(f.isGeladen());
+        EXPECT_FALSE(f.isHidden());
+        EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+        EXPECT_FALSE(algemeen().blnHerladen);
+        EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+        EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/002");
+        EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
+
+        ander.uitvoeren(schrijft ? "COMMIT" : "ROLLBACK");
+        ander.sluiten();
+        EXPECT_EQ(schema(), voor);
+        EXPECT_EQ(aantal("Matchen"), 2);
+        EXPECT_EQ(algemeen().dbGegevens.openRecordset(lid).veld(0).tekst(), "Door een ander programma");
+        const QString opmerking = schrijft ? "Na een schrijvend programma" : "Na een lezend programma";
+        f.menu("MnuVoorbThuisploeg")->trigger();
+        FrmVoorbehoud::standaard().TxtCommentaar->setPlainText(opmerking);
+        FrmVoorbehoud::standaard().CmdSluiten->click();
+        EXPECT_EQ(algemeen()
+                      .dbGegevens.openRecordset("SELECT VoorbehoudT FROM Matchen WHERE WedstrNr = 'PAH01002'")
+                      .veld(0)
+                      .tekst(),
+                  opmerking);
+    }
+
+    // Once the other program has let go, re-indexing goes through.
+    f.menu("MnuBeheerDBHerindexeren")->trigger();
+    EXPECT_FALSE(schema().join('\n').contains("NaamProef"));
+    EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
+    EXPECT_EQ(beeindigd, 0);
+}

@@ -1,4 +1,6 @@
 #include "BladTest.h"
+#include "core/Diensten.h"
+#include "core/Voortgang.h"
 #include "sheet/Einduur.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/TestMeldingen.h"
@@ -310,3 +312,47 @@ TEST_F(KopEnVoorbehoud, AnUnknownCommandWordShowsNothing)
 }
 
 } // namespace
+
+// The final line-up check of a play week walks every club's teams and their matches. The match on
+// the sheet stays where it was: the remark typed afterwards goes to it, not to the last match the
+// check looked at.
+TEST_F(KopEnVoorbehoud, TheFinalLineUpCheckLeavesTheMatchOnTheSheetWhereItWas)
+{
+    // Teams A and B of the own club, each with a match in week 01 on another play date; player 500002
+    // stands in both, and team B's first player has a smaller index than team A's third.
+    m_db.uitvoeren("UPDATE Clubs SET Ploegnaam = 'Eerste', Geschrapt = 'N', AantalPloegenHeren = 'B' "
+                   "WHERE ClubNr = '001'");
+    const QStringList reeksen{"A", "G"};
+    for (int p = 0; p < 2; ++p)
+        testhulp::invoegen(m_db, "Ploegen",
+                           {{"Seizoen", "2010-2011"}, {"ClubNr", "001"}, {"Provincie", "1"},
+                            {"PloegLetter", p == 0 ? "A" : "B"}, {"HerDam", "H"}, {"ReeksNr", reeksen[p]}});
+    const QStringList plaatsen[2] = {{"500001", "500002", "500003", "500004"}, {"500002", "500001", "500004"}};
+    for (int p = 0; p < 2; ++p) {
+        testhulp::Wedstrijd w = wedstrijd("01" + reeksen[p] + "1", reeksen[p], "26-09-2010");
+        w.nmthuis = p == 0 ? "Eerste A" : "Eerste B";
+        for (int i = 0; i < plaatsen[p].size(); ++i)
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i + 1), db::Waarde(plaatsen[p][i]));
+        testhulp::wedstrijdToevoegen(m_db, w);
+    }
+    FrmWedstrijdInput& f = starten();
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "12-09-2010"));
+    kiezen(f, "PAH01001");
+    ASSERT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01001");
+
+    core::GeenVoortgang voortgang;
+    QString week = "1";
+    EXPECT_TRUE(core::diensten().opstelling->HogerLager(week, voortgang));
+    EXPECT_TRUE(core::diensten().opstelling->DubbeleOpstelling(week, voortgang));
+    EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01001");
+
+    f.menu("MnuVoorbThuisploeg")->trigger();
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Zaal te koud") << "the sheet's own remark";
+    v.TxtCommentaar->setPlainText("Na de controle");
+    v.CmdSluiten->click();
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Na de controle");
+    db::Recordset andere = algemeen().dbGegevens.openRecordset(
+        "SELECT COUNT(*) FROM Matchen WHERE WedstrNr <> 'PAH01001' AND VoorbehoudT IS NOT NULL");
+    EXPECT_EQ(andere.veld(0).geheel(), 0) << "no other match got a remark";
+}

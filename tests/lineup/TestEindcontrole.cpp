@@ -682,3 +682,36 @@ TEST_F(Eindcontrole, EveryStepOfWritingThatFailsKeepsTheOlderReport)
 }
 
 } // namespace
+
+namespace {
+
+// Neither check moves the shared recordsets: each stays on the index and the row it had, also the
+// match on the sheet (rsMatchen), whose remarks and results are stored in that row.
+TEST_F(Eindcontrole, NeitherCheckMovesTheSharedRecordsets)
+{
+    core::Algemeen& a = algemeen();
+    a.rsMatchen.setIndex("WedstrNr");
+    a.rsMatchen.seek("=", {"2010-2011", "03TB1"});
+    a.rsClubs.setIndex("ClubNr");
+    a.rsClubs.seek("=", {1, "003"});
+    a.rsPloegen.setIndex("ReeksBepalen");
+    a.rsPloegen.seek("=", {"2010-2011", "002", "1", "B", "H"});
+    a.rsSterktelijst.setIndex("SterktelijstZoeken");
+    a.rsSterktelijst.seek("=", {"2010-2011", 1, "002", "Heren"});
+    ASSERT_FALSE(a.rsMatchen.noMatch() || a.rsClubs.noMatch() || a.rsPloegen.noMatch() || a.rsSterktelijst.noMatch());
+    const auto stand = [&a] {
+        return QStringList{a.rsMatchen.index(),          a.rsMatchen.veld("WedstrNr").tekst(),
+                           a.rsClubs.index(),            a.rsClubs.veld("ClubNr").tekst(),
+                           a.rsPloegen.index(),          a.rsPloegen.veld("ReeksNr").tekst(),
+                           a.rsSterktelijst.index(),     a.rsSterktelijst.veld("Computernummer").tekst()};
+    };
+    const QStringList voor = stand();
+    Opname opname;
+    QString week = "3";
+    EXPECT_TRUE(lineup::HogerLager(week, opname));
+    EXPECT_EQ(stand(), voor);
+    EXPECT_TRUE(lineup::DubbeleOpstelling(week, opname));
+    EXPECT_EQ(stand(), voor);
+}
+
+} // namespace
