@@ -9,7 +9,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <dirent.h>
 #include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,13 +75,83 @@ int hernoemAanroep(const QByteArray& van, const QByteArray& naar)
     return ::rename(van.constData(), naar.constData());
 }
 
+// The name of the copy: the file's name, this mark, and a random part of this many letters and digits.
+const QString Merk = QStringLiteral(".nieuw-");
+constexpr int LengteWillekeurig = 6;
+
 QString willekeurig()
 {
     static const char tekens[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     QString t;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < LengteWillekeurig; ++i)
         t += QLatin1Char(tekens[QRandomGenerator::global()->bounded(int(sizeof tekens) - 1)]);
     return t;
+}
+
+bool isWillekeurig(QStringView t)
+{
+    return t.size() == LengteWillekeurig && std::all_of(t.begin(), t.end(), [](QChar c) {
+               return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+           });
+}
+
+// Removes the copies that earlier writes of the file left beside it: a write killed before its copy took the
+// name (a write that fails removes its own). The name is compared without regard to case, as the program
+// compares the names of its files. A write that still runs holds a lock on its copy, which then stays; only
+// regular files are removed, never what a link points to.
+void achtergelatenOpruimen(const QString& doel)
+{
+    const QFileInfo info(doel);
+    const QString map = info.absolutePath();
+    const QString voorvoegsel = info.fileName() + Merk;
+    DIR* lijst = ::opendir(systeemnaam(map).constData());
+    if (!lijst)
+        return;
+    while (const dirent* e = ::readdir(lijst)) {
+        const QString naam = QFile::decodeName(e->d_name);
+        if (naam.size() != voorvoegsel.size() + LengteWillekeurig || !naam.startsWith(voorvoegsel, Qt::CaseInsensitive)
+            || !isWillekeurig(QStringView(naam).sliced(voorvoegsel.size())))
+            continue;
+        const QByteArray pad = systeemnaam(map + u'/' + naam);
+        const int fd = ::open(pad.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat kopie;
+        struct stat nu;
+        if (::fstat(fd, &kopie) == 0 && S_ISREG(kopie.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::lstat(pad.constData(), &nu) == 0 && nu.st_dev == kopie.st_dev && nu.st_ino == kopie.st_ino)
+            ::unlink(pad.constData());
+        ::close(fd);
+    }
+    ::closedir(lijst);
+}
+
+// Locks the new copy for as long as its write runs, so that another write of the file leaves it alone: on a
+// descriptor of its own, which stays open when the copy is closed before it takes the name. -1 when the copy
+// was taken away first (by another write that found it unlocked a moment ago): then it is made again.
+int kopieVasthouden(const QByteArray& naam, int fd, bool& weg)
+{
+    weg = false;
+    const int slot = ::open(naam.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (slot < 0) {
+        weg = errno == ENOENT;
+        return -1;
+    }
+    if (::flock(slot, LOCK_EX | LOCK_NB) != 0) {
+        // Held by another write that is about to remove it; a file system without these locks writes without.
+        weg = errno == EWOULDBLOCK;
+        ::close(slot);
+        return -1;
+    }
+    struct stat eigen;
+    struct stat vastgehouden;
+    if (::fstat(fd, &eigen) != 0 || ::fstat(slot, &vastgehouden) != 0 || eigen.st_nlink == 0
+        || eigen.st_ino != vastgehouden.st_ino || eigen.st_dev != vastgehouden.st_dev) {
+        weg = true;
+        ::close(slot);
+        return -1;
+    }
+    return slot;
 }
 
 } // namespace
@@ -136,15 +208,26 @@ Schrijver::Schrijver(const QString& pad)
     struct stat ouder;
     m_ouder = ::stat(systeemnaam(m_doel).constData(), &ouder) == 0 && S_ISREG(ouder.st_mode);
 
+    achtergelatenOpruimen(m_doel);
+
     // A name of its own beside the file: the rename stays within one file system and replaces in one step.
     int fout = EEXIST;
     for (int poging = 0; poging < 100 && m_fd < 0 && fout == EEXIST; ++poging) {
-        const QString naam = m_doel + QStringLiteral(".nieuw-") + willekeurig();
-        m_fd = openAanroep(systeemnaam(naam));
-        if (m_fd >= 0)
-            m_tijdelijk = naam;
-        else
+        const QString naam = m_doel + Merk + willekeurig();
+        const QByteArray systeem = systeemnaam(naam);
+        m_fd = openAanroep(systeem);
+        if (m_fd < 0) {
             fout = errno;
+            continue;
+        }
+        bool weg = false;
+        m_slot = kopieVasthouden(systeem, m_fd, weg);
+        if (weg) {
+            ::close(m_fd);
+            m_fd = -1;
+            continue;
+        }
+        m_tijdelijk = naam;
     }
     if (m_fd < 0) {
         mislukt(fout);
@@ -258,6 +341,7 @@ bool Schrijver::vervangen()
         return mislukt(errno);
     m_tijdelijk.clear();
     m_vervangen = true;
+    loslaten();
     // The new name on the disk as well. The file is whole under its name by now, so a failure here does not
     // make it a failed write.
     const QByteArray mapnaam = systeemnaam(QFileInfo(m_doel).absolutePath());
@@ -293,6 +377,14 @@ void Schrijver::opruimen()
         ::unlink(systeemnaam(m_tijdelijk).constData());
     m_tijdelijk.clear();
     m_buffer.clear();
+    loslaten();
+}
+
+void Schrijver::loslaten()
+{
+    if (m_slot >= 0)
+        ::close(m_slot);
+    m_slot = -1;
 }
 
 QString Schrijver::oorzaakTekst(QStringView regeleinde) const

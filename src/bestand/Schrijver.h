@@ -3,7 +3,8 @@
 // Writing a file so that it is either complete under its name or not changed at all. The bytes go to a
 // temporary file in the same folder; every write, the last block, the sync to the disk and the close are
 // checked, and only then does the temporary file take the name, replacing an older file in one step. When
-// anything fails the temporary file is removed and an older file of that name is left as it was.
+// anything fails the temporary file is removed and an older file of that name is left as it was. A temporary
+// file that a write killed before its end left behind is removed by the next write of that file.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -54,6 +55,8 @@ private:
     qint64 schrijfAanroep(const char* data, qsizetype lengte);
     bool mislukt(int foutnummer);
     void opruimen();
+    /** Lets go of the lock on the copy. */
+    void loslaten();
 
     QString m_pad;
     QString m_doel;       // where the name points to: the target of a symbolic link, else the path itself
@@ -62,6 +65,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_blok;
     int m_fd = -1;
+    int m_slot = -1; // holds the lock on the copy until it has the name or is removed
     int m_schrijfbeurten = 0;
     enum class Storing { Geen, Deel, Weigeren } m_storing = Storing::Geen; // a failure planted in the current write
     bool m_ouder = false; // a file of that name was there when writing began

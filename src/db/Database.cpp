@@ -29,12 +29,36 @@ int zetWachttijdBijSlot(int milliseconden)
 {
     const int vorige = s_wachttijdBijSlot;
     s_wachttijdBijSlot = std::max(0, milliseconden);
-    for (Verbinding* v : Verbinding::alle()) {
-        if (v->db)
-            sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
-    }
     return vorige;
 }
+
+namespace {
+
+// The engine's busy handler: called while another connection holds the lock a statement needs,
+// with the number of times it was called for this lock before. A statement waits at most the set
+// time; so does a transaction as a whole. A long transaction asks for the lock again and again (to
+// write pages out of a full cache, to commit), and a wait for each would let an import of
+// thousands of rows wait without end for another program that keeps reading; once its time is up,
+// every further attempt fails at once, the engine keeps the pages in memory, and the commit is
+// refused: the transaction is rolled back and the action reports that the database is in use.
+int wachtenBijSlot(void* verbinding, int keer)
+{
+    Verbinding& v = *static_cast<Verbinding*>(verbinding);
+    if (keer == 0 && !v.transactieWacht)
+        v.gewacht = 0;
+    // Short sleeps at first, as the engine's own handler: a lock is mostly let go within moments.
+    static constexpr int Stappen[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int AantalStappen = static_cast<int>(sizeof Stappen / sizeof Stappen[0]);
+    const int rest = s_wachttijdBijSlot - v.gewacht;
+    if (rest <= 0)
+        return 0;
+    const int stap = std::min(keer < AantalStappen ? Stappen[keer] : Stappen[AantalStappen - 1], rest);
+    sqlite3_sleep(stap);
+    v.gewacht += stap;
+    return 1;
+}
+
+} // namespace
 
 void wandelingenOnderbreken()
 {
@@ -165,7 +189,7 @@ std::shared_ptr<Verbinding> verbind(const QString& pad, int vlaggen)
     }
     sqlite3_extended_result_codes(v->db, 1);
     // Another program (or a second copy of this one) may be writing: wait for its lock a while.
-    sqlite3_busy_timeout(v->db, s_wachttijdBijSlot);
+    sqlite3_busy_handler(v->db, wachtenBijSlot, v.get());
     sqlite3_create_function(v->db, "cdate", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, cdateFunctie, nullptr,
                             nullptr);
     sqlite3_create_function(v->db, "legeTekst", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, legeTekstFunctie,
@@ -526,9 +550,17 @@ void Database::beginTransactie()
     // The write lock is taken at once, so that a lock that another program holds is waited for
     // (the engine gives up at once on a transaction that has read and then wants to write). Not
     // with another file attached: that file would be locked too, while the program reads it.
-    if (c.diepte == 0)
-        uitvoeren(sqlite3_db_name(c.db, 2) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
-    else
+    if (c.diepte == 0) {
+        // From here on every wait of the transaction counts against the one wait it has.
+        c.gewacht = 0;
+        c.transactieWacht = true;
+        try {
+            uitvoeren(sqlite3_db_name(c.db, 2) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+        } catch (const DbFout&) {
+            c.transactieWacht = false;
+            throw;
+        }
+    } else
         uitvoeren(QStringLiteral("SAVEPOINT niveau%1").arg(c.diepte));
     ++c.diepte;
 }
@@ -540,10 +572,12 @@ void Database::vastleggen()
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
     // A commit the engine refuses (the file is locked by another program) leaves the transaction
     // open at the same depth, so that the caller's Transactie can still roll it back.
-    if (c.diepte == 1)
+    if (c.diepte == 1) {
         uitvoeren(QStringLiteral("COMMIT"));
-    else
+        c.transactieWacht = false;
+    } else {
         uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte - 1));
+    }
     --c.diepte;
 }
 
@@ -556,6 +590,7 @@ void Database::terugdraaien()
     c.voorSchrijven();
     c.gewijzigd();
     if (c.diepte == 0) {
+        c.transactieWacht = false;
         // The engine may have ended the transaction itself already (after a full disk, for one).
         if (!sqlite3_get_autocommit(c.db))
             uitvoeren(QStringLiteral("ROLLBACK"));

@@ -222,7 +222,9 @@ inline constexpr int StandaardWachttijdBijSlot = 3000;
 
 /**
  * Sets how long a statement waits for a lock that another program (or another connection) holds
- * on the file before it fails; for the connections open now and those opened later.
+ * on the file before it fails; for the connections open now and those opened later. The statements
+ * of a transaction (beginTransactie, Transactie) share that wait: a long action that cannot get at
+ * the file fails after it, however many statements it runs.
  * @param milliseconden the wait; 0 fails at once
  * @return the wait set before
  */

@@ -38,6 +38,7 @@ void Verbinding::sluiten()
         db = nullptr;
     }
     diepte = 0;
+    transactieWacht = false;
     ++generatie;
 }
 

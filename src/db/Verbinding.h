@@ -141,6 +141,12 @@ struct Verbinding
     quint64 hookTeller = 0;      ///< rows reported by the update hook
     int schemaVersie = -1;       ///< the engine's schema cookie when last looked at
     int diepte = 0;
+    /**
+     * Milliseconds waited for another program's lock: in the wait of one statement, or, while a
+     * transaction runs, in all its waits together (the transaction's statements share one wait).
+     */
+    int gewacht = 0;
+    bool transactieWacht = false; ///< the waits of the transaction now running add up
     StmtCache cache;          ///< statements of the layer and of openRecordset, by their SQL text
     StmtCache uitvoerCache;   ///< statements of uitvoeren with parameters, by the text as given
     Bindbuffer bindbuffer;    ///< the texts of the parameters of the statement being run

@@ -1,6 +1,7 @@
 // The file writer: a file is whole under its name or not changed at all, whatever step of writing fails.
 
 #include "KleineSchijf.h"
+#include "QtAfdruk.h"
 #include "Storingen.h"
 #include "bestand/Schrijver.h"
 
@@ -8,8 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using bestand::GeplandeStoring;
 using bestand::Schrijver;
@@ -28,6 +34,34 @@ QByteArray willekeurig(qsizetype lengte)
 QStringList namen(const QString& map)
 {
     return QDir(map).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+// A write of the file in a process of its own that is killed before its copy takes the name: with part of
+// the bytes on the disk, or with the copy whole and closed.
+void gedoodSchrijven(const QString& pad, const QByteArray& bytes, bool afsluiten)
+{
+    QRandomGenerator::global()->generate(); // ready before the process splits
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        {
+            Schrijver s(pad);
+            s.schrijven(bytes);
+            if (afsluiten)
+                s.afsluiten();
+            ::kill(::getpid(), SIGKILL);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    for (int i = 0; i < 1000 && ::waitpid(kind, &status, WNOHANG) == 0; ++i)
+        ::usleep(10000);
+    if (::waitpid(kind, &status, WNOHANG) == 0) {
+        ::kill(kind, SIGKILL);
+        ::waitpid(kind, &status, 0);
+        FAIL() << "the writing process did not end";
+    }
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
 }
 
 class SchrijverTest : public ::testing::Test
@@ -169,6 +203,60 @@ TEST_F(SchrijverTest, OnAFullFileSystemTheOlderFileStaysAndTheRoomOfTheFailedWri
     const QByteArray past = willekeurig(40 * 1024);
     EXPECT_TRUE(bestand::bestandSchrijven(doel, past, &fout)) << fout.toStdString();
     EXPECT_TRUE(testhulp::bestandInhoud(doel) == past);
+}
+
+// A write that was killed before its copy took the name left that copy beside the file. The next write of the
+// file removes such copies, in whatever case their name is written, and nothing else: not the copy of a write
+// still under way, not the copies of other files, not files that only look alike.
+TEST_F(SchrijverTest, TheCopiesLeftByKilledWritesGoWithTheNextWriteOfThatFile)
+{
+    testhulp::bestandBewaren(pad(), "vorige inhoud");
+    const QRegularExpression kopie("^bestand\\.ttr\\.nieuw-[a-z0-9]{6}$");
+    gedoodSchrijven(pad(), willekeurig(200 * 1024), false);
+    QStringList achtergelaten = namen(m_map.path()).filter(kopie);
+    ASSERT_EQ(achtergelaten.size(), 1) << namen(m_map.path()).join(", ").toStdString();
+    const qint64 deel = QFileInfo(pad(achtergelaten[0])).size();
+    EXPECT_TRUE(deel > 0 && deel < 200 * 1024) << deel << ": part of the bytes";
+    // Even a write that is killed in its turn removes the copy of the one before.
+    gedoodSchrijven(pad(), willekeurig(1000), true);
+    const QStringList eerder = achtergelaten;
+    achtergelaten = namen(m_map.path()).filter(kopie);
+    ASSERT_EQ(achtergelaten.size(), 1) << namen(m_map.path()).join(", ").toStdString();
+    EXPECT_NE(achtergelaten, eerder);
+    EXPECT_EQ(QFileInfo(pad(achtergelaten[0])).size(), 1000) << "the whole copy";
+    gedoodSchrijven(pad("ander.ttr"), willekeurig(1000), true);
+    const QStringList anderAchtergelaten = namen(m_map.path()).filter("ander.ttr.nieuw-");
+    ASSERT_EQ(anderAchtergelaten.size(), 1);
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud");
+    // One of an earlier write of the same name in other letters, and names that only look alike.
+    testhulp::bestandBewaren(pad("BESTAND.TTR.nieuw-ab12cd"), "kopie");
+    const QStringList gelijkend{"bestand.ttr.nieuw-ab12c", "bestand.ttr.nieuw-ab12cde", "bestand.ttr.nieuw-ab_2cd",
+                                "bestand.ttr.nieuw-ab12cd.bak", "xbestand.ttr.nieuw-ab12cd", "bestand.ttr.oud-ab12cd"};
+    for (const QString& naam : gelijkend)
+        testhulp::bestandBewaren(pad(naam), "blijft");
+    ASSERT_TRUE(QDir(m_map.path()).mkdir("bestand.ttr.nieuw-map123"));
+    ASSERT_TRUE(QFile::link(pad("ander.ttr"), pad("bestand.ttr.nieuw-lnk123")));
+
+    // A write of the same file that is still under way keeps its copy and ends well.
+    Schrijver bezig(pad());
+    ASSERT_TRUE(bezig.schrijven("de tweede"));
+    const QByteArray nieuw = willekeurig(1000);
+    QString fout;
+    ASSERT_TRUE(bestand::bestandSchrijven(pad(), nieuw, &fout)) << fout.toStdString();
+    EXPECT_TRUE(testhulp::bestandInhoud(pad()) == nieuw);
+    QStringList verwacht = QStringList{"bestand.ttr", "bestand.ttr.nieuw-lnk123", QFileInfo(bezig.tijdelijkPad()).fileName()}
+                           + anderAchtergelaten + gelijkend;
+    verwacht.sort();
+    EXPECT_EQ(namen(m_map.path()), verwacht);
+    EXPECT_TRUE(QFileInfo(pad("bestand.ttr.nieuw-map123")).isDir());
+    ASSERT_TRUE(bezig.vervangen()) << bezig.oorzaak().toStdString();
+    EXPECT_EQ(testhulp::bestandInhoud(pad()), "de tweede");
+    for (const QString& naam : gelijkend)
+        EXPECT_EQ(testhulp::bestandInhoud(pad(naam)), "blijft") << naam.toStdString();
+
+    // The other file's own next write takes its copy away.
+    ASSERT_TRUE(bestand::bestandSchrijven(pad("ander.ttr"), "ander"));
+    EXPECT_TRUE(namen(m_map.path()).filter("ander.ttr.nieuw-").isEmpty());
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // Another program holding the file: a short lock is waited for, a long one fails with its cause,
 // and a write that failed leaves nothing pending.
 
+#include "AnderProgramma.h"
 #include "QtAfdruk.h"
 #include "db/Database.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
@@ -70,6 +72,54 @@ TEST_F(SlotTest, AWriteWaitsForAShortLockOfAnotherProgramAndGoesThrough)
     }
     nogEens.join();
     EXPECT_EQ(punten("3"), 4);
+}
+
+// A long action writes more than the engine keeps in memory, and asks for the file again and again
+// to write pages out: all its waits together last no longer than one statement's wait. Then it fails
+// at its commit, the database as it was; without the other program it goes through.
+TEST_F(SlotTest, ALongActionWaitsForAnotherProgramsReadOnlyOnceInAll)
+{
+    const int wachttijd = 300;
+    zetWachttijdBijSlot(wachttijd);
+    const QString naam(200, u'x');
+    const auto schrijven = [&] {
+        Transactie t(m_db);
+        for (int i = 0; i < 20000; ++i)
+            m_db.uitvoeren("INSERT INTO Leden (CompNr, Naam, Punten) VALUES (?, ?, ?)", {QString::number(1000 + i), naam, i});
+        t.vastleggen();
+    };
+    {
+        testhulp::AnderProgramma ander(pad(), testhulp::AnderProgramma::Slot::Lezen, 10000);
+        ASSERT_TRUE(ander.fout().isEmpty()) << ander.fout().toStdString();
+        QElapsedTimer klok;
+        klok.start();
+        try {
+            schrijven();
+            ADD_FAILURE() << "committed while another program reads";
+        } catch (const DbFout& fout) {
+            EXPECT_TRUE(fout.inGebruik()) << fout.what();
+            EXPECT_TRUE(fout.tekst().startsWith("De database is in gebruik door een ander programma.")) << fout.what();
+        }
+        EXPECT_FALSE(ander.zelfLosgelaten()) << "the action waited until the other program let go";
+        EXPECT_LT(klok.elapsed(), 5000);
+    }
+    EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 3);
+    EXPECT_EQ(m_db.transactieDiepte(), 0);
+
+    // A statement after it has its own wait again: a short lock is waited for.
+    {
+        Database ander = Database::openen(pad());
+        ander.uitvoeren("BEGIN IMMEDIATE");
+        ander.uitvoeren("UPDATE Leden SET Punten = 7 WHERE CompNr = '1'");
+        std::thread andereKant([&ander] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            ander.uitvoeren("COMMIT");
+        });
+        EXPECT_NO_THROW(m_db.uitvoeren("UPDATE Leden SET Punten = 3 WHERE CompNr = '2'"));
+        andereKant.join();
+    }
+    EXPECT_NO_THROW(schrijven());
+    EXPECT_EQ(m_db.openRecordset("SELECT COUNT(*) FROM Leden").veld(0).geheel(), 20003);
 }
 
 TEST_F(SlotTest, ALongerLockFailsWithItsCauseAndTheFailedEditLeavesNothingPending)

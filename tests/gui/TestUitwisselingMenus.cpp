@@ -1,5 +1,6 @@
 // The results file and Export.ttr through the main window's menus, with the real services.
 
+#include "AnderProgramma.h"
 #include "BladTest.h"
 #include "Storingen.h"
 #include "core/Matchkolommen.h"
@@ -12,6 +13,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -599,6 +602,112 @@ TEST_F(ForfaitUitwisselen, AForfeitOrAFreePlaceArrivesAsItLeft)
         EXPECT_EQ(verschil(verzonden[m.nr], rij(m.nr)), "") << "showing the match stores nothing";
     }
     EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
+}
+
+// A province's Export.ttr imported while another program (a database tool, a second copy of the
+// program) holds the database: the import waits for it as every other action does, a few seconds,
+// and is then refused with the cause, the database as it was; once the other program has let go
+// the same file is imported.
+class ImportTerwijlInGebruik : public testhulp::BladTest
+{
+protected:
+    void SetUp() override
+    {
+        BladTest::SetUp();
+        for (const char* tabel : {"Clubs", "Lokalen", "rel_club_lokaal", "Leden", "Sterktelijst", "Reeksen", "Matchen"})
+            m_db.uitvoeren(QStringLiteral("DELETE FROM ") + db::sqlNaam(QString::fromLatin1(tabel)));
+        // A large province: its Export.ttr of about 2 MB.
+        testhulp::Provinciegrootte g;
+        g.wedstrijden = 6000;
+        g.leden = 15000;
+        g.sterktelijst = 12000;
+        testhulp::provincieSeizoenMaken(m_db, g);
+    }
+
+    void TearDown() override
+    {
+        db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot);
+        BladTest::TearDown();
+    }
+
+    // Every row of every table, for "nothing changed".
+    static QStringList inhoud()
+    {
+        db::Database& d = algemeen().dbGegevens;
+        QStringList rijen;
+        for (const QString& tabel : d.tabellen()) {
+            QStringList tabelRijen;
+            for (db::Recordset rs = d.openRecordset("SELECT * FROM " + db::sqlNaam(tabel)); !rs.eof(); rs.moveNext()) {
+                QStringList waarden;
+                for (int i = 0; i < rs.aantalVelden(); ++i)
+                    waarden << (rs.veld(i).isNull() ? QStringLiteral("<null>") : rs.veld(i).tekst());
+                tabelRijen << tabel + u':' + waarden.join(u'|');
+            }
+            tabelRijen.sort();
+            rijen << tabelRijen;
+        }
+        return rijen;
+    }
+
+    static qint64 aantal(const QString& tabel)
+    {
+        return algemeen().dbGegevens.openRecordset("SELECT COUNT(*) FROM " + db::sqlNaam(tabel)).veld(0).geheel();
+    }
+
+    // The import through its menu, Ja and the folder of the exchange files; how long it took.
+    qint64 importeren(FrmWedstrijdInput& f)
+    {
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMap(m_map.filePath("wissel") + "/");
+        QElapsedTimer klok;
+        klok.start();
+        f.menu("MnuBeheerGegevensImport")->trigger();
+        return klok.elapsed();
+    }
+};
+
+TEST_F(ImportTerwijlInGebruik, IsRefusedAfterTheWaitAndImportsOnceTheOtherProgramLetsGo)
+{
+    FrmWedstrijdInput& f = starten();
+    exportTtrViaMenu(f);
+    ASSERT_GT(QFileInfo(m_map.filePath("wissel/export.ttr")).size(), 1'500'000) << "a province's file";
+    // What the file brings back once it is imported.
+    algemeen().dbGegevens.uitvoeren("DELETE FROM Sterktelijst; DELETE FROM Leden WHERE CompNr >= '103000'");
+    const qint64 leden = 15000;
+    const qint64 sterktelijst = aantal("Sterktelijst");
+    ASSERT_EQ(sterktelijst, 0);
+    const QStringList voor = inhoud();
+
+    const int wachttijd = 500;
+    db::zetWachttijdBijSlot(wachttijd);
+    const QString bestand = m_map.filePath("QJ-Deel7.mdb");
+    for (const auto slot : {testhulp::AnderProgramma::Slot::Lezen, testhulp::AnderProgramma::Slot::Schrijven}) {
+        const bool lezen = slot == testhulp::AnderProgramma::Slot::Lezen;
+        SCOPED_TRACE(lezen ? "a read transaction" : "a write transaction");
+        m_meldingen->wis();
+        testhulp::AnderProgramma ander(bestand, slot, 20000);
+        ASSERT_TRUE(ander.fout().isEmpty()) << ander.fout().toStdString();
+        const qint64 duur = importeren(f);
+        EXPECT_FALSE(ander.zelfLosgelaten()) << "the import waited for the other program until it let go";
+        EXPECT_LT(duur, 15000);
+        const QList<TestMeldingen::Melding> kritiek = m_meldingen->getoond(TestMeldingen::Soort::Kritiek);
+        ASSERT_EQ(kritiek.size(), 1) << m_meldingen->verslag().toStdString();
+        EXPECT_EQ(kritiek[0].titel, "Importeren");
+        EXPECT_TRUE(kritiek[0].tekst.startsWith("Het importeren werd afgebroken:\r\n\r\n"
+                                                "De database is in gebruik door een ander programma."))
+            << kritiek[0].tekst.toStdString();
+        EXPECT_TRUE(kritiek[0].tekst.endsWith("\r\n\r\nDe database werd niet gewijzigd.")) << kritiek[0].tekst.toStdString();
+        EXPECT_TRUE(m_meldingen->getoond(TestMeldingen::Soort::Waarschuwing).isEmpty()) << "not reported as imported";
+        m_meldingen->wis();
+        ander.loslaten();
+        EXPECT_TRUE(inhoud() == voor) << "the database is as it was";
+        EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    }
+
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Waarschuwing, "Importeren", "De gegevens werden geïmporteerd");
+    importeren(f);
+    EXPECT_EQ(aantal("Leden"), leden);
+    EXPECT_EQ(aantal("Sterktelijst"), 12000);
 }
 
 } // namespace
