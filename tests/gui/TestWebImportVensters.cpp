@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 using testhulp::NepDienst;
 using ui::TestMeldingen;
@@ -345,6 +348,102 @@ TEST_F(WebImportVensterTest, AMemberFoundByNumberIsImportedWithItsClubAndNoStren
     EXPECT_EQ(rijen("SELECT count(*) FROM Sterktelijst"), QStringList({"8"}));
     EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
               QStringList({"TTC Tweede|J"}));
+    EXPECT_TRUE(imp.isEnabled());
+}
+
+namespace {
+
+// Club A002's men as the service lists them (places 1 to 4, their ranking indexes), and one member
+// asked for alone as the 0.7 server answers (no ranking index, place 1 of that answer) or as a newer
+// server does (a ranking index too). Other categories hold nobody.
+struct LedenVanTweede
+{
+    QHash<QString, QString> klassering{{"500005", "C2"}, {"500006", "C2"}, {"500007", "C4"}, {"500008", "C6"}};
+    bool nieuwereServer = false;
+
+    QString operator()(const NepDienst::Velden& v) const
+    {
+        if (v.value("PlayerCategory", "1") != "1")
+            return QStringLiteral("<ns1:MemberCount>0</ns1:MemberCount>");
+        const auto lid = [&](int positie, const QString& nr, const QString& index, bool metClub) {
+            return QStringLiteral("<ns1:MemberEntries><ns1:Position>%1</ns1:Position><ns1:UniqueIndex>%2</ns1:UniqueIndex>"
+                                  "%3<ns1:FirstName>Speler</ns1:FirstName><ns1:LastName>Nr %2</ns1:LastName>"
+                                  "<ns1:Ranking>%4</ns1:Ranking><ns1:Status>A</ns1:Status>%5<ns1:Gender>M</ns1:Gender>"
+                                  "<ns1:Category>SEN</ns1:Category></ns1:MemberEntries>")
+                .arg(positie)
+                .arg(nr, index.isEmpty() ? QString() : "<ns1:RankingIndex>" + index + "</ns1:RankingIndex>",
+                     klassering.value(nr), metClub ? QStringLiteral("<ns1:Club>A002</ns1:Club>") : QString());
+        };
+        if (v.contains("UniqueIndex")) {
+            const QString nr = v.value("UniqueIndex");
+            return "<ns1:MemberCount>1</ns1:MemberCount>" + lid(1, nr, nieuwereServer ? "1" : "", true);
+        }
+        const QStringList nummers{"500005", "500006", "500007", "500008"};
+        const QStringList indexen{"3", "5", "6", "9"};
+        QString uit = QStringLiteral("<ns1:MemberCount>4</ns1:MemberCount>");
+        for (int i = 0; i < 4; ++i)
+            uit += lid(i + 1, nummers[i], indexen[i], nieuwereServer);
+        return uit;
+    }
+};
+
+} // namespace
+
+// "Geselecteerd lid" asks for the member without naming his club: the answer's place is 1 and the
+// 0.7 server sends no ranking index. His place on the club's list and his index stay as the club's
+// own answer gave them; his ranking follows the answer.
+TEST_F(WebImportVensterTest, OneMemberImportedAloneKeepsHisPlaceAndIndexOnTheStrengthList)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    auto leden = std::make_shared<LedenVanTweede>();
+    m_dienst.zetAntwoord("GetMembersRequest", [leden](const NepDienst::Velden& v) { return (*leden)(v); });
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->count(), 2);
+    imp.LstClubs->setCurrentRow(1);
+    ASSERT_EQ(imp.LstClubs->currentItem()->text(), "A002 | TTC Tweede");
+    imp.CmdReeksen[0]->click();
+    const QString lijst = "SELECT Volgorde, Volgnummer, \"Index\", Computernummer, Naam, Klassering, Recreant FROM Sterktelijst "
+                          "WHERE Seizoen = '2010-2011' AND Provincie = 1 AND Clubnummer = '002' AND Soort = 'Heren' "
+                          "ORDER BY Volgorde, Computernummer";
+    ASSERT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|C2|I",
+                                         "3|3|6|500007|Nr 500007 Speler|C4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    const QStringList eigenLijst = rijen("SELECT * FROM Sterktelijst WHERE Clubnummer = '001' ORDER BY Volgorde");
+
+    const auto alleenImporteren = [&](const QString& nr) {
+        ASSERT_EQ(regels(imp.LstLeden).filter(nr).size(), 1) << regels(imp.LstLeden).join(", ").toStdString();
+        imp.LstLeden->setCurrentRow(static_cast<int>(regels(imp.LstLeden).indexOf(regels(imp.LstLeden).filter(nr).first())));
+        ASSERT_TRUE(imp.OptSelectie[3]->isChecked());
+        m_dienst.wis();
+        imp.CmdReeksen[0]->click();
+        const auto gevraagd = m_dienst.verzoeken("GetMembersRequest");
+        ASSERT_EQ(gevraagd.size(), 4);
+        for (const auto& v : gevraagd) {
+            EXPECT_TRUE(v.inhoud.contains("<ns1:UniqueIndex>" + nr.toUtf8() + "</ns1:UniqueIndex>"));
+            EXPECT_FALSE(v.inhoud.contains("Club>")) << "the member is asked for without his club";
+            EXPECT_EQ(testhulp::verzoekControleren(v.inhoud), QString()) << v.inhoud.toStdString();
+        }
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    };
+
+    // The 0.7 server: his ranking went up to B6.
+    leden->klassering["500006"] = "B6";
+    alleenImporteren("500006");
+    EXPECT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|B6|I",
+                                         "3|3|6|500007|Nr 500007 Speler|C4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, RecInt, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '500006'"),
+              QStringList({"Nr 500006 Speler|B6|I|002|N"}));
+
+    // A newer server sends a ranking index with the member alone too: his place in that answer.
+    leden->nieuwereServer = true;
+    leden->klassering["500007"] = "B4";
+    alleenImporteren("500007");
+    EXPECT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|B6|I",
+                                         "3|3|6|500007|Nr 500007 Speler|B4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    EXPECT_EQ(rijen("SELECT KlasHeren, Geschrapt FROM Leden WHERE CompNr = '500007'"), QStringList({"B4|N"}));
+    EXPECT_EQ(rijen("SELECT * FROM Sterktelijst WHERE Clubnummer = '001' ORDER BY Volgorde"), eigenLijst);
     EXPECT_TRUE(imp.isEnabled());
 }
 
