@@ -315,7 +315,7 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
         // The list of the category is rebuilt from the club's answer, as a club import does.
         const auto lijst = m_bron.leden(clubcode, categorie);
         if (!lijst) {
-            throw ImportFout(QStringLiteral("De sterktelijst %1 van club %2 kon niet opgehaald worden: %3\r\nEr werd niets "
+            throw ImportFout(QStringLiteral("De sterktelijst %1 van club %2 kon niet opgehaald worden: %3\nEr werd niets "
                                             "gewijzigd.")
                                  .arg(woord, clubcode, m_bron.fout()));
         }

@@ -161,7 +161,19 @@ TEST_F(OpslagTest, MembersAndTheirStrengthListFollowStatusAndCategory)
     EXPECT_EQ(waarde("SELECT KlasHeren || RecInt FROM Leden WHERE CompNr = '345678'"), "B6V");
     EXPECT_TRUE(m_bron.opgehaald.isEmpty()) << m_bron.opgehaald.join(", ").toStdString();
 
-    // One not on the list yet: only the club's own answer knows his place; the list is rebuilt from it.
+    // One not on the list yet: only the club's own answer knows his place; the list is rebuilt from
+    // it, and without that answer the import is refused.
+    m_bron.faaltBij = 1;
+    try {
+        m_opslag.APIGegevensLedenOpslaan({lid("1", "567890", "", "Nieuw", "Lid", "C6", "A")}, "A003", 1, true);
+        FAIL() << "no failure reported";
+    } catch (const ImportFout& f) {
+        EXPECT_EQ(f.tekst(), "De sterktelijst Heren van club A003 kon niet opgehaald worden: Geen verbinding.\n"
+                             "Er werd niets gewijzigd.");
+    }
+    EXPECT_EQ(waarde("SELECT count(*) FROM Sterktelijst WHERE Soort = 'Heren'"), "3");
+    m_bron.faaltBij = -1;
+    m_bron.opgehaald.clear();
     m_bron.leden_.insert("A0031", {lid("1", "123456", "4", "Jan", "Peeters", "B0", "A"),
                                    lid("2", "567890", "7", "Nieuw", "Lid", "C6", "A")});
     m_opslag.APIGegevensLedenOpslaan({lid("1", "567890", "", "Nieuw", "Lid", "C6", "A")}, "A003", 1, true);
