@@ -212,6 +212,7 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
         + QStringLiteral(",D,T,");
     const QString keuring = core::objAlgemeneFuncties().DatumVorm(core::objFunctiesQJ().EindeDitSeizoen()).tekst();
 
+    bool lijstOntbreekt = false;
     const int aantal = static_cast<int>(leden.size());
     for (int i = 0; i < aantal; ++i) {
         const Lid& l = leden[i];
@@ -254,12 +255,40 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
         t.zet(QStringLiteral("Geschrapt"), QStringLiteral("N"));
         t.uitvoeren(QStringLiteral("Leden"), QStringLiteral("CompNr = ?"), {compNr});
 
-        if (!code.isEmpty()) {
-            if (enkelLid) {
-                dbg().uitvoeren(QStringLiteral("DELETE FROM Sterktelijst WHERE Seizoen = ? AND Provincie = ? AND "
-                                               "Clubnummer = ? AND Soort = ? AND Computernummer = ?"),
-                                {seizoen, provincie, clubNr, woord, compNr});
+        if (!code.isEmpty() && enkelLid) {
+            // A member asked for alone: the answer's Position is his place in that answer (always 1),
+            // and its ranking index, when the server sends one at all, is not the club's. His row on the
+            // list keeps its place, order number and index; his name, ranking and status follow the answer.
+            const QString waar = QStringLiteral("Seizoen = ? AND Provincie = ? AND Clubnummer = ? AND Soort = ? AND "
+                                                "Computernummer = ?");
+            const Parameters sleutel{seizoen, provincie, clubNr, woord, compNr};
+            std::optional<QString> index;
+            {
+                db::Recordset rs = dbg().openRecordset(QStringLiteral("SELECT \"Index\" FROM Sterktelijst WHERE ") + waar, sleutel);
+                if (!rs.eof())
+                    index = core::objAlgemeneFuncties().Inhoud(rs.veld(0)).tekst();
             }
+            if (!index) {
+                // Not on the list yet: only the club's own answer knows his place and index.
+                lijstOntbreekt = true;
+                continue;
+            }
+            Toewijzingen t;
+            t.zet(QStringLiteral("Naam"), naam);
+            t.zet(QStringLiteral("Klassering"), l.ranking);
+            t.zet(QStringLiteral("Leeftijdsreeks"), l.category);
+            t.zet(QStringLiteral("Recreant"), status == u"V" ? QStringLiteral("R") : QStringLiteral("I"));
+            // The index's mark of a recreant or a double member follows his status; its number stays.
+            QString getal = *index;
+            if (getal.endsWith(u"-R") || getal.endsWith(u"-D"))
+                getal.chop(2);
+            if (waardeVan(getal) != 0) {
+                t.zet(QStringLiteral("\"Index\""), getal + (status == u"V"   ? QStringLiteral("-R")
+                                                          : status == u"D" ? QStringLiteral("-D")
+                                                                           : QString()));
+            }
+            t.uitvoeren(QStringLiteral("Sterktelijst"), waar, sleutel);
+        } else if (!code.isEmpty()) {
             QString index = QStringLiteral("SUP");
             if (waardeVan(l.rankingIndex) != 0) {
                 index = l.rankingIndex;
@@ -280,6 +309,17 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
                 throw ImportFout(QStringLiteral("De club van lid %1 kon niet opgehaald worden: %2").arg(compNr, m_bron.fout()));
             APIGegevensClubOpslaan(*clubs, lidClub);
         }
+    }
+
+    if (lijstOntbreekt) {
+        // The list of the category is rebuilt from the club's answer, as a club import does.
+        const auto lijst = m_bron.leden(clubcode, categorie);
+        if (!lijst) {
+            throw ImportFout(QStringLiteral("De sterktelijst %1 van club %2 kon niet opgehaald worden: %3\nEr werd niets "
+                                            "gewijzigd.")
+                                 .arg(woord, clubcode, m_bron.fout()));
+        }
+        APIGegevensLedenOpslaan(*lijst, clubcode, categorie);
     }
 }
 

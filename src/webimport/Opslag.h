@@ -123,7 +123,10 @@ public:
     /**
      * Stores the members of one answer; with a club code also the club's strength list of the
      * category, which is rebuilt from the answer.
-     * @param enkelLid the answer holds one chosen member: only that member's strength-list rows change
+     * @param enkelLid the answer holds one chosen member (asked for without his club): his row on the
+     *        list keeps its place, order number and index, and takes his name, ranking and status; when
+     *        he is not on the list, the list is rebuilt from the club's own answer for the category
+     * @throw ImportFout when that answer could not be fetched
      */
     void APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clubcode, int categorie, bool enkelLid = false);
     /** Stores the club asked for (every club when the code is empty) with its venues. */

@@ -9,11 +9,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <memory>
 
 using testhulp::NepDienst;
 using ui::TestMeldingen;
@@ -30,6 +34,20 @@ QString testAntwoord(bool geldig)
         .arg(geldig ? "true" : "false");
 }
 
+// The clubs of province 1 (club category 4).
+const QString ClubsVanAntwerpen = QStringLiteral(
+    "<ns1:ClubCount>2</ns1:ClubCount>"
+    "<ns1:ClubEntries><ns1:UniqueIndex>A001</ns1:UniqueIndex><ns1:Name>TTC Eerste</ns1:Name>"
+    "<ns1:LongName>TTC Eerste</ns1:LongName><ns1:Category>4</ns1:Category>"
+    "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>1</ns1:VenueCount>"
+    "<ns1:VenueEntries><ns1:Id>801</ns1:Id><ns1:ClubVenue>1</ns1:ClubVenue><ns1:Name>Hal Een</ns1:Name>"
+    "<ns1:Street>Straat 1</ns1:Street><ns1:Town>2000 Antwerpen</ns1:Town><ns1:Phone></ns1:Phone>"
+    "<ns1:Comment></ns1:Comment></ns1:VenueEntries></ns1:ClubEntries>"
+    "<ns1:ClubEntries><ns1:UniqueIndex>A002</ns1:UniqueIndex><ns1:Name>TTC Tweede</ns1:Name>"
+    "<ns1:LongName>TTC Tweede</ns1:LongName><ns1:Category>4</ns1:Category>"
+    "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>0</ns1:VenueCount>"
+    "</ns1:ClubEntries>");
+
 class WebImportVensterTest : public testhulp::BladTest
 {
 protected:
@@ -37,18 +55,7 @@ protected:
     {
         BladTest::SetUp();
         FrmImportKorvat::verbindingsinstellingen().tijdslimietMs = 5000;
-        m_dienst.zetAntwoord("GetClubs",
-                             "<ns1:ClubCount>2</ns1:ClubCount>"
-                             "<ns1:ClubEntries><ns1:UniqueIndex>A001</ns1:UniqueIndex><ns1:Name>TTC Eerste</ns1:Name>"
-                             "<ns1:LongName>TTC Eerste</ns1:LongName><ns1:Category>4</ns1:Category>"
-                             "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>1</ns1:VenueCount>"
-                             "<ns1:VenueEntries><ns1:Id>801</ns1:Id><ns1:ClubVenue>1</ns1:ClubVenue><ns1:Name>Hal Een</ns1:Name>"
-                             "<ns1:Street>Straat 1</ns1:Street><ns1:Town>2000 Antwerpen</ns1:Town><ns1:Phone></ns1:Phone>"
-                             "<ns1:Comment></ns1:Comment></ns1:VenueEntries></ns1:ClubEntries>"
-                             "<ns1:ClubEntries><ns1:UniqueIndex>A002</ns1:UniqueIndex><ns1:Name>TTC Tweede</ns1:Name>"
-                             "<ns1:LongName>TTC Tweede</ns1:LongName><ns1:Category>4</ns1:Category>"
-                             "<ns1:CategoryName>Antwerpen</ns1:CategoryName><ns1:VenueCount>0</ns1:VenueCount>"
-                             "</ns1:ClubEntries>");
+        m_dienst.zetAntwoord("GetClubs", ClubsVanAntwerpen);
         m_dienst.zetAntwoord("GetMembersRequest",
                              "<ns1:MemberCount>1</ns1:MemberCount><ns1:MemberEntries><ns1:Position>1</ns1:Position>"
                              "<ns1:UniqueIndex>654321</ns1:UniqueIndex><ns1:RankingIndex>1</ns1:RankingIndex>"
@@ -345,6 +352,102 @@ TEST_F(WebImportVensterTest, AMemberFoundByNumberIsImportedWithItsClubAndNoStren
     EXPECT_EQ(rijen("SELECT count(*) FROM Sterktelijst"), QStringList({"8"}));
     EXPECT_EQ(rijen("SELECT ClubNaam, Importeren FROM Clubs WHERE Provincie = 1 AND ClubNr = '002'"),
               QStringList({"TTC Tweede|J"}));
+    EXPECT_TRUE(imp.isEnabled());
+}
+
+namespace {
+
+// Club A002's men as the service lists them (places 1 to 4, their ranking indexes), and one member
+// asked for alone as the 0.7 server answers (no ranking index, place 1 of that answer) or as a newer
+// server does (a ranking index too). Other categories hold nobody.
+struct LedenVanTweede
+{
+    QHash<QString, QString> klassering{{"500005", "C2"}, {"500006", "C2"}, {"500007", "C4"}, {"500008", "C6"}};
+    bool nieuwereServer = false;
+
+    QString operator()(const NepDienst::Velden& v) const
+    {
+        if (v.value("PlayerCategory", "1") != "1")
+            return QStringLiteral("<ns1:MemberCount>0</ns1:MemberCount>");
+        const auto lid = [&](int positie, const QString& nr, const QString& index, bool metClub) {
+            return QStringLiteral("<ns1:MemberEntries><ns1:Position>%1</ns1:Position><ns1:UniqueIndex>%2</ns1:UniqueIndex>"
+                                  "%3<ns1:FirstName>Speler</ns1:FirstName><ns1:LastName>Nr %2</ns1:LastName>"
+                                  "<ns1:Ranking>%4</ns1:Ranking><ns1:Status>A</ns1:Status>%5<ns1:Gender>M</ns1:Gender>"
+                                  "<ns1:Category>SEN</ns1:Category></ns1:MemberEntries>")
+                .arg(positie)
+                .arg(nr, index.isEmpty() ? QString() : "<ns1:RankingIndex>" + index + "</ns1:RankingIndex>",
+                     klassering.value(nr), metClub ? QStringLiteral("<ns1:Club>A002</ns1:Club>") : QString());
+        };
+        if (v.contains("UniqueIndex")) {
+            const QString nr = v.value("UniqueIndex");
+            return "<ns1:MemberCount>1</ns1:MemberCount>" + lid(1, nr, nieuwereServer ? "1" : "", true);
+        }
+        const QStringList nummers{"500005", "500006", "500007", "500008"};
+        const QStringList indexen{"3", "5", "6", "9"};
+        QString uit = QStringLiteral("<ns1:MemberCount>4</ns1:MemberCount>");
+        for (int i = 0; i < 4; ++i)
+            uit += lid(i + 1, nummers[i], indexen[i], nieuwereServer);
+        return uit;
+    }
+};
+
+} // namespace
+
+// "Geselecteerd lid" asks for the member without naming his club: the answer's place is 1 and the
+// 0.7 server sends no ranking index. His place on the club's list and his index stay as the club's
+// own answer gave them; his ranking follows the answer.
+TEST_F(WebImportVensterTest, OneMemberImportedAloneKeepsHisPlaceAndIndexOnTheStrengthList)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    auto leden = std::make_shared<LedenVanTweede>();
+    m_dienst.zetAntwoord("GetMembersRequest", [leden](const NepDienst::Velden& v) { return (*leden)(v); });
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstClubs->count(), 2);
+    imp.LstClubs->setCurrentRow(1);
+    ASSERT_EQ(imp.LstClubs->currentItem()->text(), "A002 | TTC Tweede");
+    imp.CmdReeksen[0]->click();
+    const QString lijst = "SELECT Volgorde, Volgnummer, \"Index\", Computernummer, Naam, Klassering, Recreant FROM Sterktelijst "
+                          "WHERE Seizoen = '2010-2011' AND Provincie = 1 AND Clubnummer = '002' AND Soort = 'Heren' "
+                          "ORDER BY Volgorde, Computernummer";
+    ASSERT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|C2|I",
+                                         "3|3|6|500007|Nr 500007 Speler|C4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    const QStringList eigenLijst = rijen("SELECT * FROM Sterktelijst WHERE Clubnummer = '001' ORDER BY Volgorde");
+
+    const auto alleenImporteren = [&](const QString& nr) {
+        ASSERT_EQ(regels(imp.LstLeden).filter(nr).size(), 1) << regels(imp.LstLeden).join(", ").toStdString();
+        imp.LstLeden->setCurrentRow(static_cast<int>(regels(imp.LstLeden).indexOf(regels(imp.LstLeden).filter(nr).first())));
+        ASSERT_TRUE(imp.OptSelectie[3]->isChecked());
+        m_dienst.wis();
+        imp.CmdReeksen[0]->click();
+        const auto gevraagd = m_dienst.verzoeken("GetMembersRequest");
+        ASSERT_EQ(gevraagd.size(), 4);
+        for (const auto& v : gevraagd) {
+            EXPECT_TRUE(v.inhoud.contains("<ns1:UniqueIndex>" + nr.toUtf8() + "</ns1:UniqueIndex>"));
+            EXPECT_FALSE(v.inhoud.contains("Club>")) << "the member is asked for without his club";
+            EXPECT_EQ(testhulp::verzoekControleren(v.inhoud), QString()) << v.inhoud.toStdString();
+        }
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    };
+
+    // The 0.7 server: his ranking went up to B6.
+    leden->klassering["500006"] = "B6";
+    alleenImporteren("500006");
+    EXPECT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|B6|I",
+                                         "3|3|6|500007|Nr 500007 Speler|C4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, RecInt, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '500006'"),
+              QStringList({"Nr 500006 Speler|B6|I|002|N"}));
+
+    // A newer server sends a ranking index with the member alone too: his place in that answer.
+    leden->nieuwereServer = true;
+    leden->klassering["500007"] = "B4";
+    alleenImporteren("500007");
+    EXPECT_EQ(rijen(lijst), QStringList({"1|1|3|500005|Nr 500005 Speler|C2|I", "2|2|5|500006|Nr 500006 Speler|B6|I",
+                                         "3|3|6|500007|Nr 500007 Speler|B4|I", "4|4|9|500008|Nr 500008 Speler|C6|I"}));
+    EXPECT_EQ(rijen("SELECT KlasHeren, Geschrapt FROM Leden WHERE CompNr = '500007'"), QStringList({"B4|N"}));
+    EXPECT_EQ(rijen("SELECT * FROM Sterktelijst WHERE Clubnummer = '001' ORDER BY Volgorde"), eigenLijst);
     EXPECT_TRUE(imp.isEnabled());
 }
 
@@ -674,4 +777,254 @@ TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsWhatTheClubTypedOnIts
     EXPECT_TRUE(f.blad.ChkForfaitT->isChecked());
     EXPECT_EQ(f.blad.TxtResT->text() + "-" + f.blad.TxtResU->text(), "0-16");
     EXPECT_EQ(testhulp::matchVeld("W01") + testhulp::matchVeld("W04") + testhulp::matchVeld("W16"), "///");
+}
+
+// Every province asks for its own club category, the last one (11, the external clubs) too; a
+// member of an external club found by his number brings his club from that category.
+TEST_F(WebImportVensterTest, EveryProvinceUpToTheLastAsksForItsClubCategory)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetClubs", [](const NepDienst::Velden& v) {
+        if (v.value("ClubCategory") != "12")
+            return ClubsVanAntwerpen;
+        return QStringLiteral("<ns1:ClubCount>1</ns1:ClubCount>"
+                              "<ns1:ClubEntries><ns1:UniqueIndex>EXT123</ns1:UniqueIndex><ns1:Name>TTC Buiten</ns1:Name>"
+                              "<ns1:LongName>TTC Buiten</ns1:LongName><ns1:Category>12</ns1:Category>"
+                              "<ns1:CategoryName>Extern</ns1:CategoryName><ns1:VenueCount>0</ns1:VenueCount>"
+                              "</ns1:ClubEntries>");
+    });
+    m_dienst.zetAntwoord("GetMembersRequest", [](const NepDienst::Velden& v) {
+        if (v.value("UniqueIndex") != "777777")
+            return ledenVan(v);
+        return QStringLiteral("<ns1:MemberCount>1</ns1:MemberCount><ns1:MemberEntries><ns1:Position>1</ns1:Position>"
+                              "<ns1:UniqueIndex>777777</ns1:UniqueIndex><ns1:FirstName>Els</ns1:FirstName>"
+                              "<ns1:LastName>Ver</ns1:LastName><ns1:Ranking>B2</ns1:Ranking><ns1:Status>A</ns1:Status>"
+                              "<ns1:Club>EXT123</ns1:Club><ns1:Gender>M</ns1:Gender><ns1:Category>SEN</ns1:Category>"
+                              "</ns1:MemberEntries>");
+    });
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+
+    const QHash<int, QString> categorieen{{1, "4"}, {2, "8"}, {3, "7"}, {4, "10"}, {5, "9"}, {6, "11"},
+                                          {7, "5"}, {8, "2"}, {9, "3"}, {10, "6"}, {11, "12"}};
+    QHash<int, QString> gevraagd;
+    int externRij = -1;
+    for (int rij = 0; rij < imp.LstProvincies->count(); ++rij) {
+        const int nr = imp.LstProvincies->item(rij)->data(Qt::UserRole).toInt();
+        if (!categorieen.contains(nr))
+            continue;
+        m_dienst.wis();
+        imp.LstProvincies->setCurrentRow(rij);
+        const auto clubs = m_dienst.verzoeken("GetClubs");
+        ASSERT_EQ(clubs.size(), 1) << nr;
+        const QByteArray inhoud = clubs[0].inhoud.mid(clubs[0].inhoud.indexOf("ClubCategory>") + 13);
+        gevraagd.insert(nr, QString::fromUtf8(inhoud.left(inhoud.indexOf('<'))));
+        if (nr == 11)
+            externRij = rij;
+    }
+    EXPECT_EQ(gevraagd, categorieen);
+    ASSERT_GE(externRij, 0);
+    imp.LstProvincies->setCurrentRow(externRij);
+    EXPECT_EQ(regels(imp.LstClubs), QStringList({"EXT123 | TTC Buiten"}));
+
+    // A member of that club found by his number: his club comes from the clubs of category 12.
+    imp.TxtTeZoeken[0]->setText("777777");
+    ASSERT_EQ(imp.LstZoekresultaten->count(), 1);
+    imp.LstZoekresultaten->setCurrentRow(0);
+    m_dienst.wis();
+    imp.CmdReeksen[1]->click();
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    const auto clubs = m_dienst.verzoeken("GetClubs");
+    ASSERT_EQ(clubs.size(), 1);
+    EXPECT_TRUE(clubs[0].inhoud.contains("<ns1:ClubCategory>12</ns1:ClubCategory>")) << clubs[0].inhoud.toStdString();
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, Provincie, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '777777'"),
+              QStringList({"Ver Els|B2|11|123|N"}));
+    EXPECT_EQ(rijen("SELECT Provincie, ClubNr, ClubNaam, Importeren FROM Clubs WHERE ClubNr = '123'"),
+              QStringList({"11|123|TTC Buiten|J"}));
+}
+
+namespace {
+
+// The men of the clubs as the service lists them: member number to club, ranking and status, in
+// the order of their places.
+struct Ledenlijsten
+{
+    struct Lid
+    {
+        QString nr;
+        QString club;
+        QString klassering;
+        QString status = QStringLiteral("A");
+    };
+    QList<Lid> leden;
+
+    QString operator()(const NepDienst::Velden& v) const
+    {
+        if (v.value("PlayerCategory", "1") != "1")
+            return QStringLiteral("<ns1:MemberCount>0</ns1:MemberCount>");
+        QString uit;
+        int positie = 0;
+        for (const Lid& l : leden) {
+            if (l.club != v.value("Club"))
+                continue;
+            ++positie;
+            uit += QStringLiteral("<ns1:MemberEntries><ns1:Position>%1</ns1:Position><ns1:UniqueIndex>%2</ns1:UniqueIndex>"
+                                  "<ns1:RankingIndex>%1</ns1:RankingIndex><ns1:FirstName>Speler</ns1:FirstName>"
+                                  "<ns1:LastName>Nr %2</ns1:LastName><ns1:Ranking>%3</ns1:Ranking><ns1:Status>%4</ns1:Status>"
+                                  "<ns1:Gender>M</ns1:Gender><ns1:Category>SEN</ns1:Category></ns1:MemberEntries>")
+                       .arg(positie)
+                       .arg(l.nr, l.klassering, l.status);
+        }
+        return QStringLiteral("<ns1:MemberCount>%1</ns1:MemberCount>").arg(positie) + uit;
+    }
+};
+
+} // namespace
+
+// Clubs import their members again during the season: a member who moved to another club, a
+// ranking that changed and a status that the option 'statussen' leaves out each show in the
+// members and the strength lists.
+TEST_F(WebImportVensterTest, ASecondImportFollowsAMoveARankingAndAStatusLeftOut)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    auto lijsten = std::make_shared<Ledenlijsten>();
+    for (int i = 1; i <= 8; ++i)
+        lijsten->leden << Ledenlijsten::Lid{QString::number(500000 + i), i <= 4 ? "A001" : "A002", i % 2 ? "C2" : "C4"};
+    m_dienst.zetAntwoord("GetMembersRequest", [lijsten](const NepDienst::Velden& v) { return (*lijsten)(v); });
+    FrmWedstrijdInput& f = starten();
+    const auto importeren = [&](int club) {
+        FrmImportKorvat& imp = openen(f);
+        imp.strAccount = "club001";
+        imp.strPaswoord = "goed";
+        imp.LstClubs->setCurrentRow(club);
+        // The own club through its strength lists only.
+        imp.ChkEnkelSterktelijsten->setChecked(club == 0);
+        imp.CmdReeksen[0]->click();
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+        imp.CmdSluiten->click();
+    };
+    const QString lijst = "SELECT Clubnummer, Volgorde, Computernummer, Klassering FROM Sterktelijst WHERE Soort = 'Heren' "
+                          "ORDER BY Clubnummer, Volgorde";
+    const QString leden = "SELECT CompNr, Clubnummer, KlasHeren, RecInt, Geschrapt FROM Leden WHERE CompNr LIKE '50000*' "
+                          "ORDER BY CompNr";
+    importeren(0);
+    importeren(1);
+    ASSERT_EQ(rijen(lijst), QStringList({"001|1|500001|C2", "001|2|500002|C4", "001|3|500003|C2", "001|4|500004|C4",
+                                         "002|1|500005|C2", "002|2|500006|C4", "002|3|500007|C2", "002|4|500008|C4"}));
+
+    // 500005 moves to the own club, 500006 is ranked B6, 500007 becomes a member without a
+    // competition licence (L), which the option leaves out.
+    lijsten->leden[4].club = "A001";
+    lijsten->leden[5].klassering = "B6";
+    lijsten->leden[6].status = "L";
+    importeren(1);
+    EXPECT_EQ(rijen(lijst), QStringList({"001|1|500001|C2", "001|2|500002|C4", "001|3|500003|C2", "001|4|500004|C4",
+                                         "002|1|500006|B6", "002|3|500008|C4"}));
+    EXPECT_EQ(rijen(leden), QStringList({"500001|001|C2|I|N", "500002|001|C4|I|N", "500003|001|C2|I|N",
+                                         "500004|001|C4|I|N", "500005|002|C2|I|J", "500006|002|B6|I|N",
+                                         "500007|002|C2|I|J", "500008|002|C4|I|N"}));
+
+    importeren(0);
+    EXPECT_EQ(rijen(lijst), QStringList({"001|1|500001|C2", "001|2|500002|C4", "001|3|500003|C2", "001|4|500004|C4",
+                                         "001|5|500005|C2", "002|1|500006|B6", "002|3|500008|C4"}));
+    EXPECT_EQ(rijen(leden), QStringList({"500001|001|C2|I|N", "500002|001|C4|I|N", "500003|001|C2|I|N",
+                                         "500004|001|C4|I|N", "500005|001|C2|I|N", "500006|002|B6|I|N",
+                                         "500007|002|C2|I|J", "500008|002|C4|I|N"}));
+}
+
+// An installation without an own club: the first club imported becomes the own club, and an
+// import that fails leaves it without one, with nothing of the club stored.
+TEST_F(WebImportVensterTest, TheFirstClubImportedWithoutAnOwnClubBecomesTheOwnClub)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    testhulp::optieZetten(m_db, "ClubNr", " ");
+    testhulp::optieZetten(m_db, "ClubProv", " ");
+    testhulp::optieZetten(m_db, "Provincie", " ");
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    FrmWedstrijdInput& f = starten();
+    core::Algemeen& a = core::algemeen();
+    ASSERT_EQ(a.strClubNr, "000");
+    const QString clubProv = a.strClubProv;
+    const QString opties = "SELECT Soort, Item FROM Opties WHERE Soort IN ('ClubNr', 'ClubProv', 'Provincie') ORDER BY Soort";
+    FrmImportKorvat& imp = openen(f);
+    const QString tabellen[] = {"Matchen", "Reeksen", "Datums", "Clubs", "Leden", "Sterktelijst", "Lokalen", "rel_club_lokaal"};
+    QHash<QString, QStringList> voor;
+    for (const QString& t : tabellen)
+        voor.insert(t, rijen("SELECT * FROM " + t + " ORDER BY 1, 2, 3"));
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    EXPECT_EQ(imp.LstClubs->currentRow(), -1) << "no own club to choose";
+    imp.LstClubs->setCurrentRow(1);
+    ASSERT_EQ(imp.LstClubs->currentItem()->text(), "A002 | TTC Tweede");
+    EXPECT_TRUE(imp.ChkEnkelSterktelijsten->isHidden());
+    ASSERT_EQ(imp.LstReeksen->count(), 1);
+
+    // The division's calendar arrives, but the members of a club of its teams do not.
+    const QByteArray fout = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<SOAP-ENV:Envelope "
+                            "xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\"><SOAP-ENV:Body><SOAP-ENV:Fault>"
+                            "<faultcode>8</faultcode><faultstring>Database error.</faultstring></SOAP-ENV:Fault>"
+                            "</SOAP-ENV:Body></SOAP-ENV:Envelope>";
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 500, fout);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "De leden van club A001 konden niet opgehaald worden: De webdienst meldde fout 8: "
+                                 "Database error.\nEr werd niets gewijzigd.");
+    imp.CmdReeksen[0]->click();
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 1);
+    EXPECT_EQ(rijen(opties), QStringList({"ClubNr| ", "ClubProv| ", "Provincie| "}));
+    EXPECT_EQ(a.strClubNr, "000");
+    EXPECT_EQ(a.strClubProv, clubProv);
+    for (const QString& t : tabellen)
+        EXPECT_EQ(rijen("SELECT * FROM " + t + " ORDER BY 1, 2, 3"), voor.value(t)) << t.toStdString();
+
+    // Again, with every answer: the club is the own club, and as the own club its divisions came in.
+    m_dienst.zetRuwAntwoord("GetMembersRequest", 500, QByteArray());
+    imp.CmdReeksen[0]->click();
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(rijen(opties), QStringList({"ClubNr|002", "ClubProv|1", "Provincie|1"}));
+    EXPECT_EQ(a.strClubNr, "002");
+    EXPECT_EQ(a.strClubProv, "1");
+    EXPECT_EQ(rijen("SELECT WedstrNr, LKThuis, LKUIT FROM Matchen WHERE ReeksNr = '4711'"), QStringList({"PAH03001|001|002"}));
+    EXPECT_EQ(rijen("SELECT ClubNr, Importeren FROM Clubs ORDER BY ClubNr"), QStringList({"001|J", "002|J"}));
+    imp.LstClubs->setCurrentRow(0);
+    imp.LstClubs->setCurrentRow(1);
+    EXPECT_FALSE(imp.ChkEnkelSterktelijsten->isHidden()) << "the window takes it for the own club";
+}
+
+// A service that answers later than the time limit: the import is refused with the reason and
+// stores nothing, also what it had stored of the division before the slow answer.
+TEST_F(WebImportVensterTest, AnAnswerSlowerThanTheTimeLimitRefusesTheImportAndStoresNothing)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    FrmImportKorvat::verbindingsinstellingen().tijdslimietMs = 300;
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    ASSERT_EQ(imp.LstReeksen->count(), 1);
+    imp.LstReeksen->setCurrentRow(0);
+    ASSERT_TRUE(imp.OptSelectie[4]->isChecked());
+    const QString tabellen[] = {"Matchen", "Reeksen", "Datums", "Clubs", "Leden", "Sterktelijst", "Lokalen", "rel_club_lokaal"};
+    QHash<QString, QStringList> voor;
+    for (const QString& t : tabellen)
+        voor.insert(t, rijen("SELECT * FROM " + t + " ORDER BY 1, 2, 3"));
+
+    // The members of a club of the division's teams come two seconds late.
+    m_dienst.zetVertraging("GetMembersRequest", 2000);
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, Titel,
+                                 "De leden van club A001 konden niet opgehaald worden: De webdienst op " + m_dienst.adres()
+                                     + " antwoordde niet binnen 1 seconden.\nEr werd niets gewijzigd.");
+    QElapsedTimer klok;
+    klok.start();
+    imp.CmdReeksen[0]->click();
+    EXPECT_LT(klok.elapsed(), 1500) << "the import did not wait for the answer";
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 1);
+    for (const QString& t : tabellen)
+        EXPECT_EQ(rijen("SELECT * FROM " + t + " ORDER BY 1, 2, 3"), voor.value(t)) << t.toStdString();
+    EXPECT_TRUE(imp.isEnabled());
+    EXPECT_TRUE(imp.LabINfo[0]->isHidden());
 }

@@ -2,6 +2,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -9,6 +10,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace testhulp {
 
@@ -98,6 +100,14 @@ void NepDienst::zetStoring(Storing storing, const QString& code, const QString& 
     m_storing = storing;
     m_faultCode = code;
     m_faultString = tekst;
+}
+
+void NepDienst::zetVertraging(const QString& verzoekElement, int ms)
+{
+    if (ms <= 0)
+        m_vertragingen.remove(verzoekElement);
+    else
+        m_vertragingen.insert(verzoekElement, ms);
 }
 
 void NepDienst::zetRuwAntwoord(const QString& verzoekElement, int status, const QByteArray& inhoud)
@@ -242,7 +252,16 @@ void NepDienst::lezen(QTcpSocket* socket)
                     velden.insert(k.localName(), k.text());
                 kinderen = (*maker)(velden);
             }
-            antwoorden(socket, 200, envelop(QLatin1String(o.antwoord), kinderen));
+            const QByteArray antwoord = envelop(QLatin1String(o.antwoord), kinderen);
+            if (const int ms = m_vertragingen.value(v.operatie); ms > 0) {
+                // The client may have given up and closed the connection by then.
+                QTimer::singleShot(ms, this, [this, s = QPointer<QTcpSocket>(socket), antwoord] {
+                    if (s && s->state() == QAbstractSocket::ConnectedState)
+                        antwoorden(s, 200, antwoord);
+                });
+                return;
+            }
+            antwoorden(socket, 200, antwoord);
             return;
         }
     }

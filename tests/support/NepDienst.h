@@ -60,6 +60,11 @@ public:
      * wins over every other answer. An empty body takes it away again.
      */
     void zetRuwAntwoord(const QString& verzoekElement, int status, const QByteArray& inhoud);
+    /**
+     * An operation answered only after this many milliseconds, as a slow server does (the answer
+     * itself as set); 0 answers at once again.
+     */
+    void zetVertraging(const QString& verzoekElement, int ms);
     /** The service's own description. */
     QByteArray beschrijving() const;
     /** The service description served from now on, in place of the service's own; empty: its own. */
@@ -90,6 +95,7 @@ private:
     QString m_faultString;
     QList<Verzoek> m_verzoeken;
     QHash<QString, std::pair<int, QByteArray>> m_ruw;
+    QHash<QString, int> m_vertragingen;
     QByteArray m_beschrijving;
     QHash<QTcpSocket*, QByteArray> m_buffers;
 };

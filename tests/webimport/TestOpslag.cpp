@@ -150,10 +150,36 @@ TEST_F(OpslagTest, MembersAndTheirStrengthListFollowStatusAndCategory)
     m_opslag.APIGegevensLedenOpslaan({lid("1", "345678", "2", "An", "Smet", "B0", "A", "F")}, "A003", 2);
     EXPECT_EQ(waarde("SELECT KlasHeren FROM Leden WHERE CompNr = '345678'"), "C2");
 
-    // One chosen member changes only its own rows of the list.
-    m_opslag.APIGegevensLedenOpslaan({lid("2", "123456", "5", "Jan", "Peeters", "B0", "A")}, "A003", 1, true);
-    EXPECT_EQ(rijen("SELECT Computernummer, \"Index\" FROM Sterktelijst WHERE Soort = 'Heren' ORDER BY Volgorde"),
-              QStringList({"023456|12-R", "123456|5", "345678|13-D"}));
+    // One chosen member asked for alone changes only his own row of the list: his ranking and status
+    // follow the answer, his place, order number and index stay (the answer's place is his place in
+    // that answer, its index not the club's).
+    m_opslag.APIGegevensLedenOpslaan({lid("1", "345678", "5", "An", "Smet", "B6", "V", "F")}, "A003", 1, true);
+    m_opslag.APIGegevensLedenOpslaan({lid("1", "123456", "", "Jan", "Peeters", "B0", "A")}, "A003", 1, true);
+    EXPECT_EQ(rijen("SELECT Volgorde, Volgnummer, Computernummer, \"Index\", Klassering, Recreant FROM Sterktelijst "
+                    "WHERE Soort = 'Heren' ORDER BY Volgorde"),
+              QStringList({"1|1|123456|SUP|B0|I", "2|2|023456|12-R|C0|R", "3|3|345678|13-R|B6|R"}));
+    EXPECT_EQ(waarde("SELECT KlasHeren || RecInt FROM Leden WHERE CompNr = '345678'"), "B6V");
+    EXPECT_TRUE(m_bron.opgehaald.isEmpty()) << m_bron.opgehaald.join(", ").toStdString();
+
+    // One not on the list yet: only the club's own answer knows his place; the list is rebuilt from
+    // it, and without that answer the import is refused.
+    m_bron.faaltBij = 1;
+    try {
+        m_opslag.APIGegevensLedenOpslaan({lid("1", "567890", "", "Nieuw", "Lid", "C6", "A")}, "A003", 1, true);
+        FAIL() << "no failure reported";
+    } catch (const ImportFout& f) {
+        EXPECT_EQ(f.tekst(), "De sterktelijst Heren van club A003 kon niet opgehaald worden: Geen verbinding.\n"
+                             "Er werd niets gewijzigd.");
+    }
+    EXPECT_EQ(waarde("SELECT count(*) FROM Sterktelijst WHERE Soort = 'Heren'"), "3");
+    m_bron.faaltBij = -1;
+    m_bron.opgehaald.clear();
+    m_bron.leden_.insert("A0031", {lid("1", "123456", "4", "Jan", "Peeters", "B0", "A"),
+                                   lid("2", "567890", "7", "Nieuw", "Lid", "C6", "A")});
+    m_opslag.APIGegevensLedenOpslaan({lid("1", "567890", "", "Nieuw", "Lid", "C6", "A")}, "A003", 1, true);
+    EXPECT_EQ(m_bron.opgehaald, QStringList({"leden A003 1"}));
+    EXPECT_EQ(rijen("SELECT Volgorde, Computernummer, \"Index\" FROM Sterktelijst WHERE Soort = 'Heren' ORDER BY Volgorde"),
+              QStringList({"1|123456|4", "2|567890|7"}));
 
     // An empty answer empties the list of that category.
     m_opslag.APIGegevensLedenOpslaan({}, "A003", 1);
