@@ -453,7 +453,7 @@ TEST_F(SpelersKiezen, AMemberOfTheSameClubNumberInAnotherProvinceIsAskedAbout)
 {
     testhulp::lidToevoegen(m_db, "500088", "Ander Gewest", "001", 2);
     FrmWedstrijdInput& f = starten();
-    const QString vraag = "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?";
+    const QString vraag = "Deze speler is geen lid van TTC Eerste Antwerpen. Wenst u deze toch toe te voegen ?";
     f.blad.CmdCompNrT[0]->click();
     m_meldingen->verwachtJaNee(true);  // not on the strength list
     m_meldingen->verwachtJaNee(false); // no member of the club
@@ -497,10 +497,11 @@ TEST_F(SpelersKiezen, TheSheetShowsTheOrderNumberOfThePlayerChosen)
     EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
 }
 
-// The head referee gets the club of the list or the members' row he is found in, at home and away.
+// The head referee gets the club of the list or the members' row he is found in, at home and away, by
+// the name its teams have in the calendar (Ploegnaam), not by the club's full name.
 TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 {
-    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde");
+    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde Deurne", "Derde");
     testhulp::lidToevoegen(m_db, "500009", "Scheids Karel", "003", 1);
     testhulp::Wedstrijd uit = wedstrijd("PAH01005", "A");
     uit.lkThuis = "002";
@@ -521,16 +522,16 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
     };
 
     // Away: chosen from the home team's list, he is of the home club, not of the own (visiting) club.
-    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "TTC Tweede"}));
-    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "TTC Derde"}));
+    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "Tweede"}));
+    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "Derde"}));
     // Opened again, the boxes show the club he was stored with.
     f.blad.CmdCompNrHoofdscheidsrechter->click();
     EXPECT_EQ(kiezer().TxtClubNr->text(), "003");
-    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Derde");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "Derde");
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
     // At home: the own club's list gives the own club.
-    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "TTC Eerste"}));
-    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "TTC Derde"}));
+    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "Eerste"}));
+    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "Derde"}));
 }
 
 // An official typed by hand (a number in neither the members nor Alternatief, with his name, province and
@@ -813,7 +814,7 @@ TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
     EXPECT_EQ(f.LabX->text(), "HS");
     typen("500004");
     EXPECT_EQ(kiezer().TxtClubNr->text(), "001");
-    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Eerste");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "Eerste");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("HoofdschCompnr"), "500004");
     EXPECT_EQ(opgeslagen("HoofdSchNaam"), "Speler 4");

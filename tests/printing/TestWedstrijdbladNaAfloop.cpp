@@ -115,7 +115,7 @@ TEST_F(NaAfloop, AMatchOfThreeWritesItsDoublesRowsByPlaceOrByName)
     testhulp::invoegen(m_db, "Alternatief",
                        {{"Clubnummer", db::Waarde("002")}, {"Soort", db::Waarde("Heren")},
                         {"Computernummer", db::Waarde("500099")}, {"Naam", db::Waarde("Invaller Xavier")},
-                        {"Provincie", db::Waarde("A")}});
+                        {"Provincie", db::Waarde(1)}});
     zetten(w, {{"Opmerk1", db::Waarde("500002500001")}, {"Opmerk2", db::Waarde("500005500099")},
                {"KapiteinT", db::Waarde("1")}, {"KapiteinU", db::Waarde("500099")},
                {"Akkoord2aan2", db::Waarde("j")}});
