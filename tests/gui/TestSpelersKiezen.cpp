@@ -263,6 +263,94 @@ TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
     EXPECT_EQ(opgeslagen("THUISSP3"), " ");
 }
 
+// The member on the team's last place (place 4 of a team of four, place 3 of a team of three) put on
+// place 1 as well: a double line-up, refused like any other.
+TEST_F(SpelersKiezen, TheMemberOnTheLastPlaceIsRefusedOnPlaceOne)
+{
+    testhulp::Wedstrijd drie = wedstrijd("PAH01002", "G");
+    drie.extra = {{"THUISSP3", "500003"}};
+    testhulp::wedstrijdToevoegen(m_db, drie);
+    FrmWedstrijdInput& f = starten({{"THUISSP4", "500004"}});
+    for (const auto& [wedstrNr, nr] : {std::pair{"PAH01001", "500004"}, std::pair{"PAH01002", "500003"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[0]->click();
+        m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                     "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+        typen(nr);
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "");
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            "SELECT THUISSP1 FROM Matchen WHERE WedstrNr = ?;", {QString::fromLatin1(wedstrNr)});
+        EXPECT_EQ(rs.veld(0).tekst(), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+    }
+}
+
+// A place holds a number with a leading zero; the user types it without the zero. It is the member on
+// the place: he is shown, as when the place is opened, and not judged again by the rules; also after
+// another member was typed in the box first.
+TEST_F(SpelersKiezen, TheNumberOfThePlaceTypedWithoutItsLeadingZeroShowsThePlacesPlayer)
+{
+    testhulp::lidToevoegen(m_db, "023456", "Nul Vooraan", "001", 1);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 5, "023456", "Nul Vooraan", "5", "D0");
+    // Index 5 on place 1 before the 2 of place 2: the rules would refuse him as a new member.
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "023456"}, {"THUISSP2", "500002"}});
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+    const auto typ = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+    };
+    const auto verlaten = [] { kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason); };
+    const auto getoond = [] {
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "023456");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Nul Vooraan");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+        EXPECT_EQ(kiezer().TxtVolgNr->text(), "5");
+        EXPECT_EQ(kiezer().TxtKlas->text(), "D0");
+    };
+    const auto opslaan = [&] {
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("THUISSP1"), "023456");
+        EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "023456");
+        EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+        EXPECT_EQ(f.blad.LabTIndex[0]->text(), "5");
+    };
+
+    // Typed and the box left, then Enter.
+    f.blad.CmdCompNrT[0]->click();
+    typ("23456");
+    verlaten();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    getoond();
+    opslaan();
+
+    // Another member typed first, then the place's own number without its zero.
+    f.blad.CmdCompNrT[0]->click();
+    typ("500001");
+    verlaten();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+    typ("23456");
+    verlaten();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    getoond();
+    opslaan();
+
+    // Typed and Enter at once.
+    f.blad.CmdCompNrT[0]->click();
+    typ("23456");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "023456");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+}
+
 // A number typed over the member on a filled place and Enter: the new member is looked up, under the
 // rules, before he is saved; his own name, index and class go onto the sheet, never the old player's.
 TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
@@ -827,6 +915,53 @@ TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
     EXPECT_EQ(f.blad.CmdCompNrZaalcommissaris->text(), "0000");
     EXPECT_EQ(opgeslagen("ZaalcommCompnr"), " ");
     EXPECT_TRUE(f.isEnabled());
+}
+
+// A captain chosen in the picker who plays is marked on his place at once, on place 1 as on place 4,
+// also right after a captain who did not play had the options hidden and the "K" button shown.
+TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
+{
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("KapiteinT"), db::Waarde("500010"));
+    FrmWedstrijdInput& f = starten(v);
+    const auto kies = [&](const QString& nr) {
+        f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+        ASSERT_EQ(f.LabX->text(), "Kap-T");
+        typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("KapiteinT"), nr);
+    };
+    const auto opPlaats = [&](int plaats) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
+            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
+        }
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    };
+    const auto speeltNiet = [&] {
+        for (QRadioButton* o : f.blad.OptTKapitein) {
+            EXPECT_TRUE(o->isHidden());
+            EXPECT_FALSE(o->isChecked());
+        }
+        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
+    };
+    ASSERT_NO_FATAL_FAILURE(speeltNiet());
+
+    for (const int plaats : {0, 3}) {
+        SCOPED_TRACE(plaats);
+        kies(QString::number(500001 + plaats));
+        opPlaats(plaats);
+        // A captain who does not play, then the one on the place again.
+        kies("500005");
+        speeltNiet();
+        kies(QString::number(500001 + plaats));
+        opPlaats(plaats);
+    }
+    // Place 4 after place 1, without a captain who does not play between them.
+    kies("500001");
+    kies("500004");
+    opPlaats(3);
 }
 
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)
