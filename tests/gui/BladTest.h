@@ -24,8 +24,9 @@
 
 namespace testhulp {
 
-// A small province of invented clubs: the own club 001 (Antwerpen) plays at home against 002 in a
-// division of four, a division of three and a division of two.
+// A small province of invented clubs: the user's province and the own club's are Antwerpen (1); the own
+// club 001 "TTC Eerste Antwerpen" (teams "Eerste A", ...) plays at home against 002 "TTC Tweede Berchem"
+// (teams "Tweede A", ...) in a division of four, a division of three and a division of two.
 // Sets of a game as fields of its row: "11-9" pairs for sets 1 to 5 (empty for a set not given).
 inline testhulp::Velden sets(int spel, const QStringList& standen)
 {
@@ -55,12 +56,12 @@ protected:
         m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
         QDir(m_map.path()).mkdir("wissel");
         testhulp::optieZetten(m_db, "Pad Opslaan", m_map.filePath("wissel") + "/");
-        testhulp::optieZetten(m_db, "Provincie", "Antwerpen");
+        testhulp::optieZetten(m_db, "Provincie", "1");
         testhulp::optieZetten(m_db, "ClubNr", "001");
         testhulp::optieZetten(m_db, "ClubProv", "1");
         testhulp::optieZetten(m_db, "Weergave Wedstrijden", "1");
-        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste");
-        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede");
+        testhulp::clubToevoegen(m_db, 1, "001", "TTC Eerste Antwerpen", "Eerste");
+        testhulp::clubToevoegen(m_db, 1, "002", "TTC Tweede Berchem", "Tweede");
         testhulp::lokaalToevoegen(m_db, 7, "Sporthal De Bal", "Kerkstraat 1", "2000", "Antwerpen", 1, 1, 2);
         testhulp::lokaalToevoegen(m_db, 8, "Zaal Net", "Dorpsplein 3", "", "Berchem", 1, 1, 1);
         testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4, 10);

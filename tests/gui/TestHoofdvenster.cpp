@@ -1,3 +1,4 @@
+#include "Proefgegevens.h"
 #include "QtAfdruk.h"
 #include "app/Bedrading.h"
 #include "TestDatabase.h"
@@ -194,6 +195,35 @@ TEST_F(Hoofdvenster, OptionsWindowRefusesAWrongValueAndKeepsTheStoredOne)
     EXPECT_EQ(algemeen().strClubNr, "045");
     EXPECT_EQ(algemeen().strClubProv, "10");
     EXPECT_EQ(algemeen().strClubProvAfkorting, "W.Vl.");
+}
+
+// The invented season that developers try the program on is the user's own province: the options
+// window shows it, and the program starts as a user of that province.
+TEST_F(Hoofdvenster, AnInventedSeasonIsOfTheUsersProvince)
+{
+    padInstellen();
+    {
+        db::Database d = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+        testhulp::Provinciegrootte g;
+        g.clubs = 4;
+        g.wedstrijden = 22;
+        g.leden = 40;
+        g.sterktelijst = 20;
+        testhulp::provincieSeizoenMaken(d, g);
+        d.sluiten();
+    }
+    FrmWedstrijdInput& f = starten();
+    EXPECT_EQ(algemeen().strProvincie, "Antwerpen");
+    EXPECT_EQ(algemeen().strProvincieAfkorting, "A.");
+    f.MnuBeheerOpties->trigger();
+    Opties& o = Opties::standaard();
+    for (const auto& [rij, naam] : {std::pair{1, "Provincie"}, std::pair{3, "Provincie van de club"}}) {
+        o.LstOpties->setCurrentRow(rij);
+        ASSERT_EQ(o.LstOpties->currentItem()->text(), naam);
+        EXPECT_EQ(o.CboWaarde->currentText(), "Antwerpen") << naam;
+    }
+    o.close();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
 TEST_F(Hoofdvenster, PageUpAndPageDownWalkTheMatchList)

@@ -263,6 +263,94 @@ TEST_F(SpelersKiezen, ARefusedPlayerLeavesTheBoxEmptyAndEnterSavesThePlaceEmpty)
     EXPECT_EQ(opgeslagen("THUISSP3"), " ");
 }
 
+// The member on the team's last place (place 4 of a team of four, place 3 of a team of three) put on
+// place 1 as well: a double line-up, refused like any other.
+TEST_F(SpelersKiezen, TheMemberOnTheLastPlaceIsRefusedOnPlaceOne)
+{
+    testhulp::Wedstrijd drie = wedstrijd("PAH01002", "G");
+    drie.extra = {{"THUISSP3", "500003"}};
+    testhulp::wedstrijdToevoegen(m_db, drie);
+    FrmWedstrijdInput& f = starten({{"THUISSP4", "500004"}});
+    for (const auto& [wedstrNr, nr] : {std::pair{"PAH01001", "500004"}, std::pair{"PAH01002", "500003"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[0]->click();
+        m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                     "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !");
+        typen(nr);
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "");
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        db::Recordset rs = algemeen().dbGegevens.openRecordset(
+            "SELECT THUISSP1 FROM Matchen WHERE WedstrNr = ?;", {QString::fromLatin1(wedstrNr)});
+        EXPECT_EQ(rs.veld(0).tekst(), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+    }
+}
+
+// A place holds a number with a leading zero; the user types it without the zero. It is the member on
+// the place: he is shown, as when the place is opened, and not judged again by the rules; also after
+// another member was typed in the box first.
+TEST_F(SpelersKiezen, TheNumberOfThePlaceTypedWithoutItsLeadingZeroShowsThePlacesPlayer)
+{
+    testhulp::lidToevoegen(m_db, "023456", "Nul Vooraan", "001", 1);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 5, "023456", "Nul Vooraan", "5", "D0");
+    // Index 5 on place 1 before the 2 of place 2: the rules would refuse him as a new member.
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "023456"}, {"THUISSP2", "500002"}});
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+    const auto typ = [](const QString& nr) {
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        kiezer().TxtCompNr->selectAll();
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+    };
+    const auto verlaten = [] { kiezer().LstSterktelijst->setFocus(Qt::TabFocusReason); };
+    const auto getoond = [] {
+        EXPECT_EQ(kiezer().TxtCompNr->text(), "023456");
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Nul Vooraan");
+        EXPECT_EQ(kiezer().TxtIndex->text(), "5");
+        EXPECT_EQ(kiezer().TxtVolgNr->text(), "5");
+        EXPECT_EQ(kiezer().TxtKlas->text(), "D0");
+    };
+    const auto opslaan = [&] {
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("THUISSP1"), "023456");
+        EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "023456");
+        EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+        EXPECT_EQ(f.blad.LabTIndex[0]->text(), "5");
+    };
+
+    // Typed and the box left, then Enter.
+    f.blad.CmdCompNrT[0]->click();
+    typ("23456");
+    verlaten();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    getoond();
+    opslaan();
+
+    // Another member typed first, then the place's own number without its zero.
+    f.blad.CmdCompNrT[0]->click();
+    typ("500001");
+    verlaten();
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+    typ("23456");
+    verlaten();
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    getoond();
+    opslaan();
+
+    // Typed and Enter at once.
+    f.blad.CmdCompNrT[0]->click();
+    typ("23456");
+    QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "023456");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Nul Vooraan");
+}
+
 // A number typed over the member on a filled place and Enter: the new member is looked up, under the
 // rules, before he is saved; his own name, index and class go onto the sheet, never the old player's.
 TEST_F(SpelersKiezen, ANumberTypedOverAFilledPlaceIsLookedUpBeforeEnterSavesIt)
@@ -453,7 +541,7 @@ TEST_F(SpelersKiezen, AMemberOfTheSameClubNumberInAnotherProvinceIsAskedAbout)
 {
     testhulp::lidToevoegen(m_db, "500088", "Ander Gewest", "001", 2);
     FrmWedstrijdInput& f = starten();
-    const QString vraag = "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?";
+    const QString vraag = "Deze speler is geen lid van TTC Eerste Antwerpen. Wenst u deze toch toe te voegen ?";
     f.blad.CmdCompNrT[0]->click();
     m_meldingen->verwachtJaNee(true);  // not on the strength list
     m_meldingen->verwachtJaNee(false); // no member of the club
@@ -497,10 +585,11 @@ TEST_F(SpelersKiezen, TheSheetShowsTheOrderNumberOfThePlayerChosen)
     EXPECT_EQ(f.blad.LabTIndex[3]->text(), "5");
 }
 
-// The head referee gets the club of the list or the members' row he is found in, at home and away.
+// The head referee gets the club of the list or the members' row he is found in, at home and away, by
+// the name its teams have in the calendar (Ploegnaam), not by the club's full name.
 TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 {
-    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde");
+    testhulp::clubToevoegen(m_db, 1, "003", "TTC Derde Deurne", "Derde");
     testhulp::lidToevoegen(m_db, "500009", "Scheids Karel", "003", 1);
     testhulp::Wedstrijd uit = wedstrijd("PAH01005", "A");
     uit.lkThuis = "002";
@@ -521,16 +610,16 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
     };
 
     // Away: chosen from the home team's list, he is of the home club, not of the own (visiting) club.
-    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "TTC Tweede"}));
-    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "TTC Derde"}));
+    EXPECT_EQ(kies("PAH01005", "500005"), (QStringList{"002", "Tweede"}));
+    EXPECT_EQ(kies("PAH01005", "500009"), (QStringList{"003", "Derde"}));
     // Opened again, the boxes show the club he was stored with.
     f.blad.CmdCompNrHoofdscheidsrechter->click();
     EXPECT_EQ(kiezer().TxtClubNr->text(), "003");
-    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Derde");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "Derde");
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
     // At home: the own club's list gives the own club.
-    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "TTC Eerste"}));
-    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "TTC Derde"}));
+    EXPECT_EQ(kies("PAH01001", "500002"), (QStringList{"001", "Eerste"}));
+    EXPECT_EQ(kies("PAH01001", "500009"), (QStringList{"003", "Derde"}));
 }
 
 // An official typed by hand (a number in neither the members nor Alternatief, with his name, province and
@@ -813,7 +902,7 @@ TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
     EXPECT_EQ(f.LabX->text(), "HS");
     typen("500004");
     EXPECT_EQ(kiezer().TxtClubNr->text(), "001");
-    EXPECT_EQ(kiezer().TxtClubnaam->text(), "TTC Eerste");
+    EXPECT_EQ(kiezer().TxtClubnaam->text(), "Eerste");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("HoofdschCompnr"), "500004");
     EXPECT_EQ(opgeslagen("HoofdSchNaam"), "Speler 4");
@@ -826,6 +915,53 @@ TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
     EXPECT_EQ(f.blad.CmdCompNrZaalcommissaris->text(), "0000");
     EXPECT_EQ(opgeslagen("ZaalcommCompnr"), " ");
     EXPECT_TRUE(f.isEnabled());
+}
+
+// A captain chosen in the picker who plays is marked on his place at once, on place 1 as on place 4,
+// also right after a captain who did not play had the options hidden and the "K" button shown.
+TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
+{
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("KapiteinT"), db::Waarde("500010"));
+    FrmWedstrijdInput& f = starten(v);
+    const auto kies = [&](const QString& nr) {
+        f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+        ASSERT_EQ(f.LabX->text(), "Kap-T");
+        typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("KapiteinT"), nr);
+    };
+    const auto opPlaats = [&](int plaats) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
+            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
+        }
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    };
+    const auto speeltNiet = [&] {
+        for (QRadioButton* o : f.blad.OptTKapitein) {
+            EXPECT_TRUE(o->isHidden());
+            EXPECT_FALSE(o->isChecked());
+        }
+        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
+    };
+    ASSERT_NO_FATAL_FAILURE(speeltNiet());
+
+    for (const int plaats : {0, 3}) {
+        SCOPED_TRACE(plaats);
+        kies(QString::number(500001 + plaats));
+        opPlaats(plaats);
+        // A captain who does not play, then the one on the place again.
+        kies("500005");
+        speeltNiet();
+        kies(QString::number(500001 + plaats));
+        opPlaats(plaats);
+    }
+    // Place 4 after place 1, without a captain who does not play between them.
+    kies("500001");
+    kies("500004");
+    opPlaats(3);
 }
 
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)

@@ -104,8 +104,14 @@ TEST_F(Stamgegevens, TheViewAndClubOptionsReachTheSharedStateAndTheLists)
     FrmWedstrijdInput& f = starten();
     ASSERT_EQ(f.LstWedstrijden->count(), 2);
 
+    // The user's province, stored by number: read at start-up and shown by the options window.
+    EXPECT_EQ(algemeen().strProvincie, "Antwerpen");
+    EXPECT_EQ(algemeen().strProvincieAfkorting, "A.");
     f.MnuBeheerOpties->trigger();
     Opties& o = Opties::standaard();
+    o.LstOpties->setCurrentRow(1);
+    ASSERT_EQ(o.LstOpties->currentItem()->text(), "Provincie");
+    EXPECT_EQ(o.CboWaarde->currentText(), "Antwerpen");
     o.LstOpties->setCurrentRow(4);
     ASSERT_EQ(o.LstOpties->currentItem()->text(), "Weergave van de wedstrijden");
     o.CboWaarde->setCurrentIndex(o.CboWaarde->findData("0"));
@@ -123,7 +129,7 @@ TEST_F(Stamgegevens, TheViewAndClubOptionsReachTheSharedStateAndTheLists)
     EXPECT_EQ(algemeen().strClubNr, "002");
     EXPECT_EQ(regels(f.LstWedstrijden), QStringList{"PAH01002: Tweede thuis - Tweede A"});
     EXPECT_EQ(f.blad.TxtTPloeg->text(), "Tweede thuis");
-    EXPECT_TRUE(f.windowTitle().contains("002 - TTC Tweede")) << f.windowTitle().toStdString();
+    EXPECT_TRUE(f.windowTitle().contains("002 - TTC Tweede Berchem - Week")) << f.windowTitle().toStdString();
 }
 
 TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClubNumber)
@@ -135,7 +141,7 @@ TEST_F(Stamgegevens, TheClubsWindowAddsAVenueThatTheSheetListsAndRefusesABadClub
     f.MnuBeheerClubs->trigger();
     FrmClubs& c = FrmClubs::standaard();
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
-    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste Antwerpen");
     EXPECT_EQ(regels(c.LstLokalen), QStringList({"Zaal Net", "Sporthal De Bal"}));
 
     c.CmdLokaalNieuw->click();
@@ -209,7 +215,7 @@ TEST_F(Stamgegevens, StoringTheOwnClubKeepsTheMatchOnTheSheet)
     kiezen(f, "PAH01002");
     f.MnuBeheerClubs->trigger();
     FrmClubs& c = FrmClubs::standaard();
-    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste Antwerpen");
     c.TxtClubNaam->setText("TTC Eerste Nieuw");
     c.CmdClubOpslaan->click();
     EXPECT_TRUE(f.windowTitle().contains("001 - TTC Eerste Nieuw")) << f.windowTitle().toStdString();
@@ -229,7 +235,7 @@ TEST_F(Stamgegevens, EveryRemovalInTheClubsWindowAsksWithNoAsTheDefault)
     QTest::keyClicks(c.TxtVerantwNaam, "Jan Scheids");
     c.CmdVerantwOpslaan->click();
     ASSERT_EQ(aantal("Verantwoordelijken"), 1);
-    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste");
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste Antwerpen");
     ASSERT_EQ(c.LstLokalen->currentItem()->text(), "Zaal Net");
     const qint64 clubs = aantal("Clubs");
     const qint64 lokalen = aantal("rel_club_lokaal");
@@ -242,7 +248,8 @@ TEST_F(Stamgegevens, EveryRemovalInTheClubsWindowAsksWithNoAsTheDefault)
     EXPECT_EQ(m_meldingen->getoond(),
               QList<TestMeldingen::Melding>(
                   {{TestMeldingen::Soort::VraagNee, titel,
-                    "De club A. 001 - TTC Eerste wordt verwijderd, met de verwijzingen naar haar lokalen. Doorgaan ?"},
+                    "De club A. 001 - TTC Eerste Antwerpen wordt verwijderd, met de verwijzingen naar haar lokalen. "
+                    "Doorgaan ?"},
                    {TestMeldingen::Soort::VraagNee, titel,
                     "Het lokaal Zaal Net wordt uit de lijst van de club gehaald. Doorgaan ?"},
                    {TestMeldingen::Soort::VraagNee, titel,
@@ -319,7 +326,8 @@ TEST_F(Stamgegevens, MatchesAddedByHandOfEachTeamSizeLoadOntoTheSheet)
     EXPECT_TRUE(t.isVisible());
     EXPECT_TRUE(t.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(t.CboSeizoen->currentText(), "2010-2011");
-    EXPECT_EQ(t.CboThuisclub->currentText(), "A. 001 - TTC Eerste");
+    EXPECT_EQ(t.CboThuisclub->currentText(), "A. 001 - TTC Eerste Antwerpen");
+    EXPECT_EQ(t.TxtThuisploeg->text(), "Eerste") << "the club's team name";
     EXPECT_EQ(t.CboLokaal->currentText(), "Zaal Net");
 
     struct Geval

@@ -53,7 +53,7 @@ TEST_F(Wedstrijdblad, ListsChooseThePlayDateAfterTodayAndLoadItsFirstMatch)
     EXPECT_EQ(f.blad.TxtTPloeg->text(), "Zeta");
     EXPECT_EQ(f.menu("MnuBeheerGegevensExport")->text(),
               "&Exporteren van de resultaten van 19-09-2010 naar ttr-bestand");
-    EXPECT_EQ(f.windowTitle(), "A. 001 - TTC Eerste - Week 19-09-2010");
+    EXPECT_EQ(f.windowTitle(), "A. 001 - TTC Eerste Antwerpen - Week 19-09-2010");
 
     // Away: the chosen date is kept and the dates stay those of the home matches until a season click.
     f.ChkUitwedstrijden->setChecked(true);

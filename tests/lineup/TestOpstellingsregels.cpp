@@ -57,8 +57,8 @@ protected:
     {
         const QString pad = testhulp::applicatiemapVullen(m_map.path());
         db::Database d = db::Database::openen(pad);
-        testhulp::clubToevoegen(d, 1, "001", "TTC Eerste");
-        testhulp::clubToevoegen(d, 1, "002", "TTC Tweede");
+        testhulp::clubToevoegen(d, 1, "001", "TTC Eerste Antwerpen", "Eerste");
+        testhulp::clubToevoegen(d, 1, "002", "TTC Tweede Berchem", "Tweede");
         for (int i = 1; i <= 6; ++i) {
             const QString nr = QString::number(500000 + i);
             testhulp::lidToevoegen(d, nr, QStringLiteral("Speler %1").arg(i), "001", 1);
@@ -301,7 +301,8 @@ TEST_F(Regels, APlayerNotOnTheListOrOfAnotherClub)
     m_meldingen->verwachtJaNee(true);
     m_meldingen->verwachtJaNee(false);
     EXPECT_TRUE(SpelerInvullen(invoer("500050", 0, "T", false)).geweigerd);
-    EXPECT_EQ(m_meldingen->getoond().last().tekst, "Deze speler is geen lid van TTC Eerste. Wenst u deze toch toe te voegen ?");
+    EXPECT_EQ(m_meldingen->getoond().last().tekst,
+              "Deze speler is geen lid van TTC Eerste Antwerpen. Wenst u deze toch toe te voegen ?");
 
     m_meldingen->verwachtJaNee(true);
     m_meldingen->verwachtJaNee(true);
@@ -311,7 +312,7 @@ TEST_F(Regels, APlayerNotOnTheListOrOfAnotherClub)
     EXPECT_EQ(uit.naam, "Ander Lid");
     EXPECT_EQ(uit.clubNr, "002");
     EXPECT_EQ(uit.provincie, "A.");
-    EXPECT_EQ(uit.clubnaam, "TTC Tweede");
+    EXPECT_EQ(uit.clubnaam, "Tweede") << "the club's team name";
 
     // Officials and captains: no question, no club test, no checks.
     Opstellingsinvoer kapitein = invoer("500050", 0, "T", true);
@@ -321,7 +322,7 @@ TEST_F(Regels, APlayerNotOnTheListOrOfAnotherClub)
     hs.slot.woord = "HS";
     const Opstellingsuitvoer scheids = SpelerInvullen(hs);
     EXPECT_EQ(scheids.clubNr, "001");
-    EXPECT_EQ(scheids.clubnaam, "TTC Eerste");
+    EXPECT_EQ(scheids.clubnaam, "Eerste") << "the club's team name";
 }
 
 // Saved twice for the same team, a player not on the list has one Alternatief row.

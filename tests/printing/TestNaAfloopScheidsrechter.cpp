@@ -36,13 +36,13 @@ TEST_F(NaAfloopScheidsrechter, TheHeadRefereeOfAnAwayMatchIsPrintedWithTheHomeCl
     k.TxtCompNr->setText("500007");
     k.SpelerInvullen();
     EXPECT_EQ(k.TxtClubNr->text(), "002");
-    EXPECT_EQ(k.TxtClubnaam->text(), "TTC Tweede");
+    EXPECT_EQ(k.TxtClubnaam->text(), "Tweede");
     k.CmdSluiten->click();
     ASSERT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "500007");
 
     word::Document d = afdrukken(f);
     EXPECT_EQ(cel(d, 4, 1, 1).section(u'\r', 2), "Naam:\tSpeler 7\rLidnummer:\tA. 500007");
-    EXPECT_EQ(cel(d, 4, 1, 2), "TTC Tweede\rClub: A.002");
+    EXPECT_EQ(cel(d, 4, 1, 2), "Tweede\rClub: A.002");
 }
 
 } // namespace

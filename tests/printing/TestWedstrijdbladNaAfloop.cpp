@@ -115,7 +115,7 @@ TEST_F(NaAfloop, AMatchOfThreeWritesItsDoublesRowsByPlaceOrByName)
     testhulp::invoegen(m_db, "Alternatief",
                        {{"Clubnummer", db::Waarde("002")}, {"Soort", db::Waarde("Heren")},
                         {"Computernummer", db::Waarde("500099")}, {"Naam", db::Waarde("Invaller Xavier")},
-                        {"Provincie", db::Waarde("A")}});
+                        {"Provincie", db::Waarde(1)}});
     zetten(w, {{"Opmerk1", db::Waarde("500002500001")}, {"Opmerk2", db::Waarde("500005500099")},
                {"KapiteinT", db::Waarde("1")}, {"KapiteinU", db::Waarde("500099")},
                {"Akkoord2aan2", db::Waarde("j")}});
@@ -253,6 +253,43 @@ TEST_F(NaAfloop, BesideAFreePlaceOnlyTheLineUpFacingABYEIsAskedFor)
     f.blad.TxtUPloeg->setText("Tweede A");
     afdrukken(f);
     EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
+}
+
+// A match against a free place ("Vrij") is a free match whichever side the free place is on: no captain,
+// referee or venue is asked for, nor the line-up beside the free place with a place left empty, and no end
+// time is proposed or stored.
+TEST_F(NaAfloop, AFreePlaceOfTheVisitorsMakesAFreeMatchAsOneAtHomeDoes)
+{
+    Wedstrijd uitVrij = wedstrijd("PAH01001", "A");
+    uitVrij.lkUit = "Vrij";
+    uitVrij.nmuit = "Vrij";
+    Wedstrijd thuisVrij = wedstrijd("PAH01002", "A");
+    thuisVrij.lkThuis = "Vrij";
+    thuisVrij.nmthuis = "Vrij";
+    thuisVrij.lkUit = "001";
+    thuisVrij.nmuit = "Eerste B";
+    // The own team's places 1 to 3; place 4 is left empty.
+    for (int i = 1; i <= 3; ++i) {
+        const db::Waarde nr(QString::number(500000 + i));
+        zetten(uitVrij, {{QStringLiteral("THUISSP%1").arg(i), nr}});
+        zetten(thuisVrij, {{QStringLiteral("UITSP%1").arg(i), nr}});
+    }
+    testhulp::wedstrijdToevoegen(m_db, thuisVrij);
+    FrmWedstrijdInput& f = tonen(uitVrij);
+    QStringList einde;
+    for (const QString& nr : {"PAH01001", "PAH01002"}) {
+        SCOPED_TRACE(nr.toStdString());
+        kiezen(f, nr);
+        m_bureaublad.geopend.clear();
+        word::Document d = afdrukken(f);
+        nietBezig(f);
+        EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+        EXPECT_EQ(m_bureaublad.geopend, QStringList{opgeslagenPad(nr)});
+        EXPECT_EQ(f.blad.TxtEinduur->text(), "");
+        EXPECT_TRUE(algemeen().rsMatchen.veld("Einduur").isNull());
+        einde << cel(d, 1, 2, 2).section('\r', 2);
+    }
+    EXPECT_EQ(einde, QStringList({"Einde:\t", "Einde:\t"})) << "no end time on the paper";
 }
 
 TEST_F(NaAfloop, AByeAndAnAbsentPlayerArePrintedAsTheSheetShowsThem)

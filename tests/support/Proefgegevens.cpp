@@ -39,10 +39,14 @@ void reeksToevoegen(db::Database& d, const QString& seizoen, const QString& soor
               {"AantPloeg", QString::number(ploegen)}});
 }
 
-void clubToevoegen(db::Database& d, int provincie, const QString& clubNr, const QString& naam)
+void clubToevoegen(db::Database& d, int provincie, const QString& clubNr, const QString& naam,
+                   const QString& ploegnaam)
 {
     invoegen(d, QStringLiteral("Clubs"),
-             {{"Provincie", provincie}, {"ClubNr", clubNr}, {"ClubNaam", naam}, {"Ploegnaam", naam}});
+             {{"Provincie", provincie},
+              {"ClubNr", clubNr},
+              {"ClubNaam", naam},
+              {"Ploegnaam", ploegnaam.isEmpty() ? naam : ploegnaam}});
 }
 
 void lokaalToevoegen(db::Database& d, int id, const QString& naam, const QString& straat, const QString& postnummer,
@@ -92,7 +96,8 @@ void provincieSeizoenMaken(db::Database& d, const Provinciegrootte& g)
 {
     const QString seizoen = QStringLiteral("2010-2011");
     db::Transactie t(d);
-    optieZetten(d, QStringLiteral("Provincie"), QStringLiteral("Antwerpen"));
+    // The options window stores the number of the user's province (1: Antwerpen).
+    optieZetten(d, QStringLiteral("Provincie"), QStringLiteral("1"));
     optieZetten(d, QStringLiteral("ClubProv"), QStringLiteral("1"));
     optieZetten(d, QStringLiteral("ClubNr"), QStringLiteral("001"));
     optieZetten(d, QStringLiteral("Weergave Wedstrijden"), QStringLiteral("1"));
@@ -101,7 +106,7 @@ void provincieSeizoenMaken(db::Database& d, const Provinciegrootte& g)
     for (int c = 1; c <= g.clubs; ++c) {
         const QString nr = QStringLiteral("%1").arg(c, 3, 10, QLatin1Char('0'));
         clubNrs << nr;
-        clubToevoegen(d, 1, nr, QStringLiteral("TTC Dorp %1").arg(c));
+        clubToevoegen(d, 1, nr, QStringLiteral("TTC Dorp %1").arg(c), QStringLiteral("Dorp %1").arg(c));
         lokaalToevoegen(d, c, QStringLiteral("Sporthal %1").arg(c), QStringLiteral("Kerkstraat %1").arg(c),
                         QStringLiteral("2%1").arg(c, 3, 10, QLatin1Char('0')), QStringLiteral("Dorp %1").arg(c), c, 1);
     }

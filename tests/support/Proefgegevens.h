@@ -40,7 +40,12 @@ void wedstrijdToevoegen(db::Database& d, const Wedstrijd& w);
 void reeksToevoegen(db::Database& d, const QString& seizoen, const QString& soort, const QString& herDam,
                     const QString& reeksNr, const QString& naam, const QString& naamAfgekort, int spelers,
                     int ploegen = 12);
-void clubToevoegen(db::Database& d, int provincie, const QString& clubNr, const QString& naam);
+/**
+ * A club: its full name (ClubNaam) and the short name that calendars put before a team's letter
+ * (Ploegnaam); without a short name the club goes by its full name in both.
+ */
+void clubToevoegen(db::Database& d, int provincie, const QString& clubNr, const QString& naam,
+                   const QString& ploegnaam = QString());
 void lokaalToevoegen(db::Database& d, int id, const QString& naam, const QString& straat, const QString& postnummer,
                      const QString& gemeente, int club = 0, int provincie = 0, int volgorde = 1);
 void lidToevoegen(db::Database& d, const QString& compNr, const QString& naam, const QString& club, int provincie);
