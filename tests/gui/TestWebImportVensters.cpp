@@ -815,6 +815,9 @@ TEST_F(WebImportVensterTest, EveryProvinceUpToTheLastAsksForItsClubCategory)
         const int nr = imp.LstProvincies->item(rij)->data(Qt::UserRole).toInt();
         if (!categorieen.contains(nr))
             continue;
+        // The user's own province is chosen when the window opens: another row first, so that each
+        // row is a new choice.
+        imp.LstProvincies->setCurrentRow(rij == 0 ? 1 : 0);
         m_dienst.wis();
         imp.LstProvincies->setCurrentRow(rij);
         const auto clubs = m_dienst.verzoeken("GetClubs");
