@@ -148,6 +148,9 @@ FrmWedstrijdInput::FrmWedstrijdInput(QWidget* parent)
     Menubalk->setObjectName(QStringLiteral("Menubalk"));
     Menubalk->setNativeMenuBar(false);
     ui::menuSneltoetsenVoorrang(this);
+    // A child window that switches the window off works on the match on the sheet (the remarks, the
+    // picker) or on what the lists show: no other window open meanwhile may store or choose another.
+    ui::andereVenstersMeeUitschakelen(this);
     indeling->addWidget(Menubalk);
     m_werkvlak = new QWidget(this);
     indeling->addWidget(m_werkvlak, 1);

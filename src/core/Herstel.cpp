@@ -14,11 +14,12 @@ namespace core {
 
 namespace {
 
-// Another window of the program is on the screen: while it is, the main window stays disabled.
+// Another window of the program is on the screen that the user can work in: while it is, the main
+// window stays disabled. A window switched off with the main window waits for it and does not count.
 bool anderVensterOpen(const QWidget& hoofd)
 {
     for (const QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == hoofd.window() || !w->isVisible())
+        if (w == hoofd.window() || !w->isVisible() || !w->isEnabled())
             continue;
         const Qt::WindowType soort = w->windowType();
         if (soort == Qt::Popup || soort == Qt::ToolTip || soort == Qt::SplashScreen)

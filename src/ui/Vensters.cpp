@@ -113,6 +113,10 @@ public:
     bool knoppen = false;
     QList<Voorvertoning> voorvertoningen;
     QList<Activering> activeringen;
+    // Widgets whose switching off switches off the child windows open at that moment.
+    QList<QPointer<QWidget>> meeUitschakelaars;
+    // The child windows switched off with such a widget (first), to be switched on again with it.
+    QList<QPair<QPointer<QWidget>, QPointer<QWidget>>> meeUitgeschakeld;
     // Child windows shown since the last activation of any window, the last one shown last.
     QList<QPointer<QWidget>> nogNietActief;
     // Objects being destroyed, by address; an entry counts while its guard still holds the object (the
@@ -138,6 +142,17 @@ protected:
             if (knoppen && knoptoets(object, static_cast<QKeyEvent*>(event)))
                 return true;
             return voorvertonen(object, static_cast<QKeyEvent*>(event));
+        case QEvent::EnabledChange:
+            if (object->isWidgetType() && meeUitschakelaars.contains(static_cast<QWidget*>(object)))
+                inschakelingGewijzigd(static_cast<QWidget*>(object));
+            break;
+        case QEvent::Close:
+            // The close box of a window switched off with another: it waits like the rest of it.
+            if (event->spontaneous() && object->isWidgetType() && isMeeUitgeschakeld(static_cast<QWidget*>(object))) {
+                event->ignore();
+                return true;
+            }
+            break;
         case QEvent::Show:
             if (!event->spontaneous() && object->isWidgetType())
                 geopend(static_cast<QWidget*>(object));
@@ -160,7 +175,49 @@ protected:
         return false;
     }
 
+public:
+    // The child windows switched off with a widget that is gone are switched on again.
+    void weesVenstersInschakelen()
+    {
+        const auto lijst = meeUitgeschakeld;
+        meeUitgeschakeld.removeIf([](const auto& paar) { return paar.first.isNull() || paar.second.isNull(); });
+        for (const auto& [wie, venster] : lijst) {
+            if (wie.isNull() && venster)
+                venster->setEnabled(true);
+        }
+    }
+
+    bool isMeeUitgeschakeld(const QWidget* venster) const
+    {
+        for (const auto& paar : meeUitgeschakeld) {
+            if (paar.second == venster && paar.first)
+                return true;
+        }
+        return false;
+    }
+
 private:
+    // A widget that takes the other child windows with it was switched off or on.
+    void inschakelingGewijzigd(QWidget* wie)
+    {
+        if (!wie->isEnabled()) {
+            for (QWidget* venster : QApplication::topLevelWidgets()) {
+                if (venster == wie->window() || !venster->isVisible() || !venster->isEnabled()
+                    || !isKindvenster(venster) || inAfbraak(venster))
+                    continue;
+                meeUitgeschakeld.append(qMakePair(QPointer<QWidget>(wie), QPointer<QWidget>(venster)));
+                venster->setEnabled(false);
+            }
+            return;
+        }
+        const auto lijst = meeUitgeschakeld;
+        meeUitgeschakeld.removeIf([wie](const auto& paar) { return paar.first == wie || paar.second.isNull(); });
+        for (const auto& [van, venster] : lijst) {
+            if (van == wie && venster)
+                venster->setEnabled(true);
+        }
+    }
+
     bool menuSneltoets(QObject* object, QKeyEvent* event) const
     {
         if (menuVensters.isEmpty())
@@ -238,7 +295,7 @@ private:
         m_kinderen.removeIf([](const QPointer<QWidget>& kind) { return kind.isNull(); });
         for (qsizetype i = m_kinderen.size() - 1; i >= 0; --i) {
             QWidget* kind = m_kinderen.at(i);
-            if (kind->isVisible() && kind->parentWidget()->window() == venster)
+            if (kind->isVisible() && kind->parentWidget()->window() == venster && !isMeeUitgeschakeld(kind))
                 return kind;
         }
         return nullptr;
@@ -255,10 +312,36 @@ private:
         return false;
     }
 
+    // The widget that switched the child window off with itself.
+    QWidget* uitgeschakeldDoor(const QWidget* venster) const
+    {
+        for (const auto& paar : meeUitgeschakeld) {
+            if (paar.second == venster && paar.first)
+                return paar.first;
+        }
+        return nullptr;
+    }
+
+    // The keyboard to the open child window that has the switched-off window, or to a message box over it.
+    static void naarKindvenster(QWidget* kind)
+    {
+        QWidget* doel = kind;
+        if (QWidget* modaal = QApplication::activeModalWidget(); modaal && modaal->isVisible())
+            doel = modaal;
+        doel->raise();
+        doel->activateWindow();
+    }
+
     void geactiveerd(QWidget* venster)
     {
         if (!venster->isActiveWindow())
             return;
+        // A click on a child window switched off with the main window: the keys go where the user works.
+        if (const QWidget* wie = uitgeschakeldDoor(venster)) {
+            if (QWidget* kind = openKindvenster(wie->window()))
+                naarKindvenster(kind);
+            return;
+        }
         if (isKindvenster(venster)) {
             m_kinderen.removeAll(venster);
             m_kinderen.append(venster);
@@ -266,12 +349,8 @@ private:
         // A click on a window that is switched off while one of its child windows is open: the child
         // window takes the activation back, or the keys would go nowhere.
         if (QWidget* kind = openKindvenster(venster); kind && uitgeschakeld(venster)) {
-            QWidget* doel = kind;
             // A message box open over it has the keyboard.
-            if (QWidget* modaal = QApplication::activeModalWidget(); modaal && modaal->isVisible())
-                doel = modaal;
-            doel->raise();
-            doel->activateWindow();
+            naarKindvenster(kind);
             return;
         }
         nogNietActief.clear();
@@ -450,6 +529,19 @@ void bijActivering(QWidget* venster, std::function<void()> terug)
 {
     if (Wachter* w = wachter(); venster && w)
         aanmelden(w->activeringen, venster, std::move(terug));
+}
+
+void andereVenstersMeeUitschakelen(QWidget* venster)
+{
+    Wachter* w = wachter();
+    if (!venster || !w)
+        return;
+    opruimenVan(w->meeUitschakelaars);
+    if (w->meeUitschakelaars.contains(venster))
+        return;
+    w->meeUitschakelaars.append(venster);
+    // Gone while switched off: what it took with it is switched on again.
+    QObject::connect(venster, &QObject::destroyed, w, [w] { w->weesVenstersInschakelen(); });
 }
 
 QWidget* gebruikersvenster()

@@ -70,6 +70,18 @@ void knoppenMetToetsen();
 void bijActivering(QWidget* venster, std::function<void()> terug);
 
 /**
+ * A widget that a child window can switch off to have it to itself (the main window while the remarks
+ * window or the player picker works on its match): whenever it is switched off, the child windows of the
+ * program that are open at that moment are switched off with it, so that none of them can change what
+ * the child window works on meanwhile; they are switched on again when the widget is. A child window
+ * shown after it was switched off (the one that switched it off) stays usable. A window switched off
+ * this way is not closed by its close box, and an activation of it goes to that child window (to a
+ * message box open over it first), as with a click on the switched-off widget itself.
+ * @param venster the widget; forgotten when destroyed
+ */
+void andereVenstersMeeUitschakelen(QWidget* venster);
+
+/**
  * The window the user works in, to which a message box belongs: the active window; but a child window
  * that was shown since the last activation, and that the window system has not activated yet, already
  * counts (the window it was opened from is disabled by then, so a box that went back there would leave

@@ -5,10 +5,12 @@
 #include "BladTest.h"
 #include "db/Database.h"
 #include "lineup/FrmSpelersKiezen.h"
+#include "masterdata/FrmWedstrijdToevoegen.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/Toepassing.h"
 #include "ui/Zandloper.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QEventLoop>
@@ -427,10 +429,14 @@ TEST_F(Fouten, WhileTheProgramWaitsForTheUserAnotherProgramCanWrite)
     EXPECT_EQ(f.blad.TxtSetsThuis[0]->text(), "1");
 }
 
-// Whatever fails in a handler: the action stops, the main window and the pointer come back.
+// Whatever fails in a handler: the action stops, the main window and the pointer come back, and so
+// does the add-match window that stood open beside it and was switched off with it.
 TEST_F(Fouten, AnyHandlerThatFailsGivesBackTheMainWindowAndThePointer)
 {
     FrmWedstrijdInput& f = tonen();
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    FrmWedstrijdToevoegen& toevoegen = FrmWedstrijdToevoegen::standaard();
+    ASSERT_TRUE(toevoegen.isVisible());
     auto* knop = new QPushButton(QStringLiteral("&Proef"), &f);
     knop->show();
     ui::verbinden(knop, &QPushButton::clicked, &f, [&f] {
@@ -442,7 +448,9 @@ TEST_F(Fouten, AnyHandlerThatFailsGivesBackTheMainWindowAndThePointer)
     QTest::mouseClick(knop, Qt::LeftButton);
     verwachtFout("Een klik op de knop \"Proef\" in het venster \"", "Oorzaak: Het bestand is weg.\n\n");
     EXPECT_TRUE(open(&f));
+    EXPECT_TRUE(open(&toevoegen));
     delete knop;
+    toevoegen.close();
 }
 
 } // namespace
