@@ -35,6 +35,16 @@ public:
     /** Shows the stored set scores of the match in the set boxes. */
     virtual void ResultatenInvullen() = 0;
     /**
+     * Finishes the box of the sheet that is being typed in (a set box, the end time) as leaving it
+     * would: its check runs and what it accepts is stored in the match on the sheet. Run before an
+     * action that reads the sheet's match or moves to another one, which a menu item or a key starts
+     * without the box being left. A refusal shows the box's own message and leaves the focus in the
+     * box (or where its refusal puts it); a box finished so is not checked again when it is left
+     * afterwards, unless it was typed in again.
+     * @return false when the box refused its value or could not store it: the action must not go on
+     */
+    virtual bool InvoerAfmaken() = 0;
+    /**
      * Shows again what is stored of the match on the sheet (scores, results, forfeits, header
      * fields, line-ups, captains and officials), writing nothing: after a write that failed, the
      * sheet shows no value that was not stored. While another program keeps the file locked, the

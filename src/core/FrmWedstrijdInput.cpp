@@ -276,6 +276,25 @@ QAction* FrmWedstrijdInput::menu(const QString& naam) const
     return m_menu.value(naam);
 }
 
+void FrmWedstrijdInput::menuVerbinden(const QString& naam, QObject* context, std::function<void()> handler)
+{
+    QAction* item = menu(naam);
+    if (!item || !context || !handler)
+        return;
+    // A shortcut leaves no box, and neither does a menu opened with the mouse: what is being typed
+    // is finished first, so that the item works on the match as it is typed.
+    ui::verbinden(item, &QAction::triggered, context, [this, handler = std::move(handler)] {
+        if (invoerAfmaken())
+            handler();
+    });
+}
+
+bool FrmWedstrijdInput::invoerAfmaken()
+{
+    core::IWedstrijdblad* b = core::diensten().wedstrijdblad;
+    return !b || b->InvoerAfmaken();
+}
+
 void FrmWedstrijdInput::Form_Load()
 {
     core::Algemeen& a = algemeen();
@@ -427,10 +446,14 @@ void FrmWedstrijdInput::Form_KeyUp(int KeyCode, int Shift)
     const QScopedValueRollback inLijst(m_kiezenMetToetsen, m_kiezenMetToetsen || focus == LstSeizoen
                                                                 || focus == LstSpeelweek || focus == LstWedstrijden);
     const int index = LstWedstrijden->currentRow();
+    int naar = -1;
     if (KeyCode == 33 && index > 0)
-        LstWedstrijden->setCurrentRow(index - 1);
+        naar = index - 1;
     else if (KeyCode == 34 && index < LstWedstrijden->count() - 1)
-        LstWedstrijden->setCurrentRow(index + 1);
+        naar = index + 1;
+    // What is being typed goes into the match it was typed for, before the sheet moves on.
+    if (naar >= 0 && invoerAfmaken())
+        LstWedstrijden->setCurrentRow(naar);
 }
 
 void FrmWedstrijdInput::closeEvent(QCloseEvent* event)

@@ -78,6 +78,19 @@ public:
     QAction* MnuBeheerOpties = nullptr;
     /** Any item of the menu bar by its name (also separators and submenus). */
     QAction* menu(const QString& naam) const;
+    /**
+     * Connects the handling of a menu item of the window. Choosing it (with the mouse or by its
+     * shortcut) first finishes the box of the sheet that is being typed in (invoerAfmaken()); when
+     * that box refuses its value, the item does nothing more.
+     * @param context the handling is forgotten with it
+     */
+    void menuVerbinden(const QString& naam, QObject* context, std::function<void()> handler);
+    /**
+     * Finishes the box of the sheet that is being typed in as leaving it would, before an action
+     * that a menu item or a key starts without leaving it (see core::IWedstrijdblad::InvoerAfmaken).
+     * @return false when the box refused its value: the action must not go on
+     */
+    bool invoerAfmaken();
 
     /**
      * Chooses an entry of one of the three lists from code; the list's click handling runs, also when

@@ -19,7 +19,7 @@ using core::algemeen;
 void FrmWedstrijdInput::menuHandlersVerbinden()
 {
     const auto bij = [this](const char* naam, void (FrmWedstrijdInput::*handler)()) {
-        ui::verbinden(menu(QString::fromLatin1(naam)), &QAction::triggered, this, handler);
+        menuVerbinden(QString::fromLatin1(naam), this, [this, handler] { (this->*handler)(); });
     };
     bij("MnuAfdrScheidsrechtersblaadjes2", &FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes2_Click);
     bij("MnuAfdrScheidsrechtersblaadjes1", &FrmWedstrijdInput::MnuAfdrScheidsrechtersblaadjes1_Click);

@@ -42,7 +42,7 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     // How a report of a failed action names the controls that have no caption.
     b.LstNaamLokaal->setAccessibleName(QStringLiteral("zaal"));
     b.TxtEinduur->setAccessibleName(QStringLiteral("einduur"));
-    new Setinvoer(venster, *this);
+    m_setinvoer = new Setinvoer(venster, *this);
     EinduurVerbinden(venster);
     VoorbehoudVerbinden(venster);
     OpstellingknoppenVerbinden(venster);
@@ -51,6 +51,17 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     ui::verbinden(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
     ui::verbinden(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
     ui::verbinden(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);
+}
+
+bool Blad::InvoerAfmaken()
+{
+    // The sheet's boxes that check and store what is typed when they are left: the set boxes and the
+    // end time. Only the one with the focus has anything to finish.
+    if (!m_venster || !m_venster->blad.gebouwd())
+        return true;
+    if (m_setinvoer && !m_setinvoer->afmaken())
+        return false;
+    return Einduur::verbinden(*m_venster).afmaken();
 }
 
 void Blad::Blanco()

@@ -15,6 +15,8 @@ class Waarde;
 
 namespace sheet {
 
+class Setinvoer;
+
 class Blad : public QObject, public core::IWedstrijdblad
 {
     Q_OBJECT
@@ -26,6 +28,7 @@ public:
     void UitslagBerekenen(bool opslaan) override;
     void ResultatenInvullen() override;
     void OpgeslagenTonen() override;
+    bool InvoerAfmaken() override;
 
     /**
      * Once the game of a row is decided, the focus goes to set 1 home of the first later row that
@@ -82,6 +85,7 @@ private:
     void walkoversVergrendelen(bool andereOpen);
 
     QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
+    QPointer<Setinvoer> m_setinvoer;        ///< the set boxes' handling of that window
     int m_vorigeLaatsteWedstrijd = 0;
     int m_laatstePlaats = 3;   ///< the last line-up place of the match on the sheet
     QStringList m_dubbels;     ///< the doubles pairs (home, away) as the sheet shows them

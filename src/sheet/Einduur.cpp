@@ -6,6 +6,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "ui/Meldingen.h"
 #include "ui/Toepassing.h"
+#include "ui/Vensters.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTime>
-#include <QTimer>
 
 using core::algemeen;
 
@@ -131,57 +131,58 @@ void Einduur::TxtEinduur_Validate(bool& Cancel)
     m_vak->selectAll();
 }
 
+bool Einduur::afmaken()
+{
+    // Only the box being typed in: the focus in it, within its window.
+    if (!m_vak || m_vak->window()->focusWidget() != m_vak || m_afgemaakt || m_bezig || !wedstrijdOpBlad())
+        return true;
+    m_bezig = true;
+    const auto klaar = qScopeGuard([this] { m_bezig = false; });
+    bool Cancel = false;
+    TxtEinduur_Validate(Cancel);
+    if (Cancel)
+        return false;
+    m_afgemaakt = true;
+    return true;
+}
+
 bool Einduur::eventFilter(QObject* object, QEvent* event)
 {
     return ui::afgeschermd(false, [&]() -> bool {
-        if (object == m_vak) {
-            if (event->type() == QEvent::FocusIn) {
-                if (!m_bezig && !vanHetVenster(static_cast<QFocusEvent*>(event)->reason()))
-                    TxtEinduur_GotFocus();
-            } else if (event->type() == QEvent::FocusOut) {
-                const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
-                // The message box of a refusal takes the focus too: that must not check again.
-                if (m_bezig || vanHetVenster(reden) || !wedstrijdOpBlad())
-                    return false;
-                m_bezig = true;
-                const auto klaar = qScopeGuard([this] { m_bezig = false; });
-                bool Cancel = false;
-                TxtEinduur_Validate(Cancel);
-                if (Cancel && m_vak) {
-                    if (reden == Qt::MouseFocusReason)
-                        klikTegenhouden();
-                    m_vak->setFocus(Qt::OtherFocusReason);
-                    // The box keeps the focus: its own leaving (which would drop the selection) is not run.
-                    return true;
-                }
+        if (object != m_vak)
+            return QObject::eventFilter(object, event);
+        if (event->type() == QEvent::KeyPress) {
+            // Typed in again after afmaken(): leaving it checks again.
+            m_afgemaakt = false;
+        } else if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+            if (!vanHetVenster(reden))
+                m_afgemaakt = false;
+            if (!m_bezig && !vanHetVenster(reden))
+                TxtEinduur_GotFocus();
+        } else if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
+            // The message box of a refusal takes the focus too: that must not check again.
+            if (m_bezig || vanHetVenster(reden) || !wedstrijdOpBlad())
+                return false;
+            if (m_afgemaakt) {
+                // Checked and stored already while it kept the focus.
+                m_afgemaakt = false;
+                return false;
             }
-            return false;
-        }
-        if (m_klikTegenhouden) {
-            switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonDblClick:
-            case QEvent::MouseButtonRelease:
+            m_bezig = true;
+            const auto klaar = qScopeGuard([this] { m_bezig = false; });
+            bool Cancel = false;
+            TxtEinduur_Validate(Cancel);
+            if (Cancel && m_vak) {
+                if (reden == Qt::MouseFocusReason)
+                    ui::klikTegenhouden();
+                m_vak->setFocus(Qt::OtherFocusReason);
+                // The box keeps the focus: its own leaving (which would drop the selection) is not run.
                 return true;
-            default:
-                break;
             }
         }
-        return QObject::eventFilter(object, event);
-    });
-}
-
-void Einduur::klikTegenhouden()
-{
-    // The press that moved the focus is delivered to the clicked control after the focus change:
-    // it is swallowed, with the rest of the click, until the event loop turns again.
-    if (m_klikTegenhouden)
-        return;
-    m_klikTegenhouden = true;
-    qApp->installEventFilter(this);
-    QTimer::singleShot(0, this, [this] {
-        m_klikTegenhouden = false;
-        qApp->removeEventFilter(this);
+        return false;
     });
 }
 

@@ -33,6 +33,14 @@ public:
      */
     void TxtEinduur_Validate(bool& Cancel);
 
+    /**
+     * Finishes the box while it is being typed in, as leaving it would: the end time is checked and
+     * stored. The box keeps the focus; leaving it afterwards checks nothing more, unless it is typed in
+     * again or left after it got the focus anew.
+     * @return false when the end time was refused (the message shown, the focus in the box)
+     */
+    bool afmaken();
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
@@ -40,13 +48,12 @@ private:
     explicit Einduur(FrmWedstrijdInput& venster);
     /** Only while a match is on the sheet (its frame is enabled then). */
     bool wedstrijdOpBlad() const;
-    /** Swallows the rest of the mouse click that tried to take the focus from a refused box. */
-    void klikTegenhouden();
 
     QPointer<FrmWedstrijdInput> m_venster;
     QPointer<QLineEdit> m_vak;
     bool m_bezig = false;
-    bool m_klikTegenhouden = false;
+    // Checked and stored by afmaken() while it kept the focus.
+    bool m_afgemaakt = false;
 };
 
 /** Connects the end-time box of the window's sheet (once). */

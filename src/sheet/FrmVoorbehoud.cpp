@@ -228,8 +228,7 @@ void VoorbehoudVerbinden(FrmWedstrijdInput& venster)
         const QString woord = QString::fromLatin1(o.woord);
         ui::verbinden(o.knop, &QPushButton::clicked, &venster, [&venster, woord] { openen(venster, woord); });
         QPushButton* knop = o.knop;
-        if (QAction* item = venster.menu(QString::fromLatin1(o.menu)))
-            ui::verbinden(item, &QAction::triggered, knop, [knop] { knop->click(); });
+        venster.menuVerbinden(QString::fromLatin1(o.menu), knop, [knop] { knop->click(); });
     }
 }
 

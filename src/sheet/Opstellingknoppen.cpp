@@ -109,9 +109,9 @@ void OpstellingknoppenVerbinden(FrmWedstrijdInput& venster)
             ui::verbinden(opties[i], &QRadioButton::clicked, f, [f, thuis, i] { OptKapitein_Click(*f, thuis, i); });
         ui::verbinden(thuis ? b.CmdTKapitein : b.CmdUKapitein, &QPushButton::clicked, f,
                          [f, thuis] { CmdKapitein_Click(*f, thuis); });
-        if (QAction* item = venster.menu(thuis ? QStringLiteral("MnuWedstrijdKapiteinThuisploeg")
-                                               : QStringLiteral("MnuWedstrijdKapiteinBezoekers")))
-            ui::verbinden(item, &QAction::triggered, f, [f, thuis] { CmdKapitein_Click(*f, thuis); });
+        venster.menuVerbinden(thuis ? QStringLiteral("MnuWedstrijdKapiteinThuisploeg")
+                                    : QStringLiteral("MnuWedstrijdKapiteinBezoekers"),
+                              f, [f, thuis] { CmdKapitein_Click(*f, thuis); });
     }
     ui::verbinden(b.CmdCompNrHoofdscheidsrechter, &QPushButton::clicked, f, [f] {
         kiezerOpenen(*f, QStringLiteral("HS"), ui::gegevensTekst(f->blad.CmdCompNrHoofdscheidsrechter));
@@ -127,8 +127,7 @@ void OpstellingknoppenVerbinden(FrmWedstrijdInput& venster)
                      {"MnuWedstrijdZaalcommissaris", b.CmdCompNrZaalcommissaris}};
     for (const auto& o : officials) {
         QPushButton* knop = o.knop;
-        if (QAction* item = venster.menu(QString::fromLatin1(o.menu)))
-            ui::verbinden(item, &QAction::triggered, knop, [knop] { knop->click(); });
+        venster.menuVerbinden(QString::fromLatin1(o.menu), knop, [knop] { knop->click(); });
     }
 }
 

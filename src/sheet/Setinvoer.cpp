@@ -10,6 +10,7 @@
 #include "ui/Gebeurtenissen.h"
 #include "ui/Meldingen.h"
 #include "ui/Toepassing.h"
+#include "ui/Vensters.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -56,6 +57,7 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
     // its message) is never taken for a box the user reached. Index: row * 10 + column, the columns
     // in the order set 1 home, set 1 away, ..., set 5 away.
     auto* gebeurtenissen = new ui::Gebeurtenissen(this);
+    m_gebeurtenissen = gebeurtenissen;
     for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
         for (const bool thuis : {true, false}) {
             const QList<QLineEdit*>& kolom = b.setKolom(s, thuis);
@@ -93,9 +95,22 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
         int rij, setNr;
         bool thuis;
         vakVan(index, rij, setNr, thuis);
-        if (!thuis) // leaving a home box checks nothing
-            SetUit_LostFocus(setNr, rij, gebeurtenissen->verlatenMet() == Qt::BacktabFocusReason);
+        if (thuis) // leaving a home box checks nothing
+            return;
+        const Qt::FocusReason reden = gebeurtenissen->verlatenMet();
+        m_geweigerd = true; // until the check has run to its end
+        m_geweigerd = !SetUit_LostFocus(setNr, rij, reden == Qt::BacktabFocusReason);
+        // A click that left a refused set does not go on to what it clicked (another match, a button).
+        if (m_geweigerd && reden == Qt::MouseFocusReason)
+            ui::klikTegenhouden();
     });
+}
+
+bool Setinvoer::afmaken()
+{
+    m_geweigerd = false;
+    const bool klaar = m_gebeurtenissen->afmaken();
+    return klaar && !m_geweigerd;
 }
 
 void Setinvoer::TxtSet_Change(QLineEdit* vak)
@@ -217,18 +232,18 @@ void Setinvoer::TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets, bool van
     }
 }
 
-void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
+bool Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
 {
     if (!m_venster)
-        return;
+        return true;
     core::Algemeen& a = algemeen();
     const core::Wedstrijdblad& b = m_venster->blad;
     if (!a.blnEventsActief || b.ChkForfaitT->isChecked() || b.ChkForfaitUit->isChecked())
-        return;
+        return true;
     QLineEdit* vakThuis = b.set(rij, setNr, true);
     QLineEdit* vakUit = b.set(rij, setNr, false);
     if (!ingeschakeld(vakThuis) || !ingeschakeld(vakUit))
-        return;
+        return true;
 
     QString thuis = vakThuis->text();
     QString uit = vakUit->text();
@@ -243,7 +258,7 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
         a.blnUitslagFout = true;
         vakThuis->setFocus(Qt::OtherFocusReason);
         TxtSet_GotFocus(vakThuis); // selected also while the window waits for its activation
-        return;
+        return false;
     }
 
     const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
@@ -264,6 +279,7 @@ void Setinvoer::SetUit_LostFocus(int setNr, int rij, bool terug)
     // game would make Shift+Tab go round in circles.
     if (setNr >= 3 && uitkomst == Setuitkomst::Goed && !terug)
         m_blad.VolgendeWedstrijd(rij);
+    return true;
 }
 
 } // namespace sheet

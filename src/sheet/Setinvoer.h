@@ -37,8 +37,16 @@ public:
     /**
      * The check of the set of the away box in row rij, set setNr (1-5), as when that box is left.
      * @param terug the box was left backwards (Shift+Tab): the focus is not sent on to the next game
+     * @return false for a wrong set score (reported, the focus on the set's home box); true otherwise
      */
-    void SetUit_LostFocus(int setNr, int rij, bool terug = false);
+    bool SetUit_LostFocus(int setNr, int rij, bool terug = false);
+
+    /**
+     * Finishes the set box being typed in as leaving it would: an away box checks and stores its set
+     * (a home box does nothing). The box keeps the focus unless its check moves it.
+     * @return false when the set was refused or could not be stored: what asked must not go on
+     */
+    bool afmaken();
 
 protected:
     /** A click that gives a set box the focus selects its text once the button is released. */
@@ -56,6 +64,9 @@ private:
 
     QPointer<FrmWedstrijdInput> m_venster;
     Blad& m_blad;
+    ui::Gebeurtenissen* m_gebeurtenissen = nullptr;
+    // The last set check refused its set.
+    bool m_geweigerd = false;
     // The box that got the focus from a mouse press whose release has not come yet.
     QPointer<QLineEdit> m_geklikt;
 };

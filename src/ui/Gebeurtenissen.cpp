@@ -118,6 +118,11 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
         const auto* toets = static_cast<QKeyEvent*>(event);
         if (!toets->isAutoRepeat())
             m_ingedrukt[object].insert(vbToetsCode(toets));
+        if (m_afgemaakt == object) {
+            // Typed in again after it was finished: leaving it counts again.
+            m_afgemaakt = nullptr;
+            m_actief = object;
+        }
         break;
     }
     case QEvent::KeyRelease: {
@@ -150,6 +155,12 @@ void Gebeurtenissen::focusIn(QObject* object, int index, Qt::FocusReason reden)
 {
     if (m_actief == object)
         return; // focus came back after a window switch or popup: it never really left
+    if (m_afgemaakt) {
+        // A finished widget back from a message box or a menu: it never went, and stays finished.
+        if (m_afgemaakt == object && (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason))
+            return;
+        m_afgemaakt = nullptr;
+    }
     if (m_inLostFocus > 0 && (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason))
         return; // back from a box shown by the LostFocus handler, on a widget the user has not reached yet
     if (m_actief) {
@@ -170,20 +181,36 @@ void Gebeurtenissen::focusOut(QObject* object, int index, Qt::FocusReason reden)
 {
     if (reden == Qt::ActiveWindowFocusReason || reden == Qt::PopupFocusReason)
         return;
+    if (m_afgemaakt == object) {
+        m_afgemaakt = nullptr; // finished already: leaving it now checks nothing more
+        return;
+    }
     if (m_actief != object)
         return; // no GotFocus was reported for it, so no LostFocus either
     m_actief = nullptr;
     meldLostFocus(index, reden);
 }
 
-void Gebeurtenissen::meldLostFocus(int index, Qt::FocusReason reden)
+bool Gebeurtenissen::afmaken()
+{
+    QObject* object = m_actief.data();
+    const auto gevonden = object ? m_indexen.constFind(object) : m_indexen.cend();
+    if (gevonden == m_indexen.cend())
+        return true;
+    m_actief = nullptr;
+    // Set first: when the handler moves the focus, the widget's leaving ends its finished state.
+    m_afgemaakt = object;
+    return meldLostFocus(gevonden.value(), Qt::OtherFocusReason);
+}
+
+bool Gebeurtenissen::meldLostFocus(int index, Qt::FocusReason reden)
 {
     if (!m_lostFocus)
-        return;
+        return true;
     ++m_inLostFocus;
     const auto klaar = qScopeGuard([this] { --m_inLostFocus; });
     const QScopedValueRollback terug(m_verlatenMet, reden);
-    afgeschermd([&] { m_lostFocus(index); });
+    return afgeschermd([&] { m_lostFocus(index); });
 }
 
 } // namespace ui

@@ -43,6 +43,10 @@ int vbToetsCode(const QKeyEvent* event);
  *   and has not put focus elsewhere.
  * - Auto-repeated key releases are ignored; KeyUp gets the key's vbToetsCode() and the ShiftToestand bits.
  *
+ * - afmaken() runs the LostFocus of the widget the user is in while it keeps the focus (a menu item or key
+ *   that must not act on a value still being typed). The widget then counts as left until a key is pressed
+ *   in it or the focus comes to it again.
+ *
  * Each callback runs through afgeschermd() (ui/Toepassing.h): an error that leaves it is reported there.
  * Events are only observed, never swallowed. A callback must not delete the widget whose event it handles
  * (use deleteLater()).
@@ -74,6 +78,17 @@ public:
      */
     bool lossingVanElders() const { return m_lossingVanElders; }
     /**
+     * Finishes the widget the user is in (the one that had its GotFocus and not yet its LostFocus) as leaving
+     * it would: its LostFocus runs, with Qt::OtherFocusReason, while it keeps the focus. From then on it
+     * counts as left: the focus going elsewhere runs no LostFocus for it again, until a key is pressed in it
+     * (it is the widget the user is in again, without a GotFocus) or the focus comes to it again. Focus
+     * that comes back to it from a message box, a menu or another window changes nothing: it never went.
+     * @return false when the LostFocus handler failed (the error is reported); true otherwise, also when
+     *         no widget was being worked in
+     */
+    bool afmaken();
+
+    /**
      * During a LostFocus call: how the focus went, as Qt gives the reason (Qt::BacktabFocusReason for
      * Shift+Tab); Qt::OtherFocusReason outside a call.
      */
@@ -85,11 +100,14 @@ protected:
 private:
     void focusIn(QObject* object, int index, Qt::FocusReason reden);
     void focusOut(QObject* object, int index, Qt::FocusReason reden);
-    void meldLostFocus(int index, Qt::FocusReason reden);
+    /** @return false when the handler failed */
+    bool meldLostFocus(int index, Qt::FocusReason reden);
 
     QHash<const QObject*, int> m_indexen;
     // The widget that last got a GotFocus and has not had its LostFocus yet.
     QPointer<QObject> m_actief;
+    // The widget that afmaken() finished while it kept the focus: left, until a key or the focus comes to it.
+    QPointer<QObject> m_afgemaakt;
     // How many LostFocus handlers are running (nested when one moves focus).
     int m_inLostFocus = 0;
     std::function<void(int)> m_gotFocus;

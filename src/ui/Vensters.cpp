@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace ui {
@@ -578,6 +579,62 @@ void vensterCentreren(QWidget* venster)
     const QRect s = scherm->geometry();
     const QSize buiten = venster->frameGeometry().size();
     venster->move(s.left() + (s.width() - buiten.width()) / 2, s.top() + (s.height() - buiten.height()) / 2);
+}
+
+namespace {
+
+// Takes every mouse button event of the program while it is installed, up to the release that ends
+// the click.
+class KlikTegenhouder : public QObject
+{
+public:
+    static void starten()
+    {
+        if (s_actief || !qApp)
+            return;
+        s_actief = new KlikTegenhouder;
+        s_actief->setParent(qApp);
+        qApp->installEventFilter(s_actief);
+        // A release that comes later than that is a click of its own, or the end of this one, which
+        // reaches nothing that its press did not reach.
+        QTimer::singleShot(0, s_actief, [] { stoppen(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            stoppen();
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static void stoppen()
+    {
+        if (!s_actief)
+            return;
+        qApp->removeEventFilter(s_actief);
+        s_actief->deleteLater();
+        s_actief = nullptr;
+    }
+
+    static inline QPointer<KlikTegenhouder> s_actief;
+};
+
+} // namespace
+
+void klikTegenhouden()
+{
+    // The press that moved the focus is delivered to the clicked control after the focus change: it
+    // is swallowed, with the rest of the click.
+    KlikTegenhouder::starten();
 }
 
 void afbraakBegonnen(QObject* object)

@@ -102,6 +102,13 @@ void vensterPlaatsen(QWidget* venster, int left, int top, int breedte, int hoogt
 void vensterCentreren(QWidget* venster);
 
 /**
+ * Swallows the rest of the mouse click under way (its press, double click and release) until the event
+ * loop turns again: a click that tried to take the focus from a box that refused to let it go reaches
+ * nothing, so that no list chooses and no button is pressed behind the box's message.
+ */
+void klikTegenhouden();
+
+/**
  * Marks an object whose destruction has begun (a window's own destructor has run): from here on no
  * focus, key, mouse or activation event reaches it or anything inside it, so none of the window's
  * handlers runs on a half-destroyed window. StandaardInstantie marks every window made through it.

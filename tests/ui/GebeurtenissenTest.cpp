@@ -195,6 +195,34 @@ TEST_F(GebeurtenissenTest, LostFocusDieDeFocusVerzetTerwijlEenAnderVakNogActiefW
     EXPECT_EQ(m_log, QStringList({"lost 9", "got 7"}));
 }
 
+TEST_F(GebeurtenissenTest, AfmakenIsVerlatenTotErWeerInGetyptWordt)
+{
+    const auto indrukken = [](QWidget* w, int toets) {
+        QKeyEvent event(QEvent::KeyPress, toets, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+    };
+    EXPECT_TRUE(m_filter.afmaken()) << "no box to finish";
+    EXPECT_TRUE(m_log.isEmpty());
+
+    // Finished while it keeps the focus; a message box or a menu meanwhile, and leaving it, run nothing more.
+    focus(&m_a, QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_TRUE(m_filter.afmaken());
+    focus(&m_a, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    focus(&m_a, QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    EXPECT_TRUE(m_filter.afmaken()) << "the box is no longer being worked in";
+    focus(&m_a, QEvent::FocusOut, Qt::TabFocusReason);
+    focus(&m_b, QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(m_log, QStringList({"got 3", "lost 3", "got 7"}));
+
+    // Typed in again after it was finished: leaving it checks again, without a new GotFocus.
+    m_log.clear();
+    EXPECT_TRUE(m_filter.afmaken());
+    indrukken(&m_b, Qt::Key_5);
+    focus(&m_b, QEvent::FocusOut, Qt::TabFocusReason);
+    focus(&m_a, QEvent::FocusIn, Qt::TabFocusReason);
+    EXPECT_EQ(m_log, QStringList({"lost 7", "lost 7", "got 3"}));
+}
+
 TEST(HerintredeSlot, AlleenBuitensteBewakerKomtBinnen)
 {
     ui::HerintredeSlot slot;
