@@ -104,7 +104,6 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
 
     // The options that the file may have replaced, read as at start-up.
     core::ProvincieEnClubNrLezen();
-    core::ClubProvincieLezen();
 
     // A season that the file brought is in the list at once; the season chosen stays chosen.
     const QStringList seizoenen = core::SeizoenenLijst(a.strHuidigSeizoen);

@@ -241,7 +241,6 @@ OptieStand OptiesLezen()
     a.intAantalKaraktersCompNr = CInt(OptieItem(QStringLiteral("Aantal Karakters CompNr")));
 
     ProvincieEnClubNrLezen();
-    ClubProvincieLezen();
 
     // Whatever goes wrong with the folder (no row, an empty or odd path, a folder gone since),
     // the outcome is the same: the folder is asked for when the main window first shows.
@@ -271,12 +270,8 @@ void ProvincieEnClubNrLezen()
 
     const db::Waarde clubNr = OptieItem(QStringLiteral("ClubNr"));
     a.strClubNr = f.Inhoud(clubNr).tekst().isEmpty() ? QStringLiteral("000") : clubNr.tekst();
-}
 
-void ClubProvincieLezen()
-{
-    Algemeen& a = algemeen();
-    const double clubProv = Val(objAlgemeneFuncties().Inhoud(OptieItem(QStringLiteral("ClubProv"))));
+    const double clubProv = Val(f.Inhoud(OptieItem(QStringLiteral("ClubProv"))));
     // A club province never set is the user's own province.
     a.strClubProv = clubProv == 0 ? QString::number(ProvincieNr(a.strProvincie, 0)) : db::Waarde(clubProv).tekst();
     a.strClubProvAfkorting = ProvincieAfkorting(a.strClubProv);

@@ -64,17 +64,11 @@ struct OptieStand
 OptieStand OptiesLezen();
 
 /**
- * Reads the options 'Provincie' and 'ClubNr' into the shared state: the own province's name and
- * abbreviation, and the own club's number ("000" when the option is empty).
+ * Reads the options 'Provincie', 'ClubNr' and 'ClubProv' into the shared state: the own province's
+ * name and abbreviation, the own club's number ("000" when the option is empty), and the own club's
+ * province and its abbreviation (a club province that is 0, never set, is the own province).
  */
 void ProvincieEnClubNrLezen();
-
-/**
- * Reads the option 'ClubProv' into the shared state: the own club's province and its abbreviation.
- * A club province that is 0 (never set) is the province of the option 'Provincie', so that
- * ProvincieEnClubNrLezen must have run first.
- */
-void ClubProvincieLezen();
 
 /** The current season by today's date, as "2010-2011". */
 QString HuidigSeizoen();

@@ -44,7 +44,8 @@ namespace {
 int wachtenBijSlot(void* verbinding, int keer)
 {
     Verbinding& v = *static_cast<Verbinding*>(verbinding);
-    if (keer == 0 && !v.transactieWacht)
+    // Outside a transaction each statement has its own wait; inside one they share it.
+    if (keer == 0 && v.diepte == 0)
         v.gewacht = 0;
     // Short sleeps at first, as the engine's own handler: a lock is mostly let go within moments.
     static constexpr int Stappen[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
@@ -553,13 +554,7 @@ void Database::beginTransactie()
     if (c.diepte == 0) {
         // From here on every wait of the transaction counts against the one wait it has.
         c.gewacht = 0;
-        c.transactieWacht = true;
-        try {
-            uitvoeren(sqlite3_db_name(c.db, 2) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
-        } catch (const DbFout&) {
-            c.transactieWacht = false;
-            throw;
-        }
+        uitvoeren(sqlite3_db_name(c.db, 2) ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     } else
         uitvoeren(QStringLiteral("SAVEPOINT niveau%1").arg(c.diepte));
     ++c.diepte;
@@ -572,12 +567,10 @@ void Database::vastleggen()
         throw DbFout(DbFout::Soort::NietToegestaan, QStringLiteral("Er loopt geen transactie."));
     // A commit the engine refuses (the file is locked by another program) leaves the transaction
     // open at the same depth, so that the caller's Transactie can still roll it back.
-    if (c.diepte == 1) {
+    if (c.diepte == 1)
         uitvoeren(QStringLiteral("COMMIT"));
-        c.transactieWacht = false;
-    } else {
+    else
         uitvoeren(QStringLiteral("RELEASE niveau%1").arg(c.diepte - 1));
-    }
     --c.diepte;
 }
 
@@ -590,7 +583,6 @@ void Database::terugdraaien()
     c.voorSchrijven();
     c.gewijzigd();
     if (c.diepte == 0) {
-        c.transactieWacht = false;
         // The engine may have ended the transaction itself already (after a full disk, for one).
         if (!sqlite3_get_autocommit(c.db))
             uitvoeren(QStringLiteral("ROLLBACK"));

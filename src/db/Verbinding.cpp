@@ -38,7 +38,6 @@ void Verbinding::sluiten()
         db = nullptr;
     }
     diepte = 0;
-    transactieWacht = false;
     ++generatie;
 }
 

@@ -146,7 +146,6 @@ struct Verbinding
      * transaction runs, in all its waits together (the transaction's statements share one wait).
      */
     int gewacht = 0;
-    bool transactieWacht = false; ///< the waits of the transaction now running add up
     StmtCache cache;          ///< statements of the layer and of openRecordset, by their SQL text
     StmtCache uitvoerCache;   ///< statements of uitvoeren with parameters, by the text as given
     Bindbuffer bindbuffer;    ///< the texts of the parameters of the statement being run

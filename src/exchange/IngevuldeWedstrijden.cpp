@@ -370,6 +370,17 @@ QString nummerSleutel(const QString& seizoen, const QString& wedstrNr)
     return s;
 }
 
+// A value of a held-back calendar row; empty for a column the calendar does not have. The value
+// stays where the row holds it (the line read, or a text of fixed memory), for as long as the
+// reader lives: it is used in place, not copied.
+QString kalenderWaarde(const std::vector<QStringView>& waarden, int kolom)
+{
+    if (kolom < 0)
+        return QString();
+    const QStringView w = waarden[static_cast<size_t>(kolom)];
+    return QString::fromRawData(w.data(), w.size());
+}
+
 } // namespace
 
 IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
@@ -610,58 +621,58 @@ void UitgesteldeKalender::bladToevoegen(size_t rij, const QByteArray& vorm, cons
     r.laatsteBlad = static_cast<qsizetype>(begin);
 }
 
+template <size_t N, typename Doen>
+void IngevuldeWedstrijdenLezer::matchenLezen(const std::array<QString, N>& kolommen, Doen&& doen) const
+{
+    std::array<QString, N> waarden;
+    if (m_kalender) {
+        std::array<int, N> plaatsen;
+        for (size_t k = 0; k < N; ++k)
+            plaatsen[k] = m_kalender->kolom(kolommen[k]);
+        for (size_t i = 0; i < m_kalender->m_rijen.size(); ++i) {
+            const UitgesteldeKalender::Rij& rij = m_kalender->m_rijen[i];
+            for (size_t k = 0; k < N; ++k)
+                waarden[k] = kalenderWaarde(rij.waarden, plaatsen[k]);
+            doen(static_cast<qint64>(i), waarden);
+        }
+        return;
+    }
+    QString sql = QStringLiteral("SELECT rowid");
+    for (const QString& kolom : kolommen)
+        sql += QStringLiteral(", ") + kolom;
+    db::Recordset m = algemeen().dbGegevens.openRecordset(sql + QStringLiteral(" FROM Matchen ORDER BY rowid"));
+    for (; !m.eof(); m.moveNext()) {
+        for (size_t k = 0; k < N; ++k)
+            waarden[k] = m.veld(static_cast<int>(k) + 1).tekst();
+        doen(m.veld(0).geheel(), waarden);
+    }
+}
+
 IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalender)
 {
     db::Database& d = algemeen().dbGegevens;
+    // The calendar not yet written is the whole of Matchen: its rows in the order they will have.
     if (kalender && !kalender->leeg()) {
-        // The calendar not yet written is the whole of Matchen: its rows in the order they will have.
         m_kalender = kalender;
-        const int kolommen[] = {kalender->kolom(QStringLiteral("Seizoen")),   kalender->kolom(QStringLiteral("SoortComp")),
-                                kalender->kolom(QStringLiteral("HerDam")),    kalender->kolom(QStringLiteral("WedstrNr")),
-                                kalender->kolom(QStringLiteral("ProvThuis")), kalender->kolom(QStringLiteral("ReeksNr")),
-                                kalender->kolom(QStringLiteral("Soort"))};
-        // The values stay where the rows hold them (the lines read, or texts of fixed memory), for
-        // as long as this reader lives: they are used in place, not copied.
-        const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
-            if (kolom < 0)
-                return QString();
-            const QStringView w = rij.waarden[static_cast<size_t>(kolom)];
-            return QString::fromRawData(w.data(), w.size());
-        };
-        const qsizetype aantal = static_cast<qsizetype>(kalender->m_rijen.size());
-        m_rijen.reserve(static_cast<size_t>(aantal));
-        m_matchen.reserve(aantal);
-        m_opNummer.reserve(aantal);
-        for (size_t i = 0; i < kalender->m_rijen.size(); ++i) {
-            const UitgesteldeKalender::Rij& rij = kalender->m_rijen[i];
-            Match match;
-            match.rijnummer = static_cast<qint64>(i);
-            match.seizoen = waarde(rij, kolommen[0]);
-            match.soortComp = waarde(rij, kolommen[1]);
-            match.herDam = waarde(rij, kolommen[2]);
-            match.wedstrNr = waarde(rij, kolommen[3]);
-            match.provThuis = waarde(rij, kolommen[4]);
-            match.reeksNr = waarde(rij, kolommen[5]);
-            match.soort = waarde(rij, kolommen[6]);
-            matchToevoegen(std::move(match));
-        }
-    } else {
-        db::Recordset m = d.openRecordset(
-            QStringLiteral("SELECT rowid, Seizoen, SoortComp, HerDam, WedstrNr, ProvThuis, ReeksNr, Soort FROM Matchen "
-                           "ORDER BY rowid"));
-        for (; !m.eof(); m.moveNext()) {
-            Match match;
-            match.rijnummer = m.veld(0).geheel();
-            match.seizoen = m.veld(1).tekst();
-            match.soortComp = m.veld(2).tekst();
-            match.herDam = m.veld(3).tekst();
-            match.wedstrNr = m.veld(4).tekst();
-            match.provThuis = m.veld(5).tekst();
-            match.reeksNr = m.veld(6).tekst();
-            match.soort = m.veld(7).tekst();
-            matchToevoegen(std::move(match));
-        }
+        m_rijen.reserve(kalender->m_rijen.size());
+        m_matchen.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
+        m_opNummer.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
     }
+    matchenLezen(std::array<QString, 7>{QStringLiteral("Seizoen"), QStringLiteral("SoortComp"), QStringLiteral("HerDam"),
+                                        QStringLiteral("WedstrNr"), QStringLiteral("ProvThuis"), QStringLiteral("ReeksNr"),
+                                        QStringLiteral("Soort")},
+                 [this](qint64 rijnummer, std::array<QString, 7>& w) {
+                     Match match;
+                     match.rijnummer = rijnummer;
+                     match.seizoen = std::move(w[0]);
+                     match.soortComp = std::move(w[1]);
+                     match.herDam = std::move(w[2]);
+                     match.wedstrNr = std::move(w[3]);
+                     match.provThuis = std::move(w[4]);
+                     match.reeksNr = std::move(w[5]);
+                     match.soort = std::move(w[6]);
+                     matchToevoegen(std::move(match));
+                 });
     // The places of every game by team size; a place that is no number 1 to 4 (the doubles game) is 0.
     db::Recordset v = d.openRecordset(QStringLiteral("SELECT AantalSpelers, Wedstrijd, thuis, uit FROM ")
                                       + db::sqlNaam(QStringLiteral("Volgorde Wedstrijden")));
@@ -778,32 +789,14 @@ const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoek
             (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), bezoekers})]
                 << static_cast<int>(plaats);
         };
-        if (m_kalender) {
-            const int kolommen[] = {m_kalender->kolom(QStringLiteral("LKThuis")), m_kalender->kolom(QStringLiteral("ProvUIT")),
-                                    m_kalender->kolom(QStringLiteral("LKUIT"))};
-            const auto waarde = [](const UitgesteldeKalender::Rij& rij, int kolom) {
-                if (kolom < 0)
-                    return QString();
-                const QStringView w = rij.waarden[static_cast<size_t>(kolom)];
-                return QString::fromRawData(w.data(), w.size());
-            };
-            for (size_t i = 0; i < m_kalender->m_rijen.size() && i < m_rijen.size(); ++i) {
-                const UitgesteldeKalender::Rij& rij = m_kalender->m_rijen[i];
-                opnemen(i, waarde(rij, kolommen[0]), waarde(rij, kolommen[1]), waarde(rij, kolommen[2]));
-            }
-        } else {
-            db::Recordset m = algemeen().dbGegevens.openRecordset(
-                QStringLiteral("SELECT rowid, LKThuis, ProvUIT, LKUIT FROM Matchen ORDER BY rowid"));
-            for (; !m.eof(); m.moveNext()) {
-                // The rows as they were read at the start of the section, in the order of their row numbers.
-                const qint64 rijnummer = m.veld(0).geheel();
-                const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
-                                                     [](const Match& a, qint64 b) { return a.rijnummer < b; });
-                if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
-                    opnemen(static_cast<size_t>(plaats - m_rijen.cbegin()), m.veld(1).tekst(), m.veld(2).tekst(),
-                            m.veld(3).tekst());
-            }
-        }
+        matchenLezen(std::array<QString, 3>{QStringLiteral("LKThuis"), QStringLiteral("ProvUIT"), QStringLiteral("LKUIT")},
+                     [this, &opnemen](qint64 rijnummer, std::array<QString, 3>& w) {
+                         // The rows as they were read at the start of the section, in the order of their row numbers.
+                         const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
+                                                              [](const Match& a, qint64 b) { return a.rijnummer < b; });
+                         if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
+                             opnemen(static_cast<size_t>(plaats - m_rijen.cbegin()), w[0], w[1], w[2]);
+                     });
     }
     const auto rijen = m_vrijThuis->constFind(sleutel({r.seizoen, r.categorie, r.cijfers, r.velden[4]}));
     if (rijen == m_vrijThuis->constEnd())

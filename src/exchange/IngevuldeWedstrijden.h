@@ -177,6 +177,12 @@ private:
     UitgesteldeKalender* m_kalender = nullptr;
     QStringList m_opmerkingen;
 
+    /**
+     * Gives every row of Matchen, in the order of the row numbers, to doen(row number, values of the
+     * named columns): the rows of the held-back calendar (their texts used in place), or else the table's.
+     */
+    template <size_t N, typename Doen>
+    void matchenLezen(const std::array<QString, N>& kolommen, Doen&& doen) const;
     void matchToevoegen(Match match);
     /** The match of a record without a competition code whose home side is a free place; none when not found. */
     const Match* vrijThuisZoeken(const IngevuldRecord& r, const QString& einde);

@@ -1,6 +1,7 @@
 #include "ui/Toepassing.h"
 
 #include "ui/Meldingen.h"
+#include "ui/Opschriften.h"
 #include "ui/Zandloper.h"
 
 #include <QAbstractItemView>
@@ -46,13 +47,10 @@ QList<Aflevering>& afleveringen()
 
 std::atomic<int> s_foutenDoorQt{0};
 
-// A caption as the user reads it: "&Sluiten" is "Sluiten", "&&" is one "&".
-QString zonderSneltoets(QString tekst)
+// A caption as the user reads it, in one line: "&Sluiten" is "Sluiten", "&&" is one "&".
+QString zonderSneltoets(const QString& tekst)
 {
-    tekst.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    tekst.remove(u'&');
-    tekst.replace(u'\x01', u'&');
-    return tekst.simplified();
+    return getoondeTekst(tekst).simplified();
 }
 
 struct Soort

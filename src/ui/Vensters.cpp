@@ -1,5 +1,6 @@
 #include "ui/Vensters.h"
 
+#include "ui/Opschriften.h"
 #include "ui/Toepassing.h"
 
 #include "ui/Twips.h"
@@ -85,7 +86,7 @@ QPushButton* annuleerknop(const QWidget* venster)
         // Child windows are children too: only the window's own buttons count.
         if (knop->window() != venster || !knop->isVisible() || !knop->isEnabled())
             continue;
-        const QString opschrift = QString(knop->text()).remove(u'&');
+        const QString opschrift = getoondeTekst(knop->text());
         if (opschrift == u"Annuleren")
             return knop;
         if (opschrift == u"Sluiten" && !sluiten)

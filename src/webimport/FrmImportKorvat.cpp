@@ -9,6 +9,7 @@
 #include "core/FrmWedstrijdInput.h"
 #include "core/FunctiesQJ.h"
 #include "core/MDIFrm.h"
+#include "core/Opstart.h"
 #include "core/Vertalingen.h"
 #include "db/Database.h"
 #include "ui/Keuzelijst.h"
@@ -646,14 +647,21 @@ void FrmImportKorvat::APIGegevensImporteren()
         return;
     m_bezig = true;
     setEnabled(false);
-    if (!TestVerbinding()) {
-        GeenVerbinding();
+    // Whatever ends the import, also a failure of a kind not caught below, the window is ready again.
+    auto klaar = qScopeGuard([this] {
         setEnabled(true);
         m_bezig = false;
+    });
+    if (!TestVerbinding()) {
+        GeenVerbinding();
         return;
     }
     for (QLabel* l : LabINfo)
         l->show();
+    auto verbergen = qScopeGuard([this] {
+        for (QLabel* l : LabINfo)
+            l->hide();
+    });
     for (int i = 1; i < 4; ++i)
         LabINfo[i]->setText(QString());
 
@@ -676,10 +684,6 @@ void FrmImportKorvat::APIGegevensImporteren()
     } catch (const db::DbFout& f) {
         foutTonen(QStringLiteral("De gegevens konden niet opgeslagen worden: %1\r\nEr werd niets gewijzigd.").arg(f.tekst()));
     }
-    for (QLabel* l : LabINfo)
-        l->hide();
-    setEnabled(true);
-    m_bezig = false;
 }
 
 void FrmImportKorvat::reeksImporteren(webimport::Opslag& opslag, qint64 reeksId)
@@ -722,6 +726,7 @@ void FrmImportKorvat::clubBranch(webimport::Opslag& opslag)
     });
 
     // The first club imported becomes the own club.
+    bool eersteEigenClub = false;
     db::Recordset rs = a.dbGegevens.openRecordset(QStringLiteral("SELECT Item FROM Opties WHERE Soort = 'ClubNr'"));
     if (rs.eof())
         throw webimport::ImportFout(QStringLiteral("De optie 'ClubNr' ontbreekt in de database."));
@@ -731,6 +736,7 @@ void FrmImportKorvat::clubBranch(webimport::Opslag& opslag)
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'ClubNr'"), {a.strClubNr});
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'ClubProv'"), {a.strClubProv});
         a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Opties SET Item = ? WHERE Soort = 'Provincie'"), {a.strClubProv});
+        eersteEigenClub = true;
     }
     const bool eigen = a.strClubNr == clubNr && a.strClubProv.toInt() == provincie;
     if (eigen && !ChkEnkelSterktelijsten->isChecked()) {
@@ -741,6 +747,9 @@ void FrmImportKorvat::clubBranch(webimport::Opslag& opslag)
     }
     t.vastleggen();
     terug.dismiss();
+    // The own province and the club's province, with their names and abbreviations, as stored now.
+    if (eersteEigenClub)
+        core::ProvincieEnClubNrLezen();
 }
 
 void FrmImportKorvat::lidBranch(webimport::Opslag& opslag)

@@ -127,6 +127,23 @@ QDate datumVan(const QString& tekst)
     return db::leesDatum(tekst.trimmed()).date();
 }
 
+// The mark a strength-list index carries for a member's status: "-R" for a recreant, "-D" for a
+// double member, none for the others.
+QString indexteken(const QString& status)
+{
+    if (status == u"V")
+        return QStringLiteral("-R");
+    if (status == u"D")
+        return QStringLiteral("-D");
+    return QString();
+}
+
+// The strength list's column Recreant for a member's status: "R" for a recreant, else "I".
+QString recreantteken(const QString& status)
+{
+    return status == u"V" ? QStringLiteral("R") : QStringLiteral("I");
+}
+
 } // namespace
 
 QString compNrVan(const QString& uniqueIndex)
@@ -273,35 +290,27 @@ void Opslag::APIGegevensLedenOpslaan(const QList<Lid>& leden, const QString& clu
                 lijstOntbreekt = true;
                 continue;
             }
-            Toewijzingen t;
-            t.zet(QStringLiteral("Naam"), naam);
-            t.zet(QStringLiteral("Klassering"), l.ranking);
-            t.zet(QStringLiteral("Leeftijdsreeks"), l.category);
-            t.zet(QStringLiteral("Recreant"), status == u"V" ? QStringLiteral("R") : QStringLiteral("I"));
+            Toewijzingen lijstrij;
+            lijstrij.zet(QStringLiteral("Naam"), naam);
+            lijstrij.zet(QStringLiteral("Klassering"), l.ranking);
+            lijstrij.zet(QStringLiteral("Leeftijdsreeks"), l.category);
+            lijstrij.zet(QStringLiteral("Recreant"), recreantteken(status));
             // The index's mark of a recreant or a double member follows his status; its number stays.
             QString getal = *index;
             if (getal.endsWith(u"-R") || getal.endsWith(u"-D"))
                 getal.chop(2);
-            if (waardeVan(getal) != 0) {
-                t.zet(QStringLiteral("\"Index\""), getal + (status == u"V"   ? QStringLiteral("-R")
-                                                          : status == u"D" ? QStringLiteral("-D")
-                                                                           : QString()));
-            }
-            t.uitvoeren(QStringLiteral("Sterktelijst"), waar, sleutel);
+            if (waardeVan(getal) != 0)
+                lijstrij.zet(QStringLiteral("\"Index\""), getal + indexteken(status));
+            lijstrij.uitvoeren(QStringLiteral("Sterktelijst"), waar, sleutel);
         } else if (!code.isEmpty()) {
             QString index = QStringLiteral("SUP");
-            if (waardeVan(l.rankingIndex) != 0) {
-                index = l.rankingIndex;
-                if (status == u"V")
-                    index += QStringLiteral("-R");
-                else if (status == u"D")
-                    index += QStringLiteral("-D");
-            }
+            if (waardeVan(l.rankingIndex) != 0)
+                index = l.rankingIndex + indexteken(status);
             dbg().uitvoeren(QStringLiteral("INSERT INTO Sterktelijst (Seizoen, Provincie, Clubnummer, Soort, Volgorde, "
                                            "Volgnummer, \"Index\", Computernummer, Naam, Klassering, Leeftijdsreeks, "
                                            "OpSterktelijst, Recreant) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'J', ?)"),
                             {seizoen, provincie, clubNr, woord, waardeVan(l.position), l.position, index, compNr, naam,
-                             l.ranking, l.category, status == u"V" ? QStringLiteral("R") : QStringLiteral("I")});
+                             l.ranking, l.category, recreantteken(status)});
         } else {
             // A member found by a search: its club and venues come from the club list of its province.
             const auto clubs = m_bron.clubs(NrProvOmzettenNaarNrKorvat(lidProvincie));

@@ -2,6 +2,7 @@
 
 #include "BladTest.h"
 #include "NepDienst.h"
+#include "core/Vertalingen.h"
 #include "webimport/FrmImportKorvat.h"
 #include "webimport/frmLogin.h"
 
@@ -15,9 +16,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 using testhulp::NepDienst;
 using ui::TestMeldingen;
@@ -950,6 +953,8 @@ TEST_F(WebImportVensterTest, TheFirstClubImportedWithoutAnOwnClubBecomesTheOwnCl
     core::Algemeen& a = core::algemeen();
     ASSERT_EQ(a.strClubNr, "000");
     const QString clubProv = a.strClubProv;
+    const QStringList provincieVoor = {a.strProvincie, a.strProvincieAfkorting, a.strClubProvAfkorting};
+    const auto provincieNu = [&a] { return QStringList({a.strProvincie, a.strProvincieAfkorting, a.strClubProvAfkorting}); };
     const QString opties = "SELECT Soort, Item FROM Opties WHERE Soort IN ('ClubNr', 'ClubProv', 'Provincie') ORDER BY Soort";
     FrmImportKorvat& imp = openen(f);
     const QString tabellen[] = {"Matchen", "Reeksen", "Datums", "Clubs", "Leden", "Sterktelijst", "Lokalen", "rel_club_lokaal"};
@@ -979,6 +984,7 @@ TEST_F(WebImportVensterTest, TheFirstClubImportedWithoutAnOwnClubBecomesTheOwnCl
     EXPECT_EQ(rijen(opties), QStringList({"ClubNr| ", "ClubProv| ", "Provincie| "}));
     EXPECT_EQ(a.strClubNr, "000");
     EXPECT_EQ(a.strClubProv, clubProv);
+    EXPECT_EQ(provincieNu(), provincieVoor);
     for (const QString& t : tabellen)
         EXPECT_EQ(rijen("SELECT * FROM " + t + " ORDER BY 1, 2, 3"), voor.value(t)) << t.toStdString();
 
@@ -989,11 +995,85 @@ TEST_F(WebImportVensterTest, TheFirstClubImportedWithoutAnOwnClubBecomesTheOwnCl
     EXPECT_EQ(rijen(opties), QStringList({"ClubNr|002", "ClubProv|1", "Provincie|1"}));
     EXPECT_EQ(a.strClubNr, "002");
     EXPECT_EQ(a.strClubProv, "1");
+    // The own province and its abbreviations follow at once, not only after a restart.
+    EXPECT_EQ(provincieNu(), QStringList({"Antwerpen", "A.", "A."}));
     EXPECT_EQ(rijen("SELECT WedstrNr, LKThuis, LKUIT FROM Matchen WHERE ReeksNr = '4711'"), QStringList({"PAH03001|001|002"}));
     EXPECT_EQ(rijen("SELECT ClubNr, Importeren FROM Clubs ORDER BY ClubNr"), QStringList({"001|J", "002|J"}));
     imp.LstClubs->setCurrentRow(0);
     imp.LstClubs->setCurrentRow(1);
     EXPECT_FALSE(imp.ChkEnkelSterktelijsten->isHidden()) << "the window takes it for the own club";
+}
+
+// A failure of a kind the import does not expect (here a message box that cannot be shown) is
+// reported as any failed action; the window is not left disabled and busy, and the next import runs.
+TEST_F(WebImportVensterTest, AnUnexpectedFailureDuringAnImportLeavesTheWindowReadyForTheNext)
+{
+    // Passes every box on to the test's boxes, except one that fails to show.
+    class FalendeMeldingen : public ui::Meldingen
+    {
+    public:
+        FalendeMeldingen(ui::Meldingen& door, QString tekst)
+            : m_door(door)
+            , m_tekst(std::move(tekst))
+        {
+        }
+        void kritiek(const QString& titel, const QString& tekst) override
+        {
+            if (tekst == m_tekst)
+                throw std::runtime_error("het venster kon niet getoond worden");
+            m_door.kritiek(titel, tekst);
+        }
+        void waarschuwing(const QString& titel, const QString& tekst) override { m_door.waarschuwing(titel, tekst); }
+        void informatie(const QString& titel, const QString& tekst) override { m_door.informatie(titel, tekst); }
+        bool vraagJaNee(const QString& titel, const QString& tekst) override { return m_door.vraagJaNee(titel, tekst); }
+        bool vraagNeeJa(const QString& titel, const QString& tekst) override { return m_door.vraagNeeJa(titel, tekst); }
+        QString kiesMap(const QString& titel, const QString& standaard) override { return m_door.kiesMap(titel, standaard); }
+        QString kiesBestand(const QString& titel, const QString& map, const QString& filter) override
+        {
+            return m_door.kiesBestand(titel, map, filter);
+        }
+
+    private:
+        ui::Meldingen& m_door;
+        QString m_tekst;
+    };
+
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("GetMembersRequest", ledenVan);
+    FrmWedstrijdInput& f = starten();
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    imp.LstClubs->setCurrentRow(1);
+    ASSERT_EQ(imp.LstClubs->currentItem()->text(), "A002 | TTC Tweede");
+    ASSERT_GT(imp.LstLeden->count(), 0);
+    imp.LstLeden->setCurrentRow(0);
+    ASSERT_TRUE(imp.OptSelectie[3]->isChecked());
+
+    // The member import with no member chosen tells so in a box, and that box fails.
+    imp.LstLeden->setCurrentRow(-1);
+    FalendeMeldingen falend(*m_meldingen.operator->(), core::Vertaling(409, 1));
+    ui::Meldingen* vorige = ui::zetMeldingen(&falend);
+    auto terug = qScopeGuard([vorige] { ui::zetMeldingen(vorige); });
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Onverwachte fout",
+                                 "Een klik op de knop \"Spelers Importeren\" in het venster \"" + Titel
+                                     + "\" is mislukt.\n\nOorzaak: het venster kon niet getoond worden"
+                                 "\n\nWat nog niet bewaard was, is niet bewaard.");
+    QTest::mouseClick(imp.CmdReeksen[0], Qt::LeftButton);
+    ui::zetMeldingen(vorige);
+    terug.dismiss();
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_FALSE(imp.testAttribute(Qt::WA_Disabled)) << "the window is left disabled";
+    for (QLabel* l : imp.LabINfo)
+        EXPECT_TRUE(l->isHidden());
+
+    // The next import is not refused as one still running.
+    imp.LstLeden->setCurrentRow(0);
+    m_dienst.wis();
+    imp.CmdReeksen[0]->click();
+    EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+    EXPECT_FALSE(m_dienst.verzoeken("GetMembersRequest").isEmpty());
+    EXPECT_FALSE(imp.testAttribute(Qt::WA_Disabled));
 }
 
 // A service that answers later than the time limit: the import is refused with the reason and
