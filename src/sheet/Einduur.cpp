@@ -58,11 +58,6 @@ Einduur& Einduur::verbinden(FrmWedstrijdInput& venster)
     return *new Einduur(venster);
 }
 
-void EinduurVerbinden(FrmWedstrijdInput& venster)
-{
-    Einduur::verbinden(venster);
-}
-
 bool Einduur::wedstrijdOpBlad() const
 {
     return m_venster && m_vak && m_venster->blad.FraWedstrijdblad

@@ -56,7 +56,4 @@ private:
     bool m_afgemaakt = false;
 };
 
-/** Connects the end-time box of the window's sheet (once). */
-void EinduurVerbinden(FrmWedstrijdInput& venster);
-
 } // namespace sheet
