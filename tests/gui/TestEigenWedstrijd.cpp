@@ -1,6 +1,7 @@
 // A window that stores into the match on the sheet (the remarks window, the player picker) stores into
 // the match it was opened for, whatever the secretary does meanwhile in the other windows that were
-// open already: adding a match by hand, the clubs, the web import.
+// open already: adding a match by hand, the clubs, the web import. So does a box of the sheet that is
+// being typed in when one of those windows moves the sheet.
 
 #include "BladTest.h"
 #include "lineup/FrmSpelersKiezen.h"
@@ -367,6 +368,33 @@ TEST_F(EigenWedstrijd, AnEndTimeBeingTypedIsFinishedBeforeTheClubsWindowRefreshe
     EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
     EXPECT_EQ(f.blad.TxtEinduur->text(), "22.30");
     c.close();
+}
+
+// The web import chooses the season again when it closes: the end time typed meanwhile goes into its
+// own match first and is shown again.
+TEST_F(EigenWedstrijd, AnEndTimeBeingTypedIsFinishedBeforeTheClosingWebImportRefreshesTheLists)
+{
+    FrmWedstrijdInput& f = tonen();
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Import uit Competitie ZELM (Systeem Korvat)",
+                                 "Het adres van de webdienst is niet ingesteld.\r\n"
+                                 "Vul het in bij Opties, onder \"Adres van de webdienst\".");
+    f.menu("MnuGegevensImportKorvat")->trigger();
+    verwerken();
+    FrmImportKorvat& w = FrmImportKorvat::standaard();
+    ASSERT_TRUE(w.isVisible());
+    kiezen(f, "PAH01111");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.blad.TxtEinduur->setFocus(Qt::TabFocusReason);
+    typ("22.30");
+
+    QApplication::setActiveWindow(&w);
+    verwerken();
+    sluitknop(w);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "22.30");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "22.30");
 }
 
 } // namespace
