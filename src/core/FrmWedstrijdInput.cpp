@@ -292,7 +292,17 @@ void FrmWedstrijdInput::menuVerbinden(const QString& naam, QObject* context, std
 bool FrmWedstrijdInput::invoerAfmaken()
 {
     core::IWedstrijdblad* b = core::diensten().wedstrijdblad;
-    return !b || b->InvoerAfmaken();
+    if (!b || b->InvoerAfmaken())
+        return true;
+    // Refused while the user was in another window (a match added, the lists refreshed): back to the
+    // box to correct it; the activation leaves the focus there, not on the first empty set.
+    QWidget* venster = window();
+    if (isVisible() && !venster->isActiveWindow()) {
+        m_focusBehouden = true;
+        venster->raise();
+        activateWindow();
+    }
+    return false;
 }
 
 void FrmWedstrijdInput::Form_Load()
@@ -380,7 +390,10 @@ bool FrmWedstrijdInput::kiezenMetToetsen() const
 
 void FrmWedstrijdInput::Form_Activate()
 {
-    naarEersteLegeSet();
+    if (m_focusBehouden)
+        m_focusBehouden = false;
+    else
+        naarEersteLegeSet();
     if (m_blnPadNietIngesteld && !m_inActivatie) {
         // The box below takes the activation away and gives it back: ask only once.
         m_inActivatie = true;
@@ -512,8 +525,12 @@ bool FrmWedstrijdInput::lijstTekstKiezen(QListWidget* lijst, const QString& teks
     return false;
 }
 
-void FrmWedstrijdInput::LijstHerselecteren(QListWidget* lijst)
+bool FrmWedstrijdInput::LijstHerselecteren(QListWidget* lijst)
 {
+    // What is being typed goes into the match it was typed for before the sheet is loaded again; a
+    // refusal keeps the lists, and the typing, as they are.
+    if (!invoerAfmaken())
+        return false;
     keuzeBehouden([this, lijst] {
         const QString tekst = lijst->currentItem() ? lijst->currentItem()->text() : QString();
         {
@@ -524,6 +541,7 @@ void FrmWedstrijdInput::LijstHerselecteren(QListWidget* lijst)
         algemeen().blnEventsActief = true;
         lijstTekstKiezen(lijst, tekst);
     });
+    return true;
 }
 
 void FrmWedstrijdInput::keuzeBehouden(const std::function<void()>& vernieuwen)

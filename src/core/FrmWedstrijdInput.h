@@ -87,7 +87,10 @@ public:
     void menuVerbinden(const QString& naam, QObject* context, std::function<void()> handler);
     /**
      * Finishes the box of the sheet that is being typed in as leaving it would, before an action
-     * that a menu item or a key starts without leaving it (see core::IWedstrijdblad::InvoerAfmaken).
+     * that a menu item or a key starts without leaving it (see core::IWedstrijdblad::InvoerAfmaken),
+     * or that another window starts on the sheet while the main window stands beside it (a match
+     * added, the lists refreshed). After a refusal asked from another window, the main window is
+     * brought back with the focus where the refusal put it (in the box, to correct it).
      * @return false when the box refused its value: the action must not go on
      */
     bool invoerAfmaken();
@@ -104,9 +107,12 @@ public:
     /**
      * A window that changed data refreshes a list: nothing is chosen for a moment, then the same
      * entry again, so that the list's click handling reloads what depends on it. The lists below it
-     * keep the play date and the match they showed when they still hold them.
+     * keep the play date and the match they showed when they still hold them. The box of the sheet
+     * being typed in is finished first (invoerAfmaken()); when it refuses what was typed, the lists
+     * are left as they are, so that the typing is not lost and can be corrected.
+     * @return false when the box refused and nothing was refreshed
      */
-    void LijstHerselecteren(QListWidget* lijst);
+    bool LijstHerselecteren(QListWidget* lijst);
     /**
      * No match on the sheet: the sheet frame, the official's remark button and the menus that act
      * on a match are disabled (with the results export when asked).
@@ -210,6 +216,9 @@ private:
     QPointer<QWidget> m_focusVoorUitschakelen;
     bool m_blnPadNietIngesteld = false;
     bool m_inActivatie = false;
+    // A box refused what was typed while another window was asking: the activation that brings the user
+    // back leaves the focus where the refusal put it.
+    bool m_focusBehouden = false;
     // Page Up or Page Down walks the matches while the focus is in one of the lists.
     bool m_kiezenMetToetsen = false;
     bool m_geladen = false;

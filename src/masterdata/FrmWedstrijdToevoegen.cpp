@@ -192,6 +192,11 @@ void FrmWedstrijdToevoegen::CboUitclub_Click()
 
 void FrmWedstrijdToevoegen::CmdToevoegen_Click()
 {
+    // The match added comes onto the sheet: what is being typed there goes into its own match first,
+    // and a refusal there adds nothing.
+    if (FrmWedstrijdInput::bestaat() && FrmWedstrijdInput::standaard().isGeladen()
+        && !FrmWedstrijdInput::standaard().invoerAfmaken())
+        return;
     masterdata::NieuweWedstrijd w;
     w.seizoen = CboSeizoen->currentText();
     w.niveau = CboNiveau->currentData().toString();

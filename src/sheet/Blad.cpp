@@ -43,7 +43,7 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     b.LstNaamLokaal->setAccessibleName(QStringLiteral("zaal"));
     b.TxtEinduur->setAccessibleName(QStringLiteral("einduur"));
     m_setinvoer = new Setinvoer(venster, *this);
-    EinduurVerbinden(venster);
+    m_einduur = &Einduur::verbinden(venster);
     VoorbehoudVerbinden(venster);
     OpstellingknoppenVerbinden(venster);
     // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
@@ -61,7 +61,7 @@ bool Blad::InvoerAfmaken()
         return true;
     if (m_setinvoer && !m_setinvoer->afmaken())
         return false;
-    return Einduur::verbinden(*m_venster).afmaken();
+    return !m_einduur || m_einduur->afmaken();
 }
 
 void Blad::Blanco()

@@ -15,6 +15,7 @@ class Waarde;
 
 namespace sheet {
 
+class Einduur;
 class Setinvoer;
 
 class Blad : public QObject, public core::IWedstrijdblad
@@ -86,6 +87,7 @@ private:
 
     QPointer<FrmWedstrijdInput> m_venster; ///< forgets a window that was deleted
     QPointer<Setinvoer> m_setinvoer;        ///< the set boxes' handling of that window
+    QPointer<Einduur> m_einduur;            ///< the end-time box's handling of that window
     int m_vorigeLaatsteWedstrijd = 0;
     int m_laatstePlaats = 3;   ///< the last line-up place of the match on the sheet
     QStringList m_dubbels;     ///< the doubles pairs (home, away) as the sheet shows them

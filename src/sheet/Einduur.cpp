@@ -45,6 +45,8 @@ Einduur::Einduur(FrmWedstrijdInput& venster)
 {
     setObjectName(QStringLiteral("Einduur"));
     m_vak->installEventFilter(this);
+    // Edited again after afmaken(), typed or not (pasted, dropped, undone): leaving it checks again.
+    ui::verbinden(m_vak.data(), &QLineEdit::textEdited, this, [this] { m_afgemaakt = false; });
 }
 
 Einduur& Einduur::verbinden(FrmWedstrijdInput& venster)
@@ -54,11 +56,6 @@ Einduur& Einduur::verbinden(FrmWedstrijdInput& venster)
     if (auto* bestaand = vak->findChild<Einduur*>(QString(), Qt::FindDirectChildrenOnly))
         return *bestaand;
     return *new Einduur(venster);
-}
-
-void EinduurVerbinden(FrmWedstrijdInput& venster)
-{
-    Einduur::verbinden(venster);
 }
 
 bool Einduur::wedstrijdOpBlad() const
@@ -151,10 +148,7 @@ bool Einduur::eventFilter(QObject* object, QEvent* event)
     return ui::afgeschermd(false, [&]() -> bool {
         if (object != m_vak)
             return QObject::eventFilter(object, event);
-        if (event->type() == QEvent::KeyPress) {
-            // Typed in again after afmaken(): leaving it checks again.
-            m_afgemaakt = false;
-        } else if (event->type() == QEvent::FocusIn) {
+        if (event->type() == QEvent::FocusIn) {
             const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
             if (!vanHetVenster(reden))
                 m_afgemaakt = false;

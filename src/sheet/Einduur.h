@@ -35,8 +35,8 @@ public:
 
     /**
      * Finishes the box while it is being typed in, as leaving it would: the end time is checked and
-     * stored. The box keeps the focus; leaving it afterwards checks nothing more, unless it is typed in
-     * again or left after it got the focus anew.
+     * stored. The box keeps the focus; leaving it afterwards checks nothing more, unless its text is
+     * edited again (typed, pasted, dropped, undone) or it is left after it got the focus anew.
      * @return false when the end time was refused (the message shown, the focus in the box)
      */
     bool afmaken();
@@ -55,8 +55,5 @@ private:
     // Checked and stored by afmaken() while it kept the focus.
     bool m_afgemaakt = false;
 };
-
-/** Connects the end-time box of the window's sheet (once). */
-void EinduurVerbinden(FrmWedstrijdInput& venster);
 
 } // namespace sheet

@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QWidget>
@@ -94,6 +95,10 @@ void Gebeurtenissen::registreer(QWidget* widget, int index)
             m_indexen.remove(weg);
             m_ingedrukt.remove(weg);
         });
+        // A text box is edited also without a key: pasted from its context menu or with the middle
+        // button, dropped, undone.
+        if (auto* vak = qobject_cast<QLineEdit*>(widget))
+            connect(vak, &QLineEdit::textEdited, this, [this, vak] { bewerkt(vak); });
     }
     m_indexen.insert(widget, index);
 }
@@ -118,11 +123,9 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
         const auto* toets = static_cast<QKeyEvent*>(event);
         if (!toets->isAutoRepeat())
             m_ingedrukt[object].insert(vbToetsCode(toets));
-        if (m_afgemaakt == object) {
-            // Typed in again after it was finished: leaving it counts again.
-            m_afgemaakt = nullptr;
-            m_actief = object;
-        }
+        // A text box counts as edited by its text alone (a key that changes nothing, an arrow, is no edit).
+        if (!qobject_cast<QLineEdit*>(object))
+            bewerkt(object);
         break;
     }
     case QEvent::KeyRelease: {
@@ -149,6 +152,15 @@ bool Gebeurtenissen::eventFilter(QObject* object, QEvent* event)
         break;
     }
     return false;
+}
+
+void Gebeurtenissen::bewerkt(QObject* object)
+{
+    if (m_afgemaakt != object)
+        return;
+    // Worked in again after it was finished: leaving it counts again.
+    m_afgemaakt = nullptr;
+    m_actief = object;
 }
 
 void Gebeurtenissen::focusIn(QObject* object, int index, Qt::FocusReason reden)

@@ -44,8 +44,9 @@ int vbToetsCode(const QKeyEvent* event);
  * - Auto-repeated key releases are ignored; KeyUp gets the key's vbToetsCode() and the ShiftToestand bits.
  *
  * - afmaken() runs the LostFocus of the widget the user is in while it keeps the focus (a menu item or key
- *   that must not act on a value still being typed). The widget then counts as left until a key is pressed
- *   in it or the focus comes to it again.
+ *   that must not act on a value still being typed). The widget then counts as left until it is edited
+ *   again (a text box's text edited, with a key or without one: pasted, dropped, undone; another widget:
+ *   a key pressed in it) or the focus comes to it again.
  *
  * Each callback runs through afgeschermd() (ui/Toepassing.h): an error that leaves it is reported there.
  * Events are only observed, never swallowed. A callback must not delete the widget whose event it handles
@@ -80,8 +81,9 @@ public:
     /**
      * Finishes the widget the user is in (the one that had its GotFocus and not yet its LostFocus) as leaving
      * it would: its LostFocus runs, with Qt::OtherFocusReason, while it keeps the focus. From then on it
-     * counts as left: the focus going elsewhere runs no LostFocus for it again, until a key is pressed in it
-     * (it is the widget the user is in again, without a GotFocus) or the focus comes to it again. Focus
+     * counts as left: the focus going elsewhere runs no LostFocus for it again, until it is edited again (a
+     * QLineEdit's textEdited, also for a paste, drop or undo without a key; a key pressed in another widget:
+     * it is the widget the user is in again, without a GotFocus) or the focus comes to it again. Focus
      * that comes back to it from a message box, a menu or another window changes nothing: it never went.
      * @return false when the LostFocus handler failed (the error is reported); true otherwise, also when
      *         no widget was being worked in
@@ -100,13 +102,15 @@ protected:
 private:
     void focusIn(QObject* object, int index, Qt::FocusReason reden);
     void focusOut(QObject* object, int index, Qt::FocusReason reden);
+    /** The widget was worked in: a finished one is the widget the user is in again. */
+    void bewerkt(QObject* object);
     /** @return false when the handler failed */
     bool meldLostFocus(int index, Qt::FocusReason reden);
 
     QHash<const QObject*, int> m_indexen;
     // The widget that last got a GotFocus and has not had its LostFocus yet.
     QPointer<QObject> m_actief;
-    // The widget that afmaken() finished while it kept the focus: left, until a key or the focus comes to it.
+    // The widget that afmaken() finished while it kept the focus: left, until it is edited or the focus comes to it.
     QPointer<QObject> m_afgemaakt;
     // How many LostFocus handlers are running (nested when one moves focus).
     int m_inLostFocus = 0;

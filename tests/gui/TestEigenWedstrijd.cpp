@@ -1,6 +1,7 @@
 // A window that stores into the match on the sheet (the remarks window, the player picker) stores into
 // the match it was opened for, whatever the secretary does meanwhile in the other windows that were
-// open already: adding a match by hand, the clubs, the web import.
+// open already: adding a match by hand, the clubs, the web import. So does a box of the sheet that is
+// being typed in when one of those windows moves the sheet.
 
 #include "BladTest.h"
 #include "lineup/FrmSpelersKiezen.h"
@@ -231,6 +232,169 @@ TEST_F(EigenWedstrijd, TheWindowsThatRefreshTheListsWaitWhileThePickerHasTheShee
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(c.isVisible());
     t.close();
+}
+
+// A box of the sheet being typed in when another window moves the sheet to another match (a match added
+// on another date, the lists refreshed after the own club is stored) is finished first, as leaving it
+// would: what it accepts is stored in the match it was typed for; a refusal shows the box's own message,
+// the other window's action leaves the sheet where it is, and the focus is back in the box.
+TEST_F(EigenWedstrijd, AnEndTimeBeingTypedIsFinishedBeforeAMatchIsAddedOnAnotherDate)
+{
+    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdToevoegen& t = toevoegenKlaarzetten(f, 34);
+    kiezen(f, "PAH01111");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.blad.TxtEinduur->setFocus(Qt::TabFocusReason);
+    typ("25");
+
+    // Refused: nothing is added, the sheet stays, the box keeps what was typed, to be corrected.
+    QApplication::setActiveWindow(&t);
+    verwerken();
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd", "Dit is geen geldig uur !");
+    QTest::mouseClick(t.CmdToevoegen, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(veld("PAH02034", "WedstrNr"), "<geen>") << "no match added";
+    EXPECT_EQ(t.TxtNummer->text(), "34");
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "25");
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "");
+    EXPECT_EQ(QApplication::activeWindow(), &MDIFrm::standaard());
+    EXPECT_EQ(focus(), f.blad.TxtEinduur) << "back in the box";
+
+    // Corrected: stored in its own match before the sheet moves to the match added.
+    f.blad.TxtEinduur->selectAll();
+    typ("22.30");
+    QApplication::setActiveWindow(&t);
+    verwerken();
+    QTest::mouseClick(t.CmdToevoegen, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH02/034");
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "22.30");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.LstWedstrijden->setFocus(Qt::MouseFocusReason);
+    verwerken();
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "22.30");
+    EXPECT_EQ(veld("PAH02034", "Einduur"), "") << "nothing stored in the match added";
+    t.close();
+}
+
+TEST_F(EigenWedstrijd, ASetBeingTypedIsFinishedBeforeAMatchIsAddedOnAnotherDate)
+{
+    FrmWedstrijdInput& f = tonen();
+    FrmWedstrijdToevoegen& t = toevoegenKlaarzetten(f, 34);
+    kiezen(f, "PAH01111");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.blad.TxtSet1T[0]->setFocus(Qt::TabFocusReason);
+    typ("7");
+    toets(Qt::Key_Return);
+    typ("5");
+
+    QApplication::setActiveWindow(&t);
+    verwerken();
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Setstand", "Dit is een verkeerde setstand !");
+    QTest::mouseClick(t.CmdToevoegen, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(veld("PAH02034", "WedstrNr"), "<geen>") << "no match added";
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(focus(), f.blad.TxtSet1T[0]) << "the set's home box, to correct it";
+
+    f.blad.TxtSet1T[0]->selectAll();
+    typ("11");
+    toets(Qt::Key_Tab);
+    ASSERT_EQ(focus(), f.blad.TxtSet1U[0]);
+    f.blad.TxtSet1U[0]->selectAll();
+    typ("4");
+    QApplication::setActiveWindow(&t);
+    verwerken();
+    QTest::mouseClick(t.CmdToevoegen, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH02/034");
+    EXPECT_EQ(veld("PAH01111", "W01Set1T"), "11");
+    EXPECT_EQ(veld("PAH01111", "W01Set1U"), "4");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.LstWedstrijden->setFocus(Qt::MouseFocusReason);
+    verwerken();
+    EXPECT_EQ(veld("PAH01111", "W01Set1U"), "4");
+    EXPECT_EQ(veld("PAH02034", "W01Set1U"), "") << "nothing stored in the match added";
+    t.close();
+}
+
+// The own club stored in the clubs window refreshes the play date and reloads the match on the sheet.
+TEST_F(EigenWedstrijd, AnEndTimeBeingTypedIsFinishedBeforeTheClubsWindowRefreshesTheLists)
+{
+    FrmWedstrijdInput& f = tonen();
+    kiezen(f, "PAH01111");
+    f.menu("MnuBeheerClubs")->trigger();
+    verwerken();
+    FrmClubs& c = FrmClubs::standaard();
+    ASSERT_EQ(c.LstClubs->currentItem()->text(), "A. 001 - TTC Eerste Antwerpen");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.blad.TxtEinduur->setFocus(Qt::TabFocusReason);
+    typ("24");
+
+    // Refused: the club is stored, the lists are left as they are, the box keeps what was typed.
+    QApplication::setActiveWindow(&c);
+    verwerken();
+    c.TxtClubNaam->setText("TTC Eerste Nieuw");
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd", "Dit is geen geldig uur !");
+    QTest::mouseClick(c.CmdClubOpslaan, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT ClubNaam FROM Clubs WHERE ClubNr = '001'").veld(0).tekst(),
+              "TTC Eerste Nieuw");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "24");
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "");
+    EXPECT_EQ(focus(), f.blad.TxtEinduur);
+
+    // Accepted: stored in its match, then the lists are refreshed and show it again.
+    f.blad.TxtEinduur->selectAll();
+    typ("22.30");
+    QApplication::setActiveWindow(&c);
+    verwerken();
+    c.TxtClubNaam->setText("TTC Eerste Antwerpen");
+    QTest::mouseClick(c.CmdClubOpslaan, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "22.30");
+    EXPECT_TRUE(f.windowTitle().contains("001 - TTC Eerste Antwerpen")) << f.windowTitle().toStdString();
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "22.30");
+    c.close();
+}
+
+// The web import chooses the season again when it closes: the end time typed meanwhile goes into its
+// own match first and is shown again.
+TEST_F(EigenWedstrijd, AnEndTimeBeingTypedIsFinishedBeforeTheClosingWebImportRefreshesTheLists)
+{
+    FrmWedstrijdInput& f = tonen();
+    m_meldingen->verwachtMelding(Soort::Kritiek, "Import uit Competitie ZELM (Systeem Korvat)",
+                                 "Het adres van de webdienst is niet ingesteld.\r\n"
+                                 "Vul het in bij Opties, onder \"Adres van de webdienst\".");
+    f.menu("MnuGegevensImportKorvat")->trigger();
+    verwerken();
+    FrmImportKorvat& w = FrmImportKorvat::standaard();
+    ASSERT_TRUE(w.isVisible());
+    kiezen(f, "PAH01111");
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    f.blad.TxtEinduur->setFocus(Qt::TabFocusReason);
+    typ("22.30");
+
+    QApplication::setActiveWindow(&w);
+    verwerken();
+    sluitknop(w);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(veld("PAH01111", "Einduur"), "22.30");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/111");
+    EXPECT_EQ(f.blad.TxtEinduur->text(), "22.30");
 }
 
 } // namespace

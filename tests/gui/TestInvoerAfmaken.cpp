@@ -237,4 +237,47 @@ TEST_F(InvoerAfmaken, TheResultsFileAndExportTtrCarryTheEndTimeJustTyped)
     EXPECT_EQ(opgeslagen("PAH01001", "Einduur"), "22.00");
 }
 
+// A box finished by a menu item counts as left only until its text is edited again, with a key or
+// without one (pasted from the context menu or with the middle button, dropped): leaving it then
+// checks and stores again.
+TEST_F(InvoerAfmaken, AnEndTimeEditedWithoutAKeyAfterItWasFinishedIsStoredWhenLeft)
+{
+    FrmWedstrijdInput& f = openen(15);
+    QLineEdit* vak = f.blad.TxtEinduur;
+    einduurTypen(f, "22.30");
+    m_meldingen->verwachtJaNee(false); // results missing: not printed
+    toets(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    ASSERT_EQ(opgeslagen("PAH01001", "Einduur"), "22.30");
+    ASSERT_EQ(focus(), vak);
+
+    // Pasted over the text.
+    vak->selectAll();
+    vak->insert("21.00");
+    f.LstWedstrijden->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opgeslagen("PAH01001", "Einduur"), "21.00");
+}
+
+TEST_F(InvoerAfmaken, ASetEditedWithoutAKeyAfterItWasFinishedIsCheckedWhenLeft)
+{
+    FrmWedstrijdInput& f = openen(15);
+    const core::Wedstrijdblad& b = f.blad;
+    b.TxtSet1T[15]->setFocus(Qt::TabFocusReason);
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("4");
+    m_meldingen->verwachtJaNee(false);
+    toets(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    ASSERT_EQ(opgeslagen("PAH01001", "W16Set1U"), "4");
+    ASSERT_EQ(focus(), b.TxtSet1U[15]);
+
+    b.TxtSet1U[15]->selectAll();
+    b.TxtSet1U[15]->insert("6");
+    f.LstWedstrijden->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(opgeslagen("PAH01001", "W16Set1U"), "6");
+}
+
 } // namespace
