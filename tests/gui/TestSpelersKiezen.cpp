@@ -53,9 +53,7 @@ protected:
 
     static QString opgeslagen(const QString& kolom)
     {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
-        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+        return testhulp::matchVeld(algemeen().dbGegevens, "PAH01001", kolom, "<Null>");
     }
 
     static qint64 alternatieven(const QString& nr)
