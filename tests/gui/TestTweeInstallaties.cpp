@@ -153,7 +153,6 @@ protected:
         }
     }
 
-
     // Export.ttr of the folder through the menu, taken in without a remark.
     void importeren(FrmWedstrijdInput& f, const QString& map)
     {
