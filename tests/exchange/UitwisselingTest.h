@@ -6,6 +6,7 @@
 
 #include "Proefgegevens.h"
 #include "QtAfdruk.h"
+#include "Tabelinhoud.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
 #include "core/Ansi.h"
@@ -86,30 +87,14 @@ protected:
             .geheel();
     }
 
-    /** Every row of a table as text, in the order of the given columns ("" for every column), sorted. */
+    /** Every row of a table as text, in the order of the given columns, sorted. */
     QStringList inhoud(const QString& tabel, const QString& kolommen = "*", const QString& waar = QString())
     {
-        db::Recordset rs = d().openRecordset("SELECT " + kolommen + " FROM " + db::sqlNaam(tabel)
-                                             + (waar.isEmpty() ? QString() : " WHERE " + waar));
-        QStringList rijen;
-        for (; !rs.eof(); rs.moveNext()) {
-            QStringList waarden;
-            for (int i = 0; i < rs.aantalVelden(); ++i)
-                waarden << (rs.veld(i).isNull() ? "<null>" : rs.veld(i).tekst());
-            rijen << waarden.join(u'|');
-        }
-        rijen.sort();
-        return rijen;
+        return testhulp::inhoud(d(), tabel, kolommen, waar);
     }
 
     /** Every table of the open database, row for row. */
-    QMap<QString, QStringList> alles()
-    {
-        QMap<QString, QStringList> m;
-        for (const QString& tabel : d().tabellen())
-            m.insert(tabel, inhoud(tabel));
-        return m;
-    }
+    QMap<QString, QStringList> alles() { return testhulp::alles(d()); }
 
     static void schrijven(const QString& pad, const QByteArray& inhoud)
     {
@@ -119,11 +104,7 @@ protected:
     }
 
     /** A field of the match with this number. */
-    QString matchVeld(const QString& wedstrNr, const QString& veld)
-    {
-        db::Recordset rs = d().openRecordset("SELECT " + veld + " FROM Matchen WHERE WedstrNr = ?", {wedstrNr});
-        return rs.eof() ? "<geen>" : rs.veld(0).isNull() ? "<null>" : rs.veld(0).tekst();
-    }
+    QString matchVeld(const QString& wedstrNr, const QString& veld) { return testhulp::matchVeld(d(), wedstrNr, veld); }
 
     /** The sets of one game as the sheet stores them: "11-7 9-11 ...". */
     static Velden spel(int nummer, const QString& markering, const QList<QPair<int, int>>& sets)

@@ -5,6 +5,7 @@
 
 #include "Proefgegevens.h"
 #include "QtAfdruk.h"
+#include "Tabelinhoud.h"
 #include "TestDatabase.h"
 #include "app/Bedrading.h"
 #include "core/Algemeen.h"
@@ -155,6 +156,13 @@ protected:
         return f;
     }
 
+    /** The sheet and its windows back on the screen: activation and the closing of windows delivered. */
+    static void verwerken()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
     // The keyboard, as keys pressed and released on the control that has the focus.
     static QWidget* focus() { return QApplication::focusWidget(); }
     static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
@@ -190,6 +198,15 @@ protected:
 inline QString matchVeld(const QString& naam)
 {
     return core::algemeen().rsMatchen.veld(naam).tekst();
+}
+
+/**
+ * A column of a match as the program's database holds it, whatever match the sheet shows: "<geen>" without
+ * that match, Null as empty (as the sheet shows it).
+ */
+inline QString matchVeld(const QString& wedstrNr, const QString& kolom)
+{
+    return matchVeld(core::algemeen().dbGegevens, wedstrNr, kolom, QString());
 }
 
 } // namespace testhulp

@@ -370,11 +370,7 @@ TEST_F(Beheer, ReindexingWhileAnotherProgramWritesOrReadsIsRefusedAndTheProgramG
         f.menu("MnuVoorbThuisploeg")->trigger();
         FrmVoorbehoud::standaard().TxtCommentaar->setPlainText(opmerking);
         FrmVoorbehoud::standaard().CmdSluiten->click();
-        EXPECT_EQ(algemeen()
-                      .dbGegevens.openRecordset("SELECT VoorbehoudT FROM Matchen WHERE WedstrNr = 'PAH01002'")
-                      .veld(0)
-                      .tekst(),
-                  opmerking);
+        EXPECT_EQ(testhulp::matchVeld("PAH01002", "VoorbehoudT"), opmerking);
     }
 
     // Once the other program has let go, re-indexing goes through.

@@ -59,22 +59,8 @@ protected:
         return t;
     }
 
-    /** The sheet and its window back on the screen: activation and the closing of windows delivered. */
-    static void verwerken()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-
     /** A column of one match as the database holds it; "<geen>" when the match is not there. */
-    static QString veld(const QString& nr, const QString& kolom)
-    {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = ?;").arg(kolom), {nr});
-        if (rs.eof())
-            return QStringLiteral("<geen>");
-        return rs.veld(0).isNull() ? QString() : rs.veld(0).tekst();
-    }
+    static QString veld(const QString& nr, const QString& kolom) { return testhulp::matchVeld(nr, kolom); }
 
     /** The matches whose column holds the text. */
     static QStringList matchenMet(const QString& kolom, const QString& tekst)

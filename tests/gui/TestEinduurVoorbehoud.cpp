@@ -52,12 +52,7 @@ protected:
     }
 
     /** A column of the match as it is in the database. */
-    static QString opgeslagen(const QString& kolom)
-    {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
-        return rs.veld(0).tekst();
-    }
+    static QString opgeslagen(const QString& kolom) { return testhulp::matchVeld("PAH01001", kolom); }
 
     /** Runs the check of the end-time box on a typed text; true when it refused. */
     static bool valideren(FrmWedstrijdInput& f, const QString& tekst)

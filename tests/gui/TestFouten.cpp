@@ -72,9 +72,7 @@ protected:
 
     static QString opgeslagen(const QString& kolom)
     {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
-        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+        return testhulp::matchVeld(algemeen().dbGegevens, "PAH01001", kolom, "<Null>");
     }
 
     // The one report of a stopped action: what it names, its cause, and nothing left in a wait state.

@@ -46,12 +46,7 @@ protected:
     }
 
     /** A column of a match as it is in the database, whatever match the sheet shows. */
-    static QString opgeslagen(const QString& nr, const QString& kolom)
-    {
-        db::Recordset rs = core::algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = ?;").arg(kolom), {db::Waarde(nr)});
-        return rs.veld(0).tekst();
-    }
+    static QString opgeslagen(const QString& nr, const QString& kolom) { return testhulp::matchVeld(nr, kolom); }
 
     void geenGeldigUur() { m_meldingen->verwachtMelding(Soort::Kritiek, "Einduur Wedstrijd", "Dit is geen geldig uur !"); }
 

@@ -56,9 +56,7 @@ protected:
 
     QString opgeslagen(const QString& kolom) const
     {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = ?;").arg(kolom), {m_nr});
-        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+        return testhulp::matchVeld(algemeen().dbGegevens, m_nr, kolom, "<Null>");
     }
 
     // The stored set fields of a game, sets 1 to 5, home then away: "w w w     |o o o    ".

@@ -53,9 +53,7 @@ protected:
 
     static QString opgeslagen(const QString& kolom)
     {
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            QStringLiteral("SELECT %1 FROM Matchen WHERE WedstrNr = 'PAH01001';").arg(kolom));
-        return rs.veld(0).isNull() ? QStringLiteral("<Null>") : rs.veld(0).tekst();
+        return testhulp::matchVeld(algemeen().dbGegevens, "PAH01001", kolom, "<Null>");
     }
 
     static qint64 alternatieven(const QString& nr)
@@ -282,9 +280,7 @@ TEST_F(SpelersKiezen, TheMemberOnTheLastPlaceIsRefusedOnPlaceOne)
         EXPECT_EQ(kiezer().TxtNaam->text(), "");
         QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
         EXPECT_FALSE(kiezer().isVisible());
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            "SELECT THUISSP1 FROM Matchen WHERE WedstrNr = ?;", {QString::fromLatin1(wedstrNr)});
-        EXPECT_EQ(rs.veld(0).tekst(), " ");
+        EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), "THUISSP1"), " ");
         EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
     }
 }
@@ -604,9 +600,8 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
         f.blad.CmdCompNrHoofdscheidsrechter->click();
         typen(nr);
         QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
-        db::Recordset rs = algemeen().dbGegevens.openRecordset(
-            "SELECT HoofdschClubNr, HoofdschClubNaam FROM Matchen WHERE WedstrNr = ?;", {wedstrijd});
-        return QStringList{rs.veld(0).tekst(), rs.veld(1).tekst()};
+        return QStringList{testhulp::matchVeld(wedstrijd, "HoofdschClubNr"),
+                           testhulp::matchVeld(wedstrijd, "HoofdschClubNaam")};
     };
 
     // Away: chosen from the home team's list, he is of the home club, not of the own (visiting) club.

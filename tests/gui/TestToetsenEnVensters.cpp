@@ -46,13 +46,6 @@ protected:
             testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A"));
         return actiefStarten();
     }
-
-    /** Events as a closing window and the window system's activation deliver them. */
-    static void verwerken()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
 };
 
 TEST_F(ToetsenEnVensters, MenuShortcutsFireFromASetBoxAndOtherEditingKeysStayWithTheBox)

@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+
 using core::algemeen;
 using ui::TestMeldingen;
 
@@ -135,6 +137,21 @@ protected:
 
     QString wissel() const { return algemeen().strPadOpslaan; }
 
+    // The Export.ttr of the folder taken in by two other installations, a fresh one and one with the
+    // fixture's calendar from the web service; what follows runs on each, with its folder.
+    void inTweeInstallaties(const QString& exportMap,
+                            const std::function<void(FrmWedstrijdInput&, const QString&)>& daarna)
+    {
+        Installatie vers(nullptr);
+        Installatie metKalender(this);
+        for (Installatie* tweede : {&vers, &metKalender}) {
+            SCOPED_TRACE(tweede == &vers ? "a fresh installation"
+                                         : "an installation with the calendar of the web service");
+            FrmWedstrijdInput& g = overstappen(tweede->map.path());
+            importeren(g, exportMap);
+            daarna(g, tweede->map.path());
+        }
+    }
 
     // Export.ttr of the folder through the menu, taken in without a remark.
     void importeren(FrmWedstrijdInput& f, const QString& map)
@@ -260,12 +277,7 @@ TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
                          "\"Voorbehoud THUIS:\\nTafel 'glad'\\n\\nC:\\\\temp\\\\nieuw\\nVoorbehoud UIT:\\nLicht te zwak"
                          "\\n\\n\\n\\nNet \\\\\\\\ te laag\\n\\n\\nVoorbehoud OFFICIAL:\\nBal 'gebroken' \\\\\"\r");
 
-    Installatie vers(nullptr);
-    Installatie metKalender(this);
-    for (Installatie* tweede : {&vers, &metKalender}) {
-        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
-        FrmWedstrijdInput& g = overstappen(tweede->map.path());
-        importeren(g, exportMap);
+    inTweeInstallaties(exportMap, [&](FrmWedstrijdInput& g, const QString&) {
         for (const QString& m : m_matchen) {
             SCOPED_TRACE(m.toStdString());
             EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "");
@@ -275,9 +287,8 @@ TEST_F(TweeInstallaties, EveryMatchArrivesWithTheSameSheetAndTheSameResultLine)
             EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "") << "showing the match stores nothing";
         }
         EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
-        EXPECT_EQ(algemeen().dbGegevens.openRecordset("SELECT VoorbehoudT FROM Matchen WHERE WedstrNr = 'S01001'").veld(0).tekst(),
-                  "Tafel 'glad'\r\nC:\\temp\\nieuw");
-    }
+        EXPECT_EQ(testhulp::matchVeld("S01001", "VoorbehoudT"), "Tafel 'glad'\r\nC:\\temp\\nieuw");
+    });
 }
 
 // What the main window shows: each list with the line chosen in it, the window's title, the match on
@@ -310,18 +321,13 @@ TEST_F(TweeInstallaties, AnExportWithoutAClubProvinceLeavesTheOtherInstallationA
     exportTtrViaMenu(f);
     const QString exportMap = wissel();
 
-    Installatie vers(nullptr);
-    Installatie metKalender(this);
-    for (Installatie* tweede : {&vers, &metKalender}) {
-        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
-        FrmWedstrijdInput& g = overstappen(tweede->map.path());
-        importeren(g, exportMap);
+    inTweeInstallaties(exportMap, [&](FrmWedstrijdInput& g, const QString& map) {
         EXPECT_EQ(algemeen().strClubProv, "1");
         const QString na = hoofdvenster(g);
         EXPECT_EQ(regels(g.LstSpeelweek), QStringList{"12-09-2010"});
         EXPECT_FALSE(g.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled));
-        EXPECT_EQ(na.toStdString(), hoofdvenster(overstappen(tweede->map.path())).toStdString());
-    }
+        EXPECT_EQ(na.toStdString(), hoofdvenster(overstappen(map)).toStdString());
+    });
 }
 
 // A bye of the own club away, with the own line-up filled in: its result line names no competition
@@ -380,12 +386,7 @@ TEST_F(VrijUitTest, AByeOfTheOwnClubAwayArrivesWithItsLineUpAndTheSameResultLine
     ASSERT_TRUE(bestand.contains("\nI;11;PANT-H-01-4;A1;Bye;500001,500002,500003,500004;-,-,-,-;P;-,-,-,-;"))
         << bestand.toStdString();
 
-    Installatie vers(nullptr);
-    Installatie metKalender(this);
-    for (Installatie* tweede : {&vers, &metKalender}) {
-        SCOPED_TRACE(tweede == &vers ? "a fresh installation" : "an installation with the calendar of the web service");
-        FrmWedstrijdInput& g = overstappen(tweede->map.path());
-        importeren(g, exportMap);
+    inTweeInstallaties(exportMap, [&](FrmWedstrijdInput& g, const QString&) {
         for (const QString& m : m_matchen) {
             SCOPED_TRACE(m.toStdString());
             EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "");
@@ -395,7 +396,7 @@ TEST_F(VrijUitTest, AByeOfTheOwnClubAwayArrivesWithItsLineUpAndTheSameResultLine
             EXPECT_EQ(verschil(aangekomen(verzonden[m]), rij(m)), "") << "showing the match stores nothing";
         }
         EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
-    }
+    });
 }
 
 } // namespace

@@ -256,16 +256,11 @@ protected:
         toets(Qt::Key_Return);
         const QString t = QStringLiteral("W01Set%1T").arg(set);
         const QString u = QStringLiteral("W01Set%1U").arg(set);
-        const auto veld = [](const QString& nr, const QString& kolom) {
-            return algemeen().dbGegevens.openRecordset("SELECT " + kolom + " FROM Matchen WHERE WedstrNr = ?", {nr})
-                .veld(0)
-                .tekst();
-        };
-        EXPECT_EQ(veld("PAH01002", t), "11");
-        EXPECT_EQ(veld("PAH01002", u), "7");
-        EXPECT_EQ(veld("PAH01001", t), "11") << "the first match keeps its own set";
-        EXPECT_EQ(veld("PAH01001", u), QString::number(2 + set));
-        EXPECT_EQ(veld("PAH01004", t), "");
+        EXPECT_EQ(testhulp::matchVeld("PAH01002", t), "11");
+        EXPECT_EQ(testhulp::matchVeld("PAH01002", u), "7");
+        EXPECT_EQ(testhulp::matchVeld("PAH01001", t), "11") << "the first match keeps its own set";
+        EXPECT_EQ(testhulp::matchVeld("PAH01001", u), QString::number(2 + set));
+        EXPECT_EQ(testhulp::matchVeld("PAH01004", t), "");
     }
 
     QString resultatenMelding() const
@@ -676,7 +671,7 @@ TEST_F(ImportTerwijlInGebruik, IsRefusedAfterTheWaitAndImportsOnceTheOtherProgra
     const qint64 leden = 15000;
     const qint64 sterktelijst = aantal("Sterktelijst");
     ASSERT_EQ(sterktelijst, 0);
-    const QStringList voor = inhoud();
+    const QMap<QString, QStringList> voor = testhulp::alles(algemeen().dbGegevens);
 
     const int wachttijd = 500;
     db::zetWachttijdBijSlot(wachttijd);
@@ -700,7 +695,7 @@ TEST_F(ImportTerwijlInGebruik, IsRefusedAfterTheWaitAndImportsOnceTheOtherProgra
         EXPECT_TRUE(m_meldingen->getoond(TestMeldingen::Soort::Waarschuwing).isEmpty()) << "not reported as imported";
         m_meldingen->wis();
         ander.loslaten();
-        EXPECT_TRUE(inhoud() == voor) << "the database is as it was";
+        EXPECT_TRUE(testhulp::alles(algemeen().dbGegevens) == voor) << "the database is as it was";
         EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
     }
 

@@ -4,6 +4,7 @@
 
 #include "NaAfloopTest.h"
 #include "PdfLezen.h"
+#include "Tabelinhoud.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -168,9 +169,7 @@ TEST_F(NaAfloopGelezen, WhileAnotherProgramHoldsTheDatabaseOnlyANewEndTimeStopsT
     db::zetWachttijdBijSlot(50);
     const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
     db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
-    const auto opgeslagen = [&](const QString& nr) {
-        return ander.openRecordset("SELECT Einduur FROM Matchen WHERE WedstrNr = ?", {nr}).veld(0).tekst();
-    };
+    const auto opgeslagen = [&](const QString& nr) { return testhulp::matchVeld(ander, nr, "Einduur", QString()); };
 
     ander.uitvoeren("BEGIN IMMEDIATE");
     word::Document d = afdrukken(f);

@@ -4,6 +4,7 @@
 
 #include "NaAfloopTest.h"
 #include "PdfLezen.h"
+#include "Tabelinhoud.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,8 +33,7 @@ protected:
     QString opgeslagen(const QString& wedstrNr, const QString& veld) const
     {
         db::Database los = db::Database::openen(m_map.filePath(QStringLiteral("QJ-Deel7.mdb")));
-        db::Recordset rs = los.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE WedstrNr = ?"), {wedstrNr});
-        return rs.eof() ? QStringLiteral("<no row>") : rs.veld(veld).tekst();
+        return testhulp::matchVeld(los, wedstrNr, veld, QString());
     }
 };
 
