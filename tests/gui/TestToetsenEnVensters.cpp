@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -777,6 +778,35 @@ TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInThePickersSearchAndOpslaan
     toets(Qt::Key_O, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&k] { return !k.isVisible(); }, 2000)) << "Alt+O is the picker's Opslaan";
     EXPECT_EQ(matchVeld("THUISSP2"), "500003");
+}
+
+TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInTheAddMatchWindowsBoxesAndItsSluitenStillCloses)
+{
+    FrmWedstrijdInput& f = tonen();
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    verwerken();
+    FrmWedstrijdToevoegen& t = FrmWedstrijdToevoegen::standaard();
+    ASSERT_TRUE(t.isVisible());
+    QApplication::setActiveWindow(&t);
+
+    t.TxtReeks->clear();
+    t.TxtReeks->setFocus(Qt::TabFocusReason);
+    typ("3");
+    toets(Qt::Key_X, Qt::AltModifier);
+    typ("a");
+    EXPECT_EQ(t.TxtReeks->text(), "3a");
+
+    // The season's list can be typed in too.
+    t.CboSeizoen->setFocus(Qt::TabFocusReason);
+    t.CboSeizoen->lineEdit()->clear();
+    typ("2010");
+    toets(Qt::Key_Q, Qt::AltModifier);
+    toets(Qt::Key_8, Qt::AltModifier);
+    typ("-2011");
+    EXPECT_EQ(t.CboSeizoen->currentText(), "2010-2011");
+
+    toets(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.isVisible(); }, 2000)) << "Alt+S is the window's Sluiten";
 }
 
 } // namespace
