@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -127,6 +128,36 @@ QString hoofdletter(QString tekst)
     return tekst;
 }
 
+// A key's character, to be taken from it.
+struct TekenVanToets : QKeyEvent
+{
+    static constexpr QString QKeyEvent::*teken = &TekenVanToets::m_text;
+};
+
+// A box that takes the characters of the keys typed in it.
+bool isTekstvak(const QObject* object)
+{
+    if (const auto* lijst = qobject_cast<const QComboBox*>(object))
+        return lijst->isEditable();
+    return qobject_cast<const QLineEdit*>(object) || qobject_cast<const QTextEdit*>(object)
+        || qobject_cast<const QPlainTextEdit*>(object) || qobject_cast<const QAbstractSpinBox*>(object);
+}
+
+// Alt with a letter, digit or sign is a key of a window or its menus, never a character: a key that
+// no mnemonic or shortcut took reaches the box without its character, so that the box types nothing.
+// Ctrl+Alt is how some keyboards give AltGr, which does type ("@", "€").
+void altTekenWeglaten(QObject* ontvanger, QEvent* event)
+{
+    if (!event || event->type() != QEvent::KeyPress)
+        return;
+    auto* toets = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers wijzigers = toets->modifiers();
+    if (!wijzigers.testFlag(Qt::AltModifier) || wijzigers.testFlag(Qt::ControlModifier) || toets->text().isEmpty()
+        || !isTekstvak(ontvanger))
+        return;
+    (toets->*TekenVanToets::teken).clear();
+}
+
 } // namespace
 
 Toepassing::Toepassing(int& argc, char** argv)
@@ -146,6 +177,7 @@ bool Toepassing::notify(QObject* ontvanger, QEvent* event)
         ~Klaar() { lijst.resize(diepte - 1); }
     } klaar{lijst, diepte};
     try {
+        altTekenWeglaten(ontvanger, event);
         return QApplication::notify(ontvanger, event);
     } catch (...) {
         // A handler that was not run through afgeschermd(): the exception has already passed

@@ -35,6 +35,10 @@ public:
      * Delivers the event and notes it while it is delivered (see afgeschermd()). An exception that
      * still reaches this point came from a handler that was not run through afgeschermd(): it is
      * reported all the same, and counted (foutenDoorQt()).
+     *
+     * Alt with a letter, digit or sign (without Ctrl) types nothing into a text box: the box gets the
+     * key without its character, after the mnemonics and shortcuts had their turn. Ctrl+Alt (AltGr
+     * on some systems) types as before.
      */
     bool notify(QObject* ontvanger, QEvent* event) override;
 };

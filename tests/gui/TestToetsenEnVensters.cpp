@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,12 @@ protected:
         for (const char* nr : { "PAH01001", "PAH01002", "PAH01003", "PAH01004" })
             testhulp::wedstrijdToevoegen(m_db, wedstrijd(QString::fromLatin1(nr), "A"));
         return actiefStarten();
+    }
+
+    /** A key as the keyboard layout delivers it, with the character it makes (AltGr, accented letters). */
+    static void tekenToets(Qt::Key k, const QString& teken, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::sendKeyEvent(QTest::Click, focus(), k, teken, m);
     }
 };
 
@@ -668,6 +675,131 @@ TEST_F(ToetsenEnVensters, AMinimisedMainWindowComesBackWithEnterAndTakesNoKeysMe
     typ("11");
     toets(Qt::Key_Return);
     EXPECT_EQ(focus(), b.TxtSet1U[0]);
+}
+
+// Alt with a letter or digit is a window's or a menu's key: it never types into a box, whatever
+// the box, and the mnemonics of the window the user is in still fire. Ctrl+Alt (how some systems give
+// AltGr) and accented letters keep typing their characters.
+TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInTheRemarkAndItsSluitenStillStoresIt)
+{
+    FrmWedstrijdInput& f = tonen();
+    toets(Qt::Key_U, Qt::ControlModifier);
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_TRUE(v.isVisible());
+    QApplication::setActiveWindow(&v);
+    ASSERT_EQ(focus(), v.TxtCommentaar);
+    ASSERT_EQ(v.TxtCommentaar->toPlainText(), "");
+
+    typ("abc");
+    // The main window's menus (switched off meanwhile), and letters no control of the window has.
+    for (const Qt::Key k : {Qt::Key_B, Qt::Key_W, Qt::Key_T, Qt::Key_7})
+        toets(k, Qt::AltModifier);
+    toets(Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), "abc");
+    EXPECT_TRUE(v.isVisible());
+
+    tekenToets(Qt::Key_E, QStringLiteral("€"), Qt::ControlModifier | Qt::AltModifier);
+    tekenToets(Qt::Key_2, QStringLiteral("@"), Qt::ControlModifier | Qt::AltModifier);
+    tekenToets(Qt::Key_At, QStringLiteral("@"), Qt::GroupSwitchModifier);
+    typ(" d");
+    tekenToets(Qt::Key_Eacute, QStringLiteral("é"));
+    tekenToets(Qt::Key_E, QStringLiteral("É"), Qt::ShiftModifier);
+    EXPECT_EQ(v.TxtCommentaar->toPlainText(), QStringLiteral("abc€@@ déÉ"));
+
+    // A button's letter clicks it as a press and release do, the release a moment later.
+    toets(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&v] { return !v.isVisible(); }, 2000)) << "Alt+S is the window's Sluiten";
+    EXPECT_EQ(matchVeld("Voorbehoudu"), QStringLiteral("abc€@@ déÉ"));
+    EXPECT_EQ(matchVeld("VoorbehoudT"), "");
+}
+
+TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInTheSheetsBoxesAndItsMenusStillOpen)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+    typ("1");
+    toets(Qt::Key_Q, Qt::AltModifier);
+    toets(Qt::Key_7, Qt::AltModifier);
+    typ("1");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    toets(Qt::Key_Return);
+    ASSERT_EQ(focus(), b.TxtSet1U[0]);
+    typ("5");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W01Set1T"), "11");
+    EXPECT_EQ(matchVeld("W01Set1U"), "5");
+
+    b.TxtEinduur->setFocus(Qt::TabFocusReason);
+    typ("21");
+    toets(Qt::Key_X, Qt::AltModifier);
+    toets(Qt::Key_K, Qt::AltModifier | Qt::ShiftModifier);
+    typ(".15");
+    EXPECT_EQ(b.TxtEinduur->text(), "21.15");
+    b.CmdVoorbehoudU->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(matchVeld("Einduur"), "21.15");
+
+    // Alt with the letter of a menu opens it, from a box too.
+    b.TxtSet1U[0]->setFocus(Qt::TabFocusReason);
+    toets(Qt::Key_V, Qt::AltModifier);
+    verwerken();
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->objectName(), "MnuVoorbehoud");
+    menu->close();
+    verwerken();
+}
+
+TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInThePickersSearchAndOpslaanStillSaves)
+{
+    FrmWedstrijdInput& f = tonen();
+    QTest::mouseClick(f.blad.CmdCompNrT[1], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    QApplication::setActiveWindow(&k);
+    k.TxtFilter->setFocus();
+    typ("Spe");
+    toets(Qt::Key_L, Qt::AltModifier);
+    typ("ler 3");
+    EXPECT_EQ(k.TxtFilter->text(), "Speler 3");
+    EXPECT_EQ(k.TxtCompNr->text(), "500003");
+    EXPECT_EQ(k.TxtNaam->text(), "Speler 3");
+
+    toets(Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&k] { return !k.isVisible(); }, 2000)) << "Alt+O is the picker's Opslaan";
+    EXPECT_EQ(matchVeld("THUISSP2"), "500003");
+}
+
+TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInTheAddMatchWindowsBoxesAndItsSluitenStillCloses)
+{
+    FrmWedstrijdInput& f = tonen();
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    verwerken();
+    FrmWedstrijdToevoegen& t = FrmWedstrijdToevoegen::standaard();
+    ASSERT_TRUE(t.isVisible());
+    QApplication::setActiveWindow(&t);
+
+    t.TxtReeks->clear();
+    t.TxtReeks->setFocus(Qt::TabFocusReason);
+    typ("3");
+    toets(Qt::Key_X, Qt::AltModifier);
+    typ("a");
+    EXPECT_EQ(t.TxtReeks->text(), "3a");
+
+    // The season's list can be typed in too.
+    t.CboSeizoen->setFocus(Qt::TabFocusReason);
+    t.CboSeizoen->lineEdit()->clear();
+    typ("2010");
+    toets(Qt::Key_Q, Qt::AltModifier);
+    toets(Qt::Key_8, Qt::AltModifier);
+    typ("-2011");
+    EXPECT_EQ(t.CboSeizoen->currentText(), "2010-2011");
+
+    toets(Qt::Key_S, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.isVisible(); }, 2000)) << "Alt+S is the window's Sluiten";
 }
 
 } // namespace
