@@ -299,7 +299,7 @@ constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
 constexpr int Voorbehoud = ForfaitUit + 1; // + 0 home team, 1 visitors, 2 official
 constexpr int Aantal = Voorbehoud + 3;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
-// holds a mask, so that a row without one stays without.
+// holds a mask, so that a row without one stays without; a reservation left out is a blank alike.
 constexpr char Waarde = 1, GeenMasker = 2;
 } // namespace blad
 
@@ -555,7 +555,14 @@ void UitgesteldeKalender::schrijven()
                 for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
                     const int k = bladen[p] & ~BladLeeg;
                     if (bladen[p] & BladLeeg) {
-                        vorm[k] = 0;
+                        // A reservation that a later record of the match leaves out empties the text an
+                        // earlier one gave, as the statement below empties a stored text.
+                        const bool voorbehoud = k >= blad::Voorbehoud && k < blad::Voorbehoud + 3;
+                        if (voorbehoud && vorm[k] == blad::Waarde
+                            && !bladWaarden[static_cast<size_t>(k)].trimmed().isEmpty())
+                            bladWaarden[static_cast<size_t>(k)] = QStringView(u" ");
+                        else
+                            vorm[k] = 0;
                     } else {
                         vorm[k] = blad::Waarde;
                         bladWaarden[static_cast<size_t>(k)] =
@@ -1002,15 +1009,17 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     zet(blad::Zaalcomm, zaalcommissaris);
     zet(blad::Einduur, einduur);
     zet(blad::Uur, uur);
-    // The reservations of both teams and the official's remark, as the remarks window stores them (an
-    // empty one as a blank). A result line without any leaves those stored here.
+    // The reservations of both teams and the official's remark, as the remarks window stores them. A
+    // remark the line leaves out is none: a text stored here becomes empty (a blank, as the window
+    // stores an emptied one), and a remark never entered stays without a value. A result line without
+    // any leaves those stored here.
     if (r.voorbehoud.size() > 2 && r.voorbehoud.startsWith(u'"') && r.voorbehoud.endsWith(u'"')) {
         const auto teksten = VoorbehoudTekstLezen(QStringView(r.voorbehoud).sliced(1, r.voorbehoud.size() - 2));
         if (teksten) {
             for (int i = 0; i < 3; ++i) {
                 const QString& t = (*teksten)[static_cast<size_t>(i)];
                 bladWaarden[blad::Voorbehoud + i] = t.isEmpty() ? QStringLiteral(" ") : t;
-                vorm[blad::Voorbehoud + i] = blad::Waarde;
+                vorm[blad::Voorbehoud + i] = t.isEmpty() ? blad::GeenMasker : blad::Waarde;
             }
         } else {
             m_opmerkingen << naam() + QStringLiteral(": het voorbehoud staat er niet onder een kop \"Voorbehoud THUIS:\", "

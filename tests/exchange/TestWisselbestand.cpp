@@ -565,6 +565,13 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
               "2010-2011: het voorbehoud staat er niet onder een kop \"Voorbehoud THUIS:\", \"Voorbehoud UIT:\" of "
               "\"Voorbehoud OFFICIAL:\"; het werd niet overgenomen");
     EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({" | |Net te 'laag'"}));
+
+    // Where the teams never had a reservation, they still have none: the paper there shows no empty ones.
+    testhulp::Installatie vierde;
+    openen(vierde);
+    importeren(m_eerste.wissel);
+    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({"<null>|<null>|Net te 'laag'"}));
+    EXPECT_EQ(resultaten(vierde).toStdString(), alleenOfficial.toStdString());
 }
 
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)

@@ -7,7 +7,9 @@
 #include "app/Bedrading.h"
 #include "exchange/Uitslagen.h"
 #include "sheet/FrmVoorbehoud.h"
+#include "ui/Bureaublad.h"
 #include "webimport/Opslag.h"
+#include "word/Document.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -306,6 +308,38 @@ QString hoofdvenster(FrmWedstrijdInput& f)
       << QString::number(!f.blad.FraWedstrijdblad->testAttribute(Qt::WA_Disabled))
              + QString::number(f.menu("MnuWedstrijd")->isEnabled()) + QString::number(f.menu("MnuAfdrukken")->isEnabled());
     return t.join('\n');
+}
+
+// The sheet after the match of a match with only a home remark: the other installation prints the
+// same, without empty remarks of the visitors or the official referee.
+TEST_F(TweeInstallaties, ThePaperAfterTheMatchWithOnlyAHomeRemarkIsTheSameOnTheOtherInstallation)
+{
+    ui::TestBureaublad bureaublad;
+    const auto sjablonen = [](const QString& map) {
+        for (const char* naam : {"WedstrijdSponsors.dotx", "WedstrijdGelijnd.dotx"})
+            QFile::copy(QStringLiteral(INTERCLUB_SHIPPED_DIR "/") + naam, map + "/" + naam);
+    };
+    // The paper through its menu item, as text.
+    const auto papier = [&bureaublad](FrmWedstrijdInput& f) {
+        bureaublad.geopend.clear();
+        f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+        EXPECT_EQ(bureaublad.geopend.size(), 1);
+        return bureaublad.geopend.isEmpty() ? QString() : word::Document::Open(bureaublad.geopend.first()).Content().Text();
+    };
+    sjablonen(m_map.path());
+
+    FrmWedstrijdInput& f = starten();
+    kiezen(f, SuperMatch);
+    voorbehoudTypen(f, f.blad.CmdVoorbehoudT, "Tafel glad");
+    const QString hier = papier(f);
+    ASSERT_TRUE(hier.contains("Opm. Thuisploeg: Tafel glad") && !hier.contains("Opm. Bezoekers"))
+        << hier.toStdString();
+    exportTtrViaMenu(f);
+    inTweeInstallaties(wissel(), [&](FrmWedstrijdInput& g, const QString& map) {
+        sjablonen(map);
+        kiezen(g, SuperMatch);
+        EXPECT_EQ(papier(g).toStdString(), hier.toStdString());
+    });
 }
 
 // An installation on which the club's province was never set in the options takes the user's
