@@ -172,6 +172,16 @@ void DatabaseBijwerken()
 {
     Algemeen& a = algemeen();
     db::Database& d = a.dbGegevens;
+    // A database that needs none of the changes below is left alone, without taking the write lock:
+    // the program then also starts while another program (a database tool) has the file open to read.
+    const auto aantal = [&d](const char* sql) {
+        return d.openRecordset(QString::fromLatin1(sql)).veld(0).geheel();
+    };
+    if (aantal("SELECT COUNT(*) FROM Opties WHERE Soort = 'update20100807' AND Item = '1'") > 0
+        && aantal("SELECT COUNT(*) FROM Opties WHERE Soort = 'statussen'") == 1
+        && aantal("SELECT COUNT(*) FROM Opties WHERE Soort = 'statussen' AND Item = 'A,S,V,D,T' COLLATE BINARY") == 1
+        && aantal("SELECT COUNT(*) FROM Opties WHERE Soort = 'SuperDubbelSpelen'") > 0)
+        return;
     // All or nothing: a start that fails half-way leaves the database as it was.
     db::Transactie transactie(d);
 

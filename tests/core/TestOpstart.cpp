@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -250,6 +251,23 @@ TEST_F(Opstart, AnotherProgramsLockEndsTheStartWithItsCauseAndChangesNothing)
     // Once the other program has let go, the start and its update go through.
     DatabaseOpenen();
     EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'update20100807'").tekst(), "1");
+}
+
+// Another program that only reads QJ-Deel7.mdb (a database tool with a query open): the program
+// starts beside it, as a database whose options are already as they must be needs no writing.
+TEST_F(Opstart, AnotherProgramThatOnlyReadsLetsTheProgramStart)
+{
+    testhulp::applicatiemapVullen(m_map.path());
+    DatabaseOpenen();
+    algemeenHerstellen();
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    db::Database ander = db::Database::openen(pad("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN; SELECT COUNT(*) FROM Opties;");
+    EXPECT_NO_THROW(DatabaseOpenen());
+    EXPECT_EQ(waarde("SELECT Item FROM Opties WHERE Soort = 'statussen'").tekst(), "A,S,V,D,T");
+    ander.uitvoeren("COMMIT");
+    ander.sluiten();
 }
 
 // The end of an interrupted renewal while another program holds Temp.mdb, writing or reading: it
