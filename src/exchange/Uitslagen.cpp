@@ -85,6 +85,13 @@ Clubcode ClubcodeLezen(const QString& clubcode)
     Clubcode c;
     c.clubNr = core::Right(clubcode, 3);
     c.provincie = c.clubNr.isEmpty() ? clubcode : QString(clubcode).remove(c.clubNr);
+    // The main window makes the own club's code from its province's abbreviation, which is not always
+    // a TabT code (LK for Limburg, L for Luik while TabT has L for Limburg): the own club's code names
+    // the own club's province by its number.
+    const core::Algemeen& a = algemeen();
+    const QString eigenLetters = QString(a.strClubProvAfkorting).remove(u'.');
+    const int eigenProvincie = static_cast<int>(core::Val(a.strClubProv));
+    const bool eigenClub = !eigenLetters.isEmpty() && eigenProvincie > 0 && c.provincie == eigenLetters;
     if (c.provincie == u"B")
         c.provincie = QStringLiteral("BBW");
     else if (c.provincie == u"O")
@@ -92,7 +99,10 @@ Clubcode ClubcodeLezen(const QString& clubcode)
     else if (c.provincie == u"VB")
         c.provincie = QStringLiteral("VLB");
     // Without province letters the code names no province (an empty TabT would find a row).
-    c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
+    if (eigenClub)
+        c.provincieNr = eigenProvincie;
+    else
+        c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
     c.povl = c.clubNr == u"247" && c.provincie == u"VLB";
     return c;
 }

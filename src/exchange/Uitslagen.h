@@ -27,7 +27,7 @@ struct Clubcode
 {
     QString clubNr;       ///< its last three characters
     QString provincie;    ///< the rest, with B, O and VB written as BBW, OVL and VLB
-    int provincieNr = -1; ///< the province whose TabT that is; -1 when none
+    int provincieNr = -1; ///< the own club's province when the letters are its abbreviation without dots, else the province whose TabT they are; -1 when none
     bool povl = false;    ///< club 247 of VLB: every provincial match is coded POVL
 };
 Clubcode ClubcodeLezen(const QString& clubcode);
