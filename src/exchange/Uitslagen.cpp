@@ -24,10 +24,13 @@ bool gevuld(const db::Recordset& rij, const QString& veld)
     return !core::objAlgemeneFuncties().Inhoud(rij.veld(veld)).tekst().isEmpty();
 }
 
+// Every place of a side (THUISSP or UITSP) filled: a member number, or the player marked absent,
+// whom the picker may store without a member number.
 bool plaatsenGevuld(const db::Recordset& rij, const QString& kolom, int plaatsen)
 {
+    const QString afwezig = kolom == u"THUISSP" ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT");
     for (int k = 1; k <= plaatsen; ++k) {
-        if (!gevuld(rij, kolom + QString::number(k)))
+        if (!gevuld(rij, kolom + QString::number(k)) && rij.veld(afwezig + QString::number(k)).tekst() != u"J")
             return false;
     }
     return true;
@@ -233,22 +236,26 @@ QStringList IngevuldeWedstrijdenMarkeren()
     for (int g = 1; g <= 16; ++g)
         kolommen << core::SpelKolom(g);
     kolommen << QStringLiteral("Soort");
+    for (int k = 1; k <= 4; ++k)
+        kolommen << QStringLiteral("AFWTH%1").arg(k) << QStringLiteral("AFWUIT%1").arg(k);
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
                                         + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
     // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then
-    // the games, then Soort.
+    // the games, then Soort, then AFWTH and AFWUIT of each place side by side.
     const auto leeg = [&rij](int kolom) { return core::objAlgemeneFuncties().Inhoud(rij.veld(kolom)).tekst().isEmpty(); };
     const auto thuis = [](int k) { return 11 + (k - 1) * 2; };
     const auto uit = [](int k) { return 12 + (k - 1) * 2; };
     const auto spel = [](int g) { return 19 + g - 1; };
     const int soort = 35;
+    const auto afwezig = [&rij](bool thuisKant, int k) { return rij.veld(36 + (k - 1) * 2 + (thuisKant ? 0 : 1)).tekst() == u"J"; };
     QList<qint64> wordtJ;
     QList<qint64> wordtN;
     for (; !rij.eof(); rij.moveNext()) {
         const Reeks reeks = reeksen.zoeken(rij);
         const auto kantGevuld = [&](bool thuisKant, int plaatsen) {
             for (int k = 1; k <= plaatsen; ++k) {
-                if (leeg(thuisKant ? thuis(k) : uit(k)))
+                // An absent player counts as a place, also without a member number.
+                if (leeg(thuisKant ? thuis(k) : uit(k)) && !afwezig(thuisKant, k))
                     return false;
             }
             return true;
