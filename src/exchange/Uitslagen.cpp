@@ -133,14 +133,20 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
     const QString provincie = QString::number(club.provincieNr);
     db::Recordset rij = d.openRecordset(
         QStringLiteral("SELECT * FROM Matchen WHERE Datum = ? AND ((ProvThuis = ? AND LKTHUIS = ?) OR "
-                       "((ProvUIT = ? AND LKUIT = ?) AND (FORFAITTH = 'J' OR LKTHUIS = 'Vrij'))) "
-                       "ORDER BY SoortComp ASC, rowid"),
+                       "(ProvUIT = ? AND LKUIT = ?)) ORDER BY SoortComp ASC, rowid"),
         {core::DatumTekst(datum), provincie, club.clubNr, provincie, club.clubNr});
 
     ReeksZoeker reeksen;
     QStringList regels;
     QString superDubbel = QStringLiteral("J");
     for (; !rij.eof(); rij.moveNext()) {
+        // Of the own club's away matches only those whose home team forfeited or is a free place, a
+        // free place being known as everywhere by the first four letters of its club number.
+        const bool eigenThuis = rij.veld(QStringLiteral("LKThuis")).tekst() == club.clubNr
+                                && rij.veld(QStringLiteral("ProvThuis")).tekst() == provincie;
+        const bool forfaitThuis = isJ(rij, QStringLiteral("forfaitth"));
+        if (!eigenThuis && !forfaitThuis && !IsVrijePlaats(rij.veld(QStringLiteral("LKThuis")).tekst()))
+            continue;
         const Reeks reeks = reeksen.zoeken(rij);
         if (!reeks.gevonden) {
             verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
@@ -160,15 +166,12 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         const QString naam = core::LCase(reeks.naam);
         k.vrijetijd = naam.contains(u"vrijetijd");
         k.limburg = naam.contains(u" - prov. limburg - ");
-        const bool forfaitThuis = isJ(rij, QStringLiteral("forfaitth"));
         const bool forfaitUit = isJ(rij, QStringLiteral("forfaituit"));
         const bool vrijThuis = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst());
         const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
         k.forfait = forfaitThuis || forfaitUit;
         k.vrijePlaats = vrijThuis || vrijUit;
         k.povl = club.povl;
-        const bool eigenThuis = rij.veld(QStringLiteral("LKThuis")).tekst() == club.clubNr
-                                && rij.veld(QStringLiteral("ProvThuis")).tekst() == provincie;
         const QString eigenKant = eigenThuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP");
 
         bool compleet;

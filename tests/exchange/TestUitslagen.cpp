@@ -345,6 +345,29 @@ TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
                            "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
 }
 
+// An away match at a free place goes into the results file however the free place's club number is
+// written, as long as it begins with "vrij" in any case; an away match at a club does not.
+TEST_F(Uitslagen, AnAwayMatchAtAFreePlaceIsWrittenHoweverItsClubNumberIsWritten)
+{
+    const QStringList vrijePlaatsen{"Vrij A", "VRIJ", " vrij"};
+    for (int i = 0; i < vrijePlaatsen.size(); ++i) {
+        Wedstrijd vrij = match(QStringLiteral("PVBH0500%1").arg(i + 1), false, kant("UITSP", "51230"));
+        vrij.lkThuis = vrijePlaatsen[i];
+        vrij.nmthuis = "Vrij A";
+        testhulp::wedstrijdToevoegen(d(), vrij);
+    }
+    Wedstrijd ander = match("PVBH05004", false, kant("UITSP", "51230"));
+    ander.lkThuis = "Vri";
+    testhulp::wedstrijdToevoegen(d(), ander);
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList());
+    QStringList verwacht;
+    for (int nr = 1; nr <= 3; ++nr)
+        verwacht << QStringLiteral("I;11;PVLB-H-05-%1;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\"").arg(nr);
+    EXPECT_EQ(bestand(v.pad), verwacht);
+}
+
 // A sheet is complete for Export.ttr with the places of its result line filled: after a forfeit or
 // against a free place those of the side that played, and a Super match of two without its doubles
 // has four places a side.
