@@ -24,10 +24,13 @@ bool gevuld(const db::Recordset& rij, const QString& veld)
     return !core::objAlgemeneFuncties().Inhoud(rij.veld(veld)).tekst().isEmpty();
 }
 
+// Every place of a side (THUISSP or UITSP) filled: a member number, or the player marked absent,
+// whom the picker may store without a member number.
 bool plaatsenGevuld(const db::Recordset& rij, const QString& kolom, int plaatsen)
 {
+    const QString afwezig = kolom == u"THUISSP" ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT");
     for (int k = 1; k <= plaatsen; ++k) {
-        if (!gevuld(rij, kolom + QString::number(k)))
+        if (!gevuld(rij, kolom + QString::number(k)) && rij.veld(afwezig + QString::number(k)).tekst() != u"J")
             return false;
     }
     return true;
@@ -85,6 +88,13 @@ Clubcode ClubcodeLezen(const QString& clubcode)
     Clubcode c;
     c.clubNr = core::Right(clubcode, 3);
     c.provincie = c.clubNr.isEmpty() ? clubcode : QString(clubcode).remove(c.clubNr);
+    // The main window makes the own club's code from its province's abbreviation, which is not always
+    // a TabT code (LK for Limburg, L for Luik while TabT has L for Limburg): the own club's code names
+    // the own club's province by its number.
+    const core::Algemeen& a = algemeen();
+    const QString eigenLetters = QString(a.strClubProvAfkorting).remove(u'.');
+    const int eigenProvincie = static_cast<int>(core::Val(a.strClubProv));
+    const bool eigenClub = !eigenLetters.isEmpty() && eigenProvincie > 0 && c.provincie == eigenLetters;
     if (c.provincie == u"B")
         c.provincie = QStringLiteral("BBW");
     else if (c.provincie == u"O")
@@ -92,7 +102,10 @@ Clubcode ClubcodeLezen(const QString& clubcode)
     else if (c.provincie == u"VB")
         c.provincie = QStringLiteral("VLB");
     // Without province letters the code names no province (an empty TabT would find a row).
-    c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
+    if (eigenClub)
+        c.provincieNr = eigenProvincie;
+    else
+        c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
     c.povl = c.clubNr == u"247" && c.provincie == u"VLB";
     return c;
 }
@@ -120,14 +133,20 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
     const QString provincie = QString::number(club.provincieNr);
     db::Recordset rij = d.openRecordset(
         QStringLiteral("SELECT * FROM Matchen WHERE Datum = ? AND ((ProvThuis = ? AND LKTHUIS = ?) OR "
-                       "((ProvUIT = ? AND LKUIT = ?) AND (FORFAITTH = 'J' OR LKTHUIS = 'Vrij'))) "
-                       "ORDER BY SoortComp ASC, rowid"),
+                       "(ProvUIT = ? AND LKUIT = ?)) ORDER BY SoortComp ASC, rowid"),
         {core::DatumTekst(datum), provincie, club.clubNr, provincie, club.clubNr});
 
     ReeksZoeker reeksen;
     QStringList regels;
     QString superDubbel = QStringLiteral("J");
     for (; !rij.eof(); rij.moveNext()) {
+        // Of the own club's away matches only those whose home team forfeited or is a free place, a
+        // free place being known as everywhere by the first four letters of its club number.
+        const bool eigenThuis = rij.veld(QStringLiteral("LKThuis")).tekst() == club.clubNr
+                                && rij.veld(QStringLiteral("ProvThuis")).tekst() == provincie;
+        const bool forfaitThuis = isJ(rij, QStringLiteral("forfaitth"));
+        if (!eigenThuis && !forfaitThuis && !IsVrijePlaats(rij.veld(QStringLiteral("LKThuis")).tekst()))
+            continue;
         const Reeks reeks = reeksen.zoeken(rij);
         if (!reeks.gevonden) {
             verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
@@ -147,15 +166,12 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         const QString naam = core::LCase(reeks.naam);
         k.vrijetijd = naam.contains(u"vrijetijd");
         k.limburg = naam.contains(u" - prov. limburg - ");
-        const bool forfaitThuis = isJ(rij, QStringLiteral("forfaitth"));
         const bool forfaitUit = isJ(rij, QStringLiteral("forfaituit"));
         const bool vrijThuis = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst());
         const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
         k.forfait = forfaitThuis || forfaitUit;
         k.vrijePlaats = vrijThuis || vrijUit;
         k.povl = club.povl;
-        const bool eigenThuis = rij.veld(QStringLiteral("LKThuis")).tekst() == club.clubNr
-                                && rij.veld(QStringLiteral("ProvThuis")).tekst() == provincie;
         const QString eigenKant = eigenThuis ? QStringLiteral("THUISSP") : QStringLiteral("UITSP");
 
         bool compleet;
@@ -223,22 +239,26 @@ QStringList IngevuldeWedstrijdenMarkeren()
     for (int g = 1; g <= 16; ++g)
         kolommen << core::SpelKolom(g);
     kolommen << QStringLiteral("Soort");
+    for (int k = 1; k <= 4; ++k)
+        kolommen << QStringLiteral("AFWTH%1").arg(k) << QStringLiteral("AFWUIT%1").arg(k);
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT ") + kolommen.join(QStringLiteral(", "))
                                         + QStringLiteral(" FROM Matchen ORDER BY SoortComp ASC, rowid"));
     // The columns by their place in the selection: THUISSP and UITSP of each place side by side, then
-    // the games, then Soort.
+    // the games, then Soort, then AFWTH and AFWUIT of each place side by side.
     const auto leeg = [&rij](int kolom) { return core::objAlgemeneFuncties().Inhoud(rij.veld(kolom)).tekst().isEmpty(); };
     const auto thuis = [](int k) { return 11 + (k - 1) * 2; };
     const auto uit = [](int k) { return 12 + (k - 1) * 2; };
     const auto spel = [](int g) { return 19 + g - 1; };
     const int soort = 35;
+    const auto afwezig = [&rij](bool thuisKant, int k) { return rij.veld(36 + (k - 1) * 2 + (thuisKant ? 0 : 1)).tekst() == u"J"; };
     QList<qint64> wordtJ;
     QList<qint64> wordtN;
     for (; !rij.eof(); rij.moveNext()) {
         const Reeks reeks = reeksen.zoeken(rij);
         const auto kantGevuld = [&](bool thuisKant, int plaatsen) {
             for (int k = 1; k <= plaatsen; ++k) {
-                if (leeg(thuisKant ? thuis(k) : uit(k)))
+                // An absent player counts as a place, also without a member number.
+                if (leeg(thuisKant ? thuis(k) : uit(k)) && !afwezig(thuisKant, k))
                     return false;
             }
             return true;

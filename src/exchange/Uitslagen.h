@@ -27,7 +27,7 @@ struct Clubcode
 {
     QString clubNr;       ///< its last three characters
     QString provincie;    ///< the rest, with B, O and VB written as BBW, OVL and VLB
-    int provincieNr = -1; ///< the province whose TabT that is; -1 when none
+    int provincieNr = -1; ///< the own club's province when the letters are its abbreviation without dots, else the province whose TabT they are; -1 when none
     bool povl = false;    ///< club 247 of VLB: every provincial match is coded POVL
 };
 Clubcode ClubcodeLezen(const QString& clubcode);
@@ -51,7 +51,7 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
  * Marks every match in Matchen.Ingeput as complete ("J") or not ("N"); only rows whose mark changes
  * are written, in one transaction. A match is complete with the places of its result line filled:
  * after a forfeit or against a free place those of the side that played, otherwise both sides' and
- * every game.
+ * every game. A place whose player is marked absent counts as filled, with or without a member number.
  * @return one line per match with something on its sheet that cannot be judged (marked "N"): its
  *         division is not in Reeksen, or it needs the missing option 'SuperDubbelSpelen'
  */

@@ -298,6 +298,65 @@ TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)
                            "I;11;PVLB-H-05-3;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\""}));
 }
 
+// A match of four without a result in its last game, 16, is left out of the results file and named,
+// and is not complete for Export.ttr either; with it the match is written with all sixteen games.
+TEST_F(Uitslagen, AMatchOfFourWithoutItsSixteenthGameIsLeftOutAndNamed)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "C", "Afdeling 1C", "1C", 4);
+    Velden zonderLaatste = volledigBlad(4);
+    zonderLaatste.removeIf([](const auto& v) { return v.first.startsWith("W16"); });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, zonderLaatste, "C"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, volledigBlad(4), "C"));
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05001: Eigen A - Ander B\""}));
+    QStringList spellen;
+    for (int g = 1; g <= 16; ++g)
+        spellen << "3/4/6";
+    EXPECT_EQ(bestand(v.pad), QStringList({"I;11;PVLB-H-05-2;VLB45;VLB107;512301,512302,512303,512304;"
+                                           "498101,498102,498103,498104;P" + spellen.join(',') + ";-,-,-,-;19:30,;\"\""}));
+    EXPECT_TRUE(UitslagenMelding(v, "18-09-2010", m_eerste.wissel)
+                    .endsWith("niet alle gegevens ingevuld zijn:\r\n\r\n- Wedstrijd \"PVBH05001: Eigen A - Ander B\"\r\n\r\n"));
+
+    IngevuldeWedstrijdenMarkeren();
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"), QStringList({"PVBH05001|N", "PVBH05002|J"}));
+}
+
+// The week file takes the home matches of both weeks of the date, the second (WeekNrQ) after the
+// first; a home match whose visitors' last place is empty is named, not written; a national or Super
+// home match that has the provincial week's number is no provincial match and is left out silently.
+TEST_F(Uitslagen, TheWeekFileTakesBothWeeksOfTheDateAndOnlyProvincialMatches)
+{
+    testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "18-09-2010"}, {"HerDam", "H"},
+                                       {"WeekNrP", "05"}, {"WeekNrQ", "06"}});
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, volledigBlad(3)));
+    Wedstrijd tweede = match("PVBH06001", true, volledigBlad(3));
+    tweede.weekNr = "06";
+    testhulp::wedstrijdToevoegen(d(), tweede);
+    Velden zonderLaatste = volledigBlad(3);
+    zonderLaatste.removeIf([](const auto& v) { return v.first == "UITSP3"; });
+    Wedstrijd onvolledig = match("PVBH06002", true, zonderLaatste);
+    onvolledig.weekNr = "06";
+    testhulp::wedstrijdToevoegen(d(), onvolledig);
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "H", "A", "Nationaal 1A", "Nat.1A", 3);
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "A", "Super Afdeling", "Super", 3);
+    for (const char* soort : {"N", "S"}) {
+        Wedstrijd hoger = match(QString(soort) + "H05001", true, volledigBlad(3));
+        hoger.soortComp = soort;
+        testhulp::wedstrijdToevoegen(d(), hoger);
+    }
+
+    const Weekverslag v = WeekResultatenSchrijven("18-09-2010", "2010-2011", "045", m_eerste.wissel);
+    EXPECT_EQ(v.pad, m_eerste.wissel + "045-05.ttr");
+    EXPECT_EQ(v.geschreven, 2);
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH06002: Eigen A - Ander B\""}));
+    EXPECT_EQ(v.nietGemaakt, QStringList());
+    const QStringList regels = bestand(v.pad);
+    ASSERT_EQ(regels.size(), 50);
+    EXPECT_EQ(regels[0], "PVBH05001");
+    EXPECT_EQ(regels[25], "PVBH06001");
+}
+
 // Only club 247 of Vlaams-Brabant codes every provincial match POVL: a club 247 of another province
 // keeps its own province's code, in the results file and in Export.ttr.
 TEST_F(Uitslagen, AClub247OutsideVlaamsBrabantKeepsItsOwnProvincesCode)
@@ -343,6 +402,29 @@ TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
     EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad),
               QStringList({"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
                            "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
+}
+
+// An away match at a free place goes into the results file however the free place's club number is
+// written, as long as it begins with "vrij" in any case; an away match at a club does not.
+TEST_F(Uitslagen, AnAwayMatchAtAFreePlaceIsWrittenHoweverItsClubNumberIsWritten)
+{
+    const QStringList vrijePlaatsen{"Vrij A", "VRIJ", " vrij"};
+    for (int i = 0; i < vrijePlaatsen.size(); ++i) {
+        Wedstrijd vrij = match(QStringLiteral("PVBH0500%1").arg(i + 1), false, kant("UITSP", "51230"));
+        vrij.lkThuis = vrijePlaatsen[i];
+        vrij.nmthuis = "Vrij A";
+        testhulp::wedstrijdToevoegen(d(), vrij);
+    }
+    Wedstrijd ander = match("PVBH05004", false, kant("UITSP", "51230"));
+    ander.lkThuis = "Vri";
+    testhulp::wedstrijdToevoegen(d(), ander);
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList());
+    QStringList verwacht;
+    for (int nr = 1; nr <= 3; ++nr)
+        verwacht << QStringLiteral("I;11;PVLB-H-05-%1;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\"").arg(nr);
+    EXPECT_EQ(bestand(v.pad), verwacht);
 }
 
 // A sheet is complete for Export.ttr with the places of its result line filled: after a forfeit or

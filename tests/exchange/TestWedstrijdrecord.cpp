@@ -67,6 +67,19 @@ TEST_F(Wedstrijdrecord, TheExampleLineComesOutByteForByte)
               "\"Voorbehoud THUIS:\\nVerlichting zwak\\nVoorbehoud OFFICIAL:\\nBal 'gebroken'\"");
 }
 
+// A game of five sets writes all five, each after a "/", whoever won it, also as the last game.
+TEST_F(Wedstrijdrecord, AGameOfFiveSetsWritesEverySet)
+{
+    Wedstrijd w = vlaamsBrabant();
+    w.extra << spel(1, "+", {{11, 7}, {9, 11}, {11, 5}, {8, 11}, {11, 9}});
+    w.extra << spel(2, "-", {{7, 11}, {11, 9}, {5, 11}, {13, 11}, {10, 12}});
+    for (int g = 3; g <= 9; ++g)
+        w.extra << spel(g, "+", {{11, 3}, {11, 4}, {11, 6}});
+    w.extra << spel(10, "+", {{11, 13}, {11, 4}, {6, 11}, {11, 6}, {15, 13}});
+    EXPECT_EQ(velden(record(w, drieSpelers()))[7],
+              "P7/-9/5/-8/9,-7/9/-5/11/-10,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,-11/4/-6/6/13");
+}
+
 TEST_F(Wedstrijdrecord, CodesSeasonsAndMatchNumbers)
 {
     EXPECT_EQ(SeizoenNaarNummer("2010-2011"), 11);

@@ -430,6 +430,48 @@ TEST_F(Wisselbestand, AFilledInMatchGoesToTheRowThatASeekOnItsNumberFinds)
                            "PAH05013|P|111111|666666|19.30", "pah05012|P|<null>|<null>|19.45"}));
 }
 
+// A visitor marked absent without a member number, as the player picker stores "Speler Afwezig": his
+// place counts as filled, so the match goes into the results file and into Export.ttr, and the other
+// installation takes it in with the same result line.
+TEST_F(Wisselbestand, AnAbsentPlayerWithoutANumberFillsHisPlaceInBothFiles)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
+    Wedstrijd w;
+    w.wedstrNr = "PAH01001";
+    w.lkThuis = "001";
+    w.lkUit = "002";
+    w.nmthuis = "Dorp 1 A";
+    w.nmuit = "Dorp 2 B";
+    w.extra = volledigBlad(3);
+    w.extra.removeIf([](const auto& v) { return v.first == "UITSP2" || v.first == "AFWUIT2"; });
+    w.extra << qMakePair(QString("AFWUIT2"), db::Waarde("J"));
+    // His games (away place 2: games 1, 5 and 10) are walk-overs won at home.
+    for (int g : {1, 5, 10}) {
+        const QString nn = QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0'));
+        w.extra.removeIf([&nn](const auto& v) { return v.first.startsWith(nn); });
+        w.extra << qMakePair(nn, db::Waarde("+"));
+        for (int set = 1; set <= 3; ++set)
+            w.extra << qMakePair(nn + QStringLiteral("Set%1T").arg(set), db::Waarde("w"))
+                    << qMakePair(nn + QStringLiteral("Set%1U").arg(set), db::Waarde("o"));
+    }
+    testhulp::wedstrijdToevoegen(d(), w);
+
+    const auto resultaten = [](const testhulp::Installatie& i) {
+        const Uitslagenverslag v = UitslagenSchrijven("A001", "12-09-2010", i.wissel);
+        EXPECT_EQ(v.onvolledig.join(' ') + v.nietGemaakt.join(' '), "");
+        return lezen(v.pad);
+    };
+    const QByteArray bestand = resultaten(m_eerste);
+    EXPECT_EQ(bestand.toStdString(), "I;11;PANT-H-01-1;A1;A2;512301,512302,512303,-;498101,--,498103,-;"
+                                     "P9,3/4/6,3/4/6,3/4/6,9,3/4/6,3/4/6,3/4/6,3/4/6,9;-,-,-,-;19:45,;\"\"\r\n");
+    EXPECT_TRUE(lezen(exporteren().pad).contains("###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01-1;"));
+
+    openen(m_tweede);
+    EXPECT_EQ(ImportMelding(importeren(m_eerste.wissel)), "De gegevens werden geïmporteerd");
+    EXPECT_EQ(rijen("Matchen", "UITSP2, AFWUIT2, W05, W05Set1T", "WedstrNr = 'PAH01001'"), QStringList({"|J|+|w"}));
+    EXPECT_EQ(resultaten(m_tweede).toStdString(), bestand.toStdString());
+}
+
 TEST_F(Wisselbestand, TheGamesOfARecordAreReadSetBySet)
 {
     openen(m_tweede);

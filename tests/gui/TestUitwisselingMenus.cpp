@@ -76,6 +76,54 @@ TEST_F(UitwisselingMenus, TheResultsOfThePlayDateGoToTheChosenFolder)
     f.menu("MnuBeheerGegevensExport")->trigger();
 }
 
+// The own club of every province writes its results file through the menu, under the code the main
+// window makes of its province's abbreviation, and its lines name its own province's TabT code; also
+// where the abbreviation is no TabT code (Limburg "LK") or another province's (Luik "L").
+TEST_F(UitwisselingMenus, TheOwnClubOfEveryProvinceWritesItsResultsFile)
+{
+    struct Provincie
+    {
+        int nr;
+        QString code;
+        QString niveau;
+        QString tabt;
+    };
+    const QList<Provincie> provincies{{1, "A", "PANT", "A"},    {2, "H", "", "H"},      {3, "LK", "PL/K", "L"},
+                                      {4, "L", "", "LG"},       {5, "LX", "", "LX"},    {6, "N", "", "N"},
+                                      {7, "O", "POVL", "OVL"},  {8, "VB", "PVLB", "VLB"}, {9, "B", "", "BBW"},
+                                      {10, "WVl", "PWVL", "WVL"}};
+    for (const Provincie& p : provincies) {
+        SCOPED_TRACE(p.nr);
+        const QString nr = QString::number(p.nr);
+        testhulp::optieZetten(m_db, "Provincie", nr);
+        testhulp::optieZetten(m_db, "ClubProv", nr);
+        m_db.uitvoeren("UPDATE Clubs SET Provincie = " + nr + "; UPDATE rel_club_lokaal SET provincie = " + nr
+                       + "; UPDATE Matchen SET ProvThuis = '" + nr
+                       + "', ProvUIT = '" + nr + "'");
+        FrmWedstrijdInput& f = starten();
+        const QString naam = p.code + "001-12-09-2010.ttr";
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(
+            TestMeldingen::Soort::Informatie, "Exporteren",
+            "Het bestand \"" + naam + "\" (wedstrijden van 12-09-2010) werd opgeslagen in de map \"" + wissel()
+                + "\".\r\nVoer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, naar de "
+                  "interclubleider.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
+                  "ingevuld zijn:\r\n\r\n- Wedstrijd \"PAH01002: Eerste G - Tweede G\"\r\n\r\n");
+        f.menu("MnuBeheerGegevensExport")->trigger();
+        EXPECT_TRUE(QString::fromLatin1(testhulp::bestandInhoud(wissel() + naam))
+                        .startsWith("I;11;" + p.niveau + "-H-01-1;" + p.tabt + "1;" + p.tabt + "2;500001,"))
+            << testhulp::bestandInhoud(wissel() + naam).left(60).toStdString();
+
+        // The next province starts anew.
+        app::venstersOpruimen();
+        MDIFrm::opruimen();
+        FrmWedstrijdInput::opruimen();
+        core::algemeenHerstellen();
+        core::zetApplicatiemap(m_map.path());
+        m_db = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    }
+}
+
 TEST_F(UitwisselingMenus, ExportTtrAndItsImportThroughThePreparationWindow)
 {
     FrmWedstrijdInput& f = starten();
