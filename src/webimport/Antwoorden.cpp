@@ -65,7 +65,7 @@ std::optional<QList<Club>> clubsLezen(const soap::Knooplijst& antwoord)
             c.lokalen << l;
         }
         // The venues are the entries as they come; the count only decides whether venues are
-        // handled and where the club's earlier venues follow them.
+        // handled and, with the venues' own numbers, where the club's earlier venues follow them.
         uit << c;
     }
     return uit;

@@ -10,6 +10,9 @@
 #include <QDate>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <map>
+
 namespace webimport {
 
 namespace {
@@ -125,6 +128,30 @@ QString herDamVan(const QString& categorie)
 QDate datumVan(const QString& tekst)
 {
     return db::leesDatum(tekst.trimmed()).date();
+}
+
+// The weekend a match date belongs to, by its Saturday: a weekday goes to the Saturday after it, a
+// Sunday to the Saturday before it.
+QDate speelweekend(const QDate& datum)
+{
+    const int dag = datum.dayOfWeek();
+    return dag == 7 ? datum.addDays(-1) : datum.addDays(6 - dag);
+}
+
+// The play date of a week from the dates of its matches, grouped by their weekend: the weekend most
+// of them are played in (of equally many, the earliest), so that a match moved to another date does
+// not move its week. Of that weekend the latest match's day, a weekday counting as its Saturday.
+QDate weekdatum(const std::map<QDate, QList<QDate>>& weekends)
+{
+    const QList<QDate>* gekozen = nullptr;
+    for (const auto& [weekend, datums] : weekends) {
+        if (!gekozen || datums.size() > gekozen->size())
+            gekozen = &datums;
+    }
+    QDate d = *std::max_element(gekozen->begin(), gekozen->end());
+    if (d.dayOfWeek() <= 5)
+        d = d.addDays(6 - d.dayOfWeek());
+    return d;
 }
 
 // The mark a strength-list index carries for a member's status: "-R" for a recreant, "-D" for a
@@ -358,9 +385,14 @@ void Opslag::APIGegevensClubOpslaan(const QList<Club>& clubs, const QString& clu
             }
             dbg().uitvoeren(QStringLiteral("DELETE FROM rel_club_lokaal WHERE Provincie = ? AND clubnummer = ?"),
                             {provincie, clubGetal});
+            // A link's order is the club's own number of the venue, the number by which a match of the
+            // service names its hall; a venue without one takes its place in the answer.
             int n = 0;
+            int hoogste = std::max<int>(c.venueCount, static_cast<int>(c.lokalen.size()));
             for (const Lokaal& l : c.lokalen) {
                 ++n;
+                const int volgorde = l.clubVenue > 0 ? l.clubVenue : n;
+                hoogste = std::max(hoogste, volgorde);
                 const QString straat = QString(l.street).remove(u',');
                 const QString postnummer = l.town.left(4);
                 const QString gemeente = l.town.size() > 5 ? l.town.mid(5) : l.town;
@@ -389,9 +421,10 @@ void Opslag::APIGegevensClubOpslaan(const QList<Club>& clubs, const QString& clu
                 const qint64 idLokaal = telling(QStringLiteral("SELECT id FROM Lokalen WHERE id_zelm = ?"), {l.id});
                 dbg().uitvoeren(QStringLiteral("INSERT INTO rel_club_lokaal (clubnummer, provincie, id_lokaal, volgorde) "
                                                "VALUES (?, ?, ?, ?)"),
-                                {clubGetal, provincie, idLokaal, n});
+                                {clubGetal, provincie, idLokaal, volgorde});
             }
-            int volgende = c.venueCount + 1;
+            // The earlier venues follow, at numbers that the service does not use for the club.
+            int volgende = hoogste + 1;
             for (qint64 id : vroeger) {
                 if (telling(QStringLiteral("SELECT count(*) FROM rel_club_lokaal WHERE Provincie = ? AND clubnummer = ? "
                                            "AND id_lokaal = ?"),
@@ -484,8 +517,8 @@ void Opslag::APIMatchenOpslaan(const QList<Wedstrijd>& wedstrijden, qint64 reeks
     for (const Wedstrijd& w : wedstrijden)
         weken = std::max<int>(weken, static_cast<int>(waardeVan(w.weekName)));
 
-    // Pass 1: the date of every play week, the Saturday of the latest match of that week (or of the
-    // latest earlier week); no date is written while none is known.
+    // Pass 1: the date of every play week, from that week's own matches; a week without a dated match
+    // takes the date of the week before; no date is written while none is known.
     QString reeks;
     for (const Wedstrijd& w : wedstrijden) {
         if (!w.divisionName.isEmpty()) {
@@ -500,15 +533,16 @@ void Opslag::APIMatchenOpslaan(const QList<Wedstrijd>& wedstrijden, qint64 reeks
     const QString kolom = weekKolom(laatsteId.isEmpty() ? QChar() : laatsteId.front());
     QDate d;
     for (int week = 1; week <= weken; ++week) {
+        std::map<QDate, QList<QDate>> weekends;
         for (const Wedstrijd& w : wedstrijden) {
             if (isVrij(w.homeClub, w.homeTeam) || isVrij(w.awayClub, w.awayTeam))
                 continue;
             const QDate datum = datumVan(w.date);
-            if (waardeVan(w.weekName) == week && datum.isValid() && (!d.isValid() || datum > d))
-                d = datum;
+            if (waardeVan(w.weekName) == week && datum.isValid())
+                weekends[speelweekend(datum)] << datum;
         }
-        if (d.isValid() && d.dayOfWeek() <= 5)
-            d = d.addDays(6 - d.dayOfWeek());
+        if (!weekends.empty())
+            d = weekdatum(weekends);
         const QString weekTekst = QStringLiteral("%1").arg(week, 2, 10, QLatin1Char('0'));
         const QString waar = QStringLiteral("Seizoen = ? AND %1 = ? AND id_zelm_reeks = ?").arg(kolom);
         if (telling(QStringLiteral("SELECT count(*) FROM Datums WHERE ") + waar, {seizoen, weekTekst, reeksId}) == 0) {

@@ -89,11 +89,44 @@ QString clubsXml(const QStringList& clubs)
     return QStringLiteral("<ns1:ClubCount>%1</ns1:ClubCount>").arg(clubs.size()) + clubs.join(QString());
 }
 
+/**
+ * A match of a division as the service lists it: a match without a date also goes without a time,
+ * one whose home club names no venue (0) without a venue.
+ */
+QString wedstrijdXml(const QString& reeks, const QString& matchId, const QString& week, const QString& datum,
+                     const QString& uur, int zaal, const QString& thuisclub, const QString& thuis, const QString& uitclub,
+                     const QString& uit, int uniekId)
+{
+    return QStringLiteral("<ns1:TeamMatchesEntries><ns1:DivisionName>%1</ns1:DivisionName><ns1:MatchId>%2</ns1:MatchId>"
+                          "<ns1:WeekName>%3</ns1:WeekName>")
+               .arg(reeks, matchId, week)
+        + (datum.isEmpty() ? QString()
+                           : QStringLiteral("<ns1:Date>%1</ns1:Date><ns1:Time>%2</ns1:Time>").arg(datum, uur))
+        + (zaal == 0 ? QString() : QStringLiteral("<ns1:Venue>%1</ns1:Venue>").arg(zaal))
+        + QStringLiteral("<ns1:HomeClub>%1</ns1:HomeClub><ns1:HomeTeam>%2</ns1:HomeTeam><ns1:AwayClub>%3</ns1:AwayClub>"
+                         "<ns1:AwayTeam>%4</ns1:AwayTeam><ns1:MatchUniqueId>%5</ns1:MatchUniqueId></ns1:TeamMatchesEntries>")
+              .arg(thuisclub, thuis, uitclub, uit, QString::number(uniekId));
+}
+
+/** An answer with these matches and their count. */
+QString wedstrijdenXml(const QStringList& wedstrijden)
+{
+    return QStringLiteral("<ns1:MatchCount>%1</ns1:MatchCount>").arg(wedstrijden.size()) + wedstrijden.join(QString());
+}
+
+const QString Reeks3A = QStringLiteral("Afdeling 3A - Prov. Antwerpen - Heren");
+
 // The clubs of province 1 (club category 4).
 const QString ClubsVanAntwerpen =
     clubsXml({clubXml("A001", "TTC Eerste", 4, "Antwerpen",
                       {lokaalXml(801, 1, "Hal Een", "Straat 1", "2000 Antwerpen", true)}),
               clubXml("A002", "TTC Tweede", 4, "Antwerpen")});
+
+// The same clubs, the second with its only venue, which is its venue 2.
+const QString ClubsMetLokalen =
+    clubsXml({clubXml("A001", "TTC Eerste", 4, "Antwerpen", {lokaalXml(801, 1, "Hal Een", "Straat 1", "2000 Antwerpen")}),
+              clubXml("A002", "TTC Tweede", 4, "Antwerpen",
+                      {lokaalXml(812, 2, "Sporthal Rooi", "Rooiplein 4", "2600 Berchem")})});
 
 // The tables a web import writes in.
 const QStringList ImportTabellen{"Matchen", "Reeksen", "Datums", "Clubs",
@@ -114,13 +147,8 @@ protected:
                              "<ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
                              "<ns1:DivisionCategory>1</ns1:DivisionCategory></ns1:TeamEntries>");
         m_dienst.zetAntwoord("GetMatchesRequest",
-                             "<ns1:MatchCount>1</ns1:MatchCount><ns1:TeamMatchesEntries>"
-                             "<ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
-                             "<ns1:MatchId>PAH03/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
-                             "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
-                             "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste A</ns1:HomeTeam>"
-                             "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede A</ns1:AwayTeam>"
-                             "<ns1:MatchUniqueId>77</ns1:MatchUniqueId></ns1:TeamMatchesEntries>");
+                             wedstrijdenXml({wedstrijdXml(Reeks3A, "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001",
+                                                          "Eerste A", "A002", "Tweede A", 77)}));
     }
 
     void TearDown() override
@@ -134,6 +162,17 @@ protected:
         f.menu("MnuGegevensImportKorvat")->trigger();
         QCoreApplication::processEvents();
         return FrmImportKorvat::standaard();
+    }
+
+    /** The first division of the window imported, logged in, and the window closed. */
+    void reeksImporteren(FrmWedstrijdInput& f)
+    {
+        FrmImportKorvat& imp = openen(f);
+        imp.strAccount = "club001";
+        imp.strPaswoord = "goed";
+        imp.LstReeksen->setCurrentRow(0);
+        imp.CmdReeksen[0]->click();
+        imp.CmdSluiten->click();
     }
 
     NepDienst m_dienst;
@@ -612,14 +651,10 @@ TEST_F(WebImportVensterTest, AClubImportThatFailsPartWayStoresNothingOfTheClub)
                          "<ns1:DivisionCategory>1</ns1:DivisionCategory></ns1:TeamEntries>");
     m_dienst.zetAntwoord("GetMatchesRequest", [](const NepDienst::Velden& v) {
         const bool tweede = v.value("DivisionId") == "4712";
-        return QStringLiteral("<ns1:MatchCount>1</ns1:MatchCount><ns1:TeamMatchesEntries>"
-                              "<ns1:DivisionName>Afdeling %1 - Prov. Antwerpen - Heren</ns1:DivisionName>"
-                              "<ns1:MatchId>PAH0%2/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
-                              "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
-                              "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste %3</ns1:HomeTeam>"
-                              "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede %3</ns1:AwayTeam>"
-                              "<ns1:MatchUniqueId>%4</ns1:MatchUniqueId></ns1:TeamMatchesEntries>")
-            .arg(tweede ? "4B" : "3A", tweede ? "4" : "3", tweede ? "B" : "A", tweede ? "78" : "77");
+        const QString ploeg = tweede ? "B" : "A";
+        return wedstrijdenXml({wedstrijdXml(tweede ? "Afdeling 4B - Prov. Antwerpen - Heren" : Reeks3A,
+                                            tweede ? "PAH04/001" : "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001",
+                                            "Eerste " + ploeg, "A002", "Tweede " + ploeg, tweede ? 78 : 77)});
     });
     FrmWedstrijdInput& f = starten();
     core::Algemeen& a = core::algemeen();
@@ -730,20 +765,11 @@ QStringList matchRij(const QString& wedstrNr)
 }
 
 // The calendar of a division of two matches on 18-09-2010, the clubs' sides swapped in the second.
-const QString TweeWedstrijden = QStringLiteral(
-    "<ns1:MatchCount>2</ns1:MatchCount>"
-    "<ns1:TeamMatchesEntries><ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
-    "<ns1:MatchId>PAH03/001</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
-    "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>14:00:00</ns1:Time><ns1:Venue>1</ns1:Venue>"
-    "<ns1:HomeClub>A001</ns1:HomeClub><ns1:HomeTeam>Eerste A</ns1:HomeTeam>"
-    "<ns1:AwayClub>A002</ns1:AwayClub><ns1:AwayTeam>Tweede A</ns1:AwayTeam>"
-    "<ns1:MatchUniqueId>77</ns1:MatchUniqueId></ns1:TeamMatchesEntries>"
-    "<ns1:TeamMatchesEntries><ns1:DivisionName>Afdeling 3A - Prov. Antwerpen - Heren</ns1:DivisionName>"
-    "<ns1:MatchId>PAH03/002</ns1:MatchId><ns1:WeekName>01</ns1:WeekName>"
-    "<ns1:Date>2010-09-18</ns1:Date><ns1:Time>19:30:00</ns1:Time>"
-    "<ns1:HomeClub>A002</ns1:HomeClub><ns1:HomeTeam>Tweede B</ns1:HomeTeam>"
-    "<ns1:AwayClub>A001</ns1:AwayClub><ns1:AwayTeam>Eerste B</ns1:AwayTeam>"
-    "<ns1:MatchUniqueId>78</ns1:MatchUniqueId></ns1:TeamMatchesEntries>");
+const QString TweeWedstrijden =
+    wedstrijdenXml({wedstrijdXml(Reeks3A, "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001", "Eerste A", "A002",
+                                 "Tweede A", 77),
+                    wedstrijdXml(Reeks3A, "PAH03/002", "01", "2010-09-18", "19:30:00", 0, "A002", "Tweede B", "A001",
+                                 "Eerste B", 78)});
 
 } // namespace
 
@@ -755,15 +781,7 @@ TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsWhatTheClubTypedOnIts
     m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
     m_dienst.zetAntwoord("GetMatchesRequest", TweeWedstrijden);
     FrmWedstrijdInput& f = starten();
-    auto importeren = [&] {
-        FrmImportKorvat& imp = openen(f);
-        imp.strAccount = "club001";
-        imp.strPaswoord = "goed";
-        imp.LstReeksen->setCurrentRow(0);
-        imp.CmdReeksen[0]->click();
-        imp.CmdSluiten->click();
-    };
-    importeren();
+    reeksImporteren(f);
     // A new match starts with nobody absent, no forfeit and the agreement to play two by two.
     EXPECT_EQ(rijen("SELECT WedstrNr, AFWTH1 || AFWTH2 || AFWTH3 || AFWTH4 || AFWUIT1 || AFWUIT2 || AFWUIT3 || AFWUIT4, "
                     "forfaitth, forfaituit, Akkoord2aan2 FROM Matchen WHERE WedstrNr LIKE 'PAH03*' ORDER BY WedstrNr"),
@@ -789,7 +807,7 @@ TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsWhatTheClubTypedOnIts
     ASSERT_FALSE(forfait.isEmpty());
     ASSERT_FALSE(gespeeld.isEmpty());
 
-    importeren();
+    reeksImporteren(f);
     EXPECT_EQ(m_dienst.verzoeken("GetMatchesRequest").size(), 2);
     EXPECT_EQ(matchRij("PAH03001"), forfait);
     EXPECT_EQ(matchRij("PAH03002"), gespeeld);
@@ -800,6 +818,94 @@ TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsWhatTheClubTypedOnIts
     EXPECT_TRUE(f.blad.ChkForfaitT->isChecked());
     EXPECT_EQ(f.blad.TxtResT->text() + "-" + f.blad.TxtResU->text(), "0-16");
     EXPECT_EQ(testhulp::matchVeld("W01") + testhulp::matchVeld("W04") + testhulp::matchVeld("W16"), "///");
+}
+
+// A visitors' forfeit ticked on the sheet stays through a calendar imported again, as the home
+// team's does.
+TEST_F(WebImportVensterTest, ImportingTheCalendarAgainKeepsAVisitorsForfeit)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    m_dienst.zetAntwoord("GetClubs", ClubsMetLokalen);
+    m_dienst.zetAntwoord("GetMatchesRequest", TweeWedstrijden);
+    FrmWedstrijdInput& f = starten();
+    reeksImporteren(f);
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010")) << regels(f.LstSpeelweek).join(", ").toStdString();
+    kiezen(f, "PAH03002");
+    f.blad.ChkForfaitUit->click();
+    ASSERT_EQ(testhulp::matchVeld("forfaituit") + testhulp::matchVeld("forfaitth"), "JN");
+    const QStringList forfait = matchRij("PAH03002");
+
+    reeksImporteren(f);
+    EXPECT_EQ(matchRij("PAH03002"), forfait);
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010"));
+    kiezen(f, "PAH03002");
+    EXPECT_TRUE(f.blad.ChkForfaitUit->isChecked());
+    EXPECT_FALSE(f.blad.ChkForfaitT->isChecked());
+    EXPECT_EQ(f.blad.TxtResT->text() + "-" + f.blad.TxtResU->text(), "16-0");
+}
+
+// A club whose only venue is its second one, on an installation that knows none of its venues: its
+// home match at venue 2 is at that hall, on the sheet too.
+TEST_F(WebImportVensterTest, AHomeMatchAtAClubsOnlyVenueNumberedTwoIsAtThatHall)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    m_dienst.zetAntwoord("GetClubs", ClubsMetLokalen);
+    m_dienst.zetAntwoord("GetMatchesRequest",
+                         wedstrijdenXml({wedstrijdXml(Reeks3A, "PAH03/001", "01", "2010-09-18", "19:30:00", 2, "A002",
+                                                      "Tweede A", "A001", "Eerste A", 77)}));
+    FrmWedstrijdInput& f = starten();
+    ASSERT_EQ(rijen("SELECT count(*) FROM rel_club_lokaal WHERE clubnummer = 2"), QStringList({"0"}));
+    reeksImporteren(f);
+
+    EXPECT_EQ(rijen("SELECT l.Naam, r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id "
+                    "AND r.clubnummer = 2 AND r.provincie = 1"),
+              QStringList({"Sporthal Rooi|2"}));
+    EXPECT_EQ(rijen("SELECT l.Naam FROM Matchen m, Lokalen l WHERE m.Zaal = l.id AND m.WedstrNr = 'PAH03001'"),
+              QStringList({"Sporthal Rooi"}));
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "18-09-2010")) << regels(f.LstSpeelweek).join(", ").toStdString();
+    kiezen(f, "PAH03001");
+    EXPECT_EQ(f.blad.LstNaamLokaal->currentText(), "Sporthal Rooi");
+}
+
+// A match the competition moves is listed under its new date; the other matches of its week, the
+// weeks after it and a match not dated yet stay under their own play dates.
+TEST_F(WebImportVensterTest, AMatchMovedByTheCompetitionIsListedUnderItsNewDateAlone)
+{
+    testhulp::optieZetten(m_db, FrmImportKorvat::AdresOptie, m_dienst.adres());
+    m_dienst.zetAntwoord("TestRequest", testAntwoord(true));
+    m_dienst.zetAntwoord("GetClubs", ClubsMetLokalen);
+    QString verzet = "2010-09-18";
+    m_dienst.zetAntwoord("GetMatchesRequest", [&verzet](const NepDienst::Velden&) {
+        return wedstrijdenXml({wedstrijdXml(Reeks3A, "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001", "Eerste A",
+                                            "A002", "Tweede A", 77),
+                               wedstrijdXml(Reeks3A, "PAH03/002", "01", verzet, "19:30:00", 0, "A002", "Tweede B", "A001",
+                                            "Eerste B", 78),
+                               wedstrijdXml(Reeks3A, "PAH03/003", "01", "2010-09-18", "19:30:00", 0, "A002", "Tweede C",
+                                            "A001", "Eerste C", 79),
+                               wedstrijdXml(Reeks3A, "PAH03/004", "02", "2010-09-25", "14:00:00", 1, "A001", "Eerste B",
+                                            "A002", "Tweede A", 80),
+                               wedstrijdXml(Reeks3A, "PAH03/005", "02", "", "", 0, "A002", "Tweede B", "A001", "Eerste A",
+                                            81)});
+    });
+    FrmWedstrijdInput& f = starten();
+    const auto wedstrijdenOp = [&](const QString& datum) {
+        EXPECT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, datum)) << regels(f.LstSpeelweek).join(", ").toStdString();
+        QStringList nummers;
+        for (const QString& regel : regels(f.LstWedstrijden))
+            nummers << regel.left(regel.indexOf(':'));
+        return nummers;
+    };
+    reeksImporteren(f);
+    ASSERT_EQ(wedstrijdenOp("25-09-2010"), QStringList({"PAH03004", "PAH03005"}));
+
+    // Postponed to March and imported again.
+    verzet = "2011-03-05";
+    reeksImporteren(f);
+    EXPECT_EQ(wedstrijdenOp("05-03-2011"), QStringList({"PAH03002"}));
+    EXPECT_EQ(wedstrijdenOp("18-09-2010"), QStringList({"PAH03001", "PAH03003"}));
+    EXPECT_EQ(wedstrijdenOp("25-09-2010"), QStringList({"PAH03004", "PAH03005"}));
 }
 
 // Every province asks for its own club category, the last one (11, the external clubs) too; a

@@ -101,7 +101,9 @@ protected:
 
 } // namespace
 
-TEST_F(OpslagTest, ClubsKeepTheirVenuesInTheServicesOrderAndEarlierOnesAfter)
+// A club's venue links carry the club's own venue numbers, whatever the order of the answer; its
+// earlier venues follow them.
+TEST_F(OpslagTest, ClubsNumberTheirVenuesAsTheServiceDoesAndEarlierOnesAfter)
 {
     testhulp::lokaalToevoegen(d(), 1, "Zaal A", "Straat 1", "1500", "Halle", 123, 8, 1);
     testhulp::lokaalToevoegen(d(), 2, "Zaal B", "Straat 2", "1500", "Halle", 123, 8, 2);
@@ -110,12 +112,12 @@ TEST_F(OpslagTest, ClubsKeepTheirVenuesInTheServicesOrderAndEarlierOnesAfter)
     testhulp::lokaalToevoegen(d(), 5, "Zaal C", "", "", "Vilvoorde");
 
     Club c{"VL-B123", "TTC D'Hondt", 3, {}};
-    c.lokalen << Lokaal{502, 1, "Zaal B", "Straat, 2", "1500 Halle"} << Lokaal{503, 2, "Zaal C", "Laan 3", "1800 Vilvoorde"}
+    c.lokalen << Lokaal{502, 2, "Zaal B", "Straat, 2", "1500 Halle"} << Lokaal{503, 1, "Zaal C", "Laan 3", "1800 Vilvoorde"}
               << Lokaal{504, 3, "Zaal D", "Weg 4", "Asse"};
     m_opslag.APIGegevensClubOpslaan({c}, "vlb123");
 
     EXPECT_EQ(rijen("SELECT id_lokaal, volgorde FROM rel_club_lokaal WHERE clubnummer = 123 AND provincie = 8 ORDER BY volgorde"),
-              QStringList({"2|1", "5|2", "6|3", "1|4"}));
+              QStringList({"5|1", "2|2", "6|3", "1|4"}));
     EXPECT_EQ(rijen("SELECT id, Naam, Straat, Postnummer, Gemeente, id_zelm FROM Lokalen ORDER BY id"),
               QStringList({"1|Zaal A|Straat 1|1500|Halle|0", "2|Zaal B|Straat 2|1500|Halle|502",
                             "5|Zaal C|Laan 3|1800|Vilvoorde|503", "6|Zaal D|Weg 4|Asse|Asse|504"}));
@@ -388,4 +390,111 @@ TEST_F(OpslagTest, ACalendarImportedAgainKeepsAGameFourThatNeitherPlayerPlayed)
         EXPECT_EQ(rijen(spel4, {nummer}), voor) << waarom.toStdString();
         EXPECT_TRUE(voor.value(0).startsWith("=|w|o|w|o|w|o| | |")) << voor.value(0).toStdString();
     }
+}
+
+// A match names its hall by the home club's own venue number, not by the place of the venue in the
+// club's answer; the hall follows the club's venues when they change between two imports.
+TEST_F(OpslagTest, AMatchGetsTheHallOfTheHomeClubsOwnVenueNumberAlsoAfterItsVenuesChange)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 2,
+                                      {Lokaal{701, 1, "Sporthal De Schans", "Kerkstraat 1", "2000 Antwerpen"},
+                                       Lokaal{702, 2, "Zaal Boeckenberg", "Schoolstraat 2", "2100 Deurne"}}});
+    // A club whose only venue is its second one.
+    m_bron.clubs_.insert("A003", Club{"A003", "TTC Merksem", 1, {Lokaal{705, 2, "De Ark", "Bredabaan 5", "2170 Merksem"}}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString reeks = "Afdeling 3A - Prov. Antwerpen - Heren";
+    const QList<Wedstrijd> w{
+        Wedstrijd{reeks, "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001", "Eerste A", "VL-B002", "Twee A"},
+        Wedstrijd{reeks, "PAH03/002", "01", "2010-09-18", "19:00:00", 2, "A003", "Merksem A", "VL-B002", "Twee B"},
+        Wedstrijd{reeks, "PAH03/003", "02", "2010-09-25", "14:00:00", 2, "A001", "Eerste A", "VL-B002", "Twee B"},
+        Wedstrijd{reeks, "PAH03/004", "03", "2010-10-02", "14:00:00", 3, "A001", "Eerste B", "VL-B002", "Twee A"}};
+    const QString zalen = "SELECT m.WedstrNr, coalesce(l.Naam, '-') FROM Matchen m LEFT JOIN Lokalen l ON l.id = m.Zaal "
+                          "ORDER BY m.WedstrNr";
+    const QString links = "SELECT l.Naam, r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id "
+                          "AND r.provincie = 1 AND r.clubnummer = ? ORDER BY r.volgorde";
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(rijen(zalen), QStringList({"PAH03001|Sporthal De Schans", "PAH03002|De Ark", "PAH03003|Zaal Boeckenberg",
+                                         "PAH03004|-"}));
+    EXPECT_EQ(rijen(links, {1}), QStringList({"Sporthal De Schans|1", "Zaal Boeckenberg|2"}));
+    EXPECT_EQ(rijen(links, {3}), QStringList({"De Ark|2"}));
+
+    // The club gives up its first venue and takes a third: the venue it left follows at a number
+    // the service does not use, and a match held at the venue it left keeps it.
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 2,
+                                      {Lokaal{702, 2, "Zaal Boeckenberg", "Schoolstraat 2", "2100 Deurne"},
+                                       Lokaal{703, 3, "Sportcentrum Drie", "Sportlaan 3", "2100 Deurne"}}});
+    d().uitvoeren("UPDATE Clubs SET Importeren = 'N'");
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(rijen(links, {1}), QStringList({"Zaal Boeckenberg|2", "Sportcentrum Drie|3", "Sporthal De Schans|4"}));
+    EXPECT_EQ(rijen(zalen), QStringList({"PAH03001|Sporthal De Schans", "PAH03002|De Ark", "PAH03003|Zaal Boeckenberg",
+                                         "PAH03004|Sportcentrum Drie"}));
+}
+
+// The play date of a week comes from the week's own matches: a match moved to another date gets
+// its new date, but moves neither its week, nor the weeks after it, nor a match without a date.
+TEST_F(OpslagTest, AMatchMovedToAnotherDateMovesOnlyItsOwnDate)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString reeks = "Afdeling 3A - Prov. Antwerpen - Heren";
+    auto wedstrijd = [&](const QString& nr, const QString& week, const QString& datum, const QString& thuis = "A001") {
+        const bool eerste = thuis == u"A001";
+        return Wedstrijd{reeks, "PAH03/" + nr, week, datum, datum.isEmpty() ? "" : "14:00:00", 0, thuis,
+                         eerste ? "Eerste A" : "Twee A", eerste ? "VL-B002" : "A001", eerste ? "Twee A" : "Eerste A"};
+    };
+    // Week 1 on Friday and Saturday, week 2 with one match not dated yet, week 3 only a bye and a
+    // match without a date, weeks 4 and 5 on their Saturdays.
+    QList<Wedstrijd> w{wedstrijd("001", "01", "2010-09-17"), wedstrijd("002", "01", "2010-09-18", "VL-B002"),
+                       wedstrijd("003", "01", "2010-09-18"), wedstrijd("004", "02", "2010-09-25"),
+                       wedstrijd("005", "02", ""),           wedstrijd("006", "03", "", "VL-B002"),
+                       Wedstrijd{reeks, "PAH03/007", "03", "", "", 0, "-", "Vrij", "A001", "Eerste B"},
+                       wedstrijd("008", "04", "2010-10-09"), wedstrijd("009", "04", "2010-10-09", "VL-B002"),
+                       wedstrijd("010", "05", "2010-10-23"), wedstrijd("011", "05", "2010-10-23", "VL-B002"),
+                       wedstrijd("012", "05", "2010-10-23")};
+    const QString datums = "SELECT WeekNrP, Datum FROM Datums ORDER BY WeekNrP";
+    const QString matchen = "SELECT WedstrNr, Dag, Datum FROM Matchen WHERE WedstrNr IN ('PAH03001', 'PAH03003', "
+                            "'PAH03005', 'PAH03006', 'PAH03009', 'PAH03012') ORDER BY WedstrNr";
+    const QStringList weken{"01|18-09-2010", "02|25-09-2010", "03|25-09-2010", "04|09-10-2010", "05|23-10-2010"};
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    ASSERT_EQ(rijen(datums), weken);
+
+    // Imported again after the competition moved matches: one of week 1 to March, one of week 4 to
+    // December, one of week 5 a weekend earlier.
+    w[2].date = "2011-03-05";
+    w[8].date = "2010-12-15";
+    w[11].date = "2010-10-16";
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(rijen(datums), weken);
+    EXPECT_EQ(rijen(matchen), QStringList({"PAH03001|VR|17-09-2010", "PAH03003|ZA|05-03-2011", "PAH03005|ZA|25-09-2010",
+                                           "PAH03006|ZA|25-09-2010", "PAH03009|WO|15-12-2010", "PAH03012|ZA|16-10-2010"}));
+
+    // The same calendar on a fresh installation.
+    d().uitvoeren("DELETE FROM Datums");
+    d().uitvoeren("DELETE FROM Matchen");
+    m_opslag.APIMatchenOpslaan(w, 4711);
+    EXPECT_EQ(rijen(datums), weken);
+    EXPECT_EQ(rijen(matchen), QStringList({"PAH03001|VR|17-09-2010", "PAH03003|ZA|05-03-2011", "PAH03005|ZA|25-09-2010",
+                                           "PAH03006|ZA|25-09-2010", "PAH03009|WO|15-12-2010", "PAH03012|ZA|16-10-2010"}));
+}
+
+// A veterans' division plays on the men's kind of sheet, three players a team; its play dates and
+// matches carry the veterans' letter, by which a match without a date finds its week's date.
+TEST_F(OpslagTest, AVeteransDivisionsMatchesGetTheMensKindAndTheVeteransLetter)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString reeks = "Afdeling 1 - Prov. Antwerpen - Veteranen";
+    const QList<Wedstrijd> w{
+        Wedstrijd{reeks, "PAV01/001", "01", "2010-09-18", "14:00:00", 0, "A001", "Eerste V", "VL-B002", "Twee V"},
+        Wedstrijd{reeks, "PAV01/002", "02", "2010-09-24", "20:00:00", 0, "VL-B002", "Twee V", "A001", "Eerste V"},
+        Wedstrijd{reeks, "PAV01/003", "02", "", "", 0, "A001", "Eerste W", "VL-B002", "Twee W"}};
+    m_opslag.APIMatchenOpslaan(w, 815);
+
+    EXPECT_EQ(rijen("SELECT Soort, HerDam, AtlIndividueleMatchen, AtlWinSets, AantPloeg FROM Reeksen"),
+              QStringList({"P|V|3|3|2"}));
+    EXPECT_EQ(rijen("SELECT WeekNrP, Datum, HerDam FROM Datums ORDER BY WeekNrP"),
+              QStringList({"01|18-09-2010|V", "02|25-09-2010|V"}));
+    EXPECT_EQ(rijen("SELECT WedstrNr, SoortComp, HerDam, Soort, Datum FROM Matchen ORDER BY WedstrNr"),
+              QStringList({"PAV01001|P|V|1|18-09-2010", "PAV01002|P|V|1|24-09-2010", "PAV01003|P|V|1|25-09-2010"}));
+    EXPECT_EQ(core::algemeen().strCategorieImport, "Veteranen");
 }
