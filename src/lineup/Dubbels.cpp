@@ -36,6 +36,36 @@ QPair<QString, QString> PaarSplitsen(const QString& paar, int breedte)
     return {core::Left(paar, breedte), core::Right(paar, breedte)};
 }
 
+QString PaarNaWissel(const QString& paar, const QString& vorig, const QStringList& compNrs, int breedte)
+{
+    if (paar.trimmed().isEmpty() || vorig.trimmed().isEmpty())
+        return paar;
+    // Member numbers are compared as padded to the width: a place may hold one without its leading zeros.
+    const auto gelijk = [breedte](const QString& a, const QString& b) {
+        return core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(a.trimmed()), breedte)
+               == core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(b.trimmed()), breedte);
+    };
+    const auto [eerste, tweede] = PaarSplitsen(paar, breedte);
+    const bool eersteWeg = gelijk(vorig, eerste);
+    const bool tweedeWeg = gelijk(vorig, tweede);
+    if (!eersteWeg && !tweedeWeg)
+        return paar;
+    const auto plaatsVan = [&](const QString& lid) {
+        for (int i = 0; i < 3 && i < compNrs.size(); ++i) {
+            if (!compNrs[i].trimmed().isEmpty() && gelijk(compNrs[i], lid))
+                return i;
+        }
+        return -1;
+    };
+    const int p1 = plaatsVan(eerste);
+    const int p2 = plaatsVan(tweede);
+    if ((eersteWeg && p1 < 0) || (tweedeWeg && p2 < 0))
+        return QString();
+    if (p1 >= 0 && p2 >= 0 && p2 < p1)
+        return tweede + eerste;
+    return paar;
+}
+
 int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breedte)
 {
     if (paar.isEmpty())

@@ -21,6 +21,17 @@ QString PaarVanCombinatie(int combinatie, const QStringList& compNrs);
 /** The two halves of a pair text (both empty for the empty text). */
 QPair<QString, QString> PaarSplitsen(const QString& paar, int breedte);
 
+/**
+ * The stored pair of a side after one of its places got another member or was emptied. A pair that
+ * does not name the member who left the place stays as it is. When it names him, it stays only while
+ * he still stands on another of places 1 to 3 (the pair follows the member), its partners then in the
+ * order of their places; otherwise the pair names a player who no longer plays and the result is the
+ * empty text.
+ * @param vorig the member the place had before
+ * @param compNrs the members on places 1 to 3 of the side after the change
+ */
+QString PaarNaWissel(const QString& paar, const QString& vorig, const QStringList& compNrs, int breedte);
+
 /** What the check boxes of a Super match's doubles chooser say. */
 struct Dubbelkeuze
 {

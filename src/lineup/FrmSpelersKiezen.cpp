@@ -1093,8 +1093,24 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
     }
     if (!m.heeftVeld(m_strVeldnaam))
         return;
-    schrijven({{m_strVeldnaam, f.GeenLegeInhoud(nr)}});
     const int p = m_slot.plaats;
+    // The doubles pair of a team of three or two must not name a player who left the line-up: it is
+    // emptied, so that it is chosen again, unless its partners still stand on the places.
+    const QString paarKolom = thuis ? QStringLiteral("Opmerk1") : QStringLiteral("Opmerk2");
+    const QString paar = matchVeld(paarKolom);
+    QString nieuwPaar = paar;
+    const QString vorig = matchVeld(m_strVeldnaam);
+    if ((a.intLaatsteWedstrijd == 9 || a.intLaatsteWedstrijd == 6) && p >= 0 && p < 4 && vorig != nr) {
+        const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
+        QStringList nrs;
+        for (int i = 0; i < 3; ++i)
+            nrs << (i == p ? nr : ui::gegevensTekst(knoppen[i]));
+        nieuwPaar = lineup::PaarNaWissel(paar, vorig, nrs, a.intAantalKaraktersCompNr);
+    }
+    if (nieuwPaar != paar)
+        schrijven({{m_strVeldnaam, f.GeenLegeInhoud(nr)}, {paarKolom, f.GeenLegeInhoud(nieuwPaar)}});
+    else
+        schrijven({{m_strVeldnaam, f.GeenLegeInhoud(nr)}});
     if (p >= 0 && p < 4) {
         if (m_objOpstellingsknop)
             ui::zetGegevensTekst(m_objOpstellingsknop, nr);
@@ -1103,6 +1119,10 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
         (thuis ? b.LabTIndex : b.LabUIndex)[p]->setText(nr.isEmpty() ? QString() : TxtIndex->text());
         (thuis ? b.LabTKlas : b.LabUKlas)[p]->setText(nr.isEmpty() ? QString() : TxtKlas->text());
     }
+    if (nieuwPaar != paar)
+        (thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler)[4]->setText(core::SpelerNamen(db::Waarde(nieuwPaar)));
+    // The captain follows his place: shown where he stands now, or as a captain who does not play.
+    lineup::KapiteinenTonen(b);
     if (!m_blnOpSterktelijst && !nr.isEmpty()) {
         lineup::Alternatiefrij rij;
         rij.clubnummer = m_slot.ploegClubNr;

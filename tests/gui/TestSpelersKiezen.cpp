@@ -65,6 +65,99 @@ protected:
 
     static bool open(const QWidget* w) { return !w->testAttribute(Qt::WA_Disabled); }
 
+    // Four more members of the home club, free to line up: 500011 to 500014, with the index of place 1 to 4,
+    // so that each fits the place of his index. Added before the program starts.
+    void reservesToevoegen()
+    {
+        for (int i = 1; i <= 4; ++i) {
+            const QString nr = QString::number(500010 + i);
+            const QString naam = QStringLiteral("Speler %1").arg(10 + i);
+            testhulp::lidToevoegen(m_db, nr, naam, "001", 1);
+            testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 10 + i, nr, naam, QString::number(i), "C2");
+        }
+    }
+
+    // The free member who fits a place (0 to 3).
+    static QString reserve(int plaats) { return QString::number(500011 + plaats); }
+
+    // A match of the division whose home team is called "Eerste A", so that the players of the list fit
+    // its places whatever the division.
+    FrmWedstrijdInput& startenAlsPloegA(const Velden& velden, const QString& soort, const QString& reeks)
+    {
+        testhulp::Wedstrijd w = wedstrijd("PAH01001", reeks);
+        w.soort = soort;
+        w.nmthuis = "Eerste A";
+        w.extra = velden;
+        testhulp::wedstrijdToevoegen(m_db, w);
+        FrmWedstrijdInput& f = BladTest::starten();
+        kiezen(f, "PAH01001");
+        return f;
+    }
+
+    // Saves a member on a home place through the picker; an empty number empties the place with "Speler Wissen".
+    static void opPlaatsZetten(FrmWedstrijdInput& f, int plaats, const QString& nr)
+    {
+        f.blad.CmdCompNrT[plaats]->click();
+        ASSERT_EQ(f.LabX->text(), QStringLiteral("T%1").arg(plaats + 1));
+        if (nr.isEmpty())
+            QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+        else
+            typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_FALSE(kiezer().isVisible());
+        ASSERT_EQ(opgeslagen(QStringLiteral("THUISSP%1").arg(plaats + 1)), nr.isEmpty() ? " " : nr);
+    }
+
+    // Chooses the home doubles pair of places a and b (0 to 2) in the doubles window.
+    static void paarKiezen(FrmWedstrijdInput& f, int a, int b)
+    {
+        f.blad.CmdCompNrT[4]->click();
+        ASSERT_EQ(f.LabX->text(), "TDubb.");
+        if (kiezer().blnSuperMatch) {
+            QCheckBox* vakken[] = {kiezer().ChkNaam1, kiezer().ChkNaam2, kiezer().ChkNaam3};
+            for (int i = 0; i < 3; ++i)
+                vakken[i]->setChecked(i == a || i == b);
+            kiezer().ChkNaam4->setChecked(false);
+        } else {
+            kiezer().OptCombinatie[a == 0 ? b - 1 : 2]->click();
+        }
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_FALSE(kiezer().isVisible());
+    }
+
+    // The home pair of places 1-3 or 2-3 loses a partner to another member or to an emptied place and is
+    // emptied with its label; a place outside the pair changes and the pair stays.
+    static void paarVolgtDeOpstelling(FrmWedstrijdInput& f)
+    {
+        const QString leeg = " ";
+        const struct
+        {
+            int a, b;     // the pair's places
+            int plaats;   // the place changed
+            QString lid;  // its new member, or empty
+            QString paar; // the pair stored after the change
+        } gevallen[] = {
+            {0, 2, 2, reserve(2), leeg},          {0, 2, 2, "", leeg},
+            {1, 2, 1, reserve(1), leeg},          {1, 2, 1, "", leeg},
+            {1, 2, 0, reserve(0), "500002500003"}, {0, 2, 1, "", "500001500003"},
+        };
+        for (const auto& g : gevallen) {
+            SCOPED_TRACE(QStringLiteral("pair %1-%2, place %3 to '%4'").arg(g.a + 1).arg(g.b + 1).arg(g.plaats + 1).arg(g.lid).toStdString());
+            ASSERT_NO_FATAL_FAILURE(paarKiezen(f, g.a, g.b));
+            const QString gekozen = QString::number(500001 + g.a) + QString::number(500001 + g.b);
+            ASSERT_EQ(opgeslagen("Opmerk1"), gekozen);
+            const QString label = f.blad.LabTNaamSpeler[4]->text();
+            ASSERT_FALSE(label.isEmpty());
+
+            ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, g.lid));
+            EXPECT_EQ(opgeslagen("Opmerk1"), g.paar);
+            EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), g.paar == leeg ? QString() : label);
+            EXPECT_EQ(opgeslagen("Opmerk2"), "500005500006") << "the visitors' pair is not touched";
+
+            ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, QString::number(500001 + g.plaats)));
+        }
+    }
+
     // The home line-up 500001..500004 on places 1 to 4, the visitors 500005..500008.
     static Velden opstelling()
     {
@@ -957,6 +1050,154 @@ TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
     kies("500001");
     kies("500004");
     opPlaats(3);
+}
+
+// A captain marked on his place who loses it to another member, or whose place is emptied, is shown as a
+// captain who does not play, as loading the match shows him; put on a place again he is marked there at
+// once. The stored captain stays, and a captain whose place is not touched stays marked.
+TEST_F(SpelersKiezen, TheCaptainFollowsHisPlaceWhenItGetsAnotherMemberOrIsEmptied)
+{
+    reservesToevoegen();
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("KapiteinU"), db::Waarde("500006"));
+    FrmWedstrijdInput& f = starten(v);
+    const auto opPlaats = [&](int plaats) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
+            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
+        }
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    };
+    const auto speeltNiet = [&] {
+        for (QRadioButton* o : f.blad.OptTKapitein) {
+            EXPECT_TRUE(o->isHidden());
+            EXPECT_FALSE(o->isChecked());
+        }
+        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
+    };
+
+    const struct
+    {
+        int plaats;
+        QString kapitein, ander;
+    } gevallen[] = {{0, "500001", reserve(0)}, {3, "500004", reserve(3)}};
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.plaats);
+        QTest::mouseClick(f.blad.OptTKapitein[g.plaats], Qt::LeftButton);
+        ASSERT_EQ(opgeslagen("KapiteinT"), g.kapitein);
+        opPlaats(g.plaats);
+
+        ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, g.ander));
+        EXPECT_EQ(opgeslagen("KapiteinT"), g.kapitein);
+        speeltNiet();
+        ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, g.kapitein));
+        opPlaats(g.plaats);
+
+        ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, ""));
+        EXPECT_EQ(opgeslagen("KapiteinT"), g.kapitein);
+        speeltNiet();
+        ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, g.kapitein));
+        opPlaats(g.plaats);
+    }
+
+    // Another place changes: the captain on place 2 stays marked, and so does the visitors' captain.
+    QTest::mouseClick(f.blad.OptTKapitein[1], Qt::LeftButton);
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 3, reserve(3)));
+    opPlaats(1);
+    EXPECT_TRUE(f.blad.OptUKapitein[1]->isChecked());
+    EXPECT_TRUE(f.blad.CmdUKapitein->isHidden());
+
+    // Loading the match again shows what the sheet showed.
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 1, ""));
+    speeltNiet();
+    kiezen(f, "PAH01001");
+    speeltNiet();
+}
+
+// In a team of three the fourth place is not in use: no captain option appears for it, whether the
+// captain is chosen in the picker or shown again after a place is saved.
+TEST_F(SpelersKiezen, ATeamOfThreeShowsNoFourthCaptainOption)
+{
+    reservesToevoegen();
+    Velden v = opstelling();
+    v.removeIf([](const auto& veld) { return veld.first == u"THUISSP4" || veld.first == u"UITSP4"; });
+    FrmWedstrijdInput& f = startenAlsPloegA(v, "1", "G");
+    ASSERT_TRUE(f.blad.OptTKapitein[3]->isHidden());
+    const auto drieOpties = [&](int plaats) {
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
+            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
+        }
+        EXPECT_TRUE(f.blad.OptTKapitein[3]->isHidden());
+        EXPECT_FALSE(f.blad.OptTKapitein[3]->isChecked());
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    };
+    const auto kapiteinKiezen = [&](const QString& nr) {
+        f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+        typen(nr);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_EQ(opgeslagen("KapiteinT"), nr);
+    };
+    ASSERT_NO_FATAL_FAILURE(kapiteinKiezen("500002"));
+    drieOpties(1);
+    // After a captain who does not play.
+    ASSERT_NO_FATAL_FAILURE(kapiteinKiezen("500004"));
+    EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
+    ASSERT_NO_FATAL_FAILURE(kapiteinKiezen("500003"));
+    drieOpties(2);
+    // A place saved: the captain shown again from what is stored.
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 0, reserve(0)));
+    drieOpties(2);
+    // Without a captain none of the three is marked and the fourth stays hidden.
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("KapiteinT"), " ");
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 0, "500001"));
+    drieOpties(-1);
+}
+
+// A team of three: the pair of the doubles row follows the places it names.
+TEST_F(SpelersKiezen, TheDoublesPairOfATeamOfThreeIsEmptiedWhenAPartnerLeavesTheLineUp)
+{
+    reservesToevoegen();
+    Velden v = opstelling();
+    v.removeIf([](const auto& veld) { return veld.first == u"THUISSP4" || veld.first == u"UITSP4"; });
+    v << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500005500006"));
+    FrmWedstrijdInput& f = startenAlsPloegA(v, "1", "G");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 9);
+    paarVolgtDeOpstelling(f);
+}
+
+// A Super match of teams of two that plays its doubles: the same, with the pair ticked in the check boxes.
+// A pair with a player from the strength list stays when a place outside it changes.
+TEST_F(SpelersKiezen, TheSuperDoublesPairIsEmptiedWhenAPartnerLeavesTheLineUp)
+{
+    reservesToevoegen();
+    testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "S", "Super Heren", "Super", 2);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "J");
+    Velden v = opstelling();
+    v.removeIf([](const auto& veld) { return veld.first == u"THUISSP4" || veld.first == u"UITSP4"; });
+    v << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500005500006"));
+    FrmWedstrijdInput& f = startenAlsPloegA(v, "4", "S");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_FALSE(f.blad.LabTNrSpeler[4]->isHidden());
+    paarVolgtDeOpstelling(f);
+
+    f.blad.CmdCompNrT[4]->click();
+    ASSERT_TRUE(kiezer().blnSuperMatch);
+    kiezer().ChkNaam1->setChecked(true);
+    kiezer().ChkNaam2->setChecked(false);
+    kiezer().ChkNaam3->setChecked(false);
+    kiezer().CboSterktelijst->setCurrentIndex(kiezer().CboSterktelijst->findData(qint64(500004)));
+    kiezer().ChkNaam4->setChecked(true);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("Opmerk1"), "500001500004");
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 2, reserve(2)));
+    EXPECT_EQ(opgeslagen("Opmerk1"), "500001500004");
+    ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 0, reserve(0)));
+    EXPECT_EQ(opgeslagen("Opmerk1"), " ");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), "");
 }
 
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)

@@ -23,6 +23,29 @@ TEST(Dubbels, AStoredPairPreselectsItsCombination)
     EXPECT_EQ(PaarSplitsen("001234009999", 6), qMakePair(QString("001234"), QString("009999")));
 }
 
+// A place of the side gets another member or is emptied: the pair is emptied when it names the member
+// who left, kept when he is no partner or still stands on another place (then in the order of the places).
+TEST(Dubbels, APairNamingAMemberWhoLeftTheLineUpIsEmptied)
+{
+    // Pair of places 1 and 3; place 3 replaced, then emptied.
+    EXPECT_EQ(PaarNaWissel("001234009999", "009999", {"001234", "005678", "004444"}, 6), "");
+    EXPECT_EQ(PaarNaWissel("001234009999", "009999", {"001234", "005678", ""}, 6), "");
+    // Pair of places 2 and 3; place 2 replaced (the first partner), place 1 replaced (no partner).
+    EXPECT_EQ(PaarNaWissel("005678009999", "005678", {"001234", "004444", "009999"}, 6), "");
+    EXPECT_EQ(PaarNaWissel("005678009999", "001234", {"004444", "005678", "009999"}, 6), "005678009999");
+    // The partner who left place 2 still stands on place 1: the pair follows him, the lower place first.
+    EXPECT_EQ(PaarNaWissel("005678009999", "005678", {"005678", "", "009999"}, 6), "005678009999");
+    EXPECT_EQ(PaarNaWissel("001234005678", "001234", {"", "005678", "001234"}, 6), "005678001234");
+    // A Super pair with a player from the strength list: replacing a place that is no partner keeps it,
+    // replacing the partner on a place empties it.
+    EXPECT_EQ(PaarNaWissel("001234007777", "009999", {"001234", "005678", "004444"}, 6), "001234007777");
+    EXPECT_EQ(PaarNaWissel("001234007777", "001234", {"004444", "005678", "009999"}, 6), "");
+    // A member stored without his leading zeros is the same member; no pair stays no pair.
+    EXPECT_EQ(PaarNaWissel("001234009999", "1234", {"004444", "005678", "009999"}, 6), "");
+    EXPECT_EQ(PaarNaWissel("001234009999", "005678", {"1234", "004444", "9999"}, 6), "001234009999");
+    EXPECT_EQ(PaarNaWissel(" ", "001234", {"", "005678", "009999"}, 6), " ");
+}
+
 TEST(Dubbels, TheTickedPlayersOfASuperMatch)
 {
     Dubbelkeuze k;

@@ -3,6 +3,7 @@
 // captains stored as place numbers, forfeits, Super matches and games not played.
 
 #include "NaAfloopTest.h"
+#include "lineup/FrmSpelersKiezen.h"
 #include "PdfLezen.h"
 #include "Tabelinhoud.h"
 
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 using core::algemeen;
 using testhulp::cel;
@@ -263,6 +265,41 @@ TEST_F(NaAfloopGevallen, ADoublesPairStoredAsOneBlankPrintsNothingInTheDoublesRo
         EXPECT_EQ(cel(s, tabel, 7, 1), "Dubbel:\t") << tabel;
     EXPECT_EQ(cel(s, 2, 7, 6), "0");
     EXPECT_EQ(cel(s, 3, 7, 6), "1");
+}
+
+// The captain on place 2 and the pair of places 1 and 2 in a team of three; place 2 gets another member in the
+// picker. The paper marks no place as the captain's and names the stored captain in the captains' table; the
+// pair is asked for and its row prints no half pair.
+TEST_F(NaAfloopGevallen, APlaceGivenAnotherMemberTakesTheCaptainsMarkAndTheDoublesPairWithIt)
+{
+    testhulp::lidToevoegen(m_db, "500011", "Speler 11", "001", 1);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Heren", 11, "500011", "Speler 11", "2", "C2");
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    w.nmthuis = "Eerste A";
+    zetten(w, {{"Opmerk1", db::Waarde("500001500002")}, {"Opmerk2", db::Waarde("500005500006")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_TRUE(f.blad.OptTKapitein[1]->isChecked());
+
+    f.blad.CmdCompNrT[1]->click();
+    FrmSpelersKiezen& kiezer = FrmSpelersKiezen::standaard();
+    kiezer.TxtCompNr->setText("500011");
+    kiezer.SpelerInvullen();
+    kiezer.CmdSluiten->click();
+    ASSERT_FALSE(kiezer.isVisible());
+    ASSERT_EQ(f.blad.CmdCompNrT[1]->text(), "500011");
+
+    m_meldingen->verwachtJaNee(true);
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(m_meldingen->getoond(Soort::Vraag),
+              (QList<ui::TestMeldingen::Melding>{{Soort::Vraag, "Spelers Thuisploeg",
+                                                  "Niet alle spelers van de thuisploeg zijn ingevuld ! Doorgaan ?"}}));
+    for (int r = 3; r <= 5; ++r)
+        EXPECT_EQ(cel(d, 2, r, 7), "") << r;
+    EXPECT_EQ(cel(d, 2, 4, 1), "2.\tSpeler 11");
+    EXPECT_EQ(cel(d, 6, 3, 1), sjabloonCel(6, 3, 1) + "Speler 2");
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t1 + 2");
+    EXPECT_EQ(cel(d, 3, 4, 7), "X") << "the visitors' captain, whose place was not touched";
 }
 
 // A Super match of seven games needs its doubles pairs only when the option says the doubles are played.
