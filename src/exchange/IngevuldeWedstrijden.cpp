@@ -429,6 +429,7 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
                                                         rij.veld(QStringLiteral("HerDam")).tekst(),
                                                         rij.veld(QStringLiteral("Soort")), gegevens.superDubbel));
                 records << WedstrijdRecordMaken(rij, k, gegevens);
+                sectie.verlorenLetters << VerlorenLettersVanRecord(records.last(), rij, gegevens);
             } catch (const RecordFout& fout) {
                 sectie.overgeslagen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
             }

@@ -26,6 +26,7 @@ struct IngevuldeSectie
     QStringList regels;       ///< header, count, one result line per match, "###"; empty without any match
     int wedstrijden = 0;      ///< result lines written
     QStringList overgeslagen; ///< matches that could not be written, each with the reason
+    QStringList verlorenLetters; ///< the values with a letter that Windows-1252 lacks (a "?" in the file), with their match
 };
 
 /**

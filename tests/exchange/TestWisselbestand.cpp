@@ -574,6 +574,54 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
     EXPECT_EQ(resultaten(vierde).toStdString(), alleenOfficial.toStdString());
 }
 
+// A letter that Windows-1252 lacks becomes "?" in Export.ttr and in the results file; the closing
+// messages name each value that lost one, with its table or its match, as they count the ";" replaced.
+TEST_F(Wisselbestand, ValuesWithALetterTheFileCannotHoldAreNamedInTheClosingMessages)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 4);
+    testhulp::invoegen(d(), "Leden", {{"CompNr", "100779"}, {"Achternaam", "Wałęsa"}, {"Voornaam", "Łukasz"},
+                                      {"Naam", "Wałęsa Łukasz"}, {"Clubnummer", "001"}, {"Provincie", "1"}});
+    testhulp::invoegen(d(), "Leden", {{"CompNr", "100780"}, {"Naam", "Müller Zoë €"}, {"Clubnummer", "001"}});
+    Wedstrijd p;
+    p.wedstrNr = "PAH01001";
+    p.lkThuis = "001";
+    p.lkUit = "002";
+    p.nmthuis = "Dorp 1 A";
+    p.nmuit = "Dorp 2 B";
+    p.extra = volledigBlad(4);
+    p.extra << qMakePair(QString("KapiteinT"), db::Waarde("512301")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"))
+            << qMakePair(QString("VoorbehoudT"), db::Waarde("Net van Kılıç"))
+            << qMakePair(QString("OpmOffScheids"), db::Waarde("Bal ş\r\nkapot"));
+    testhulp::wedstrijdToevoegen(d(), p);
+    const QString wedstrijd = "- Wedstrijd \"PAH01001: Dorp 1 A - Dorp 2 B\": ";
+    const QStringList inDeWedstrijd{wedstrijd + "\"Net van Kılıç\"", wedstrijd + "\"Bal ş kapot\""};
+
+    const Exportverslag v = exporteren();
+    EXPECT_EQ(v.aangepast, 0);
+    EXPECT_EQ(v.verlorenLetters, QStringList({"- tabel Leden: \"Wałęsa\"", "- tabel Leden: \"Łukasz\"",
+                                              "- tabel Leden: \"Wałęsa Łukasz\""})
+                                     + inDeWedstrijd);
+    EXPECT_TRUE(ExportMelding(v, m_eerste.wissel).endsWith(
+        "er geïnstalleerd is.\r\n\r\n5 waarde(n) bevatte(n) een letter die niet in het bestand past; die letter werd "
+        "een \"?\":\r\n- tabel Leden: \"Wałęsa\"\r\n- tabel Leden: \"Łukasz\"\r\n- tabel Leden: \"Wałęsa Łukasz\"\r\n"
+        + inDeWedstrijd.join("\r\n")))
+        << ExportMelding(v, m_eerste.wissel).toStdString();
+    const QByteArray bestand = lezen(v.pad);
+    EXPECT_TRUE(bestand.contains("100779;Wa??sa;?ukasz;Wa??sa ?ukasz;")) << "the letters the code page has stay";
+    EXPECT_TRUE(bestand.contains("100780;;;M\xFCller Zo\xEB \x80;"));
+    EXPECT_TRUE(bestand.contains("\"Voorbehoud THUIS:\\nNet van K?l?\xE7\\nVoorbehoud OFFICIAL:\\nBal ?\\n\\nkapot\"\r\n"));
+
+    const Uitslagenverslag u = UitslagenSchrijven("A001", "12-09-2010", m_eerste.wissel);
+    EXPECT_EQ(u.geschreven, 1);
+    EXPECT_EQ(u.verlorenLetters, inDeWedstrijd);
+    EXPECT_TRUE(lezen(u.pad).endsWith("\"Voorbehoud THUIS:\\nNet van K?l?\xE7\\nVoorbehoud OFFICIAL:\\nBal ?\\n\\nkapot\"\r\n"));
+    EXPECT_TRUE(UitslagenMelding(u, "12-09-2010", m_eerste.wissel)
+                    .endsWith("naar de interclubleider.\r\n\r\n2 waarde(n) bevatte(n) een letter die niet in het bestand "
+                              "past; die letter werd een \"?\":\r\n"
+                              + inDeWedstrijd.join("\r\n") + "\r\n"))
+        << UitslagenMelding(u, "12-09-2010", m_eerste.wissel).toStdString();
+}
+
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)
 {
     Wedstrijd w;
