@@ -138,6 +138,16 @@ QByteArray naarAnsi(const QString& tekst)
     return bytes;
 }
 
+bool pastInAnsi(QStringView tekst)
+{
+    for (const QChar c : tekst) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 && !(u >= 0xA0 && u <= 0xFF) && naarByte(u) == onbekend)
+            return false;
+    }
+    return true;
+}
+
 QString vanAnsi(const QByteArray& bytes)
 {
     return vanBytes(bytes.constData(), bytes.size());

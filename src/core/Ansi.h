@@ -14,6 +14,8 @@ namespace core {
  * leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters with the same number.
  */
 QByteArray naarAnsi(const QString& tekst);
+/** Whether every character of the text has its byte in Windows-1252, so that naarAnsi writes no "?" for one. */
+bool pastInAnsi(QStringView tekst);
 /** Windows-1252 bytes as text; every byte has a meaning, so nothing is lost. */
 QString vanAnsi(const QByteArray& bytes);
 

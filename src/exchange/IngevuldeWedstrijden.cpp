@@ -299,8 +299,15 @@ constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
 constexpr int Voorbehoud = ForfaitUit + 1; // + 0 home team, 1 visitors, 2 official
 constexpr int Aantal = Voorbehoud + 3;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
-// holds a mask, so that a row without one stays without; a reservation left out is a blank alike.
+// holds a mask, so that a row without one stays without; a reservation left out, and an official or
+// end time that the record names as none, are a blank alike.
 constexpr char Waarde = 1, GeenMasker = 2;
+// The text columns that a record can empty: a stored text becomes a blank, as the sheet stores an
+// emptied one.
+constexpr bool Wisbaar(int k)
+{
+    return k == Hoofdscheids || k == Zaalcomm || k == Einduur || (k >= Voorbehoud && k < Voorbehoud + 3);
+}
 } // namespace blad
 
 // The held-back sheets (UitgesteldeKalender::m_bladen): the end of a block, the mark of a column
@@ -422,6 +429,7 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
                                                         rij.veld(QStringLiteral("HerDam")).tekst(),
                                                         rij.veld(QStringLiteral("Soort")), gegevens.superDubbel));
                 records << WedstrijdRecordMaken(rij, k, gegevens);
+                sectie.verlorenLetters << VerlorenLettersVanRecord(records.last(), rij, gegevens);
             } catch (const RecordFout& fout) {
                 sectie.overgeslagen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
             }
@@ -555,10 +563,10 @@ void UitgesteldeKalender::schrijven()
                 for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
                     const int k = bladen[p] & ~BladLeeg;
                     if (bladen[p] & BladLeeg) {
-                        // A reservation that a later record of the match leaves out empties the text an
-                        // earlier one gave, as the statement below empties a stored text.
-                        const bool voorbehoud = k >= blad::Voorbehoud && k < blad::Voorbehoud + 3;
-                        if (voorbehoud && vorm[k] == blad::Waarde
+                        // A text that a later record of the match empties (a reservation, an official,
+                        // the end time) empties the text an earlier one gave, as the statement below
+                        // empties a stored text.
+                        if (blad::Wisbaar(k) && vorm[k] == blad::Waarde
                             && !bladWaarden[static_cast<size_t>(k)].trimmed().isEmpty())
                             bladWaarden[static_cast<size_t>(k)] = QStringView(u" ");
                         else
@@ -832,23 +840,32 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     const QString einde = (r.week + r.cijfers).toUpper();
     const Match* gevonden = nullptr;
     const bool vrijZonderCode = r.velden[2].startsWith(u'-') && r.velden[3] == u"Bye";
-    if (vrijZonderCode) {
-        gevonden = vrijThuisZoeken(r, einde);
-    } else {
-        const auto matchen = m_matchen.constFind(sleutel({r.seizoen, r.niveau, r.categorie, r.niveau, r.cijfers}));
+    const auto zoeken = [&](const QString& niveau) -> const Match* {
+        const auto matchen = m_matchen.constFind(sleutel({r.seizoen, niveau, r.categorie, niveau, r.cijfers}));
         for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
              i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
             const Match& m = m_rijen[static_cast<size_t>(i)];
             if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
-                && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0)) {
-                gevonden = &m;
-                break;
-            }
+                && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0))
+                return &m;
+        }
+        return nullptr;
+    };
+    // A Super ladies' match is coded NATL as a national ladies' one is: not among the national
+    // matches, it is among the Super ones.
+    bool superDames = false;
+    if (vrijZonderCode) {
+        gevonden = vrijThuisZoeken(r, einde);
+    } else {
+        gevonden = zoeken(r.niveau);
+        if (!gevonden && r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
+            gevonden = zoeken(QStringLiteral("S"));
+            superDames = gevonden != nullptr;
         }
     }
     if (!gevonden)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
-    const QString& niveau = vrijZonderCode ? gevonden->soortComp : r.niveau;
+    const QString& niveau = vrijZonderCode || superDames ? gevonden->soortComp : r.niveau;
     const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
         return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
@@ -968,13 +985,14 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
 
     const QString kapiteinT = kapiteinVan(neem(rest, u','), thuis, laatstePlaats);
     const QString kapiteinU = kapiteinVan(neem(rest, u','), uit, laatstePlaats);
-    // A "-" stands for no official.
-    const auto official = [](const QString& lid) { return lid == u"-" ? QString() : lid; };
-    const QString hoofdscheids = official(neem(rest, u','));
-    const QString zaalcommissaris = rest.isEmpty() ? QString() : official(neem(rest, u','));
+    // A "-" stands for no official; a line without the hall commissioner or the end time says nothing
+    // of them (null).
+    const QString hoofdscheids = neem(rest, u',');
+    const QString zaalcommissaris = rest.isEmpty() ? QString() : neem(rest, u',');
     rest = r.velden[9] + u',';
     const QString uur = neem(rest, u',').replace(u':', u'.');
-    const QString einduur = rest.isEmpty() ? QString() : neem(rest, u',').replace(u':', u'.');
+    const bool metEinduur = !rest.isEmpty();
+    const QString einduur = metEinduur ? neem(rest, u',').replace(u':', u'.') : QString();
 
     if (!rij)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
@@ -1003,17 +1021,38 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         zet(blad::Opmerk1, thuis.dubbel);
         zet(blad::Opmerk2, uit.dubbel);
     }
+    // A text that the record names as none: an official emptied in the player picker ("-"), the end
+    // time emptied in its box (nothing after the start time), the reservations all withdrawn. The
+    // stored text becomes a blank, as the sheet stores an emptied one; where none was stored it stays
+    // without a value.
+    const auto wissen = [bladWaarden, vorm](int kolom) {
+        bladWaarden[kolom] = QStringLiteral(" ");
+        vorm[kolom] = blad::GeenMasker;
+    };
+    const auto officialZetten = [&](int kolom, const QString& lid) {
+        if (lid == u"-")
+            wissen(kolom);
+        else
+            zet(kolom, lid);
+    };
     zet(blad::KapiteinT, kapiteinT);
     zet(blad::KapiteinU, kapiteinU);
-    zet(blad::Hoofdscheids, hoofdscheids);
-    zet(blad::Zaalcomm, zaalcommissaris);
-    zet(blad::Einduur, einduur);
+    officialZetten(blad::Hoofdscheids, hoofdscheids);
+    officialZetten(blad::Zaalcomm, zaalcommissaris);
+    if (einduur.isEmpty() && metEinduur)
+        wissen(blad::Einduur);
+    else
+        zet(blad::Einduur, einduur);
     zet(blad::Uur, uur);
     // The reservations of both teams and the official's remark, as the remarks window stores them. A
     // remark the line leaves out is none: a text stored here becomes empty (a blank, as the window
-    // stores an emptied one), and a remark never entered stays without a value. A result line without
-    // any leaves those stored here.
-    if (r.voorbehoud.size() > 2 && r.voorbehoud.startsWith(u'"') && r.voorbehoud.endsWith(u'"')) {
+    // stores an emptied one), and a remark never entered stays without a value; a line whose
+    // reservations are empty ("") has none of them. A result line without the field leaves those
+    // stored here.
+    if (r.voorbehoud == u"\"\"") {
+        for (int i = 0; i < 3; ++i)
+            wissen(blad::Voorbehoud + i);
+    } else if (r.voorbehoud.size() > 2 && r.voorbehoud.startsWith(u'"') && r.voorbehoud.endsWith(u'"')) {
         const auto teksten = VoorbehoudTekstLezen(QStringView(r.voorbehoud).sliced(1, r.voorbehoud.size() - 2));
         if (teksten) {
             for (int i = 0; i < 3; ++i) {
@@ -1026,7 +1065,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
                                                      "\"Voorbehoud UIT:\" of \"Voorbehoud OFFICIAL:\"; het werd niet "
                                                      "overgenomen");
         }
-    } else if (!r.voorbehoud.isEmpty() && r.voorbehoud != u"\"\"") {
+    } else if (!r.voorbehoud.isEmpty()) {
         m_opmerkingen << naam() + QStringLiteral(": het voorbehoud staat er niet tussen aanhalingstekens; het werd niet "
                                                  "overgenomen");
     }

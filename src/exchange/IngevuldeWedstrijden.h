@@ -26,6 +26,7 @@ struct IngevuldeSectie
     QStringList regels;       ///< header, count, one result line per match, "###"; empty without any match
     int wedstrijden = 0;      ///< result lines written
     QStringList overgeslagen; ///< matches that could not be written, each with the reason
+    QStringList verlorenLetters; ///< the values with a letter that Windows-1252 lacks (a "?" in the file), with their match
 };
 
 /**
@@ -118,7 +119,10 @@ public:
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers, set
      * points and reservations of the record into its match, with the not-played masks that its
      * walk-overs need; values the record leaves empty are not written, and a game's sets after the
-     * last one it lists are emptied. The line-ups have the places of the result line; a match whose
+     * last one it lists are emptied. An official given as "-", an end time left empty after the start
+     * time and reservations given as none empty a stored text (a blank, as the sheet stores an emptied
+     * one). A Super ladies' match, coded NATL as a national ladies' match is, is found among the Super
+     * matches. The line-ups have the places of the result line; a match whose
      * result line has no doubles (a Super match) gets its game 4 marked not played, as the calendar
      * import marks it. The record of a forfeit is stored as the sheet's forfeit box stores one; a
      * record with games that is no forfeit withdraws a forfeit stored here. The record of a match

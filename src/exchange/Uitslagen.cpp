@@ -117,6 +117,36 @@ QString WedstrijdNoemen(const db::Recordset& rij)
            + rij.veld(QStringLiteral("nmuit")).tekst() + u'"';
 }
 
+QString VerlorenLetterNoemen(const QString& waar, QString waarde)
+{
+    waarde.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    waarde.replace(u'\r', u' ');
+    waarde.replace(u'\n', u' ');
+    waarde.replace(u'\v', u' ');
+    return waar + QStringLiteral(": \"") + waarde + u'"';
+}
+
+QStringList VerlorenLettersVanRecord(const QString& record, const db::Recordset& rij, const Recordgegevens& gegevens)
+{
+    if (core::pastInAnsi(record))
+        return {};
+    QStringList genoemd;
+    for (const QString& waarde : WaardenBuitenAnsi(rij, gegevens))
+        genoemd << VerlorenLetterNoemen(WedstrijdNoemen(rij), waarde);
+    // A letter of a province's code (not a value of the match row): the match alone.
+    if (genoemd.isEmpty())
+        genoemd << WedstrijdNoemen(rij);
+    return genoemd;
+}
+
+QString VerlorenLettersMelding(const QStringList& waarden)
+{
+    const QString n = regeleinde();
+    return QStringLiteral("%1 waarde(n) bevatte(n) een letter die niet in het bestand past; die letter werd een \"?\":")
+               .arg(waarden.size())
+           + n + waarden.join(n);
+}
+
 Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datum, const QString& map)
 {
     const Clubcode club = ClubcodeLezen(clubcode);
@@ -195,6 +225,7 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         }
         try {
             regels << WedstrijdRecordMaken(rij, k, gegevens);
+            verslag.verlorenLetters << VerlorenLettersVanRecord(regels.last(), rij, gegevens);
         } catch (const RecordFout& fout) {
             verslag.nietGemaakt << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
         }
@@ -222,6 +253,9 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
         tekst += (verslag.onvolledig.isEmpty() ? n + n : QString())
                  + QStringLiteral("Volgende wedstrijd(en) konden niet geëxporteerd worden:") + n + n
                  + verslag.nietGemaakt.join(n) + n;
+    if (!verslag.verlorenLetters.isEmpty())
+        tekst += (tekst.endsWith(n + n) ? QString() : tekst.endsWith(n) ? n : n + n)
+                 + VerlorenLettersMelding(verslag.verlorenLetters) + n;
     return tekst;
 }
 

@@ -4,6 +4,8 @@
 // date, for upload to the competition's website; and the marking of every match as complete or not,
 // which the export of filled-in matches relies on.
 
+#include "Wedstrijdrecord.h"
+
 #include "db/Database.h"
 
 #include <QHash>
@@ -20,6 +22,7 @@ struct Uitslagenverslag
     int geschreven = 0;       ///< result lines in the file
     QStringList onvolledig;   ///< one line per match left out because its sheet is not complete
     QStringList nietGemaakt;  ///< one line per match whose result line could not be made, with the reason
+    QStringList verlorenLetters; ///< the values with a letter that Windows-1252 lacks (a "?" in the file), with their match
 };
 
 /** The province code of the competition and the club number that a club code holds. */
@@ -78,5 +81,17 @@ private:
 
 /** The text that names a match in the closing messages: "- Wedstrijd "<number>: <home> - <away>"". */
 QString WedstrijdNoemen(const db::Recordset& rij);
+
+/** A value with a letter that Windows-1252 lacks, named after what holds it ("- tabel Leden"): the value in double quotes, on one line. */
+QString VerlorenLetterNoemen(const QString& waar, QString waarde);
+
+/**
+ * When the result line holds a letter that Windows-1252 lacks: its match and each value of the row
+ * that holds one, named for the closing message; otherwise nothing.
+ */
+QStringList VerlorenLettersVanRecord(const QString& record, const db::Recordset& rij, const Recordgegevens& gegevens);
+
+/** The closing message's paragraph that names the values whose letters became "?", one a line. */
+QString VerlorenLettersMelding(const QStringList& waarden);
 
 } // namespace exchange

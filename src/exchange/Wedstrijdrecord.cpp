@@ -2,6 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
+#include "core/Ansi.h"
 #include "core/Matchkolommen.h"
 #include "core/Tekst.h"
 
@@ -294,6 +295,18 @@ QString WedstrijdRecordMaken(const db::Recordset& rs, const Recordkenmerken& k, 
     r += rij.inhoud(Einduur).replace(u'.', u':') + u';';
     r += u'"' + VoorbehoudTekst(rij.veld(VoorbehoudT), rij.veld(Voorbehoudu), rij.veld(OpmOffScheids)) + u'"';
     return r;
+}
+
+QStringList WaardenBuitenAnsi(const db::Recordset& rs, const Recordgegevens& g)
+{
+    const Rij rij(rs, g);
+    QStringList waarden;
+    for (int k = 0; k < AantalKolommen; ++k) {
+        const QString tekst = rij.tekst(k);
+        if (!core::pastInAnsi(tekst))
+            waarden << tekst;
+    }
+    return waarden;
 }
 
 int SeizoenNaarNummer(const QString& seizoen)

@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <memory>
@@ -81,6 +82,12 @@ struct Recordkenmerken
  *        begin with a year, or the option 'SuperDubbelSpelen' is needed and missing
  */
 QString WedstrijdRecordMaken(const db::Recordset& rij, const Recordkenmerken& kenmerken, const Recordgegevens& gegevens);
+
+/**
+ * The stored values of the match row that its result line carries and that hold a letter Windows-1252
+ * lacks (a file in that code page writes it as "?"), as they are stored, in the order of the line.
+ */
+QStringList WaardenBuitenAnsi(const db::Recordset& rij, const Recordgegevens& gegevens);
 
 /** The season number: the first four characters of the season as a number, minus 1999 (2010-2011 gives 11). */
 int SeizoenNaarNummer(const QString& seizoen);

@@ -1,6 +1,7 @@
 #include "Wisselbestand.h"
 
 #include "IngevuldeWedstrijden.h"
+#include "Uitslagen.h"
 #include "Wedstrijdrecord.h"
 
 #include "core/Algemeen.h"
@@ -160,12 +161,14 @@ QStringList veldenInSectie(const QStringList& structuur, const QStringList& sect
 }
 
 // A value as it goes into the file, with its ";" after it: ";" cannot travel and becomes ",", a
-// line break a blank.
-void waardeToevoegen(QString& regel, const db::Waarde& w, int& aangepast)
+// line break a blank; a letter that the file's code page lacks becomes "?" as it is written, and the
+// value is named in the report.
+void waardeToevoegen(QString& regel, const db::Waarde& w, const QString& tabel, Exportverslag& verslag)
 {
     const qsizetype begin = regel.size();
     regel += w.tekst();
     bool veranderd = false;
+    bool buitenAnsi = false;
     char16_t* c = reinterpret_cast<char16_t*>(regel.data());
     for (qsizetype i = begin; i < regel.size(); ++i) {
         if (c[i] == u';') {
@@ -174,10 +177,14 @@ void waardeToevoegen(QString& regel, const db::Waarde& w, int& aangepast)
         } else if (c[i] == u'\r' || c[i] == u'\n') {
             c[i] = u' ';
             veranderd = true;
+        } else if (c[i] >= 0x80 && !buitenAnsi) {
+            buitenAnsi = !core::pastInAnsi(QStringView(c + i, 1));
         }
     }
     if (veranderd)
-        ++aangepast;
+        ++verslag.aangepast;
+    if (buitenAnsi)
+        verslag.verlorenLetters << VerlorenLetterNoemen(QStringLiteral("- tabel ") + tabel, w.tekst());
     regel += u';';
 }
 
@@ -221,7 +228,7 @@ void sectieSchrijven(QStringList& regels, const QString& tabel, const QString& o
             QString regel;
             regel.reserve(lengte);
             for (int i = 0; i < n; ++i)
-                waardeToevoegen(regel, rs.veld(i), verslag.aangepast);
+                waardeToevoegen(regel, rs.veld(i), tabel, verslag);
             lengte = std::max(lengte, regel.size() + 16);
             if (!regel.isEmpty())
                 regels << regel;
@@ -735,6 +742,7 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
     regels << ingevuld.regels;
     verslag.wedstrijden = ingevuld.wedstrijden;
     verslag.overgeslagen = ingevuld.overgeslagen;
+    verslag.verlorenLetters << ingevuld.verlorenLetters;
 
     QString fout;
     if (!core::ansiBestandSchrijven(verslag.pad, regels, &fout))
@@ -887,6 +895,8 @@ QString ExportMelding(const Exportverslag& verslag, const QString& map)
                  + QStringLiteral("%1 waarde(n) bevatte(n) een \";\" of een regeleinde, die niet in het bestand passen: "
                                   "\";\" werd \",\" en een regeleinde een spatie.")
                        .arg(verslag.aangepast);
+    if (!verslag.verlorenLetters.isEmpty())
+        tekst += n + n + VerlorenLettersMelding(verslag.verlorenLetters);
     if (!verslag.overgeslagen.isEmpty())
         tekst += n + n + QStringLiteral("Volgende ingevulde wedstrijd(en) werden niet geëxporteerd:") + n + n
                  + verslag.overgeslagen.join(n);

@@ -34,6 +34,8 @@ struct Exportverslag
     QString pad;                                ///< the file written
     QList<QPair<QString, qint64>> rijen;        ///< rows per table section, in the file's order
     int aangepast = 0;                          ///< values whose ";", CR or LF had to be replaced
+    /// the values with a letter that Windows-1252 lacks, written as "?", each with its table or match
+    QStringList verlorenLetters;
     int wedstrijden = 0;                        ///< filled-in matches written
     QStringList overgeslagen;                   ///< filled-in matches that could not be written, with the reason
 };

@@ -319,8 +319,8 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
     EXPECT_EQ(blad("THUISSP1, THUISSP2, THUISSP3, AFWTH1, AFWTH2, AFWTH3, AFWTH4, OPMERK1, UITSP3, OPMERK2"),
               QStringList({"111111|222222||N|J|J|N|111111|555555|"}));
     EXPECT_EQ(blad("KapiteinT, KapiteinU, HoofdschCompnr, ZaalcommCompnr, Uur, Einduur"),
-              QStringList({"222222|555555|700001|800001|19.30|22.00"}))
-        << "a \"-\" head referee leaves the stored one; the end time stays";
+              QStringList({"222222|555555||800001|19.30|"}))
+        << "a \"-\" head referee and an end time left empty empty the stored ones";
     EXPECT_EQ(blad("W01, W01Set1T, W01Set1U, W01Set2T, W01Set2U, W01Set4U, W01Set5T"),
               QStringList({"+|11|7|9|11|8|"}));
     EXPECT_EQ(blad("W02, W02Set1T, W02Set1U, W02Set3U, W02Set4T, W03, W04, W05, W05Set4T, W05Set4U"),
@@ -364,8 +364,9 @@ TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableTakesItsFilledInMatchesAsIfIt
         "2010-2011\r\n###Matchen\r\n 3 \r\n"
         "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
         "2010-2011;P;05;H;PAH05013;A;H;za;18-09-2010;19.30;1;003;Dorp 3 A;1;004;Dorp 4 B;;\r\n";
-    // Two records of one match: the second writes what it fills over the first; an absence
-    // overrides the sheet's default and the record's hour the calendar's.
+    // Two records of one match: the second writes what it fills over the first and empties the end
+    // time it leaves empty; an absence overrides the sheet's default and the record's hour the
+    // calendar's.
     const QByteArray ingevuld =
         "###ingevulde Wedstrijden\r\n 3 \r\n"
         "I;11;PANT-H-05-12;A1;A2;-111111,222222,333333,-;444444,555555,666666,-;P5/3,-7/7;-,-,-,-;20:15,22:40;\"\"\r\n"
@@ -394,7 +395,7 @@ TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableTakesItsFilledInMatchesAsIfIt
     }
     EXPECT_EQ(rijen("Matchen", "WedstrNr, THUISSP1, AFWTH1, THUISSP2, AFWTH2, UITSP1, Uur, Einduur, W01, W01Set1T, W02, "
                                "W02Set1T, W02Set1U, W03", "Seizoen = '2010-2011'"),
-              QStringList({"PAH05012|777777|N|222222|J|444444|20.15|22.40|-|11|-|11|9|",
+              QStringList({"PAH05012|777777|N|222222|J|444444|20.15||-|11|-|11|9|",
                            "PAH05013|121212|N|222222|N|444444|19.30|||||||"}));
 }
 
@@ -580,15 +581,14 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
                                "Unix\nVoorbehoud THUIS:\nregel\nlaatste"}));
     }
 
-    // A result line without reservations leaves those stored; one with only the official's remark
-    // leaves the teams' reservations empty, as the remarks window stores an empty one.
-    const QStringList ontvangen = inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'");
+    // A result line whose reservations were all withdrawn empties those stored, and one with only the
+    // official's remark leaves the teams' reservations empty, as the remarks window stores an empty one.
     openen(m_eerste);
     d().uitvoeren("UPDATE Matchen SET VoorbehoudT = ' ', Voorbehoudu = NULL, OpmOffScheids = ''");
     exporteren();
     openen(derde);
     importeren(m_eerste.wissel);
-    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), ontvangen);
+    EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({" | | "}));
     openen(m_eerste);
     d().uitvoeren("UPDATE Matchen SET OpmOffScheids = 'Net te \"laag\"'");
     exporteren();
@@ -614,6 +614,54 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
     importeren(m_eerste.wissel);
     EXPECT_EQ(inhoud("Matchen", teksten, "WedstrNr = 'PAH01001'"), QStringList({"<null>|<null>|Net te 'laag'"}));
     EXPECT_EQ(resultaten(vierde).toStdString(), alleenOfficial.toStdString());
+}
+
+// A letter that Windows-1252 lacks becomes "?" in Export.ttr and in the results file; the closing
+// messages name each value that lost one, with its table or its match, as they count the ";" replaced.
+TEST_F(Wisselbestand, ValuesWithALetterTheFileCannotHoldAreNamedInTheClosingMessages)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 4);
+    testhulp::invoegen(d(), "Leden", {{"CompNr", "100779"}, {"Achternaam", "Wałęsa"}, {"Voornaam", "Łukasz"},
+                                      {"Naam", "Wałęsa Łukasz"}, {"Clubnummer", "001"}, {"Provincie", "1"}});
+    testhulp::invoegen(d(), "Leden", {{"CompNr", "100780"}, {"Naam", "Müller Zoë €"}, {"Clubnummer", "001"}});
+    Wedstrijd p;
+    p.wedstrNr = "PAH01001";
+    p.lkThuis = "001";
+    p.lkUit = "002";
+    p.nmthuis = "Dorp 1 A";
+    p.nmuit = "Dorp 2 B";
+    p.extra = volledigBlad(4);
+    p.extra << qMakePair(QString("KapiteinT"), db::Waarde("512301")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"))
+            << qMakePair(QString("VoorbehoudT"), db::Waarde("Net van Kılıç"))
+            << qMakePair(QString("OpmOffScheids"), db::Waarde("Bal ş\r\nkapot"));
+    testhulp::wedstrijdToevoegen(d(), p);
+    const QString wedstrijd = "- Wedstrijd \"PAH01001: Dorp 1 A - Dorp 2 B\": ";
+    const QStringList inDeWedstrijd{wedstrijd + "\"Net van Kılıç\"", wedstrijd + "\"Bal ş kapot\""};
+
+    const Exportverslag v = exporteren();
+    EXPECT_EQ(v.aangepast, 0);
+    EXPECT_EQ(v.verlorenLetters, QStringList({"- tabel Leden: \"Wałęsa\"", "- tabel Leden: \"Łukasz\"",
+                                              "- tabel Leden: \"Wałęsa Łukasz\""})
+                                     + inDeWedstrijd);
+    EXPECT_TRUE(ExportMelding(v, m_eerste.wissel).endsWith(
+        "er geïnstalleerd is.\r\n\r\n5 waarde(n) bevatte(n) een letter die niet in het bestand past; die letter werd "
+        "een \"?\":\r\n- tabel Leden: \"Wałęsa\"\r\n- tabel Leden: \"Łukasz\"\r\n- tabel Leden: \"Wałęsa Łukasz\"\r\n"
+        + inDeWedstrijd.join("\r\n")))
+        << ExportMelding(v, m_eerste.wissel).toStdString();
+    const QByteArray bestand = lezen(v.pad);
+    EXPECT_TRUE(bestand.contains("100779;Wa??sa;?ukasz;Wa??sa ?ukasz;")) << "the letters the code page has stay";
+    EXPECT_TRUE(bestand.contains("100780;;;M\xFCller Zo\xEB \x80;"));
+    EXPECT_TRUE(bestand.contains("\"Voorbehoud THUIS:\\nNet van K?l?\xE7\\nVoorbehoud OFFICIAL:\\nBal ?\\n\\nkapot\"\r\n"));
+
+    const Uitslagenverslag u = UitslagenSchrijven("A001", "12-09-2010", m_eerste.wissel);
+    EXPECT_EQ(u.geschreven, 1);
+    EXPECT_EQ(u.verlorenLetters, inDeWedstrijd);
+    EXPECT_TRUE(lezen(u.pad).endsWith("\"Voorbehoud THUIS:\\nNet van K?l?\xE7\\nVoorbehoud OFFICIAL:\\nBal ?\\n\\nkapot\"\r\n"));
+    EXPECT_TRUE(UitslagenMelding(u, "12-09-2010", m_eerste.wissel)
+                    .endsWith("naar de interclubleider.\r\n\r\n2 waarde(n) bevatte(n) een letter die niet in het bestand "
+                              "past; die letter werd een \"?\":\r\n"
+                              + inDeWedstrijd.join("\r\n") + "\r\n"))
+        << UitslagenMelding(u, "12-09-2010", m_eerste.wissel).toStdString();
 }
 
 TEST_F(Wisselbestand, TheSheetDefaultsFillOnlyWhatIsEmpty)

@@ -6,12 +6,14 @@
 #include "BladTest.h"
 #include "app/Bedrading.h"
 #include "exchange/Uitslagen.h"
+#include "lineup/FrmSpelersKiezen.h"
 #include "sheet/FrmVoorbehoud.h"
 #include "ui/Bureaublad.h"
 #include "webimport/Opslag.h"
 #include "word/Document.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
@@ -237,6 +239,16 @@ protected:
         ASSERT_FALSE(f.testAttribute(Qt::WA_Disabled));
     }
 
+    // The forfeits of the two provincial matches ticked on the sheet, so that every match of the own club
+    // is complete.
+    void forfaitsAanvinken(FrmWedstrijdInput& f)
+    {
+        kiezen(f, ThuisForfait);
+        f.blad.ChkForfaitT->click();
+        kiezen(f, UitForfait);
+        f.blad.ChkForfaitUit->click();
+    }
+
     QStringList m_matchen{SuperMatch, ThuisForfait, UitForfait, Vrij};
     bool m_vrijUit = false;
 };
@@ -339,6 +351,81 @@ TEST_F(TweeInstallaties, ThePaperAfterTheMatchWithOnlyAHomeRemarkIsTheSameOnTheO
         sjablonen(map);
         kiezen(g, SuperMatch);
         EXPECT_EQ(papier(g).toStdString(), hier.toStdString());
+    });
+}
+
+// Corrections that empty a value travel as those that change one: the officials emptied in the player
+// picker, the end time emptied in its box and the last remark withdrawn empty them on the installation
+// that had taken them in, which then sends the same result line.
+TEST_F(TweeInstallaties, OfficialsTheEndTimeAndARemarkEmptiedAreEmptiedOnTheOtherInstallationToo)
+{
+    m_db.uitvoeren("UPDATE Matchen SET ZaalcommCompnr = '700002' WHERE WedstrNr = 'S01001'");
+    FrmWedstrijdInput& f = starten();
+    forfaitsAanvinken(f);
+    kiezen(f, SuperMatch);
+    voorbehoudTypen(f, f.blad.CmdVoorbehoudT, "Tafel glad");
+    exportTtrViaMenu(f);
+    const QString hier = m_map.path();
+    const QString exportMap = wissel();
+    Installatie tweede(this);
+    importeren(overstappen(tweede.map.path()), exportMap);
+    const QStringList ontvangen = rij(SuperMatch);
+    for (const char* waarde : {"HoofdschCompnr=700001", "ZaalcommCompnr=700002", "Einduur=22.15", "VoorbehoudT=Tafel glad"})
+        ASSERT_TRUE(ontvangen.contains(waarde)) << waarde;
+
+    FrmWedstrijdInput& a = overstappen(hier);
+    MDIFrm::standaard().show();
+    a.show();
+    QApplication::setActiveWindow(&MDIFrm::standaard());
+    verwerken();
+    kiezen(a, SuperMatch);
+    for (QPushButton* official : {a.blad.CmdCompNrHoofdscheidsrechter, a.blad.CmdCompNrZaalcommissaris}) {
+        official->click();
+        FrmSpelersKiezen::standaard().CmdSpelerWissen->click();
+        FrmSpelersKiezen::standaard().CmdSluiten->click();
+        verwerken();
+    }
+    a.blad.TxtEinduur->setFocus(Qt::TabFocusReason);
+    verwerken();
+    a.blad.TxtEinduur->clear();
+    a.LstWedstrijden->setFocus(Qt::TabFocusReason);
+    verwerken();
+    voorbehoudTypen(a, a.blad.CmdVoorbehoudT, "");
+    ASSERT_EQ(testhulp::matchVeld(SuperMatch, "HoofdschCompnr") + testhulp::matchVeld(SuperMatch, "ZaalcommCompnr")
+                  + testhulp::matchVeld(SuperMatch, "Einduur") + testhulp::matchVeld(SuperMatch, "VoorbehoudT"),
+              "    ");
+    exportTtrViaMenu(a);
+    const QByteArray bestand = uitslagen();
+    ASSERT_TRUE(bestand.contains(";500009,500005,-,-;19:30,;\"\"\r\n")) << bestand.toStdString();
+
+    importeren(overstappen(tweede.map.path()), exportMap);
+    EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
+    const QStringList daar = rij(SuperMatch);
+    for (const char* waarde : {"HoofdschCompnr=", "ZaalcommCompnr=", "Einduur=", "VoorbehoudT="})
+        EXPECT_TRUE(daar.contains(waarde)) << waarde;
+    // The remarks that were never entered stay without a value.
+    EXPECT_EQ(testhulp::matchVeld(algemeen().dbGegevens, SuperMatch, "Voorbehoudu", "<null>"), "<null>");
+}
+
+// A Super ladies' match is coded NATL in its result line, as a national ladies' match is; the other
+// installation finds it among the Super matches and sends the same line on.
+TEST_F(TweeInstallaties, ASuperLadiesMatchArrivesAndIsSentOnWithTheSameResultLine)
+{
+    testhulp::reeksToevoegen(m_db, "2010-2011", "S", "D", "SD", "Super Afdeling - Dames", "Super D", 4);
+    testhulp::Wedstrijd w = volledigeWedstrijd("S01007", "SD", 3);
+    w.soortComp = "S";
+    w.herDam = "D";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    forfaitsAanvinken(f);
+    exportTtrViaMenu(f);
+    const QByteArray bestand = uitslagen();
+    ASSERT_TRUE(bestand.contains("\nI;11;NATL-D-01-7;A1;A2;500001,500002,500003,500004;500005,500006,500007,500008;"
+                                 "P3/4/6,3/4/6,-9/-11/-5,"))
+        << bestand.toStdString();
+    inTweeInstallaties(wissel(), [&](FrmWedstrijdInput&, const QString&) {
+        EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
     });
 }
 
