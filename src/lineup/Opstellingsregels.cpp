@@ -224,7 +224,11 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
             }
         }
         uit.naam = inhoud(a.rsLeden.veld(QStringLiteral("Naam")));
-        const QString categorie = core::Left(a.strSoortSterktelijst, 1);
+        // The ranking of the match's category: the youth list holds boys and girls alike, so the
+        // list's word does not tell. A match without a known category goes by the list's word.
+        QString categorie = core::UCase(inhoud(a.rsMatchen.veld(QStringLiteral("HerDam"))).trimmed());
+        if (categorie != u"H" && categorie != u"V" && categorie != u"D")
+            categorie = core::Left(a.strSoortSterktelijst, 1);
         uit.klas = inhoud(a.rsLeden.veld(categorie == u"H" || categorie == u"V" ? QStringLiteral("KlasHeren")
                                                                                 : QStringLiteral("KlasDames")));
         uit.clubNr = lidClub;

@@ -3,6 +3,7 @@
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/Matchkolommen.h"
+#include "core/Tekst.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
 
@@ -20,6 +21,22 @@ namespace {
 int aantalSpellen()
 {
     return std::min(algemeen().intLaatsteWedstrijd + 1, core::Wedstrijdblad::AantalWedstrijden);
+}
+
+// A Super men's match played without the doubles (option 'SuperDubbelSpelen' "N"): the calendar
+// gives its game 4 as not played by either side, "=" with "w" and "o" in sets 1 to 3.
+bool spelVierNietGespeeld(const db::Recordset& m)
+{
+    const auto veld = [&m](const QString& naam) {
+        return core::objAlgemeneFuncties().Inhoud(m.veld(naam)).tekst().trimmed();
+    };
+    if (veld(QStringLiteral("SoortComp")) != u"S" || core::UCase(veld(QStringLiteral("HerDam"))) == u"D"
+        || core::Val(veld(QStringLiteral("Soort"))) != 4)
+        return false;
+    db::Recordset& opties = algemeen().rsOpties;
+    opties.setIndex(QStringLiteral("Soort"));
+    opties.seek(QStringLiteral("="), {db::Waarde(QStringLiteral("SuperDubbelSpelen"))});
+    return !opties.noMatch() && core::UCase(opties.veld(QStringLiteral("Item")).tekst().trimmed()) == u"N";
 }
 
 } // namespace
@@ -43,17 +60,20 @@ void GegevensForfaitAanpassen(const QCheckBox& vak, const QString& kant)
     const QString jaNee = aan ? QStringLiteral("J") : QStringLiteral("N");
     const QString blanco = QStringLiteral(" ");
     const QString markering = !aan ? blanco : thuis ? QStringLiteral("/") : QStringLiteral("*");
+    // A withdrawal gives game 4 back as the calendar gave it when the doubles are not played.
+    const int nietGespeeld = !aan && spelVierNietGespeeld(m) ? 4 : 0;
 
     m.edit();
     try {
         m.zet(thuis ? QStringLiteral("forfaitth") : QStringLiteral("forfaituit"), jaNee);
         for (int g = 1; g <= aantalSpellen(); ++g) {
-            m.zet(core::SpelKolom(g), markering);
+            const bool wo = aan || g == nietGespeeld;
+            m.zet(core::SpelKolom(g), g == nietGespeeld ? QStringLiteral("=") : markering);
             for (int p = 1; p <= 4; ++p)
                 m.zet((thuis ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT")) + QString::number(p), jaNee);
             for (int s = 1; s <= 3; ++s) {
-                m.zet(core::SetKolom(g, s, true), aan ? QStringLiteral("w") : blanco);
-                m.zet(core::SetKolom(g, s, false), aan ? QStringLiteral("o") : blanco);
+                m.zet(core::SetKolom(g, s, true), wo ? QStringLiteral("w") : blanco);
+                m.zet(core::SetKolom(g, s, false), wo ? QStringLiteral("o") : blanco);
             }
             if (aan) {
                 for (int s = 4; s <= 5; ++s) {

@@ -108,6 +108,9 @@ void FrmVoorbehoud::toon()
             FrmWedstrijdInput::standaard().teruggeven();
         return;
     }
+    // Annuleren belongs to the opening in which it was pressed: closing this one with the close
+    // box stores the text, as Sluiten does.
+    blnGeannuleerd = false;
     m_open = true;
     show();
     raise();

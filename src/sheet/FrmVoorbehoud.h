@@ -36,7 +36,10 @@ public:
 
     /** The kind of remark of the last opening. */
     int intVoorbehoudSoort = 0;
-    /** Set by Annuleren, cleared by Sluiten: a cancelled window stores nothing when it closes. */
+    /**
+     * Set by Annuleren, cleared by Sluiten and at every opening: a cancelled window stores nothing
+     * when it closes, a window closed with its close box stores as Sluiten does.
+     */
     bool blnGeannuleerd = false;
 
     QLabel* LabTekst = nullptr;

@@ -258,7 +258,9 @@ TEST_F(KopEnVoorbehoud, EachButtonOpensItsOwnRemark)
     EXPECT_EQ(opgeslagen("Voorbehoudu"), "Net te laag\r\nBallen te zacht");
 }
 
-TEST_F(KopEnVoorbehoud, AnnulerenStoresNothingAndIsRememberedForTheCloseBox)
+// Annuleren throws away what this opening typed, and only that: the close box of any later
+// opening stores as Sluiten does, in whichever of the three windows.
+TEST_F(KopEnVoorbehoud, AnnulerenStoresNothingAndTheCloseBoxStoresLikeSluiten)
 {
     FrmWedstrijdInput& f = starten();
     f.blad.CmdVoorbehoudT->click();
@@ -278,21 +280,29 @@ TEST_F(KopEnVoorbehoud, AnnulerenStoresNothingAndIsRememberedForTheCloseBox)
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled)) << "the main window is given back";
     EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
 
-    // Until Sluiten is pressed, the close box does not store either.
+    // The next opening, closed with the close box, stores again.
     f.blad.CmdVoorbehoudT->click();
     EXPECT_EQ(v.TxtCommentaar->toPlainText(), "Via het kruisje");
-    v.TxtCommentaar->setPlainText("Weer niet");
+    v.TxtCommentaar->setPlainText("Toch bewaard");
     v.close();
-    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Via het kruisje");
+    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Toch bewaard");
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+
+    // Annuleren in one kind of remark does not reach the next kind either.
+    f.blad.CmdVoorbehoudU->click();
+    v.TxtCommentaar->setPlainText("Niet bewaren");
+    v.CmdAnnuleren->click();
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Net te laag\r\nBallen te zacht");
+    f.blad.CmdVoorbehoudO->click();
+    v.TxtCommentaar->setPlainText("Via het kruisje bewaard");
+    v.close();
+    EXPECT_EQ(opgeslagen("OpmOffScheids"), "Via het kruisje bewaard");
+    EXPECT_EQ(opgeslagen("Voorbehoudu"), "Net te laag\r\nBallen te zacht");
 
     f.blad.CmdVoorbehoudT->click();
     v.TxtCommentaar->setPlainText("Nu wel");
     v.CmdSluiten->click();
     EXPECT_EQ(opgeslagen("VoorbehoudT"), "Nu wel");
-    f.blad.CmdVoorbehoudT->click();
-    v.TxtCommentaar->setPlainText("Ook via het kruisje");
-    v.close();
-    EXPECT_EQ(opgeslagen("VoorbehoudT"), "Ook via het kruisje");
 }
 
 TEST_F(KopEnVoorbehoud, AnUnknownCommandWordShowsNothing)

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 using core::algemeen;
@@ -101,7 +102,8 @@ protected:
 class ForfaitIntrekken : public Forfait
 {
 protected:
-    FrmWedstrijdInput& starten(const QString& nr, const QString& reeks, int spelers)
+    FrmWedstrijdInput& starten(const QString& nr, const QString& reeks, int spelers,
+                               const std::function<void(Wedstrijd&)>& aanpassen = {})
     {
         // A men's division of two players, so that every place's member is on a strength list.
         testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "M", "Afdeling 5M", "Afd.5M", 2);
@@ -117,6 +119,8 @@ protected:
             w.extra << qMakePair(QStringLiteral("AFWTH%1").arg(p), db::Waarde("N"));
             w.extra << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde("N"));
         }
+        if (aanpassen)
+            aanpassen(w);
         testhulp::wedstrijdToevoegen(m_db, w);
         testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01009", "A"));
         FrmWedstrijdInput& f = BladTest::starten();
@@ -433,6 +437,64 @@ TEST_F(ForfaitIntrekken, TeamOfTwoVisitorsForfeit)
     afwezig(f, true, 2);
     nietGespeeld(f, false, 1, 2);
     tikkenEnIntrekken(f, "PAH01003", false);
+}
+
+// A Super men's match of two: the calendar gives its game 4 (the doubles) as not played by either
+// side when the doubles are not played, and "=" with "w" and "o" in sets 1 to 3.
+class SuperForfait : public ForfaitIntrekken
+{
+protected:
+    FrmWedstrijdInput& starten(const QString& dubbel)
+    {
+        testhulp::reeksToevoegen(m_db, "2010-2011", "S", "H", "1", "Super Heren", "Super", 2);
+        testhulp::optieZetten(m_db, "SuperDubbelSpelen", dubbel);
+        return ForfaitIntrekken::starten("SH01004", "1", 2, [](Wedstrijd& w) {
+            w.soortComp = "S";
+            w.soort = "4";
+            w.extra << qMakePair(spel(4), db::Waarde("="));
+            for (int s = 1; s <= 3; ++s)
+                w.extra << qMakePair(setVeld(4, s, 'T'), db::Waarde("w")) << qMakePair(setVeld(4, s, 'U'), db::Waarde("o"));
+        });
+    }
+};
+
+// Either team's forfeit ticked by mistake and withdrawn leaves game 4 not played: stored, shown
+// and locked as before, so the results file still finds the match complete once it is typed.
+TEST_F(SuperForfait, WithoutDoublesAWithdrawnForfeitKeepsGameFourNotPlayed)
+{
+    FrmWedstrijdInput& f = starten("N");
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_EQ(b.TxtSet1T[3]->text(), "w");
+    ASSERT_FALSE(b.TxtSet1T[3]->isEnabled());
+    tikkenEnIntrekken(f, "SH01004", true);
+    tikkenEnIntrekken(f, "SH01004", false);
+    EXPECT_EQ(testhulp::matchVeld(spel(4)), "=");
+    EXPECT_FALSE(b.TxtSet1T[3]->isEnabled());
+    EXPECT_TRUE(b.TxtSet1T[2]->isEnabled());
+    EXPECT_TRUE(b.TxtSet1T[4]->isEnabled());
+}
+
+// With the doubles played, game 4 is a game like the others: the withdrawal empties it, whatever
+// the row held before.
+TEST_F(SuperForfait, WithDoublesAWithdrawnForfeitEmptiesGameFour)
+{
+    FrmWedstrijdInput& f = starten("J");
+    const core::Wedstrijdblad& b = f.blad;
+    for (QCheckBox* vak : {b.ChkForfaitT, b.ChkForfaitUit}) {
+        vak->click();
+        ASSERT_TRUE(vak->isChecked());
+        vak->click();
+        ASSERT_FALSE(vak->isChecked());
+        const QMap<QString, QString> rij = opgeslagen("SH01004");
+        EXPECT_EQ(rij["W04"], " ");
+        for (int s = 1; s <= 3; ++s) {
+            EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");
+            EXPECT_EQ(rij[setVeld(4, s, 'U').toUpper()], " ");
+        }
+        EXPECT_EQ(b.TxtSet1T[3]->text(), "");
+        setsOpen(b, 6, true);
+    }
 }
 
 } // namespace

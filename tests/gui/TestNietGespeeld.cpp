@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -196,6 +197,60 @@ TEST_F(NietGespeeld, AnAbsenceWithdrawnKeepsTheWalkOverOfAGameAgainstAnAbsentOpp
     EXPECT_EQ(setsGetoond(b, 11), WalkOverGetoond);
     EXPECT_TRUE(vergrendeld(b, 11));
     QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+}
+
+// Away place 4 of a team of four plays games 3, 8, 10 and 13. The sheet holds every other game
+// typed (the visitors win games 5 and 11), game 8 won by him and game 10 not yet played. Marked
+// absent, he loses his four games by walk-over, and the match ends 14-2.
+TEST_F(NietGespeeld, TheLastVisitorOfATeamOfFourAbsentLosesHisGamesAndTheTotalFollows)
+{
+    Velden v;
+    for (int spel = 1; spel <= 16; ++spel) {
+        if (spel == 10)
+            continue;
+        const bool uitWint = spel == 5 || spel == 8 || spel == 11;
+        v << qMakePair(QStringLiteral("W%1").arg(spel, 2, 10, QLatin1Char('0')), db::Waarde(uitWint ? "-" : "+"));
+        v << testhulp::sets(spel, uitWint ? QStringList{"7-11", "9-11", "8-11"} : QStringList{"11-7", "11-9", "11-8"});
+    }
+    FrmWedstrijdInput& f = starten(v);
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.TxtResT->text(), "12");
+    ASSERT_EQ(b.TxtResU->text(), "3");
+
+    FrmSpelersKiezen& k = openen(f, false, 4);
+    m_meldingen->verwachtJaNee(true);
+    k.ChkWO->click();
+    EXPECT_EQ(m_meldingen->getoond().last(),
+              (ui::TestMeldingen::Melding{Soort::Vraag, "Speler Afwezig (W.O.)", Vraag}));
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("AFWUIT4"), "J");
+    EXPECT_EQ(opgeslagen("WOU4"), " ");
+
+    for (int spel : {3, 8, 10, 13}) {
+        SCOPED_TRACE(spel);
+        ASSERT_EQ(b.LabUitspeler[spel - 1]->text(), "4");
+        EXPECT_EQ(opgeslagen(QStringLiteral("W%1").arg(spel, 2, 10, QLatin1Char('0'))), "+");
+        EXPECT_EQ(setsOpgeslagen(spel), WalkOver);
+        EXPECT_EQ(setsGetoond(b, spel - 1), WalkOverGetoond);
+        EXPECT_TRUE(vergrendeld(b, spel - 1));
+        EXPECT_EQ(b.TxtSetsThuis[spel - 1]->text(), "3");
+        EXPECT_EQ(b.TxtSetsUit[spel - 1]->text(), "0");
+    }
+    // The games he does not play keep their results.
+    EXPECT_EQ(opgeslagen("W05"), "-");
+    EXPECT_EQ(opgeslagen("W16"), "+");
+    EXPECT_EQ(setsGetoond(b, 15), "11,11,11,,|7,9,8,,");
+    EXPECT_FALSE(vergrendeld(b, 15));
+
+    EXPECT_EQ(b.TxtWedstrThuis[15]->text(), "14");
+    EXPECT_EQ(b.TxtWedstrUit[15]->text(), "2");
+    EXPECT_EQ(b.TxtResT->text(), "14");
+    EXPECT_EQ(b.TxtResU->text(), "2");
+    // Walk-overs are no wins of the players themselves; the absent player shows FF.
+    QStringList winst;
+    for (int p = 0; p < 4; ++p)
+        winst << b.LabTIndOverw[p]->text() + "/" + b.LabUIndOverw[p]->text();
+    EXPECT_EQ(winst, QStringList({"3/2", "2/0", "3/0", "2/FF"}));
 }
 
 TEST_F(NietGespeeld, TheFourthGameNotPlayedMakesThePlayerAbsent)

@@ -11,6 +11,7 @@
 #include "ui/TestMeldingenScope.h"
 
 #include <QTemporaryDir>
+#include <tuple>
 #include <gtest/gtest.h>
 
 using core::algemeen;
@@ -257,17 +258,23 @@ TEST_F(Regels, TheMemberOnThePlaceIsShownWithoutARuleOrAQuestion)
 
 // A member not on the list, taken from the members' table, shows the ranking of the list's
 // category: the men's for the men's and veterans' lists, the ladies' for the others.
-TEST_F(Regels, AMemberTakenFromTheMembersShowsTheRankingOfTheListsCategory)
+// A member taken from the members' file shows the ranking of the match's category: the men's for a
+// men's match (veterans' and youth boys' lists alike), the ladies' for a ladies' match (youth girls too).
+TEST_F(Regels, AMemberTakenFromTheMembersShowsTheRankingOfTheMatchsCategory)
 {
     algemeen().dbGegevens.uitvoeren("UPDATE Leden SET KlasHeren = 'C2', KlasDames = 'D4' WHERE CompNr = '500003'");
-    for (const auto& [soort, klas] : {std::pair{"Veteranen", "C2"}, std::pair{"Dames", "D4"}, std::pair{"Jeugd", "D4"}}) {
+    for (const auto& [soort, match, klas] :
+         {std::tuple{"Veteranen", "PAH01001", "C2"}, std::tuple{"Jeugd", "PAH01001", "C2"},
+          std::tuple{"Dames", "PAH01004", "D4"}, std::tuple{"Jeugd", "PAH01004", "D4"}}) {
         algemeen().strSoortSterktelijst = soort;
+        algemeen().rsMatchen.seek("=", {"2010-2011", match});
+        ASSERT_FALSE(algemeen().rsMatchen.noMatch());
         m_meldingen->verwachtJaNee(true); // not on this category's list: taken all the same
         const Opstellingsuitvoer uit = SpelerInvullen(invoer("500003", 0));
-        EXPECT_FALSE(uit.geweigerd) << soort;
-        EXPECT_FALSE(uit.opSterktelijst) << soort;
-        EXPECT_EQ(uit.naam, "Speler 3") << soort;
-        EXPECT_EQ(uit.klas, klas) << soort;
+        EXPECT_FALSE(uit.geweigerd) << soort << " " << match;
+        EXPECT_FALSE(uit.opSterktelijst) << soort << " " << match;
+        EXPECT_EQ(uit.naam, "Speler 3") << soort << " " << match;
+        EXPECT_EQ(uit.klas, klas) << soort << " " << match;
     }
 }
 

@@ -346,6 +346,48 @@ TEST_F(NaAfloopGevallen, AVenueWithOnlyItsTownPasses)
     EXPECT_EQ(d.Content().Paragraphs(3).Text(), "Gemeente:\t" + f.blad.TxtPlaats->text());
 }
 
+// The club's venues as their secretaries typed them, some without a street or a town: chosen on
+// the sheet, each stops the sheet with what is missing, and the window stays usable to choose
+// another one.
+TEST_F(NaAfloopGevallen, AVenueWithoutItsStreetOrTownIsAskedFor)
+{
+    testhulp::lokaalToevoegen(m_db, 9, "Parochiezaal Sint-Jan", "", "2018", "Antwerpen", 1, 1, 3);
+    testhulp::lokaalToevoegen(m_db, 10, "Cafetaria Den Hoek", "Lange Lozanastraat 12", "", "", 1, 1, 4);
+    testhulp::lokaalToevoegen(m_db, 11, "Turnzaal Atheneum", "", "", "", 1, 1, 5);
+    FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.LstNaamLokaal->count(), 5);
+    const struct
+    {
+        int zaal;
+        QString straat, plaats, tekst;
+    } gevallen[] = {
+        {9, "", "2018 Antwerpen", "U dient de straat van het lokaal nog in te vullen !"},
+        {10, "Lange Lozanastraat 12", "", "U dient de gemeente van het lokaal nog in te vullen !"},
+        {11, "", "", "U dient de straat en gemeente van het lokaal nog in te vullen !"},
+    };
+    for (const auto& g : gevallen) {
+        SCOPED_TRACE(g.zaal);
+        b.LstNaamLokaal->setCurrentIndex(b.LstNaamLokaal->findData(g.zaal));
+        ASSERT_EQ(testhulp::matchVeld("Zaal"), QString::number(g.zaal));
+        ASSERT_EQ(b.TxtStraat->text(), g.straat);
+        ASSERT_EQ(b.TxtPlaats->text(), g.plaats);
+        m_meldingen->verwachtMelding(Soort::Kritiek, "Lokaal", g.tekst);
+        f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+        EXPECT_EQ(m_meldingen->getoond().size(), 1);
+        m_meldingen->wis();
+        EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(opgeslagenPad("PAH01001")));
+        nietBezig(f);
+    }
+
+    // With the whole address the sheet is made.
+    b.LstNaamLokaal->setCurrentIndex(b.LstNaamLokaal->findData(7));
+    word::Document d = afdrukken(f);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+    EXPECT_EQ(d.Content().Paragraphs(3).Text(), "Gemeente:\t" + b.TxtPlaats->text());
+}
+
 TEST_F(NaAfloopGevallen, ADoublesGameNotPlayedGivesNoPointToEitherSide)
 {
     Wedstrijd w = volledig("PAH01002", "G", 10);
