@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every test.
+# Installs what is missing, builds and runs every test, on every core or on INTERCLUB_JOBS of them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/vereisten.sh
 bash scripts/bouwen.sh -DINTERCLUB_TESTS=ON
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" "$@"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "${INTERCLUB_JOBS:-$(nproc)}" "$@"

@@ -75,29 +75,45 @@ int hernoemAanroep(const QByteArray& van, const QByteArray& naar)
     return ::rename(van.constData(), naar.constData());
 }
 
-// The name of the copy: the file's name, this mark, and a random part of this many letters and digits.
+// The name of the copy: the file's name, this mark, and a random part of this many lowercase letters and digits
+// in turn, a letter first ("k4w0q7"). Names that users give their own copies ("versie", "backup", "kopie1", a
+// date) do not have that shape, so that only copies of this writer are taken for left behind.
 const QString Merk = QStringLiteral(".nieuw-");
 constexpr int LengteWillekeurig = 6;
 
+bool letterPlaats(int i)
+{
+    return i % 2 == 0;
+}
+
 QString willekeurig()
 {
-    static const char tekens[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz";
+    static const char cijfers[] = "0123456789";
     QString t;
-    for (int i = 0; i < LengteWillekeurig; ++i)
-        t += QLatin1Char(tekens[QRandomGenerator::global()->bounded(int(sizeof tekens) - 1)]);
+    for (int i = 0; i < LengteWillekeurig; ++i) {
+        const char* tekens = letterPlaats(i) ? letters : cijfers;
+        const int aantal = letterPlaats(i) ? int(sizeof letters) - 1 : int(sizeof cijfers) - 1;
+        t += QLatin1Char(tekens[QRandomGenerator::global()->bounded(aantal)]);
+    }
     return t;
 }
 
 bool isWillekeurig(QStringView t)
 {
-    return t.size() == LengteWillekeurig && std::all_of(t.begin(), t.end(), [](QChar c) {
-               return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-           });
+    if (t.size() != LengteWillekeurig)
+        return false;
+    for (int i = 0; i < LengteWillekeurig; ++i) {
+        const QChar c = t[i];
+        if (letterPlaats(i) ? !(c >= u'a' && c <= u'z') : !(c >= u'0' && c <= u'9'))
+            return false;
+    }
+    return true;
 }
 
 // Removes the copies that earlier writes of the file left beside it: a write killed before its copy took the
-// name (a write that fails removes its own). The name is compared without regard to case, as the program
-// compares the names of its files. A write that still runs holds a lock on its copy, which then stays; only
+// name (a write that fails removes its own). The file's name is compared without regard to case, as the program
+// compares the names of its files; the mark and the random part only as this writer makes them. A write that still runs holds a lock on its copy, which then stays; only
 // regular files are removed, never what a link points to.
 void achtergelatenOpruimen(const QString& doel)
 {
@@ -109,7 +125,10 @@ void achtergelatenOpruimen(const QString& doel)
         return;
     while (const dirent* e = ::readdir(lijst)) {
         const QString naam = QFile::decodeName(e->d_name);
-        if (naam.size() != voorvoegsel.size() + LengteWillekeurig || !naam.startsWith(voorvoegsel, Qt::CaseInsensitive)
+        const qsizetype merk = info.fileName().size();
+        if (naam.size() != voorvoegsel.size() + LengteWillekeurig
+            || QStringView(naam).first(merk).compare(info.fileName(), Qt::CaseInsensitive) != 0
+            || QStringView(naam).sliced(merk, Merk.size()) != Merk
             || !isWillekeurig(QStringView(naam).sliced(voorvoegsel.size())))
             continue;
         const QByteArray pad = systeemnaam(map + u'/' + naam);

@@ -165,29 +165,38 @@ void FrmWedstrijdInput::MnuBeheerInitialiseren_Click()
         return;
     }
 
-    a.blnEventsActief = false;
-    if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
-        b->Blanco();
-    bladVergrendelen(false);
-    {
-        const QSignalBlocker stil1(LstSpeelweek);
-        const QSignalBlocker stil2(LstWedstrijden);
-        LstSpeelweek->clear();
-        LstWedstrijden->clear();
-    }
-    a.blnEventsActief = true;
+    // The season shown is emptied with the tables. Refused at the end, nothing was emptied: the season,
+    // play date and match shown before are shown again.
+    keuzeBehouden([&] {
+        a.blnEventsActief = false;
+        if (core::IWedstrijdblad* b = core::diensten().wedstrijdblad)
+            b->Blanco();
+        bladVergrendelen(false);
+        {
+            const QSignalBlocker stil1(LstSpeelweek);
+            const QSignalBlocker stil2(LstWedstrijden);
+            LstSpeelweek->clear();
+            LstWedstrijden->clear();
+        }
+        a.blnEventsActief = true;
 
-    LabX->setText(QStringLiteral("Initialiseren"));
-    uitschakelen();
-    u->VoorbereidenUitvoeren();
-    try {
-        transactie->vastleggen();
-    } catch (const db::DbFout& f) {
-        transactie.reset();
-        ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het initialiseren werd afgebroken:\n\n") + f.tekst()
-                                                        + QStringLiteral("\n\nDe database werd niet leeggemaakt."));
-    }
-    setEnabled(true);
+        LabX->setText(QStringLiteral("Initialiseren"));
+        uitschakelen();
+        u->VoorbereidenUitvoeren();
+        bool geweigerd = false;
+        try {
+            transactie->vastleggen();
+        } catch (const db::DbFout& f) {
+            transactie.reset();
+            geweigerd = true;
+            ui::meldingen().kritiek(TitelInitialiseren, QStringLiteral("Het initialiseren werd afgebroken:\n\n")
+                                                            + f.tekst()
+                                                            + QStringLiteral("\n\nDe database werd niet leeggemaakt."));
+        }
+        setEnabled(true);
+        if (geweigerd && LstSeizoen->currentItem())
+            lijstKiezen(LstSeizoen, LstSeizoen->currentRow());
+    });
 }
 
 void FrmWedstrijdInput::MnuBeheerDBHerindexeren_Click()

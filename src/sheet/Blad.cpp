@@ -123,9 +123,14 @@ void Blad::LstNaamLokaal_Click()
 void Blad::ChkAkkoord_Click()
 {
     core::Algemeen& a = algemeen();
+    const QString akkoord = m_venster->blad.ChkAkkoord->isChecked() ? QStringLiteral("J") : QStringLiteral("N");
+    // Loading a match sets the box from the stored value: what is stored already is not written again, so
+    // that showing a match writes nothing (also not while another program reads the database).
+    const db::Waarde opgeslagen = a.rsMatchen.veld(QStringLiteral("Akkoord2aan2"));
+    if (!opgeslagen.isNull() && opgeslagen.tekst() == akkoord)
+        return;
     a.rsMatchen.edit();
-    a.rsMatchen.zet(QStringLiteral("Akkoord2aan2"),
-                    m_venster->blad.ChkAkkoord->isChecked() ? QStringLiteral("J") : QStringLiteral("N"));
+    a.rsMatchen.zet(QStringLiteral("Akkoord2aan2"), akkoord);
     a.rsMatchen.update();
 }
 

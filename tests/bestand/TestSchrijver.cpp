@@ -211,7 +211,7 @@ TEST_F(SchrijverTest, OnAFullFileSystemTheOlderFileStaysAndTheRoomOfTheFailedWri
 TEST_F(SchrijverTest, TheCopiesLeftByKilledWritesGoWithTheNextWriteOfThatFile)
 {
     testhulp::bestandBewaren(pad(), "vorige inhoud");
-    const QRegularExpression kopie("^bestand\\.ttr\\.nieuw-[a-z0-9]{6}$");
+    const QRegularExpression kopie("^bestand\\.ttr\\.nieuw-[a-z][0-9][a-z][0-9][a-z][0-9]$");
     gedoodSchrijven(pad(), willekeurig(200 * 1024), false);
     QStringList achtergelaten = namen(m_map.path()).filter(kopie);
     ASSERT_EQ(achtergelaten.size(), 1) << namen(m_map.path()).join(", ").toStdString();
@@ -229,13 +229,13 @@ TEST_F(SchrijverTest, TheCopiesLeftByKilledWritesGoWithTheNextWriteOfThatFile)
     ASSERT_EQ(anderAchtergelaten.size(), 1);
     EXPECT_EQ(testhulp::bestandInhoud(pad()), "vorige inhoud");
     // One of an earlier write of the same name in other letters, and names that only look alike.
-    testhulp::bestandBewaren(pad("BESTAND.TTR.nieuw-ab12cd"), "kopie");
-    const QStringList gelijkend{"bestand.ttr.nieuw-ab12c", "bestand.ttr.nieuw-ab12cde", "bestand.ttr.nieuw-ab_2cd",
-                                "bestand.ttr.nieuw-ab12cd.bak", "xbestand.ttr.nieuw-ab12cd", "bestand.ttr.oud-ab12cd"};
+    testhulp::bestandBewaren(pad("BESTAND.TTR.nieuw-a1b2c3"), "kopie");
+    const QStringList gelijkend{"bestand.ttr.nieuw-a1b2c", "bestand.ttr.nieuw-a1b2c3d", "bestand.ttr.nieuw-a1_2c3",
+                                "bestand.ttr.nieuw-a1b2c3.bak", "xbestand.ttr.nieuw-a1b2c3", "bestand.ttr.oud-a1b2c3"};
     for (const QString& naam : gelijkend)
         testhulp::bestandBewaren(pad(naam), "blijft");
-    ASSERT_TRUE(QDir(m_map.path()).mkdir("bestand.ttr.nieuw-map123"));
-    ASSERT_TRUE(QFile::link(pad("ander.ttr"), pad("bestand.ttr.nieuw-lnk123")));
+    ASSERT_TRUE(QDir(m_map.path()).mkdir("bestand.ttr.nieuw-m1a2p3"));
+    ASSERT_TRUE(QFile::link(pad("ander.ttr"), pad("bestand.ttr.nieuw-l1n2k3")));
 
     // A write of the same file that is still under way keeps its copy and ends well.
     Schrijver bezig(pad());
@@ -244,11 +244,11 @@ TEST_F(SchrijverTest, TheCopiesLeftByKilledWritesGoWithTheNextWriteOfThatFile)
     QString fout;
     ASSERT_TRUE(bestand::bestandSchrijven(pad(), nieuw, &fout)) << fout.toStdString();
     EXPECT_TRUE(testhulp::bestandInhoud(pad()) == nieuw);
-    QStringList verwacht = QStringList{"bestand.ttr", "bestand.ttr.nieuw-lnk123", QFileInfo(bezig.tijdelijkPad()).fileName()}
+    QStringList verwacht = QStringList{"bestand.ttr", "bestand.ttr.nieuw-l1n2k3", QFileInfo(bezig.tijdelijkPad()).fileName()}
                            + anderAchtergelaten + gelijkend;
     verwacht.sort();
     EXPECT_EQ(namen(m_map.path()), verwacht);
-    EXPECT_TRUE(QFileInfo(pad("bestand.ttr.nieuw-map123")).isDir());
+    EXPECT_TRUE(QFileInfo(pad("bestand.ttr.nieuw-m1a2p3")).isDir());
     ASSERT_TRUE(bezig.vervangen()) << bezig.oorzaak().toStdString();
     EXPECT_EQ(testhulp::bestandInhoud(pad()), "de tweede");
     for (const QString& naam : gelijkend)
@@ -257,6 +257,37 @@ TEST_F(SchrijverTest, TheCopiesLeftByKilledWritesGoWithTheNextWriteOfThatFile)
     // The other file's own next write takes its copy away.
     ASSERT_TRUE(bestand::bestandSchrijven(pad("ander.ttr"), "ander"));
     EXPECT_TRUE(namen(m_map.path()).filter("ander.ttr.nieuw-").isEmpty());
+}
+
+// Copies a user keeps beside the files the program writes, under names that only look like a killed write's
+// copy, are his: the next write of the file removes the real copy and leaves them as they are.
+TEST_F(SchrijverTest, TheUsersOwnCopiesBesideAWrittenFileStay)
+{
+    const QStringList bestanden{"Export.ttr", "A001-11-09-2010.ttr", "Wedstrijdblad PAH01001.docx"};
+    const QStringList achtervoegsels{".Nieuw-versie", ".nieuw-backup", ".Nieuw-kopie1", ".nieuw-kopie1",
+                                     ".nieuw-201011", ".NIEUW-a1b2c3", ".nieuw-A1B2C3"};
+    for (const QString& bestand : bestanden) {
+        SCOPED_TRACE(bestand.toStdString());
+        testhulp::bestandBewaren(pad(bestand), "vorige inhoud");
+        QStringList eigen;
+        for (const QString& achter : achtervoegsels) {
+            const QString naam = (achter == ".nieuw-backup" ? bestand.toLower() : bestand) + achter;
+            testhulp::bestandBewaren(pad(naam), "van de gebruiker");
+            eigen << naam;
+        }
+        gedoodSchrijven(pad(bestand), willekeurig(1000), true);
+        QStringList achtergelaten;
+        for (const QString& naam : namen(m_map.path()).filter(bestand + ".nieuw-"))
+            if (!eigen.contains(naam))
+                achtergelaten << naam;
+        ASSERT_EQ(achtergelaten.size(), 1) << namen(m_map.path()).join(", ").toStdString();
+
+        ASSERT_TRUE(bestand::bestandSchrijven(pad(bestand), "nieuwe inhoud"));
+        EXPECT_EQ(testhulp::bestandInhoud(pad(bestand)), "nieuwe inhoud");
+        EXPECT_FALSE(QFile::exists(pad(achtergelaten[0])));
+        for (const QString& naam : eigen)
+            EXPECT_EQ(testhulp::bestandInhoud(pad(naam)), "van de gebruiker") << naam.toStdString();
+    }
 }
 
 } // namespace

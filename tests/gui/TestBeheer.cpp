@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QEventLoop>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -231,6 +232,61 @@ TEST_F(Beheer, RenewingTakesTheStructureOfTheDatabaseAndKeepsEveryRow)
     // The match on the sheet is the row the shared recordset stands on.
     EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
     EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+}
+
+// Another program that only reads the database (a database tool with a query open) lets the
+// initialising copy and empty, but not finish: refused, the lists and the sheet show the season, play
+// date and match they showed, and what is typed goes to that match.
+TEST_F(Beheer, InitialisingRefusedWhileAnotherProgramReadsKeepsTheSeasonShown)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH02001", "A", "19-09-2010"));
+    FrmWedstrijdInput& f = starten();
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "19-09-2010"));
+    ASSERT_TRUE(f.lijstTekstKiezen(f.LstSpeelweek, "12-09-2010"));
+    kiezen(f, "PAH01002");
+    const QStringList seizoenen = regels(f.LstSeizoen);
+    const QStringList speeldagen = regels(f.LstSpeelweek);
+    const QStringList wedstrijden = regels(f.LstWedstrijden);
+    ASSERT_EQ(wedstrijden.size(), 2);
+    const QString seizoen = f.LstSeizoen->currentItem()->text();
+    db::zetWachttijdBijSlot(50);
+    const auto wachttijd = qScopeGuard([] { db::zetWachttijdBijSlot(db::StandaardWachttijdBijSlot); });
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN");
+    ASSERT_EQ(ander.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 3);
+
+    m_meldingen->verwachtJaNee(true);
+    f.menu("MnuBeheerInitialiseren")->trigger();
+    const QList<TestMeldingen::Melding> kritiek = m_meldingen->getoond(TestMeldingen::Soort::Kritiek);
+    ASSERT_EQ(kritiek.size(), 1) << m_meldingen->verslag().toStdString();
+    EXPECT_EQ(kritiek[0].titel, "Database Initialiseren");
+    EXPECT_TRUE(kritiek[0].tekst.startsWith("Het initialiseren werd afgebroken:\n\nDe database is in gebruik door een "
+                                            "ander programma."))
+        << kritiek[0].tekst.toStdString();
+    EXPECT_TRUE(kritiek[0].tekst.endsWith("\n\nDe database werd niet leeggemaakt.")) << kritiek[0].tekst.toStdString();
+    m_meldingen->wis();
+    ander.uitvoeren("ROLLBACK");
+    ander.sluiten();
+    EXPECT_EQ(aantal("Matchen"), 3);
+
+    EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    EXPECT_EQ(regels(f.LstSeizoen), seizoenen);
+    EXPECT_EQ(f.LstSeizoen->currentItem()->text(), seizoen);
+    EXPECT_EQ(regels(f.LstSpeelweek), speeldagen);
+    ASSERT_NE(f.LstSpeelweek->currentItem(), nullptr);
+    EXPECT_EQ(f.LstSpeelweek->currentItem()->text(), "12-09-2010");
+    EXPECT_EQ(regels(f.LstWedstrijden), wedstrijden);
+    ASSERT_NE(f.LstWedstrijden->currentItem(), nullptr);
+    EXPECT_EQ(f.LstWedstrijden->currentItem()->text(), "PAH01002: Eerste G - Tweede G");
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/002");
+    EXPECT_TRUE(f.blad.FraWedstrijdblad->isEnabled());
+    EXPECT_EQ(testhulp::matchVeld("WedstrNr"), "PAH01002");
+    f.menu("MnuVoorbThuisploeg")->trigger();
+    FrmVoorbehoud::standaard().TxtCommentaar->setPlainText("Na het geweigerde initialiseren");
+    FrmVoorbehoud::standaard().CmdSluiten->click();
+    EXPECT_EQ(testhulp::matchVeld("PAH01002", "VoorbehoudT"), "Na het geweigerde initialiseren");
 }
 
 // Another program (a database tool, a second copy of the program) writing to the database: the

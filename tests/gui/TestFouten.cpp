@@ -26,6 +26,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::algemeen;
 using testhulp::matchVeld;
 using testhulp::Velden;
@@ -449,6 +451,45 @@ TEST_F(Fouten, AnyHandlerThatFailsGivesBackTheMainWindowAndThePointer)
     EXPECT_TRUE(open(&toevoegen));
     delete knop;
     toevoegen.close();
+}
+
+// Another program that only reads the database (a database tool with a query open): starting the
+// program and showing matches write nothing that is stored already, so no action fails on its hold
+// and the database stays as it was.
+TEST_F(Fouten, ShowingMatchesWhileAnotherProgramReadsWritesNothing)
+{
+    for (const auto& [nr, reeks, akkoord] : {std::tuple{"PAH01001", "A", "J"}, std::tuple{"PAH01002", "G", "N"},
+                                             std::tuple{"PAH01003", "K", "J"}}) {
+        testhulp::Wedstrijd w = wedstrijd(nr, reeks);
+        w.extra << qMakePair(QStringLiteral("Akkoord2aan2"), db::Waarde(akkoord));
+        w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
+        w.extra << qMakePair(QStringLiteral("Einduur"), db::Waarde("22.30"));
+        testhulp::wedstrijdToevoegen(m_db, w);
+    }
+    const QMap<QString, QStringList> voor = testhulp::alles(m_db);
+    db::zetWachttijdBijSlot(50);
+    db::Database ander = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    ander.uitvoeren("BEGIN");
+    ASSERT_EQ(ander.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 3);
+
+    FrmWedstrijdInput& f = actiefStarten();
+    EXPECT_EQ(f.blad.TxtMatchNr->text(), "PAH01/001");
+    EXPECT_TRUE(f.blad.ChkAkkoord->isChecked());
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    for (const char* nr : {"PAH01002", "PAH01003", "PAH01001", "PAH01003"}) {
+        SCOPED_TRACE(nr);
+        kiezen(f, nr);
+        EXPECT_EQ(f.blad.ChkAkkoord->isChecked(), QString(nr) != "PAH01002");
+        EXPECT_TRUE(m_meldingen->getoond().isEmpty()) << m_meldingen->verslag().toStdString();
+    }
+    ander.uitvoeren("ROLLBACK");
+    ander.sluiten();
+    EXPECT_EQ(testhulp::alles(algemeen().dbGegevens), voor);
+
+    // A change of the box by the user is stored as before.
+    QTest::mouseClick(f.blad.ChkAkkoord, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("Akkoord2aan2"), "J");
+    EXPECT_EQ(testhulp::matchVeld(algemeen().dbGegevens, "PAH01003", "Akkoord2aan2"), "N");
 }
 
 } // namespace

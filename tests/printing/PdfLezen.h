@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <QXmlStreamReader>
+#include <gtest/gtest.h>
 
 namespace testhulp {
 
@@ -36,17 +38,58 @@ inline bool pdfMogelijk()
            && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
 
-/** Converts the documents to PDF in the folder (one LibreOffice run, its profile in the folder). */
-inline bool naarPdf(const QStringList& documenten, const QString& map)
+/**
+ * Converts the documents to PDF in the folder: one LibreOffice run, with its profile and its cache of shared
+ * extensions in the folder. LibreOffice's first start fills that cache; one of the machine's own, filled by
+ * the first start on the machine, is shared by every run started at that moment, and a run that loses the
+ * race for it ends at once. With a cache of its own every conversion is independent of other runs and of
+ * whether LibreOffice ever started on the machine. Without a PDF for every document the failure says how
+ * LibreOffice ended and what it wrote.
+ */
+inline ::testing::AssertionResult naarPdf(const QStringList& documenten, const QString& map)
 {
-    QDir().mkpath(map);
+    const QString uit = QDir(map).absolutePath();
+    QDir().mkpath(uit);
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        return ::testing::AssertionFailure() << "LibreOffice (soffice) is not installed";
     QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("soffice")),
-            QStringList{QStringLiteral("-env:UserInstallation=file://") + map + QStringLiteral("/profiel"),
-                        QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                        QStringLiteral("--outdir"), map}
-                + documenten);
-    return p.waitForFinished(180000) && p.exitCode() == 0;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=")
+                                     + QUrl::fromLocalFile(uit + QStringLiteral("/profiel")).toString(),
+                                 QStringLiteral("-env:UNO_SHARED_PACKAGES_CACHE=")
+                                     + QUrl::fromLocalFile(uit + QStringLiteral("/gedeelde-uitbreidingen")).toString(),
+                                 QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                 QStringLiteral("--outdir"), uit}
+                         + documenten);
+    const bool gestart = p.waitForStarted(60000);
+    const bool klaar = gestart && p.waitForFinished(180000);
+    if (gestart && !klaar) {
+        p.kill();
+        p.waitForFinished(10000);
+    }
+    QStringList ontbrekend;
+    for (const QString& document : documenten) {
+        const QString pdf = uit + u'/' + QFileInfo(document).completeBaseName() + QStringLiteral(".pdf");
+        if (!QFileInfo::exists(pdf))
+            ontbrekend << pdf;
+    }
+    if (klaar && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 && ontbrekend.isEmpty())
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult fout = ::testing::AssertionFailure();
+    fout << "LibreOffice made no PDF of " << documenten.join(QStringLiteral(", ")).toStdString() << ": ";
+    if (!gestart)
+        fout << "it did not start (" << p.errorString().toStdString() << ")";
+    else if (!klaar)
+        fout << "it did not finish within 180 s";
+    else if (p.exitStatus() != QProcess::NormalExit)
+        fout << "it crashed";
+    else
+        fout << "exit code " << p.exitCode();
+    if (!ontbrekend.isEmpty())
+        fout << "; missing " << ontbrekend.join(QStringLiteral(", ")).toStdString();
+    fout << "\nLibreOffice's output:\n" << QString::fromLocal8Bit(p.readAll()).toStdString();
+    return fout;
 }
 
 /** The PDF that naarPdf made of a document. */

@@ -2,6 +2,7 @@
 // cannot; and the after-match sheet as another program reads it.
 
 #include "NaAfloopTest.h"
+#include "PdfLezen.h"
 #include "core/Documenten.h"
 
 #include <QLabel>
@@ -60,9 +61,7 @@ using NaAfloopPdf = testhulp::NaAfloopTest;
 // Another program reads the sheet: LibreOffice turns it into a PDF whose text holds what was typed.
 TEST_F(NaAfloopPdf, LibreOfficeReadsTheSheet)
 {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (soffice.isEmpty() || pdftotext.isEmpty())
+    if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
 
     testhulp::Wedstrijd w = volledig("PAH01001", "A", 16);
@@ -72,18 +71,8 @@ TEST_F(NaAfloopPdf, LibreOfficeReadsTheSheet)
     const QString docx = m_bureaublad.geopend.value(0);
 
     QTemporaryDir uit;
-    QProcess omzetten;
-    omzetten.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + uit.filePath(QStringLiteral("profiel")),
-                             QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                             QStringLiteral("--outdir"), uit.path(), docx});
-    ASSERT_TRUE(omzetten.waitForFinished(180000)) << "LibreOffice did not finish";
-    const QString pdf = uit.filePath(QStringLiteral("Wedstrijdblad PAH01001.pdf"));
-    ASSERT_TRUE(QFileInfo::exists(pdf)) << omzetten.readAllStandardError().toStdString();
-
-    QProcess tekst;
-    tekst.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(tekst.waitForFinished(60000));
-    const QString inhoud = QString::fromUtf8(tekst.readAllStandardOutput());
+    ASSERT_TRUE(testhulp::naarPdf({docx}, uit.path()));
+    const QString inhoud = testhulp::pdfLezen(docx, uit.path()).tekst;
     for (const QString& verwacht :
          {f.blad.TxtTPloeg->text(), f.blad.TxtUPloeg->text(), QStringLiteral("Speler 1"), QStringLiteral("Speler 8"),
           QStringLiteral("Sporthal De Bal"), QStringLiteral("12 / 9 / 2010"), QStringLiteral("19 u. 45"),

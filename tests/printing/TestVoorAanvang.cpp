@@ -2,6 +2,7 @@
 // a row per game, and the referee slips on odd and even pages or to cut, for teams of four, three and two.
 
 #include "NaAfloopTest.h"
+#include "PdfLezen.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -237,9 +238,7 @@ TEST_F(VoorAanvang, WithoutAMatchOrATemplateNothingIsMadeAndTheWindowIsGivenBack
 // the values typed.
 TEST_F(VoorAanvang, LibreOfficeReadsTheSheetAndTheSlips)
 {
-    const QString soffice = QStandardPaths::findExecutable("soffice");
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    if (soffice.isEmpty() || pdftotext.isEmpty())
+    if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
     FrmWedstrijdInput& f = tonen(opgesteld("PAH01002", "G"));
     f.menu("MnuAfdrWedstrijdbladVoorAanvangOpenen")->trigger();
@@ -247,18 +246,8 @@ TEST_F(VoorAanvang, LibreOfficeReadsTheSheetAndTheSlips)
     ASSERT_EQ(m_bureaublad.geopend.size(), 2);
 
     const QString uit = m_map.filePath("pdf");
-    QDir().mkpath(uit);
-    QProcess p;
-    p.start(soffice, {"-env:UserInstallation=file://" + m_map.filePath("lo"), "--headless", "--convert-to", "pdf",
-                      "--outdir", uit, m_bureaublad.geopend[0], m_bureaublad.geopend[1]});
-    ASSERT_TRUE(p.waitForFinished(120000));
-    const auto tekst = [&](const QString& docx) {
-        const QString pdf = uit + u'/' + QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf");
-        QProcess t;
-        t.start(pdftotext, {"-layout", pdf, "-"});
-        t.waitForFinished(30000);
-        return QString::fromUtf8(t.readAllStandardOutput());
-    };
+    ASSERT_TRUE(testhulp::naarPdf({m_bureaublad.geopend[0], m_bureaublad.geopend[1]}, uit));
+    const auto tekst = [&](const QString& docx) { return testhulp::pdfLezen(docx, uit).tekst; };
     const QString blad = tekst(m_bureaublad.geopend[0]);
     for (const char* s : {"PAH01/002", "12-09-2010", "Eerste G", "Tweede G", "Speler 3", "Speler 7", "500006", "Dubb."})
         EXPECT_TRUE(blad.contains(QString::fromUtf8(s))) << s << "\n" << blad.toStdString();
