@@ -210,11 +210,14 @@ TEST_F(Uitslagen, TheWeekFileHoldsTheCompleteHomeMatchesOfTheWeek)
 TEST_F(Uitslagen, TheWeekFileKeepsEachSidesAbsencesAVisitorsForfeitAndTheSeventhGameOfTwo)
 {
     testhulp::invoegen(d(), "Datums", {{"Seizoen", "2010-2011"}, {"Datum", "18-09-2010"}, {"HerDam", "H"}, {"WeekNrP", "05"}});
-    // The home player of place 2 did not come, nor the visitor of place 3.
+    // The home player of place 2 did not come, nor the visitor of place 3; neither was named, so the
+    // picker stored their places with a blank number.
     Velden afwezig = volledigBlad(3);
     for (auto& [veld, waarde] : afwezig) {
         if (veld == "AFWTH2" || veld == "AFWUIT3")
             waarde = db::Waarde("J");
+        if (veld == "THUISSP2" || veld == "UITSP3")
+            waarde = db::Waarde(" ");
     }
     testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, afwezig));
     Velden forfait = kant("THUISSP", "51230");
@@ -230,8 +233,8 @@ TEST_F(Uitslagen, TheWeekFileKeepsEachSidesAbsencesAVisitorsForfeitAndTheSeventh
     EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05004: Eigen A - Ander B\""}));
     const QStringList regels = bestand(v.pad);
     ASSERT_EQ(regels.size(), 25 + 25 + 18) << "a match of two: 3 + 4 + 4 + 7 lines";
-    EXPECT_EQ(regels.mid(0, 15), QStringList({"PVBH05001", "", "", "512301", "N", "512302", "J", "512303", "N", "498101",
-                                              "N", "498102", "N", "498103", "J"}));
+    EXPECT_EQ(regels.mid(0, 15), QStringList({"PVBH05001", "", "", "512301", "N", " ", "J", "512303", "N", "498101",
+                                              "N", "498102", "N", "", "J"}));
     QStringList zonderBezoekers{"PVBH05002", "", "J", "512301", "", "512302", "", "512303", ""};
     for (int i = 0; i < 16; ++i)
         zonderBezoekers << "";
