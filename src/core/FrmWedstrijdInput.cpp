@@ -438,8 +438,10 @@ bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
             naarLopendeWedstrijd();
             return true;
         }
-        // In the match list Page Up and Page Down choose the previous or next match (on release), not a page.
-        return (code == 33 || code == 34) && control == LstWedstrijden;
+        // Page Up and Page Down choose the previous or next match (on release) and do nothing else: no
+        // control takes them, so no list goes a page and the venue list chooses no other venue for
+        // the match being left.
+        return code == 33 || code == 34;
     }
     if (event->type() == QEvent::KeyRelease && !event->isAutoRepeat())
         Form_KeyUp(code, 0);

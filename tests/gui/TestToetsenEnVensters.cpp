@@ -220,6 +220,51 @@ TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
     EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
 }
 
+// The home club plays in "Zaal Net" (first in its list) and "Sporthal De Bal".
+TEST_F(ToetsenEnVensters, PageDownAndPageUpChangeNothingButTheMatch)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH02001", "A", "19-09-2010"));
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(f.LstSpeelweek->count(), 2);
+    for (int rij = 0; rij < 2 && f.LstWedstrijden->count() != 4; ++rij)
+        f.lijstKiezen(f.LstSpeelweek, rij);
+    ASSERT_EQ(f.LstWedstrijden->count(), 4);
+    ASSERT_EQ(f.LstWedstrijden->currentRow(), 0);
+    ASSERT_EQ(b.LstNaamLokaal->count(), 2);
+    ASSERT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    // From the venue list: the match moves, its venue stays as stored, in both matches.
+    b.LstNaamLokaal->setFocus();
+    toets(Qt::Key_PageDown);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 1);
+    EXPECT_EQ(matchVeld("PAH01001", "Zaal"), "") << "nothing stored in the match left";
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    b.LstNaamLokaal->setCurrentIndex(1); // the user chooses the second venue for PAH01002
+    ASSERT_EQ(matchVeld("PAH01002", "Zaal"), "7");
+    b.LstNaamLokaal->setFocus();
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "7") << "the choice stays";
+    EXPECT_EQ(matchVeld("PAH01001", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    // From the play-date and season lists: the date and the season stay.
+    const int week = f.LstSpeelweek->currentRow();
+    const int seizoen = f.LstSeizoen->currentRow();
+    f.LstSpeelweek->setFocus();
+    toets(Qt::Key_PageDown);
+    EXPECT_EQ(f.LstSpeelweek->currentRow(), week);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 1);
+    f.LstSeizoen->setFocus();
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstSeizoen->currentRow(), seizoen);
+    EXPECT_EQ(f.LstSpeelweek->currentRow(), week);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+}
+
 TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)
 {
     FrmWedstrijdInput& f = tonen();
