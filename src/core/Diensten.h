@@ -35,6 +35,12 @@ public:
     /** Shows the stored set scores of the match in the set boxes. */
     virtual void ResultatenInvullen() = 0;
     /**
+     * The focus to the game being typed: the first empty set box, in the order of typing, of the first
+     * game in use that is not yet decided; rows whose boxes are locked are passed over.
+     * @return false when there is no such box: the focus stays where it is
+     */
+    virtual bool naarLopendeWedstrijd() = 0;
+    /**
      * Finishes the box of the sheet that is being typed in (a set box, the end time) as leaving it
      * would: its check runs and what it accepts is stored in the match on the sheet. Run before an
      * action that reads the sheet's match or moves to another one, which a menu item or a key starts

@@ -364,16 +364,10 @@ void FrmWedstrijdInput::toon()
     Form_Activate();
 }
 
-bool FrmWedstrijdInput::naarEersteLegeSet()
+bool FrmWedstrijdInput::naarLopendeWedstrijd()
 {
-    for (int i = 0; i <= algemeen().intLaatsteWedstrijd && i < blad.TxtSet1T.size(); ++i) {
-        QLineEdit* vak = blad.TxtSet1T[i];
-        if (!vak->testAttribute(Qt::WA_Disabled) && vak->text().isEmpty()) {
-            vak->setFocus();
-            return true;
-        }
-    }
-    return false;
+    core::IWedstrijdblad* b = core::diensten().wedstrijdblad;
+    return b && b->naarLopendeWedstrijd();
 }
 
 bool FrmWedstrijdInput::kiezenMetToetsen() const
@@ -393,7 +387,7 @@ void FrmWedstrijdInput::Form_Activate()
     if (m_focusBehouden)
         m_focusBehouden = false;
     else
-        naarEersteLegeSet();
+        naarLopendeWedstrijd();
     if (m_blnPadNietIngesteld && !m_inActivatie) {
         // The box below takes the activation away and gives it back: ask only once.
         m_inActivatie = true;
@@ -441,11 +435,13 @@ bool FrmWedstrijdInput::Form_KeyPreview(QWidget* control, QKeyEvent* event)
         if (code == 13
             && (control == LstSeizoen || control == LstSpeelweek || control == LstWedstrijden
                 || control == ChkUitwedstrijden)) {
-            naarEersteLegeSet();
+            naarLopendeWedstrijd();
             return true;
         }
-        // In the match list Page Up and Page Down choose the previous or next match (on release), not a page.
-        return (code == 33 || code == 34) && control == LstWedstrijden;
+        // Page Up and Page Down choose the previous or next match (on release) and do nothing else: no
+        // control takes them, so no list goes a page and the venue list chooses no other venue for
+        // the match being left.
+        return code == 33 || code == 34;
     }
     if (event->type() == QEvent::KeyRelease && !event->isAutoRepeat())
         Form_KeyUp(code, 0);

@@ -127,8 +127,8 @@ public:
      * list's or the box's and never a set box's.
      */
     bool kiezenMetToetsen() const;
-    /** The focus to set 1 home of the first game whose box is enabled and empty; false when there is none. */
-    bool naarEersteLegeSet();
+    /** The focus to the game being typed (see core::IWedstrijdblad::naarLopendeWedstrijd); false when there is none. */
+    bool naarLopendeWedstrijd();
 
     /** @name Printing (1 for yes, 0 for no), through the printing service */
     ///@{

@@ -86,7 +86,7 @@ bool MDIFrm::eventFilter(QObject* object, QEvent* event)
                     m_focusVoorMinimaliseren = nullptr;
                     if (terug && terug->isVisible() && terug->isEnabled())
                         terug->setFocus(Qt::OtherFocusReason);
-                    else if (!FrmWedstrijdInput::standaard().naarEersteLegeSet())
+                    else if (!FrmWedstrijdInput::standaard().naarLopendeWedstrijd())
                         FrmWedstrijdInput::standaard().setFocus(Qt::OtherFocusReason);
                 });
             });

@@ -76,6 +76,31 @@ void Blad::ResultatenInvullen()
         sheet::ResultatenInvullen(m_venster->blad);
 }
 
+bool Blad::naarLopendeWedstrijd()
+{
+    if (!m_venster || !m_venster->blad.gebouwd())
+        return false;
+    const core::Wedstrijdblad& b = m_venster->blad;
+    const int laatste = std::min(algemeen().intLaatsteWedstrijd, core::Wedstrijdblad::AantalWedstrijden - 1);
+    for (int rij = 0; rij <= laatste; ++rij) {
+        SetTeksten sets;
+        for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+            sets[2 * (s - 1)] = b.set(rij, s, true)->text();
+            sets[2 * (s - 1) + 1] = b.set(rij, s, false)->text();
+        }
+        if (SetsGewonnen(sets))
+            continue;
+        for (int i = 0; i < int(sets.size()); ++i) {
+            QLineEdit* vak = b.set(rij, i / 2 + 1, i % 2 == 0);
+            if (!vak->testAttribute(Qt::WA_Disabled) && sets[i].isEmpty()) {
+                vak->setFocus();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void Blad::VolgendeWedstrijd(int rij)
 {
     if (!m_venster)

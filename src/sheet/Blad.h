@@ -30,6 +30,7 @@ public:
     void ResultatenInvullen() override;
     void OpgeslagenTonen() override;
     bool InvoerAfmaken() override;
+    bool naarLopendeWedstrijd() override;
 
     /**
      * Once the game of a row is decided, the focus goes to set 1 home of the first later row that

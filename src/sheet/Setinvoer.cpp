@@ -13,7 +13,9 @@
 #include "ui/Vensters.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -69,7 +71,9 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
                                            .arg(thuis ? QStringLiteral("thuis") : QStringLiteral("uit"))
                                            .arg(rij + 1));
                 vak->installEventFilter(this);
-                gebeurtenissen->registreer(vak, rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1));
+                const int index = rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1);
+                gebeurtenissen->registreer(vak, index);
+                m_indexen.insert(vak, index);
                 ui::verbinden(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
             }
         }
@@ -154,11 +158,49 @@ bool Setinvoer::eventFilter(QObject* object, QEvent* event)
                 TxtSet_GotFocus(static_cast<QLineEdit*>(object));
             }
             break;
+        case QEvent::KeyPress:
+            if (auto* vak = qobject_cast<QLineEdit*>(object))
+                return toetsTijdensVerplaatsing(vak, static_cast<QKeyEvent*>(event));
+            break;
         default:
             break;
         }
         return false;
     });
+}
+
+bool Setinvoer::toetsTijdensVerplaatsing(QLineEdit* vak, QKeyEvent* toets)
+{
+    const auto gevonden = m_indexen.constFind(vak);
+    if (!m_venster || toets->isAutoRepeat() || gevonden == m_indexen.cend())
+        return false;
+    const int code = ui::vbToetsCode(toets);
+    if (code == Enter || code == Rechts)
+        return false;
+    int verplaatsing = 0;
+    for (const int v : {Enter, Rechts}) {
+        if (m_gebeurtenissen->ingedrukt(vak, v))
+            verplaatsing = v;
+    }
+    if (verplaatsing == 0)
+        return false;
+
+    const int index = gevonden.value();
+    m_gebeurtenissen->toetsAfgehandeld(vak, verplaatsing);
+    m_geweigerd = false;
+    TxtSet_KeyUp(index % 10 / 2 + 1, index % 2 == 0, index / 10, verplaatsing);
+    // A refused set has shown its message and put the focus back in the set: the key was typed
+    // before the user could see it and goes nowhere.
+    if (m_geweigerd)
+        return true;
+    QWidget* naar = vak->window()->focusWidget();
+    if (!naar || naar == vak)
+        return false; // no move: the key stays in this box
+    QKeyEvent kopie(toets->type(), toets->key(), toets->modifiers(), toets->nativeScanCode(),
+                    toets->nativeVirtualKey(), toets->nativeModifiers(), toets->text(), false,
+                    static_cast<quint16>(toets->count()));
+    QCoreApplication::sendEvent(naar, &kopie);
+    return true;
 }
 
 bool Setinvoer::naar(QLineEdit* vak)

@@ -4,10 +4,12 @@
 // the focus, move the focus on the release of Enter, the arrows, Home and End, and check, complete
 // and store a set when its away box is left.
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
 class FrmWedstrijdInput;
+class QKeyEvent;
 class QLineEdit;
 
 namespace ui {
@@ -49,7 +51,10 @@ public:
     bool afmaken();
 
 protected:
-    /** A click that gives a set box the focus selects its text once the button is released. */
+    /**
+     * A click that gives a set box the focus selects its text once the button is released. A key
+     * pressed while Enter or Right is still down in a box goes where that Enter or Right moves to.
+     */
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
@@ -57,6 +62,13 @@ private:
     void TxtSet_GotFocus(QLineEdit* vak);
     /** @param vanElders the key went down elsewhere (see ui::Gebeurtenissen::lossingVanElders) */
     void TxtSet_KeyUp(int setNr, bool thuis, int rij, int toets, bool vanElders = false);
+    /**
+     * A key goes down in a set box while Enter or Right, pressed in that box, is still down (as on the
+     * number pad, where the next digit often comes before Enter is up): that Enter or Right moves now
+     * and its release does nothing more. The key then goes to the box that the move put the focus in.
+     * @return true when the key was handled here (passed on, or dropped after a refused set)
+     */
+    bool toetsTijdensVerplaatsing(QLineEdit* vak, QKeyEvent* toets);
     /** Gives the focus to the box when it is enabled; false when it is not. */
     bool naar(QLineEdit* vak);
     /** The first row from van on, in steps of stap, whose box of the column is enabled. */
@@ -69,6 +81,8 @@ private:
     bool m_geweigerd = false;
     // The box that got the focus from a mouse press whose release has not come yet.
     QPointer<QLineEdit> m_geklikt;
+    // Per set box: its index with the watcher, row * 10 + column.
+    QHash<const QObject*, int> m_indexen;
 };
 
 } // namespace sheet

@@ -384,11 +384,11 @@ void Blad::wedstrijdLaden()
     // 17-25. What the sheet's handlers write.
     gegevensTonen(true);
 
-    // 26. The focus to the first set still to be entered, unless the user is choosing in a list by
+    // 26. The focus to the game being typed, unless the user is choosing in a list by
     // keyboard: the keys typed there are the list's (Enter then moves on to the sheet).
     a.blnEventsActief = true;
     if (venster.isVisible() && !venster.kiezenMetToetsen())
-        venster.naarEersteLegeSet();
+        venster.naarLopendeWedstrijd();
 }
 
 void Blad::gegevensTonen(bool laden)

@@ -78,6 +78,20 @@ public:
      * Enter, whose release goes to the widget that has the focus afterwards).
      */
     bool lossingVanElders() const { return m_lossingVanElders; }
+    /** Whether the key (a vbToetsCode()) went down in the widget and has not come up yet. */
+    bool ingedrukt(const QObject* widget, int keyCode) const
+    {
+        return m_ingedrukt.value(widget).contains(keyCode);
+    }
+    /**
+     * The key (a vbToetsCode()) held down in the widget has done its work already: its release counts
+     * as one from elsewhere (see lossingVanElders()).
+     */
+    void toetsAfgehandeld(const QObject* widget, int keyCode)
+    {
+        if (const auto i = m_ingedrukt.find(widget); i != m_ingedrukt.end())
+            i->remove(keyCode);
+    }
     /**
      * Finishes the widget the user is in (the one that had its GotFocus and not yet its LostFocus) as leaving
      * it would: its LostFocus runs, with Qt::OtherFocusReason, while it keeps the focus. From then on it

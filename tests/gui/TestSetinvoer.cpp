@@ -19,6 +19,19 @@ namespace {
 // The sheet shown and active; keys typed on the control that has the focus (BladTest).
 class Setinvoer : public testhulp::BladTest
 {
+protected:
+    /**
+     * Enter or Right goes down, a digit goes down and up while it is still held, and then Enter or
+     * Right comes up (typing fast, or on the number pad): every key on the control that has the focus
+     * at that moment, as the keyboard delivers it.
+     */
+    static void terwijlIngedrukt(Qt::Key vast, char cijfer, Qt::KeyboardModifiers m = Qt::NoModifier)
+    {
+        QTest::keyPress(focus(), vast, m);
+        QTest::keyPress(focus(), cijfer, m);
+        QTest::keyRelease(focus(), cijfer, m);
+        QTest::keyRelease(focus(), vast, m);
+    }
 };
 
 TEST_F(Setinvoer, AGameTypedThroughIsStoredSetBySetAndMovesOnWhenDecided)
@@ -56,6 +69,110 @@ TEST_F(Setinvoer, AGameTypedThroughIsStoredSetBySetAndMovesOnWhenDecided)
     EXPECT_EQ(matchVeld("W01"), "+");
     EXPECT_EQ(b.TxtResT->text(), "1");
     EXPECT_EQ(b.TxtWedstrThuis[0]->text(), "1");
+}
+
+// A digit that goes down before Enter or Right is up belongs to the box that key moves to: 11-3,
+// 11-5 and 3-11 are stored as typed, not 11-13, 11-0 or 11-1.
+TEST_F(Setinvoer, ADigitPressedWhileEnterOrRightIsStillDownGoesToTheNextBox)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+
+    typ("11");
+    terwijlIngedrukt(Qt::Key_Return, '3');
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+    EXPECT_EQ(focus(), b.TxtSet1U[0]);
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "3");
+    terwijlIngedrukt(Qt::Key_Return, '1');
+    EXPECT_EQ(matchVeld("W01Set1T"), "11");
+    EXPECT_EQ(matchVeld("W01Set1U"), "3");
+    EXPECT_EQ(focus(), b.TxtSet2T[0]);
+    typ("1");
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "11");
+
+    // Right as Enter, and the number pad's own Enter and digits.
+    terwijlIngedrukt(Qt::Key_Right, '5');
+    EXPECT_EQ(focus(), b.TxtSet2U[0]);
+    terwijlIngedrukt(Qt::Key_Enter, '3', Qt::KeypadModifier);
+    EXPECT_EQ(matchVeld("W01Set2T"), "11");
+    EXPECT_EQ(matchVeld("W01Set2U"), "5");
+    EXPECT_EQ(focus(), b.TxtSet3T[0]);
+    EXPECT_EQ(b.TxtSet3T[0]->text(), "3");
+    terwijlIngedrukt(Qt::Key_Enter, '1', Qt::KeypadModifier);
+    typ("1");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W01Set3T"), "3") << "the visitors' set";
+    EXPECT_EQ(matchVeld("W01Set3U"), "11");
+    EXPECT_EQ(focus(), b.TxtSet4T[0]) << "2-1: the game goes on";
+    EXPECT_EQ(b.TxtSet4T[0]->text(), "");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+
+    // A key held with no move to make (Enter in set 5 of a game not decided) types in the box itself.
+    b.TxtSet5U[0]->setFocus(Qt::TabFocusReason);
+    terwijlIngedrukt(Qt::Key_Return, '7');
+    EXPECT_EQ(focus(), b.TxtSet5U[0]);
+    EXPECT_EQ(b.TxtSet5U[0]->text(), "7");
+    b.TxtSet5U[0]->clear();
+}
+
+// The set that decides a game sends the focus to the next game: the held digit goes there too.
+TEST_F(Setinvoer, ADigitHeldOverTheDecidingSetGoesToTheNextGame)
+{
+    Wedstrijd w = wedstrijd("PAH01001", "A");
+    w.extra << sets(1, {"11-9", "11-7"}) << sets(2, {"11-9", "9-11", "11-9", "9-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet3T[0]);
+
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("4");
+    terwijlIngedrukt(Qt::Key_Return, '8');
+    EXPECT_EQ(matchVeld("W01Set3T"), "11");
+    EXPECT_EQ(matchVeld("W01Set3U"), "4");
+    EXPECT_EQ(focus(), b.TxtSet1T[2]) << "3-0: on to the first game still empty";
+    EXPECT_EQ(b.TxtSet1T[2]->text(), "8");
+    EXPECT_EQ(b.TxtSet5T[1]->text(), "");
+
+    // Set 5 of game 2 at 2-2: Enter in its away box decides it and moves on.
+    b.TxtSet5T[1]->setFocus(Qt::TabFocusReason);
+    typ("6");
+    toets(Qt::Key_Return);
+    typ("11");
+    terwijlIngedrukt(Qt::Key_Return, '5');
+    EXPECT_EQ(matchVeld("W02Set5T"), "6");
+    EXPECT_EQ(matchVeld("W02Set5U"), "11");
+    EXPECT_EQ(focus(), b.TxtSet1T[3]) << "game 3 holds the 8 already";
+    EXPECT_EQ(b.TxtSet1T[3]->text(), "5");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
+// A wrong score refused while a digit is held: the message, the focus back in the set's home box, and
+// the digit typed nowhere.
+TEST_F(Setinvoer, ADigitHeldOverARefusedSetIsTypedNowhere)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    typ("7");
+    toets(Qt::Key_Return);
+    typ("5");
+    m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Kritiek, "Setstand", "Dit is een verkeerde setstand !");
+    terwijlIngedrukt(Qt::Key_Return, '1');
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "7");
+    EXPECT_EQ(b.TxtSet1U[0]->text(), "5");
+    EXPECT_EQ(b.TxtSet2T[0]->text(), "");
+    EXPECT_EQ(matchVeld("W01Set1T"), "");
+    typ("11");
+    toets(Qt::Key_Return);
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W01Set1T"), "11");
+    EXPECT_EQ(matchVeld("W01Set1U"), "5");
 }
 
 TEST_F(Setinvoer, AWrongScoreIsRefusedAndTheFocusGoesBackToTheHomeBox)
@@ -220,7 +337,7 @@ TEST_F(Setinvoer, AClickIntoAFilledBoxSelectsItsTextSoThatTypingReplacesIt)
     testhulp::wedstrijdToevoegen(m_db, w);
     FrmWedstrijdInput& f = actiefStarten();
     const core::Wedstrijdblad& b = f.blad;
-    ASSERT_EQ(focus(), b.TxtSet1T[1]);
+    ASSERT_EQ(focus(), b.TxtSet2T[0]) << "game 1 is not decided: its next set";
 
     QLineEdit* vak = b.TxtSet1T[0];
     for (const QPoint plek : {QPoint(vak->width() - 2, vak->height() / 2), QPoint(2, vak->height() / 2)}) {

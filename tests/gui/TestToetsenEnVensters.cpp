@@ -147,6 +147,54 @@ TEST_F(ToetsenEnVensters, AfterThePickerSavesTypingGoesOnInTheFirstEmptyGame)
     EXPECT_EQ(b.TxtSet1T[0]->text(), "9");
 }
 
+// Game 1 at 2-0 after two sets: the picker closing, or the match shown again, leaves the keyboard in
+// the game being typed (its third set), not in the first game whose first set is empty.
+TEST_F(ToetsenEnVensters, AfterThePickerOrShowingTheMatchAgainTypingGoesOnInTheGameBeingTyped)
+{
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    for (const char* set : { "11", "5", "11", "6" }) {
+        typ(QString::fromLatin1(set));
+        toets(Qt::Key_Return);
+    }
+    ASSERT_EQ(matchVeld("W01Set2U"), "6");
+    ASSERT_EQ(focus(), b.TxtSet3T[0]);
+
+    QTest::mouseClick(b.CmdCompNrU[0], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    k.TxtCompNr->setText("500005");
+    k.SpelerInvullen();
+    QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+    verwerken();
+    EXPECT_EQ(matchVeld("UITSP1"), "500005");
+    EXPECT_EQ(focus(), b.TxtSet3T[0]) << "game 1 is not decided yet";
+
+    for (const char* set : { "11", "7" }) {
+        typ(QString::fromLatin1(set));
+        toets(Qt::Key_Return);
+    }
+    EXPECT_EQ(matchVeld("W01Set3T"), "11");
+    EXPECT_EQ(matchVeld("W01Set3U"), "7");
+    EXPECT_EQ(matchVeld("W02Set1T"), "");
+    EXPECT_EQ(focus(), b.TxtSet1T[1]) << "3-0: on to game 2";
+
+    // Game 2 at 0-1, the match left and shown again: its second set.
+    for (const char* set : { "9", "11" }) {
+        typ(QString::fromLatin1(set));
+        toets(Qt::Key_Return);
+    }
+    toets(Qt::Key_PageDown);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
+    EXPECT_EQ(focus(), b.TxtSet1T[0]) << "an empty match: its first game";
+    toets(Qt::Key_PageUp);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01001");
+    EXPECT_EQ(focus(), b.TxtSet2T[1]);
+    typ("11");
+    EXPECT_EQ(b.TxtSet2T[1]->text(), "11");
+}
+
 TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
 {
     FrmWedstrijdInput& f = tonen();
@@ -170,6 +218,51 @@ TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
     toets(Qt::Key_PageUp);
     EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
     EXPECT_EQ(matchVeld("WedstrNr"), "PAH01001");
+}
+
+// The home club plays in "Zaal Net" (first in its list) and "Sporthal De Bal".
+TEST_F(ToetsenEnVensters, PageDownAndPageUpChangeNothingButTheMatch)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH02001", "A", "19-09-2010"));
+    FrmWedstrijdInput& f = tonen();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(f.LstSpeelweek->count(), 2);
+    for (int rij = 0; rij < 2 && f.LstWedstrijden->count() != 4; ++rij)
+        f.lijstKiezen(f.LstSpeelweek, rij);
+    ASSERT_EQ(f.LstWedstrijden->count(), 4);
+    ASSERT_EQ(f.LstWedstrijden->currentRow(), 0);
+    ASSERT_EQ(b.LstNaamLokaal->count(), 2);
+    ASSERT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    // From the venue list: the match moves, its venue stays as stored, in both matches.
+    b.LstNaamLokaal->setFocus();
+    toets(Qt::Key_PageDown);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 1);
+    EXPECT_EQ(matchVeld("PAH01001", "Zaal"), "") << "nothing stored in the match left";
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    b.LstNaamLokaal->setCurrentIndex(1); // the user chooses the second venue for PAH01002
+    ASSERT_EQ(matchVeld("PAH01002", "Zaal"), "7");
+    b.LstNaamLokaal->setFocus();
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "7") << "the choice stays";
+    EXPECT_EQ(matchVeld("PAH01001", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    // From the play-date and season lists: the date and the season stay.
+    const int week = f.LstSpeelweek->currentRow();
+    const int seizoen = f.LstSeizoen->currentRow();
+    f.LstSpeelweek->setFocus();
+    toets(Qt::Key_PageDown);
+    EXPECT_EQ(f.LstSpeelweek->currentRow(), week);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 1);
+    f.LstSeizoen->setFocus();
+    toets(Qt::Key_PageUp);
+    EXPECT_EQ(f.LstSeizoen->currentRow(), seizoen);
+    EXPECT_EQ(f.LstSpeelweek->currentRow(), week);
+    EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
 }
 
 TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)
