@@ -775,7 +775,7 @@ TEST_F(ToetsenEnVensters, AMinimisedMainWindowComesBackWithEnterAndTakesNoKeysMe
 // AltGr) and accented letters keep typing their characters.
 TEST_F(ToetsenEnVensters, AltWithALetterTypesNothingInTheRemarkAndItsSluitenStillStoresIt)
 {
-    FrmWedstrijdInput& f = tonen();
+    tonen();
     toets(Qt::Key_U, Qt::ControlModifier);
     FrmVoorbehoud& v = FrmVoorbehoud::standaard();
     verwerken();

@@ -277,7 +277,7 @@ TEST_F(NaAfloop, AFreePlaceOfTheVisitorsMakesAFreeMatchAsOneAtHomeDoes)
     testhulp::wedstrijdToevoegen(m_db, thuisVrij);
     FrmWedstrijdInput& f = tonen(uitVrij);
     QStringList einde;
-    for (const QString& nr : {"PAH01001", "PAH01002"}) {
+    for (const QString nr : {"PAH01001", "PAH01002"}) {
         SCOPED_TRACE(nr.toStdString());
         kiezen(f, nr);
         m_bureaublad.geopend.clear();
