@@ -1052,6 +1052,10 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
         if (!nr.isEmpty())
             lineup::KapiteinTonen(b, thuis, nr);
         schrijven({{thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"), f.GeenLegeInhoud(nr)}});
+        // A captain taken off keeps no place marked: the sheet shows the side without a captain, as
+        // loading the match does.
+        if (nr.isEmpty())
+            lineup::KapiteinenTonen(b);
         return;
     }
     if (woord == u"TDubb." || woord == u"UDubb.") {

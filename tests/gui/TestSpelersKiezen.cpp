@@ -1052,6 +1052,47 @@ TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
     opPlaats(3);
 }
 
+// The captain taken off in the picker ("Speler Wissen"): no place keeps his mark, whether he played
+// on place 2 or did not play, and the sheet shows what loading the match shows without a captain.
+TEST_F(SpelersKiezen, ACaptainEmptiedInThePickerLeavesNoPlaceMarked)
+{
+    Velden v = opstelling();
+    v << qMakePair(QStringLiteral("KapiteinU"), db::Waarde("500006"));
+    FrmWedstrijdInput& f = starten(v);
+    const auto wissen = [&] {
+        f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+        ASSERT_EQ(f.LabX->text(), "Kap-T");
+        QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_FALSE(kiezer().isVisible());
+        ASSERT_EQ(opgeslagen("KapiteinT"), " ");
+    };
+    const auto zonderKapitein = [&] {
+        for (QRadioButton* o : f.blad.OptTKapitein) {
+            EXPECT_FALSE(o->isChecked());
+            EXPECT_FALSE(o->isHidden());
+        }
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    };
+
+    QTest::mouseClick(f.blad.OptTKapitein[1], Qt::LeftButton);
+    ASSERT_EQ(opgeslagen("KapiteinT"), "500002");
+    ASSERT_NO_FATAL_FAILURE(wissen());
+    zonderKapitein();
+    EXPECT_TRUE(f.blad.OptUKapitein[1]->isChecked()) << "the visitors' captain stays";
+
+    // A captain who does not play, taken off.
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    typen("500005");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_FALSE(f.blad.CmdTKapitein->isHidden());
+    ASSERT_NO_FATAL_FAILURE(wissen());
+    zonderKapitein();
+
+    kiezen(f, "PAH01001");
+    zonderKapitein();
+}
+
 // A captain marked on his place who loses it to another member, or whose place is emptied, is shown as a
 // captain who does not play, as loading the match shows him; put on a place again he is marked there at
 // once. The stored captain stays, and a captain whose place is not touched stays marked.
