@@ -113,8 +113,9 @@ bool isWillekeurig(QStringView t)
 
 // Removes the copies that earlier writes of the file left beside it: a write killed before its copy took the
 // name (a write that fails removes its own). The file's name is compared without regard to case, as the program
-// compares the names of its files; the mark and the random part only as this writer makes them. A write that still runs holds a lock on its copy, which then stays; only
-// regular files are removed, never what a link points to.
+// compares the names of its files; the mark and the random part only as this writer makes them. A write that
+// still runs holds a lock on its copy, which then stays; only regular files are removed, never what a link
+// points to.
 void achtergelatenOpruimen(const QString& doel)
 {
     const QFileInfo info(doel);
