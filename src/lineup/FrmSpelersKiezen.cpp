@@ -1049,13 +1049,9 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
         return;
     }
     if (woord == u"Kap-T" || woord == u"Kap-U") {
-        if (!nr.isEmpty())
-            lineup::KapiteinTonen(b, thuis, nr);
         schrijven({{thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"), f.GeenLegeInhoud(nr)}});
-        // A captain taken off keeps no place marked: the sheet shows the side without a captain, as
-        // loading the match does.
-        if (nr.isEmpty())
-            lineup::KapiteinenTonen(b);
+        // Shown as stored: on his place, as a captain who does not play, or, taken off, no captain at all.
+        lineup::KapiteinenTonen(b);
         return;
     }
     if (woord == u"TDubb." || woord == u"UDubb.") {

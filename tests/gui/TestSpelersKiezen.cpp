@@ -1050,6 +1050,21 @@ TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
     kies("500001");
     kies("500004");
     opPlaats(3);
+
+    // A captain who does not play taken off with "Speler Wissen": no captain, so every place's option is
+    // offered again and the "K" button goes, as loading the match shows it.
+    kies("500005");
+    speeltNiet();
+    f.blad.CmdTKapitein->click();
+    ASSERT_EQ(f.LabX->text(), "Kap-T");
+    QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    ASSERT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+    opPlaats(-1);
+    QTest::mouseClick(f.blad.OptTKapitein[2], Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("KapiteinT"), "500003");
+    opPlaats(2);
 }
 
 // The captain taken off in the picker ("Speler Wissen"): no place keeps his mark, whether he played
