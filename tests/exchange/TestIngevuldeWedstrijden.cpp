@@ -293,6 +293,20 @@ TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
               QStringList({"111111|N|222222|N|555555|J|666666|J"}));
 }
 
+// A captain whose member number is one digit 0 to 3 would be read as a place: he is stored as his
+// own place, also the first (counted from 0), and his result line names him again.
+TEST_F(IngevuldeWedstrijden, ACaptainWithAOneDigitMemberNumberIsStoredAsHisPlace)
+{
+    match();
+    const QByteArray record = "I;11;PANT-H-05-12;A1;A2;1,222222,333333,1-3;444444,3,666666,2-3;P;1,3,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "KapiteinT, KapiteinU"), QStringList({"0|1"}));
+    Recordkenmerken k;
+    k.plaatsen = k.spelersPerPloeg = 3;
+    db::Recordset rij = d().openRecordset("SELECT * FROM Matchen WHERE WedstrNr = 'PAH05012'");
+    EXPECT_TRUE(WedstrijdRecordMaken(rij, k, Recordgegevens::lezen(d())).contains(";1,3,-,-;"));
+}
+
 // A calendar that comes twice in one file, read into an empty table, stores each match once, with
 // the sheet that the file's filled-in match gives it.
 TEST_F(IngevuldeWedstrijden, TwoCalendarsOfTheSameMatchIntoAnEmptyTableStoreItOnce)

@@ -118,6 +118,9 @@ TEST_F(Uitslagen, ClubCodesAndWhatCannotBeWritten)
     EXPECT_FALSE(vb.povl);
     EXPECT_TRUE(ClubcodeLezen("VLB247").povl);
     EXPECT_EQ(ClubcodeLezen("WVl123").provincieNr, 10) << "TabT codes compare without regard to case";
+    // The letters of the main window's abbreviations that are no TabT code.
+    EXPECT_EQ(ClubcodeLezen("O123").provincieNr, 7);
+    EXPECT_EQ(ClubcodeLezen("B123").provincieNr, 9);
 
     // A club code of no province writes nothing and says why.
     EXPECT_THROW(UitslagenSchrijven("XX045", "18-09-2010", m_eerste.wissel), core::ActieFout);
@@ -278,7 +281,7 @@ TEST_F(Uitslagen, AMatchWhoseLastPlaceIsEmptyIsLeftOutOfTheResultsFileAndNamed)
 }
 
 // Which sheets the results file and the marking take as complete, at the edges: the last game of a
-// match of three, a match of two, a home match against a free place.
+// match of three, a match of two and its last game, a home match against a free place.
 TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)
 {
     Velden zonderLaatste = volledigBlad(3);
@@ -289,16 +292,53 @@ TEST_F(Uitslagen, TheLastGameAMatchOfTwoAndAFreePlaceDecideCompleteness)
     vrij.nmuit = "Vrij";
     vrij.lkUit = "Vrij";
     testhulp::wedstrijdToevoegen(d(), vrij);
+    Velden tweeZonderLaatste = volledigBlad(2);
+    tweeZonderLaatste.removeIf([](const auto& v) { return v.first == "W07"; });
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05004", true, tweeZonderLaatste, "B"));
 
     IngevuldeWedstrijdenMarkeren();
-    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"), QStringList({"PVBH05001|N", "PVBH05002|J", "PVBH05003|J"}));
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"),
+              QStringList({"PVBH05001|N", "PVBH05002|J", "PVBH05003|J", "PVBH05004|N"}));
 
     const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
-    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05001: Eigen A - Ander B\""}));
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05001: Eigen A - Ander B\"",
+                                         "- Wedstrijd \"PVBH05004: Eigen A - Ander B\""}));
     EXPECT_EQ(bestand(v.pad),
               QStringList({"I;11;PVLB-H-05-2;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;"
                            "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"",
                            "I;11;PVLB-H-05-3;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\""}));
+}
+
+// The own club that forfeited at home sends its forfeit: the forfeit box marks every home place
+// absent, which fills them, and the visitors' line-up is not needed.
+TEST_F(Uitslagen, TheOwnClubsForfeitAtHomeIsWrittenWithoutTheVisitorsLineUp)
+{
+    Velden forfait{{"forfaitth", "J"}};
+    for (int p = 1; p <= 3; ++p)
+        forfait << qMakePair(QStringLiteral("AFWTH%1").arg(p), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, forfait));
+    // Without the absences the own places are empty: not complete.
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05002", true, {{"forfaitth", "J"}}));
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList({"- Wedstrijd \"PVBH05002: Eigen A - Ander B\""}));
+    EXPECT_EQ(bestand(v.pad), QStringList({"I;11;PVLB-H-05-1;VLB45;VLB107;--,--,--,-;-,-,-,-;P8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
+                                           "19:30,;\"\""}));
+}
+
+// Game 7 of a recreational division of Limburg is not played: the results file and Export.ttr send
+// it as "-", whatever the sheet holds.
+TEST_F(Uitslagen, GameSevenOfARecreationalDivisionOfLimburgIsSentAsNotPlayed)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "V", "Vrijetijd 1 - Prov. Limburg - Heren", "VT1", 3);
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05001", true, volledigBlad(3), "V"));
+
+    const QString regel = "I;11;PVLB-H-05-1;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;"
+                          "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,-,3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"";
+    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad), QStringList({regel}));
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    ASSERT_EQ(sectie.regels.size(), 4);
+    EXPECT_EQ(sectie.regels[2], regel);
 }
 
 // A match of four without a result in its last game, 16, is left out of the results file and named,

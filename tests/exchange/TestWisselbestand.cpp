@@ -356,6 +356,23 @@ TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableGetsTheSheetDefaultsOfItsLast
     EXPECT_EQ(inhoud("Matchen", kolommen), verwacht);
 }
 
+// A file whose calendar comes in two sections (the ladies' after the gentlemen's), read into an empty
+// table: the matches of the second section get the sheet defaults too.
+TEST_F(Wisselbestand, ACalendarInTwoSectionsGetsTheSheetDefaultsInBoth)
+{
+    openen(m_tweede);
+    ASSERT_EQ(aantal("Matchen"), 0);
+    schrijven(m_tweede.wissel + "Export.ttr",
+              "2010-2011\r\n###Matchen\r\n 1 \r\n"
+              "2010-2011;P;01;H;PAH01001;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+              "###\r\n###Matchen\r\n 1 \r\n"
+              "2010-2011;P;01;H;PDH01002;A;D;za;18-09-2010;19.30;1;003;Dorp 3 A;1;004;Dorp 4 B;;\r\n"
+              "###\r\n");
+    importeren(m_tweede.wissel);
+    EXPECT_EQ(inhoud("Matchen", "WedstrNr, AFWTH1, AFWUIT4, FORFAITTH, FORFAITUIT, Akkoord2aan2, Soort"),
+              QStringList({"PAH01001|N|N|N|N|J|1", "PDH01002|N|N|N|N|J|2"}));
+}
+
 TEST_F(Wisselbestand, ACalendarReadIntoAnEmptyTableTakesItsFilledInMatchesAsIfItHadBeenStoredFirst)
 {
     openen(m_tweede);
