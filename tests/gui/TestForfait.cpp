@@ -331,7 +331,11 @@ TEST_F(Forfait, StoredResultsAreOnlyWipedAfterYesAndUntickingClearsTheForfeit)
 
 TEST_F(Forfait, AForfeitOfBothTeamsLeavesEitherToBeWithdrawn)
 {
+    // As a forfeit of each team stores it: both teams' places absent, every game a walk-over.
     Velden beide {{"forfaitth", "J"}, {"forfaituit", "J"}};
+    for (int p = 1; p <= 4; ++p)
+        beide << qMakePair(QStringLiteral("AFWTH%1").arg(p), db::Waarde("J"))
+              << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde("J"));
     for (int g = 1; g <= 16; ++g)
         beide << qMakePair(setVeld(g, 1, 'T'), db::Waarde("w")) << qMakePair(setVeld(g, 1, 'U'), db::Waarde("o"));
     FrmWedstrijdInput& f = starten(beide);
@@ -342,11 +346,17 @@ TEST_F(Forfait, AForfeitOfBothTeamsLeavesEitherToBeWithdrawn)
     EXPECT_TRUE(aan(b.ChkForfaitUit));
     setsOpen(b, 15, false);
 
-    // Withdrawing the visitors' forfeit: the home one still stands and locks the visitors' box.
+    // Withdrawing the visitors' forfeit: the home one still stands and locks the visitors' box; every
+    // game stays lost by the home team's forfeit, with the forfeit's marker.
     b.ChkForfaitUit->click();
     EXPECT_FALSE(b.ChkForfaitUit->isChecked());
-    EXPECT_EQ(opgeslagen("PAH01001")["FORFAITUIT"], "N");
-    EXPECT_EQ(opgeslagen("PAH01001")["FORFAITTH"], "J");
+    const QMap<QString, QString> rij = opgeslagen("PAH01001");
+    EXPECT_EQ(rij["FORFAITUIT"], "N");
+    EXPECT_EQ(rij["FORFAITTH"], "J");
+    for (int g = 1; g <= 16; ++g)
+        EXPECT_EQ(rij[spel(g)], "/") << "game " << g;
+    EXPECT_EQ(b.TxtResT->text(), "0");
+    EXPECT_EQ(b.TxtResU->text(), "16");
     EXPECT_TRUE(aan(b.ChkForfaitT));
     EXPECT_FALSE(aan(b.ChkForfaitUit));
     setsOpen(b, 15, false);
@@ -419,6 +429,7 @@ TEST_F(ForfaitIntrekken, TeamOfFourVisitorsForfeit)
     nietGespeeld(f, true, 1, 2);
     nietGespeeld(f, false, 3, 2);
     nietGespeeld(f, false, 1, 4);
+    nietGespeeld(f, true, 4, 3);
     tikkenEnIntrekken(f, "PAH01001", false);
 }
 
@@ -456,6 +467,18 @@ protected:
                 w.extra << qMakePair(setVeld(4, s, 'T'), db::Waarde("w")) << qMakePair(setVeld(4, s, 'U'), db::Waarde("o"));
         });
     }
+
+    // A Super ladies' match as the calendar gives it: the ladies play their doubles whatever the option.
+    FrmWedstrijdInput& damesStarten(const QString& dubbel)
+    {
+        testhulp::reeksToevoegen(m_db, "2010-2011", "S", "D", "1", "Super Dames", "Super", 2);
+        testhulp::optieZetten(m_db, "SuperDubbelSpelen", dubbel);
+        return ForfaitIntrekken::starten("SD01004", "1", 2, [](Wedstrijd& w) {
+            w.soortComp = "S";
+            w.herDam = "D";
+            w.soort = "4";
+        });
+    }
 };
 
 // Either team's forfeit ticked by mistake and withdrawn leaves game 4 not played: stored, shown
@@ -487,6 +510,31 @@ TEST_F(SuperForfait, WithDoublesAWithdrawnForfeitEmptiesGameFour)
         vak->click();
         ASSERT_FALSE(vak->isChecked());
         const QMap<QString, QString> rij = opgeslagen("SH01004");
+        EXPECT_EQ(rij["W04"], " ");
+        for (int s = 1; s <= 3; ++s) {
+            EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");
+            EXPECT_EQ(rij[setVeld(4, s, 'U').toUpper()], " ");
+        }
+        EXPECT_EQ(b.TxtSet1T[3]->text(), "");
+        setsOpen(b, 6, true);
+    }
+}
+
+// A ladies' match plays its doubles also where the men's Super matches do not: a forfeit ticked by
+// mistake and withdrawn gives game 4 back empty, to be typed as any other game.
+TEST_F(SuperForfait, ALadiesMatchGetsItsDoublesBackEmptyWhateverTheOption)
+{
+    FrmWedstrijdInput& f = damesStarten("N");
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_EQ(b.TxtSet1T[3]->text(), "");
+    for (QCheckBox* vak : {b.ChkForfaitT, b.ChkForfaitUit}) {
+        vak->click();
+        ASSERT_TRUE(vak->isChecked());
+        EXPECT_EQ(b.TxtSet1T[3]->text(), "w");
+        vak->click();
+        ASSERT_FALSE(vak->isChecked());
+        const QMap<QString, QString> rij = opgeslagen("SD01004");
         EXPECT_EQ(rij["W04"], " ");
         for (int s = 1; s <= 3; ++s) {
             EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");

@@ -310,6 +310,50 @@ TEST_F(Setinvoer, EnterInTheFifthAwayBoxMovesOnlyWhenTheGameIsDecided)
     EXPECT_EQ(focus(), b.TxtSet1T[2]) << "3-2: on to the first game still empty";
 }
 
+// The last two games of a team of four typed through: the game before the last moves on to the last
+// when it is decided, Enter after each set of a game of five goes on to the next set, and Down reaches
+// the last game from the one above it. The fifth set of the last game is stored when its box is left.
+TEST_F(Setinvoer, TheLastTwoGamesOfATeamOfFourAreTypedThroughToTheEnd)
+{
+    Wedstrijd w = volledigeWedstrijd("PAH01001", "A");
+    w.extra.removeIf([](const auto& v) { return v.first.startsWith("W15") || v.first.startsWith("W16"); });
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    ASSERT_EQ(focus(), b.TxtSet1T[14]);
+
+    const auto spelen = [&](int rij, const QStringList& standen) {
+        const QList<QLineEdit*> thuis{b.TxtSet1T[rij], b.TxtSet2T[rij], b.TxtSet3T[rij], b.TxtSet4T[rij],
+                                      b.TxtSet5T[rij]};
+        for (int s = 0; s < standen.size(); ++s) {
+            ASSERT_EQ(focus(), thuis[s]) << "game " << rij + 1 << " set " << s + 1;
+            const QStringList p = standen[s].split('-');
+            typ(p[0]);
+            toets(Qt::Key_Return);
+            typ(p[1]);
+            toets(Qt::Key_Return);
+        }
+    };
+    spelen(14, {"11-5", "11-6", "11-7"});
+    EXPECT_EQ(focus(), b.TxtSet1T[15]) << "game 15 decided: on to game 16";
+    spelen(15, {"11-9", "9-11", "11-9", "9-11", "11-7"});
+    EXPECT_EQ(focus(), b.TxtSet5U[15]) << "no game after the last";
+    EXPECT_EQ(matchVeld("W16Set4U"), "11");
+    toets(Qt::Key_Tab);
+    EXPECT_EQ(matchVeld("W16Set5T"), "11");
+    EXPECT_EQ(matchVeld("W16Set5U"), "7");
+    EXPECT_EQ(matchVeld("W16"), "+");
+    EXPECT_EQ(b.TxtSetsThuis[15]->text(), "3");
+    EXPECT_EQ(b.TxtSetsUit[15]->text(), "2");
+    EXPECT_EQ(b.TxtResT->text(), "16");
+
+    b.TxtSet2T[14]->setFocus();
+    toets(Qt::Key_Down);
+    EXPECT_EQ(focus(), b.TxtSet2T[15]) << "Down from game 15 reaches game 16";
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 TEST_F(Setinvoer, NothingIsCheckedWhileAForfeitBoxIsTicked)
 {
     Wedstrijd w = wedstrijd("PAH01001", "A");

@@ -239,6 +239,42 @@ TEST_F(Wedstrijdblad, ATeamOfTwoFillsThreeOrFourPlacesByTheSuperDoublesOption)
     EXPECT_EQ(b.CmdCompNrT[3]->text(), "") << "no place 4 with super doubles";
 }
 
+// A ladies' team of two playing the super doubles: the pairs stored for both teams are shown by name.
+TEST_F(Wedstrijdblad, ATeamOfTwoWithSuperDoublesShowsBothStoredPairs)
+{
+    Wedstrijd twee = wedstrijd("PAD01003", "K");
+    twee.herDam = "D";
+    twee.extra = {{"THUISSP1", "500001"}, {"THUISSP2", "500002"}, {"THUISSP3", "500003"},
+                  {"UITSP1", "500005"},   {"UITSP2", "500006"},   {"UITSP3", "500007"},
+                  {"Opmerk1", "500001500003"}, {"Opmerk2", "500006500007"}};
+    testhulp::wedstrijdToevoegen(m_db, twee);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "J");
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    EXPECT_FALSE(b.CmdCompNrT[4]->isHidden());
+    EXPECT_EQ(b.LabTNaamSpeler[4]->text(), "Speler 1 - Speler 3");
+    EXPECT_EQ(b.LabUNaamSpeler[4]->text(), "Speler 6 - Speler 7");
+}
+
+// A girls' youth match takes its players from the youth strength list.
+TEST_F(Wedstrijdblad, AGirlsYouthMatchShowsItsPlayersFromTheYouthList)
+{
+    testhulp::reeksToevoegen(m_db, "2010-2011", "J", "D", "C", "Meisjes C", "Jgd.2C", 3);
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Jeugd", 1, "500001", "Speler 1", "1", "E0");
+    testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, "001", "Dames", 1, "500001", "Speler 1", "1", "C6");
+    Wedstrijd w = wedstrijd("JCD01001", "C");
+    w.soortComp = "J";
+    w.herDam = "D";
+    w.extra = {{"THUISSP1", "500001"}};
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    EXPECT_EQ(algemeen().strSoortSterktelijst, "Jeugd");
+    EXPECT_EQ(b.LabTNaamSpeler[0]->text(), "Speler 1");
+    EXPECT_EQ(b.LabTKlas[0]->text(), "E0");
+}
+
 TEST_F(Wedstrijdblad, AMatchStoredUnderQIsFoundAndShownWithQ)
 {
     Wedstrijd q = wedstrijd("QAH01004", "A");

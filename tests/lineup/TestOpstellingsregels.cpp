@@ -73,7 +73,8 @@ protected:
                                               {"Volgnummer", "7"}, {"Klassering", "E6"}});
         for (const auto& [nr, ploeg, sp1] : {std::tuple{"PAH01001", "Eerste A", ""},
                                              std::tuple{"PAH01003", "Eerste B", "500005"},
-                                             std::tuple{"PAH01004", "Eerste C", "500004"}}) {
+                                             std::tuple{"PAH01004", "Eerste C", "500004"},
+                                             std::tuple{"PAH01005", "Eerste D", ""}}) {
             testhulp::Wedstrijd w;
             w.wedstrNr = nr;
             w.lkThuis = "001";
@@ -83,6 +84,8 @@ protected:
             w.extra = {{"THUISSP1", sp1}};
             if (QString(nr) == "PAH01004")
                 w.herDam = "D"; // another category
+            if (QString(nr) == "PAH01005")
+                w.herDam = "V"; // veterans
             testhulp::wedstrijdToevoegen(d, w);
         }
         d.sluiten();
@@ -201,6 +204,22 @@ TEST_F(Regels, ChecksOneThreeAndFourRefuseWhateverTheOption)
     EXPECT_TRUE(SpelerInvullen(in).geweigerd);
 }
 
+// A team of three counts three places per team letter: team B's first place takes indexes from 4 on,
+// a lower index is asked about.
+TEST_F(Regels, ATeamOfThreeCountsThreePlacesPerTeamLetter)
+{
+    algemeen().intLaatsteWedstrijd = 9;
+    Opstellingsinvoer in = invoer("500004", 0);
+    in.slot.ploegNaam = "Eerste B";
+    EXPECT_FALSE(SpelerInvullen(in).geweigerd) << "index 4 on place 1 of team B";
+    in.compNr = "500003";
+    m_meldingen->verwachtJaNee(false);
+    EXPECT_TRUE(SpelerInvullen(in).geweigerd) << "index 3 on place 1 of team B";
+    EXPECT_EQ(m_meldingen->getoond().last().tekst,
+              "Deze speler mag niet op deze plaats opgesteld worden ! Te lage index ! Wenst u deze toch op deze "
+              "plaats op te stellen ?");
+}
+
 // Filling a place that already holds a player replaces him: his number and index do not count
 // against the one who takes his place, whether that one's index is lower or higher.
 TEST_F(Regels, APlaceAlreadyFilledTakesAnotherPlayerWhateverTheIndexOfTheOneItHeld)
@@ -264,7 +283,8 @@ TEST_F(Regels, AMemberTakenFromTheMembersShowsTheRankingOfTheMatchsCategory)
 {
     algemeen().dbGegevens.uitvoeren("UPDATE Leden SET KlasHeren = 'C2', KlasDames = 'D4' WHERE CompNr = '500003'");
     for (const auto& [soort, match, klas] :
-         {std::tuple{"Veteranen", "PAH01001", "C2"}, std::tuple{"Jeugd", "PAH01001", "C2"},
+         {std::tuple{"Veteranen", "PAH01001", "C2"}, std::tuple{"Veteranen", "PAH01005", "C2"},
+          std::tuple{"Dames", "PAH01005", "C2"}, std::tuple{"Jeugd", "PAH01001", "C2"},
           std::tuple{"Dames", "PAH01004", "D4"}, std::tuple{"Jeugd", "PAH01004", "D4"}}) {
         algemeen().strSoortSterktelijst = soort;
         algemeen().rsMatchen.seek("=", {"2010-2011", match});
