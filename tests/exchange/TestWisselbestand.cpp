@@ -90,6 +90,19 @@ protected:
         return k.join(", ");
     }
 
+    // A provincial match of Dorp 1 A at home to Dorp 2 B, its sheet filled for teams of the size.
+    static Wedstrijd dorpTegenDorp(const QString& wedstrNr, int spelers)
+    {
+        Wedstrijd w;
+        w.wedstrNr = wedstrNr;
+        w.lkThuis = "001";
+        w.lkUit = "002";
+        w.nmthuis = "Dorp 1 A";
+        w.nmuit = "Dorp 2 B";
+        w.extra = volledigBlad(spelers);
+        return w;
+    }
+
     Exportverslag exporteren() { return ExportUitvoeren(m_eerste.wissel, "2010-2011", m_onderhoud, m_voortgang); }
     Importverslag importeren(const QString& map) { return ImportUitvoeren(map, m_onderhoud, m_voortgang); }
 
@@ -454,13 +467,7 @@ TEST_F(Wisselbestand, AFilledInMatchGoesToTheRowThatASeekOnItsNumberFinds)
 TEST_F(Wisselbestand, AnAbsentPlayerWithoutANumberFillsHisPlaceInBothFiles)
 {
     testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 3);
-    Wedstrijd w;
-    w.wedstrNr = "PAH01001";
-    w.lkThuis = "001";
-    w.lkUit = "002";
-    w.nmthuis = "Dorp 1 A";
-    w.nmuit = "Dorp 2 B";
-    w.extra = volledigBlad(3);
+    Wedstrijd w = dorpTegenDorp("PAH01001", 3);
     w.extra.removeIf([](const auto& v) { return v.first == "UITSP2" || v.first == "AFWUIT2"; });
     w.extra << qMakePair(QString("AFWUIT2"), db::Waarde("J"));
     // His games (away place 2: games 1, 5 and 10) are walk-overs won at home.
@@ -537,13 +544,7 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
 {
     testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "A", "Afdeling 1A", "1A", 4);
     testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "S", "Super Afdeling - Heren", "Super", 2);
-    Wedstrijd p;
-    p.wedstrNr = "PAH01001";
-    p.lkThuis = "001";
-    p.lkUit = "002";
-    p.nmthuis = "Dorp 1 A";
-    p.nmuit = "Dorp 2 B";
-    p.extra = volledigBlad(4);
+    Wedstrijd p = dorpTegenDorp("PAH01001", 4);
     p.extra << qMakePair(QString("KapiteinT"), db::Waarde("512399")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"))
             << qMakePair(QString("VoorbehoudT"), db::Waarde("Lijn 1\r\n\r\nC:\\nieuw \"map\"\\"))
             << qMakePair(QString("Voorbehoudu"), db::Waarde("\r\nEerst een regeleinde\r\n"))
@@ -641,13 +642,7 @@ TEST_F(Wisselbestand, ValuesWithALetterTheFileCannotHoldAreNamedInTheClosingMess
     testhulp::invoegen(d(), "Leden", {{"CompNr", "100779"}, {"Achternaam", "Wałęsa"}, {"Voornaam", "Łukasz"},
                                       {"Naam", "Wałęsa Łukasz"}, {"Clubnummer", "001"}, {"Provincie", "1"}});
     testhulp::invoegen(d(), "Leden", {{"CompNr", "100780"}, {"Naam", "Müller Zoë €"}, {"Clubnummer", "001"}});
-    Wedstrijd p;
-    p.wedstrNr = "PAH01001";
-    p.lkThuis = "001";
-    p.lkUit = "002";
-    p.nmthuis = "Dorp 1 A";
-    p.nmuit = "Dorp 2 B";
-    p.extra = volledigBlad(4);
+    Wedstrijd p = dorpTegenDorp("PAH01001", 4);
     p.extra << qMakePair(QString("KapiteinT"), db::Waarde("512301")) << qMakePair(QString("KapiteinU"), db::Waarde("498101"))
             << qMakePair(QString("VoorbehoudT"), db::Waarde("Net van Kılıç"))
             << qMakePair(QString("OpmOffScheids"), db::Waarde("Bal ş\r\nkapot"));
