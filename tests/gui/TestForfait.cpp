@@ -479,6 +479,19 @@ protected:
             w.soort = "4";
         });
     }
+
+    // Game 4 of the match stored empty and shown empty, and every game open to be typed.
+    static void spelVierLeegEnOpen(const core::Wedstrijdblad& b, const QString& wedstrNr)
+    {
+        const QMap<QString, QString> rij = opgeslagen(wedstrNr);
+        EXPECT_EQ(rij["W04"], " ");
+        for (int s = 1; s <= 3; ++s) {
+            EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");
+            EXPECT_EQ(rij[setVeld(4, s, 'U').toUpper()], " ");
+        }
+        EXPECT_EQ(b.TxtSet1T[3]->text(), "");
+        setsOpen(b, 6, true);
+    }
 };
 
 // Either team's forfeit ticked by mistake and withdrawn leaves game 4 not played: stored, shown
@@ -509,14 +522,7 @@ TEST_F(SuperForfait, WithDoublesAWithdrawnForfeitEmptiesGameFour)
         ASSERT_TRUE(vak->isChecked());
         vak->click();
         ASSERT_FALSE(vak->isChecked());
-        const QMap<QString, QString> rij = opgeslagen("SH01004");
-        EXPECT_EQ(rij["W04"], " ");
-        for (int s = 1; s <= 3; ++s) {
-            EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");
-            EXPECT_EQ(rij[setVeld(4, s, 'U').toUpper()], " ");
-        }
-        EXPECT_EQ(b.TxtSet1T[3]->text(), "");
-        setsOpen(b, 6, true);
+        spelVierLeegEnOpen(b, "SH01004");
     }
 }
 
@@ -534,14 +540,7 @@ TEST_F(SuperForfait, ALadiesMatchGetsItsDoublesBackEmptyWhateverTheOption)
         EXPECT_EQ(b.TxtSet1T[3]->text(), "w");
         vak->click();
         ASSERT_FALSE(vak->isChecked());
-        const QMap<QString, QString> rij = opgeslagen("SD01004");
-        EXPECT_EQ(rij["W04"], " ");
-        for (int s = 1; s <= 3; ++s) {
-            EXPECT_EQ(rij[setVeld(4, s, 'T').toUpper()], " ");
-            EXPECT_EQ(rij[setVeld(4, s, 'U').toUpper()], " ");
-        }
-        EXPECT_EQ(b.TxtSet1T[3]->text(), "");
-        setsOpen(b, 6, true);
+        spelVierLeegEnOpen(b, "SD01004");
     }
 }
 
