@@ -376,8 +376,9 @@ TEST_F(WebImportVensterTest, AClubImportStoresTheClubItsVenueAndItsMembersOfEver
     // The club's earlier members are struck off; the one returned is stored on the men's list only.
     EXPECT_EQ(rijen("SELECT DISTINCT Geschrapt FROM Leden WHERE Clubnummer = '002' AND CompNr <> '654321'"),
               QStringList({"J"}));
-    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, RecInt, Provincie, Clubnummer, Geschrapt FROM Leden WHERE CompNr = '654321'"),
-              QStringList({"Nieuw Jan|C0|I|1|002|N"}));
+    EXPECT_EQ(rijen("SELECT Naam, KlasHeren, RecInt, Provincie, Clubnummer, Geschrapt, Leeftijdsreeks FROM Leden "
+                    "WHERE CompNr = '654321'"),
+              QStringList({"Nieuw Jan|C0|I|1|002|N|SEN"}));
     EXPECT_EQ(rijen("SELECT Seizoen, Provincie, Clubnummer, Soort, Volgorde, \"Index\", Computernummer FROM Sterktelijst "
                     "WHERE Clubnummer = '002'"),
               QStringList({"2010-2011|1|002|Heren|1|7|654321"}));
@@ -858,6 +859,9 @@ TEST_F(WebImportVensterTest, AHomeMatchAtAClubsOnlyVenueNumberedTwoIsAtThatHall)
     FrmWedstrijdInput& f = starten();
     ASSERT_EQ(rijen("SELECT count(*) FROM rel_club_lokaal WHERE clubnummer = 2"), QStringList({"0"}));
     reeksImporteren(f);
+    // The division is kept by its own id in the service, not by the id of the club's team in it.
+    EXPECT_EQ(rijen("SELECT id_zelm, ReeksNr FROM Reeksen WHERE Naam = '" + Reeks3A + "'"), QStringList({"4711|4711"}));
+    EXPECT_EQ(rijen("SELECT DISTINCT d.id_zelm_reeks FROM Datums d, Matchen m WHERE m.WedstrNr = 'PAH03001' AND m.Datum = d.Datum"), QStringList({"4711"}));
 
     EXPECT_EQ(rijen("SELECT l.Naam, r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id "
                     "AND r.clubnummer = 2 AND r.provincie = 1"),

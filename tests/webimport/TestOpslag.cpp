@@ -498,3 +498,123 @@ TEST_F(OpslagTest, AVeteransDivisionsMatchesGetTheMensKindAndTheVeteransLetter)
               QStringList({"PAV01001|P|V|1|18-09-2010", "PAV01002|P|V|1|24-09-2010", "PAV01003|P|V|1|25-09-2010"}));
     EXPECT_EQ(core::algemeen().strCategorieImport, "Veteranen");
 }
+
+// Each level and category of division keeps its own level letter, week column, category letter,
+// kind of sheet and team size; a match id that begins with no level letter gets the division's.
+TEST_F(OpslagTest, DivisionsOfEveryLevelAndCategoryGetTheirOwnLettersWeeksAndTeamSize)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    struct Geval
+    {
+        QString reeks;
+        QString id; // the match id of week 1; week 2 has the next number
+        QString reeksRij;
+        QString weekRij;
+        QString matchRij;
+    };
+    const QList<Geval> gevallen{
+        {"Super Afdeling - Heren", "S01/001", "S|H|2|3", "-|-|-|01|H", "S01001|S|H|4|="},
+        {"Super Afdeling - Dames", "S02/001", "S|D|3|3", "-|-|-|01|D", "S02001|S|D|4|-"},
+        {"Afdeling 1A - Nationaal - Heren", "H1A/001", "N|H|4|2", "-|01|-|-|H", "NH1A001|N|H|1|-"},
+        {"Afdeling 2 - Landelijk - Dames", "D2/001", "L|D|3|2", "-|-|01|-|D", "LD2001|L|D|2|-"},
+        {"Afdeling 1 - Prov. Antwerpen - Jeugd", "PAJ01/001", "P|J|3|2", "01|-|-|-|J", "PAJ01001|P|J|3|-"},
+        {"Afdeling 2 - Prov. Antwerpen - Veteranen", "PAV02/001", "P|V|3|2", "01|-|-|-|V", "PAV02001|P|V|1|-"},
+        {"Vrijetijd 1 - Prov. Limburg - Heren", "PLKH01/001", "P|H|3|2", "01|-|-|-|H", "PLKH01001|P|H|1|-"},
+        {"NG-reeks 2 - Prov. West-Vl. - Heren", "PWVLH02/001", "P|H|3|2", "01|-|-|-|H", "PWVLH02001|P|H|1|-"},
+        {"Afdeling 4 - Prov. West-Vl. - Heren", "PWVLH04/001", "P|H|4|2", "01|-|-|-|H", "PWVLH04001|P|H|1|-"},
+    };
+    qint64 reeksId = 100;
+    for (const Geval& g : gevallen) {
+        ++reeksId;
+        const QString tweede = g.id.left(g.id.size() - 1) + u'2';
+        const QList<Wedstrijd> w{
+            Wedstrijd{g.reeks, g.id, "01", "2010-09-18", "14:00:00", 0, "A001", "Eerste A", "VL-B002", "Twee A"},
+            Wedstrijd{g.reeks, tweede, "02", "2010-09-25", "14:00:00", 0, "VL-B002", "Twee A", "A001", "Eerste A"}};
+        m_opslag.APIMatchenOpslaan(w, reeksId);
+        const QList<db::Waarde> id{reeksId};
+        EXPECT_EQ(rijen("SELECT Soort, HerDam, AtlIndividueleMatchen, AantPloeg FROM Reeksen WHERE id_zelm = ?", id),
+                  QStringList{g.reeksRij})
+            << g.reeks.toStdString();
+        EXPECT_EQ(rijen("SELECT coalesce(WeekNrP, '-'), coalesce(WeekNrNat, '-'), coalesce(WeekNrLand, '-'), "
+                        "coalesce(WeekNrSuper, '-'), HerDam FROM Datums WHERE id_zelm_reeks = ? AND Datum = '18-09-2010'",
+                        id),
+                  QStringList{g.weekRij})
+            << g.reeks.toStdString();
+        EXPECT_EQ(rijen("SELECT WedstrNr, SoortComp, HerDam, Soort, coalesce(W04, '-') FROM Matchen "
+                        "WHERE ReeksNr = ? AND WeekNr = '01'",
+                        {QString::number(reeksId)}),
+                  QStringList{g.matchRij})
+            << g.reeks.toStdString();
+    }
+}
+
+// The date of a play week is the weekend most of its matches are played in: a weekend of matches on
+// Friday evening counts as its Saturday, one played on Saturday and Sunday as its Sunday, and a
+// match moved to another weekend does not take its week along.
+TEST_F(OpslagTest, APlayWeekTakesTheWeekendMostOfItsMatchesArePlayedIn)
+{
+    m_bron.clubs_.insert("A001", Club{"A001", "TTC Eerste", 0, {}});
+    m_bron.clubs_.insert("VLB002", Club{"VL-B002", "TTC Twee", 0, {}});
+    const QString reeks = "Afdeling 1 - Prov. Antwerpen - Veteranen";
+    auto wedstrijd = [&](const QString& nr, const QString& week, const QString& datum, const QString& uur) {
+        return Wedstrijd{reeks, "PAV01/" + nr, week, datum, uur, 0, "A001", "Eerste " + nr, "VL-B002", "Twee " + nr};
+    };
+    const QList<Wedstrijd> w{
+        // Week 1 on Friday evening.
+        wedstrijd("001", "01", "2010-09-17", "20:00:00"), wedstrijd("002", "01", "2010-09-17", "20:30:00"),
+        // Week 2 on Saturday and Sunday; one match moved to the weekend after.
+        wedstrijd("003", "02", "2010-09-25", "14:00:00"), wedstrijd("004", "02", "2010-09-26", "10:00:00"),
+        wedstrijd("005", "02", "2010-10-02", "14:00:00"),
+        // Week 3: two matches, one of them moved a weekend later.
+        wedstrijd("006", "03", "2010-10-09", "14:00:00"), wedstrijd("007", "03", "2010-10-16", "14:00:00")};
+    m_opslag.APIMatchenOpslaan(w, 815);
+    EXPECT_EQ(rijen("SELECT WeekNrP, Datum FROM Datums ORDER BY WeekNrP"),
+              QStringList({"01|18-09-2010", "02|26-09-2010", "03|09-10-2010"}));
+}
+
+// A club import keeps each category's strength list under its own word and its members' age
+// categories; the two halls the club left follow the one it moved to, each at its own number.
+TEST_F(OpslagTest, AClubImportKeepsEveryCategorysListAndTheHallsTheClubLeft)
+{
+    testhulp::lokaalToevoegen(d(), 1, "Oude Zaal", "Dorp 1", "2000", "Antwerpen", 3, 1, 1);
+    testhulp::lokaalToevoegen(d(), 2, "Turnzaal", "Dorp 2", "2000", "Antwerpen", 3, 1, 2);
+    m_bron.clubs_.insert("A003", Club{"A003", "TTC Drie", 1, {Lokaal{901, 1, "Nieuwe Hal", "Laan 9", "2000 Antwerpen"}}});
+    Lid heer = lid("1", "100001", "1", "Jan", "Heer", "C2", "A");
+    heer.category = "V40";
+    Lid dame = lid("1", "100002", "1", "An", "Dame", "D0", "A", "F");
+    Lid veteraan = lid("1", "100003", "1", "Piet", "Oud", "E2", "A");
+    veteraan.category = "V60";
+    Lid jeugd = lid("1", "100004", "1", "Tim", "Jong", "E6", "A");
+    jeugd.category = "J15";
+    m_bron.leden_.insert("A0031", {heer});
+    m_bron.leden_.insert("A0032", {dame});
+    m_bron.leden_.insert("A0033", {veteraan});
+    m_bron.leden_.insert("A00327", {jeugd});
+    m_opslag.SpelersVanClubImporteren("003", 1, "A003");
+
+    EXPECT_EQ(rijen("SELECT Soort, Computernummer, Leeftijdsreeks FROM Sterktelijst ORDER BY Computernummer"),
+              QStringList({"Heren|100001|V40", "Dames|100002|SEN", "Veteranen|100003|V60", "Jeugd|100004|J15"}));
+    EXPECT_EQ(rijen("SELECT CompNr, Leeftijdsreeks FROM Leden ORDER BY CompNr"),
+              QStringList({"100001|V40", "100002|SEN", "100003|V60", "100004|J15"}));
+    EXPECT_EQ(rijen("SELECT l.Naam, r.volgorde FROM rel_club_lokaal r, Lokalen l WHERE r.id_lokaal = l.id "
+                    "AND r.provincie = 1 AND r.clubnummer = 3 ORDER BY r.volgorde"),
+              QStringList({"Nieuwe Hal|1", "Oude Zaal|2", "Turnzaal|3"}));
+}
+
+// Club codes with the short province letters ("VB" for Vlaams-Brabant, "O" for Oost-Vlaanderen)
+// give the province of the club, and its club is asked for by the province's full code.
+TEST_F(OpslagTest, AMatchBetweenClubsWithShortProvinceLettersFindsTheirProvinces)
+{
+    m_bron.clubs_.insert("VLB123", Club{"VL-B123", "TTC Leuven", 0, {}});
+    m_bron.clubs_.insert("OVL045", Club{"OVL045", "TTC Gent", 0, {}});
+    const QString reeks = "Afdeling 1A - Nationaal - Heren";
+    m_opslag.APIMatchenOpslaan({Wedstrijd{reeks, "NH1A/001", "01", "2010-09-18", "19:00:00", 0, "VB-123", "Leuven A",
+                                          "O-045", "Gent A"}},
+                               3);
+    EXPECT_EQ(rijen("SELECT ProvThuis, LKThuis, ProvUIT, LKUIT FROM Matchen"), QStringList({"8|123|7|045"}));
+    EXPECT_EQ(m_bron.opgehaald.filter("club "), QStringList({"club VLB123", "club OVL045"}));
+    EXPECT_EQ(rijen("SELECT Provincie, ClubNr, Clubnaam FROM Clubs ORDER BY Provincie"),
+              QStringList({"7|045|TTC Gent", "8|123|TTC Leuven"}));
+}
