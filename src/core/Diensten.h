@@ -40,6 +40,8 @@ public:
      * @return false when there is no such box: the focus stays where it is
      */
     virtual bool naarLopendeWedstrijd() = 0;
+    /** Shows both sides' captains as stored, as loading the match shows them. */
+    virtual void KapiteinenTonen() = 0;
     /**
      * Finishes the box of the sheet that is being typed in (a set box, the end time) as leaving it
      * would: its check runs and what it accepts is stored in the match on the sheet. Run before an

@@ -895,6 +895,12 @@ QString FrmSpelersKiezen::CmpNrDubbelspelers() const
 
 // Games not played and absence ---------------------------------------------------------------------
 
+void FrmSpelersKiezen::KapiteinenTonen()
+{
+    if (core::IWedstrijdblad* blad = core::diensten().wedstrijdblad)
+        blad->KapiteinenTonen();
+}
+
 void FrmSpelersKiezen::UitslagBerekenen()
 {
     if (core::IWedstrijdblad* blad = core::diensten().wedstrijdblad)
@@ -1051,7 +1057,7 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
     if (woord == u"Kap-T" || woord == u"Kap-U") {
         schrijven({{thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"), f.GeenLegeInhoud(nr)}});
         // Shown as stored: on his place, as a captain who does not play, or, taken off, no captain at all.
-        lineup::KapiteinenTonen(b);
+        KapiteinenTonen();
         return;
     }
     if (woord == u"TDubb." || woord == u"UDubb.") {
@@ -1122,7 +1128,7 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
     if (nieuwPaar != paar)
         (thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler)[4]->setText(core::SpelerNamen(db::Waarde(nieuwPaar)));
     // The captain follows his place: shown where he stands now, or as a captain who does not play.
-    lineup::KapiteinenTonen(b);
+    KapiteinenTonen();
     if (!m_blnOpSterktelijst && !nr.isEmpty()) {
         lineup::Alternatiefrij rij;
         rij.clubnummer = m_slot.ploegClubNr;

@@ -119,6 +119,8 @@ private:
     QString CmpNrDubbelspelers() const;
     void centreren();
     void UitslagBerekenen();
+    /** The sheet shows both captains as stored. */
+    void KapiteinenTonen();
     /** The main window's command word. */
     QString opdrachtwoord() const;
     /** Fills the boxes with what the look-up found; after a refusal they show the place's member again. */

@@ -12,10 +12,6 @@
 #include "core/FunctiesQJ.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
-#include "ui/Opschriften.h"
-
-#include <QPushButton>
-#include <QRadioButton>
 
 using core::algemeen;
 
@@ -83,50 +79,6 @@ void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr)
     } catch (...) {
         alt.cancelUpdate();
         throw;
-    }
-}
-
-void KapiteinTonen(core::Wedstrijdblad& b, bool thuis, const QString& compNr)
-{
-    const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
-    const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
-    QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
-    int gevonden = -1;
-    for (int i = 0; i < 4 && i < knoppen.size(); ++i) {
-        if (ui::gegevensTekst(knoppen[i]) == compNr) {
-            gevonden = i;
-            break;
-        }
-    }
-    // The options of a side do not exclude one another by themselves. A place the layout does not use
-    // (the fourth in a team of three) keeps its option hidden.
-    core::EventsUit uit;
-    for (int i = 0; i < opties.size(); ++i) {
-        opties[i]->setChecked(i == gevonden);
-        opties[i]->setVisible(gevonden >= 0 && i < knoppen.size() && !knoppen[i]->isHidden());
-    }
-    kKnop->setVisible(gevonden < 0);
-}
-
-void KapiteinenTonen(core::Wedstrijdblad& b)
-{
-    const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
-    for (const bool thuis : {true, false}) {
-        // A captain stored as one blank is no captain.
-        const QString kapitein =
-            f.Inhoud(algemeen().rsMatchen.veld(thuis ? QStringLiteral("KapiteinT") : QStringLiteral("KapiteinU"))).tekst();
-        if (!kapitein.isEmpty()) {
-            KapiteinTonen(b, thuis, kapitein);
-            continue;
-        }
-        const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
-        const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
-        core::EventsUit uit;
-        for (int i = 0; i < opties.size(); ++i) {
-            opties[i]->setChecked(false);
-            opties[i]->setVisible(i < knoppen.size() && !knoppen[i]->isHidden());
-        }
-        (thuis ? b.CmdTKapitein : b.CmdUKapitein)->setVisible(false);
     }
 }
 

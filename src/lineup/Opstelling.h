@@ -39,17 +39,4 @@ struct Alternatiefrij
  */
 void AlternatiefOpslaan(const Alternatiefrij& rij, const QString& ploegProvNr);
 
-/**
- * Shows the captain of a side on the sheet: the option of the place whose button holds the member
- * number is marked and the options of the places in use shown; when no place holds it the options
- * are hidden and unmarked and the "K" button is shown.
- */
-void KapiteinTonen(core::Wedstrijdblad& blad, bool thuis, const QString& compNr);
-
-/**
- * Shows the captains of both sides as the match stores them, as loading the match shows them: on the
- * place that holds him, as a captain who does not play, or, without a captain, no option marked.
- */
-void KapiteinenTonen(core::Wedstrijdblad& blad);
-
 } // namespace lineup

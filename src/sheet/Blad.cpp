@@ -76,6 +76,14 @@ void Blad::ResultatenInvullen()
         sheet::ResultatenInvullen(m_venster->blad);
 }
 
+void Blad::KapiteinenTonen()
+{
+    if (!m_venster)
+        return;
+    sheet::KapiteinTonen(m_venster->blad, true);
+    sheet::KapiteinTonen(m_venster->blad, false);
+}
+
 bool Blad::naarLopendeWedstrijd()
 {
     if (!m_venster || !m_venster->blad.gebouwd())

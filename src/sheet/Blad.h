@@ -31,6 +31,7 @@ public:
     void OpgeslagenTonen() override;
     bool InvoerAfmaken() override;
     bool naarLopendeWedstrijd() override;
+    void KapiteinenTonen() override;
 
     /**
      * Once the game of a row is decided, the focus goes to set 1 home of the first later row that

@@ -182,33 +182,24 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
 void KapiteinTonen(core::Wedstrijdblad& b, bool thuis)
 {
     const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
+    const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
     // A captain chosen empty is stored as one blank: that is no captain either.
     const QString kapitein = inhoud(thuis ? algemeen().rsMatchen.veld(QStringLiteral("KapiteinT"))
                                           : algemeen().rsMatchen.veld(QStringLiteral("KapiteinU")));
-    if (kapitein.isEmpty()) {
-        KapiteinAanduiden(b, thuis, -1);
-        return;
-    }
-    const QList<QRadioButton*>& opties = thuis ? b.OptTKapitein : b.OptUKapitein;
-    QPushButton* kKnop = thuis ? b.CmdTKapitein : b.CmdUKapitein;
     int gevonden = -1;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; !kapitein.isEmpty() && i < knoppen.size() && i < opties.size(); ++i) {
         if (ui::gegevensTekst(knoppen[i]) == kapitein) {
             gevonden = i;
             break;
         }
     }
-    if (gevonden >= 0) {
-        KapiteinAanduiden(b, thuis, gevonden);
-        for (int i = 0; i < 3; ++i)
-            opties[i]->setVisible(true);
-        kKnop->setVisible(false);
-    } else {
-        KapiteinAanduiden(b, thuis, -1);
-        for (QRadioButton* o : opties)
-            o->setVisible(false);
-        kKnop->setVisible(true);
-    }
+    // A captain who plays on no place is shown on the captain's button instead of the options; the
+    // options are those of the places in use (no fourth in a team of three).
+    const bool nietSpelend = !kapitein.isEmpty() && gevonden < 0;
+    KapiteinAanduiden(b, thuis, gevonden);
+    for (int i = 0; i < opties.size(); ++i)
+        opties[i]->setVisible(!nietSpelend && i < knoppen.size() && !knoppen[i]->isHidden());
+    (thuis ? b.CmdTKapitein : b.CmdUKapitein)->setVisible(nietSpelend);
 }
 
 void ResultatenInvullen(core::Wedstrijdblad& b)

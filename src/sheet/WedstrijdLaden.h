@@ -44,8 +44,9 @@ void GegevensSpelers(core::Wedstrijdblad& b, const QString& kant, const QString&
 void ResultatenInvullen(core::Wedstrijdblad& b);
 
 /**
- * Marks the side's stored captain: the option of the place whose button holds him, or, when no
- * place does, the options hidden and the "K" button shown. Without a captain no option is marked.
+ * Shows the side's stored captain: the option of the place whose button holds him, or, when no
+ * place does, the options hidden and the "K" button shown. Without a captain no option is marked and
+ * the options of the places in use are shown.
  */
 void KapiteinTonen(core::Wedstrijdblad& b, bool thuis);
 /** Marks the captain option of one place of a side (the others of that side unmarked); -1 marks none. */
