@@ -24,13 +24,11 @@ bool gevuld(const db::Recordset& rij, const QString& veld)
     return !core::objAlgemeneFuncties().Inhoud(rij.veld(veld)).tekst().isEmpty();
 }
 
-// Every place of a side (THUISSP or UITSP) filled: a member number, or the player marked absent,
-// whom the picker may store without a member number.
+// Every place of a side (THUISSP or UITSP) filled.
 bool plaatsenGevuld(const db::Recordset& rij, const QString& kolom, int plaatsen)
 {
-    const QString afwezig = kolom == u"THUISSP" ? QStringLiteral("AFWTH") : QStringLiteral("AFWUIT");
     for (int k = 1; k <= plaatsen; ++k) {
-        if (!gevuld(rij, kolom + QString::number(k)) && rij.veld(afwezig + QString::number(k)).tekst() != u"J")
+        if (!PlaatsGevuld(rij, kolom == u"THUISSP", k))
             return false;
     }
     return true;
@@ -108,6 +106,12 @@ Clubcode ClubcodeLezen(const QString& clubcode)
         c.provincieNr = c.provincie.isEmpty() ? -1 : core::ProvincieNr(c.provincie, 4);
     c.povl = c.clubNr == u"247" && c.provincie == u"VLB";
     return c;
+}
+
+bool PlaatsGevuld(const db::Recordset& rij, bool thuis, int plaats)
+{
+    return gevuld(rij, (thuis ? QStringLiteral("THUISSP%1") : QStringLiteral("UITSP%1")).arg(plaats))
+           || rij.veld((thuis ? QStringLiteral("AFWTH%1") : QStringLiteral("AFWUIT%1")).arg(plaats)).tekst() == u"J";
 }
 
 QString WedstrijdNoemen(const db::Recordset& rij)

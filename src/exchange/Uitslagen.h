@@ -82,6 +82,12 @@ private:
 /** The text that names a match in the closing messages: "- Wedstrijd "<number>: <home> - <away>"". */
 QString WedstrijdNoemen(const db::Recordset& rij);
 
+/**
+ * Whether a place (1-4) of a side is filled: a member number, or the player marked absent, whom the
+ * picker may store without a member number.
+ */
+bool PlaatsGevuld(const db::Recordset& rij, bool thuis, int plaats);
+
 /** A value with a letter that Windows-1252 lacks, named after what holds it ("- tabel Leden"): the value in double quotes, on one line. */
 QString VerlorenLetterNoemen(const QString& waar, QString waarde);
 

@@ -30,14 +30,6 @@ bool gevuld(const db::Recordset& rij, const QString& veld)
     return !inhoud(rij.veld(veld)).isEmpty();
 }
 
-// A place is filled by a member number, or by the player marked absent, whom the picker may store
-// without a member number; the file carries the absence on the line after the place.
-bool plaatsGevuld(const db::Recordset& rij, bool thuis, int k)
-{
-    return gevuld(rij, (thuis ? QStringLiteral("THUISSP%1") : QStringLiteral("UITSP%1")).arg(k))
-           || rij.veld((thuis ? QStringLiteral("AFWTH%1") : QStringLiteral("AFWUIT%1")).arg(k)).tekst() == u"J";
-}
-
 QString noemen(const db::Recordset& rij)
 {
     return QStringLiteral("- Wedstrijd \"") + rij.veld(QStringLiteral("wedstrnr")).tekst() + QStringLiteral(": ")
@@ -87,13 +79,13 @@ Weekverslag WeekResultatenSchrijven(const QString& datum, const QString& seizoen
 
             bool compleet = true;
             for (int k = 1; k <= a; ++k)
-                compleet = compleet && plaatsGevuld(rij, true, k);
+                compleet = compleet && PlaatsGevuld(rij, true, k);
             const bool forfait = rij.veld(QStringLiteral("forfaitth")).tekst() == u"J"
                                  || rij.veld(QStringLiteral("forfaituit")).tekst() == u"J";
             const bool bye = core::Left(rij.veld(QStringLiteral("nmuit")).tekst(), 4) == u"BYE ";
             if (compleet && !forfait && !bye) {
                 for (int k = 1; k <= a; ++k)
-                    compleet = compleet && plaatsGevuld(rij, false, k);
+                    compleet = compleet && PlaatsGevuld(rij, false, k);
                 for (int g = 1; g <= spellen; ++g)
                     compleet = compleet && gevuld(rij, core::SpelKolom(g));
             }
