@@ -71,9 +71,7 @@ Setinvoer::Setinvoer(FrmWedstrijdInput& venster, Blad& blad)
                                            .arg(thuis ? QStringLiteral("thuis") : QStringLiteral("uit"))
                                            .arg(rij + 1));
                 vak->installEventFilter(this);
-                const int index = rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1);
-                gebeurtenissen->registreer(vak, index);
-                m_indexen.insert(vak, index);
+                gebeurtenissen->registreer(vak, rij * 10 + 2 * (s - 1) + (thuis ? 0 : 1));
                 ui::verbinden(vak, &QLineEdit::textChanged, this, [this, vak] { TxtSet_Change(vak); });
             }
         }
@@ -171,8 +169,8 @@ bool Setinvoer::eventFilter(QObject* object, QEvent* event)
 
 bool Setinvoer::toetsTijdensVerplaatsing(QLineEdit* vak, QKeyEvent* toets)
 {
-    const auto gevonden = m_indexen.constFind(vak);
-    if (!m_venster || toets->isAutoRepeat() || gevonden == m_indexen.cend())
+    const int index = m_gebeurtenissen ? m_gebeurtenissen->index(vak) : -1;
+    if (!m_venster || toets->isAutoRepeat() || index < 0)
         return false;
     const int code = ui::vbToetsCode(toets);
     if (code == Enter || code == Rechts)
@@ -185,7 +183,6 @@ bool Setinvoer::toetsTijdensVerplaatsing(QLineEdit* vak, QKeyEvent* toets)
     if (verplaatsing == 0)
         return false;
 
-    const int index = gevonden.value();
     m_gebeurtenissen->toetsAfgehandeld(vak, verplaatsing);
     m_geweigerd = false;
     TxtSet_KeyUp(index % 10 / 2 + 1, index % 2 == 0, index / 10, verplaatsing);

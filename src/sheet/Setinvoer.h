@@ -4,7 +4,6 @@
 // the focus, move the focus on the release of Enter, the arrows, Home and End, and check, complete
 // and store a set when its away box is left.
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -81,8 +80,6 @@ private:
     bool m_geweigerd = false;
     // The box that got the focus from a mouse press whose release has not come yet.
     QPointer<QLineEdit> m_geklikt;
-    // Per set box: its index with the watcher, row * 10 + column.
-    QHash<const QObject*, int> m_indexen;
 };
 
 } // namespace sheet

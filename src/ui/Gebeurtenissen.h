@@ -65,6 +65,8 @@ public:
      * @param index the number passed to the callbacks for this widget
      */
     void registreer(QWidget* widget, int index);
+    /** The index a widget was registered with; -1 for a widget not watched. */
+    int index(const QObject* widget) const { return m_indexen.value(widget, -1); }
 
     /** @param terug called with the index of a widget that got focus */
     void zetGotFocus(std::function<void(int index)> terug) { m_gotFocus = std::move(terug); }
