@@ -167,17 +167,15 @@ bool wedstrijdenBenoemen(core::Wedstrijdblad& b, int spelers, int wedstrijden)
     return true;
 }
 
-bool superDubbelSpelen()
+} // namespace
+
+QString SuperDubbelOptie()
 {
     db::Recordset& rs = algemeen().rsOpties;
     rs.setIndex(QStringLiteral("Soort"));
     rs.seek(QStringLiteral("="), {db::Waarde(QStringLiteral("SuperDubbelSpelen"))});
-    if (rs.noMatch())
-        return false;
-    return rs.veld(QStringLiteral("Item")).tekst().toUpper() == QLatin1StringView("J");
+    return rs.noMatch() ? QString() : rs.veld(QStringLiteral("Item")).tekst().trimmed().toUpper();
 }
-
-} // namespace
 
 void VakjesWeergeven(core::Wedstrijdblad& b, int vorigeLaatste)
 {
@@ -196,7 +194,7 @@ void VakjesWeergeven(core::Wedstrijdblad& b, int vorigeLaatste)
     if (!wedstrijdenBenoemen(b, spelers, wedstrijden))
         return;
 
-    const bool metDubbel = spelers == 3 || (spelers == 2 && superDubbelSpelen());
+    const bool metDubbel = spelers == 3 || (spelers == 2 && SuperDubbelOptie() == u"J");
     for (const Ploeg& p : ploegen) {
         if (metDubbel)
             p.drieRijenEnDubbel();

@@ -2,6 +2,8 @@
 
 // The layout of the match sheet for the team size of the loaded match, and emptying the sheet.
 
+#include <QString>
+
 namespace core {
 struct Wedstrijdblad;
 }
@@ -24,5 +26,11 @@ void VakjesWeergeven(core::Wedstrijdblad& b, int vorigeLaatste);
  * visibility of the rows, enabled states, the kind of match and the player numbers stay.
  */
 void Blanco(core::Wedstrijdblad& b);
+
+/**
+ * The option 'SuperDubbelSpelen' in capitals ("J": a Super men's match plays its doubles, "N": it
+ * does not); empty when the option is missing.
+ */
+QString SuperDubbelOptie();
 
 } // namespace sheet

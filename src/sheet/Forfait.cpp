@@ -1,5 +1,7 @@
 #include "Forfait.h"
 
+#include "BladIndeling.h"
+
 #include "core/Algemeen.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/Matchkolommen.h"
@@ -33,10 +35,7 @@ bool spelVierNietGespeeld(const db::Recordset& m)
     if (veld(QStringLiteral("SoortComp")) != u"S" || core::UCase(veld(QStringLiteral("HerDam"))) == u"D"
         || core::Val(veld(QStringLiteral("Soort"))) != 4)
         return false;
-    db::Recordset& opties = algemeen().rsOpties;
-    opties.setIndex(QStringLiteral("Soort"));
-    opties.seek(QStringLiteral("="), {db::Waarde(QStringLiteral("SuperDubbelSpelen"))});
-    return !opties.noMatch() && core::UCase(opties.veld(QStringLiteral("Item")).tekst().trimmed()) == u"N";
+    return SuperDubbelOptie() == u"N";
 }
 
 } // namespace

@@ -390,11 +390,7 @@ void Blad::gegevensTonen(bool laden)
     // 18. Line-up buttons: a team of two has three places with super doubles, four without.
     m_laatstePlaats = spelers - 1;
     if (spelers == 2) {
-        a.rsOpties.setIndex(QStringLiteral("Soort"));
-        a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
-        const bool superDubbel
-            = !a.rsOpties.noMatch() && core::UCase(veld(a.rsOpties, QStringLiteral("Item"))) == u"J";
-        m_laatstePlaats = superDubbel ? 2 : 3;
+        m_laatstePlaats = SuperDubbelOptie() == u"J" ? 2 : 3;
     }
     // 18-20.
     opstellingTonen();
