@@ -170,6 +170,26 @@ protected:
         }
         return v;
     }
+
+    // The home captain shown on a place of a team of four: its option marked, every option shown.
+    static void thuiskapiteinOpPlaats(const FrmWedstrijdInput& f, int plaats)
+    {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
+            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
+        }
+        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
+    }
+
+    // The home captain shown as one who does not play: no option shown, the "K" button instead.
+    static void thuiskapiteinSpeeltNiet(const FrmWedstrijdInput& f)
+    {
+        for (QRadioButton* o : f.blad.OptTKapitein) {
+            EXPECT_TRUE(o->isHidden());
+            EXPECT_FALSE(o->isChecked());
+        }
+        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
+    }
 };
 
 TEST_F(SpelersKiezen, APlayerFromTheStrengthListIsSavedIntoTheMatchAndOntoTheSheet)
@@ -1020,20 +1040,8 @@ TEST_F(SpelersKiezen, ACaptainChosenWhoPlaysIsMarkedOnHisPlaceAtOnce)
         ASSERT_FALSE(kiezer().isVisible());
         EXPECT_EQ(opgeslagen("KapiteinT"), nr);
     };
-    const auto opPlaats = [&](int plaats) {
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
-            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
-        }
-        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
-    };
-    const auto speeltNiet = [&] {
-        for (QRadioButton* o : f.blad.OptTKapitein) {
-            EXPECT_TRUE(o->isHidden());
-            EXPECT_FALSE(o->isChecked());
-        }
-        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
-    };
+    const auto opPlaats = [&](int plaats) { thuiskapiteinOpPlaats(f, plaats); };
+    const auto speeltNiet = [&] { thuiskapiteinSpeeltNiet(f); };
     ASSERT_NO_FATAL_FAILURE(speeltNiet());
 
     for (const int plaats : {0, 3}) {
@@ -1117,20 +1125,8 @@ TEST_F(SpelersKiezen, TheCaptainFollowsHisPlaceWhenItGetsAnotherMemberOrIsEmptie
     Velden v = opstelling();
     v << qMakePair(QStringLiteral("KapiteinU"), db::Waarde("500006"));
     FrmWedstrijdInput& f = starten(v);
-    const auto opPlaats = [&](int plaats) {
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(f.blad.OptTKapitein[i]->isChecked(), i == plaats) << i;
-            EXPECT_FALSE(f.blad.OptTKapitein[i]->isHidden()) << i;
-        }
-        EXPECT_TRUE(f.blad.CmdTKapitein->isHidden());
-    };
-    const auto speeltNiet = [&] {
-        for (QRadioButton* o : f.blad.OptTKapitein) {
-            EXPECT_TRUE(o->isHidden());
-            EXPECT_FALSE(o->isChecked());
-        }
-        EXPECT_FALSE(f.blad.CmdTKapitein->isHidden());
-    };
+    const auto opPlaats = [&](int plaats) { thuiskapiteinOpPlaats(f, plaats); };
+    const auto speeltNiet = [&] { thuiskapiteinSpeeltNiet(f); };
 
     const struct
     {
