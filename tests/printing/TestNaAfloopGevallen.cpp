@@ -404,8 +404,8 @@ TEST_F(NaAfloopGevallen, ADoublesGameNotPlayedGivesNoPointToEitherSide)
     EXPECT_EQ(cel(d, 3, 7, 6), "");
 }
 
-// The doubles row names a partner by his place when the members' table spells his name as the strength list
-// does, whatever the case of its letters, accented ones included; otherwise by that name.
+// The doubles row names a partner by the place that holds his member number, however the members' table and
+// the strength list spell his name: in other case, accented ones included, or with other letters.
 TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPlace)
 {
     m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
@@ -422,7 +422,25 @@ TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPl
     ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Van Damme Émile");
     word::Document d = afdrukken(f);
     EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t3 + 1");
-    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\tPeeters Zoe + 2");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t1 + 2");
+}
+
+// Two members of one name in a team of three, father and son: the doubles row names each partner by the
+// place of his member number, as the results file does, not by the first place that shows his name.
+TEST_F(NaAfloopGevallen, TwoMembersOfOneNameInTheDoublesAreNamedByTheirOwnPlaces)
+{
+    naamZetten("500001", "Claes Marc");
+    naamZetten("500002", "Claes Marc");
+    naamZetten("500005", "Wouters Tom");
+    naamZetten("500006", "Wouters Tom");
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    zetten(w, {{"Opmerk1", db::Waarde("500002500003")}, {"Opmerk2", db::Waarde("500006500005")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), f.blad.LabTNaamSpeler[1]->text());
+    ASSERT_EQ(f.blad.LabUNaamSpeler[0]->text(), f.blad.LabUNaamSpeler[1]->text());
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t2 + 3");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t2 + 1");
 }
 
 // Only "BYE " with its blank marks a bye: a team named just "BYE" gets its game rows like any other. A walk-over
