@@ -331,6 +331,45 @@ TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPair)
     EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
 }
 
+// A Super match without doubles: its team of two fills three places before the sheet after the match is made,
+// on either side; an empty fourth place is not asked for.
+TEST_F(NaAfloopGevallen, ASuperTeamOfTwoWithoutDoublesIsAskedForItsEmptyThirdPlace)
+{
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    Wedstrijd w = volledig("PAD01003", "K", 7);
+    w.herDam = "D";
+    w.soort = "4";
+    zetten(w, {{"THUISSP4", db::Waarde()}, {"UITSP4", db::Waarde()}, {"Opmerk1", db::Waarde()}, {"Opmerk2", db::Waarde()}});
+    // The same match with its third places filled.
+    Wedstrijd drie = w;
+    drie.wedstrNr = "PAD01004";
+    wedstrijdToevoegen(m_db, drie);
+    zetten(w, {{"THUISSP3", db::Waarde()}, {"UITSP3", db::Waarde()}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_TRUE(f.blad.CmdCompNrT[2]->text().isEmpty());
+    ASSERT_FALSE(f.blad.CmdCompNrT[1]->text().isEmpty());
+    const ui::TestMeldingen::Melding thuis{Soort::Vraag, "Spelers Thuisploeg",
+                                           "Niet alle spelers van de thuisploeg zijn ingevuld ! Doorgaan ?"};
+    const ui::TestMeldingen::Melding bezoekers{Soort::Vraag, "Spelers Bezoekende Ploeg",
+                                               "Niet alle spelers van de bezoekende ploeg zijn ingevuld ! Doorgaan ?"};
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    EXPECT_EQ(m_meldingen->getoond(), (QList<ui::TestMeldingen::Melding>{thuis, bezoekers}));
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(opgeslagenPad("PAD01003")));
+    nietBezig(f);
+
+    // The third places filled, the fourth still empty: the sheet is made without a question.
+    m_meldingen->wis();
+    kiezen(f, "PAD01004");
+    ASSERT_FALSE(f.blad.CmdCompNrT[2]->text().isEmpty());
+    ASSERT_TRUE(f.blad.CmdCompNrT[3]->text().isEmpty());
+    afdrukken(f);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 TEST_F(NaAfloopGevallen, AVenueWithOnlyItsTownPasses)
 {
     FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
