@@ -50,18 +50,18 @@ std::optional<QString> ledenNaam(const QString& nummer)
     return rs.veld(QStringLiteral("Naam")).tekst();
 }
 
-// The text printed for one partner of a doubles pair: the number of the line-up place (1 to 3) whose name
-// is the partner's, else his name, else his member number.
+// The text printed for one partner of a doubles pair: the number of the first line-up place (1 to 3) that
+// holds his member number, as the results file names him; else his name, else his member number. Two
+// members of one name in a team each keep their own place.
 QString partnerTekst(const QString& nummer, const std::array<Spelerplaats, 4>& plaatsen)
 {
     if (nummer.trimmed().isEmpty())
         return QString();
-    const QString naam = core::SpelerNaam(nummer).value_or(nummer);
     for (int i = 0; i < 3; ++i) {
-        if (QString::compare(naam, plaatsen[static_cast<size_t>(i)].naam, Qt::CaseInsensitive) == 0)
+        if (plaatsen[static_cast<size_t>(i)].compNr == nummer)
             return QString::number(i + 1);
     }
-    return naam;
+    return core::SpelerNaam(nummer).value_or(nummer);
 }
 
 // The captain's name, or nothing when no captain is filled in. A captain stored as a place number (anything

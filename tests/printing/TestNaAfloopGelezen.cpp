@@ -1,6 +1,6 @@
-// The after-match sheet as it is printed: the game order of every team size and the mark of the kind of
-// match read back from the PDF that LibreOffice makes of it; and a sheet made while another program holds
-// the database.
+// The after-match sheet as it is printed: the game order of every team size, the mark of the kind of match
+// and long names read back from the PDF that LibreOffice makes of it; and a sheet made while another program
+// holds the database.
 
 #include "NaAfloopTest.h"
 #include "PdfLezen.h"
@@ -9,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+
+#include <algorithm>
+#include <tuple>
 
 using core::algemeen;
 using testhulp::cel;
@@ -154,6 +157,125 @@ TEST_F(NaAfloopGelezen, TheMarkOfEveryKindOfMatchStandsOnTheLineOfItsWord)
         EXPECT_GT(midden(x), eigen.y1) << eigen.tekst.toStdString();
         EXPECT_LT(midden(x), eigen.y2) << eigen.tekst.toStdString();
         EXPECT_LT(std::abs(midden(x) - midden(eigen)), std::abs(midden(x) - midden(ander)));
+    }
+}
+
+// The non-empty cells of a column of a table, from the row given down to the table's last row.
+QStringList kolom(word::Document& d, int tabel, int kolomNr, int vanRij)
+{
+    QStringList r;
+    const word::Tabel t = d.Tables(tabel);
+    for (int rij = vanRij; rij <= t.RowsCount(); ++rij) {
+        const QString tekst = cel(d, tabel, rij, kolomNr).trimmed();
+        if (!tekst.isEmpty())
+            r << tekst;
+    }
+    return r;
+}
+
+// In points: the left margin, where the tables begin, and a twip.
+constexpr double Marge = 567 / 20.0;
+constexpr double Twip = 1 / 20.0;
+
+// Players with double family names and double first names, as clubs have them, the visitors' captain with
+// two more first names: every name printed whole, on one line or wrapped in a row that grows with it, never
+// running into the row below, and the sheet still one page for a team of four, of three and a Super match.
+TEST_F(NaAfloopGelezen, LongNamesArePrintedWholeInTheLineUpsAndBesideTheCaptains)
+{
+    const QStringList namen{"Vandenbussche-Verstraete Jean-Christophe",
+                            "Vanderstraeten-Vandamme Marie-Christine",
+                            "Van Hoorebeke-Desmedt Anne-Catherine",
+                            "Verhaeghe-Vandenberghe Jean-Baptiste",
+                            "Deschepper-Vanoverschelde Marie-Thérèse",
+                            "Van de Casteele-Vanderstraeten Marie-Christine Josée Ghislaine",
+                            "D'Hondt-Vandewalle Marie-Françoise",
+                            "Vanhoutte-Vandenbroucke Jean-François"};
+    // The same members on the ladies' strength lists too, for the Super match.
+    for (int i = 0; i < 8; ++i) {
+        const QString nr = QString::number(500001 + i);
+        naamZetten(nr, namen[i]);
+        testhulp::sterktelijstToevoegen(m_db, "2010-2011", 1, i < 4 ? "001" : "002", "Dames", i + 1, nr, namen[i],
+                                        QString::number(i + 1), "C4");
+    }
+    // The visitors' doubles partner accepted from outside the strength list is printed by his name.
+    testhulp::invoegen(m_db, "Alternatief",
+                       {{"Clubnummer", db::Waarde("002")}, {"Soort", db::Waarde("Heren")},
+                        {"Computernummer", db::Waarde("500099")},
+                        {"Naam", db::Waarde("Vercruysse-Vandenabeele Pieter-Jan")}, {"Provincie", db::Waarde(1)}});
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+
+    Wedstrijd vier = volledig("PAH01001", "A", 16);
+    Wedstrijd drie = volledig("PAH01002", "G", 10);
+    zetten(drie, {{"Opmerk1", db::Waarde("500001500003")}, {"Opmerk2", db::Waarde("500005500099")}});
+    Wedstrijd twee = volledig("PAD01003", "K", 7);
+    twee.herDam = "D";
+    twee.soort = "4";
+    for (const char* veld : {"THUISSP4", "UITSP4"})
+        zetten(twee, {{veld, db::Waarde()}});
+    for (Wedstrijd* w : {&vier, &drie, &twee}) {
+        zetten(*w, {{"KapiteinT", db::Waarde("500001")}, {"KapiteinU", db::Waarde("500006")}});
+        testhulp::wedstrijdToevoegen(m_db, *w);
+    }
+    FrmWedstrijdInput& f = starten();
+
+    // Each match on the official paper, the match of four on the ruled one as well.
+    QStringList documenten;
+    for (const auto& [nr, sjabloon] : {std::pair{"PAH01001", 0}, std::pair{"PAH01001", 1}, std::pair{"PAH01002", 0},
+                                       std::pair{"PAD01003", 0}}) {
+        kiezen(f, nr);
+        m_bureaublad.geopend.clear();
+        afdrukken(f, sjabloon);
+        documenten << m_map.filePath(QStringLiteral("%1 sjabloon %2.docx").arg(nr).arg(sjabloon));
+        ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.first(), documenten.last()));
+    }
+    if (!testhulp::pdfMogelijk())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";
+    const QString pdfMap = m_map.filePath("pdf");
+    ASSERT_TRUE(testhulp::naarPdf(documenten, pdfMap));
+
+    for (const QString& docx : documenten) {
+        SCOPED_TRACE(QFileInfo(docx).completeBaseName().toStdString());
+        word::Document d = word::Document::Open(docx);
+        const testhulp::Pdf pdf = testhulp::pdfLezen(docx, pdfMap);
+        EXPECT_EQ(pdf.paginas, 1);
+
+        // Each line-up's names and its doubles row, one row below the other, every word of each.
+        for (const int tabel : {2, 3}) {
+            const QStringList rijen = kolom(d, tabel, 1, 3);
+            ASSERT_EQ(rijen.size(), 5) << rijen.join(u'|').toStdString();
+            EXPECT_TRUE(rijen[0].endsWith(namen[tabel == 2 ? 0 : 4])) << rijen[0].toStdString();
+            EXPECT_TRUE(testhulp::kolomGedrukt(pdf, 1, Marge, Marge + 5322 * Twip, rijen)) << tabel;
+        }
+
+        // The captains' names whole in their cells, above the line on the agreement.
+        const auto akkoord = std::find_if(pdf.woorden.begin(), pdf.woorden.end(),
+                                          [](const testhulp::PdfWoord& w) { return w.tekst == u"Akkoord"; });
+        const auto kapiteins = std::find_if(pdf.woorden.begin(), pdf.woorden.end(),
+                                            [](const testhulp::PdfWoord& w) { return w.tekst == u"KAPITEINS"; });
+        ASSERT_NE(akkoord, pdf.woorden.end());
+        ASSERT_NE(kapiteins, pdf.woorden.end());
+        for (const int c : {1, 3}) {
+            const double x1 = Marge + (c == 1 ? 0 : 5786) * Twip;
+            QList<testhulp::PdfWoord> woorden;
+            for (const testhulp::PdfWoord& w : pdf.woorden) {
+                if (w.pagina == 1 && w.x1 >= x1 && w.x1 < x1 + 4986 * Twip && w.y1 > kapiteins->y2
+                    && w.y2 <= akkoord->y1)
+                    woorden << w;
+            }
+            // Read line by line from the top, each line from the left.
+            std::sort(woorden.begin(), woorden.end(), [](const auto& a, const auto& b) { return a.y1 < b.y1; });
+            for (qsizetype i = 1; i < woorden.size(); ++i) {
+                if (woorden[i].y1 - woorden[i - 1].y1 <= 2)
+                    woorden[i].y1 = woorden[i - 1].y1;
+            }
+            std::stable_sort(woorden.begin(), woorden.end(),
+                             [](const auto& a, const auto& b) { return std::tie(a.y1, a.x1) < std::tie(b.y1, b.x1); });
+            QString gelezen;
+            for (const testhulp::PdfWoord& w : woorden)
+                gelezen += w.tekst;
+            EXPECT_EQ(gelezen, testhulp::zonderWit(cel(d, 6, 2, c) + cel(d, 6, 3, c))) << c;
+            EXPECT_TRUE(cel(d, 6, 3, c).endsWith(namen[c == 1 ? 0 : 5])) << c;
+        }
     }
 }
 

@@ -331,6 +331,45 @@ TEST_F(NaAfloopGevallen, ASuperMatchThatPlaysItsDoublesAsksForTheMissingPair)
     EXPECT_EQ(m_meldingen->getoond(Soort::Vraag).size(), 1);
 }
 
+// A Super match without doubles: its team of two fills three places before the sheet after the match is made,
+// on either side; an empty fourth place is not asked for.
+TEST_F(NaAfloopGevallen, ASuperTeamOfTwoWithoutDoublesIsAskedForItsEmptyThirdPlace)
+{
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    Wedstrijd w = volledig("PAD01003", "K", 7);
+    w.herDam = "D";
+    w.soort = "4";
+    zetten(w, {{"THUISSP4", db::Waarde()}, {"UITSP4", db::Waarde()}, {"Opmerk1", db::Waarde()}, {"Opmerk2", db::Waarde()}});
+    // The same match with its third places filled.
+    Wedstrijd drie = w;
+    drie.wedstrNr = "PAD01004";
+    wedstrijdToevoegen(m_db, drie);
+    zetten(w, {{"THUISSP3", db::Waarde()}, {"UITSP3", db::Waarde()}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_TRUE(f.blad.CmdCompNrT[2]->text().isEmpty());
+    ASSERT_FALSE(f.blad.CmdCompNrT[1]->text().isEmpty());
+    const ui::TestMeldingen::Melding thuis{Soort::Vraag, "Spelers Thuisploeg",
+                                           "Niet alle spelers van de thuisploeg zijn ingevuld ! Doorgaan ?"};
+    const ui::TestMeldingen::Melding bezoekers{Soort::Vraag, "Spelers Bezoekende Ploeg",
+                                               "Niet alle spelers van de bezoekende ploeg zijn ingevuld ! Doorgaan ?"};
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtJaNee(false);
+    f.menu("MnuAfdrWedstrijdbladNaOff")->trigger();
+    EXPECT_EQ(m_meldingen->getoond(), (QList<ui::TestMeldingen::Melding>{thuis, bezoekers}));
+    EXPECT_TRUE(m_bureaublad.geopend.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(opgeslagenPad("PAD01003")));
+    nietBezig(f);
+
+    // The third places filled, the fourth still empty: the sheet is made without a question.
+    m_meldingen->wis();
+    kiezen(f, "PAD01004");
+    ASSERT_FALSE(f.blad.CmdCompNrT[2]->text().isEmpty());
+    ASSERT_TRUE(f.blad.CmdCompNrT[3]->text().isEmpty());
+    afdrukken(f);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 TEST_F(NaAfloopGevallen, AVenueWithOnlyItsTownPasses)
 {
     FrmWedstrijdInput& f = tonen(volledig("PAH01001", "A", 16));
@@ -404,8 +443,8 @@ TEST_F(NaAfloopGevallen, ADoublesGameNotPlayedGivesNoPointToEitherSide)
     EXPECT_EQ(cel(d, 3, 7, 6), "");
 }
 
-// The doubles row names a partner by his place when the members' table spells his name as the strength list
-// does, whatever the case of its letters, accented ones included; otherwise by that name.
+// The doubles row names a partner by the place that holds his member number, however the members' table and
+// the strength list spell his name: in other case, accented ones included, or with other letters.
 TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPlace)
 {
     m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"),
@@ -422,7 +461,25 @@ TEST_F(NaAfloopGevallen, ADoublesPartnerWhoseNameDiffersOnlyInCaseIsNamedByHisPl
     ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Van Damme Émile");
     word::Document d = afdrukken(f);
     EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t3 + 1");
-    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\tPeeters Zoe + 2");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t1 + 2");
+}
+
+// Two members of one name in a team of three, father and son: the doubles row names each partner by the
+// place of his member number, as the results file does, not by the first place that shows his name.
+TEST_F(NaAfloopGevallen, TwoMembersOfOneNameInTheDoublesAreNamedByTheirOwnPlaces)
+{
+    naamZetten("500001", "Claes Marc");
+    naamZetten("500002", "Claes Marc");
+    naamZetten("500005", "Wouters Tom");
+    naamZetten("500006", "Wouters Tom");
+    Wedstrijd w = volledig("PAH01002", "G", 10);
+    zetten(w, {{"Opmerk1", db::Waarde("500002500003")}, {"Opmerk2", db::Waarde("500006500005")}});
+    FrmWedstrijdInput& f = tonen(w);
+    ASSERT_EQ(f.blad.LabTNaamSpeler[0]->text(), f.blad.LabTNaamSpeler[1]->text());
+    ASSERT_EQ(f.blad.LabUNaamSpeler[0]->text(), f.blad.LabUNaamSpeler[1]->text());
+    word::Document d = afdrukken(f);
+    EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t2 + 3");
+    EXPECT_EQ(cel(d, 3, 7, 1), "Dubbel:\t2 + 1");
 }
 
 // Only "BYE " with its blank marks a bye: a team named just "BYE" gets its game rows like any other. A walk-over

@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 
+using testhulp::kolomGedrukt;
 using testhulp::Pdf;
 using testhulp::Wedstrijd;
 
@@ -15,90 +16,6 @@ namespace {
 const QStringList LangeNamen{"Vandenbroucke Jean-Baptiste", "Verstraeten Marie-Thérèse", "Van den Eynde Anne-Sophie",
                              "Vanderstraeten Pieter-Jan", "Deschepper Jean-Christophe", "Goossens Marie-Christine",
                              "Vandermeulen Anne-Catherine", "Van Hoorebeke Jean-Pierre"};
-
-QString zonderWit(QString s)
-{
-    s.remove(QRegularExpression(QStringLiteral("\\s")));
-    return s;
-}
-
-struct Regel
-{
-    double y1 = 0, y2 = 0;
-    QString tekst;
-    double midden() const { return (y1 + y2) / 2; }
-};
-
-/**
- * The texts of a column of cells as printed on a page: read line by line from the top, the words whose left
- * edge lies between x1 and x2 hold the texts one after the other, every word of each; and each text starts a
- * full line below the last line of the text above it, so that no line of a cell runs into the next row.
- */
-::testing::AssertionResult kolomGedrukt(const Pdf& pdf, int pagina, double x1, double x2, const QStringList& teksten)
-{
-    QList<testhulp::PdfWoord> woorden;
-    for (const auto& w : pdf.woorden) {
-        if (w.pagina == pagina && w.x1 >= x1 && w.x1 < x2)
-            woorden.append(w);
-    }
-    std::sort(woorden.begin(), woorden.end(), [](const auto& a, const auto& b) { return a.y1 < b.y1; });
-    QList<QList<testhulp::PdfWoord>> opRegels;
-    for (const auto& w : woorden) {
-        if (opRegels.isEmpty() || w.y1 - opRegels.last().first().y1 > 2)
-            opRegels.append(QList<testhulp::PdfWoord>());
-        opRegels.last().append(w);
-    }
-    QList<Regel> regels;
-    for (auto& r : opRegels) {
-        std::sort(r.begin(), r.end(), [](const auto& a, const auto& b) { return a.x1 < b.x1; });
-        Regel regel{r.first().y1, r.first().y2, QString()};
-        for (const auto& w : r) {
-            regel.tekst += w.tekst;
-            regel.y2 = std::max(regel.y2, w.y2);
-        }
-        regels.append(regel);
-    }
-    // The texts from a line on: the first line after the last text, or the text that is not printed whole.
-    const auto lezen = [&](qsizetype r, QString& fout) -> qsizetype {
-        const Regel* vorige = nullptr;
-        for (const QString& tekst : teksten) {
-            const QString doel = zonderWit(tekst);
-            QString gelezen;
-            const Regel* eersteRegel = nullptr;
-            while (gelezen != doel) {
-                if (r == regels.size() || !doel.startsWith(gelezen + regels[r].tekst)) {
-                    fout = QStringLiteral("page %1: \"%2\" printed as \"%3\"")
-                               .arg(pagina)
-                               .arg(tekst, gelezen + (r < regels.size() ? u'|' + regels[r].tekst : QString()));
-                    return -1;
-                }
-                if (!eersteRegel)
-                    eersteRegel = &regels[r];
-                gelezen += regels[r++].tekst;
-            }
-            if (vorige && eersteRegel->midden() - vorige->midden() < 0.8 * (vorige->y2 - vorige->y1)) {
-                fout = QStringLiteral("page %1: \"%2\" runs into the line above it").arg(pagina).arg(tekst);
-                return -1;
-            }
-            vorige = &regels[r - 1];
-        }
-        return r;
-    };
-    // The column holds the texts from its first line that begins the first text.
-    QString eersteFout;
-    for (qsizetype r = 0; r < regels.size(); ++r) {
-        if (!zonderWit(teksten.value(0)).startsWith(regels[r].tekst))
-            continue;
-        QString fout;
-        if (lezen(r, fout) >= 0)
-            return ::testing::AssertionSuccess();
-        if (eersteFout.isEmpty())
-            eersteFout = fout;
-    }
-    if (eersteFout.isEmpty())
-        eersteFout = QStringLiteral("page %1: \"%2\" not printed").arg(pagina).arg(teksten.value(0));
-    return ::testing::AssertionFailure() << eersteFout.toStdString();
-}
 
 class VoorAanvangOpPapier : public testhulp::VoorAanvangTest
 {
