@@ -48,6 +48,8 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     OpstellingknoppenVerbinden(venster);
     // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
     ui::keuzeVolgen(b.LstNaamLokaal, [this] { LstNaamLokaal_Click(); });
+    // Only a choice changes the match's venue: scrolling the window over the list chooses none.
+    ui::keuzeZonderWiel(b.LstNaamLokaal);
     ui::verbinden(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
     ui::verbinden(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
     ui::verbinden(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);

@@ -374,6 +374,50 @@ TEST_F(Wedstrijdblad, ChoosingTheVenueTheListShowsStoresIt)
     EXPECT_EQ(f.blad.TxtPlaats->text(), "Berchem");
 }
 
+// A secretary scrolling the window over the closed venue list: the wheel chooses no venue, whether the
+// list has the focus or not, and takes no focus; the sheet (and so the paper) keeps the venue shown.
+// The keys on the list the user went to and the open list still choose.
+TEST_F(Wedstrijdblad, TheWheelOverTheClosedVenueListChoosesNoVenue)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    QComboBox* lijst = f.blad.LstNaamLokaal;
+    ASSERT_EQ(lijst->count(), 2);
+    ASSERT_EQ(lijst->currentText(), "Zaal Net");
+    ASSERT_EQ(focus(), f.blad.TxtSet1T[0]);
+
+    wiel(lijst, -1);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net");
+    EXPECT_EQ(f.blad.TxtStraat->text(), "Dorpsplein 3");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "") << "nothing stored";
+    EXPECT_EQ(focus(), f.blad.TxtSet1T[0]) << "the wheel leaves the focus where it is";
+
+    QTest::mouseClick(lijst, Qt::LeftButton);
+    verwerken();
+    ASSERT_TRUE(lijst->view()->isVisible());
+    QTest::keyClick(lijst->view(), Qt::Key_Escape);
+    verwerken();
+    ASSERT_FALSE(lijst->view()->isVisible());
+    ASSERT_EQ(focus(), lijst);
+    wiel(lijst, -1);
+    wiel(lijst, -1);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net") << "also with the focus in the closed list";
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "");
+
+    toets(Qt::Key_Down);
+    EXPECT_EQ(lijst->currentText(), "Sporthal De Bal");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "7") << "a venue chosen with the keys";
+    wiel(lijst, 1);
+    EXPECT_EQ(lijst->currentText(), "Sporthal De Bal");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "7");
+
+    lijst->showPopup();
+    lijst->view()->setCurrentIndex(lijst->model()->index(0, 0));
+    QTest::keyClick(lijst->view(), Qt::Key_Return);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "8") << "a venue chosen from the open list";
+}
+
 TEST_F(Wedstrijdblad, ResultsAreShownOnLoadingAndStoredOnlyWhenAsked)
 {
     Wedstrijd w = wedstrijd("PAH01001", "A");
