@@ -98,7 +98,8 @@ bool Blad::naarLopendeWedstrijd()
             sets[2 * (s - 1)] = b.set(rij, s, true)->text();
             sets[2 * (s - 1) + 1] = b.set(rij, s, false)->text();
         }
-        if (SetsGewonnen(sets))
+        // A walk-over game is decided without sets, whichever case its mark is written in.
+        if (SetsGewonnen(sets) || WalkOverSpel(sets))
             continue;
         for (int i = 0; i < int(sets.size()); ++i) {
             QLineEdit* vak = b.set(rij, i / 2 + 1, i % 2 == 0);

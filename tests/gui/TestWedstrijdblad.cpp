@@ -501,4 +501,20 @@ TEST_F(Wedstrijdblad, TheNextGameGetsTheFocusOnceAGameIsDecided)
     EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "nothing after the last game";
 }
 
+// A walk-over game counts as decided for the focus whichever case its mark is written in: the keyboard
+// goes on to the first game still to be typed, not into an empty set of a walk-over game.
+TEST_F(Wedstrijdblad, AWalkOverGameMarkedWithACapitalIsPassedOverByTheFocus)
+{
+    Wedstrijd w = wedstrijd("PAH01002", "G");
+    w.extra << sets(1, {"W-O", "W-O", "W-O"}) << sets(2, {"w-o", "w-o", "w-o"}) << sets(3, {"11-4"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.TxtSet1T[0]->text(), "W");
+    EXPECT_EQ(focus(), b.TxtSet2T[2]) << "game 3 is the one being typed";
+    typ("6");
+    EXPECT_EQ(b.TxtSet4T[0]->text(), "");
+    EXPECT_EQ(b.TxtSet2T[2]->text(), "6");
+}
+
 } // namespace
