@@ -195,6 +195,46 @@ TEST_F(ToetsenEnVensters, AfterThePickerOrShowingTheMatchAgainTypingGoesOnInTheG
     EXPECT_EQ(b.TxtSet2T[1]->text(), "11");
 }
 
+// Every game decided but the last, which stands at 1-1 after two sets: whichever child window closes,
+// the typing goes on in the last game's first empty set.
+TEST_F(ToetsenEnVensters, WithOnlyTheLastGameOpenTypingGoesOnInItsFirstEmptySetAfterAChildWindow)
+{
+    testhulp::Wedstrijd w = volledigeWedstrijd("PAH01001", "A");
+    w.extra.removeIf([](const auto& v) { return v.first.startsWith("W16"); });
+    w.extra << testhulp::sets(16, {"11-9", "9-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "on showing the match";
+
+    QTest::mouseClick(b.CmdCompNrU[2], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    verwerken();
+    EXPECT_FALSE(k.isVisible());
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "after the picker";
+
+    QTest::mouseClick(b.CmdVoorbehoudT, Qt::LeftButton);
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_TRUE(v.isVisible());
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "after the remarks";
+
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("4");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W16Set3T"), "11");
+    EXPECT_EQ(matchVeld("W16Set3U"), "4");
+    EXPECT_EQ(focus(), b.TxtSet4T[15]);
+}
+
 TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
 {
     FrmWedstrijdInput& f = tonen();
