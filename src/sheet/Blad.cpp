@@ -48,6 +48,8 @@ void Blad::bouwen(FrmWedstrijdInput& venster)
     OpstellingknoppenVerbinden(venster);
     // Every choice of a venue, also of the one the list shows already, runs the venue's handling.
     ui::keuzeVolgen(b.LstNaamLokaal, [this] { LstNaamLokaal_Click(); });
+    // Only a choice changes the match's venue: scrolling the window over the list chooses none.
+    ui::keuzeZonderWiel(b.LstNaamLokaal);
     ui::verbinden(b.ChkAkkoord, &QCheckBox::toggled, this, &Blad::ChkAkkoord_Click);
     ui::verbinden(b.ChkForfaitT, &QCheckBox::toggled, this, &Blad::ChkForfaitT_Click);
     ui::verbinden(b.ChkForfaitUit, &QCheckBox::toggled, this, &Blad::ChkForfaitUit_Click);
@@ -96,7 +98,8 @@ bool Blad::naarLopendeWedstrijd()
             sets[2 * (s - 1)] = b.set(rij, s, true)->text();
             sets[2 * (s - 1) + 1] = b.set(rij, s, false)->text();
         }
-        if (SetsGewonnen(sets))
+        // A walk-over game is decided without sets, whichever case its mark is written in.
+        if (SetsGewonnen(sets) || WalkOverSpel(sets))
             continue;
         for (int i = 0; i < int(sets.size()); ++i) {
             QLineEdit* vak = b.set(rij, i / 2 + 1, i % 2 == 0);

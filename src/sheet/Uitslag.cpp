@@ -21,11 +21,6 @@ bool isGelijk(const QString& veld)
     return core::UCase(veld) == QStringLiteral("=");
 }
 
-bool isWalkOver(const SetTeksten& sets)
-{
-    return core::UCase(sets[0]) == QStringLiteral("W");
-}
-
 // A place's field, "" for a place outside 1..4.
 const QString& plaatsVeld(const std::array<QString, 4>& velden, const QString& plaats)
 {
@@ -114,6 +109,11 @@ bool SetsGewonnen(const SetTeksten& sets)
     return !(t.thuis <= 2 && t.uit <= 2);
 }
 
+bool WalkOverSpel(const SetTeksten& sets)
+{
+    return core::UCase(sets[0]) == QStringLiteral("W");
+}
+
 QList<SetVerschuiving> SetsAanschuiven(SetTeksten& sets)
 {
     QList<SetVerschuiving> verschuivingen;
@@ -174,7 +174,7 @@ UitslagResultaat UitslagBerekenen(const UitslagInvoer& in)
         UitslagRijResultaat& r = uit.rijen[i];
         Telling t;
         bool nietGespeeld = false;
-        if (!isWalkOver(rij.sets)) {
+        if (!WalkOverSpel(rij.sets)) {
             t = telSets(rij.sets);
         } else {
             WalkOverGegevens g;
@@ -254,7 +254,7 @@ UitslagResultaat UitslagBerekenen(const UitslagInvoer& in)
     for (int i = 0; i < aantal; ++i) {
         const UitslagRij& rij = in.rijen[i];
         const UitslagRijResultaat& r = uit.rijen[i];
-        const bool walkOver = isWalkOver(rij.sets);
+        const bool walkOver = WalkOverSpel(rij.sets);
         const double thuis = core::Val(r.setsThuis);
         const double uitSets = core::Val(r.setsUit);
         if (rij.thuisPlaats != dubbel)

@@ -45,6 +45,9 @@ using SetTeksten = std::array<QString, 10>;
 /** Whether one side has won at least three of the row's sets (a set goes to the higher box value). */
 bool SetsGewonnen(const SetTeksten& sets);
 
+/** Whether the row is a walk-over game: its set-1 home box holds "w" in either case. */
+bool WalkOverSpel(const SetTeksten& sets);
+
 /** One set moved down to close a gap: set naar (1-4) took the texts of set van (naar + 1), which was emptied. */
 struct SetVerschuiving
 {

@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -242,6 +243,9 @@ void Blad::wedstrijdLaden()
     core::Algemeen& a = algemeen();
     FrmWedstrijdInput& venster = *m_venster;
     core::Wedstrijdblad& b = venster.blad;
+    QPointer<QWidget> focusVooraf = venster.window()->focusWidget();
+    if (focusVooraf && !venster.isAncestorOf(focusVooraf))
+        focusVooraf = nullptr;
 
     // 1. An empty list (or no line chosen): no match on the sheet.
     QListWidgetItem* gekozen = venster.LstWedstrijden->currentItem();
@@ -378,8 +382,13 @@ void Blad::wedstrijdLaden()
     // 26. The focus to the game being typed, unless the user is choosing in a list by
     // keyboard: the keys typed there are the list's (Enter then moves on to the sheet).
     a.blnEventsActief = true;
-    if (venster.isVisible() && !venster.kiezenMetToetsen())
-        venster.naarLopendeWedstrijd();
+    if (venster.isVisible() && !venster.kiezenMetToetsen() && venster.naarLopendeWedstrijd())
+        return;
+    // The focus stays where it was, but a control that this match locked or hid (a set box of a
+    // forfeit) has passed it on to the next control of the tab order: the venue list, where an arrow
+    // key would choose another venue. The window itself takes it then, where no key stores anything.
+    if (focusVooraf && (!focusVooraf->isEnabledTo(&venster) || !focusVooraf->isVisibleTo(&venster)))
+        venster.setFocus(Qt::OtherFocusReason);
 }
 
 void Blad::gegevensTonen(bool laden)

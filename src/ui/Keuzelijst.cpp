@@ -102,7 +102,37 @@ private:
     bool m_gewijzigd = false;
 };
 
+// Passes the wheel over the closed combo box on to its parents.
+class WielDoorgeven : public QObject
+{
+public:
+    explicit WielDoorgeven(QComboBox* lijst)
+        : QObject(lijst)
+    {
+        lijst->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::Wheel)
+            return false;
+        // Kept from the box but not accepted: Qt offers the wheel to the parents next.
+        event->ignore();
+        return true;
+    }
+};
+
 } // namespace
+
+void keuzeZonderWiel(QComboBox* lijst)
+{
+    if (!lijst)
+        return;
+    // Without the wheel's share of its focus policy the wheel gives the box no focus either.
+    lijst->setFocusPolicy(static_cast<Qt::FocusPolicy>(lijst->focusPolicy() & ~(Qt::WheelFocus & ~Qt::StrongFocus)));
+    new WielDoorgeven(lijst);
+}
 
 void keuzeVolgen(QComboBox* lijst, std::function<void()> klik)
 {

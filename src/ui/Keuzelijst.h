@@ -71,4 +71,13 @@ private:
  */
 void keuzeVolgen(QComboBox* lijst, std::function<void()> klik);
 
+/**
+ * The mouse wheel chooses no entry of the closed combo box and does not put the focus in it, whether
+ * the box has the focus or not: turned over the box it goes on to what the box lies on, as though the
+ * box were not there, so that scrolling past it changes nothing. An entry is chosen from the open list
+ * (the wheel scrolls that list) or with the keys on the box that has the focus, as before.
+ * @param lijst the combo box
+ */
+void keuzeZonderWiel(QComboBox* lijst);
+
 } // namespace ui

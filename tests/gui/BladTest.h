@@ -19,8 +19,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace testhulp {
@@ -167,6 +171,22 @@ protected:
     static QWidget* focus() { return QApplication::focusWidget(); }
     static void typ(const QString& tekst) { QTest::keyClicks(focus(), tekst); }
     static void toets(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(focus(), k, m); }
+
+    /**
+     * Notches of the mouse wheel over the middle of the control, as the mouse delivers them: to the window
+     * under the pointer, which hands them to the control there and on to its parents. Positive turns the
+     * wheel away from the user (up), negative towards the user (down).
+     */
+    static void wiel(QWidget* control, int stappen)
+    {
+        QWidget* venster = control->window();
+        ASSERT_TRUE(venster->windowHandle());
+        const QPoint midden = control->rect().center();
+        QWheelEvent wiel(control->mapTo(venster, midden), control->mapToGlobal(midden), QPoint(),
+                         QPoint(0, 120 * stappen), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&wiel);
+        QCoreApplication::sendEvent(venster->windowHandle(), &wiel);
+    }
 
     // Chooses the match whose line starts with the number.
     void kiezen(FrmWedstrijdInput& f, const QString& nr)

@@ -240,6 +240,52 @@ TEST_F(Setinvoer, ScoresTypedPastTheEndOfASetAreStoredAsTheSetEnded)
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
+// Set 3 passed over empty (Enter through both its boxes) and the game won in set 4: the game is stored
+// with set 4 moved up into set 3 and nothing left in set 4, neither the home nor the visitors' score.
+TEST_F(Setinvoer, ASetPassedOverEmptyIsClosedUpWhenTheGameIsDecided)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    for (const char* punten : {"11", "5", "11", "7", "", "", "11", "8"}) {
+        typ(QString::fromLatin1(punten));
+        toets(Qt::Key_Return);
+    }
+    EXPECT_EQ(matchVeld("W01"), "+");
+    EXPECT_EQ(matchVeld("W01Set3T"), "11");
+    EXPECT_EQ(matchVeld("W01Set3U"), "8");
+    EXPECT_EQ(matchVeld("W01Set4T"), " ");
+    EXPECT_EQ(matchVeld("W01Set4U"), " ");
+    EXPECT_EQ(b.TxtSet3T[0]->text(), "11");
+    EXPECT_EQ(b.TxtSet3U[0]->text(), "8");
+    EXPECT_EQ(b.TxtSet4T[0]->text(), "");
+    EXPECT_EQ(b.TxtSet4U[0]->text(), "");
+    EXPECT_EQ(b.TxtSetsThuis[0]->text(), "3");
+    EXPECT_EQ(b.TxtSetsUit[0]->text(), "0");
+    EXPECT_EQ(focus(), b.TxtSet1T[1]) << "3-0: on to game 2";
+
+    // Game 2: set 3 never reached, the visitors' set 4 typed after a click into its home box.
+    for (const char* punten : {"4", "11", "6", "11"}) {
+        typ(QString::fromLatin1(punten));
+        toets(Qt::Key_Return);
+    }
+    QTest::mouseClick(b.TxtSet4T[1], Qt::LeftButton);
+    ASSERT_EQ(focus(), b.TxtSet4T[1]);
+    for (const char* punten : {"9", "11"}) {
+        typ(QString::fromLatin1(punten));
+        toets(Qt::Key_Return);
+    }
+    EXPECT_EQ(matchVeld("W02"), "-");
+    EXPECT_EQ(matchVeld("W02Set3T"), "9");
+    EXPECT_EQ(matchVeld("W02Set3U"), "11");
+    EXPECT_EQ(matchVeld("W02Set4T"), " ");
+    EXPECT_EQ(matchVeld("W02Set4U"), " ");
+    EXPECT_EQ(b.TxtSet4U[1]->text(), "");
+    EXPECT_EQ(b.TxtSetsUit[1]->text(), "3");
+    EXPECT_EQ(b.TxtResT->text(), "1");
+    EXPECT_EQ(b.TxtResU->text(), "1");
+}
+
 TEST_F(Setinvoer, BoxesKeepDigitsOnlyAndClearingASetStoresBlanks)
 {
     Wedstrijd w = wedstrijd("PAH01001", "A");

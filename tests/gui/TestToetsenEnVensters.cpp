@@ -195,6 +195,46 @@ TEST_F(ToetsenEnVensters, AfterThePickerOrShowingTheMatchAgainTypingGoesOnInTheG
     EXPECT_EQ(b.TxtSet2T[1]->text(), "11");
 }
 
+// Every game decided but the last, which stands at 1-1 after two sets: whichever child window closes,
+// the typing goes on in the last game's first empty set.
+TEST_F(ToetsenEnVensters, WithOnlyTheLastGameOpenTypingGoesOnInItsFirstEmptySetAfterAChildWindow)
+{
+    testhulp::Wedstrijd w = volledigeWedstrijd("PAH01001", "A");
+    w.extra.removeIf([](const auto& v) { return v.first.startsWith("W16"); });
+    w.extra << testhulp::sets(16, {"11-9", "9-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 15);
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "on showing the match";
+
+    QTest::mouseClick(b.CmdCompNrU[2], Qt::LeftButton);
+    FrmSpelersKiezen& k = FrmSpelersKiezen::standaard();
+    verwerken();
+    ASSERT_TRUE(k.isVisible());
+    QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+    verwerken();
+    EXPECT_FALSE(k.isVisible());
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "after the picker";
+
+    QTest::mouseClick(b.CmdVoorbehoudT, Qt::LeftButton);
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_TRUE(v.isVisible());
+    toets(Qt::Key_Escape);
+    verwerken();
+    EXPECT_FALSE(v.isVisible());
+    EXPECT_EQ(focus(), b.TxtSet3T[15]) << "after the remarks";
+
+    typ("11");
+    toets(Qt::Key_Return);
+    typ("4");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W16Set3T"), "11");
+    EXPECT_EQ(matchVeld("W16Set3U"), "4");
+    EXPECT_EQ(focus(), b.TxtSet4T[15]);
+}
+
 TEST_F(ToetsenEnVensters, PageDownAndPageUpWalkTheMatchesFromAnyControl)
 {
     FrmWedstrijdInput& f = tonen();
@@ -263,6 +303,65 @@ TEST_F(ToetsenEnVensters, PageDownAndPageUpChangeNothingButTheMatch)
     EXPECT_EQ(f.LstSeizoen->currentRow(), seizoen);
     EXPECT_EQ(f.LstSpeelweek->currentRow(), week);
     EXPECT_EQ(f.LstWedstrijden->currentRow(), 0);
+}
+
+// The visitors forfeited PAH01002, as ticking their box stores it: every set box of that match is
+// locked. Walking into it from a set box leaves the keyboard on no control where an arrow key chooses
+// anything (the venue list would choose another venue for the match, and its paper would print it),
+// and the next Page Down still goes on into the next match's first game.
+TEST_F(ToetsenEnVensters, AForfeitShownFromASetBoxLeavesTheArrowKeysNothingToChoose)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    testhulp::Wedstrijd forfait = wedstrijd("PAH01002", "A");
+    forfait.extra << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    for (int p = 1; p <= 4; ++p)
+        forfait.extra << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde("J"));
+    for (int g = 1; g <= 16; ++g) {
+        forfait.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde("*"))
+                      << testhulp::sets(g, {"w-o", "w-o", "w-o"});
+    }
+    testhulp::wedstrijdToevoegen(m_db, forfait);
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01003", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.LstNaamLokaal->count(), 2);
+    ASSERT_EQ(focus(), b.TxtSet1T[0]);
+
+    toets(Qt::Key_PageDown);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
+    ASSERT_TRUE(b.ChkForfaitUit->isChecked());
+    ASSERT_TRUE(b.TxtSet1T[0]->testAttribute(Qt::WA_Disabled));
+    ASSERT_TRUE(focus());
+    EXPECT_NE(focus(), b.LstNaamLokaal);
+    for (const Qt::Key k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left})
+        toets(k);
+    EXPECT_EQ(matchVeld("WedstrNr"), "PAH01002") << "the match stays";
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "") << "no venue chosen";
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+    EXPECT_EQ(matchVeld("PAH01002", "forfaituit"), "J");
+
+    // Also after a child window gives the sheet back.
+    QTest::keyClick(focus(), Qt::Key_T, Qt::ControlModifier);
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_TRUE(v.isVisible());
+    toets(Qt::Key_Escape);
+    verwerken();
+    ASSERT_FALSE(v.isVisible());
+    ASSERT_TRUE(focus());
+    EXPECT_NE(focus(), b.LstNaamLokaal);
+    toets(Qt::Key_Down);
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
+
+    toets(Qt::Key_PageDown);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01003");
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    toets(Qt::Key_PageUp);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
+    toets(Qt::Key_Down);
+    EXPECT_EQ(matchVeld("PAH01002", "Zaal"), "");
+    EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
 }
 
 TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)

@@ -374,6 +374,50 @@ TEST_F(Wedstrijdblad, ChoosingTheVenueTheListShowsStoresIt)
     EXPECT_EQ(f.blad.TxtPlaats->text(), "Berchem");
 }
 
+// A secretary scrolling the window over the closed venue list: the wheel chooses no venue, whether the
+// list has the focus or not, and takes no focus; the sheet (and so the paper) keeps the venue shown.
+// The keys on the list the user went to and the open list still choose.
+TEST_F(Wedstrijdblad, TheWheelOverTheClosedVenueListChoosesNoVenue)
+{
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01001", "A"));
+    FrmWedstrijdInput& f = actiefStarten();
+    QComboBox* lijst = f.blad.LstNaamLokaal;
+    ASSERT_EQ(lijst->count(), 2);
+    ASSERT_EQ(lijst->currentText(), "Zaal Net");
+    ASSERT_EQ(focus(), f.blad.TxtSet1T[0]);
+
+    wiel(lijst, -1);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net");
+    EXPECT_EQ(f.blad.TxtStraat->text(), "Dorpsplein 3");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "") << "nothing stored";
+    EXPECT_EQ(focus(), f.blad.TxtSet1T[0]) << "the wheel leaves the focus where it is";
+
+    QTest::mouseClick(lijst, Qt::LeftButton);
+    verwerken();
+    ASSERT_TRUE(lijst->view()->isVisible());
+    QTest::keyClick(lijst->view(), Qt::Key_Escape);
+    verwerken();
+    ASSERT_FALSE(lijst->view()->isVisible());
+    ASSERT_EQ(focus(), lijst);
+    wiel(lijst, -1);
+    wiel(lijst, -1);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net") << "also with the focus in the closed list";
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "");
+
+    toets(Qt::Key_Down);
+    EXPECT_EQ(lijst->currentText(), "Sporthal De Bal");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "7") << "a venue chosen with the keys";
+    wiel(lijst, 1);
+    EXPECT_EQ(lijst->currentText(), "Sporthal De Bal");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "7");
+
+    lijst->showPopup();
+    lijst->view()->setCurrentIndex(lijst->model()->index(0, 0));
+    QTest::keyClick(lijst->view(), Qt::Key_Return);
+    EXPECT_EQ(lijst->currentText(), "Zaal Net");
+    EXPECT_EQ(testhulp::matchVeld("Zaal"), "8") << "a venue chosen from the open list";
+}
+
 TEST_F(Wedstrijdblad, ResultsAreShownOnLoadingAndStoredOnlyWhenAsked)
 {
     Wedstrijd w = wedstrijd("PAH01001", "A");
@@ -455,6 +499,22 @@ TEST_F(Wedstrijdblad, TheNextGameGetsTheFocusOnceAGameIsDecided)
     EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "a game at 1-0 is not decided";
     blad->VolgendeWedstrijd(9);
     EXPECT_TRUE(b.TxtSet1T[0]->hasFocus()) << "nothing after the last game";
+}
+
+// A walk-over game counts as decided for the focus whichever case its mark is written in: the keyboard
+// goes on to the first game still to be typed, not into an empty set of a walk-over game.
+TEST_F(Wedstrijdblad, AWalkOverGameMarkedWithACapitalIsPassedOverByTheFocus)
+{
+    Wedstrijd w = wedstrijd("PAH01002", "G");
+    w.extra << sets(1, {"W-O", "W-O", "W-O"}) << sets(2, {"w-o", "w-o", "w-o"}) << sets(3, {"11-4"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(b.TxtSet1T[0]->text(), "W");
+    EXPECT_EQ(focus(), b.TxtSet2T[2]) << "game 3 is the one being typed";
+    typ("6");
+    EXPECT_EQ(b.TxtSet4T[0]->text(), "");
+    EXPECT_EQ(b.TxtSet2T[2]->text(), "6");
 }
 
 } // namespace
