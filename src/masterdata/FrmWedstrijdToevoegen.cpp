@@ -91,6 +91,7 @@ FrmWedstrijdToevoegen::FrmWedstrijdToevoegen()
     ui::zetGeometrie(CmdSluiten, 5520, 7200, 1440, 375);
 
     ui::verbinden(CboNiveau, &QComboBox::currentIndexChanged, this, &FrmWedstrijdToevoegen::CboNiveau_Click);
+    ui::verbinden(CboCategorie, &QComboBox::currentIndexChanged, this, &FrmWedstrijdToevoegen::CboCategorie_Click);
     ui::verbinden(CboThuisclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboThuisclub_Click);
     ui::verbinden(CboUitclub, &QComboBox::activated, this, &FrmWedstrijdToevoegen::CboUitclub_Click);
     ui::verbinden(CmdToevoegen, &QPushButton::clicked, this, &FrmWedstrijdToevoegen::CmdToevoegen_Click);
@@ -154,6 +155,29 @@ void FrmWedstrijdToevoegen::CboNiveau_Click()
     TxtReeks->setEnabled(!super);
     if (super)
         TxtReeks->clear();
+    spelersZetten();
+}
+
+void FrmWedstrijdToevoegen::CboCategorie_Click()
+{
+    spelersZetten();
+}
+
+void FrmWedstrijdToevoegen::spelersZetten()
+{
+    // A Super division's teams have the size of its category; the size chosen for another level
+    // comes back when that level is chosen again.
+    const bool super = CboNiveau->currentData().toString() == u"S";
+    if (super) {
+        if (!m_superSpelers)
+            m_gekozenSpelers = CboSpelers->currentData().toInt();
+        m_superSpelers = true;
+        CboSpelers->setCurrentIndex(CboSpelers->findData(masterdata::superSpelers(CboCategorie->currentText())));
+    } else if (m_superSpelers) {
+        m_superSpelers = false;
+        CboSpelers->setCurrentIndex(qMax(0, CboSpelers->findData(m_gekozenSpelers)));
+    }
+    CboSpelers->setEnabled(!super);
 }
 
 namespace {

@@ -42,6 +42,7 @@ public:
 
 private slots:
     void CboNiveau_Click();
+    void CboCategorie_Click();
     void CboThuisclub_Click();
     void CboUitclub_Click();
     void CmdToevoegen_Click();
@@ -52,6 +53,9 @@ private:
     void Form_Load();
     void clubsVullen(QComboBox* lijst);
     void hoofdvensterZetten(const QString& seizoen, const QString& datum);
+    void spelersZetten();
 
     bool m_geladen = false;
+    bool m_superSpelers = false; ///< the team size is the Super division's
+    int m_gekozenSpelers = 4;    ///< the size chosen before, given back when another level is chosen
 };

@@ -74,6 +74,11 @@ QString reeksNaam(const QString& niveau, const QString& reeks, const QString& ca
     return QStringLiteral("Afdeling %1 - %2 - %3").arg(reeks, niveauNaam, categorie);
 }
 
+int superSpelers(const QString& categorie)
+{
+    return categorie == u"Heren" ? 2 : 3;
+}
+
 Toevoeging wedstrijdToevoegen(const NieuweWedstrijd& invoer)
 {
     core::Algemeen& a = core::algemeen();
@@ -99,6 +104,11 @@ Toevoeging wedstrijdToevoegen(const NieuweWedstrijd& invoer)
                                    "(bijvoorbeeld 3A) !"));
     if (w.spelers < 2 || w.spelers > 4)
         return fout(QStringLiteral("Een ploeg telt 2, 3 of 4 spelers !"));
+    // The teams of a Super division have the size the competition gives them, and keep it.
+    if (w.niveau == u"S" && w.spelers != superSpelers(w.categorie))
+        return fout(QStringLiteral("Een ploeg van de %1 telt %2 spelers !")
+                        .arg(reeksNaam(w.niveau, QString(), w.categorie, QString()))
+                        .arg(superSpelers(w.categorie)));
     w.weekNr = w.weekNr.trimmed();
     if (!past(QStringLiteral("[0-9]{1,2}"), w.weekNr) || w.weekNr.toInt() == 0)
         return fout(QStringLiteral("Het weeknummer is een getal van 1 tot 99 !"));

@@ -47,6 +47,12 @@ QString wedstrijdNummer(const QString& niveau, const QString& provincieAfkorting
 QString reeksNaam(const QString& niveau, const QString& reeks, const QString& categorie, const QString& provincieNaam);
 
 /**
+ * Players per team in the Super division of a category, as the competition's calendar gives them:
+ * 2 for the men (seven games), 3 for the other categories.
+ */
+int superSpelers(const QString& categorie);
+
+/**
  * Checks the match and stores it in one transaction.
  * @return ok, or a Dutch message; nothing is written then
  */

@@ -226,6 +226,30 @@ TEST_F(Hoofdvenster, AnInventedSeasonIsOfTheUsersProvince)
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
+// Its matches carry what an import gives a new match, so that a game not played on one of them gets
+// the marker it gets in a real season.
+TEST_F(Hoofdvenster, TheMatchesOfAnInventedSeasonStartAsImportedOnes)
+{
+    db::Database d = db::Database::openen(m_map.filePath("QJ-Deel7.mdb"));
+    testhulp::Provinciegrootte g;
+    g.clubs = 4;
+    g.wedstrijden = 44;
+    g.leden = 40;
+    g.sterktelijst = 20;
+    testhulp::provincieSeizoenMaken(d, g);
+    QStringList kolommen;
+    for (int k = 1; k <= 4; ++k)
+        kolommen << QStringLiteral("AFWTH%1").arg(k) << QStringLiteral("AFWUIT%1").arg(k);
+    kolommen << "forfaitth" << "forfaituit";
+    QString nee;
+    for (const QString& kolom : kolommen)
+        nee += QStringLiteral(" AND %1 = 'N'").arg(kolom);
+    EXPECT_EQ(d.openRecordset("SELECT COUNT(*) FROM Matchen").veld(0).geheel(), 44);
+    EXPECT_EQ(d.openRecordset("SELECT COUNT(*) FROM Matchen WHERE Akkoord2aan2 = 'J'" + nee).veld(0).geheel(), 44)
+        << "the played weeks as well as the weeks to come";
+    d.sluiten();
+}
+
 TEST_F(Hoofdvenster, PageUpAndPageDownWalkTheMatchList)
 {
     padInstellen();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using core::algemeen;
@@ -377,6 +378,64 @@ TEST_F(Stamgegevens, MatchesAddedByHandOfEachTeamSizeLoadOntoTheSheet)
                                  "De datum moet de vorm dd-mm-jjjj hebben (bijvoorbeeld 12-09-2010) !");
     t.CmdToevoegen->click();
     EXPECT_EQ(aantal("Matchen"), matchen);
+    t.close();
+}
+
+// Super: the team size is the Super division's, so that no division of another size can be made and
+// hold every later Super match; another level gives back the size chosen before.
+TEST_F(Stamgegevens, ASuperMatchAddedByHandHasTheTeamsOfTheSuperDivision)
+{
+    FrmWedstrijdInput& f = starten();
+    f.menu("MnuBeheerWedstrijdToevoegen")->trigger();
+    FrmWedstrijdToevoegen& t = FrmWedstrijdToevoegen::standaard();
+    const auto aan = [](const QWidget* w) { return !w->testAttribute(Qt::WA_Disabled); };
+    const auto spelers = [&t] { return t.CboSpelers->currentData().toInt(); };
+    t.CboSpelers->setCurrentIndex(t.CboSpelers->findData(3));
+
+    t.CboNiveau->setCurrentIndex(t.CboNiveau->findData("S"));
+    EXPECT_EQ(spelers(), 2);
+    EXPECT_FALSE(aan(t.CboSpelers));
+    EXPECT_FALSE(aan(t.TxtReeks));
+    t.CboCategorie->setCurrentText("Dames");
+    EXPECT_EQ(spelers(), 3) << "the ladies' Super division has teams of three";
+    t.CboCategorie->setCurrentText("Heren");
+    EXPECT_EQ(spelers(), 2);
+
+    t.TxtWeekNr->setText("2");
+    t.TxtNummer->setText("1");
+    t.TxtDatum->setText("18-09-2010");
+    t.TxtUur->setText("14.30");
+    t.CboUitclub->setCurrentIndex(t.CboUitclub->findData("1|002"));
+    t.TxtUitploeg->setText("Tweede B");
+    t.CmdToevoegen->click();
+    ASSERT_EQ(f.LstSpeelweek->currentItem()->text(), "18-09-2010");
+    EXPECT_EQ(algemeen()
+                  .dbGegevens.openRecordset("SELECT AtlIndividueleMatchen FROM Reeksen WHERE Seizoen = '2010-2011' AND "
+                                            "Naam = 'Super Afdeling - Heren'")
+                  .veld(0)
+                  .tekst(),
+              "2");
+    kiezen(f, "SH02001");
+    EXPECT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    EXPECT_EQ(f.blad.TxtAfdeling->text(), "Super");
+    EXPECT_TRUE(f.blad.OptSuper->isChecked());
+
+    // Another size, whatever set it: the message, and nothing is written.
+    const qint64 matchen = aantal("Matchen");
+    const qint64 reeksen = aantal("Reeksen");
+    t.CboSpelers->setCurrentIndex(t.CboSpelers->findData(4));
+    t.TxtNummer->setText("2");
+    m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Wedstrijd Toevoegen",
+                                 "Een ploeg van de Super Afdeling - Heren telt 2 spelers !");
+    t.CmdToevoegen->click();
+    EXPECT_EQ(m_meldingen->openstaand(), 0);
+    EXPECT_EQ(aantal("Matchen"), matchen);
+    EXPECT_EQ(aantal("Reeksen"), reeksen);
+
+    t.CboNiveau->setCurrentIndex(t.CboNiveau->findData("P"));
+    EXPECT_EQ(spelers(), 3) << "the size chosen before Super";
+    EXPECT_TRUE(aan(t.CboSpelers));
+    EXPECT_TRUE(aan(t.TxtReeks));
     t.close();
 }
 

@@ -172,7 +172,13 @@ TEST_F(OudeUitwisseling, TheOwnClubsMatchesAreLoadedWithItsVenue)
     EXPECT_EQ(rs.veld("WeekNrP").tekst(), "01");
     EXPECT_EQ(rs.veld("ProvThuis").tekst(), "LK.");
     EXPECT_EQ(rs.veld("Zaalnaam").tekst(), "Sporthal");
-    EXPECT_EQ(rs.veld("AFWTH1").tekst(), "N");
+    // A new match starts as a calendar match does: nobody absent, no forfeit, two by two agreed.
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(rs.veld(QStringLiteral("AFWTH%1").arg(k)).tekst(), "N") << k;
+        EXPECT_EQ(rs.veld(QStringLiteral("AFWUIT%1").arg(k)).tekst(), "N") << k;
+    }
+    EXPECT_EQ(rs.veld("forfaitth").tekst(), "N");
+    EXPECT_EQ(rs.veld("forfaituit").tekst(), "N");
     EXPECT_EQ(rs.veld("Akkoord2aan2").tekst(), "J");
     rs.moveNext();
     EXPECT_EQ(rs.veld("nmuit").tekst(), "Hasselt B");

@@ -101,7 +101,18 @@ TEST_F(WedstrijdToevoegen, ASuperMensMatchWithoutDoublesHasItsFourthGameAsAWalkO
     EXPECT_EQ(matchVeld("W04Set3U", "SH05012"), "o");
     EXPECT_EQ(matchVeld("Soort", "SH05012"), "4");
     EXPECT_EQ(tekst("SELECT NaamAfgekort FROM Reeksen"), "S H Super");
+    EXPECT_EQ(tekst("SELECT AtlIndividueleMatchen FROM Reeksen"), "2");
     EXPECT_EQ(tekst("SELECT COUNT(*) FROM Datums WHERE WeekNrSuper = '05'"), "1");
+
+    // The ladies' Super division has teams of three, as the competition's calendar gives it, and
+    // no walk-over of its own.
+    w.categorie = "Dames";
+    w.spelers = superSpelers(w.categorie);
+    ASSERT_TRUE(wedstrijdToevoegen(w).ok);
+    EXPECT_EQ(w.spelers, 3);
+    EXPECT_EQ(tekst("SELECT AtlIndividueleMatchen FROM Reeksen WHERE Naam = 'Super Afdeling - Dames'"), "3");
+    EXPECT_EQ(matchVeld("Soort", "SD05012"), "4");
+    EXPECT_EQ(matchVeld("W04", "SD05012"), "");
 }
 
 TEST_F(WedstrijdToevoegen, AByeStandsWithProvinceZeroAndItsTeamText)
@@ -168,6 +179,12 @@ TEST_F(WedstrijdToevoegen, AWrongValueIsRefusedWithAMessageAndNothingIsWritten)
         {"existing match", [](NieuweWedstrijd&) {}, "De wedstrijd PAH05/012 bestaat al in het seizoen 2010-2011 !"},
         {"other team size", [](NieuweWedstrijd& w) { w.nummer = "14"; w.spelers = 4; },
          "De reeks Afdeling 3A - Prov. Antwerpen - Heren bestaat al, met ploegen van 3 spelers !"},
+        {"Super men of four", [](NieuweWedstrijd& w) { w.niveau = "S"; w.reeks = ""; w.spelers = 4; },
+         "Een ploeg van de Super Afdeling - Heren telt 2 spelers !"},
+        {"Super men of three", [](NieuweWedstrijd& w) { w.niveau = "S"; w.reeks = ""; },
+         "Een ploeg van de Super Afdeling - Heren telt 2 spelers !"},
+        {"Super ladies of two", [](NieuweWedstrijd& w) { w.niveau = "S"; w.categorie = "Dames"; w.spelers = 2; },
+         "Een ploeg van de Super Afdeling - Dames telt 3 spelers !"},
     };
     for (const Geval& g : gevallen) {
         NieuweWedstrijd w = geldig();

@@ -145,6 +145,14 @@ void provincieSeizoenMaken(db::Database& d, const Provinciegrootte& g)
         w.lkUit = clubNrs[uit];
         w.nmuit = QStringLiteral("Dorp %1 %2").arg(uit + 1).arg(QChar(u'A' + (i + 1) % 4));
         w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(thuis + 1));
+        // As the import writes a new match: nobody absent, no forfeit, two by two agreed.
+        for (int p = 1; p <= 4; ++p) {
+            w.extra << qMakePair(QStringLiteral("AFWTH%1").arg(p), db::Waarde(QStringLiteral("N")));
+            w.extra << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde(QStringLiteral("N")));
+        }
+        w.extra << qMakePair(QStringLiteral("forfaitth"), db::Waarde(QStringLiteral("N")))
+                << qMakePair(QStringLiteral("forfaituit"), db::Waarde(QStringLiteral("N")))
+                << qMakePair(QStringLiteral("Akkoord2aan2"), db::Waarde(QStringLiteral("J")));
         if (week < 10) {
             // A filled-in sheet: line-ups of members of both clubs and a few games.
             for (int p = 1; p <= 4; ++p) {

@@ -66,7 +66,8 @@ struct Provinciegrootte
 /**
  * Fills the database with one invented province's season (2010-2011, province 1): clubs with a
  * venue each, members, strength lists and divisions of 4, 3 and 2 players, and the matches of
- * 22 play weeks, some of them with a filled-in sheet. In one transaction.
+ * 22 play weeks, each with what an import gives a new match (nobody absent, no forfeit, two by two
+ * agreed), some of them with a filled-in sheet. In one transaction.
  */
 void provincieSeizoenMaken(db::Database& d, const Provinciegrootte& grootte = {});
 
