@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::algemeen;
 using testhulp::Velden;
 using Soort = ui::TestMeldingen::Soort;
@@ -395,6 +397,39 @@ TEST_F(SpelersKiezen, TheMemberOnTheLastPlaceIsRefusedOnPlaceOne)
         EXPECT_FALSE(kiezer().isVisible());
         EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), "THUISSP1"), " ");
         EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+    }
+}
+
+// No member stands twice in one team, typed in the member box and Enter: not one who is off the strength
+// list (refused before any question about the list), and not the one on the fourth place of a team of two
+// that plays without the doubles.
+TEST_F(SpelersKiezen, AMemberOffTheListOrOnTheFourthPlaceOfATeamOfTwoIsRefusedOnAnotherPlace)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "S", "Super Heren", "Super", 2);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    testhulp::Wedstrijd vier = wedstrijd("PAH01002", "A");
+    vier.extra = {{"THUISSP1", "500077"}};
+    testhulp::wedstrijdToevoegen(m_db, vier);
+    FrmWedstrijdInput& f = startenAlsPloegA({{"THUISSP4", "500001"}}, "4", "S");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_FALSE(f.blad.CmdCompNrT[3]->isHidden());
+    ASSERT_EQ(f.blad.CmdCompNrT[3]->text(), "500001");
+    const QString tweeKeer = "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !";
+    for (const auto& [wedstrNr, plaats, nr] :
+         {std::tuple{"PAH01001", 0, "500001"}, std::tuple{"PAH01002", 1, "500077"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[plaats]->click();
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+        m_meldingen->verwachtMelding(Soort::Kritiek, Titel, tweeKeer);
+        QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+        EXPECT_EQ(m_meldingen->getoond().size(), plaats + 1) << "the refusal only";
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("THUISSP%1").arg(plaats + 1)), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[plaats]->text(), "");
     }
 }
 
