@@ -233,8 +233,9 @@ void FrmSpelersKiezen::toon()
 void FrmSpelersKiezen::ontwerpHerstellen()
 {
     for (QWidget* w : QList<QWidget*>{FraSpeler, LstSterktelijst, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende, FraWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2],
-                                      ChkWedstrijd[3], ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
+                                      CmdZoekenVolgende, CmdSpelerWissen, LstProv, FraWO, ChkWedstrijd[0],
+                                      ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3], ChkWO, LabTitels[2],
+                                      LabTitels[3], LabTitels[4],
                                       TxtKlas, TxtIndex, TxtVolgNr, ChkNaam1, ChkNaam2, ChkNaam3, ChkNaam4,
                                       CboSterktelijst, OptCombinatie[0], OptCombinatie[1], OptCombinatie[2]})
         w->setVisible(true);
@@ -826,8 +827,10 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
             m_blnSpelersOntbreken = true;
     }
     setWindowTitle(ploegNaam + QStringLiteral(" - Dubbelteam"));
+    // Only what a pair needs: no member, province, absence or games not played of a single place.
     for (QWidget* w : QList<QWidget*>{LstSterktelijst, FraSpeler, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende})
+                                      CmdZoekenVolgende, CmdSpelerWissen, LstProv, FraWO, ChkWedstrijd[0],
+                                      ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3], ChkWO})
         w->hide();
     FraDubbel->show();
     if (m_blnSpelersOntbreken)

@@ -1287,6 +1287,58 @@ TEST_F(SpelersKiezen, TheSuperDoublesPairIsEmptiedWhenAPartnerLeavesTheLineUp)
     EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), "");
 }
 
+// The doubles chooser shows what a pair needs and nothing of a single place: Tab never reaches the games not
+// played, the absence, the province list or "Speler Wissen", and Enter stores the pair and nothing else.
+TEST_F(SpelersKiezen, TheDoublesChooserShowsOnlyWhatAPairNeeds)
+{
+    const Velden v = opstelling();
+    testhulp::Wedstrijd super = wedstrijd("PAH01002", "G");
+    super.soort = "4";
+    super.extra = v;
+    testhulp::wedstrijdToevoegen(m_db, super);
+    FrmWedstrijdInput& f = starten(v, "1", "G");
+    for (const auto& [wedstrNr, paar] :
+         {std::pair{"PAH01001", "500001500002"}, std::pair{"PAH01002", "500001500003"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[4]->click();
+        ASSERT_EQ(f.LabX->text(), "TDubb.");
+        ASSERT_TRUE(kiezer().isVisible());
+        QApplication::setActiveWindow(&kiezer());
+        QList<QWidget*> enkel{kiezer().FraWO, kiezer().ChkWO, kiezer().LstProv, kiezer().CmdSpelerWissen};
+        for (QCheckBox* c : kiezer().ChkWedstrijd)
+            enkel << c;
+        for (QWidget* w : enkel)
+            EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+        EXPECT_FALSE(kiezer().FraDubbel->isHidden());
+
+        kiezer().CmdSluiten->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> bereikt;
+        for (int i = 0; i < 30; ++i) {
+            toets(Qt::Key_Tab);
+            bereikt << focus();
+        }
+        for (QWidget* w : enkel)
+            EXPECT_FALSE(bereikt.contains(w)) << w->objectName().toStdString();
+        EXPECT_TRUE(bereikt.contains(kiezer().CmdAnnuleren));
+        if (kiezer().blnSuperMatch) {
+            EXPECT_TRUE(bereikt.contains(kiezer().ChkNaam1));
+            kiezer().ChkNaam1->click();
+            kiezer().ChkNaam3->click();
+        } else {
+            EXPECT_TRUE(bereikt.contains(kiezer().OptCombinatie[0]));
+        }
+        toets(Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), "Opmerk1"), QString::fromLatin1(paar));
+        for (int p = 1; p <= 4; ++p) {
+            EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("AFWTH%1").arg(p)), "N");
+            EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("WOT%1").arg(p)), "");
+        }
+    }
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)
 {
     Velden v = opstelling();
