@@ -160,6 +160,16 @@ protected:
         }
     }
 
+    // Types into the search box, where the picker has the focus when it opens, and presses Enter.
+    static void zoekenEnEnter(const QString& tekst)
+    {
+        QApplication::setActiveWindow(&kiezer());
+        ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+        QTest::keyClicks(kiezer().TxtFilter, tekst);
+        ASSERT_EQ(kiezer().TxtFilter->text(), tekst);
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    }
+
     // The home line-up 500001..500004 on places 1 to 4, the visitors 500005..500008.
     static Velden opstelling()
     {
@@ -942,6 +952,113 @@ TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
     // Speler 2 on place 1 of team A: index 2 is fine there
     EXPECT_EQ(kiezer().TxtCompNr->text(), "500002");
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+}
+
+// "Speler Zoeken", where the picker opens, asks for a name or a member number. A whole member number that is
+// on no entry of the list is that member, looked up as the member box does (off the list, the question or,
+// under strict control at home, the refusal), never the member an earlier, shorter text found; Enter then
+// saves him, or, refused, the member the place had.
+TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsThatMember)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    testhulp::lidToevoegen(m_db, "500066", "Ook Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten();
+    const QString vraag = "Deze speler staat niet op de sterktelijst. Wenst u deze toch toe te voegen ?";
+
+    // Answered Nee: the empty place stays empty; 500001, whom "500" found, is not saved.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(false);
+    zoekenEnEnter("500077");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constLast(), (ui::TestMeldingen::Melding{Soort::Vraag, Titel, vraag}));
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+
+    // Answered Ja: he is taken, and the save asks for his index.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, "U dient de index voor deze speler in te vullen !");
+    zoekenEnEnter("500077");
+    ASSERT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500077");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), -1);
+    ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtIndex);
+    QTest::keyClicks(kiezer().TxtIndex, "1");
+    QTest::keyClick(kiezer().TxtIndex, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500077");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Buiten Lijst");
+
+    // Strict control at home refuses another one: the place keeps 500077.
+    testhulp::optieZetten(algemeen().dbGegevens, "Streng", "J");
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler staat niet op de sterktelijst en kan dus niet toegevoegd worden !");
+    zoekenEnEnter("500066");
+    EXPECT_EQ(m_meldingen->getoond().size(), 4);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500077");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Buiten Lijst");
+
+    // What worked keeps working: a listed member found by his number or by three letters of his name.
+    f.blad.CmdCompNrT[1]->click();
+    zoekenEnEnter("500002");
+    EXPECT_EQ(opgeslagen("THUISSP2"), "500002");
+    f.blad.CmdCompNrT[2]->click();
+    zoekenEnEnter("r 3");
+    EXPECT_EQ(opgeslagen("THUISSP3"), "500003");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[2]->text(), "Speler 3");
+    EXPECT_EQ(m_meldingen->getoond().size(), 4);
+}
+
+// The captains' and the officials' pickers list the side's men: a member number typed in the search box that
+// is on none of their entries is the member stored, not the one an earlier, shorter text found.
+TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOfficial)
+{
+    FrmWedstrijdInput& f = starten(opstelling());
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    ASSERT_EQ(f.LabX->text(), "Kap-T");
+    zoekenEnEnter("500006");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("KapiteinT"), "500006");
+    thuiskapiteinSpeeltNiet(f);
+
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    zoekenEnEnter("500007");
+    EXPECT_EQ(opgeslagen("HoofdschCompnr"), "500007");
+    EXPECT_EQ(opgeslagen("HoofdSchNaam"), "Speler 7");
+    EXPECT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "500007");
+
+    f.blad.CmdCompNrZaalcommissaris->click();
+    zoekenEnEnter("500008");
+    EXPECT_EQ(opgeslagen("ZaalcommCompnr"), "500008");
+    EXPECT_EQ(opgeslagen("ZaalCommNaam"), "Speler 8");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
+// A search text that matches no entry takes back the member an earlier, shorter text found: Enter saves the
+// member the place had, or leaves an empty place empty.
+TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[0]->click();
+    zoekenEnEnter("Speler 2x");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "1");
+
+    f.blad.CmdCompNrT[1]->click();
+    zoekenEnEnter("Speler 3x");
+    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+
+    // A captain alike.
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    zoekenEnEnter("Speler 4x");
+    EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
 // The search fills a player from the third letter on; when the rules would refuse or question its hit,
