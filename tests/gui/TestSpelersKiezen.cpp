@@ -1453,6 +1453,12 @@ TEST_F(SpelersKiezen, TheDoublesChooserShowsOnlyWhatAPairNeeds)
             EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("WOT%1").arg(p)), "");
         }
     }
+    // A line-up place opened next has them all again.
+    f.blad.CmdCompNrT[0]->click();
+    for (QWidget* w : QList<QWidget*>{kiezer().FraWO, kiezer().ChkWO, kiezer().LstProv, kiezer().CmdSpelerWissen,
+                                      kiezer().ChkWedstrijd[0], kiezer().ChkWedstrijd[2]})
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
