@@ -35,6 +35,8 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <algorithm>
+
 using core::algemeen;
 
 namespace {
@@ -233,8 +235,9 @@ void FrmSpelersKiezen::toon()
 void FrmSpelersKiezen::ontwerpHerstellen()
 {
     for (QWidget* w : QList<QWidget*>{FraSpeler, LstSterktelijst, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende, FraWO, ChkWedstrijd[0], ChkWedstrijd[1], ChkWedstrijd[2],
-                                      ChkWedstrijd[3], ChkWO, LabTitels[2], LabTitels[3], LabTitels[4],
+                                      CmdZoekenVolgende, CmdSpelerWissen, LstProv, FraWO, ChkWedstrijd[0],
+                                      ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3], ChkWO, LabTitels[2],
+                                      LabTitels[3], LabTitels[4],
                                       TxtKlas, TxtIndex, TxtVolgNr, ChkNaam1, ChkNaam2, ChkNaam3, ChkNaam4,
                                       CboSterktelijst, OptCombinatie[0], OptCombinatie[1], OptCombinatie[2]})
         w->setVisible(true);
@@ -272,6 +275,8 @@ void FrmSpelersKiezen::Form_Load()
     m_blnSpelersOntbreken = false;
     m_getoondNr.clear();
     m_aanvaardNr.clear();
+    m_zoekTreffer.clear();
+    m_voorZoeken = Keuze();
     m_officieel.reset();
     m_objOpstellingsknop = nullptr;
     m_strVeldnaam.clear();
@@ -577,14 +582,109 @@ void FrmSpelersKiezen::SpelerZoekenInSterktelijst(int volgende)
         return;
     m_intZoekPositie = volgende == 1 ? m_intZoekPositie + 1 : 0;
     const QString filter = TxtFilter->text().toLower();
+    bool gevonden = false;
     for (int i = m_intZoekPositie; i < LstSterktelijst->count(); ++i) {
         if (LstSterktelijst->item(i)->text().toLower().contains(filter)) {
+            m_zoekend = true;
+            const auto klaar = qScopeGuard([this] { m_zoekend = false; });
             LstSterktelijst->setCurrentRow(i);
             m_intZoekPositie = i;
+            gevonden = true;
             break;
         }
     }
+    if (!gevonden)
+        zoektekstZonderTreffer();
     TxtFilter->setFocus();
+}
+
+bool FrmSpelersKiezen::zoektrefferGetoond() const
+{
+    return !m_zoekTreffer.isEmpty() && TxtCompNr->text() == m_zoekTreffer;
+}
+
+FrmSpelersKiezen::Keuze FrmSpelersKiezen::huidigeKeuze() const
+{
+    Keuze k;
+    k.compNr = TxtCompNr->text();
+    k.naam = TxtNaam->text();
+    k.klas = TxtKlas->text();
+    k.index = TxtIndex->text();
+    k.volgNr = TxtVolgNr->text();
+    k.clubNr = TxtClubNr->text();
+    k.clubnaam = TxtClubnaam->text();
+    k.provincie = provincieTekst();
+    k.lijstRij = LstSterktelijst->currentRow();
+    k.getoondNr = m_getoondNr;
+    k.aanvaardNr = m_aanvaardNr;
+    k.opSterktelijst = m_blnOpSterktelijst;
+    return k;
+}
+
+void FrmSpelersKiezen::keuzeTerugzetten(const Keuze& k)
+{
+    m_typepauze->stop();
+    TxtCompNr->setText(k.compNr);
+    TxtNaam->setText(k.naam);
+    TxtKlas->setText(k.klas);
+    TxtIndex->setText(k.index);
+    TxtVolgNr->setText(k.volgNr);
+    TxtClubNr->setText(k.clubNr);
+    TxtClubnaam->setText(k.clubnaam);
+    provincieZetten(k.provincie);
+    {
+        core::EventsUit uit;
+        LstSterktelijst->setCurrentRow(k.lijstRij);
+    }
+    m_getoondNr = k.getoondNr;
+    m_aanvaardNr = k.aanvaardNr;
+    m_blnOpSterktelijst = k.opSterktelijst;
+}
+
+void FrmSpelersKiezen::zoektekstZonderTreffer()
+{
+    const QString filter = TxtFilter->text().toLower();
+    // "Volgende Zoeken" past the last entry of a text that the list holds changes nothing.
+    for (int i = 0; i < LstSterktelijst->count(); ++i) {
+        if (LstSterktelijst->item(i)->text().toLower().contains(filter))
+            return;
+    }
+    const QString tekst = TxtFilter->text().trimmed();
+    const int breedte = algemeen().intAantalKaraktersCompNr;
+    const bool heelNummer = breedte > 0 && tekst.size() == breedte
+                            && std::all_of(tekst.begin(), tekst.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (heelNummer) {
+        // A whole member number that is on no entry: that member, looked up as the member box does.
+        if (TxtCompNr->text() == tekst && (m_getoondNr == tekst || m_typepauze->isActive()))
+            return;
+        if (!zoektrefferGetoond())
+            m_voorZoeken = huidigeKeuze();
+        {
+            core::EventsUit uit;
+            LstSterktelijst->setCurrentRow(-1);
+        }
+        TxtCompNr->setText(tekst);
+        m_zoekTreffer = tekst;
+        zoektrefferNazien();
+        return;
+    }
+    // The member an earlier, shorter text found is not the one this text looks for.
+    if (zoektrefferGetoond()) {
+        keuzeTerugzetten(m_voorZoeken);
+        m_zoekTreffer.clear();
+    }
+}
+
+void FrmSpelersKiezen::zoektrefferNazien()
+{
+    // A hit of the search while the user types is judged without boxes: a question or refusal waits
+    // until the typing stops (or Enter or leaving the search box asks for it), so that no letter typed
+    // on goes into a box unseen.
+    if (m_typend && !stilInvullen()) {
+        m_typepauze->start();
+        return;
+    }
+    SpelerInvullen();
 }
 
 void FrmSpelersKiezen::TxtFilter_Change()
@@ -614,16 +714,16 @@ void FrmSpelersKiezen::LstSterktelijst_Click()
     if (!algemeen().blnEventsActief)
         return;
     QListWidgetItem* item = LstSterktelijst->currentItem();
+    if (m_zoekend && !zoektrefferGetoond())
+        m_voorZoeken = huidigeKeuze();
     if (item && !item->text().isEmpty())
         TxtCompNr->setText(aangevuld(core::TweedeCompNr(item->text())));
-    // The member box is left again at once, which looks the member up. A hit of the search while the
-    // user types is judged without boxes: a question or refusal waits until the typing stops (or Enter
-    // or leaving the search box asks for it), so that no letter typed on goes into a box unseen.
-    if (m_typend && !stilInvullen()) {
-        m_typepauze->start();
-        return;
-    }
-    SpelerInvullen();
+    if (m_zoekend)
+        m_zoekTreffer = TxtCompNr->text();
+    else
+        m_zoekTreffer.clear();
+    // The member box is left again at once, which looks the member up.
+    zoektrefferNazien();
 }
 
 void FrmSpelersKiezen::LstSterktelijst_DblClick()
@@ -826,8 +926,10 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
             m_blnSpelersOntbreken = true;
     }
     setWindowTitle(ploegNaam + QStringLiteral(" - Dubbelteam"));
+    // Only what a pair needs: no member, province, absence or games not played of a single place.
     for (QWidget* w : QList<QWidget*>{LstSterktelijst, FraSpeler, Image1, LabSpelerZoeken, TxtFilter, CmdZoekenEerste,
-                                      CmdZoekenVolgende})
+                                      CmdZoekenVolgende, CmdSpelerWissen, LstProv, FraWO, ChkWedstrijd[0],
+                                      ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3], ChkWO})
         w->hide();
     FraDubbel->show();
     if (m_blnSpelersOntbreken)

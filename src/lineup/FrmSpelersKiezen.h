@@ -146,6 +146,30 @@ private:
      * the rules refused it.
      */
     bool nummerNazien();
+    /**
+     * The member number the search put into the member box is looked up: at once, or, while the user
+     * types and the rules would show a box, when the typing stops.
+     */
+    void zoektrefferNazien();
+    /**
+     * The search text is on no entry of the list. A whole member number is taken as if typed in the member
+     * box; any other text takes back the member an earlier search text found, so that the boxes show what
+     * they showed before the search.
+     */
+    void zoektekstZonderTreffer();
+    /** The boxes show the member the search put in them. */
+    bool zoektrefferGetoond() const;
+
+    /** What the boxes show of the member, to be put back. */
+    struct Keuze
+    {
+        QString compNr, naam, klas, index, volgNr, clubNr, clubnaam, provincie;
+        int lijstRij = -1;
+        QString getoondNr, aanvaardNr;
+        bool opSterktelijst = false;
+    };
+    Keuze huidigeKeuze() const;
+    void keuzeTerugzetten(const Keuze& keuze);
 
     lineup::Slot m_slot;
     QString m_strOpdrachtwaarde;
@@ -171,6 +195,12 @@ private:
     bool m_blnOpSterktelijst = false;
     bool m_blnSpelersOntbreken = false;
     int m_intZoekPositie = 0;
+    /** The search selects an entry: the list's click takes its member as a search hit. */
+    bool m_zoekend = false;
+    /** The member number the search last put into the member box (empty when none since the load). */
+    QString m_zoekTreffer;
+    /** What the boxes showed before the search put its first hit in them. */
+    Keuze m_voorZoeken;
     bool m_open = false;
     /** The window has been opened and not yet activated by the window system. */
     bool m_activeringCentreert = false;

@@ -85,9 +85,24 @@ int RegelPloeggrootte(int laatsteWedstrijd)
     return laatsteWedstrijd == 15 ? 4 : 3;
 }
 
-bool ControleDubbeleOpstellingPloeg(const QStringList& knoppen, int plaats, const QString& compNr, int grootte)
+int PlaatsenInGebruik(int laatsteWedstrijd)
 {
-    for (int k = 0; k < grootte && k < knoppen.size(); ++k) {
+    if (laatsteWedstrijd == 15)
+        return 4;
+    if (laatsteWedstrijd != 6)
+        return 3;
+    // A team of two plays on three places and the doubles, or, without the doubles, on four places.
+    core::Algemeen& a = algemeen();
+    a.rsOpties.setIndex(QStringLiteral("Soort"));
+    a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
+    const bool dubbel = !a.rsOpties.noMatch()
+                        && core::UCase(a.rsOpties.veld(QStringLiteral("Item")).tekst().trimmed()) == u"J";
+    return dubbel ? 3 : 4;
+}
+
+bool ControleDubbeleOpstellingPloeg(const QStringList& knoppen, int plaats, const QString& compNr, int plaatsen)
+{
+    for (int k = 0; k < plaatsen && k < knoppen.size(); ++k) {
         if (k != plaats && knoppen[k] == compNr)
             return true;
     }
@@ -124,7 +139,7 @@ bool ControleIndexLagereSpelersInPloeg(const QStringList& indexen, int plaats, c
     return false;
 }
 
-bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr, int grootte)
+bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr)
 {
     core::Algemeen& a = algemeen();
     if (provincie(slot.ploegProvNr) != provincie(a.strClubProv) || slot.ploegClubNr != a.strClubNr)
@@ -133,8 +148,10 @@ bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr, in
     // come from a query of their own.
     const db::Recordset& m = a.rsMatchen;
     const QString wedstrNr = m.veld(QStringLiteral("WedstrNr")).tekst();
+    // Every place of the other match counts: a team of four can play in the week of a team of three.
+    constexpr int Plaatsen = 4;
     QStringList plaatsen;
-    for (int k = 1; k <= grootte; ++k)
+    for (int k = 1; k <= Plaatsen; ++k)
         plaatsen << QStringLiteral("THUISSP%1 = ?").arg(k);
     const QString sql = QStringLiteral("SELECT WedstrNr FROM Matchen WHERE Seizoen = ? AND SoortComp = ? AND WeekNr = ? "
                                        "AND HerDam = ? AND LKThuis = ? AND WedstrNr <> ? AND (%1);")
@@ -142,7 +159,7 @@ bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr, in
     QList<db::Waarde> waarden{m.veld(QStringLiteral("Seizoen")), m.veld(QStringLiteral("SoortComp")),
                               m.veld(QStringLiteral("WeekNr")),  m.veld(QStringLiteral("HerDam")),
                               a.strClubNr,                       wedstrNr};
-    for (int k = 1; k <= grootte; ++k)
+    for (int k = 1; k <= Plaatsen; ++k)
         waarden << compNr;
     db::Recordset andere = a.dbGegevens.openRecordset(sql, waarden);
     return !andere.eof();
@@ -172,18 +189,31 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
 
     db::Recordset leden =
         a.dbGegevens.openRecordset(QStringLiteral("SELECT CompNr From Leden WHERE CompNr = ?;"), {compNr});
-    if (leden.eof()) {
+    const bool lid = !leden.eof();
+
+    // Officials and captains, and the member already on the place, pass without a rule or a question.
+    const bool ongetoetst = slot.officieel() || in.opPlaats;
+    if (lid) {
+        uit.selecteren = true;
+        a.rsSterktelijst.setIndex(QStringLiteral("SpelerZoeken"));
+        a.rsSterktelijst.seek(QStringLiteral("="), {a.strGekozenSeizoen, provincie(slot.ploegProvNr),
+                                                    slot.ploegClubNr, compNr, a.strSoortSterktelijst});
+        uit.opSterktelijst = !a.rsSterktelijst.noMatch();
+    }
+    // Nobody stands twice in one team, on the strength list or not: refused before any question.
+    if (!ongetoetst
+        && ControleDubbeleOpstellingPloeg(in.knoppen, slot.plaats, compNr, PlaatsenInGebruik(a.intLaatsteWedstrijd))) {
+        ui::meldingen().kritiek(Titel,
+                                QStringLiteral("Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !"));
+        weigeren(uit);
+        return uit;
+    }
+    if (!lid) {
         uitAlternatief(slot, compNr, uit, true);
         return uit;
     }
 
-    // Officials and captains, and the member already on the place, pass without a rule or a question.
-    const bool ongetoetst = slot.officieel() || in.opPlaats;
-    uit.selecteren = true;
-    a.rsSterktelijst.setIndex(QStringLiteral("SpelerZoeken"));
-    a.rsSterktelijst.seek(QStringLiteral("="), {a.strGekozenSeizoen, provincie(slot.ploegProvNr), slot.ploegClubNr,
-                                                compNr, a.strSoortSterktelijst});
-    if (a.rsSterktelijst.noMatch()) {
+    if (!uit.opSterktelijst) {
         if (!ongetoetst) {
             bool ja;
             if (in.streng && slot.kant == u"T") {
@@ -239,16 +269,9 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
         return uit;
     }
 
-    uit.opSterktelijst = true;
     const db::Recordset& s = a.rsSterktelijst;
     const QString index = inhoud(s.veld(QStringLiteral("Index")));
     if (!ongetoetst) {
-        if (ControleDubbeleOpstellingPloeg(in.knoppen, slot.plaats, compNr, RegelPloeggrootte(a.intLaatsteWedstrijd))) {
-            ui::meldingen().kritiek(Titel,
-                                    QStringLiteral("Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !"));
-            weigeren(uit);
-            return uit;
-        }
         const int grootte = RegelPloeggrootte(a.intLaatsteWedstrijd);
         if (ControleTeLageIndex(slot.ploegNaam, grootte, slot.plaats, index) && core::UCase(index) != u"SUP") {
             if (!aanvaard(in, QStringLiteral("Deze speler mag niet op deze plaats opgesteld worden ! Te lage index !"),
@@ -274,7 +297,7 @@ Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in)
                 return uit;
             }
         }
-        if (ControleOpstellingInAnderePloeg(slot, compNr, grootte)) {
+        if (ControleOpstellingInAnderePloeg(slot, compNr)) {
             if (!aanvaard(in,
                           QStringLiteral("Deze speler mag in deze ploeg niet opgesteld worden omdat hij al opgesteld "
                                          "is in een andere ploeg."),

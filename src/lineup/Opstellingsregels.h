@@ -27,8 +27,17 @@ struct Slot
 /** The team size the rules count with: 4 in the 16-game scheme, 3 otherwise. */
 int RegelPloeggrootte(int laatsteWedstrijd);
 
-/** Check 1: the member already stands on another place of the same side. */
-bool ControleDubbeleOpstellingPloeg(const QStringList& knoppen, int plaats, const QString& compNr, int grootte);
+/**
+ * The line-up places the sheet has for the match: 4 in the 16-game scheme, 3 in the 10-game scheme;
+ * a team of two has 3 when it plays the doubles (option 'SuperDubbelSpelen' "J") and 4 otherwise.
+ */
+int PlaatsenInGebruik(int laatsteWedstrijd);
+
+/**
+ * Check 1: the member already stands on another place of the same side.
+ * @param plaatsen the number of places to look at, from place 1
+ */
+bool ControleDubbeleOpstellingPloeg(const QStringList& knoppen, int plaats, const QString& compNr, int plaatsen);
 /** Check 2: the index is below the minimum for the team letter and the place. */
 bool ControleTeLageIndex(const QString& ploegNaam, int grootte, int plaats, const QString& index);
 /** Check 3: an earlier place holds a higher index. */
@@ -37,11 +46,11 @@ bool ControleIndexHogereSpelersInPloeg(const QStringList& indexen, int plaats, c
 bool ControleIndexLagereSpelersInPloeg(const QStringList& indexen, int plaats, const QString& index, int grootte);
 
 /**
- * Check 5: the member stands on a home place of another home match of the own club in the same
- * week, level and category as the match on rsMatchen. Only for the own club's team; the match on the
- * sheet stays the current row of rsMatchen.
+ * Check 5: the member stands on one of the four home places of another home match of the own club in
+ * the same week, level and category as the match on rsMatchen, whatever the size of either team. Only
+ * for the own club's team; the match on the sheet stays the current row of rsMatchen.
  */
-bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr, int grootte);
+bool ControleOpstellingInAnderePloeg(const Slot& slot, const QString& compNr);
 
 /** What SpelerInvullen reads besides the slot: the sheet's line-up of the side and the option. */
 struct Opstellingsinvoer
@@ -78,8 +87,9 @@ bool StrengeControle();
 /**
  * Looks the member up, fills the boxes and applies the rules in order, with their messages and
  * questions (title "Speler Kiezen"). A member refused by a rule comes back with geweigerd set and an
- * empty member number. The head referee gets the club of the strength list or the members' row he is
- * found in.
+ * empty member number. A line-up place never takes a number that stands on another place of its side,
+ * whether the member is on the strength list or not. The head referee gets the club of the strength
+ * list or the members' row he is found in.
  */
 Opstellingsuitvoer SpelerInvullen(const Opstellingsinvoer& in);
 

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <array>
+
 using core::algemeen;
 using testhulp::Velden;
 using Soort = ui::TestMeldingen::Soort;
@@ -272,6 +274,59 @@ TEST_F(NietGespeeld, TheFourthGameNotPlayedMakesThePlayerAbsent)
     EXPECT_FALSE(k.FraWO->isEnabled());
     EXPECT_FALSE(k.ChkWedstrijd[0]->isChecked());
     QTest::mouseClick(k.CmdAnnuleren, Qt::LeftButton);
+}
+
+// Home place 2 of a team of four does not play his games 1, 3 and 4 (mask 97), ticked in either order:
+// each of the three, his third game as much as the others, is a walk-over lost 0-3 by the home side,
+// and his second game stays to be played. The same after the match is loaded again.
+TEST_F(NietGespeeld, AHomePlayerWhoDoesNotPlayGamesOneThreeAndFourLosesEachOfThemByWalkOver)
+{
+    FrmWedstrijdInput& f = starten();
+    const core::Wedstrijdblad& b = f.blad;
+    // The row of each of his four games.
+    int rijVan[4] = {-1, -1, -1, -1};
+    for (int r = 0; r <= 15; ++r) {
+        if (b.LabThuisspeler[r]->text() == "2")
+            rijVan[r / 4] = r;
+    }
+    for (int r : rijVan)
+        ASSERT_GE(r, 0);
+    const auto nagaan = [&](const char* wanneer) {
+        SCOPED_TRACE(wanneer);
+        EXPECT_EQ(opgeslagen("WOT2"), "97");
+        for (int vak : {0, 2, 3}) {
+            SCOPED_TRACE(vak + 1);
+            const int r = rijVan[vak];
+            EXPECT_EQ(opgeslagen(QStringLiteral("W%1").arg(r + 1, 2, 10, QLatin1Char('0'))), "-");
+            EXPECT_EQ(setsOpgeslagen(r + 1), WalkOver);
+            EXPECT_EQ(setsGetoond(b, r), WalkOverGetoond);
+            EXPECT_TRUE(vergrendeld(b, r));
+            EXPECT_EQ(b.TxtSetsThuis[r]->text(), "0");
+            EXPECT_EQ(b.TxtSetsUit[r]->text(), "3");
+        }
+        EXPECT_EQ(setsGetoond(b, rijVan[1]), ",,,,|,,,,");
+        EXPECT_FALSE(vergrendeld(b, rijVan[1]));
+    };
+
+    for (const auto& volgorde : {std::array{0, 2, 3}, std::array{3, 2, 0}}) {
+        SCOPED_TRACE(volgorde[0]);
+        FrmSpelersKiezen& k = openen(f, true, 2);
+        for (int i : volgorde)
+            QTest::mouseClick(k.ChkWedstrijd[i], Qt::LeftButton);
+        EXPECT_FALSE(k.ChkWO->isChecked());
+        QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+        nagaan("marked");
+        kiezen(f, m_nr);
+        nagaan("loaded again");
+        openen(f, true, 2);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(k.ChkWedstrijd[i]->isChecked(), i != 1) << i;
+        // Played again, for the next order.
+        for (int i : {0, 2, 3})
+            QTest::mouseClick(k.ChkWedstrijd[i], Qt::LeftButton);
+        EXPECT_EQ(opgeslagen("WOT2"), "0");
+        QTest::mouseClick(k.CmdSluiten, Qt::LeftButton);
+    }
 }
 
 // In a team of three the hidden fourth box never counts towards the stored mask.

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using core::algemeen;
 using testhulp::Velden;
 using Soort = ui::TestMeldingen::Soort;
@@ -156,6 +158,16 @@ protected:
 
             ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, g.plaats, QString::number(500001 + g.plaats)));
         }
+    }
+
+    // Types into the search box, where the picker has the focus when it opens, and presses Enter.
+    static void zoekenEnEnter(const QString& tekst)
+    {
+        QApplication::setActiveWindow(&kiezer());
+        ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+        QTest::keyClicks(kiezer().TxtFilter, tekst);
+        ASSERT_EQ(kiezer().TxtFilter->text(), tekst);
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
     }
 
     // The home line-up 500001..500004 on places 1 to 4, the visitors 500005..500008.
@@ -395,6 +407,39 @@ TEST_F(SpelersKiezen, TheMemberOnTheLastPlaceIsRefusedOnPlaceOne)
         EXPECT_FALSE(kiezer().isVisible());
         EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), "THUISSP1"), " ");
         EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+    }
+}
+
+// No member stands twice in one team, typed in the member box and Enter: not one who is off the strength
+// list (refused before any question about the list), and not the one on the fourth place of a team of two
+// that plays without the doubles.
+TEST_F(SpelersKiezen, AMemberOffTheListOrOnTheFourthPlaceOfATeamOfTwoIsRefusedOnAnotherPlace)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    testhulp::reeksToevoegen(m_db, "2010-2011", "P", "H", "S", "Super Heren", "Super", 2);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    testhulp::Wedstrijd vier = wedstrijd("PAH01002", "A");
+    vier.extra = {{"THUISSP1", "500077"}};
+    testhulp::wedstrijdToevoegen(m_db, vier);
+    FrmWedstrijdInput& f = startenAlsPloegA({{"THUISSP4", "500001"}}, "4", "S");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 6);
+    ASSERT_FALSE(f.blad.CmdCompNrT[3]->isHidden());
+    ASSERT_EQ(f.blad.CmdCompNrT[3]->text(), "500001");
+    const QString tweeKeer = "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !";
+    for (const auto& [wedstrNr, plaats, nr] :
+         {std::tuple{"PAH01001", 0, "500001"}, std::tuple{"PAH01002", 1, "500077"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[plaats]->click();
+        QApplication::setActiveWindow(&kiezer());
+        kiezer().TxtCompNr->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(kiezer().TxtCompNr, nr);
+        m_meldingen->verwachtMelding(Soort::Kritiek, Titel, tweeKeer);
+        QTest::keyClick(kiezer().TxtCompNr, Qt::Key_Return);
+        EXPECT_EQ(m_meldingen->getoond().size(), plaats + 1) << "the refusal only";
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("THUISSP%1").arg(plaats + 1)), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[plaats]->text(), "");
     }
 }
 
@@ -909,6 +954,113 @@ TEST_F(SpelersKiezen, TheSearchSelectsTheFirstMatchingEntryAndTakesItsMember)
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
 }
 
+// "Speler Zoeken", where the picker opens, asks for a name or a member number. A whole member number that is
+// on no entry of the list is that member, looked up as the member box does (off the list, the question or,
+// under strict control at home, the refusal), never the member an earlier, shorter text found; Enter then
+// saves him, or, refused, the member the place had.
+TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsThatMember)
+{
+    testhulp::lidToevoegen(m_db, "500077", "Buiten Lijst", "001", 1);
+    testhulp::lidToevoegen(m_db, "500066", "Ook Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten();
+    const QString vraag = "Deze speler staat niet op de sterktelijst. Wenst u deze toch toe te voegen ?";
+
+    // Answered Nee: the empty place stays empty; 500001, whom "500" found, is not saved.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(false);
+    zoekenEnEnter("500077");
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constLast(), (ui::TestMeldingen::Melding{Soort::Vraag, Titel, vraag}));
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+
+    // Answered Ja: he is taken, and the save asks for his index.
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtJaNee(true);
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel, "U dient de index voor deze speler in te vullen !");
+    zoekenEnEnter("500077");
+    ASSERT_TRUE(kiezer().isVisible());
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500077");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), -1);
+    ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtIndex);
+    QTest::keyClicks(kiezer().TxtIndex, "1");
+    QTest::keyClick(kiezer().TxtIndex, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500077");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Buiten Lijst");
+
+    // Strict control at home refuses another one: the place keeps 500077.
+    testhulp::optieZetten(algemeen().dbGegevens, "Streng", "J");
+    f.blad.CmdCompNrT[0]->click();
+    m_meldingen->verwachtMelding(Soort::Kritiek, Titel,
+                                 "Deze speler staat niet op de sterktelijst en kan dus niet toegevoegd worden !");
+    zoekenEnEnter("500066");
+    EXPECT_EQ(m_meldingen->getoond().size(), 4);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500077");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Buiten Lijst");
+
+    // What worked keeps working: a listed member found by his number or by three letters of his name.
+    f.blad.CmdCompNrT[1]->click();
+    zoekenEnEnter("500002");
+    EXPECT_EQ(opgeslagen("THUISSP2"), "500002");
+    f.blad.CmdCompNrT[2]->click();
+    zoekenEnEnter("r 3");
+    EXPECT_EQ(opgeslagen("THUISSP3"), "500003");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[2]->text(), "Speler 3");
+    EXPECT_EQ(m_meldingen->getoond().size(), 4);
+}
+
+// The captains' and the officials' pickers list the side's men: a member number typed in the search box that
+// is on none of their entries is the member stored, not the one an earlier, shorter text found.
+TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOfficial)
+{
+    FrmWedstrijdInput& f = starten(opstelling());
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    ASSERT_EQ(f.LabX->text(), "Kap-T");
+    zoekenEnEnter("500006");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("KapiteinT"), "500006");
+    thuiskapiteinSpeeltNiet(f);
+
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    zoekenEnEnter("500007");
+    EXPECT_EQ(opgeslagen("HoofdschCompnr"), "500007");
+    EXPECT_EQ(opgeslagen("HoofdSchNaam"), "Speler 7");
+    EXPECT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "500007");
+
+    f.blad.CmdCompNrZaalcommissaris->click();
+    zoekenEnEnter("500008");
+    EXPECT_EQ(opgeslagen("ZaalcommCompnr"), "500008");
+    EXPECT_EQ(opgeslagen("ZaalCommNaam"), "Speler 8");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
+// A search text that matches no entry takes back the member an earlier, shorter text found: Enter saves the
+// member the place had, or leaves an empty place empty.
+TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    f.blad.CmdCompNrT[0]->click();
+    zoekenEnEnter("Speler 2x");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
+    EXPECT_EQ(f.blad.LabTIndex[0]->text(), "1");
+
+    f.blad.CmdCompNrT[1]->click();
+    zoekenEnEnter("Speler 3x");
+    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+
+    // A captain alike.
+    f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
+    zoekenEnEnter("Speler 4x");
+    EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
 // The search fills a player from the third letter on; when the rules would refuse or question its hit,
 // the box waits until the user has stopped typing (Enter, leaving the search box), so every letter
 // typed on reaches the search and no box takes one unseen.
@@ -1250,6 +1402,64 @@ TEST_F(SpelersKiezen, TheSuperDoublesPairIsEmptiedWhenAPartnerLeavesTheLineUp)
     ASSERT_NO_FATAL_FAILURE(opPlaatsZetten(f, 0, reserve(0)));
     EXPECT_EQ(opgeslagen("Opmerk1"), " ");
     EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), "");
+}
+
+// The doubles chooser shows what a pair needs and nothing of a single place: Tab never reaches the games not
+// played, the absence, the province list or "Speler Wissen", and Enter stores the pair and nothing else.
+TEST_F(SpelersKiezen, TheDoublesChooserShowsOnlyWhatAPairNeeds)
+{
+    const Velden v = opstelling();
+    testhulp::Wedstrijd super = wedstrijd("PAH01002", "G");
+    super.soort = "4";
+    super.extra = v;
+    testhulp::wedstrijdToevoegen(m_db, super);
+    FrmWedstrijdInput& f = starten(v, "1", "G");
+    for (const auto& [wedstrNr, paar] :
+         {std::pair{"PAH01001", "500001500002"}, std::pair{"PAH01002", "500001500003"}}) {
+        SCOPED_TRACE(wedstrNr);
+        kiezen(f, wedstrNr);
+        f.blad.CmdCompNrT[4]->click();
+        ASSERT_EQ(f.LabX->text(), "TDubb.");
+        ASSERT_TRUE(kiezer().isVisible());
+        QApplication::setActiveWindow(&kiezer());
+        QList<QWidget*> enkel{kiezer().FraWO, kiezer().ChkWO, kiezer().LstProv, kiezer().CmdSpelerWissen};
+        for (QCheckBox* c : kiezer().ChkWedstrijd)
+            enkel << c;
+        for (QWidget* w : enkel)
+            EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
+        EXPECT_FALSE(kiezer().FraDubbel->isHidden());
+
+        kiezer().CmdSluiten->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> bereikt;
+        for (int i = 0; i < 30; ++i) {
+            toets(Qt::Key_Tab);
+            bereikt << focus();
+        }
+        for (QWidget* w : enkel)
+            EXPECT_FALSE(bereikt.contains(w)) << w->objectName().toStdString();
+        EXPECT_TRUE(bereikt.contains(kiezer().CmdAnnuleren));
+        if (kiezer().blnSuperMatch) {
+            EXPECT_TRUE(bereikt.contains(kiezer().ChkNaam1));
+            kiezer().ChkNaam1->click();
+            kiezer().ChkNaam3->click();
+        } else {
+            EXPECT_TRUE(bereikt.contains(kiezer().OptCombinatie[0]));
+        }
+        toets(Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), "Opmerk1"), QString::fromLatin1(paar));
+        for (int p = 1; p <= 4; ++p) {
+            EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("AFWTH%1").arg(p)), "N");
+            EXPECT_EQ(testhulp::matchVeld(QString::fromLatin1(wedstrNr), QStringLiteral("WOT%1").arg(p)), "");
+        }
+    }
+    // A line-up place opened next has them all again.
+    f.blad.CmdCompNrT[0]->click();
+    for (QWidget* w : QList<QWidget*>{kiezer().FraWO, kiezer().ChkWO, kiezer().LstProv, kiezer().CmdSpelerWissen,
+                                      kiezer().ChkWedstrijd[0], kiezer().ChkWedstrijd[2]})
+        EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)

@@ -4,6 +4,7 @@
 #include "Proefgegevens.h"
 #include "TestDatabase.h"
 #include "core/Algemeen.h"
+#include "core/FunctiesQJ.h"
 #include "core/Opstart.h"
 #include "lineup/Opstelling.h"
 #include "lineup/Opstellingsregels.h"
@@ -311,13 +312,77 @@ TEST_F(Regels, CheckFiveLooksAtTheOwnClubsOtherHomeMatchesOfTheWeek)
     EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01001");
 
     // Another category's match and another club's team do not count.
-    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500004", 4));
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500004"));
     Slot ander = invoer("", 3).slot;
     ander.ploegClubNr = "002";
-    EXPECT_FALSE(ControleOpstellingInAnderePloeg(ander, "500005", 4));
-    EXPECT_TRUE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500005", 4));
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(ander, "500005"));
+    EXPECT_TRUE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "500005"));
     // A quote in the member number is a value, not SQL.
-    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "5' OR '1'='1", 4));
+    EXPECT_FALSE(ControleOpstellingInAnderePloeg(invoer("", 3).slot, "5' OR '1'='1"));
+}
+
+// A team of four of the own club plays in the same week as teams of three and two: the member on its
+// fourth place is already lined up, whatever the size of the team he is put in now.
+TEST_F(Regels, CheckFiveSeesTheFourthPlaceOfATeamOfFourFromEveryTeamSize)
+{
+    testhulp::Wedstrijd vier;
+    vier.wedstrNr = "PAH01006";
+    vier.lkThuis = "001";
+    vier.nmthuis = "Eerste E";
+    vier.lkUit = "002";
+    vier.nmuit = "Tweede";
+    vier.extra = {{"THUISSP4", "500003"}};
+    testhulp::wedstrijdToevoegen(algemeen().dbGegevens, vier);
+    const QString tekst = "Deze speler mag in deze ploeg niet opgesteld worden omdat hij al opgesteld is in een andere ploeg.";
+    for (const int laatste : {15, 9, 6}) {
+        SCOPED_TRACE(laatste);
+        algemeen().intLaatsteWedstrijd = laatste;
+        kritiek(tekst);
+        EXPECT_TRUE(SpelerInvullen(invoer("500003", 2, "T", true)).geweigerd);
+        m_meldingen->verwachtJaNee(false);
+        EXPECT_TRUE(SpelerInvullen(invoer("500003", 2, "U", true)).geweigerd);
+        EXPECT_EQ(m_meldingen->getoond().last().tekst, tekst + " Wenst u deze toch op deze plaats op te stellen ?");
+        EXPECT_EQ(algemeen().rsMatchen.veld("WedstrNr").tekst(), "PAH01001");
+    }
+    EXPECT_TRUE(ControleOpstellingInAnderePloeg(invoer("", 0).slot, "500003"));
+}
+
+// Nobody stands twice in one team: not a member off the strength list, found in the members or only in
+// Alternatief, and not on the fourth place of a team of two that plays without the doubles. The refusal
+// comes before any question about the list or the club.
+TEST_F(Regels, CheckOneHoldsOffTheListAndOnTheFourthPlaceOfATeamOfTwo)
+{
+    const QString tweeKeer = "Deze speler mag geen tweede keer in dezelfde ploeg opgesteld worden !";
+    for (const auto& [nr, streng] : {std::pair{"500050", false}, std::pair{"500050", true}, std::pair{"777", false}}) {
+        SCOPED_TRACE(nr);
+        Opstellingsinvoer in = invoer(nr, 1, "T", streng);
+        in.knoppen = QStringList{"", "", core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(nr), 6), ""};
+        kritiek(tweeKeer);
+        const Opstellingsuitvoer uit = SpelerInvullen(in);
+        EXPECT_TRUE(uit.geweigerd);
+        EXPECT_TRUE(uit.compNr.isEmpty());
+        EXPECT_TRUE(uit.naam.isEmpty());
+    }
+
+    algemeen().intLaatsteWedstrijd = 6;
+    Opstellingsinvoer in = invoer("500002", 0);
+    in.knoppen = QStringList{"", "", "", "500002"};
+    for (const char* optie : {"N", "n", ""}) {
+        SCOPED_TRACE(optie);
+        if (*optie)
+            testhulp::optieZetten(algemeen().dbGegevens, "SuperDubbelSpelen", optie);
+        else
+            algemeen().dbGegevens.uitvoeren("DELETE FROM Opties WHERE Soort = 'SuperDubbelSpelen'");
+        EXPECT_EQ(PlaatsenInGebruik(6), 4);
+        kritiek(tweeKeer);
+        EXPECT_TRUE(SpelerInvullen(in).geweigerd);
+    }
+    // With the doubles the team of two has three places: the fourth is none of its places.
+    testhulp::optieZetten(algemeen().dbGegevens, "SuperDubbelSpelen", "J");
+    EXPECT_EQ(PlaatsenInGebruik(6), 3);
+    EXPECT_EQ(PlaatsenInGebruik(9), 3);
+    EXPECT_EQ(PlaatsenInGebruik(15), 4);
+    EXPECT_FALSE(SpelerInvullen(in).geweigerd);
 }
 
 TEST_F(Regels, APlayerNotOnTheListOrOfAnotherClub)
