@@ -104,6 +104,8 @@ private:
     std::u16string m_bladen;
 };
 
+struct RecordOpstelling;
+
 /** Takes the result lines of filled-in matches onto the sheets of their matches. */
 class IngevuldeWedstrijdenLezer
 {
@@ -188,6 +190,30 @@ private:
     template <size_t N, typename Doen>
     void matchenLezen(const std::array<QString, N>& kolommen, Doen&& doen) const;
     void matchToevoegen(Match match);
+
+    /** Where a record goes: the match its fields name, the row to write, and the division's level. */
+    struct Vondst
+    {
+        const Match* match = nullptr; ///< none when the calendar does not hold it
+        Match* rij = nullptr;         ///< the row of that match to write; none when no row is exactly its
+        QString niveau;
+    };
+    /** Finds the match of a record, among the rows read at the start of the section. */
+    Vondst matchZoeken(const IngevuldRecord& r);
+
+    /** Whether the record's games make it a forfeit. */
+    struct Forfait
+    {
+        bool metSpellen = false; ///< the record lists games; without them the forfeits stay as stored
+        QChar kant;              ///< 'T' the home team forfeited, 'U' the visitors; null for none
+        int aantalSpellen = 0;
+    };
+    /**
+     * What the record stores over what this installation holds: the forfeits, the places and
+     * absences, the doubles pairs and the officials, into the sheet's columns of the record.
+     */
+    void overOpgeslagen(const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
+                        const Forfait& forfait, const QString& hoofdscheids, const QString& zaalcommissaris);
     /** The match of a record without a competition code whose home side is a free place; none when not found. */
     const Match* vrijThuisZoeken(const IngevuldRecord& r, const QString& einde);
     /** The not-played masks that give the record's walk-overs their results (with its games). */

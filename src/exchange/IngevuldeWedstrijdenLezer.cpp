@@ -22,6 +22,15 @@ using core::algemeen;
 
 namespace exchange {
 
+// One side's line-up: member number and absence per place, and the doubles pair.
+struct RecordOpstelling
+{
+    QString lid[4];
+    QString afwezig[4];
+    QString dubbel;
+    QString halfDubbel; ///< a pair of which one player left the line-up, as written ("1-", "-3")
+};
+
 namespace {
 
 QString sleutel(std::initializer_list<QStringView> delen)
@@ -64,14 +73,6 @@ QString neem(QString& rest, QChar scheiding)
     return voor;
 }
 
-// One side's line-up: member number and absence per place, and the doubles pair.
-struct Opstelling
-{
-    QString lid[4];
-    QString afwezig[4];
-    QString dubbel;
-    QString halfDubbel; ///< a pair of which one player left the line-up, as written ("1-", "-3")
-};
 
 // The parts of a text between commas, one after another; empty once they are used up.
 class Delen
@@ -98,9 +99,9 @@ private:
     qsizetype m_plaats = 0;
 };
 
-Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
+RecordOpstelling opstellingLezen(const QString& veld, int laatstePlaats)
 {
-    Opstelling o;
+    RecordOpstelling o;
     Delen delen(veld);
     for (int i = 0; i <= 3; ++i) {
         if (laatstePlaats == 3 || i < 3) {
@@ -247,7 +248,7 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
 // stayed away and whose sheet names no captain gives the same record, and the same result line,
 // as a forfeit.
 QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpellen, int zonderSpel,
-                 const Opstelling& thuis, const Opstelling& uit, int laatstePlaats, const QString& kapiteinen)
+                 const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats, const QString& kapiteinen)
 {
     if (spellen.size() != aantalSpellen || spellen.isEmpty())
         return {};
@@ -258,7 +259,7 @@ QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpel
         if (g == zonderSpel ? !spellen[g].isEmpty() : spellen[g] != eerste)
             return {};
     }
-    const Opstelling& afwezig = eerste == u"8" ? thuis : uit;
+    const RecordOpstelling& afwezig = eerste == u"8" ? thuis : uit;
     for (int i = 0; i <= laatstePlaats; ++i) {
         if (afwezig.afwezig[i] != u"J")
             return {};
@@ -274,7 +275,7 @@ QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpel
 // as "0", which the after-match sheet takes for a missing captain.) A "-" names no captain: what is
 // stored stays. A member number of one digit 0 to 3 would be read back as a place: such a captain
 // is stored as the place on which he plays.
-QString kapiteinVan(const QString& lid, const Opstelling& o, int laatstePlaats)
+QString kapiteinVan(const QString& lid, const RecordOpstelling& o, int laatstePlaats)
 {
     if (lid.isEmpty() || lid == u"-")
         return QString();
@@ -769,21 +770,13 @@ const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoek
     return nullptr;
 }
 
-QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
+IngevuldeWedstrijdenLezer::Vondst IngevuldeWedstrijdenLezer::matchZoeken(const IngevuldRecord& r)
 {
-    const IngevuldRecord r = IngevuldRecordLezen(regel);
-    const auto naam = [&r] { return QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen); };
-
-    if (!r.provincieNr.isEmpty() && !m_provincies.contains(r.provincieNr))
-        m_provincies.insert(r.provincieNr, !core::ProvincieAfkorting(r.provincieNr).isEmpty());
-    if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
-        return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
-
+    Vondst v;
     // The match: season, level, category, the home province of a provincial record, and a number
     // that begins with the level letter and ends in the week and the digits. A bye at home whose
     // record names no competition code (its home side has no province) has no level in it either.
     const QString einde = (r.week + r.cijfers).toUpper();
-    const Match* gevonden = nullptr;
     const bool vrijZonderCode = r.velden[2].startsWith(u'-') && r.velden[3] == u"Bye";
     const auto zoeken = [&](const QString& niveau) -> const Match* {
         const auto matchen = m_matchen.constFind(sleutel({r.seizoen, niveau, r.categorie, niveau, r.cijfers}));
@@ -800,42 +793,128 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     // matches, it is among the Super ones.
     bool superDames = false;
     if (vrijZonderCode) {
-        gevonden = vrijThuisZoeken(r, einde);
+        v.match = vrijThuisZoeken(r, einde);
     } else {
-        gevonden = zoeken(r.niveau);
-        if (!gevonden && r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
-            gevonden = zoeken(QStringLiteral("S"));
-            superDames = gevonden != nullptr;
+        v.match = zoeken(r.niveau);
+        if (!v.match && r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
+            v.match = zoeken(QStringLiteral("S"));
+            superDames = v.match != nullptr;
         }
     }
-    if (!gevonden)
-        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
-    const QString& niveau = vrijZonderCode || superDames ? gevonden->soortComp : r.niveau;
-    const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, niveau, r.categorie, gevonden->reeksNr}));
-    if (reeks == m_reeksen.constEnd())
-        return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
-    const int spelers = reeks->spelers;
-    if (spelers < 2 || spelers > 4)
-        return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
+    if (!v.match)
+        return v;
+    const Match* gevonden = v.match;
+    v.niveau = vrijZonderCode || superDames ? gevonden->soortComp : r.niveau;
 
     // The row of the match: its season and number, and among rows with the same (there should be
     // none) the one of its level, category and province. The rows are taken in the order of the
     // index WedstrNr (by row number among equal keys); a row whose season or number differs from
     // the match's in the case of a letter ends the search, as it ends a seek on that index. The row of
     // a bye found by its visitors is the row found: byes of several provinces can share the rest.
-    const Match* rij = vrijZonderCode ? gevonden : nullptr;
+    v.rij = vrijZonderCode ? &m_rijen[static_cast<size_t>(gevonden - m_rijen.data())] : nullptr;
     const auto opNummer = vrijZonderCode ? m_opNummer.constEnd()
                                          : m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
     for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
          i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
-        const Match& m = m_rijen[static_cast<size_t>(i)];
+        Match& m = m_rijen[static_cast<size_t>(i)];
         if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
             break;
         if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
-            rij = &m;
+            v.rij = &m;
             break;
         }
     }
+    return v;
+}
+
+void IngevuldeWedstrijdenLezer::overOpgeslagen(const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
+                                               const Forfait& forfait, const QString& hoofdscheids,
+                                               const QString& zaalcommissaris)
+{
+    QString* bladWaarden = m_blad.data();
+    char* vorm = m_vorm.data();
+    const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
+        bladWaarden[kolom] = waarde;
+        vorm[kolom] = blad::Waarde;
+    };
+    // Only what the record holds is written; what it leaves empty stays as stored.
+    const auto zet = [&zetWaarde](int kolom, const QString& waarde) {
+        if (!waarde.isEmpty())
+            zetWaarde(kolom, waarde);
+    };
+    // A text that the record names as none: the stored text becomes a blank, as the sheet stores an
+    // emptied one; where none was stored it stays without a value.
+    const auto wissen = [bladWaarden, vorm](int kolom) {
+        bladWaarden[kolom] = QStringLiteral(" ");
+        vorm[kolom] = blad::GeenMasker;
+    };
+
+    // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts and
+    // is sent on as a forfeit here too; a record of a match that was played withdraws a forfeit
+    // stored here. A record without games leaves the forfeits as they are.
+    if (forfait.metSpellen) {
+        if (forfait.kant.isNull()) {
+            zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
+            zetWaarde(blad::ForfaitUit, QStringLiteral("N"));
+        } else {
+            const bool thuisForfait = forfait.kant == u'T';
+            zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            // Every game a walk-over, under the forfeit's own marker.
+            for (int g = 0; g < forfait.aantalSpellen && g < 16; ++g) {
+                const int spel = blad::Spel + 11 * g;
+                spelZetten(u"-", bladWaarden + spel, vorm + spel);
+                zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
+            }
+            for (int i = 0; i < 4; ++i)
+                zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
+            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
+            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
+        }
+    }
+
+    for (int i = 0; i <= laatstePlaats; ++i) {
+        zet(4 * i + blad::Thuis, thuis.lid[i]);
+        zet(4 * i + blad::Uit, uit.lid[i]);
+        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
+        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
+    }
+    if (laatstePlaats == 2) {
+        zet(blad::Opmerk1, thuis.dubbel);
+        zet(blad::Opmerk2, uit.dubbel);
+    }
+    // An official emptied in the player picker ("-") is none.
+    const auto officialZetten = [&](int kolom, const QString& lid) {
+        if (lid == u"-")
+            wissen(kolom);
+        else
+            zet(kolom, lid);
+    };
+    officialZetten(blad::Hoofdscheids, hoofdscheids);
+    officialZetten(blad::Zaalcomm, zaalcommissaris);
+}
+
+QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
+{
+    const IngevuldRecord r = IngevuldRecordLezen(regel);
+    const auto naam = [&r] { return QStringLiteral("wedstrijd %1 van %2").arg(r.velden[2], r.seizoen); };
+
+    if (!r.provincieNr.isEmpty() && !m_provincies.contains(r.provincieNr))
+        m_provincies.insert(r.provincieNr, !core::ProvincieAfkorting(r.provincieNr).isEmpty());
+    if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
+        return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
+
+    const Vondst vondst = matchZoeken(r);
+    if (!vondst.match)
+        return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
+    const Match* gevonden = vondst.match;
+    Match* rij = vondst.rij;
+    const QString& niveau = vondst.niveau;
+    const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, niveau, r.categorie, gevonden->reeksNr}));
+    if (reeks == m_reeksen.constEnd())
+        return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
+    const int spelers = reeks->spelers;
+    if (spelers < 2 || spelers > 4)
+        return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
 
     // The places of the result line: a Super match without its doubles has four places for a team
     // of two, and no entry for game 4. A Super men's match whose games are all there shows which
@@ -862,8 +941,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
     const int laatstePlaats = Plaatsen(spelers, superDubbel) - 1;
 
-    const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
-    const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
+    const RecordOpstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
+    const RecordOpstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
 
     // The captains and officials, each ended by a comma.
     QString rest = r.velden[8] + u',';
@@ -872,6 +951,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     m_vorm.fill(0, blad::Aantal);
     QString* bladWaarden = m_blad.data();
     char* vorm = m_vorm.data();
+    Forfait forfait;
+    forfait.aantalSpellen = aantalSpellen;
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
         QVarLengthArray<QStringView, 20> invoer;
         for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
@@ -900,32 +981,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             }
         }
         maskersZetten(invoer, spelers, thuis.afwezig, uit.afwezig);
-
-        // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts
-        // and is sent on as a forfeit here too; a record of a match that was played withdraws a
-        // forfeit stored here.
-        const QChar forfait = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, rest);
-        const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
-            bladWaarden[kolom] = waarde;
-            vorm[kolom] = blad::Waarde;
-        };
-        if (forfait.isNull()) {
-            zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
-            zetWaarde(blad::ForfaitUit, QStringLiteral("N"));
-        } else {
-            const bool thuisForfait = forfait == u'T';
-            zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
-            // Every game a walk-over, under the forfeit's own marker.
-            for (int g = 0; g < aantalSpellen && g < 16; ++g) {
-                const int spel = blad::Spel + 11 * g;
-                spelZetten(u"-", bladWaarden + spel, vorm + spel);
-                zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
-            }
-            for (int i = 0; i < 4; ++i)
-                zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
-            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
-            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
-        }
+        forfait.metSpellen = true;
+        forfait.kant = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, rest);
     }
 
     const QString kapiteinT = kapiteinVan(neem(rest, u','), thuis, laatstePlaats);
@@ -949,6 +1006,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
                                        .arg(opstelling->halfDubbel, QLatin1String(ploeg));
     }
 
+    overOpgeslagen(thuis, uit, laatstePlaats, forfait, hoofdscheids, zaalcommissaris);
+
     // Only what the record holds is written; what it leaves empty stays as stored.
     const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {
         if (!waarde.isEmpty()) {
@@ -956,34 +1015,15 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             vorm[kolom] = 1;
         }
     };
-    for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(4 * i + blad::Thuis, thuis.lid[i]);
-        zet(4 * i + blad::Uit, uit.lid[i]);
-        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
-        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
-    }
-    if (laatstePlaats == 2) {
-        zet(blad::Opmerk1, thuis.dubbel);
-        zet(blad::Opmerk2, uit.dubbel);
-    }
-    // A text that the record names as none: an official emptied in the player picker ("-"), the end
-    // time emptied in its box (nothing after the start time), the reservations all withdrawn. The
-    // stored text becomes a blank, as the sheet stores an emptied one; where none was stored it stays
-    // without a value.
+    // A text that the record names as none: the end time emptied in its box (nothing after the start
+    // time), the reservations all withdrawn. The stored text becomes a blank, as the sheet stores an
+    // emptied one; where none was stored it stays without a value.
     const auto wissen = [bladWaarden, vorm](int kolom) {
         bladWaarden[kolom] = QStringLiteral(" ");
         vorm[kolom] = blad::GeenMasker;
     };
-    const auto officialZetten = [&](int kolom, const QString& lid) {
-        if (lid == u"-")
-            wissen(kolom);
-        else
-            zet(kolom, lid);
-    };
     zet(blad::KapiteinT, kapiteinT);
     zet(blad::KapiteinU, kapiteinU);
-    officialZetten(blad::Hoofdscheids, hoofdscheids);
-    officialZetten(blad::Zaalcomm, zaalcommissaris);
     if (einduur.isEmpty() && metEinduur)
         wissen(blad::Einduur);
     else
