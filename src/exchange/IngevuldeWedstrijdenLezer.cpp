@@ -962,6 +962,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         // calendar import marks it.
         int zonderSpel = -1;
         if (superDubbel == u"N" && aantalSpellen > 3) {
+            // Games 1 to 3 come before the doubles' place: a line that lists fewer is damaged.
+            if (invoer.size() < 3)
+                throw RecordFout(QStringLiteral("de spellen \"%1\" van een Supermatch zonder dubbel hebben maar %2 van de "
+                                                "%3 spellen")
+                                     .arg(spelVeld)
+                                     .arg(invoer.size())
+                                     .arg(aantalSpellen - 1));
             invoer.insert(3, QStringView());
             zonderSpel = 3;
         }

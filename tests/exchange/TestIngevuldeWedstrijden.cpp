@@ -362,6 +362,184 @@ TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
         << sectie.overgeslagen[0].toStdString();
 }
 
+// A Super men's match sent without its doubles lists its games from game 4 on one place further: a
+// games field of one or two entries has no place for that. Such a record is refused as the other
+// damaged records are, naming its line, and the database stays as it was; a record without games,
+// and the same entries where the doubles is played, are taken in.
+TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesAndOneOrTwoGamesIsRefusedAsDamaged)
+{
+    superMatch();
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    const QByteArray begin = "I;11;SUPR-H-05-30;A1;A2;512301,512302,512303,512304;498101,498102,498103,498104;";
+    const QByteArray einde = ";-,-,-,-;20:00,;\"\"";
+    const QMap<QString, QStringList> voor = alles();
+    for (const QByteArray& spellen : {QByteArray("P3"), QByteArray("P3/5"), QByteArray("P,")}) {
+        try {
+            importeren(ingevuld({begin + spellen + einde}));
+            ADD_FAILURE() << "no error for " << spellen.toStdString();
+        } catch (const core::ActieFout& f) {
+            EXPECT_EQ(f.tekst(), QStringLiteral("Regel 4: de ingevulde wedstrijd kan niet gelezen worden: de spellen "
+                                                "\"%1\" van een Supermatch zonder dubbel hebben maar %2 van de 15 spellen")
+                                     .arg(QString::fromLatin1(spellen))
+                                     .arg(spellen.count(',') + 1));
+        }
+        EXPECT_EQ(alles(), voor) << spellen.toStdString();
+    }
+    EXPECT_EQ(importeren(ingevuld({begin + "P" + einde})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "THUISSP4"), "512304");
+
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "J");
+    EXPECT_EQ(importeren(ingevuld({begin + "P3/5" + einde})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "W01Set1U") + "/" + matchVeld("S05030", "W01Set2U"), "3/5");
+}
+
+// Damaged result lines never bring the reader down. Thousands of lines made from valid ones by
+// cutting them short, dropping, doubling and changing characters and fields are each taken in,
+// passed over with a reason, or refused as damaged; on a table that holds the matches, under both
+// values of the option 'SuperDubbelSpelen', and into a calendar held back.
+TEST_F(IngevuldeWedstrijden, DamagedResultLinesAreTakenInPassedOverOrRefusedAndNothingElse)
+{
+    superMatch();
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 2);
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "D", "N", "Nationaal 1 Dames", "1D", 3);
+    match({{"Opmerk1", "111111222222"}, {"forfaituit", "J"}, {"HoofdschCompnr", "700009"}});
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.reeksNr = "T";
+    w.weekNr = "05";
+    w.wedstrNr = "S05031";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.soortComp = "N";
+    w.herDam = "D";
+    w.reeksNr = "N";
+    w.wedstrNr = "N05031";
+    w.soort = "2";
+    testhulp::wedstrijdToevoegen(d(), w);
+    Wedstrijd vrij;
+    vrij.weekNr = "05";
+    vrij.wedstrNr = "PH05013";
+    vrij.provThuis = "0";
+    vrij.lkThuis = vrij.nmthuis = "Vrij";
+    vrij.lkUit = "001";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+
+    QStringList superSpellen;
+    for (int g = 1; g <= 16; ++g) {
+        if (g != 4)
+            superSpellen << QStringLiteral("%1/-5/6/-7/9").arg(g);
+    }
+    const QStringList geldig{
+        "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;444444,555555,666666,2-3;P9,9,3/4/6,-,-,3/4/6,-,9,-3/-4/-5,3/4/6;"
+        "111111,-,700001,700002;20:00,22:00;\"Voorbehoud THUIS:\\nTafel 'glad'\\nVoorbehoud OFFICIAL:\\nBal\"",
+        "I;11;PANT-H-05-12;A1;A2;--,--,-333333,-;444444,555555,666666,-;P8,8,8,8,8,8,8,8,8,8;-,-,-,-;20:00,;\"\"",
+        "I;11;SUPR-H-05-30;A1;A2;512301,512302,512303,512304;498101,-498102,--,498104;P" + superSpellen.join(',')
+            + ";512301,498101,-,-;19:30,22:05;\"\"",
+        "I;11;SUPR-H-05-31;A1;A2;111111,222222,333333,1-3;555555,666666,777777,2-3;P1/1/1,2/2/2,3/3/3,-4/-4/-4,5/5/5,6/6/6,"
+        "7/7/7;-,-,-,-;20:00,;\"\"",
+        "I;11;NATL-D-05-31;A1;A2;111111,222222,333333,1-2;444444,555555,666666,1-3;P3/4/6,9,3/4/6,-,8,3/4/6,-,9,3/4/6,3/4/6;"
+        "-,-,-,-;20:00,;\"\"",
+        "I;11;-H-05-13;Bye;A1;-,-,-,-;111111,222222,333333,-;P;-,-,-,-;,;\"\"",
+    };
+    const QString tekens = QStringLiteral(";;,,--//:P0123456789 \"\\xJNé");
+    // A small generator of our own, so that every run and every platform makes the same lines.
+    quint32 toestand = 20101;
+    const auto getal = [&toestand](int tot) {
+        toestand = toestand * 1103515245u + 12345u;
+        return static_cast<int>((toestand >> 8) % static_cast<quint32>(tot));
+    };
+    const auto beschadigen = [&](QString regel) {
+        for (int n = 1 + getal(3); n > 0; --n) {
+            const int p = regel.isEmpty() ? 0 : getal(static_cast<int>(regel.size()));
+            switch (getal(7)) {
+            case 0:
+                regel.truncate(p);
+                break;
+            case 1:
+                regel.remove(p, 1);
+                break;
+            case 2:
+                regel.insert(p, tekens[getal(static_cast<int>(tekens.size()))]);
+                break;
+            case 3:
+                if (!regel.isEmpty())
+                    regel[p] = tekens[getal(static_cast<int>(tekens.size()))];
+                break;
+            case 4: {
+                // A field, or an entry of one, left out.
+                const QChar scheiding = getal(2) ? u';' : u',';
+                const qsizetype einde = regel.indexOf(scheiding, p);
+                if (einde >= 0)
+                    regel.remove(p, einde - p + 1);
+                break;
+            }
+            case 5:
+                regel.insert(p, getal(2) ? QStringLiteral(";;") : QStringLiteral(",,"));
+                break;
+            default:
+                regel.insert(p, regel.mid(p, getal(12)));
+                break;
+            }
+        }
+        return regel;
+    };
+
+    int overgenomen = 0, voorbijgegaan = 0, geweigerd = 0;
+    const auto voeden = [&](IngevuldeWedstrijdenLezer& lezer, const QString& regel) {
+        try {
+            if (lezer.inlezen(regel).isEmpty())
+                ++overgenomen;
+            else
+                ++voorbijgegaan;
+        } catch (const RecordFout&) {
+            ++geweigerd;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what() << " for " << regel.toStdString();
+        }
+    };
+    {
+        db::Transactie transactie(d());
+        for (const char* optie : {"N", "J"}) {
+            testhulp::optieZetten(d(), "SuperDubbelSpelen", optie);
+            IngevuldeWedstrijdenLezer lezer;
+            for (const QString& regel : geldig)
+                EXPECT_EQ(lezer.inlezen(regel), "") << regel.toStdString();
+            for (int i = 0; i < 2000; ++i)
+                voeden(lezer, beschadigen(geldig[getal(static_cast<int>(geldig.size()))]));
+        }
+    }
+
+    // Into a calendar of the file that is not yet written: the rows of the matches above.
+    const QStringList kolommen{"Seizoen", "SoortComp", "WeekNr", "HerDam", "WedstrNr", "ReeksNr", "ProvThuis",
+                               "LKThuis", "ProvUIT", "LKUIT", "Soort"};
+    const QStringList kalender{"2010-2011;P;05;H;PAH05012;A;1;001;1;002;1",
+                               "2010-2011;S;05;H;S05030;A;1;001;1;002;4",
+                               "2010-2011;S;05;H;S05031;T;1;001;1;002;4",
+                               "2010-2011;N;05;D;N05031;N;1;001;1;002;2",
+                               "2010-2011;P;05;H;PH05013;A;0;Vrij;1;001;1"};
+    d().uitvoeren("DELETE FROM Matchen");
+    db::Transactie transactie(d());
+    UitgesteldeKalender uitgesteld;
+    uitgesteld.beginnen(kolommen);
+    for (const QString& rij : kalender) {
+        std::vector<QStringView> waarden;
+        for (const QStringView w : QStringView(rij).tokenize(u';'))
+            waarden.push_back(w);
+        uitgesteld.toevoegen(rij, std::move(waarden));
+    }
+    {
+        IngevuldeWedstrijdenLezer lezer(&uitgesteld);
+        for (int i = 0; i < 1000; ++i)
+            voeden(lezer, beschadigen(geldig[getal(static_cast<int>(geldig.size()))]));
+        uitgesteld.schrijven();
+    }
+    EXPECT_EQ(aantal("Matchen"), kalender.size());
+    // Each way out was taken.
+    EXPECT_GT(overgenomen, 100);
+    EXPECT_GT(voorbijgegaan, 100);
+    EXPECT_GT(geweigerd, 100);
+}
+
 // The fields of a result line: the line need not end in ";", the ten fields may be empty, and the
 // reservations are the rest of the line, ";" included; a line of fewer fields is named by its count.
 TEST(IngevuldRecord, TheFieldsOfAResultLineAreSplitAtTheirSemicolons)
