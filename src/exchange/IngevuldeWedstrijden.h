@@ -174,6 +174,9 @@ private:
     /// the rows of matches against a free place at home whose record names no competition code, by
     /// season, category, last three characters and the visitors' club code; made for the first such record
     std::optional<QHash<QString, QList<int>>> m_vrijThuis;
+    /// the club codes of every row (home, visitors) as its result line writes them, null where a
+    /// province is missing; read for the first record that needs them
+    std::optional<std::vector<std::array<QString, 2>>> m_clubcodes;
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
     QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
@@ -214,6 +217,11 @@ private:
      */
     void overOpgeslagen(const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
                         const Forfait& forfait, const QString& hoofdscheids, const QString& zaalcommissaris);
+    const std::vector<std::array<QString, 2>>& clubcodes();
+    /** Whether the row's clubs are those of the record (fields 4 and 5). */
+    bool clubsVan(const Match& m, const IngevuldRecord& r);
+    /** The province whose TabT code begins a club code ("H5": Henegouwen); 0 when none. */
+    int provincieVanClubcode(const QString& code) const;
     /** The match of a record without a competition code whose home side is a free place; none when not found. */
     const Match* vrijThuisZoeken(const IngevuldRecord& r, const QString& einde);
     /** The not-played masks that give the record's walk-overs their results (with its games). */

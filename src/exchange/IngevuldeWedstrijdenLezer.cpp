@@ -723,41 +723,56 @@ void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
     aanhangen(m_opNummer, nummerSleutel(m.seizoen, m.wedstrNr), &Match::volgendOpNummer);
 }
 
+const std::vector<std::array<QString, 2>>& IngevuldeWedstrijdenLezer::clubcodes()
+{
+    if (!m_clubcodes) {
+        // Needed for few records: read once, when the first of them comes.
+        m_clubcodes.emplace(m_rijen.size());
+        const auto code = [this](const QString& lk, const QString& prov) {
+            if (IsVrijePlaats(lk))
+                return QStringLiteral("Bye");
+            const auto tabT = m_tabT.constFind(static_cast<int>(LeidendGetal(prov)));
+            return tabT == m_tabT.constEnd() ? QString() : *tabT + QString::number(LeidendGetal(lk));
+        };
+        matchenLezen(std::array<QString, 4>{QStringLiteral("LKThuis"), QStringLiteral("ProvThuis"), QStringLiteral("LKUIT"),
+                                            QStringLiteral("ProvUIT")},
+                     [this, &code](qint64 rijnummer, std::array<QString, 4>& w) {
+                         // The rows as they were read at the start of the section, in the order of their row numbers.
+                         const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
+                                                              [](const Match& a, qint64 b) { return a.rijnummer < b; });
+                         if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
+                             (*m_clubcodes)[static_cast<size_t>(plaats - m_rijen.cbegin())] = {code(w[0], w[1]),
+                                                                                              code(w[2], w[3])};
+                     });
+    }
+    return *m_clubcodes;
+}
+
+bool IngevuldeWedstrijdenLezer::clubsVan(const Match& m, const IngevuldRecord& r)
+{
+    const std::array<QString, 2>& codes = clubcodes()[static_cast<size_t>(&m - m_rijen.data())];
+    return !codes[0].isNull() && !codes[1].isNull() && codes[0].compare(r.velden[3], Qt::CaseInsensitive) == 0
+           && codes[1].compare(r.velden[4], Qt::CaseInsensitive) == 0;
+}
+
 const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoeken(const IngevuldRecord& r,
                                                                                    const QString& einde)
 {
     if (!m_vrijThuis) {
         // Byes are few: the rows they can be are gathered once, when the first record of one comes.
         m_vrijThuis.emplace();
-        const auto opnemen = [this](size_t plaats, const QString& lkThuis, const QString& provUit, const QString& lkUit) {
+        const std::vector<std::array<QString, 2>>& codes = clubcodes();
+        for (size_t plaats = 0; plaats < m_rijen.size(); ++plaats) {
             const Match& m = m_rijen[plaats];
             // The rows whose record names no code: a free place at home, and a level and home
-            // province that give no code.
-            if (!IsVrijePlaats(lkThuis)
+            // province that give no code; with the visitors' club code as their record writes it.
+            if (codes[plaats][0] != u"Bye" || codes[plaats][1].isNull()
                 || !Competitiecode(m.soortComp, m.herDam, static_cast<int>(LeidendGetal(m.provThuis)), false).isEmpty())
-                return;
-            // The visitors' club code as their record writes it.
-            QString bezoekers;
-            if (IsVrijePlaats(lkUit)) {
-                bezoekers = QStringLiteral("Bye");
-            } else {
-                const auto tabT = m_tabT.constFind(static_cast<int>(LeidendGetal(provUit)));
-                if (tabT == m_tabT.constEnd())
-                    return;
-                bezoekers = *tabT + QString::number(LeidendGetal(lkUit));
-            }
+                continue;
             const QStringView nummer(m.wedstrNr);
-            (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), bezoekers})]
+            (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), codes[plaats][1]})]
                 << static_cast<int>(plaats);
-        };
-        matchenLezen(std::array<QString, 3>{QStringLiteral("LKThuis"), QStringLiteral("ProvUIT"), QStringLiteral("LKUIT")},
-                     [this, &opnemen](qint64 rijnummer, std::array<QString, 3>& w) {
-                         // The rows as they were read at the start of the section, in the order of their row numbers.
-                         const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
-                                                              [](const Match& a, qint64 b) { return a.rijnummer < b; });
-                         if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
-                             opnemen(static_cast<size_t>(plaats - m_rijen.cbegin()), w[0], w[1], w[2]);
-                     });
+        }
     }
     const auto rijen = m_vrijThuis->constFind(sleutel({r.seizoen, r.categorie, r.cijfers, r.velden[4]}));
     if (rijen == m_vrijThuis->constEnd())
@@ -770,6 +785,22 @@ const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoek
     return nullptr;
 }
 
+int IngevuldeWedstrijdenLezer::provincieVanClubcode(const QString& code) const
+{
+    // The TabT code is what comes before the club number.
+    qsizetype einde = code.size();
+    while (einde > 0 && code[einde - 1].isDigit())
+        --einde;
+    const QStringView tabT = QStringView(code).first(einde);
+    if (tabT.isEmpty() || einde == code.size())
+        return 0;
+    for (auto p = m_tabT.cbegin(); p != m_tabT.cend(); ++p) {
+        if (p.value().compare(tabT, Qt::CaseInsensitive) == 0)
+            return p.key();
+    }
+    return 0;
+}
+
 IngevuldeWedstrijdenLezer::Vondst IngevuldeWedstrijdenLezer::matchZoeken(const IngevuldRecord& r)
 {
     Vondst v;
@@ -777,34 +808,45 @@ IngevuldeWedstrijdenLezer::Vondst IngevuldeWedstrijdenLezer::matchZoeken(const I
     // that begins with the level letter and ends in the week and the digits. A bye at home whose
     // record names no competition code (its home side has no province) has no level in it either.
     const QString einde = (r.week + r.cijfers).toUpper();
-    const bool vrijZonderCode = r.velden[2].startsWith(u'-') && r.velden[3] == u"Bye";
-    const auto zoeken = [&](const QString& niveau) -> const Match* {
+    const bool zonderCode = r.velden[2].startsWith(u'-');
+    const bool vrijZonderCode = zonderCode && r.velden[3] == u"Bye";
+    const auto zoeken = [&](const QString& niveau, const QString& provincieNr) -> const Match* {
         const auto matchen = m_matchen.constFind(sleutel({r.seizoen, niveau, r.categorie, niveau, r.cijfers}));
         for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
              i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
             const Match& m = m_rijen[static_cast<size_t>(i)];
             if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
-                && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0))
+                && (provincieNr.isEmpty() || m.provThuis.compare(provincieNr, Qt::CaseInsensitive) == 0))
                 return &m;
         }
         return nullptr;
     };
-    // A Super ladies' match is coded NATL as a national ladies' one is: not among the national
-    // matches, it is among the Super ones.
+    // A record without a competition code: a bye at home, found by its visitors, or a provincial
+    // match of a province that has no code, whose home club's code (TabT and club number) names the
+    // province. A Super ladies' match is coded NATL as a national ladies' one is: the clubs of the
+    // record tell them apart where both have the number, and where the national one is missing it
+    // is the Super one.
     bool superDames = false;
     if (vrijZonderCode) {
         v.match = vrijThuisZoeken(r, einde);
+    } else if (zonderCode) {
+        const int provincie = provincieVanClubcode(r.velden[3]);
+        if (provincie > 0)
+            v.match = zoeken(QStringLiteral("P"), QString::number(provincie));
     } else {
-        v.match = zoeken(r.niveau);
-        if (!v.match && r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
-            v.match = zoeken(QStringLiteral("S"));
-            superDames = v.match != nullptr;
+        v.match = zoeken(r.niveau, r.provincieNr);
+        if (r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
+            const Match* super = zoeken(QStringLiteral("S"), QString());
+            if (super && (!v.match || (!clubsVan(*v.match, r) && clubsVan(*super, r)))) {
+                v.match = super;
+                superDames = true;
+            }
         }
     }
     if (!v.match)
         return v;
     const Match* gevonden = v.match;
-    v.niveau = vrijZonderCode || superDames ? gevonden->soortComp : r.niveau;
+    v.niveau = zonderCode || superDames ? gevonden->soortComp : r.niveau;
 
     // The row of the match: its season and number, and among rows with the same (there should be
     // none) the one of its level, category and province. The rows are taken in the order of the

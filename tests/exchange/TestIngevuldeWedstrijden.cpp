@@ -62,6 +62,41 @@ protected:
 
     QString veld(const QString& kolom) { return matchVeld("PAH05012", kolom); }
 
+    // The result line that this installation makes of a match of a division of three.
+    QString resultaatregel(const QString& wedstrNr)
+    {
+        Recordkenmerken k;
+        k.plaatsen = k.spelersPerPloeg = 3;
+        db::Recordset rij = d().openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {wedstrNr});
+        return rij.eof() ? QString() : WedstrijdRecordMaken(rij, k, Recordgegevens::lezen(d()));
+    }
+
+    // A match of a division of three, between two clubs of the given provinces.
+    void match(const QString& wedstrNr, const QString& soortComp, const QString& herDam, const QString& reeksNr,
+               const QString& provincie, const QString& lkThuis, const QString& lkUit)
+    {
+        Wedstrijd w;
+        w.soortComp = soortComp;
+        w.herDam = herDam;
+        w.reeksNr = reeksNr;
+        w.weekNr = "05";
+        w.wedstrNr = wedstrNr;
+        w.provThuis = w.provUit = provincie;
+        w.lkThuis = lkThuis;
+        w.lkUit = lkUit;
+        w.nmthuis = "Thuis " + lkThuis;
+        w.nmuit = "Bezoekers " + lkUit;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+
+    // A played match's result line, with the given competition code and club codes.
+    static QString gespeeld(const QString& code, const QString& thuis, const QString& uit)
+    {
+        return "I;11;" + code + ";" + thuis + ";" + uit
+               + ";111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                 "P3/4/6,-3/-4/-6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;111111,444444,-,-;20:00,22:00;\"\"";
+    }
+
     // The stored set fields of a game: "w,w,w, , |o,o,o, , ".
     QString sets(int spel)
     {
@@ -255,6 +290,47 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     EXPECT_EQ(v.wedstrijden, 0);
     EXPECT_EQ(v.nietOvergenomen, QStringList{"wedstrijd -H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"});
     EXPECT_EQ(inhoud("Matchen", "ProvUIT, UITSP1"), QStringList({"1|111111", "8|121212"}));
+}
+
+// Henegouwen, Luik, Luxemburg, Namen and Waals-Brabant give their provincial matches no competition
+// code: the result line begins with "-", and the home club's code (TabT and club number) names the
+// province. Each fills the match of its own province, which sends the same line on.
+TEST_F(IngevuldeWedstrijden, AProvincialMatchOfAProvinceWithoutACodeFillsItsMatch)
+{
+    match("PH05012", "P", "H", "A", "2", "005", "007");
+    match("PLGH05012", "P", "H", "A", "4", "005", "007");
+    match("PNH05012", "P", "H", "A", "6", "005", "007");
+    const QString henegouwen = gespeeld("-H-05-12", "H5", "H7");
+    const QString luik = gespeeld("-H-05-12", "LG5", "LG7");
+    const Importverslag v = importeren(ingevuld({henegouwen.toLatin1(), luik.toLatin1()}));
+    EXPECT_EQ(v.nietOvergenomen, QStringList());
+    EXPECT_EQ(v.wedstrijden, 2);
+    EXPECT_EQ(resultaatregel("PH05012"), henegouwen);
+    EXPECT_EQ(resultaatregel("PLGH05012"), luik);
+    EXPECT_EQ(matchVeld("PNH05012", "THUISSP1"), "<null>") << "Namen's match stays as it was";
+
+    // A club of a province that the table Provincies does not know finds no match.
+    const Importverslag onbekend = importeren(ingevuld({gespeeld("-H-05-12", "XY5", "XY7").toLatin1()}));
+    EXPECT_EQ(onbekend.nietOvergenomen,
+              QStringList{"wedstrijd -H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"});
+}
+
+// A Super ladies' match and a national ladies' match of the same week and number are both coded
+// NATL-D: the clubs of the result line tell which is which, and each gets its own record.
+TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetTheirOwnRecord)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "D", "N", "Nationaal 1 Dames", "1D", 3);
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "D", "S", "Super Afdeling - Dames", "Super D", 3);
+    match("N05030", "N", "D", "N", "1", "001", "002");
+    match("S05030", "S", "D", "S", "8", "045", "107");
+    const QString super = gespeeld("NATL-D-05-30", "VLB45", "VLB107");
+    const QString nationaal = gespeeld("NATL-D-05-30", "A1", "A2").replace("111111,", "121212,");
+    for (const QStringList& volgorde : {QStringList{super, nationaal}, QStringList{nationaal, super}}) {
+        const Importverslag v = importeren(ingevuld({volgorde[0].toLatin1(), volgorde[1].toLatin1()}));
+        EXPECT_EQ(v.wedstrijden, 2);
+        EXPECT_EQ(resultaatregel("S05030"), super);
+        EXPECT_EQ(resultaatregel("N05030"), nationaal);
+    }
 }
 
 // A Super men's match of two is read the way its result line was written, also where its kind is
