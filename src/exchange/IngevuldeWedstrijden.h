@@ -150,6 +150,13 @@ private:
         QString provThuis;
         QString reeksNr;
         QString soort;
+        // What the sheet holds here that a record is judged against, kept as the records of the
+        // section change it (Null and a blank read as empty): the officials' member numbers, places
+        // 1 to 3 and the doubles pair of each side (home, visitors).
+        QString hoofdscheids;
+        QString zaalcomm;
+        QString lid[2][3];
+        QString dubbel[2];
         int volgendeMatch = -1;   ///< the next row with the same key in m_matchen; -1 for none
         int volgendOpNummer = -1; ///< the next row with the same key in m_opNummer; -1 for none
     };
@@ -178,6 +185,19 @@ private:
     /// province is missing; read for the first record that needs them
     std::optional<std::vector<std::array<QString, 2>>> m_clubcodes;
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
+    /** A member as an official's picker takes him from the members table. */
+    struct Lid
+    {
+        QString naam;
+        int provincie = 0;
+        QString clubNr;
+    };
+    /// the members by member number, and the clubs' short names by province and club number; read
+    /// for the first official that a record changes
+    std::optional<QHash<QString, Lid>> m_leden;
+    QHash<QString, QString> m_clubnamen;
+    QHash<int, QString> m_afkortingen;       ///< province abbreviations by number, as they are needed
+    int m_breedte = 6;                       ///< the width of a member number
     QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
     QByteArray m_vorm;                       ///< which of them it gives
@@ -215,8 +235,10 @@ private:
      * What the record stores over what this installation holds: the forfeits, the places and
      * absences, the doubles pairs and the officials, into the sheet's columns of the record.
      */
-    void overOpgeslagen(const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
+    void overOpgeslagen(Match& rij, const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
                         const Forfait& forfait, const QString& hoofdscheids, const QString& zaalcommissaris);
+    /** The member with this number (padded to the width); none when the members lack him. */
+    const Lid* lidZoeken(const QString& compNr);
     const std::vector<std::array<QString, 2>>& clubcodes();
     /** Whether the row's clubs are those of the record (fields 4 and 5). */
     bool clubsVan(const Match& m, const IngevuldRecord& r);

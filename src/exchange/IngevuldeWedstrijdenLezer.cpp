@@ -6,7 +6,9 @@
 #include "Wedstrijdrecord.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
+#include "core/FunctiesQJ.h"
 #include "core/Matchkolommen.h"
 #include "core/Spelschema.h"
 #include "core/Tekst.h"
@@ -300,7 +302,11 @@ constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k
 constexpr int MaskerThuis = Spel + 16 * 11, MaskerUit = MaskerThuis + 4; // + place
 constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
 constexpr int Voorbehoud = ForfaitUit + 1; // + 0 home team, 1 visitors, 2 official
-constexpr int Aantal = Voorbehoud + 3;
+// What the player picker stores of an official besides his member number.
+constexpr int HoofdscheidsNaam = Voorbehoud + 3, HoofdscheidsProv = HoofdscheidsNaam + 1,
+              HoofdscheidsClubNr = HoofdscheidsNaam + 2, HoofdscheidsClubNaam = HoofdscheidsNaam + 3,
+              ZaalcommNaam = HoofdscheidsNaam + 4, ZaalcommProv = HoofdscheidsNaam + 5;
+constexpr int Aantal = ZaalcommProv + 1;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
 // holds a mask, so that a row without one stays without; a reservation left out, and an official or
 // end time that the record names as none, are a blank alike.
@@ -309,7 +315,9 @@ constexpr char Waarde = 1, GeenMasker = 2;
 // emptied one.
 constexpr bool Wisbaar(int k)
 {
-    return k == Hoofdscheids || k == Zaalcomm || k == Einduur || (k >= Voorbehoud && k < Voorbehoud + 3);
+    return k == Hoofdscheids || k == Zaalcomm || k == Einduur || (k >= Voorbehoud && k < Voorbehoud + 3)
+           || (k >= HoofdscheidsNaam && k <= ZaalcommProv) || (k >= Thuis && k < Opmerk1 && k % 4 < 2) || k == Opmerk1
+           || k == Opmerk2;
 }
 } // namespace blad
 
@@ -341,6 +349,8 @@ const QStringList& bladKolommen()
             k << QStringLiteral("WOU%1").arg(i);
         k << QStringLiteral("forfaitth") << QStringLiteral("forfaituit");
         k << QStringLiteral("VoorbehoudT") << QStringLiteral("Voorbehoudu") << QStringLiteral("OpmOffScheids");
+        k << QStringLiteral("HoofdSchNaam") << QStringLiteral("HoofdschProv") << QStringLiteral("HoofdschClubNr")
+          << QStringLiteral("HoofdschClubNaam") << QStringLiteral("ZaalCommNaam") << QStringLiteral("ZaalCommProv");
         Q_ASSERT(k.size() == blad::Aantal);
         return k;
     }();
@@ -619,10 +629,17 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
         m_matchen.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
         m_opNummer.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
     }
-    matchenLezen(std::array<QString, 7>{QStringLiteral("Seizoen"), QStringLiteral("SoortComp"), QStringLiteral("HerDam"),
-                                        QStringLiteral("WedstrNr"), QStringLiteral("ProvThuis"), QStringLiteral("ReeksNr"),
-                                        QStringLiteral("Soort")},
-                 [this](qint64 rijnummer, std::array<QString, 7>& w) {
+    matchenLezen(std::array<QString, 17>{QStringLiteral("Seizoen"), QStringLiteral("SoortComp"), QStringLiteral("HerDam"),
+                                         QStringLiteral("WedstrNr"), QStringLiteral("ProvThuis"), QStringLiteral("ReeksNr"),
+                                         QStringLiteral("Soort"), QStringLiteral("HoofdschCompnr"),
+                                         QStringLiteral("ZaalcommCompnr"), QStringLiteral("THUISSP1"), QStringLiteral("THUISSP2"),
+                                         QStringLiteral("THUISSP3"), QStringLiteral("UITSP1"), QStringLiteral("UITSP2"),
+                                         QStringLiteral("UITSP3"), QStringLiteral("Opmerk1"), QStringLiteral("Opmerk2")},
+                 [this](qint64 rijnummer, std::array<QString, 17>& w) {
+                     // A sheet's value as the program reads it: Null and one blank are empty.
+                     const auto opgeslagen = [](QString& waarde) {
+                         return waarde == u" " ? QString() : std::move(waarde);
+                     };
                      Match match;
                      match.rijnummer = rijnummer;
                      match.seizoen = std::move(w[0]);
@@ -632,6 +649,14 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
                      match.provThuis = std::move(w[4]);
                      match.reeksNr = std::move(w[5]);
                      match.soort = std::move(w[6]);
+                     match.hoofdscheids = opgeslagen(w[7]);
+                     match.zaalcomm = opgeslagen(w[8]);
+                     for (size_t i = 0; i < 3; ++i) {
+                         match.lid[0][i] = opgeslagen(w[9 + i]);
+                         match.lid[1][i] = opgeslagen(w[12 + i]);
+                     }
+                     match.dubbel[0] = opgeslagen(w[15]);
+                     match.dubbel[1] = opgeslagen(w[16]);
                      matchToevoegen(std::move(match));
                  });
     // The places of every game by team size; a place that is no number 1 to 4 (the doubles game) is 0.
@@ -658,6 +683,7 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
     const Recordgegevens gegevens = Recordgegevens::lezen(d);
     m_superDubbel = gegevens.superDubbel;
     m_tabT = gegevens.tabT;
+    m_breedte = gegevens.breedteCompNr;
     m_blad.resize(blad::Aantal);
 }
 
@@ -869,8 +895,37 @@ IngevuldeWedstrijdenLezer::Vondst IngevuldeWedstrijdenLezer::matchZoeken(const I
     return v;
 }
 
-void IngevuldeWedstrijdenLezer::overOpgeslagen(const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
-                                               const Forfait& forfait, const QString& hoofdscheids,
+const IngevuldeWedstrijdenLezer::Lid* IngevuldeWedstrijdenLezer::lidZoeken(const QString& compNr)
+{
+    if (!m_leden) {
+        // Read once, for the first official that a record changes; the first row of a number counts,
+        // as the first row a seek finds.
+        m_leden.emplace();
+        const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+        db::Database& d = algemeen().dbGegevens;
+        db::Recordset l = d.openRecordset(QStringLiteral("SELECT CompNr, Naam, Provincie, Clubnummer FROM Leden ORDER BY rowid"));
+        for (; !l.eof(); l.moveNext()) {
+            const QString nr = sleutel({l.veld(0).tekst()});
+            if (!m_leden->contains(nr))
+                m_leden->insert(nr, Lid{f.Inhoud(l.veld(1)).tekst(), static_cast<int>(core::Val(f.Inhoud(l.veld(2)))),
+                                        f.Inhoud(l.veld(3)).tekst()});
+        }
+        db::Recordset c = d.openRecordset(QStringLiteral("SELECT Provincie, ClubNr, Ploegnaam FROM Clubs ORDER BY rowid"));
+        for (; !c.eof(); c.moveNext()) {
+            const QString club = sleutel({QString::number(c.veld(0).geheel()), c.veld(1).tekst()});
+            if (!m_clubnamen.contains(club))
+                m_clubnamen.insert(club, f.Inhoud(c.veld(2)).tekst());
+        }
+    }
+    // The number as the picker looks it up: padded with zeros to the width.
+    QString nr = compNr;
+    core::objFunctiesQJ().BeginNulToevoegen(nr, m_breedte);
+    const auto lid = m_leden->constFind(sleutel({nr}));
+    return lid == m_leden->constEnd() ? nullptr : &*lid;
+}
+
+void IngevuldeWedstrijdenLezer::overOpgeslagen(Match& rij, const RecordOpstelling& thuis, const RecordOpstelling& uit,
+                                               int laatstePlaats, const Forfait& forfait, const QString& hoofdscheids,
                                                const QString& zaalcommissaris)
 {
     QString* bladWaarden = m_blad.data();
@@ -893,7 +948,8 @@ void IngevuldeWedstrijdenLezer::overOpgeslagen(const RecordOpstelling& thuis, co
 
     // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts and
     // is sent on as a forfeit here too; a record of a match that was played withdraws a forfeit
-    // stored here. A record without games leaves the forfeits as they are.
+    // stored here, and the record of one team's forfeit the other team's: a match has one forfeit at
+    // a time. A record without games leaves the forfeits as they are.
     if (forfait.metSpellen) {
         if (forfait.kant.isNull()) {
             zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
@@ -901,6 +957,7 @@ void IngevuldeWedstrijdenLezer::overOpgeslagen(const RecordOpstelling& thuis, co
         } else {
             const bool thuisForfait = forfait.kant == u'T';
             zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            zetWaarde(thuisForfait ? blad::ForfaitUit : blad::ForfaitThuis, QStringLiteral("N"));
             // Every game a walk-over, under the forfeit's own marker.
             for (int g = 0; g < forfait.aantalSpellen && g < 16; ++g) {
                 const int spel = blad::Spel + 11 * g;
@@ -914,25 +971,91 @@ void IngevuldeWedstrijdenLezer::overOpgeslagen(const RecordOpstelling& thuis, co
         }
     }
 
-    for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(4 * i + blad::Thuis, thuis.lid[i]);
-        zet(4 * i + blad::Uit, uit.lid[i]);
-        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
-        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
+    // The places: a member number, or an absent player without one ("--"), whose place is emptied
+    // here as it is there; an empty place ("-") keeps what is stored.
+    for (int kant = 0; kant < 2; ++kant) {
+        const RecordOpstelling& o = kant == 0 ? thuis : uit;
+        for (int i = 0; i <= laatstePlaats; ++i) {
+            const int kolom = 4 * i + (kant == 0 ? blad::Thuis : blad::Uit);
+            const bool zonderLid = o.lid[i].isEmpty() && o.afwezig[i] == u"J";
+            if (zonderLid)
+                wissen(kolom);
+            else
+                zet(kolom, o.lid[i]);
+            zet(4 * i + (kant == 0 ? blad::AfwThuis : blad::AfwUit), o.afwezig[i]);
+            if (i < 3 && (zonderLid || !o.lid[i].isEmpty()))
+                rij.lid[kant][i] = o.lid[i];
+        }
     }
+    // The doubles pairs of a team of three. A record without one leaves a pair of two players still
+    // on their places as it is, and empties one of a player who left them: its result line would
+    // name half a pair that the other installation does not have.
     if (laatstePlaats == 2) {
-        zet(blad::Opmerk1, thuis.dubbel);
-        zet(blad::Opmerk2, uit.dubbel);
+        for (int kant = 0; kant < 2; ++kant) {
+            const RecordOpstelling& o = kant == 0 ? thuis : uit;
+            const int kolom = kant == 0 ? blad::Opmerk1 : blad::Opmerk2;
+            QString& paar = rij.dubbel[kant];
+            if (!o.dubbel.isEmpty()) {
+                zetWaarde(kolom, o.dubbel);
+                paar = o.dubbel;
+            } else if (o.halfDubbel.isEmpty() && !paar.isEmpty()) {
+                const auto opPlaats = [&rij, kant](const QString& lid) {
+                    return !lid.isEmpty() && std::find(std::begin(rij.lid[kant]), std::end(rij.lid[kant]), lid)
+                                                 != std::end(rij.lid[kant]);
+                };
+                if (!opPlaats(core::Left(paar, m_breedte)) || !opPlaats(core::Right(paar, m_breedte))) {
+                    wissen(kolom);
+                    paar.clear();
+                }
+            }
+        }
     }
-    // An official emptied in the player picker ("-") is none.
-    const auto officialZetten = [&](int kolom, const QString& lid) {
+
+    // An official follows his member number: another number than the one held here brings the name,
+    // province and club that the player picker stores for that member (from the members here; none
+    // for a number they lack), and "-" takes them away with the number. The number held here changes
+    // nothing, so that a name typed here stays.
+    const auto officialZetten = [&](int kolom, const QString& lid, QString& opgeslagen,
+                                    std::initializer_list<std::pair<int, QString Lid::*>> velden, int provKolom,
+                                    int clubNaamKolom) {
+        if (lid.isEmpty())
+            return;
         if (lid == u"-")
             wissen(kolom);
         else
             zet(kolom, lid);
+        const QString nieuw = lid == u"-" ? QString() : lid;
+        QString a = nieuw, b = opgeslagen;
+        core::objFunctiesQJ().BeginNulToevoegen(a, m_breedte);
+        core::objFunctiesQJ().BeginNulToevoegen(b, m_breedte);
+        if (nieuw.isEmpty() == opgeslagen.isEmpty() && a == b)
+            return;
+        opgeslagen = nieuw;
+        const Lid* l = nieuw.isEmpty() ? nullptr : lidZoeken(nieuw);
+        const auto waarde = [&zetWaarde, &wissen](int k, const QString& tekst) {
+            if (tekst.isEmpty())
+                wissen(k);
+            else
+                zetWaarde(k, tekst);
+        };
+        for (const auto& [k, veld] : velden)
+            waarde(k, l ? l->*veld : QString());
+        QString afkorting;
+        if (l) {
+            auto p = m_afkortingen.constFind(l->provincie);
+            if (p == m_afkortingen.constEnd())
+                p = m_afkortingen.insert(l->provincie, core::ProvincieAfkorting(db::Waarde(l->provincie)));
+            afkorting = *p;
+        }
+        waarde(provKolom, afkorting);
+        if (clubNaamKolom >= 0)
+            waarde(clubNaamKolom,
+                   l ? m_clubnamen.value(sleutel({QString::number(l->provincie), l->clubNr})) : QString());
     };
-    officialZetten(blad::Hoofdscheids, hoofdscheids);
-    officialZetten(blad::Zaalcomm, zaalcommissaris);
+    officialZetten(blad::Hoofdscheids, hoofdscheids, rij.hoofdscheids,
+                   {{blad::HoofdscheidsNaam, &Lid::naam}, {blad::HoofdscheidsClubNr, &Lid::clubNr}},
+                   blad::HoofdscheidsProv, blad::HoofdscheidsClubNaam);
+    officialZetten(blad::Zaalcomm, zaalcommissaris, rij.zaalcomm, {{blad::ZaalcommNaam, &Lid::naam}}, blad::ZaalcommProv, -1);
 }
 
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
@@ -1055,7 +1178,7 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
                                        .arg(opstelling->halfDubbel, QLatin1String(ploeg));
     }
 
-    overOpgeslagen(thuis, uit, laatstePlaats, forfait, hoofdscheids, zaalcommissaris);
+    overOpgeslagen(*rij, thuis, uit, laatstePlaats, forfait, hoofdscheids, zaalcommissaris);
 
     // Only what the record holds is written; what it leaves empty stays as stored.
     const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {

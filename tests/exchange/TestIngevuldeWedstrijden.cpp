@@ -89,6 +89,24 @@ protected:
         testhulp::wedstrijdToevoegen(d(), w);
     }
 
+    // A match of the division of three whose sheet is filled in completely, with some values otherwise.
+    static Wedstrijd volledig(const QString& wedstrNr, const Velden& anders)
+    {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = wedstrNr;
+        w.lkThuis = "001";
+        w.lkUit = "002";
+        w.nmthuis = "Dorp 1 A";
+        w.nmuit = "Dorp 2 B";
+        w.extra = volledigBlad(3);
+        for (const auto& [kolom, waarde] : anders) {
+            w.extra.removeIf([&kolom](const auto& v) { return v.first.compare(kolom, Qt::CaseInsensitive) == 0; });
+            w.extra << qMakePair(kolom, waarde);
+        }
+        return w;
+    }
+
     // A played match's result line, with the given competition code and club codes.
     static QString gespeeld(const QString& code, const QString& thuis, const QString& uit)
     {
@@ -292,6 +310,85 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     EXPECT_EQ(inhoud("Matchen", "ProvUIT, UITSP1"), QStringList({"1|111111", "8|121212"}));
 }
 
+// Export.ttr written on this installation and read on a second that held other values first: a place
+// of an absent player without a member number, a forfeit of the other team, a doubles pair of which a
+// player left the line-up. The second sends the same result line for each.
+TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
+{
+    // Absent without a member number here, a player there.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05012", {{"UITSP2", " "}, {"AFWUIT2", "J"}}));
+    // The visitors forfeited here, the home team there.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05013", {{"forfaituit", "J"}, {"AFWUIT1", "J"}, {"AFWUIT2", "J"},
+                                                             {"AFWUIT3", "J"}, {"AFWUIT4", "J"}}));
+    // No doubles pair here; there one of a player who no longer plays.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"THUISSP1", "512309"}}));
+    // No doubles pair here; there one of two players who still play: it stays.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {}));
+    const QStringList wedstrijden{"PAH05012", "PAH05013", "PAH05014"};
+    QStringList hier;
+    for (const QString& m : wedstrijden)
+        hier << resultaatregel(m);
+    ASSERT_TRUE(hier[0].contains(";498101,--,498103,-;")) << hier[0].toStdString();
+    ASSERT_TRUE(hier[1].contains(";P9,9,9,9,9,9,9,9,9,9;")) << hier[1].toStdString();
+    ASSERT_TRUE(hier[2].contains(";512309,512302,512303,-;")) << hier[2].toStdString();
+    ExportUitvoeren(m_eerste.wissel, "2010-2011", m_onderhoud, m_voortgang);
+
+    testhulp::Installatie tweede;
+    openen(tweede);
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05012", {{"UITSP2", "498112"}, {"AFWUIT2", "N"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05013", {{"forfaitth", "J"}, {"AFWTH1", "J"}, {"AFWTH2", "J"},
+                                                             {"AFWTH3", "J"}, {"AFWTH4", "J"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"Opmerk1", "512301512302"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {{"Opmerk1", "512302512303"}}));
+    const Importverslag v = ImportUitvoeren(m_eerste.wissel, m_onderhoud, m_voortgang);
+    EXPECT_EQ(v.wedstrijden, 4);
+    for (int i = 0; i < wedstrijden.size(); ++i)
+        EXPECT_EQ(resultaatregel(wedstrijden[i]), hier[i]) << wedstrijden[i].toStdString();
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit", "WedstrNr = 'PAH05013'"), QStringList{"N|J"});
+    EXPECT_EQ(matchVeld("PAH05015", "Opmerk1"), "512302512303");
+}
+
+// An official follows his member number. Another number than the one held here takes the name, club
+// and province of that member as the player picker stores them; a number the members lack leaves them
+// empty; "-" empties them with the number; the number held here changes nothing, not even a name
+// typed here. Also into a calendar of the same file, where nothing is held yet.
+TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
+{
+    testhulp::lidToevoegen(d(), "700001", "Scheids Een", "001", 1);
+    testhulp::lidToevoegen(d(), "700002", "Scheids Twee", "045", 8);
+    testhulp::clubToevoegen(d(), 8, "045", "TTC Vlaams-Brabant Vijfenveertig", "Vijfenveertig");
+    const QString officials = "HoofdschCompnr, HoofdSchNaam, HoofdschProv, HoofdschClubNr, HoofdschClubNaam, "
+                              "ZaalcommCompnr, ZaalCommNaam, ZaalCommProv";
+    match({{"HoofdschCompnr", "700001"}, {"HoofdSchNaam", "Scheids Een"}, {"HoofdschProv", "A."},
+           {"HoofdschClubNr", "001"}, {"HoofdschClubNaam", "Dorp"}, {"ZaalcommCompnr", "700001"},
+           {"ZaalCommNaam", "Jan Getypt"}, {"ZaalCommProv", "A."}});
+    const auto record = [](const QString& hoofdscheids, const QString& zaalcommissaris) {
+        return QStringLiteral("I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;-,-,%1,%2;"
+                              "20:00,;\"\"")
+            .arg(hoofdscheids, zaalcommissaris)
+            .toLatin1();
+    };
+    ASSERT_EQ(importeren(ingevuld({record("700002", "700009")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials),
+              QStringList{"700002|Scheids Twee|VB.|045|Vijfenveertig|700009| | "});
+
+    ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Scheids Een|A."});
+
+    // The same official again: a name typed here stays.
+    d().uitvoeren("UPDATE Matchen SET ZaalCommNaam = 'Jan Getypt'");
+    ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
+
+    // A calendar and its records into an empty table: the official of the last record, with his name.
+    d().uitvoeren("DELETE FROM Matchen");
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    importeren(kalender + ingevuld({record("700001", "700002"), record("700002", "-")}));
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{"700002|Scheids Twee|VB.|045|Vijfenveertig| | | "});
+}
+
 // Henegouwen, Luik, Luxemburg, Namen and Waals-Brabant give their provincial matches no competition
 // code: the result line begins with "-", and the home club's code (TabT and club number) names the
 // province. Each fills the match of its own province, which sends the same line on.
@@ -359,14 +456,15 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchOfTwoIsReadTheWayItWasWritten)
               QStringList({"S05031|444444|888888|<null>|<null>|=|w|5|7", "S05032|<null>|<null>|111111333333|666666777777|-|4|5|7"}));
 }
 
-// An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
+// An empty place ("-") is not an absence and keeps what is stored; "--" is an absence without a member,
+// whose place is emptied, and "-" with a member number is that member absent.
 TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
 {
     match({{"THUISSP2", "222222"}, {"AFWTH2", "J"}, {"UITSP3", "666666"}});
     const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,-,333333,-;444444,-555555,--,-;P;-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "THUISSP1, AFWTH1, THUISSP2, AFWTH2, UITSP2, AFWUIT2, UITSP3, AFWUIT3"),
-              QStringList({"111111|N|222222|N|555555|J|666666|J"}));
+              QStringList({"111111|N|222222|N|555555|J| |J"}));
 }
 
 // A captain whose member number is one digit 0 to 3 would be read as a place: he is stored as his
