@@ -519,9 +519,9 @@ void UitgesteldeKalender::schrijven()
                 for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
                     const int k = bladen[p] & ~BladLeeg;
                     if (bladen[p] & BladLeeg) {
-                        // A text that a later record of the match empties (a reservation, an official,
-                        // the end time) empties the text an earlier one gave, as the statement below
-                        // empties a stored text.
+                        // A text that a later record of the match empties (a reservation, an official
+                        // and what is stored of him, the end time, a place, a doubles pair) empties the
+                        // text an earlier one gave, as the statement below empties a stored text.
                         if (blad::Wisbaar(k) && vorm[k] == blad::Waarde
                             && !bladWaarden[static_cast<size_t>(k)].trimmed().isEmpty())
                             bladWaarden[static_cast<size_t>(k)] = QStringView(u" ");
