@@ -122,20 +122,21 @@ public:
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers, set
      * points and reservations of the record into its match, with the not-played masks that its
      * walk-overs need; values the record leaves empty are not written, and a game's sets after the
-     * last one it lists are emptied. The sheet is left as the sender's is: an official given as "-",
-     * an end time left empty after the start time, reservations given as none and the place of an
-     * absent player without a member number ("--") empty a stored text (a blank, as the sheet stores
-     * an emptied one); an official whose member number differs from the one held here comes with the
-     * name, club and province that the player picker stores for that member; a record without a
-     * doubles pair empties a stored pair of a player who is no longer on the side's places. A Super
-     * ladies' match is coded NATL as a national ladies' match is: where both have the number, the
-     * record's clubs tell which it is, and where only the Super one has it, it is that. The line-ups have the places of the result line; a match whose
-     * result line has no doubles (a Super match) gets its game 4 marked not played, as the calendar
-     * import marks it. The record of a forfeit is stored as the sheet's forfeit box stores one, and
-     * withdraws the other team's; a record with games that is no forfeit withdraws a forfeit stored
-     * here. A record that names no competition code is found by season, category, week and number:
-     * that of a match against a free place at home by its visiting club, that of a provincial match
-     * of a province without a code by the home club's province.
+     * last one it lists are emptied. The sheet is left as the sender's is: an official given as
+     * "-", an end time left empty after the start time, reservations given as none and the place of
+     * an absent player without a member number ("--") empty a stored text (a blank, as the sheet
+     * stores an emptied one); an official whose member number differs from the one held here comes
+     * with the name, club and province that the player picker stores for that member; a record
+     * without a doubles pair empties a stored pair of a player who is no longer on the side's
+     * places. A Super ladies' match is coded NATL as a national ladies' match is: where both have
+     * the number, the record's clubs tell which it is, and where only the Super one has it, it is
+     * that. The line-ups have the places of the result line; a match whose result line has no
+     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it.
+     * The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
+     * other team's; a record with games that is no forfeit withdraws a forfeit stored here. A
+     * record that names no competition code is found by season, category, week and number: that of
+     * a match against a free place at home by its visiting club, that of a provincial match of a
+     * province without a code by the home club's province.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read (also a Super match without its doubles whose
