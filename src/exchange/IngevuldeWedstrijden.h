@@ -104,6 +104,9 @@ private:
     std::u16string m_bladen;
 };
 
+/** One side's line-up as a result line gives it. */
+struct RecordOpstelling;
+
 /** Takes the result lines of filled-in matches onto the sheets of their matches. */
 class IngevuldeWedstrijdenLezer
 {
@@ -119,18 +122,25 @@ public:
      * Writes the line-ups, absences, doubles pairs, captains, officials, times, game markers, set
      * points and reservations of the record into its match, with the not-played masks that its
      * walk-overs need; values the record leaves empty are not written, and a game's sets after the
-     * last one it lists are emptied. An official given as "-", an end time left empty after the start
-     * time and reservations given as none empty a stored text (a blank, as the sheet stores an emptied
-     * one). A Super ladies' match, coded NATL as a national ladies' match is, is found among the Super
-     * matches. The line-ups have the places of the result line; a match whose
-     * result line has no doubles (a Super match) gets its game 4 marked not played, as the calendar
-     * import marks it. The record of a forfeit is stored as the sheet's forfeit box stores one; a
-     * record with games that is no forfeit withdraws a forfeit stored here. The record of a match
-     * against a free place at home names no competition code when the match's level and home
-     * province give none; its match is found by season, category, week, number and visiting club.
+     * last one it lists are emptied. The sheet is left as the sender's is: an official given as
+     * "-", an end time left empty after the start time, reservations given as none and the place of
+     * an absent player without a member number ("--") empty a stored text (a blank, as the sheet
+     * stores an emptied one); an official whose member number differs from the one held here comes
+     * with the name, club and province that the player picker stores for that member; a record
+     * without a doubles pair empties a stored pair of a player who is no longer on the side's
+     * places. A Super ladies' match is coded NATL as a national ladies' match is: where both have
+     * the number, the record's clubs tell which it is, and where only the Super one has it, it is
+     * that. The line-ups have the places of the result line; a match whose result line has no
+     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it.
+     * The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
+     * other team's; a record with games that is no forfeit withdraws a forfeit stored here. A
+     * record that names no competition code is found by season, category, week and number: that of
+     * a match against a free place at home by its visiting club, that of a provincial match of a
+     * province without a code by the home club's province.
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
-     * @throw RecordFout when the record cannot be read
+     * @throw RecordFout when the record cannot be read (also a Super match without its doubles whose
+     *        games field lists fewer than three games)
      */
     QString inlezen(const QString& regel);
 
@@ -148,6 +158,13 @@ private:
         QString provThuis;
         QString reeksNr;
         QString soort;
+        // What the sheet holds here that a record is judged against, kept as the records of the
+        // section change it (Null and a blank read as empty): the officials' member numbers, places
+        // 1 to 3 and the doubles pair of each side (home, visitors).
+        QString hoofdscheids;
+        QString zaalcomm;
+        QString lid[2][3];
+        QString dubbel[2];
         int volgendeMatch = -1;   ///< the next row with the same key in m_matchen; -1 for none
         int volgendOpNummer = -1; ///< the next row with the same key in m_opNummer; -1 for none
     };
@@ -172,7 +189,23 @@ private:
     /// the rows of matches against a free place at home whose record names no competition code, by
     /// season, category, last three characters and the visitors' club code; made for the first such record
     std::optional<QHash<QString, QList<int>>> m_vrijThuis;
+    /// the club codes of every row (home, visitors) as its result line writes them, null where a
+    /// province is missing; read for the first record that needs them
+    std::optional<std::vector<std::array<QString, 2>>> m_clubcodes;
     QHash<QString, bool> m_provincies;       ///< whether Provincies has the province of a code
+    /** A member as an official's picker takes him from the members table. */
+    struct Lid
+    {
+        QString naam;
+        int provincie = 0;
+        QString clubNr;
+    };
+    /// the members by member number, and the clubs' short names by province and club number; read
+    /// for the first official that a record changes
+    std::optional<QHash<QString, Lid>> m_leden;
+    QHash<QString, QString> m_clubnamen;
+    QHash<int, QString> m_afkortingen;       ///< province abbreviations by number, as they are needed
+    int m_breedte = 6;                       ///< the width of a member number
     QHash<int, std::array<std::pair<int, int>, 16>> m_volgorde; ///< home and away place of every game, by team size
     QList<QString> m_blad;                   ///< the values a record gives the sheet's columns
     QByteArray m_vorm;                       ///< which of them it gives
@@ -188,6 +221,37 @@ private:
     template <size_t N, typename Doen>
     void matchenLezen(const std::array<QString, N>& kolommen, Doen&& doen) const;
     void matchToevoegen(Match match);
+
+    /** Where a record goes: the match its fields name, the row to write, and the division's level. */
+    struct Vondst
+    {
+        const Match* match = nullptr; ///< none when the calendar does not hold it
+        Match* rij = nullptr;         ///< the row of that match to write; none when no row is exactly its
+        QString niveau;
+    };
+    /** Finds the match of a record, among the rows read at the start of the section. */
+    Vondst matchZoeken(const IngevuldRecord& r);
+
+    /** Whether the record's games make it a forfeit. */
+    struct Forfait
+    {
+        bool metSpellen = false; ///< the record lists games; without them the forfeits stay as stored
+        QChar kant;              ///< 'T' the home team forfeited, 'U' the visitors; null for none
+        int aantalSpellen = 0;
+    };
+    /**
+     * What the record stores over what this installation holds: the forfeits, the places and
+     * absences, the doubles pairs and the officials, into the sheet's columns of the record.
+     */
+    void overOpgeslagen(Match& rij, const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats,
+                        const Forfait& forfait, const QString& hoofdscheids, const QString& zaalcommissaris);
+    /** The member with this number (padded to the width); none when the members lack him. */
+    const Lid* lidZoeken(const QString& compNr);
+    const std::vector<std::array<QString, 2>>& clubcodes();
+    /** Whether the row's clubs are those of the record (fields 4 and 5). */
+    bool clubsVan(const Match& m, const IngevuldRecord& r);
+    /** The province whose TabT code begins a club code ("H5": Henegouwen); 0 when none. */
+    int provincieVanClubcode(const QString& code) const;
     /** The match of a record without a competition code whose home side is a free place; none when not found. */
     const Match* vrijThuisZoeken(const IngevuldRecord& r, const QString& einde);
     /** The not-played masks that give the record's walk-overs their results (with its games). */

@@ -62,6 +62,59 @@ protected:
 
     QString veld(const QString& kolom) { return matchVeld("PAH05012", kolom); }
 
+    // The result line that this installation makes of a match of a division of three.
+    QString resultaatregel(const QString& wedstrNr)
+    {
+        Recordkenmerken k;
+        k.plaatsen = k.spelersPerPloeg = 3;
+        db::Recordset rij = d().openRecordset("SELECT * FROM Matchen WHERE WedstrNr = ?", {wedstrNr});
+        return rij.eof() ? QString() : WedstrijdRecordMaken(rij, k, Recordgegevens::lezen(d()));
+    }
+
+    // A match of a division of three, between two clubs of the given provinces.
+    void match(const QString& wedstrNr, const QString& soortComp, const QString& herDam, const QString& reeksNr,
+               const QString& provincie, const QString& lkThuis, const QString& lkUit)
+    {
+        Wedstrijd w;
+        w.soortComp = soortComp;
+        w.herDam = herDam;
+        w.reeksNr = reeksNr;
+        w.weekNr = "05";
+        w.wedstrNr = wedstrNr;
+        w.provThuis = w.provUit = provincie;
+        w.lkThuis = lkThuis;
+        w.lkUit = lkUit;
+        w.nmthuis = "Thuis " + lkThuis;
+        w.nmuit = "Bezoekers " + lkUit;
+        testhulp::wedstrijdToevoegen(d(), w);
+    }
+
+    // A match of the division of three whose sheet is filled in completely, with some values otherwise.
+    static Wedstrijd volledig(const QString& wedstrNr, const Velden& anders)
+    {
+        Wedstrijd w;
+        w.weekNr = "05";
+        w.wedstrNr = wedstrNr;
+        w.lkThuis = "001";
+        w.lkUit = "002";
+        w.nmthuis = "Dorp 1 A";
+        w.nmuit = "Dorp 2 B";
+        w.extra = volledigBlad(3);
+        for (const auto& [kolom, waarde] : anders) {
+            w.extra.removeIf([&kolom](const auto& v) { return v.first.compare(kolom, Qt::CaseInsensitive) == 0; });
+            w.extra << qMakePair(kolom, waarde);
+        }
+        return w;
+    }
+
+    // A played match's result line, with the given competition code and club codes.
+    static QString gespeeld(const QString& code, const QString& thuis, const QString& uit)
+    {
+        return "I;11;" + code + ";" + thuis + ";" + uit
+               + ";111111,222222,333333,1-3;444444,555555,666666,2-3;"
+                 "P3/4/6,-3/-4/-6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6;111111,444444,-,-;20:00,22:00;\"\"";
+    }
+
     // The stored set fields of a game: "w,w,w, , |o,o,o, , ".
     QString sets(int spel)
     {
@@ -257,6 +310,126 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     EXPECT_EQ(inhoud("Matchen", "ProvUIT, UITSP1"), QStringList({"1|111111", "8|121212"}));
 }
 
+// Export.ttr written on this installation and read on a second that held other values first: a place
+// of an absent player without a member number, a forfeit of the other team, a doubles pair of which a
+// player left the line-up. The second sends the same result line for each.
+TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
+{
+    // Absent without a member number here, a player there.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05012", {{"UITSP2", " "}, {"AFWUIT2", "J"}}));
+    // The visitors forfeited here, the home team there.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05013", {{"forfaituit", "J"}, {"AFWUIT1", "J"}, {"AFWUIT2", "J"},
+                                                             {"AFWUIT3", "J"}, {"AFWUIT4", "J"}}));
+    // No doubles pair here; there one of a player who no longer plays.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"THUISSP1", "512309"}}));
+    // No doubles pair here; there one of two players who still play: it stays.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {}));
+    const QStringList wedstrijden{"PAH05012", "PAH05013", "PAH05014"};
+    QStringList hier;
+    for (const QString& m : wedstrijden)
+        hier << resultaatregel(m);
+    ASSERT_TRUE(hier[0].contains(";498101,--,498103,-;")) << hier[0].toStdString();
+    ASSERT_TRUE(hier[1].contains(";P9,9,9,9,9,9,9,9,9,9;")) << hier[1].toStdString();
+    ASSERT_TRUE(hier[2].contains(";512309,512302,512303,-;")) << hier[2].toStdString();
+    ExportUitvoeren(m_eerste.wissel, "2010-2011", m_onderhoud, m_voortgang);
+
+    testhulp::Installatie tweede;
+    openen(tweede);
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05012", {{"UITSP2", "498112"}, {"AFWUIT2", "N"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05013", {{"forfaitth", "J"}, {"AFWTH1", "J"}, {"AFWTH2", "J"},
+                                                             {"AFWTH3", "J"}, {"AFWTH4", "J"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"Opmerk1", "512301512302"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {{"Opmerk1", "512302512303"}}));
+    const Importverslag v = ImportUitvoeren(m_eerste.wissel, m_onderhoud, m_voortgang);
+    EXPECT_EQ(v.wedstrijden, 4);
+    for (int i = 0; i < wedstrijden.size(); ++i)
+        EXPECT_EQ(resultaatregel(wedstrijden[i]), hier[i]) << wedstrijden[i].toStdString();
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit", "WedstrNr = 'PAH05013'"), QStringList{"N|J"});
+    EXPECT_EQ(matchVeld("PAH05015", "Opmerk1"), "512302512303");
+}
+
+// An official follows his member number. Another number than the one held here takes the name, club
+// and province of that member as the player picker stores them; a number the members lack leaves them
+// empty; "-" empties them with the number; the number held here changes nothing, not even a name
+// typed here. Also into a calendar of the same file, where nothing is held yet.
+TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
+{
+    testhulp::lidToevoegen(d(), "700001", "Scheids Een", "001", 1);
+    testhulp::lidToevoegen(d(), "700002", "Scheids Twee", "045", 8);
+    testhulp::clubToevoegen(d(), 8, "045", "TTC Vlaams-Brabant Vijfenveertig", "Vijfenveertig");
+    const QString officials = "HoofdschCompnr, HoofdSchNaam, HoofdschProv, HoofdschClubNr, HoofdschClubNaam, "
+                              "ZaalcommCompnr, ZaalCommNaam, ZaalCommProv";
+    match({{"HoofdschCompnr", "700001"}, {"HoofdSchNaam", "Scheids Een"}, {"HoofdschProv", "A."},
+           {"HoofdschClubNr", "001"}, {"HoofdschClubNaam", "Dorp"}, {"ZaalcommCompnr", "700001"},
+           {"ZaalCommNaam", "Jan Getypt"}, {"ZaalCommProv", "A."}});
+    const auto record = [](const QString& hoofdscheids, const QString& zaalcommissaris) {
+        return QStringLiteral("I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;-,-,%1,%2;"
+                              "20:00,;\"\"")
+            .arg(hoofdscheids, zaalcommissaris)
+            .toLatin1();
+    };
+    ASSERT_EQ(importeren(ingevuld({record("700002", "700009")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials),
+              QStringList{"700002|Scheids Twee|VB.|045|Vijfenveertig|700009| | "});
+
+    ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Scheids Een|A."});
+
+    // The same official again: a name typed here stays.
+    d().uitvoeren("UPDATE Matchen SET ZaalCommNaam = 'Jan Getypt'");
+    ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
+
+    // A calendar and its records into an empty table: the official of the last record, with his name.
+    d().uitvoeren("DELETE FROM Matchen");
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    importeren(kalender + ingevuld({record("700001", "700002"), record("700002", "-")}));
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{"700002|Scheids Twee|VB.|045|Vijfenveertig| | | "});
+}
+
+// Henegouwen, Luik, Luxemburg, Namen and Waals-Brabant give their provincial matches no competition
+// code: the result line begins with "-", and the home club's code (TabT and club number) names the
+// province. Each fills the match of its own province, which sends the same line on.
+TEST_F(IngevuldeWedstrijden, AProvincialMatchOfAProvinceWithoutACodeFillsItsMatch)
+{
+    match("PH05012", "P", "H", "A", "2", "005", "007");
+    match("PLGH05012", "P", "H", "A", "4", "005", "007");
+    match("PNH05012", "P", "H", "A", "6", "005", "007");
+    const QString henegouwen = gespeeld("-H-05-12", "H5", "H7");
+    const QString luik = gespeeld("-H-05-12", "LG5", "LG7");
+    const Importverslag v = importeren(ingevuld({henegouwen.toLatin1(), luik.toLatin1()}));
+    EXPECT_EQ(v.nietOvergenomen, QStringList());
+    EXPECT_EQ(v.wedstrijden, 2);
+    EXPECT_EQ(resultaatregel("PH05012"), henegouwen);
+    EXPECT_EQ(resultaatregel("PLGH05012"), luik);
+    EXPECT_EQ(matchVeld("PNH05012", "THUISSP1"), "<null>") << "Namen's match stays as it was";
+
+    // A club of a province that the table Provincies does not know finds no match.
+    const Importverslag onbekend = importeren(ingevuld({gespeeld("-H-05-12", "XY5", "XY7").toLatin1()}));
+    EXPECT_EQ(onbekend.nietOvergenomen,
+              QStringList{"wedstrijd -H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"});
+}
+
+// A Super ladies' match and a national ladies' match of the same week and number are both coded
+// NATL-D: the clubs of the result line tell which is which, and each gets its own record.
+TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetTheirOwnRecord)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "D", "N", "Nationaal 1 Dames", "1D", 3);
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "D", "S", "Super Afdeling - Dames", "Super D", 3);
+    match("N05030", "N", "D", "N", "1", "001", "002");
+    match("S05030", "S", "D", "S", "8", "045", "107");
+    const QString super = gespeeld("NATL-D-05-30", "VLB45", "VLB107");
+    const QString nationaal = gespeeld("NATL-D-05-30", "A1", "A2").replace("111111,", "121212,");
+    for (const QStringList& volgorde : {QStringList{super, nationaal}, QStringList{nationaal, super}}) {
+        const Importverslag v = importeren(ingevuld({volgorde[0].toLatin1(), volgorde[1].toLatin1()}));
+        EXPECT_EQ(v.wedstrijden, 2);
+        EXPECT_EQ(resultaatregel("S05030"), super);
+        EXPECT_EQ(resultaatregel("N05030"), nationaal);
+    }
+}
+
 // A Super men's match of two is read the way its result line was written, also where its kind is
 // stored otherwise than on the installation that wrote it: four places and no game 4, or three places,
 // the doubles pair and every game.
@@ -283,14 +456,15 @@ TEST_F(IngevuldeWedstrijden, ASuperMatchOfTwoIsReadTheWayItWasWritten)
               QStringList({"S05031|444444|888888|<null>|<null>|=|w|5|7", "S05032|<null>|<null>|111111333333|666666777777|-|4|5|7"}));
 }
 
-// An empty place ("-") is not an absence; "--" is, and "-" with a member number is that member absent.
+// An empty place ("-") is not an absence and keeps what is stored; "--" is an absence without a member,
+// whose place is emptied, and "-" with a member number is that member absent.
 TEST_F(IngevuldeWedstrijden, AnEmptyPlaceOfTheLineUpIsNoAbsence)
 {
     match({{"THUISSP2", "222222"}, {"AFWTH2", "J"}, {"UITSP3", "666666"}});
     const QByteArray record = "I;11;PANT-H-05-12;A1;A2;111111,-,333333,-;444444,-555555,--,-;P;-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({record})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "THUISSP1, AFWTH1, THUISSP2, AFWTH2, UITSP2, AFWUIT2, UITSP3, AFWUIT3"),
-              QStringList({"111111|N|222222|N|555555|J|666666|J"}));
+              QStringList({"111111|N|222222|N|555555|J| |J"}));
 }
 
 // A captain whose member number is one digit 0 to 3 would be read as a place: he is stored as his
@@ -360,6 +534,184 @@ TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
     ASSERT_EQ(sectie.overgeslagen.size(), 1);
     EXPECT_TRUE(sectie.overgeslagen[0].contains("provincie 12 staat niet in de tabel Provincies"))
         << sectie.overgeslagen[0].toStdString();
+}
+
+// A Super men's match sent without its doubles lists its games from game 4 on one place further: a
+// games field of one or two entries has no place for that. Such a record is refused as the other
+// damaged records are, naming its line, and the database stays as it was; a record without games,
+// and the same entries where the doubles is played, are taken in.
+TEST_F(IngevuldeWedstrijden, ASuperMatchWithoutItsDoublesAndOneOrTwoGamesIsRefusedAsDamaged)
+{
+    superMatch();
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "N");
+    const QByteArray begin = "I;11;SUPR-H-05-30;A1;A2;512301,512302,512303,512304;498101,498102,498103,498104;";
+    const QByteArray einde = ";-,-,-,-;20:00,;\"\"";
+    const QMap<QString, QStringList> voor = alles();
+    for (const QByteArray& spellen : {QByteArray("P3"), QByteArray("P3/5"), QByteArray("P,")}) {
+        try {
+            importeren(ingevuld({begin + spellen + einde}));
+            ADD_FAILURE() << "no error for " << spellen.toStdString();
+        } catch (const core::ActieFout& f) {
+            EXPECT_EQ(f.tekst(), QStringLiteral("Regel 4: de ingevulde wedstrijd kan niet gelezen worden: de spellen "
+                                                "\"%1\" van een Supermatch zonder dubbel hebben maar %2 van de 15 spellen")
+                                     .arg(QString::fromLatin1(spellen))
+                                     .arg(spellen.count(',') + 1));
+        }
+        EXPECT_EQ(alles(), voor) << spellen.toStdString();
+    }
+    EXPECT_EQ(importeren(ingevuld({begin + "P" + einde})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "THUISSP4"), "512304");
+
+    testhulp::optieZetten(d(), "SuperDubbelSpelen", "J");
+    EXPECT_EQ(importeren(ingevuld({begin + "P3/5" + einde})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("S05030", "W01Set1U") + "/" + matchVeld("S05030", "W01Set2U"), "3/5");
+}
+
+// Damaged result lines never bring the reader down. Thousands of lines made from valid ones by
+// cutting them short, dropping, doubling and changing characters and fields are each taken in,
+// passed over with a reason, or refused as damaged; on a table that holds the matches, under both
+// values of the option 'SuperDubbelSpelen', and into a calendar held back.
+TEST_F(IngevuldeWedstrijden, DamagedResultLinesAreTakenInPassedOverOrRefusedAndNothingElse)
+{
+    superMatch();
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 2);
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "D", "N", "Nationaal 1 Dames", "1D", 3);
+    match({{"Opmerk1", "111111222222"}, {"forfaituit", "J"}, {"HoofdschCompnr", "700009"}});
+    Wedstrijd w;
+    w.soortComp = "S";
+    w.reeksNr = "T";
+    w.weekNr = "05";
+    w.wedstrNr = "S05031";
+    w.soort = "4";
+    testhulp::wedstrijdToevoegen(d(), w);
+    w.soortComp = "N";
+    w.herDam = "D";
+    w.reeksNr = "N";
+    w.wedstrNr = "N05031";
+    w.soort = "2";
+    testhulp::wedstrijdToevoegen(d(), w);
+    Wedstrijd vrij;
+    vrij.weekNr = "05";
+    vrij.wedstrNr = "PH05013";
+    vrij.provThuis = "0";
+    vrij.lkThuis = vrij.nmthuis = "Vrij";
+    vrij.lkUit = "001";
+    testhulp::wedstrijdToevoegen(d(), vrij);
+
+    QStringList superSpellen;
+    for (int g = 1; g <= 16; ++g) {
+        if (g != 4)
+            superSpellen << QStringLiteral("%1/-5/6/-7/9").arg(g);
+    }
+    const QStringList geldig{
+        "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;444444,555555,666666,2-3;P9,9,3/4/6,-,-,3/4/6,-,9,-3/-4/-5,3/4/6;"
+        "111111,-,700001,700002;20:00,22:00;\"Voorbehoud THUIS:\\nTafel 'glad'\\nVoorbehoud OFFICIAL:\\nBal\"",
+        "I;11;PANT-H-05-12;A1;A2;--,--,-333333,-;444444,555555,666666,-;P8,8,8,8,8,8,8,8,8,8;-,-,-,-;20:00,;\"\"",
+        "I;11;SUPR-H-05-30;A1;A2;512301,512302,512303,512304;498101,-498102,--,498104;P" + superSpellen.join(',')
+            + ";512301,498101,-,-;19:30,22:05;\"\"",
+        "I;11;SUPR-H-05-31;A1;A2;111111,222222,333333,1-3;555555,666666,777777,2-3;P1/1/1,2/2/2,3/3/3,-4/-4/-4,5/5/5,6/6/6,"
+        "7/7/7;-,-,-,-;20:00,;\"\"",
+        "I;11;NATL-D-05-31;A1;A2;111111,222222,333333,1-2;444444,555555,666666,1-3;P3/4/6,9,3/4/6,-,8,3/4/6,-,9,3/4/6,3/4/6;"
+        "-,-,-,-;20:00,;\"\"",
+        "I;11;-H-05-13;Bye;A1;-,-,-,-;111111,222222,333333,-;P;-,-,-,-;,;\"\"",
+    };
+    const QString tekens = QStringLiteral(";;,,--//:P0123456789 \"\\xJNé");
+    // A small generator of our own, so that every run and every platform makes the same lines.
+    quint32 toestand = 20101;
+    const auto getal = [&toestand](int tot) {
+        toestand = toestand * 1103515245u + 12345u;
+        return static_cast<int>((toestand >> 8) % static_cast<quint32>(tot));
+    };
+    const auto beschadigen = [&](QString regel) {
+        for (int n = 1 + getal(3); n > 0; --n) {
+            const int p = regel.isEmpty() ? 0 : getal(static_cast<int>(regel.size()));
+            switch (getal(7)) {
+            case 0:
+                regel.truncate(p);
+                break;
+            case 1:
+                regel.remove(p, 1);
+                break;
+            case 2:
+                regel.insert(p, tekens[getal(static_cast<int>(tekens.size()))]);
+                break;
+            case 3:
+                if (!regel.isEmpty())
+                    regel[p] = tekens[getal(static_cast<int>(tekens.size()))];
+                break;
+            case 4: {
+                // A field, or an entry of one, left out.
+                const QChar scheiding = getal(2) ? u';' : u',';
+                const qsizetype einde = regel.indexOf(scheiding, p);
+                if (einde >= 0)
+                    regel.remove(p, einde - p + 1);
+                break;
+            }
+            case 5:
+                regel.insert(p, getal(2) ? QStringLiteral(";;") : QStringLiteral(",,"));
+                break;
+            default:
+                regel.insert(p, regel.mid(p, getal(12)));
+                break;
+            }
+        }
+        return regel;
+    };
+
+    int overgenomen = 0, voorbijgegaan = 0, geweigerd = 0;
+    const auto voeden = [&](IngevuldeWedstrijdenLezer& lezer, const QString& regel) {
+        try {
+            if (lezer.inlezen(regel).isEmpty())
+                ++overgenomen;
+            else
+                ++voorbijgegaan;
+        } catch (const RecordFout&) {
+            ++geweigerd;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << e.what() << " for " << regel.toStdString();
+        }
+    };
+    {
+        db::Transactie transactie(d());
+        for (const char* optie : {"N", "J"}) {
+            testhulp::optieZetten(d(), "SuperDubbelSpelen", optie);
+            IngevuldeWedstrijdenLezer lezer;
+            for (const QString& regel : geldig)
+                EXPECT_EQ(lezer.inlezen(regel), "") << regel.toStdString();
+            for (int i = 0; i < 2000; ++i)
+                voeden(lezer, beschadigen(geldig[getal(static_cast<int>(geldig.size()))]));
+        }
+    }
+
+    // Into a calendar of the file that is not yet written: the rows of the matches above.
+    const QStringList kolommen{"Seizoen", "SoortComp", "WeekNr", "HerDam", "WedstrNr", "ReeksNr", "ProvThuis",
+                               "LKThuis", "ProvUIT", "LKUIT", "Soort"};
+    const QStringList kalender{"2010-2011;P;05;H;PAH05012;A;1;001;1;002;1",
+                               "2010-2011;S;05;H;S05030;A;1;001;1;002;4",
+                               "2010-2011;S;05;H;S05031;T;1;001;1;002;4",
+                               "2010-2011;N;05;D;N05031;N;1;001;1;002;2",
+                               "2010-2011;P;05;H;PH05013;A;0;Vrij;1;001;1"};
+    d().uitvoeren("DELETE FROM Matchen");
+    db::Transactie transactie(d());
+    UitgesteldeKalender uitgesteld;
+    uitgesteld.beginnen(kolommen);
+    for (const QString& rij : kalender) {
+        std::vector<QStringView> waarden;
+        for (const QStringView w : QStringView(rij).tokenize(u';'))
+            waarden.push_back(w);
+        uitgesteld.toevoegen(rij, std::move(waarden));
+    }
+    {
+        IngevuldeWedstrijdenLezer lezer(&uitgesteld);
+        for (int i = 0; i < 1000; ++i)
+            voeden(lezer, beschadigen(geldig[getal(static_cast<int>(geldig.size()))]));
+        uitgesteld.schrijven();
+    }
+    EXPECT_EQ(aantal("Matchen"), kalender.size());
+    // Each way out was taken.
+    EXPECT_GT(overgenomen, 100);
+    EXPECT_GT(voorbijgegaan, 100);
+    EXPECT_GT(geweigerd, 100);
 }
 
 // The fields of a result line: the line need not end in ";", the ten fields may be empty, and the

@@ -447,6 +447,32 @@ TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
                            "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
 }
 
+// In a national division the own club 045 of Vlaams-Brabant plays at club 045 of Antwerpen: that
+// away match is no home match of the own club and stays out of its results file, also complete; the
+// own club's home match against that club goes in.
+TEST_F(Uitslagen, AnAwayMatchAtAClubOfTheSameNumberInAnotherProvinceStaysOut)
+{
+    testhulp::reeksToevoegen(d(), "2010-2011", "N", "H", "C", "Nationaal 3C", "3C", 3);
+    Wedstrijd uit = match("N05001", false, volledigBlad(3), "C");
+    uit.soortComp = "N";
+    uit.provThuis = "1";
+    uit.lkThuis = "045";
+    uit.nmthuis = "Antwerpse Ploeg A";
+    testhulp::wedstrijdToevoegen(d(), uit);
+    Wedstrijd thuis = match("N05002", true, volledigBlad(3), "C");
+    thuis.soortComp = "N";
+    thuis.provUit = "1";
+    thuis.lkUit = "045";
+    thuis.nmuit = "Antwerpse Ploeg A";
+    testhulp::wedstrijdToevoegen(d(), thuis);
+
+    const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
+    EXPECT_EQ(v.onvolledig, QStringList());
+    const QStringList regels = bestand(v.pad);
+    ASSERT_EQ(regels.size(), 1) << regels.join('\n').toStdString();
+    EXPECT_TRUE(regels[0].startsWith("I;11;NATL-H-05-2;VLB45;A45;")) << regels[0].toStdString();
+}
+
 // An away match at a free place goes into the results file however the free place's club number is
 // written, as long as it begins with "vrij" in any case; an away match at a club does not.
 TEST_F(Uitslagen, AnAwayMatchAtAFreePlaceIsWrittenHoweverItsClubNumberIsWritten)

@@ -407,6 +407,53 @@ TEST_F(TweeInstallaties, OfficialsTheEndTimeAndARemarkEmptiedAreEmptiedOnTheOthe
     EXPECT_EQ(testhulp::matchVeld(algemeen().dbGegevens, SuperMatch, "Voorbehoudu", "<null>"), "<null>");
 }
 
+// A head referee corrected in the player picker on the club's second computer comes back with his own
+// name, club and province beside his number, as the picker stored them there.
+TEST_F(TweeInstallaties, AHeadRefereeCorrectedOnTheOtherInstallationComesBackWithHisOwnName)
+{
+    testhulp::lidToevoegen(m_db, "700001", "Scheids Een", "001", 1);
+    testhulp::lidToevoegen(m_db, "700002", "Scheids Twee", "002", 1);
+    const auto scheidsrechterKiezen = [this](FrmWedstrijdInput& f, const QString& nr) {
+        kiezen(f, SuperMatch);
+        f.blad.CmdCompNrHoofdscheidsrechter->click();
+        FrmSpelersKiezen& kiezer = FrmSpelersKiezen::standaard();
+        kiezer.TxtCompNr->setText(nr);
+        kiezer.SpelerInvullen();
+        kiezer.CmdSluiten->click();
+        verwerken();
+    };
+    const auto scheidsrechter = [] {
+        QStringList waarden;
+        for (const QString& veld : rij(SuperMatch)) {
+            if (veld.startsWith("Hoofdsch", Qt::CaseInsensitive))
+                waarden << veld;
+        }
+        return waarden.join(", ");
+    };
+    FrmWedstrijdInput& f = starten();
+    forfaitsAanvinken(f);
+    scheidsrechterKiezen(f, "700001");
+    ASSERT_TRUE(scheidsrechter().contains("HoofdSchNaam=Scheids Een")) << scheidsrechter().toStdString();
+    exportTtrViaMenu(f);
+    const QString hier = m_map.path();
+    const QString exportMap = wissel();
+
+    Installatie tweede(this);
+    FrmWedstrijdInput& g = overstappen(tweede.map.path());
+    importeren(g, exportMap);
+    EXPECT_TRUE(scheidsrechter().contains("HoofdSchNaam=Scheids Een")) << scheidsrechter().toStdString();
+    scheidsrechterKiezen(g, "700002");
+    const QString daar = scheidsrechter();
+    ASSERT_TRUE(daar.contains("HoofdschCompnr=700002") && daar.contains("HoofdSchNaam=Scheids Twee")) << daar.toStdString();
+    exportTtrViaMenu(g);
+    const QString terug = wissel();
+    const QByteArray bestand = uitslagen();
+
+    importeren(overstappen(hier), terug);
+    EXPECT_EQ(scheidsrechter().toStdString(), daar.toStdString());
+    EXPECT_EQ(uitslagen().toStdString(), bestand.toStdString());
+}
+
 // A Super ladies' match is coded NATL in its result line, as a national ladies' match is; the other
 // installation finds it among the Super matches and sends the same line on.
 TEST_F(TweeInstallaties, ASuperLadiesMatchArrivesAndIsSentOnWithTheSameResultLine)

@@ -1,10 +1,14 @@
+// Taking the result lines of filled-in matches from Export.ttr onto the sheets of their matches, also
+// into a calendar of the same file that is not yet written.
+
 #include "IngevuldeWedstrijden.h"
 
-#include "Uitslagen.h"
 #include "Wedstrijdrecord.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
+#include "core/FunctiesQJ.h"
 #include "core/Matchkolommen.h"
 #include "core/Spelschema.h"
 #include "core/Tekst.h"
@@ -19,6 +23,15 @@
 using core::algemeen;
 
 namespace exchange {
+
+// One side's line-up: member number and absence per place, and the doubles pair.
+struct RecordOpstelling
+{
+    QString lid[4];
+    QString afwezig[4];
+    QString dubbel;
+    QString halfDubbel; ///< a pair of which one player left the line-up, as written ("1-", "-3")
+};
 
 namespace {
 
@@ -62,14 +75,6 @@ QString neem(QString& rest, QChar scheiding)
     return voor;
 }
 
-// One side's line-up: member number and absence per place, and the doubles pair.
-struct Opstelling
-{
-    QString lid[4];
-    QString afwezig[4];
-    QString dubbel;
-    QString halfDubbel; ///< a pair of which one player left the line-up, as written ("1-", "-3")
-};
 
 // The parts of a text between commas, one after another; empty once they are used up.
 class Delen
@@ -96,9 +101,9 @@ private:
     qsizetype m_plaats = 0;
 };
 
-Opstelling opstellingLezen(const QString& veld, int laatstePlaats)
+RecordOpstelling opstellingLezen(const QString& veld, int laatstePlaats)
 {
-    Opstelling o;
+    RecordOpstelling o;
     Delen delen(veld);
     for (int i = 0; i <= 3; ++i) {
         if (laatstePlaats == 3 || i < 3) {
@@ -245,7 +250,7 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
 // stayed away and whose sheet names no captain gives the same record, and the same result line,
 // as a forfeit.
 QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpellen, int zonderSpel,
-                 const Opstelling& thuis, const Opstelling& uit, int laatstePlaats, const QString& kapiteinen)
+                 const RecordOpstelling& thuis, const RecordOpstelling& uit, int laatstePlaats, const QString& kapiteinen)
 {
     if (spellen.size() != aantalSpellen || spellen.isEmpty())
         return {};
@@ -256,7 +261,7 @@ QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpel
         if (g == zonderSpel ? !spellen[g].isEmpty() : spellen[g] != eerste)
             return {};
     }
-    const Opstelling& afwezig = eerste == u"8" ? thuis : uit;
+    const RecordOpstelling& afwezig = eerste == u"8" ? thuis : uit;
     for (int i = 0; i <= laatstePlaats; ++i) {
         if (afwezig.afwezig[i] != u"J")
             return {};
@@ -272,7 +277,7 @@ QChar forfaitVan(const QVarLengthArray<QStringView, 20>& spellen, int aantalSpel
 // as "0", which the after-match sheet takes for a missing captain.) A "-" names no captain: what is
 // stored stays. A member number of one digit 0 to 3 would be read back as a place: such a captain
 // is stored as the place on which he plays.
-QString kapiteinVan(const QString& lid, const Opstelling& o, int laatstePlaats)
+QString kapiteinVan(const QString& lid, const RecordOpstelling& o, int laatstePlaats)
 {
     if (lid.isEmpty() || lid == u"-")
         return QString();
@@ -297,7 +302,11 @@ constexpr int Spel = 24; // + 11 * game: the marker, then set k home at + 1 + 2k
 constexpr int MaskerThuis = Spel + 16 * 11, MaskerUit = MaskerThuis + 4; // + place
 constexpr int ForfaitThuis = MaskerUit + 4, ForfaitUit = ForfaitThuis + 1;
 constexpr int Voorbehoud = ForfaitUit + 1; // + 0 home team, 1 visitors, 2 official
-constexpr int Aantal = Voorbehoud + 3;
+// What the player picker stores of an official besides his member number.
+constexpr int HoofdscheidsNaam = Voorbehoud + 3, HoofdscheidsProv = HoofdscheidsNaam + 1,
+              HoofdscheidsClubNr = HoofdscheidsNaam + 2, HoofdscheidsClubNaam = HoofdscheidsNaam + 3,
+              ZaalcommNaam = HoofdscheidsNaam + 4, ZaalcommProv = HoofdscheidsNaam + 5;
+constexpr int Aantal = ZaalcommProv + 1;
 // How a column is written: its value, or (a mask without games not played) "0" only where the row
 // holds a mask, so that a row without one stays without; a reservation left out, and an official or
 // end time that the record names as none, are a blank alike.
@@ -306,7 +315,9 @@ constexpr char Waarde = 1, GeenMasker = 2;
 // emptied one.
 constexpr bool Wisbaar(int k)
 {
-    return k == Hoofdscheids || k == Zaalcomm || k == Einduur || (k >= Voorbehoud && k < Voorbehoud + 3);
+    return k == Hoofdscheids || k == Zaalcomm || k == Einduur || (k >= Voorbehoud && k < Voorbehoud + 3)
+           || (k >= HoofdscheidsNaam && k <= ZaalcommProv) || (k >= Thuis && k < Opmerk1 && k % 4 < 2) || k == Opmerk1
+           || k == Opmerk2;
 }
 } // namespace blad
 
@@ -338,6 +349,8 @@ const QStringList& bladKolommen()
             k << QStringLiteral("WOU%1").arg(i);
         k << QStringLiteral("forfaitth") << QStringLiteral("forfaituit");
         k << QStringLiteral("VoorbehoudT") << QStringLiteral("Voorbehoudu") << QStringLiteral("OpmOffScheids");
+        k << QStringLiteral("HoofdSchNaam") << QStringLiteral("HoofdschProv") << QStringLiteral("HoofdschClubNr")
+          << QStringLiteral("HoofdschClubNaam") << QStringLiteral("ZaalCommNaam") << QStringLiteral("ZaalCommProv");
         Q_ASSERT(k.size() == blad::Aantal);
         return k;
     }();
@@ -389,63 +402,6 @@ QString kalenderWaarde(const std::vector<QStringView>& waarden, int kolom)
 }
 
 } // namespace
-
-IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
-{
-    IngevuldeSectie sectie;
-    sectie.overgeslagen = IngevuldeWedstrijdenMarkeren();
-
-    db::Database& d = algemeen().dbGegevens;
-    db::Recordset rij = d.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE Ingeput = 'J' ORDER BY SoortComp ASC, rowid"));
-    if (rij.eof())
-        return sectie;
-    // The first match decides for the whole section whether every provincial match is coded POVL.
-    const bool povl = core::Val(rij.veld(QStringLiteral("ProvThuis"))) == 8 && core::Val(rij.veld(QStringLiteral("LKThuis"))) == 247;
-    const Recordgegevens gegevens = Recordgegevens::lezen(d);
-    const qint64 aantal = rij.recordCount();
-    core::Voortgangsmarkering markering(static_cast<double>(aantal), 5, 5);
-    QStringList records;
-    qint64 teller = 0;
-    ReeksZoeker reeksen;
-    for (; !rij.eof(); rij.moveNext()) {
-        ++teller;
-        const Reeks reeks = reeksen.zoeken(rij);
-        if (!reeks.gevonden) {
-            sectie.overgeslagen << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
-        } else {
-            Recordkenmerken k;
-            k.spelersPerPloeg = static_cast<qint16>(reeks.spelers);
-            const QString naam = core::LCase(reeks.naam);
-            k.limburg = naam.contains(u" - prov. limburg - ");
-            k.vrijetijd = naam.contains(u"vrijetijd");
-            k.forfait = rij.veld(QStringLiteral("forfaitth")).tekst() == u"J" || rij.veld(QStringLiteral("forfaituit")).tekst() == u"J";
-            k.vrijePlaats = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst())
-                            || IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
-            k.povl = povl;
-            try {
-                // As many places as the results file writes: a Super match without its doubles has four.
-                k.plaatsen = Plaatsen(k.spelersPerPloeg,
-                                      SuperDubbelWaarde(rij.veld(QStringLiteral("SoortComp")).tekst(),
-                                                        rij.veld(QStringLiteral("HerDam")).tekst(),
-                                                        rij.veld(QStringLiteral("Soort")), gegevens.superDubbel));
-                records << WedstrijdRecordMaken(rij, k, gegevens);
-                sectie.verlorenLetters << VerlorenLettersVanRecord(records.last(), rij, gegevens);
-            } catch (const RecordFout& fout) {
-                sectie.overgeslagen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
-            }
-        }
-        const int teken = markering.bij(teller);
-        if (teken >= 0)
-            voortgang.UpdateProgress(teken);
-    }
-    if (records.isEmpty())
-        return sectie;
-    sectie.wedstrijden = static_cast<int>(records.size());
-    sectie.regels << QStringLiteral("###ingevulde Wedstrijden") << u' ' + QString::number(records.size()) + u' ';
-    sectie.regels << records;
-    sectie.regels << QStringLiteral("###");
-    return sectie;
-}
 
 IngevuldRecord IngevuldRecordLezen(const QString& invoer)
 {
@@ -563,9 +519,9 @@ void UitgesteldeKalender::schrijven()
                 for (; bladen[p] != BladEinde; p += 3 + (bladen[p + 1] | qsizetype(bladen[p + 2]) << 16)) {
                     const int k = bladen[p] & ~BladLeeg;
                     if (bladen[p] & BladLeeg) {
-                        // A text that a later record of the match empties (a reservation, an official,
-                        // the end time) empties the text an earlier one gave, as the statement below
-                        // empties a stored text.
+                        // A text that a later record of the match empties (a reservation, an official
+                        // and what is stored of him, the end time, a place, a doubles pair) empties the
+                        // text an earlier one gave, as the statement below empties a stored text.
                         if (blad::Wisbaar(k) && vorm[k] == blad::Waarde
                             && !bladWaarden[static_cast<size_t>(k)].trimmed().isEmpty())
                             bladWaarden[static_cast<size_t>(k)] = QStringView(u" ");
@@ -673,10 +629,17 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
         m_matchen.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
         m_opNummer.reserve(static_cast<qsizetype>(kalender->m_rijen.size()));
     }
-    matchenLezen(std::array<QString, 7>{QStringLiteral("Seizoen"), QStringLiteral("SoortComp"), QStringLiteral("HerDam"),
-                                        QStringLiteral("WedstrNr"), QStringLiteral("ProvThuis"), QStringLiteral("ReeksNr"),
-                                        QStringLiteral("Soort")},
-                 [this](qint64 rijnummer, std::array<QString, 7>& w) {
+    matchenLezen(std::array<QString, 17>{QStringLiteral("Seizoen"), QStringLiteral("SoortComp"), QStringLiteral("HerDam"),
+                                         QStringLiteral("WedstrNr"), QStringLiteral("ProvThuis"), QStringLiteral("ReeksNr"),
+                                         QStringLiteral("Soort"), QStringLiteral("HoofdschCompnr"),
+                                         QStringLiteral("ZaalcommCompnr"), QStringLiteral("THUISSP1"), QStringLiteral("THUISSP2"),
+                                         QStringLiteral("THUISSP3"), QStringLiteral("UITSP1"), QStringLiteral("UITSP2"),
+                                         QStringLiteral("UITSP3"), QStringLiteral("Opmerk1"), QStringLiteral("Opmerk2")},
+                 [this](qint64 rijnummer, std::array<QString, 17>& w) {
+                     // A sheet's value as the program reads it: Null and one blank are empty.
+                     const auto opgeslagen = [](QString& waarde) {
+                         return waarde == u" " ? QString() : std::move(waarde);
+                     };
                      Match match;
                      match.rijnummer = rijnummer;
                      match.seizoen = std::move(w[0]);
@@ -686,6 +649,14 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
                      match.provThuis = std::move(w[4]);
                      match.reeksNr = std::move(w[5]);
                      match.soort = std::move(w[6]);
+                     match.hoofdscheids = opgeslagen(w[7]);
+                     match.zaalcomm = opgeslagen(w[8]);
+                     for (size_t i = 0; i < 3; ++i) {
+                         match.lid[0][i] = opgeslagen(w[9 + i]);
+                         match.lid[1][i] = opgeslagen(w[12 + i]);
+                     }
+                     match.dubbel[0] = opgeslagen(w[15]);
+                     match.dubbel[1] = opgeslagen(w[16]);
                      matchToevoegen(std::move(match));
                  });
     // The places of every game by team size; a place that is no number 1 to 4 (the doubles game) is 0.
@@ -712,6 +683,7 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
     const Recordgegevens gegevens = Recordgegevens::lezen(d);
     m_superDubbel = gegevens.superDubbel;
     m_tabT = gegevens.tabT;
+    m_breedte = gegevens.breedteCompNr;
     m_blad.resize(blad::Aantal);
 }
 
@@ -777,41 +749,56 @@ void IngevuldeWedstrijdenLezer::matchToevoegen(Match match)
     aanhangen(m_opNummer, nummerSleutel(m.seizoen, m.wedstrNr), &Match::volgendOpNummer);
 }
 
+const std::vector<std::array<QString, 2>>& IngevuldeWedstrijdenLezer::clubcodes()
+{
+    if (!m_clubcodes) {
+        // Needed for few records: read once, when the first of them comes.
+        m_clubcodes.emplace(m_rijen.size());
+        const auto code = [this](const QString& lk, const QString& prov) {
+            if (IsVrijePlaats(lk))
+                return QStringLiteral("Bye");
+            const auto tabT = m_tabT.constFind(static_cast<int>(LeidendGetal(prov)));
+            return tabT == m_tabT.constEnd() ? QString() : *tabT + QString::number(LeidendGetal(lk));
+        };
+        matchenLezen(std::array<QString, 4>{QStringLiteral("LKThuis"), QStringLiteral("ProvThuis"), QStringLiteral("LKUIT"),
+                                            QStringLiteral("ProvUIT")},
+                     [this, &code](qint64 rijnummer, std::array<QString, 4>& w) {
+                         // The rows as they were read at the start of the section, in the order of their row numbers.
+                         const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
+                                                              [](const Match& a, qint64 b) { return a.rijnummer < b; });
+                         if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
+                             (*m_clubcodes)[static_cast<size_t>(plaats - m_rijen.cbegin())] = {code(w[0], w[1]),
+                                                                                              code(w[2], w[3])};
+                     });
+    }
+    return *m_clubcodes;
+}
+
+bool IngevuldeWedstrijdenLezer::clubsVan(const Match& m, const IngevuldRecord& r)
+{
+    const std::array<QString, 2>& codes = clubcodes()[static_cast<size_t>(&m - m_rijen.data())];
+    return !codes[0].isNull() && !codes[1].isNull() && codes[0].compare(r.velden[3], Qt::CaseInsensitive) == 0
+           && codes[1].compare(r.velden[4], Qt::CaseInsensitive) == 0;
+}
+
 const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoeken(const IngevuldRecord& r,
                                                                                    const QString& einde)
 {
     if (!m_vrijThuis) {
         // Byes are few: the rows they can be are gathered once, when the first record of one comes.
         m_vrijThuis.emplace();
-        const auto opnemen = [this](size_t plaats, const QString& lkThuis, const QString& provUit, const QString& lkUit) {
+        const std::vector<std::array<QString, 2>>& codes = clubcodes();
+        for (size_t plaats = 0; plaats < m_rijen.size(); ++plaats) {
             const Match& m = m_rijen[plaats];
             // The rows whose record names no code: a free place at home, and a level and home
-            // province that give no code.
-            if (!IsVrijePlaats(lkThuis)
+            // province that give no code; with the visitors' club code as their record writes it.
+            if (codes[plaats][0] != u"Bye" || codes[plaats][1].isNull()
                 || !Competitiecode(m.soortComp, m.herDam, static_cast<int>(LeidendGetal(m.provThuis)), false).isEmpty())
-                return;
-            // The visitors' club code as their record writes it.
-            QString bezoekers;
-            if (IsVrijePlaats(lkUit)) {
-                bezoekers = QStringLiteral("Bye");
-            } else {
-                const auto tabT = m_tabT.constFind(static_cast<int>(LeidendGetal(provUit)));
-                if (tabT == m_tabT.constEnd())
-                    return;
-                bezoekers = *tabT + QString::number(LeidendGetal(lkUit));
-            }
+                continue;
             const QStringView nummer(m.wedstrNr);
-            (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), bezoekers})]
+            (*m_vrijThuis)[sleutel({m.seizoen, m.herDam, nummer.last(std::min<qsizetype>(3, nummer.size())), codes[plaats][1]})]
                 << static_cast<int>(plaats);
-        };
-        matchenLezen(std::array<QString, 3>{QStringLiteral("LKThuis"), QStringLiteral("ProvUIT"), QStringLiteral("LKUIT")},
-                     [this, &opnemen](qint64 rijnummer, std::array<QString, 3>& w) {
-                         // The rows as they were read at the start of the section, in the order of their row numbers.
-                         const auto plaats = std::lower_bound(m_rijen.cbegin(), m_rijen.cend(), rijnummer,
-                                                              [](const Match& a, qint64 b) { return a.rijnummer < b; });
-                         if (plaats != m_rijen.cend() && plaats->rijnummer == rijnummer)
-                             opnemen(static_cast<size_t>(plaats - m_rijen.cbegin()), w[0], w[1], w[2]);
-                     });
+        }
     }
     const auto rijen = m_vrijThuis->constFind(sleutel({r.seizoen, r.categorie, r.cijfers, r.velden[4]}));
     if (rijen == m_vrijThuis->constEnd())
@@ -824,6 +811,253 @@ const IngevuldeWedstrijdenLezer::Match* IngevuldeWedstrijdenLezer::vrijThuisZoek
     return nullptr;
 }
 
+int IngevuldeWedstrijdenLezer::provincieVanClubcode(const QString& code) const
+{
+    // The TabT code is what comes before the club number.
+    qsizetype einde = code.size();
+    while (einde > 0 && code[einde - 1].isDigit())
+        --einde;
+    const QStringView tabT = QStringView(code).first(einde);
+    if (tabT.isEmpty() || einde == code.size())
+        return 0;
+    for (auto p = m_tabT.cbegin(); p != m_tabT.cend(); ++p) {
+        if (p.value().compare(tabT, Qt::CaseInsensitive) == 0)
+            return p.key();
+    }
+    return 0;
+}
+
+IngevuldeWedstrijdenLezer::Vondst IngevuldeWedstrijdenLezer::matchZoeken(const IngevuldRecord& r)
+{
+    Vondst v;
+    // The match: season, level, category, the home province of a provincial record, and a number
+    // that begins with the level letter and ends in the week and the digits. A bye at home whose
+    // record names no competition code (its home side has no province) has no level in it either.
+    const QString einde = (r.week + r.cijfers).toUpper();
+    const bool zonderCode = r.velden[2].startsWith(u'-');
+    const bool vrijZonderCode = zonderCode && r.velden[3] == u"Bye";
+    const auto zoeken = [&](const QString& niveau, const QString& provincieNr) -> const Match* {
+        const auto matchen = m_matchen.constFind(sleutel({r.seizoen, niveau, r.categorie, niveau, r.cijfers}));
+        for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
+             i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
+            const Match& m = m_rijen[static_cast<size_t>(i)];
+            if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
+                && (provincieNr.isEmpty() || m.provThuis.compare(provincieNr, Qt::CaseInsensitive) == 0))
+                return &m;
+        }
+        return nullptr;
+    };
+    // A record without a competition code: a bye at home, found by its visitors, or a provincial
+    // match of a province that has no code, whose home club's code (TabT and club number) names the
+    // province. A Super ladies' match is coded NATL as a national ladies' one is: the clubs of the
+    // record tell them apart where both have the number, and where the national one is missing it
+    // is the Super one.
+    bool superDames = false;
+    if (vrijZonderCode) {
+        v.match = vrijThuisZoeken(r, einde);
+    } else if (zonderCode) {
+        const int provincie = provincieVanClubcode(r.velden[3]);
+        if (provincie > 0)
+            v.match = zoeken(QStringLiteral("P"), QString::number(provincie));
+    } else {
+        v.match = zoeken(r.niveau, r.provincieNr);
+        if (r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
+            const Match* super = zoeken(QStringLiteral("S"), QString());
+            if (super && (!v.match || (!clubsVan(*v.match, r) && clubsVan(*super, r)))) {
+                v.match = super;
+                superDames = true;
+            }
+        }
+    }
+    if (!v.match)
+        return v;
+    const Match* gevonden = v.match;
+    v.niveau = zonderCode || superDames ? gevonden->soortComp : r.niveau;
+
+    // The row of the match: its season and number, and among rows with the same (there should be
+    // none) the one of its level, category and province. The rows are taken in the order of the
+    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
+    // the match's in the case of a letter ends the search, as it ends a seek on that index. The row of
+    // a bye found by its visitors is the row found: byes of several provinces can share the rest.
+    v.rij = vrijZonderCode ? &m_rijen[static_cast<size_t>(gevonden - m_rijen.data())] : nullptr;
+    const auto opNummer = vrijZonderCode ? m_opNummer.constEnd()
+                                         : m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
+    for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
+         i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
+        Match& m = m_rijen[static_cast<size_t>(i)];
+        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
+            break;
+        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
+            v.rij = &m;
+            break;
+        }
+    }
+    return v;
+}
+
+const IngevuldeWedstrijdenLezer::Lid* IngevuldeWedstrijdenLezer::lidZoeken(const QString& compNr)
+{
+    if (!m_leden) {
+        // Read once, for the first official that a record changes; the first row of a number counts,
+        // as the first row a seek finds.
+        m_leden.emplace();
+        const core::AlgemeneFuncties& f = core::objAlgemeneFuncties();
+        db::Database& d = algemeen().dbGegevens;
+        db::Recordset l = d.openRecordset(QStringLiteral("SELECT CompNr, Naam, Provincie, Clubnummer FROM Leden ORDER BY rowid"));
+        for (; !l.eof(); l.moveNext()) {
+            const QString nr = sleutel({l.veld(0).tekst()});
+            if (!m_leden->contains(nr))
+                m_leden->insert(nr, Lid{f.Inhoud(l.veld(1)).tekst(), static_cast<int>(core::Val(f.Inhoud(l.veld(2)))),
+                                        f.Inhoud(l.veld(3)).tekst()});
+        }
+        db::Recordset c = d.openRecordset(QStringLiteral("SELECT Provincie, ClubNr, Ploegnaam FROM Clubs ORDER BY rowid"));
+        for (; !c.eof(); c.moveNext()) {
+            const QString club = sleutel({QString::number(c.veld(0).geheel()), c.veld(1).tekst()});
+            if (!m_clubnamen.contains(club))
+                m_clubnamen.insert(club, f.Inhoud(c.veld(2)).tekst());
+        }
+    }
+    // The number as the picker looks it up: padded with zeros to the width.
+    QString nr = compNr;
+    core::objFunctiesQJ().BeginNulToevoegen(nr, m_breedte);
+    const auto lid = m_leden->constFind(sleutel({nr}));
+    return lid == m_leden->constEnd() ? nullptr : &*lid;
+}
+
+void IngevuldeWedstrijdenLezer::overOpgeslagen(Match& rij, const RecordOpstelling& thuis, const RecordOpstelling& uit,
+                                               int laatstePlaats, const Forfait& forfait, const QString& hoofdscheids,
+                                               const QString& zaalcommissaris)
+{
+    QString* bladWaarden = m_blad.data();
+    char* vorm = m_vorm.data();
+    const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
+        bladWaarden[kolom] = waarde;
+        vorm[kolom] = blad::Waarde;
+    };
+    // Only what the record holds is written; what it leaves empty stays as stored.
+    const auto zet = [&zetWaarde](int kolom, const QString& waarde) {
+        if (!waarde.isEmpty())
+            zetWaarde(kolom, waarde);
+    };
+    // A text that the record names as none: the stored text becomes a blank, as the sheet stores an
+    // emptied one; where none was stored it stays without a value.
+    const auto wissen = [bladWaarden, vorm](int kolom) {
+        bladWaarden[kolom] = QStringLiteral(" ");
+        vorm[kolom] = blad::GeenMasker;
+    };
+
+    // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts and
+    // is sent on as a forfeit here too; a record of a match that was played withdraws a forfeit
+    // stored here, and the record of one team's forfeit the other team's: a match has one forfeit at
+    // a time. A record without games leaves the forfeits as they are.
+    if (forfait.metSpellen) {
+        if (forfait.kant.isNull()) {
+            zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
+            zetWaarde(blad::ForfaitUit, QStringLiteral("N"));
+        } else {
+            const bool thuisForfait = forfait.kant == u'T';
+            zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
+            zetWaarde(thuisForfait ? blad::ForfaitUit : blad::ForfaitThuis, QStringLiteral("N"));
+            // Every game a walk-over, under the forfeit's own marker.
+            for (int g = 0; g < forfait.aantalSpellen && g < 16; ++g) {
+                const int spel = blad::Spel + 11 * g;
+                spelZetten(u"-", bladWaarden + spel, vorm + spel);
+                zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
+            }
+            for (int i = 0; i < 4; ++i)
+                zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
+            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
+            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
+        }
+    }
+
+    // The places: a member number, or an absent player without one ("--"), whose place is emptied
+    // here as it is there; an empty place ("-") keeps what is stored.
+    for (int kant = 0; kant < 2; ++kant) {
+        const RecordOpstelling& o = kant == 0 ? thuis : uit;
+        for (int i = 0; i <= laatstePlaats; ++i) {
+            const int kolom = 4 * i + (kant == 0 ? blad::Thuis : blad::Uit);
+            const bool zonderLid = o.lid[i].isEmpty() && o.afwezig[i] == u"J";
+            if (zonderLid)
+                wissen(kolom);
+            else
+                zet(kolom, o.lid[i]);
+            zet(4 * i + (kant == 0 ? blad::AfwThuis : blad::AfwUit), o.afwezig[i]);
+            if (i < 3 && (zonderLid || !o.lid[i].isEmpty()))
+                rij.lid[kant][i] = o.lid[i];
+        }
+    }
+    // The doubles pairs of a team of three. A record without one leaves a pair of two players still
+    // on their places as it is, and empties one of a player who left them: its result line would
+    // name half a pair that the other installation does not have.
+    if (laatstePlaats == 2) {
+        for (int kant = 0; kant < 2; ++kant) {
+            const RecordOpstelling& o = kant == 0 ? thuis : uit;
+            const int kolom = kant == 0 ? blad::Opmerk1 : blad::Opmerk2;
+            QString& paar = rij.dubbel[kant];
+            if (!o.dubbel.isEmpty()) {
+                zetWaarde(kolom, o.dubbel);
+                paar = o.dubbel;
+            } else if (o.halfDubbel.isEmpty() && !paar.isEmpty()) {
+                const auto opPlaats = [&rij, kant](const QString& lid) {
+                    return !lid.isEmpty() && std::find(std::begin(rij.lid[kant]), std::end(rij.lid[kant]), lid)
+                                                 != std::end(rij.lid[kant]);
+                };
+                if (!opPlaats(core::Left(paar, m_breedte)) || !opPlaats(core::Right(paar, m_breedte))) {
+                    wissen(kolom);
+                    paar.clear();
+                }
+            }
+        }
+    }
+
+    // An official follows his member number: another number than the one held here brings the name,
+    // province and club that the player picker stores for that member (from the members here; none
+    // for a number they lack), and "-" takes them away with the number. The number held here changes
+    // nothing, so that a name typed here stays.
+    const auto officialZetten = [&](int kolom, const QString& lid, QString& opgeslagen,
+                                    std::initializer_list<std::pair<int, QString Lid::*>> velden, int provKolom,
+                                    int clubNaamKolom) {
+        if (lid.isEmpty())
+            return;
+        if (lid == u"-")
+            wissen(kolom);
+        else
+            zet(kolom, lid);
+        const QString nieuw = lid == u"-" ? QString() : lid;
+        QString a = nieuw, b = opgeslagen;
+        core::objFunctiesQJ().BeginNulToevoegen(a, m_breedte);
+        core::objFunctiesQJ().BeginNulToevoegen(b, m_breedte);
+        if (nieuw.isEmpty() == opgeslagen.isEmpty() && a == b)
+            return;
+        opgeslagen = nieuw;
+        const Lid* l = nieuw.isEmpty() ? nullptr : lidZoeken(nieuw);
+        const auto waarde = [&zetWaarde, &wissen](int k, const QString& tekst) {
+            if (tekst.isEmpty())
+                wissen(k);
+            else
+                zetWaarde(k, tekst);
+        };
+        for (const auto& [k, veld] : velden)
+            waarde(k, l ? l->*veld : QString());
+        QString afkorting;
+        if (l) {
+            auto p = m_afkortingen.constFind(l->provincie);
+            if (p == m_afkortingen.constEnd())
+                p = m_afkortingen.insert(l->provincie, core::ProvincieAfkorting(db::Waarde(l->provincie)));
+            afkorting = *p;
+        }
+        waarde(provKolom, afkorting);
+        if (clubNaamKolom >= 0)
+            waarde(clubNaamKolom,
+                   l ? m_clubnamen.value(sleutel({QString::number(l->provincie), l->clubNr})) : QString());
+    };
+    officialZetten(blad::Hoofdscheids, hoofdscheids, rij.hoofdscheids,
+                   {{blad::HoofdscheidsNaam, &Lid::naam}, {blad::HoofdscheidsClubNr, &Lid::clubNr}},
+                   blad::HoofdscheidsProv, blad::HoofdscheidsClubNaam);
+    officialZetten(blad::Zaalcomm, zaalcommissaris, rij.zaalcomm, {{blad::ZaalcommNaam, &Lid::naam}}, blad::ZaalcommProv, -1);
+}
+
 QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
 {
     const IngevuldRecord r = IngevuldRecordLezen(regel);
@@ -834,63 +1068,18 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     if (!r.provincieNr.isEmpty() && !m_provincies.value(r.provincieNr))
         return naam() + QStringLiteral(": provincie %1 staat niet in de tabel Provincies").arg(r.provincieNr);
 
-    // The match: season, level, category, the home province of a provincial record, and a number
-    // that begins with the level letter and ends in the week and the digits. A bye at home whose
-    // record names no competition code (its home side has no province) has no level in it either.
-    const QString einde = (r.week + r.cijfers).toUpper();
-    const Match* gevonden = nullptr;
-    const bool vrijZonderCode = r.velden[2].startsWith(u'-') && r.velden[3] == u"Bye";
-    const auto zoeken = [&](const QString& niveau) -> const Match* {
-        const auto matchen = m_matchen.constFind(sleutel({r.seizoen, niveau, r.categorie, niveau, r.cijfers}));
-        for (int i = matchen == m_matchen.constEnd() ? -1 : matchen->eerste; i >= 0;
-             i = m_rijen[static_cast<size_t>(i)].volgendeMatch) {
-            const Match& m = m_rijen[static_cast<size_t>(i)];
-            if (m.wedstrNr.size() > einde.size() && m.wedstrNr.toUpper().endsWith(einde)
-                && (r.provincieNr.isEmpty() || m.provThuis.compare(r.provincieNr, Qt::CaseInsensitive) == 0))
-                return &m;
-        }
-        return nullptr;
-    };
-    // A Super ladies' match is coded NATL as a national ladies' one is: not among the national
-    // matches, it is among the Super ones.
-    bool superDames = false;
-    if (vrijZonderCode) {
-        gevonden = vrijThuisZoeken(r, einde);
-    } else {
-        gevonden = zoeken(r.niveau);
-        if (!gevonden && r.velden[2].startsWith(QLatin1String("NATL-")) && r.categorie == u"D") {
-            gevonden = zoeken(QStringLiteral("S"));
-            superDames = gevonden != nullptr;
-        }
-    }
-    if (!gevonden)
+    const Vondst vondst = matchZoeken(r);
+    if (!vondst.match)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");
-    const QString& niveau = vrijZonderCode || superDames ? gevonden->soortComp : r.niveau;
+    const Match* gevonden = vondst.match;
+    Match* rij = vondst.rij;
+    const QString& niveau = vondst.niveau;
     const auto reeks = m_reeksen.constFind(sleutel({r.seizoen, niveau, r.categorie, gevonden->reeksNr}));
     if (reeks == m_reeksen.constEnd())
         return naam() + QStringLiteral(": de reeks %1 staat niet in de tabel Reeksen").arg(gevonden->reeksNr);
     const int spelers = reeks->spelers;
     if (spelers < 2 || spelers > 4)
         return naam() + QStringLiteral(": de reeks %1 heeft geen ploegen van 2, 3 of 4 spelers").arg(gevonden->reeksNr);
-
-    // The row of the match: its season and number, and among rows with the same (there should be
-    // none) the one of its level, category and province. The rows are taken in the order of the
-    // index WedstrNr (by row number among equal keys); a row whose season or number differs from
-    // the match's in the case of a letter ends the search, as it ends a seek on that index. The row of
-    // a bye found by its visitors is the row found: byes of several provinces can share the rest.
-    const Match* rij = vrijZonderCode ? gevonden : nullptr;
-    const auto opNummer = vrijZonderCode ? m_opNummer.constEnd()
-                                         : m_opNummer.constFind(nummerSleutel(gevonden->seizoen, gevonden->wedstrNr));
-    for (int i = opNummer == m_opNummer.constEnd() ? -1 : opNummer->eerste; i >= 0;
-         i = m_rijen[static_cast<size_t>(i)].volgendOpNummer) {
-        const Match& m = m_rijen[static_cast<size_t>(i)];
-        if (m.wedstrNr != gevonden->wedstrNr || m.seizoen != gevonden->seizoen)
-            break;
-        if (m.soortComp == gevonden->soortComp && m.herDam == gevonden->herDam && m.provThuis == gevonden->provThuis) {
-            rij = &m;
-            break;
-        }
-    }
 
     // The places of the result line: a Super match without its doubles has four places for a team
     // of two, and no entry for game 4. A Super men's match whose games are all there shows which
@@ -917,8 +1106,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     }
     const int laatstePlaats = Plaatsen(spelers, superDubbel) - 1;
 
-    const Opstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
-    const Opstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
+    const RecordOpstelling thuis = opstellingLezen(r.velden[5], laatstePlaats);
+    const RecordOpstelling uit = opstellingLezen(r.velden[6], laatstePlaats);
 
     // The captains and officials, each ended by a comma.
     QString rest = r.velden[8] + u',';
@@ -927,6 +1116,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     m_vorm.fill(0, blad::Aantal);
     QString* bladWaarden = m_blad.data();
     char* vorm = m_vorm.data();
+    Forfait forfait;
+    forfait.aantalSpellen = aantalSpellen;
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
         QVarLengthArray<QStringView, 20> invoer;
         for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
@@ -936,6 +1127,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
         // calendar import marks it.
         int zonderSpel = -1;
         if (superDubbel == u"N" && aantalSpellen > 3) {
+            // Games 1 to 3 come before the doubles' place: a line that lists fewer is damaged.
+            if (invoer.size() < 3)
+                throw RecordFout(QStringLiteral("de spellen \"%1\" van een Supermatch zonder dubbel hebben maar %2 van de "
+                                                "%3 spellen")
+                                     .arg(spelVeld)
+                                     .arg(invoer.size())
+                                     .arg(aantalSpellen - 1));
             invoer.insert(3, QStringView());
             zonderSpel = 3;
         }
@@ -955,32 +1153,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             }
         }
         maskersZetten(invoer, spelers, thuis.afwezig, uit.afwezig);
-
-        // A forfeit is stored as the sheet's forfeit box stores it, so that the match shows, counts
-        // and is sent on as a forfeit here too; a record of a match that was played withdraws a
-        // forfeit stored here.
-        const QChar forfait = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, rest);
-        const auto zetWaarde = [bladWaarden, vorm](int kolom, const QString& waarde) {
-            bladWaarden[kolom] = waarde;
-            vorm[kolom] = blad::Waarde;
-        };
-        if (forfait.isNull()) {
-            zetWaarde(blad::ForfaitThuis, QStringLiteral("N"));
-            zetWaarde(blad::ForfaitUit, QStringLiteral("N"));
-        } else {
-            const bool thuisForfait = forfait == u'T';
-            zetWaarde(thuisForfait ? blad::ForfaitThuis : blad::ForfaitUit, QStringLiteral("J"));
-            // Every game a walk-over, under the forfeit's own marker.
-            for (int g = 0; g < aantalSpellen && g < 16; ++g) {
-                const int spel = blad::Spel + 11 * g;
-                spelZetten(u"-", bladWaarden + spel, vorm + spel);
-                zetWaarde(spel, thuisForfait ? QStringLiteral("/") : QStringLiteral("*"));
-            }
-            for (int i = 0; i < 4; ++i)
-                zetWaarde(4 * i + (thuisForfait ? blad::AfwThuis : blad::AfwUit), QStringLiteral("J"));
-            // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
-            std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
-        }
+        forfait.metSpellen = true;
+        forfait.kant = forfaitVan(invoer, aantalSpellen, zonderSpel, thuis, uit, laatstePlaats, rest);
     }
 
     const QString kapiteinT = kapiteinVan(neem(rest, u','), thuis, laatstePlaats);
@@ -1004,6 +1178,8 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
                                        .arg(opstelling->halfDubbel, QLatin1String(ploeg));
     }
 
+    overOpgeslagen(*rij, thuis, uit, laatstePlaats, forfait, hoofdscheids, zaalcommissaris);
+
     // Only what the record holds is written; what it leaves empty stays as stored.
     const auto zet = [bladWaarden, vorm](int kolom, const QString& waarde) {
         if (!waarde.isEmpty()) {
@@ -1011,34 +1187,15 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
             vorm[kolom] = 1;
         }
     };
-    for (int i = 0; i <= laatstePlaats; ++i) {
-        zet(4 * i + blad::Thuis, thuis.lid[i]);
-        zet(4 * i + blad::Uit, uit.lid[i]);
-        zet(4 * i + blad::AfwThuis, thuis.afwezig[i]);
-        zet(4 * i + blad::AfwUit, uit.afwezig[i]);
-    }
-    if (laatstePlaats == 2) {
-        zet(blad::Opmerk1, thuis.dubbel);
-        zet(blad::Opmerk2, uit.dubbel);
-    }
-    // A text that the record names as none: an official emptied in the player picker ("-"), the end
-    // time emptied in its box (nothing after the start time), the reservations all withdrawn. The
-    // stored text becomes a blank, as the sheet stores an emptied one; where none was stored it stays
-    // without a value.
+    // A text that the record names as none: the end time emptied in its box (nothing after the start
+    // time), the reservations all withdrawn. The stored text becomes a blank, as the sheet stores an
+    // emptied one; where none was stored it stays without a value.
     const auto wissen = [bladWaarden, vorm](int kolom) {
         bladWaarden[kolom] = QStringLiteral(" ");
         vorm[kolom] = blad::GeenMasker;
     };
-    const auto officialZetten = [&](int kolom, const QString& lid) {
-        if (lid == u"-")
-            wissen(kolom);
-        else
-            zet(kolom, lid);
-    };
     zet(blad::KapiteinT, kapiteinT);
     zet(blad::KapiteinU, kapiteinU);
-    officialZetten(blad::Hoofdscheids, hoofdscheids);
-    officialZetten(blad::Zaalcomm, zaalcommissaris);
     if (einduur.isEmpty() && metEinduur)
         wissen(blad::Einduur);
     else
