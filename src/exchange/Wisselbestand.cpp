@@ -683,11 +683,15 @@ void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& ve
             misvormd(kop, QStringLiteral("de sectie \"ingevulde Wedstrijden\" wordt niet afgesloten met een regel \"###\""));
         if (regel == u"###")
             break;
+        // A record that cannot be read is refused alone, named by its line: the reader writes nothing
+        // of it, and the matches of the other records still come in.
         QString reden;
         try {
             reden = wedstrijden.inlezen(regel);
         } catch (const RecordFout& fout) {
-            misvormd(lezer.nummer(), QStringLiteral("de ingevulde wedstrijd kan niet gelezen worden: ") + fout.reden());
+            reden = QStringLiteral("Regel %1: de ingevulde wedstrijd kan niet gelezen worden: %2")
+                        .arg(lezer.nummer())
+                        .arg(fout.reden());
         }
         if (reden.isEmpty())
             ++verslag.wedstrijden;
