@@ -56,7 +56,7 @@ struct Importverslag
     QList<QPair<QString, qint64>> rijen;       ///< rows read per table section, in the file's order
     QList<QPair<QString, qint64>> overgeslagen;///< rows passed over, per reason ("3 rijen van de tabel Datums: ...")
     int wedstrijden = 0;                        ///< filled-in matches written onto their sheets
-    QStringList nietOvergenomen;                ///< filled-in matches passed over, each with the reason
+    QStringList nietOvergenomen;                ///< filled-in matches passed over or unreadable, each with the reason
     QStringList onvolledig;                     ///< filled-in matches taken in without a part, each with what
 };
 
@@ -66,10 +66,10 @@ struct Importverslag
  * written onto their sheets. The caller holds the transaction.
  * Of the options only those that the export writes are taken in; the others are passed over and
  * named in the report. A row with more values than its table has fields is passed over too, named
- * in the report by its line.
+ * in the report by its line, and so is a filled-in match whose record cannot be read: it writes
+ * nothing, and the records after it still come in.
  * @throw core::ActieFout naming the line when the file is malformed (a count line that is no number,
- *        a section without its end, a row with too few values, an unknown section, a record that
- *        cannot be read) or cannot be read
+ *        a section without its end, a row with too few values, an unknown section) or cannot be read
  */
 Importverslag ExportTtrLezen(const QString& pad, const Veldvolgorde& velden, core::IVoortgang& voortgang);
 
