@@ -74,6 +74,14 @@ db::Waarde OptieItem(const QString& soort)
     return rs.veld(QStringLiteral("Item"));
 }
 
+QString SuperDubbelOptie()
+{
+    db::Recordset& rs = algemeen().rsOpties;
+    rs.setIndex(QStringLiteral("Soort"));
+    rs.seek(QStringLiteral("="), {db::Waarde(QStringLiteral("SuperDubbelSpelen"))});
+    return rs.noMatch() ? QString() : rs.veld(QStringLiteral("Item")).tekst().trimmed().toUpper();
+}
+
 QString applicatiemap()
 {
     const QString& ingesteld = applicatiemapInstelling();

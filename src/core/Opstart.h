@@ -53,6 +53,13 @@ void DatabaseBijwerken();
 /** The Item of the option of this kind (Opties.Soort); Null when there is no such option. */
 db::Waarde OptieItem(const QString& soort);
 
+/**
+ * The option 'SuperDubbelSpelen' in capitals ("J": a team of two plays the doubles on three places,
+ * "N": it plays without them on four); empty when the option is missing. Read through rsOpties,
+ * which is left on the option's row.
+ */
+QString SuperDubbelOptie();
+
 /** What the options tell the main window at start-up. */
 struct OptieStand
 {

@@ -3,6 +3,7 @@
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/Algemeen.h"
+#include "core/Opstart.h"
 #include "core/FunctiesQJ.h"
 #include "core/Tekst.h"
 #include "db/Database.h"
@@ -92,12 +93,7 @@ int PlaatsenInGebruik(int laatsteWedstrijd)
     if (laatsteWedstrijd != 6)
         return 3;
     // A team of two plays on three places and the doubles, or, without the doubles, on four places.
-    core::Algemeen& a = algemeen();
-    a.rsOpties.setIndex(QStringLiteral("Soort"));
-    a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
-    const bool dubbel = !a.rsOpties.noMatch()
-                        && core::UCase(a.rsOpties.veld(QStringLiteral("Item")).tekst().trimmed()) == u"J";
-    return dubbel ? 3 : 4;
+    return core::SuperDubbelOptie() == u"J" ? 3 : 4;
 }
 
 bool ControleDubbeleOpstellingPloeg(const QStringList& knoppen, int plaats, const QString& compNr, int plaatsen)

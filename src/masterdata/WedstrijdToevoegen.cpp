@@ -1,6 +1,7 @@
 #include "WedstrijdToevoegen.h"
 
 #include "core/Algemeen.h"
+#include "core/Opstart.h"
 #include "core/AlgemeneFuncties.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FunctiesQJ.h"
@@ -233,9 +234,7 @@ Toevoeging wedstrijdToevoegen(const NieuweWedstrijd& invoer)
     }
     // Without the doubles, a Super men's match has its fourth game as a walk-over.
     if (w.niveau == u"S" && w.categorie == u"Heren") {
-        a.rsOpties.setIndex(QStringLiteral("Soort"));
-        a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
-        if (!a.rsOpties.noMatch() && core::UCase(a.rsOpties.veld(QStringLiteral("Item")).tekst()) == u"N") {
+        if (core::SuperDubbelOptie() == u"N") {
             for (int s = 1; s <= 3; ++s) {
                 kolommen << core::SetKolom(4, s, true) << core::SetKolom(4, s, false);
                 waarden << QStringLiteral("w") << QStringLiteral("o");

@@ -2,6 +2,7 @@
 
 #include "core/AlgemeneFuncties.h"
 #include "core/Algemeen.h"
+#include "core/Opstart.h"
 #include "core/Documenten.h"
 #include "core/AlgemeneProcedures.h"
 #include "core/FrmWedstrijdInput.h"
@@ -430,11 +431,9 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
     w.forfait = {b.ChkForfaitT->isChecked(), b.ChkForfaitUit->isChecked()};
     w.blnVrijOfForfait = isVrij(w.ploeg[0]) || isVrij(w.ploeg[1]) || w.forfait[0] || w.forfait[1];
     if (w.soort == 4) {
-        a.rsOpties.setIndex(QStringLiteral("Soort"));
-        a.rsOpties.seek(QStringLiteral("="), {QStringLiteral("SuperDubbelSpelen")});
         // The option is made at start-up; should it be gone, the doubles are played, as in every other match.
-        w.strSuperDubbel = a.rsOpties.noMatch() ? QStringLiteral("J")
-                                                : core::UCase(a.rsOpties.veld(QStringLiteral("Item")).tekst());
+        const QString optie = core::SuperDubbelOptie();
+        w.strSuperDubbel = optie.isEmpty() ? QStringLiteral("J") : optie;
     }
 
     w.lokaal = b.LstNaamLokaal->currentText();

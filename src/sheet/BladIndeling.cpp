@@ -169,14 +169,6 @@ bool wedstrijdenBenoemen(core::Wedstrijdblad& b, int spelers, int wedstrijden)
 
 } // namespace
 
-QString SuperDubbelOptie()
-{
-    db::Recordset& rs = algemeen().rsOpties;
-    rs.setIndex(QStringLiteral("Soort"));
-    rs.seek(QStringLiteral("="), {db::Waarde(QStringLiteral("SuperDubbelSpelen"))});
-    return rs.noMatch() ? QString() : rs.veld(QStringLiteral("Item")).tekst().trimmed().toUpper();
-}
-
 void VakjesWeergeven(core::Wedstrijdblad& b, int vorigeLaatste)
 {
     const int laatste = algemeen().intLaatsteWedstrijd;

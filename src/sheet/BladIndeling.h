@@ -2,6 +2,8 @@
 
 // The layout of the match sheet for the team size of the loaded match, and emptying the sheet.
 
+#include "core/Opstart.h"
+
 #include <QString>
 
 namespace core {
@@ -27,10 +29,6 @@ void VakjesWeergeven(core::Wedstrijdblad& b, int vorigeLaatste);
  */
 void Blanco(core::Wedstrijdblad& b);
 
-/**
- * The option 'SuperDubbelSpelen' in capitals ("J": a Super men's match plays its doubles, "N": it
- * does not); empty when the option is missing.
- */
-QString SuperDubbelOptie();
+using core::SuperDubbelOptie;
 
 } // namespace sheet
