@@ -969,6 +969,14 @@ void IngevuldeWedstrijdenLezer::overOpgeslagen(Match& rij, const RecordOpstellin
             // The forfeit decides every game: the not-played masks stay as they are, as the box leaves them.
             std::fill(vorm + blad::MaskerThuis, vorm + blad::MaskerUit + 4, char(0));
         }
+        // A team that did not forfeit has every place back, as the forfeit box gives them back when
+        // it is untied: also the places that a smaller team does not use, which the record leaves out.
+        for (int kant = 0; kant < 2; ++kant) {
+            if (forfait.kant == (kant == 0 ? u'T' : u'U'))
+                continue;
+            for (int i = laatstePlaats + 1; i < 4; ++i)
+                zetWaarde(4 * i + (kant == 0 ? blad::AfwThuis : blad::AfwUit), QStringLiteral("N"));
+        }
     }
 
     // The places: a member number, or an absent player without one ("--"), whose place is emptied
