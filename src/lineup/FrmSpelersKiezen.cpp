@@ -932,8 +932,13 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
                                       ChkWedstrijd[1], ChkWedstrijd[2], ChkWedstrijd[3], ChkWO})
         w->hide();
     FraDubbel->show();
-    if (m_blnSpelersOntbreken)
+    if (m_blnSpelersOntbreken) {
+        // Only the message that asks for the three players: no pairs or names of an earlier opening.
+        for (QWidget* w : QList<QWidget*>{OptCombinatie[0], OptCombinatie[1], OptCombinatie[2], ChkNaam1, ChkNaam2,
+                                          ChkNaam3, ChkNaam4, CboSterktelijst})
+            w->hide();
         return;
+    }
     const QString paar = matchVeld(thuis ? QStringLiteral("Opmerk1") : QStringLiteral("Opmerk2"));
     const int breedte = algemeen().intAantalKaraktersCompNr;
     core::EventsUit uit;

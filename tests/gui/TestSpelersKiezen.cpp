@@ -1488,6 +1488,10 @@ TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)
     EXPECT_FALSE(kiezer().isVisible());
     EXPECT_TRUE(f.isEnabled());
     EXPECT_EQ(opgeslagen("Opmerk1"), "<Null>");
+    // Behind the message the window showed no pairs of names that are not there.
+    for (const QRadioButton* o : kiezer().OptCombinatie)
+        EXPECT_TRUE(o->isHidden());
+    EXPECT_TRUE(kiezer().ChkNaam1->isHidden());
 }
 
 // The Super doubles window with place 3 empty: its one message, then it closes and nothing is written.
