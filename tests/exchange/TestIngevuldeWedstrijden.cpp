@@ -374,7 +374,8 @@ TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
 // An official follows his member number. Another number than the one held here takes the name, club
 // and province of that member as the player picker stores them; a number the members lack leaves them
 // empty; "-" empties them with the number; the number held here changes nothing, not even a name
-// typed here. Also into a calendar of the same file, where nothing is held yet.
+// typed here, and a line without the official nothing either. Also into a calendar of the same file,
+// where nothing is held yet.
 TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
 {
     testhulp::lidToevoegen(d(), "700001", "Scheids Een", "001", 1);
@@ -401,6 +402,12 @@ TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
     // The same official again: a name typed here stays.
     d().uitvoeren("UPDATE Matchen SET ZaalCommNaam = 'Jan Getypt'");
     ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
+
+    // A line without the hall commissioner says nothing of him: he stays with his name.
+    const QByteArray zonderZaalcommissaris = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;"
+                                             "-,-,-;20:00;\"\"";
+    ASSERT_EQ(importeren(ingevuld({zonderZaalcommissaris})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
 
     // A calendar and its records into an empty table: the official of the last record, with his name.
