@@ -551,6 +551,28 @@ TEST_F(IngevuldeWedstrijden, AForfeitWithItsCalendarIntoAnEmptyTable)
               QStringList({"N|J|J|N|*|o|J"}));
 }
 
+// Two records of one match with its calendar into an empty table: what the later one empties (a
+// visitor now absent without a member number, and with him the visitors' doubles pair) is empty as it
+// is when the same records come into the table that holds the match.
+TEST_F(IngevuldeWedstrijden, ALaterRecordEmptiesWhatAnEarlierGaveAlsoWithItsCalendarIntoAnEmptyTable)
+{
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    const QByteArray eerste = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-2;444444,555555,666666,2-3;P;-,-,-,-;"
+                              "20:00,;\"\"";
+    const QByteArray tweede = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,--,666666,-;P;-,-,-,-;20:00,;\"\"";
+    const QString kolommen = "UITSP2, AFWUIT2, Opmerk1, Opmerk2";
+    importeren(kalender + ingevuld({eerste, tweede}));
+    const QStringList leeg = inhoud("Matchen", kolommen);
+    EXPECT_EQ(leeg, QStringList{" |J|111111222222| "});
+
+    d().uitvoeren("DELETE FROM Matchen");
+    importeren(kalender);
+    importeren(ingevuld({eerste, tweede}));
+    EXPECT_EQ(inhoud("Matchen", kolommen), leeg);
+}
+
 // The count line of the section is the number of result lines written: a match that cannot be
 // written is named and not counted.
 TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
