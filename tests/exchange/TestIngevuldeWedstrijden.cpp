@@ -380,6 +380,8 @@ TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
 {
     testhulp::lidToevoegen(d(), "700001", "Scheids Een", "001", 1);
     testhulp::lidToevoegen(d(), "700002", "Scheids Twee", "045", 8);
+    // Listed a second time, under his former club: his first row counts, as for the player picker.
+    testhulp::lidToevoegen(d(), "700002", "Scheids Twee Vroeger", "001", 1);
     testhulp::clubToevoegen(d(), 8, "045", "TTC Vlaams-Brabant Vijfenveertig", "Vijfenveertig");
     const QString officials = "HoofdschCompnr, HoofdSchNaam, HoofdschProv, HoofdschClubNr, HoofdschClubNaam, "
                               "ZaalcommCompnr, ZaalCommNaam, ZaalCommProv";
