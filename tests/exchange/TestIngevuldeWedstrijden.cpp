@@ -235,9 +235,12 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
         return "I;11;PANT-H-05-12;A1;A2;" + thuis + ";444444,555555,666666,-;" + spellen + ";" + kapiteinen
                + ",-,-;20:00,;\"\"";
     };
-    // One home player came: his games were walk-overs, the doubles was not played.
-    ASSERT_EQ(importeren(ingevuld({record("--,111111,--,-", "8", "-,-")})).wedstrijden, 1);
-    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
+    // One home player came: his games were walk-overs, the doubles was not played; also where he is
+    // the last of the line-up.
+    for (const QByteArray& thuis : {QByteArray("--,111111,--,-"), QByteArray("--,--,333333,-")}) {
+        ASSERT_EQ(importeren(ingevuld({record(thuis, "8", "-,-")})).wedstrijden, 1);
+        EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"})) << thuis.toStdString();
+    }
     // The visitors' captain is named: the home players stayed away, the team did not forfeit.
     ASSERT_EQ(importeren(ingevuld({record("--,--,--,-", "8", "-,444444")})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH4, W07"), QStringList({"N|N|N|-"}));
@@ -312,7 +315,8 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
 
 // Export.ttr written on this installation and read on a second that held other values first: a place
 // of an absent player without a member number, a forfeit of the other team, a doubles pair of which a
-// player left the line-up. The second sends the same result line for each.
+// player left the line-up (of either team, also the third, and one sent by the other player's place
+// alone). The second sends the same result line for each.
 TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
 {
     // Absent without a member number here, a player there.
@@ -324,13 +328,24 @@ TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
     testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"THUISSP1", "512309"}}));
     // No doubles pair here; there one of two players who still play: it stays.
     testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {}));
-    const QStringList wedstrijden{"PAH05012", "PAH05013", "PAH05014"};
+    // The pair of both places here, of which the first player left his place: "-2" here and there.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05016", {{"THUISSP1", "512309"}, {"Opmerk1", "512301512302"}}));
+    // No doubles pair here; there one of which the third player left his place.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05017", {{"THUISSP3", "512309"}}));
+    // No pairs here; there a pair of each team whose players still play: both stay.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05018", {}));
+    // No doubles pair of the visitors here; there one of a visitor who no longer plays.
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05019", {{"UITSP1", "498109"}}));
+    const QStringList wedstrijden{"PAH05012", "PAH05013", "PAH05014", "PAH05016", "PAH05017", "PAH05019"};
     QStringList hier;
     for (const QString& m : wedstrijden)
         hier << resultaatregel(m);
     ASSERT_TRUE(hier[0].contains(";498101,--,498103,-;")) << hier[0].toStdString();
     ASSERT_TRUE(hier[1].contains(";P9,9,9,9,9,9,9,9,9,9;")) << hier[1].toStdString();
     ASSERT_TRUE(hier[2].contains(";512309,512302,512303,-;")) << hier[2].toStdString();
+    ASSERT_TRUE(hier[3].contains(";512309,512302,512303,-2;")) << hier[3].toStdString();
+    ASSERT_TRUE(hier[4].contains(";512301,512302,512309,-;")) << hier[4].toStdString();
+    ASSERT_TRUE(hier[5].contains(";498109,498102,498103,-;")) << hier[5].toStdString();
     ExportUitvoeren(m_eerste.wissel, "2010-2011", m_onderhoud, m_voortgang);
 
     testhulp::Installatie tweede;
@@ -340,8 +355,12 @@ TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
                                                              {"AFWTH3", "J"}, {"AFWTH4", "J"}}));
     testhulp::wedstrijdToevoegen(d(), volledig("PAH05014", {{"Opmerk1", "512301512302"}}));
     testhulp::wedstrijdToevoegen(d(), volledig("PAH05015", {{"Opmerk1", "512302512303"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05016", {{"Opmerk1", "512301512302"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05017", {{"Opmerk1", "512301512303"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05018", {{"Opmerk1", "512301512302"}, {"Opmerk2", "498102498103"}}));
+    testhulp::wedstrijdToevoegen(d(), volledig("PAH05019", {{"Opmerk2", "498101498102"}}));
     const Importverslag v = ImportUitvoeren(m_eerste.wissel, m_onderhoud, m_voortgang);
-    EXPECT_EQ(v.wedstrijden, 4);
+    EXPECT_EQ(v.wedstrijden, 8);
     for (int i = 0; i < wedstrijden.size(); ++i)
         EXPECT_EQ(resultaatregel(wedstrijden[i]), hier[i]) << wedstrijden[i].toStdString();
     // The home team's forfeit withdrawn gives back every place of it, the fourth too, which a team of
@@ -349,16 +368,20 @@ TEST_F(IngevuldeWedstrijden, ARecordLeavesTheReceiversSheetAsTheSendersIs)
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWTH1, AFWTH2, AFWTH3, AFWTH4, AFWUIT4", "WedstrNr = 'PAH05013'"),
               QStringList{"N|J|N|N|N|N|J"});
     EXPECT_EQ(matchVeld("PAH05015", "Opmerk1"), "512302512303");
+    EXPECT_EQ(inhoud("Matchen", "Opmerk1, Opmerk2", "WedstrNr = 'PAH05018'"), QStringList{"512301512302|498102498103"});
 }
 
 // An official follows his member number. Another number than the one held here takes the name, club
 // and province of that member as the player picker stores them; a number the members lack leaves them
 // empty; "-" empties them with the number; the number held here changes nothing, not even a name
-// typed here. Also into a calendar of the same file, where nothing is held yet.
+// typed here, and a line without the official nothing either. Also into a calendar of the same file,
+// where nothing is held yet.
 TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
 {
     testhulp::lidToevoegen(d(), "700001", "Scheids Een", "001", 1);
     testhulp::lidToevoegen(d(), "700002", "Scheids Twee", "045", 8);
+    // Listed a second time, under his former club: his first row counts, as for the player picker.
+    testhulp::lidToevoegen(d(), "700002", "Scheids Twee Vroeger", "001", 1);
     testhulp::clubToevoegen(d(), 8, "045", "TTC Vlaams-Brabant Vijfenveertig", "Vijfenveertig");
     const QString officials = "HoofdschCompnr, HoofdSchNaam, HoofdschProv, HoofdschClubNr, HoofdschClubNaam, "
                               "ZaalcommCompnr, ZaalCommNaam, ZaalCommProv";
@@ -381,6 +404,12 @@ TEST_F(IngevuldeWedstrijden, AnOfficialFollowsHisMemberNumber)
     // The same official again: a name typed here stays.
     d().uitvoeren("UPDATE Matchen SET ZaalCommNaam = 'Jan Getypt'");
     ASSERT_EQ(importeren(ingevuld({record("-", "700001")})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
+
+    // A line without the hall commissioner says nothing of him: he stays with his name.
+    const QByteArray zonderZaalcommissaris = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-3;444444,555555,666666,2-3;P;"
+                                             "-,-,-;20:00;\"\"";
+    ASSERT_EQ(importeren(ingevuld({zonderZaalcommissaris})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", officials), QStringList{" | | | | |700001|Jan Getypt|A."});
 
     // A calendar and its records into an empty table: the official of the last record, with his name.
@@ -416,7 +445,8 @@ TEST_F(IngevuldeWedstrijden, AProvincialMatchOfAProvinceWithoutACodeFillsItsMatc
 }
 
 // A Super ladies' match and a national ladies' match of the same week and number are both coded
-// NATL-D: the clubs of the result line tell which is which, and each gets its own record.
+// NATL-D: the clubs of the result line tell which is which, and each gets its own record. The men's
+// Super matches have a code of their own: a national men's match missing here fills no Super match.
 TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetTheirOwnRecord)
 {
     testhulp::reeksToevoegen(d(), "2010-2011", "N", "D", "N", "Nationaal 1 Dames", "1D", 3);
@@ -431,6 +461,14 @@ TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetThei
         EXPECT_EQ(resultaatregel("S05030"), super);
         EXPECT_EQ(resultaatregel("N05030"), nationaal);
     }
+
+    testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 4);
+    match("S05031", "S", "H", "T", "8", "045", "107");
+    const QString heren = gespeeld("NATL-H-05-31", "VLB45", "VLB107");
+    const Importverslag v = importeren(ingevuld({heren.toLatin1()}));
+    EXPECT_EQ(v.nietOvergenomen,
+              QStringList{"wedstrijd NATL-H-05-31 van 2010-2011: de wedstrijd staat niet in de kalender"});
+    EXPECT_EQ(matchVeld("S05031", "THUISSP1"), "<null>");
 }
 
 // A Super men's match of two is read the way its result line was written, also where its kind is
@@ -513,6 +551,28 @@ TEST_F(IngevuldeWedstrijden, AForfeitWithItsCalendarIntoAnEmptyTable)
     importeren(kalender + ingevuld({forfait}));
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, AFWUIT4, AFWTH1, W07, W07Set3U, Akkoord2aan2"),
               QStringList({"N|J|J|N|*|o|J"}));
+}
+
+// Two records of one match with its calendar into an empty table: what the later one empties (a
+// visitor now absent without a member number, and with him the visitors' doubles pair) is empty as it
+// is when the same records come into the table that holds the match.
+TEST_F(IngevuldeWedstrijden, ALaterRecordEmptiesWhatAnEarlierGaveAlsoWithItsCalendarIntoAnEmptyTable)
+{
+    const QByteArray kalender = "###Matchen\r\n 1 \r\n"
+                                "2010-2011;P;05;H;PAH05012;A;H;za;18-09-2010;19.30;1;001;Dorp 1 A;1;002;Dorp 2 B;;\r\n"
+                                "###\r\n";
+    const QByteArray eerste = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,1-2;444444,555555,666666,2-3;P;-,-,-,-;"
+                              "20:00,;\"\"";
+    const QByteArray tweede = "I;11;PANT-H-05-12;A1;A2;111111,222222,333333,-;444444,--,666666,-;P;-,-,-,-;20:00,;\"\"";
+    const QString kolommen = "UITSP2, AFWUIT2, Opmerk1, Opmerk2";
+    importeren(kalender + ingevuld({eerste, tweede}));
+    const QStringList leeg = inhoud("Matchen", kolommen);
+    EXPECT_EQ(leeg, QStringList{" |J|111111222222| "});
+
+    d().uitvoeren("DELETE FROM Matchen");
+    importeren(kalender);
+    importeren(ingevuld({eerste, tweede}));
+    EXPECT_EQ(inhoud("Matchen", kolommen), leeg);
 }
 
 // The count line of the section is the number of result lines written: a match that cannot be

@@ -247,7 +247,7 @@ TEST_F(Uitslagen, TheWeekFileKeepsEachSidesAbsencesAVisitorsForfeitAndTheSeventh
 }
 
 // A line-up whose last place is empty is as incomplete as one whose middle place is, on either side,
-// in a match of two (the doubles player's place) and on the own side after the home team forfeited:
+// in a match of two (the doubles player's place) and on the own side after either team forfeited:
 // the results file leaves each out and names it, and the marking does not take it as complete.
 TEST_F(Uitslagen, AMatchWhoseLastPlaceIsEmptyIsLeftOutOfTheResultsFileAndNamed)
 {
@@ -263,11 +263,17 @@ TEST_F(Uitslagen, AMatchWhoseLastPlaceIsEmptyIsLeftOutOfTheResultsFileAndNamed)
     forfait << qMakePair(QString("forfaitth"), db::Waarde("J"));
     testhulp::wedstrijdToevoegen(d(), match("PVBH05005", false, forfait));
     testhulp::wedstrijdToevoegen(d(), match("PVBH05006", true, volledigBlad(3)));
+    // The visitors forfeited, every place of theirs absent; the own home line-up lacks its last player.
+    Velden uitForfait = zonder(kant("THUISSP", "51230"), "THUISSP3");
+    uitForfait << qMakePair(QString("forfaituit"), db::Waarde("J"));
+    for (int p = 1; p <= 3; ++p)
+        uitForfait << qMakePair(QStringLiteral("AFWUIT%1").arg(p), db::Waarde("J"));
+    testhulp::wedstrijdToevoegen(d(), match("PVBH05007", true, uitForfait));
 
     const Uitslagenverslag v = UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel);
     const QStringList genoemd{"- Wedstrijd \"PVBH05001: Eigen A - Ander B\"", "- Wedstrijd \"PVBH05002: Eigen A - Ander B\"",
                               "- Wedstrijd \"PVBH05003: Eigen A - Ander B\"", "- Wedstrijd \"PVBH05004: Eigen A - Ander B\"",
-                              "- Wedstrijd \"PVBH05005: Ander B - Eigen A\""};
+                              "- Wedstrijd \"PVBH05005: Ander B - Eigen A\"", "- Wedstrijd \"PVBH05007: Eigen A - Ander B\""};
     EXPECT_EQ(v.onvolledig, genoemd);
     const QStringList regels = bestand(v.pad);
     ASSERT_EQ(regels.size(), 1);
@@ -277,7 +283,7 @@ TEST_F(Uitslagen, AMatchWhoseLastPlaceIsEmptyIsLeftOutOfTheResultsFileAndNamed)
 
     IngevuldeWedstrijdenMarkeren();
     EXPECT_EQ(inhoud("Matchen", "WedstrNr, Ingeput"), QStringList({"PVBH05001|N", "PVBH05002|N", "PVBH05003|N", "PVBH05004|N",
-                                                                    "PVBH05005|N", "PVBH05006|J"}));
+                                                                    "PVBH05005|N", "PVBH05006|J", "PVBH05007|N"}));
 }
 
 // Which sheets the results file and the marking take as complete, at the edges: the last game of a
