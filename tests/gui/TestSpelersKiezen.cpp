@@ -1012,6 +1012,33 @@ TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsThatMember)
     EXPECT_EQ(m_meldingen->getoond().size(), 4);
 }
 
+// A whole member number with nines in it is as much a member number; looked up once: "Volgende Zoeken" after
+// it asks nothing again.
+TEST_F(SpelersKiezen, AWholeMemberNumberWithNinesTypedInTheSearchBoxIsThatMemberAskedOnce)
+{
+    testhulp::lidToevoegen(m_db, "500099", "Buiten Lijst", "001", 1);
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[0]->click();
+    QApplication::setActiveWindow(&kiezer());
+    QTest::keyClicks(kiezer().TxtFilter, "500099");
+    m_meldingen->verwachtJaNee(true);
+    QTest::mouseClick(kiezer().CmdZoekenEerste, Qt::LeftButton);
+    ASSERT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(m_meldingen->getoond().constLast(),
+              (ui::TestMeldingen::Melding{Soort::Vraag, Titel,
+                                          "Deze speler staat niet op de sterktelijst. Wenst u deze toch toe te voegen ?"}));
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500099");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+
+    QTest::mouseClick(kiezer().CmdZoekenVolgende, Qt::LeftButton);
+    EXPECT_EQ(m_meldingen->getoond().size(), 1);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500099");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Buiten Lijst");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP1"), "<Null>");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+}
+
 // The captains' and the officials' pickers list the side's men: a member number typed in the search box that
 // is on none of their entries is the member stored, not the one an earlier, shorter text found.
 TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOfficial)
@@ -1041,6 +1068,7 @@ TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOffi
 // member the place had, or leaves an empty place empty.
 TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
 {
+    m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Klassering = 'B6' WHERE Computernummer = '500002'"));
     FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
     f.blad.CmdCompNrT[0]->click();
     zoekenEnEnter("Speler 2x");
@@ -1048,6 +1076,7 @@ TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
     EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
     EXPECT_EQ(f.blad.LabTNaamSpeler[0]->text(), "Speler 1");
     EXPECT_EQ(f.blad.LabTIndex[0]->text(), "1");
+    EXPECT_EQ(f.blad.LabTKlas[0]->text(), "C2") << "not the ranking of Speler 2";
 
     f.blad.CmdCompNrT[1]->click();
     zoekenEnEnter("Speler 3x");
@@ -1058,6 +1087,62 @@ TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
     f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
     zoekenEnEnter("Speler 4x");
     EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
+// A member number mistyped in the search box, one digit too many or a letter after it, is on no entry and is no
+// member number: Enter saves nobody, not the member that the number typed so far found or looked up.
+TEST_F(SpelersKiezen, AMemberNumberMistypedInTheSearchBoxLetsEnterSaveNobody)
+{
+    FrmWedstrijdInput& f = starten();
+    f.blad.CmdCompNrT[0]->click();
+    zoekenEnEnter("5000011");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
+
+    // "50000" finds Speler 1, "500009" is on no entry, "500009x" is no number.
+    f.blad.CmdCompNrT[1]->click();
+    zoekenEnEnter("500009x");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+    EXPECT_TRUE(m_meldingen->getoond().isEmpty());
+}
+
+// "Volgende Zoeken" once more after the last entry of the text keeps that entry's member; and what a search
+// found in an earlier opening of the picker is nothing to take back in the next: a text on no entry leaves
+// the member of that place.
+TEST_F(SpelersKiezen, TheSearchKeepsTheMemberShownPastTheLastEntryAndInTheNextOpening)
+{
+    FrmWedstrijdInput& f = starten({{"THUISSP2", "500002"}});
+    f.blad.CmdCompNrT[0]->click();
+    QApplication::setActiveWindow(&kiezer());
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 1");
+    ASSERT_EQ(kiezer().TxtCompNr->text(), "500001");
+    const int rij = kiezer().LstSterktelijst->currentRow();
+    QTest::mouseClick(kiezer().CmdZoekenVolgende, Qt::LeftButton);
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+    EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 1");
+    EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), rij);
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+
+    // On place 2 the search found its own member, Speler 2, and the picker was cancelled.
+    f.blad.CmdCompNrT[1]->click();
+    QApplication::setActiveWindow(&kiezer());
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 2");
+    ASSERT_EQ(kiezer().TxtCompNr->text(), "500002");
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("THUISSP2"), "500002");
+
+    f.blad.CmdCompNrT[1]->click();
+    ASSERT_EQ(kiezer().TxtCompNr->text(), "500002");
+    zoekenEnEnter("xyz");
+    EXPECT_FALSE(kiezer().isVisible());
+    EXPECT_EQ(opgeslagen("THUISSP2"), "500002");
+    EXPECT_EQ(f.blad.LabTNaamSpeler[1]->text(), "Speler 2");
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
@@ -1456,7 +1541,7 @@ TEST_F(SpelersKiezen, TheDoublesChooserShowsOnlyWhatAPairNeeds)
     // A line-up place opened next has them all again.
     f.blad.CmdCompNrT[0]->click();
     for (QWidget* w : QList<QWidget*>{kiezer().FraWO, kiezer().ChkWO, kiezer().LstProv, kiezer().CmdSpelerWissen,
-                                      kiezer().ChkWedstrijd[0], kiezer().ChkWedstrijd[2]})
+                                      kiezer().ChkWedstrijd[0], kiezer().ChkWedstrijd[1], kiezer().ChkWedstrijd[2]})
         EXPECT_FALSE(w->isHidden()) << w->objectName().toStdString();
     QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
@@ -1491,7 +1576,9 @@ TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)
     // Behind the message the window showed no pairs of names that are not there.
     for (const QRadioButton* o : kiezer().OptCombinatie)
         EXPECT_TRUE(o->isHidden());
-    EXPECT_TRUE(kiezer().ChkNaam1->isHidden());
+    for (const QWidget* w : QList<QWidget*>{kiezer().ChkNaam1, kiezer().ChkNaam2, kiezer().ChkNaam3, kiezer().ChkNaam4,
+                                            kiezer().CboSterktelijst})
+        EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
 }
 
 // The Super doubles window with place 3 empty: its one message, then it closes and nothing is written.

@@ -436,6 +436,14 @@ TEST_F(Stamgegevens, ASuperMatchAddedByHandHasTheTeamsOfTheSuperDivision)
     EXPECT_EQ(spelers(), 3) << "the size chosen before Super";
     EXPECT_TRUE(aan(t.CboSpelers));
     EXPECT_TRUE(aan(t.TxtReeks));
+
+    // Teams of four chosen, then Super of the ladies and back: the four come back, not a Super size.
+    t.CboSpelers->setCurrentIndex(t.CboSpelers->findData(4));
+    t.CboNiveau->setCurrentIndex(t.CboNiveau->findData("S"));
+    t.CboCategorie->setCurrentText("Dames");
+    EXPECT_EQ(spelers(), 3);
+    t.CboNiveau->setCurrentIndex(t.CboNiveau->findData("P"));
+    EXPECT_EQ(spelers(), 4) << "the size chosen before Super";
     t.close();
 }
 

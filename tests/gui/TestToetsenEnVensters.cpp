@@ -364,6 +364,27 @@ TEST_F(ToetsenEnVensters, AForfeitShownFromASetBoxLeavesTheArrowKeysNothingToCho
     EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
 }
 
+// Typing in the last game of a match of four, Page Down shows a match of three, whose sheet has no such game:
+// the typing goes on in the first game of the match of three.
+TEST_F(ToetsenEnVensters, FromTheLastGameOfATeamOfFourPageDownGoesOnInTheFirstGameOfATeamOfThree)
+{
+    testhulp::Wedstrijd w = volledigeWedstrijd("PAH01001", "A");
+    w.extra.removeIf([](const auto& v) { return v.first.startsWith("W16"); });
+    w.extra << testhulp::sets(16, {"11-9", "9-11"});
+    testhulp::wedstrijdToevoegen(m_db, w);
+    testhulp::wedstrijdToevoegen(m_db, wedstrijd("PAH01002", "G"));
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    ASSERT_EQ(focus(), b.TxtSet3T[15]);
+
+    toets(Qt::Key_PageDown);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH01002");
+    ASSERT_EQ(algemeen().intLaatsteWedstrijd, 9);
+    EXPECT_EQ(focus(), b.TxtSet1T[0]);
+    typ("11");
+    EXPECT_EQ(b.TxtSet1T[0]->text(), "11");
+}
+
 TEST_F(ToetsenEnVensters, AKeyThatWentDownElsewhereMovesNothingInTheSheet)
 {
     FrmWedstrijdInput& f = tonen();

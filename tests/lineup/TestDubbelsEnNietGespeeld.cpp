@@ -115,6 +115,8 @@ TEST(NietGespeeldMasker, TheMarkerOfAGameFollowsBothPlayers)
         {"home plays, opponent out", "T", false, 3, "N", "113", 15, "*"},
         {"home plays, opponent out of another game", "T", false, 3, "N", "16", 15, " "},
         {"both play", "T", false, 2, "N", "0", 15, " "},
+        {"sixteen games: both out of their fourth game", "U", true, 4, "N", "64", 15, "="},
+        {"sixteen games: home plays, opponent out of games 1, 3 and 4", "T", false, 4, "N", "97", 15, "*"},
         {"ten games: mask with 64 holds nothing", "T", true, 1, "N", "65", 9, "/"},
         {"ten games: box 4 outside the range", "T", true, 4, "N", "64", 9, ""},
         {"seven games: 17 holds box 2", "U", false, 2, "N", "17", 6, "/"},

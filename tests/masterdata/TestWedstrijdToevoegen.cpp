@@ -185,6 +185,9 @@ TEST_F(WedstrijdToevoegen, AWrongValueIsRefusedWithAMessageAndNothingIsWritten)
          "Een ploeg van de Super Afdeling - Heren telt 2 spelers !"},
         {"Super ladies of two", [](NieuweWedstrijd& w) { w.niveau = "S"; w.categorie = "Dames"; w.spelers = 2; },
          "Een ploeg van de Super Afdeling - Dames telt 3 spelers !"},
+        {"Super veterans of two",
+         [](NieuweWedstrijd& w) { w.niveau = "S"; w.categorie = "Veteranen"; w.spelers = 2; },
+         "Een ploeg van de Super Afdeling - Veteranen telt 3 spelers !"},
     };
     for (const Geval& g : gevallen) {
         NieuweWedstrijd w = geldig();
