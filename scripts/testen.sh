@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/vereisten.sh
-bash scripts/bouwen.sh -DINTERCLUB_TESTS=ON
+bash scripts/bouwen.sh -DINTERCLUB_TESTS=ON -DINTERCLUB_BENCH=ON
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "${INTERCLUB_JOBS:-$(nproc)}" "$@"
