@@ -1149,15 +1149,18 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
         const bool hs = woord == u"HS";
         (hs ? b.CmdCompNrHoofdscheidsrechter : b.CmdCompNrZaalcommissaris)
             ->setText(ui::gegevensOpschrift(nr.isEmpty() ? QStringLiteral("0000") : nr));
+        // An official without a member number is no official: nothing of him is stored, not the province
+        // the list still shows, so that the sheet prints no member number for nobody.
+        const auto vanHem = [&](const QString& tekst) { return f.GeenLegeInhoud(nr.isEmpty() ? QString() : tekst); };
         if (hs)
-            schrijven({{QStringLiteral("HoofdSchNaam"), f.GeenLegeInhoud(TxtNaam->text())},
-                       {QStringLiteral("HoofdschProv"), f.GeenLegeInhoud(provincieTekst())},
+            schrijven({{QStringLiteral("HoofdSchNaam"), vanHem(TxtNaam->text())},
+                       {QStringLiteral("HoofdschProv"), vanHem(provincieTekst())},
                        {QStringLiteral("HoofdschCompnr"), f.GeenLegeInhoud(nr)},
-                       {QStringLiteral("HoofdschClubNaam"), f.GeenLegeInhoud(TxtClubnaam->text())},
-                       {QStringLiteral("HoofdschClubNr"), f.GeenLegeInhoud(TxtClubNr->text())}});
+                       {QStringLiteral("HoofdschClubNaam"), vanHem(TxtClubnaam->text())},
+                       {QStringLiteral("HoofdschClubNr"), vanHem(TxtClubNr->text())}});
         else
-            schrijven({{QStringLiteral("ZaalCommNaam"), f.GeenLegeInhoud(TxtNaam->text())},
-                       {QStringLiteral("ZaalCommProv"), f.GeenLegeInhoud(provincieTekst())},
+            schrijven({{QStringLiteral("ZaalCommNaam"), vanHem(TxtNaam->text())},
+                       {QStringLiteral("ZaalCommProv"), vanHem(provincieTekst())},
                        {QStringLiteral("ZaalcommCompnr"), f.GeenLegeInhoud(nr)}});
         return;
     }

@@ -839,10 +839,20 @@ TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpen
 }
 
 // "Speler Wissen" takes an official off, also one stored with a name but no number: the name does not come
-// back when the number box is left, and "Opslaan" stores him empty.
+// back when the number box is left, and "Opslaan" stores him empty. An official without a number is stored
+// without name, province and club, whatever the province list shows, so that no sheet prints a province
+// for nobody.
 TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
 {
-    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}});
+    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}, {"HoofdschProv", "A."}});
+    const auto leeg = [this](const QStringList& kolommen) {
+        for (const QString& k : kolommen) {
+            const QString w = opgeslagen(k);
+            EXPECT_TRUE(w == "<Null>" || w.trimmed().isEmpty()) << k.toStdString() << ": " << w.toStdString();
+        }
+    };
+    const QStringList hs{"HoofdschCompnr", "HoofdSchNaam", "HoofdschProv", "HoofdschClubNr", "HoofdschClubNaam"};
+    const QStringList zc{"ZaalcommCompnr", "ZaalCommNaam", "ZaalCommProv"};
     f.blad.CmdCompNrHoofdscheidsrechter->click();
     ASSERT_EQ(kiezer().TxtNaam->text(), "Jan Zonder Nummer");
     QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
@@ -852,8 +862,27 @@ TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
     kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(kiezer().TxtNaam->text(), "");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
-    const QString naam = opgeslagen("HoofdSchNaam");
-    EXPECT_TRUE(naam == "<Null>" || naam.trimmed().isEmpty()) << naam.toStdString();
+    leeg(hs);
+
+    // Chosen with his number and taken off again, each official, closed by "Opslaan" or the close box.
+    for (int keer = 0; keer < 4; ++keer) {
+        const bool hoofd = keer % 2 == 0;
+        QPushButton* knop = hoofd ? f.blad.CmdCompNrHoofdscheidsrechter : f.blad.CmdCompNrZaalcommissaris;
+        knop->click();
+        typen("500005");
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_EQ(opgeslagen(hoofd ? "HoofdschProv" : "ZaalCommProv"), "A.");
+        knop->click();
+        ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+        QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+        if (keer < 2)
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        else
+            kiezer().close();
+        EXPECT_FALSE(kiezer().isVisible());
+        leeg(hoofd ? hs : zc);
+        EXPECT_EQ(knop->text(), "0000");
+    }
 }
 
 // A member the user accepted after a question is not asked about again in the same opening: not when the
