@@ -782,7 +782,7 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpenedAgain)
 {
     FrmWedstrijdInput& f = starten({{"ZaalcommCompnr", "500006"}});
-    const auto hoofdscheidsrechter = [this] {
+    const auto hoofdscheidsrechter = [] {
         return QStringList{opgeslagen("HoofdschCompnr"), opgeslagen("HoofdSchNaam"), opgeslagen("HoofdschProv"),
                            opgeslagen("HoofdschClubNr"), opgeslagen("HoofdschClubNaam")};
     };
@@ -845,7 +845,7 @@ TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpen
 TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
 {
     FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}, {"HoofdschProv", "A."}});
-    const auto leeg = [this](const QStringList& kolommen) {
+    const auto leeg = [](const QStringList& kolommen) {
         for (const QString& k : kolommen) {
             const QString w = opgeslagen(k);
             EXPECT_TRUE(w == "<Null>" || w.trimmed().isEmpty()) << k.toStdString() << ": " << w.toStdString();
@@ -1098,7 +1098,7 @@ TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOffi
 TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
 {
     m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Klassering = 'B6' WHERE Computernummer = '500002'"));
-    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP4", "500002"}});
     f.blad.CmdCompNrT[0]->click();
     zoekenEnEnter("Speler 2x");
     EXPECT_FALSE(kiezer().isVisible());
@@ -1116,6 +1116,32 @@ TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
     f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
     zoekenEnEnter("Speler 4x");
     EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+
+    // The search box emptied, letter by letter or at once, takes back what its text found and the rules would
+    // refuse on place 1 when judged: Speler 2, who stands on place 4, and Speler 3, whom the part "0003" of a
+    // member number found, with a higher index than place 4.
+    for (const QString tekst : {"Speler 2", "0003"}) {
+        for (const bool ineens : {false, true}) {
+            f.blad.CmdCompNrT[0]->click();
+            QApplication::setActiveWindow(&kiezer());
+            QTest::keyClicks(kiezer().TxtFilter, tekst);
+            ASSERT_NE(kiezer().TxtCompNr->text(), "500001");
+            if (ineens) {
+                kiezer().TxtFilter->selectAll();
+                QTest::keyClick(kiezer().TxtFilter, Qt::Key_Delete);
+            } else {
+                for (qsizetype i = 0; i < tekst.size(); ++i)
+                    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Backspace);
+            }
+            ASSERT_EQ(kiezer().TxtFilter->text(), "");
+            EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+            EXPECT_EQ(kiezer().TxtKlas->text(), "C2");
+            QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+            EXPECT_FALSE(kiezer().isVisible());
+            EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+            EXPECT_EQ(f.blad.LabTKlas[0]->text(), "C2");
+        }
+    }
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
@@ -1237,6 +1263,41 @@ TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheTypingStopsOrTheSearchBox
     EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 6");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("UITSP1"), "500006");
+
+    // A member number typed from a card with pauses: "500" to "50000" find Speler 5, who is asked about only
+    // when the search box is left before the number is whole; the whole number's member, also Speler 5 himself,
+    // is asked about when the typing stops, and saved or refused.
+    const auto langzaam = [](const QString& cijfers) {
+        for (QChar c : cijfers) {
+            QTest::keyClick(kiezer().TxtFilter, c.toLatin1());
+            QTest::qWait(500);
+        }
+    };
+    for (int keer = 0; keer < 3; ++keer) {
+        SCOPED_TRACE(keer);
+        const qsizetype gezien = m_meldingen->getoond().size();
+        f.blad.CmdCompNrU[1]->click();
+        QApplication::setActiveWindow(&kiezer());
+        ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+        langzaam("50000");
+        EXPECT_EQ(m_meldingen->getoond().size(), gezien);
+        EXPECT_EQ(kiezer().TxtFilter->text(), "50000");
+        EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 0);
+        m_meldingen->verwachtJaNee(keer == 0);
+        if (keer == 1) {
+            kiezer().LstProv->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(m_meldingen->getoond().size(), gezien + 1);
+        } else {
+            langzaam(keer == 0 ? "7" : "5");
+            QTRY_COMPARE(m_meldingen->getoond().size(), gezien + 1);
+            EXPECT_EQ(kiezer().TxtFilter->text(), keer == 0 ? "500007" : "500005");
+        }
+        EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 7") << "taken, or the place's member after Nee";
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("UITSP2"), "500007");
+    }
 }
 
 TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)
