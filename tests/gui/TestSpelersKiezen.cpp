@@ -1112,6 +1112,19 @@ TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
     EXPECT_EQ(opgeslagen("THUISSP2"), " ");
     EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
 
+    // An empty place keeps the province chosen in the list, not the team's, which the look-up of no member
+    // would show.
+    f.blad.CmdCompNrU[0]->click();
+    kiezer().provincieZetten("H.");
+    QApplication::setActiveWindow(&kiezer());
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    QTest::keyClicks(kiezer().TxtFilter, "x");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    EXPECT_EQ(kiezer().provincieTekst(), "H.");
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_EQ(opgeslagen("UITSP1"), " ");
+
     // A captain alike.
     f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
     zoekenEnEnter("Speler 4x");
@@ -1156,12 +1169,15 @@ TEST_F(SpelersKiezen, AMemberNumberMistypedInTheSearchBoxLetsEnterSaveNobody)
     EXPECT_EQ(opgeslagen("THUISSP1"), " ");
     EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
 
-    // "50000" finds Speler 1, "500009" is on no entry, "500009x" is no number.
-    f.blad.CmdCompNrT[1]->click();
-    zoekenEnEnter("500009x");
-    EXPECT_FALSE(kiezer().isVisible());
-    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
-    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+    // "50000" finds Speler 1, "500009" is on no entry, "500009x" is no number; nor is "50000q", a letter
+    // where the last digit should be.
+    for (const QString tekst : {"500009x", "50000q"}) {
+        f.blad.CmdCompNrT[1]->click();
+        zoekenEnEnter(tekst);
+        EXPECT_FALSE(kiezer().isVisible()) << tekst.toStdString();
+        EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+    }
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
