@@ -35,7 +35,8 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-#include <algorithm>
+#include <tuple>
+
 
 using core::algemeen;
 
@@ -89,6 +90,14 @@ W* maak(QWidget* ouder, const QString& naam, const QString& tekst, int l, int t,
 // How long the search waits for the next letter before it shows what the rules say of its hit: a
 // third of a second, the moment in which nobody reads a box anyway.
 constexpr int TypepauzeMs = 350;
+
+// The search text is a member number of which only the first digits are typed yet: a pause is no end of
+// the typing, since a number is often typed from a card, a few digits at a time.
+bool deelVanNummer(const QString& tekst)
+{
+    const QString t = tekst.trimmed();
+    return t.size() < algemeen().intAantalKaraktersCompNr && core::AlleenCijfers(t);
+}
 
 // The first box the rules would show while a search hit is judged in the middle of typing.
 struct BoxNodig
@@ -276,6 +285,7 @@ void FrmSpelersKiezen::Form_Load()
     m_getoondNr.clear();
     m_aanvaardNr.clear();
     m_zoekTreffer.clear();
+    m_trefferWacht = false;
     m_voorZoeken = Keuze();
     m_officieel.reset();
     m_objOpstellingsknop = nullptr;
@@ -585,6 +595,9 @@ void FrmSpelersKiezen::SpelerZoekenInSterktelijst(int volgende)
     bool gevonden = false;
     for (int i = m_intZoekPositie; i < LstSterktelijst->count(); ++i) {
         if (LstSterktelijst->item(i)->text().toLower().contains(filter)) {
+            // What the boxes and the list show before the search's first hit, to be taken back.
+            if (!zoektrefferGetoond())
+                m_voorZoeken = huidigeKeuze();
             m_zoekend = true;
             const auto klaar = qScopeGuard([this] { m_zoekend = false; });
             LstSterktelijst->setCurrentRow(i);
@@ -624,6 +637,7 @@ FrmSpelersKiezen::Keuze FrmSpelersKiezen::huidigeKeuze() const
 void FrmSpelersKiezen::keuzeTerugzetten(const Keuze& k)
 {
     m_typepauze->stop();
+    m_trefferWacht = false;
     TxtCompNr->setText(k.compNr);
     TxtNaam->setText(k.naam);
     TxtKlas->setText(k.klas);
@@ -650,12 +664,10 @@ void FrmSpelersKiezen::zoektekstZonderTreffer()
             return;
     }
     const QString tekst = TxtFilter->text().trimmed();
-    const int breedte = algemeen().intAantalKaraktersCompNr;
-    const bool heelNummer = breedte > 0 && tekst.size() == breedte
-                            && std::all_of(tekst.begin(), tekst.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const bool heelNummer = tekst.size() == algemeen().intAantalKaraktersCompNr && core::AlleenCijfers(tekst);
     if (heelNummer) {
         // A whole member number that is on no entry: that member, looked up as the member box does.
-        if (TxtCompNr->text() == tekst && (m_getoondNr == tekst || m_typepauze->isActive()))
+        if (TxtCompNr->text() == tekst && (m_getoondNr == tekst || m_trefferWacht))
             return;
         if (!zoektrefferGetoond())
             m_voorZoeken = huidigeKeuze();
@@ -669,6 +681,11 @@ void FrmSpelersKiezen::zoektekstZonderTreffer()
         return;
     }
     // The member an earlier, shorter text found is not the one this text looks for.
+    zoektrefferTerugnemen();
+}
+
+void FrmSpelersKiezen::zoektrefferTerugnemen()
+{
     if (zoektrefferGetoond()) {
         keuzeTerugzetten(m_voorZoeken);
         m_zoekTreffer.clear();
@@ -681,7 +698,7 @@ void FrmSpelersKiezen::zoektrefferNazien()
     // until the typing stops (or Enter or leaving the search box asks for it), so that no letter typed
     // on goes into a box unseen.
     if (m_typend && !stilInvullen()) {
-        m_typepauze->start();
+        m_trefferWacht = true;
         return;
     }
     SpelerInvullen();
@@ -689,14 +706,23 @@ void FrmSpelersKiezen::zoektrefferNazien()
 
 void FrmSpelersKiezen::TxtFilter_Change()
 {
-    if (TxtFilter->text().size() < 3)
+    const QString tekst = TxtFilter->text();
+    // The search box emptied: what its last text found is taken back, as by a text on no entry.
+    if (tekst.isEmpty() && m_open) {
+        zoektrefferTerugnemen();
+        return;
+    }
+    if (tekst.size() < 3)
         return;
     m_typend = true;
     const auto klaar = qScopeGuard([this] { m_typend = false; });
     CmdZoekenEerste->click();
-    // A hit that is still to be judged waits for the user to stop typing.
-    if (m_typepauze->isActive())
+    // A hit that is still to be judged waits for the user to stop typing; the first digits of a member
+    // number wait for the whole number (or Enter, or leaving the search box).
+    if (m_trefferWacht && !deelVanNummer(tekst))
         m_typepauze->start();
+    else
+        m_typepauze->stop();
 }
 
 void FrmSpelersKiezen::CmdZoekenEerste_Click()
@@ -714,8 +740,6 @@ void FrmSpelersKiezen::LstSterktelijst_Click()
     if (!algemeen().blnEventsActief)
         return;
     QListWidgetItem* item = LstSterktelijst->currentItem();
-    if (m_zoekend && !zoektrefferGetoond())
-        m_voorZoeken = huidigeKeuze();
     if (item && !item->text().isEmpty())
         TxtCompNr->setText(aangevuld(core::TweedeCompNr(item->text())));
     if (m_zoekend)
@@ -764,7 +788,7 @@ bool FrmSpelersKiezen::eventFilter(QObject* object, QEvent* event)
 {
     return ui::afgeschermd(false, [&]() -> bool {
         // Leaving the search box judges its hit at once.
-        if (object == TxtFilter && event->type() == QEvent::FocusOut && m_typepauze->isActive()) {
+        if (object == TxtFilter && event->type() == QEvent::FocusOut && m_trefferWacht) {
             const Qt::FocusReason reden = static_cast<QFocusEvent*>(event)->reason();
             if (reden != Qt::ActiveWindowFocusReason && reden != Qt::PopupFocusReason)
                 nummerNazien();
@@ -846,6 +870,7 @@ bool FrmSpelersKiezen::stilInvullen()
 
 bool FrmSpelersKiezen::nummerNazien()
 {
+    m_trefferWacht = false;
     if (m_open && TxtCompNr->text() != m_getoondNr)
         return invullen();
     return true;
@@ -854,6 +879,7 @@ bool FrmSpelersKiezen::nummerNazien()
 lineup::Opstellingsinvoer FrmSpelersKiezen::opzoekInvoer()
 {
     m_typepauze->stop();
+    m_trefferWacht = false;
     const core::Wedstrijdblad& b = hoofdvenster().blad;
     const bool thuis = m_slot.kant == u"T";
     lineup::Opstellingsinvoer in;
@@ -1116,6 +1142,7 @@ void FrmSpelersKiezen::closeEvent(QCloseEvent* event)
         }
         m_open = false;
         m_typepauze->stop();
+        m_trefferWacht = false;
         event->accept();
         if (FrmWedstrijdInput::bestaat())
             hoofdvenster().teruggeven();
@@ -1149,15 +1176,18 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
         const bool hs = woord == u"HS";
         (hs ? b.CmdCompNrHoofdscheidsrechter : b.CmdCompNrZaalcommissaris)
             ->setText(ui::gegevensOpschrift(nr.isEmpty() ? QStringLiteral("0000") : nr));
+        // An official without a member number is no official: nothing of him is stored, not the province
+        // the list still shows, so that the sheet prints no member number for nobody.
+        const auto vanHem = [&](const QString& tekst) { return f.GeenLegeInhoud(nr.isEmpty() ? QString() : tekst); };
         if (hs)
-            schrijven({{QStringLiteral("HoofdSchNaam"), f.GeenLegeInhoud(TxtNaam->text())},
-                       {QStringLiteral("HoofdschProv"), f.GeenLegeInhoud(provincieTekst())},
+            schrijven({{QStringLiteral("HoofdSchNaam"), vanHem(TxtNaam->text())},
+                       {QStringLiteral("HoofdschProv"), vanHem(provincieTekst())},
                        {QStringLiteral("HoofdschCompnr"), f.GeenLegeInhoud(nr)},
-                       {QStringLiteral("HoofdschClubNaam"), f.GeenLegeInhoud(TxtClubnaam->text())},
-                       {QStringLiteral("HoofdschClubNr"), f.GeenLegeInhoud(TxtClubNr->text())}});
+                       {QStringLiteral("HoofdschClubNaam"), vanHem(TxtClubnaam->text())},
+                       {QStringLiteral("HoofdschClubNr"), vanHem(TxtClubNr->text())}});
         else
-            schrijven({{QStringLiteral("ZaalCommNaam"), f.GeenLegeInhoud(TxtNaam->text())},
-                       {QStringLiteral("ZaalCommProv"), f.GeenLegeInhoud(provincieTekst())},
+            schrijven({{QStringLiteral("ZaalCommNaam"), vanHem(TxtNaam->text())},
+                       {QStringLiteral("ZaalCommProv"), vanHem(provincieTekst())},
                        {QStringLiteral("ZaalcommCompnr"), f.GeenLegeInhoud(nr)}});
         return;
     }

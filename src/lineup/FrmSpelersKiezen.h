@@ -157,6 +157,8 @@ private:
      * they showed before the search.
      */
     void zoektekstZonderTreffer();
+    /** The boxes show again what they showed before the search put its hit in them. */
+    void zoektrefferTerugnemen();
     /** The boxes show the member the search put in them. */
     bool zoektrefferGetoond() const;
 
@@ -206,6 +208,11 @@ private:
     bool m_activeringCentreert = false;
     /** The search runs for a letter typed in TxtFilter. */
     bool m_typend = false;
+    /**
+     * A search hit waits to be judged: the rules would show a box for it, which comes when the typing
+     * stops, on Enter or when the search box is left.
+     */
+    bool m_trefferWacht = false;
     /** Runs while a search hit waits for the typing to stop before the rules show their box. */
     QTimer* m_typepauze = nullptr;
 };

@@ -782,7 +782,7 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpenedAgain)
 {
     FrmWedstrijdInput& f = starten({{"ZaalcommCompnr", "500006"}});
-    const auto hoofdscheidsrechter = [this] {
+    const auto hoofdscheidsrechter = [] {
         return QStringList{opgeslagen("HoofdschCompnr"), opgeslagen("HoofdSchNaam"), opgeslagen("HoofdschProv"),
                            opgeslagen("HoofdschClubNr"), opgeslagen("HoofdschClubNaam")};
     };
@@ -839,10 +839,20 @@ TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpen
 }
 
 // "Speler Wissen" takes an official off, also one stored with a name but no number: the name does not come
-// back when the number box is left, and "Opslaan" stores him empty.
+// back when the number box is left, and "Opslaan" stores him empty. An official without a number is stored
+// without name, province and club, whatever the province list shows, so that no sheet prints a province
+// for nobody.
 TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
 {
-    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}});
+    FrmWedstrijdInput& f = starten({{"HoofdSchNaam", "Jan Zonder Nummer"}, {"HoofdschProv", "A."}});
+    const auto leeg = [](const QStringList& kolommen) {
+        for (const QString& k : kolommen) {
+            const QString w = opgeslagen(k);
+            EXPECT_TRUE(w == "<Null>" || w.trimmed().isEmpty()) << k.toStdString() << ": " << w.toStdString();
+        }
+    };
+    const QStringList hs{"HoofdschCompnr", "HoofdSchNaam", "HoofdschProv", "HoofdschClubNr", "HoofdschClubNaam"};
+    const QStringList zc{"ZaalcommCompnr", "ZaalCommNaam", "ZaalCommProv"};
     f.blad.CmdCompNrHoofdscheidsrechter->click();
     ASSERT_EQ(kiezer().TxtNaam->text(), "Jan Zonder Nummer");
     QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
@@ -852,8 +862,27 @@ TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
     kiezer().TxtFilter->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(kiezer().TxtNaam->text(), "");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
-    const QString naam = opgeslagen("HoofdSchNaam");
-    EXPECT_TRUE(naam == "<Null>" || naam.trimmed().isEmpty()) << naam.toStdString();
+    leeg(hs);
+
+    // Chosen with his number and taken off again, each official, closed by "Opslaan" or the close box.
+    for (int keer = 0; keer < 4; ++keer) {
+        const bool hoofd = keer % 2 == 0;
+        QPushButton* knop = hoofd ? f.blad.CmdCompNrHoofdscheidsrechter : f.blad.CmdCompNrZaalcommissaris;
+        knop->click();
+        typen("500005");
+        QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        ASSERT_EQ(opgeslagen(hoofd ? "HoofdschProv" : "ZaalCommProv"), "A.");
+        knop->click();
+        ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 5");
+        QTest::mouseClick(kiezer().CmdSpelerWissen, Qt::LeftButton);
+        if (keer < 2)
+            QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+        else
+            kiezer().close();
+        EXPECT_FALSE(kiezer().isVisible());
+        leeg(hoofd ? hs : zc);
+        EXPECT_EQ(knop->text(), "0000");
+    }
 }
 
 // A member the user accepted after a question is not asked about again in the same opening: not when the
@@ -1069,7 +1098,7 @@ TEST_F(SpelersKiezen, AWholeMemberNumberTypedInTheSearchBoxIsTheCaptainOrTheOffi
 TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
 {
     m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Klassering = 'B6' WHERE Computernummer = '500002'"));
-    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}});
+    FrmWedstrijdInput& f = starten({{"THUISSP1", "500001"}, {"THUISSP4", "500002"}});
     f.blad.CmdCompNrT[0]->click();
     zoekenEnEnter("Speler 2x");
     EXPECT_FALSE(kiezer().isVisible());
@@ -1083,10 +1112,49 @@ TEST_F(SpelersKiezen, ASearchTextOnNoEntryLetsEnterSaveNobodyAnEarlierTextFound)
     EXPECT_EQ(opgeslagen("THUISSP2"), " ");
     EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
 
+    // An empty place keeps the province chosen in the list, not the team's, which the look-up of no member
+    // would show.
+    f.blad.CmdCompNrU[0]->click();
+    kiezer().provincieZetten("H.");
+    QApplication::setActiveWindow(&kiezer());
+    QTest::keyClicks(kiezer().TxtFilter, "Speler 6");
+    ASSERT_EQ(kiezer().TxtNaam->text(), "Speler 6");
+    QTest::keyClicks(kiezer().TxtFilter, "x");
+    EXPECT_EQ(kiezer().TxtCompNr->text(), "");
+    EXPECT_EQ(kiezer().provincieTekst(), "H.");
+    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+    EXPECT_EQ(opgeslagen("UITSP1"), " ");
+
     // A captain alike.
     f.menu("MnuWedstrijdKapiteinThuisploeg")->trigger();
     zoekenEnEnter("Speler 4x");
     EXPECT_EQ(opgeslagen("KapiteinT"), " ");
+
+    // The search box emptied, letter by letter or at once, takes back what its text found and the rules would
+    // refuse on place 1 when judged: Speler 2, who stands on place 4, and Speler 3, whom the part "0003" of a
+    // member number found, with a higher index than place 4.
+    for (const QString tekst : {"Speler 2", "0003"}) {
+        for (const bool ineens : {false, true}) {
+            f.blad.CmdCompNrT[0]->click();
+            QApplication::setActiveWindow(&kiezer());
+            QTest::keyClicks(kiezer().TxtFilter, tekst);
+            ASSERT_NE(kiezer().TxtCompNr->text(), "500001");
+            if (ineens) {
+                kiezer().TxtFilter->selectAll();
+                QTest::keyClick(kiezer().TxtFilter, Qt::Key_Delete);
+            } else {
+                for (qsizetype i = 0; i < tekst.size(); ++i)
+                    QTest::keyClick(kiezer().TxtFilter, Qt::Key_Backspace);
+            }
+            ASSERT_EQ(kiezer().TxtFilter->text(), "");
+            EXPECT_EQ(kiezer().TxtCompNr->text(), "500001");
+            EXPECT_EQ(kiezer().TxtKlas->text(), "C2");
+            QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+            EXPECT_FALSE(kiezer().isVisible());
+            EXPECT_EQ(opgeslagen("THUISSP1"), "500001");
+            EXPECT_EQ(f.blad.LabTKlas[0]->text(), "C2");
+        }
+    }
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
@@ -1101,12 +1169,15 @@ TEST_F(SpelersKiezen, AMemberNumberMistypedInTheSearchBoxLetsEnterSaveNobody)
     EXPECT_EQ(opgeslagen("THUISSP1"), " ");
     EXPECT_EQ(f.blad.CmdCompNrT[0]->text(), "");
 
-    // "50000" finds Speler 1, "500009" is on no entry, "500009x" is no number.
-    f.blad.CmdCompNrT[1]->click();
-    zoekenEnEnter("500009x");
-    EXPECT_FALSE(kiezer().isVisible());
-    EXPECT_EQ(opgeslagen("THUISSP2"), " ");
-    EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+    // "50000" finds Speler 1, "500009" is on no entry, "500009x" is no number; nor is "50000q", a letter
+    // where the last digit should be.
+    for (const QString tekst : {"500009x", "50000q"}) {
+        f.blad.CmdCompNrT[1]->click();
+        zoekenEnEnter(tekst);
+        EXPECT_FALSE(kiezer().isVisible()) << tekst.toStdString();
+        EXPECT_EQ(opgeslagen("THUISSP2"), " ");
+        EXPECT_EQ(f.blad.CmdCompNrT[1]->text(), "");
+    }
     EXPECT_TRUE(m_meldingen->getoond().isEmpty());
 }
 
@@ -1208,6 +1279,41 @@ TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheTypingStopsOrTheSearchBox
     EXPECT_EQ(kiezer().TxtFilter->text(), "Speler 6");
     QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
     EXPECT_EQ(opgeslagen("UITSP1"), "500006");
+
+    // A member number typed from a card with pauses: "500" to "50000" find Speler 5, who is asked about only
+    // when the search box is left before the number is whole; the whole number's member, also Speler 5 himself,
+    // is asked about when the typing stops, and saved or refused.
+    const auto langzaam = [](const QString& cijfers) {
+        for (QChar c : cijfers) {
+            QTest::keyClick(kiezer().TxtFilter, c.toLatin1());
+            QTest::qWait(500);
+        }
+    };
+    for (int keer = 0; keer < 3; ++keer) {
+        SCOPED_TRACE(keer);
+        const qsizetype gezien = m_meldingen->getoond().size();
+        f.blad.CmdCompNrU[1]->click();
+        QApplication::setActiveWindow(&kiezer());
+        ASSERT_EQ(kiezer().focusWidget(), kiezer().TxtFilter);
+        langzaam("50000");
+        EXPECT_EQ(m_meldingen->getoond().size(), gezien);
+        EXPECT_EQ(kiezer().TxtFilter->text(), "50000");
+        EXPECT_EQ(kiezer().LstSterktelijst->currentRow(), 0);
+        m_meldingen->verwachtJaNee(keer == 0);
+        if (keer == 1) {
+            kiezer().LstProv->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(m_meldingen->getoond().size(), gezien + 1);
+        } else {
+            langzaam(keer == 0 ? "7" : "5");
+            QTRY_COMPARE(m_meldingen->getoond().size(), gezien + 1);
+            EXPECT_EQ(kiezer().TxtFilter->text(), keer == 0 ? "500007" : "500005");
+        }
+        EXPECT_EQ(m_meldingen->getoond().constLast().tekst, vraag);
+        EXPECT_EQ(kiezer().TxtNaam->text(), "Speler 7") << "taken, or the place's member after Nee";
+        QTest::keyClick(kiezer().TxtFilter, Qt::Key_Return);
+        EXPECT_FALSE(kiezer().isVisible());
+        EXPECT_EQ(opgeslagen("UITSP2"), "500007");
+    }
 }
 
 TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)

@@ -1,5 +1,6 @@
-// The head referee chosen in the player picker as the after-match sheet prints him: with the club whose
-// strength list he was chosen from, also when the own club plays away.
+// The officials chosen in the player picker as the after-match sheet prints them: the head referee with the
+// club whose strength list he was chosen from, also when the own club plays away; a hall commissioner taken
+// off with "Speler Wissen" with no province or member number.
 
 #include "NaAfloopTest.h"
 #include "lineup/FrmSpelersKiezen.h"
@@ -39,10 +40,16 @@ TEST_F(NaAfloopScheidsrechter, TheHeadRefereeOfAnAwayMatchIsPrintedWithTheHomeCl
     EXPECT_EQ(k.TxtClubnaam->text(), "Tweede");
     k.CmdSluiten->click();
     ASSERT_EQ(f.blad.CmdCompNrHoofdscheidsrechter->text(), "500007");
+    f.blad.CmdCompNrZaalcommissaris->click();
+    ASSERT_EQ(k.TxtCompNr->text(), "500010");
+    k.CmdSpelerWissen->click();
+    k.CmdSluiten->click();
+    ASSERT_EQ(f.blad.CmdCompNrZaalcommissaris->text(), "0000");
 
     word::Document d = afdrukken(f);
     EXPECT_EQ(cel(d, 4, 1, 1).section(u'\r', 2), "Naam:\tSpeler 7\rLidnummer:\tA. 500007");
     EXPECT_EQ(cel(d, 4, 1, 2), "Tweede\rClub: A.002");
+    EXPECT_EQ(cel(d, 8, 1, 1), "Zaalcommissaris:\t\rLidnummer:\t  ");
 }
 
 } // namespace
