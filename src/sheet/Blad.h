@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
+class QLineEdit;
+
 namespace db {
 class Waarde;
 }
@@ -54,6 +56,12 @@ private slots:
 
 private:
     void wedstrijdLaden();
+    /**
+     * The box where the typing of the match goes on: the first empty set box, in the order of typing,
+     * of the first game in use that is not yet decided, passing over locked boxes; nullptr when no
+     * game is left to type.
+     */
+    QLineEdit* lopendSetvak() const;
     /** No match on the sheet: emptied and locked. */
     void bladLeegmaken();
     void lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal);

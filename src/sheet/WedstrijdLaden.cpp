@@ -382,13 +382,19 @@ void Blad::wedstrijdLaden()
     // 26. The focus to the game being typed, unless the user is choosing in a list by
     // keyboard: the keys typed there are the list's (Enter then moves on to the sheet).
     a.blnEventsActief = true;
-    if (venster.isVisible() && !venster.kiezenMetToetsen() && venster.naarLopendeWedstrijd())
+    if (QLineEdit* lopend = lopendSetvak()) {
+        if (venster.isVisible() && !venster.kiezenMetToetsen())
+            lopend->setFocus();
         return;
-    // The focus stays where it was, but a control that this match locked or hid (a set box of a
-    // forfeit) has passed it on to the next control of the tab order: the venue list, where an arrow
-    // key would choose another venue. The window itself takes it then, where no key stores anything.
+    }
+    // No game is left to type (a decided match, a forfeit). A control that this match locked or hid
+    // has passed the focus on to the next control of the tab order (the venue list, where an arrow key
+    // would choose another venue), and a set box that kept it now holds a decided game's points, which
+    // the next keys would change unasked. The window itself takes the focus, where no key stores
+    // anything, until the user goes to one of the match's boxes.
     if (focusVooraf && (!focusVooraf->isEnabledTo(&venster) || !focusVooraf->isVisibleTo(&venster)))
         venster.setFocus(Qt::OtherFocusReason);
+    venster.focusVanHetBlad();
 }
 
 void Blad::gegevensTonen(bool laden)
