@@ -546,6 +546,14 @@ TEST_F(ToetsenEnVensters, AMatchWithNoGameLeftToTypeTakesNoStrayKeys)
     EXPECT_EQ(matchVeld("W02Set1T"), "9");
     EXPECT_EQ(matchVeld("W02Set1U"), "11");
     EXPECT_EQ(matchVeld("W02"), " ") << "2-1: open again";
+
+    // A click on a decided match in the list: the keyboard stays in the list, where keys choose.
+    ASSERT_TRUE(inEenSetvak());
+    const QRect regel = f.LstWedstrijden->visualItemRect(f.LstWedstrijden->item(f.LstWedstrijden->currentRow() - 2));
+    QTest::mouseClick(f.LstWedstrijden->viewport(), Qt::LeftButton, {}, regel.center());
+    ASSERT_EQ(matchVeld("WedstrNr"), "SD01010");
+    EXPECT_EQ(focus(), f.LstWedstrijden);
+    snelTypen();
 }
 
 // Typing in the last game of a match of four, Page Down shows a match of three, whose sheet has no such game:
