@@ -68,6 +68,7 @@ bool Blad::InvoerAfmaken()
 
 void Blad::Blanco()
 {
+    m_getoond.clear();
     if (m_venster && m_venster->blad.gebouwd())
         sheet::Blanco(m_venster->blad);
 }

@@ -278,6 +278,10 @@ void Blad::wedstrijdLaden()
         return;
     }
     db::Recordset& m = a.rsMatchen;
+    // The same match shown again (the lists refreshed) or another one.
+    const QString getoond = a.strGekozenSeizoen + u'|' + veld(m, QStringLiteral("WedstrNr"));
+    const bool andereWedstrijd = getoond != m_getoond;
+    m_getoond = getoond;
 
     // 2-3. Unlock the sheet; the category heading from the line.
     venster.bladOntgrendelen();
@@ -389,12 +393,14 @@ void Blad::wedstrijdLaden()
     }
     // No game is left to type (a decided match, a forfeit). A control that this match locked or hid
     // has passed the focus on to the next control of the tab order (the venue list, where an arrow key
-    // would choose another venue), and a set box that kept it now holds a decided game's points, which
-    // the next keys would change unasked. The window itself takes the focus, where no key stores
-    // anything, until the user goes to one of the match's boxes.
+    // would choose another venue): the window itself takes it, where no key stores anything.
     if (focusVooraf && (!focusVooraf->isEnabledTo(&venster) || !focusVooraf->isVisibleTo(&venster)))
         venster.setFocus(Qt::OtherFocusReason);
-    venster.focusVanHetBlad();
+    // A box of the match left that kept the focus now holds a decided game's points (or the end time)
+    // of this one, which the next keys would change unasked: the window takes the focus until the user
+    // goes to one of this match's boxes. The same match shown again keeps the user where he was.
+    if (andereWedstrijd)
+        venster.focusVanHetBlad();
 }
 
 void Blad::gegevensTonen(bool laden)
