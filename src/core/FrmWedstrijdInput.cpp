@@ -370,6 +370,19 @@ bool FrmWedstrijdInput::naarLopendeWedstrijd()
     return b && b->naarLopendeWedstrijd();
 }
 
+void FrmWedstrijdInput::focusVanHetBlad()
+{
+    const auto kiest = [this](const QWidget* w) {
+        return w == LstSeizoen || w == LstSpeelweek || w == LstWedstrijden || w == ChkUitwedstrijden;
+    };
+    // A child window is open: the focus comes back with the main window, to the window itself.
+    if (m_focusVoorUitschakelen && !kiest(m_focusVoorUitschakelen))
+        m_focusVoorUitschakelen = this;
+    const QWidget* focus = window()->focusWidget();
+    if (focus && isAncestorOf(focus) && !kiest(focus) && isEnabled())
+        setFocus(Qt::OtherFocusReason);
+}
+
 bool FrmWedstrijdInput::kiezenMetToetsen() const
 {
     if (m_kiezenMetToetsen)

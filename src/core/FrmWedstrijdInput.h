@@ -129,6 +129,13 @@ public:
     bool kiezenMetToetsen() const;
     /** The focus to the game being typed (see core::IWedstrijdblad::naarLopendeWedstrijd); false when there is none. */
     bool naarLopendeWedstrijd();
+    /**
+     * The match on the sheet has no game left to type: a control of the sheet that has the focus, or
+     * gets it back when a child window closes, would take the next keys into that match. The window
+     * itself takes the focus instead, where no key stores anything. The lists and the home/away box
+     * keep it: their keys only choose.
+     */
+    void focusVanHetBlad();
 
     /** @name Printing (1 for yes, 0 for no), through the printing service */
     ///@{

@@ -68,6 +68,7 @@ bool Blad::InvoerAfmaken()
 
 void Blad::Blanco()
 {
+    m_getoond.clear();
     if (m_venster && m_venster->blad.gebouwd())
         sheet::Blanco(m_venster->blad);
 }
@@ -88,8 +89,16 @@ void Blad::KapiteinenTonen()
 
 bool Blad::naarLopendeWedstrijd()
 {
+    QLineEdit* vak = lopendSetvak();
+    if (vak)
+        vak->setFocus();
+    return vak;
+}
+
+QLineEdit* Blad::lopendSetvak() const
+{
     if (!m_venster || !m_venster->blad.gebouwd())
-        return false;
+        return nullptr;
     const core::Wedstrijdblad& b = m_venster->blad;
     const int laatste = std::min(algemeen().intLaatsteWedstrijd, core::Wedstrijdblad::AantalWedstrijden - 1);
     for (int rij = 0; rij <= laatste; ++rij) {
@@ -103,13 +112,11 @@ bool Blad::naarLopendeWedstrijd()
             continue;
         for (int i = 0; i < int(sets.size()); ++i) {
             QLineEdit* vak = b.set(rij, i / 2 + 1, i % 2 == 0);
-            if (!vak->testAttribute(Qt::WA_Disabled) && sets[i].isEmpty()) {
-                vak->setFocus();
-                return true;
-            }
+            if (!vak->testAttribute(Qt::WA_Disabled) && sets[i].isEmpty())
+                return vak;
         }
     }
-    return false;
+    return nullptr;
 }
 
 void Blad::VolgendeWedstrijd(int rij)

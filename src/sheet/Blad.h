@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QStringList>
 
+class QLineEdit;
+
 namespace db {
 class Waarde;
 }
@@ -54,6 +56,12 @@ private slots:
 
 private:
     void wedstrijdLaden();
+    /**
+     * The box where the typing of the match goes on: the first empty set box, in the order of typing,
+     * of the first game in use that is not yet decided, passing over locked boxes; nullptr when no
+     * game is left to type.
+     */
+    QLineEdit* lopendSetvak() const;
     /** No match on the sheet: emptied and locked. */
     void bladLeegmaken();
     void lokalenVullen(const QString& lkThuis, const QString& provThuis, const db::Waarde& zaal);
@@ -91,6 +99,7 @@ private:
     QPointer<Setinvoer> m_setinvoer;        ///< the set boxes' handling of that window
     QPointer<Einduur> m_einduur;            ///< the end-time box's handling of that window
     int m_vorigeLaatsteWedstrijd = 0;
+    QString m_getoond;         ///< season and number of the match on the sheet; empty for an empty sheet
     int m_laatstePlaats = 3;   ///< the last line-up place of the match on the sheet
     QStringList m_dubbels;     ///< the doubles pairs (home, away) as the sheet shows them
     bool m_nogTonen = false;   ///< what is stored could not be read (the file was locked) and is still to be shown

@@ -278,6 +278,10 @@ void Blad::wedstrijdLaden()
         return;
     }
     db::Recordset& m = a.rsMatchen;
+    // The same match shown again (the lists refreshed) or another one.
+    const QString getoond = a.strGekozenSeizoen + u'|' + veld(m, QStringLiteral("WedstrNr"));
+    const bool andereWedstrijd = getoond != m_getoond;
+    m_getoond = getoond;
 
     // 2-3. Unlock the sheet; the category heading from the line.
     venster.bladOntgrendelen();
@@ -382,13 +386,21 @@ void Blad::wedstrijdLaden()
     // 26. The focus to the game being typed, unless the user is choosing in a list by
     // keyboard: the keys typed there are the list's (Enter then moves on to the sheet).
     a.blnEventsActief = true;
-    if (venster.isVisible() && !venster.kiezenMetToetsen() && venster.naarLopendeWedstrijd())
+    if (QLineEdit* lopend = lopendSetvak()) {
+        if (venster.isVisible() && !venster.kiezenMetToetsen())
+            lopend->setFocus();
         return;
-    // The focus stays where it was, but a control that this match locked or hid (a set box of a
-    // forfeit) has passed it on to the next control of the tab order: the venue list, where an arrow
-    // key would choose another venue. The window itself takes it then, where no key stores anything.
+    }
+    // No game is left to type (a decided match, a forfeit). A control that this match locked or hid
+    // has passed the focus on to the next control of the tab order (the venue list, where an arrow key
+    // would choose another venue): the window itself takes it, where no key stores anything.
     if (focusVooraf && (!focusVooraf->isEnabledTo(&venster) || !focusVooraf->isVisibleTo(&venster)))
         venster.setFocus(Qt::OtherFocusReason);
+    // A box of the match left that kept the focus now holds a decided game's points (or the end time)
+    // of this one, which the next keys would change unasked: the window takes the focus until the user
+    // goes to one of this match's boxes. The same match shown again keeps the user where he was.
+    if (andereWedstrijd)
+        venster.focusVanHetBlad();
 }
 
 void Blad::gegevensTonen(bool laden)

@@ -373,7 +373,7 @@ void FrmImportKorvat::Form_Load()
         LabLogin[1]->show();
         LabLogin[1]->setText(strAccount);
     }
-    a.dbGegevens.uitvoeren(QStringLiteral("UPDATE Clubs SET Importeren = 'N'"));
+    webimport::importMarkeringenWissen();
     blnImporterenNaLogin = false;
     m_seizoen = core::SeizoenNr(QString::number(core::objFunctiesQJ().BeginDitSeizoen().year()));
     m_geladen = true;
@@ -656,6 +656,9 @@ void FrmImportKorvat::APIGegevensImporteren()
         GeenVerbinding();
         return;
     }
+    // Every press imports what it says: a club that an earlier press brought in is fetched again, as
+    // the service has it now (only within one press is each club fetched once).
+    webimport::importMarkeringenWissen();
     for (QLabel* l : LabINfo)
         l->show();
     auto verbergen = qScopeGuard([this] {

@@ -223,6 +223,11 @@ int provincieVanClubcode(const QString& clubcode)
     return core::ProvincieNr(letters, 4);
 }
 
+void importMarkeringenWissen()
+{
+    dbg().uitvoeren(QStringLiteral("UPDATE Clubs SET Importeren = 'N'"));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Members and strength lists
 

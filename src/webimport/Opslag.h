@@ -111,6 +111,11 @@ int NrProvOmzettenNaarNrKorvat(int provincie);
 QString compNrVan(const QString& lidnummer);
 /** The province number of a club code ("VL-B123", "A003"); -1 when its letters name no province. */
 int provincieVanClubcode(const QString& clubcode);
+/**
+ * No club counts as imported any more (Clubs.Importeren "N" for all): the next import fetches the club
+ * and members of every team it meets once, as the service has them then.
+ */
+void importMarkeringenWissen();
 
 class Opslag
 {
@@ -142,7 +147,7 @@ public:
      * @throw ImportFout when a fetch failed; nothing was changed
      */
     void SpelersVanClubImporteren(const QString& clubNr, int provincie, const QString& clubcode);
-    /** Imports the club of a team with its members, unless it was imported since the window opened. */
+    /** Imports the club of a team with its members, unless this import stored that club already. */
     void PloegGegevens(const QString& ploegnaam, int provincie, const QString& clubNr, const QString& clubcode);
 
 private:

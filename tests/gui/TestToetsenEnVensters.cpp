@@ -364,6 +364,198 @@ TEST_F(ToetsenEnVensters, AForfeitShownFromASetBoxLeavesTheArrowKeysNothingToCho
     EXPECT_EQ(b.LstNaamLokaal->currentText(), "Zaal Net");
 }
 
+// A match with no game left to type (every game decided, walk-overs included), of each team size, shown
+// from a set box of the match being typed: the keys typed on at speed, also overlapping, change nothing
+// of it, by Page Down, after a child window and after the window comes back. A click into one of its
+// boxes still lets the user correct it; a match with a game open takes the typing in that game.
+TEST_F(ToetsenEnVensters, AMatchWithNoGameLeftToTypeTakesNoStrayKeys)
+{
+    testhulp::reeksToevoegen(m_db, "2010-2011", "S", "H", "1", "Super Heren", "Super", 2);
+    testhulp::reeksToevoegen(m_db, "2010-2011", "S", "D", "1", "Super Dames", "Super", 3);
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    // The matches in the list's order (by home team, the ladies after the men): each open one followed
+    // by one decided to the last game, all home wins 3-0 but the walk-overs given.
+    int volgnummer = 0;
+    const auto toevoegen = [&](testhulp::Wedstrijd w, int spellen = 0, const QList<int>& walkOvers = {},
+                               const char* woMarkering = "=") {
+        w.nmthuis = QStringLiteral("Ploeg %1").arg(++volgnummer, 2, 10, QLatin1Char('0'));
+        for (int g = 1; g <= spellen; ++g) {
+            const bool wo = walkOvers.contains(g);
+            w.extra << qMakePair(QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')), db::Waarde(wo ? woMarkering : "+"))
+                    << testhulp::sets(g, wo ? QStringList{"w-o", "w-o", "w-o"} : QStringList{"11-3", "11-4", "11-6"});
+        }
+        testhulp::wedstrijdToevoegen(m_db, w);
+    };
+    const auto super = [](const QString& nr, const char* herDam) {
+        testhulp::Wedstrijd w = wedstrijd(nr, "1");
+        w.soortComp = "S";
+        w.soort = "4";
+        w.herDam = herDam;
+        return w;
+    };
+    testhulp::Wedstrijd dames = wedstrijd("PAD01009", "K");
+    dames.herDam = "D";
+    testhulp::Wedstrijd eenSpelOpen = volledigeWedstrijd("PAH01003", "A");
+    eenSpelOpen.extra.removeIf([](const auto& v) { return v.first.startsWith("W16"); });
+    eenSpelOpen.extra << testhulp::sets(16, {"11-9", "9-11"});
+    testhulp::Wedstrijd afwezig = wedstrijd("PAH01004", "A");
+    afwezig.extra << qMakePair(QString("AFWUIT4"), db::Waarde("J"));
+
+    toevoegen(wedstrijd("PAH01001", "A"));
+    toevoegen(wedstrijd("PAH01002", "A"), 16);
+    toevoegen(eenSpelOpen);
+    toevoegen(afwezig, 16, {3, 8, 10, 13}, "+"); // the visitors' fourth player absent
+    toevoegen(wedstrijd("PAH01005", "G"));
+    toevoegen(wedstrijd("PAH01006", "G"), 10);
+    toevoegen(wedstrijd("PAH01007", "A"));
+    toevoegen(super("SH01008", "H"), 7, {4}); // Super men without the doubles
+    toevoegen(dames);
+    toevoegen(super("SD01010", "D"), 10); // Super ladies
+    dames.wedstrNr = "PAD01011";
+    toevoegen(dames);
+    dames.wedstrNr = "PAD01012";
+    toevoegen(dames, 7);
+    // The next play date after today, whose only match is decided: the program starts on it.
+    testhulp::Wedstrijd later = wedstrijd("PAH02001", "A", "19-09-2010");
+    later.weekNr = "02";
+    toevoegen(later, 16);
+
+    FrmWedstrijdInput& f = actiefStarten();
+    const core::Wedstrijdblad& b = f.blad;
+    db::Database& d = algemeen().dbGegevens;
+    const auto inEenSetvak = [&b] {
+        for (int s = 1; s <= core::Wedstrijdblad::AantalSets; ++s) {
+            for (const bool thuis : {true, false}) {
+                if (b.setKolom(s, thuis).contains(focus()))
+                    return true;
+            }
+        }
+        return false;
+    };
+    // Every field of every match, by match number and column.
+    const auto matchen = [&d] {
+        QMap<QString, QString> velden;
+        for (db::Recordset r = d.openRecordset("SELECT * FROM Matchen"); !r.eof(); r.moveNext()) {
+            for (int i = 0; i < r.aantalVelden(); ++i)
+                velden[r.veld("WedstrNr").tekst() + "." + r.veldNaam(i)] = r.veld(i).tekst();
+        }
+        return velden;
+    };
+    // "11", Enter, "5", Enter as fast as a secretary types them, then a set with Enter still held
+    // over its digits; nothing of it may reach the match.
+    const auto snelTypen = [&] {
+        const QMap<QString, QString> voor = matchen();
+        ASSERT_TRUE(focus());
+        EXPECT_FALSE(inEenSetvak()) << focus()->objectName().toStdString();
+        typ("11");
+        toets(Qt::Key_Return);
+        typ("5");
+        toets(Qt::Key_Return);
+        for (const Qt::Key cijfer : {Qt::Key_9, Qt::Key_7}) {
+            QTest::keyPress(focus(), Qt::Key_1);
+            QTest::keyRelease(focus(), Qt::Key_1);
+            QTest::keyPress(focus(), Qt::Key_Return);
+            QTest::keyPress(focus(), cijfer);
+            QTest::keyRelease(focus(), cijfer);
+            QTest::keyRelease(focus(), Qt::Key_Return);
+        }
+        const QMap<QString, QString> na = matchen();
+        QStringList veranderd;
+        for (auto v = voor.cbegin(); v != voor.cend(); ++v) {
+            if (na.value(v.key()) != v.value())
+                veranderd << v.key() + ": " + v.value() + " -> " + na.value(v.key());
+        }
+        EXPECT_EQ(veranderd, QStringList());
+    };
+
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH02001");
+    snelTypen();
+
+    ASSERT_EQ(f.LstSpeelweek->item(0)->text(), "12-09-2010");
+    f.lijstKiezen(f.LstSpeelweek, 0);
+    struct Geval
+    {
+        const char* open;
+        const char* beslist;
+        int laatste;
+    };
+    const Geval gevallen[] = {{"PAH01001", "PAH01002", 15}, {"PAH01003", "PAH01004", 15}, {"PAH01005", "PAH01006", 9},
+                              {"PAH01007", "SH01008", 6},   {"PAD01009", "SD01010", 9},   {"PAD01011", "PAD01012", 6}};
+    for (const Geval& g : gevallen) {
+        SCOPED_TRACE(g.beslist);
+        kiezen(f, g.open);
+        if (QString(g.open) == "PAH01003") {
+            EXPECT_EQ(focus(), b.TxtSet3T[15]) << "the game still open";
+        } else {
+            // Its first set typed, the second being typed.
+            ASSERT_EQ(focus(), b.TxtSet1T[0]);
+            typ("11");
+            toets(Qt::Key_Return);
+            typ("8");
+            toets(Qt::Key_Return);
+            ASSERT_EQ(matchVeld("W01Set1U"), "8");
+        }
+        toets(Qt::Key_PageDown);
+        ASSERT_EQ(matchVeld("WedstrNr"), g.beslist);
+        ASSERT_EQ(algemeen().intLaatsteWedstrijd, g.laatste);
+        snelTypen();
+        // Back to the match being typed, and on again.
+        toets(Qt::Key_PageUp);
+        ASSERT_EQ(matchVeld("WedstrNr"), g.open);
+        EXPECT_TRUE(inEenSetvak());
+        toets(Qt::Key_PageDown);
+        snelTypen();
+    }
+
+    // On PAD01012 after a child window, and after the window was minimised and comes back.
+    QTest::keyClick(focus(), Qt::Key_T, Qt::ControlModifier);
+    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+    verwerken();
+    ASSERT_TRUE(v.isVisible());
+    toets(Qt::Key_Escape);
+    verwerken();
+    ASSERT_FALSE(v.isVisible());
+    snelTypen();
+    auto* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
+    ASSERT_TRUE(sub);
+    sub->showMinimized();
+    verwerken();
+    sub->showNormal();
+    verwerken();
+    snelTypen();
+
+    // A window over the sheet that shows another match while it is open (as the lists are refreshed
+    // when a window changed data): when it gives the sheet back, the keyboard is not back in the set
+    // box of the match being typed.
+    toets(Qt::Key_PageUp);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAD01011");
+    ASSERT_TRUE(inEenSetvak());
+    f.uitschakelen();
+    kiezen(f, "PAD01012");
+    f.teruggeven();
+    verwerken();
+    snelTypen();
+
+    // A click into game 2's first box: the user corrects it as ever.
+    QTest::mouseClick(b.TxtSet1T[1], Qt::LeftButton);
+    ASSERT_EQ(focus(), b.TxtSet1T[1]);
+    typ("9");
+    toets(Qt::Key_Return);
+    typ("11");
+    toets(Qt::Key_Return);
+    EXPECT_EQ(matchVeld("W02Set1T"), "9");
+    EXPECT_EQ(matchVeld("W02Set1U"), "11");
+    EXPECT_EQ(matchVeld("W02"), " ") << "2-1: open again";
+
+    // A click on a decided match in the list: the keyboard stays in the list, where keys choose.
+    ASSERT_TRUE(inEenSetvak());
+    const QRect regel = f.LstWedstrijden->visualItemRect(f.LstWedstrijden->item(f.LstWedstrijden->currentRow() - 2));
+    QTest::mouseClick(f.LstWedstrijden->viewport(), Qt::LeftButton, {}, regel.center());
+    ASSERT_EQ(matchVeld("WedstrNr"), "SD01010");
+    EXPECT_EQ(focus(), f.LstWedstrijden);
+    snelTypen();
+}
+
 // Typing in the last game of a match of four, Page Down shows a match of three, whose sheet has no such game:
 // the typing goes on in the first game of the match of three.
 TEST_F(ToetsenEnVensters, FromTheLastGameOfATeamOfFourPageDownGoesOnInTheFirstGameOfATeamOfThree)

@@ -1053,6 +1053,33 @@ TEST_F(WebImportVensterTest, ASecondImportFollowsAMoveARankingAndAStatusLeftOut)
     EXPECT_EQ(rijen(leden), QStringList({"500001|001|C2|I|N", "500002|001|C4|I|N", "500003|001|C2|I|N",
                                          "500004|001|C4|I|N", "500005|001|C2|I|N", "500006|002|B6|I|N",
                                          "500007|002|C2|I|J", "500008|002|C4|I|N"}));
+
+    // The own club's calendar, pressed twice in one opening of the window: every press brings the
+    // members of the clubs it meets as the service has them at that moment, each club once.
+    m_dienst.zetAntwoord("GetMatchesRequest",
+                         wedstrijdenXml({wedstrijdXml(Reeks3A, "PAH03/001", "01", "2010-09-18", "14:00:00", 1, "A001",
+                                                      "Eerste A", "A002", "Tweede A", 77),
+                                         wedstrijdXml(Reeks3A, "PAH03/002", "02", "2010-09-25", "14:00:00", 1, "A002",
+                                                      "Tweede A", "A001", "Eerste A", 78)}));
+    FrmImportKorvat& imp = openen(f);
+    imp.strAccount = "club001";
+    imp.strPaswoord = "goed";
+    imp.LstClubs->setCurrentRow(0);
+    ASSERT_FALSE(imp.ChkEnkelSterktelijsten->isChecked());
+    ASSERT_EQ(imp.LstReeksen->count(), 1);
+    const QString klasse = "SELECT KlasHeren FROM Leden WHERE CompNr = '500008'";
+    const QString plaats = "SELECT Volgorde, Klassering FROM Sterktelijst WHERE Computernummer = '500008'";
+    for (const char* nieuw : {"B0", "A9"}) {
+        lijsten->leden[7].klassering = QString::fromLatin1(nieuw);
+        m_dienst.wis();
+        imp.CmdReeksen[0]->click();
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+        EXPECT_EQ(m_dienst.verzoeken("GetMembersRequest").size(), 8) << "two clubs, four categories";
+        EXPECT_EQ(rijen(klasse), QStringList({nieuw}));
+        EXPECT_EQ(rijen(plaats), QStringList({QStringLiteral("3|") + nieuw}));
+    }
+    EXPECT_EQ(rijen("SELECT count(*) FROM Matchen WHERE WedstrNr IN ('PAH03001', 'PAH03002')"), QStringList({"2"}));
+    imp.CmdSluiten->click();
 }
 
 // An installation without an own club: the first club imported becomes the own club, and an
