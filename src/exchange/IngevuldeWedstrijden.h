@@ -140,7 +140,7 @@ public:
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read (also a Super match without its doubles whose
-     *        games field lists fewer than three games)
+     *        games field lists fewer than three games, and an end time that is no time of day)
      */
     QString inlezen(const QString& regel);
 

@@ -1174,7 +1174,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     rest = r.velden[9] + u',';
     const QString uur = neem(rest, u',').replace(u':', u'.');
     const bool metEinduur = !rest.isEmpty();
-    const QString einduur = metEinduur ? neem(rest, u',').replace(u':', u'.') : QString();
+    const QString einduurVeld = metEinduur ? neem(rest, u',') : QString();
+    const QString einduur = QString(einduurVeld).replace(u':', u'.');
+    // An end time that the sheet's box would refuse is as damaged as a set that is no number.
+    if (!einduur.isEmpty() && !core::EinduurLezen(einduur))
+        throw RecordFout(QStringLiteral("het einduur \"%1\" is geen geldig uur").arg(einduurVeld));
 
     if (!rij)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");

@@ -683,6 +683,9 @@ void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& ve
             misvormd(kop, QStringLiteral("de sectie \"ingevulde Wedstrijden\" wordt niet afgesloten met een regel \"###\""));
         if (regel == u"###")
             break;
+        // A blank line holds no match, here as between the sections.
+        if (regel.trimmed().isEmpty())
+            continue;
         // A record that cannot be read is refused alone, named by its line: the reader writes nothing
         // of it, and the matches of the other records still come in.
         QString reden;
