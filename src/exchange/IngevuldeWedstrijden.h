@@ -27,13 +27,15 @@ struct IngevuldeSectie
     int wedstrijden = 0;      ///< result lines written
     QStringList overgeslagen; ///< matches that could not be written, each with the reason
     QStringList verlorenLetters; ///< the values with a letter that Windows-1252 lacks (a "?" in the file), with their match
+    QStringList onvolledig;   ///< the season's matches with something typed whose sheet is not complete (not written)
 };
 
 /**
  * Marks every match complete or not and writes the result line of every complete one, in the order
- * of the level letter, with its progress (the caller sets the caption).
+ * of the level letter, with its progress (the caller sets the caption); names the matches of the
+ * season that have something typed and are not complete (OnvolledigeWedstrijden).
  */
-IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang);
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang, const QString& seizoen);
 
 /** What one result line of a filled-in match says, before its match is known. */
 struct IngevuldRecord

@@ -14,10 +14,13 @@ using core::algemeen;
 
 namespace exchange {
 
-IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang, const QString& seizoen)
 {
     IngevuldeSectie sectie;
-    sectie.overgeslagen = IngevuldeWedstrijdenMarkeren();
+    // The matches that cannot be judged are named with their reason, not again as incomplete.
+    QSet<qint64> nietBeoordeeld;
+    sectie.overgeslagen = IngevuldeWedstrijdenMarkeren(&nietBeoordeeld);
+    sectie.onvolledig = OnvolledigeWedstrijden(seizoen, nietBeoordeeld);
 
     db::Database& d = algemeen().dbGegevens;
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE Ingeput = 'J' ORDER BY SoortComp ASC, rowid"));

@@ -589,7 +589,7 @@ TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
     w.nmthuis = "Dorp 3 A";
     w.nmuit = "Verweg B";
     testhulp::wedstrijdToevoegen(d(), w);
-    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011");
     ASSERT_EQ(sectie.regels.size(), 4);
     EXPECT_EQ(sectie.regels[1], " 1 ");
     EXPECT_TRUE(sectie.regels[2].startsWith("I;11;PANT-H-05-12;")) << sectie.regels[2].toStdString();

@@ -131,10 +131,20 @@ TEST_F(Wisselbestand, AnExportReadIntoAnotherInstallationGivesTheSameRows)
     EXPECT_EQ(v.pad, m_eerste.wissel + "export.ttr");
     EXPECT_EQ(v.wedstrijden, 1);
     EXPECT_EQ(v.aangepast, 0);
+    // The invented sheets with a line-up and a first game typed are named: they did not travel.
+    QStringList onvolledig;
+    for (db::Recordset m = d().openRecordset("SELECT WedstrNr, nmthuis, nmuit FROM Matchen WHERE THUISSP1 IS NOT NULL "
+                                             "AND WedstrNr <> 'PAH01999' ORDER BY rowid");
+         !m.eof(); m.moveNext())
+        onvolledig << "- Wedstrijd \"" + m.veld(0).tekst() + ": " + m.veld(1).tekst() + " - " + m.veld(2).tekst() + "\"";
+    ASSERT_EQ(onvolledig.size(), 20);
     EXPECT_EQ(ExportMelding(v, m_eerste.wissel),
               "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + m_eerste.wissel
                   + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
-                  + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+                  + QCoreApplication::applicationName()
+                  + "' er geïnstalleerd is.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle "
+                    "gegevens ingevuld zijn:\r\n\r\n"
+                  + onvolledig.join("\r\n") + "\r\n\r\n");
     EXPECT_FALSE(tempBestaat());
 
     // Windows-1252 with CR LF, the season first, the sections in their order, the real counts.
