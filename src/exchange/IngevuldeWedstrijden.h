@@ -133,8 +133,10 @@ public:
      * places. A Super ladies' match is coded NATL as a national ladies' match is: where both have
      * the number, the record's clubs tell which it is, and where only the Super one has it, it is
      * that. The line-ups have the places of the result line; a match whose result line has no
-     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it.
-     * The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
+     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it;
+     * the entry that a division's result lines always write for one game (VastNietGespeeldSpel) is
+     * that game's, also in a line that lists fewer games, and a line of that entry alone (a bye)
+     * carries no game. The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
      * other team's; a record with games that is no forfeit withdraws a forfeit stored here. A
      * record that names no competition code is found by season, category, week and number: that of
      * a match against a free place at home by its visiting club, that of a provincial match of a
@@ -180,6 +182,7 @@ private:
     {
         int spelers = 0;
         bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
+        int vastSpel = 0;   ///< the game its result lines always write as "-" (VastNietGespeeldSpel); 0 none
     };
     /// every row of Matchen, by row number; of a held-back calendar, with the texts of its rows used in place
     std::vector<Match> m_rijen;

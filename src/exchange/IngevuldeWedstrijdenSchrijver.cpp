@@ -42,9 +42,7 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang, cons
         } else {
             Recordkenmerken k;
             k.spelersPerPloeg = static_cast<qint16>(reeks.spelers);
-            const QString naam = core::LCase(reeks.naam);
-            k.limburg = naam.contains(u" - prov. limburg - ");
-            k.vrijetijd = naam.contains(u"vrijetijd");
+            ReeksKenmerkenZetten(reeks.naam, k);
             k.forfait = rij.veld(QStringLiteral("forfaitth")).tekst() == u"J" || rij.veld(QStringLiteral("forfaituit")).tekst() == u"J";
             k.vrijePlaats = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst())
                             || IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());

@@ -197,9 +197,7 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         Recordkenmerken k;
         k.spelersPerPloeg = a;
         k.plaatsen = Plaatsen(a, superDubbel);
-        const QString naam = core::LCase(reeks.naam);
-        k.vrijetijd = naam.contains(u"vrijetijd");
-        k.limburg = naam.contains(u" - prov. limburg - ");
+        ReeksKenmerkenZetten(reeks.naam, k);
         const bool forfaitUit = isJ(rij, QStringLiteral("forfaituit"));
         const bool vrijThuis = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst());
         const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
