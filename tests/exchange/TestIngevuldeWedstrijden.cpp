@@ -253,6 +253,15 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
     const QByteArray vrij = "I;11;PANT-H-05-12;A1;Bye;111111,222222,333333,1-3;-,-,-,-;P;-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({vrij})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit"), QStringList({"N|J"}));
+    // The visitors' forfeit with the home captain typed is written naming no captain, and taken for a
+    // forfeit again.
+    d().uitvoeren("UPDATE Matchen SET KapiteinT = '111111', AFWUIT1 = 'J', AFWUIT2 = 'J', AFWUIT3 = 'J', AFWUIT4 = 'J'");
+    const QStringList sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels;
+    ASSERT_EQ(sectie.size(), 4);
+    EXPECT_TRUE(sectie[2].contains(";P9,9,9,9,9,9,9,9,9,9;-,-,-,-;")) << sectie[2].toStdString();
+    d().uitvoeren("UPDATE Matchen SET forfaituit = 'N'");
+    ASSERT_EQ(importeren(ingevuld({sectie[2].toLatin1()})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, KapiteinT"), QStringList({"N|J|111111"}));
 
     superMatch();
     const QByteArray super = "I;11;SUPR-H-05-30;A1;A2;--,--,--,--;5,6,7,8;P8,8,8,8,8,8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
@@ -489,6 +498,11 @@ TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetThei
         EXPECT_EQ(resultaatregel("S05030"), super);
         EXPECT_EQ(resultaatregel("N05030"), nationaal);
     }
+    // Clubs of neither row: the national match of the number, never the Super one.
+    const QString geen = gespeeld("NATL-D-05-30", "A7", "A8").replace("111111,", "131313,");
+    EXPECT_EQ(importeren(ingevuld({geen.toLatin1()})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("N05030", "THUISSP1"), "131313");
+    EXPECT_EQ(resultaatregel("S05030"), super);
 
     testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 4);
     match("S05031", "S", "H", "T", "8", "045", "107");

@@ -448,9 +448,11 @@ TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
     vrij.lkThuis = "Vrij";
     testhulp::wedstrijdToevoegen(d(), vrij);
 
-    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad),
-              QStringList({"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
-                           "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
+    const QStringList regels{"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
+                             "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""};
+    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad), regels);
+    // And in Export.ttr, the free place at home or as visitors.
+    EXPECT_EQ(IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels.mid(2, 2), regels);
 }
 
 // In a national division the own club 045 of Vlaams-Brabant plays at club 045 of Antwerpen: that
