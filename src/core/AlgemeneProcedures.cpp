@@ -6,6 +6,7 @@
 #include "core/Vertalingen.h"
 
 #include <QApplication>
+#include <QTime>
 #include <QWidget>
 
 #include <cmath>
@@ -180,6 +181,20 @@ QString UurTekst(QString& tekst)
     const QString uren = punt == 0 ? tekst : Left(tekst, punt - 1);
     const QString minuten = punt == 0 ? QString() : Mid(tekst, punt + 1);
     return tweeCijfers(Val(uren)) + u'.' + tweeCijfers(Val(minuten));
+}
+
+std::optional<QString> EinduurLezen(const QString& tekst)
+{
+    QString s = QString(tekst).replace(u':', u'.').trimmed();
+    if (s.endsWith(u'.'))
+        s.chop(1);
+    if (!IsUur(s))
+        return std::nullopt;
+    s = UurTekst(s);
+    // IsUur lets hour 24 through; as an end time it is no time of day.
+    if (!s.isEmpty() && !QTime::fromString(s, QStringLiteral("hh.mm")).isValid())
+        return std::nullopt;
+    return s;
 }
 
 QString DagAfkorting(const db::Waarde& weekdag)

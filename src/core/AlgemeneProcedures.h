@@ -41,6 +41,12 @@ bool IsUur(const db::Waarde& tekst);
  * @param tekst a text of one or two characters gets ".00" appended here
  */
 QString UurTekst(QString& tekst);
+/**
+ * An end time as the sheet's end-time box takes it: ":" read as ".", blanks around it and a last "."
+ * ignored. Gives the "hh.mm" that the box stores, the empty text for an empty box, and nothing for a
+ * text that is no time of day (hour 24 included).
+ */
+std::optional<QString> EinduurLezen(const QString& tekst);
 /** "ZO", "MA", ... "ZA" for weekday 1 (Sunday) to 7; the empty text for anything else. */
 QString DagAfkorting(const db::Waarde& weekdag);
 

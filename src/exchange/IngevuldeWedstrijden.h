@@ -27,13 +27,15 @@ struct IngevuldeSectie
     int wedstrijden = 0;      ///< result lines written
     QStringList overgeslagen; ///< matches that could not be written, each with the reason
     QStringList verlorenLetters; ///< the values with a letter that Windows-1252 lacks (a "?" in the file), with their match
+    QStringList onvolledig;   ///< the season's matches with something typed whose sheet is not complete (not written)
 };
 
 /**
  * Marks every match complete or not and writes the result line of every complete one, in the order
- * of the level letter, with its progress (the caller sets the caption).
+ * of the level letter, with its progress (the caller sets the caption); names the matches of the
+ * season that have something typed and are not complete (OnvolledigeWedstrijden).
  */
-IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang);
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang, const QString& seizoen);
 
 /** What one result line of a filled-in match says, before its match is known. */
 struct IngevuldRecord
@@ -131,8 +133,10 @@ public:
      * places. A Super ladies' match is coded NATL as a national ladies' match is: where both have
      * the number, the record's clubs tell which it is, and where only the Super one has it, it is
      * that. The line-ups have the places of the result line; a match whose result line has no
-     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it.
-     * The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
+     * doubles (a Super match) gets its game 4 marked not played, as the calendar import marks it;
+     * the entry that a division's result lines always write for one game (VastNietGespeeldSpel) is
+     * that game's, also in a line that lists fewer games, and a line of that entry alone (a bye)
+     * carries no game. The record of a forfeit is stored as the sheet's forfeit box stores one, and withdraws the
      * other team's; a record with games that is no forfeit withdraws a forfeit stored here. A
      * record that names no competition code is found by season, category, week and number: that of
      * a match against a free place at home by its visiting club, that of a provincial match of a
@@ -140,7 +144,7 @@ public:
      * @return empty when the record was taken in; otherwise why it was passed over (its match, its
      *         division or its province is not in the database)
      * @throw RecordFout when the record cannot be read (also a Super match without its doubles whose
-     *        games field lists fewer than three games)
+     *        games field lists fewer than three games, and an end time that is no time of day)
      */
     QString inlezen(const QString& regel);
 
@@ -178,6 +182,7 @@ private:
     {
         int spelers = 0;
         bool super = false; ///< its name holds "Super": its matches are Super matches (Soort 4)
+        int vastSpel = 0;   ///< the game its result lines always write as "-" (VastNietGespeeldSpel); 0 none
     };
     /// every row of Matchen, by row number; of a held-back calendar, with the texts of its rows used in place
     std::vector<Match> m_rijen;

@@ -241,6 +241,31 @@ void spelZetten(QStringView invoer, QString* kolommen, char* gezet)
     zet(0, thuisSets >= 3 ? QStringLiteral("+") : QStringLiteral("-"));
 }
 
+// In a division whose result lines write one game as "-" whatever its sheet holds (game 7 of a
+// recreational division of Limburg), that entry is the game's own: the game was not played. A line
+// that lists fewer games than its number has that entry last, after the games it does list (a game
+// with nothing typed leaves no entry), and the entry goes to its own game. A line whose only entry it
+// is (a bye, where no game is played) carries no game at all.
+void vastSpelPlaatsen(QVarLengthArray<QStringView, 20>& invoer, int vastSpel)
+{
+    if (vastSpel <= 0)
+        return;
+    qsizetype n = invoer.size();
+    // The entry is always followed by a ",", also as the last.
+    if (n > 0 && invoer[n - 1].isEmpty())
+        --n;
+    if (n == 0 || n >= vastSpel || invoer[n - 1] != u"-")
+        return;
+    if (n == 1) {
+        invoer.clear();
+        return;
+    }
+    invoer.resize(n - 1);
+    while (invoer.size() < vastSpel - 1)
+        invoer.append(QStringView());
+    invoer.append(QStringView(u"-"));
+}
+
 // The team that the record says forfeited the whole match: 'T' the home team, 'U' the visitors,
 // nothing when none did. The record of a forfeit gives every game, the doubles too, to the other
 // team ("8" to the visitors, "9" to the home team), marks every place of the team that forfeited
@@ -677,8 +702,12 @@ IngevuldeWedstrijdenLezer::IngevuldeWedstrijdenLezer(UitgesteldeKalender* kalend
         QStringLiteral("SELECT Seizoen, Soort, HerDam, ReeksNr, AtlIndividueleMatchen, Naam FROM Reeksen ORDER BY rowid"));
     for (; !r.eof(); r.moveNext()) {
         const QString s = sleutel({r.veld(0).tekst(), r.veld(1).tekst(), r.veld(2).tekst(), r.veld(3).tekst()});
-        if (!m_reeksen.contains(s))
-            m_reeksen.insert(s, Reeks{static_cast<int>(LeidendGetal(r.veld(4).tekst())), IsSuperReeks(r.veld(5).tekst())});
+        if (!m_reeksen.contains(s)) {
+            Recordkenmerken k;
+            ReeksKenmerkenZetten(r.veld(5).tekst(), k);
+            m_reeksen.insert(s, Reeks{static_cast<int>(LeidendGetal(r.veld(4).tekst())), IsSuperReeks(r.veld(5).tekst()),
+                                      VastNietGespeeldSpel(k)});
+        }
     }
     const Recordgegevens gegevens = Recordgegevens::lezen(d);
     m_superDubbel = gegevens.superDubbel;
@@ -1126,10 +1155,13 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     char* vorm = m_vorm.data();
     Forfait forfait;
     forfait.aantalSpellen = aantalSpellen;
+    QVarLengthArray<QStringView, 20> invoer;
     if (spelVeld.startsWith(u'P') && spelVeld.size() > 1) {
-        QVarLengthArray<QStringView, 20> invoer;
         for (const QStringView spel : QStringView(spelVeld).sliced(1).tokenize(u','))
             invoer.append(spel);
+        vastSpelPlaatsen(invoer, reeks->vastSpel);
+    }
+    if (!invoer.isEmpty()) {
         // A Super match without its doubles has no entry for game 4: the later games keep their own
         // numbers, and game 4 is marked not played, home "w" and away "o" in sets 1 to 3, as the
         // calendar import marks it.
@@ -1174,7 +1206,11 @@ QString IngevuldeWedstrijdenLezer::inlezen(const QString& regel)
     rest = r.velden[9] + u',';
     const QString uur = neem(rest, u',').replace(u':', u'.');
     const bool metEinduur = !rest.isEmpty();
-    const QString einduur = metEinduur ? neem(rest, u',').replace(u':', u'.') : QString();
+    const QString einduurVeld = metEinduur ? neem(rest, u',') : QString();
+    const QString einduur = QString(einduurVeld).replace(u':', u'.');
+    // An end time that the sheet's box would refuse is as damaged as a set that is no number.
+    if (!einduur.isEmpty() && !core::EinduurLezen(einduur))
+        throw RecordFout(QStringLiteral("het einduur \"%1\" is geen geldig uur").arg(einduurVeld));
 
     if (!rij)
         return naam() + QStringLiteral(": de wedstrijd staat niet in de kalender");

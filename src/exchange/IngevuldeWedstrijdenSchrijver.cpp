@@ -14,10 +14,13 @@ using core::algemeen;
 
 namespace exchange {
 
-IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
+IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang, const QString& seizoen)
 {
     IngevuldeSectie sectie;
-    sectie.overgeslagen = IngevuldeWedstrijdenMarkeren();
+    // The matches that cannot be judged are named with their reason, not again as incomplete.
+    QSet<qint64> nietBeoordeeld;
+    sectie.overgeslagen = IngevuldeWedstrijdenMarkeren(&nietBeoordeeld);
+    sectie.onvolledig = OnvolledigeWedstrijden(seizoen, nietBeoordeeld);
 
     db::Database& d = algemeen().dbGegevens;
     db::Recordset rij = d.openRecordset(QStringLiteral("SELECT * FROM Matchen WHERE Ingeput = 'J' ORDER BY SoortComp ASC, rowid"));
@@ -39,9 +42,7 @@ IngevuldeSectie IngevuldeWedstrijdenExporteren(core::IVoortgang& voortgang)
         } else {
             Recordkenmerken k;
             k.spelersPerPloeg = static_cast<qint16>(reeks.spelers);
-            const QString naam = core::LCase(reeks.naam);
-            k.limburg = naam.contains(u" - prov. limburg - ");
-            k.vrijetijd = naam.contains(u"vrijetijd");
+            ReeksKenmerkenZetten(reeks.naam, k);
             k.forfait = rij.veld(QStringLiteral("forfaitth")).tekst() == u"J" || rij.veld(QStringLiteral("forfaituit")).tekst() == u"J";
             k.vrijePlaats = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst())
                             || IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());

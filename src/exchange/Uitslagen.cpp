@@ -197,9 +197,7 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
         Recordkenmerken k;
         k.spelersPerPloeg = a;
         k.plaatsen = Plaatsen(a, superDubbel);
-        const QString naam = core::LCase(reeks.naam);
-        k.vrijetijd = naam.contains(u"vrijetijd");
-        k.limburg = naam.contains(u" - prov. limburg - ");
+        ReeksKenmerkenZetten(reeks.naam, k);
         const bool forfaitUit = isJ(rij, QStringLiteral("forfaituit"));
         const bool vrijThuis = IsVrijePlaats(rij.veld(QStringLiteral("nmthuis")).tekst());
         const bool vrijUit = IsVrijePlaats(rij.veld(QStringLiteral("nmuit")).tekst());
@@ -250,9 +248,7 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
                     + QStringLiteral("Voer de upload uit naar de competitiewebsite of stuur dit, in geval van problemen, "
                                      "naar de interclubleider.");
     if (!verslag.onvolledig.isEmpty())
-        tekst += n + n + QStringLiteral("Volgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens "
-                                        "ingevuld zijn:")
-                 + n + n + verslag.onvolledig.join(n) + n + n;
+        tekst += OnvolledigMelding(verslag.onvolledig);
     if (!verslag.nietGemaakt.isEmpty())
         tekst += (verslag.onvolledig.isEmpty() ? n + n : QString())
                  + QStringLiteral("Volgende wedstrijd(en) konden niet geëxporteerd worden:") + n + n
@@ -263,7 +259,14 @@ QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, 
     return tekst;
 }
 
-QStringList IngevuldeWedstrijdenMarkeren()
+QString OnvolledigMelding(const QStringList& wedstrijden)
+{
+    const QString n = regeleinde();
+    return n + n + QStringLiteral("Volgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld zijn:")
+           + n + n + wedstrijden.join(n) + n + n;
+}
+
+QStringList IngevuldeWedstrijdenMarkeren(QSet<qint64>* nietBeoordeeld)
 {
     db::Database& d = algemeen().dbGegevens;
     QStringList nietTeBeoordelen;
@@ -329,9 +332,14 @@ QStringList IngevuldeWedstrijdenMarkeren()
             } catch (const RecordFout& fout) {
                 if (!leeg(thuis(1)) || !leeg(uit(1)) || !leeg(spel(1)))
                     nietTeBeoordelen << WedstrijdNoemen(rij) + QStringLiteral(" (") + fout.reden() + u')';
+                if (nietBeoordeeld)
+                    nietBeoordeeld->insert(rij.veld(0).geheel());
             }
-        } else if (!leeg(thuis(1)) || !leeg(uit(1)) || !leeg(spel(1))) {
-            nietTeBeoordelen << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
+        } else {
+            if (!leeg(thuis(1)) || !leeg(uit(1)) || !leeg(spel(1)))
+                nietTeBeoordelen << WedstrijdNoemen(rij) + QStringLiteral(" (de reeks staat niet in de tabel Reeksen)");
+            if (nietBeoordeeld)
+                nietBeoordeeld->insert(rij.veld(0).geheel());
         }
         const QString merk = compleet ? QStringLiteral("J") : QStringLiteral("N");
         if (rij.veld(10).tekst() != merk)
@@ -353,6 +361,36 @@ QStringList IngevuldeWedstrijdenMarkeren()
     }
     transactie.vastleggen();
     return nietTeBeoordelen;
+}
+
+QStringList OnvolledigeWedstrijden(const QString& seizoen, const QSet<qint64>& behalve)
+{
+    // What counts as typed: a value that is neither Null nor one blank, as Inhoud reads it.
+    const auto getypt = [](const QString& kolom) { return QStringLiteral("ifnull(%1, '') NOT IN ('', ' ')").arg(kolom); };
+    QStringList voorwaarden;
+    for (int k = 1; k <= 4; ++k) {
+        voorwaarden << getypt(QStringLiteral("THUISSP%1").arg(k)) << getypt(QStringLiteral("UITSP%1").arg(k))
+                    << QStringLiteral("AFWTH%1 = 'J'").arg(k) << QStringLiteral("AFWUIT%1 = 'J'").arg(k);
+    }
+    for (const char* kolom : {"KapiteinT", "KapiteinU", "HoofdschCompnr", "HoofdSchNaam", "ZaalcommCompnr", "ZaalCommNaam"})
+        voorwaarden << getypt(QString::fromLatin1(kolom));
+    for (int g = 1; g <= 16; ++g) {
+        for (int set = 1; set <= 5; ++set) {
+            for (const bool thuis : {true, false})
+                voorwaarden << QStringLiteral("ifnull(%1, '') NOT IN ('', ' ', 'w', 'o')").arg(core::SetKolom(g, set, thuis));
+        }
+    }
+    db::Recordset rij = algemeen().dbGegevens.openRecordset(
+        QStringLiteral("SELECT rowid AS Rijnummer, WedstrNr, nmthuis, nmuit FROM Matchen WHERE Seizoen = ? AND "
+                       "ifnull(Ingeput, '') <> 'J' AND (")
+            + voorwaarden.join(QStringLiteral(" OR ")) + QStringLiteral(") ORDER BY SoortComp ASC, rowid"),
+        {seizoen});
+    QStringList wedstrijden;
+    for (; !rij.eof(); rij.moveNext()) {
+        if (!behalve.contains(rij.veld(0).geheel()))
+            wedstrijden << WedstrijdNoemen(rij);
+    }
+    return wedstrijden;
 }
 
 } // namespace exchange

@@ -9,6 +9,7 @@
 #include "db/Database.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -51,14 +52,30 @@ Uitslagenverslag UitslagenSchrijven(const QString& clubcode, const QString& datu
 QString UitslagenMelding(const Uitslagenverslag& verslag, const QString& datum, const QString& map);
 
 /**
+ * The paragraph of a closing message that names the matches left out because their sheet is not
+ * complete, one a line (as WedstrijdNoemen names them), with the line breaks before and after it.
+ */
+QString OnvolledigMelding(const QStringList& wedstrijden);
+
+/**
  * Marks every match in Matchen.Ingeput as complete ("J") or not ("N"); only rows whose mark changes
  * are written, in one transaction. A match is complete with the places of its result line filled:
  * after a forfeit or against a free place those of the side that played, otherwise both sides' and
  * every game. A place whose player is marked absent counts as filled, with or without a member number.
+ * @param nietBeoordeeld when given, receives the rows (rowid) of the matches that the result names
  * @return one line per match with something on its sheet that cannot be judged (marked "N"): its
  *         division is not in Reeksen, or it needs the missing option 'SuperDubbelSpelen'
  */
-QStringList IngevuldeWedstrijdenMarkeren();
+QStringList IngevuldeWedstrijdenMarkeren(QSet<qint64>* nietBeoordeeld = nullptr);
+
+/**
+ * The matches of the season that the last marking found not complete while their sheet holds
+ * something typed: a player on a place (or marked absent), a captain, an official, or points of a set
+ * (the "w" and "o" of a walk-over follow from the places and are no points). Named as WedstrijdNoemen
+ * names them, in the order of the level letter.
+ * @param behalve rows to leave out (those that could not be judged, which are named with their reason)
+ */
+QStringList OnvolledigeWedstrijden(const QString& seizoen, const QSet<qint64>& behalve);
 
 /** A match's division: its name and players per team. */
 struct Reeks

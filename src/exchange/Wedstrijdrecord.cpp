@@ -177,7 +177,7 @@ QString spellen(const Rij& rij, const Recordkenmerken& k, const QString& superDu
             uit += u'8';
         } else if (forfaitUit) {
             uit += u'9';
-        } else if (k.vrijetijd && k.limburg && i == 7) {
+        } else if (i == VastNietGespeeldSpel(k)) {
             uit += QStringLiteral("-,");
             continue;
         } else {
@@ -459,6 +459,18 @@ QString SuperDubbelWaarde(const QString& soortComp, const QString& herDam, const
 bool IsSuperReeks(const QString& naam)
 {
     return naam.contains(u"Super");
+}
+
+void ReeksKenmerkenZetten(const QString& naam, Recordkenmerken& kenmerken)
+{
+    const QString klein = core::LCase(naam);
+    kenmerken.limburg = klein.contains(u" - prov. limburg - ");
+    kenmerken.vrijetijd = klein.contains(u"vrijetijd");
+}
+
+int VastNietGespeeldSpel(const Recordkenmerken& kenmerken)
+{
+    return kenmerken.vrijetijd && kenmerken.limburg ? 7 : 0;
 }
 
 int Plaatsen(int spelersPerPloeg, const QString& superDubbel)

@@ -133,6 +133,15 @@ QString SuperDubbelWaarde(const QString& soortComp, const QString& herDam, const
 /** A division whose matches are Super matches (Matchen.Soort 4): its name holds "Super", in these capitals. */
 bool IsSuperReeks(const QString& naam);
 
+/** Sets the flags that a division's name gives (Limburg, recreational), its letters in any case. */
+void ReeksKenmerkenZetten(const QString& naam, Recordkenmerken& kenmerken);
+
+/**
+ * The game whose entry the result lines of a division always write as "-", whatever the sheet holds:
+ * game 7 (the doubles, not played there) in a recreational division of Limburg; 0 in any other.
+ */
+int VastNietGespeeldSpel(const Recordkenmerken& kenmerken);
+
 /** The line-up places of a result line: the players per team, but a team of two has 3 places with super doubles ("J") and 4 without. */
 int Plaatsen(int spelersPerPloeg, const QString& superDubbel);
 

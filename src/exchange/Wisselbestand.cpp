@@ -683,6 +683,9 @@ void ingevuldeLezen(Lezer& lezer, core::IVoortgang& voortgang, Importverslag& ve
             misvormd(kop, QStringLiteral("de sectie \"ingevulde Wedstrijden\" wordt niet afgesloten met een regel \"###\""));
         if (regel == u"###")
             break;
+        // A blank line holds no match, here as between the sections.
+        if (regel.trimmed().isEmpty())
+            continue;
         // A record that cannot be read is refused alone, named by its line: the reader writes nothing
         // of it, and the matches of the other records still come in.
         QString reden;
@@ -742,10 +745,11 @@ Exportverslag ExportTtrSchrijven(const QString& map, const QString& seizoen, con
         sectieSchrijven(regels, tabel, QString::fromLatin1(t.omschrijving), t.stap, velden(tabel), voortgang, verslag);
     }
     voortgang.opschriftZetten(opschrift(QStringLiteral("de ingevulde wedstrijden"), false));
-    IngevuldeSectie ingevuld = IngevuldeWedstrijdenExporteren(voortgang);
+    IngevuldeSectie ingevuld = IngevuldeWedstrijdenExporteren(voortgang, seizoen);
     regels << ingevuld.regels;
     verslag.wedstrijden = ingevuld.wedstrijden;
     verslag.overgeslagen = ingevuld.overgeslagen;
+    verslag.onvolledig = ingevuld.onvolledig;
     verslag.verlorenLetters << ingevuld.verlorenLetters;
 
     QString fout;
@@ -904,6 +908,9 @@ QString ExportMelding(const Exportverslag& verslag, const QString& map)
     if (!verslag.overgeslagen.isEmpty())
         tekst += n + n + QStringLiteral("Volgende ingevulde wedstrijd(en) werden niet geëxporteerd:") + n + n
                  + verslag.overgeslagen.join(n);
+    // The sheets that did not travel, as the results file names them.
+    if (!verslag.onvolledig.isEmpty())
+        tekst += OnvolledigMelding(verslag.onvolledig);
     return tekst;
 }
 

@@ -38,6 +38,7 @@ struct Exportverslag
     QStringList verlorenLetters;
     int wedstrijden = 0;                        ///< filled-in matches written
     QStringList overgeslagen;                   ///< filled-in matches that could not be written, with the reason
+    QStringList onvolledig;                     ///< the season's matches with something typed, not complete: not written
 };
 
 /**

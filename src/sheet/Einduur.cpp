@@ -92,15 +92,8 @@ void Einduur::TxtEinduur_Validate(bool& Cancel)
         return;
     }
 
-    if (s.endsWith(u'.'))
-        s.chop(1);
-    bool geldig = core::IsUur(s);
-    if (geldig) {
-        s = core::UurTekst(s);
-        // IsUur lets hour 24 through; as an end time it is no time of day.
-        geldig = s.isEmpty() || QTime::fromString(s, QStringLiteral("hh.mm")).isValid();
-    }
-    if (!geldig) {
+    const std::optional<QString> uur = core::EinduurLezen(s);
+    if (!uur) {
         ui::meldingen().kritiek(Titel, QStringLiteral("Dit is geen geldig uur !"));
         Cancel = true;
         // The text stays as typed, selected for typing over.
@@ -108,6 +101,7 @@ void Einduur::TxtEinduur_Validate(bool& Cancel)
         return;
     }
 
+    s = *uur;
     bool vroeger = false;
     if (!s.isEmpty()) {
         // A date or begin time the sheet cannot read leaves nothing to compare with.

@@ -253,6 +253,15 @@ TEST_F(IngevuldeWedstrijden, OnlyTheRecordOfAForfeitIsTakenForOne)
     const QByteArray vrij = "I;11;PANT-H-05-12;A1;Bye;111111,222222,333333,1-3;-,-,-,-;P;-,-,-,-;20:00,;\"\"";
     ASSERT_EQ(importeren(ingevuld({vrij})).wedstrijden, 1);
     EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit"), QStringList({"N|J"}));
+    // The visitors' forfeit with the home captain typed is written naming no captain, and taken for a
+    // forfeit again.
+    d().uitvoeren("UPDATE Matchen SET KapiteinT = '111111', AFWUIT1 = 'J', AFWUIT2 = 'J', AFWUIT3 = 'J', AFWUIT4 = 'J'");
+    const QStringList sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels;
+    ASSERT_EQ(sectie.size(), 4);
+    EXPECT_TRUE(sectie[2].contains(";P9,9,9,9,9,9,9,9,9,9;-,-,-,-;")) << sectie[2].toStdString();
+    d().uitvoeren("UPDATE Matchen SET forfaituit = 'N'");
+    ASSERT_EQ(importeren(ingevuld({sectie[2].toLatin1()})).wedstrijden, 1);
+    EXPECT_EQ(inhoud("Matchen", "forfaitth, forfaituit, KapiteinT"), QStringList({"N|J|111111"}));
 
     superMatch();
     const QByteArray super = "I;11;SUPR-H-05-30;A1;A2;--,--,--,--;5,6,7,8;P8,8,8,8,8,8,8,8,8,8,8,8,8,8,8;-,-,-,-;"
@@ -311,6 +320,34 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     EXPECT_EQ(v.wedstrijden, 0);
     EXPECT_EQ(v.nietOvergenomen, QStringList{"wedstrijd -H-05-12 van 2010-2011: de wedstrijd staat niet in de kalender"});
     EXPECT_EQ(inhoud("Matchen", "ProvUIT, UITSP1"), QStringList({"1|111111", "8|121212"}));
+
+    // A recreational division of Limburg sends game 7, the doubles, as "-" in every line, also in that
+    // of a bye ("P-,"): that entry is game 7's. The bye arrives without games and is sent on as it came;
+    // a line that lists fewer games has the entry last, and it goes to game 7.
+    testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "R", "Vrijetijd A - Prov. Limburg - Heren", "VT A", 3);
+    for (const char* nr : {"PLKH05020", "PLKH05021"}) {
+        Wedstrijd limburg;
+        limburg.weekNr = "05";
+        limburg.wedstrNr = nr;
+        limburg.reeksNr = "R";
+        limburg.provThuis = limburg.provUit = "3";
+        limburg.lkThuis = "001";
+        limburg.nmthuis = "Thuis A";
+        limburg.lkUit = limburg.nmuit = QString(nr).endsWith('0') ? "Vrij" : "002";
+        testhulp::wedstrijdToevoegen(d(), limburg);
+    }
+    const QString bye = "I;11;PL/K-H-05-20;L1;Bye;111111,222222,333333,-;-,-,-,-;P-,;-,-,-,-;20:00,;\"\"";
+    const QString kort = "I;11;PL/K-H-05-21;L1;L2;111111,222222,333333,-;444444,555555,666666,-;P3/4/6,-,;-,-,-,-;20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({bye.toLatin1(), kort.toLatin1()})).wedstrijden, 2);
+    QString spellen;
+    for (int g = 1; g <= 10; ++g)
+        spellen += matchVeld("PLKH05020", QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')))
+                   + matchVeld("PLKH05020", QStringLiteral("W%1Set1T").arg(g, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(spellen, QString("<null><null>").repeated(10)) << "the bye has no games";
+    EXPECT_EQ(inhoud("Matchen", "W01, W02, W07, W07Set1T, W07Set1U", "WedstrNr = 'PLKH05021'"),
+              QStringList{"+|<null>|=|w|o"});
+    const QStringList sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels;
+    EXPECT_EQ(sectie.filter("PL/K-H-05-"), QStringList{bye}) << "the bye is sent on as it came";
 }
 
 // Export.ttr written on this installation and read on a second that held other values first: a place
@@ -461,6 +498,11 @@ TEST_F(IngevuldeWedstrijden, ASuperAndANationalLadiesMatchOfOneNumberEachGetThei
         EXPECT_EQ(resultaatregel("S05030"), super);
         EXPECT_EQ(resultaatregel("N05030"), nationaal);
     }
+    // Clubs of neither row: the national match of the number, never the Super one.
+    const QString geen = gespeeld("NATL-D-05-30", "A7", "A8").replace("111111,", "131313,");
+    EXPECT_EQ(importeren(ingevuld({geen.toLatin1()})).wedstrijden, 1);
+    EXPECT_EQ(matchVeld("N05030", "THUISSP1"), "131313");
+    EXPECT_EQ(resultaatregel("S05030"), super);
 
     testhulp::reeksToevoegen(d(), "2010-2011", "S", "H", "T", "Super Afdeling - Heren", "Super", 4);
     match("S05031", "S", "H", "T", "8", "045", "107");
@@ -589,7 +631,7 @@ TEST_F(IngevuldeWedstrijden, TheCountLineCountsTheResultLinesWritten)
     w.nmthuis = "Dorp 3 A";
     w.nmuit = "Verweg B";
     testhulp::wedstrijdToevoegen(d(), w);
-    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011");
     ASSERT_EQ(sectie.regels.size(), 4);
     EXPECT_EQ(sectie.regels[1], " 1 ");
     EXPECT_TRUE(sectie.regels[2].startsWith("I;11;PANT-H-05-12;")) << sectie.regels[2].toStdString();

@@ -342,7 +342,7 @@ TEST_F(Uitslagen, GameSevenOfARecreationalDivisionOfLimburgIsSentAsNotPlayed)
     const QString regel = "I;11;PVLB-H-05-1;VLB45;VLB107;512301,512302,512303,-;498101,498102,498103,-;"
                           "P3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,3/4/6,-,3/4/6,3/4/6,3/4/6;-,-,-,-;19:30,;\"\"";
     EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad), QStringList({regel}));
-    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011");
     ASSERT_EQ(sectie.regels.size(), 4);
     EXPECT_EQ(sectie.regels[2], regel);
 }
@@ -426,7 +426,7 @@ TEST_F(Uitslagen, AClub247OutsideVlaamsBrabantKeepsItsOwnProvincesCode)
               QStringList({"I;11;POVL-H-05-2;VLB247;VLB107" + rest}));
 
     // Export.ttr: the first match, of club 247 of Antwerpen, codes none of them POVL.
-    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang);
+    const IngevuldeSectie sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011");
     ASSERT_EQ(sectie.regels.size(), 5);
     EXPECT_EQ(sectie.regels[2], "I;11;PANT-H-05-1;A247;A107" + rest);
     EXPECT_EQ(sectie.regels[3], "I;11;PVLB-H-05-2;VLB247;VLB107" + rest);
@@ -448,9 +448,11 @@ TEST_F(Uitslagen, AMatchAgainstAFreePlaceSendsNoCaptain)
     vrij.lkThuis = "Vrij";
     testhulp::wedstrijdToevoegen(d(), vrij);
 
-    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad),
-              QStringList({"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
-                           "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""}));
+    const QStringList regels{"I;11;PVLB-H-05-1;VLB45;Bye;512301,512302,512303,-;-,-,-,-;P;-,-,-,-;19:30,;\"\"",
+                             "I;11;PVLB-H-05-2;Bye;VLB45;-,-,-,-;512301,512302,512303,-;P;-,-,-,-;19:30,;\"\""};
+    EXPECT_EQ(bestand(UitslagenSchrijven("VB045", "18-09-2010", m_eerste.wissel).pad), regels);
+    // And in Export.ttr, the free place at home or as visitors.
+    EXPECT_EQ(IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels.mid(2, 2), regels);
 }
 
 // In a national division the own club 045 of Vlaams-Brabant plays at club 045 of Antwerpen: that

@@ -131,10 +131,20 @@ TEST_F(Wisselbestand, AnExportReadIntoAnotherInstallationGivesTheSameRows)
     EXPECT_EQ(v.pad, m_eerste.wissel + "export.ttr");
     EXPECT_EQ(v.wedstrijden, 1);
     EXPECT_EQ(v.aangepast, 0);
+    // The invented sheets with a line-up and a first game typed are named: they did not travel.
+    QStringList onvolledig;
+    for (db::Recordset m = d().openRecordset("SELECT WedstrNr, nmthuis, nmuit FROM Matchen WHERE THUISSP1 IS NOT NULL "
+                                             "AND WedstrNr <> 'PAH01999' ORDER BY rowid");
+         !m.eof(); m.moveNext())
+        onvolledig << "- Wedstrijd \"" + m.veld(0).tekst() + ": " + m.veld(1).tekst() + " - " + m.veld(2).tekst() + "\"";
+    ASSERT_EQ(onvolledig.size(), 20);
     EXPECT_EQ(ExportMelding(v, m_eerste.wissel),
               "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <" + m_eerste.wissel
                   + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
-                  + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+                  + QCoreApplication::applicationName()
+                  + "' er geïnstalleerd is.\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle "
+                    "gegevens ingevuld zijn:\r\n\r\n"
+                  + onvolledig.join("\r\n") + "\r\n\r\n");
     EXPECT_FALSE(tempBestaat());
 
     // Windows-1252 with CR LF, the season first, the sections in their order, the real counts.
@@ -311,11 +321,14 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
         "###Lokalen\r\n 1 \r\n;Zaal;Straat;2000;Gemeente;;\r\n###\r\n"
         "###Leden\r\n 2 \r\n100001;A;B;Eerste;;;;;001;;;1;N;;\r\n100001;A;B;Tweede;;;;;001;;;1;N;;\r\n###\r\n"
         "\r\n"
-        "###ingevulde Wedstrijden\r\n 5 \r\n"
+        "###ingevulde Wedstrijden\r\n 6 \r\n"
         // Found through province 1 although its abbreviation is written with a dot; a "-" official is none;
         // the visitors' captain stands on two places, and the higher one is his.
         "I;11;PANT-H-05-12;A1;A2;111111,-222222,--,1-3;555555,444444,555555,-;P7/-9/5/8,9,-,8,-5/-5/7/-9,3/4/6,3/4/6,"
         "3/4/6,3/4/6,3/4/6;222222,555555,-,800001;19:30,;\"\"\r\n"
+        // A blank line holds no match; an end time that is no time refuses its record, which writes nothing.
+        "\r\n"
+        "I;11;PANT-H-05-12;A1;A2;999999,-,-,-;-,-,-,-;P3/4/6;-,-,-,-;21:00,22:55/x;\"\"\r\n"
         "I;11;PANT-H-05-99;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
         "I;11;PANT-H-05-13;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
         "I;11;POVL-H-05-12;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
@@ -331,7 +344,8 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
               "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
               "- 1 rij(en) van de tabel Datums: een speeldatum zonder weeknummer\r\n"
               "- 1 rij(en) van de tabel Lokalen: een sleutel die niet in zijn veld past\r\n"
-              "- 3 ingevulde wedstrijd(en):\r\n"
+              "- 4 ingevulde wedstrijd(en):\r\n"
+              "   Regel 21: de ingevulde wedstrijd kan niet gelezen worden: het einduur \"22:55/x\" is geen geldig uur\r\n"
               "   wedstrijd PANT-H-05-99 van 2010-2011: de wedstrijd staat niet in de kalender\r\n"
               "   wedstrijd PANT-H-05-13 van 2010-2011: de reeks Z staat niet in de tabel Reeksen\r\n"
               "   wedstrijd POVL-H-05-12 van 2010-2011: provincie 7 staat niet in de tabel Provincies");

@@ -125,17 +125,26 @@ protected:
         return w;
     }
 
-    /** Export.ttr through its menu into the folder of the options: Ja, the folder dialog cancelled, its closing message. */
-    void exportTtrViaMenu(FrmWedstrijdInput& f)
+    /**
+     * Export.ttr through its menu into the folder of the options: Ja, the folder dialog cancelled, its
+     * closing message, which names the matches with something typed whose sheet is not complete
+     * ("P01002: Tweede P - Eerste P").
+     */
+    void exportTtrViaMenu(FrmWedstrijdInput& f, const QStringList& onvolledig = {})
     {
+        QString melding = "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
+                          + core::algemeen().strPadOpslaan
+                          + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
+                          + QCoreApplication::applicationName() + "' er geïnstalleerd is.";
+        if (!onvolledig.isEmpty()) {
+            melding += "\r\n\r\nVolgende wedstrijd(en) werden niet geëxporteerd omdat niet alle gegevens ingevuld zijn:\r\n";
+            for (const QString& w : onvolledig)
+                melding += "\r\n- Wedstrijd \"" + w + "\"";
+            melding += "\r\n\r\n";
+        }
         m_meldingen->verwachtJaNee(true);
         m_meldingen->verwachtMapAnnuleren();
-        m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr",
-                                     "De gegevens werden geëxporteerd naar het bestand <EXPORT.TTR> in de directory <"
-                                         + core::algemeen().strPadOpslaan
-                                         + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien "
-                                           "het programma '"
-                                         + QCoreApplication::applicationName() + "' er geïnstalleerd is.");
+        m_meldingen->verwachtMelding(ui::TestMeldingen::Soort::Waarschuwing, "Exporteren naar export.ttr", melding);
         f.menu("MnuBeheerGegevensExportTTR")->trigger();
     }
 

@@ -249,6 +249,8 @@ protected:
         f.blad.ChkForfaitUit->click();
     }
 
+    // The two provincial matches whose forfeits are not ticked: a line-up typed, and not complete.
+    const QStringList m_zonderForfaits{"P01002: Tweede P - Eerste P", "P01003: Eerste Q - Tweede Q"};
     QStringList m_matchen{SuperMatch, ThuisForfait, UitForfait, Vrij};
     bool m_vrijUit = false;
 };
@@ -346,7 +348,7 @@ TEST_F(TweeInstallaties, ThePaperAfterTheMatchWithOnlyAHomeRemarkIsTheSameOnTheO
     const QString hier = papier(f);
     ASSERT_TRUE(hier.contains("Opm. Thuisploeg: Tafel glad") && !hier.contains("Opm. Bezoekers"))
         << hier.toStdString();
-    exportTtrViaMenu(f);
+    exportTtrViaMenu(f, m_zonderForfaits);
     inTweeInstallaties(wissel(), [&](FrmWedstrijdInput& g, const QString& map) {
         sjablonen(map);
         kiezen(g, SuperMatch);
@@ -486,7 +488,7 @@ TEST_F(TweeInstallaties, AnExportWithoutAClubProvinceLeavesTheOtherInstallationA
     FrmWedstrijdInput& f = starten();
     ASSERT_EQ(algemeen().strClubProv, "1");
     ASSERT_EQ(regels(f.LstSpeelweek), QStringList{"12-09-2010"});
-    exportTtrViaMenu(f);
+    exportTtrViaMenu(f, m_zonderForfaits);
     const QString exportMap = wissel();
 
     inTweeInstallaties(exportMap, [&](FrmWedstrijdInput& g, const QString& map) {

@@ -246,6 +246,10 @@ TEST_F(UitwisselingMenus, TheWeekFileOfAPlayDateWithoutAProvincialWeekIsRefused)
 
 // A complete match that cannot be written, against a club of a province missing from Provincies:
 // Export.ttr carries the other matches, and the export's closing message names that one and why.
+// It names too the season's matches that have something typed (a player, one marked absent, a
+// captain, an official, the points of a set) and are not complete, which did not travel either;
+// not a match with nothing typed (the walk-over of a Super match's game 4 comes with its calendar),
+// not one of another season, and a match whose division is missing only with that reason.
 TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
 {
     testhulp::optieZetten(m_db, "Provincie", "1");
@@ -255,6 +259,24 @@ TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
     extern_.lkUit = "901";
     extern_.nmuit = "Grensland A";
     testhulp::wedstrijdToevoegen(m_db, extern_);
+    testhulp::reeksToevoegen(m_db, "2009-2010", "P", "H", "A", "Afdeling 1A", "Afd.1A", 4);
+    using testhulp::Velden;
+    const QList<std::pair<QString, Velden>> getypt{
+        {"PAH01004", Velden{{"UITSP2", "500006"}}},
+        {"PAH01005", Velden{{"AFWTH1", "J"}}},
+        {"PAH01006", Velden{{"KapiteinU", "500005"}}},
+        {"PAH01007", Velden{{"ZaalCommNaam", "Jan Zaal"}}},
+        {"PAH01008", testhulp::sets(3, {"", "", "11-9"})},
+        {"PAH01009", testhulp::sets(4, {"w-o", "w-o", "w-o"}) << qMakePair(QString("W04"), db::Waarde("="))},
+        {"PAH01010", Velden{{"THUISSP1", "500001"}}},
+        {"PAH01011", Velden{{"THUISSP1", "500001"}}}};
+    for (const auto& [nr, velden] : getypt) {
+        Wedstrijd w = wedstrijd(nr, nr == "PAH01011" ? "Z" : "A");
+        w.extra = velden;
+        if (nr == "PAH01010")
+            w.seizoen = "2009-2010";
+        testhulp::wedstrijdToevoegen(m_db, w);
+    }
 
     FrmWedstrijdInput& f = starten();
     m_meldingen->verwachtJaNee(true);
@@ -264,8 +286,15 @@ TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
                                      + ">.\n\nHet bestand kan op een andere computer geïmporteerd worden indien het programma '"
                                      + QCoreApplication::applicationName()
                                      + "' er geïnstalleerd is.\r\n\r\nVolgende ingevulde wedstrijd(en) werden niet "
-                                       "geëxporteerd:\r\n\r\n- Wedstrijd \"PAH01003: Eerste A - Grensland A\" (provincie 11 "
-                                       "staat niet in de tabel Provincies)");
+                                       "geëxporteerd:\r\n\r\n- Wedstrijd \"PAH01011: Eerste Z - Tweede Z\" (de reeks staat "
+                                       "niet in de tabel Reeksen)\r\n- Wedstrijd \"PAH01003: Eerste A - Grensland A\" "
+                                       "(provincie 11 staat niet in de tabel Provincies)\r\n\r\nVolgende wedstrijd(en) werden "
+                                       "niet geëxporteerd omdat niet alle gegevens ingevuld zijn:\r\n\r\n"
+                                       "- Wedstrijd \"PAH01004: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01005: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01006: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01007: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01008: Eerste A - Tweede A\"\r\n\r\n");
     f.menu("MnuBeheerGegevensExportTTR")->trigger();
     EXPECT_TRUE(testhulp::bestandInhoud(wissel() + "export.ttr")
                     .contains("\r\n###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01-1;A1;A2;"));
