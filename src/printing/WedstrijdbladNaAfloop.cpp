@@ -92,6 +92,13 @@ bool isVrij(const QString& ploeg)
     return core::UCase(core::Left(ploeg, 4)) == u"VRIJ";
 }
 
+// A Super match of the seven-game scheme, a team of two: its own game order, doubles and line-up. A ladies'
+// Super match is played by teams of three and printed as every other team of three.
+bool zevenSpelenSuper(const NaAfloop& w)
+{
+    return w.soort == 4 && w.intLaatsteWedstrijd == 6;
+}
+
 bool isBye(const QString& ploeg)
 {
     return core::UCase(core::Left(ploeg, 4)) == u"BYE ";
@@ -342,7 +349,7 @@ void uitslagenTypen(Document& doc, const NaAfloop& w)
     // The template's numbers and places are those of a team of four; a smaller team plays in the order that
     // its sheet shows, also when the match was not played. The places go in last: merging the doubles' place
     // cells changes the cell numbers of that row.
-    if (w.soort != 4) {
+    if (!zevenSpelenSuper(w)) {
         if (w.intLaatsteWedstrijd != 15)
             plaatsenSchrijven(doc, t, w, w.intLaatsteWedstrijd + 1, w.dubbelRij);
         return;
@@ -430,7 +437,7 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
     w.aanw = {b.TxtTAanw->text(), b.TxtUAanw->text()};
     w.forfait = {b.ChkForfaitT->isChecked(), b.ChkForfaitUit->isChecked()};
     w.blnVrijOfForfait = isVrij(w.ploeg[0]) || isVrij(w.ploeg[1]) || w.forfait[0] || w.forfait[1];
-    if (w.soort == 4) {
+    if (zevenSpelenSuper(w)) {
         // The option is made at start-up; should it be gone, the doubles are played, as in every other match.
         const QString optie = core::SuperDubbelOptie();
         w.strSuperDubbel = optie.isEmpty() ? QStringLiteral("J") : optie;
