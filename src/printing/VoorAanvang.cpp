@@ -70,11 +70,12 @@ void randenWeg(Document& d, const Tabel& t, int rij, int c1, int c2, bool boven)
         randen.Item(wdBorderTop).LineStyle(wdLineStyleNone);
 }
 
-// The rows from the first unused one to the last lose their borders.
-void rijenWeg(Document& d, const Tabel& t, int eersteOngebruikt, int laatste)
+// The rows from the first unused one on leave the table: kept empty, they would take room on the page, and
+// alone on a page of their own they would print it with only its title.
+void rijenWeg(Tabel& t, int eersteOngebruikt)
 {
-    for (int r = eersteOngebruikt; r <= laatste; ++r)
-        randenWeg(d, t, r, 1, t.CellsCount(r), r > eersteOngebruikt);
+    if (eersteOngebruikt > 1 && eersteOngebruikt <= t.RowsCount())
+        t.DeleteRows(eersteOngebruikt, t.RowsCount());
 }
 
 QString ploegTekst(const VoorAanvang& w, int kant)
@@ -106,15 +107,18 @@ void slipTypen(Document& d, const Tabel& t, int plaats, const VoorAanvang::Spel*
     zetten(t, rij + 2, kolom, slipSpeler(*spel, 1));
 }
 
-// The slips of a table: the games given, then blank slips up to the table's end.
+// The slips of a table: the games given, two a row; the right slip of a last row without its game shows
+// nothing, and the rows of slips after it leave the table.
 void slipsTypen(Document& d, int tabel, const QList<const VoorAanvang::Spel*>& spelen)
 {
-    const Tabel t = d.Tables(tabel);
+    Tabel t = d.Tables(tabel);
     const int plaatsen = (t.RowsCount() + 1) / BlokRijen * 2;
     if (spelen.size() > plaatsen)
         throw WordFout("Het sjabloon heeft te weinig scheidsrechtersblaadjes voor deze wedstrijd.");
-    for (int p = 0; p < plaatsen; ++p)
+    const int gebruikt = std::max(1, static_cast<int>((spelen.size() + 1) / 2)) * 2;
+    for (int p = 0; p < gebruikt; ++p)
         slipTypen(d, t, p, p < spelen.size() ? spelen[p] : nullptr);
+    rijenWeg(t, gebruikt / 2 * BlokRijen);
 }
 
 bool wedstrijdOpBlad(const core::Wedstrijdblad& b)
@@ -223,7 +227,7 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
     zetten(kop, 4, 2, w.soort);
     zetten(kop, 4, 4, w.adres);
 
-    const Tabel opstelling = d.Tables(2);
+    Tabel opstelling = d.Tables(2);
     int rijen = 0;
     for (int kant = 0; kant < 2; ++kant) {
         zetten(opstelling, 2, kant + 1, ploegTekst(w, kant));
@@ -240,9 +244,9 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
         }
         rijen = std::max(rijen, static_cast<int>(std::min<qsizetype>(spelers.size(), SpelerRijen)));
     }
-    rijenWeg(d, opstelling, EersteSpelerRij + rijen, opstelling.RowsCount());
+    rijenWeg(opstelling, EersteSpelerRij + rijen);
 
-    const Tabel spelen = d.Tables(3);
+    Tabel spelen = d.Tables(3);
     const int aantal = static_cast<int>(std::min<qsizetype>(w.spelen.size(), spelen.RowsCount() - 1));
     for (int i = 0; i < aantal; ++i) {
         const VoorAanvang::Spel& s = w.spelen[i];
@@ -253,7 +257,7 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
         zetten(spelen, rij, 4, s.plaats[1]);
         zetten(spelen, rij, 5, s.naam[1]);
     }
-    rijenWeg(d, spelen, EersteSpelRij + aantal, spelen.RowsCount());
+    rijenWeg(spelen, EersteSpelRij + aantal);
 }
 
 void scheidsrechtersblaadjesTypen(Document& d, const VoorAanvang& w, bool teKnippen)
