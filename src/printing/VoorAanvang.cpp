@@ -1,8 +1,11 @@
 #include "printing/VoorAanvang.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/Documenten.h"
 #include "core/FrmWedstrijdInput.h"
+#include "core/Tekst.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
 #include "printing/Aflevering.h"
@@ -181,6 +184,7 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
     w.ploeg = {b.TxtTPloeg->text(), b.TxtUPloeg->text()};
     w.aanw = {b.TxtTAanw->text(), b.TxtUAanw->text()};
 
+    std::array<QString, 2> paar; // the doubles pair of each side as these papers name it
     for (int kant = 0; kant < 2; ++kant) {
         const bool thuis = kant == 0;
         const auto& nr = thuis ? b.LabTNrSpeler : b.LabUNrSpeler;
@@ -189,13 +193,27 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
         const auto& index = thuis ? b.LabTIndex : b.LabUIndex;
         const auto& klas = thuis ? b.LabTKlas : b.LabUKlas;
         // The rows the team size shows: the places in use, and the doubles row of a match with a doubles game.
+        QList<core::Opstellingsplaats> plaatsen;
         for (int r = 0; r < 4; ++r) {
-            if (!nr[r]->isHidden())
-                w.spelers[kant].append({nr[r]->text(), ui::gegevensTekst(compNr[r]), naam[r]->text(), index[r]->text(),
-                                        klas[r]->text()});
+            if (nr[r]->isHidden())
+                continue;
+            w.spelers[kant].append({nr[r]->text(), ui::gegevensTekst(compNr[r]), naam[r]->text(), index[r]->text(),
+                                    klas[r]->text()});
+            plaatsen.append({ui::gegevensTekst(compNr[r]), naam[r]->text()});
         }
-        if (!nr[4]->isHidden())
-            w.spelers[kant].append({nr[4]->text(), QString(), naam[4]->text(), QString(), QString()});
+        if (nr[4]->isHidden())
+            continue;
+        paar[kant] = naam[4]->text();
+        if (!paar[kant].isEmpty()) {
+            const QString opgeslagen = core::objAlgemeneFuncties()
+                                           .Inhoud(algemeen().rsMatchen.veld(thuis ? QStringLiteral("Opmerk1")
+                                                                                   : QStringLiteral("Opmerk2")))
+                                           .tekst();
+            const int breedte = std::max(0, algemeen().intAantalKaraktersCompNr);
+            paar[kant] = core::PaarMetNamen(core::Left(opgeslagen, breedte), core::Right(opgeslagen, breedte),
+                                            paar[kant], plaatsen);
+        }
+        w.spelers[kant].append({nr[4]->text(), QString(), paar[kant], QString(), QString()});
     }
 
     const int laatste = std::min(algemeen().intLaatsteWedstrijd, core::Wedstrijdblad::AantalWedstrijden - 1);
@@ -206,8 +224,10 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
         const bool dubbel = s.plaats[0] == u"Dubb.";
         for (int kant = 0; kant < 2; ++kant) {
             const auto& naam = kant == 0 ? b.LabTNaamSpeler : b.LabUNaamSpeler;
-            const int plaats = dubbel ? 5 : s.plaats[kant].toInt();
-            if (plaats >= 1 && plaats <= 5)
+            const int plaats = s.plaats[kant].toInt();
+            if (dubbel)
+                s.naam[kant] = paar[kant];
+            else if (plaats >= 1 && plaats <= 4)
                 s.naam[kant] = naam[plaats - 1]->text();
         }
         w.spelen.append(s);

@@ -51,18 +51,13 @@ std::optional<QString> ledenNaam(const QString& nummer)
     return rs.veld(QStringLiteral("Naam")).tekst();
 }
 
-// The text printed for one partner of a doubles pair: the number of the first line-up place (1 to 3) that
-// holds his member number, as the results file names him; else his name, else his member number. Two
-// members of one name in a team each keep their own place.
-QString partnerTekst(const QString& nummer, const std::array<Spelerplaats, 4>& plaatsen)
+// The places of a side for naming its doubles pair.
+QList<core::Opstellingsplaats> opstelling(const std::array<Spelerplaats, 4>& plaatsen)
 {
-    if (nummer.trimmed().isEmpty())
-        return QString();
-    for (int i = 0; i < 3; ++i) {
-        if (plaatsen[static_cast<size_t>(i)].compNr == nummer)
-            return QString::number(i + 1);
-    }
-    return core::SpelerNaam(nummer).value_or(nummer);
+    QList<core::Opstellingsplaats> r;
+    for (const Spelerplaats& p : plaatsen)
+        r.append({p.compNr, p.naam});
+    return r;
 }
 
 // The captain's name, or nothing when no captain is filled in. A captain stored as a place number (anything
@@ -496,9 +491,8 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
     for (size_t k = 0; k < 2; ++k) {
         if (paren[k].trimmed().isEmpty())
             continue;
-        const QString eerste = partnerTekst(core::Left(paren[k], breedte), w.plaatsen[k]);
-        const QString tweede = partnerTekst(core::Right(paren[k], breedte), w.plaatsen[k]);
-        w.paar[k] = eerste + QStringLiteral(" + ") + tweede;
+        w.paar[k] = core::PaarOpPlaatsen(core::Left(paren[k], breedte), core::Right(paren[k], breedte),
+                                         opstelling(w.plaatsen[k]));
     }
 
     w.hoofdscheidsKnop = ui::gegevensTekst(b.CmdCompNrHoofdscheidsrechter);

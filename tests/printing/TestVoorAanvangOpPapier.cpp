@@ -172,6 +172,22 @@ TEST_F(VoorAanvangOpPapier, NamesOfUpToFortySixCharactersAndNamesakesInAPair)
                                     [&](const auto& w) { return w.pagina == p && !titel.contains(w.tekst); }))
                 << "page " << p << " holds only its title";
         }
+        if (i == 3) {
+            // The pairs: at home the two namesakes of places 1 and 2, away the namesake of place 1's on place 2
+            // with place 3; in the line-ups and in the doubles game, printed whole.
+            const QString thuis = "1 + 2  " + namen[0] + " - " + namen[1];
+            const QString uit = "2 + 3  " + namen[5] + " - " + namen[6];
+            EXPECT_EQ(testhulp::cel(d, 2, 7, 3), thuis);
+            EXPECT_EQ(testhulp::cel(d, 2, 7, 8), uit);
+            EXPECT_EQ(testhulp::cel(d, 3, 8, 3), thuis);
+            EXPECT_EQ(testhulp::cel(d, 3, 8, 5), uit);
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1800 * Twip, Marge + 4186 * Twip, kolom(d, 2, 3, 4)));
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1200 * Twip, Marge + 3150 * Twip, kolom(d, 3, 3, 2)));
+        }
+        if (i == 5) {
+            EXPECT_EQ(testhulp::cel(d, 1, 14, 1), "Dubb.  1 + 2  " + namen[0] + " - " + namen[1]);
+            EXPECT_EQ(testhulp::cel(d, 1, 15, 1), "Dubb.  2 + 3  " + namen[5] + " - " + namen[6]);
+        }
         if (i % 3 == 0)
             continue;
         // Each slip's game, home player and visitor one below the other on one page.
