@@ -2,6 +2,7 @@
 
 #include "core/Algemeen.h"
 #include "core/Ansi.h"
+#include "core/FunctiesQJ.h"
 #include "core/Tekst.h"
 #include "core/Vertalingen.h"
 
@@ -360,6 +361,61 @@ QString SpelerNamen(const db::Waarde& codeWaarde)
     if (!naam2)
         return naam1;
     return naam1 + QStringLiteral(" - ") + *naam2;
+}
+
+bool ZelfdeCompNr(const QString& a, const QString& b, int breedte)
+{
+    const FunctiesQJ& f = objFunctiesQJ();
+    return f.BeginNulToevoegen(db::Waarde(a.trimmed()), breedte) == f.BeginNulToevoegen(db::Waarde(b.trimmed()), breedte);
+}
+
+int PartnerPlaats(const QString& compNr, const QList<Opstellingsplaats>& plaatsen)
+{
+    if (compNr.trimmed().isEmpty())
+        return 0;
+    for (int i = 0; i < 3 && i < plaatsen.size(); ++i) {
+        if (!plaatsen[i].compNr.trimmed().isEmpty() && ZelfdeCompNr(plaatsen[i].compNr, compNr, algemeen().intAantalKaraktersCompNr))
+            return i + 1;
+    }
+    return 0;
+}
+
+QString PaarOpPlaatsen(const QString& eerste, const QString& tweede, const QList<Opstellingsplaats>& plaatsen)
+{
+    const auto partner = [&plaatsen](const QString& nr) {
+        if (nr.trimmed().isEmpty())
+            return QString();
+        if (const int plaats = PartnerPlaats(nr, plaatsen))
+            return QString::number(plaats);
+        return SpelerNaam(nr).value_or(nr);
+    };
+    return partner(eerste) + QStringLiteral(" + ") + partner(tweede);
+}
+
+bool Naamgenoot(const QString& compNr, const QString& naam, const QList<Opstellingsplaats>& plaatsen)
+{
+    if (naam.trimmed().isEmpty())
+        return false;
+    for (const Opstellingsplaats& p : plaatsen) {
+        if (!p.compNr.trimmed().isEmpty() && !ZelfdeCompNr(p.compNr, compNr, algemeen().intAantalKaraktersCompNr)
+            && QString::compare(p.naam.trimmed(), naam.trimmed(), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString PaarMetNamen(const QString& eerste, const QString& tweede, const QString& namen,
+                     const QList<Opstellingsplaats>& plaatsen)
+{
+    // A partner's name as the sheet shows it on his place, else as the members know him.
+    const auto naamgenoot = [&plaatsen](const QString& nr) {
+        const int plaats = PartnerPlaats(nr, plaatsen);
+        const QString naam = plaats ? plaatsen[plaats - 1].naam : SpelerNaam(nr).value_or(QString());
+        return Naamgenoot(nr, naam, plaatsen);
+    };
+    if (namen.isEmpty() || (!naamgenoot(eerste) && !naamgenoot(tweede)))
+        return namen;
+    return PaarOpPlaatsen(eerste, tweede, plaatsen) + QStringLiteral("  ") + namen;
 }
 
 QString ReeksCode(const db::Waarde& reeksWaarde, const db::Waarde& categorieWaarde)

@@ -5,6 +5,7 @@
 
 #include "db/Waarde.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -74,6 +75,35 @@ int SeizoenNr(const db::Waarde& jaar);
 std::optional<QString> SpelerNaam(const QString& compNr);
 /** "name1 - name2" for a doubles pair code of two member numbers; see Leden and Alternatief. */
 QString SpelerNamen(const db::Waarde& code);
+/** A line-up place of one side as the sheet shows it. */
+struct Opstellingsplaats
+{
+    QString compNr, naam;
+};
+
+/** Whether two texts name one member number: compared as padded with leading zeros to the width. */
+bool ZelfdeCompNr(const QString& a, const QString& b, int breedte);
+/**
+ * The place (1 to 3) by which a doubles partner is named: the first of the side's places 1 to 3 that holds his
+ * member number, as the results file names him; 0 when none does.
+ */
+int PartnerPlaats(const QString& compNr, const QList<Opstellingsplaats>& plaatsen);
+/**
+ * A doubles pair by places, "2 + 3": a partner on none of places 1 to 3 by his name, else his member number.
+ * Two members of one name each keep their own place.
+ */
+QString PaarOpPlaatsen(const QString& eerste, const QString& tweede, const QList<Opstellingsplaats>& plaatsen);
+/**
+ * Whether a member's name alone does not tell him apart: another member on one of the side's places has that
+ * name too (letter case aside).
+ */
+bool Naamgenoot(const QString& compNr, const QString& naam, const QList<Opstellingsplaats>& plaatsen);
+/**
+ * A doubles pair by the names given ("name1 - name2"), led by the pair by places ("2 + 3  name1 - name2") when a
+ * partner has a namesake on the side's places.
+ */
+QString PaarMetNamen(const QString& eerste, const QString& tweede, const QString& namen,
+                     const QList<Opstellingsplaats>& plaatsen);
 /** The short code of a division: level letter, category letter and short name ("P H 3A"). */
 QString ReeksCode(const db::Waarde& reeks, const db::Waarde& categorie);
 /** The member number just before the last character of a strength-list line, without leading zeros. */

@@ -1,5 +1,6 @@
 #include "Dubbels.h"
 
+#include "core/AlgemeneProcedures.h"
 #include "core/FunctiesQJ.h"
 #include "core/Tekst.h"
 
@@ -12,6 +13,15 @@ namespace {
 QString aangevuld(qint64 nr, int breedte)
 {
     return core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(nr), breedte);
+}
+
+// Places 1 to 3 of a side.
+QList<core::Opstellingsplaats> opstelling(const QStringList& compNrs, const QStringList& namen)
+{
+    QList<core::Opstellingsplaats> r;
+    for (int i = 0; i < 3; ++i)
+        r.append({compNrs.value(i), namen.value(i)});
+    return r;
 }
 
 // The chosen players in the order of the boxes.
@@ -41,10 +51,7 @@ QString PaarNaWissel(const QString& paar, const QString& vorig, const QStringLis
     if (paar.trimmed().isEmpty() || vorig.trimmed().isEmpty())
         return paar;
     // Member numbers are compared as padded to the width: a place may hold one without its leading zeros.
-    const auto gelijk = [breedte](const QString& a, const QString& b) {
-        return core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(a.trimmed()), breedte)
-               == core::objFunctiesQJ().BeginNulToevoegen(db::Waarde(b.trimmed()), breedte);
-    };
+    const auto gelijk = [breedte](const QString& a, const QString& b) { return core::ZelfdeCompNr(a, b, breedte); };
     const auto [eerste, tweede] = PaarSplitsen(paar, breedte);
     const bool eersteWeg = gelijk(vorig, eerste);
     const bool tweedeWeg = gelijk(vorig, tweede);
@@ -66,6 +73,29 @@ QString PaarNaWissel(const QString& paar, const QString& vorig, const QStringLis
     return paar;
 }
 
+std::pair<int, int> CombinatiePlaatsen(int combinatie)
+{
+    static const std::pair<int, int> plaatsen[3] = {{0, 1}, {0, 2}, {1, 2}};
+    return combinatie >= 0 && combinatie <= 2 ? plaatsen[combinatie] : std::pair{-1, -1};
+}
+
+QString CombinatieTekst(int combinatie, const QStringList& compNrs, const QStringList& namen)
+{
+    const auto [a, b] = CombinatiePlaatsen(combinatie);
+    if (a < 0)
+        return QString();
+    return core::PaarMetNamen(compNrs.value(a), compNrs.value(b), namen.value(a) + QStringLiteral(" - ") + namen.value(b),
+                              opstelling(compNrs, namen));
+}
+
+QString SpelerTekst(int plaats, const QStringList& compNrs, const QStringList& namen)
+{
+    const QString naam = namen.value(plaats);
+    if (!core::Naamgenoot(compNrs.value(plaats), naam, opstelling(compNrs, namen)))
+        return naam;
+    return QString::number(plaats + 1) + QStringLiteral("  ") + naam;
+}
+
 int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breedte)
 {
     if (paar.isEmpty())
@@ -78,10 +108,10 @@ int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breed
 
 QString PaarVanCombinatie(int combinatie, const QStringList& compNrs)
 {
-    static const int plaatsen[3][2] = {{0, 1}, {0, 2}, {1, 2}};
-    if (combinatie < 0 || combinatie > 2)
+    const auto [a, b] = CombinatiePlaatsen(combinatie);
+    if (a < 0)
         return QString();
-    return compNrs.value(plaatsen[combinatie][0]) + compNrs.value(plaatsen[combinatie][1]);
+    return compNrs.value(a) + compNrs.value(b);
 }
 
 int TelDubbelspelers(const Dubbelkeuze& keuze)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace lineup {
 
 /**
@@ -14,6 +16,19 @@ namespace lineup {
  * @param compNrs the member numbers on places 1 to 3 of the side
  */
 int CombinatieVanPaar(const QString& paar, const QStringList& compNrs, int breedte);
+
+/** The places (0 to 2) of a combination 0..2; -1 and -1 for any other number. */
+std::pair<int, int> CombinatiePlaatsen(int combinatie);
+
+/**
+ * The doubles chooser's entry of a combination: the names of its two places joined by " - ", led by the
+ * places ("1 + 2  ") when a partner has a namesake on places 1 to 3.
+ * @param compNrs, namen the member numbers and names on places 1 to 3 of the side
+ */
+QString CombinatieTekst(int combinatie, const QStringList& compNrs, const QStringList& namen);
+
+/** The Super match chooser's box of place 0..2: the name, led by the place ("1  ") when it has a namesake. */
+QString SpelerTekst(int plaats, const QStringList& compNrs, const QStringList& namen);
 
 /** The pair text of a combination 0..2 of places 1 to 3. */
 QString PaarVanCombinatie(int combinatie, const QStringList& compNrs);

@@ -971,11 +971,9 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
     if (!blnSuperMatch) {
         for (QWidget* w : QList<QWidget*>{ChkNaam1, ChkNaam2, ChkNaam3, ChkNaam4, CboSterktelijst})
             w->hide();
-        const int plaatsen[3][2] = {{0, 1}, {0, 2}, {1, 2}};
         for (int c = 0; c < 3; ++c) {
             OptCombinatie[c]->show();
-            ui::zetGegevensTekst(OptCombinatie[c],
-                                 spelers[plaatsen[c][0]] + QStringLiteral(" - ") + spelers[plaatsen[c][1]]);
+            ui::zetGegevensTekst(OptCombinatie[c], lineup::CombinatieTekst(c, nrs, spelers));
         }
         OptCombinatie[lineup::CombinatieVanPaar(paar, nrs, breedte)]->setChecked(true);
         return;
@@ -984,7 +982,7 @@ void FrmSpelersKiezen::DubbelteamTonen(const QString& kant, const QString& ploeg
         o->hide();
     QCheckBox* naamVakken[] = {ChkNaam1, ChkNaam2, ChkNaam3};
     for (int i = 0; i < 3; ++i)
-        ui::zetGegevensTekst(naamVakken[i], spelers[i]);
+        ui::zetGegevensTekst(naamVakken[i], lineup::SpelerTekst(i, nrs, spelers));
     const auto [eerste, tweede] = lineup::PaarSplitsen(paar, breedte);
     if (eerste.isEmpty() && tweede.isEmpty())
         return;
@@ -1213,10 +1211,12 @@ void FrmSpelersKiezen::Form_QueryUnload(bool& cancel)
             const QList<QPushButton*>& knoppen = thuis ? b.CmdCompNrT : b.CmdCompNrU;
             const QStringList nrs{ui::gegevensTekst(knoppen[0]), ui::gegevensTekst(knoppen[1]),
                                   ui::gegevensTekst(knoppen[2])};
+            const QList<QLabel*>& namen = thuis ? b.LabTNaamSpeler : b.LabUNaamSpeler;
             for (int c = 0; c < 3; ++c) {
                 if (OptCombinatie[c]->isChecked()) {
                     paar = lineup::PaarVanCombinatie(c, nrs);
-                    label = ui::gegevensTekst(OptCombinatie[c]);
+                    const auto [p1, p2] = lineup::CombinatiePlaatsen(c);
+                    label = namen[p1]->text() + QStringLiteral(" - ") + namen[p2]->text();
                 }
             }
             if (paar.isEmpty())

@@ -1,8 +1,11 @@
 #include "printing/VoorAanvang.h"
 
 #include "core/Algemeen.h"
+#include "core/AlgemeneFuncties.h"
+#include "core/AlgemeneProcedures.h"
 #include "core/Documenten.h"
 #include "core/FrmWedstrijdInput.h"
+#include "core/Tekst.h"
 #include "core/Wedstrijdblad.h"
 #include "db/Database.h"
 #include "printing/Aflevering.h"
@@ -70,11 +73,12 @@ void randenWeg(Document& d, const Tabel& t, int rij, int c1, int c2, bool boven)
         randen.Item(wdBorderTop).LineStyle(wdLineStyleNone);
 }
 
-// The rows from the first unused one to the last lose their borders.
-void rijenWeg(Document& d, const Tabel& t, int eersteOngebruikt, int laatste)
+// The rows from the first unused one on leave the table: kept empty, they would take room on the page, and
+// alone on a page of their own they would print it with only its title.
+void rijenWeg(Tabel& t, int eersteOngebruikt)
 {
-    for (int r = eersteOngebruikt; r <= laatste; ++r)
-        randenWeg(d, t, r, 1, t.CellsCount(r), r > eersteOngebruikt);
+    if (eersteOngebruikt > 1 && eersteOngebruikt <= t.RowsCount())
+        t.DeleteRows(eersteOngebruikt, t.RowsCount());
 }
 
 QString ploegTekst(const VoorAanvang& w, int kant)
@@ -106,15 +110,18 @@ void slipTypen(Document& d, const Tabel& t, int plaats, const VoorAanvang::Spel*
     zetten(t, rij + 2, kolom, slipSpeler(*spel, 1));
 }
 
-// The slips of a table: the games given, then blank slips up to the table's end.
+// The slips of a table: the games given, two a row; the right slip of a last row without its game shows
+// nothing, and the rows of slips after it leave the table.
 void slipsTypen(Document& d, int tabel, const QList<const VoorAanvang::Spel*>& spelen)
 {
-    const Tabel t = d.Tables(tabel);
+    Tabel t = d.Tables(tabel);
     const int plaatsen = (t.RowsCount() + 1) / BlokRijen * 2;
     if (spelen.size() > plaatsen)
         throw WordFout("Het sjabloon heeft te weinig scheidsrechtersblaadjes voor deze wedstrijd.");
-    for (int p = 0; p < plaatsen; ++p)
+    const int gebruikt = std::max(1, static_cast<int>((spelen.size() + 1) / 2)) * 2;
+    for (int p = 0; p < gebruikt; ++p)
         slipTypen(d, t, p, p < spelen.size() ? spelen[p] : nullptr);
+    rijenWeg(t, gebruikt / 2 * BlokRijen);
 }
 
 bool wedstrijdOpBlad(const core::Wedstrijdblad& b)
@@ -177,6 +184,7 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
     w.ploeg = {b.TxtTPloeg->text(), b.TxtUPloeg->text()};
     w.aanw = {b.TxtTAanw->text(), b.TxtUAanw->text()};
 
+    std::array<QString, 2> paar; // the doubles pair of each side as these papers name it
     for (int kant = 0; kant < 2; ++kant) {
         const bool thuis = kant == 0;
         const auto& nr = thuis ? b.LabTNrSpeler : b.LabUNrSpeler;
@@ -185,13 +193,27 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
         const auto& index = thuis ? b.LabTIndex : b.LabUIndex;
         const auto& klas = thuis ? b.LabTKlas : b.LabUKlas;
         // The rows the team size shows: the places in use, and the doubles row of a match with a doubles game.
+        QList<core::Opstellingsplaats> plaatsen;
         for (int r = 0; r < 4; ++r) {
-            if (!nr[r]->isHidden())
-                w.spelers[kant].append({nr[r]->text(), ui::gegevensTekst(compNr[r]), naam[r]->text(), index[r]->text(),
-                                        klas[r]->text()});
+            if (nr[r]->isHidden())
+                continue;
+            w.spelers[kant].append({nr[r]->text(), ui::gegevensTekst(compNr[r]), naam[r]->text(), index[r]->text(),
+                                    klas[r]->text()});
+            plaatsen.append({ui::gegevensTekst(compNr[r]), naam[r]->text()});
         }
-        if (!nr[4]->isHidden())
-            w.spelers[kant].append({nr[4]->text(), QString(), naam[4]->text(), QString(), QString()});
+        if (nr[4]->isHidden())
+            continue;
+        paar[kant] = naam[4]->text();
+        if (!paar[kant].isEmpty()) {
+            const QString opgeslagen = core::objAlgemeneFuncties()
+                                           .Inhoud(algemeen().rsMatchen.veld(thuis ? QStringLiteral("Opmerk1")
+                                                                                   : QStringLiteral("Opmerk2")))
+                                           .tekst();
+            const int breedte = std::max(0, algemeen().intAantalKaraktersCompNr);
+            paar[kant] = core::PaarMetNamen(core::Left(opgeslagen, breedte), core::Right(opgeslagen, breedte),
+                                            paar[kant], plaatsen);
+        }
+        w.spelers[kant].append({nr[4]->text(), QString(), paar[kant], QString(), QString()});
     }
 
     const int laatste = std::min(algemeen().intLaatsteWedstrijd, core::Wedstrijdblad::AantalWedstrijden - 1);
@@ -202,8 +224,10 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b)
         const bool dubbel = s.plaats[0] == u"Dubb.";
         for (int kant = 0; kant < 2; ++kant) {
             const auto& naam = kant == 0 ? b.LabTNaamSpeler : b.LabUNaamSpeler;
-            const int plaats = dubbel ? 5 : s.plaats[kant].toInt();
-            if (plaats >= 1 && plaats <= 5)
+            const int plaats = s.plaats[kant].toInt();
+            if (dubbel)
+                s.naam[kant] = paar[kant];
+            else if (plaats >= 1 && plaats <= 4)
                 s.naam[kant] = naam[plaats - 1]->text();
         }
         w.spelen.append(s);
@@ -223,7 +247,7 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
     zetten(kop, 4, 2, w.soort);
     zetten(kop, 4, 4, w.adres);
 
-    const Tabel opstelling = d.Tables(2);
+    Tabel opstelling = d.Tables(2);
     int rijen = 0;
     for (int kant = 0; kant < 2; ++kant) {
         zetten(opstelling, 2, kant + 1, ploegTekst(w, kant));
@@ -240,9 +264,9 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
         }
         rijen = std::max(rijen, static_cast<int>(std::min<qsizetype>(spelers.size(), SpelerRijen)));
     }
-    rijenWeg(d, opstelling, EersteSpelerRij + rijen, opstelling.RowsCount());
+    rijenWeg(opstelling, EersteSpelerRij + rijen);
 
-    const Tabel spelen = d.Tables(3);
+    Tabel spelen = d.Tables(3);
     const int aantal = static_cast<int>(std::min<qsizetype>(w.spelen.size(), spelen.RowsCount() - 1));
     for (int i = 0; i < aantal; ++i) {
         const VoorAanvang::Spel& s = w.spelen[i];
@@ -253,7 +277,7 @@ void wedstrijdbladVoorAanvangTypen(Document& d, const VoorAanvang& w)
         zetten(spelen, rij, 4, s.plaats[1]);
         zetten(spelen, rij, 5, s.naam[1]);
     }
-    rijenWeg(d, spelen, EersteSpelRij + aantal, spelen.RowsCount());
+    rijenWeg(spelen, EersteSpelRij + aantal);
 }
 
 void scheidsrechtersblaadjesTypen(Document& d, const VoorAanvang& w, bool teKnippen)

@@ -47,7 +47,7 @@ VoorAanvang voorAanvangLezen(const core::Wedstrijdblad& b);
 
 /**
  * Fills a document from WedstrijdbladVoorAanvang: table 1 the header, table 2 the line-ups, table 3 a row
- * per game; the rows the match does not use lose their borders.
+ * per game; the rows the match does not use are taken out.
  * @throw word::WordFout when the template lacks a table or cell the sheet needs
  */
 void wedstrijdbladVoorAanvangTypen(word::Document& document, const VoorAanvang& w);
@@ -56,7 +56,8 @@ void wedstrijdbladVoorAanvangTypen(word::Document& document, const VoorAanvang& 
  * Fills a document from one of the slip templates: slips of two side by side, a slip being three rows
  * (the game with the set numbers, the home player, the visiting player) of a label and five set boxes.
  * With teKnippen the games follow each other in table 1; otherwise the odd games fill table 1 and the
- * even games table 2. Slips that no game uses lose their borders.
+ * even games table 2. A right slip without its game shows nothing; the rows of slips after the last game are
+ * taken out.
  * @throw word::WordFout as above
  */
 void scheidsrechtersblaadjesTypen(word::Document& document, const VoorAanvang& w, bool teKnippen);

@@ -51,18 +51,13 @@ std::optional<QString> ledenNaam(const QString& nummer)
     return rs.veld(QStringLiteral("Naam")).tekst();
 }
 
-// The text printed for one partner of a doubles pair: the number of the first line-up place (1 to 3) that
-// holds his member number, as the results file names him; else his name, else his member number. Two
-// members of one name in a team each keep their own place.
-QString partnerTekst(const QString& nummer, const std::array<Spelerplaats, 4>& plaatsen)
+// The places of a side for naming its doubles pair.
+QList<core::Opstellingsplaats> opstelling(const std::array<Spelerplaats, 4>& plaatsen)
 {
-    if (nummer.trimmed().isEmpty())
-        return QString();
-    for (int i = 0; i < 3; ++i) {
-        if (plaatsen[static_cast<size_t>(i)].compNr == nummer)
-            return QString::number(i + 1);
-    }
-    return core::SpelerNaam(nummer).value_or(nummer);
+    QList<core::Opstellingsplaats> r;
+    for (const Spelerplaats& p : plaatsen)
+        r.append({p.compNr, p.naam});
+    return r;
 }
 
 // The captain's name, or nothing when no captain is filled in. A captain stored as a place number (anything
@@ -90,6 +85,13 @@ int leidendGetal(const QString& tekst)
 bool isVrij(const QString& ploeg)
 {
     return core::UCase(core::Left(ploeg, 4)) == u"VRIJ";
+}
+
+// A Super match of the seven-game scheme, a team of two: its own game order, doubles and line-up. A ladies'
+// Super match is played by teams of three and printed as every other team of three.
+bool zevenSpelenSuper(const NaAfloop& w)
+{
+    return w.soort == 4 && w.intLaatsteWedstrijd == 6;
 }
 
 bool isBye(const QString& ploeg)
@@ -342,7 +344,7 @@ void uitslagenTypen(Document& doc, const NaAfloop& w)
     // The template's numbers and places are those of a team of four; a smaller team plays in the order that
     // its sheet shows, also when the match was not played. The places go in last: merging the doubles' place
     // cells changes the cell numbers of that row.
-    if (w.soort != 4) {
+    if (!zevenSpelenSuper(w)) {
         if (w.intLaatsteWedstrijd != 15)
             plaatsenSchrijven(doc, t, w, w.intLaatsteWedstrijd + 1, w.dubbelRij);
         return;
@@ -430,7 +432,7 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
     w.aanw = {b.TxtTAanw->text(), b.TxtUAanw->text()};
     w.forfait = {b.ChkForfaitT->isChecked(), b.ChkForfaitUit->isChecked()};
     w.blnVrijOfForfait = isVrij(w.ploeg[0]) || isVrij(w.ploeg[1]) || w.forfait[0] || w.forfait[1];
-    if (w.soort == 4) {
+    if (zevenSpelenSuper(w)) {
         // The option is made at start-up; should it be gone, the doubles are played, as in every other match.
         const QString optie = core::SuperDubbelOptie();
         w.strSuperDubbel = optie.isEmpty() ? QStringLiteral("J") : optie;
@@ -489,9 +491,8 @@ NaAfloop naAfloopLezen(const FrmWedstrijdInput& venster)
     for (size_t k = 0; k < 2; ++k) {
         if (paren[k].trimmed().isEmpty())
             continue;
-        const QString eerste = partnerTekst(core::Left(paren[k], breedte), w.plaatsen[k]);
-        const QString tweede = partnerTekst(core::Right(paren[k], breedte), w.plaatsen[k]);
-        w.paar[k] = eerste + QStringLiteral(" + ") + tweede;
+        w.paar[k] = core::PaarOpPlaatsen(core::Left(paren[k], breedte), core::Right(paren[k], breedte),
+                                         opstelling(w.plaatsen[k]));
     }
 
     w.hoofdscheidsKnop = ui::gegevensTekst(b.CmdCompNrHoofdscheidsrechter);

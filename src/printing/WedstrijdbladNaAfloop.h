@@ -37,7 +37,7 @@ struct NaAfloop
 {
     int intLaatsteWedstrijd = 15;
     bool blnVrijOfForfait = false;
-    QString strSuperDubbel = QStringLiteral("J");
+    QString strSuperDubbel = QStringLiteral("J"); ///< option 'SuperDubbelSpelen' for a Super match of seven games
     int soort = 0; ///< the leading number of Matchen.Soort
 
     // Header

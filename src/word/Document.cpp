@@ -560,6 +560,28 @@ int Tabel::CellsCount(int rij) const
     return static_cast<int>(m_tabel->rijen[static_cast<size_t>(rij - 1)]->cellen.size());
 }
 
+void Tabel::DeleteRows(int van, int tot)
+{
+    if (van < 1 || tot < van || tot > RowsCount() || tot - van + 1 == RowsCount()) {
+        throw WordFout(QStringLiteral("Tabel %1 van het document heeft geen rijen %2 tot %3 om te verwijderen.")
+                           .arg(m_nummer)
+                           .arg(van)
+                           .arg(tot)
+                           .toStdString());
+    }
+    auto& rijen = m_tabel->rijen;
+    rijen.erase(rijen.begin() + (van - 1), rijen.begin() + tot);
+    // A cell merged with the cells above it begins the merge when the rows above it went.
+    if (van == 1) {
+        for (auto& c : rijen.front()->cellen) {
+            if (c->vMerge == u"continue")
+                c->vMerge = QStringLiteral("restart");
+        }
+    }
+    const detail::Rij* blijft = rijen[static_cast<size_t>(van > 1 ? van - 2 : 0)].get();
+    selectieHerstellen(*m_model, {blijft->cellen.front()->alineas.front().get(), 0});
+}
+
 Bereik Tabel::Range() const
 {
     int breedste = 1;

@@ -210,6 +210,12 @@ public:
     /** The number of cells of a row, from 1. */
     int CellsCount(int rij) const;
     Bereik Range() const;
+    /**
+     * Removes rows van to tot with their text (Rows(r).Delete for each); the rows after them move up. An
+     * insertion point in a removed row goes to the row above them (below, when the first row goes).
+     * @throw WordFout when the table has no such rows, or would keep none
+     */
+    void DeleteRows(int van, int tot);
 
 private:
     friend class Document;

@@ -1655,6 +1655,11 @@ TEST_F(SpelersKiezen, TheDoublesChooserShowsOnlyWhatAPairNeeds)
 
 TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)
 {
+    for (const char* nr : {"500005", "500007"}) {
+        const QList<db::Waarde> p{db::Waarde("Claes Marc"), db::Waarde(nr)};
+        m_db.uitvoeren(QStringLiteral("UPDATE Leden SET Naam = ? WHERE CompNr = ?"), p);
+        m_db.uitvoeren(QStringLiteral("UPDATE Sterktelijst SET Naam = ? WHERE Computernummer = ?"), p);
+    }
     Velden v = opstelling();
     v << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500003"));
     FrmWedstrijdInput& f = starten(v, "1", "G");
@@ -1669,6 +1674,17 @@ TEST_F(SpelersKiezen, TheOrdinaryDoublesPairIsOneOfThreeCombinations)
     EXPECT_EQ(opgeslagen("Opmerk1"), "500002500003");
     EXPECT_EQ(f.blad.LabTNaamSpeler[4]->text(), "Speler 2 - Speler 3");
     EXPECT_TRUE(f.isEnabled());
+
+    // Places 1 and 3 of the visitors hold two members of one name: the entries tell them apart by their places,
+    // and the pair goes onto the sheet by its names.
+    ASSERT_EQ(f.blad.LabUNaamSpeler[2]->text(), "Claes Marc");
+    f.blad.CmdCompNrU[4]->click();
+    EXPECT_EQ(kiezer().OptCombinatie[0]->text(), "1 + 2  Claes Marc - Speler 6");
+    EXPECT_EQ(kiezer().OptCombinatie[1]->text(), "1 + 3  Claes Marc - Claes Marc");
+    kiezer().OptCombinatie[1]->click();
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    EXPECT_EQ(opgeslagen("Opmerk2"), "500005500007");
+    EXPECT_EQ(f.blad.LabUNaamSpeler[4]->text(), "Claes Marc - Claes Marc");
 }
 
 TEST_F(SpelersKiezen, TheDoublesChooserWantsTheThreePlayersFirst)

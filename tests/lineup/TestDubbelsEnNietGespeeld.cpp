@@ -21,6 +21,16 @@ TEST(Dubbels, AStoredPairPreselectsItsCombination)
     EXPECT_EQ(CombinatieVanPaar("005678001234", Ploeg, 6), 2); // first not on place 1
     EXPECT_EQ(PaarVanCombinatie(1, Ploeg), "001234009999");
     EXPECT_EQ(PaarSplitsen("001234009999", 6), qMakePair(QString("001234"), QString("009999")));
+
+    // The chooser's entries name the players of the places; two members of one name, whatever the case of its
+    // letters, are told apart by their places, in the combinations and in a Super match's boxes.
+    EXPECT_EQ(CombinatieTekst(0, Ploeg, {"Claes Marc", "Peeters Jan", "Wouters Tom"}), "Claes Marc - Peeters Jan");
+    const QStringList namen{"Claes Marc", "Peeters Jan", "claes marc"};
+    EXPECT_EQ(CombinatieTekst(0, Ploeg, namen), "1 + 2  Claes Marc - Peeters Jan");
+    EXPECT_EQ(CombinatieTekst(1, Ploeg, namen), "1 + 3  Claes Marc - claes marc");
+    EXPECT_EQ(CombinatieTekst(2, Ploeg, namen), "2 + 3  Peeters Jan - claes marc");
+    EXPECT_EQ(SpelerTekst(1, Ploeg, namen), "Peeters Jan");
+    EXPECT_EQ(SpelerTekst(2, Ploeg, namen), "3  claes marc");
 }
 
 // A place of the side gets another member or is emptied: the pair is emptied when it names the member

@@ -50,20 +50,40 @@ TEST_F(NaAfloopGelezen, EveryTeamSizePrintsTheGameOrderOfItsSheet)
     for (const char* veld : {"THUISSP4", "UITSP4"})
         zetten(twee, {{veld, db::Waarde()}});
     const Wedstrijd vier = volledig("PAH01001", "A", 16);
-    for (const Wedstrijd& w : {drie, twee, vier})
+    // A ladies' Super match is played by teams of three: printed as one, on both papers, whatever the option
+    // on the doubles of the Super matches of two says.
+    testhulp::optieZetten(m_db, "SuperDubbelSpelen", "N");
+    Wedstrijd dames = volledig("PAH01004", "G", 10);
+    dames.soort = "4";
+    zetten(dames, {{"Opmerk1", db::Waarde("500002500003")}, {"Opmerk2", db::Waarde("500005500006")}});
+    for (const Wedstrijd& w : {drie, twee, vier, dames})
         testhulp::wedstrijdToevoegen(m_db, w);
     FrmWedstrijdInput& f = starten();
     const core::Wedstrijdblad& b = f.blad;
 
     QStringList documenten;
     QList<QList<QStringList>> verwacht;
-    for (const Wedstrijd& w : {drie, twee, vier}) {
-        SCOPED_TRACE(w.wedstrNr.toStdString());
+    for (const auto& [w, sjabloon] : {std::pair{drie, 0}, std::pair{twee, 0}, std::pair{vier, 0}, std::pair{dames, 0},
+                                      std::pair{dames, 1}}) {
+        SCOPED_TRACE(w.wedstrNr.toStdString() + " " + std::to_string(sjabloon));
         kiezen(f, w.wedstrNr);
         m_bureaublad.geopend.clear();
-        word::Document d = afdrukken(f);
-        documenten << m_map.filePath(w.wedstrNr + QStringLiteral(".docx"));
+        word::Document d = afdrukken(f, sjabloon);
+        documenten << m_map.filePath(QStringLiteral("%1 %2.docx").arg(w.wedstrNr).arg(sjabloon));
         ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.first(), documenten.last()));
+        if (w.wedstrNr == dames.wedstrNr) {
+            // Three line-up rows each, and no frame around a score that is not the final one.
+            EXPECT_EQ(cel(d, 2, 6, 6) + cel(d, 3, 6, 6), "");
+            EXPECT_EQ(cel(d, 2, 7, 1), "Dubbel:\t2 + 3");
+            const word::Tabel t = d.Tables(5);
+            for (const int r : {10, 13}) {
+                word::Randen randen =
+                    d.Range(t.Cell(r, t.CellsCount(r) - 1).Range().Start(), t.Cell(r, t.CellsCount(r)).Range().End())
+                        .Cells()
+                        .Borders();
+                EXPECT_NE(randen.Item(word::wdBorderLeft).LineWidth(), word::wdLineWidth150pt) << r;
+            }
+        }
 
         // Every game row as the sheet shows it; the rows after the last game without number or places.
         const int spelen = core::algemeen().intLaatsteWedstrijd + 1;
@@ -88,6 +108,8 @@ TEST_F(NaAfloopGelezen, EveryTeamSizePrintsTheGameOrderOfItsSheet)
     EXPECT_EQ(verwacht[0][0], (QStringList{"1", "1", "2"})) << "a team of three: no place 4";
     EXPECT_EQ(verwacht[0][6], (QStringList{"7", "Dubb."}));
     EXPECT_EQ(verwacht[2][0], (QStringList{"1", "4", "2"}));
+    EXPECT_EQ(verwacht[3], verwacht[0]) << "a ladies' Super match: the games of a team of three";
+    EXPECT_EQ(verwacht[4], verwacht[0]);
 
     if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed (scripts/vereisten.sh)";

@@ -116,4 +116,98 @@ TEST_F(VoorAanvangOpPapier, NamesOfTwentySevenCharactersStayWholeInTheirRows)
     }
 }
 
+// Names of 37 to 46 characters on every place, the first two of each team namesakes who play the doubles
+// together at home and apart in the visitors' pair: the slips of every game keep their three rows on one page,
+// no page shows only its title, and the pairs say which places play.
+TEST_F(VoorAanvangOpPapier, NamesOfUpToFortySixCharactersAndNamesakesInAPair)
+{
+    if (!testhulp::pdfMogelijk())
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    const QStringList namen{"Van de Casteele-Vanderstraete Marie-Christine", "Van de Casteele-Vanderstraete Marie-Christine",
+                            "Vanderstraeten-Vandamme Marie-Christine Anne",  "Van Hoorebeke-Desmedt Anne-Catherine Josée",
+                            "Deschepper-Vanoverschelde Marie-Thérèse",        "Deschepper-Vanoverschelde Marie-Thérèse",
+                            "Vanhoutte-Vandenbroucke Jean-François Marc",     "Verhaeghe-Vandenberghe Jean-Baptiste Pieter"};
+    for (int i = 0; i < 8; ++i)
+        naamZetten(QString::number(500001 + i), namen[i]);
+    QStringList documenten;
+    const QString bron = m_map.filePath(QStringLiteral("documenten"));
+    QDir().mkpath(bron);
+    for (const QString& reeks : {QStringLiteral("A"), QStringLiteral("G")}) {
+        Wedstrijd w = wedstrijd(QStringLiteral("PAH0100") + (reeks == u"A" ? u'1' : u'2'), reeks);
+        w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
+        for (int i = 1; i <= 4; ++i) {
+            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
+            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
+        }
+        w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500002"))
+                << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500006500007"));
+        wedstrijdToevoegen(m_db, w);
+    }
+    FrmWedstrijdInput& f = starten();
+    for (const QString& nr : {QStringLiteral("PAH01001"), QStringLiteral("PAH01002")}) {
+        kiezen(f, nr);
+        int n = 0;
+        for (const char* menu : {"MnuAfdrWedstrijdbladVoorAanvangOpenen", "MnuAfdrScheidsblaadjesApart2blzOpenen",
+                                 "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen"}) {
+            f.menu(menu)->trigger();
+            ASSERT_FALSE(m_bureaublad.geopend.isEmpty());
+            documenten << bron + QStringLiteral("/%1-%2.docx").arg(nr).arg(n++);
+            ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.last(), documenten.last()));
+        }
+    }
+    const QString pdfMap = m_map.filePath(QStringLiteral("pdf"));
+    ASSERT_TRUE(testhulp::naarPdf(documenten, pdfMap));
+    // The words of the titles above every page.
+    const QStringList titel = QStringLiteral("WEDSTRIJDBLAD INTERCLUB TAFELTENNIS Overzicht van de ontmoeting, voor aanvang "
+                                             "SCHEIDSRECHTERSBLAADJES Te knippen Oneven wedstrijden op eerste bladzijde, even "
+                                             "tweede")
+                                  .split(u' ');
+    for (int i = 0; i < documenten.size(); ++i) {
+        SCOPED_TRACE(QFileInfo(documenten[i]).completeBaseName().toStdString());
+        word::Document d = word::Document::Open(documenten[i]);
+        const Pdf pdf = testhulp::pdfLezen(documenten[i], pdfMap);
+        EXPECT_LE(pdf.paginas, 2);
+        for (int p = 1; p <= pdf.paginas; ++p) {
+            EXPECT_TRUE(std::any_of(pdf.woorden.begin(), pdf.woorden.end(),
+                                    [&](const auto& w) { return w.pagina == p && !titel.contains(w.tekst); }))
+                << "page " << p << " holds only its title";
+        }
+        if (i == 3) {
+            // The pairs: at home the two namesakes of places 1 and 2, away the namesake of place 1's on place 2
+            // with place 3; in the line-ups and in the doubles game, printed whole.
+            const QString thuis = "1 + 2  " + namen[0] + " - " + namen[1];
+            const QString uit = "2 + 3  " + namen[5] + " - " + namen[6];
+            EXPECT_EQ(testhulp::cel(d, 2, 7, 3), thuis);
+            EXPECT_EQ(testhulp::cel(d, 2, 7, 8), uit);
+            EXPECT_EQ(testhulp::cel(d, 3, 8, 3), thuis);
+            EXPECT_EQ(testhulp::cel(d, 3, 8, 5), uit);
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1800 * Twip, Marge + 4186 * Twip, kolom(d, 2, 3, 4)));
+            EXPECT_TRUE(kolomGedrukt(pdf, 1, Marge + 1200 * Twip, Marge + 3150 * Twip, kolom(d, 3, 3, 2)));
+        }
+        if (i == 5) {
+            EXPECT_EQ(testhulp::cel(d, 1, 14, 1), "Dubb.  1 + 2  " + namen[0] + " - " + namen[1]);
+            EXPECT_EQ(testhulp::cel(d, 1, 15, 1), "Dubb.  2 + 3  " + namen[5] + " - " + namen[6]);
+        }
+        if (i % 3 == 0)
+            continue;
+        // Each slip's game, home player and visitor one below the other on one page.
+        for (int tabel = 1; tabel <= d.TablesCount(); ++tabel) {
+            const word::Tabel t = d.Tables(tabel);
+            for (int rij = 1; rij + 2 <= t.RowsCount(); rij += 4) {
+                for (const int k : {1, 8}) {
+                    const QStringList slip{testhulp::cel(d, tabel, rij, k), testhulp::cel(d, tabel, rij + 1, k),
+                                           testhulp::cel(d, tabel, rij + 2, k)};
+                    if (slip[0].isEmpty())
+                        continue;
+                    const double x1 = Marge + (k == 1 ? 0 : 5672) * Twip;
+                    bool heel = false;
+                    for (int p = 1; p <= pdf.paginas && !heel; ++p)
+                        heel = kolomGedrukt(pdf, p, x1, x1 + 1900 * Twip, slip);
+                    EXPECT_TRUE(heel) << slip.join(u'|').toStdString();
+                }
+            }
+        }
+    }
+}
+
 } // namespace

@@ -200,6 +200,19 @@ TEST(WordDocument, RangesOverCellsDeleteMergeAndFrame)
         return QByteArray();
     }();
     EXPECT_TRUE(xml.contains("<w:gridSpan w:val=\"2\"/>"));
+
+    // Rows removed with their text, the insertion point in one of them taken to the row above; a table keeps
+    // at least one row.
+    terug.Tables(1).Cell(4, 1).Select();
+    terug.Tables(1).DeleteRows(4, 4);
+    EXPECT_EQ(terug.Tables(1).RowsCount(), 4);
+    EXPECT_EQ(terug.Tables(1).Cell(4, 1).Range().Text(), q("5.1"));
+    terug.Selection().TypeText(q("y"));
+    EXPECT_EQ(terug.Tables(1).Cell(3, 1).Range().Text(), q("y"));
+    EXPECT_THROW(terug.Tables(1).DeleteRows(1, 4), WordFout);
+    EXPECT_THROW(terug.Tables(1).DeleteRows(4, 5), WordFout);
+    terug.Tables(1).DeleteRows(1, 2);
+    EXPECT_EQ(opnieuw(terug).Tables(1).Cell(1, 1).Range().Text(), q("y"));
 }
 
 TEST(WordDocument, SavedAsADocumentKeepingTheTemplatesOtherParts)
