@@ -782,7 +782,7 @@ TEST_F(SpelersKiezen, AnOfficialGetsTheClubHeIsFoundIn)
 TEST_F(SpelersKiezen, AnOfficialTypedByHandKeepsWhatWasStoredWhenThePickerIsOpenedAgain)
 {
     FrmWedstrijdInput& f = starten({{"ZaalcommCompnr", "500006"}});
-    const auto hoofdscheidsrechter = [this] {
+    const auto hoofdscheidsrechter = [] {
         return QStringList{opgeslagen("HoofdschCompnr"), opgeslagen("HoofdSchNaam"), opgeslagen("HoofdschProv"),
                            opgeslagen("HoofdschClubNr"), opgeslagen("HoofdschClubNaam")};
     };
