@@ -125,8 +125,11 @@ class IUitwisseling
 {
 public:
     virtual ~IUitwisseling() = default;
-    /** Shows the preparation window, runs the action named in LabX to its end, and unloads it. */
-    virtual void VoorbereidenUitvoeren() = 0;
+    /**
+     * Shows the preparation window, runs the action named in LabX to its end, and unloads it.
+     * @return false when the action was broken off (the window has said why)
+     */
+    virtual bool VoorbereidenUitvoeren() = 0;
     /** Writes the results file of the chosen play date. */
     virtual void UitslagenExporteren(const QString& clubcode, int bestandsnummer) = 0;
 };

@@ -100,7 +100,9 @@ void FrmWedstrijdInput::MnuBeheerGegevensImport_Click()
     LabX1->setText(map);
     LabX->setText(QStringLiteral("Import"));
     uitschakelen();
-    u->VoorbereidenUitvoeren();
+    // Refused, the import left the database as it was (and said why): nothing is to be read anew.
+    if (!u->VoorbereidenUitvoeren())
+        return;
 
     // The options that the file may have replaced, read as at start-up.
     core::ProvincieEnClubNrLezen();

@@ -221,7 +221,10 @@ void FrmWedstrijdInput::MnuBeheerGegevensExportTTR_Click()
                                     QStringLiteral("De gegevens worden geëxporteerd naar 'Export.ttr'. Doorgaan ?")))
         return;
     LabX->setText(QStringLiteral("ClubProgrammaInterclub"));
-    u->VoorbereidenUitvoeren();
+    // Broken off (and said why), the export has left the match on the sheet where it was: seeking it
+    // again could only meet what broke the export off a second time.
+    if (!u->VoorbereidenUitvoeren())
+        return;
     if (LstWedstrijden->currentRow() >= 0)
         lijstKiezen(LstWedstrijden, LstWedstrijden->currentRow());
 }

@@ -376,13 +376,30 @@ Recordset Database::openTabel(const QString& naam)
     return Recordset(detail::maakTabelRecordset(m_v, naam));
 }
 
+namespace {
+
+// The next row of a read of the schema: true for a row, false at the end. A read that fails (the
+// file locked by another program) raises the engine's error, so that no caller takes a file it
+// cannot read for one without tables, fields or indexes.
+bool schemaRij(Verbinding& c, sqlite3_stmt* s, const char* wat)
+{
+    const int rc = sqlite3_step(s);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        c.fout(QString::fromLatin1(wat));
+    return false;
+}
+
+} // namespace
+
 QStringList Database::tabellen() const
 {
     Verbinding& c = v();
     StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
                                             "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name COLLATE NOCASE")));
     QStringList namen;
-    while (sqlite3_step(s.get()) == SQLITE_ROW)
+    while (schemaRij(c, s.get(), "de lijst van de tabellen"))
         namen << detail::tekstKolom(s.get(), 0);
     return namen;
 }
@@ -396,7 +413,7 @@ bool Database::bestaatTabel(const QString& naam) const
                                                 "COLLATE NOCASE AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")));
         const QByteArray tekst = naam.toUtf8();
         sqlite3_bind_text(s.get(), 1, tekst.constData(), static_cast<int>(tekst.size()), SQLITE_TRANSIENT);
-        return sqlite3_step(s.get()) == SQLITE_ROW && sqlite3_column_int(s.get(), 0) > 0;
+        return schemaRij(c, s.get(), "de tabellen") && sqlite3_column_int(s.get(), 0) > 0;
     }
     const QStringList namen = tabellen();
     return std::any_of(namen.begin(), namen.end(), [&](const QString& t) { return gelijkZonderHoofdletters(t, naam); });
@@ -412,7 +429,7 @@ TabelDef tabelDefLezen(const Database& database, Verbinding& c, const QString& n
         StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
                                                 "AND name = ? COLLATE NOCASE")));
         detail::binden(s.get(), 1, naam);
-        if (sqlite3_step(s.get()) == SQLITE_ROW)
+        if (schemaRij(c, s.get(), "de tabellen"))
             def.naam = detail::tekstKolom(s.get(), 0);
     }
     if (def.naam.isEmpty()) {
@@ -427,7 +444,7 @@ TabelDef tabelDefLezen(const Database& database, Verbinding& c, const QString& n
     {
         sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA table_info(%1)").arg(sqlNaam(def.naam)));
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> bezit(s, sqlite3_finalize);
-        while (sqlite3_step(s) == SQLITE_ROW) {
+        while (schemaRij(c, s, "de velden van een tabel")) {
             VeldDef veld;
             veld.naam = detail::tekstKolom(s, 1);
             const QString type = detail::tekstKolom(s, 2);
@@ -441,7 +458,7 @@ TabelDef tabelDefLezen(const Database& database, Verbinding& c, const QString& n
         StmtGebruik s(c.uitCache(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
                                                 "AND tbl_name = ? COLLATE NOCASE AND sql IS NOT NULL ORDER BY rowid")));
         detail::binden(s.get(), 1, def.naam);
-        while (sqlite3_step(s.get()) == SQLITE_ROW)
+        while (schemaRij(c, s.get(), "de indexen van een tabel"))
             fysiek << detail::tekstKolom(s.get(), 0);
     }
     const QString voorvoegsel = def.naam + QStringLiteral("__");
@@ -450,7 +467,7 @@ TabelDef tabelDefLezen(const Database& database, Verbinding& c, const QString& n
         index.naam = f.startsWith(voorvoegsel, Qt::CaseInsensitive) ? f.mid(voorvoegsel.size()) : f;
         sqlite3_stmt* s = c.voorbereiden(QStringLiteral("PRAGMA index_xinfo(%1)").arg(sqlNaam(f)));
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> bezit(s, sqlite3_finalize);
-        while (sqlite3_step(s) == SQLITE_ROW) {
+        while (schemaRij(c, s, "de velden van een index")) {
             if (sqlite3_column_int(s, 5) != 1)
                 continue; // the row key that every index carries
             index.velden << IndexVeldDef{detail::tekstKolom(s, 2), sqlite3_column_int(s, 3) == 1};
@@ -466,7 +483,8 @@ TabelDef Database::tabelDef(const QString& naam) const
 {
     Verbinding& c = v();
     // A definition read before holds while the schema has not changed (also not by another program).
-    c.schemaNagaan();
+    if (!c.schemaNagaan())
+        c.fout(QStringLiteral("de versie van het schema"));
     const auto bekend = c.tabelDefs.constFind(naam);
     if (bekend != c.tabelDefs.constEnd() && bekend->first == c.schemaGeneratie)
         return bekend->second;
@@ -536,7 +554,7 @@ void Database::indexVerwijderen(const QString& tabel, const QString& index)
         detail::binden(s.get(), 1, echt);
         detail::binden(s.get(), 2, echt + QStringLiteral("__") + index);
         detail::binden(s.get(), 3, index);
-        if (sqlite3_step(s.get()) == SQLITE_ROW)
+        if (schemaRij(c, s.get(), "de indexen van een tabel"))
             fysiek = detail::tekstKolom(s.get(), 0);
     }
     if (fysiek.isEmpty())

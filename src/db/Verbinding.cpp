@@ -73,16 +73,22 @@ const quint64* Verbinding::tabelSlot(const QString& naam)
     return &tabelGeneraties[tabelSleutel(naam)];
 }
 
-void Verbinding::schemaNagaan()
+bool Verbinding::schemaNagaan()
 {
     if (!db)
-        return;
+        return true;
     if (!schemaStmt)
         schemaStmt = voorbereiden(QStringLiteral("PRAGMA schema_version"));
-    int versie = -1;
-    if (sqlite3_step(schemaStmt) == SQLITE_ROW)
-        versie = sqlite3_column_int(schemaStmt, 0);
+    const bool gelezen = sqlite3_step(schemaStmt) == SQLITE_ROW;
+    const int versie = gelezen ? sqlite3_column_int(schemaStmt, 0) : -1;
     sqlite3_reset(schemaStmt);
+    if (!gelezen) {
+        // Unknown (the file locked by another program, which may change it meanwhile): what was
+        // read of the schema is read again, and the version last seen is compared once it can be.
+        ++schemaGeneratie;
+        gewijzigd();
+        return false;
+    }
     if (versie != schemaVersie) {
         if (schemaVersie != -1) {
             ++schemaGeneratie;
@@ -90,6 +96,7 @@ void Verbinding::schemaNagaan()
         }
         schemaVersie = versie;
     }
+    return true;
 }
 
 int Verbinding::schrijvendStappen(sqlite3_stmt* s)

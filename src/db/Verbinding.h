@@ -183,8 +183,12 @@ struct Verbinding
     /** The entry that holds a table's generation; it stays valid while the connection lives. */
     const quint64* tabelSlot(const QString& naam);
     quint64 tabelGeneratie(const quint64* slot) const { return std::max(*slot, allesGeneratie); }
-    /** Compares the engine's schema cookie with the last one seen; a difference raises schemaGeneratie. */
-    void schemaNagaan();
+    /**
+     * Compares the engine's schema cookie with the last one seen; a difference raises schemaGeneratie,
+     * and so does a cookie that cannot be read.
+     * @return false when it could not be read (the engine's error is then still to be read)
+     */
+    bool schemaNagaan();
     /**
      * Steps a statement that may write to its end or its first row, and keeps the generations right:
      * rows the hook did not report count as a change of every table, a schema change raises

@@ -169,6 +169,7 @@ void FrmVoorbereiden::Command1_Click()
     const QString woord = FrmWedstrijdInput::standaard().LabX->text();
     core::IOnderhoud* onderhoud = core::diensten().onderhoud;
     QString titel;
+    m_afgebroken = false;
     try {
         if (woord == u"Herindexeren") {
             titel = QStringLiteral("Herindexeren");
@@ -201,8 +202,10 @@ void FrmVoorbereiden::Command1_Click()
                 exporteren(*onderhoud);
         }
     } catch (const core::ActieFout& fout) {
+        m_afgebroken = true;
         ui::meldingen().kritiek(titel, fout.tekst());
     } catch (const db::DbFout& fout) {
+        m_afgebroken = true;
         ui::meldingen().kritiek(titel, QStringLiteral("De actie werd afgebroken:\n\n") + fout.tekst());
     }
     Picture1->leegmaken();
@@ -217,10 +220,12 @@ void FrmVoorbereiden::importeren(core::IOnderhoud& onderhoud)
     try {
         verslag = exchange::ImportUitvoeren(map, onderhoud, *this);
     } catch (const core::ActieFout& fout) {
+        m_afgebroken = true;
         ui::meldingen().kritiek(titel, QStringLiteral("Het bestand \"Export.ttr\" kon niet geïmporteerd worden:\r\n\r\n")
                                            + fout.tekst() + QStringLiteral("\r\n\r\nDe database werd niet gewijzigd."));
         return;
     } catch (const db::DbFout& fout) {
+        m_afgebroken = true;
         ui::meldingen().kritiek(titel, QStringLiteral("Het importeren werd afgebroken:\r\n\r\n") + fout.tekst()
                                            + QStringLiteral("\r\n\r\nDe database werd niet gewijzigd."));
         return;

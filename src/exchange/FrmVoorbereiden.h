@@ -75,6 +75,9 @@ public:
     /** The report of the findings of the checks, saved and opened; see core::IOpstelling. */
     void EindControleAfdrukken(const QString& WeekNr);
 
+    /** Whether the last action was broken off, and the user told why. */
+    bool afgebroken() const { return m_afgebroken; }
+
     Voortgangsvak* Picture1 = nullptr;
     /** Below the visible part of the window: pressed from code only. */
     QPushButton* Command1 = nullptr;
@@ -95,4 +98,5 @@ private:
     void exporteren(core::IOnderhoud& onderhoud);
 
     bool m_open = false;
+    bool m_afgebroken = false;
 };

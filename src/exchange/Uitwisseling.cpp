@@ -15,15 +15,17 @@
 
 namespace exchange {
 
-void Uitwisseling::VoorbereidenUitvoeren()
+bool Uitwisseling::VoorbereidenUitvoeren()
 {
     FrmVoorbereiden& venster = FrmVoorbereiden::standaard();
     venster.toon();
     // Runs the action to its end before the window is unloaded.
     venster.Command1->click();
+    const bool afgebroken = venster.afgebroken();
     venster.close();
     // Every action starts with a freshly loaded window.
     FrmVoorbereiden::opruimen();
+    return !afgebroken;
 }
 
 void Uitwisseling::UitslagenExporteren(const QString& clubcode, int bestandsnummer)

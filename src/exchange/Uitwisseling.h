@@ -10,7 +10,7 @@ class Uitwisseling : public core::IUitwisseling
 {
 public:
     /** Shows the preparation window, presses its start button and unloads it again. */
-    void VoorbereidenUitvoeren() override;
+    bool VoorbereidenUitvoeren() override;
     /**
      * Writes the results file of the play date that the main window shows into the folder the user
      * chooses (the import/export folder when cancelled) and tells the user what was written.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -164,6 +165,35 @@ TEST_F(SlotTest, ALongerLockFailsWithItsCauseAndTheFailedEditLeavesNothingPendin
     EXPECT_EQ(punten("1"), 0);
     EXPECT_EQ(punten("2"), 0);
     EXPECT_EQ(m_db.openRecordset("SELECT count(*) FROM Leden WHERE Naam = 'nieuw'").veld(0).geheel(), 2);
+
+    // The tables, their definitions and their indexes read while another program keeps the file to
+    // itself: in use, not missing; also a definition read before, and on a connection that read none.
+    Database fris = Database::openen(pad());
+    wandelingenOnderbreken();
+    ander.uitvoeren("BEGIN EXCLUSIVE");
+    const auto inGebruik = [](const char* wat, const std::function<void()>& lezen) {
+        try {
+            lezen();
+            ADD_FAILURE() << wat << ": read through another program's lock";
+        } catch (const DbFout& fout) {
+            EXPECT_TRUE(fout.inGebruik()) << wat << ": " << fout.what();
+            EXPECT_TRUE(fout.tekst().startsWith("De database is in gebruik door een ander programma."))
+                << wat << ": " << fout.what();
+        }
+    };
+    for (Database* d : {&m_db, &fris}) {
+        inGebruik("tabellen", [d] { d->tabellen(); });
+        inGebruik("bestaatTabel", [d] { d->bestaatTabel("Leden"); });
+        inGebruik("bestaatTabel, accented", [d] { d->bestaatTabel(QString::fromUtf8("L\u00e9den")); });
+        inGebruik("tabelDef", [d] { d->tabelDef("leden"); });
+        inGebruik("openTabel", [d] { d->openTabel("Leden"); });
+        inGebruik("toevoeger", [d] { d->toevoeger("Leden", {"CompNr"}); });
+        inGebruik("indexVerwijderen", [d] { d->indexVerwijderen("Leden", "CompNr"); });
+    }
+    ander.uitvoeren("ROLLBACK");
+    EXPECT_EQ(fris.tabellen(), QStringList{"Leden"});
+    EXPECT_TRUE(fris.bestaatTabel("LEDEN"));
+    EXPECT_EQ(fris.tabelDef("leden").indexen.size(), 1);
 }
 
 TEST_F(SlotTest, GivingUpPendingValuesClearsEveryEditAndAddOfEveryConnection)

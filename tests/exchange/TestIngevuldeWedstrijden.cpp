@@ -100,9 +100,10 @@ protected:
         w.nmthuis = "Dorp 1 A";
         w.nmuit = "Dorp 2 B";
         w.extra = volledigBlad(3);
-        for (const auto& [kolom, waarde] : anders) {
+        for (const auto& anderVeld : anders) {
+            const QString kolom = anderVeld.first;
             w.extra.removeIf([&kolom](const auto& v) { return v.first.compare(kolom, Qt::CaseInsensitive) == 0; });
-            w.extra << qMakePair(kolom, waarde);
+            w.extra << anderVeld;
         }
         return w;
     }

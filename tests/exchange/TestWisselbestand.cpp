@@ -585,7 +585,7 @@ TEST_F(Wisselbestand, ASuperMatchTheReservationsAndACaptainArriveAsTheResultLine
                 << qMakePair(QStringLiteral("W04Set%1U").arg(set), db::Waarde("o"));
     testhulp::wedstrijdToevoegen(d(), s);
 
-    const auto resultaten = [this](const testhulp::Installatie& i) {
+    const auto resultaten = [](const testhulp::Installatie& i) {
         const Uitslagenverslag v = UitslagenSchrijven("A001", "12-09-2010", i.wissel);
         EXPECT_EQ(v.onvolledig.join(' ') + v.nietGemaakt.join(' '), "");
         return lezen(v.pad);

@@ -27,7 +27,11 @@ struct Opnemer : core::IAfdrukken, core::IUitwisseling
         oproepen << QStringLiteral("voor %1 %2").arg(a).arg(s);
     }
     void AfdrukkenWedstrijdbladNaAfloop(int v) override { oproepen << QStringLiteral("na %1").arg(v); }
-    void VoorbereidenUitvoeren() override { oproepen << "voorbereiden " + venster->LabX->text(); }
+    bool VoorbereidenUitvoeren() override
+    {
+        oproepen << "voorbereiden " + venster->LabX->text();
+        return true;
+    }
     void UitslagenExporteren(const QString& code, int nr) override
     {
         oproepen << QStringLiteral("uitslagen %1 %2").arg(code).arg(nr);

@@ -679,7 +679,8 @@ TEST_F(ForfaitUitwisselen, AForfeitOrAFreePlaceArrivesAsItLeft)
 // A province's Export.ttr imported while another program (a database tool, a second copy of the
 // program) holds the database: the import waits for it as every other action does, a few seconds,
 // and is then refused with the cause, the database as it was; once the other program has let go
-// the same file is imported.
+// the same file is imported. Written while the other program keeps the file to itself, it is refused
+// in the same way.
 class ImportTerwijlInGebruik : public testhulp::BladTest
 {
 protected:
@@ -753,10 +754,39 @@ TEST_F(ImportTerwijlInGebruik, IsRefusedAfterTheWaitAndImportsOnceTheOtherProgra
     const int wachttijd = 500;
     db::zetWachttijdBijSlot(wachttijd);
     const QString bestand = m_map.filePath("QJ-Deel7.mdb");
-    for (const auto slot : {testhulp::AnderProgramma::Slot::Lezen, testhulp::AnderProgramma::Slot::Schrijven}) {
-        const bool lezen = slot == testhulp::AnderProgramma::Slot::Lezen;
-        SCOPED_TRACE(lezen ? "a read transaction" : "a write transaction");
+
+    // The export says that the database is in use, once, and leaves the file it wrote before as it was.
+    {
+        ASSERT_GE(f.LstWedstrijden->currentRow(), 0) << "a match on the sheet, sought again after an export";
+        const QByteArray eerder = testhulp::bestandInhoud(m_map.filePath("wissel/export.ttr"));
+        // The program waits for the user: it holds no read lock.
+        db::wandelingenOnderbreken();
+        db::huidigeRijenBewaren();
+        testhulp::AnderProgramma ander(bestand, testhulp::AnderProgramma::Slot::Alleen, 20000);
+        ASSERT_TRUE(ander.fout().isEmpty()) << ander.fout().toStdString();
         m_meldingen->wis();
+        m_meldingen->verwachtJaNee(true);
+        m_meldingen->verwachtMapAnnuleren();
+        m_meldingen->verwachtMelding(TestMeldingen::Soort::Kritiek, "Exporteren naar export.ttr",
+                                     "De actie werd afgebroken:\n\nDe database is in gebruik door een ander programma. "
+                                     "Databasefout: database is locked (de versie van het schema)");
+        f.menu("MnuBeheerGegevensExportTTR")->trigger();
+        EXPECT_EQ(m_meldingen->getoond(TestMeldingen::Soort::Kritiek).size(), 1) << m_meldingen->verslag().toStdString();
+        EXPECT_TRUE(m_meldingen->inOrde()) << m_meldingen->verslag().toStdString();
+        ander.loslaten();
+        EXPECT_EQ(testhulp::bestandInhoud(m_map.filePath("wissel/export.ttr")), eerder);
+        EXPECT_TRUE(testhulp::alles(algemeen().dbGegevens) == voor) << "the database is as it was";
+        EXPECT_FALSE(f.testAttribute(Qt::WA_Disabled));
+    }
+
+    for (const auto slot : {testhulp::AnderProgramma::Slot::Lezen, testhulp::AnderProgramma::Slot::Schrijven,
+                            testhulp::AnderProgramma::Slot::Alleen}) {
+        SCOPED_TRACE(slot == testhulp::AnderProgramma::Slot::Lezen       ? "a read transaction"
+                     : slot == testhulp::AnderProgramma::Slot::Schrijven ? "a write transaction"
+                                                                         : "the file kept to itself");
+        m_meldingen->wis();
+        db::wandelingenOnderbreken();
+        db::huidigeRijenBewaren();
         testhulp::AnderProgramma ander(bestand, slot, 20000);
         ASSERT_TRUE(ander.fout().isEmpty()) << ander.fout().toStdString();
         const qint64 duur = importeren(f);

@@ -48,7 +48,7 @@ AnderProgramma::AnderProgramma(const QString& pad, Slot slot, int langstens)
             fout = QStringLiteral("openen: ") + QString::fromUtf8(sqlite3_errmsg(db));
         // A read transaction holds its lock from its first read until it ends.
         if (fout.isEmpty())
-            fout = uitvoeren(db, slot == Slot::Lezen ? "BEGIN" : "BEGIN IMMEDIATE");
+            fout = uitvoeren(db, slot == Slot::Lezen ? "BEGIN" : slot == Slot::Schrijven ? "BEGIN IMMEDIATE" : "BEGIN EXCLUSIVE");
         if (fout.isEmpty())
             fout = uitvoeren(db, "SELECT count(*) FROM sqlite_master");
         std::unique_lock<std::mutex> l(s->slot);

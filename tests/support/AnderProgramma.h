@@ -16,7 +16,8 @@ public:
     enum class Slot
     {
         Lezen,    ///< a read transaction: others may read and begin to write, but not commit
-        Schrijven ///< a write transaction: others may read, but not begin to write
+        Schrijven, ///< a write transaction: others may read, but not begin to write
+        Alleen     ///< the file kept to itself: others may not even read
     };
 
     /**
