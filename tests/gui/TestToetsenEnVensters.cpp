@@ -48,6 +48,19 @@ protected:
         return actiefStarten();
     }
 
+    /** The remarks window opened by its shortcut from where the focus is, and closed with Escape. */
+    static bool opmerkingOpenenEnSluiten()
+    {
+        QTest::keyClick(focus(), Qt::Key_T, Qt::ControlModifier);
+        FrmVoorbehoud& v = FrmVoorbehoud::standaard();
+        verwerken();
+        if (!v.isVisible())
+            return false;
+        toets(Qt::Key_Escape);
+        verwerken();
+        return !v.isVisible();
+    }
+
     /** A key as the keyboard layout delivers it, with the character it makes (AltGr, accented letters). */
     static void tekenToets(Qt::Key k, const QString& teken, Qt::KeyboardModifiers m = Qt::NoModifier)
     {
@@ -341,13 +354,7 @@ TEST_F(ToetsenEnVensters, AForfeitShownFromASetBoxLeavesTheArrowKeysNothingToCho
     EXPECT_EQ(matchVeld("PAH01002", "forfaituit"), "J");
 
     // Also after a child window gives the sheet back.
-    QTest::keyClick(focus(), Qt::Key_T, Qt::ControlModifier);
-    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
-    verwerken();
-    ASSERT_TRUE(v.isVisible());
-    toets(Qt::Key_Escape);
-    verwerken();
-    ASSERT_FALSE(v.isVisible());
+    ASSERT_TRUE(opmerkingOpenenEnSluiten());
     ASSERT_TRUE(focus());
     EXPECT_NE(focus(), b.LstNaamLokaal);
     toets(Qt::Key_Down);
@@ -508,13 +515,7 @@ TEST_F(ToetsenEnVensters, AMatchWithNoGameLeftToTypeTakesNoStrayKeys)
     }
 
     // On PAD01012 after a child window, and after the window was minimised and comes back.
-    QTest::keyClick(focus(), Qt::Key_T, Qt::ControlModifier);
-    FrmVoorbehoud& v = FrmVoorbehoud::standaard();
-    verwerken();
-    ASSERT_TRUE(v.isVisible());
-    toets(Qt::Key_Escape);
-    verwerken();
-    ASSERT_FALSE(v.isVisible());
+    ASSERT_TRUE(opmerkingOpenenEnSluiten());
     snelTypen();
     auto* sub = qobject_cast<QMdiSubWindow*>(f.parentWidget());
     ASSERT_TRUE(sub);

@@ -27,6 +27,43 @@ protected:
             naamZetten(QString::number(500001 + i), LangeNamen[i]);
     }
 
+    // A match of four (PAH01001) and one of three (PAH01002), members 500001-500004 at home and 500005-500008
+    // away, with the doubles pairs given: the sheet before the match, the slips on two pages and the slips to
+    // cut of each, saved as they were opened (six documents, or fewer where one was not opened).
+    QStringList afdrukken(const QString& paarThuis, const QString& paarUit)
+    {
+        for (const QString& reeks : {QStringLiteral("A"), QStringLiteral("G")}) {
+            Wedstrijd w = wedstrijd(QStringLiteral("PAH0100") + (reeks == u"A" ? u'1' : u'2'), reeks);
+            w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
+            for (int i = 1; i <= 4; ++i) {
+                w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
+                w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
+            }
+            w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde(paarThuis))
+                    << qMakePair(QStringLiteral("Opmerk2"), db::Waarde(paarUit));
+            wedstrijdToevoegen(m_db, w);
+        }
+        QStringList documenten;
+        const QString bron = m_map.filePath(QStringLiteral("documenten"));
+        QDir().mkpath(bron);
+        FrmWedstrijdInput& f = starten();
+        for (const QString& nr : {QStringLiteral("PAH01001"), QStringLiteral("PAH01002")}) {
+            kiezen(f, nr);
+            int n = 0;
+            for (const char* menu : {"MnuAfdrWedstrijdbladVoorAanvangOpenen", "MnuAfdrScheidsblaadjesApart2blzOpenen",
+                                     "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen"}) {
+                m_bureaublad.geopend.clear();
+                f.menu(menu)->trigger();
+                if (m_bureaublad.geopend.isEmpty())
+                    return documenten;
+                documenten << bron + QStringLiteral("/%1-%2.docx").arg(nr).arg(n++);
+                if (!QFile::copy(m_bureaublad.geopend.last(), documenten.last()))
+                    return documenten;
+            }
+        }
+        return documenten;
+    }
+
     // The non-empty cells of a column of a table, from the row given down.
     static QStringList kolom(word::Document& d, int tabel, int kolomNr, int vanRij)
     {
@@ -51,33 +88,9 @@ TEST_F(VoorAanvangOpPapier, NamesOfTwentySevenCharactersStayWholeInTheirRows)
 {
     if (!testhulp::pdfMogelijk())
         GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
-    QStringList documenten;
-    const QString bron = m_map.filePath(QStringLiteral("documenten"));
-    QDir().mkpath(bron);
     // A match of four (sixteen games) and one of three with both doubles pairs.
-    for (const QString& reeks : {QStringLiteral("A"), QStringLiteral("G")}) {
-        Wedstrijd w = wedstrijd(QStringLiteral("PAH0100") + (reeks == u"A" ? u'1' : u'2'), reeks);
-        w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
-        for (int i = 1; i <= 4; ++i) {
-            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
-            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
-        }
-        w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500003"))
-                << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500007500005"));
-        wedstrijdToevoegen(m_db, w);
-    }
-    FrmWedstrijdInput& f = starten();
-    for (const QString& nr : {QStringLiteral("PAH01001"), QStringLiteral("PAH01002")}) {
-        kiezen(f, nr);
-        int n = 0;
-        for (const char* menu : {"MnuAfdrWedstrijdbladVoorAanvangOpenen", "MnuAfdrScheidsblaadjesApart2blzOpenen",
-                                 "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen"}) {
-            f.menu(menu)->trigger();
-            ASSERT_FALSE(m_bureaublad.geopend.isEmpty());
-            documenten << bron + QStringLiteral("/%1-%2.docx").arg(nr).arg(n++);
-            ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.last(), documenten.last()));
-        }
-    }
+    const QStringList documenten = afdrukken("500001500003", "500007500005");
+    ASSERT_EQ(documenten.size(), 6);
     ASSERT_TRUE(testhulp::naarPdf(documenten, m_map.filePath(QStringLiteral("pdf"))));
 
     for (int m = 0; m < 2; ++m) {
@@ -129,32 +142,8 @@ TEST_F(VoorAanvangOpPapier, NamesOfUpToFortySixCharactersAndNamesakesInAPair)
                             "Vanhoutte-Vandenbroucke Jean-François Marc",     "Verhaeghe-Vandenberghe Jean-Baptiste Pieter"};
     for (int i = 0; i < 8; ++i)
         naamZetten(QString::number(500001 + i), namen[i]);
-    QStringList documenten;
-    const QString bron = m_map.filePath(QStringLiteral("documenten"));
-    QDir().mkpath(bron);
-    for (const QString& reeks : {QStringLiteral("A"), QStringLiteral("G")}) {
-        Wedstrijd w = wedstrijd(QStringLiteral("PAH0100") + (reeks == u"A" ? u'1' : u'2'), reeks);
-        w.extra << qMakePair(QStringLiteral("Zaal"), db::Waarde(7));
-        for (int i = 1; i <= 4; ++i) {
-            w.extra << qMakePair(QStringLiteral("THUISSP%1").arg(i), db::Waarde(QString::number(500000 + i)));
-            w.extra << qMakePair(QStringLiteral("UITSP%1").arg(i), db::Waarde(QString::number(500004 + i)));
-        }
-        w.extra << qMakePair(QStringLiteral("Opmerk1"), db::Waarde("500001500002"))
-                << qMakePair(QStringLiteral("Opmerk2"), db::Waarde("500006500007"));
-        wedstrijdToevoegen(m_db, w);
-    }
-    FrmWedstrijdInput& f = starten();
-    for (const QString& nr : {QStringLiteral("PAH01001"), QStringLiteral("PAH01002")}) {
-        kiezen(f, nr);
-        int n = 0;
-        for (const char* menu : {"MnuAfdrWedstrijdbladVoorAanvangOpenen", "MnuAfdrScheidsblaadjesApart2blzOpenen",
-                                 "MnuAfdrScheidsblaadjesApart2blzTeKnippenOpenen"}) {
-            f.menu(menu)->trigger();
-            ASSERT_FALSE(m_bureaublad.geopend.isEmpty());
-            documenten << bron + QStringLiteral("/%1-%2.docx").arg(nr).arg(n++);
-            ASSERT_TRUE(QFile::copy(m_bureaublad.geopend.last(), documenten.last()));
-        }
-    }
+    const QStringList documenten = afdrukken("500001500002", "500006500007");
+    ASSERT_EQ(documenten.size(), 6);
     const QString pdfMap = m_map.filePath(QStringLiteral("pdf"));
     ASSERT_TRUE(testhulp::naarPdf(documenten, pdfMap));
     // The words of the titles above every page.
