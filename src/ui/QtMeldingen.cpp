@@ -5,9 +5,16 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
-#include <QRegularExpression>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -72,20 +79,46 @@ QString eenRegel(const QString& titel)
     return delen.join(QStringLiteral(" - "));
 }
 
+// A text taller than about half the screen (a list of many matches) would make the box taller than
+// the screen, its buttons out of reach: the text then scrolls inside a box of ordinary height.
+void langeTekstScrollen(QMessageBox& box, QWidget* actief)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* rooster = qobject_cast<QGridLayout*>(box.layout());
+    const QScreen* scherm = actief ? actief->screen() : QGuiApplication::primaryScreen();
+    if (!label || !rooster || !scherm || label->sizeHint().height() <= scherm->availableGeometry().height() / 2)
+        return;
+    const int plaats = rooster->indexOf(label);
+    int rij = 0, kolom = 0, rijen = 1, kolommen = 1;
+    rooster->getItemPosition(plaats, &rij, &kolom, &rijen, &kolommen);
+    rooster->removeWidget(label);
+    auto* rol = new QScrollArea(&box);
+    rol->setObjectName(QStringLiteral("langeTekst"));
+    rol->setFrameShape(QFrame::NoFrame);
+    rol->setWidgetResizable(true);
+    rol->setWidget(label);
+    const QRect ruimte = scherm->availableGeometry();
+    rol->setMinimumSize(std::min(label->sizeHint().width() + rol->verticalScrollBar()->sizeHint().width(),
+                                 ruimte.width() * 3 / 4),
+                        ruimte.height() / 2);
+    rooster->addWidget(rol, rij, kolom, rijen, kolommen);
+}
+
 // A box with the given icon, title and text; plain text, so a "<" in a name is never read as markup.
-void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
+void vulBox(QMessageBox& box, QMessageBox::Icon icoon, const QString& titel, const QString& tekst, QWidget* actief)
 {
     box.setIcon(icoon);
     box.setWindowTitle(eenRegel(titel));
     box.setTextFormat(Qt::PlainText);
     box.setText(tekst);
+    langeTekstScrollen(box, actief);
 }
 
 void toonMetOk(QMessageBox::Icon icoon, const QString& titel, const QString& tekst)
 {
     QWidget* actief = gebruikersvenster();
     QMessageBox box(actief);
-    vulBox(box, icoon, titel, tekst);
+    vulBox(box, icoon, titel, tekst, actief);
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -125,7 +158,7 @@ bool vraag(const QString& titel, const QString& tekst, bool jaStandaard)
 {
     QWidget* actief = gebruikersvenster();
     QMessageBox box(actief);
-    vulBox(box, QMessageBox::Question, titel, tekst);
+    vulBox(box, QMessageBox::Question, titel, tekst, actief);
     QPushButton* ja = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* nee = box.addButton(QStringLiteral("Nee"), QMessageBox::NoRole);
     box.setDefaultButton(jaStandaard ? ja : nee);

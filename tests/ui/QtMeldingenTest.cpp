@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 
@@ -167,4 +169,36 @@ TEST(QtMeldingen, ABoxAsAChildWindowOpensBelongsToThatWindow)
     kind.close();
     hoofd.setEnabled(true);
     QCoreApplication::processEvents();
+}
+
+// A message that names a thousand matches still fits on the screen with its OK button; the text
+// scrolls and is whole. A short one is shown as it always was.
+TEST(QtMeldingen, ALongMessageScrollsInsideABoxThatFitsOnTheScreen)
+{
+    QStringList regels{QStringLiteral("Volgende wedstrijd(en) werden niet geëxporteerd:")};
+    for (int i = 0; i < 1000; ++i)
+        regels << QStringLiteral("- Wedstrijd \"PAH%1: Dorp 1 A - Dorp 4 B\"").arg(i, 5, 10, QLatin1Char('0'));
+    for (const bool lang : {true, false}) {
+        const QString tekst = lang ? regels.join(u'\n') : regels.mid(0, 5).join(u'\n');
+        QRect box, ruimte, knop;
+        QString getoond;
+        bool rolt = false;
+        QTimer::singleShot(0, [&] {
+            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(b);
+            box = b->frameGeometry();
+            ruimte = b->screen()->availableGeometry();
+            QAbstractButton* ok = b->buttons().value(0);
+            knop = QRect(ok->mapTo(b, QPoint(0, 0)), ok->size());
+            getoond = b->text();
+            rolt = b->findChild<QScrollArea*>() != nullptr;
+            ok->click();
+        });
+        ui::QtMeldingen().waarschuwing(QStringLiteral("Exporteren naar export.ttr"), tekst);
+        EXPECT_EQ(rolt, lang);
+        EXPECT_LE(box.height(), ruimte.height());
+        EXPECT_LE(box.width(), ruimte.width());
+        EXPECT_TRUE(QRect(QPoint(0, 0), box.size()).contains(knop)) << "the OK button within the box";
+        EXPECT_EQ(getoond, tekst);
+    }
 }
