@@ -883,6 +883,15 @@ TEST_F(SpelersKiezen, SpelerWissenTakesAnOfficialWithoutANumberOff)
         leeg(hoofd ? hs : zc);
         EXPECT_EQ(knop->text(), "0000");
     }
+
+    // Name, province and club typed by hand without a number: nothing of him is stored.
+    f.blad.CmdCompNrHoofdscheidsrechter->click();
+    kiezer().TxtNaam->setText("Jan Vreemd");
+    kiezer().provincieZetten("H.");
+    kiezer().TxtClubNr->setText("077");
+    kiezer().TxtClubnaam->setText("TTC Elders");
+    QTest::mouseClick(kiezer().CmdSluiten, Qt::LeftButton);
+    leeg(hs);
 }
 
 // A member the user accepted after a question is not asked about again in the same opening: not when the
@@ -1314,6 +1323,15 @@ TEST_F(SpelersKiezen, ASearchHitsQuestionIsAskedWhenTheTypingStopsOrTheSearchBox
         EXPECT_FALSE(kiezer().isVisible());
         EXPECT_EQ(opgeslagen("UITSP2"), "500007");
     }
+
+    // A few letters are no member number: the hit of "Spel" is asked about when the typing stops.
+    const qsizetype gezien = m_meldingen->getoond().size();
+    f.blad.CmdCompNrU[2]->click();
+    QApplication::setActiveWindow(&kiezer());
+    m_meldingen->verwachtJaNee(false);
+    QTest::keyClicks(kiezer().TxtFilter, "Spel");
+    QTRY_COMPARE(m_meldingen->getoond().size(), gezien + 1);
+    QTest::mouseClick(kiezer().CmdAnnuleren, Qt::LeftButton);
 }
 
 TEST_F(SpelersKiezen, CaptainsAndOfficialsAreStoredAndShown)

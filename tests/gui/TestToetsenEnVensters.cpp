@@ -555,6 +555,19 @@ TEST_F(ToetsenEnVensters, AMatchWithNoGameLeftToTypeTakesNoStrayKeys)
     ASSERT_EQ(matchVeld("WedstrNr"), "SD01010");
     EXPECT_EQ(focus(), f.LstWedstrijden);
     snelTypen();
+
+    // The same match shown again, as the lists are refreshed after the results file: the user stays in the
+    // box he went to.
+    QTest::mouseClick(b.TxtEinduur, Qt::LeftButton);
+    ASSERT_EQ(focus(), b.TxtEinduur);
+    f.lijstKiezen(f.LstWedstrijden, f.LstWedstrijden->currentRow());
+    EXPECT_EQ(focus(), b.TxtEinduur);
+
+    // A play date with only a decided match, chosen by key: the keyboard stays in the list of dates.
+    f.LstSpeelweek->setFocus();
+    toets(Qt::Key_Down);
+    ASSERT_EQ(matchVeld("WedstrNr"), "PAH02001");
+    EXPECT_EQ(focus(), f.LstSpeelweek);
 }
 
 // Typing in the last game of a match of four, Page Down shows a match of three, whose sheet has no such game:

@@ -31,6 +31,9 @@ TEST(Dubbels, AStoredPairPreselectsItsCombination)
     EXPECT_EQ(CombinatieTekst(2, Ploeg, namen), "2 + 3  Peeters Jan - claes marc");
     EXPECT_EQ(SpelerTekst(1, Ploeg, namen), "Peeters Jan");
     EXPECT_EQ(SpelerTekst(2, Ploeg, namen), "3  claes marc");
+    // A name that came with a blank after it is the same name; two places whose names are unknown are no namesakes.
+    EXPECT_EQ(SpelerTekst(0, Ploeg, {"Claes Marc ", "Peeters Jan", "Claes Marc"}), "1  Claes Marc ");
+    EXPECT_EQ(CombinatieTekst(0, Ploeg, {"", "", "Wouters Tom"}), " - ");
 }
 
 // A place of the side gets another member or is emptied: the pair is emptied when it names the member
