@@ -80,6 +80,10 @@ TEST(AlgemeneProceduresTekst, IsUurEnUurTekst)
         EXPECT_EQ(UurTekst(tekst), g.uitkomst) << g.invoer;
         EXPECT_EQ(tekst, g.variabele) << g.invoer;
     }
+    // An end time: ":" as ".", blanks and a last "." left out; hour 24 is none.
+    EXPECT_EQ(EinduurLezen(" 22:5. "), QString("22.05"));
+    EXPECT_EQ(EinduurLezen(""), QString(""));
+    EXPECT_EQ(EinduurLezen("24.00"), std::nullopt);
 }
 
 TEST(AlgemeneProceduresTekst, PaswoordHeenEnTerug)

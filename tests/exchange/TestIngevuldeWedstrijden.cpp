@@ -324,9 +324,10 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
 
     // A recreational division of Limburg sends game 7, the doubles, as "-" in every line, also in that
     // of a bye ("P-,"): that entry is game 7's. The bye arrives without games and is sent on as it came;
-    // a line that lists fewer games has the entry last, and it goes to game 7.
+    // a line that lists fewer games has the entry last, and it goes to game 7; a short line without it
+    // keeps its games where they are.
     testhulp::reeksToevoegen(d(), "2010-2011", "P", "H", "R", "Vrijetijd A - Prov. Limburg - Heren", "VT A", 3);
-    for (const char* nr : {"PLKH05020", "PLKH05021"}) {
+    for (const char* nr : {"PLKH05020", "PLKH05021", "PLKH05022"}) {
         Wedstrijd limburg;
         limburg.weekNr = "05";
         limburg.wedstrNr = nr;
@@ -339,7 +340,9 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     }
     const QString bye = "I;11;PL/K-H-05-20;L1;Bye;111111,222222,333333,-;-,-,-,-;P-,;-,-,-,-;20:00,;\"\"";
     const QString kort = "I;11;PL/K-H-05-21;L1;L2;111111,222222,333333,-;444444,555555,666666,-;P3/4/6,-,;-,-,-,-;20:00,;\"\"";
-    ASSERT_EQ(importeren(ingevuld({bye.toLatin1(), kort.toLatin1()})).wedstrijden, 2);
+    const QString zonder = "I;11;PL/K-H-05-22;L1;L2;111111,222222,333333,-;444444,555555,666666,-;P3/4/6,3/4/6,;-,-,-,-;"
+                           "20:00,;\"\"";
+    ASSERT_EQ(importeren(ingevuld({bye.toLatin1(), kort.toLatin1(), zonder.toLatin1()})).wedstrijden, 3);
     QString spellen;
     for (int g = 1; g <= 10; ++g)
         spellen += matchVeld("PLKH05020", QStringLiteral("W%1").arg(g, 2, 10, QLatin1Char('0')))
@@ -347,6 +350,7 @@ TEST_F(IngevuldeWedstrijden, TheRecordOfAByeAtHomeFillsTheRowOfItsVisitors)
     EXPECT_EQ(spellen, QString("<null><null>").repeated(10)) << "the bye has no games";
     EXPECT_EQ(inhoud("Matchen", "W01, W02, W07, W07Set1T, W07Set1U", "WedstrNr = 'PLKH05021'"),
               QStringList{"+|<null>|=|w|o"});
+    EXPECT_EQ(inhoud("Matchen", "W01, W02, W07", "WedstrNr = 'PLKH05022'"), QStringList{"+|+|<null>"});
     const QStringList sectie = IngevuldeWedstrijdenExporteren(m_voortgang, "2010-2011").regels;
     EXPECT_EQ(sectie.filter("PL/K-H-05-"), QStringList{bye}) << "the bye is sent on as it came";
 }

@@ -247,9 +247,10 @@ TEST_F(UitwisselingMenus, TheWeekFileOfAPlayDateWithoutAProvincialWeekIsRefused)
 // A complete match that cannot be written, against a club of a province missing from Provincies:
 // Export.ttr carries the other matches, and the export's closing message names that one and why.
 // It names too the season's matches that have something typed (a player, one marked absent, a
-// captain, an official, the points of a set) and are not complete, which did not travel either;
-// not a match with nothing typed (the walk-over of a Super match's game 4 comes with its calendar),
-// not one of another season, and a match whose division is missing only with that reason.
+// captain, an official, the points of a set) and are not complete, which did not travel either,
+// in the order of the level letter; not a match with nothing typed (the walk-over of a Super match's
+// game 4 comes with its calendar, a box emptied again holds one blank), not one of another season,
+// and a match whose division is missing only with that reason.
 TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
 {
     testhulp::optieZetten(m_db, "Provincie", "1");
@@ -269,12 +270,20 @@ TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
         {"PAH01008", testhulp::sets(3, {"", "", "11-9"})},
         {"PAH01009", testhulp::sets(4, {"w-o", "w-o", "w-o"}) << qMakePair(QString("W04"), db::Waarde("="))},
         {"PAH01010", Velden{{"THUISSP1", "500001"}}},
-        {"PAH01011", Velden{{"THUISSP1", "500001"}}}};
+        {"PAH01011", Velden{{"THUISSP1", "500001"}}},
+        {"PAH01012", Velden{{"AFWUIT4", "J"}}},
+        {"PAH01013", Velden{{"KapiteinT", "500001"}}},
+        {"PAH01014", Velden{{"HoofdschCompnr", "800001"}, {"HoofdSchNaam", "Piet Scheids"}}},
+        {"PAH01015", Velden{{"W16Set5U", "9"}}},
+        {"PAH01016", Velden{{"KapiteinU", " "}, {"W01Set1T", " "}, {"W01Set1U", " "}}},
+        {"NH01017", Velden{{"UITSP1", "500005"}}}};
+    testhulp::reeksToevoegen(m_db, "2010-2011", "N", "H", "A", "Nationaal 1A", "Nat.1A", 4);
     for (const auto& [nr, velden] : getypt) {
         Wedstrijd w = wedstrijd(nr, nr == "PAH01011" ? "Z" : "A");
         w.extra = velden;
         if (nr == "PAH01010")
             w.seizoen = "2009-2010";
+        w.soortComp = nr.left(1);
         testhulp::wedstrijdToevoegen(m_db, w);
     }
 
@@ -290,11 +299,16 @@ TEST_F(UitwisselingMenus, ExportTtrNamesAFilledInMatchItCannotWrite)
                                        "niet in de tabel Reeksen)\r\n- Wedstrijd \"PAH01003: Eerste A - Grensland A\" "
                                        "(provincie 11 staat niet in de tabel Provincies)\r\n\r\nVolgende wedstrijd(en) werden "
                                        "niet geëxporteerd omdat niet alle gegevens ingevuld zijn:\r\n\r\n"
+                                       "- Wedstrijd \"NH01017: Eerste A - Tweede A\"\r\n"
                                        "- Wedstrijd \"PAH01004: Eerste A - Tweede A\"\r\n"
                                        "- Wedstrijd \"PAH01005: Eerste A - Tweede A\"\r\n"
                                        "- Wedstrijd \"PAH01006: Eerste A - Tweede A\"\r\n"
                                        "- Wedstrijd \"PAH01007: Eerste A - Tweede A\"\r\n"
-                                       "- Wedstrijd \"PAH01008: Eerste A - Tweede A\"\r\n\r\n");
+                                       "- Wedstrijd \"PAH01008: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01012: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01013: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01014: Eerste A - Tweede A\"\r\n"
+                                       "- Wedstrijd \"PAH01015: Eerste A - Tweede A\"\r\n\r\n");
     f.menu("MnuBeheerGegevensExportTTR")->trigger();
     EXPECT_TRUE(testhulp::bestandInhoud(wissel() + "export.ttr")
                     .contains("\r\n###ingevulde Wedstrijden\r\n 1 \r\nI;11;PANT-H-01-1;A1;A2;"));
