@@ -330,6 +330,7 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
         // which writes nothing.
         "\r\n  \r\n"
         "I;11;PANT-H-05-12;A1;A2;999999,-,-,-;-,-,-,-;P3/4/6;-,-,-,-;21:00,24:00;\"\"\r\n"
+        "I;11;PANT-H-05-12;A1;A2;999999,-,-,-;-,-,-,-;P3/4/6;-,-,-,-;21:00,22:55/x;\"\"\r\n"
         "I;11;PANT-H-05-99;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
         "I;11;PANT-H-05-13;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
         "I;11;POVL-H-05-12;A1;A2;-,-,-,-;-,-,-,-;P;-,-,-,-;,;\"\"\r\n"
@@ -345,8 +346,9 @@ TEST_F(Wisselbestand, RowsAndRecordsThatCannotBeTakenInAreCountedAndNamed)
               "De gegevens werden geïmporteerd\r\n\r\nNiet overgenomen:\r\n"
               "- 1 rij(en) van de tabel Datums: een speeldatum zonder weeknummer\r\n"
               "- 1 rij(en) van de tabel Lokalen: een sleutel die niet in zijn veld past\r\n"
-              "- 4 ingevulde wedstrijd(en):\r\n"
+              "- 5 ingevulde wedstrijd(en):\r\n"
               "   Regel 22: de ingevulde wedstrijd kan niet gelezen worden: het einduur \"24:00\" is geen geldig uur\r\n"
+              "   Regel 23: de ingevulde wedstrijd kan niet gelezen worden: het einduur \"22:55/x\" is geen geldig uur\r\n"
               "   wedstrijd PANT-H-05-99 van 2010-2011: de wedstrijd staat niet in de kalender\r\n"
               "   wedstrijd PANT-H-05-13 van 2010-2011: de reeks Z staat niet in de tabel Reeksen\r\n"
               "   wedstrijd POVL-H-05-12 van 2010-2011: provincie 7 staat niet in de tabel Provincies");
